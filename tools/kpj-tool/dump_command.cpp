@@ -1,0 +1,9 @@
+#include <iostream>
+
+#include "commands.h"
+
+int RunDumpCommand(const std::vector<std::string>&)
+{
+    std::cerr << "kpj-tool: not available yet\n";
+    return 1;
+}
