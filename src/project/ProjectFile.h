@@ -10,9 +10,9 @@ namespace vemora {
 
 enum class FileStatus {
     Ok,
-    CannotOpen,   // missing, unreadable, or too short for its record
-    Damaged,      // the record fails its checks
-    CannotWrite,  // the write or the replace failed; the old file is untouched
+    CannotOpen,  // missing, unreadable, or too short for its record
+    Damaged,     // the record fails its checks
+    CannotWrite, // the write or the replace failed; the old file is untouched
 };
 
 // Record number for a file of `length` bytes: length / 16,650 rounded half to
@@ -25,6 +25,7 @@ FileStatus ReadProjectFile(const std::string& path, ProjectRecord& out, int32_t&
 
 // Writes `rec` at the file's record number, keeping every other byte, and
 // replaces the file atomically.
-FileStatus WriteProjectFile(const std::string& path, const ProjectRecord& rec, int32_t& recordNumber);
+FileStatus WriteProjectFile(const std::string& path, const ProjectRecord& rec,
+                            int32_t& recordNumber);
 
 } // namespace vemora

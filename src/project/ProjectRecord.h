@@ -1,6 +1,7 @@
 // The project record: the fixed-length image of one project as saved in a
 // .kpj file (16,650 bytes, little-endian, no header). Fields hold their
-// decoded values; text fields keep their blank padding to their full width.
+// decoded values; text fields hold the file's Windows-1252 bytes, blank-padded
+// to exactly their width (the copies to and from the store convert to UTF-8).
 // Arrays are 1-based: element 0 is unused and never written.
 #pragma once
 
@@ -10,7 +11,8 @@
 
 namespace vemora {
 
-struct ProjectRecord {
+struct ProjectRecord
+{
     static constexpr int Size = 16650;
 
     int16_t SystemType = 0;
@@ -90,6 +92,8 @@ struct ProjectRecord {
     int16_t PumpingHours = 0;
     std::string PumpType = std::string(100, ' ');
     std::string PumpDescription = std::string(1000, ' ');
+
+    bool operator==(const ProjectRecord&) const = default;
 };
 
 } // namespace vemora

@@ -21,7 +21,8 @@ constexpr float UnusedNode = 999999.0f;
 
 template <typename T, int N> using Array1 = std::array<T, N + 1>; // indexes 1..N
 
-struct ProjectStore {
+struct ProjectStore
+{
     // Preferences
     int16_t UnitSystem = 0;   // 0 metric, 1 US
     int16_t CurrencyCode = 0; // 0 Rand "R", any other value Dollar "$"

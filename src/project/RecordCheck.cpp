@@ -1,0 +1,69 @@
+#include "project/RecordCheck.h"
+
+namespace vemora {
+
+namespace {
+
+class RangeCheck
+{
+  public:
+    explicit RangeCheck(std::string* why) : why_(why) {}
+
+    void Field(const char* name, int value, int min, int max)
+    {
+        if (!ok_ || (value >= min && value <= max)) return;
+        ok_ = false;
+        if (why_)
+            *why_ = std::string(name) + " is " + std::to_string(value) + ", outside " +
+                    std::to_string(min) + ".." + std::to_string(max);
+    }
+    void UnitCode(const char* name, int value, int count) { Field(name, value, 0, count - 1); }
+    bool Ok() const { return ok_; }
+
+  private:
+    std::string* why_;
+    bool ok_ = true;
+};
+
+} // namespace
+
+bool CheckRecord(const ProjectRecord& r, std::string* why)
+{
+    RangeCheck c(why);
+    c.Field("SystemType", r.SystemType, 0, 1);
+    c.Field("DemandMode", r.DemandMode, 0, 1);
+    c.Field("LiningSystem", r.LiningSystem, 0, 1);
+    c.Field("DesignLife", r.DesignLife, DesignLifeMin, DesignLifeMax);
+    c.Field("BaseYear", r.BaseYear, YearMin, YearMax);
+    c.Field("SupplyStartYear", r.SupplyStartYear, YearMin, YearMax);
+    c.Field("MaintenanceMechanical", r.MaintenanceMechanical, MaintenanceMin,
+            MaintenanceMechanicalMax);
+    c.Field("MaintenanceElectrical", r.MaintenanceElectrical, MaintenanceMin,
+            MaintenanceElectricalMax);
+    c.Field("MaintenancePipeline", r.MaintenancePipeline, MaintenanceMin, MaintenancePipelineMax);
+
+    c.UnitCode("FixedDemandUnit", r.FixedDemandUnit, FlowUnitCount);
+    c.UnitCode("YearDemandUnit", r.YearDemandUnit, FlowUnitCount);
+    c.UnitCode("StartReservoirLevelUnit", r.StartReservoirLevelUnit, LengthUnitCount);
+    c.UnitCode("EndReservoirLevelUnit", r.EndReservoirLevelUnit, LengthUnitCount);
+    c.UnitCode("ElevationUnit", r.ElevationUnit, LengthUnitCount);
+    c.UnitCode("ChainageUnit", r.ChainageUnit, LengthUnitCount);
+    c.UnitCode("DiameterUnit", r.DiameterUnit, PipeDimensionUnitCount);
+    c.UnitCode("WallThicknessUnit", r.WallThicknessUnit, PipeDimensionUnitCount);
+    c.UnitCode("LiningThicknessUnit", r.LiningThicknessUnit, PipeDimensionUnitCount);
+    c.UnitCode("RoughnessNewUnit", r.RoughnessNewUnit, PipeDimensionUnitCount);
+    c.UnitCode("RoughnessOldUnit", r.RoughnessOldUnit, PipeDimensionUnitCount);
+    c.UnitCode("WaterPriceUnit", r.WaterPriceUnit, WaterSalesVolumeUnitCount);
+
+    if (r.SystemType == 1) {
+        c.Field("PumpCurveGiven", r.PumpCurveGiven, 0, 1);
+        c.Field("SummerMonths", r.SummerMonths, SummerMonthsMin, SummerMonthsMax);
+        c.Field("PumpingHours", r.PumpingHours, PumpingHoursMin, PumpingHoursMax);
+        c.UnitCode("CurveHeadUnit", r.CurveHeadUnit, PumpHeadUnitCount);
+        c.UnitCode("CurveFlowUnit", r.CurveFlowUnit, PumpCurveFlowUnitCount);
+        c.UnitCode("OperatingFlowRateUnit", r.OperatingFlowRateUnit, OperatingFlowUnitCount);
+    }
+    return c.Ok();
+}
+
+} // namespace vemora
