@@ -1,0 +1,228 @@
+#include "platform/QtUi.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+#include "platform/HelpWindow.h"
+
+namespace vemora {
+
+QStringList qtFileFilters(const QString& pipeFilter)
+{
+    QStringList out;
+    const QStringList parts = pipeFilter.split('|');
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString desc = parts[i].trimmed();
+        QString patterns = parts[i + 1].trimmed();
+        patterns.replace(';', ' ');
+        // Qt reads the patterns from the last parentheses; add them when the
+        // description does not already end with the same list.
+        if (desc.endsWith("(" + patterns + ")"))
+            out << desc;
+        else
+            out << desc + " (" + patterns + ")";
+    }
+    return out;
+}
+
+// Without a display nobody can answer a dialog: rather than wait for ever,
+// the services answer as if the user had cancelled (or taken the first
+// button) and say so on the console.
+static bool cannotAsk(const char* what)
+{
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) return false;
+    qWarning("vemora: %s not shown without a display", what);
+    return true;
+}
+
+static QWidget* dialogParent(QWidget* parent)
+{
+    return parent ? parent : QApplication::activeWindow();
+}
+
+MsgAnswer QtUi::msgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                       QWidget* parent)
+{
+    if (cannotAsk("message box")) {
+        qWarning("  %s: %s", qPrintable(title), qPrintable(text));
+        switch (buttons) {
+        case MsgButtons::YesNo:
+        case MsgButtons::YesNoCancel:
+            return MsgAnswer::Yes;
+        case MsgButtons::RetryCancel:
+            return MsgAnswer::Cancel;
+        default:
+            return MsgAnswer::OK;
+        }
+    }
+    QMessageBox box(dialogParent(parent));
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case MsgIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MsgIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MsgIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    }
+    QMessageBox::StandardButtons set;
+    QMessageBox::StandardButton first = QMessageBox::Ok;
+    switch (buttons) {
+    case MsgButtons::OK:
+        set = QMessageBox::Ok;
+        break;
+    case MsgButtons::OKCancel:
+        set = QMessageBox::Ok | QMessageBox::Cancel;
+        break;
+    case MsgButtons::YesNo:
+        set = QMessageBox::Yes | QMessageBox::No;
+        first = QMessageBox::Yes;
+        break;
+    case MsgButtons::YesNoCancel:
+        set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        first = QMessageBox::Yes;
+        break;
+    case MsgButtons::RetryCancel:
+        set = QMessageBox::Retry | QMessageBox::Cancel;
+        first = QMessageBox::Retry;
+        break;
+    }
+    box.setStandardButtons(set);
+    box.setDefaultButton(first);
+    const int r = box.exec();
+    switch (r) {
+    case QMessageBox::Ok:
+        return MsgAnswer::OK;
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    case QMessageBox::Retry:
+        return MsgAnswer::Retry;
+    case QMessageBox::Cancel:
+        return MsgAnswer::Cancel;
+    default:
+        // Closed from the title bar.
+        if (buttons == MsgButtons::OK) return MsgAnswer::OK;
+        if (buttons == MsgButtons::YesNo) return MsgAnswer::No;
+        return MsgAnswer::Cancel;
+    }
+}
+
+static std::optional<QString> runFileDialog(const FileDialogRequest& req, QWidget* parent,
+                                            bool save)
+{
+    if (cannotAsk("file dialog")) return std::nullopt;
+    QFileDialog dlg(dialogParent(parent), req.title, req.initDir);
+    dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QStringList filters = qtFileFilters(req.filter);
+    if (!filters.isEmpty()) {
+        dlg.setNameFilters(filters);
+        const int idx = req.filterIndex - 1;
+        if (idx >= 0 && idx < filters.size()) dlg.selectNameFilter(filters[idx]);
+    }
+    if (!req.fileName.isEmpty()) dlg.selectFile(req.fileName);
+    if (save && !req.overwritePrompt) dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dlg.selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
+    return chosen.first();
+}
+
+std::optional<QString> QtUi::openFile(const FileDialogRequest& req, QWidget* parent)
+{
+    return runFileDialog(req, parent, false);
+}
+
+std::optional<QString> QtUi::saveFile(const FileDialogRequest& req, QWidget* parent)
+{
+    return runFileDialog(req, parent, true);
+}
+
+bool QtUi::printDialog(QPrinter& printer, QWidget* parent)
+{
+    if (cannotAsk("printer dialog")) return false;
+    QPrintDialog dlg(&printer, dialogParent(parent));
+    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+int QtUi::execDialog(QDialog* dialog)
+{
+    if (!dialog || cannotAsk("modal dialog")) return QDialog::Rejected;
+    return dialog->exec();
+}
+
+QAction* QtUi::popupMenu(QMenu* menu, const QPoint& globalPos)
+{
+    if (!menu || cannotAsk("popup menu")) return nullptr;
+    return menu->exec(globalPos);
+}
+
+void QtUi::setMousePointer(MousePointer p)
+{
+    if (p == pointer_) return;
+    pointer_ = p;
+    if (p == MousePointer::Hourglass) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    }
+}
+
+QString QtUi::clipboardText() const
+{
+    return QApplication::clipboard()->text();
+}
+
+void QtUi::setClipboardText(const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+}
+
+QImage QtUi::clipboardImage() const
+{
+    return QApplication::clipboard()->image();
+}
+
+void QtUi::setClipboardImage(const QImage& image)
+{
+    QApplication::clipboard()->setImage(image);
+}
+
+void QtUi::showHelp(int topic)
+{
+    if (!help_) {
+        QWidget* parent = helpParent_ ? helpParent_.data() : QApplication::activeWindow();
+        help_ = new HelpWindow(parent);
+    }
+    help_->showTopic(topic);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+} // namespace vemora

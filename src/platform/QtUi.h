@@ -1,0 +1,49 @@
+// The services on real Qt dialogs, the real clipboard and the help window.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/HelpWindow.h"
+
+#include "platform/Ui.h"
+
+namespace vemora {
+
+class QtUi : public Ui
+{
+  public:
+    MsgAnswer msgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                     QWidget* parent = nullptr) override;
+    std::optional<QString> openFile(const FileDialogRequest& req,
+                                    QWidget* parent = nullptr) override;
+    std::optional<QString> saveFile(const FileDialogRequest& req,
+                                    QWidget* parent = nullptr) override;
+    bool printDialog(QPrinter& printer, QWidget* parent = nullptr) override;
+    int execDialog(QDialog* dialog) override;
+    QAction* popupMenu(QMenu* menu, const QPoint& globalPos) override;
+    void setMousePointer(MousePointer p) override;
+    MousePointer mousePointer() const override { return pointer_; }
+    QString clipboardText() const override;
+    void setClipboardText(const QString& text) override;
+    QImage clipboardImage() const override;
+    void setClipboardImage(const QImage& image) override;
+    void showHelp(int topic) override;
+
+    // The window the help window is parented to (the main window).
+    void setHelpParent(QWidget* w) { helpParent_ = w; }
+
+  private:
+    MousePointer pointer_ = MousePointer::Default;
+    QPointer<QWidget> helpParent_;
+    QPointer<HelpWindow> help_;
+};
+
+// The Qt services the program uses when nothing else is installed (main()
+// gives it the main window as the help window's parent).
+QtUi& defaultQtUi();
+
+// Turns "desc|pattern|desc|pattern" into Qt's "desc (pattern);;..." list.
+QStringList qtFileFilters(const QString& pipeFilter);
+
+} // namespace vemora

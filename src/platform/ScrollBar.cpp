@@ -1,0 +1,22 @@
+#include "platform/ScrollBar.h"
+
+namespace vemora {
+
+ScrollBar::ScrollBar(Qt::Orientation o, QWidget* parent, bool flat)
+    : QScrollBar(o, parent), flat_(flat)
+{
+    // The flat bar keeps the platform's look; only its name and the
+    // flag differ, which the windows use for their year and hour pickers.
+    connect(this, &QScrollBar::sliderPressed, this, [this] { pressValue_ = value(); });
+    connect(this, &QScrollBar::valueChanged, this, [this](int) {
+        if (isSliderDown())
+            emit Scroll();
+        else
+            emit Change();
+    });
+    connect(this, &QScrollBar::sliderReleased, this, [this] {
+        if (value() != pressValue_) emit Change();
+    });
+}
+
+} // namespace vemora

@@ -1,0 +1,146 @@
+// The small controls: scroll bars, tab control, date picker, status panels
+// and picture buttons.
+#include <QDir>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/DatePicker.h"
+#include "platform/PictureButton.h"
+#include "platform/ScrollBar.h"
+#include "platform/StatusPanels.h"
+#include "platform/TabControl.h"
+#include "platform/Twips.h"
+
+using namespace vemora;
+
+TEST(ScrollBar, ChangeFollowsCodeAndKeysWithinRange)
+{
+    QWidget owner;
+    ScrollBar hsc(Qt::Horizontal, &owner);
+    hsc.setMin(2);
+    hsc.setMax(100);
+    hsc.setSmallChange(1);
+    hsc.setLargeChange(5);
+    QSignalSpy change(&hsc, &ScrollBar::Change);
+    hsc.setValue(30);
+    EXPECT_EQ(change.count(), 1);
+    hsc.setValue(30); // same value: no event
+    EXPECT_EQ(change.count(), 1);
+    hsc.setValue(500); // kept inside the range
+    EXPECT_EQ(hsc.Value(), 100);
+    hsc.setValue(31);
+    hsc.triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(hsc.Value(), 26);
+    hsc.triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(hsc.Value(), 27);
+    EXPECT_EQ(change.count(), 5);
+    ScrollBar flat(Qt::Horizontal, &owner, true);
+    EXPECT_TRUE(flat.flat());
+}
+
+TEST(TabControl, TabsSwitchOffOneByOneAndClickReportsThePreviousTab)
+{
+    QWidget owner;
+    TabControl sst(&owner);
+    for (const char* name : {"General Data", "Profile Data", "Energy Data", "Rates and Sales"})
+        sst.addTab(new QWidget(&sst), name);
+    std::vector<int> previous;
+    QObject::connect(&sst, &TabControl::Click, &owner, [&](int p) { previous.push_back(p); });
+    sst.setTabEnabled(2, false);
+    sst.setTabEnabled(9, false); // ignored
+    EXPECT_FALSE(sst.TabEnabled(2));
+    EXPECT_TRUE(sst.TabEnabled(3));
+    sst.setTab(3);
+    sst.setTab(1);
+    EXPECT_EQ(sst.Tab(), 1);
+    EXPECT_EQ(previous, (std::vector<int>{0, 3}));
+    EXPECT_EQ(sst.TabCaption(2), "Energy Data");
+}
+
+TEST(DatePicker, RefusedTextKeepsThePreviousDate)
+{
+    QWidget owner;
+    DatePicker dtp(&owner);
+    dtp.setMinimumDate(QDate(2000, 1, 1));
+    dtp.setMaximumDate(QDate(9999, 12, 31));
+    dtp.setValue(QDate(2021, 3, 4));
+    EXPECT_TRUE(dtp.setValueText("  5 March 2022 "));
+    EXPECT_EQ(dtp.Value(), QDate(2022, 3, 5));
+    EXPECT_EQ(dtp.valueText(), "5 March 2022");
+    EXPECT_FALSE(dtp.setValueText("not a date"));
+    EXPECT_FALSE(dtp.setValueText(""));
+    EXPECT_FALSE(dtp.setValueText("1 January 1999")); // before the earliest date
+    EXPECT_EQ(dtp.Value(), QDate(2022, 3, 5));
+    EXPECT_TRUE(dtp.setValueText("2024-02-29"));
+    EXPECT_EQ(dtp.Value(), QDate(2024, 2, 29));
+}
+
+TEST(StatusPanels, FourPanelsWithTheFixedLastPanel)
+{
+    QWidget owner;
+    StatusPanels bar(&owner);
+    bar.resize(800, 24);
+    bar.setPanelText(3, "Open a project or start a new project");
+    bar.setPanelText(4, "Vemora");
+    bar.setPanelText(5, "ignored");
+    EXPECT_EQ(bar.panelText(3), "Open a project or start a new project");
+    EXPECT_EQ(bar.panelText(5), "");
+    EXPECT_EQ(bar.panel(4)->width(), twipsToPixels(5203));
+    bar.showClock(QDateTime(QDate(2024, 6, 1), QTime(14, 5)));
+    EXPECT_TRUE(bar.panelText(1).contains("5"));
+    EXPECT_TRUE(bar.panelText(2).contains("24"));
+}
+
+TEST(PictureButton, HoverClickAndLook)
+{
+    QWidget owner;
+    owner.resize(200, 80);
+    auto* ssc = new PictureButton(&owner);
+    setTwipsGeometry(ssc, 60, 60, 375, 375);
+    QPixmap pic(16, 16);
+    pic.fill(Qt::darkBlue);
+    ssc->setPicture(pic);
+    ssc->setToolTip("Start a new project");
+    auto* caption = new PictureButton(&owner);
+    caption->setCaption("&Continue");
+    caption->setGeometry(60, 4, 100, 28);
+    owner.show();
+    owner.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+
+    // Start from a pointer outside the button.
+    QEvent away(QEvent::Leave);
+    QApplication::sendEvent(ssc, &away);
+    QSignalSpy enter(ssc, &PictureButton::MouseEnter);
+    QSignalSpy leave(ssc, &PictureButton::MouseLeave);
+    QSignalSpy clicked(ssc, &PictureButton::clicked);
+    QEnterEvent in(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(ssc, &in);
+    EXPECT_TRUE(ssc->hovered());
+    QEvent out(QEvent::Leave);
+    QApplication::sendEvent(ssc, &out);
+    EXPECT_FALSE(ssc->hovered());
+    QTest::mouseClick(ssc, Qt::LeftButton);
+    EXPECT_EQ(enter.count(), 1);
+    EXPECT_EQ(leave.count(), 1);
+    EXPECT_EQ(clicked.count(), 1);
+    EXPECT_EQ(ssc->size(), QSize(25, 25));
+
+    // The picture sits in the middle and the raised edge is light at the
+    // top-left, dark at the bottom-right.
+    const QImage img = ssc->grab().toImage();
+    EXPECT_EQ(img.pixelColor(12, 12), QColor(Qt::darkBlue));
+    EXPECT_GT(img.pixelColor(0, 0).lightness(), img.pixelColor(24, 24).lightness());
+
+    QSignalSpy focus(caption, &PictureButton::GotFocus);
+    QSignalSpy clickedCaption(caption, &PictureButton::clicked);
+    EXPECT_EQ(caption->shortcut(), QKeySequence(Qt::ALT | Qt::Key_C));
+    caption->setFocus();
+    QTest::keyClick(ssc, Qt::Key_C, Qt::AltModifier);
+    // A shortcut clicks the button after its short pressed look.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clickedCaption.count() == 1; }, 2000));
+    EXPECT_GE(focus.count(), 1);
+    owner.grab().save("/tmp/platform_buttons.png");
+}

@@ -1,0 +1,102 @@
+// Help pages for every topic the windows open, the help window, the
+// application paths and the screen size used at start-up.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+#include "platform/AppPaths.h"
+#include "platform/HelpWindow.h"
+#include "platform/Screen.h"
+
+using namespace vemora;
+
+namespace {
+QString sourceHelpDir()
+{
+    return QDir(QString(VEMORA_TEST_DATA_DIR) + "/../../resources/help").absolutePath();
+}
+
+QString readAll(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(f.readAll());
+}
+
+// Points the application directory at a folder for one test.
+struct AppDirScope
+{
+    explicit AppDirScope(const QString& dir) { setAppPath(dir); }
+    ~AppDirScope() { setAppPath(QString()); }
+};
+} // namespace
+
+TEST(HelpPages, EveryTopicHasAPageWithATitleAndTheContentsLinksThemAll)
+{
+    const QString contents = readAll(sourceHelpDir() + "/1000.html");
+    ASSERT_FALSE(contents.isEmpty()) << sourceHelpDir().toStdString();
+    for (int topic : helpTopicNumbers()) {
+        const QString page = readAll(sourceHelpDir() + QString("/%1.html").arg(topic));
+        ASSERT_FALSE(page.isEmpty()) << "topic " << topic;
+        EXPECT_TRUE(page.contains("<h1>")) << "topic " << topic;
+        if (topic != 1000) {
+            EXPECT_TRUE(contents.contains(QString("href=\"%1.html\"").arg(topic)))
+                << "topic " << topic;
+        }
+    }
+    // The table of topics the windows use.
+    EXPECT_EQ(helpTopicNumbers().size(), 19u);
+    EXPECT_EQ(helpTopicNumbers().front(), 1000);
+    EXPECT_EQ(helpTopicNumbers().back(), 8500);
+}
+
+TEST(HelpWindow, ShowsTheTopicPageOrANoteWhenMissing)
+{
+    // The pages live in "Help" beside the program; point a copy there.
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    QDir(tmp.path()).mkpath("Help");
+    for (int topic : {1000, 3050})
+        QFile::copy(sourceHelpDir() + QString("/%1.html").arg(topic),
+                    tmp.path() + QString("/Help/%1.html").arg(topic));
+    AppDirScope app(tmp.path());
+
+    QWidget owner;
+    HelpWindow help(&owner);
+    help.showTopic(3050);
+    EXPECT_EQ(help.currentTopic(), 3050);
+    EXPECT_TRUE(help.browser()->toPlainText().contains("General Data"));
+    EXPECT_TRUE(help.isWindow());
+    help.showTopic(4242);
+    EXPECT_TRUE(help.browser()->toPlainText().contains("4242"));
+}
+
+TEST(AppPaths, FoldersHangOffTheApplicationDirectory)
+{
+    AppDirScope app("/opt/vemora/");
+    EXPECT_EQ(appPath(), "/opt/vemora");
+    EXPECT_EQ(projectsPath(), "/opt/vemora/Projects/");
+    EXPECT_EQ(guideFile(), "/opt/vemora/Guide/Step-by-step LCCA guide.pdf");
+    EXPECT_EQ(helpTopicFile(3000), "/opt/vemora/Help/3000.html");
+    setAppPath(QString());
+    EXPECT_EQ(appPath(), QDir(QCoreApplication::applicationDirPath()).absolutePath());
+}
+
+TEST(Screen, SizeCanBePretendedAndPlacesWindowsOverIt)
+{
+    setScreenSizeOverride(QSize(1024, 768));
+    EXPECT_EQ(screenSize(), QSize(1024, 768));
+    EXPECT_EQ(screenWidthTwips(), 15360);
+    EXPECT_EQ(screenHeightTwips(), 11520);
+    QWidget w;
+    placeOverScreen(&w);
+    EXPECT_EQ(w.size(), QSize(1024, 768));
+    EXPECT_EQ(w.pos(), QPoint(0, 0));
+    setScreenSizeOverride(QSize(800, 600));
+    EXPECT_EQ(screenWidthTwips(), 12000);
+    setScreenSizeOverride(std::nullopt);
+    EXPECT_FALSE(screenSize().isEmpty());
+}

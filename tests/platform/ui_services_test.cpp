@@ -1,0 +1,161 @@
+// The scripted services that stand in for real dialogs in tests, and the
+// conversions the Qt implementation relies on.
+#include <QAction>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "platform/QtUi.h"
+#include "platform/ScriptedUi.h"
+
+using namespace vemora;
+
+TEST(ScriptedUi, InstallsItselfAndRestoresThePreviousServices)
+{
+    Ui* before = &ui();
+    {
+        ScriptedUi outer;
+        EXPECT_EQ(&ui(), &outer);
+        {
+            ScriptedUi inner;
+            EXPECT_EQ(&ui(), &inner);
+        }
+        EXPECT_EQ(&ui(), &outer);
+    }
+    EXPECT_EQ(&ui(), before);
+}
+
+TEST(ScriptedUi, RecordsMessagesAndAnswersFromTheQueue)
+{
+    ScriptedUi s;
+    s.answers = {MsgAnswer::No, MsgAnswer::Cancel};
+    EXPECT_EQ(ui().msgBox("Do you want to save the project ?", MsgButtons::YesNoCancel,
+                          MsgIcon::Question, "Vemora"),
+              MsgAnswer::No);
+    EXPECT_EQ(ui().msgBox("Are you sure you want to quit ?", MsgButtons::OKCancel,
+                          MsgIcon::Question, "Vemora"),
+              MsgAnswer::Cancel);
+    // With the queue empty the first button answers.
+    EXPECT_EQ(
+        ui().msgBox("Enter the designer !", MsgButtons::OK, MsgIcon::Exclamation, "Vemora : ERROR"),
+        MsgAnswer::OK);
+    EXPECT_EQ(ui().msgBox("x", MsgButtons::YesNo, MsgIcon::None, "t"), MsgAnswer::Yes);
+    EXPECT_EQ(ui().msgBox("x", MsgButtons::RetryCancel, MsgIcon::Critical, "Error"),
+              MsgAnswer::Retry);
+    ASSERT_EQ(s.messages.size(), 5u);
+    EXPECT_EQ(s.messages[2].text, "Enter the designer !");
+    EXPECT_EQ(s.messages[2].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(s.messages[2].title, "Vemora : ERROR");
+    EXPECT_EQ(s.messages[0].buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(s.lastMessage(), "x");
+}
+
+TEST(ScriptedUi, FileDialogsRecordTheRequestAndCancelByDefault)
+{
+    ScriptedUi s;
+    FileDialogRequest req;
+    req.title = "OPEN AN EXISTING VEMORA PROJECT";
+    req.initDir = "/app/Projects/";
+    req.filter = "All Files (*.*)|*.*|Vemora Files (*.kpj)|*.kpj";
+    req.filterIndex = 2;
+    s.files = {QString("/tmp/a.kpj"), std::nullopt};
+    EXPECT_EQ(ui().openFile(req), std::optional<QString>("/tmp/a.kpj"));
+    EXPECT_EQ(ui().saveFile(req), std::nullopt);
+    EXPECT_EQ(ui().openFile(req), std::nullopt); // queue empty: cancelled
+    ASSERT_EQ(s.fileRequests.size(), 3u);
+    EXPECT_FALSE(s.fileRequests[0].save);
+    EXPECT_TRUE(s.fileRequests[1].save);
+    EXPECT_EQ(s.fileRequests[0].req.title, "OPEN AN EXISTING VEMORA PROJECT");
+    EXPECT_EQ(s.fileRequests[0].req.filterIndex, 2);
+}
+
+TEST(ScriptedUi, ModalDialogsRunTheQueuedHandlerWithoutBlocking)
+{
+    ScriptedUi s;
+    QWidget owner;
+    auto* dlg = new QDialog(&owner);
+    dlg->setObjectName("frmLCCType");
+    auto* ok = new QPushButton("&Continue", dlg);
+    QObject::connect(ok, &QPushButton::clicked, dlg, &QDialog::accept);
+    s.dialogHandlers.push_back([](QDialog* d) {
+        EXPECT_TRUE(d->isVisible());
+        d->findChild<QPushButton*>()->click();
+    });
+    EXPECT_EQ(ui().execDialog(dlg), QDialog::Accepted);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(ui().execDialog(dlg), QDialog::Rejected); // no handler queued
+    EXPECT_EQ(s.dialogsShown, (std::vector<QString>{"frmLCCType", "frmLCCType"}));
+}
+
+TEST(ScriptedUi, PopupMenuTriggersTheChosenAction)
+{
+    ScriptedUi s;
+    QWidget owner;
+    QMenu menu(&owner);
+    QAction* add = menu.addAction("Add a row at the end of the profile");
+    menu.addSeparator();
+    QAction* del = menu.addAction("Delete the current row");
+    int added = 0, deleted = 0;
+    QObject::connect(add, &QAction::triggered, &owner, [&] { ++added; });
+    QObject::connect(del, &QAction::triggered, &owner, [&] { ++deleted; });
+    s.menuChoices = {"Delete the current row", "no such item"};
+    EXPECT_EQ(ui().popupMenu(&menu, QPoint(5, 5)), del);
+    EXPECT_EQ(ui().popupMenu(&menu, QPoint(5, 5)), nullptr);
+    EXPECT_EQ(ui().popupMenu(&menu, QPoint(5, 5)), nullptr);
+    EXPECT_EQ(added, 0);
+    EXPECT_EQ(deleted, 1);
+    ASSERT_EQ(s.menusShown.size(), 3u);
+    EXPECT_EQ(s.menusShown[0],
+              QStringList({"Add a row at the end of the profile", "Delete the current row"}));
+}
+
+TEST(ScriptedUi, PointerClipboardAndHelpAreRecorded)
+{
+    ScriptedUi s;
+    {
+        HourglassScope busy;
+        EXPECT_EQ(ui().mousePointer(), MousePointer::Hourglass);
+    }
+    EXPECT_EQ(ui().mousePointer(), MousePointer::Default);
+    EXPECT_EQ(s.pointerChanges,
+              (std::vector<MousePointer>{MousePointer::Hourglass, MousePointer::Default}));
+
+    ui().setClipboardText("1\t2\r\n");
+    EXPECT_EQ(ui().clipboardText(), "1\t2\r\n");
+    QImage img(4, 3, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    ui().setClipboardImage(img);
+    EXPECT_EQ(ui().clipboardImage().size(), QSize(4, 3));
+    EXPECT_TRUE(ui().clipboardText().isEmpty()); // an image replaces the text
+
+    ui().showHelp(3050);
+    ui().showHelp(1000);
+    EXPECT_EQ(s.helpTopics, (std::vector<int>{3050, 1000}));
+}
+
+TEST(QtUi, PipeFiltersBecomeQtNameFilters)
+{
+    EXPECT_EQ(qtFileFilters("All Files (*.*)|*.*|Vemora Files (*.kpj)|*.kpj"),
+              QStringList({"All Files (*.*)", "Vemora Files (*.kpj)"}));
+    // A stray blank after a pattern and patterns not named in the text.
+    EXPECT_EQ(qtFileFilters("All Files (*.*)|*.* |Projects|*.kpj;*.bak"),
+              QStringList({"All Files (*.*)", "Projects (*.kpj *.bak)"}));
+    EXPECT_TRUE(qtFileFilters("").isEmpty());
+    EXPECT_EQ(qtFileFilters("Odd|"), QStringList({"Odd ()"}));
+}
+
+TEST(QtUi, NeverWaitsForAnAnswerWithoutADisplay)
+{
+    // Tests run offscreen: a request that reaches the real services by
+    // mistake must come back at once.
+    ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
+    QtUi real;
+    EXPECT_EQ(real.msgBox("Retry?", MsgButtons::RetryCancel, MsgIcon::Critical, "Error"),
+              MsgAnswer::Cancel);
+    EXPECT_EQ(real.msgBox("Sure?", MsgButtons::YesNo, MsgIcon::Question, "Vemora"), MsgAnswer::Yes);
+    EXPECT_EQ(real.openFile(FileDialogRequest{}), std::nullopt);
+    QDialog dlg;
+    EXPECT_EQ(real.execDialog(&dlg), QDialog::Rejected);
+}
