@@ -26,67 +26,105 @@ template <typename T, size_t N> void CopyArray(const std::array<T, N>& from, std
 
 } // namespace
 
+namespace {
+
+// The numeric fields that both system types save and load; the record and the
+// store give them the same names, so one template serves both directions.
+template <typename From, typename To> void CopyCommonNumbers(const From& f, To& t)
+{
+    t.SystemType = f.SystemType;
+    t.UnitSystem = f.UnitSystem;
+    t.CurrencyCode = f.CurrencyCode;
+    t.PrelimGeneralPercent = f.PrelimGeneralPercent;
+    t.ContingencyPercent = f.ContingencyPercent;
+    t.DesignLife = f.DesignLife;
+    t.BaseYear = f.BaseYear;
+    t.SupplyStartYear = f.SupplyStartYear;
+    t.SupervisionFees = f.SupervisionFees;
+    t.FixedDemand = f.FixedDemand;
+    t.FixedDemandUnit = f.FixedDemandUnit;
+    t.DemandMode = f.DemandMode;
+    CopyArray(f.YearDemand, t.YearDemand);
+    t.YearDemandUnit = f.YearDemandUnit;
+    t.StartReservoirLevel = f.StartReservoirLevel;
+    t.EndReservoirLevel = f.EndReservoirLevel;
+    t.StartReservoirLevelUnit = f.StartReservoirLevelUnit;
+    t.EndReservoirLevelUnit = f.EndReservoirLevelUnit;
+    CopyArray(f.NodeNumber, t.NodeNumber);
+    CopyArray(f.NodeElevation, t.NodeElevation);
+    CopyArray(f.NodeAccumulatedLength, t.NodeAccumulatedLength);
+    CopyArray(f.PipeDiameter, t.PipeDiameter);
+    CopyArray(f.WallThickness, t.WallThickness);
+    CopyArray(f.PipeCostPerMetre, t.PipeCostPerMetre);
+    CopyArray(f.SecondaryLoss, t.SecondaryLoss);
+    CopyArray(f.NodeTypeCode, t.NodeTypeCode);
+    t.WallThicknessUnit = f.WallThicknessUnit;
+    t.LiningSystem = f.LiningSystem;
+    t.LiningThickness = f.LiningThickness;
+    t.LiningThicknessUnit = f.LiningThicknessUnit;
+    t.RoughnessNew = f.RoughnessNew;
+    t.RoughnessNewUnit = f.RoughnessNewUnit;
+    t.RoughnessOld = f.RoughnessOld;
+    t.RoughnessOldUnit = f.RoughnessOldUnit;
+    t.DeteriorationYears = f.DeteriorationYears;
+    t.DiameterUnit = f.DiameterUnit;
+    t.ChainageUnit = f.ChainageUnit;
+    t.ElevationUnit = f.ElevationUnit;
+    CopyArray(f.LayingCost, t.LayingCost);
+    t.DiscountRate = f.DiscountRate;
+    t.EscalationRate = f.EscalationRate;
+    t.EnergyEscalationRate = f.EnergyEscalationRate;
+    t.MaintenanceMechanical = f.MaintenanceMechanical;
+    t.MaintenanceElectrical = f.MaintenanceElectrical;
+    t.MaintenancePipeline = f.MaintenancePipeline;
+    t.MechanicalWorksCost = f.MechanicalWorksCost;
+    t.ElectricalWorksCost = f.ElectricalWorksCost;
+    t.WaterPrice = f.WaterPrice;
+    t.WaterPriceUnit = f.WaterPriceUnit;
+    t.WaterPriceIncrease = f.WaterPriceIncrease;
+    CopyArray(f.OtherExpenseAmount, t.OtherExpenseAmount);
+}
+
+// The numeric pumping fields (operation, tariffs and the hour patterns).
+template <typename From, typename To> void CopyPumpingNumbers(const From& f, To& t)
+{
+    t.PumpCurveGiven = f.PumpCurveGiven;
+    t.OperatingFlowRateUnit = f.OperatingFlowRateUnit;
+    t.OperatingFlowRate = f.OperatingFlowRate;
+    t.SummerMonths = f.SummerMonths;
+    t.PumpingHours = f.PumpingHours;
+    t.TariffSummerPeak = f.TariffSummerPeak;
+    t.TariffSummerStandard = f.TariffSummerStandard;
+    t.TariffSummerOffPeak = f.TariffSummerOffPeak;
+    t.TariffWinterPeak = f.TariffWinterPeak;
+    t.TariffWinterStandard = f.TariffWinterStandard;
+    t.TariffWinterOffPeak = f.TariffWinterOffPeak;
+    CopyArray(f.SummerHourPeriod, t.SummerHourPeriod);
+    CopyArray(f.WinterHourPeriod, t.WinterHourPeriod);
+}
+
+// The pump curve with its two unit codes.
+template <typename From, typename To> void CopyPumpCurve(const From& f, To& t)
+{
+    for (int v = 1; v <= 3; ++v)
+        CopyArray(f.PumpCurve[v], t.PumpCurve[v]);
+    t.CurveFlowUnit = f.CurveFlowUnit;
+    t.CurveHeadUnit = f.CurveHeadUnit;
+}
+
+} // namespace
+
 void CopyRecordToStore(const ProjectRecord& rec, ProjectStore& s)
 {
-    s.SystemType = rec.SystemType;
-    s.CurrencyCode = rec.CurrencyCode;
-    s.UnitSystem = rec.UnitSystem;
-    s.PrelimGeneralPercent = rec.PrelimGeneralPercent;
-    s.ContingencyPercent = rec.ContingencyPercent;
+    CopyCommonNumbers(rec, s);
     s.ProjectName = StoreText(rec.ProjectName);
     s.Designer = StoreText(rec.Designer);
     s.ProjectDate = StoreText(rec.ProjectDate);
     s.ProjectDescription = StoreText(rec.ProjectDescription);
-    s.DesignLife = rec.DesignLife;
-    s.BaseYear = rec.BaseYear;
-    s.SupplyStartYear = rec.SupplyStartYear;
-    s.SupervisionFees = rec.SupervisionFees;
-    s.WallThicknessUnit = rec.WallThicknessUnit;
-    s.FixedDemand = rec.FixedDemand;
-    s.FixedDemandUnit = rec.FixedDemandUnit;
-    s.DemandMode = rec.DemandMode;
-    CopyArray(rec.YearDemand, s.YearDemand);
-    s.YearDemandUnit = rec.YearDemandUnit;
-    s.StartReservoirLevel = rec.StartReservoirLevel;
-    s.EndReservoirLevel = rec.EndReservoirLevel;
-    s.StartReservoirLevelUnit = rec.StartReservoirLevelUnit;
-    s.EndReservoirLevelUnit = rec.EndReservoirLevelUnit;
-    CopyArray(rec.NodeNumber, s.NodeNumber);
-    CopyArray(rec.NodeElevation, s.NodeElevation);
-    CopyArray(rec.NodeAccumulatedLength, s.NodeAccumulatedLength);
-    CopyArray(rec.PipeDiameter, s.PipeDiameter);
-    CopyArray(rec.WallThickness, s.WallThickness);
-    CopyArray(rec.PipeCostPerMetre, s.PipeCostPerMetre);
-    CopyArray(rec.SecondaryLoss, s.SecondaryLoss);
-    CopyArray(rec.NodeTypeCode, s.NodeTypeCode);
-    s.LiningSystem = rec.LiningSystem;
-    s.LiningThickness = rec.LiningThickness;
-    s.LiningThicknessUnit = rec.LiningThicknessUnit;
-    s.RoughnessNew = rec.RoughnessNew;
-    s.RoughnessNewUnit = rec.RoughnessNewUnit;
-    s.RoughnessOld = rec.RoughnessOld;
-    s.RoughnessOldUnit = rec.RoughnessOldUnit;
-    s.DeteriorationYears = rec.DeteriorationYears;
-    s.DiameterUnit = rec.DiameterUnit;
-    s.ChainageUnit = rec.ChainageUnit;
-    s.ElevationUnit = rec.ElevationUnit;
-    CopyArray(rec.LayingCost, s.LayingCost);
-    s.DiscountRate = rec.DiscountRate;
-    s.EscalationRate = rec.EscalationRate;
-    s.EnergyEscalationRate = rec.EnergyEscalationRate;
-    s.MaintenanceMechanical = rec.MaintenanceMechanical;
-    s.MaintenanceElectrical = rec.MaintenanceElectrical;
-    s.MaintenancePipeline = rec.MaintenancePipeline;
-    s.MechanicalWorksCost = rec.MechanicalWorksCost;
-    s.ElectricalWorksCost = rec.ElectricalWorksCost;
-    s.WaterPrice = rec.WaterPrice;
-    s.WaterPriceUnit = rec.WaterPriceUnit;
-    s.WaterPriceIncrease = rec.WaterPriceIncrease;
     for (int i = 1; i <= 8; ++i) {
         s.StaffCost[i][1] = rec.StaffPackage[i];
         s.StaffCost[i][2] = rec.StaffTimePercent[i];
     }
-    CopyArray(rec.OtherExpenseAmount, s.OtherExpenseAmount);
 
     // An Epoxy-coated pipe has no lining thickness, whatever the file holds.
     if (s.LiningSystem == 0) {
@@ -96,113 +134,31 @@ void CopyRecordToStore(const ProjectRecord& rec, ProjectStore& s)
 
     // A gravity load leaves the store's pump, tariff and hour-pattern values.
     if (rec.SystemType != 0) {
-        s.PumpCurveGiven = rec.PumpCurveGiven;
-        s.OperatingFlowRateUnit = rec.OperatingFlowRateUnit;
-        s.OperatingFlowRate = rec.OperatingFlowRate;
+        CopyPumpingNumbers(rec, s);
         s.OperatingEfficiency = rec.OperatingEfficiency;
         s.PumpType = StoreText(rec.PumpType);
         s.PumpDescription = StoreText(rec.PumpDescription);
-        s.SummerMonths = rec.SummerMonths;
-        s.PumpingHours = rec.PumpingHours;
-        s.TariffSummerPeak = rec.TariffSummerPeak;
-        s.TariffSummerStandard = rec.TariffSummerStandard;
-        s.TariffSummerOffPeak = rec.TariffSummerOffPeak;
-        s.TariffWinterPeak = rec.TariffWinterPeak;
-        s.TariffWinterStandard = rec.TariffWinterStandard;
-        s.TariffWinterOffPeak = rec.TariffWinterOffPeak;
-        CopyArray(rec.SummerHourPeriod, s.SummerHourPeriod);
-        CopyArray(rec.WinterHourPeriod, s.WinterHourPeriod);
     }
-    if (rec.SystemType == 1) {
-        for (int v = 1; v <= 3; ++v)
-            CopyArray(rec.PumpCurve[v], s.PumpCurve[v]);
-        s.CurveFlowUnit = rec.CurveFlowUnit;
-        s.CurveHeadUnit = rec.CurveHeadUnit;
-    }
+    if (rec.SystemType == 1) CopyPumpCurve(rec, s);
 }
 
 void CopyStoreToRecord(const ProjectStore& s, ProjectRecord& rec)
 {
-    rec.SystemType = s.SystemType;
-    rec.UnitSystem = s.UnitSystem;
-    rec.CurrencyCode = s.CurrencyCode;
-    rec.PrelimGeneralPercent = s.PrelimGeneralPercent;
-    rec.ContingencyPercent = s.ContingencyPercent;
+    CopyCommonNumbers(s, rec);
     rec.ProjectName = RecordText(s.ProjectName, 80);
     rec.Designer = RecordText(s.Designer, 80);
     rec.ProjectDate = RecordText(s.ProjectDate, 20);
     rec.ProjectDescription = RecordText(s.ProjectDescription, 500);
-    rec.FixedDemand = s.FixedDemand;
-    rec.FixedDemandUnit = s.FixedDemandUnit;
-    rec.DemandMode = s.DemandMode;
-    rec.DesignLife = s.DesignLife;
-    rec.BaseYear = s.BaseYear;
-    rec.SupplyStartYear = s.SupplyStartYear;
-    CopyArray(s.YearDemand, rec.YearDemand);
-    rec.YearDemandUnit = s.YearDemandUnit;
-    rec.StartReservoirLevel = s.StartReservoirLevel;
-    rec.EndReservoirLevel = s.EndReservoirLevel;
-    rec.StartReservoirLevelUnit = s.StartReservoirLevelUnit;
-    rec.EndReservoirLevelUnit = s.EndReservoirLevelUnit;
-    CopyArray(s.NodeNumber, rec.NodeNumber);
-    CopyArray(s.NodeElevation, rec.NodeElevation);
-    CopyArray(s.NodeAccumulatedLength, rec.NodeAccumulatedLength);
-    CopyArray(s.PipeDiameter, rec.PipeDiameter);
-    CopyArray(s.PipeCostPerMetre, rec.PipeCostPerMetre);
-    CopyArray(s.SecondaryLoss, rec.SecondaryLoss);
-    CopyArray(s.NodeTypeCode, rec.NodeTypeCode);
-    CopyArray(s.WallThickness, rec.WallThickness);
-    rec.WallThicknessUnit = s.WallThicknessUnit;
-    rec.LiningSystem = s.LiningSystem;
-    rec.LiningThickness = s.LiningThickness;
-    rec.LiningThicknessUnit = s.LiningThicknessUnit;
-    rec.RoughnessNew = s.RoughnessNew;
-    rec.RoughnessOld = s.RoughnessOld;
-    rec.DeteriorationYears = s.DeteriorationYears;
-    rec.RoughnessNewUnit = s.RoughnessNewUnit;
-    rec.RoughnessOldUnit = s.RoughnessOldUnit;
-    rec.DiameterUnit = s.DiameterUnit;
-    rec.ElevationUnit = s.ElevationUnit;
-    rec.ChainageUnit = s.ChainageUnit;
-    CopyArray(s.LayingCost, rec.LayingCost);
-    rec.DiscountRate = s.DiscountRate;
-    rec.EscalationRate = s.EscalationRate;
-    rec.EnergyEscalationRate = s.EnergyEscalationRate;
-    rec.MaintenanceMechanical = s.MaintenanceMechanical;
-    rec.MaintenanceElectrical = s.MaintenanceElectrical;
-    rec.MaintenancePipeline = s.MaintenancePipeline;
-    rec.WaterPrice = s.WaterPrice;
-    rec.WaterPriceUnit = s.WaterPriceUnit;
     for (int i = 1; i <= 8; ++i) {
         rec.StaffPackage[i] = s.StaffCost[i][1];
         rec.StaffTimePercent[i] = s.StaffCost[i][2];
     }
-    CopyArray(s.OtherExpenseAmount, rec.OtherExpenseAmount);
-    rec.SupervisionFees = s.SupervisionFees;
     rec.OperatingEfficiency = s.OperatingEfficiency;
-    rec.WaterPriceIncrease = s.WaterPriceIncrease;
-    rec.MechanicalWorksCost = s.MechanicalWorksCost;
-    rec.ElectricalWorksCost = s.ElectricalWorksCost;
 
     // A gravity project keeps the record's pumping fields as they were.
     if (s.SystemType == 1) {
-        rec.PumpCurveGiven = s.PumpCurveGiven;
-        rec.TariffSummerPeak = s.TariffSummerPeak;
-        rec.TariffSummerStandard = s.TariffSummerStandard;
-        rec.TariffSummerOffPeak = s.TariffSummerOffPeak;
-        rec.TariffWinterPeak = s.TariffWinterPeak;
-        rec.TariffWinterStandard = s.TariffWinterStandard;
-        rec.TariffWinterOffPeak = s.TariffWinterOffPeak;
-        CopyArray(s.SummerHourPeriod, rec.SummerHourPeriod);
-        CopyArray(s.WinterHourPeriod, rec.WinterHourPeriod);
-        for (int v = 1; v <= 3; ++v)
-            CopyArray(s.PumpCurve[v], rec.PumpCurve[v]);
-        rec.PumpingHours = s.PumpingHours;
-        rec.SummerMonths = s.SummerMonths;
-        rec.CurveFlowUnit = s.CurveFlowUnit;
-        rec.CurveHeadUnit = s.CurveHeadUnit;
-        rec.OperatingFlowRate = s.OperatingFlowRate;
-        rec.OperatingFlowRateUnit = s.OperatingFlowRateUnit;
+        CopyPumpingNumbers(s, rec);
+        CopyPumpCurve(s, rec);
         rec.PumpType = RecordText(TrimBlanks(s.PumpType), 100);
         rec.PumpDescription = RecordText(TrimBlanks(s.PumpDescription), 1000);
     }
