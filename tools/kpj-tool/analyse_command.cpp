@@ -1,9 +1,203 @@
+// kpj-tool analyse FILE [--supervision X]: loads a project file, runs the
+// analysis and prints the outcome and the results as JSON. The supervision
+// cost defaults to the project's saved supervision fees.
+#include <cstdlib>
 #include <iostream>
+#include <limits>
+#include <memory>
+#include <string>
 
 #include "commands.h"
+#include "engine/AnalysisRun.h"
+#include "engine/ResultsStore.h"
+#include "file_messages.h"
+#include "json.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectStore.h"
+#include "project/RecordStore.h"
 
-int RunAnalyseCommand(const std::vector<std::string>&)
+namespace {
+
+struct AnalyseArgs
 {
-    std::cerr << "kpj-tool: not available yet\n";
-    return 1;
+    std::string path;
+    bool hasSupervision = false;
+    float supervision = 0;
+};
+
+bool ParseArgs(const std::vector<std::string>& args, AnalyseArgs& out)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--supervision") {
+            if (i + 1 >= args.size()) return false;
+            char* end = nullptr;
+            const std::string& text = args[++i];
+            out.supervision = std::strtof(text.c_str(), &end);
+            if (end == text.c_str() || *end != '\0') return false;
+            out.hasSupervision = true;
+        } else if (out.path.empty()) {
+            out.path = args[i];
+        } else {
+            return false;
+        }
+    }
+    return !out.path.empty();
+}
+
+// The number of profile rows as the input window finds it when it shows a
+// project: the nodes before the first empty one (elevation and accumulated
+// length both 999999), at least 2.
+int16_t ProfileNodeCount(const vemora::ProjectStore& store)
+{
+    int count = 0;
+    while (count < vemora::MaxNodes &&
+           !(store.NodeElevation[count + 1] == vemora::UnusedNode &&
+             store.NodeAccumulatedLength[count + 1] == vemora::UnusedNode))
+        ++count;
+    return static_cast<int16_t>(count < 2 ? 2 : count);
+}
+
+const char* StatusName(vemora::AnalysisStatus status)
+{
+    switch (status) {
+    case vemora::AnalysisStatus::Completed:
+        return "ok";
+    case vemora::AnalysisStatus::PumpCurveMissed:
+        return "pump_curve_missed";
+    case vemora::AnalysisStatus::HydraulicsFailed:
+        return "hydraulics_failed";
+    case vemora::AnalysisStatus::RunFailed:
+    case vemora::AnalysisStatus::ProjectPeriodInvalid:
+        return "failed";
+    }
+    return "failed";
+}
+
+std::string StatusMessage(const vemora::AnalysisOutcome& outcome)
+{
+    switch (outcome.Status) {
+    case vemora::AnalysisStatus::Completed:
+        return "";
+    case vemora::AnalysisStatus::PumpCurveMissed:
+        return vemora::PumpCurveMissedMessage(outcome.Year);
+    case vemora::AnalysisStatus::HydraulicsFailed:
+        return vemora::HydraulicsFailedMessage;
+    case vemora::AnalysisStatus::RunFailed:
+        return vemora::RunFailedMessage;
+    case vemora::AnalysisStatus::ProjectPeriodInvalid:
+        return vemora::ProjectPeriodMessage;
+    }
+    return "";
+}
+
+void Years(JsonWriter& json, const char* name, const vemora::YearArray& values, int count)
+{
+    json.Key(name);
+    json.BeginInlineArray();
+    for (int y = 1; y <= count && y <= vemora::MaxYears; ++y)
+        json.Value(values[y]);
+    json.EndArray();
+}
+
+void Scalar(JsonWriter& json, const char* name, float value)
+{
+    json.Key(name);
+    json.Value(value);
+}
+
+void WriteResults(JsonWriter& json, const vemora::ProjectStore& s, const vemora::ResultsStore& r)
+{
+    const int N = s.DesignLife;
+    const int C = s.SupplyStartYear - s.BaseYear;
+    Years(json, "YearFlow", r.YearFlow, N);
+    Years(json, "YearShortage", r.YearShortage, N);
+    Years(json, "YearPumpingHours", r.YearPumpingHours, N);
+    Years(json, "YearIncome", r.YearIncome, N);
+    Years(json, "YearPumpHead", r.YearPumpHead, N);
+    Years(json, "YearPumpEfficiency", r.YearPumpEfficiency, N);
+    Years(json, "YearSummerOffPeakHours", r.YearSummerOffPeakHours, N);
+    Years(json, "YearSummerStandardHours", r.YearSummerStandardHours, N);
+    Years(json, "YearSummerPeakHours", r.YearSummerPeakHours, N);
+    Years(json, "YearWinterOffPeakHours", r.YearWinterOffPeakHours, N);
+    Years(json, "YearWinterStandardHours", r.YearWinterStandardHours, N);
+    Years(json, "YearWinterPeakHours", r.YearWinterPeakHours, N);
+    Years(json, "YearMaintenance", r.YearMaintenance, N);
+    Years(json, "YearPipelineMaintenance", r.YearPipelineMaintenance, N);
+    Years(json, "YearMechanicalMaintenance", r.YearMechanicalMaintenance, N);
+    Years(json, "YearElectricalMaintenance", r.YearElectricalMaintenance, N);
+    Years(json, "YearOperational", r.YearOperational, N);
+    Years(json, "YearEnergy", r.YearEnergy, N);
+    Years(json, "YearCapital", r.YearCapital, C);
+    Years(json, "YearExpenditure", r.YearExpenditure, C + N);
+
+    json.Key("Gradeline");
+    json.BeginArray();
+    for (int y = 1; y <= N && y <= vemora::MaxYears; ++y) {
+        json.BeginInlineArray();
+        for (int k = 0; k <= s.NodeCount && k <= vemora::MaxNodes; ++k)
+            json.Value(r.Gradeline(k, y));
+        json.EndArray();
+    }
+    json.EndArray();
+
+    Scalar(json, "PipeSupplyCost", r.PipeSupplyCost);
+    Scalar(json, "PipeLayingCost", r.PipeLayingCost);
+    Scalar(json, "ConstructionSubtotal", r.ConstructionSubtotal);
+    Scalar(json, "EscalationCost", r.EscalationCost);
+    Scalar(json, "ConsultingFees", r.ConsultingFees);
+    Scalar(json, "SupervisionCost", r.SupervisionCost);
+    Scalar(json, "TotalCapitalCost", r.TotalCapitalCost);
+    Scalar(json, "NpvExpenditure", r.NpvExpenditure);
+    Scalar(json, "NpvIncome", r.NpvIncome);
+    json.Key("Irr");
+    if (r.IrrFound)
+        json.Value(r.Irr);
+    else
+        json.Value(std::numeric_limits<float>::quiet_NaN()); // written as null
+}
+
+} // namespace
+
+int RunAnalyseCommand(const std::vector<std::string>& args)
+{
+    AnalyseArgs options;
+    if (!ParseArgs(args, options)) {
+        std::cerr << "usage: kpj-tool analyse FILE [--supervision X]\n";
+        return 2;
+    }
+    vemora::ProjectRecord rec;
+    int32_t recordNumber = 0;
+    const vemora::FileStatus status = vemora::ReadProjectFile(options.path, rec, recordNumber);
+    if (status != vemora::FileStatus::Ok) {
+        std::cerr << FileStatusMessage(status) << "\n";
+        return 1;
+    }
+    auto store = std::make_unique<vemora::ProjectStore>();
+    auto results = std::make_unique<vemora::ResultsStore>();
+    vemora::CopyRecordToStore(rec, *store);
+    store->NodeCount = ProfileNodeCount(*store);
+    const float supervision = options.hasSupervision ? options.supervision : store->SupervisionFees;
+
+    const vemora::AnalysisOutcome outcome = vemora::RunAnalysis(*store, *results, supervision);
+
+    JsonWriter json(std::cout);
+    json.BeginObject();
+    json.Key("status");
+    json.Value(StatusName(outcome.Status));
+    json.Key("year");
+    if (outcome.Status == vemora::AnalysisStatus::PumpCurveMissed)
+        json.Value(outcome.Year);
+    else
+        json.Value(std::numeric_limits<double>::quiet_NaN()); // written as null
+    json.Key("HighPointFlag");
+    json.Value(store->HighPointFlag);
+    if (outcome.Status == vemora::AnalysisStatus::Completed) {
+        WriteResults(json, *store, *results);
+    } else {
+        json.Key("message");
+        json.Value(StatusMessage(outcome));
+    }
+    json.EndObject();
+    json.Finish();
+    return 0;
 }

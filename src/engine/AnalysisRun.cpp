@@ -1,0 +1,137 @@
+#include "engine/AnalysisRun.h"
+
+#include "engine/CapitalCost.h"
+#include "engine/ConvertInputToSI.h"
+#include "engine/EngineMath.h"
+#include "engine/Hydraulics.h"
+#include "engine/NumberFormat.h"
+#include "engine/SupplyAndIncome.h"
+#include "engine/TariffSplit.h"
+#include "engine/YearlyCosts.h"
+
+namespace vemora {
+namespace {
+
+bool YearsFinite(const ProjectStore& s, const YearArray& values)
+{
+    for (int y = 1; y <= UsedDesignLife(s); ++y)
+        if (!IsFinite(values[y])) return false;
+    return true;
+}
+
+AnalysisOutcome Outcome(AnalysisStatus status, int year = 0)
+{
+    return AnalysisOutcome{status, year};
+}
+
+void ShowResults(const ProjectStore& store, const ResultsStore& results, AnalysisObserver& observer)
+{
+    observer.SetResultLabels(MakeResultLabels(store, results));
+    observer.SetProgress(75);
+    observer.SetDutyPointButtonVisible(store.SystemType == 1 && store.PumpCurveGiven == 1);
+    observer.HideDutyFrame();
+    observer.SetProgress(80);
+    observer.ShowCostTables();
+    observer.SetProgress(85);
+    observer.FillDistanceCombos();
+    observer.SetProgress(90);
+    observer.DrawHydraulicProfile();
+    observer.SetProgress(95);
+    observer.DrawDemandCapacityGraph();
+    observer.SetProgress(100);
+}
+
+} // namespace
+
+std::string PumpCurveMissedMessage(int year)
+{
+    return "The pump curve does not intersect the system curve for year " + std::to_string(year);
+}
+
+ResultLabels MakeResultLabels(const ProjectStore& store, const ResultsStore& results)
+{
+    const std::string symbol = store.CurrencyCode == 0 ? "R" : "$";
+    ResultLabels labels;
+    labels.DesignLife = std::to_string(store.DesignLife) + " years";
+    labels.NpvE = symbol + FormatThousandsWhole(results.NpvExpenditure);
+    labels.NpvI = symbol + FormatThousandsWhole(results.NpvIncome);
+    labels.Irr =
+        results.IrrFound ? "IRR = " + FormatThreeDecimals(results.Irr) + " %" : "IRR = n/a";
+    return labels;
+}
+
+AnalysisStatus CalcLifeCycleCosts(const ProjectStore& store, ResultsStore& results,
+                                  float supervisionCost)
+{
+    if (!ProjectPeriodFits(store)) return AnalysisStatus::ProjectPeriodInvalid;
+    if (!CalcCapitalCost(store, results, supervisionCost)) return AnalysisStatus::RunFailed;
+    switch (CalcYearlyCosts(store, results)) {
+    case CostStatus::Ok:
+        break;
+    case CostStatus::PeriodOutOfRange:
+        return AnalysisStatus::ProjectPeriodInvalid;
+    case CostStatus::Failed:
+        return AnalysisStatus::RunFailed;
+    }
+    CalcPresentValues(store, results);
+    if (!IsFinite(results.NpvExpenditure) || !IsFinite(results.NpvIncome))
+        return AnalysisStatus::RunFailed;
+    ScanInternalRateOfReturn(store, results);
+    return AnalysisStatus::Completed;
+}
+
+AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float supervisionCost,
+                            AnalysisObserver& observer)
+{
+    // 1. SI working values and laying rates.
+    store.ResultsValid = 0;
+    store.AnalysisError = 0;
+    store.HighPointFlag = 0;
+    const bool unitsKnown = ConvertInputToSI(store, results);
+    CopyLayingRates(store, results);
+    observer.LoadResultsWindow();
+    observer.SetProgress(55);
+    if (!ProjectPeriodFits(store)) return Outcome(AnalysisStatus::ProjectPeriodInvalid);
+    if (!unitsKnown) {
+        store.GradelineFailed = 1;
+        return Outcome(AnalysisStatus::HydraulicsFailed);
+    }
+
+    // 2. Hydraulics.
+    switch (CalculateHydraulics(store, results, observer)) {
+    case HydraulicsStatus::Ok:
+        break;
+    case HydraulicsStatus::Failed:
+        return Outcome(AnalysisStatus::HydraulicsFailed);
+    case HydraulicsStatus::PumpCurveMissed:
+        return Outcome(AnalysisStatus::PumpCurveMissed, results.DutyYear);
+    }
+
+    // 3-5. Supply, shortage, pumping hours, tariff split and income.
+    CalcSupplyAndShortage(store, results);
+    if (!YearsFinite(store, results.YearShortage) || !YearsFinite(store, results.YearPumpingHours))
+        return Outcome(AnalysisStatus::RunFailed);
+    observer.SetProgress(60);
+    AllocatePumpingHoursToTariffPeriods(store, results);
+    observer.SetProgress(65);
+    CalcWaterSalesIncome(store, results);
+    if (!YearsFinite(store, results.YearIncome)) return Outcome(AnalysisStatus::RunFailed);
+
+    // 6. Life-cycle costs.
+    observer.SetProgress(70);
+    const AnalysisStatus costs = CalcLifeCycleCosts(store, results, supervisionCost);
+    if (costs != AnalysisStatus::Completed) return Outcome(costs);
+
+    // 7-11. Labels, tables and drawings.
+    ShowResults(store, results, observer);
+    store.ResultsValid = 1;
+    return Outcome(AnalysisStatus::Completed);
+}
+
+AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float supervisionCost)
+{
+    AnalysisObserver quiet;
+    return RunAnalysis(store, results, supervisionCost, quiet);
+}
+
+} // namespace vemora

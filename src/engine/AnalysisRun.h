@@ -1,0 +1,65 @@
+// The analysis run: every engine stage in order on the project data store,
+// from the SI working values to the present values and the IRR, with the
+// result labels and the results window's tables and drawings requested
+// through the observer. It shows nothing itself: the caller shows the message
+// that belongs to the returned status.
+#pragma once
+
+#include <string>
+
+#include "engine/AnalysisObserver.h"
+#include "engine/ResultsStore.h"
+#include "project/ProjectStore.h"
+
+namespace vemora {
+
+enum class AnalysisStatus {
+    Completed,            // ResultsValid = 1; HighPointFlag = 1 asks for HighPointComment
+    PumpCurveMissed,      // Year holds the operating year (the observer has shown the window)
+    HydraulicsFailed,     // HydraulicsFailedMessage
+    RunFailed,            // RunFailedMessage
+    ProjectPeriodInvalid, // ProjectPeriodMessage
+};
+
+struct AnalysisOutcome
+{
+    AnalysisStatus Status = AnalysisStatus::Completed;
+    int Year = 0; // the year of a missed pump curve, else 0
+};
+
+// Runs the analysis. `supervisionCost` is the value of the supervision field
+// at the moment of the run. Progress goes to the observer from 55 to 100. Only
+// a completed run sets ResultsValid = 1; any other outcome leaves it 0 and the
+// results are not to be offered.
+AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float supervisionCost,
+                            AnalysisObserver& observer);
+
+// The same run with an observer that does nothing.
+AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float supervisionCost);
+
+// The life-cycle costs: capital cost, yearly costs, present values and the
+// IRR scan. Part of the run; exposed for the checks of the cost stages.
+AnalysisStatus CalcLifeCycleCosts(const ProjectStore& store, ResultsStore& results,
+                                  float supervisionCost);
+
+// Captions of lblDesignLife, lblNPVE, lblNPVI and lblIRR: "30 years",
+// symbol + "#,###,###,###,###,000", "IRR = " + "#0.000" + " %" or "IRR = n/a".
+ResultLabels MakeResultLabels(const ProjectStore& store, const ResultsStore& results);
+
+// Messages and titles of the outcomes, for the window that shows them.
+inline constexpr const char* HydraulicsFailedMessage =
+    "Could not determine the hydraulic gradeline. Please check input data";
+inline constexpr const char* RunFailedMessage = "Could not determine the flow for each year.";
+inline constexpr const char* ProjectPeriodMessage =
+    "The construction period and the design life together must fit within 100 years.";
+inline constexpr const char* ErrorTitle = "Vemora Error";
+inline constexpr const char* PumpCurveMissedTitle = "Error";
+inline constexpr const char* HighPointCommentTitle = "Vemora: comment";
+inline constexpr const char* HighPointComment =
+    "A local high point in the pipeline profile resulted in the adjustment of the flow.  In other "
+    "words there will be additional head available after this point.  Reduced diameter sizes might "
+    "be an option to consider.";
+// "The pump curve does not intersect the system curve for year " and the year.
+std::string PumpCurveMissedMessage(int year);
+
+} // namespace vemora

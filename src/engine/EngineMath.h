@@ -1,0 +1,45 @@
+// Small numeric helpers shared by the engine stages.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+
+#include "project/ProjectStore.h"
+
+namespace vemora {
+
+// Rounds to the nearest whole number, a half to the even neighbour
+// (std::nearbyint under the default rounding mode).
+inline double RoundHalfEven(double x)
+{
+    return std::nearbyint(x);
+}
+
+// Stores a value as a 4-byte real, as the results store holds it.
+inline float ToFloat(double x)
+{
+    return static_cast<float>(x);
+}
+
+inline bool IsFinite(double x)
+{
+    return std::isfinite(x);
+}
+
+// Number of profile nodes the engine works on: NodeCount kept within 0..500.
+inline int UsedNodeCount(const ProjectStore& store)
+{
+    return std::clamp<int>(store.NodeCount, 0, MaxNodes);
+}
+
+// Number of years analysed: the design life kept within 0..100.
+inline int UsedDesignLife(const ProjectStore& store)
+{
+    return std::clamp<int>(store.DesignLife, 0, MaxYears);
+}
+
+// Pi and twice the gravity acceleration as the hydraulics use them.
+constexpr double Pi = 3.14159265359;
+constexpr double TwoG = 19.62; // m/s²
+
+} // namespace vemora

@@ -1,0 +1,103 @@
+#include "engine/Hydraulics.h"
+
+#include <vector>
+
+#include "engine/DutyPoint.h"
+#include "engine/EngineMath.h"
+#include "engine/GravityFlow.h"
+#include "engine/Roughness.h"
+#include "engine/SystemCurve.h"
+
+namespace vemora {
+namespace {
+
+void LayGravityGradeline(const PipeModel& m, int y, ResultsStore& r)
+{
+    double level = r.StartLevelSI;
+    r.Gradeline(0, y) = r.StartLevelSI;
+    for (int j = 1; j <= m.n; ++j) {
+        level -= static_cast<double>(r.FrictionHeadLoss(j, y)) + r.SecondaryHeadLoss(j, y);
+        r.Gradeline(j, y) = ToFloat(level);
+    }
+}
+
+bool YearIsFinite(const PipeModel& m, int y, const ResultsStore& r)
+{
+    if (!IsFinite(r.YearFlow[y])) return false;
+    for (int k = 0; k <= m.n; ++k)
+        if (!IsFinite(r.Gradeline(k, y))) return false;
+    return true;
+}
+
+HydraulicsStatus Fail(ProjectStore& store)
+{
+    store.GradelineFailed = 1;
+    return HydraulicsStatus::Failed;
+}
+
+} // namespace
+
+void LayPumpingGradeline(const PipeModel& m, int y, ResultsStore& r)
+{
+    std::vector<double> level(m.n + 1);
+    level[m.n] = r.EndLevelSI;
+    for (int k = m.n - 1; k >= 1; --k)
+        level[k] = level[k + 1] + r.FrictionHeadLoss(k, y) + r.SecondaryHeadLoss(k, y);
+    float lowest = -1.0f;
+    for (int k = 1; k <= m.n; ++k) {
+        const float head = ToFloat(level[k] - m.z[k]);
+        if (head < lowest) lowest = head;
+    }
+    const double lift = lowest < -1.0f ? static_cast<double>(-1.0f - lowest) : 0.0;
+    for (int k = 1; k <= m.n; ++k)
+        r.Gradeline(k, y) = ToFloat(level[k] + lift);
+    r.Gradeline(0, y) = m.z[1];
+}
+
+HydraulicsStatus CalculateHydraulics(ProjectStore& store, ResultsStore& r,
+                                     AnalysisObserver& observer)
+{
+    store.AnalysisError = 0;
+    store.GradelineFailed = 0;
+    PipeModel model;
+    if (!BuildPipeModel(store, r, model) || !AgeRoughness(store, r)) return Fail(store);
+
+    const bool pumping = store.SystemType == 1;
+    const bool pumpCurve = pumping && store.PumpCurveGiven != 0;
+    std::vector<double> c;
+    SystemCurve curve;
+    for (int y = 1; y <= UsedDesignLife(store); ++y) {
+        if (!ComputeYearLossCoefficients(model, y, r, c)) return Fail(store);
+        bool missed = false;
+        if (!pumping) {
+            const GravityFlow g = SolveGravityFlow(model, c, r.StartLevelSI, r.EndLevelSI);
+            if (g.HighPoint) store.HighPointFlag = 1;
+            r.YearFlow[y] = ToFloat(g.Flow);
+            StoreSectionLosses(model, y, r.YearFlow[y], r);
+            LayGravityGradeline(model, y, r);
+        } else if (pumpCurve) {
+            r.DutyYear = static_cast<int16_t>(y);
+            curve.Build(model, c, r.StartLevelSI, r.EndLevelSI);
+            const DutyPointStatus duty = CalcDutyPoint(store, r, curve, y, observer);
+            if (duty == DutyPointStatus::Failed) return Fail(store);
+            missed = duty == DutyPointStatus::Missed;
+            r.YearFlow[y] = r.PumpFlowSI;
+            r.YearPumpEfficiency[y] = r.PumpEfficiency;
+            StoreSectionLosses(model, y, r.YearFlow[y], r);
+            LayPumpingGradeline(model, y, r);
+            r.YearPumpHead[y] = r.Gradeline(1, y) - r.Gradeline(0, y);
+            r.YearDutyFlow[y] = r.YearFlow[y];
+            r.YearDutyEfficiency[y] = r.YearPumpEfficiency[y];
+        } else {
+            StoreSectionLosses(model, y, r.PumpFlowSI, r);
+            r.YearFlow[y] = r.PumpFlowSI;
+            LayPumpingGradeline(model, y, r);
+        }
+        if (missed) return HydraulicsStatus::PumpCurveMissed;
+        if (!YearIsFinite(model, y, r)) return Fail(store);
+    }
+    store.GradelineFailed = 0;
+    return HydraulicsStatus::Ok;
+}
+
+} // namespace vemora

@@ -1,0 +1,36 @@
+// The yearly hydraulics: roughness ageing, friction, the flow of every year
+// and the hydraulic gradeline.
+#pragma once
+
+#include "engine/AnalysisObserver.h"
+#include "engine/PipeModel.h"
+#include "engine/ResultsStore.h"
+#include "project/ProjectStore.h"
+
+namespace vemora {
+
+enum class HydraulicsStatus {
+    Ok,
+    Failed,          // "Could not determine the hydraulic gradeline. Please check input data"
+    PumpCurveMissed, // AnalysisError = -1; DutyYear is the year
+};
+
+// Solves every year 1..DesignLife (at most 100). Gravity: bisection flow with
+// the high-point reduction, gradeline from the start level down
+// (Gradeline(0) = start, Gradeline(j) = Gradeline(j - 1) - hf(j) - hs(j)).
+// Pumping: duty point (pump curve) or the operating flow, gradeline from the
+// end level up (Gradeline(n) = end, Gradeline(k) = Gradeline(k + 1) + hf(k) +
+// hs(k), Gradeline(0) = z(1)), raised so that no node is below -1 m; with a
+// pump curve YearPumpHead = Gradeline(1) - Gradeline(0). Clears AnalysisError
+// and GradelineFailed at the start; sets GradelineFailed = 1 on failure and
+// HighPointFlag = 1 when a high point lowered a gravity flow. Needs
+// ConvertInputToSI to have run.
+HydraulicsStatus CalculateHydraulics(ProjectStore& store, ResultsStore& results,
+                                     AnalysisObserver& observer);
+
+// Gradeline of a pumping system for year y from the stored section losses,
+// laid back from EndLevelSI and raised so that the lowest node pressure head
+// (a 4-byte real) is -1 m when it was below; Gradeline(0, y) = z(1).
+void LayPumpingGradeline(const PipeModel& model, int year, ResultsStore& results);
+
+} // namespace vemora

@@ -1,0 +1,69 @@
+#include "engine/PipeModel.h"
+
+#include <cmath>
+
+#include "engine/EngineMath.h"
+
+namespace vemora {
+
+bool BuildPipeModel(const ProjectStore& store, const ResultsStore& r, PipeModel& m)
+{
+    const int n = UsedNodeCount(store);
+    if (n < 1) return false;
+    m.n = n;
+    m.D.assign(n + 1, 0.0);
+    m.L.assign(n + 1, 0.0);
+    m.K.assign(n + 1, 0.0);
+    m.Area.assign(n + 1, 0.0);
+    m.z.assign(n + 1, 0.0f);
+    for (int j = 1; j <= n; ++j) {
+        const double d = r.InnerDiameterSI[j];
+        if (!(d > 0.0) || !IsFinite(d)) return false;
+        m.D[j] = d;
+        m.L[j] = j < n ? static_cast<double>(r.SectionLengthSI[j]) : 0.0;
+        m.K[j] = store.SecondaryLoss[j];
+        m.Area[j] = Pi * d * d / 4.0;
+        m.z[j] = store.NodeElevation[j] * r.LevelUnitFactor;
+        if (!IsFinite(m.L[j]) || !IsFinite(m.K[j]) || !IsFinite(m.z[j])) return false;
+    }
+    return true;
+}
+
+bool RoughFrictionFactor(double diameter, double roughness, float& f)
+{
+    if (!(roughness > 0.0)) return false;
+    const double x = 3.7 * diameter / roughness;
+    if (!(x > 0.0) || !IsFinite(x)) return false;
+    const double lg = std::log(x) / std::log(10.0);
+    if (lg == 0.0) return false;
+    const double root = 1.0 / (2.0 * lg);
+    f = ToFloat(root * root);
+    return IsFinite(f);
+}
+
+bool ComputeYearLossCoefficients(const PipeModel& m, int year, ResultsStore& r,
+                                 std::vector<double>& c)
+{
+    c.assign(m.n + 1, 0.0);
+    const double ks = r.YearRoughness[year];
+    for (int j = 1; j <= m.n; ++j) {
+        float f = 0.0f;
+        if (!RoughFrictionFactor(m.D[j], ks, f)) return false;
+        r.FrictionFactor(j, year) = f;
+        c[j] = (f * m.L[j] / m.D[j] + m.K[j]) / (TwoG * m.Area[j] * m.Area[j]);
+        if (!IsFinite(c[j])) return false;
+    }
+    return true;
+}
+
+void StoreSectionLosses(const PipeModel& m, int year, double flow, ResultsStore& r)
+{
+    for (int j = 1; j <= m.n; ++j) {
+        const double v = flow / m.Area[j];
+        const double f = r.FrictionFactor(j, year);
+        r.FrictionHeadLoss(j, year) = ToFloat(f * m.L[j] * v * v / (m.D[j] * TwoG));
+        r.SecondaryHeadLoss(j, year) = ToFloat(m.K[j] * v * v / TwoG);
+    }
+}
+
+} // namespace vemora

@@ -1,0 +1,47 @@
+// The pipeline as the hydraulics see it: per node the internal diameter,
+// section length, secondary-loss coefficient and elevation in metres, and per
+// year the loss coefficient of every section.
+#pragma once
+
+#include <vector>
+
+#include "engine/ResultsStore.h"
+#include "project/ProjectStore.h"
+
+namespace vemora {
+
+// Year-independent pipe data, index 1..n (n = NodeCount). Section j runs from
+// node j to node j + 1 with the data of node j; index n is the outlet of the
+// last node into the end reservoir, which has no length.
+struct PipeModel
+{
+    int n = 0;
+    std::vector<double> D;    // internal diameter, m
+    std::vector<double> L;    // section length, m (L[n] = 0)
+    std::vector<double> K;    // secondary-loss coefficient
+    std::vector<double> Area; // flow area pi D² / 4, m²
+    std::vector<float> z;     // node elevation, m (elevation x LevelUnitFactor)
+};
+
+// Builds the model from the store and the SI working values. False when a
+// node has no usable diameter (0, negative or not finite) or a value is not
+// finite, or when there is no node at all.
+bool BuildPipeModel(const ProjectStore& store, const ResultsStore& results, PipeModel& model);
+
+// Darcy friction factor of the fully rough turbulent law,
+// f = (1 / (2 log10(3.7 D / Ks)))², D and Ks in m. False when the logarithm is
+// undefined or zero or the result is not finite.
+bool RoughFrictionFactor(double diameter, double roughness, float& f);
+
+// Writes FrictionFactor(j, y) for j = 1..n at the year's roughness and the
+// loss coefficients c[j] (m per (m³/s)²) with hf + hs = c[j] Q²:
+// c = (f L / D + K) / (19.62 A²). False on an undefined friction factor.
+bool ComputeYearLossCoefficients(const PipeModel& model, int year, ResultsStore& results,
+                                 std::vector<double>& c);
+
+// Friction loss hf = f L v² / (D 19.62) and secondary loss hs = K v² / 19.62
+// of every section j = 1..n at flow Q (m³/s), v = Q / A, written to
+// FrictionHeadLoss(j, y) and SecondaryHeadLoss(j, y) in m.
+void StoreSectionLosses(const PipeModel& model, int year, double flow, ResultsStore& results);
+
+} // namespace vemora

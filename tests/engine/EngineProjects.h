@@ -1,0 +1,90 @@
+// Small projects built in code for the engine checks: metric units, levels in
+// m, diameters in mm, demand in l/s, every pipe of the same size.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "engine/ResultsStore.h"
+#include "project/ProjectStore.h"
+
+namespace vemora::test {
+
+struct Node
+{
+    float elevation; // m
+    float chainage;  // m
+};
+
+// A gravity project from start level `top` to end level `bottom` over the nodes.
+inline std::unique_ptr<ProjectStore> GravityProject(float top, float bottom,
+                                                    const std::vector<Node>& nodes,
+                                                    float diameterMm = 500,
+                                                    float roughnessMm = 0.1f)
+{
+    auto s = std::make_unique<ProjectStore>();
+    s->SystemType = 0;
+    s->DesignLife = 10;
+    s->BaseYear = 2020;
+    s->SupplyStartYear = 2021;
+    s->FixedDemand = 100;   // l/s
+    s->FixedDemandUnit = 3; // l/s
+    s->StartReservoirLevel = top;
+    s->EndReservoirLevel = bottom;
+    s->NodeCount = static_cast<int16_t>(nodes.size());
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        s->NodeElevation[i + 1] = nodes[i].elevation;
+        s->NodeAccumulatedLength[i + 1] = nodes[i].chainage;
+        s->PipeDiameter[i + 1] = diameterMm;
+        s->PipeCostPerMetre[i + 1] = 1000;
+    }
+    s->RoughnessNew = roughnessMm;
+    s->RoughnessOld = roughnessMm;
+    s->DeteriorationYears = 10;
+    s->WaterPrice = 1;
+    s->DiscountRate = 8;
+    return s;
+}
+
+// A pumping project lifting from `suction` to `delivery` over the nodes with
+// the given operating flow in l/s (no pump curve).
+inline std::unique_ptr<ProjectStore> PumpingProject(float suction, float delivery,
+                                                    const std::vector<Node>& nodes,
+                                                    float operatingFlowLs = 100)
+{
+    auto s = GravityProject(suction, delivery, nodes);
+    s->SystemType = 1;
+    s->PumpCurveGiven = 0;
+    s->OperatingFlowRate = operatingFlowLs;
+    s->OperatingFlowRateUnit = 2; // l/s
+    s->OperatingEfficiency = 75;
+    s->PumpingHours = 20;
+    s->SummerMonths = 6;
+    for (int h = 1; h <= 24; ++h) {
+        s->SummerHourPeriod[h] = h <= 8 ? 0 : (h <= 18 ? 1 : 2);
+        s->WinterHourPeriod[h] = s->SummerHourPeriod[h];
+    }
+    s->TariffSummerOffPeak = s->TariffWinterOffPeak = 0.5f;
+    s->TariffSummerStandard = s->TariffWinterStandard = 1.0f;
+    s->TariffSummerPeak = s->TariffWinterPeak = 2.0f;
+    return s;
+}
+
+// Six pump-curve points (head m, flow m³/s, efficiency %) set on a pumping project.
+struct PumpPoint
+{
+    float head, flow, efficiency;
+};
+inline void SetPumpCurve(ProjectStore& s, const std::vector<PumpPoint>& points)
+{
+    s.PumpCurveGiven = 1;
+    s.CurveHeadUnit = 0; // m
+    s.CurveFlowUnit = 1; // m³/s
+    for (int k = 1; k <= 6; ++k) {
+        s.PumpCurve[1][k] = points[k - 1].head;
+        s.PumpCurve[2][k] = points[k - 1].flow;
+        s.PumpCurve[3][k] = points[k - 1].efficiency;
+    }
+}
+
+} // namespace vemora::test

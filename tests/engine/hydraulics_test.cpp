@@ -1,0 +1,309 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "EngineProjects.h"
+#include "engine/ConvertInputToSI.h"
+#include "engine/GravityFlow.h"
+#include "engine/Hydraulics.h"
+#include "engine/Roughness.h"
+#include "engine/SystemCurve.h"
+
+namespace vemora {
+namespace {
+
+using test::GravityProject;
+using test::PumpingProject;
+
+constexpr double G2 = 19.62;
+constexpr double PiValue = 3.14159265359;
+
+// Loss coefficient of a pipe section: hf + hs = c Q².
+double SectionCoefficient(double D, double L, double K, double ks)
+{
+    const float f = static_cast<float>(std::pow(1.0 / (2.0 * std::log10(3.7 * D / ks)), 2));
+    const double A = PiValue * D * D / 4.0;
+    return (f * L / D + K) / (G2 * A * A);
+}
+
+HydraulicsStatus Solve(ProjectStore& s, ResultsStore& r)
+{
+    AnalysisObserver quiet;
+    ConvertInputToSI(s, r);
+    return CalculateHydraulics(s, r, quiet);
+}
+
+TEST(Roughness, GrowsLinearlyToTheOldValue)
+{
+    auto s = GravityProject(100, 50, {{100, 0}, {50, 1000}});
+    s->DesignLife = 30;
+    s->RoughnessNew = 0.1f;
+    s->RoughnessOld = 1.0f;
+    auto r = std::make_unique<ResultsStore>();
+    ConvertInputToSI(*s, *r);
+    ASSERT_TRUE(AgeRoughness(*s, *r));
+    EXPECT_NEAR(r->YearRoughness[1], 0.0001, 1e-9);
+    EXPECT_NEAR(r->YearRoughness[5], 0.0005, 1e-9);
+    EXPECT_NEAR(r->YearRoughness[10], 0.001, 1e-9);
+    EXPECT_NEAR(r->YearRoughness[30], 0.001, 1e-9);
+
+    s->DeteriorationYears = 1; // old roughness from the first year
+    ASSERT_TRUE(AgeRoughness(*s, *r));
+    EXPECT_NEAR(r->YearRoughness[1], 0.001, 1e-9);
+    EXPECT_FALSE(std::isnan(r->YearRoughness[1]));
+
+    s->DeteriorationYears = 250; // a long period stays within the 100 years
+    ASSERT_TRUE(AgeRoughness(*s, *r));
+    EXPECT_GT(r->YearRoughness[30], 0.0001f);
+    EXPECT_LT(r->YearRoughness[30], 0.001f);
+
+    for (float bad : {0.4f, 0.5f, -3.0f, NAN}) {
+        s->DeteriorationYears = bad;
+        EXPECT_FALSE(AgeRoughness(*s, *r)) << bad;
+        EXPECT_EQ(Solve(*s, *r), HydraulicsStatus::Failed);
+        EXPECT_EQ(s->GradelineFailed, 1);
+    }
+}
+
+TEST(GravityHydraulics, OneSectionMatchesTheEnergyEquation)
+{
+    auto s = GravityProject(100, 50, {{100, 0}, {50, 1000}});
+    s->SecondaryLoss[1] = 2.0f;
+    s->SecondaryLoss[2] = 1.0f; // outlet into the end reservoir
+    auto r = std::make_unique<ResultsStore>();
+    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
+    const double c =
+        SectionCoefficient(0.5, 1000, 2.0, 0.0001) + SectionCoefficient(0.5, 0, 1.0, 0.0001);
+    const double expected = std::sqrt(50.0 / c);
+    for (int y = 1; y <= s->DesignLife; ++y)
+        EXPECT_NEAR(r->YearFlow[y], expected, 2e-6);
+    EXPECT_EQ(s->HighPointFlag, 0);
+    EXPECT_FLOAT_EQ(r->Gradeline(0, 1), 100.0f);
+    EXPECT_NEAR(r->Gradeline(2, 1), 50.0, 1e-3); // reaches the end level
+}
+
+TEST(GravityHydraulics, CrestLowersTheFlowUntilItsHeadIsJustAboveMinusOne)
+{
+    auto s = GravityProject(100, 0, {{100, 0}, {98, 500}, {0, 2000}});
+    auto r = std::make_unique<ResultsStore>();
+    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
+    EXPECT_EQ(s->HighPointFlag, 1);
+    const double c1 = SectionCoefficient(0.5, 500, 0, 0.0001);
+    const double q = r->YearFlow[1];
+    const double crestHead = 100.0 - 98.0 - c1 * q * q;
+    EXPECT_GT(crestHead, -1.0);
+    EXPECT_LT(crestHead, -1.0 + 1e-4);
+    const double oneStepMore = q + 1e-6;
+    EXPECT_LE(100.0 - 98.0 - c1 * oneStepMore * oneStepMore, -1.0 + 1e-6);
+    EXPECT_NEAR(r->Gradeline(1, 1) - 98.0, crestHead, 1e-4);
+}
+
+TEST(GravityHydraulics, ReductionStepMatchesTheOneByOneScan)
+{
+    auto s = GravityProject(100, 0, {{100, 0}, {96, 500}, {92, 700}, {0, 2000}});
+    auto r = std::make_unique<ResultsStore>();
+    ConvertInputToSI(*s, *r);
+    ASSERT_TRUE(AgeRoughness(*s, *r));
+    PipeModel model;
+    ASSERT_TRUE(BuildPipeModel(*s, *r, model));
+    std::vector<double> c;
+    ASSERT_TRUE(ComputeYearLossCoefficients(model, 1, *r, c));
+    for (double start : {0.6, 0.55, 0.5229, 0.3}) {
+        int64_t scanned = 1;
+        while (HasNodeAtOrBelowMinusOne(model, c, r->StartLevelSI, start - scanned / 1e6))
+            ++scanned;
+        EXPECT_EQ(HighPointReductionStep(model, c, r->StartLevelSI, start), scanned) << start;
+        if (start == 0.6) {
+            EXPECT_GT(scanned, 50000);
+        }
+    }
+}
+
+TEST(GravityHydraulics, CrestAboveTheTopReservoirGivesNoFlowRatherThanNegative)
+{
+    auto s = GravityProject(100, 0, {{100, 0}, {105, 500}, {0, 2000}});
+    auto r = std::make_unique<ResultsStore>();
+    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
+    EXPECT_EQ(s->HighPointFlag, 1);
+    EXPECT_EQ(r->YearFlow[1], 0.0f);
+}
+
+TEST(GravityHydraulics, ReversedOrLevelReservoirsGiveNoFlow)
+{
+    for (float bottom : {120.0f, 100.0f}) {
+        auto s = GravityProject(100, bottom, {{100, 0}, {90, 1000}});
+        auto r = std::make_unique<ResultsStore>();
+        ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
+        for (int y = 1; y <= s->DesignLife; ++y)
+            EXPECT_EQ(r->YearFlow[y], 0.0f);
+        EXPECT_FLOAT_EQ(r->Gradeline(2, 1), 100.0f);
+    }
+}
+
+TEST(GravityHydraulics, NodeWithoutDiameterFails)
+{
+    auto s = GravityProject(100, 50, {{100, 0}, {80, 500}, {50, 1000}});
+    s->PipeDiameter[2] = 0;
+    auto r = std::make_unique<ResultsStore>();
+    EXPECT_EQ(Solve(*s, *r), HydraulicsStatus::Failed);
+    EXPECT_EQ(s->GradelineFailed, 1);
+}
+
+TEST(PumpingHydraulics, LowestNodeIsLiftedToMinusOneMetre)
+{
+    auto s = PumpingProject(0, 10, {{0, 0}, {40, 1000}, {5, 2000}});
+    auto r = std::make_unique<ResultsStore>();
+    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
+    EXPECT_FLOAT_EQ(r->YearFlow[1], 0.1f);
+    EXPECT_NEAR(r->Gradeline(2, 1) - 40.0, -1.0, 1e-5);
+    EXPECT_GT(r->Gradeline(3, 1), 10.0f + 28.0f); // the end is raised with the rest
+    EXPECT_EQ(r->Gradeline(0, 1), 0.0f);          // the pump-station reference is not
+    EXPECT_GT(r->Gradeline(1, 1), r->Gradeline(2, 1));
+
+    auto exact = PumpingProject(0, 10, {{0, 0}, {11, 1000}}); // last node exactly at -1 m
+    ASSERT_EQ(Solve(*exact, *r), HydraulicsStatus::Ok);
+    EXPECT_FLOAT_EQ(r->Gradeline(2, 1), 10.0f); // nothing raised
+}
+
+TEST(PumpingHydraulics, AnalysisErrorIsClearedWhenTheHydraulicsStart)
+{
+    auto s = PumpingProject(0, 10, {{0, 0}, {5, 1000}});
+    s->AnalysisError = -1;
+    auto r = std::make_unique<ResultsStore>();
+    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
+    EXPECT_EQ(s->AnalysisError, 0);
+    EXPECT_GT(r->Gradeline(1, s->DesignLife), 10.0f);
+}
+
+TEST(SystemCurve, EnvelopeEqualsTheNodeByNodeHead)
+{
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> elevation(0, 120);
+    std::vector<test::Node> nodes;
+    for (int k = 0; k < 300; ++k)
+        nodes.push_back({elevation(random), 100.0f * k});
+    auto s = PumpingProject(10, 60, nodes);
+    for (int k = 1; k <= 300; ++k)
+        s->SecondaryLoss[k] = (k % 7) * 0.3f;
+    auto r = std::make_unique<ResultsStore>();
+    ConvertInputToSI(*s, *r);
+    ASSERT_TRUE(AgeRoughness(*s, *r));
+    PipeModel model;
+    ASSERT_TRUE(BuildPipeModel(*s, *r, model));
+    std::vector<double> c;
+    ASSERT_TRUE(ComputeYearLossCoefficients(model, 1, *r, c));
+    SystemCurve curve;
+    curve.Build(model, c, r->StartLevelSI, r->EndLevelSI);
+    for (int p = 0; p <= 2000; ++p) { // up, and back down again
+        const float q = (p <= 1000 ? p : 2000 - p) * 0.0005f;
+        const float direct = SystemHeadByNodes(model, c, r->StartLevelSI, r->EndLevelSI, q);
+        EXPECT_NEAR(curve.HeadAt(q), direct, 1e-4 + 1e-6 * std::fabs(direct)) << q;
+    }
+}
+
+// Pumping project whose system curve is 50 m static head plus c Q² over 1 km.
+std::unique_ptr<ProjectStore> DutyProject(const std::vector<test::PumpPoint>& points)
+{
+    auto s = PumpingProject(0, 50, {{0, 0}, {45, 1000}});
+    test::SetPumpCurve(*s, points);
+    return s;
+}
+
+// Flow at which the straight pump segment meets 50 + c Q², by bisection.
+double AnalyticCrossing(const test::PumpPoint& a, const test::PumpPoint& b, double c)
+{
+    auto diff = [&](double q) {
+        const double pump = a.head + (b.head - a.head) * (q - a.flow) / (b.flow - a.flow);
+        return pump - (50.0 + c * q * q);
+    };
+    double lo = a.flow, hi = b.flow;
+    for (int i = 0; i < 200; ++i) {
+        const double mid = (lo + hi) / 2;
+        (diff(mid) > 0 ? lo : hi) = mid;
+    }
+    return lo;
+}
+
+TEST(DutyPoint, FoundWithinOneInterpolationStepOfTheCrossing)
+{
+    const double c = SectionCoefficient(0.5, 1000, 0, 0.0001);
+    const std::vector<std::vector<test::PumpPoint>> curves = {
+        {{100, 0, 40},
+         {95, 0.1f, 60},
+         {85, 0.2f, 70},
+         {70, 0.3f, 78},
+         {50, 0.4f, 74},
+         {25, 0.5f, 60}},
+        // unequally spaced flows: the crossing lies in the fourth segment
+        {{100, 0, 40},
+         {97, 0.05f, 50},
+         {90, 0.15f, 65},
+         {65, 0.35f, 78},
+         {50, 0.45f, 76},
+         {10, 0.8f, 50}},
+    };
+    for (const auto& points : curves) {
+        auto s = DutyProject(points);
+        auto r = std::make_unique<ResultsStore>();
+        ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
+        const double expected = AnalyticCrossing(points[3], points[4], c);
+        const double step = (points[4].flow - points[3].flow) / 2000.0;
+        EXPECT_NEAR(r->YearFlow[1], expected, step * 1.01);
+        EXPECT_FLOAT_EQ(r->YearDutyFlow[1], r->YearFlow[1]);
+        const double share = (r->YearFlow[1] - points[3].flow) / (points[4].flow - points[3].flow);
+        EXPECT_NEAR(r->YearPumpEfficiency[1],
+                    points[3].efficiency + share * (points[4].efficiency - points[3].efficiency),
+                    0.01);
+        EXPECT_NEAR(r->YearPumpHead[1], r->Gradeline(1, 1) - r->Gradeline(0, 1), 1e-5);
+        EXPECT_NEAR(r->YearSystemHead(1, 10000), 50.0 + c * points[5].flow * points[5].flow, 1e-3);
+        EXPECT_FLOAT_EQ(r->YearSystemFlow(1, 10000), points[5].flow);
+    }
+}
+
+TEST(DutyPoint, EquallySpacedFlowsPairStepsWithTheirSamples)
+{
+    const std::vector<test::PumpPoint> points = {{100, 0, 40},   {95, 0.1f, 60}, {85, 0.2f, 70},
+                                                 {70, 0.3f, 78}, {50, 0.4f, 74}, {25, 0.5f, 60}};
+    auto s = DutyProject(points);
+    auto r = std::make_unique<ResultsStore>();
+    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
+    // The crossing as found with the pump step t of segment 4 against sample 6000 + t.
+    int duty = -1;
+    float previous = 0;
+    for (int t = 0; t <= 2000 && duty < 0; ++t) {
+        const float head = static_cast<float>(70 - 20.0 * t / 2000);
+        const float d = head - r->YearSystemHead(1, 6000 + t);
+        if (t > 0 && previous > 0 && d < 0) duty = std::fabs(d) <= previous ? t : t - 1;
+        previous = d;
+    }
+    ASSERT_GE(duty, 0);
+    EXPECT_NEAR(r->YearFlow[1], 0.3 + 0.1 * duty / 2000, 1e-6);
+}
+
+class MissRecorder : public AnalysisObserver
+{
+  public:
+    void ShowDutyPointWindow(int year) override { shownYear = year; }
+    int shownYear = 0;
+};
+
+TEST(DutyPoint, CurveBelowTheSystemCurveIsReportedForItsYear)
+{
+    auto s = DutyProject({{40, 0, 40},
+                          {38, 0.1f, 60},
+                          {35, 0.2f, 70},
+                          {30, 0.3f, 78},
+                          {20, 0.4f, 74},
+                          {10, 0.5f, 60}});
+    auto r = std::make_unique<ResultsStore>();
+    ConvertInputToSI(*s, *r);
+    MissRecorder observer;
+    EXPECT_EQ(CalculateHydraulics(*s, *r, observer), HydraulicsStatus::PumpCurveMissed);
+    EXPECT_EQ(observer.shownYear, 1);
+    EXPECT_EQ(r->DutyYear, 1);
+    EXPECT_EQ(s->AnalysisError, -1);
+}
+
+} // namespace
+} // namespace vemora
