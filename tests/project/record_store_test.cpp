@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "project/ProfileNodes.h"
 #include "project/ProjectFile.h"
 #include "project/RecordCodec.h"
 #include "project/RecordStore.h"
@@ -300,3 +301,20 @@ TEST(NewProjectDefaults, KeepsWhatNewLeavesAndClearsTheRest)
 
 } // namespace
 } // namespace vemora
+
+TEST(ProfileNodes, CountStopsAtTheFirstEmptyNodeAndIsAtLeastTwo)
+{
+    vemora::ProjectStore s;
+    for (int i = 1; i <= vemora::MaxNodes; ++i)
+        s.NodeElevation[i] = s.NodeAccumulatedLength[i] = vemora::UnusedNode;
+    EXPECT_EQ(vemora::ProfileNodeCount(s), 2);
+    for (int i = 1; i <= 7; ++i)
+        s.NodeElevation[i] = s.NodeAccumulatedLength[i] = 0;
+    s.NodeElevation[9] = 5; // beyond the first empty node: not counted
+    EXPECT_EQ(vemora::ProfileNodeCount(s), 7);
+    s.NodeAccumulatedLength[8] = 100; // half-empty node counts as used
+    EXPECT_EQ(vemora::ProfileNodeCount(s), 9);
+    for (int i = 1; i <= vemora::MaxNodes; ++i)
+        s.NodeElevation[i] = 1;
+    EXPECT_EQ(vemora::ProfileNodeCount(s), 500);
+}

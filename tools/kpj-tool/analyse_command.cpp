@@ -12,6 +12,7 @@
 #include "engine/ResultsStore.h"
 #include "file_messages.h"
 #include "json.h"
+#include "project/ProfileNodes.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectStore.h"
 #include "project/RecordStore.h"
@@ -42,19 +43,6 @@ bool ParseArgs(const std::vector<std::string>& args, AnalyseArgs& out)
         }
     }
     return !out.path.empty();
-}
-
-// The number of profile rows as the input window finds it when it shows a
-// project: the nodes before the first empty one (elevation and accumulated
-// length both 999999), at least 2.
-int16_t ProfileNodeCount(const vemora::ProjectStore& store)
-{
-    int count = 0;
-    while (count < vemora::MaxNodes &&
-           !(store.NodeElevation[count + 1] == vemora::UnusedNode &&
-             store.NodeAccumulatedLength[count + 1] == vemora::UnusedNode))
-        ++count;
-    return static_cast<int16_t>(count < 2 ? 2 : count);
 }
 
 const char* StatusName(vemora::AnalysisStatus status)
@@ -175,7 +163,7 @@ int RunAnalyseCommand(const std::vector<std::string>& args)
     auto store = std::make_unique<vemora::ProjectStore>();
     auto results = std::make_unique<vemora::ResultsStore>();
     vemora::CopyRecordToStore(rec, *store);
-    store->NodeCount = ProfileNodeCount(*store);
+    store->NodeCount = vemora::ProfileNodeCount(*store);
     const float supervision = options.hasSupervision ? options.supervision : store->SupervisionFees;
 
     const vemora::AnalysisOutcome outcome = vemora::RunAnalysis(*store, *results, supervision);
