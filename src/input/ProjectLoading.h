@@ -6,11 +6,14 @@ namespace vemora {
 
 class MDIProject;
 
-// Blank project of the store's SystemType, then LoadProject.
+// Blank project of the store's SystemType with the new-project defaults, then
+// LoadProject. The file label reads "Vemora (New project file)".
 void NewProject(MDIProject& main);
 
 // Reads the record from ProjectFilePath (unless the project is new), copies it
-// into the store and the input window, and sets the state flags.
-void LoadProject(MDIProject& main);
+// into the store and the input window, sets the state flags and shows the
+// window. A file that cannot be read or fails the record check is refused
+// with " Can't open project !" and changes nothing; the result is then false.
+bool LoadProject(MDIProject& main);
 
 } // namespace vemora

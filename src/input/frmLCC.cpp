@@ -1,13 +1,231 @@
 #include "input/frmLCC.h"
 
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QTimer>
+
+#include "input/InvalidateResults.h"
+#include "input/UnitLists.h"
+#include "platform/TabControl.h"
+#include "platform/Twips.h"
+#include "platform/Ui.h"
+#include "project/RecordCheck.h"
 #include "shell/MDIProject.h"
 #include "shell/Workspace.h"
 
+// The laying sketch lives in the input resources of the static window
+// library; naming them here keeps the linker from dropping them.
+static void InitInputResources()
+{
+    Q_INIT_RESOURCE(input);
+}
+
 namespace vemora {
+
+namespace {
+
+// Window client size in twips, laid out for an 800 x 600 screen.
+constexpr int WindowWidth = 10200;
+constexpr int WindowHeight = 6840;
+
+template <size_t N> void FillList(QComboBox* list, const std::array<const char*, N>& items)
+{
+    for (const char* item : items)
+        list->addItem(QString::fromUtf8(item));
+    list->setCurrentIndex(-1);
+}
+
+static_assert(FlowUnitItems.size() == FlowUnitCount);
+static_assert(OperatingFlowUnitItems.size() == OperatingFlowUnitCount);
+static_assert(LengthUnitItems.size() == LengthUnitCount);
+static_assert(PipeDimensionUnitItems.size() == PipeDimensionUnitCount);
+static_assert(WaterSalesVolumeUnitItems.size() == WaterSalesVolumeUnitCount);
+static_assert(PumpHeadUnitItems.size() == PumpHeadUnitCount);
+static_assert(PumpCurveFlowUnitItems.size() == PumpCurveFlowUnitCount);
+
+} // namespace
 
 frmLCC::frmLCC(Workspace& workspace, MDIProject& mainWindow, QWidget* parent)
     : QWidget(parent), ws(workspace), main(mainWindow)
 {
+    InitInputResources();
+    setObjectName(QStringLiteral("frmLCC"));
+    setWindowTitle(QStringLiteral("  LIFE CYCLE COSTING ANALYSIS INPUT DATA"));
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    setMouseTracking(true);
+    setFixedSize(twipsToPixels(WindowWidth), twipsToPixels(WindowHeight));
+
+    sstInput = new TabControl(this);
+    sstInput->setObjectName(QStringLiteral("sstInput"));
+    setTwipsGeometry(sstInput, 60, 60, WindowWidth - 120, WindowHeight - 120);
+    sstInput->addTab(BuildGeneralPage(), QStringLiteral("General Data"));
+    sstInput->addTab(BuildProfilePage(), QStringLiteral("Profile Data"));
+    sstInput->addTab(BuildEnergyPage(), QStringLiteral("Energy Data"));
+    sstInput->addTab(BuildRatesPage(), QStringLiteral("Rates and Sales"));
+
+    tmrCurrency = new QTimer(this);
+    tmrCurrency->setObjectName(QStringLiteral("tmrCurrency"));
+    tmrCurrency->setInterval(5);
+    tmrCurrency->setSingleShot(true);
+
+    ConnectHandlers();
+    Form_Load();
+}
+
+// Load: the laying sketch, the nineteen unit lists in their fixed order, and
+// the node types offered in the profile's description column.
+void frmLCC::Form_Load()
+{
+    MoveToCorner();
+    imgLaying->setPixmap(QPixmap(QStringLiteral(":/input/Laying")));
+
+    FillList(comPFlowrateUnits, FlowUnitItems);
+    FillList(comPumpOperatingFlowrateUnits, OperatingFlowUnitItems);
+    FillList(comGFlowrateUnits, FlowUnitItems);
+    FillList(comVaryingDemandUnits, FlowUnitItems);
+    FillList(comPumpVaryingDemandUnits, FlowUnitItems);
+    FillList(comTRWLUnits, LengthUnitItems);
+    FillList(comBRWLUnits, LengthUnitItems);
+    FillList(comPPRWLUnits, LengthUnitItems);
+    FillList(comPERWLUnits, LengthUnitItems);
+    FillList(comKsNewUnits, PipeDimensionUnitItems);
+    FillList(comKsOldUnits, PipeDimensionUnitItems);
+    FillList(comLiningThicknessUnits, PipeDimensionUnitItems);
+    FillList(comDiameterUnits, PipeDimensionUnitItems);
+    FillList(comElevationUnits, LengthUnitItems);
+    FillList(comLengthUnits, LengthUnitItems);
+    FillList(comWallThicknessUnits, PipeDimensionUnitItems);
+    FillList(comWaterSalesUnits, WaterSalesVolumeUnitItems);
+    FillList(comHeadUnits, PumpHeadUnitItems);
+    FillList(comFlowUnits, PumpCurveFlowUnitItems);
+
+    for (int code = 0; code < NodeTypeCount; ++code)
+        comNode->addItem(QString::fromUtf8(NodeTypeNames(code)));
+    comNode->setCurrentIndex(-1);
+}
+
+// --- Shared field behaviours ----------------------------------------------
+
+void frmLCC::AddHint(QWidget* w, const QString& hint)
+{
+    w->setToolTip(hint);
+}
+
+void frmLCC::AddFocusHint(QWidget* w, const QString& hint)
+{
+    AddHint(w, hint);
+    focusHints_.insert(w, hint);
+    w->installEventFilter(this);
+}
+
+void frmLCC::AddKeyFilter(QLineEdit* w)
+{
+    keyFiltered_.insert(w);
+    w->installEventFilter(this);
+}
+
+void frmLCC::Discard()
+{
+    InvalidateResults(ws.store);
+}
+
+void frmLCC::ShowHelpTopic(int topic)
+{
+    ui().showHelp(topic);
+}
+
+void frmLCC::MoveToCorner()
+{
+    // Inside a sub-window frame the frame is moved; a bare child moves itself.
+    QWidget* frame =
+        parentWidget() && parentWidget()->inherits("QMdiSubWindow") ? parentWidget() : this;
+    if (frame->parentWidget() && frame->pos() != QPoint(0, 0)) frame->move(0, 0);
+}
+
+namespace {
+
+// A typed character a numeric field accepts: digits, the full stop,
+// Backspace and Enter. Keys that type nothing (arrows, Delete, Home, End)
+// are not filtered; neither are control characters other than paste, which
+// could bring any text in.
+bool NumericKeyAccepted(QKeyEvent* e)
+{
+    if (e->matches(QKeySequence::Paste)) return false;
+    const QString text = e->text();
+    if (text.isEmpty()) return true;
+    for (QChar c : text) {
+        const ushort code = c.unicode();
+        if (code < 32 || code == 127) continue; // Backspace, Enter, Tab, Ctrl+C ...
+        if ((code >= '0' && code <= '9') || code == '.') continue;
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool frmLCC::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (keyFiltered_.contains(watched) && !NumericKeyAccepted(static_cast<QKeyEvent*>(event)))
+            return true; // dropped silently: the text and the results stay
+        break;
+    case QEvent::FocusIn: {
+        const auto hint = focusHints_.constFind(watched);
+        if (hint != focusHints_.constEnd()) main.setPanelText(3, hint.value());
+        break;
+    }
+    case QEvent::MouseButtonPress: {
+        auto* me = static_cast<QMouseEvent*>(event);
+        if (me->button() != Qt::LeftButton) break;
+        for (int i = 0; i < 24; ++i) {
+            if (watched == lblSummerHour[static_cast<size_t>(i)]) {
+                lblSummerHour_Click(i);
+                return true;
+            }
+            if (watched == lblWinterHour[static_cast<size_t>(i)]) {
+                lblWinterHour_Click(i);
+                return true;
+            }
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// --- Window events ----------------------------------------------------------
+
+void frmLCC::mouseMoveEvent(QMouseEvent* e)
+{
+    main.setPanelText(3, QStringLiteral("Enter the project General Data"));
+    QWidget::mouseMoveEvent(e);
+}
+
+// A right click on the bare window opens the main window's File menu.
+void frmLCC::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::RightButton) {
+        QWidget::mousePressEvent(e);
+        return;
+    }
+    if (main.mnuFile) ui().popupMenu(main.mnuFile, e->globalPosition().toPoint());
+    e->accept(); // handled here, not again by the main window's client area
+}
+
+void frmLCC::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    MoveToCorner();
 }
 
 } // namespace vemora

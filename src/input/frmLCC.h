@@ -1,20 +1,322 @@
-// The input window: every input of a project on four pages.
+// The input window: every input of a project on four pages, with the unit
+// list beside each value, the option frames of a gravity or pumping project,
+// the pump-curve and laying panels, the tariff hour patterns and the six grids.
+//
+// The window shows the data store (ShowProject, called by the load) and keeps
+// what the user types until the next save reads it back; only the six scroll
+// bars of the first and fourth page and the laying panel's save write the
+// store at once. Edits of most fields discard the analysis results.
 #pragma once
 
+#include <QHash>
+#include <QSet>
 #include <QWidget>
+#include <array>
+#include <cstdint>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class QTimer;
 
 namespace vemora {
 
 struct Workspace;
+struct ProjectStore;
 class MDIProject;
+class FlexGrid;
+class ScrollBar;
+class DatePicker;
+class PictureButton;
+class TabControl;
 
-class frmLCC : public QWidget {
+class frmLCC : public QWidget
+{
     Q_OBJECT
-public:
+  public:
     frmLCC(Workspace& ws, MDIProject& main, QWidget* parent = nullptr);
 
     Workspace& ws;
     MDIProject& main;
+
+    // --- Window ---------------------------------------------------------
+    TabControl* sstInput = nullptr;
+    QTimer* tmrCurrency = nullptr;
+
+    // --- Page "General Data" ----------------------------------------------
+    QLabel* lblFileName = nullptr;
+    QLineEdit* txtProject = nullptr;
+    QLineEdit* txtDesigner = nullptr;
+    QPlainTextEdit* txtDescription = nullptr;
+    DatePicker* dtpDate = nullptr;
+    ScrollBar* hscLife = nullptr;
+    ScrollBar* hscBaseYear = nullptr;
+    ScrollBar* hscSupplyStart = nullptr;
+    QLabel* lblLife = nullptr;
+    QLabel* lblBaseYear = nullptr;
+    QLabel* lblSupplyStart = nullptr;
+
+    QGroupBox* fraGravityOption = nullptr;
+    QRadioButton* optGSpecifiedFlowrate = nullptr;
+    QRadioButton* optGCalculatedFlowrate = nullptr;
+    QGroupBox* fraGravityFlowrate = nullptr;
+    QLabel* Label52 = nullptr;
+    QLineEdit* txtGFlowrate = nullptr;
+    QComboBox* comGFlowrateUnits = nullptr;
+    QGroupBox* fraVaryingDemand = nullptr;
+    QLabel* Label53 = nullptr;
+    QComboBox* comVaryingDemandUnits = nullptr;
+    FlexGrid* msgDemand = nullptr;
+    QLineEdit* txtDemand = nullptr;
+    QGroupBox* fraGravityReservoirs = nullptr;
+    QLineEdit* txtTRWL = nullptr;
+    QComboBox* comTRWLUnits = nullptr;
+    QLineEdit* txtBRWL = nullptr;
+    QComboBox* comBRWLUnits = nullptr;
+
+    QGroupBox* fraPumpOption = nullptr;
+    QRadioButton* optPumpFixed = nullptr;
+    QRadioButton* optPumpVarying = nullptr;
+    QGroupBox* FraPumpFixedDemand = nullptr;
+    QLineEdit* txtPFlowrate = nullptr;
+    QComboBox* comPFlowrateUnits = nullptr;
+    QGroupBox* fraPumpVaryingDemand = nullptr;
+    QComboBox* comPumpVaryingDemandUnits = nullptr;
+    FlexGrid* msgPumpDemand = nullptr;
+    QLineEdit* txtPumpDemand = nullptr;
+    QGroupBox* fraPumpReservoir = nullptr;
+    QLineEdit* txtPPRWL = nullptr;
+    QComboBox* comPPRWLUnits = nullptr;
+    QLineEdit* txtPERWL = nullptr;
+    QComboBox* comPERWLUnits = nullptr;
+    QGroupBox* FraPumpingOption = nullptr;
+    QRadioButton* optFlowrate = nullptr;
+    QRadioButton* optPumpDetails = nullptr;
+    QGroupBox* fraPumpingFlowrate = nullptr;
+    QLineEdit* txtPumpOperatingFlowrate = nullptr;
+    QComboBox* comPumpOperatingFlowrateUnits = nullptr;
+    QLineEdit* txtPumpEfficiency = nullptr;
+    QGroupBox* fraPumpcurve = nullptr;
+    PictureButton* sscPumpcurve = nullptr;
+
+    // Pump-curve panel
+    QGroupBox* fraPumpDetails = nullptr;
+    std::array<QLineEdit*, 6> txtH{};
+    std::array<QLineEdit*, 6> txtQ{};
+    std::array<QLineEdit*, 6> txtEfficiency{};
+    QComboBox* comHeadUnits = nullptr;
+    QComboBox* comFlowUnits = nullptr;
+    QLineEdit* txtPumptype = nullptr;
+    QPlainTextEdit* txtPumpDescription = nullptr;
+    PictureButton* sscViewCurve = nullptr;
+    PictureButton* sscOK = nullptr;
+    PictureButton* sscHelp = nullptr;
+
+    // --- Page "Profile Data" ----------------------------------------------
+    FlexGrid* msgProfile = nullptr;
+    QLineEdit* txtCell = nullptr;
+    QComboBox* comNode = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    PictureButton* sscViewProfile = nullptr;
+    PictureButton* sscDelete = nullptr;
+    PictureButton* sscAdd = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QComboBox* comDiameterUnits = nullptr;
+    QComboBox* comWallThicknessUnits = nullptr;
+    QComboBox* comElevationUnits = nullptr;
+    QComboBox* comLengthUnits = nullptr;
+    QGroupBox* fraReservoir = nullptr;
+    QRadioButton* optEpoxy = nullptr;
+    QRadioButton* optMortar = nullptr;
+    QLabel* Label51 = nullptr;
+    QLineEdit* txtLiningThickness = nullptr;
+    QComboBox* comLiningThicknessUnits = nullptr;
+    QLineEdit* txtKsNew = nullptr;
+    QComboBox* comKsNewUnits = nullptr;
+    QLineEdit* txtKsOld = nullptr;
+    QComboBox* comKsOldUnits = nullptr;
+    QLineEdit* txtKsOldYears = nullptr;
+    PictureButton* sscLaying = nullptr;
+    PictureButton* sscHelp1 = nullptr;
+
+    // Laying panel
+    QGroupBox* fraLaying = nullptr;
+    FlexGrid* msgLaying = nullptr;
+    QLineEdit* txtLaying = nullptr;
+    QLabel* imgLaying = nullptr;
+    PictureButton* sscHideLaying = nullptr;
+    PictureButton* sscCancelLaying = nullptr;
+
+    // --- Page "Energy Data" -----------------------------------------------
+    ScrollBar* fsbPumpingHours = nullptr;
+    QLabel* lblPumpingHours = nullptr;
+    QGroupBox* fraSummer = nullptr;
+    ScrollBar* fsbSummer = nullptr;
+    QLabel* lblSummer = nullptr;
+    QLineEdit* txtSPeak = nullptr;
+    QLineEdit* txtSStandard = nullptr;
+    QLineEdit* txtSOffpeak = nullptr;
+    std::array<QLabel*, 24> lblSummerHour{};
+    QGroupBox* fraWinter = nullptr;
+    QLineEdit* txtWPeak = nullptr;
+    QLineEdit* txtWStandard = nullptr;
+    QLineEdit* txtWOffpeak = nullptr;
+    std::array<QLabel*, 24> lblWinterHour{};
+    std::array<QLabel*, 6> lblUnit{}; // currency of the six tariff rates
+    PictureButton* sscHelp3 = nullptr;
+
+    // --- Page "Rates and Sales" -------------------------------------------
+    QLineEdit* txtDiscountRate = nullptr;
+    QLineEdit* txtEscalation = nullptr;
+    QLabel* lblEnergyEscalation = nullptr;
+    QLineEdit* txtEnergyEscalation = nullptr;
+    QLabel* lblEnergyEscalation1 = nullptr;
+    QGroupBox* Frame6 = nullptr;
+    QLineEdit* txtMechanical = nullptr;
+    PictureButton* sscMechanical = nullptr;
+    QLineEdit* txtElectrical = nullptr;
+    PictureButton* sscElectrical = nullptr;
+    std::array<QGroupBox*, 3> Frame1{}; // (0) operational cost, (2) maintenance cost
+    ScrollBar* hscMPipeline = nullptr;
+    ScrollBar* hscMMechanical = nullptr;
+    ScrollBar* hscMElectrical = nullptr;
+    QLabel* lblMPipeline = nullptr;
+    QLabel* lblMMechanical = nullptr;
+    QLabel* lblMElectrical = nullptr;
+    FlexGrid* msgOperational = nullptr;
+    QLineEdit* txtCellOperational = nullptr;
+    FlexGrid* msgOtherOperational = nullptr;
+    QLineEdit* txtCellOtherOperational = nullptr;
+    QGroupBox* fraIncome = nullptr;
+    QLineEdit* txtWaterSales = nullptr;
+    QComboBox* comWaterSalesUnits = nullptr;
+    QLineEdit* txtWaterIncrease = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLineEdit* txtSupervision = nullptr;
+    std::array<QLabel*, 4> lblCurrency{}; // mechanical, electrical, water sales, supervision
+    PictureButton* sscHelp2 = nullptr;
+
+    // --- Showing the store (the load's window half) --------------------------
+    // Steps in the load's order; each guards its codes and ranges, so any
+    // stored value can be shown.
+    void ShowSystemTypeView();  // tabs, frames hidden, system label, escalation
+    void ShowHeaderFields();    // names, date, description, year scroll bars
+    void ShowPumpingView();     // pumping frames, options, fields, tariffs, hours
+    void ShowGravityView();     // gravity frames, option, fields, demand table
+    void ShowPumpCurveBoxes();  // the six pump-curve points and their units
+    void ShowProfileFields();   // lining, roughness, profile unit lists
+    void ShowRatesFields();     // rates, maintenance, capital, income, consulting
+    void ShowCurrencySymbols(); // "R" or "$" on the ten currency labels
+
+    // Grid fills from the store, and the laying panel's read-back.
+    void FillDemandGrid();
+    void FillPumpDemandGrid();
+    void FillProfileGrid();
+    void FillLayingGrid();
+    void FillStaffGrid();
+    void FillOtherOperationalGrid();
+    void ReadLayingGrid();
+    // Rebuilds the demand table of the project's own system type for a new
+    // design life, keeping the texts of rows that remain.
+    void RebuildDemandTable();
+
+    // Tariff colours of an hour label, as colour numbers.
+    static uint32_t HourColour(const QLabel* label);
+    static void SetHourColour(QLabel* label, uint32_t colour);
+
+    // --- Event handlers ---------------------------------------------------
+    void Form_Load();
+    void txtProject_Change();
+    void txtDesigner_Change();
+    void txtDescription_Change();
+    void txtPumptype_Change();
+    void txtPumpDescription_Change();
+    void txtGFlowrate_Change();
+    void txtPFlowrate_Change();
+    void txtPPRWL_Change();
+    void txtPERWL_Change();
+    void txtPumpOperatingFlowrate_Change();
+    void txtPumpEfficiency_Change();
+    void txtH_Change(int index);
+    void txtQ_Change(int index);
+    void txtEfficiency_Change(int index);
+    void txtKsNew_Change();
+    void txtKsOld_Change();
+    void txtKsOldYears_Change();
+    void txtDiscountRate_Change();
+    void txtEscalation_Change();
+    void txtEnergyEscalation_Change();
+    void txtWaterSales_Change();
+    void txtWaterIncrease_Change();
+    void dtpDate_Change();
+
+    void hscLife_Change();
+    void hscBaseYear_Change();
+    void hscSupplyStart_Change();
+    void hscMPipeline_Change();
+    void hscMMechanical_Change();
+    void hscMElectrical_Change();
+    void fsbPumpingHours_Change();
+    void fsbSummer_Change();
+
+    void optGSpecifiedFlowrate_Click();
+    void optGCalculatedFlowrate_Click();
+    void optPumpFixed_Click();
+    void optPumpVarying_Click();
+    void optFlowrate_Click();
+    void optPumpDetails_Click();
+    void optEpoxy_Click();
+    void optMortar_Click();
+
+    void sscPumpcurve_Click();
+    void sscOK_Click();
+    void sscLaying_Click();
+    void sscHideLaying_Click();
+    void sscCancelLaying_Click();
+    void sscHelp_Click();
+    void sscHelp1_Click();
+    void sscHelp2_Click();
+    void sscHelp3_Click();
+    void sscMechanical_Click();
+    void sscElectrical_Click();
+
+    void lblSummerHour_Click(int index);
+    void lblWinterHour_Click(int index);
+    void tmrCurrency_Timer();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+  private:
+    // Page builders
+    QWidget* BuildGeneralPage();
+    void BuildHeaderFields(QWidget* page);
+    void BuildGravityFrames(QWidget* page);
+    void BuildPumpingFrames(QWidget* page);
+    void BuildPumpDetailsPanel(QWidget* page);
+    QWidget* BuildProfilePage();
+    void BuildLayingPanel(QWidget* page);
+    QWidget* BuildEnergyPage();
+    void BuildSeasonFrame(QGroupBox* frame, bool summer);
+    QWidget* BuildRatesPage();
+    void ConnectHandlers();
+
+    // Shared field behaviours
+    void AddFocusHint(QWidget* w, const QString& hint);
+    void AddHint(QWidget* w, const QString& hint); // tooltip only
+    void AddKeyFilter(QLineEdit* w);
+    void Discard();
+    void ShowHelpTopic(int topic);
+    void MoveToCorner();
+
+    QHash<QObject*, QString> focusHints_;
+    QSet<QObject*> keyFiltered_;
 };
 
 } // namespace vemora

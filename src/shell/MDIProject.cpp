@@ -1,36 +1,210 @@
 #include "shell/MDIProject.h"
 
-#include <QStatusBar>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QVBoxLayout>
 
 #include "input/frmLCC.h"
+#include "platform/KeyCodes.h"
+#include "platform/PictureButton.h"
+#include "platform/Screen.h"
+#include "platform/StatusPanels.h"
+#include "platform/Twips.h"
+#include "platform/Ui.h"
+#include "shell/ChildWindowFrame.h"
+#include "shell/Pictures.h"
+#include "shell/WorkingViews.h"
 #include "shell/Workspace.h"
 
 namespace vemora {
 
+namespace {
+
+constexpr int StripHeightTwips = 555;
+const char* const FixedPanelCaption = "Vemora  -  Pipeline Life-Cycle Cost Analysis";
+
+PictureButton* makeToolButton(QWidget* strip, int left, const QString& picture, const QString& tip)
+{
+    auto* b = new PictureButton(strip);
+    setTwipsGeometry(b, left, 60, 375, 375);
+    b->setPicture(ShellPicture(picture));
+    b->setToolTip(tip);
+    return b;
+}
+
+QLabel* makeStripLabel(QWidget* strip, const QString& text, uint32_t colour)
+{
+    auto* l = new QLabel(text, strip);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, vbColor(colour));
+    l->setPalette(pal);
+    return l;
+}
+
+} // namespace
+
 MDIProject::MDIProject(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws(workspace)
 {
-    mdiArea = new QMdiArea(this);
-    setCentralWidget(mdiArea);
-    lblSystem = new QLabel(this);
-    lblProgessBar = new QLabel(QStringLiteral("Opening project"), this);
-    lblProgessBar->hide();
-    proProgressBar = new QProgressBar(this);
-    proProgressBar->hide();
-    for (int i = 1; i <= 4; ++i) {
-        panels_[i] = new QLabel(this);
-        statusBar()->addWidget(panels_[i], i == 3 ? 1 : 0);
-    }
+    setObjectName(QStringLiteral("MDIProject"));
+    setWindowIcon(ProgramIcon());
+
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    sspProject = new QWidget(client);
+    sspProject->setFixedHeight(twipsToPixels(StripHeightTwips));
+    sspProject->setAutoFillBackground(true);
+    mdiArea = new QMdiArea(client);
+    layout->addWidget(sspProject);
+    layout->addWidget(mdiArea, 1);
+    setCentralWidget(client);
+
+    createToolbar();
+    createMenus();
+    createStatusBar();
+
+    lblWelcome = new QLabel(QStringLiteral("  Welcome to the Vemora Program"), this);
+    lblWelcome->hide();
+    picLogo = new QLabel(this);
+    picLogo->hide();
+    tmrWelcome = new QTimer(this);
+    tmrWelcome->setInterval(100);
+    connect(tmrWelcome, &QTimer::timeout, this, &MDIProject::tmrWelcome_Timer);
+
     inputWindow = new frmLCC(ws, *this, mdiArea);
+    inputWindow->hide();
+    inputFrame_ = new ChildWindowFrame(inputWindow, mdiArea);
+
+    for (QWidget* w : {static_cast<QWidget*>(mdiArea->viewport()), sspProject,
+                       static_cast<QWidget*>(lblSystem), static_cast<QWidget*>(lblProgessBar),
+                       static_cast<QWidget*>(proProgressBar), static_cast<QWidget*>(StatusBar)})
+        watchPointer(w);
+
+    connectCommands();
+    MDIForm_Load();
+}
+
+void MDIProject::createToolbar()
+{
+    sscNew = makeToolButton(sspProject, 60, QStringLiteral("new"),
+                            QStringLiteral("Start a new project"));
+    sscOpen = makeToolButton(sspProject, 480, QStringLiteral("open"),
+                             QStringLiteral("Open an existing project"));
+    sscSave =
+        makeToolButton(sspProject, 900, QStringLiteral("save"), QStringLiteral("Save the project"));
+    sscPrint = makeToolButton(sspProject, 1320, QStringLiteral("print"),
+                              QStringLiteral("Print the project"));
+    sscHelp = makeToolButton(sspProject, 1740, QStringLiteral("help"), QStringLiteral("Help"));
+    for (PictureButton* b : {sscNew, sscOpen, sscSave, sscPrint, sscHelp}) {
+        connect(b, &PictureButton::GotFocus, this, [this, b] { toolbarButtonFocus(b); });
+        connect(b, &PictureButton::MouseMove, this,
+                [] { ui().setMousePointer(MousePointer::Default); });
+    }
+
+    lblSystem = makeStripLabel(sspProject, QString(), vbcolor::Navy);
+    setTwipsGeometry(lblSystem, 2760, 140, 2775, 315);
+    QFont bold = lblSystem->font();
+    bold.setBold(true);
+    lblSystem->setFont(bold);
+
+    lblProgessBar = makeStripLabel(sspProject, QStringLiteral("Opening project"), vbcolor::Blue);
+    setTwipsGeometry(lblProgessBar, 5520, -15, 2115, 255);
+    lblProgessBar->hide();
+
+    proProgressBar = new QProgressBar(sspProject);
+    setTwipsGeometry(proProgressBar, 5520, 180, 2115, 315);
+    proProgressBar->setTextVisible(false);
+    proProgressBar->hide();
+
+    sspProject->hide(); // the start-up workspace shows it
+}
+
+void MDIProject::createStatusBar()
+{
+    StatusBar = new StatusPanels(this);
+    setStatusBar(StatusBar);
+    StatusBar->setPanelText(4, QString::fromLatin1(FixedPanelCaption));
 }
 
 void MDIProject::setPanelText(int panel, const QString& text)
 {
-    if (panel >= 1 && panel <= 4) panels_[panel]->setText(text);
+    StatusBar->setPanelText(panel, text);
 }
 
 QString MDIProject::panelText(int panel) const
 {
-    return panel >= 1 && panel <= 4 ? panels_[panel]->text() : QString();
+    return StatusBar->panelText(panel);
+}
+
+void MDIProject::MDIForm_Load()
+{
+    if (windowState() & Qt::WindowMaximized) setWindowState(windowState() & ~Qt::WindowMaximized);
+    placeOverScreen(this);
+    setPanelText(3, QStringLiteral("Open a project or start a new project"));
+    WelcomeCharCount = 0;
+    WelcomeTick = 0;
+    tmrWelcome->start();
+    picLogo->setPixmap(ShellPicture(QStringLiteral("PIPE")));
+    ws.store.SystemType = 0;
+    ShowStartupWorkspace(*this);
+}
+
+void MDIProject::toolbarButtonFocus(PictureButton* b)
+{
+    setPanelText(3, b->toolTip());
+}
+
+void MDIProject::watchPointer(QWidget* w)
+{
+    w->setMouseTracking(true);
+    w->installEventFilter(this);
+}
+
+bool MDIProject::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::MouseMove) {
+        ui().setMousePointer(MousePointer::Default);
+    } else if (e->type() == QEvent::MouseButtonPress && watched == mdiArea->viewport()) {
+        auto* me = static_cast<QMouseEvent*>(e);
+        if (me->button() == Qt::RightButton) {
+            MDIForm_MouseDown(mousebutton::Right, me->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void MDIProject::MDIForm_MouseDown(int button, const QPoint& globalPos)
+{
+    if (button == mousebutton::Right) ui().popupMenu(mnuFile, globalPos);
+}
+
+void MDIProject::closeEvent(QCloseEvent* e)
+{
+    // The main window's end is the program's end: every other window goes too.
+    e->accept();
+    tmrWelcome->stop();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible()) w->close();
+    QCoreApplication::quit();
+}
+
+void MDIProject::showWorkingWindow(QWidget* w)
+{
+    if (w) w->show();
+}
+
+void MDIProject::hideWorkingWindow(QWidget* w)
+{
+    if (w) w->hide();
+}
+
+bool MDIProject::isWorkingWindowShowing(const QWidget* w)
+{
+    return w && !w->isHidden();
 }
 
 } // namespace vemora

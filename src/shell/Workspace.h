@@ -10,7 +10,8 @@
 
 namespace vemora {
 
-struct Workspace {
+struct Workspace
+{
     ProjectStore store;
     ResultsStore results;
     int16_t ViewCode = 0; // working window to show again when a dialog closes

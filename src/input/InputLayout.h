@@ -1,0 +1,40 @@
+// Small builders for the input window's controls: each creates a named child
+// of `parent` at a place given in twips (15 to the pixel).
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class QWidget;
+
+namespace vemora {
+
+class PictureButton;
+class ScrollBar;
+class FlexGrid;
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, int width,
+                  int height = 255);
+QLineEdit* MakeText(QWidget* parent, const char* name, int left, int top, int width,
+                    int height = 300);
+QPlainTextEdit* MakeTextArea(QWidget* parent, const char* name, int left, int top, int width,
+                             int height);
+QComboBox* MakeUnitList(QWidget* parent, const char* name, int left, int top, int width);
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& title, int left, int top,
+                     int width, int height);
+QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption, int left,
+                         int top, int width);
+PictureButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left,
+                          int top, int width, int height = 375);
+ScrollBar* MakeScrollBar(QWidget* parent, const char* name, int min, int max, int largeChange,
+                         int left, int top, int width, bool flat = false);
+FlexGrid* MakeGrid(QWidget* parent, const char* name, int left, int top, int width, int height);
+// A hidden single-line editor that the grid's cell editing lays over a cell.
+QLineEdit* MakeCellEditor(QWidget* parent, const char* name);
+
+} // namespace vemora

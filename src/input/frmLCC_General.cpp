@@ -1,0 +1,278 @@
+// The page "General Data": the project header, the years, and the frames of a
+// gravity and of a pumping project, with the pump-curve panel over them.
+#include <QComboBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "input/InputLayout.h"
+#include "input/frmLCC.h"
+#include "platform/DatePicker.h"
+#include "platform/FlexGrid.h"
+#include "platform/PictureButton.h"
+#include "platform/ScrollBar.h"
+#include "platform/Twips.h"
+#include "project/RecordCheck.h"
+
+namespace vemora {
+
+QWidget* frmLCC::BuildGeneralPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("pageGeneral"));
+    BuildHeaderFields(page);
+    BuildGravityFrames(page);
+    BuildPumpingFrames(page);
+    BuildPumpDetailsPanel(page);
+    return page;
+}
+
+void frmLCC::BuildHeaderFields(QWidget* page)
+{
+    MakeLabel(page, QStringLiteral("File name :"), 120, 120, 1000);
+    lblFileName = MakeLabel(page, QString(), 1140, 120, 7700);
+    lblFileName->setObjectName(QStringLiteral("lblFileName"));
+
+    MakeLabel(page, QStringLiteral("Project name"), 120, 540, 1560);
+    txtProject = MakeText(page, "txtProject", 1740, 500, 4860);
+    txtProject->setMaxLength(80);
+    AddFocusHint(txtProject, QStringLiteral("Enter the project name"));
+
+    MakeLabel(page, QStringLiteral("Designer"), 120, 960, 1560);
+    txtDesigner = MakeText(page, "txtDesigner", 1740, 920, 4860);
+    txtDesigner->setMaxLength(80);
+    AddFocusHint(txtDesigner, QStringLiteral("Enter the designer's name"));
+
+    MakeLabel(page, QStringLiteral("Description"), 120, 1380, 1560);
+    txtDescription = MakeTextArea(page, "txtDescription", 1740, 1340, 4860, 960);
+    AddFocusHint(txtDescription, QStringLiteral("Enter a description of the project"));
+
+    MakeLabel(page, QStringLiteral("Date"), 6840, 540, 1100);
+    dtpDate = new DatePicker(page);
+    dtpDate->setObjectName(QStringLiteral("dtpDate"));
+    dtpDate->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
+    dtpDate->setDateRange(QDate(2000, 1, 1), QDate(9999, 12, 31));
+    setTwipsGeometry(dtpDate, 7980, 500, 1980, 300);
+    AddFocusHint(dtpDate, QStringLiteral("Enter/select the date"));
+
+    struct YearBar
+    {
+        const char* caption;
+        const char* name;
+        int min, max, large, top;
+        ScrollBar*& bar;
+        QLabel*& label;
+        const char* labelName;
+        const char* hint;
+    };
+    const YearBar bars[] = {
+        {"Design life", "hscLife", DesignLifeMin, DesignLifeMax, 5, 960, hscLife, lblLife,
+         "lblLife", "Scroll to the design life of the system"},
+        {"Starting year", "hscBaseYear", YearMin, YearMax, 5, 1380, hscBaseYear, lblBaseYear,
+         "lblBaseYear", "Scroll to the start year of the project"},
+        {"Supply start year", "hscSupplyStart", YearMin, YearMax, 10, 1800, hscSupplyStart,
+         lblSupplyStart, "lblSupplyStart", "Scroll to the supply start year of the project"},
+    };
+    for (const YearBar& b : bars) {
+        MakeLabel(page, QString::fromLatin1(b.caption), 6840, b.top, 1380);
+        b.bar = MakeScrollBar(page, b.name, b.min, b.max, b.large, 8280, b.top, 900);
+        b.label = MakeLabel(page, QString(), 9240, b.top, 780);
+        b.label->setObjectName(QString::fromLatin1(b.labelName));
+        AddHint(b.label, QString::fromLatin1(b.hint));
+    }
+
+    sscHelp = MakeButton(page, "sscHelp", QStringLiteral("Help"), 9000, 60, 960, 345);
+    AddFocusHint(sscHelp, QString());
+}
+
+void frmLCC::BuildGravityFrames(QWidget* page)
+{
+    fraGravityOption =
+        MakeFrame(page, "fraGravityOption", QStringLiteral("Select the preferred option "), 120,
+                  2520, 6615, 1020);
+    optGSpecifiedFlowrate = MakeOption(fraGravityOption, "optGSpecifiedFlowrate",
+                                       QStringLiteral("Fixed demand"), 240, 330, 2400);
+    optGCalculatedFlowrate = MakeOption(fraGravityOption, "optGCalculatedFlowrate",
+                                        QStringLiteral("Varying demand"), 240, 650, 2400);
+    AddHint(optGSpecifiedFlowrate, QStringLiteral("Select to enter thea fixed demand"));
+    AddHint(optGCalculatedFlowrate, QStringLiteral("Select to enter the varying demand"));
+
+    fraGravityReservoirs =
+        MakeFrame(page, "fraGravityReservoirs",
+                  QStringLiteral("Enter the reservoir top water levels"), 120, 3660, 6615, 1260);
+    MakeLabel(fraGravityReservoirs, QStringLiteral("Top reservoir water level"), 240, 390, 2760);
+    txtTRWL = MakeText(fraGravityReservoirs, "txtTRWL", 3120, 360, 1320);
+    comTRWLUnits = MakeUnitList(fraGravityReservoirs, "comTRWLUnits", 4560, 352, 1860);
+    MakeLabel(fraGravityReservoirs, QStringLiteral("Bottom reservoir water level"), 240, 810, 2760);
+    txtBRWL = MakeText(fraGravityReservoirs, "txtBRWL", 3120, 780, 1320);
+    comBRWLUnits = MakeUnitList(fraGravityReservoirs, "comBRWLUnits", 4560, 772, 1860);
+    AddHint(txtTRWL, QStringLiteral("Enter the top reservoir water level"));
+    AddFocusHint(comTRWLUnits, QStringLiteral("Select the top reservoir water level units"));
+    AddHint(txtBRWL, QStringLiteral("Enter the end reservoir water level"));
+    AddFocusHint(comBRWLUnits, QStringLiteral("Select the end reservoir water level units"));
+    AddKeyFilter(txtTRWL);
+    AddKeyFilter(txtBRWL);
+
+    fraGravityFlowrate = MakeFrame(page, "fraGravityFlowrate",
+                                   QStringLiteral("Enter the fixed demand"), 120, 5040, 6615, 930);
+    Label52 = MakeLabel(fraGravityFlowrate, QStringLiteral("Fixed demand"), 240, 420, 2760);
+    txtGFlowrate = MakeText(fraGravityFlowrate, "txtGFlowrate", 3120, 390, 1320);
+    comGFlowrateUnits = MakeUnitList(fraGravityFlowrate, "comGFlowrateUnits", 4560, 382, 1860);
+    AddHint(txtGFlowrate, QStringLiteral("Enter the fixed demand"));
+    AddHint(comGFlowrateUnits, QStringLiteral("Select the demand units"));
+
+    fraVaryingDemand = MakeFrame(page, "fraVaryingDemand", QStringLiteral("Varying demand"), 6840,
+                                 2520, 3120, 3450);
+    Label53 = MakeLabel(fraVaryingDemand, QStringLiteral("Demand units"), 120, 330, 1140);
+    comVaryingDemandUnits =
+        MakeUnitList(fraVaryingDemand, "comVaryingDemandUnits", 1260, 300, 1740);
+    AddHint(comVaryingDemandUnits, QStringLiteral("Select the varying demand units"));
+    msgDemand = MakeGrid(fraVaryingDemand, "msgDemand", 120, 720, 2580, 2610);
+    txtDemand = MakeCellEditor(fraVaryingDemand, "txtDemand");
+}
+
+void frmLCC::BuildPumpingFrames(QWidget* page)
+{
+    fraPumpOption = MakeFrame(page, "fraPumpOption", QStringLiteral("Select the preferred option "),
+                              120, 2520, 3240, 1020);
+    optPumpFixed =
+        MakeOption(fraPumpOption, "optPumpFixed", QStringLiteral("Fixed demand"), 240, 330, 2760);
+    optPumpVarying = MakeOption(fraPumpOption, "optPumpVarying", QStringLiteral("Varying demand"),
+                                240, 650, 2760);
+    AddHint(optPumpFixed, QStringLiteral("Select to enter a fixed demand"));
+    AddHint(optPumpVarying, QStringLiteral("Select to enter a varying demand"));
+
+    FraPumpingOption =
+        MakeFrame(page, "FraPumpingOption", QStringLiteral("Select the preferred method of"), 3480,
+                  2520, 3255, 1020);
+    MakeLabel(FraPumpingOption, QStringLiteral("calculating the flow rate"), 150, 225, 3000, 240);
+    optFlowrate = MakeOption(FraPumpingOption, "optFlowrate",
+                             QStringLiteral("Specified operating flow rate"), 240, 460, 2940);
+    optPumpDetails = MakeOption(FraPumpingOption, "optPumpDetails",
+                                QStringLiteral("Specified pump curve"), 240, 710, 2940);
+    AddHint(optFlowrate,
+            QStringLiteral("Select to enter the specified operating flowrate of the pump"));
+    AddHint(optPumpDetails, QStringLiteral("Select to enter the pump characteristics"));
+
+    FraPumpFixedDemand =
+        MakeFrame(page, "FraPumpFixedDemand", QStringLiteral("Enter the fixed demand"), 6840, 2520,
+                  3120, 1020);
+    MakeLabel(FraPumpFixedDemand, QStringLiteral("Fixed demand"), 120, 300, 2760);
+    txtPFlowrate = MakeText(FraPumpFixedDemand, "txtPFlowrate", 120, 600, 1080);
+    comPFlowrateUnits = MakeUnitList(FraPumpFixedDemand, "comPFlowrateUnits", 1260, 592, 1740);
+    AddFocusHint(txtPFlowrate, QStringLiteral("Enter the fixed demand"));
+    AddFocusHint(comPFlowrateUnits, QStringLiteral("Select the fixed demand units"));
+    AddKeyFilter(txtPFlowrate);
+
+    fraPumpVaryingDemand = MakeFrame(page, "fraPumpVaryingDemand", QStringLiteral("Varying demand"),
+                                     6840, 2520, 3120, 3450);
+    MakeLabel(fraPumpVaryingDemand, QStringLiteral("Demand units"), 120, 330, 1140);
+    comPumpVaryingDemandUnits =
+        MakeUnitList(fraPumpVaryingDemand, "comPumpVaryingDemandUnits", 1260, 300, 1740);
+    AddFocusHint(comPumpVaryingDemandUnits, QStringLiteral("Select the varying demand units"));
+    msgPumpDemand = MakeGrid(fraPumpVaryingDemand, "msgPumpDemand", 120, 720, 2580, 2610);
+    AddHint(msgPumpDemand, QStringLiteral("Enter the varying demand"));
+    txtPumpDemand = MakeCellEditor(fraPumpVaryingDemand, "txtPumpDemand");
+
+    fraPumpReservoir =
+        MakeFrame(page, "fraPumpReservoir", QStringLiteral("Enter the reservoir top water levels"),
+                  120, 3660, 6615, 1260);
+    MakeLabel(fraPumpReservoir, QStringLiteral("Pumpstation reservoir water level"), 240, 390,
+              2760);
+    txtPPRWL = MakeText(fraPumpReservoir, "txtPPRWL", 3120, 360, 1320);
+    comPPRWLUnits = MakeUnitList(fraPumpReservoir, "comPPRWLUnits", 4560, 352, 1860);
+    MakeLabel(fraPumpReservoir, QStringLiteral("End reservoir water level"), 240, 810, 2760);
+    txtPERWL = MakeText(fraPumpReservoir, "txtPERWL", 3120, 780, 1320);
+    comPERWLUnits = MakeUnitList(fraPumpReservoir, "comPERWLUnits", 4560, 772, 1860);
+    AddFocusHint(txtPPRWL, QStringLiteral("Enter the pumpstation reservoir water level"));
+    AddFocusHint(comPPRWLUnits,
+                 QStringLiteral("Select the pumpstation reservoir water level units"));
+    AddFocusHint(txtPERWL, QStringLiteral("Enter the end reservoir water level"));
+    AddFocusHint(comPERWLUnits, QStringLiteral("Select the end reservoir water level units"));
+    AddKeyFilter(txtPPRWL);
+    AddKeyFilter(txtPERWL);
+
+    fraPumpingFlowrate = MakeFrame(
+        page, "fraPumpingFlowrate",
+        QStringLiteral("Enter the operating flow rate and pump efficiency"), 120, 5040, 6615, 930);
+    MakeLabel(fraPumpingFlowrate, QStringLiteral("Operating flow rate"), 240, 300, 2760);
+    txtPumpOperatingFlowrate =
+        MakeText(fraPumpingFlowrate, "txtPumpOperatingFlowrate", 3120, 270, 1320);
+    comPumpOperatingFlowrateUnits =
+        MakeUnitList(fraPumpingFlowrate, "comPumpOperatingFlowrateUnits", 4560, 262, 1860);
+    MakeLabel(fraPumpingFlowrate, QStringLiteral("Pump efficiency"), 240, 630, 2760);
+    txtPumpEfficiency = MakeText(fraPumpingFlowrate, "txtPumpEfficiency", 3120, 600, 1320);
+    MakeLabel(fraPumpingFlowrate, QStringLiteral("%"), 4500, 630, 300);
+    AddFocusHint(txtPumpOperatingFlowrate,
+                 QStringLiteral("Enter the operating flowrate of the pump"));
+    AddFocusHint(comPumpOperatingFlowrateUnits,
+                 QStringLiteral("Select the operating flowrate units"));
+    AddFocusHint(txtPumpEfficiency, QStringLiteral("Enter the pump efficiency"));
+    AddKeyFilter(txtPumpOperatingFlowrate);
+    AddKeyFilter(txtPumpEfficiency);
+
+    fraPumpcurve = MakeFrame(page, "fraPumpcurve", QStringLiteral("Enter or change the pump curve"),
+                             120, 5040, 6615, 930);
+    MakeLabel(fraPumpcurve,
+              QStringLiteral("Click on the button below to enter or change the pump curve"), 240,
+              270, 6200);
+    sscPumpcurve = MakeButton(fraPumpcurve, "sscPumpcurve", QStringLiteral("&Pump curve"), 240, 520,
+                              1800, 345);
+    AddFocusHint(sscPumpcurve, QStringLiteral("Enter or edit the pump curve"));
+}
+
+void frmLCC::BuildPumpDetailsPanel(QWidget* page)
+{
+    fraPumpDetails =
+        MakeFrame(page, "fraPumpDetails", QStringLiteral("Enter the pump characteristics"), 120,
+                  2400, 9735, 3555);
+    AddHint(fraPumpDetails, QStringLiteral("Enter the pump characteristics"));
+    fraPumpDetails->setAutoFillBackground(true);
+
+    MakeLabel(fraPumpDetails, QStringLiteral("Point"), 240, 330, 780);
+    MakeLabel(fraPumpDetails, QStringLiteral("Head"), 1080, 330, 1200);
+    MakeLabel(fraPumpDetails, QStringLiteral("Flow rate"), 2400, 330, 1200);
+    MakeLabel(fraPumpDetails, QStringLiteral("Efficiency"), 3720, 330, 1200);
+    comHeadUnits = MakeUnitList(fraPumpDetails, "comHeadUnits", 1080, 600, 1200);
+    comFlowUnits = MakeUnitList(fraPumpDetails, "comFlowUnits", 2400, 600, 1200);
+    MakeLabel(fraPumpDetails, QStringLiteral("%"), 3720, 630, 1200);
+    AddFocusHint(comHeadUnits, QStringLiteral("Select the pump head units"));
+    AddFocusHint(comFlowUnits, QStringLiteral("Select the pump flowrate units"));
+
+    for (int k = 0; k < 6; ++k) {
+        const auto i = static_cast<size_t>(k);
+        const int top = 1020 + k * 390;
+        MakeLabel(fraPumpDetails, QString::number(k + 1), 360, top + 30, 600);
+        txtH[i] = MakeText(fraPumpDetails, "txtH", 1080, top, 1200);
+        txtQ[i] = MakeText(fraPumpDetails, "txtQ", 2400, top, 1200);
+        txtEfficiency[i] = MakeText(fraPumpDetails, "txtEfficiency", 3720, top, 1200);
+        txtH[i]->setObjectName(QStringLiteral("txtH(%1)").arg(k));
+        txtQ[i]->setObjectName(QStringLiteral("txtQ(%1)").arg(k));
+        txtEfficiency[i]->setObjectName(QStringLiteral("txtEfficiency(%1)").arg(k));
+        AddFocusHint(txtH[i], QStringLiteral("Enter the pump head"));
+        AddFocusHint(txtQ[i], QStringLiteral("Enter the pump flowrate"));
+        AddHint(txtEfficiency[i], QStringLiteral("Enter the pump installation efficiency"));
+        AddKeyFilter(txtH[i]);
+        AddKeyFilter(txtQ[i]);
+        AddKeyFilter(txtEfficiency[i]);
+    }
+
+    MakeLabel(fraPumpDetails, QStringLiteral("Pump type"), 5160, 330, 1200);
+    txtPumptype = MakeText(fraPumpDetails, "txtPumptype", 6480, 300, 3000);
+    MakeLabel(fraPumpDetails, QStringLiteral("Configuration"), 5160, 750, 1200);
+    txtPumpDescription = MakeTextArea(fraPumpDetails, "txtPumpDescription", 6480, 720, 3000, 1800);
+    AddFocusHint(txtPumptype, QStringLiteral("Enter the pump type"));
+    AddFocusHint(txtPumpDescription,
+                 QStringLiteral("Enter a description of the pump configuration"));
+
+    sscViewCurve = MakeButton(fraPumpDetails, "sscViewCurve", QStringLiteral("&View pump curve"),
+                              5160, 2880, 2100, 420);
+    sscOK = MakeButton(fraPumpDetails, "sscOK", QStringLiteral("&OK"), 8280, 2880, 1200, 420);
+    AddFocusHint(sscViewCurve, QStringLiteral("View the pump curve"));
+    fraPumpDetails->hide();
+}
+
+} // namespace vemora

@@ -1,0 +1,272 @@
+// Filling the input window's grids from the store (size, headings, widths,
+// labels and values), the laying panel's read-back, and the rebuild of the
+// demand table when the design life or the supply start year changes.
+#include <QLabel>
+#include <algorithm>
+
+#include "input/NumberText.h"
+#include "input/UnitLists.h"
+#include "input/frmLCC.h"
+#include "platform/FlexGrid.h"
+#include "platform/Twips.h"
+#include "project/RecordCheck.h"
+#include "shell/Workspace.h"
+
+namespace vemora {
+
+namespace {
+
+constexpr int DataRowHeight = 350;
+constexpr int HeadingRowHeight = 500;
+
+// Clears the grid and gives it its size, row heights, column widths and
+// alignments (every column centred).
+void Shape(FlexGrid* g, int rows, std::initializer_list<int> widths)
+{
+    g->Clear();
+    g->setRows(rows);
+    for (int r = 1; r < rows; ++r)
+        g->setRowHeight(r, DataRowHeight);
+    g->setCols(static_cast<int>(widths.size()));
+    int c = 0;
+    for (int width : widths) {
+        g->setColAlignment(c, flexalign::CenterCenter);
+        g->setColWidth(c, width);
+        ++c;
+    }
+    g->setRowHeight(0, HeadingRowHeight);
+}
+
+void Heading(FlexGrid* g, int r, int c, const QString& text)
+{
+    g->setRow(r);
+    g->setCol(c);
+    g->setCellFontBold(true);
+    g->setText(text);
+}
+
+void Finish(FlexGrid* g)
+{
+    g->setRow(1);
+    g->setCol(1);
+    g->Refresh();
+}
+
+QString Currency(const ProjectStore& s)
+{
+    return s.CurrencyCode != 0 ? QStringLiteral("$") : QStringLiteral("R");
+}
+
+// Years 1 to the design life with the stored demand of each.
+void FillYearDemand(FlexGrid* g, const ProjectStore& s)
+{
+    const int life = std::clamp<int>(s.DesignLife, DesignLifeMin, DesignLifeMax);
+    Shape(g, life + 1, {1000, 1200});
+    Heading(g, 0, 0, QStringLiteral("Year"));
+    Heading(g, 0, 1, QStringLiteral("Demand"));
+    for (int r = 1; r <= life; ++r) {
+        g->setTextMatrix(r, 0, QString::number(r));
+        g->setTextMatrix(r, 1, SingleText(s.YearDemand[static_cast<size_t>(r)]));
+    }
+    Finish(g);
+}
+
+} // namespace
+
+void frmLCC::FillDemandGrid()
+{
+    FillYearDemand(msgDemand, ws.store);
+}
+
+void frmLCC::FillPumpDemandGrid()
+{
+    FillYearDemand(msgPumpDemand, ws.store);
+}
+
+// A new design life changes the rows of the demand table of the project's own
+// system type. Texts typed into rows that remain are kept (they reach the
+// store only at the next save); rows that are new show the stored demand.
+void frmLCC::RebuildDemandTable()
+{
+    FlexGrid* grid = ws.store.SystemType == 0 ? msgDemand : msgPumpDemand;
+    QStringList typed;
+    for (int r = 1; r < grid->Rows(); ++r)
+        typed << grid->TextMatrix(r, 1);
+    FillYearDemand(grid, ws.store);
+    const int keep = std::min<int>(static_cast<int>(typed.size()), grid->Rows() - 1);
+    for (int r = 1; r <= keep; ++r)
+        grid->setTextMatrix(r, 1, typed[r - 1]);
+}
+
+// The profile: one row per node up to the first empty node (elevation and
+// accumulated length both 999999), at least two rows.
+void frmLCC::FillProfileGrid()
+{
+    ProjectStore& s = ws.store;
+    int count = 0;
+    while (count < MaxNodes) {
+        const auto i = static_cast<size_t>(count + 1);
+        if (s.NodeElevation[i] == UnusedNode && s.NodeAccumulatedLength[i] == UnusedNode) break;
+        ++count;
+    }
+    s.NodeCount = static_cast<int16_t>(std::max(count, 2));
+
+    FlexGrid* g = msgProfile;
+    g->setBackColor(vbColor(vbcolor::White));
+    g->setForeColorFixed(vbColor(vbcolor::Blue));
+    Shape(g, s.NodeCount + 1, {900, 1200, 1200, 1000, 1000, 1000, 1000, 1900});
+    const QString headings[8] = {QStringLiteral("Node nr"),
+                                 QStringLiteral("Elevation"),
+                                 QStringLiteral("Accumulated length"),
+                                 QStringLiteral("Pipe diameter"),
+                                 QStringLiteral("Wall thickness"),
+                                 QStringLiteral("Pipe cost/metre"),
+                                 QStringLiteral("Secondary loss "),
+                                 QStringLiteral("Description")};
+    for (int c = 0; c < 8; ++c)
+        Heading(g, 0, c, headings[c]);
+    for (int r = 1; r <= s.NodeCount; ++r) {
+        const auto i = static_cast<size_t>(r);
+        g->setTextMatrix(r, 0, QString::number(r));
+        g->setTextMatrix(r, 1, SingleText(s.NodeElevation[i]));
+        g->setTextMatrix(r, 2, SingleText(s.NodeAccumulatedLength[i]));
+        g->setTextMatrix(r, 3, SingleText(s.PipeDiameter[i]));
+        g->setTextMatrix(r, 4, SingleText(s.WallThickness[i]));
+        g->setTextMatrix(r, 5, SingleText(s.PipeCostPerMetre[i]));
+        g->setTextMatrix(r, 6, SingleText(s.SecondaryLoss[i]));
+        g->setTextMatrix(r, 7, QString::fromStdString(NodeTypeNames(s.NodeTypeCode[i])));
+    }
+    Finish(g);
+}
+
+namespace {
+
+void HeadingColours(FlexGrid* g, int r, int c)
+{
+    g->setRow(r);
+    g->setCol(c);
+    g->setCellBackColor(g->BackColorFixed());
+    g->setCellForeColor(g->ForeColorFixed());
+}
+
+} // namespace
+
+// The laying rates (rows 1 to 8) and the anticipated laying conditions (rows
+// 11 to 15) of LayingCost 1 to 13; column 0 in the heading colours.
+void frmLCC::FillLayingGrid()
+{
+    const ProjectStore& s = ws.store;
+    const bool us = s.UnitSystem != 0;
+    FlexGrid* g = msgLaying;
+    g->Clear();
+    g->setFixedRows(0);
+    g->setFixedCols(0);
+    g->setRows(16);
+    for (int r = 1; r <= 15; ++r)
+        g->setRowHeight(r, r == 10 || r == 15 ? 490 : 320);
+    g->setCols(2);
+    g->setColWidth(0, 2600);
+    g->setColAlignment(0, flexalign::LeftCenter);
+    g->setColWidth(1, 1400);
+    g->setColAlignment(1, flexalign::CenterCenter);
+
+    Heading(g, 0, 0, QStringLiteral("Description"));
+    Heading(g, 0, 1,
+            QStringLiteral("Cost (%1/%2)")
+                .arg(Currency(s), us ? QStringLiteral("ft³") : QStringLiteral("m³")));
+    HeadingColours(g, 0, 1);
+
+    const QString labels[16] = {QString(),
+                                QStringLiteral("Laying (including joining)"),
+                                QStringLiteral("Excavation"),
+                                QStringLiteral("Rock excavation"),
+                                QStringLiteral("Bedding import"),
+                                QStringLiteral("Bedding trench"),
+                                QStringLiteral("Blanket import"),
+                                QStringLiteral("Blanket trench"),
+                                QStringLiteral("Backfilling"),
+                                QString(),
+                                QStringLiteral("Description"),
+                                QStringLiteral("Rock"),
+                                QStringLiteral("Bedding import"),
+                                QStringLiteral("Blanket import"),
+                                us ? QStringLiteral("Required cover (ft)")
+                                   : QStringLiteral("Required cover (m)"),
+                                us ? QStringLiteral("Excavation lower than pipe invert (ft)")
+                                   : QStringLiteral("Excavation lower than pipe invert (m)")};
+    for (int r = 1; r <= 15; ++r) {
+        if (r == 9 || r == 10) continue;
+        g->setTextMatrix(r, 0, labels[r]);
+        g->setTextMatrix(r, 1, SingleText(s.LayingCost[static_cast<size_t>(r <= 8 ? r : r - 2)]));
+    }
+    g->setTextMatrix(10, 0, labels[10]);
+    g->setTextMatrix(10, 1, QStringLiteral("Percentage expected"));
+    HeadingColours(g, 10, 1);
+
+    const QString conditions = QStringLiteral("Anticipated laying conditions");
+    for (int c = 0; c < 2; ++c) {
+        Heading(g, 9, c, conditions);
+        g->setCellAlignment(flexalign::CenterCenter);
+    }
+    g->setMergeRow(9, true);
+    for (int r = 0; r <= 15; ++r)
+        HeadingColours(g, r, 0);
+    Finish(g);
+}
+
+// Reads the rates and conditions back into LayingCost; a cell that is not a
+// number as a whole stores 0. Item 14 belongs to no row and is set to 0.
+void frmLCC::ReadLayingGrid()
+{
+    ProjectStore& s = ws.store;
+    for (int item = 1; item <= 14; ++item)
+        s.LayingCost[static_cast<size_t>(item)] = 0;
+    for (int r = 1; r <= 15; ++r) {
+        if (r == 9 || r == 10) continue;
+        float value = 0;
+        if (WholeTextNumber(msgLaying->TextMatrix(r, 1), value))
+            s.LayingCost[static_cast<size_t>(r <= 8 ? r : r - 2)] = value;
+    }
+}
+
+void frmLCC::FillStaffGrid()
+{
+    const ProjectStore& s = ws.store;
+    FlexGrid* g = msgOperational;
+    g->setForeColorFixed(vbColor(vbcolor::Blue));
+    Shape(g, 9, {1600, 1400, 1200});
+    Heading(g, 0, 0, QStringLiteral("Staff"));
+    Heading(g, 0, 1, QStringLiteral("Annual package (%1)").arg(Currency(s)));
+    Heading(g, 0, 2, QStringLiteral("Percentage of time (%)"));
+    const QString staff[8] = {QStringLiteral("Manager"),        QStringLiteral("Engineer"),
+                              QStringLiteral("Technologist"),   QStringLiteral("Technician"),
+                              QStringLiteral("Foreman"),        QStringLiteral("Labourers"),
+                              QStringLiteral("Administration"), QStringLiteral("Financial")};
+    for (int r = 1; r <= 8; ++r) {
+        const auto i = static_cast<size_t>(r);
+        g->setTextMatrix(r, 0, staff[r - 1]);
+        g->setTextMatrix(r, 1, SingleText(s.StaffCost[i][1]));
+        g->setTextMatrix(r, 2, SingleText(s.StaffCost[i][2]));
+    }
+    Finish(g);
+}
+
+void frmLCC::FillOtherOperationalGrid()
+{
+    const ProjectStore& s = ws.store;
+    FlexGrid* g = msgOtherOperational;
+    g->setForeColorFixed(vbColor(vbcolor::Blue));
+    Shape(g, 6, {1600, 1300});
+    Heading(g, 0, 0, QStringLiteral("Description of expenses"));
+    Heading(g, 0, 1, QStringLiteral("Annual amount (%1)").arg(Currency(s)));
+    const QString expenses[5] = {QStringLiteral("Transport"), QStringLiteral("Fuel"),
+                                 QStringLiteral("Electricity"), QStringLiteral("Training"),
+                                 QStringLiteral("Housing")};
+    for (int r = 1; r <= 5; ++r) {
+        g->setTextMatrix(r, 0, expenses[r - 1]);
+        g->setTextMatrix(r, 1, SingleText(s.OtherExpenseAmount[static_cast<size_t>(r)]));
+    }
+    Finish(g);
+}
+
+} // namespace vemora

@@ -1,0 +1,455 @@
+// The input window's event handlers: field changes that discard results,
+// the scroll bars that write the store at once, the options, the panel and
+// help buttons, the tariff hour labels and the currency refresh.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "input/frmLCC.h"
+#include "platform/DatePicker.h"
+#include "platform/FlexGrid.h"
+#include "platform/PictureButton.h"
+#include "platform/ScrollBar.h"
+#include "platform/Twips.h"
+#include "shell/MDIProject.h"
+#include "shell/Workspace.h"
+
+namespace vemora {
+
+namespace {
+
+// Hundredths of a percent as the maintenance labels show them: the shortest
+// decimal form of value / 100 ("0.25 %", "2 %", "10 %").
+QString PercentText(int hundredths)
+{
+    return QString::number(hundredths / 100.0, 'g', 10) + QStringLiteral(" %");
+}
+
+} // namespace
+
+void frmLCC::ConnectHandlers()
+{
+    const auto onText = [this](QLineEdit* field, void (frmLCC::*handler)()) {
+        connect(field, &QLineEdit::textChanged, this, handler);
+    };
+    onText(txtProject, &frmLCC::txtProject_Change);
+    onText(txtDesigner, &frmLCC::txtDesigner_Change);
+    onText(txtPumptype, &frmLCC::txtPumptype_Change);
+    onText(txtGFlowrate, &frmLCC::txtGFlowrate_Change);
+    onText(txtPFlowrate, &frmLCC::txtPFlowrate_Change);
+    onText(txtPPRWL, &frmLCC::txtPPRWL_Change);
+    onText(txtPERWL, &frmLCC::txtPERWL_Change);
+    onText(txtPumpOperatingFlowrate, &frmLCC::txtPumpOperatingFlowrate_Change);
+    onText(txtPumpEfficiency, &frmLCC::txtPumpEfficiency_Change);
+    onText(txtKsNew, &frmLCC::txtKsNew_Change);
+    onText(txtKsOld, &frmLCC::txtKsOld_Change);
+    onText(txtKsOldYears, &frmLCC::txtKsOldYears_Change);
+    onText(txtDiscountRate, &frmLCC::txtDiscountRate_Change);
+    onText(txtEscalation, &frmLCC::txtEscalation_Change);
+    onText(txtEnergyEscalation, &frmLCC::txtEnergyEscalation_Change);
+    onText(txtWaterSales, &frmLCC::txtWaterSales_Change);
+    onText(txtWaterIncrease, &frmLCC::txtWaterIncrease_Change);
+    for (int k = 0; k < 6; ++k) {
+        const auto i = static_cast<size_t>(k);
+        connect(txtH[i], &QLineEdit::textChanged, this, [this, k] { txtH_Change(k); });
+        connect(txtQ[i], &QLineEdit::textChanged, this, [this, k] { txtQ_Change(k); });
+        connect(txtEfficiency[i], &QLineEdit::textChanged, this,
+                [this, k] { txtEfficiency_Change(k); });
+    }
+    connect(txtDescription, &QPlainTextEdit::textChanged, this, &frmLCC::txtDescription_Change);
+    connect(txtPumpDescription, &QPlainTextEdit::textChanged, this,
+            &frmLCC::txtPumpDescription_Change);
+    connect(dtpDate, &DatePicker::Change, this, &frmLCC::dtpDate_Change);
+
+    connect(hscLife, &ScrollBar::Change, this, &frmLCC::hscLife_Change);
+    connect(hscBaseYear, &ScrollBar::Change, this, &frmLCC::hscBaseYear_Change);
+    connect(hscSupplyStart, &ScrollBar::Change, this, &frmLCC::hscSupplyStart_Change);
+    connect(hscMPipeline, &ScrollBar::Change, this, &frmLCC::hscMPipeline_Change);
+    connect(hscMMechanical, &ScrollBar::Change, this, &frmLCC::hscMMechanical_Change);
+    connect(hscMElectrical, &ScrollBar::Change, this, &frmLCC::hscMElectrical_Change);
+    connect(fsbPumpingHours, &ScrollBar::Change, this, &frmLCC::fsbPumpingHours_Change);
+    connect(fsbSummer, &ScrollBar::Change, this, &frmLCC::fsbSummer_Change);
+
+    // An option chosen by the user or set by code runs its click.
+    const auto onOption = [this](QRadioButton* option, void (frmLCC::*click)()) {
+        connect(option, &QRadioButton::toggled, this, [this, click](bool on) {
+            if (on) (this->*click)();
+        });
+    };
+    onOption(optGSpecifiedFlowrate, &frmLCC::optGSpecifiedFlowrate_Click);
+    onOption(optGCalculatedFlowrate, &frmLCC::optGCalculatedFlowrate_Click);
+    onOption(optPumpFixed, &frmLCC::optPumpFixed_Click);
+    onOption(optPumpVarying, &frmLCC::optPumpVarying_Click);
+    onOption(optFlowrate, &frmLCC::optFlowrate_Click);
+    onOption(optPumpDetails, &frmLCC::optPumpDetails_Click);
+    onOption(optEpoxy, &frmLCC::optEpoxy_Click);
+    onOption(optMortar, &frmLCC::optMortar_Click);
+
+    connect(sscPumpcurve, &PictureButton::clicked, this, &frmLCC::sscPumpcurve_Click);
+    connect(sscOK, &PictureButton::clicked, this, &frmLCC::sscOK_Click);
+    connect(sscLaying, &PictureButton::clicked, this, &frmLCC::sscLaying_Click);
+    connect(sscHideLaying, &PictureButton::clicked, this, &frmLCC::sscHideLaying_Click);
+    connect(sscCancelLaying, &PictureButton::clicked, this, &frmLCC::sscCancelLaying_Click);
+    connect(sscHelp, &PictureButton::clicked, this, &frmLCC::sscHelp_Click);
+    connect(sscHelp1, &PictureButton::clicked, this, &frmLCC::sscHelp1_Click);
+    connect(sscHelp2, &PictureButton::clicked, this, &frmLCC::sscHelp2_Click);
+    connect(sscHelp3, &PictureButton::clicked, this, &frmLCC::sscHelp3_Click);
+    connect(sscMechanical, &PictureButton::clicked, this, &frmLCC::sscMechanical_Click);
+    connect(sscElectrical, &PictureButton::clicked, this, &frmLCC::sscElectrical_Click);
+
+    connect(tmrCurrency, &QTimer::timeout, this, &frmLCC::tmrCurrency_Timer);
+}
+
+// --- Field changes that discard the results ---------------------------------
+
+void frmLCC::txtProject_Change()
+{
+    Discard();
+}
+void frmLCC::txtDesigner_Change()
+{
+    Discard();
+}
+void frmLCC::txtDescription_Change()
+{
+    Discard();
+}
+void frmLCC::txtPumptype_Change()
+{
+    Discard();
+}
+void frmLCC::txtPumpDescription_Change()
+{
+    Discard();
+}
+void frmLCC::txtGFlowrate_Change()
+{
+    Discard();
+}
+void frmLCC::txtPFlowrate_Change()
+{
+    Discard();
+}
+void frmLCC::txtPPRWL_Change()
+{
+    Discard();
+}
+void frmLCC::txtPERWL_Change()
+{
+    Discard();
+}
+void frmLCC::txtPumpOperatingFlowrate_Change()
+{
+    Discard();
+}
+void frmLCC::txtPumpEfficiency_Change()
+{
+    Discard();
+}
+void frmLCC::txtH_Change(int)
+{
+    Discard();
+}
+void frmLCC::txtQ_Change(int)
+{
+    Discard();
+}
+void frmLCC::txtEfficiency_Change(int)
+{
+    Discard();
+}
+void frmLCC::txtKsNew_Change()
+{
+    Discard();
+}
+void frmLCC::txtKsOld_Change()
+{
+    Discard();
+}
+void frmLCC::txtKsOldYears_Change()
+{
+    Discard();
+}
+void frmLCC::txtDiscountRate_Change()
+{
+    Discard();
+}
+void frmLCC::txtEscalation_Change()
+{
+    Discard();
+}
+void frmLCC::txtEnergyEscalation_Change()
+{
+    Discard();
+}
+void frmLCC::txtWaterSales_Change()
+{
+    Discard();
+}
+void frmLCC::txtWaterIncrease_Change()
+{
+    Discard();
+}
+void frmLCC::dtpDate_Change()
+{
+    Discard();
+}
+
+// --- Scroll bars: discard, label, store at once, demand table ---------------
+
+void frmLCC::hscLife_Change()
+{
+    Discard();
+    lblLife->setText(QString::number(hscLife->Value()) + QStringLiteral(" years"));
+    ws.store.DesignLife = static_cast<int16_t>(hscLife->Value());
+    RebuildDemandTable();
+}
+
+void frmLCC::hscBaseYear_Change()
+{
+    Discard();
+    lblBaseYear->setText(QString::number(hscBaseYear->Value()));
+    ws.store.BaseYear = static_cast<int16_t>(hscBaseYear->Value());
+}
+
+void frmLCC::hscSupplyStart_Change()
+{
+    Discard();
+    lblSupplyStart->setText(QString::number(hscSupplyStart->Value()));
+    ws.store.SupplyStartYear = static_cast<int16_t>(hscSupplyStart->Value());
+    RebuildDemandTable();
+}
+
+void frmLCC::hscMPipeline_Change()
+{
+    Discard();
+    lblMPipeline->setText(PercentText(hscMPipeline->Value()));
+    ws.store.MaintenancePipeline = static_cast<int16_t>(hscMPipeline->Value());
+}
+
+void frmLCC::hscMMechanical_Change()
+{
+    Discard();
+    lblMMechanical->setText(PercentText(hscMMechanical->Value()));
+    ws.store.MaintenanceMechanical = static_cast<int16_t>(hscMMechanical->Value());
+}
+
+void frmLCC::hscMElectrical_Change()
+{
+    Discard();
+    lblMElectrical->setText(PercentText(hscMElectrical->Value()));
+    ws.store.MaintenanceElectrical = static_cast<int16_t>(hscMElectrical->Value());
+}
+
+// The two flat scroll bars only label; the save reads them.
+void frmLCC::fsbPumpingHours_Change()
+{
+    lblPumpingHours->setText(QString::number(fsbPumpingHours->Value()));
+}
+
+void frmLCC::fsbSummer_Change()
+{
+    lblSummer->setText(QString::number(fsbSummer->Value()));
+}
+
+// --- Options: which inputs apply; nothing is stored, nothing discarded -----
+
+void frmLCC::optGSpecifiedFlowrate_Click()
+{
+    for (QWidget* w :
+         {static_cast<QWidget*>(fraGravityFlowrate), static_cast<QWidget*>(comGFlowrateUnits),
+          static_cast<QWidget*>(txtGFlowrate), static_cast<QWidget*>(Label52)})
+        w->setEnabled(true);
+    for (QWidget* w :
+         {static_cast<QWidget*>(fraVaryingDemand), static_cast<QWidget*>(msgDemand),
+          static_cast<QWidget*>(Label53), static_cast<QWidget*>(comVaryingDemandUnits)})
+        w->setEnabled(false);
+}
+
+void frmLCC::optGCalculatedFlowrate_Click()
+{
+    for (QWidget* w :
+         {static_cast<QWidget*>(fraGravityFlowrate), static_cast<QWidget*>(comGFlowrateUnits),
+          static_cast<QWidget*>(txtGFlowrate), static_cast<QWidget*>(Label52)})
+        w->setEnabled(false);
+    for (QWidget* w :
+         {static_cast<QWidget*>(fraVaryingDemand), static_cast<QWidget*>(msgDemand),
+          static_cast<QWidget*>(Label53), static_cast<QWidget*>(comVaryingDemandUnits)})
+        w->setEnabled(true);
+}
+
+void frmLCC::optPumpFixed_Click()
+{
+    FraPumpFixedDemand->show();
+    fraPumpVaryingDemand->hide();
+}
+
+void frmLCC::optPumpVarying_Click()
+{
+    fraPumpVaryingDemand->show();
+    FraPumpFixedDemand->hide();
+}
+
+void frmLCC::optFlowrate_Click()
+{
+    fraPumpingFlowrate->show();
+    fraPumpcurve->hide();
+}
+
+void frmLCC::optPumpDetails_Click()
+{
+    fraPumpcurve->show();
+    fraPumpingFlowrate->hide();
+}
+
+void frmLCC::optEpoxy_Click()
+{
+    txtLiningThickness->setEnabled(false);
+    comLiningThicknessUnits->setEnabled(false);
+    Label51->setEnabled(false);
+}
+
+void frmLCC::optMortar_Click()
+{
+    txtLiningThickness->setEnabled(true);
+    comLiningThicknessUnits->setEnabled(true);
+    Label51->setEnabled(true);
+}
+
+// --- Panels and help --------------------------------------------------------
+
+void frmLCC::sscPumpcurve_Click()
+{
+    fraPumpDetails->show();
+    fraPumpDetails->raise();
+}
+
+void frmLCC::sscOK_Click()
+{
+    fraPumpDetails->hide();
+}
+
+// Opening the laying panel refills it from the store, so typing left by a
+// cancelled opening is dropped.
+void frmLCC::sscLaying_Click()
+{
+    fraLaying->show();
+    fraLaying->raise();
+    const QRect place = twipsGeometry(fraLaying);
+    setTwipsGeometry(fraLaying, place.x(), place.y(), 9795, 5898);
+    FillLayingGrid();
+}
+
+void frmLCC::sscHideLaying_Click()
+{
+    ReadLayingGrid();
+    fraLaying->hide();
+}
+
+void frmLCC::sscCancelLaying_Click()
+{
+    fraLaying->hide();
+}
+
+void frmLCC::sscHelp_Click()
+{
+    ShowHelpTopic(3050);
+}
+void frmLCC::sscHelp1_Click()
+{
+    ShowHelpTopic(3060);
+}
+void frmLCC::sscHelp2_Click()
+{
+    ShowHelpTopic(3070);
+}
+void frmLCC::sscHelp3_Click()
+{
+    ShowHelpTopic(3065);
+}
+void frmLCC::sscMechanical_Click()
+{
+    ShowHelpTopic(3090);
+}
+void frmLCC::sscElectrical_Click()
+{
+    ShowHelpTopic(3100);
+}
+
+// --- Tariff hour pattern ------------------------------------------------------
+
+uint32_t frmLCC::HourColour(const QLabel* label)
+{
+    return toVbColor(label->palette().color(QPalette::Window));
+}
+
+void frmLCC::SetHourColour(QLabel* label, uint32_t colour)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, vbColor(colour));
+    pal.setColor(QPalette::WindowText, vbColor(vbcolor::Black));
+    label->setPalette(pal);
+}
+
+namespace {
+
+// One click moves an hour on: off-peak (yellow) to peak (red), peak to
+// standard (green), standard to off-peak. Any other colour stays.
+void CycleHourColour(QLabel* label)
+{
+    switch (frmLCC::HourColour(label)) {
+    case vbcolor::Yellow:
+        frmLCC::SetHourColour(label, vbcolor::Red);
+        break;
+    case vbcolor::Green:
+        frmLCC::SetHourColour(label, vbcolor::Yellow);
+        break;
+    case vbcolor::Red:
+        frmLCC::SetHourColour(label, vbcolor::Green);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void frmLCC::lblSummerHour_Click(int index)
+{
+    if (index < 0 || index >= 24) return;
+    QLabel* label = lblSummerHour[static_cast<size_t>(index)];
+    main.setPanelText(3, label->toolTip());
+    CycleHourColour(label);
+}
+
+void frmLCC::lblWinterHour_Click(int index)
+{
+    if (index < 0 || index >= 24) return;
+    QLabel* label = lblWinterHour[static_cast<size_t>(index)];
+    main.setPanelText(3, label->toolTip());
+    CycleHourColour(label);
+}
+
+// --- Currency labels ------------------------------------------------------------
+
+void frmLCC::ShowCurrencySymbols()
+{
+    const QString symbol = ws.store.CurrencyCode != 0 ? QStringLiteral("$") : QStringLiteral("R");
+    for (QLabel* label : lblUnit)
+        label->setText(symbol);
+    for (QLabel* label : lblCurrency)
+        label->setText(symbol);
+}
+
+// One refresh per enabling of the timer.
+void frmLCC::tmrCurrency_Timer()
+{
+    ShowCurrencySymbols();
+    tmrCurrency->stop();
+}
+
+} // namespace vemora

@@ -1,0 +1,253 @@
+// Showing the data store in the input window: the window half of a project
+// load. Every code and range is guarded: a unit code outside its list shows
+// no unit, a scroll-bar value outside its range shows (and stores) the
+// nearest end of the range, an unknown tariff code leaves its hour colour.
+#include <QComboBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "input/NumberText.h"
+#include "input/frmLCC.h"
+#include "platform/DatePicker.h"
+#include "platform/ScrollBar.h"
+#include "platform/TabControl.h"
+#include "platform/Twips.h"
+#include "project/ProjectDate.h"
+#include "project/TextCodec.h"
+#include "shell/MDIProject.h"
+#include "shell/Workspace.h"
+
+namespace vemora {
+
+namespace {
+
+QString Trimmed(const std::string& text)
+{
+    return QString::fromStdString(TrimBlanks(text));
+}
+
+void SelectUnit(QComboBox* list, int code)
+{
+    list->setCurrentIndex(code >= 0 && code < list->count() ? code : -1);
+}
+
+void ShowNumber(QLineEdit* field, float value)
+{
+    field->setText(SingleText(value));
+}
+
+// Sets a scroll bar to a stored value, kept inside its range. The bar's
+// change handler runs also when the value stays, so its label and store
+// variable always agree with the bar.
+void ShowBarValue(frmLCC* window, ScrollBar* bar, int value, void (frmLCC::*handler)())
+{
+    const int v = std::clamp(value, bar->Min(), bar->Max());
+    if (bar->Value() == v)
+        (window->*handler)();
+    else
+        bar->setValue(v);
+}
+
+// Chooses an option; its click runs also when it was chosen already, so the
+// frames always follow the stored option.
+void SelectOption(frmLCC* window, QRadioButton* option, void (frmLCC::*click)())
+{
+    if (option->isChecked())
+        (window->*click)();
+    else
+        option->setChecked(true);
+}
+
+void ShowHourColours(const Array1<int16_t, 24>& periods, std::array<QLabel*, 24>& labels)
+{
+    static constexpr uint32_t colours[3] = {vbcolor::Yellow, vbcolor::Green, vbcolor::Red};
+    for (int h = 1; h <= 24; ++h) {
+        const int code = periods[static_cast<size_t>(h)];
+        if (code >= 0 && code <= 2)
+            frmLCC::SetHourColour(labels[static_cast<size_t>(h - 1)],
+                                  colours[static_cast<size_t>(code)]);
+    }
+}
+
+} // namespace
+
+// Tabs on, every option frame hidden, then the system type's label, Energy
+// tab and energy escalation field.
+void frmLCC::ShowSystemTypeView()
+{
+    for (int t = 0; t < 4; ++t)
+        sstInput->setTabEnabled(t, true);
+    for (QWidget* frame :
+         {FraPumpFixedDemand, fraPumpingFlowrate, FraPumpingOption, fraPumpReservoir,
+          fraPumpVaryingDemand, fraPumpOption, fraGravityFlowrate, fraGravityOption,
+          fraGravityReservoirs, fraVaryingDemand})
+        frame->hide();
+    fraPumpcurve->hide();
+
+    const bool pumping = ws.store.SystemType != 0;
+    if (main.lblSystem)
+        main.lblSystem->setText(pumping ? QStringLiteral("Pumping system")
+                                        : QStringLiteral("Gravity system"));
+    sstInput->setTabEnabled(2, pumping);
+    if (!pumping && sstInput->Tab() == 2) sstInput->setTab(0);
+    txtEnergyEscalation->setVisible(pumping);
+    lblEnergyEscalation->setVisible(pumping);
+    lblEnergyEscalation1->setVisible(pumping);
+}
+
+void frmLCC::ShowHeaderFields()
+{
+    const ProjectStore& s = ws.store;
+    txtProject->setText(Trimmed(s.ProjectName));
+    txtDesigner->setText(Trimmed(s.Designer));
+
+    // A date the picker cannot take leaves it on its previous date.
+    const std::string dateText = TrimBlanks(s.ProjectDate);
+    int year = 0, month = 0, day = 0;
+    const QDate date =
+        ParseProjectDate(dateText, year, month, day) ? QDate(year, month, day) : QDate();
+    if (date.isValid() && date >= dtpDate->minimumDate() && date <= dtpDate->maximumDate())
+        dtpDate->setValue(date);
+    else
+        dtpDate->setValueText(QString::fromStdString(dateText));
+
+    txtDescription->setPlainText(Trimmed(s.ProjectDescription));
+    ShowBarValue(this, hscLife, s.DesignLife, &frmLCC::hscLife_Change);
+    ShowBarValue(this, hscBaseYear, s.BaseYear, &frmLCC::hscBaseYear_Change);
+    ShowBarValue(this, hscSupplyStart, s.SupplyStartYear, &frmLCC::hscSupplyStart_Change);
+}
+
+void frmLCC::ShowPumpingView()
+{
+    ProjectStore& s = ws.store;
+    FraPumpingOption->show();
+    fraPumpOption->show();
+    if (s.PumpCurveGiven != 0)
+        SelectOption(this, optPumpDetails, &frmLCC::optPumpDetails_Click);
+    else
+        SelectOption(this, optFlowrate, &frmLCC::optFlowrate_Click);
+    if (s.DemandMode != 0)
+        SelectOption(this, optPumpVarying, &frmLCC::optPumpVarying_Click);
+    else
+        SelectOption(this, optPumpFixed, &frmLCC::optPumpFixed_Click);
+    txtEnergyEscalation->show();
+    lblEnergyEscalation->show();
+    lblEnergyEscalation1->show();
+
+    ShowNumber(txtPumpOperatingFlowrate, s.OperatingFlowRate);
+    SelectUnit(comPumpOperatingFlowrateUnits, s.OperatingFlowRateUnit);
+    fraPumpReservoir->show();
+    ShowNumber(txtPPRWL, s.StartReservoirLevel);
+    ShowNumber(txtPERWL, s.EndReservoirLevel);
+    SelectUnit(comPPRWLUnits, s.StartReservoirLevelUnit);
+    SelectUnit(comPERWLUnits, s.EndReservoirLevelUnit);
+
+    FillPumpDemandGrid();
+    SelectUnit(comPumpVaryingDemandUnits, s.YearDemandUnit);
+    ShowNumber(txtPFlowrate, s.FixedDemand);
+    SelectUnit(comPFlowrateUnits, s.FixedDemandUnit);
+    ShowNumber(txtPumpEfficiency, s.OperatingEfficiency);
+
+    // Pump type and configuration as stored, trailing blanks included.
+    txtPumptype->setText(QString::fromStdString(s.PumpType));
+    txtPumpDescription->setPlainText(QString::fromStdString(s.PumpDescription));
+    ShowPumpCurveBoxes();
+
+    lblSummer->setText(QString::number(s.SummerMonths));
+    ShowBarValue(this, fsbSummer, s.SummerMonths, &frmLCC::fsbSummer_Change);
+    lblPumpingHours->setText(QString::number(s.PumpingHours));
+    ShowBarValue(this, fsbPumpingHours, s.PumpingHours, &frmLCC::fsbPumpingHours_Change);
+
+    ShowNumber(txtSPeak, s.TariffSummerPeak);
+    ShowNumber(txtSStandard, s.TariffSummerStandard);
+    ShowNumber(txtSOffpeak, s.TariffSummerOffPeak);
+    ShowNumber(txtWPeak, s.TariffWinterPeak);
+    ShowNumber(txtWStandard, s.TariffWinterStandard);
+    ShowNumber(txtWOffpeak, s.TariffWinterOffPeak);
+    ShowHourColours(s.SummerHourPeriod, lblSummerHour);
+    ShowHourColours(s.WinterHourPeriod, lblWinterHour);
+}
+
+void frmLCC::ShowGravityView()
+{
+    const ProjectStore& s = ws.store;
+    fraGravityFlowrate->show();
+    fraGravityOption->show();
+    fraGravityReservoirs->show();
+    fraVaryingDemand->show();
+    if (s.DemandMode != 0)
+        SelectOption(this, optGCalculatedFlowrate, &frmLCC::optGCalculatedFlowrate_Click);
+    else
+        SelectOption(this, optGSpecifiedFlowrate, &frmLCC::optGSpecifiedFlowrate_Click);
+    ShowNumber(txtGFlowrate, s.FixedDemand);
+    SelectUnit(comGFlowrateUnits, s.FixedDemandUnit);
+    ShowNumber(txtTRWL, s.StartReservoirLevel);
+    ShowNumber(txtBRWL, s.EndReservoirLevel);
+    SelectUnit(comTRWLUnits, s.StartReservoirLevelUnit);
+    SelectUnit(comBRWLUnits, s.EndReservoirLevelUnit);
+    FillDemandGrid();
+    SelectUnit(comVaryingDemandUnits, s.YearDemandUnit);
+    ShowPumpCurveBoxes();
+}
+
+// For a gravity project these are the pump values the store kept from before.
+void frmLCC::ShowPumpCurveBoxes()
+{
+    const ProjectStore& s = ws.store;
+    for (int k = 1; k <= 6; ++k) {
+        const auto i = static_cast<size_t>(k);
+        ShowNumber(txtH[i - 1], s.PumpCurve[1][i]);
+        ShowNumber(txtQ[i - 1], s.PumpCurve[2][i]);
+        ShowNumber(txtEfficiency[i - 1], s.PumpCurve[3][i]);
+    }
+    SelectUnit(comHeadUnits, s.CurveHeadUnit);
+    SelectUnit(comFlowUnits, s.CurveFlowUnit);
+}
+
+// An epoxy-coated pipe has no lining thickness: the store's is cleared.
+void frmLCC::ShowProfileFields()
+{
+    ProjectStore& s = ws.store;
+    if (s.LiningSystem != 0) {
+        SelectOption(this, optMortar, &frmLCC::optMortar_Click);
+    } else {
+        SelectOption(this, optEpoxy, &frmLCC::optEpoxy_Click);
+        s.LiningThickness = 0;
+        s.LiningThicknessUnit = 0;
+    }
+    ShowNumber(txtLiningThickness, s.LiningThickness);
+    SelectUnit(comLiningThicknessUnits, s.LiningThicknessUnit);
+    ShowNumber(txtKsNew, s.RoughnessNew);
+    ShowNumber(txtKsOld, s.RoughnessOld);
+    ShowNumber(txtKsOldYears, s.DeteriorationYears);
+    SelectUnit(comKsNewUnits, s.RoughnessNewUnit);
+    SelectUnit(comKsOldUnits, s.RoughnessOldUnit);
+    SelectUnit(comDiameterUnits, s.DiameterUnit);
+    SelectUnit(comElevationUnits, s.ElevationUnit);
+    SelectUnit(comLengthUnits, s.ChainageUnit);
+    SelectUnit(comWallThicknessUnits, s.WallThicknessUnit);
+}
+
+void frmLCC::ShowRatesFields()
+{
+    const ProjectStore& s = ws.store;
+    ShowNumber(txtDiscountRate, s.DiscountRate);
+    ShowNumber(txtEscalation, s.EscalationRate);
+    if (s.SystemType == 1) ShowNumber(txtEnergyEscalation, s.EnergyEscalationRate);
+    ShowBarValue(this, hscMMechanical, s.MaintenanceMechanical, &frmLCC::hscMMechanical_Change);
+    ShowBarValue(this, hscMElectrical, s.MaintenanceElectrical, &frmLCC::hscMElectrical_Change);
+    ShowBarValue(this, hscMPipeline, s.MaintenancePipeline, &frmLCC::hscMPipeline_Change);
+    ShowNumber(txtElectrical, s.ElectricalWorksCost);
+    ShowNumber(txtMechanical, s.MechanicalWorksCost);
+    ShowNumber(txtSupervision, s.SupervisionFees);
+    ShowNumber(txtWaterSales, s.WaterPrice);
+    SelectUnit(comWaterSalesUnits, s.WaterPriceUnit);
+    ShowNumber(txtWaterIncrease, s.WaterPriceIncrease);
+}
+
+} // namespace vemora

@@ -1,0 +1,53 @@
+#include "shell/ChildWindowFrame.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+
+namespace vemora {
+
+ChildWindowFrame::ChildWindowFrame(QWidget* window, QMdiArea* area) : QMdiSubWindow(area)
+{
+    setWidget(window);
+    area->addSubWindow(this);
+    window->installEventFilter(this);
+    fitToWindow();
+    if (window->isHidden()) hide();
+}
+
+void ChildWindowFrame::fitToWindow()
+{
+    if (!widget()) return;
+    const QMargins m = contentsMargins();
+    resize(widget()->width() + m.left() + m.right(), widget()->height() + m.top() + m.bottom());
+    move(0, 0);
+}
+
+bool ChildWindowFrame::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == widget()) {
+        switch (e->type()) {
+        case QEvent::ShowToParent:
+            show();
+            fitToWindow();
+            break;
+        case QEvent::HideToParent:
+            hide();
+            break;
+        case QEvent::Resize:
+            fitToWindow();
+            break;
+        default:
+            break;
+        }
+    }
+    return QMdiSubWindow::eventFilter(watched, e);
+}
+
+void ChildWindowFrame::closeEvent(QCloseEvent* e)
+{
+    // The working window is kept; only its view goes away.
+    e->ignore();
+    if (widget()) widget()->hide();
+}
+
+} // namespace vemora

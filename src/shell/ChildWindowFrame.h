@@ -1,0 +1,26 @@
+// The frame of a working window inside the main window's client area. It
+// follows its window: showing or hiding the window shows or hides the frame,
+// the frame keeps the window's own size, and it stays at the top-left corner
+// of the client area. Closing the frame only hides the window.
+#pragma once
+
+#include <QMdiSubWindow>
+
+namespace vemora {
+
+class ChildWindowFrame : public QMdiSubWindow
+{
+    Q_OBJECT
+  public:
+    // Wraps the window and adds the frame to the area.
+    ChildWindowFrame(QWidget* window, QMdiArea* area);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    void fitToWindow();
+};
+
+} // namespace vemora

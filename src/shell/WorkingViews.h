@@ -1,0 +1,33 @@
+// Which working window shows again when a dialog closes. Dialogs that cover
+// the working area hide the window that is showing and record it in the
+// workspace's ViewCode; closing the dialog shows one again by that code.
+#pragma once
+
+#include <cstdint>
+
+namespace vemora {
+
+class MDIProject;
+
+namespace WorkingView {
+constexpr int16_t Input = 1;             // show the input window, hide the results
+constexpr int16_t InputAfterResults = 2; // show the input window, refresh its currency labels
+constexpr int16_t Results = 3;           // show the results window
+constexpr int16_t AnalysisDialog = 4;    // show the analysis dialog, hide the results
+constexpr int16_t Nothing = 5;           // hide the analysis dialog and both working windows
+} // namespace WorkingView
+
+// Hides the input and results windows that are showing and records which:
+// 1 for the input window, 2 when the results window was showing. The code is
+// left as it was when neither was showing.
+void HideMainViews(MDIProject& main);
+
+// Shows a working window again according to ViewCode; codes outside 1..5
+// do nothing.
+void RestoreCurrentView(MDIProject& main);
+
+// The main window's first workspace: menus and toolbar visible, a blank
+// project of the current system type, shown in the input window.
+void ShowStartupWorkspace(MDIProject& main);
+
+} // namespace vemora

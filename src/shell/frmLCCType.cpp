@@ -1,0 +1,88 @@
+#include "shell/frmLCCType.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "input/ProjectLoading.h"
+#include "platform/PictureButton.h"
+#include "platform/Twips.h"
+#include "platform/Ui.h"
+#include "shell/MDIProject.h"
+#include "shell/Pictures.h"
+#include "shell/Workspace.h"
+
+namespace vemora {
+
+namespace {
+
+PictureButton* makeButton(QWidget* parent, const QString& caption, const QString& tip, int left,
+                          int top, int width, int height)
+{
+    auto* b = new PictureButton(parent);
+    if (!caption.isEmpty()) b->setCaption(caption);
+    b->setToolTip(tip);
+    setTwipsGeometry(b, left, top, width, height);
+    return b;
+}
+
+} // namespace
+
+frmLCCType::frmLCCType(MDIProject& main) : QDialog(&main), main_(main)
+{
+    setObjectName(QStringLiteral("frmLCCType"));
+    setWindowTitle(QStringLiteral("  SYSTEM TYPE"));
+    setFixedSize(twipsToPixels(4560), twipsToPixels(3360));
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSize(10);
+    setFont(font);
+
+    Label1 = new QLabel(QStringLiteral("Select the system type"), this);
+    QFont bold = font;
+    bold.setBold(true);
+    bold.setPointSize(12);
+    Label1->setFont(bold);
+    setTwipsGeometry(Label1, 240, 180, 4080, 360);
+
+    Frame1 = new QGroupBox(QStringLiteral("Select the pipeline system"), this);
+    setTwipsGeometry(Frame1, 240, 660, 4080, 1500);
+    optGravity = new QRadioButton(QStringLiteral("Gravity System"), Frame1);
+    optGravity->setToolTip(QStringLiteral("Gravity system"));
+    setTwipsGeometry(optGravity, 360, 420, 3360, 360);
+    optPumping = new QRadioButton(QStringLiteral("Pumping System"), Frame1);
+    optPumping->setToolTip(QStringLiteral("Pumping system"));
+    setTwipsGeometry(optPumping, 360, 900, 3360, 360);
+    optGravity->setChecked(true);
+
+    sscContinue = makeButton(this, QStringLiteral("&Continue"), QStringLiteral("Continue"), 240,
+                             2460, 1500, 495);
+    sscCancel = makeButton(this, QStringLiteral("&Cancel"), QStringLiteral("Cancel"), 1920, 2460,
+                           1500, 495);
+    sscHelp = makeButton(this, QString(), QStringLiteral("Help"), 3600, 2460, 720, 495);
+    sscHelp->setPicture(ShellPicture(QStringLiteral("help")));
+
+    connect(sscContinue, &PictureButton::clicked, this, &frmLCCType::sscContinue_Click);
+    connect(sscCancel, &PictureButton::clicked, this, &frmLCCType::sscCancel_Click);
+    connect(sscHelp, &PictureButton::clicked, this, &frmLCCType::sscHelp_Click);
+}
+
+void frmLCCType::sscContinue_Click()
+{
+    if (optGravity->isChecked()) main_.ws.store.SystemType = 0;
+    if (optPumping->isChecked()) main_.ws.store.SystemType = 1;
+    accept();
+    NewProject(main_);
+}
+
+void frmLCCType::sscCancel_Click()
+{
+    reject();
+}
+
+void frmLCCType::sscHelp_Click()
+{
+    ui().showHelp(HelpTopic);
+}
+
+} // namespace vemora

@@ -1,0 +1,239 @@
+// Key filter, focus hints, results discarding and the scroll bars.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "InputWindowFixture.h"
+#include "input/InvalidateResults.h"
+#include "platform/DatePicker.h"
+#include "platform/FlexGrid.h"
+#include "platform/PictureButton.h"
+#include "platform/ScrollBar.h"
+#include "platform/TabControl.h"
+
+namespace vemora::test {
+
+TEST_F(InputWindowTest, KeyFilterDropsOtherCharactersAndKeepsResults)
+{
+    NewOfType(0);
+    w->txtDiscountRate->clear();
+    PretendResults();
+    QTest::keyClicks(w->txtDiscountRate, QStringLiteral("a-, xE+"));
+    EXPECT_EQ(w->txtDiscountRate->text(), QString());
+    EXPECT_EQ(ws.store.ResultsValid, 1);
+    EXPECT_EQ(ws.store.ProjectSaved, 1);
+
+    QTest::keyClicks(w->txtDiscountRate, QStringLiteral("7.5"));
+    EXPECT_EQ(w->txtDiscountRate->text(), QStringLiteral("7.5"));
+    EXPECT_EQ(ws.store.ResultsValid, 0);
+    EXPECT_EQ(ws.store.ProjectSaved, 0);
+
+    w->txtDiscountRate->clear();
+    QTest::keyClicks(w->txtDiscountRate, QStringLiteral("1.2.3"));
+    EXPECT_EQ(w->txtDiscountRate->text(), QStringLiteral("1.2.3"));
+    QTest::keyClick(w->txtDiscountRate, Qt::Key_Backspace);
+    EXPECT_EQ(w->txtDiscountRate->text(), QStringLiteral("1.2."));
+}
+
+TEST_F(InputWindowTest, KeyFilterAppliesOnlyToNumericFields)
+{
+    NewOfType(1);
+    QTest::keyClicks(w->txtProject, QStringLiteral("Dam-2, phase A"));
+    EXPECT_EQ(w->txtProject->text(), QStringLiteral("Dam-2, phase A"));
+    w->txtGFlowrate->clear();
+    QTest::keyClicks(w->txtGFlowrate, QStringLiteral("1x"));
+    EXPECT_EQ(w->txtGFlowrate->text(), QStringLiteral("1x"));
+    for (QLineEdit* field : {w->txtTRWL, w->txtSPeak, w->txtH[2], w->txtEfficiency[5],
+                             w->txtSupervision, w->txtKsOldYears}) {
+        field->clear();
+        QTest::keyClicks(field, QStringLiteral("-4,2 b"));
+        EXPECT_EQ(field->text(), QStringLiteral("42")) << field->objectName().toStdString();
+    }
+}
+
+TEST_F(InputWindowTest, TypingDiscardsResultsOnlyInTheFieldsThatSaySo)
+{
+    NewOfType(1);
+    const std::vector<QLineEdit*> discarding = {w->txtProject,        w->txtDesigner,
+                                                w->txtPumptype,       w->txtGFlowrate,
+                                                w->txtPFlowrate,      w->txtPPRWL,
+                                                w->txtPERWL,          w->txtPumpOperatingFlowrate,
+                                                w->txtPumpEfficiency, w->txtH[0],
+                                                w->txtQ[3],           w->txtEfficiency[5],
+                                                w->txtKsNew,          w->txtKsOld,
+                                                w->txtKsOldYears,     w->txtDiscountRate,
+                                                w->txtEscalation,     w->txtEnergyEscalation,
+                                                w->txtWaterSales,     w->txtWaterIncrease};
+    for (QLineEdit* field : discarding) {
+        PretendResults();
+        QTest::keyClicks(field, QStringLiteral("1"));
+        EXPECT_EQ(ws.store.ResultsValid, 0) << field->objectName().toStdString();
+        EXPECT_EQ(ws.store.ProjectSaved, 0) << field->objectName().toStdString();
+    }
+    const std::vector<QLineEdit*> keeping = {
+        w->txtTRWL,       w->txtBRWL,        w->txtLiningThickness, w->txtMechanical,
+        w->txtElectrical, w->txtSupervision, w->txtSPeak,           w->txtSStandard,
+        w->txtSOffpeak,   w->txtWPeak,       w->txtWStandard,       w->txtWOffpeak};
+    for (QLineEdit* field : keeping) {
+        PretendResults();
+        QTest::keyClicks(field, QStringLiteral("1"));
+        EXPECT_EQ(ws.store.ResultsValid, 1) << field->objectName().toStdString();
+        EXPECT_EQ(ws.store.ProjectSaved, 1) << field->objectName().toStdString();
+    }
+}
+
+TEST_F(InputWindowTest, DescriptionAndDateEditsDiscardResults)
+{
+    NewOfType(0);
+    PretendResults();
+    QTest::keyClicks(w->txtDescription, QStringLiteral("x"));
+    EXPECT_EQ(ws.store.ResultsValid, 0);
+    PretendResults();
+    w->dtpDate->setDate(w->dtpDate->date().addDays(1));
+    EXPECT_EQ(ws.store.ResultsValid, 0);
+    EXPECT_EQ(ws.store.ProjectSaved, 0);
+}
+
+TEST_F(InputWindowTest, UnitPicksKeepResultsAndStore)
+{
+    NewOfType(0);
+    PretendResults();
+    w->comDiameterUnits->setCurrentIndex(3);
+    EXPECT_EQ(w->comDiameterUnits->currentText(), QStringLiteral("ft"));
+    EXPECT_EQ(ws.store.DiameterUnit, 0);
+    EXPECT_EQ(ws.store.ResultsValid, 1);
+}
+
+TEST_F(InputWindowTest, FocusWritesTheHintIntoStatusPanelThree)
+{
+    NewOfType(1);
+    main->show();
+    QApplication::setActiveWindow(main.get());
+    QApplication::processEvents();
+    w->sstInput->setTab(1);
+    w->txtKsOld->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(main->panelText(3),
+              QStringLiteral("Enter the absolute pipe roughness of a old pipe"));
+
+    // A field without a focus hint leaves the panel as it was.
+    w->sstInput->setTab(0);
+    w->sscPumpcurve_Click();
+    QApplication::processEvents();
+    main->setPanelText(3, QStringLiteral("before"));
+    w->txtEfficiency[2]->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(w->txtEfficiency[2]->hasFocus());
+    EXPECT_EQ(main->panelText(3), QStringLiteral("before"));
+    w->txtH[2]->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(main->panelText(3), QStringLiteral("Enter the pump head"));
+
+    // The help button has an empty hint, which empties the panel.
+    w->sscOK_Click();
+    w->sscHelp->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(main->panelText(3), QString());
+}
+
+TEST_F(InputWindowTest, MaintenanceBarsLabelAndStoreAtOnce)
+{
+    NewOfType(0);
+    PretendResults();
+    w->hscMElectrical->setValue(1000);
+    EXPECT_EQ(w->lblMElectrical->text(), QStringLiteral("10 %"));
+    EXPECT_EQ(ws.store.MaintenanceElectrical, 1000);
+    EXPECT_EQ(ws.store.ResultsValid, 0);
+    w->hscMElectrical->setValue(5);
+    EXPECT_EQ(w->lblMElectrical->text(), QStringLiteral("0.05 %"));
+    EXPECT_EQ(ws.store.MaintenanceElectrical, 5);
+    w->hscMPipeline->setValue(25);
+    EXPECT_EQ(w->lblMPipeline->text(), QStringLiteral("0.25 %"));
+    w->hscMMechanical->setValue(200);
+    EXPECT_EQ(w->lblMMechanical->text(), QStringLiteral("2 %"));
+    EXPECT_EQ(ws.store.MaintenanceMechanical, 200);
+    EXPECT_EQ(w->hscMPipeline->Max(), 2000);
+    EXPECT_EQ(w->hscMElectrical->Max(), 1000);
+}
+
+TEST_F(InputWindowTest, YearBarsLabelAndStoreAtOnce)
+{
+    NewOfType(0);
+    w->hscBaseYear->setValue(2010);
+    EXPECT_EQ(w->lblBaseYear->text(), QStringLiteral("2010"));
+    EXPECT_EQ(ws.store.BaseYear, 2010);
+    w->hscSupplyStart->setValue(2012);
+    EXPECT_EQ(w->lblSupplyStart->text(), QStringLiteral("2012"));
+    EXPECT_EQ(ws.store.SupplyStartYear, 2012);
+    EXPECT_EQ(w->hscLife->Min(), 2);
+    EXPECT_EQ(w->hscLife->Max(), 100);
+}
+
+TEST_F(InputWindowTest, FlatBarsOnlyLabel)
+{
+    NewOfType(1);
+    PretendResults();
+    w->fsbSummer->setValue(4);
+    w->fsbPumpingHours->setValue(12);
+    EXPECT_EQ(w->lblSummer->text(), QStringLiteral("4"));
+    EXPECT_EQ(w->lblPumpingHours->text(), QStringLiteral("12"));
+    EXPECT_EQ(ws.store.SummerMonths, 6);
+    EXPECT_EQ(ws.store.PumpingHours, 20);
+    EXPECT_EQ(ws.store.ResultsValid, 1);
+}
+
+TEST_F(InputWindowTest, LongerDesignLifeAddsARowAndKeepsTypedDemands)
+{
+    NewOfType(0);
+    ws.store.YearDemand[31] = 4.5f;
+    ws.store.YearDemand[5] = 1.0f;
+    w->msgDemand->setTextMatrix(5, 1, QStringLiteral("2.75"));
+    PretendResults();
+    w->hscLife->setValue(31);
+    EXPECT_EQ(w->lblLife->text(), QStringLiteral("31 years"));
+    EXPECT_EQ(ws.store.DesignLife, 31);
+    EXPECT_EQ(ws.store.ResultsValid, 0);
+    ASSERT_EQ(w->msgDemand->Rows(), 32);
+    EXPECT_EQ(w->msgDemand->TextMatrix(31, 0), QStringLiteral("31"));
+    EXPECT_EQ(w->msgDemand->TextMatrix(31, 1), QStringLiteral("4.5"));
+    EXPECT_EQ(w->msgDemand->TextMatrix(5, 1), QStringLiteral("2.75"));
+
+    w->hscLife->setValue(3);
+    EXPECT_EQ(w->msgDemand->Rows(), 4);
+    w->hscLife->setValue(6);
+    EXPECT_EQ(w->msgDemand->TextMatrix(5, 1), QStringLiteral("1")); // a row that was gone
+}
+
+TEST_F(InputWindowTest, DesignLifeRebuildsThePumpingTableOfAPumpingProject)
+{
+    NewOfType(1);
+    const int gravityRows = w->msgDemand->Rows();
+    w->msgPumpDemand->setTextMatrix(2, 1, QStringLiteral("8"));
+    w->hscLife->setValue(35);
+    EXPECT_EQ(w->msgPumpDemand->Rows(), 36);
+    EXPECT_EQ(w->msgPumpDemand->TextMatrix(2, 1), QStringLiteral("8"));
+    EXPECT_EQ(w->msgPumpDemand->TextMatrix(35, 1), QStringLiteral("0"));
+    EXPECT_EQ(w->msgDemand->Rows(), gravityRows);
+}
+
+TEST(InvalidateResults, ClosesTheResultsWindowOnlyWhenResultsAreValid)
+{
+    ProjectStore store;
+    int closed = 0;
+    SetResultsWindowCloser([&closed] { ++closed; });
+    store.ResultsValid = 1;
+    store.ProjectSaved = 1;
+    InvalidateResults(store);
+    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(store.ResultsValid, 0);
+    EXPECT_EQ(store.ProjectSaved, 0);
+    store.ProjectSaved = 1;
+    InvalidateResults(store);
+    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(store.ProjectSaved, 0);
+    SetResultsWindowCloser(nullptr);
+}
+
+} // namespace vemora::test

@@ -1,0 +1,233 @@
+// New and load: the store shown in the window, flags, refused files, and
+// out-of-range values shown without harm.
+#include <QComboBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include "InputWindowFixture.h"
+#include "platform/DatePicker.h"
+#include "platform/FlexGrid.h"
+#include "platform/ScrollBar.h"
+#include "platform/TabControl.h"
+#include "project/ProjectFile.h"
+
+namespace vemora::test {
+
+namespace {
+
+// Loads ProjectRec as it stands, the way New does (no file is read).
+void LoadRecord(MDIProject& main)
+{
+    main.ws.store.NewProjectFlag = 1;
+    LoadProject(main);
+}
+
+} // namespace
+
+TEST_F(InputWindowTest, NewGravityProjectShowsTheDefaults)
+{
+    PretendResults();
+    NewOfType(0);
+    const ProjectStore& s = ws.store;
+    EXPECT_EQ(s.ProjectOpen, 1);
+    EXPECT_EQ(s.ProjectSaved, 1);
+    EXPECT_EQ(s.ResultsValid, 0);
+    EXPECT_EQ(s.NewProjectFlag, 0);
+    EXPECT_EQ(s.SaveSucceeded, 1);
+    EXPECT_EQ(w->lblFileName->text(), QStringLiteral("Vemora (New project file)"));
+    EXPECT_FALSE(w->isHidden());
+    EXPECT_EQ(w->lblLife->text(), QStringLiteral("30 years"));
+    EXPECT_EQ(w->lblBaseYear->text(), QStringLiteral("2001"));
+    EXPECT_EQ(w->lblSupplyStart->text(), QStringLiteral("2001"));
+    EXPECT_EQ(w->lblMPipeline->text(), QStringLiteral("0.25 %"));
+    EXPECT_EQ(w->lblMElectrical->text(), QStringLiteral("2 %"));
+    EXPECT_EQ(w->msgDemand->Rows(), 31);
+    EXPECT_EQ(w->msgDemand->TextMatrix(0, 0), QStringLiteral("Year"));
+    EXPECT_EQ(w->comGFlowrateUnits->currentText(), QStringLiteral("l/s"));
+    EXPECT_EQ(w->comVaryingDemandUnits->currentIndex(), 0);
+    EXPECT_EQ(w->txtDiscountRate->text(), QStringLiteral("8"));
+    EXPECT_EQ(w->txtWaterSales->text(), QStringLiteral("2"));
+    EXPECT_EQ(w->msgProfile->Rows(), 3);
+    EXPECT_EQ(w->msgProfile->TextMatrix(2, 7).trimmed(), QStringLiteral("Node"));
+    EXPECT_EQ(w->msgOperational->TextMatrix(1, 1), QStringLiteral("300000"));
+    EXPECT_EQ(w->dtpDate->Value(), QDate::currentDate());
+    EXPECT_EQ(w->lblCurrency[0]->text(), QStringLiteral("R"));
+}
+
+TEST_F(InputWindowTest, PumpingRecordFillsThePumpingFields)
+{
+    ws.store.SystemType = 1;
+    WriteNewProjectDefaults(ws.store, "03/04/2015");
+    ProjectRecord& r = ws.store.ProjectRec;
+    r.ProjectName = "  Upper dam  ";
+    r.PumpType = "KSB 200";
+    r.PumpCurveGiven = 1;
+    r.DemandMode = 1;
+    r.OperatingFlowRate = 125.5f;
+    r.OperatingFlowRateUnit = 3;
+    r.PumpCurve[1][1] = 60;
+    r.PumpCurve[2][6] = 0.25f;
+    r.CurveFlowUnit = 2;
+    r.TariffWinterOffPeak = 0.35f;
+    r.YearDemand[2] = 14;
+    r.SummerMonths = 4;
+    r.PumpingHours = 18;
+    r.EnergyEscalationRate = 6;
+    r.CurrencyCode = 1;
+    LoadRecord(*main);
+
+    EXPECT_EQ(w->txtProject->text(), QStringLiteral("Upper dam"));
+    EXPECT_EQ(w->dtpDate->Value(), QDate(2015, 4, 3));
+    EXPECT_TRUE(w->optPumpDetails->isChecked());
+    EXPECT_TRUE(w->optPumpVarying->isChecked());
+    EXPECT_FALSE(w->fraPumpVaryingDemand->isHidden());
+    EXPECT_EQ(w->txtPumpOperatingFlowrate->text(), QStringLiteral("125.5"));
+    EXPECT_EQ(w->comPumpOperatingFlowrateUnits->currentText(), QStringLiteral("ft³/s"));
+    EXPECT_EQ(w->txtPumptype->text().trimmed(), QStringLiteral("KSB 200"));
+    EXPECT_EQ(w->txtH[0]->text(), QStringLiteral("60"));
+    EXPECT_EQ(w->txtQ[5]->text(), QStringLiteral("0.25"));
+    EXPECT_EQ(w->comFlowUnits->currentIndex(), 2);
+    EXPECT_EQ(w->txtWOffpeak->text(), QStringLiteral("0.35"));
+    EXPECT_EQ(w->msgPumpDemand->TextMatrix(2, 1), QStringLiteral("14"));
+    EXPECT_EQ(w->lblSummer->text(), QStringLiteral("4"));
+    EXPECT_EQ(w->fsbPumpingHours->Value(), 18);
+    EXPECT_EQ(w->txtEnergyEscalation->text(), QStringLiteral("6"));
+    EXPECT_EQ(w->lblUnit[0]->text(), QStringLiteral("$"));
+    EXPECT_EQ(ws.store.ProjectSaved, 1);
+    EXPECT_EQ(ws.store.ResultsValid, 0);
+}
+
+TEST_F(InputWindowTest, EpoxyLoadClearsTheStoredLiningThickness)
+{
+    ws.store.SystemType = 0;
+    WriteNewProjectDefaults(ws.store, "03/04/2015");
+    ws.store.ProjectRec.LiningSystem = 0;
+    ws.store.ProjectRec.LiningThickness = 12;
+    ws.store.ProjectRec.LiningThicknessUnit = 2;
+    LoadRecord(*main);
+    EXPECT_EQ(w->txtLiningThickness->text(), QStringLiteral("0"));
+    EXPECT_EQ(ws.store.LiningThickness, 0.0f);
+    EXPECT_EQ(ws.store.LiningThicknessUnit, 0);
+}
+
+TEST_F(InputWindowTest, OutOfRangeValuesAreShownWithoutHarm)
+{
+    ws.store.SystemType = 1;
+    WriteNewProjectDefaults(ws.store, "not a date");
+    ProjectRecord& r = ws.store.ProjectRec;
+    r.DesignLife = 500;
+    r.BaseYear = -3;
+    r.MaintenancePipeline = 30000;
+    r.FixedDemandUnit = 99;
+    r.OperatingFlowRateUnit = -1;
+    r.CurveHeadUnit = 7;
+    r.WaterPriceUnit = 4;
+    r.SummerMonths = 40;
+    r.PumpingHours = 0;
+    r.NodeTypeCode[1] = 55;
+    const QDate before = w->dtpDate->Value();
+    LoadRecord(*main);
+
+    EXPECT_EQ(w->hscLife->Value(), 100);
+    EXPECT_EQ(ws.store.DesignLife, 100);
+    EXPECT_EQ(w->msgPumpDemand->Rows(), 101);
+    EXPECT_EQ(w->hscBaseYear->Value(), 1950);
+    EXPECT_EQ(ws.store.MaintenancePipeline, 2000);
+    EXPECT_EQ(w->comPFlowrateUnits->currentIndex(), -1);
+    EXPECT_EQ(w->comPumpOperatingFlowrateUnits->currentIndex(), -1);
+    EXPECT_EQ(w->comHeadUnits->currentIndex(), -1);
+    EXPECT_EQ(w->comWaterSalesUnits->currentIndex(), -1);
+    EXPECT_EQ(w->fsbSummer->Value(), 12);
+    EXPECT_EQ(w->lblSummer->text(), QStringLiteral("12"));
+    EXPECT_EQ(w->fsbPumpingHours->Value(), 1);
+    EXPECT_EQ(w->msgProfile->TextMatrix(1, 7), QString());
+    EXPECT_EQ(w->dtpDate->Value(), before);
+    EXPECT_EQ(ws.store.ProjectOpen, 1);
+}
+
+TEST_F(InputWindowTest, RefusedFileChangesNothing)
+{
+    NewOfType(0);
+    w->txtProject->setText(QStringLiteral("Kept"));
+    ws.store.ProjectSaved = 1;
+    const std::string path = "/nonexistent/folder/missing.kpj";
+    ws.store.ProjectFilePath = path;
+    const int16_t life = ws.store.DesignLife;
+    EXPECT_FALSE(LoadProject(*main));
+    ASSERT_EQ(scripted.messages.size(), 1u);
+    EXPECT_EQ(scripted.messages[0].text, QStringLiteral(" Can't open project !"));
+    EXPECT_EQ(scripted.messages[0].title, QStringLiteral("Vemora"));
+    EXPECT_EQ(scripted.messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(w->txtProject->text(), QStringLiteral("Kept"));
+    EXPECT_EQ(w->lblFileName->text(), QStringLiteral("Vemora (New project file)"));
+    EXPECT_EQ(ws.store.DesignLife, life);
+    EXPECT_EQ(ws.store.ProjectSaved, 1);
+    EXPECT_TRUE(main->proProgressBar->isHidden());
+}
+
+TEST_F(InputWindowTest, GravityLoadAfterPumpingKeepsThePumpCurveBoxes)
+{
+    ws.store.SystemType = 1;
+    WriteNewProjectDefaults(ws.store, "03/04/2015");
+    ws.store.ProjectRec.PumpCurve[1][3] = 42;
+    LoadRecord(*main);
+    ws.store.ProjectRec.SystemType = 0; // a gravity record right after
+    ws.store.SystemType = 0;
+    LoadRecord(*main);
+    EXPECT_EQ(w->txtH[2]->text(), QStringLiteral("42"));
+    EXPECT_FALSE(w->sstInput->TabEnabled(2));
+}
+
+} // namespace vemora::test
+
+namespace vemora::test {
+
+TEST_F(InputWindowTest, StartUpShowsABlankGravityProject)
+{
+    EXPECT_EQ(ws.store.ProjectOpen, 1);
+    EXPECT_EQ(ws.store.ProjectSaved, 1);
+    EXPECT_EQ(ws.store.SystemType, 0);
+    EXPECT_EQ(w->lblFileName->text(), QStringLiteral("Vemora (New project file)"));
+    EXPECT_FALSE(w->fraGravityOption->isHidden());
+    EXPECT_TRUE(w->fraPumpOption->isHidden());
+    EXPECT_EQ(w->comTRWLUnits->currentIndex(), 0);
+}
+
+} // namespace vemora::test
+
+namespace vemora::test {
+
+TEST_F(InputWindowTest, OpenedFileFillsWindowLabelAndCaption)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ProjectStore source;
+    source.SystemType = 0;
+    WriteNewProjectDefaults(source, "05/06/2021");
+    source.ProjectRec.ProjectName = "Weir line" + std::string(71, ' ');
+    source.ProjectRec.DesignLife = 40;
+    source.ProjectRec.YearDemand[40] = 3.25f;
+    const std::string path = (dir.path() + QStringLiteral("/weir.kpj")).toStdString();
+    int32_t number = 1;
+    ASSERT_EQ(WriteProjectFile(path, source.ProjectRec, number), FileStatus::Ok);
+
+    PretendResults();
+    ws.store.ProjectFilePath = path;
+    ASSERT_TRUE(LoadProject(*main));
+    EXPECT_EQ(w->lblFileName->text(), QString::fromStdString(path));
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("  Vemora (Weir line)"));
+    EXPECT_EQ(w->txtProject->text(), QStringLiteral("Weir line"));
+    EXPECT_EQ(w->msgDemand->Rows(), 41);
+    EXPECT_EQ(w->msgDemand->TextMatrix(40, 1), QStringLiteral("3.25"));
+    EXPECT_EQ(w->dtpDate->Value(), QDate(2021, 6, 5));
+    EXPECT_EQ(ws.store.ResultsValid, 0);
+    EXPECT_EQ(ws.store.ProjectSaved, 1);
+    EXPECT_TRUE(scripted.messages.empty());
+}
+
+} // namespace vemora::test

@@ -1,0 +1,218 @@
+// Option frames of gravity and pumping projects, the panels and help buttons.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QTest>
+
+#include "InputWindowFixture.h"
+#include "platform/FlexGrid.h"
+#include "platform/PictureButton.h"
+#include "platform/TabControl.h"
+#include "platform/Twips.h"
+
+namespace vemora::test {
+
+TEST_F(InputWindowTest, GravityProjectShowsItsFramesOnly)
+{
+    NewOfType(0);
+    EXPECT_FALSE(w->fraGravityOption->isHidden());
+    EXPECT_FALSE(w->fraGravityFlowrate->isHidden());
+    EXPECT_FALSE(w->fraVaryingDemand->isHidden());
+    EXPECT_FALSE(w->fraGravityReservoirs->isHidden());
+    for (QGroupBox* f :
+         {w->fraPumpOption, w->FraPumpFixedDemand, w->fraPumpVaryingDemand, w->fraPumpReservoir,
+          w->FraPumpingOption, w->fraPumpingFlowrate, w->fraPumpcurve, w->fraPumpDetails})
+        EXPECT_TRUE(f->isHidden()) << f->objectName().toStdString();
+    EXPECT_FALSE(w->sstInput->TabEnabled(2));
+    EXPECT_TRUE(w->sstInput->TabEnabled(3));
+    EXPECT_TRUE(w->txtEnergyEscalation->isHidden());
+    EXPECT_TRUE(w->lblEnergyEscalation->isHidden());
+    EXPECT_EQ(main->lblSystem->text(), QStringLiteral("Gravity system"));
+    // Fixed demand chosen: the demand table and its units are greyed.
+    EXPECT_TRUE(w->optGSpecifiedFlowrate->isChecked());
+    EXPECT_TRUE(w->txtGFlowrate->isEnabled());
+    EXPECT_FALSE(w->msgDemand->isEnabled());
+    EXPECT_FALSE(w->comVaryingDemandUnits->isEnabled());
+}
+
+TEST_F(InputWindowTest, GravityDemandOptionSwitchesEnabledStatesOnly)
+{
+    NewOfType(0);
+    w->txtGFlowrate->setText(QStringLiteral("12"));
+    PretendResults();
+    QTest::mouseClick(w->optGCalculatedFlowrate, Qt::LeftButton);
+    EXPECT_TRUE(w->optGCalculatedFlowrate->isChecked());
+    EXPECT_FALSE(w->txtGFlowrate->isEnabled());
+    EXPECT_FALSE(w->comGFlowrateUnits->isEnabled());
+    EXPECT_FALSE(w->Label52->isEnabled());
+    EXPECT_TRUE(w->msgDemand->isEnabled());
+    EXPECT_TRUE(w->Label53->isEnabled());
+    EXPECT_FALSE(w->fraGravityFlowrate->isHidden());
+    EXPECT_EQ(w->txtGFlowrate->text(), QStringLiteral("12"));
+    EXPECT_EQ(ws.store.ResultsValid, 1);
+    EXPECT_EQ(ws.store.DemandMode, 0);
+}
+
+TEST_F(InputWindowTest, PumpingProjectShowsItsFramesAndOptions)
+{
+    NewOfType(1);
+    for (QGroupBox* f : {w->fraPumpOption, w->FraPumpFixedDemand, w->fraPumpReservoir,
+                         w->FraPumpingOption, w->fraPumpingFlowrate})
+        EXPECT_FALSE(f->isHidden()) << f->objectName().toStdString();
+    for (QGroupBox* f : {w->fraGravityOption, w->fraGravityFlowrate, w->fraVaryingDemand,
+                         w->fraGravityReservoirs, w->fraPumpVaryingDemand, w->fraPumpcurve})
+        EXPECT_TRUE(f->isHidden()) << f->objectName().toStdString();
+    EXPECT_TRUE(w->sstInput->TabEnabled(2));
+    EXPECT_FALSE(w->txtEnergyEscalation->isHidden());
+    EXPECT_EQ(main->lblSystem->text(), QStringLiteral("Pumping system"));
+    EXPECT_EQ(twipsGeometry(w->FraPumpFixedDemand).topLeft(), QPoint(6840, 2520));
+    EXPECT_EQ(twipsGeometry(w->fraPumpingFlowrate), QRect(120, 5040, 6615, 930));
+    EXPECT_EQ(twipsGeometry(w->fraPumpcurve), QRect(120, 5040, 6615, 930));
+
+    w->txtPumpOperatingFlowrate->setText(QStringLiteral("55"));
+    PretendResults();
+    QTest::mouseClick(w->optPumpDetails, Qt::LeftButton);
+    EXPECT_TRUE(w->fraPumpingFlowrate->isHidden());
+    EXPECT_FALSE(w->fraPumpcurve->isHidden());
+    QTest::mouseClick(w->optPumpVarying, Qt::LeftButton);
+    EXPECT_TRUE(w->FraPumpFixedDemand->isHidden());
+    EXPECT_FALSE(w->fraPumpVaryingDemand->isHidden());
+    EXPECT_EQ(w->txtPumpOperatingFlowrate->text(), QStringLiteral("55"));
+    EXPECT_EQ(ws.store.ResultsValid, 1);
+    EXPECT_EQ(ws.store.PumpCurveGiven, 0);
+}
+
+TEST_F(InputWindowTest, GravityAfterPumpCurveProjectHidesThePumpCurveFrame)
+{
+    ws.store.SystemType = 1;
+    WriteNewProjectDefaults(ws.store, "01/02/2020");
+    ws.store.ProjectRec.PumpCurveGiven = 1;
+    ws.store.NewProjectFlag = 1;
+    LoadProject(*main);
+    EXPECT_FALSE(w->fraPumpcurve->isHidden());
+    NewOfType(0);
+    EXPECT_TRUE(w->fraPumpcurve->isHidden());
+    EXPECT_FALSE(w->fraGravityFlowrate->isHidden());
+}
+
+TEST_F(InputWindowTest, LiningOptionGreysTheThicknessWithoutClearingIt)
+{
+    NewOfType(0);
+    EXPECT_TRUE(w->optEpoxy->isChecked());
+    EXPECT_FALSE(w->txtLiningThickness->isEnabled());
+    QTest::mouseClick(w->optMortar, Qt::LeftButton);
+    EXPECT_TRUE(w->txtLiningThickness->isEnabled());
+    EXPECT_TRUE(w->comLiningThicknessUnits->isEnabled());
+    EXPECT_TRUE(w->Label51->isEnabled());
+    w->txtLiningThickness->setText(QStringLiteral("12"));
+    QTest::mouseClick(w->optEpoxy, Qt::LeftButton);
+    EXPECT_FALSE(w->txtLiningThickness->isEnabled());
+    EXPECT_EQ(w->txtLiningThickness->text(), QStringLiteral("12"));
+}
+
+TEST_F(InputWindowTest, PumpCurvePanelOpensAndCloses)
+{
+    NewOfType(1);
+    EXPECT_TRUE(w->fraPumpDetails->isHidden());
+    QTest::mouseClick(w->optPumpDetails, Qt::LeftButton);
+    QTest::mouseClick(w->sscPumpcurve, Qt::LeftButton);
+    EXPECT_FALSE(w->fraPumpDetails->isHidden());
+    EXPECT_EQ(twipsGeometry(w->fraPumpDetails), QRect(120, 2400, 9735, 3555));
+    w->txtH[0]->setText(QStringLiteral("30"));
+    QTest::mouseClick(w->sscOK, Qt::LeftButton);
+    EXPECT_TRUE(w->fraPumpDetails->isHidden());
+    EXPECT_EQ(w->txtH[0]->text(), QStringLiteral("30"));
+}
+
+TEST_F(InputWindowTest, LayingCancelDropsTypingAndSaveStoresAtOnce)
+{
+    NewOfType(0);
+    ws.store.LayingCost[1] = 40.0f;
+    ws.store.LayingCost[12] = 1.2f;
+    ws.store.LayingCost[14] = 9.0f;
+    QTest::mouseClick(w->sscLaying, Qt::LeftButton);
+    EXPECT_FALSE(w->fraLaying->isHidden());
+    EXPECT_EQ(w->fraLaying->size(), QSize(twipsToPixels(9795), twipsToPixels(5898)));
+    EXPECT_EQ(w->msgLaying->Rows(), 16);
+    EXPECT_EQ(w->msgLaying->TextMatrix(0, 1), QStringLiteral("Cost (R/m³)"));
+    EXPECT_EQ(w->msgLaying->TextMatrix(1, 1), QStringLiteral("40"));
+    EXPECT_EQ(w->msgLaying->TextMatrix(14, 0), QStringLiteral("Required cover (m)"));
+    EXPECT_EQ(w->msgLaying->TextMatrix(14, 1), QStringLiteral("1.2"));
+
+    w->msgLaying->setTextMatrix(1, 1, QStringLiteral("55.5"));
+    QTest::mouseClick(w->sscCancelLaying, Qt::LeftButton);
+    EXPECT_TRUE(w->fraLaying->isHidden());
+    EXPECT_FLOAT_EQ(ws.store.LayingCost[1], 40.0f);
+    QTest::mouseClick(w->sscLaying, Qt::LeftButton);
+    EXPECT_EQ(w->msgLaying->TextMatrix(1, 1), QStringLiteral("40"));
+
+    w->msgLaying->setTextMatrix(1, 1, QStringLiteral("55.5"));
+    w->msgLaying->setTextMatrix(15, 1, QStringLiteral("."));
+    QTest::mouseClick(w->sscHideLaying, Qt::LeftButton);
+    EXPECT_TRUE(w->fraLaying->isHidden());
+    EXPECT_FLOAT_EQ(ws.store.LayingCost[1], 55.5f);
+    EXPECT_FLOAT_EQ(ws.store.LayingCost[12], 1.2f);
+    EXPECT_FLOAT_EQ(ws.store.LayingCost[13], 0.0f);
+    EXPECT_FLOAT_EQ(ws.store.LayingCost[14], 0.0f);
+}
+
+TEST_F(InputWindowTest, LayingHeadingsFollowUnitsAndCurrency)
+{
+    ws.store.SystemType = 0;
+    WriteNewProjectDefaults(ws.store, "01/02/2020");
+    ws.store.ProjectRec.UnitSystem = 1;
+    ws.store.ProjectRec.CurrencyCode = 1;
+    ws.store.NewProjectFlag = 1;
+    LoadProject(*main);
+    EXPECT_EQ(w->msgLaying->TextMatrix(0, 1), QStringLiteral("Cost ($/ft³)"));
+    EXPECT_EQ(w->msgLaying->TextMatrix(15, 0),
+              QStringLiteral("Excavation lower than pipe invert (ft)"));
+    EXPECT_EQ(w->msgOperational->TextMatrix(0, 1), QStringLiteral("Annual package ($)"));
+}
+
+TEST_F(InputWindowTest, HelpButtonsOpenTheirTopics)
+{
+    NewOfType(1);
+    for (PictureButton* b :
+         {w->sscHelp, w->sscHelp1, w->sscHelp3, w->sscHelp2, w->sscMechanical, w->sscElectrical}) {
+        b->click();
+    }
+    EXPECT_EQ(scripted.helpTopics, std::vector<int>({3050, 3060, 3065, 3070, 3090, 3100}));
+}
+
+} // namespace vemora::test
+
+namespace vemora::test {
+
+TEST_F(InputWindowTest, BareWindowGivesTheGeneralHintAndTheFileMenu)
+{
+    NewOfType(0);
+    QTest::mouseMove(w, QPoint(1, 1));
+    QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), w->mapToGlobal(QPointF(1, 1)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+    EXPECT_EQ(main->panelText(3), QStringLiteral("Enter the project General Data"));
+
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_TRUE(scripted.menusShown.empty());
+    QTest::mouseClick(w, Qt::RightButton, {}, QPoint(1, 1));
+    ASSERT_EQ(scripted.menusShown.size(), 1u);
+    EXPECT_TRUE(scripted.menusShown[0].contains(main->mnuNew->text()));
+}
+
+TEST_F(InputWindowTest, GridHeadingsAreBold)
+{
+    NewOfType(0);
+    EXPECT_TRUE(w->msgDemand->cellFontBoldAt(0, 1));
+    EXPECT_FALSE(w->msgDemand->cellFontBoldAt(1, 1));
+    EXPECT_EQ(w->msgDemand->ColWidth(0), 1000);
+    EXPECT_EQ(w->msgDemand->Row(), 1);
+    EXPECT_EQ(w->msgDemand->Col(), 1);
+    EXPECT_TRUE(w->msgLaying->MergeRow(9));
+    EXPECT_EQ(w->msgLaying->FixedRows(), 0);
+}
+
+} // namespace vemora::test

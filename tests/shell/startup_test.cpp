@@ -1,0 +1,208 @@
+// The start of the program: agreement, screen-size advice, splash and its
+// gradient, and the main window it brings up.
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include "ShellFixture.h"
+#include "platform/PictureButton.h"
+#include "shell/Startup.h"
+#include "shell/frmAgree.h"
+#include "shell/frmIntro.h"
+
+namespace vemora::test {
+namespace {
+
+bool anyWindowVisible()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) return true;
+    return false;
+}
+
+// Ends the splash with Esc while it is shown.
+void pressEscInSplash(QDialog* d)
+{
+    QTest::keyClick(d, Qt::Key_Escape);
+}
+
+using StartupTest = ShellTest;
+
+TEST_F(StartupTest, AgreementTexts)
+{
+    frmAgree agree(ws);
+    EXPECT_EQ(agree.windowTitle(), "  Vemora  -  AGREEMENT");
+    EXPECT_EQ(agree.Label1->text(), "Agreement:");
+    EXPECT_TRUE(agree.Label2->text().startsWith("Please read the following agreement"));
+    EXPECT_TRUE(agree.lblT1->text().endsWith("entirely at their own risk."));
+    EXPECT_EQ(agree.lblT1->parentWidget(), agree.Frame1);
+    EXPECT_EQ(agree.sscAccept->Caption(), "I accept");
+    EXPECT_EQ(agree.sscAccept->toolTip(), "I accept the agreement");
+    EXPECT_EQ(agree.sscCancel->Caption(), "I do not accept");
+    EXPECT_EQ(agree.sscCancel->toolTip(), "I do not accept the agreement");
+    EXPECT_FALSE(agree.imgLCC->pixmap().isNull());
+}
+
+TEST_F(StartupTest, ButtonCaptionsFollowTheMouse)
+{
+    frmAgree agree(ws);
+    agree.sscButton_MouseMove(agree.sscCancel);
+    EXPECT_EQ(captionColour(agree.sscCancel), QColor(0, 0, 255));
+    EXPECT_EQ(captionColour(agree.sscAccept), QColor(0, 0, 128));
+    agree.sscButton_MouseMove(agree.sscAccept);
+    EXPECT_EQ(captionColour(agree.sscAccept), QColor(0, 0, 255));
+    EXPECT_EQ(captionColour(agree.sscCancel), QColor(0, 0, 128));
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), QPointF(3, 3), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(agree.Frame1, &move);
+    EXPECT_EQ(captionColour(agree.sscAccept), QColor(0, 0, 128));
+    EXPECT_EQ(captionColour(agree.sscCancel), QColor(0, 0, 128));
+}
+
+TEST_F(StartupTest, DecliningEndsWithNoOtherWindow)
+{
+    frmAgree agree(ws);
+    agree.show();
+    QTest::mouseClick(agree.sscCancel, Qt::LeftButton);
+    EXPECT_FALSE(agree.isVisible());
+    EXPECT_FALSE(anyWindowVisible());
+    EXPECT_TRUE(mainWindows().empty());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(ui.dialogsShown.empty());
+}
+
+TEST_F(StartupTest, AcceptingOnALargerScreenGivesTheAdviceThenTheSplash)
+{
+    setScreenSizeOverride(QSize(1024, 768));
+    frmAgree agree(ws);
+    agree.show();
+    bool agreementHiddenDuringSplash = false;
+    ui.dialogHandlers.push_back([&](QDialog* d) {
+        agreementHiddenDuringSplash = !agree.isVisible();
+        pressEscInSplash(d);
+    });
+    QTest::mouseClick(agree.sscAccept, Qt::LeftButton);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "The recommended screen size is 800 x 600 !");
+    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
+    EXPECT_EQ(ui.messages[0].buttons, MsgButtons::OK);
+    EXPECT_EQ(ui.messages[0].title, "Vemora");
+    ASSERT_EQ(ui.dialogsShown.size(), 1u);
+    EXPECT_EQ(ui.dialogsShown[0], "frmIntro");
+    EXPECT_TRUE(agreementHiddenDuringSplash);
+    EXPECT_FALSE(agree.isVisible());
+    ASSERT_EQ(mainWindows().size(), 1u);
+    EXPECT_TRUE(mainWindows()[0]->isVisible());
+    EXPECT_TRUE(coversScreen(*mainWindows()[0], QSize(1024, 768)));
+}
+
+TEST_F(StartupTest, AcceptingOnAnExact800By600ScreenGivesNoAdvice)
+{
+    frmAgree agree(ws);
+    agree.show();
+    ui.dialogHandlers.push_back(pressEscInSplash);
+    QTest::mouseClick(agree.sscAccept, Qt::LeftButton);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(mainWindows().size(), 1u);
+}
+
+TEST_F(StartupTest, ScreenSizeCheck)
+{
+    EXPECT_TRUE(IsScreenSize(800, 600));
+    EXPECT_FALSE(IsScreenSize(600, 800));
+    setScreenSizeOverride(QSize(640, 480));
+    EXPECT_FALSE(IsScreenSize(800, 600));
+    EXPECT_TRUE(IsScreenSize(640, 480));
+    setScreenSizeOverride(QSize(800, 601));
+    EXPECT_FALSE(IsScreenSize(800, 600));
+}
+
+TEST_F(StartupTest, SplashShowsNameAndVersion)
+{
+    frmIntro intro(ws, nullptr);
+    EXPECT_EQ(intro.Label4->text(), "VEMORA");
+    EXPECT_EQ(intro.Label6->text(), "VEMORA");
+    EXPECT_EQ(intro.Label6->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(intro.Label4->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    EXPECT_EQ(intro.Label6->pos() - intro.Label4->pos(), QPoint(1, 1)); // 20 twips
+    EXPECT_EQ(intro.Label4->font().pointSizeF(), 36.0);
+    EXPECT_EQ(intro.lblVersion1->text(), "Version: 1.0.0");
+    EXPECT_EQ(intro.lblVersion1->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    EXPECT_EQ(intro.Label1->text(), "Developed by:");
+    EXPECT_FALSE(intro.imgWelcome->pixmap().isNull());
+}
+
+TEST_F(StartupTest, EscEndsTheSplashAtOnceAndTheTimerNeverBringsASecondWindow)
+{
+    frmIntro intro(ws, nullptr);
+    ASSERT_TRUE(intro.tmrIntro->isActive());
+    EXPECT_EQ(intro.tmrIntro->interval(), 4000);
+    EXPECT_TRUE(mainWindows().empty());
+    QTest::keyClick(&intro, Qt::Key_Escape);
+    EXPECT_EQ(mainWindows().size(), 1u);
+    EXPECT_EQ(intro.mainWindow(), mainWindows()[0]);
+    EXPECT_FALSE(intro.tmrIntro->isActive());
+    EXPECT_FALSE(intro.isVisible());
+    intro.tmrIntro_Timer(); // a late tick
+    QTest::keyClick(&intro, Qt::Key_Escape);
+    EXPECT_EQ(mainWindows().size(), 1u);
+}
+
+TEST_F(StartupTest, TimerTickEndsTheSplashOtherKeysDoNot)
+{
+    frmIntro intro(ws, nullptr);
+    QTest::keyClick(&intro, Qt::Key_Return);
+    QTest::keyClick(&intro, Qt::Key_A);
+    EXPECT_TRUE(mainWindows().empty());
+    intro.tmrIntro_Timer();
+    ASSERT_EQ(mainWindows().size(), 1u);
+    EXPECT_TRUE(mainWindows()[0]->isVisible());
+    EXPECT_EQ(mainWindows()[0]->panelText(3), "Open a project or start a new project");
+}
+
+TEST_F(StartupTest, SplashGradientRunsFromDarkToBrightBlue)
+{
+    frmIntro intro(ws, nullptr);
+    const QImage image = intro.grab().toImage();
+    const int last = image.height() - 1;
+    for (int x : {0, image.width() / 2, image.width() - 1}) {
+        EXPECT_EQ(QColor(image.pixel(x, 0)), QColor(0, 0, 100)) << x;
+        EXPECT_EQ(QColor(image.pixel(x, last)), QColor(0, 0, 255)) << x;
+    }
+    // The blue rises steadily down a bare column.
+    int previous = 0;
+    for (int y = 0; y <= last; ++y) {
+        const QColor c(image.pixel(image.width() - 1, y));
+        EXPECT_GE(c.blue(), previous) << y;
+        EXPECT_EQ(c.red(), 0);
+        EXPECT_EQ(c.green(), 0);
+        previous = c.blue();
+    }
+}
+
+TEST_F(StartupTest, GradientWithEqualColoursIsFlatAndBadInputIsHarmless)
+{
+    QWidget target;
+    target.resize(40, 300);
+    DrawGradientBackground(&target, 10, 20, 30, 10, 20, 30);
+    const QImage flat = target.grab().toImage();
+    EXPECT_EQ(QColor(flat.pixel(0, 0)), QColor(10, 20, 30));
+    EXPECT_EQ(QColor(flat.pixel(39, 150)), QColor(10, 20, 30));
+    EXPECT_EQ(QColor(flat.pixel(20, 299)), QColor(10, 20, 30));
+
+    target.resize(10, 3); // fewer rows than bands
+    DrawGradientBackground(&target, -5, 0, 0, 300, 0, 0);
+    const QImage small = target.grab().toImage();
+    EXPECT_EQ(QColor(small.pixel(0, 0)), QColor(0, 0, 0));
+    EXPECT_EQ(QColor(small.pixel(0, 2)), QColor(255, 0, 0));
+
+    DrawGradientBackground(nullptr, 0, 0, 0, 1, 1, 1);
+    QWidget empty;
+    empty.resize(0, 0);
+    DrawGradientBackground(&empty, 0, 0, 0, 1, 1, 1);
+}
+
+} // namespace
+} // namespace vemora::test
