@@ -752,9 +752,10 @@ void FlexGrid::paintEvent(QPaintEvent*)
                 const QRect tr = rect.adjusted(kTextPad, 1, -kTextPad - 1, -2);
                 p.save();
                 p.setClipRect(rect.adjusted(0, 0, -1, -1));
-                p.drawText(tr,
-                           int(qtAlignment(effectiveAlignment(r, c), text)) | Qt::TextSingleLine,
-                           text);
+                // Heading texts wrap onto further lines where the cell is too
+                // narrow for them; data cells keep to one line.
+                const int lines = fixed ? Qt::TextWordWrap : Qt::TextSingleLine;
+                p.drawText(tr, int(qtAlignment(effectiveAlignment(r, c), text)) | lines, text);
                 p.restore();
             }
         }
