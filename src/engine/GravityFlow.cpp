@@ -61,7 +61,7 @@ int64_t ReductionStep(const PipeModel& m, const std::vector<double>& prefix, dou
                       double flow)
 {
     const auto flowAt = [&](int64_t s) {
-        return std::max(0.0, flow - static_cast<double>(s) * Step);
+        return std::max(0.0, flow - static_cast<double>(s) / 1000000.0);
     };
     const int64_t lastStep =
         std::clamp<int64_t>(static_cast<int64_t>(std::ceil(flow / Step)), 1, MaxReductionSteps);
@@ -108,7 +108,7 @@ GravityFlow SolveGravityFlow(const PipeModel& m, const std::vector<double>& c, f
 
     result.HighPoint = true;
     const int64_t step = ReductionStep(m, prefix, start, flow);
-    result.Flow = std::max(0.0, flow - static_cast<double>(step) * Step);
+    result.Flow = std::max(0.0, flow - static_cast<double>(step) / 1000000.0);
     return result;
 }
 

@@ -11,14 +11,13 @@
 namespace vemora {
 namespace {
 
+// Each level is the stored (4-byte) level before it less the section's losses.
 void LayGravityGradeline(const PipeModel& m, int y, ResultsStore& r)
 {
-    double level = r.StartLevelSI;
     r.Gradeline(0, y) = r.StartLevelSI;
-    for (int j = 1; j <= m.n; ++j) {
-        level -= static_cast<double>(r.FrictionHeadLoss(j, y)) + r.SecondaryHeadLoss(j, y);
-        r.Gradeline(j, y) = ToFloat(level);
-    }
+    for (int j = 1; j <= m.n; ++j)
+        r.Gradeline(j, y) = ToFloat(static_cast<double>(r.Gradeline(j - 1, y)) -
+                                    r.FrictionHeadLoss(j, y) - r.SecondaryHeadLoss(j, y));
 }
 
 bool YearIsFinite(const PipeModel& m, int y, const ResultsStore& r)
@@ -39,18 +38,21 @@ HydraulicsStatus Fail(ProjectStore& store)
 
 void LayPumpingGradeline(const PipeModel& m, int y, ResultsStore& r)
 {
-    std::vector<double> level(m.n + 1);
-    level[m.n] = r.EndLevelSI;
+    // Levels are held as 4-byte reals, each laid on the stored one after it.
+    r.Gradeline(m.n, y) = r.EndLevelSI;
     for (int k = m.n - 1; k >= 1; --k)
-        level[k] = level[k + 1] + r.FrictionHeadLoss(k, y) + r.SecondaryHeadLoss(k, y);
+        r.Gradeline(k, y) = ToFloat(static_cast<double>(r.Gradeline(k + 1, y)) +
+                                    r.FrictionHeadLoss(k, y) + r.SecondaryHeadLoss(k, y));
     float lowest = -1.0f;
     for (int k = 1; k <= m.n; ++k) {
-        const float head = ToFloat(level[k] - m.z[k]);
+        const float head = ToFloat(static_cast<double>(r.Gradeline(k, y)) - m.z[k]);
         if (head < lowest) lowest = head;
     }
-    const double lift = lowest < -1.0f ? static_cast<double>(-1.0f - lowest) : 0.0;
-    for (int k = 1; k <= m.n; ++k)
-        r.Gradeline(k, y) = ToFloat(level[k] + lift);
+    if (lowest < -1.0f) {
+        const float lift = -1.0f - lowest;
+        for (int k = 1; k <= m.n; ++k)
+            r.Gradeline(k, y) = ToFloat(static_cast<double>(r.Gradeline(k, y)) + lift);
+    }
     r.Gradeline(0, y) = m.z[1];
 }
 

@@ -29,6 +29,8 @@ bool ChildWindowFrame::eventFilter(QObject* watched, QEvent* e)
         case QEvent::ShowToParent:
             show();
             fitToWindow();
+            // A working window that comes up is the one the user works in.
+            if (mdiArea()) mdiArea()->setActiveSubWindow(this);
             break;
         case QEvent::HideToParent:
             hide();

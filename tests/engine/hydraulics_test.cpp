@@ -53,12 +53,15 @@ TEST(Roughness, GrowsLinearlyToTheOldValue)
     EXPECT_NEAR(r->YearRoughness[1], 0.001, 1e-9);
     EXPECT_FALSE(std::isnan(r->YearRoughness[1]));
 
-    s->DeteriorationYears = 250; // a long period stays within the 100 years
+    // 100.5 rounds to 100; the line (divided by 99.5) runs on past the
+    // 30-year design life up to year 100.
+    s->DeteriorationYears = 100.5f;
     ASSERT_TRUE(AgeRoughness(*s, *r));
-    EXPECT_GT(r->YearRoughness[30], 0.0001f);
-    EXPECT_LT(r->YearRoughness[30], 0.001f);
+    EXPECT_NEAR(r->YearRoughness[30], 0.0001 + 0.0009 * 29 / 99.5, 1e-9);
+    EXPECT_NEAR(r->YearRoughness[100], 0.0001 + 0.0009 * 99 / 99.5, 1e-9);
 
-    for (float bad : {0.4f, 0.5f, -3.0f, NAN}) {
+    // A period outside 1..100 years fails, like one at or below half a year.
+    for (float bad : {0.4f, 0.5f, -3.0f, NAN, 101.0f, 250.0f}) {
         s->DeteriorationYears = bad;
         EXPECT_FALSE(AgeRoughness(*s, *r)) << bad;
         EXPECT_EQ(Solve(*s, *r), HydraulicsStatus::Failed);
@@ -141,6 +144,29 @@ TEST(GravityHydraulics, ReversedOrLevelReservoirsGiveNoFlow)
     }
 }
 
+// A long gravity main high up, where a 4-byte level carries only a few
+// millimetres of precision: each gradeline level is the previous stored level
+// less the section's stored losses.
+TEST(GravityHydraulics, GradelineStepsFromTheStoredLevels)
+{
+    std::vector<test::Node> nodes;
+    for (int k = 0; k < 200; ++k)
+        nodes.push_back({1500.0f - 0.4f * k, 37.0f * k});
+    auto s = GravityProject(1503.3f, 1400.1f, nodes, 300);
+    for (int k = 1; k <= 200; ++k)
+        s->SecondaryLoss[k] = 0.1f * (k % 3);
+    auto r = std::make_unique<ResultsStore>();
+    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
+    for (int y : {1, 10}) {
+        EXPECT_EQ(r->Gradeline(0, y), 1503.3f);
+        for (int j = 1; j <= 200; ++j)
+            ASSERT_EQ(r->Gradeline(j, y),
+                      static_cast<float>(static_cast<double>(r->Gradeline(j - 1, y)) -
+                                         r->FrictionHeadLoss(j, y) - r->SecondaryHeadLoss(j, y)))
+                << "year " << y << " level " << j;
+    }
+}
+
 TEST(GravityHydraulics, NodeWithoutDiameterFails)
 {
     auto s = GravityProject(100, 50, {{100, 0}, {80, 500}, {50, 1000}});
@@ -164,6 +190,39 @@ TEST(PumpingHydraulics, LowestNodeIsLiftedToMinusOneMetre)
     auto exact = PumpingProject(0, 10, {{0, 0}, {11, 1000}}); // last node exactly at -1 m
     ASSERT_EQ(Solve(*exact, *r), HydraulicsStatus::Ok);
     EXPECT_FLOAT_EQ(r->Gradeline(2, 1), 10.0f); // nothing raised
+}
+
+// The pumping gradeline, laid back from the end level one stored 4-byte level
+// at a time, then raised as a whole by the lift of the lowest node.
+TEST(PumpingHydraulics, GradelineStepsFromTheStoredLevels)
+{
+    std::vector<test::Node> nodes;
+    for (int k = 0; k < 200; ++k)
+        nodes.push_back({1200.0f + 0.35f * k + (k == 150 ? 60.0f : 0.0f), 41.0f * k});
+    auto s = PumpingProject(1195.7f, 1290.2f, nodes, 90);
+    for (int k = 1; k <= 200; ++k)
+        s->SecondaryLoss[k] = 0.1f * (k % 4);
+    auto r = std::make_unique<ResultsStore>();
+    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
+    for (int y : {1, 10}) {
+        std::vector<float> level(201);
+        level[200] = 1290.2f;
+        for (int k = 199; k >= 1; --k)
+            level[k] = static_cast<float>(static_cast<double>(level[k + 1]) +
+                                          r->FrictionHeadLoss(k, y) + r->SecondaryHeadLoss(k, y));
+        float lowest = -1.0f;
+        for (int k = 1; k <= 200; ++k) {
+            const float head = static_cast<float>(static_cast<double>(level[k]) -
+                                                  static_cast<float>(s->NodeElevation[k]));
+            if (head < lowest) lowest = head;
+        }
+        ASSERT_LT(lowest, -1.0f); // node 151 lies above the line: everything is lifted
+        for (int k = 1; k <= 200; ++k)
+            ASSERT_EQ(r->Gradeline(k, y),
+                      static_cast<float>(static_cast<double>(level[k]) + (-1.0f - lowest)))
+                << "year " << y << " node " << k;
+        EXPECT_EQ(r->Gradeline(0, y), 1200.0f);
+    }
 }
 
 TEST(PumpingHydraulics, AnalysisErrorIsClearedWhenTheHydraulicsStart)

@@ -61,6 +61,55 @@ TEST(ConvertInputToSI, LevelsLengthsDemandAndPumpFactors)
     EXPECT_FALSE(OperatingFlowUnitFactor(10).has_value());
 }
 
+// Every factor of every unit list, checked against the unit's own definition
+// (1 ft = 0.3048 m, 1 US gal = 3.7854118 l, 1 gal (EUR) = 4.546092 l, ...).
+TEST(UnitFactors, EveryListFactorMatchesItsUnit)
+{
+    constexpr double ft3 = 0.3048 * 0.3048 * 0.3048, usGal = 0.0037854118, eurGal = 0.004546092;
+    const double flow[13] = {1000.0 / 86400,
+                             1.0 / 3600,
+                             1,
+                             0.001,
+                             ft3,
+                             usGal,
+                             usGal / 60,
+                             usGal * 1e6 / 3600,
+                             usGal * 1e6 / 86400,
+                             eurGal,
+                             eurGal / 60,
+                             eurGal * 1e6 / 3600,
+                             eurGal * 1e6 / 86400};
+    for (int code = 0; code < 13; ++code)
+        EXPECT_NEAR(*FlowUnitFactor(code), flow[code], flow[code] * 2e-7) << code;
+    const int operatingToFlow[10] = {1, 2, 3, 4, 5, 6, 7, 9, 10, 11};
+    for (int code = 0; code < 10; ++code)
+        EXPECT_EQ(*OperatingFlowUnitFactor(code), *FlowUnitFactor(operatingToFlow[code])) << code;
+    const double curveFlow[4] = {1.0 / 3600, 1, ft3 / 3600, usGal};
+    for (int code = 0; code < 4; ++code)
+        EXPECT_NEAR(*PumpCurveFlowUnitFactor(code), curveFlow[code], curveFlow[code] * 2e-7);
+    EXPECT_EQ(*PumpHeadUnitFactor(0), 1.0f);
+    EXPECT_EQ(*PumpHeadUnitFactor(1), 0.3048f);
+    const float length[4] = {1, 1000, 0.3048f, 1609.344f};
+    const float dimension[4] = {0.001f, 1, 0.0254f, 0.3048f};
+    const double volume[4] = {1, 1000, ft3, usGal};
+    for (int code = 0; code < 4; ++code) {
+        EXPECT_EQ(*LengthUnitFactor(code), length[code]) << code;
+        EXPECT_EQ(*PipeDimensionUnitFactor(code), dimension[code]) << code;
+        EXPECT_NEAR(*WaterSalesVolumeUnitFactor(code), volume[code], volume[code] * 2e-7);
+    }
+    EXPECT_FLOAT_EQ(*PipeDimensionToMetres(500, 0), 0.5f);
+    EXPECT_FLOAT_EQ(*PipeDimensionToMetres(20, 2), 0.508f);
+    for (int bad : {-1, 13})
+        EXPECT_FALSE(FlowUnitFactor(bad).has_value());
+    for (int bad : {-1, 4}) {
+        EXPECT_FALSE(LengthUnitFactor(bad).has_value());
+        EXPECT_FALSE(PipeDimensionToMetres(1, bad).has_value());
+        EXPECT_FALSE(WaterSalesVolumeUnitFactor(bad).has_value());
+        EXPECT_FALSE(PumpCurveFlowUnitFactor(bad).has_value());
+    }
+    EXPECT_FALSE(PumpHeadUnitFactor(2).has_value());
+}
+
 TEST(ConvertInputToSI, VaryingDemandUsesItsOwnUnit)
 {
     auto s = GravityProject(100, 50, {{100, 0}, {50, 1000}});

@@ -1,6 +1,7 @@
 // The main window: menus, toolbar, placement, status bar and its small
 // mouse and focus behaviours.
 #include <QAction>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -142,6 +143,33 @@ TEST_F(MainWindowTest, StartsWithABlankGravityProjectInTheInputWindow)
     // The input window sits at the top-left corner of the client area.
     const QPoint corner = m.inputWindow->parentWidget()->mapTo(m.mdiArea->viewport(), QPoint(0, 0));
     EXPECT_EQ(corner, QPoint(0, 0));
+}
+
+TEST_F(MainWindowTest, TheInputWindowsFrameFollowsTheWindow)
+{
+    MDIProject& m = makeMain();
+    m.show();
+    auto* frame = qobject_cast<QMdiSubWindow*>(m.inputWindow->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(m.mdiArea->activeSubWindow(), frame);
+
+    m.inputWindow->hide();
+    EXPECT_FALSE(frame->isVisible());
+    m.inputWindow->show();
+    EXPECT_TRUE(frame->isVisible());
+
+    // The frame keeps the window's size and stays in the corner.
+    EXPECT_EQ(frame->size(), m.inputWindow->size().grownBy(frame->contentsMargins()));
+    EXPECT_EQ(frame->pos(), QPoint(0, 0));
+
+    // Its close box only hides the window, which can come back.
+    frame->close();
+    EXPECT_TRUE(m.inputWindow->isHidden());
+    EXPECT_FALSE(frame->isVisible());
+    MDIProject::showWorkingWindow(m.inputWindow);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(m.inputWindow->isVisible());
 }
 
 TEST_F(MainWindowTest, WelcomeAnimationTypesTheTextIntoTheTitle)
