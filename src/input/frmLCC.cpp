@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,8 @@
 
 #include "input/InvalidateResults.h"
 #include "input/UnitLists.h"
+#include "platform/DatePicker.h"
+#include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
@@ -108,6 +111,15 @@ void frmLCC::Form_Load()
     for (int code = 0; code < NodeTypeCount; ++code)
         comNode->addItem(QString::fromUtf8(NodeTypeNames(code)));
     comNode->setCurrentIndex(-1);
+
+    // The mouse wheel changes a unit list, a scroll bar or the date only when
+    // that control has the focus, never while the pointer merely passes over.
+    for (QWidget* control : findChildren<QWidget*>())
+        if (qobject_cast<QComboBox*>(control) || qobject_cast<ScrollBar*>(control) ||
+            qobject_cast<DatePicker*>(control)) {
+            wheelGuarded_.insert(control);
+            control->installEventFilter(this);
+        }
 }
 
 // --- Shared field behaviours ----------------------------------------------
@@ -124,9 +136,12 @@ void frmLCC::AddFocusHint(QWidget* w, const QString& hint)
     w->installEventFilter(this);
 }
 
+// Typed characters are filtered; text dropped on the field would bypass the
+// filter, so the field takes no drops.
 void frmLCC::AddKeyFilter(QLineEdit* w)
 {
     keyFiltered_.insert(w);
+    w->setAcceptDrops(false);
     w->installEventFilter(this);
 }
 
@@ -154,11 +169,8 @@ namespace {
 // Backspace and Enter. Keys that type nothing (arrows, Delete, Home, End)
 // are not filtered; neither are control characters other than paste, which
 // could bring any text in.
-bool NumericKeyAccepted(QKeyEvent* e)
+bool NumericTextAccepted(const QString& text)
 {
-    if (e->matches(QKeySequence::Paste)) return false;
-    const QString text = e->text();
-    if (text.isEmpty()) return true;
     for (QChar c : text) {
         const ushort code = c.unicode();
         if (code < 32 || code == 127) continue; // Backspace, Enter, Tab, Ctrl+C ...
@@ -166,6 +178,12 @@ bool NumericKeyAccepted(QKeyEvent* e)
         return false;
     }
     return true;
+}
+
+bool NumericKeyAccepted(QKeyEvent* e)
+{
+    if (e->matches(QKeySequence::Paste)) return false;
+    return NumericTextAccepted(e->text());
 }
 
 } // namespace
@@ -176,6 +194,17 @@ bool frmLCC::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
         if (keyFiltered_.contains(watched) && !NumericKeyAccepted(static_cast<QKeyEvent*>(event)))
             return true; // dropped silently: the text and the results stay
+        break;
+    case QEvent::InputMethod: // characters composed by an input method
+        if (keyFiltered_.contains(watched) &&
+            !NumericTextAccepted(static_cast<QInputMethodEvent*>(event)->commitString()))
+            return true;
+        break;
+    case QEvent::Wheel:
+        if (wheelGuarded_.contains(watched) && !static_cast<QWidget*>(watched)->hasFocus()) {
+            event->ignore();
+            return true;
+        }
         break;
     case QEvent::FocusIn: {
         const auto hint = focusHints_.constFind(watched);
@@ -205,17 +234,29 @@ bool frmLCC::eventFilter(QObject* watched, QEvent* event)
 
 // --- Window events ----------------------------------------------------------
 
+// Mouse events that a control (a label, a frame, a tab page) leaves unhandled
+// reach the window too; only those over the bare window count as its own.
+bool frmLCC::OverBareWindow(const QMouseEvent* e) const
+{
+    return childAt(e->position().toPoint()) == nullptr;
+}
+
 void frmLCC::mouseMoveEvent(QMouseEvent* e)
 {
-    main.setPanelText(3, QStringLiteral("Enter the project General Data"));
+    if (OverBareWindow(e)) main.setPanelText(3, QStringLiteral("Enter the project General Data"));
     QWidget::mouseMoveEvent(e);
 }
 
-// A right click on the bare window opens the main window's File menu.
+// A right click on the bare window opens the main window's File menu; one on
+// a control that does not handle it does nothing.
 void frmLCC::mousePressEvent(QMouseEvent* e)
 {
     if (e->button() != Qt::RightButton) {
         QWidget::mousePressEvent(e);
+        return;
+    }
+    if (!OverBareWindow(e)) {
+        e->accept(); // not passed on to the main window's client area either
         return;
     }
     if (main.mnuFile) ui().popupMenu(main.mnuFile, e->globalPosition().toPoint());

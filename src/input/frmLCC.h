@@ -314,9 +314,11 @@ class frmLCC : public QWidget
     void Discard();
     void ShowHelpTopic(int topic);
     void MoveToCorner();
+    bool OverBareWindow(const QMouseEvent* e) const;
 
     QHash<QObject*, QString> focusHints_;
     QSet<QObject*> keyFiltered_;
+    QSet<QObject*> wheelGuarded_;
 };
 
 } // namespace vemora

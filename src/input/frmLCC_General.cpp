@@ -148,11 +148,12 @@ void frmLCC::BuildPumpingFrames(QWidget* page)
     FraPumpingOption =
         MakeFrame(page, "FraPumpingOption", QStringLiteral("Select the preferred method of"), 3480,
                   2520, 3255, 1020);
-    MakeLabel(FraPumpingOption, QStringLiteral("calculating the flow rate"), 150, 225, 3000, 240);
+    // The caption's second line, just inside the frame's top edge.
+    MakeLabel(FraPumpingOption, QStringLiteral("calculating the flow rate"), 150, 255, 3000, 240);
     optFlowrate = MakeOption(FraPumpingOption, "optFlowrate",
-                             QStringLiteral("Specified operating flow rate"), 240, 460, 2940);
+                             QStringLiteral("Specified operating flow rate"), 240, 480, 2940);
     optPumpDetails = MakeOption(FraPumpingOption, "optPumpDetails",
-                                QStringLiteral("Specified pump curve"), 240, 710, 2940);
+                                QStringLiteral("Specified pump curve"), 240, 720, 2940);
     AddHint(optFlowrate,
             QStringLiteral("Select to enter the specified operating flowrate of the pump"));
     AddHint(optPumpDetails, QStringLiteral("Select to enter the pump characteristics"));
@@ -198,14 +199,14 @@ void frmLCC::BuildPumpingFrames(QWidget* page)
     fraPumpingFlowrate = MakeFrame(
         page, "fraPumpingFlowrate",
         QStringLiteral("Enter the operating flow rate and pump efficiency"), 120, 5040, 6615, 930);
-    MakeLabel(fraPumpingFlowrate, QStringLiteral("Operating flow rate"), 240, 300, 2760);
+    MakeLabel(fraPumpingFlowrate, QStringLiteral("Operating flow rate"), 240, 330, 2760);
     txtPumpOperatingFlowrate =
-        MakeText(fraPumpingFlowrate, "txtPumpOperatingFlowrate", 3120, 270, 1320);
+        MakeText(fraPumpingFlowrate, "txtPumpOperatingFlowrate", 3120, 315, 1320, 270);
     comPumpOperatingFlowrateUnits =
-        MakeUnitList(fraPumpingFlowrate, "comPumpOperatingFlowrateUnits", 4560, 262, 1860);
-    MakeLabel(fraPumpingFlowrate, QStringLiteral("Pump efficiency"), 240, 630, 2760);
-    txtPumpEfficiency = MakeText(fraPumpingFlowrate, "txtPumpEfficiency", 3120, 600, 1320);
-    MakeLabel(fraPumpingFlowrate, QStringLiteral("%"), 4500, 630, 300);
+        MakeUnitList(fraPumpingFlowrate, "comPumpOperatingFlowrateUnits", 4560, 300, 1860);
+    MakeLabel(fraPumpingFlowrate, QStringLiteral("Pump efficiency"), 240, 615, 2760);
+    txtPumpEfficiency = MakeText(fraPumpingFlowrate, "txtPumpEfficiency", 3120, 600, 1320, 270);
+    MakeLabel(fraPumpingFlowrate, QStringLiteral("%"), 4500, 615, 300);
     AddFocusHint(txtPumpOperatingFlowrate,
                  QStringLiteral("Enter the operating flowrate of the pump"));
     AddFocusHint(comPumpOperatingFlowrateUnits,

@@ -102,7 +102,7 @@ void frmLCC::BuildLayingPanel(QWidget* page)
     fraLaying =
         MakeFrame(page, "fraLaying", QStringLiteral("Pipe laying conditions"), 120, 60, 9795, 5898);
     fraLaying->setAutoFillBackground(true);
-    msgLaying = MakeGrid(fraLaying, "msgLaying", 240, 300, 4050, 5460);
+    msgLaying = MakeGrid(fraLaying, "msgLaying", 240, 300, 4320, 5520);
     txtLaying = MakeCellEditor(fraLaying, "txtLaying");
 
     imgLaying = new QLabel(fraLaying);

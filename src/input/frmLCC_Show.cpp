@@ -93,8 +93,11 @@ void frmLCC::ShowSystemTypeView()
     if (main.lblSystem)
         main.lblSystem->setText(pumping ? QStringLiteral("Pumping system")
                                         : QStringLiteral("Gravity system"));
-    sstInput->setTabEnabled(2, pumping);
+    // The Energy page of a gravity project is switched off; when it is the
+    // page showing, the first page is shown instead (the tab bar itself
+    // would move on to the next page).
     if (!pumping && sstInput->Tab() == 2) sstInput->setTab(0);
+    sstInput->setTabEnabled(2, pumping);
     txtEnergyEscalation->setVisible(pumping);
     lblEnergyEscalation->setVisible(pumping);
     lblEnergyEscalation1->setVisible(pumping);

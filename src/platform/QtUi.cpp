@@ -213,16 +213,48 @@ void QtUi::setClipboardImage(const QImage& image)
     QApplication::clipboard()->setImage(image);
 }
 
+QWidget* QtUi::helpHome() const
+{
+    return helpParent_ ? helpParent_.data() : QApplication::activeWindow();
+}
+
 void QtUi::showHelp(int topic)
 {
+    // A modal dialog blocks every window but its own, so the help opened from
+    // one belongs to it while it is open, and goes back when it closes.
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* parent = modal ? modal : helpHome();
+    if (help_ && parent == help_) parent = help_->parentWidget();
     if (!help_) {
-        QWidget* parent = helpParent_ ? helpParent_.data() : QApplication::activeWindow();
         help_ = new HelpWindow(parent);
+    } else if (help_->parentWidget() != parent) {
+        moveHelpTo(parent);
+    }
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        QObject::connect(
+            dialog, &QDialog::finished, help_,
+            [this, dialog] {
+                if (!help_ || help_->parentWidget() != dialog) return;
+                // Back to the modal dialog beneath, if any, or else home.
+                QWidget* next = QApplication::activeModalWidget();
+                if (!next || next == dialog) next = helpParent_.data();
+                moveHelpTo(next);
+            },
+            Qt::SingleShotConnection);
     }
     help_->showTopic(topic);
     help_->show();
     help_->raise();
     help_->activateWindow();
+}
+
+void QtUi::moveHelpTo(QWidget* parent)
+{
+    const QRect place = help_->geometry();
+    const bool shown = help_->isVisible();
+    help_->setParent(parent, Qt::Window);
+    help_->setGeometry(place);
+    if (shown) help_->show();
 }
 
 } // namespace vemora

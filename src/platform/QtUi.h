@@ -34,13 +34,19 @@ class QtUi : public Ui
     void setHelpParent(QWidget* w) { helpParent_ = w; }
 
   private:
+    // Where the help window lives when no modal dialog is open.
+    QWidget* helpHome() const;
+    // Gives the help window another parent, keeping its place and showing.
+    void moveHelpTo(QWidget* parent);
+
     MousePointer pointer_ = MousePointer::Default;
     QPointer<QWidget> helpParent_;
     QPointer<HelpWindow> help_;
 };
 
 // The Qt services the program uses when nothing else is installed (main()
-// gives it the main window as the help window's parent).
+// gives it the main window as the help window's home when the main window
+// comes up).
 QtUi& defaultQtUi();
 
 // Turns "desc|pattern|desc|pattern" into Qt's "desc (pattern);;..." list.

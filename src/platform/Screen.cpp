@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "platform/Twips.h"
 
@@ -38,12 +39,72 @@ int screenHeightTwips()
     return pixelsToTwips(screenSize().height());
 }
 
+namespace {
+
+// The window frame's width on each side: the difference between the frame's
+// and the client area's geometry (all zero until a frame is known).
+QMargins frameMargins(const QWidget* w)
+{
+    const QRect f = w->frameGeometry();
+    const QRect g = w->geometry();
+    return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
+}
+
+// Keeps a window placed over the screen: the window manager frames a window
+// only after it is shown, so the placement is made again whenever the frame's
+// size changes. Moves and resizes with an unchanged frame are left alone.
+class ScreenPlacement : public QObject
+{
+  public:
+    explicit ScreenPlacement(QWidget* w) : QObject(w), window_(w)
+    {
+        setObjectName(QStringLiteral("ScreenPlacement"));
+        w->installEventFilter(this);
+    }
+
+    void place()
+    {
+        const QSize s = screenSize();
+        const QMargins m = frameMargins(window_);
+        margins_ = m;
+        // The client area is the screen less the frame, and the frame's
+        // top-left corner (a window's position) goes to 0, 0.
+        window_->resize(std::max(1, s.width() - m.left() - m.right()),
+                        std::max(1, s.height() - m.top() - m.bottom()));
+        window_->move(0, 0);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (watched == window_) {
+            switch (e->type()) {
+            case QEvent::Show:
+            case QEvent::Move:
+            case QEvent::Resize:
+                if (frameMargins(window_) != margins_) place();
+                break;
+            default:
+                break;
+            }
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+  private:
+    QWidget* window_;
+    QMargins margins_;
+};
+
+} // namespace
+
 void placeOverScreen(QWidget* w)
 {
     if (!w) return;
-    const QSize s = screenSize();
-    w->setGeometry(0, 0, s.width(), s.height());
-    w->move(0, 0);
+    auto* placement = w->findChild<ScreenPlacement*>(QStringLiteral("ScreenPlacement"),
+                                                     Qt::FindDirectChildrenOnly);
+    if (!placement) placement = new ScreenPlacement(w);
+    placement->place();
 }
 
 } // namespace vemora

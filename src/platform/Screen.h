@@ -16,7 +16,8 @@ void setScreenSizeOverride(std::optional<QSize> size);
 // The screen size in twips.
 int screenWidthTwips();
 int screenHeightTwips();
-// Places a top-level window at 0, 0 with the screen's width and height.
+// Places a top-level window so that the whole window, its frame included,
+// covers the screen from 0, 0; placed again when its frame appears or changes.
 void placeOverScreen(QWidget* w);
 
 } // namespace vemora

@@ -82,6 +82,9 @@ MDIProject::MDIProject(Workspace& workspace, QWidget* parent) : QMainWindow(pare
                        static_cast<QWidget*>(lblSystem), static_cast<QWidget*>(lblProgessBar),
                        static_cast<QWidget*>(proProgressBar), static_cast<QWidget*>(StatusBar)})
         watchPointer(w);
+    // The status bar's panels cover it, so each of them resets the pointer too.
+    for (int panel = 1; panel <= 4; ++panel)
+        watchPointer(StatusBar->panel(panel));
 
     connectCommands();
     MDIForm_Load();

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/QtUi.h"
 #include "platform/Screen.h"
 #include "platform/Twips.h"
 #include "shell/MDIProject.h"
@@ -75,6 +76,8 @@ MDIProject* ShowMainWindow(Workspace& ws)
 {
     auto* main = new MDIProject(ws);
     main->setAttribute(Qt::WA_DeleteOnClose);
+    // The help window stands beside the main window and goes with it.
+    defaultQtUi().setHelpParent(main);
     main->show();
     return main;
 }

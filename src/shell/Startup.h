@@ -12,9 +12,10 @@ namespace vemora {
 struct Workspace;
 class MDIProject;
 
-constexpr int VersionMajor = 1;
-constexpr int VersionMinor = 0;
-constexpr int VersionRevision = 0;
+// The program's version, set by the build from the project's version.
+constexpr int VersionMajor = VEMORA_VERSION_MAJOR;
+constexpr int VersionMinor = VEMORA_VERSION_MINOR;
+constexpr int VersionRevision = VEMORA_VERSION_REVISION;
 
 // "1.0.0": major, minor and revision.
 QString VersionNumber();

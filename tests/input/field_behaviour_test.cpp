@@ -1,9 +1,13 @@
 // Key filter, focus hints, results discarding and the scroll bars.
+#include <QClipboard>
 #include <QComboBox>
+#include <QDate>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "InputWindowFixture.h"
 #include "input/InvalidateResults.h"
@@ -35,6 +39,30 @@ TEST_F(InputWindowTest, KeyFilterDropsOtherCharactersAndKeepsResults)
     EXPECT_EQ(w->txtDiscountRate->text(), QStringLiteral("1.2.3"));
     QTest::keyClick(w->txtDiscountRate, Qt::Key_Backspace);
     EXPECT_EQ(w->txtDiscountRate->text(), QStringLiteral("1.2."));
+}
+
+// Text that arrives other than as typed keys must not get round the filter.
+TEST_F(InputWindowTest, KeyFilterCannotBeBypassed)
+{
+    NewOfType(0);
+    QLineEdit* field = w->txtDiscountRate;
+    field->setText(QStringLiteral("8"));
+    PretendResults();
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("\u00e9"));
+    QApplication::sendEvent(field, &composed);
+    EXPECT_EQ(field->text(), QStringLiteral("8"));
+    EXPECT_EQ(ws.store.ResultsValid, 1);
+    QInputMethodEvent digits;
+    digits.setCommitString(QStringLiteral("5"));
+    QApplication::sendEvent(field, &digits);
+    EXPECT_EQ(field->text(), QStringLiteral("85"));
+
+    QApplication::clipboard()->setText(QStringLiteral("-1,5"));
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), QStringLiteral("85"));
+    EXPECT_FALSE(field->acceptDrops());
+    EXPECT_TRUE(w->txtProject->acceptDrops());
 }
 
 TEST_F(InputWindowTest, KeyFilterAppliesOnlyToNumericFields)
@@ -106,6 +134,36 @@ TEST_F(InputWindowTest, UnitPicksKeepResultsAndStore)
     EXPECT_EQ(ws.store.ResultsValid, 1);
 }
 
+namespace {
+
+void WheelOver(QWidget* control, int steps)
+{
+    const QPointF at(control->width() / 2.0, control->height() / 2.0);
+    QWheelEvent wheel(at, control->mapToGlobal(at), QPoint(), QPoint(0, -120 * steps), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control, &wheel);
+}
+
+} // namespace
+
+// A wheel turned while the pointer passes over a unit list, a scroll bar or
+// the date must not change the project behind the user's back.
+TEST_F(InputWindowTest, WheelOverUnfocusedControlsChangesNothing)
+{
+    NewOfType(0);
+    PretendResults();
+    ASSERT_FALSE(w->comGFlowrateUnits->hasFocus());
+    WheelOver(w->comGFlowrateUnits, 1);
+    EXPECT_EQ(w->comGFlowrateUnits->currentIndex(), 3);
+    WheelOver(w->hscLife, 1);
+    EXPECT_EQ(w->hscLife->Value(), 30);
+    EXPECT_EQ(ws.store.DesignLife, 30);
+    const QDate date = w->dtpDate->Value();
+    WheelOver(w->dtpDate, 1);
+    EXPECT_EQ(w->dtpDate->Value(), date);
+    EXPECT_EQ(ws.store.ResultsValid, 1);
+}
+
 TEST_F(InputWindowTest, FocusWritesTheHintIntoStatusPanelThree)
 {
     NewOfType(1);
@@ -169,6 +227,21 @@ TEST_F(InputWindowTest, YearBarsLabelAndStoreAtOnce)
     EXPECT_EQ(ws.store.SupplyStartYear, 2012);
     EXPECT_EQ(w->hscLife->Min(), 2);
     EXPECT_EQ(w->hscLife->Max(), 100);
+}
+
+TEST_F(InputWindowTest, EveryYearAndMaintenanceBarDiscardsResults)
+{
+    NewOfType(1);
+    for (ScrollBar* bar : {w->hscLife, w->hscBaseYear, w->hscSupplyStart, w->hscMPipeline,
+                           w->hscMMechanical, w->hscMElectrical}) {
+        PretendResults();
+        bar->setValue(bar->Value() + 1);
+        EXPECT_EQ(ws.store.ResultsValid, 0) << bar->objectName().toStdString();
+        EXPECT_EQ(ws.store.ProjectSaved, 0) << bar->objectName().toStdString();
+    }
+    EXPECT_EQ(w->hscBaseYear->LargeChange(), 5);
+    EXPECT_EQ(w->hscSupplyStart->LargeChange(), 10);
+    EXPECT_EQ(w->hscLife->SmallChange(), 1);
 }
 
 TEST_F(InputWindowTest, FlatBarsOnlyLabel)

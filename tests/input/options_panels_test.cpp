@@ -85,6 +85,22 @@ TEST_F(InputWindowTest, PumpingProjectShowsItsFramesAndOptions)
     EXPECT_EQ(ws.store.PumpCurveGiven, 0);
 }
 
+TEST_F(InputWindowTest, GravityProjectLoadedOverTheEnergyPageShowsTheFirstPage)
+{
+    NewOfType(1);
+    w->sstInput->setTab(2);
+    ASSERT_EQ(w->sstInput->Tab(), 2);
+    NewOfType(0);
+    EXPECT_FALSE(w->sstInput->TabEnabled(2));
+    EXPECT_EQ(w->sstInput->Tab(), 0);
+
+    // Any other page stays as it was.
+    NewOfType(1);
+    w->sstInput->setTab(3);
+    NewOfType(0);
+    EXPECT_EQ(w->sstInput->Tab(), 3);
+}
+
 TEST_F(InputWindowTest, GravityAfterPumpCurveProjectHidesThePumpCurveFrame)
 {
     ws.store.SystemType = 1;
@@ -201,6 +217,28 @@ TEST_F(InputWindowTest, BareWindowGivesTheGeneralHintAndTheFileMenu)
     QTest::mouseClick(w, Qt::RightButton, {}, QPoint(1, 1));
     ASSERT_EQ(scripted.menusShown.size(), 1u);
     EXPECT_TRUE(scripted.menusShown[0].contains(main->mnuNew->text()));
+}
+
+TEST_F(InputWindowTest, MouseOverControlsIsNotTheBareWindow)
+{
+    NewOfType(0);
+    QLabel* caption = nullptr;
+    for (QLabel* label : w->findChildren<QLabel*>())
+        if (label->text() == QStringLiteral("Project name")) caption = label;
+    ASSERT_NE(caption, nullptr);
+
+    // Labels and frames leave right clicks and moves unhandled; they must not
+    // open the File menu or write the window's own hint.
+    QTest::mouseClick(caption, Qt::RightButton, {}, QPoint(2, 2));
+    QTest::mouseClick(w->fraGravityOption, Qt::RightButton, {}, QPoint(200, 30));
+    QTest::mouseClick(w->sstInput->widget(0), Qt::RightButton, {}, QPoint(5, 300));
+    EXPECT_TRUE(scripted.menusShown.empty());
+
+    main->setPanelText(3, QStringLiteral("before"));
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), caption->mapToGlobal(QPointF(2, 2)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(caption, &move);
+    EXPECT_EQ(main->panelText(3), QStringLiteral("before"));
 }
 
 TEST_F(InputWindowTest, GridHeadingsAreBold)

@@ -93,10 +93,35 @@ TEST(Screen, SizeCanBePretendedAndPlacesWindowsOverIt)
     EXPECT_EQ(screenHeightTwips(), 11520);
     QWidget w;
     placeOverScreen(&w);
-    EXPECT_EQ(w.size(), QSize(1024, 768));
+    EXPECT_EQ(w.size(), QSize(1024, 768)); // no frame yet
     EXPECT_EQ(w.pos(), QPoint(0, 0));
     setScreenSizeOverride(QSize(800, 600));
     EXPECT_EQ(screenWidthTwips(), 12000);
     setScreenSizeOverride(std::nullopt);
     EXPECT_FALSE(screenSize().isEmpty());
+}
+
+TEST(Screen, TheWholeFramedWindowCoversTheScreen)
+{
+    setScreenSizeOverride(QSize(1024, 768));
+    QWidget w;
+    placeOverScreen(&w);
+    w.show(); // the frame appears only now
+    QCoreApplication::processEvents();
+    const QRect screen(0, 0, 1024, 768);
+    EXPECT_EQ(w.frameGeometry(), screen);
+    ASSERT_NE(w.geometry(), screen) << "no frame to test with";
+    EXPECT_TRUE(screen.contains(w.geometry()));
+
+    // Placing a framed window again keeps the frame inside the screen.
+    setScreenSizeOverride(QSize(800, 600));
+    placeOverScreen(&w);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.frameGeometry(), QRect(0, 0, 800, 600));
+
+    // A later move by the user is not undone.
+    w.move(30, 40);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.frameGeometry().topLeft(), QPoint(30, 40));
+    setScreenSizeOverride(std::nullopt);
 }

@@ -1,12 +1,15 @@
 // The scripted services that stand in for real dialogs in tests, and the
 // conversions the Qt implementation relies on.
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
+#include "platform/HelpWindow.h"
 #include "platform/QtUi.h"
 #include "platform/ScriptedUi.h"
 
@@ -158,4 +161,50 @@ TEST(QtUi, NeverWaitsForAnAnswerWithoutADisplay)
     EXPECT_EQ(real.openFile(FileDialogRequest{}), std::nullopt);
     QDialog dlg;
     EXPECT_EQ(real.execDialog(&dlg), QDialog::Rejected);
+}
+
+namespace {
+QPushButton* helpCloseButton(QWidget* help)
+{
+    for (QPushButton* b : help->findChildren<QPushButton*>())
+        if (b->text() == "C&lose") return b;
+    return nullptr;
+}
+} // namespace
+
+TEST(QtUi, HelpOpenedFromAModalDialogCanBeUsedAndOutlivesIt)
+{
+    QtUi real;
+    QWidget main;
+    main.show();
+    real.setHelpParent(&main);
+    real.showHelp(1000);
+    auto* help = main.findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->currentTopic(), 1000);
+
+    {
+        QDialog dialog(&main);
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+        real.showHelp(3000);
+        EXPECT_EQ(help->currentTopic(), 3000);
+        // The modal dialog does not block the help: its Close button works.
+        ASSERT_TRUE(help->isVisible());
+        QPushButton* close = helpCloseButton(help);
+        ASSERT_NE(close, nullptr);
+        // Clicked through the window system, which drops input to blocked windows.
+        const QPoint at = close->mapTo(help, close->rect().center());
+        QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, at);
+        EXPECT_FALSE(help->isVisible());
+
+        real.showHelp(3000);
+        ASSERT_TRUE(help->isVisible());
+        dialog.done(QDialog::Accepted);
+    }
+    // The dialog is gone, the help stays with the main window.
+    ASSERT_EQ(main.findChild<HelpWindow*>(), help);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->parentWidget(), &main);
 }

@@ -23,13 +23,10 @@ inline std::vector<MDIProject*> mainWindows()
     return found;
 }
 
-// The window stands at 0, 0 and covers a screen of that size.
+// The window, its frame included, covers exactly a screen of that size.
 inline bool coversScreen(const QWidget& w, QSize screen)
 {
-    return w.frameGeometry().topLeft() == QPoint(0, 0) &&
-           w.frameGeometry().contains(QRect(QPoint(0, 0), screen)) &&
-           w.frameGeometry().width() <= screen.width() + 8 &&
-           w.frameGeometry().height() <= screen.height() + 40;
+    return w.frameGeometry() == QRect(QPoint(0, 0), screen);
 }
 
 class ShellTest : public ::testing::Test

@@ -342,5 +342,18 @@ TEST_F(MainWindowTest, ToolbarFocusWritesTheHintAndMouseMovesResetThePointer)
     }
 }
 
+TEST_F(MainWindowTest, MouseOverAnyStatusPanelResetsThePointer)
+{
+    MDIProject& m = makeMain();
+    m.show();
+    for (int panel = 1; panel <= 4; ++panel) {
+        QWidget* p = m.StatusBar->panel(panel);
+        ui.setMousePointer(MousePointer::Hourglass);
+        // Moved through the window system, so the event finds the panel under it.
+        QTest::mouseMove(m.windowHandle(), p->mapTo(&m, p->rect().center()));
+        EXPECT_EQ(ui.mousePointer(), MousePointer::Default) << "panel " << panel;
+    }
+}
+
 } // namespace
 } // namespace vemora::test

@@ -1,8 +1,11 @@
 // The start of the program: agreement, screen-size advice, splash and its
 // gradient, and the main window it brings up.
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -28,6 +31,18 @@ void pressEscInSplash(QDialog* d)
     QTest::keyClick(d, Qt::Key_Escape);
 }
 
+// The version the build declares for the project, "major.minor.revision".
+QString projectVersion()
+{
+    QFile file(QDir::cleanPath(QString(VEMORA_TEST_DATA_DIR) + "/../../CMakeLists.txt"));
+    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("(no CMakeLists.txt)");
+    const QString text = QString::fromUtf8(file.readAll());
+    const QRegularExpressionMatch m =
+        QRegularExpression(R"(project\(\s*Vemora\s+VERSION\s+(\d+)\.(\d+)\.(\d+))").match(text);
+    if (!m.hasMatch()) return QStringLiteral("(no project version)");
+    return m.captured(1) + "." + m.captured(2) + "." + m.captured(3);
+}
+
 using StartupTest = ShellTest;
 
 TEST_F(StartupTest, AgreementTexts)
@@ -35,8 +50,15 @@ TEST_F(StartupTest, AgreementTexts)
     frmAgree agree(ws);
     EXPECT_EQ(agree.windowTitle(), "  Vemora  -  AGREEMENT");
     EXPECT_EQ(agree.Label1->text(), "Agreement:");
-    EXPECT_TRUE(agree.Label2->text().startsWith("Please read the following agreement"));
-    EXPECT_TRUE(agree.lblT1->text().endsWith("entirely at their own risk."));
+    EXPECT_EQ(agree.Label2->text(),
+              "Please read the following agreement and if you accept the terms thereof continue "
+              "to the program by clicking on the I accept button");
+    EXPECT_EQ(agree.lblT1->text(),
+              "The software program was developed for the convenience of its users. Although "
+              "every reasonable effort has been made to ensure that the program is accurate and "
+              "reliable the program developers accept no liability of any kind for any results, "
+              "interpretation thereof or any use made of the results obtained with this program. "
+              "All users of this program do so entirely at their own risk.");
     EXPECT_EQ(agree.lblT1->parentWidget(), agree.Frame1);
     EXPECT_EQ(agree.sscAccept->Caption(), "I accept");
     EXPECT_EQ(agree.sscAccept->toolTip(), "I accept the agreement");
@@ -105,7 +127,8 @@ TEST_F(StartupTest, AcceptingOnAnExact800By600ScreenGivesNoAdvice)
     ui.dialogHandlers.push_back(pressEscInSplash);
     QTest::mouseClick(agree.sscAccept, Qt::LeftButton);
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(mainWindows().size(), 1u);
+    ASSERT_EQ(mainWindows().size(), 1u);
+    EXPECT_TRUE(coversScreen(*mainWindows()[0], QSize(800, 600)));
 }
 
 TEST_F(StartupTest, ScreenSizeCheck)
@@ -128,7 +151,7 @@ TEST_F(StartupTest, SplashShowsNameAndVersion)
     EXPECT_EQ(intro.Label4->palette().color(QPalette::WindowText), QColor(255, 255, 255));
     EXPECT_EQ(intro.Label6->pos() - intro.Label4->pos(), QPoint(1, 1)); // 20 twips
     EXPECT_EQ(intro.Label4->font().pointSizeF(), 36.0);
-    EXPECT_EQ(intro.lblVersion1->text(), "Version: 1.0.0");
+    EXPECT_EQ(intro.lblVersion1->text(), "Version: " + projectVersion());
     EXPECT_EQ(intro.lblVersion1->palette().color(QPalette::WindowText), QColor(255, 255, 0));
     EXPECT_EQ(intro.Label1->text(), "Developed by:");
     EXPECT_FALSE(intro.imgWelcome->pixmap().isNull());
