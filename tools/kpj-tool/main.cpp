@@ -9,7 +9,8 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        std::cerr << "usage: kpj-tool dump FILE | new [--pumping] FILE | analyse FILE [--supervision X]\n";
+        std::cerr << "usage: kpj-tool dump FILE | new [--pumping] FILE | analyse FILE "
+                     "[--supervision X]\n";
         return 2;
     }
     const std::string command = args.front();
