@@ -1,1 +1,0 @@
-#include "project/ProjectStore.h"
