@@ -6,6 +6,7 @@
 
 #include "engine/UnitConstants.h"
 #include "project/StrictNumber.h"
+#include "project/TextCodec.h"
 
 namespace vemora {
 namespace {
@@ -113,13 +114,6 @@ constexpr std::array<ConversionUnit, 11> VolumeUnits = {{
     {"US gallon (gal)", UsGallon},
 }};
 
-std::string_view TrimBlanks(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 } // namespace
 
 std::span<const std::string_view> UnitGroupNames()
@@ -148,17 +142,17 @@ std::span<const ConversionUnit> GroupUnits(UnitGroup group)
 
 std::optional<UnitGroup> FindUnitGroup(std::string_view name)
 {
-    name = TrimBlanks(name);
+    const std::string trimmed = TrimBlanks(std::string(name));
     for (std::size_t i = 0; i < GroupNames.size(); ++i)
-        if (GroupNames[i] == name) return static_cast<UnitGroup>(i);
+        if (GroupNames[i] == trimmed) return static_cast<UnitGroup>(i);
     return std::nullopt;
 }
 
 std::optional<double> UnitFactor(UnitGroup group, std::string_view unit)
 {
-    unit = TrimBlanks(unit);
+    const std::string trimmed = TrimBlanks(std::string(unit));
     for (const ConversionUnit& u : GroupUnits(group))
-        if (u.text == unit) return u.factor;
+        if (u.text == trimmed) return u.factor;
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "project/ProfileClipboard.h"
 
 #include "project/StrictNumber.h"
+#include "project/TextCodec.h"
 
 namespace vemora {
 namespace {
@@ -8,13 +9,6 @@ namespace {
 constexpr std::array<std::string_view, ClipboardProfileColumns> ColumnNames = {
     "Elevation",           "Accumulated length", "Pipe diameter",
     "Pipe wall thickness", "Pipe cost/metre",    "Secondary loss"};
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // The first `count` characters of UTF-8 text (a character is a byte that does
 // not continue another).
@@ -44,7 +38,7 @@ ClipboardProfileOutcome SplitRows(std::string_view text, ClipboardProfileTable& 
         // A cell of a 101st row is one row too many.
         if (rows.size() == ClipboardProfileRows)
             return Refusal(ClipboardProfileStatus::NothingPasted, NothingCouldBePastedMessage);
-        const auto cell = TrimBlanks(text.substr(cellStart, i - cellStart));
+        const std::string cell = TrimBlanks(std::string(text.substr(cellStart, i - cellStart)));
         row.cells[static_cast<std::size_t>(column)] = FirstCharacters(cell, ClipboardCellLength);
         if (c == '\t') {
             if (++column == ClipboardProfileColumns)

@@ -3,24 +3,13 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 #include <system_error>
+
+#include "project/TextCodec.h"
 
 namespace vemora {
 namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // Digits with at most one point and at least one digit.
 bool IsPlainDecimal(std::string_view text)
@@ -42,7 +31,8 @@ bool IsPlainDecimal(std::string_view text)
 
 bool ReadStrictNumber(std::string_view text, double& value, MinusSign minus)
 {
-    text = TrimBlanks(text);
+    const std::string trimmed = TrimBlanks(std::string(text));
+    text = trimmed;
     bool negative = false;
     if (!text.empty() && text.front() == '-' && minus == MinusSign::Allowed) {
         negative = true;

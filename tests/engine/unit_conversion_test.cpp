@@ -19,16 +19,25 @@ std::string Convert(std::string_view group, std::string_view from, std::string_v
     return line.substr(2);
 }
 
+struct ConversionCase
+{
+    const char* group;
+    const char* from;
+    const char* to;
+    const char* value;
+    const char* result; // the number after "= "
+};
+
+template <std::size_t N> void ExpectConversions(const ConversionCase (&cases)[N])
+{
+    for (const auto& c : cases)
+        EXPECT_EQ(Convert(c.group, c.from, c.to, c.value), c.result)
+            << c.value << " " << c.from << " to " << c.to;
+}
+
 TEST(UnitConversion, EveryEdgeCaseOfTheConverter)
 {
-    const struct
-    {
-        const char* group;
-        const char* from;
-        const char* to;
-        const char* value;
-        const char* result;
-    } cases[] = {
+    const ConversionCase cases[] = {
         {"Area", "meter squared (m²)", "meter squared (m²)", "0", "0"},
         {"Volume", "mega litre (Ml)", "US gallon (gal)", "0", "0"},
         {"Length", "foot (ft)", "inch (in)", "1", "12"},
@@ -53,21 +62,12 @@ TEST(UnitConversion, EveryEdgeCaseOfTheConverter)
         {"Area", "square mile", "square inch (in²)", "1000", "4014489600000"},
         {"Length", "kilometre (km)", "millimetre (mm)", "1000000000000", "1E+18"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Convert(c.group, c.from, c.to, c.value), c.result)
-            << c.value << " " << c.from << " to " << c.to;
+    ExpectConversions(cases);
 }
 
 TEST(UnitConversion, ExactDefinitionsMakeTrivialConversionsExact)
 {
-    const struct
-    {
-        const char* group;
-        const char* from;
-        const char* to;
-        const char* value;
-        const char* result;
-    } cases[] = {
+    const ConversionCase cases[] = {
         {"Flow rate", "cubic metres per hour (m³/h)", "cubic metres per second (m³/s)", "3600",
          "1"},
         {"Flow rate", "mega liters per day (Ml/day)", "cubic metres per second (m³/s)", "86.4",
@@ -93,9 +93,7 @@ TEST(UnitConversion, ExactDefinitionsMakeTrivialConversionsExact)
         {"Area", "square mile", "acre", "1", "640"},
         {"Area", "square mile", "square feet (ft²)", "1", "27878400"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Convert(c.group, c.from, c.to, c.value), c.result)
-            << c.value << " " << c.from << " to " << c.to;
+    ExpectConversions(cases);
     // The flow and the volume of the cubic foot are one unit.
     EXPECT_EQ(*UnitFactor(UnitGroup::FlowRate, "cubic feet per second (ft³/s)"),
               *UnitFactor(UnitGroup::Volume, "feet cubed (ft³)"));

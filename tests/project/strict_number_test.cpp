@@ -15,17 +15,11 @@ TEST(StrictNumber, ReadsPlainDecimals)
     {
         const char* text;
         double value;
-    } cases[] = {{"0", 0},
-                 {"5", 5},
-                 {"5.", 5},
-                 {".5", 0.5},
-                 {"12.25", 12.25},
-                 {"007", 7},
+    } cases[] = {{"0", 0},        {"5", 5},         {"5.", 5},
+                 {".5", 0.5},     {"12.25", 12.25}, {"007", 7},
                  {"  3.5 ", 3.5},
-                 {"\t42", 42},
-                 {"0.000", 0},
-                 {"1000000", 1e6},
-                 {"123456789.125", 123456789.125}};
+
+                 {"0.000", 0},    {"1000000", 1e6}, {"123456789.125", 123456789.125}};
     for (const auto& c : cases) {
         double value = -1;
         EXPECT_TRUE(ReadStrictNumber(c.text, value)) << c.text;
@@ -37,7 +31,7 @@ TEST(StrictNumber, RefusesEverythingElseAndLeavesTheValue)
 {
     const char* texts[] = {"",    " ",   ".",   "..",    "1.2.3", "1e3",   "1E3", "inf",
                            "nan", "NaN", "+5",  "1,000", "1,5",   "1 000", "5-",  "0x10",
-                           "--5", "- 5", "abc", "12a",   "٣",     "1.5\n", "\r2"};
+                           "--5", "- 5", "abc", "12a",   "٣",     "1.5\n", "\r2", "\t42"};
     for (const char* text : texts) {
         double value = 77;
         EXPECT_FALSE(ReadStrictNumber(text, value)) << '"' << text << '"';
