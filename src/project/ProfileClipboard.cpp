@@ -1,0 +1,96 @@
+#include "project/ProfileClipboard.h"
+
+#include "project/StrictNumber.h"
+#include "project/TextCodec.h"
+
+namespace vemora {
+namespace {
+
+constexpr std::array<std::string_view, ClipboardProfileColumns> ColumnNames = {
+    "Elevation",           "Accumulated length", "Pipe diameter",
+    "Pipe wall thickness", "Pipe cost/metre",    "Secondary loss"};
+
+// The first `count` characters of UTF-8 text (a character is a byte that does
+// not continue another).
+std::string_view FirstCharacters(std::string_view text, int count)
+{
+    int characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == count)
+            return text.substr(0, i);
+    return text;
+}
+
+ClipboardProfileOutcome Refusal(ClipboardProfileStatus status, std::string_view message)
+{
+    return {status, std::string(message), 0, 0};
+}
+
+// Cuts the text into rows of cells; only the form is checked here.
+ClipboardProfileOutcome SplitRows(std::string_view text, ClipboardProfileTable& rows)
+{
+    ClipboardProfileRow row;
+    int column = 0;
+    std::size_t cellStart = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\t' && c != '\r' && c != '\n') continue;
+        // A cell of a 101st row is one row too many.
+        if (rows.size() == ClipboardProfileRows)
+            return Refusal(ClipboardProfileStatus::NothingPasted, NothingCouldBePastedMessage);
+        const std::string cell = TrimBlanks(std::string(text.substr(cellStart, i - cellStart)));
+        row.cells[static_cast<std::size_t>(column)] = FirstCharacters(cell, ClipboardCellLength);
+        if (c == '\t') {
+            if (++column == ClipboardProfileColumns)
+                return Refusal(ClipboardProfileStatus::TooManyColumns, TooManyColumnsMessage);
+        } else {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i; // CR LF
+            rows.push_back(std::move(row));
+            row = ClipboardProfileRow();
+            column = 0;
+        }
+        cellStart = i + 1;
+    }
+    if (rows.empty())
+        return Refusal(ClipboardProfileStatus::NothingPasted, NothingCouldBePastedMessage);
+    return {};
+}
+
+// Reads every cell; the first one that is not a number refuses the table.
+ClipboardProfileOutcome ReadNumbers(ClipboardProfileTable& rows)
+{
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < ColumnNames.size(); ++c) {
+            const std::string& cell = rows[r].cells[c];
+            float& value = rows[r].values[c];
+            if (cell.empty()) {
+                value = 0;
+                continue;
+            }
+            // Only an elevation may lie below zero.
+            const MinusSign minus = c == 0 ? MinusSign::Allowed : MinusSign::Refused;
+            if (ReadStrictNumber(cell, value, minus)) continue;
+            const int row = static_cast<int>(r) + 1;
+            const int column = static_cast<int>(c) + 1;
+            return {ClipboardProfileStatus::NotANumber,
+                    "Row " + std::to_string(row) + ", column " + std::to_string(column) + " (" +
+                        std::string(ColumnNames[c]) + ") holds \"" + cell +
+                        "\", which is not a number.  Correct the data in the spreadsheet, copy "
+                        "it and paste again.",
+                    row, column};
+        }
+    return {};
+}
+
+} // namespace
+
+ClipboardProfileOutcome ParseClipboardProfile(std::string_view text, ClipboardProfileTable& table)
+{
+    ClipboardProfileTable rows;
+    auto outcome = SplitRows(text, rows);
+    if (outcome.status == ClipboardProfileStatus::Ok) outcome = ReadNumbers(rows);
+    if (outcome.status == ClipboardProfileStatus::Ok) table = std::move(rows);
+    return outcome;
+}
+
+} // namespace vemora

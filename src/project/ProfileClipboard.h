@@ -1,0 +1,63 @@
+// The profile table pasted from a spreadsheet: tab-separated cells, one row a
+// line, read and checked before anything of the project is touched.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vemora {
+
+constexpr int ClipboardProfileColumns = 6; // elevation, chainage, diameter, wall, cost, loss
+constexpr int ClipboardProfileRows = 100;
+constexpr int ClipboardCellLength = 30; // characters a cell keeps
+
+// One pasted row, in the units selected in the input window.
+struct ClipboardProfileRow
+{
+    // Each cell without its surrounding blanks, cut to 30 characters; empty
+    // for a cell the row does not have.
+    std::array<std::string, ClipboardProfileColumns> cells;
+    // The cells as numbers; an empty cell is 0. In column order: node
+    // elevation, accumulated length, pipe outside diameter, wall thickness,
+    // pipe cost per metre, secondary loss coefficient.
+    std::array<float, ClipboardProfileColumns> values{};
+};
+
+using ClipboardProfileTable = std::vector<ClipboardProfileRow>; // 1 to 100 rows
+
+enum class ClipboardProfileStatus {
+    Ok,
+    TooManyColumns, // a row has a seventh cell: the user must select again and paste again
+    NotANumber,     // a cell that is not a number; its row and column are named
+    NothingPasted,  // no complete row, more than 100 rows, or another fault
+};
+
+struct ClipboardProfileOutcome
+{
+    ClipboardProfileStatus status = ClipboardProfileStatus::Ok;
+    std::string message; // the text to show (title "Error !"); empty when Ok
+    int row = 0;         // 1-based row and column of a cell that is not a number
+    int column = 0;
+};
+
+inline constexpr std::string_view NothingToPasteMessage =
+    "There was nothing on the clipboard to paste";
+inline constexpr std::string_view NoPastedDataMessage =
+    "There was no data on the clipboard to paste.  Select the data and click on the paste button.";
+inline constexpr std::string_view TooManyColumnsMessage =
+    "The selection copied from the spreadsheet has more than six columns.  Select at most six "
+    "columns and paste again.";
+inline constexpr std::string_view NothingCouldBePastedMessage =
+    "Nothing could be pasted please check that your copied data is as specified in the help file.";
+
+// Parses pasted text. Cells are separated by TAB; a CR LF pair, a lone LF or
+// a lone CR ends a row, and only rows ended so count (text after the last
+// line end is left out). A blank line is a row of empty cells. At most six
+// cells a row and 100 rows. Every cell must be empty or a plain decimal
+// number (a leading minus only for the elevation). On success `table` is
+// replaced by the rows; on any refusal `table` is left exactly as it was.
+ClipboardProfileOutcome ParseClipboardProfile(std::string_view text, ClipboardProfileTable& table);
+
+} // namespace vemora

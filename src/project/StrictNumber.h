@@ -1,0 +1,21 @@
+// The one reader of typed and pasted number texts.
+#pragma once
+
+#include <string_view>
+
+namespace vemora {
+
+// Whether a leading minus sign is part of the accepted form.
+enum class MinusSign { Refused, Allowed };
+
+// Reads `text` as a plain decimal number: digits with at most one decimal
+// point ("5." is 5, ".5" is 0.5) and, where `minus` allows it, one leading
+// "-". Blanks around the number are ignored, blanks inside are not. Refused:
+// an empty text, a lone ".", a second point, exponents, "inf", "nan", "+",
+// thousands separators, a decimal comma, and a value beyond the range of the
+// target type. The decimal point is always "." whatever the locale. Returns
+// whether a number was read; `value` is untouched otherwise. -0 reads as 0.
+bool ReadStrictNumber(std::string_view text, double& value, MinusSign minus = MinusSign::Refused);
+bool ReadStrictNumber(std::string_view text, float& value, MinusSign minus = MinusSign::Refused);
+
+} // namespace vemora

@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "project/ProfileClipboard.h"
+
+namespace vemora {
+namespace {
+
+using Status = ClipboardProfileStatus;
+
+// `rows` rows of six numbered cells, each row ended by `eol`.
+std::string SixColumnText(int rows, const std::string& eol)
+{
+    std::string text;
+    for (int r = 1; r <= rows; ++r)
+        text += std::to_string(100 - r) + "\t" + std::to_string(r * 100) + "\t500\t10\t" +
+                "1200.50\t0.2" + eol;
+    return text;
+}
+
+// A table from an earlier paste, to see that a refusal leaves it alone.
+ClipboardProfileTable EarlierTable()
+{
+    ClipboardProfileTable table;
+    ParseClipboardProfile("1\t2\t3\t4\t5\t6\r\n", table);
+    return table;
+}
+
+bool SameTable(const ClipboardProfileTable& a, const ClipboardProfileTable& b)
+{
+    if (a.size() != b.size()) return false;
+    for (std::size_t r = 0; r < a.size(); ++r)
+        if (a[r].cells != b[r].cells || a[r].values != b[r].values) return false;
+    return true;
+}
+
+TEST(ProfileClipboard, EveryLineEndEndsARow)
+{
+    for (const std::string eol : {"\r\n", "\n", "\r"}) {
+        ClipboardProfileTable table;
+        const auto outcome = ParseClipboardProfile(SixColumnText(3, eol), table);
+        ASSERT_EQ(outcome.status, Status::Ok) << outcome.message;
+        EXPECT_TRUE(outcome.message.empty());
+        ASSERT_EQ(table.size(), 3u); // the final line end makes no extra row
+        for (int r = 0; r < 3; ++r) {
+            EXPECT_EQ(table[r].cells[0], std::to_string(99 - r)); // no first character lost
+            EXPECT_EQ(table[r].values[0], 99 - r);
+            EXPECT_EQ(table[r].values[1], (r + 1) * 100);
+            EXPECT_EQ(table[r].values[4], 1200.5f);
+            EXPECT_EQ(table[r].cells[4], "1200.50");
+            EXPECT_EQ(table[r].values[5], 0.2f);
+        }
+    }
+}
+
+TEST(ProfileClipboard, AtMostAHundredRowsAndSixColumns)
+{
+    ClipboardProfileTable table;
+    EXPECT_EQ(ParseClipboardProfile(SixColumnText(100, "\r\n"), table).status, Status::Ok);
+    EXPECT_EQ(table.size(), 100u);
+
+    for (const std::string extra : {"1\r\n", "1", "\t", "\r\n"}) {
+        table = EarlierTable();
+        const auto outcome = ParseClipboardProfile(SixColumnText(100, "\r\n") + extra, table);
+        if (extra == "1") { // text after the last line end is not a row
+            EXPECT_EQ(outcome.status, Status::Ok);
+            EXPECT_EQ(table.size(), 100u);
+            continue;
+        }
+        EXPECT_EQ(outcome.status, Status::NothingPasted);
+        EXPECT_EQ(outcome.message, NothingCouldBePastedMessage);
+        EXPECT_TRUE(SameTable(table, EarlierTable()));
+    }
+
+    // Six cells and a trailing TAB is a seventh cell.
+    table = EarlierTable();
+    auto outcome = ParseClipboardProfile("1\t2\t3\t4\t5\t6\t\r\n", table);
+    EXPECT_EQ(outcome.status, Status::TooManyColumns);
+    EXPECT_EQ(outcome.message, TooManyColumnsMessage);
+    EXPECT_TRUE(SameTable(table, EarlierTable()));
+    outcome = ParseClipboardProfile(SixColumnText(5, "\n") + "1\t2\t3\t4\t5\t6\t7\n", table);
+    EXPECT_EQ(outcome.status, Status::TooManyColumns);
+}
+
+TEST(ProfileClipboard, ShortRowsBlankLinesAndUnendedText)
+{
+    ClipboardProfileTable table;
+    // Fewer cells: the missing ones are empty and 0. A blank line is a row of
+    // empty cells. The last row has no line end and is left out.
+    auto outcome = ParseClipboardProfile("10\t0\r\n\r\n  \t 250 \t\t7\r\n12\t900", table);
+    ASSERT_EQ(outcome.status, Status::Ok);
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_EQ(table[0].values[0], 10);
+    EXPECT_EQ(table[0].cells[1], "0");
+    for (int c = 2; c < 6; ++c) {
+        EXPECT_EQ(table[0].cells[c], "");
+        EXPECT_EQ(table[0].values[c], 0);
+    }
+    for (int c = 0; c < 6; ++c)
+        EXPECT_EQ(table[1].values[c], 0);
+    EXPECT_EQ(table[2].cells[0], ""); // blanks only: empty
+    EXPECT_EQ(table[2].cells[1], "250");
+    EXPECT_EQ(table[2].values[1], 250);
+    EXPECT_EQ(table[2].values[3], 7);
+
+    // No row ended at all, or nothing.
+    for (const char* text : {"", "1\t2\t3", "   "}) {
+        table = EarlierTable();
+        outcome = ParseClipboardProfile(text, table);
+        EXPECT_EQ(outcome.status, Status::NothingPasted) << text;
+        EXPECT_EQ(outcome.message, NothingCouldBePastedMessage);
+        EXPECT_TRUE(SameTable(table, EarlierTable()));
+    }
+}
+
+TEST(ProfileClipboard, ALongCellKeepsItsFirst30Characters)
+{
+    ClipboardProfileTable table;
+    const std::string cell35 = "1234.56789012345678901234567890123"; // 34 + 1 below
+    ASSERT_EQ((cell35 + "4").size(), 35u);
+    ASSERT_EQ(ParseClipboardProfile("  " + cell35 + "4\t1\n", table).status, Status::Ok);
+    EXPECT_EQ(table[0].cells[0], cell35.substr(0, 30));
+    EXPECT_FLOAT_EQ(table[0].values[0], 1234.5679f);
+
+    // Thirty characters, not thirty bytes.
+    ASSERT_EQ(ParseClipboardProfile(std::string(40, ' ') + "5\n", table).status, Status::Ok);
+    EXPECT_EQ(table[0].values[0], 5);
+    const std::string umlauts = "ääääääääääääääääääääääääääääääää"; // 32 characters
+    EXPECT_EQ(ParseClipboardProfile(umlauts + "\n", table).status, Status::NotANumber);
+}
+
+TEST(ProfileClipboard, ACellThatIsNotANumberIsNamedAndNothingChanges)
+{
+    const struct
+    {
+        const char* text;
+        int row, column;
+        const char* cell;
+    } cases[] = {
+        {"Elevation\tChainage\n100\t0\n", 1, 1, "Elevation"},
+        {"100\t0\n95\t1,250\n", 2, 2, "1,250"},
+        {"100\t0\t500\t10\t1e3\n", 1, 5, "1e3"},
+        {"100\t0\n95\t-5\n", 2, 2, "-5"}, // only an elevation may be negative
+        {"100\t0\t1.2.3\n", 1, 3, "1.2.3"},
+        {"100\t0\t500\t10\t1\tinf\n", 1, 6, "inf"},
+        {"1 00\t0\n", 1, 1, "1 00"},
+    };
+    for (const auto& c : cases) {
+        ClipboardProfileTable table = EarlierTable();
+        const auto outcome = ParseClipboardProfile(c.text, table);
+        EXPECT_EQ(outcome.status, Status::NotANumber) << c.text;
+        EXPECT_EQ(outcome.row, c.row) << c.text;
+        EXPECT_EQ(outcome.column, c.column) << c.text;
+        const std::string where =
+            "Row " + std::to_string(c.row) + ", column " + std::to_string(c.column) + " (";
+        EXPECT_EQ(outcome.message.rfind(where, 0), 0u) << outcome.message;
+        EXPECT_NE(outcome.message.find(std::string("\"") + c.cell + "\""), std::string::npos)
+            << outcome.message;
+        EXPECT_TRUE(SameTable(table, EarlierTable())) << c.text;
+    }
+    ClipboardProfileTable table;
+    EXPECT_EQ(ParseClipboardProfile("-12.5\t0\n", table).status, Status::Ok);
+    EXPECT_EQ(table[0].values[0], -12.5f);
+}
+
+// Random bytes and random tab-separated text: never a crash, never an index
+// out of bounds, and every refusal leaves the caller's table as it was.
+TEST(ProfileClipboard, FuzzedTextNeverBreaksTheParser)
+{
+    std::mt19937 random(20240611);
+    const std::string alphabet = "0123456789.-\t\t\t\r\n\r\n e+,x";
+    const ClipboardProfileTable earlier = EarlierTable();
+    int accepted = 0;
+    for (int i = 0; i < 100000; ++i) {
+        std::string text(random() % 200, '\0');
+        for (char& c : text)
+            c = i % 2 ? static_cast<char>(random() % 256) : alphabet[random() % alphabet.size()];
+        if (i % 1000 == 0) text = SixColumnText(static_cast<int>(random() % 120), "\r\n");
+        ClipboardProfileTable table = earlier;
+        const auto outcome = ParseClipboardProfile(text, table);
+        if (outcome.status == Status::Ok) {
+            ++accepted;
+            ASSERT_GE(table.size(), 1u);
+            ASSERT_LE(table.size(), 100u);
+            for (const auto& row : table)
+                for (const auto& cell : row.cells)
+                    ASSERT_LE(cell.size(), 30u * 4);
+        } else {
+            ASSERT_FALSE(outcome.message.empty());
+            ASSERT_TRUE(SameTable(table, earlier)) << "refusal changed the table";
+            if (outcome.status == Status::NotANumber) {
+                ASSERT_GE(outcome.row, 1);
+                ASSERT_LE(outcome.row, 100);
+                ASSERT_GE(outcome.column, 1);
+                ASSERT_LE(outcome.column, 6);
+            }
+        }
+    }
+    EXPECT_GT(accepted, 100); // the random text does reach the accepting paths
+}
+
+} // namespace
+} // namespace vemora
