@@ -2,6 +2,7 @@
 
 #include <QPageLayout>
 #include <QPrinter>
+#include <cups/cups.h>
 
 #include "platform/PageFonts.h"
 
@@ -74,6 +75,14 @@ PageStatus PrinterPageDevice::close()
         printer_.printerState() == QPrinter::Aborted)
         return {PageFailure::End, 0,
                 QStringLiteral("Could not finish printing on %1.").arg(target())};
+    // Qt hands the finished document to the print system last and keeps no
+    // word of a refusal (a queue not accepting jobs, a printer gone); the
+    // print system's answer to that request is still at hand.
+    if (printer_.outputFormat() == QPrinter::NativeFormat &&
+        cupsLastError() >= IPP_STATUS_ERROR_BAD_REQUEST)
+        return {PageFailure::End, 0,
+                QStringLiteral("Could not print on %1: %2")
+                    .arg(target(), QString::fromUtf8(cupsLastErrorString()))};
     return {};
 }
 
