@@ -10,6 +10,9 @@ namespace vemora {
 
 // Rules and lines: thin, but wide enough to print on any printer.
 constexpr double kLineWidthMm = 0.2;
+// Dots an inch the pages are drawn at, whatever mode the printer was made in:
+// at screen resolution fonts would be rounded to whole screen pixels.
+constexpr int kDotsPerInch = 1200;
 // The unprintable border of a common office printer, kept on PDF pages too.
 constexpr double kPdfMarginMm = 4.2;
 
@@ -50,6 +53,7 @@ PageStatus PrinterPageDevice::open(PageOrientation orientation)
 {
     setOrientation(orientation);
     printer_.setColorMode(QPrinter::Color);
+    if (printer_.resolution() < kDotsPerInch) printer_.setResolution(kDotsPerInch);
     if (!painter_.begin(&printer_) || printer_.printerState() == QPrinter::Error) {
         if (painter_.isActive()) painter_.end();
         return {PageFailure::Open, 1, QStringLiteral("Could not open %1.").arg(target())};

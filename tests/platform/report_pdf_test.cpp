@@ -22,7 +22,7 @@ struct PdfOutput : ::testing::Test
 {
     QTemporaryDir dir;
     QString path = dir.filePath("report.pdf");
-    QPrinter qprinter{QPrinter::HighResolution};
+    QPrinter qprinter; // screen resolution, as a caller gets it by default
     std::optional<PrinterPageDevice> device;
 
     void SetUp() override
