@@ -1,0 +1,49 @@
+// The back end on a QPrinter: a printer chosen in the print dialog, or a PDF
+// file. Millimetres become printer dots at the printer's resolution, so text,
+// rules and vector paintings print sharply. Every start of the document and
+// of a page is checked, and so is the printer's state after the end.
+#pragma once
+
+#include <QPainter>
+
+#include "platform/PageDevice.h"
+
+class QPrinter;
+
+namespace vemora {
+
+class PrinterPageDevice : public PageDevice
+{
+  public:
+    // The printer stays the caller's and must outlive the device.
+    explicit PrinterPageDevice(QPrinter& printer);
+
+    // Sets a printer up to write a PDF file of A4 pages with the margins of
+    // a common office printer.
+    static void setUpPdf(QPrinter& printer, const QString& path);
+    // The copies chosen in the print dialog. The printer is set to one copy,
+    // since the print run prints each copy itself (page numbers restart with
+    // every copy).
+    static int takeCopies(QPrinter& printer);
+
+    PageStatus open(PageOrientation orientation) override;
+    PageStatus nextPage(PageOrientation orientation, int page) override;
+    PageStatus close() override;
+    QSizeF pageSize(PageOrientation orientation) const override;
+    void drawText(const PageText& text) override;
+    void drawLine(const PageLine& line) override;
+    void drawPicture(const QRectF& rect, const QImage& image) override;
+    void paintVector(const QRectF& rect, const VectorPainter& paint) override;
+
+  private:
+    QPointF dots(QPointF mm) const;
+    QRectF dots(const QRectF& mm) const;
+    void setOrientation(PageOrientation orientation);
+    QString target() const;
+
+    QPrinter& printer_;
+    QPainter painter_;
+    double dotsPerMm_ = 1;
+};
+
+} // namespace vemora

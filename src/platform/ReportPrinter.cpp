@@ -1,0 +1,210 @@
+#include "platform/ReportPrinter.h"
+
+#include <algorithm>
+
+#include "platform/Twips.h"
+
+namespace vemora {
+
+// Positions closer than this count as the same (rounding of text widths).
+constexpr double kSameMm = 1e-6;
+constexpr double kTwipsPerMm = 1440.0 / 25.4;
+
+double ruleLength(PageOrientation orientation)
+{
+    return orientation == PageOrientation::Landscape ? 265.0 : 185.0;
+}
+
+ReportPrinter::ReportPrinter(PageDevice& device) : device_(device) {}
+
+ReportPrinter::~ReportPrinter()
+{
+    EndDoc();
+}
+
+bool ReportPrinter::Begin()
+{
+    return ensurePage();
+}
+
+void ReportPrinter::setFontName(const QString& name)
+{
+    font_.name = name;
+    metrics_.reset();
+}
+
+void ReportPrinter::setFontSize(double points)
+{
+    font_.size = points;
+    metrics_.reset();
+}
+
+void ReportPrinter::setFontBold(bool bold)
+{
+    font_.bold = bold;
+    metrics_.reset();
+}
+
+void ReportPrinter::setFontUnderline(bool underline)
+{
+    font_.underline = underline;
+    metrics_.reset();
+}
+
+const PageFontMetrics& ReportPrinter::metrics() const
+{
+    if (!metrics_) metrics_.emplace(font_);
+    return *metrics_;
+}
+
+void ReportPrinter::Print(std::initializer_list<PrintItem> items, LineEnd end)
+{
+    for (const PrintItem& item : items) {
+        if (item.tab > 0) Tab(item.tab);
+        PrintText(item.text);
+    }
+    if (end == LineEnd::End) EndLine();
+}
+
+void ReportPrinter::Print()
+{
+    EndLine();
+}
+
+double ReportPrinter::TabPosition(int column) const
+{
+    return (std::max(column, 1) - 1) * metrics().averageCharWidth();
+}
+
+void ReportPrinter::Tab(int column)
+{
+    const double x = TabPosition(column);
+    if (x_ > x + kSameMm) EndLine();
+    x_ = x;
+    pendingTab_ = std::max(column, 1);
+}
+
+void ReportPrinter::PrintText(const QString& text)
+{
+    const int tab = pendingTab_;
+    pendingTab_ = 0;
+    if (text.isEmpty() || !ensurePage()) return;
+    PageText item;
+    item.text = text;
+    item.pos = QPointF(x_, y_);
+    item.ascent = metrics().ascent();
+    item.width = metrics().width(text);
+    item.font = font_;
+    item.color = color_;
+    item.tab = tab;
+    device_.drawText(item);
+    x_ += item.width;
+}
+
+void ReportPrinter::EndLine()
+{
+    x_ = 0;
+    y_ += TextHeight();
+    pendingTab_ = 0;
+}
+
+double ReportPrinter::TextWidth(const QString& text) const
+{
+    return metrics().width(text);
+}
+
+double ReportPrinter::TextHeight() const
+{
+    return metrics().height();
+}
+
+void ReportPrinter::LineStep(QPointF start, QPointF end, std::optional<QColor> color)
+{
+    const QPointF from = QPointF(x_, y_) + start;
+    const QPointF to = from + end;
+    if (ensurePage()) device_.drawLine(PageLine{from, to, color.value_or(color_)});
+    x_ = to.x();
+    y_ = to.y();
+}
+
+void ReportPrinter::Rule()
+{
+    const PageOrientation o = pageOpen_ ? pageOrientation_ : orientation_;
+    LineStep(QPointF(8, 1), QPointF(ruleLength(o), 0));
+}
+
+void ReportPrinter::PaintPicture(const QImage& image, const QRectF& rect)
+{
+    if (image.isNull() || !ensurePage()) return;
+    device_.drawPicture(rect, image);
+}
+
+void ReportPrinter::PaintPicture(const QImage& image, QPointF topLeft)
+{
+    const double mmPerPixel = kTwipsPerPixel / kTwipsPerMm;
+    PaintPicture(image, QRectF(topLeft, QSizeF(image.width(), image.height()) * mmPerPixel));
+}
+
+void ReportPrinter::PaintDrawing(const QRectF& rect, const VectorPainter& paint)
+{
+    if (!paint || !ensurePage()) return;
+    device_.paintVector(rect, paint);
+}
+
+double ReportPrinter::ScaleWidth() const
+{
+    return device_.pageSize(pageOpen_ ? pageOrientation_ : orientation_).width();
+}
+
+double ReportPrinter::ScaleHeight() const
+{
+    return device_.pageSize(pageOpen_ ? pageOrientation_ : orientation_).height();
+}
+
+bool ReportPrinter::ensurePage()
+{
+    if (!ok()) return false;
+    if (pageOpen_) return true;
+    if (!opened_) pages_ = 0;
+    const PageStatus started =
+        opened_ ? device_.nextPage(orientation_, pages_ + 1) : device_.open(orientation_);
+    opened_ = true;
+    if (!started.ok()) {
+        // A document that could not even be opened has nothing to close.
+        if (started.failure == PageFailure::Open) opened_ = false;
+        fail(started);
+        return false;
+    }
+    ++pages_;
+    pageOpen_ = true;
+    pageOrientation_ = orientation_;
+    return true;
+}
+
+void ReportPrinter::EndPage()
+{
+    if (!ensurePage()) return;
+    pageOpen_ = false;
+    x_ = 0;
+    y_ = 0;
+}
+
+bool ReportPrinter::EndDoc()
+{
+    if (opened_) {
+        const PageStatus closed = device_.close();
+        if (!closed.ok()) fail(closed);
+    }
+    opened_ = false;
+    pageOpen_ = false;
+    x_ = 0;
+    y_ = 0;
+    return ok();
+}
+
+void ReportPrinter::fail(const PageStatus& status)
+{
+    if (status_.ok()) status_ = status;
+}
+
+} // namespace vemora

@@ -1,0 +1,142 @@
+// The printer as the reports write on it: a current font (name, size, bold,
+// underline) and colour, a print position (CurrentX, CurrentY) in
+// millimetres from the top left of the printable area, print statements with
+// items at tab columns, rules, pasted pictures, vector paintings, page
+// orientation, page ends and the end of the document.
+//
+// Print model: a text prints at the print position, which then moves to the
+// text's end. Column n of a line starts n - 1 average character widths of the
+// current font from the left edge; a column left of the print position
+// continues on the next line. A statement ends its line unless told not to:
+// the position goes back to the left edge, one line height of the current
+// font lower; an empty statement moves down one line height.
+//
+// Pages start when something is first put on them, in the orientation set
+// at that moment; EndPage ends the page and puts the print position back at
+// the top left. The first failure of the back end (the printer cannot be
+// opened, a page cannot be started, the printer is in error after the end)
+// is kept in status(); from then on nothing more is printed. EndDoc (or the
+// destructor) still ends the document, so pages already finished print.
+#pragma once
+
+#include <initializer_list>
+#include <optional>
+
+#include "platform/PageDevice.h"
+#include "platform/PageFonts.h"
+
+namespace vemora {
+
+// One item of a print statement: a text at print column `tab` (0: at the
+// print position).
+struct PrintItem
+{
+    int tab = 0;
+    QString text;
+};
+
+enum class LineEnd { End, Keep };
+
+// The length of a rule across a page in that orientation, in millimetres.
+double ruleLength(PageOrientation orientation);
+
+class ReportPrinter
+{
+  public:
+    // The back end stays the caller's and must outlive the printer.
+    explicit ReportPrinter(PageDevice& device);
+    ~ReportPrinter();
+    ReportPrinter(const ReportPrinter&) = delete;
+    ReportPrinter& operator=(const ReportPrinter&) = delete;
+
+    // Opens the document now (otherwise the first output does), so that a
+    // printer that cannot be opened is known before anything is printed.
+    bool Begin();
+
+    // Font and colour of what is printed next.
+    QString FontName() const { return font_.name; }
+    void setFontName(const QString& name);
+    double FontSize() const { return font_.size; }
+    void setFontSize(double points);
+    bool FontBold() const { return font_.bold; }
+    void setFontBold(bool bold);
+    bool FontUnderline() const { return font_.underline; }
+    void setFontUnderline(bool underline);
+    const PageFont& font() const { return font_; }
+    QColor ForeColor() const { return color_; }
+    void setForeColor(const QColor& color) { color_ = color; }
+
+    // The print position in millimetres.
+    double CurrentX() const { return x_; }
+    void setCurrentX(double mm) { x_ = mm; }
+    double CurrentY() const { return y_; }
+    void setCurrentY(double mm) { y_ = mm; }
+
+    // A print statement; Print() alone is an empty line.
+    void Print(std::initializer_list<PrintItem> items, LineEnd end = LineEnd::End);
+    void Print();
+    // The parts of a print statement.
+    void Tab(int column);
+    void PrintText(const QString& text);
+    void EndLine();
+
+    // Where column n starts in the current font, in millimetres.
+    double TabPosition(int column) const;
+    double TextWidth(const QString& text) const;
+    // One line height of the current font.
+    double TextHeight() const;
+
+    // A line from the print position + `start` to that point + `end`, in the
+    // colour (the ForeColor when none); the print position moves to its end.
+    void LineStep(QPointF start, QPointF end, std::optional<QColor> color = std::nullopt);
+    // A rule: from 8 mm right of the print position and 1 mm below it, across
+    // the page (ruleLength) in the ForeColor.
+    void Rule();
+
+    // A picture stretched into a rectangle, or at its own size (a pixel being
+    // 15 twips) with its top left corner at a point; millimetres.
+    void PaintPicture(const QImage& image, const QRectF& rect);
+    void PaintPicture(const QImage& image, QPointF topLeft);
+    // A vector drawing painted into a rectangle given in millimetres.
+    void PaintDrawing(const QRectF& rect, const VectorPainter& paint);
+
+    // The orientation of the pages started from now on.
+    PageOrientation Orientation() const { return orientation_; }
+    void setOrientation(PageOrientation orientation) { orientation_ = orientation; }
+    // The printable area of the current page (or of the next one, when none
+    // is started) in millimetres.
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+
+    // Ends the page (starting it first when nothing was put on it).
+    void EndPage();
+    // Ends the document: every page goes to the printer.
+    bool EndDoc();
+
+    // Pages started so far in this document.
+    int pageCount() const { return pages_; }
+    bool ok() const { return status_.ok(); }
+    const PageStatus& status() const { return status_; }
+
+  private:
+    bool ensurePage();
+    void fail(const PageStatus& status);
+    const PageFontMetrics& metrics() const;
+
+    PageDevice& device_;
+    PageFont font_;
+    QColor color_ = Qt::black;
+    double x_ = 0;
+    double y_ = 0;
+    PageOrientation orientation_ = PageOrientation::Portrait;
+    PageOrientation pageOrientation_ = PageOrientation::Portrait;
+    bool opened_ = false;
+    bool closed_ = false;
+    bool pageOpen_ = false;
+    int pendingTab_ = 0; // the column the next text was tabbed to
+    int pages_ = 0;
+    PageStatus status_;
+    mutable std::optional<PageFontMetrics> metrics_;
+};
+
+} // namespace vemora
