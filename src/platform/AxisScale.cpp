@@ -175,8 +175,7 @@ double axisOrigin(double minimum, double step, PositiveOrigin rule)
 
 int32_t divisionCount(double maximum, double origin, double step, int32_t minDivisions)
 {
-    if (!validStep(step) || !std::isfinite(maximum) || !std::isfinite(origin))
-        return minDivisions;
+    if (!validStep(step) || !std::isfinite(maximum) || !std::isfinite(origin)) return minDivisions;
     const double tolerance = kTolerance * step;
     double n = roundHalfEven((maximum - origin) / step);
     if (n * step < maximum - tolerance) n += 1;
@@ -218,7 +217,8 @@ std::string formatFixed(double value, int decimals)
 {
     if (!std::isfinite(value)) return "";
     decimals = std::clamp(decimals, 0, 15);
-    std::vector<char> buf(static_cast<size_t>(std::snprintf(nullptr, 0, "%.*f", decimals, value)) + 1);
+    std::vector<char> buf(static_cast<size_t>(std::snprintf(nullptr, 0, "%.*f", decimals, value)) +
+                          1);
     std::snprintf(buf.data(), buf.size(), "%.*f", decimals, value);
     std::string s(buf.data());
     if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);

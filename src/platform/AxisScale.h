@@ -56,8 +56,7 @@ double tickStep(double rawStep, const StepSeries& series);
 // --- Origin and divisions -------------------------------------------------
 
 // How a positive minimum above the step becomes the origin.
-enum class PositiveOrigin
-{
+enum class PositiveOrigin {
     MultipleOfStep, // the largest multiple of the step not above the minimum
     Minimum,        // the minimum itself (the IRR graph's difference axis)
 };
@@ -88,8 +87,8 @@ struct AxisRules
 
 struct AxisScale
 {
-    double step = 0;      // axis units between grid lines
-    double origin = 0;    // value at the first grid line
+    double step = 0;   // axis units between grid lines
+    double origin = 0; // value at the first grid line
     int32_t divisions = 0;
     // The value at grid line k (clean decimals: 0.3, not 0.30000000000000004).
     double valueAt(int32_t k) const;

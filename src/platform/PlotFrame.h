@@ -38,8 +38,8 @@ struct PlotFrame
 {
     static constexpr int kInset = 220; // twips from the axes to the data origin
 
-    int left = 0, right = 0, bottom = 0, top = 0; // twips
-    double scaleX = 0, scaleY = 0, scaleY2 = 0;   // twips per axis unit
+    int left = 0, right = 0, bottom = 0, top = 0;  // twips
+    double scaleX = 0, scaleY = 0, scaleY2 = 0;    // twips per axis unit
     double originX = 0, originY = 0, originY2 = 0; // axis minima, axis units
 
     // Scales from the axes: scaleX = (right - left) / (step x divisions),

@@ -15,8 +15,7 @@ const StepSeries kProfile = series125(1000000);
 // larger raw step keeps the last.
 const StepSeries kIncome = seriesWithTail(1000000, {5000000, 10000000}, true);
 // The IRR graph's difference axis: 1-5-10 above one million, held at 10^9.
-const StepSeries kIrrDifference =
-    seriesWithTail(1000000, {5e6, 1e7, 5e7, 1e8, 5e8, 1e9}, true);
+const StepSeries kIrrDifference = seriesWithTail(1000000, {5e6, 1e7, 5e7, 1e8, 5e8, 1e9}, true);
 
 } // namespace
 
@@ -28,18 +27,29 @@ TEST(AxisStep, SmallestSeriesMemberNotBelowTheRawStep)
         const StepSeries& series;
         double step;
     } cases[] = {
-        {0.0005, kProfile, 0.001}, {0.001, kProfile, 0.001}, {0.0011, kProfile, 0.002},
-        {5, kProfile, 5},          {5.5, kProfile, 10},      {30, kProfile, 50},
-        {0.025, kProfile, 0.05},   {7.5, kProfile, 10},      {1000000, kProfile, 1000000},
-        {0, kProfile, 0.001},      {-4, kProfile, 0.001},
+        {0.0005, kProfile, 0.001},
+        {0.001, kProfile, 0.001},
+        {0.0011, kProfile, 0.002},
+        {5, kProfile, 5},
+        {5.5, kProfile, 10},
+        {30, kProfile, 50},
+        {0.025, kProfile, 0.05},
+        {7.5, kProfile, 10},
+        {1000000, kProfile, 1000000},
+        {0, kProfile, 0.001},
+        {-4, kProfile, 0.001},
         // Past the last member the 1-2-5 series goes on.
-        {1500000, kProfile, 2000000}, {3e6, kProfile, 5e6}, {6e6, kProfile, 1e7},
+        {1500000, kProfile, 2000000},
+        {3e6, kProfile, 5e6},
+        {6e6, kProfile, 1e7},
         {150, series125(100), 200},
         // The income series skips 2,000,000 and holds 10,000,000.
-        {1500000, kIncome, 5000000}, {20000000, kIncome, 10000000},
+        {1500000, kIncome, 5000000},
+        {20000000, kIncome, 10000000},
         // ... but not for ranges that would need thousands of grid lines.
         {2e9, kIncome, 2e9},
-        {1500000, kIrrDifference, 5000000}, {600000000, kIrrDifference, 1000000000},
+        {1500000, kIrrDifference, 5000000},
+        {600000000, kIrrDifference, 1000000000},
     };
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(tickStep(c.raw, c.series), c.step) << "raw step " << c.raw;
@@ -64,16 +74,30 @@ TEST(AxisOrigin, LargestMultipleBelowOrFirstMultipleBeyondANegativeMinimum)
     {
         double minimum, step, origin;
     } cases[] = {
-        {1234, 50, 1200}, {1250, 50, 1250}, {30, 50, 0},    {50, 50, 50},
-        {0, 50, 0},       {45, 10, 40},     {90, 20, 80},   {1225, 50, 1200},
-        {-30, 50, -50},   {-50, 50, -50},   {-100, 50, -150}, {-120, 50, -150},
+        {1234, 50, 1200},
+        {1250, 50, 1250},
+        {30, 50, 0},
+        {50, 50, 50},
+        {0, 50, 0},
+        {45, 10, 40},
+        {90, 20, 80},
+        {1225, 50, 1200},
+        {-30, 50, -50},
+        {-50, 50, -50},
+        {-100, 50, -150},
+        {-120, 50, -150},
         {-3000000, 1000000, -4000000},
         // No limit on the number of steps below zero.
-        {-1234, 50, -1250}, {-100000, 1, -100001},
+        {-1234, 50, -1250},
+        {-100000, 1, -100001},
         // Decimal steps meet decimal data.
-        {0.3, 0.1, 0.3},  {0.7f, 0.1, 0.7}, {0.05, 0.05, 0.05}, {1495, 0.5, 1495},
+        {0.3, 0.1, 0.3},
+        {0.7f, 0.1, 0.7},
+        {0.05, 0.05, 0.05},
+        {1495, 0.5, 1495},
         // A flat section above 32.767 (step 0.001): no overflow.
-        {40, 0.001, 40}, {60000, 1, 60000},
+        {40, 0.001, 40},
+        {60000, 1, 60000},
     };
     for (const Case& c : cases)
         EXPECT_NEAR(axisOrigin(c.minimum, c.step), c.origin, 1e-9)
@@ -189,10 +213,9 @@ TEST(TickLabels, VerticalPatternsFollowTheStep)
         double value, step;
         const char* text;
     } cases[] = {
-        {0.002, 0.001, "0.002"}, {0.05, 0.01, "0.050"}, {0.15, 0.05, "0.15"},
-        {0.2, 0.1, "0.20"},      {70.5, 0.5, "70.5"},   {1550, 50, "1550"},
-        {70, 2, "70"},           {4500000, 500000, "4500000"},
-        {-4000000, 1000000, "-4000000"},
+        {0.002, 0.001, "0.002"}, {0.05, 0.01, "0.050"},        {0.15, 0.05, "0.15"},
+        {0.2, 0.1, "0.20"},      {70.5, 0.5, "70.5"},          {1550, 50, "1550"},
+        {70, 2, "70"},           {4500000, 500000, "4500000"}, {-4000000, 1000000, "-4000000"},
         {-1e-17, 0.1, "0.00"}, // never "-0.00"
     };
     for (const Case& c : cases)
