@@ -27,6 +27,12 @@ Drawing::Drawing(double width, double height, uint32_t backColor)
 {
 }
 
+void Drawing::clear(uint32_t backColor)
+{
+    backColor_ = backColor;
+    primitives_.clear(); // keeps the room, as a graph is usually redrawn alike
+}
+
 void Drawing::resize(double width, double height)
 {
     width_ = width;

@@ -93,6 +93,8 @@ class Drawing
     bool isEmpty() const { return primitives_.empty(); }
 
     void add(Primitive p) { primitives_.push_back(std::move(p)); }
+    // Empties the drawing onto a new background colour, keeping its size.
+    void clear(uint32_t backColor);
     // A new size; what was drawn keeps its place from the top left corner.
     void resize(double width, double height);
 

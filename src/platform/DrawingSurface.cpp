@@ -19,7 +19,7 @@ void DrawingSurface::setScaleSize(double width, double height)
 
 void DrawingSurface::Cls()
 {
-    drawing_ = Drawing(drawing_.width(), drawing_.height(), backColor_);
+    drawing_.clear(backColor_);
     currentX_ = 0;
     currentY_ = 0;
     if (onChange_) onChange_();
