@@ -95,6 +95,18 @@ std::string stripBlanks(const std::string& s)
     return out;
 }
 
+// Whether no two labels read the same while their keys differ.
+template <class Key>
+bool readApart(const std::vector<CutLabel>& labels, const std::vector<Key>& keys)
+{
+    std::map<std::string, Key> seen;
+    for (size_t i = 0; i < labels.size(); ++i) {
+        auto [it, inserted] = seen.emplace(labels[i].text, keys[i]);
+        if (!inserted && it->second != keys[i]) return false;
+    }
+    return true;
+}
+
 } // namespace
 
 double roundHalfEven(double v)
@@ -252,31 +264,32 @@ int labelLength(double maximum)
     return 5;
 }
 
+std::vector<CutLabel> cutLabels(const std::vector<std::string>& texts, int length)
+{
+    size_t longest = 0;
+    for (const std::string& t : texts)
+        longest = std::max(longest, t.size());
+    std::vector<CutLabel> labels(texts.size());
+    for (size_t n = static_cast<size_t>(std::max(length, 1));; ++n) {
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const std::string& t = texts[i];
+            const bool exponent = t.find('E') != std::string::npos;
+            labels[i].text = stripBlanks(exponent ? t : t.substr(0, n));
+            labels[i].whole = stripBlanks(t);
+        }
+        if (n >= longest || readApart(labels, texts)) return labels;
+    }
+}
+
 std::vector<CutLabel> cutTickLabels(const std::vector<double>& values, int length)
 {
-    std::vector<CutLabel> labels(values.size());
-    length = std::max(length, 1);
+    std::vector<CutLabel> labels;
     for (int digits = 7; digits <= 17; ++digits) {
         std::vector<std::string> texts;
-        size_t longest = 0;
-        for (double v : values) {
+        for (double v : values)
             texts.push_back(generalNumberText(v, digits));
-            longest = std::max(longest, texts.back().size());
-        }
-        for (size_t n = static_cast<size_t>(length);; ++n) {
-            std::map<std::string, double> seen;
-            bool distinct = true;
-            for (size_t i = 0; i < values.size(); ++i) {
-                const std::string& t = texts[i];
-                const bool exponent = t.find('E') != std::string::npos;
-                labels[i].text = stripBlanks(exponent ? t : t.substr(0, n));
-                labels[i].whole = stripBlanks(t);
-                auto [it, inserted] = seen.emplace(labels[i].text, values[i]);
-                if (!inserted && it->second != values[i]) distinct = false;
-            }
-            if (distinct) return labels;
-            if (n >= longest) break;
-        }
+        labels = cutLabels(texts, length);
+        if (readApart(labels, values)) break;
     }
     return labels;
 }

@@ -138,4 +138,10 @@ struct CutLabel
 // exponent form is never cut.
 std::vector<CutLabel> cutTickLabels(const std::vector<double>& values, int length);
 
+// The same cut for texts a graph has formatted itself (the IRR graph's rate
+// labels, for instance): each text cut to `length` characters and stripped
+// of blanks, lengthened for the whole axis where two different texts would
+// read the same.
+std::vector<CutLabel> cutLabels(const std::vector<std::string>& texts, int length);
+
 } // namespace vemora

@@ -296,6 +296,11 @@ TEST(TickLabels, LabelsThatWouldReadTheSameGetMoreCharacters)
     EXPECT_EQ(std::set<std::string>(fine.begin(), fine.end()).size(), fine.size());
     EXPECT_EQ(fine[1], "60000.001");
 
+    // Texts a graph formats itself: rate labels cut to five characters.
+    EXPECT_EQ(texts(cutLabels({"20.0", "150.0", "1000.0", "1000.5"}, 5)),
+              (std::vector<std::string>{"20.0", "150.0", "1000.0", "1000.5"}));
+    EXPECT_EQ(texts(cutLabels({"20.0", "150.0"}, 5)), (std::vector<std::string>{"20.0", "150.0"}));
+
     // Exponent forms keep their exponent.
     EXPECT_EQ(texts(cutTickLabels({12345678}, 8)), (std::vector<std::string>{"1.234568E+07"}));
 }
