@@ -81,7 +81,8 @@ class DrawingSurface
     void setForeColor(uint32_t c) { foreColor_ = c; }
     uint32_t FillColor() const { return fillColor_; }
     void setFillColor(uint32_t c) { fillColor_ = c; }
-    // The colour Cls clears to; it takes effect at the next Cls.
+    // The colour Cls clears to (button face until set); it takes effect at
+    // the next Cls.
     uint32_t BackColor() const { return backColor_; }
     void setBackColor(uint32_t c) { backColor_ = c; }
 
