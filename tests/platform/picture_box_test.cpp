@@ -1,0 +1,163 @@
+// The picture box: keeps and shows its last drawing, copies it, and reports
+// the mouse in twips.
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/KeyCodes.h"
+#include "platform/PictureBox.h"
+#include "platform/PlotFrame.h"
+#include "platform/ScriptedUi.h"
+
+using namespace vemora;
+
+namespace {
+
+// A small graph: white background, a dashed grid line, an axis, a label.
+void drawGraph(DrawingSurface& s)
+{
+    s.setBackColor(vbcolor::White);
+    s.Cls();
+    s.setDrawStyle(DrawStyle::Dash);
+    s.setForeColor(0x808080);
+    s.Line(800, 1500, s.ScaleWidth() - 380, 1500);
+    s.setDrawStyle(DrawStyle::Solid);
+    s.setForeColor(vbcolor::Black);
+    s.Line(800, 350, 800, s.ScaleHeight() - 470);
+    s.LineTo(s.ScaleWidth() - 380, s.ScaleHeight() - 470);
+    s.setCurrentX(300);
+    s.setCurrentY(1415);
+    s.Print("1550");
+    s.FilledBox(2000, 1600, 2600, s.ScaleHeight() - 690, 0xFF0000);
+}
+
+// What the widget shows inside its border.
+QImage shownInside(PictureBox& pic)
+{
+    return pic.grab(pic.contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+struct PictureBoxTest : ::testing::Test
+{
+    ScriptedUi ui;
+    QWidget window;
+    PictureBox* pic = new PictureBox(&window);
+
+    void SetUp() override
+    {
+        window.resize(500, 300);
+        pic->setGeometry(10, 10, 404, 204); // 400 x 200 inside the border
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        // QTest keeps the buttons of earlier tests held; let them go.
+        QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(490, 290));
+    }
+};
+
+} // namespace
+
+TEST_F(PictureBoxTest, SurfaceFollowsTheInnerSizeAndKeepsItsDrawing)
+{
+    EXPECT_EQ(pic->surface().ScaleWidth(), 6000);
+    EXPECT_EQ(pic->surface().ScaleHeight(), 3000);
+    drawGraph(pic->surface());
+    const size_t drawn = pic->drawing().primitives().size();
+
+    pic->setBorderStyle(0);
+    EXPECT_EQ(pic->surface().ScaleWidth(), 404 * 15);
+    pic->resize(300, 150);
+    EXPECT_EQ(pic->surface().ScaleHeight(), 150 * 15);
+    // A new size is not a new drawing.
+    EXPECT_EQ(pic->drawing().primitives().size(), drawn);
+    EXPECT_EQ(pic->Image().size(), QSize(300, 150));
+}
+
+TEST_F(PictureBoxTest, ShowsAndCopiesExactlyTheDrawnPicture)
+{
+    drawGraph(pic->surface());
+    const QImage picture = pic->Image();
+    EXPECT_EQ(picture, pic->drawing().toImage());
+    EXPECT_EQ(shownInside(*pic), picture);
+
+    // Repaints show the same picture; nothing redraws the graph.
+    pic->repaint();
+    window.repaint();
+    EXPECT_EQ(shownInside(*pic), picture);
+
+    pic->copyToClipboard(ui);
+    EXPECT_EQ(ui.clipboardImage(), picture);
+    EXPECT_EQ(ui.clipboardImage().pixelColor(150, 120), QColor(0, 0, 255));
+    ASSERT_EQ(ui.pointerChanges.size(), 2u);
+    EXPECT_EQ(ui.pointerChanges[0], MousePointer::Hourglass);
+    EXPECT_EQ(ui.pointerChanges[1], MousePointer::Default);
+    EXPECT_TRUE(ui.messages.empty()); // the window confirms, not the box
+
+    // A new drawing replaces the picture on screen and on the next copy.
+    pic->surface().Cls();
+    EXPECT_NE(shownInside(*pic), picture);
+    pic->copyToClipboard(ui);
+    EXPECT_EQ(ui.clipboardImage(), pic->Image());
+}
+
+TEST_F(PictureBoxTest, MouseReportsButtonShiftAndTwips)
+{
+    QSignalSpy moves(pic, &PictureBox::MouseMove);
+    QSignalSpy downs(pic, &PictureBox::MouseDown);
+    QSignalSpy ups(pic, &PictureBox::MouseUp);
+
+    // The border is two pixels: pixel (70, 30) of the widget is (68, 28) inside.
+    QTest::mouseMove(pic, QPoint(70, 30));
+    ASSERT_GE(moves.count(), 1);
+    EXPECT_EQ(moves.last().at(0).toInt(), 0);
+    EXPECT_DOUBLE_EQ(moves.last().at(2).toDouble(), 68 * 15);
+    EXPECT_DOUBLE_EQ(moves.last().at(3).toDouble(), 28 * 15);
+
+    QTest::mousePress(pic, Qt::RightButton, Qt::ShiftModifier, QPoint(100, 50));
+    QTest::mouseRelease(pic, Qt::RightButton, Qt::ShiftModifier, QPoint(100, 50));
+    ASSERT_EQ(downs.count(), 1);
+    EXPECT_EQ(downs.at(0).at(0).toInt(), mousebutton::Right);
+    EXPECT_EQ(downs.at(0).at(1).toInt(), shiftstate::Shift);
+    EXPECT_DOUBLE_EQ(downs.at(0).at(2).toDouble(), 98 * 15);
+    ASSERT_EQ(ups.count(), 1);
+    EXPECT_EQ(ups.at(0).at(0).toInt(), mousebutton::Right);
+
+    QTest::mousePress(pic, Qt::LeftButton, Qt::ControlModifier, QPoint(100, 50));
+    EXPECT_EQ(downs.last().at(0).toInt(), mousebutton::Left);
+    EXPECT_EQ(downs.last().at(1).toInt(), shiftstate::Ctrl);
+    QTest::mouseRelease(pic, Qt::LeftButton, Qt::ControlModifier, QPoint(100, 50));
+
+    pic->setCrossHair(true);
+    EXPECT_EQ(pic->cursor().shape(), Qt::CrossCursor);
+    pic->setCrossHair(false);
+    EXPECT_EQ(pic->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(PictureBoxTest, ReadOutAtTheFramesFirstPixelAndOneBeyond)
+{
+    // The window keeps one frame per picture and reads it in the mouse-move
+    // handler, as a graph window does.
+    drawGraph(pic->surface());
+    PlotFrame frame = plotFrameFor(pic->surface().ScaleWidth(), pic->surface().ScaleHeight());
+    frame.setScales(scaleAxis(0, 500), scaleAxis(1200, 1500));
+    std::string lblX, lblY;
+    QObject::connect(pic, &PictureBox::MouseMove, [&](int, int, double x, double y) {
+        const auto p = frame.readOut(x, y);
+        lblX = readOutText(p ? std::optional(p->x) : std::nullopt, 3, "m");
+        lblY = readOutText(p ? std::optional(p->y) : std::nullopt, 3, "m");
+    });
+
+    // x = 1020 twips (left + 220) is inner pixel 68, widget pixel 70.
+    QTest::mouseMove(pic, QPoint(70, 100));
+    EXPECT_EQ(lblX, "0.000 m");
+    EXPECT_NE(lblY, "Out of range");
+    QTest::mouseMove(pic, QPoint(69, 100));
+    EXPECT_EQ(lblX, "Out of range");
+    EXPECT_EQ(lblY, "Out of range");
+
+    // The last inner pixel at or before right + 220 reads; the next does not.
+    const int lastInside = (frame.right + 220) / 15; // 5620 / 15 = 374.67 -> 374
+    QTest::mouseMove(pic, QPoint(lastInside + 2, 100));
+    EXPECT_NE(lblX, "Out of range");
+    QTest::mouseMove(pic, QPoint(lastInside + 3, 100));
+    EXPECT_EQ(lblX, "Out of range");
+}
