@@ -8,6 +8,8 @@
 #include "engine/SupplyAndIncome.h"
 #include "engine/TariffSplit.h"
 #include "engine/YearlyCosts.h"
+#include "project/Currency.h"
+#include "project/SystemType.h"
 
 namespace vemora {
 namespace {
@@ -28,7 +30,7 @@ void ShowResults(const ProjectStore& store, const ResultsStore& results, Analysi
 {
     observer.SetResultLabels(MakeResultLabels(store, results));
     observer.SetProgress(75);
-    observer.SetDutyPointButtonVisible(store.SystemType == 1 && store.PumpCurveGiven == 1);
+    observer.SetDutyPointButtonVisible(IsPumping(store) && store.PumpCurveGiven == 1);
     observer.HideDutyFrame();
     observer.SetProgress(80);
     observer.ShowCostTables();
@@ -50,7 +52,7 @@ std::string PumpCurveMissedMessage(int year)
 
 ResultLabels MakeResultLabels(const ProjectStore& store, const ResultsStore& results)
 {
-    const std::string symbol = store.CurrencyCode == 0 ? "R" : "$";
+    const std::string symbol = CurrencySymbol(store.CurrencyCode);
     ResultLabels labels;
     labels.DesignLife = std::to_string(store.DesignLife) + " years";
     labels.NpvE = symbol + FormatThousandsWhole(results.NpvExpenditure);

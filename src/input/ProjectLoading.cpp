@@ -8,6 +8,7 @@
 #include "project/ProjectDate.h"
 #include "project/ProjectFile.h"
 #include "project/RecordStore.h"
+#include "project/SystemType.h"
 #include "project/TextCodec.h"
 #include "shell/MDIProject.h"
 #include "shell/Workspace.h"
@@ -83,7 +84,7 @@ bool LoadProject(MDIProject& main)
 
     if (window) {
         window->ShowHeaderFields();
-        if (s.SystemType != 0)
+        if (!IsGravity(s))
             window->ShowPumpingView();
         else
             window->ShowGravityView();

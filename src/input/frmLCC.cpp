@@ -12,13 +12,13 @@
 #include <QTimer>
 
 #include "input/InvalidateResults.h"
-#include "input/UnitLists.h"
 #include "platform/DatePicker.h"
 #include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
-#include "project/RecordCheck.h"
+#include "project/NodeTypes.h"
+#include "project/UnitTables.h"
 #include "shell/MDIProject.h"
 #include "shell/Workspace.h"
 
@@ -37,20 +37,12 @@ namespace {
 constexpr int WindowWidth = 10200;
 constexpr int WindowHeight = 6840;
 
-template <size_t N> void FillList(QComboBox* list, const std::array<const char*, N>& items)
+void FillList(QComboBox* list, const UnitList& units)
 {
-    for (const char* item : items)
-        list->addItem(QString::fromUtf8(item));
+    for (const Unit& unit : units)
+        list->addItem(QString::fromUtf8(unit.Text));
     list->setCurrentIndex(-1);
 }
-
-static_assert(FlowUnitItems.size() == FlowUnitCount);
-static_assert(OperatingFlowUnitItems.size() == OperatingFlowUnitCount);
-static_assert(LengthUnitItems.size() == LengthUnitCount);
-static_assert(PipeDimensionUnitItems.size() == PipeDimensionUnitCount);
-static_assert(WaterSalesVolumeUnitItems.size() == WaterSalesVolumeUnitCount);
-static_assert(PumpHeadUnitItems.size() == PumpHeadUnitCount);
-static_assert(PumpCurveFlowUnitItems.size() == PumpCurveFlowUnitCount);
 
 } // namespace
 
@@ -88,25 +80,25 @@ void frmLCC::Form_Load()
     MoveToCorner();
     imgLaying->setPixmap(QPixmap(QStringLiteral(":/input/Laying")));
 
-    FillList(comPFlowrateUnits, FlowUnitItems);
-    FillList(comPumpOperatingFlowrateUnits, OperatingFlowUnitItems);
-    FillList(comGFlowrateUnits, FlowUnitItems);
-    FillList(comVaryingDemandUnits, FlowUnitItems);
-    FillList(comPumpVaryingDemandUnits, FlowUnitItems);
-    FillList(comTRWLUnits, LengthUnitItems);
-    FillList(comBRWLUnits, LengthUnitItems);
-    FillList(comPPRWLUnits, LengthUnitItems);
-    FillList(comPERWLUnits, LengthUnitItems);
-    FillList(comKsNewUnits, PipeDimensionUnitItems);
-    FillList(comKsOldUnits, PipeDimensionUnitItems);
-    FillList(comLiningThicknessUnits, PipeDimensionUnitItems);
-    FillList(comDiameterUnits, PipeDimensionUnitItems);
-    FillList(comElevationUnits, LengthUnitItems);
-    FillList(comLengthUnits, LengthUnitItems);
-    FillList(comWallThicknessUnits, PipeDimensionUnitItems);
-    FillList(comWaterSalesUnits, WaterSalesVolumeUnitItems);
-    FillList(comHeadUnits, PumpHeadUnitItems);
-    FillList(comFlowUnits, PumpCurveFlowUnitItems);
+    FillList(comPFlowrateUnits, FlowUnits);
+    FillList(comPumpOperatingFlowrateUnits, OperatingFlowUnits);
+    FillList(comGFlowrateUnits, FlowUnits);
+    FillList(comVaryingDemandUnits, FlowUnits);
+    FillList(comPumpVaryingDemandUnits, FlowUnits);
+    FillList(comTRWLUnits, LengthUnits);
+    FillList(comBRWLUnits, LengthUnits);
+    FillList(comPPRWLUnits, LengthUnits);
+    FillList(comPERWLUnits, LengthUnits);
+    FillList(comKsNewUnits, PipeDimensionUnits);
+    FillList(comKsOldUnits, PipeDimensionUnits);
+    FillList(comLiningThicknessUnits, PipeDimensionUnits);
+    FillList(comDiameterUnits, PipeDimensionUnits);
+    FillList(comElevationUnits, LengthUnits);
+    FillList(comLengthUnits, LengthUnits);
+    FillList(comWallThicknessUnits, PipeDimensionUnits);
+    FillList(comWaterSalesUnits, WaterSalesVolumeUnits);
+    FillList(comHeadUnits, PumpHeadUnits);
+    FillList(comFlowUnits, PumpCurveFlowUnits);
 
     for (int code = 0; code < NodeTypeCount; ++code)
         comNode->addItem(QString::fromUtf8(NodeTypeNames(code)));

@@ -38,12 +38,12 @@ void frmLCC::BuildHeaderFields(QWidget* page)
 
     MakeLabel(page, QStringLiteral("Project name"), 120, 540, 1560);
     txtProject = MakeText(page, "txtProject", 1740, 500, 4860);
-    txtProject->setMaxLength(80);
+    txtProject->setMaxLength(ProjectRecord::ProjectNameWidth);
     AddFocusHint(txtProject, QStringLiteral("Enter the project name"));
 
     MakeLabel(page, QStringLiteral("Designer"), 120, 960, 1560);
     txtDesigner = MakeText(page, "txtDesigner", 1740, 920, 4860);
-    txtDesigner->setMaxLength(80);
+    txtDesigner->setMaxLength(ProjectRecord::DesignerWidth);
     AddFocusHint(txtDesigner, QStringLiteral("Enter the designer's name"));
 
     MakeLabel(page, QStringLiteral("Description"), 120, 1380, 1560);

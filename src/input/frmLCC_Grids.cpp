@@ -5,11 +5,14 @@
 #include <algorithm>
 
 #include "input/NumberText.h"
-#include "input/UnitLists.h"
 #include "input/frmLCC.h"
 #include "platform/FlexGrid.h"
 #include "platform/Twips.h"
+#include "project/Currency.h"
+#include "project/NodeTypes.h"
+#include "project/ProfileNodes.h"
 #include "project/RecordCheck.h"
+#include "project/SystemType.h"
 #include "shell/Workspace.h"
 
 namespace vemora {
@@ -54,7 +57,7 @@ void Finish(FlexGrid* g)
 
 QString Currency(const ProjectStore& s)
 {
-    return s.CurrencyCode != 0 ? QStringLiteral("$") : QStringLiteral("R");
+    return QString::fromStdString(CurrencySymbol(s.CurrencyCode));
 }
 
 // Years 1 to the design life with the stored demand of each.
@@ -88,7 +91,7 @@ void frmLCC::FillPumpDemandGrid()
 // store only at the next save); rows that are new show the stored demand.
 void frmLCC::RebuildDemandTable()
 {
-    FlexGrid* grid = ws.store.SystemType == 0 ? msgDemand : msgPumpDemand;
+    FlexGrid* grid = IsGravity(ws.store) ? msgDemand : msgPumpDemand;
     QStringList typed;
     for (int r = 1; r < grid->Rows(); ++r)
         typed << grid->TextMatrix(r, 1);
@@ -103,13 +106,7 @@ void frmLCC::RebuildDemandTable()
 void frmLCC::FillProfileGrid()
 {
     ProjectStore& s = ws.store;
-    int count = 0;
-    while (count < MaxNodes) {
-        const auto i = static_cast<size_t>(count + 1);
-        if (s.NodeElevation[i] == UnusedNode && s.NodeAccumulatedLength[i] == UnusedNode) break;
-        ++count;
-    }
-    s.NodeCount = static_cast<int16_t>(std::max(count, 2));
+    s.NodeCount = ProfileNodeCount(s);
 
     FlexGrid* g = msgProfile;
     g->setBackColor(vbColor(vbcolor::White));

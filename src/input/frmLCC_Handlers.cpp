@@ -15,6 +15,7 @@
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
 #include "platform/Twips.h"
+#include "project/Currency.h"
 #include "shell/MDIProject.h"
 #include "shell/Workspace.h"
 
@@ -438,7 +439,7 @@ void frmLCC::lblWinterHour_Click(int index)
 
 void frmLCC::ShowCurrencySymbols()
 {
-    const QString symbol = ws.store.CurrencyCode != 0 ? QStringLiteral("$") : QStringLiteral("R");
+    const QString symbol = QString::fromStdString(CurrencySymbol(ws.store.CurrencyCode));
     for (QLabel* label : lblUnit)
         label->setText(symbol);
     for (QLabel* label : lblCurrency)

@@ -18,6 +18,7 @@
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
 #include "project/ProjectDate.h"
+#include "project/SystemType.h"
 #include "project/TextCodec.h"
 #include "shell/MDIProject.h"
 #include "shell/Workspace.h"
@@ -89,7 +90,7 @@ void frmLCC::ShowSystemTypeView()
         frame->hide();
     fraPumpcurve->hide();
 
-    const bool pumping = ws.store.SystemType != 0;
+    const bool pumping = !IsGravity(ws.store);
     if (main.lblSystem)
         main.lblSystem->setText(pumping ? QStringLiteral("Pumping system")
                                         : QStringLiteral("Gravity system"));
@@ -241,7 +242,7 @@ void frmLCC::ShowRatesFields()
     const ProjectStore& s = ws.store;
     ShowNumber(txtDiscountRate, s.DiscountRate);
     ShowNumber(txtEscalation, s.EscalationRate);
-    if (s.SystemType == 1) ShowNumber(txtEnergyEscalation, s.EnergyEscalationRate);
+    if (IsPumping(s)) ShowNumber(txtEnergyEscalation, s.EnergyEscalationRate);
     ShowBarValue(this, hscMMechanical, s.MaintenanceMechanical, &frmLCC::hscMMechanical_Change);
     ShowBarValue(this, hscMElectrical, s.MaintenanceElectrical, &frmLCC::hscMElectrical_Change);
     ShowBarValue(this, hscMPipeline, s.MaintenancePipeline, &frmLCC::hscMPipeline_Change);

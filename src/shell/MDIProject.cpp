@@ -13,6 +13,7 @@
 #include "platform/StatusPanels.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
+#include "project/SystemType.h"
 #include "shell/ChildWindowFrame.h"
 #include "shell/Pictures.h"
 #include "shell/WorkingViews.h"
@@ -151,7 +152,7 @@ void MDIProject::MDIForm_Load()
     WelcomeTick = 0;
     tmrWelcome->start();
     picLogo->setPixmap(ShellPicture(QStringLiteral("PIPE")));
-    ws.store.SystemType = 0;
+    ws.store.SystemType = PipelineSystem::Gravity;
     ShowStartupWorkspace(*this);
 }
 

@@ -8,6 +8,7 @@
 #include "platform/PictureButton.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
+#include "project/SystemType.h"
 #include "shell/MDIProject.h"
 #include "shell/Pictures.h"
 #include "shell/Workspace.h"
@@ -69,8 +70,8 @@ frmLCCType::frmLCCType(MDIProject& main) : QDialog(&main), main_(main)
 
 void frmLCCType::sscContinue_Click()
 {
-    if (optGravity->isChecked()) main_.ws.store.SystemType = 0;
-    if (optPumping->isChecked()) main_.ws.store.SystemType = 1;
+    if (optGravity->isChecked()) main_.ws.store.SystemType = PipelineSystem::Gravity;
+    if (optPumping->isChecked()) main_.ws.store.SystemType = PipelineSystem::Pumping;
     accept();
     NewProject(main_);
 }

@@ -65,7 +65,7 @@ TEST_F(InputWindowTest, PumpingRecordFillsThePumpingFields)
     WriteNewProjectDefaults(ws.store, "03/04/2015");
     ProjectRecord& r = ws.store.ProjectRec;
     r.ProjectName = "  Upper dam  ";
-    r.PumpType = "KSB 200";
+    r.PumpType = "Acme 200";
     r.PumpCurveGiven = 1;
     r.DemandMode = 1;
     r.OperatingFlowRate = 125.5f;
@@ -88,7 +88,7 @@ TEST_F(InputWindowTest, PumpingRecordFillsThePumpingFields)
     EXPECT_FALSE(w->fraPumpVaryingDemand->isHidden());
     EXPECT_EQ(w->txtPumpOperatingFlowrate->text(), QStringLiteral("125.5"));
     EXPECT_EQ(w->comPumpOperatingFlowrateUnits->currentText(), QStringLiteral("ft³/s"));
-    EXPECT_EQ(w->txtPumptype->text().trimmed(), QStringLiteral("KSB 200"));
+    EXPECT_EQ(w->txtPumptype->text().trimmed(), QStringLiteral("Acme 200"));
     EXPECT_EQ(w->txtH[0]->text(), QStringLiteral("60"));
     EXPECT_EQ(w->txtQ[5]->text(), QStringLiteral("0.25"));
     EXPECT_EQ(w->comFlowUnits->currentIndex(), 2);

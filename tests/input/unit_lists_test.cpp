@@ -4,7 +4,7 @@
 
 #include "InputWindowFixture.h"
 #include "input/NumberText.h"
-#include "input/UnitLists.h"
+#include "project/NodeTypes.h"
 
 namespace vemora::test {
 
