@@ -97,7 +97,7 @@ DutyPointStatus CalcDutyPoint(ProjectStore& store, ResultsStore& r, SystemCurve&
     }
 
     if (duty < 0) {
-        observer.ShowDutyPointWindow(y);
+        observer.PumpCurveMissed(y);
         store.AnalysisError = -1;
         return DutyPointStatus::Missed;
     }

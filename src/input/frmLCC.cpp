@@ -11,7 +11,8 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include "input/InvalidateResults.h"
+#include "app/AppContext.h"
+#include "app/InvalidateResults.h"
 #include "platform/DatePicker.h"
 #include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
@@ -19,8 +20,6 @@
 #include "platform/Ui.h"
 #include "project/NodeTypes.h"
 #include "project/UnitTables.h"
-#include "shell/MDIProject.h"
-#include "shell/Workspace.h"
 
 // The laying sketch lives in the input resources of the static window
 // library; naming them here keeps the linker from dropping them.
@@ -46,8 +45,7 @@ void FillList(QComboBox* list, const UnitList& units)
 
 } // namespace
 
-frmLCC::frmLCC(Workspace& workspace, MDIProject& mainWindow, QWidget* parent)
-    : QWidget(parent), ws(workspace), main(mainWindow)
+frmLCC::frmLCC(AppContext& context, QWidget* parent) : QWidget(parent), ctx(context)
 {
     InitInputResources();
     setObjectName(QStringLiteral("frmLCC"));
@@ -139,12 +137,12 @@ void frmLCC::AddKeyFilter(QLineEdit* w)
 
 void frmLCC::Discard()
 {
-    InvalidateResults(ws.store);
+    InvalidateResults(ctx);
 }
 
 void frmLCC::ShowHelpTopic(int topic)
 {
-    ui().showHelp(topic);
+    ctx.ui.showHelp(topic);
 }
 
 void frmLCC::MoveToCorner()
@@ -200,7 +198,7 @@ bool frmLCC::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::FocusIn: {
         const auto hint = focusHints_.constFind(watched);
-        if (hint != focusHints_.constEnd()) main.setPanelText(3, hint.value());
+        if (hint != focusHints_.constEnd()) ctx.mainWindow().setPanelText(3, hint.value());
         break;
     }
     case QEvent::MouseButtonPress: {
@@ -235,7 +233,8 @@ bool frmLCC::OverBareWindow(const QMouseEvent* e) const
 
 void frmLCC::mouseMoveEvent(QMouseEvent* e)
 {
-    if (OverBareWindow(e)) main.setPanelText(3, QStringLiteral("Enter the project General Data"));
+    if (OverBareWindow(e))
+        ctx.mainWindow().setPanelText(3, QStringLiteral("Enter the project General Data"));
     QWidget::mouseMoveEvent(e);
 }
 
@@ -251,7 +250,7 @@ void frmLCC::mousePressEvent(QMouseEvent* e)
         e->accept(); // not passed on to the main window's client area either
         return;
     }
-    if (main.mnuFile) ui().popupMenu(main.mnuFile, e->globalPosition().toPoint());
+    ctx.mainWindow().popupFileMenu(e->globalPosition().toPoint());
     e->accept(); // handled here, not again by the main window's client area
 }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "app/AppContext.h"
 #include "input/NumberText.h"
 #include "input/frmLCC.h"
 #include "platform/FlexGrid.h"
@@ -13,7 +14,6 @@
 #include "project/ProfileNodes.h"
 #include "project/RecordCheck.h"
 #include "project/SystemType.h"
-#include "shell/Workspace.h"
 
 namespace vemora {
 
@@ -78,12 +78,12 @@ void FillYearDemand(FlexGrid* g, const ProjectStore& s)
 
 void frmLCC::FillDemandGrid()
 {
-    FillYearDemand(msgDemand, ws.store);
+    FillYearDemand(msgDemand, ctx.store);
 }
 
 void frmLCC::FillPumpDemandGrid()
 {
-    FillYearDemand(msgPumpDemand, ws.store);
+    FillYearDemand(msgPumpDemand, ctx.store);
 }
 
 // A new design life changes the rows of the demand table of the project's own
@@ -91,11 +91,11 @@ void frmLCC::FillPumpDemandGrid()
 // store only at the next save); rows that are new show the stored demand.
 void frmLCC::RebuildDemandTable()
 {
-    FlexGrid* grid = IsGravity(ws.store) ? msgDemand : msgPumpDemand;
+    FlexGrid* grid = IsGravity(ctx.store) ? msgDemand : msgPumpDemand;
     QStringList typed;
     for (int r = 1; r < grid->Rows(); ++r)
         typed << grid->TextMatrix(r, 1);
-    FillYearDemand(grid, ws.store);
+    FillYearDemand(grid, ctx.store);
     const int keep = std::min<int>(static_cast<int>(typed.size()), grid->Rows() - 1);
     for (int r = 1; r <= keep; ++r)
         grid->setTextMatrix(r, 1, typed[r - 1]);
@@ -105,7 +105,7 @@ void frmLCC::RebuildDemandTable()
 // accumulated length both 999999), at least two rows.
 void frmLCC::FillProfileGrid()
 {
-    ProjectStore& s = ws.store;
+    ProjectStore& s = ctx.store;
     s.NodeCount = ProfileNodeCount(s);
 
     FlexGrid* g = msgProfile;
@@ -152,7 +152,7 @@ void HeadingColours(FlexGrid* g, int r, int c)
 // 11 to 15) of LayingCost 1 to 13; column 0 in the heading colours.
 void frmLCC::FillLayingGrid()
 {
-    const ProjectStore& s = ws.store;
+    const ProjectStore& s = ctx.store;
     const bool us = s.UnitSystem != 0;
     FlexGrid* g = msgLaying;
     g->Clear();
@@ -215,7 +215,7 @@ void frmLCC::FillLayingGrid()
 // number as a whole stores 0. Item 14 belongs to no row and is set to 0.
 void frmLCC::ReadLayingGrid()
 {
-    ProjectStore& s = ws.store;
+    ProjectStore& s = ctx.store;
     for (int item = 1; item <= 14; ++item)
         s.LayingCost[static_cast<size_t>(item)] = 0;
     for (int r = 1; r <= 15; ++r) {
@@ -228,7 +228,7 @@ void frmLCC::ReadLayingGrid()
 
 void frmLCC::FillStaffGrid()
 {
-    const ProjectStore& s = ws.store;
+    const ProjectStore& s = ctx.store;
     FlexGrid* g = msgOperational;
     g->setForeColorFixed(vbColor(vbcolor::Blue));
     Shape(g, 9, {1600, 1400, 1200});
@@ -250,7 +250,7 @@ void frmLCC::FillStaffGrid()
 
 void frmLCC::FillOtherOperationalGrid()
 {
-    const ProjectStore& s = ws.store;
+    const ProjectStore& s = ctx.store;
     FlexGrid* g = msgOtherOperational;
     g->setForeColorFixed(vbColor(vbcolor::Blue));
     Shape(g, 6, {1600, 1300});

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "app/AppContext.h"
 #include "input/NumberText.h"
 #include "input/frmLCC.h"
 #include "platform/DatePicker.h"
@@ -20,8 +21,6 @@
 #include "project/ProjectDate.h"
 #include "project/SystemType.h"
 #include "project/TextCodec.h"
-#include "shell/MDIProject.h"
-#include "shell/Workspace.h"
 
 namespace vemora {
 
@@ -90,10 +89,9 @@ void frmLCC::ShowSystemTypeView()
         frame->hide();
     fraPumpcurve->hide();
 
-    const bool pumping = !IsGravity(ws.store);
-    if (main.lblSystem)
-        main.lblSystem->setText(pumping ? QStringLiteral("Pumping system")
-                                        : QStringLiteral("Gravity system"));
+    const bool pumping = !IsGravity(ctx.store);
+    ctx.mainWindow().setSystemTypeCaption(pumping ? QStringLiteral("Pumping system")
+                                                  : QStringLiteral("Gravity system"));
     // The Energy page of a gravity project is switched off; when it is the
     // page showing, the first page is shown instead (the tab bar itself
     // would move on to the next page).
@@ -104,9 +102,30 @@ void frmLCC::ShowSystemTypeView()
     lblEnergyEscalation1->setVisible(pumping);
 }
 
+void frmLCC::ShowFileName(const QString& text)
+{
+    lblFileName->setText(text);
+}
+
+void frmLCC::ShowProject()
+{
+    ShowHeaderFields();
+    if (!IsGravity(ctx.store))
+        ShowPumpingView();
+    else
+        ShowGravityView();
+    ShowProfileFields();
+    FillProfileGrid();
+    FillLayingGrid();
+    ShowRatesFields();
+    FillStaffGrid();
+    FillOtherOperationalGrid();
+    ShowCurrencySymbols();
+}
+
 void frmLCC::ShowHeaderFields()
 {
-    const ProjectStore& s = ws.store;
+    const ProjectStore& s = ctx.store;
     txtProject->setText(Trimmed(s.ProjectName));
     txtDesigner->setText(Trimmed(s.Designer));
 
@@ -128,7 +147,7 @@ void frmLCC::ShowHeaderFields()
 
 void frmLCC::ShowPumpingView()
 {
-    ProjectStore& s = ws.store;
+    ProjectStore& s = ctx.store;
     FraPumpingOption->show();
     fraPumpOption->show();
     if (s.PumpCurveGiven != 0)
@@ -179,7 +198,7 @@ void frmLCC::ShowPumpingView()
 
 void frmLCC::ShowGravityView()
 {
-    const ProjectStore& s = ws.store;
+    const ProjectStore& s = ctx.store;
     fraGravityFlowrate->show();
     fraGravityOption->show();
     fraGravityReservoirs->show();
@@ -202,7 +221,7 @@ void frmLCC::ShowGravityView()
 // For a gravity project these are the pump values the store kept from before.
 void frmLCC::ShowPumpCurveBoxes()
 {
-    const ProjectStore& s = ws.store;
+    const ProjectStore& s = ctx.store;
     for (int k = 1; k <= 6; ++k) {
         const auto i = static_cast<size_t>(k);
         ShowNumber(txtH[i - 1], s.PumpCurve[1][i]);
@@ -216,7 +235,7 @@ void frmLCC::ShowPumpCurveBoxes()
 // An epoxy-coated pipe has no lining thickness: the store's is cleared.
 void frmLCC::ShowProfileFields()
 {
-    ProjectStore& s = ws.store;
+    ProjectStore& s = ctx.store;
     if (s.LiningSystem != 0) {
         SelectOption(this, optMortar, &frmLCC::optMortar_Click);
     } else {
@@ -239,7 +258,7 @@ void frmLCC::ShowProfileFields()
 
 void frmLCC::ShowRatesFields()
 {
-    const ProjectStore& s = ws.store;
+    const ProjectStore& s = ctx.store;
     ShowNumber(txtDiscountRate, s.DiscountRate);
     ShowNumber(txtEscalation, s.EscalationRate);
     if (IsPumping(s)) ShowNumber(txtEnergyEscalation, s.EnergyEscalationRate);

@@ -40,15 +40,6 @@ int mouseButtonsOf(Qt::MouseButtons b)
     return out;
 }
 
-int shiftOfModifiers(Qt::KeyboardModifiers m)
-{
-    int s = 0;
-    if (m & Qt::ShiftModifier) s |= shiftstate::Shift;
-    if (m & Qt::ControlModifier) s |= shiftstate::Ctrl;
-    if (m & Qt::AltModifier) s |= shiftstate::Alt;
-    return s;
-}
-
 bool looksNumeric(const QString& s)
 {
     bool ok = false;

@@ -61,15 +61,18 @@ int keyCodeOf(const QKeyEvent* e)
     }
 }
 
-int shiftOf(const QKeyEvent* e)
+int shiftOfModifiers(Qt::KeyboardModifiers m)
 {
-    if (!e) return 0;
     int s = 0;
-    const auto m = e->modifiers();
     if (m & Qt::ShiftModifier) s |= shiftstate::Shift;
     if (m & Qt::ControlModifier) s |= shiftstate::Ctrl;
     if (m & Qt::AltModifier) s |= shiftstate::Alt;
     return s;
+}
+
+int shiftOf(const QKeyEvent* e)
+{
+    return e ? shiftOfModifiers(e->modifiers()) : 0;
 }
 
 int asciiOf(const QKeyEvent* e)

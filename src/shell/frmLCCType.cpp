@@ -4,14 +4,13 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "input/ProjectLoading.h"
+#include "app/AppContext.h"
+#include "app/ProjectLoading.h"
 #include "platform/PictureButton.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
 #include "project/SystemType.h"
-#include "shell/MDIProject.h"
 #include "shell/Pictures.h"
-#include "shell/Workspace.h"
 
 namespace vemora {
 
@@ -29,7 +28,7 @@ PictureButton* makeButton(QWidget* parent, const QString& caption, const QString
 
 } // namespace
 
-frmLCCType::frmLCCType(MDIProject& main) : QDialog(&main), main_(main)
+frmLCCType::frmLCCType(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
 {
     setObjectName(QStringLiteral("frmLCCType"));
     setWindowTitle(QStringLiteral("  SYSTEM TYPE"));
@@ -70,10 +69,10 @@ frmLCCType::frmLCCType(MDIProject& main) : QDialog(&main), main_(main)
 
 void frmLCCType::sscContinue_Click()
 {
-    if (optGravity->isChecked()) main_.ws.store.SystemType = PipelineSystem::Gravity;
-    if (optPumping->isChecked()) main_.ws.store.SystemType = PipelineSystem::Pumping;
+    if (optGravity->isChecked()) ctx_.store.SystemType = PipelineSystem::Gravity;
+    if (optPumping->isChecked()) ctx_.store.SystemType = PipelineSystem::Pumping;
     accept();
-    NewProject(main_);
+    NewProject(ctx_);
 }
 
 void frmLCCType::sscCancel_Click()
@@ -83,7 +82,7 @@ void frmLCCType::sscCancel_Click()
 
 void frmLCCType::sscHelp_Click()
 {
-    ui().showHelp(HelpTopic);
+    ctx_.ui.showHelp(HelpTopic);
 }
 
 } // namespace vemora
