@@ -2,8 +2,6 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,8 +11,7 @@
 
 #include "app/AppContext.h"
 #include "app/InvalidateResults.h"
-#include "platform/DatePicker.h"
-#include "platform/ScrollBar.h"
+#include "platform/FieldBehaviours.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
@@ -48,6 +45,8 @@ void FillList(QComboBox* list, const UnitList& units)
 frmLCC::frmLCC(AppContext& context, QWidget* parent) : QWidget(parent), ctx(context)
 {
     InitInputResources();
+    fields_ = new FieldBehaviours(
+        this, [this](const QString& hint) { ctx.mainWindow().setPanelText(3, hint); });
     setObjectName(QStringLiteral("frmLCC"));
     setWindowTitle(QStringLiteral("  LIFE CYCLE COSTING ANALYSIS INPUT DATA"));
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
@@ -104,35 +103,7 @@ void frmLCC::Form_Load()
 
     // The mouse wheel changes a unit list, a scroll bar or the date only when
     // that control has the focus, never while the pointer merely passes over.
-    for (QWidget* control : findChildren<QWidget*>())
-        if (qobject_cast<QComboBox*>(control) || qobject_cast<ScrollBar*>(control) ||
-            qobject_cast<DatePicker*>(control)) {
-            wheelGuarded_.insert(control);
-            control->installEventFilter(this);
-        }
-}
-
-// --- Shared field behaviours ----------------------------------------------
-
-void frmLCC::AddHint(QWidget* w, const QString& hint)
-{
-    w->setToolTip(hint);
-}
-
-void frmLCC::AddFocusHint(QWidget* w, const QString& hint)
-{
-    AddHint(w, hint);
-    focusHints_.insert(w, hint);
-    w->installEventFilter(this);
-}
-
-// Typed characters are filtered; text dropped on the field would bypass the
-// filter, so the field takes no drops.
-void frmLCC::AddKeyFilter(QLineEdit* w)
-{
-    keyFiltered_.insert(w);
-    w->setAcceptDrops(false);
-    w->installEventFilter(this);
+    fields_->GuardWheels(this);
 }
 
 void frmLCC::Discard()
@@ -153,57 +124,11 @@ void frmLCC::MoveToCorner()
     if (frame->parentWidget() && frame->pos() != QPoint(0, 0)) frame->move(0, 0);
 }
 
-namespace {
-
-// A typed character a numeric field accepts: digits, the full stop,
-// Backspace and Enter. Keys that type nothing (arrows, Delete, Home, End)
-// are not filtered; neither are control characters other than paste, which
-// could bring any text in.
-bool NumericTextAccepted(const QString& text)
-{
-    for (QChar c : text) {
-        const ushort code = c.unicode();
-        if (code < 32 || code == 127) continue; // Backspace, Enter, Tab, Ctrl+C ...
-        if ((code >= '0' && code <= '9') || code == '.') continue;
-        return false;
-    }
-    return true;
-}
-
-bool NumericKeyAccepted(QKeyEvent* e)
-{
-    if (e->matches(QKeySequence::Paste)) return false;
-    return NumericTextAccepted(e->text());
-}
-
-} // namespace
-
 bool frmLCC::eventFilter(QObject* watched, QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        if (keyFiltered_.contains(watched) && !NumericKeyAccepted(static_cast<QKeyEvent*>(event)))
-            return true; // dropped silently: the text and the results stay
-        break;
-    case QEvent::InputMethod: // characters composed by an input method
-        if (keyFiltered_.contains(watched) &&
-            !NumericTextAccepted(static_cast<QInputMethodEvent*>(event)->commitString()))
-            return true;
-        break;
-    case QEvent::Wheel:
-        if (wheelGuarded_.contains(watched) && !static_cast<QWidget*>(watched)->hasFocus()) {
-            event->ignore();
-            return true;
-        }
-        break;
-    case QEvent::FocusIn: {
-        const auto hint = focusHints_.constFind(watched);
-        if (hint != focusHints_.constEnd()) ctx.mainWindow().setPanelText(3, hint.value());
-        break;
-    }
-    case QEvent::MouseButtonPress: {
-        auto* me = static_cast<QMouseEvent*>(event);
-        if (me->button() != Qt::LeftButton) break;
+    // A left click on a tariff hour label.
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         for (int i = 0; i < 24; ++i) {
             if (watched == lblSummerHour[static_cast<size_t>(i)]) {
                 lblSummerHour_Click(i);
@@ -214,10 +139,6 @@ bool frmLCC::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
         }
-        break;
-    }
-    default:
-        break;
     }
     return QWidget::eventFilter(watched, event);
 }

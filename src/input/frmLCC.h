@@ -8,8 +8,6 @@
 // store at once. Edits of most fields discard the analysis results.
 #pragma once
 
-#include <QHash>
-#include <QSet>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -31,6 +29,7 @@ struct ProjectStore;
 class FlexGrid;
 class ScrollBar;
 class DatePicker;
+class FieldBehaviours;
 class PictureButton;
 class TabControl;
 
@@ -314,18 +313,13 @@ class frmLCC : public QWidget, public InputWindow
     QWidget* BuildRatesPage();
     void ConnectHandlers();
 
-    // Shared field behaviours
-    void AddFocusHint(QWidget* w, const QString& hint);
-    void AddHint(QWidget* w, const QString& hint); // tooltip only
-    void AddKeyFilter(QLineEdit* w);
     void Discard();
     void ShowHelpTopic(int topic);
     void MoveToCorner();
     bool OverBareWindow(const QMouseEvent* e) const;
 
-    QHash<QObject*, QString> focusHints_;
-    QSet<QObject*> keyFiltered_;
-    QSet<QObject*> wheelGuarded_;
+    // Hints, the numeric key filter and the wheel guard of the fields.
+    FieldBehaviours* fields_ = nullptr;
 };
 
 } // namespace vemora

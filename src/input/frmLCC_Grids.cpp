@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
-#include "input/NumberText.h"
 #include "input/frmLCC.h"
 #include "platform/FlexGrid.h"
+#include "platform/NumberText.h"
 #include "platform/Twips.h"
 #include "project/Currency.h"
 #include "project/NodeTypes.h"

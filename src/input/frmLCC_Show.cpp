@@ -12,9 +12,9 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
-#include "input/NumberText.h"
 #include "input/frmLCC.h"
 #include "platform/DatePicker.h"
+#include "platform/NumberText.h"
 #include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"

@@ -6,6 +6,7 @@
 
 #include "app/AppContext.h"
 #include "app/ProjectLoading.h"
+#include "platform/ControlBuilders.h"
 #include "platform/PictureButton.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
@@ -13,20 +14,6 @@
 #include "shell/Pictures.h"
 
 namespace vemora {
-
-namespace {
-
-PictureButton* makeButton(QWidget* parent, const QString& caption, const QString& tip, int left,
-                          int top, int width, int height)
-{
-    auto* b = new PictureButton(parent);
-    if (!caption.isEmpty()) b->setCaption(caption);
-    b->setToolTip(tip);
-    setTwipsGeometry(b, left, top, width, height);
-    return b;
-}
-
-} // namespace
 
 frmLCCType::frmLCCType(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
 {
@@ -55,11 +42,13 @@ frmLCCType::frmLCCType(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_
     setTwipsGeometry(optPumping, 360, 900, 3360, 360);
     optGravity->setChecked(true);
 
-    sscContinue = makeButton(this, QStringLiteral("&Continue"), QStringLiteral("Continue"), 240,
-                             2460, 1500, 495);
-    sscCancel = makeButton(this, QStringLiteral("&Cancel"), QStringLiteral("Cancel"), 1920, 2460,
-                           1500, 495);
-    sscHelp = makeButton(this, QString(), QStringLiteral("Help"), 3600, 2460, 720, 495);
+    sscContinue =
+        MakeButton(this, "sscContinue", QStringLiteral("&Continue"), 240, 2460, 1500, 495);
+    sscContinue->setToolTip(QStringLiteral("Continue"));
+    sscCancel = MakeButton(this, "sscCancel", QStringLiteral("&Cancel"), 1920, 2460, 1500, 495);
+    sscCancel->setToolTip(QStringLiteral("Cancel"));
+    sscHelp = MakeButton(this, "sscHelp", QString(), 3600, 2460, 720, 495);
+    sscHelp->setToolTip(QStringLiteral("Help"));
     sscHelp->setPicture(ShellPicture(QStringLiteral("help")));
 
     connect(sscContinue, &PictureButton::clicked, this, &frmLCCType::sscContinue_Click);
