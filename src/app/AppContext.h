@@ -5,7 +5,6 @@
 // holds state of its own.
 #pragma once
 
-#include <cassert>
 #include <cstdint>
 
 #include "app/MainWindow.h"
@@ -38,11 +37,9 @@ struct AppContext
     // The main window while it stands (it sets and clears this itself).
     MainWindow* main = nullptr;
 
-    MainWindow& mainWindow() const
-    {
-        assert(main);
-        return *main;
-    }
+    // The main window; before it comes up and once it has gone, a stand-in
+    // that shows nothing, so a window that outlives it never fails.
+    MainWindow& mainWindow() const;
 };
 
 } // namespace vemora

@@ -2,6 +2,7 @@
 // out-of-range values shown without harm.
 #include <QComboBox>
 #include <QDate>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -228,6 +229,29 @@ TEST_F(InputWindowTest, OpenedFileFillsWindowLabelAndCaption)
     EXPECT_EQ(ctx.store.ResultsValid, 0);
     EXPECT_EQ(ctx.store.ProjectSaved, 1);
     EXPECT_TRUE(scripted.messages.empty());
+}
+
+} // namespace vemora::test
+
+namespace vemora::test {
+
+// While no main window stands (before it is up, or as it goes) the input
+// window and the load still work; nothing reaches a main window.
+TEST_F(InputWindowTest, WorksWithoutAMainWindow)
+{
+    main->setPanelText(3, QStringLiteral("before"));
+    ctx.main = nullptr;
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(w->txtProject, &in);
+    NewOfType(1);
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(w->fraPumpOption->isVisibleTo(w));
+    PretendResults();
+    w->txtProject->setText(QStringLiteral("x"));
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    ctx.main = main.get();
+    EXPECT_EQ(main->panelText(3), QStringLiteral("before"));
+    EXPECT_EQ(main->lblSystem->text(), QStringLiteral("Gravity system"));
 }
 
 } // namespace vemora::test
