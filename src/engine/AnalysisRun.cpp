@@ -4,7 +4,6 @@
 #include "engine/ConvertInputToSI.h"
 #include "engine/EngineMath.h"
 #include "engine/Hydraulics.h"
-#include "engine/NumberFormat.h"
 #include "engine/SupplyAndIncome.h"
 #include "engine/TariffSplit.h"
 #include "engine/YearlyCosts.h"
@@ -21,24 +20,7 @@ bool YearsFinite(const ProjectStore& s, const YearArray& values)
 
 AnalysisOutcome Outcome(AnalysisStatus status, int year = 0)
 {
-    return AnalysisOutcome{status, year};
-}
-
-void ShowResults(const ProjectStore& store, const ResultsStore& results, AnalysisObserver& observer)
-{
-    observer.SetResultLabels(MakeResultLabels(store, results));
-    observer.SetProgress(75);
-    observer.SetDutyPointButtonVisible(store.SystemType == 1 && store.PumpCurveGiven == 1);
-    observer.HideDutyFrame();
-    observer.SetProgress(80);
-    observer.ShowCostTables();
-    observer.SetProgress(85);
-    observer.FillDistanceCombos();
-    observer.SetProgress(90);
-    observer.DrawHydraulicProfile();
-    observer.SetProgress(95);
-    observer.DrawDemandCapacityGraph();
-    observer.SetProgress(100);
+    return AnalysisOutcome{status, year, false};
 }
 
 } // namespace
@@ -46,18 +28,6 @@ void ShowResults(const ProjectStore& store, const ResultsStore& results, Analysi
 std::string PumpCurveMissedMessage(int year)
 {
     return "The pump curve does not intersect the system curve for year " + std::to_string(year);
-}
-
-ResultLabels MakeResultLabels(const ProjectStore& store, const ResultsStore& results)
-{
-    const std::string symbol = store.CurrencyCode == 0 ? "R" : "$";
-    ResultLabels labels;
-    labels.DesignLife = std::to_string(store.DesignLife) + " years";
-    labels.NpvE = symbol + FormatThousandsWhole(results.NpvExpenditure);
-    labels.NpvI = symbol + FormatThousandsWhole(results.NpvIncome);
-    labels.Irr =
-        results.IrrFound ? "IRR = " + FormatThreeDecimals(results.Irr) + " %" : "IRR = n/a";
-    return labels;
 }
 
 AnalysisStatus CalcLifeCycleCosts(const ProjectStore& store, ResultsStore& results,
@@ -83,13 +53,12 @@ AnalysisStatus CalcLifeCycleCosts(const ProjectStore& store, ResultsStore& resul
 AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float supervisionCost,
                             AnalysisObserver& observer)
 {
-    // 1. SI working values and laying rates.
+    // SI working values and laying rates.
     store.ResultsValid = 0;
     store.AnalysisError = 0;
     store.HighPointFlag = 0;
     const bool unitsKnown = ConvertInputToSI(store, results);
     CopyLayingRates(store, results);
-    observer.LoadResultsWindow();
     observer.SetProgress(55);
     if (!ProjectPeriodFits(store)) return Outcome(AnalysisStatus::ProjectPeriodInvalid);
     if (!unitsKnown) {
@@ -97,7 +66,8 @@ AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float su
         return Outcome(AnalysisStatus::HydraulicsFailed);
     }
 
-    // 2. Hydraulics.
+    // The flow and the gradeline of every year; a missed pump curve ends the
+    // run here.
     switch (CalculateHydraulics(store, results, observer)) {
     case HydraulicsStatus::Ok:
         break;
@@ -107,7 +77,7 @@ AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float su
         return Outcome(AnalysisStatus::PumpCurveMissed, results.DutyYear);
     }
 
-    // 3-5. Supply, shortage, pumping hours, tariff split and income.
+    // Supply, shortage, pumping hours, the tariff split and the income.
     CalcSupplyAndShortage(store, results);
     if (!YearsFinite(store, results.YearShortage) || !YearsFinite(store, results.YearPumpingHours))
         return Outcome(AnalysisStatus::RunFailed);
@@ -117,15 +87,15 @@ AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float su
     CalcWaterSalesIncome(store, results);
     if (!YearsFinite(store, results.YearIncome)) return Outcome(AnalysisStatus::RunFailed);
 
-    // 6. Life-cycle costs.
+    // The life-cycle costs, the present values and the IRR.
     observer.SetProgress(70);
     const AnalysisStatus costs = CalcLifeCycleCosts(store, results, supervisionCost);
     if (costs != AnalysisStatus::Completed) return Outcome(costs);
 
-    // 7-11. Labels, tables and drawings.
-    ShowResults(store, results, observer);
     store.ResultsValid = 1;
-    return Outcome(AnalysisStatus::Completed);
+    AnalysisOutcome done = Outcome(AnalysisStatus::Completed);
+    done.IrrFound = results.IrrFound;
+    return done;
 }
 
 AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float supervisionCost)

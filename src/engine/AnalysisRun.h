@@ -1,8 +1,8 @@
 // The analysis run: every engine stage in order on the project data store,
-// from the SI working values to the present values and the IRR, with the
-// result labels and the results window's tables and drawings requested
-// through the observer. It shows nothing itself: the caller shows the message
-// that belongs to the returned status.
+// from the SI working values to the present values and the IRR. It shows
+// nothing itself: progress and a missed pump curve go to the observer, and
+// the caller shows the message that belongs to the returned status and has
+// the results shown from the results store.
 #pragma once
 
 #include <string>
@@ -15,7 +15,7 @@ namespace vemora {
 
 enum class AnalysisStatus {
     Completed,            // ResultsValid = 1; HighPointFlag = 1 asks for HighPointComment
-    PumpCurveMissed,      // Year holds the operating year (the observer has shown the window)
+    PumpCurveMissed,      // Year holds the operating year (the observer has been told)
     HydraulicsFailed,     // HydraulicsFailedMessage
     RunFailed,            // RunFailedMessage
     ProjectPeriodInvalid, // ProjectPeriodMessage
@@ -24,13 +24,15 @@ enum class AnalysisStatus {
 struct AnalysisOutcome
 {
     AnalysisStatus Status = AnalysisStatus::Completed;
-    int Year = 0; // the year of a missed pump curve, else 0
+    int Year = 0;          // the year of a missed pump curve, else 0
+    bool IrrFound = false; // a completed run found an internal rate of return
 };
 
 // Runs the analysis. `supervisionCost` is the value of the supervision field
-// at the moment of the run. Progress goes to the observer from 55 to 100. Only
-// a completed run sets ResultsValid = 1; any other outcome leaves it 0 and the
-// results are not to be offered.
+// at the moment of the run. Progress goes to the observer from 55 to 70; the
+// showing of the results takes it on to 100. Only a completed run sets
+// ResultsValid = 1; any other outcome leaves it 0 and the results are not to
+// be offered.
 AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float supervisionCost,
                             AnalysisObserver& observer);
 
@@ -41,10 +43,6 @@ AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float su
 // IRR scan. Part of the run; exposed for the checks of the cost stages.
 AnalysisStatus CalcLifeCycleCosts(const ProjectStore& store, ResultsStore& results,
                                   float supervisionCost);
-
-// Captions of lblDesignLife, lblNPVE, lblNPVI and lblIRR: "30 years",
-// symbol + "#,###,###,###,###,000", "IRR = " + "#0.000" + " %" or "IRR = n/a".
-ResultLabels MakeResultLabels(const ProjectStore& store, const ResultsStore& results);
 
 // Messages and titles of the outcomes, for the window that shows them.
 inline constexpr const char* HydraulicsFailedMessage =

@@ -7,6 +7,8 @@
 namespace vemora {
 namespace {
 
+constexpr double WithVat = 1.14; // the capital cost carries 14 % VAT
+
 // The five laying items of one section, diameter D and length L in m.
 void CostSection(ResultsStore& r, int i, float D, float L)
 {
@@ -33,6 +35,8 @@ void CostSection(ResultsStore& r, int i, float D, float L)
 
 } // namespace
 
+// The working space added to the pipe's width grows with the pipe, in four
+// bands: a rule of thumb for trench excavation, not a standard.
 float TrenchWidth(float D)
 {
     if (D <= 0.7f) return ToFloat(D + 0.6);
@@ -41,6 +45,10 @@ float TrenchWidth(float D)
     return ToFloat(D + 1.2);
 }
 
+// The two fee scales follow the consulting engineers' scale of fees: one for
+// the pipe works and one, with other breakpoints, for the mechanical and
+// electrical works; each band adds its percentage of the amount above its
+// lower bound to the fee at that bound.
 float PipeWorksFee(double P)
 {
     if (P <= 800000.0) return ToFloat(0.125 * P);
@@ -108,8 +116,9 @@ bool CalcCapitalCost(const ProjectStore& s, ResultsStore& r, float supervisionCo
     }
     r.ConsultingFees = ToFloat(static_cast<double>(PipeWorksFee(P)) + MechanicalElectricalFee(Q));
     r.SupervisionCost = supervisionCost;
-    r.TotalCapitalCost = ToFloat(
-        (static_cast<double>(r.EscalationCost) + S + r.ConsultingFees + r.SupervisionCost) * 1.14);
+    r.TotalCapitalCost =
+        ToFloat((static_cast<double>(r.EscalationCost) + S + r.ConsultingFees + r.SupervisionCost) *
+                WithVat);
 
     for (int i = 1; i <= sections; ++i)
         if (!IsFinite(r.SectionExcavationCost[i]) || !IsFinite(r.SectionBeddingCost[i]) ||

@@ -3,7 +3,8 @@
 #include <optional>
 
 #include "engine/EngineMath.h"
-#include "engine/UnitFactors.h"
+#include "project/SystemType.h"
+#include "project/UnitTables.h"
 
 namespace vemora {
 namespace {
@@ -19,10 +20,10 @@ void SetScaled(float& target, float value, std::optional<float> factor, bool& ok
 
 void ConvertLevelsAndProfile(const ProjectStore& s, ResultsStore& r, bool& ok)
 {
-    SetScaled(r.StartLevelSI, s.StartReservoirLevel, LengthUnitFactor(s.StartReservoirLevelUnit),
+    SetScaled(r.StartLevelSI, s.StartReservoirLevel, LengthUnits.Factor(s.StartReservoirLevelUnit),
               ok);
-    SetScaled(r.EndLevelSI, s.EndReservoirLevel, LengthUnitFactor(s.EndReservoirLevelUnit), ok);
-    if (const auto f = LengthUnitFactor(s.ElevationUnit))
+    SetScaled(r.EndLevelSI, s.EndReservoirLevel, LengthUnits.Factor(s.EndReservoirLevelUnit), ok);
+    if (const auto f = LengthUnits.Factor(s.ElevationUnit))
         r.LevelUnitFactor = *f;
     else
         ok = false;
@@ -64,7 +65,7 @@ void ConvertLevelsAndProfile(const ProjectStore& s, ResultsStore& r, bool& ok)
 
     if (const auto k = PipeDimensionToMetres(s.RoughnessNew, s.RoughnessNewUnit)) {
         r.RoughnessNewSI = *k;
-        r.RoughnessUnitFactor = *PipeDimensionUnitFactor(s.RoughnessNewUnit);
+        r.RoughnessUnitFactor = *PipeDimensionUnits.Factor(s.RoughnessNewUnit);
     } else {
         ok = false;
     }
@@ -73,7 +74,7 @@ void ConvertLevelsAndProfile(const ProjectStore& s, ResultsStore& r, bool& ok)
     else
         ok = false;
 
-    if (const auto f = LengthUnitFactor(s.ChainageUnit)) {
+    if (const auto f = LengthUnits.Factor(s.ChainageUnit)) {
         for (int i = 2; i <= n; ++i) {
             const float span = s.NodeAccumulatedLength[i] - s.NodeAccumulatedLength[i - 1];
             r.SectionLengthSI[i - 1] = span * *f;
@@ -87,7 +88,7 @@ void ConvertDemandAndPump(const ProjectStore& s, ResultsStore& r, bool& ok)
 {
     const int life = UsedDesignLife(s);
     const bool varying = s.DemandMode == 1;
-    if (const auto f = FlowUnitFactor(varying ? s.YearDemandUnit : s.FixedDemandUnit)) {
+    if (const auto f = FlowUnits.Factor(varying ? s.YearDemandUnit : s.FixedDemandUnit)) {
         r.DemandUnitFactor = *f;
         for (int y = 1; y <= life; ++y)
             r.YearDemandSI[y] = varying ? *f * s.YearDemand[y] : s.FixedDemand * *f;
@@ -95,17 +96,17 @@ void ConvertDemandAndPump(const ProjectStore& s, ResultsStore& r, bool& ok)
         ok = false;
     }
 
-    if (s.SystemType != 1) return;
+    if (!IsPumping(s)) return;
     if (s.PumpCurveGiven != 0) {
-        if (const auto f = PumpHeadUnitFactor(s.CurveHeadUnit))
+        if (const auto f = PumpHeadUnits.Factor(s.CurveHeadUnit))
             r.PumpHeadUnitFactor = *f;
         else
             ok = false;
-        if (const auto f = PumpCurveFlowUnitFactor(s.CurveFlowUnit))
+        if (const auto f = PumpCurveFlowUnits.Factor(s.CurveFlowUnit))
             r.PumpFlowUnitFactor = *f;
         else
             ok = false;
-    } else if (const auto f = OperatingFlowUnitFactor(s.OperatingFlowRateUnit)) {
+    } else if (const auto f = OperatingFlowUnits.Factor(s.OperatingFlowRateUnit)) {
         r.OperatingFlowUnitFactor = *f;
         r.PumpFlowSI = s.OperatingFlowRate * *f;
     } else {
@@ -115,12 +116,20 @@ void ConvertDemandAndPump(const ProjectStore& s, ResultsStore& r, bool& ok)
 
 } // namespace
 
+std::optional<float> PipeDimensionToMetres(float value, int code)
+{
+    if (code == 0) return value / 1000.0f;
+    const auto factor = PipeDimensionUnits.Factor(code);
+    if (!factor) return std::nullopt;
+    return value * *factor;
+}
+
 bool ConvertInputToSI(const ProjectStore& store, ResultsStore& results)
 {
     bool ok = true;
     ConvertLevelsAndProfile(store, results, ok);
     ConvertDemandAndPump(store, results, ok);
-    if (const auto f = WaterSalesVolumeUnitFactor(store.WaterPriceUnit))
+    if (const auto f = WaterSalesVolumeUnits.Factor(store.WaterPriceUnit))
         results.SalesVolumeUnitFactor = *f;
     else
         ok = false;

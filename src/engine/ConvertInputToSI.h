@@ -2,6 +2,8 @@
 // the laying table into the working rates used by the capital cost.
 #pragma once
 
+#include <optional>
+
 #include "engine/ResultsStore.h"
 #include "project/ProjectStore.h"
 
@@ -21,5 +23,10 @@ bool ConvertInputToSI(const ProjectStore& store, ResultsStore& results);
 // per ft to per m, the earthworks rates from per ft³ to per m³, and the cover
 // and the excavation below the invert from ft to m.
 void CopyLayingRates(const ProjectStore& store, ResultsStore& results);
+
+// A pipe dimension in metres: mm values are divided by 1000, the others
+// multiplied by their factor in PipeDimensionUnits. No value for a code
+// outside the list.
+std::optional<float> PipeDimensionToMetres(float value, int code);
 
 } // namespace vemora

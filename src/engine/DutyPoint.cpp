@@ -44,7 +44,8 @@ DutyPointStatus CalcDutyPoint(ProjectStore& store, ResultsStore& r, SystemCurve&
     const double flow1 = store.PumpCurve[2][1];
     const double flow6 = store.PumpCurve[2][6];
 
-    // 1-2. System curve samples and the segment search.
+    // Sample the system curve over the pump curve's flow range, and find the
+    // first sample that falls inside a segment of the pump curve.
     float* const heads = r.YearSystemHead.Year(y);
     float* const flows = r.YearSystemFlow.Year(y);
     float* const systemHead = r.SystemHead.data();
@@ -62,7 +63,8 @@ DutyPointStatus CalcDutyPoint(ProjectStore& store, ResultsStore& r, SystemCurve&
     }
     if (!finite) return DutyPointStatus::Failed;
 
-    // 3-4. Interpolation in the matched segment and the crossing.
+    // Walk that segment and take the step nearest to where the pump head
+    // crosses the system head.
     int duty = -1;
     float dutyFlow = 0.0f, dutyEfficiency = 0.0f;
     if (segment != 0) {
@@ -95,7 +97,7 @@ DutyPointStatus CalcDutyPoint(ProjectStore& store, ResultsStore& r, SystemCurve&
     }
 
     if (duty < 0) {
-        observer.ShowDutyPointWindow(y);
+        observer.PumpCurveMissed(y);
         store.AnalysisError = -1;
         return DutyPointStatus::Missed;
     }

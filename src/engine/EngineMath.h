@@ -38,8 +38,10 @@ inline int UsedDesignLife(const ProjectStore& store)
     return std::clamp<int>(store.DesignLife, 0, MaxYears);
 }
 
-// Pi and twice the gravity acceleration as the hydraulics use them.
+// Pi, the gravity acceleration and twice it, as the hydraulics and the
+// energy cost use them.
 constexpr double Pi = 3.14159265359;
-constexpr double TwoG = 19.62; // m/s²
+constexpr double GravityAcceleration = 9.81; // m/s²
+constexpr double TwoG = 19.62;               // m/s²
 
 } // namespace vemora

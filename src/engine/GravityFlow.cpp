@@ -9,8 +9,30 @@
 namespace vemora {
 namespace {
 
-constexpr double Step = 1.0 / 1000000.0; // m³/s
+// Flows are found on a grid of 1e-6 m³/s: the search ends when both ends of
+// its interval fall on one grid point, and the high-point reduction lowers
+// the flow one grid point at a time.
+constexpr double GridPointsPerCubicMetre = 1000000.0;  // per m³/s
+constexpr double Step = 1.0 / GridPointsPerCubicMetre; // m³/s
 constexpr int64_t MaxReductionSteps = 10000000;
+constexpr double MaxFlow = 100.0; // m³/s, the top of the search
+constexpr int MaxSearchPasses = 1000;
+constexpr float SearchTolerance = 1e-6f; // m of head, as a 4-byte real
+// Just under the tolerance: the value that ends the search once its ends
+// meet on the grid.
+constexpr double SearchEnded = 1.0 / 1000001.0;
+
+// The grid point nearest a flow (a half to the even neighbour).
+double GridPoint(double q)
+{
+    return RoundHalfEven(q * GridPointsPerCubicMetre);
+}
+
+// The flow `steps` grid points below `flow`, never below 0.
+double Lowered(double flow, int64_t steps)
+{
+    return std::max(0.0, flow - static_cast<double>(steps) / GridPointsPerCubicMetre);
+}
 
 // True when a node k = 2..n is at or below -1 m pressure head at flow Q.
 bool HasLowNode(const PipeModel& m, const std::vector<double>& prefix, double start, double q)
@@ -26,9 +48,9 @@ bool HasLowNode(const PipeModel& m, const std::vector<double>& prefix, double st
 void Bisect(double total, double head, double& finalFlow, double& lastEvaluated)
 {
     const float h = ToFloat(head);
-    double low = Step, high = 100.0, mid = (low + high) / 2.0, d = 1.0;
+    double low = Step, high = MaxFlow, mid = (low + high) / 2.0, d = 1.0;
     lastEvaluated = mid;
-    for (int pass = 0; pass < 1000 && ToFloat(d) > 1e-6f; ++pass) {
+    for (int pass = 0; pass < MaxSearchPasses && ToFloat(d) > SearchTolerance; ++pass) {
         const double lossLow = total * low * low;
         const double lossMid = total * mid * mid;
         const double oldMid = mid;
@@ -37,14 +59,14 @@ void Bisect(double total, double head, double& finalFlow, double& lastEvaluated)
             low = mid;
             mid = (mid + high) / 2.0;
             d = std::fabs(head - lossMid);
-            if (RoundHalfEven(mid * 1e6) == RoundHalfEven(high * 1e6)) d = 1.0 / 1000001.0;
+            if (GridPoint(mid) == GridPoint(high)) d = SearchEnded;
         } else {
             high = mid;
             mid = (low + mid) / 2.0;
             d = std::fabs(head - lossMid);
-            if (RoundHalfEven(low * 1e6) == RoundHalfEven(mid * 1e6)) d = 1.0 / 1000001.0;
+            if (GridPoint(low) == GridPoint(mid)) d = SearchEnded;
         }
-        if (RoundHalfEven(low * 1e6) == RoundHalfEven(high * 1e6)) break;
+        if (GridPoint(low) == GridPoint(high)) break;
     }
     finalFlow = mid;
 }
@@ -60,9 +82,7 @@ std::vector<double> PressurePrefix(const PipeModel& m, const std::vector<double>
 int64_t ReductionStep(const PipeModel& m, const std::vector<double>& prefix, double start,
                       double flow)
 {
-    const auto flowAt = [&](int64_t s) {
-        return std::max(0.0, flow - static_cast<double>(s) / 1000000.0);
-    };
+    const auto flowAt = [&](int64_t s) { return Lowered(flow, s); };
     const int64_t lastStep =
         std::clamp<int64_t>(static_cast<int64_t>(std::ceil(flow / Step)), 1, MaxReductionSteps);
     if (HasLowNode(m, prefix, start, flowAt(lastStep))) return lastStep;
@@ -108,7 +128,7 @@ GravityFlow SolveGravityFlow(const PipeModel& m, const std::vector<double>& c, f
 
     result.HighPoint = true;
     const int64_t step = ReductionStep(m, prefix, start, flow);
-    result.Flow = std::max(0.0, flow - static_cast<double>(step) / 1000000.0);
+    result.Flow = Lowered(flow, step);
     return result;
 }
 

@@ -7,6 +7,7 @@
 #include "engine/GravityFlow.h"
 #include "engine/Roughness.h"
 #include "engine/SystemCurve.h"
+#include "project/SystemType.h"
 
 namespace vemora {
 namespace {
@@ -64,7 +65,7 @@ HydraulicsStatus CalculateHydraulics(ProjectStore& store, ResultsStore& r,
     PipeModel model;
     if (!BuildPipeModel(store, r, model) || !AgeRoughness(store, r)) return Fail(store);
 
-    const bool pumping = store.SystemType == 1;
+    const bool pumping = IsPumping(store);
     const bool pumpCurve = pumping && store.PumpCurveGiven != 0;
     std::vector<double> c;
     SystemCurve curve;

@@ -7,7 +7,7 @@
 #include "engine/CalibrationUnits.h"
 #include "engine/NumberFormat.h"
 #include "engine/RoughnessFormulas.h"
-#include "engine/UnitFactors.h"
+#include "project/UnitTables.h"
 
 namespace vemora {
 namespace {
@@ -189,8 +189,8 @@ CalibrationProfile CalibrationProfileOf(const ProjectStore& store, const Results
         node.innerDiameter = results.InnerDiameterSI[k];
         node.pipeLength = k < n ? results.SectionLengthSI[k] : 0.0;
     }
-    if (const auto f = LengthUnitFactor(store.ChainageUnit)) profile.chainageFactor = *f;
-    if (const auto f = LengthUnitFactor(store.ElevationUnit)) profile.levelFactor = *f;
+    if (const auto f = LengthUnits.Factor(store.ChainageUnit)) profile.chainageFactor = *f;
+    if (const auto f = LengthUnits.Factor(store.ElevationUnit)) profile.levelFactor = *f;
     return profile;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/EngineMath.h"
+#include "project/SystemType.h"
 
 namespace vemora {
 namespace {
@@ -24,7 +25,7 @@ void CalcSupplyAndShortage(const ProjectStore& s, ResultsStore& r)
 {
     const int life = UsedDesignLife(s);
     const double f = r.DemandUnitFactor;
-    if (s.SystemType != 1) {
+    if (!IsPumping(s)) {
         for (int y = 1; y <= life; ++y) {
             const double supplied = r.YearFlow[y] / f;
             const float input = DemandInput(s, y);
@@ -55,7 +56,7 @@ void CalcWaterSalesIncome(const ProjectStore& s, ResultsStore& r)
     for (int y = 1; y <= UsedDesignLife(s); ++y) {
         const float D = r.YearDemandSI[y];
         const double Q = r.YearFlow[y];
-        const double delivered = s.SystemType == 1 ? r.YearPumpingHours[y] * Q / 24.0 : Q;
+        const double delivered = IsPumping(s) ? r.YearPumpingHours[y] * Q / 24.0 : Q;
         const double supplied = Smaller(D, delivered);
         r.YearIncome[y] =
             ToFloat(std::pow(growth, y - 1) *

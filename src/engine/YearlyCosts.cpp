@@ -4,9 +4,18 @@
 #include <vector>
 
 #include "engine/EngineMath.h"
+#include "project/SystemType.h"
 
 namespace vemora {
 namespace {
+
+// Water power is 9.81 x Q x H kW for Q in m³/s and H in m (water of 1000
+// kg/m³ under the gravity acceleration).
+constexpr double KilowattsPerFlowAndHead = GravityAcceleration;
+// A fixed further efficiency of the pumping plant, applied together with the
+// pump efficiency.
+constexpr double PlantEfficiency = 0.95;
+constexpr double DaysPerYear = 365.0;
 
 int ConstructionYears(const ProjectStore& s)
 {
@@ -24,8 +33,8 @@ double AnnualTariff(const ProjectStore& s, const ResultsStore& r, int y)
         static_cast<double>(s.TariffSummerStandard) * r.YearSummerStandardHours[y] +
         static_cast<double>(s.TariffSummerOffPeak) * r.YearSummerOffPeakHours[y] +
         static_cast<double>(s.TariffSummerPeak) * r.YearSummerPeakHours[y];
-    return ToFloat(winter * 365.0 * (12 - s.SummerMonths) / 12.0 +
-                   summer * 365.0 * s.SummerMonths / 12.0);
+    return ToFloat(winter * DaysPerYear * (12 - s.SummerMonths) / 12.0 +
+                   summer * DaysPerYear * s.SummerMonths / 12.0);
 }
 
 // Energy cost of year y before escalation; false for a zero efficiency.
@@ -40,7 +49,8 @@ bool YearEnergyCost(const ProjectStore& s, const ResultsStore& r, int y, double&
         return true;
     }
     const double Q = r.YearFlow[y];
-    cost = H * (Q * 9.81) * AnnualTariff(s, r, y) / (e / 100.0 * 0.95);
+    cost =
+        H * (Q * KilowattsPerFlowAndHead) * AnnualTariff(s, r, y) / (e / 100.0 * PlantEfficiency);
     return true;
 }
 
@@ -113,7 +123,7 @@ CostStatus CalcYearlyCosts(const ProjectStore& s, ResultsStore& r)
         other += s.OtherExpenseAmount[k];
 
     const double pipeBase = static_cast<double>(r.PipeLayingCost) + r.PipeSupplyCost;
-    const bool pumping = s.SystemType == 1;
+    const bool pumping = IsPumping(s);
     for (int y = 1; y <= N; ++y) {
         const double g = std::pow(1.0 + s.EscalationRate / 100.0, y - 1);
         r.YearPipelineMaintenance[y] = ToFloat(g * pipeBase * s.MaintenancePipeline / 10000.0);

@@ -2,8 +2,6 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -11,16 +9,14 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include "input/InvalidateResults.h"
-#include "input/UnitLists.h"
-#include "platform/DatePicker.h"
-#include "platform/ScrollBar.h"
+#include "app/AppContext.h"
+#include "app/InvalidateResults.h"
+#include "platform/FieldBehaviours.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
-#include "project/RecordCheck.h"
-#include "shell/MDIProject.h"
-#include "shell/Workspace.h"
+#include "project/NodeTypes.h"
+#include "project/UnitTables.h"
 
 // The laying sketch lives in the input resources of the static window
 // library; naming them here keeps the linker from dropping them.
@@ -37,27 +33,20 @@ namespace {
 constexpr int WindowWidth = 10200;
 constexpr int WindowHeight = 6840;
 
-template <size_t N> void FillList(QComboBox* list, const std::array<const char*, N>& items)
+void FillList(QComboBox* list, const UnitList& units)
 {
-    for (const char* item : items)
-        list->addItem(QString::fromUtf8(item));
+    for (const Unit& unit : units)
+        list->addItem(QString::fromUtf8(unit.Text));
     list->setCurrentIndex(-1);
 }
 
-static_assert(FlowUnitItems.size() == FlowUnitCount);
-static_assert(OperatingFlowUnitItems.size() == OperatingFlowUnitCount);
-static_assert(LengthUnitItems.size() == LengthUnitCount);
-static_assert(PipeDimensionUnitItems.size() == PipeDimensionUnitCount);
-static_assert(WaterSalesVolumeUnitItems.size() == WaterSalesVolumeUnitCount);
-static_assert(PumpHeadUnitItems.size() == PumpHeadUnitCount);
-static_assert(PumpCurveFlowUnitItems.size() == PumpCurveFlowUnitCount);
-
 } // namespace
 
-frmLCC::frmLCC(Workspace& workspace, MDIProject& mainWindow, QWidget* parent)
-    : QWidget(parent), ws(workspace), main(mainWindow)
+frmLCC::frmLCC(AppContext& context, QWidget* parent) : QWidget(parent), ctx(context)
 {
     InitInputResources();
+    fields_ = new FieldBehaviours(
+        this, [this](const QString& hint) { ctx.mainWindow().setPanelText(3, hint); });
     setObjectName(QStringLiteral("frmLCC"));
     setWindowTitle(QStringLiteral("  LIFE CYCLE COSTING ANALYSIS INPUT DATA"));
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
@@ -88,25 +77,25 @@ void frmLCC::Form_Load()
     MoveToCorner();
     imgLaying->setPixmap(QPixmap(QStringLiteral(":/input/Laying")));
 
-    FillList(comPFlowrateUnits, FlowUnitItems);
-    FillList(comPumpOperatingFlowrateUnits, OperatingFlowUnitItems);
-    FillList(comGFlowrateUnits, FlowUnitItems);
-    FillList(comVaryingDemandUnits, FlowUnitItems);
-    FillList(comPumpVaryingDemandUnits, FlowUnitItems);
-    FillList(comTRWLUnits, LengthUnitItems);
-    FillList(comBRWLUnits, LengthUnitItems);
-    FillList(comPPRWLUnits, LengthUnitItems);
-    FillList(comPERWLUnits, LengthUnitItems);
-    FillList(comKsNewUnits, PipeDimensionUnitItems);
-    FillList(comKsOldUnits, PipeDimensionUnitItems);
-    FillList(comLiningThicknessUnits, PipeDimensionUnitItems);
-    FillList(comDiameterUnits, PipeDimensionUnitItems);
-    FillList(comElevationUnits, LengthUnitItems);
-    FillList(comLengthUnits, LengthUnitItems);
-    FillList(comWallThicknessUnits, PipeDimensionUnitItems);
-    FillList(comWaterSalesUnits, WaterSalesVolumeUnitItems);
-    FillList(comHeadUnits, PumpHeadUnitItems);
-    FillList(comFlowUnits, PumpCurveFlowUnitItems);
+    FillList(comPFlowrateUnits, FlowUnits);
+    FillList(comPumpOperatingFlowrateUnits, OperatingFlowUnits);
+    FillList(comGFlowrateUnits, FlowUnits);
+    FillList(comVaryingDemandUnits, FlowUnits);
+    FillList(comPumpVaryingDemandUnits, FlowUnits);
+    FillList(comTRWLUnits, LengthUnits);
+    FillList(comBRWLUnits, LengthUnits);
+    FillList(comPPRWLUnits, LengthUnits);
+    FillList(comPERWLUnits, LengthUnits);
+    FillList(comKsNewUnits, PipeDimensionUnits);
+    FillList(comKsOldUnits, PipeDimensionUnits);
+    FillList(comLiningThicknessUnits, PipeDimensionUnits);
+    FillList(comDiameterUnits, PipeDimensionUnits);
+    FillList(comElevationUnits, LengthUnits);
+    FillList(comLengthUnits, LengthUnits);
+    FillList(comWallThicknessUnits, PipeDimensionUnits);
+    FillList(comWaterSalesUnits, WaterSalesVolumeUnits);
+    FillList(comHeadUnits, PumpHeadUnits);
+    FillList(comFlowUnits, PumpCurveFlowUnits);
 
     for (int code = 0; code < NodeTypeCount; ++code)
         comNode->addItem(QString::fromUtf8(NodeTypeNames(code)));
@@ -114,45 +103,17 @@ void frmLCC::Form_Load()
 
     // The mouse wheel changes a unit list, a scroll bar or the date only when
     // that control has the focus, never while the pointer merely passes over.
-    for (QWidget* control : findChildren<QWidget*>())
-        if (qobject_cast<QComboBox*>(control) || qobject_cast<ScrollBar*>(control) ||
-            qobject_cast<DatePicker*>(control)) {
-            wheelGuarded_.insert(control);
-            control->installEventFilter(this);
-        }
-}
-
-// --- Shared field behaviours ----------------------------------------------
-
-void frmLCC::AddHint(QWidget* w, const QString& hint)
-{
-    w->setToolTip(hint);
-}
-
-void frmLCC::AddFocusHint(QWidget* w, const QString& hint)
-{
-    AddHint(w, hint);
-    focusHints_.insert(w, hint);
-    w->installEventFilter(this);
-}
-
-// Typed characters are filtered; text dropped on the field would bypass the
-// filter, so the field takes no drops.
-void frmLCC::AddKeyFilter(QLineEdit* w)
-{
-    keyFiltered_.insert(w);
-    w->setAcceptDrops(false);
-    w->installEventFilter(this);
+    fields_->GuardWheels(this);
 }
 
 void frmLCC::Discard()
 {
-    InvalidateResults(ws.store);
+    InvalidateResults(ctx);
 }
 
 void frmLCC::ShowHelpTopic(int topic)
 {
-    ui().showHelp(topic);
+    ctx.ui.showHelp(topic);
 }
 
 void frmLCC::MoveToCorner()
@@ -163,57 +124,11 @@ void frmLCC::MoveToCorner()
     if (frame->parentWidget() && frame->pos() != QPoint(0, 0)) frame->move(0, 0);
 }
 
-namespace {
-
-// A typed character a numeric field accepts: digits, the full stop,
-// Backspace and Enter. Keys that type nothing (arrows, Delete, Home, End)
-// are not filtered; neither are control characters other than paste, which
-// could bring any text in.
-bool NumericTextAccepted(const QString& text)
-{
-    for (QChar c : text) {
-        const ushort code = c.unicode();
-        if (code < 32 || code == 127) continue; // Backspace, Enter, Tab, Ctrl+C ...
-        if ((code >= '0' && code <= '9') || code == '.') continue;
-        return false;
-    }
-    return true;
-}
-
-bool NumericKeyAccepted(QKeyEvent* e)
-{
-    if (e->matches(QKeySequence::Paste)) return false;
-    return NumericTextAccepted(e->text());
-}
-
-} // namespace
-
 bool frmLCC::eventFilter(QObject* watched, QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        if (keyFiltered_.contains(watched) && !NumericKeyAccepted(static_cast<QKeyEvent*>(event)))
-            return true; // dropped silently: the text and the results stay
-        break;
-    case QEvent::InputMethod: // characters composed by an input method
-        if (keyFiltered_.contains(watched) &&
-            !NumericTextAccepted(static_cast<QInputMethodEvent*>(event)->commitString()))
-            return true;
-        break;
-    case QEvent::Wheel:
-        if (wheelGuarded_.contains(watched) && !static_cast<QWidget*>(watched)->hasFocus()) {
-            event->ignore();
-            return true;
-        }
-        break;
-    case QEvent::FocusIn: {
-        const auto hint = focusHints_.constFind(watched);
-        if (hint != focusHints_.constEnd()) main.setPanelText(3, hint.value());
-        break;
-    }
-    case QEvent::MouseButtonPress: {
-        auto* me = static_cast<QMouseEvent*>(event);
-        if (me->button() != Qt::LeftButton) break;
+    // A left click on a tariff hour label.
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         for (int i = 0; i < 24; ++i) {
             if (watched == lblSummerHour[static_cast<size_t>(i)]) {
                 lblSummerHour_Click(i);
@@ -224,10 +139,6 @@ bool frmLCC::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
         }
-        break;
-    }
-    default:
-        break;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -243,7 +154,8 @@ bool frmLCC::OverBareWindow(const QMouseEvent* e) const
 
 void frmLCC::mouseMoveEvent(QMouseEvent* e)
 {
-    if (OverBareWindow(e)) main.setPanelText(3, QStringLiteral("Enter the project General Data"));
+    if (OverBareWindow(e))
+        ctx.mainWindow().setPanelText(3, QStringLiteral("Enter the project General Data"));
     QWidget::mouseMoveEvent(e);
 }
 
@@ -259,7 +171,7 @@ void frmLCC::mousePressEvent(QMouseEvent* e)
         e->accept(); // not passed on to the main window's client area either
         return;
     }
-    if (main.mnuFile) ui().popupMenu(main.mnuFile, e->globalPosition().toPoint());
+    ctx.mainWindow().popupFileMenu(e->globalPosition().toPoint());
     e->accept(); // handled here, not again by the main window's client area
 }
 

@@ -8,11 +8,11 @@
 // store at once. Edits of most fields discard the analysis results.
 #pragma once
 
-#include <QHash>
-#include <QSet>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+
+#include "app/WindowRegistry.h"
 
 class QComboBox;
 class QGroupBox;
@@ -24,23 +24,29 @@ class QTimer;
 
 namespace vemora {
 
-struct Workspace;
+struct AppContext;
 struct ProjectStore;
-class MDIProject;
 class FlexGrid;
 class ScrollBar;
 class DatePicker;
+class FieldBehaviours;
 class PictureButton;
 class TabControl;
 
-class frmLCC : public QWidget
+class frmLCC : public QWidget, public InputWindow
 {
     Q_OBJECT
   public:
-    frmLCC(Workspace& ws, MDIProject& main, QWidget* parent = nullptr);
+    explicit frmLCC(AppContext& ctx, QWidget* parent = nullptr);
 
-    Workspace& ws;
-    MDIProject& main;
+    AppContext& ctx;
+
+    // --- What the program-level procedures use (InputWindow) ---------------
+    QWidget* widget() override { return this; }
+    void ShowFileName(const QString& text) override;
+    // The load's steps after the system-type view, in their order.
+    void ShowProject() override;
+    void RefreshCurrencyLabels() override;
 
     // --- Window ---------------------------------------------------------
     TabControl* sstInput = nullptr;
@@ -202,14 +208,14 @@ class frmLCC : public QWidget
     // --- Showing the store (the load's window half) --------------------------
     // Steps in the load's order; each guards its codes and ranges, so any
     // stored value can be shown.
-    void ShowSystemTypeView();  // tabs, frames hidden, system label, escalation
-    void ShowHeaderFields();    // names, date, description, year scroll bars
-    void ShowPumpingView();     // pumping frames, options, fields, tariffs, hours
-    void ShowGravityView();     // gravity frames, option, fields, demand table
-    void ShowPumpCurveBoxes();  // the six pump-curve points and their units
-    void ShowProfileFields();   // lining, roughness, profile unit lists
-    void ShowRatesFields();     // rates, maintenance, capital, income, consulting
-    void ShowCurrencySymbols(); // "R" or "$" on the ten currency labels
+    void ShowSystemTypeView() override; // tabs, frames hidden, system label, escalation
+    void ShowHeaderFields();            // names, date, description, year scroll bars
+    void ShowPumpingView();             // pumping frames, options, fields, tariffs, hours
+    void ShowGravityView();             // gravity frames, option, fields, demand table
+    void ShowPumpCurveBoxes();          // the six pump-curve points and their units
+    void ShowProfileFields();           // lining, roughness, profile unit lists
+    void ShowRatesFields();             // rates, maintenance, capital, income, consulting
+    void ShowCurrencySymbols();         // "R" or "$" on the ten currency labels
 
     // Grid fills from the store, and the laying panel's read-back.
     void FillDemandGrid();
@@ -307,18 +313,13 @@ class frmLCC : public QWidget
     QWidget* BuildRatesPage();
     void ConnectHandlers();
 
-    // Shared field behaviours
-    void AddFocusHint(QWidget* w, const QString& hint);
-    void AddHint(QWidget* w, const QString& hint); // tooltip only
-    void AddKeyFilter(QLineEdit* w);
     void Discard();
     void ShowHelpTopic(int topic);
     void MoveToCorner();
     bool OverBareWindow(const QMouseEvent* e) const;
 
-    QHash<QObject*, QString> focusHints_;
-    QSet<QObject*> keyFiltered_;
-    QSet<QObject*> wheelGuarded_;
+    // Hints, the numeric key filter and the wheel guard of the fields.
+    FieldBehaviours* fields_ = nullptr;
 };
 
 } // namespace vemora

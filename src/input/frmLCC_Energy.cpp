@@ -4,8 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "input/InputLayout.h"
 #include "input/frmLCC.h"
+#include "platform/ControlBuilders.h"
+#include "platform/FieldBehaviours.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
 #include "platform/Twips.h"
@@ -40,8 +41,9 @@ QWidget* frmLCC::BuildEnergyPage()
                                     3240, 270, 1800, true);
     lblPumpingHours = MakeLabel(page, QString(), 5160, 270, 600);
     lblPumpingHours->setObjectName(QStringLiteral("lblPumpingHours"));
-    AddHint(fsbPumpingHours, QStringLiteral("Select the number of pumping hours per day"));
-    AddHint(lblPumpingHours, QStringLiteral("The maximum number of pumping hours per day"));
+    fields_->AddHint(fsbPumpingHours, QStringLiteral("Select the number of pumping hours per day"));
+    fields_->AddHint(lblPumpingHours,
+                     QStringLiteral("The maximum number of pumping hours per day"));
 
     fraSummer = MakeFrame(page, "fraSummer", QStringLiteral("Summer "), 120, 660, 9840, 2280);
     MakeLabel(fraSummer, QStringLiteral("Number of summer months"), 240, 330, 2400);
@@ -49,8 +51,8 @@ QWidget* frmLCC::BuildEnergyPage()
                               330, 1800, true);
     lblSummer = MakeLabel(fraSummer, QString(), 4680, 330, 600);
     lblSummer->setObjectName(QStringLiteral("lblSummer"));
-    AddHint(fsbSummer, QStringLiteral("Select the number of summer months"));
-    AddHint(lblSummer, QStringLiteral("Number of summer months"));
+    fields_->AddHint(fsbSummer, QStringLiteral("Select the number of summer months"));
+    fields_->AddHint(lblSummer, QStringLiteral("Number of summer months"));
     BuildSeasonFrame(fraSummer, true);
 
     fraWinter = MakeFrame(page, "fraWinter", QStringLiteral("Winter"), 120, 3060, 9840, 1860);
@@ -83,8 +85,8 @@ void frmLCC::BuildSeasonFrame(QGroupBox* frame, bool summer)
         RateCaption(frame, captions[r], colours[r], left, ratesTop + 30);
         QLineEdit* rate = MakeText(frame, names[r], left + 1260, ratesTop, 1000);
         *rates[r] = rate;
-        AddFocusHint(rate, QStringLiteral("Enter the %1 %2 rate").arg(season, periods[r]));
-        AddKeyFilter(rate);
+        fields_->AddFocusHint(rate, QStringLiteral("Enter the %1 %2 rate").arg(season, periods[r]));
+        fields_->AddKeyFilter(rate);
         QLabel* unit = MakeLabel(frame, QStringLiteral("R"), left + 2300, ratesTop + 30, 240);
         unit->setObjectName(QStringLiteral("lblUnit(%1)").arg(unitBase + r));
         lblUnit[static_cast<size_t>(unitBase + r)] = unit;
@@ -106,7 +108,7 @@ void frmLCC::BuildSeasonFrame(QGroupBox* frame, bool summer)
         label->setAutoFillBackground(true);
         setTwipsGeometry(label, 240 + h * 390, hoursTop, 375, 330);
         SetHourColour(label, vbcolor::Yellow);
-        AddHint(label, QStringLiteral("Click to change applicable rate"));
+        fields_->AddHint(label, QStringLiteral("Click to change applicable rate"));
         label->installEventFilter(this);
         hours[static_cast<size_t>(h)] = label;
     }

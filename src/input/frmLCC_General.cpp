@@ -8,9 +8,10 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
-#include "input/InputLayout.h"
 #include "input/frmLCC.h"
+#include "platform/ControlBuilders.h"
 #include "platform/DatePicker.h"
+#include "platform/FieldBehaviours.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
@@ -38,17 +39,17 @@ void frmLCC::BuildHeaderFields(QWidget* page)
 
     MakeLabel(page, QStringLiteral("Project name"), 120, 540, 1560);
     txtProject = MakeText(page, "txtProject", 1740, 500, 4860);
-    txtProject->setMaxLength(80);
-    AddFocusHint(txtProject, QStringLiteral("Enter the project name"));
+    txtProject->setMaxLength(ProjectRecord::ProjectNameWidth);
+    fields_->AddFocusHint(txtProject, QStringLiteral("Enter the project name"));
 
     MakeLabel(page, QStringLiteral("Designer"), 120, 960, 1560);
     txtDesigner = MakeText(page, "txtDesigner", 1740, 920, 4860);
-    txtDesigner->setMaxLength(80);
-    AddFocusHint(txtDesigner, QStringLiteral("Enter the designer's name"));
+    txtDesigner->setMaxLength(ProjectRecord::DesignerWidth);
+    fields_->AddFocusHint(txtDesigner, QStringLiteral("Enter the designer's name"));
 
     MakeLabel(page, QStringLiteral("Description"), 120, 1380, 1560);
     txtDescription = MakeTextArea(page, "txtDescription", 1740, 1340, 4860, 960);
-    AddFocusHint(txtDescription, QStringLiteral("Enter a description of the project"));
+    fields_->AddFocusHint(txtDescription, QStringLiteral("Enter a description of the project"));
 
     MakeLabel(page, QStringLiteral("Date"), 6840, 540, 1100);
     dtpDate = new DatePicker(page);
@@ -56,7 +57,7 @@ void frmLCC::BuildHeaderFields(QWidget* page)
     dtpDate->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
     dtpDate->setDateRange(QDate(2000, 1, 1), QDate(9999, 12, 31));
     setTwipsGeometry(dtpDate, 7980, 500, 1980, 300);
-    AddFocusHint(dtpDate, QStringLiteral("Enter/select the date"));
+    fields_->AddFocusHint(dtpDate, QStringLiteral("Enter/select the date"));
 
     struct YearBar
     {
@@ -81,11 +82,11 @@ void frmLCC::BuildHeaderFields(QWidget* page)
         b.bar = MakeScrollBar(page, b.name, b.min, b.max, b.large, 8280, b.top, 900);
         b.label = MakeLabel(page, QString(), 9240, b.top, 780);
         b.label->setObjectName(QString::fromLatin1(b.labelName));
-        AddHint(b.label, QString::fromLatin1(b.hint));
+        fields_->AddHint(b.label, QString::fromLatin1(b.hint));
     }
 
     sscHelp = MakeButton(page, "sscHelp", QStringLiteral("Help"), 9000, 60, 960, 345);
-    AddFocusHint(sscHelp, QString());
+    fields_->AddFocusHint(sscHelp, QString());
 }
 
 void frmLCC::BuildGravityFrames(QWidget* page)
@@ -97,8 +98,8 @@ void frmLCC::BuildGravityFrames(QWidget* page)
                                        QStringLiteral("Fixed demand"), 240, 330, 2400);
     optGCalculatedFlowrate = MakeOption(fraGravityOption, "optGCalculatedFlowrate",
                                         QStringLiteral("Varying demand"), 240, 650, 2400);
-    AddHint(optGSpecifiedFlowrate, QStringLiteral("Select to enter thea fixed demand"));
-    AddHint(optGCalculatedFlowrate, QStringLiteral("Select to enter the varying demand"));
+    fields_->AddHint(optGSpecifiedFlowrate, QStringLiteral("Select to enter thea fixed demand"));
+    fields_->AddHint(optGCalculatedFlowrate, QStringLiteral("Select to enter the varying demand"));
 
     fraGravityReservoirs =
         MakeFrame(page, "fraGravityReservoirs",
@@ -109,27 +110,29 @@ void frmLCC::BuildGravityFrames(QWidget* page)
     MakeLabel(fraGravityReservoirs, QStringLiteral("Bottom reservoir water level"), 240, 810, 2760);
     txtBRWL = MakeText(fraGravityReservoirs, "txtBRWL", 3120, 780, 1320);
     comBRWLUnits = MakeUnitList(fraGravityReservoirs, "comBRWLUnits", 4560, 772, 1860);
-    AddHint(txtTRWL, QStringLiteral("Enter the top reservoir water level"));
-    AddFocusHint(comTRWLUnits, QStringLiteral("Select the top reservoir water level units"));
-    AddHint(txtBRWL, QStringLiteral("Enter the end reservoir water level"));
-    AddFocusHint(comBRWLUnits, QStringLiteral("Select the end reservoir water level units"));
-    AddKeyFilter(txtTRWL);
-    AddKeyFilter(txtBRWL);
+    fields_->AddHint(txtTRWL, QStringLiteral("Enter the top reservoir water level"));
+    fields_->AddFocusHint(comTRWLUnits,
+                          QStringLiteral("Select the top reservoir water level units"));
+    fields_->AddHint(txtBRWL, QStringLiteral("Enter the end reservoir water level"));
+    fields_->AddFocusHint(comBRWLUnits,
+                          QStringLiteral("Select the end reservoir water level units"));
+    fields_->AddKeyFilter(txtTRWL);
+    fields_->AddKeyFilter(txtBRWL);
 
     fraGravityFlowrate = MakeFrame(page, "fraGravityFlowrate",
                                    QStringLiteral("Enter the fixed demand"), 120, 5040, 6615, 930);
     Label52 = MakeLabel(fraGravityFlowrate, QStringLiteral("Fixed demand"), 240, 420, 2760);
     txtGFlowrate = MakeText(fraGravityFlowrate, "txtGFlowrate", 3120, 390, 1320);
     comGFlowrateUnits = MakeUnitList(fraGravityFlowrate, "comGFlowrateUnits", 4560, 382, 1860);
-    AddHint(txtGFlowrate, QStringLiteral("Enter the fixed demand"));
-    AddHint(comGFlowrateUnits, QStringLiteral("Select the demand units"));
+    fields_->AddHint(txtGFlowrate, QStringLiteral("Enter the fixed demand"));
+    fields_->AddHint(comGFlowrateUnits, QStringLiteral("Select the demand units"));
 
     fraVaryingDemand = MakeFrame(page, "fraVaryingDemand", QStringLiteral("Varying demand"), 6840,
                                  2520, 3120, 3450);
     Label53 = MakeLabel(fraVaryingDemand, QStringLiteral("Demand units"), 120, 330, 1140);
     comVaryingDemandUnits =
         MakeUnitList(fraVaryingDemand, "comVaryingDemandUnits", 1260, 300, 1740);
-    AddHint(comVaryingDemandUnits, QStringLiteral("Select the varying demand units"));
+    fields_->AddHint(comVaryingDemandUnits, QStringLiteral("Select the varying demand units"));
     msgDemand = MakeGrid(fraVaryingDemand, "msgDemand", 120, 720, 2580, 2610);
     txtDemand = MakeCellEditor(fraVaryingDemand, "txtDemand");
 }
@@ -142,8 +145,8 @@ void frmLCC::BuildPumpingFrames(QWidget* page)
         MakeOption(fraPumpOption, "optPumpFixed", QStringLiteral("Fixed demand"), 240, 330, 2760);
     optPumpVarying = MakeOption(fraPumpOption, "optPumpVarying", QStringLiteral("Varying demand"),
                                 240, 650, 2760);
-    AddHint(optPumpFixed, QStringLiteral("Select to enter a fixed demand"));
-    AddHint(optPumpVarying, QStringLiteral("Select to enter a varying demand"));
+    fields_->AddHint(optPumpFixed, QStringLiteral("Select to enter a fixed demand"));
+    fields_->AddHint(optPumpVarying, QStringLiteral("Select to enter a varying demand"));
 
     FraPumpingOption =
         MakeFrame(page, "FraPumpingOption", QStringLiteral("Select the preferred method of"), 3480,
@@ -154,9 +157,10 @@ void frmLCC::BuildPumpingFrames(QWidget* page)
                              QStringLiteral("Specified operating flow rate"), 240, 480, 2940);
     optPumpDetails = MakeOption(FraPumpingOption, "optPumpDetails",
                                 QStringLiteral("Specified pump curve"), 240, 720, 2940);
-    AddHint(optFlowrate,
-            QStringLiteral("Select to enter the specified operating flowrate of the pump"));
-    AddHint(optPumpDetails, QStringLiteral("Select to enter the pump characteristics"));
+    fields_->AddHint(
+        optFlowrate,
+        QStringLiteral("Select to enter the specified operating flowrate of the pump"));
+    fields_->AddHint(optPumpDetails, QStringLiteral("Select to enter the pump characteristics"));
 
     FraPumpFixedDemand =
         MakeFrame(page, "FraPumpFixedDemand", QStringLiteral("Enter the fixed demand"), 6840, 2520,
@@ -164,18 +168,19 @@ void frmLCC::BuildPumpingFrames(QWidget* page)
     MakeLabel(FraPumpFixedDemand, QStringLiteral("Fixed demand"), 120, 300, 2760);
     txtPFlowrate = MakeText(FraPumpFixedDemand, "txtPFlowrate", 120, 600, 1080);
     comPFlowrateUnits = MakeUnitList(FraPumpFixedDemand, "comPFlowrateUnits", 1260, 592, 1740);
-    AddFocusHint(txtPFlowrate, QStringLiteral("Enter the fixed demand"));
-    AddFocusHint(comPFlowrateUnits, QStringLiteral("Select the fixed demand units"));
-    AddKeyFilter(txtPFlowrate);
+    fields_->AddFocusHint(txtPFlowrate, QStringLiteral("Enter the fixed demand"));
+    fields_->AddFocusHint(comPFlowrateUnits, QStringLiteral("Select the fixed demand units"));
+    fields_->AddKeyFilter(txtPFlowrate);
 
     fraPumpVaryingDemand = MakeFrame(page, "fraPumpVaryingDemand", QStringLiteral("Varying demand"),
                                      6840, 2520, 3120, 3450);
     MakeLabel(fraPumpVaryingDemand, QStringLiteral("Demand units"), 120, 330, 1140);
     comPumpVaryingDemandUnits =
         MakeUnitList(fraPumpVaryingDemand, "comPumpVaryingDemandUnits", 1260, 300, 1740);
-    AddFocusHint(comPumpVaryingDemandUnits, QStringLiteral("Select the varying demand units"));
+    fields_->AddFocusHint(comPumpVaryingDemandUnits,
+                          QStringLiteral("Select the varying demand units"));
     msgPumpDemand = MakeGrid(fraPumpVaryingDemand, "msgPumpDemand", 120, 720, 2580, 2610);
-    AddHint(msgPumpDemand, QStringLiteral("Enter the varying demand"));
+    fields_->AddHint(msgPumpDemand, QStringLiteral("Enter the varying demand"));
     txtPumpDemand = MakeCellEditor(fraPumpVaryingDemand, "txtPumpDemand");
 
     fraPumpReservoir =
@@ -188,13 +193,14 @@ void frmLCC::BuildPumpingFrames(QWidget* page)
     MakeLabel(fraPumpReservoir, QStringLiteral("End reservoir water level"), 240, 810, 2760);
     txtPERWL = MakeText(fraPumpReservoir, "txtPERWL", 3120, 780, 1320);
     comPERWLUnits = MakeUnitList(fraPumpReservoir, "comPERWLUnits", 4560, 772, 1860);
-    AddFocusHint(txtPPRWL, QStringLiteral("Enter the pumpstation reservoir water level"));
-    AddFocusHint(comPPRWLUnits,
-                 QStringLiteral("Select the pumpstation reservoir water level units"));
-    AddFocusHint(txtPERWL, QStringLiteral("Enter the end reservoir water level"));
-    AddFocusHint(comPERWLUnits, QStringLiteral("Select the end reservoir water level units"));
-    AddKeyFilter(txtPPRWL);
-    AddKeyFilter(txtPERWL);
+    fields_->AddFocusHint(txtPPRWL, QStringLiteral("Enter the pumpstation reservoir water level"));
+    fields_->AddFocusHint(comPPRWLUnits,
+                          QStringLiteral("Select the pumpstation reservoir water level units"));
+    fields_->AddFocusHint(txtPERWL, QStringLiteral("Enter the end reservoir water level"));
+    fields_->AddFocusHint(comPERWLUnits,
+                          QStringLiteral("Select the end reservoir water level units"));
+    fields_->AddKeyFilter(txtPPRWL);
+    fields_->AddKeyFilter(txtPERWL);
 
     fraPumpingFlowrate = MakeFrame(
         page, "fraPumpingFlowrate",
@@ -207,13 +213,13 @@ void frmLCC::BuildPumpingFrames(QWidget* page)
     MakeLabel(fraPumpingFlowrate, QStringLiteral("Pump efficiency"), 240, 615, 2760);
     txtPumpEfficiency = MakeText(fraPumpingFlowrate, "txtPumpEfficiency", 3120, 600, 1320, 270);
     MakeLabel(fraPumpingFlowrate, QStringLiteral("%"), 4500, 615, 300);
-    AddFocusHint(txtPumpOperatingFlowrate,
-                 QStringLiteral("Enter the operating flowrate of the pump"));
-    AddFocusHint(comPumpOperatingFlowrateUnits,
-                 QStringLiteral("Select the operating flowrate units"));
-    AddFocusHint(txtPumpEfficiency, QStringLiteral("Enter the pump efficiency"));
-    AddKeyFilter(txtPumpOperatingFlowrate);
-    AddKeyFilter(txtPumpEfficiency);
+    fields_->AddFocusHint(txtPumpOperatingFlowrate,
+                          QStringLiteral("Enter the operating flowrate of the pump"));
+    fields_->AddFocusHint(comPumpOperatingFlowrateUnits,
+                          QStringLiteral("Select the operating flowrate units"));
+    fields_->AddFocusHint(txtPumpEfficiency, QStringLiteral("Enter the pump efficiency"));
+    fields_->AddKeyFilter(txtPumpOperatingFlowrate);
+    fields_->AddKeyFilter(txtPumpEfficiency);
 
     fraPumpcurve = MakeFrame(page, "fraPumpcurve", QStringLiteral("Enter or change the pump curve"),
                              120, 5040, 6615, 930);
@@ -222,7 +228,7 @@ void frmLCC::BuildPumpingFrames(QWidget* page)
               270, 6200);
     sscPumpcurve = MakeButton(fraPumpcurve, "sscPumpcurve", QStringLiteral("&Pump curve"), 240, 520,
                               1800, 345);
-    AddFocusHint(sscPumpcurve, QStringLiteral("Enter or edit the pump curve"));
+    fields_->AddFocusHint(sscPumpcurve, QStringLiteral("Enter or edit the pump curve"));
 }
 
 void frmLCC::BuildPumpDetailsPanel(QWidget* page)
@@ -230,7 +236,7 @@ void frmLCC::BuildPumpDetailsPanel(QWidget* page)
     fraPumpDetails =
         MakeFrame(page, "fraPumpDetails", QStringLiteral("Enter the pump characteristics"), 120,
                   2400, 9735, 3555);
-    AddHint(fraPumpDetails, QStringLiteral("Enter the pump characteristics"));
+    fields_->AddHint(fraPumpDetails, QStringLiteral("Enter the pump characteristics"));
     fraPumpDetails->setAutoFillBackground(true);
 
     MakeLabel(fraPumpDetails, QStringLiteral("Point"), 240, 330, 780);
@@ -240,8 +246,8 @@ void frmLCC::BuildPumpDetailsPanel(QWidget* page)
     comHeadUnits = MakeUnitList(fraPumpDetails, "comHeadUnits", 1080, 600, 1200);
     comFlowUnits = MakeUnitList(fraPumpDetails, "comFlowUnits", 2400, 600, 1200);
     MakeLabel(fraPumpDetails, QStringLiteral("%"), 3720, 630, 1200);
-    AddFocusHint(comHeadUnits, QStringLiteral("Select the pump head units"));
-    AddFocusHint(comFlowUnits, QStringLiteral("Select the pump flowrate units"));
+    fields_->AddFocusHint(comHeadUnits, QStringLiteral("Select the pump head units"));
+    fields_->AddFocusHint(comFlowUnits, QStringLiteral("Select the pump flowrate units"));
 
     for (int k = 0; k < 6; ++k) {
         const auto i = static_cast<size_t>(k);
@@ -253,26 +259,27 @@ void frmLCC::BuildPumpDetailsPanel(QWidget* page)
         txtH[i]->setObjectName(QStringLiteral("txtH(%1)").arg(k));
         txtQ[i]->setObjectName(QStringLiteral("txtQ(%1)").arg(k));
         txtEfficiency[i]->setObjectName(QStringLiteral("txtEfficiency(%1)").arg(k));
-        AddFocusHint(txtH[i], QStringLiteral("Enter the pump head"));
-        AddFocusHint(txtQ[i], QStringLiteral("Enter the pump flowrate"));
-        AddHint(txtEfficiency[i], QStringLiteral("Enter the pump installation efficiency"));
-        AddKeyFilter(txtH[i]);
-        AddKeyFilter(txtQ[i]);
-        AddKeyFilter(txtEfficiency[i]);
+        fields_->AddFocusHint(txtH[i], QStringLiteral("Enter the pump head"));
+        fields_->AddFocusHint(txtQ[i], QStringLiteral("Enter the pump flowrate"));
+        fields_->AddHint(txtEfficiency[i],
+                         QStringLiteral("Enter the pump installation efficiency"));
+        fields_->AddKeyFilter(txtH[i]);
+        fields_->AddKeyFilter(txtQ[i]);
+        fields_->AddKeyFilter(txtEfficiency[i]);
     }
 
     MakeLabel(fraPumpDetails, QStringLiteral("Pump type"), 5160, 330, 1200);
     txtPumptype = MakeText(fraPumpDetails, "txtPumptype", 6480, 300, 3000);
     MakeLabel(fraPumpDetails, QStringLiteral("Configuration"), 5160, 750, 1200);
     txtPumpDescription = MakeTextArea(fraPumpDetails, "txtPumpDescription", 6480, 720, 3000, 1800);
-    AddFocusHint(txtPumptype, QStringLiteral("Enter the pump type"));
-    AddFocusHint(txtPumpDescription,
-                 QStringLiteral("Enter a description of the pump configuration"));
+    fields_->AddFocusHint(txtPumptype, QStringLiteral("Enter the pump type"));
+    fields_->AddFocusHint(txtPumpDescription,
+                          QStringLiteral("Enter a description of the pump configuration"));
 
     sscViewCurve = MakeButton(fraPumpDetails, "sscViewCurve", QStringLiteral("&View pump curve"),
                               5160, 2880, 2100, 420);
     sscOK = MakeButton(fraPumpDetails, "sscOK", QStringLiteral("&OK"), 8280, 2880, 1200, 420);
-    AddFocusHint(sscViewCurve, QStringLiteral("View the pump curve"));
+    fields_->AddFocusHint(sscViewCurve, QStringLiteral("View the pump curve"));
     fraPumpDetails->hide();
 }
 

@@ -4,13 +4,16 @@
 #include <QLabel>
 #include <algorithm>
 
-#include "input/NumberText.h"
-#include "input/UnitLists.h"
+#include "app/AppContext.h"
 #include "input/frmLCC.h"
 #include "platform/FlexGrid.h"
+#include "platform/NumberText.h"
 #include "platform/Twips.h"
+#include "project/Currency.h"
+#include "project/NodeTypes.h"
+#include "project/ProfileNodes.h"
 #include "project/RecordCheck.h"
-#include "shell/Workspace.h"
+#include "project/SystemType.h"
 
 namespace vemora {
 
@@ -54,7 +57,7 @@ void Finish(FlexGrid* g)
 
 QString Currency(const ProjectStore& s)
 {
-    return s.CurrencyCode != 0 ? QStringLiteral("$") : QStringLiteral("R");
+    return QString::fromStdString(CurrencySymbol(s.CurrencyCode));
 }
 
 // Years 1 to the design life with the stored demand of each.
@@ -75,12 +78,12 @@ void FillYearDemand(FlexGrid* g, const ProjectStore& s)
 
 void frmLCC::FillDemandGrid()
 {
-    FillYearDemand(msgDemand, ws.store);
+    FillYearDemand(msgDemand, ctx.store);
 }
 
 void frmLCC::FillPumpDemandGrid()
 {
-    FillYearDemand(msgPumpDemand, ws.store);
+    FillYearDemand(msgPumpDemand, ctx.store);
 }
 
 // A new design life changes the rows of the demand table of the project's own
@@ -88,11 +91,11 @@ void frmLCC::FillPumpDemandGrid()
 // store only at the next save); rows that are new show the stored demand.
 void frmLCC::RebuildDemandTable()
 {
-    FlexGrid* grid = ws.store.SystemType == 0 ? msgDemand : msgPumpDemand;
+    FlexGrid* grid = IsGravity(ctx.store) ? msgDemand : msgPumpDemand;
     QStringList typed;
     for (int r = 1; r < grid->Rows(); ++r)
         typed << grid->TextMatrix(r, 1);
-    FillYearDemand(grid, ws.store);
+    FillYearDemand(grid, ctx.store);
     const int keep = std::min<int>(static_cast<int>(typed.size()), grid->Rows() - 1);
     for (int r = 1; r <= keep; ++r)
         grid->setTextMatrix(r, 1, typed[r - 1]);
@@ -102,14 +105,8 @@ void frmLCC::RebuildDemandTable()
 // accumulated length both 999999), at least two rows.
 void frmLCC::FillProfileGrid()
 {
-    ProjectStore& s = ws.store;
-    int count = 0;
-    while (count < MaxNodes) {
-        const auto i = static_cast<size_t>(count + 1);
-        if (s.NodeElevation[i] == UnusedNode && s.NodeAccumulatedLength[i] == UnusedNode) break;
-        ++count;
-    }
-    s.NodeCount = static_cast<int16_t>(std::max(count, 2));
+    ProjectStore& s = ctx.store;
+    s.NodeCount = ProfileNodeCount(s);
 
     FlexGrid* g = msgProfile;
     g->setBackColor(vbColor(vbcolor::White));
@@ -155,7 +152,7 @@ void HeadingColours(FlexGrid* g, int r, int c)
 // 11 to 15) of LayingCost 1 to 13; column 0 in the heading colours.
 void frmLCC::FillLayingGrid()
 {
-    const ProjectStore& s = ws.store;
+    const ProjectStore& s = ctx.store;
     const bool us = s.UnitSystem != 0;
     FlexGrid* g = msgLaying;
     g->Clear();
@@ -218,7 +215,7 @@ void frmLCC::FillLayingGrid()
 // number as a whole stores 0. Item 14 belongs to no row and is set to 0.
 void frmLCC::ReadLayingGrid()
 {
-    ProjectStore& s = ws.store;
+    ProjectStore& s = ctx.store;
     for (int item = 1; item <= 14; ++item)
         s.LayingCost[static_cast<size_t>(item)] = 0;
     for (int r = 1; r <= 15; ++r) {
@@ -231,7 +228,7 @@ void frmLCC::ReadLayingGrid()
 
 void frmLCC::FillStaffGrid()
 {
-    const ProjectStore& s = ws.store;
+    const ProjectStore& s = ctx.store;
     FlexGrid* g = msgOperational;
     g->setForeColorFixed(vbColor(vbcolor::Blue));
     Shape(g, 9, {1600, 1400, 1200});
@@ -253,7 +250,7 @@ void frmLCC::FillStaffGrid()
 
 void frmLCC::FillOtherOperationalGrid()
 {
-    const ProjectStore& s = ws.store;
+    const ProjectStore& s = ctx.store;
     FlexGrid* g = msgOtherOperational;
     g->setForeColorFixed(vbColor(vbcolor::Blue));
     Shape(g, 6, {1600, 1300});

@@ -9,14 +9,14 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "app/AppContext.h"
 #include "input/frmLCC.h"
 #include "platform/DatePicker.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
 #include "platform/Twips.h"
-#include "shell/MDIProject.h"
-#include "shell/Workspace.h"
+#include "project/Currency.h"
 
 namespace vemora {
 
@@ -205,7 +205,7 @@ void frmLCC::hscLife_Change()
 {
     Discard();
     lblLife->setText(QString::number(hscLife->Value()) + QStringLiteral(" years"));
-    ws.store.DesignLife = static_cast<int16_t>(hscLife->Value());
+    ctx.store.DesignLife = static_cast<int16_t>(hscLife->Value());
     RebuildDemandTable();
 }
 
@@ -213,14 +213,14 @@ void frmLCC::hscBaseYear_Change()
 {
     Discard();
     lblBaseYear->setText(QString::number(hscBaseYear->Value()));
-    ws.store.BaseYear = static_cast<int16_t>(hscBaseYear->Value());
+    ctx.store.BaseYear = static_cast<int16_t>(hscBaseYear->Value());
 }
 
 void frmLCC::hscSupplyStart_Change()
 {
     Discard();
     lblSupplyStart->setText(QString::number(hscSupplyStart->Value()));
-    ws.store.SupplyStartYear = static_cast<int16_t>(hscSupplyStart->Value());
+    ctx.store.SupplyStartYear = static_cast<int16_t>(hscSupplyStart->Value());
     RebuildDemandTable();
 }
 
@@ -228,21 +228,21 @@ void frmLCC::hscMPipeline_Change()
 {
     Discard();
     lblMPipeline->setText(PercentText(hscMPipeline->Value()));
-    ws.store.MaintenancePipeline = static_cast<int16_t>(hscMPipeline->Value());
+    ctx.store.MaintenancePipeline = static_cast<int16_t>(hscMPipeline->Value());
 }
 
 void frmLCC::hscMMechanical_Change()
 {
     Discard();
     lblMMechanical->setText(PercentText(hscMMechanical->Value()));
-    ws.store.MaintenanceMechanical = static_cast<int16_t>(hscMMechanical->Value());
+    ctx.store.MaintenanceMechanical = static_cast<int16_t>(hscMMechanical->Value());
 }
 
 void frmLCC::hscMElectrical_Change()
 {
     Discard();
     lblMElectrical->setText(PercentText(hscMElectrical->Value()));
-    ws.store.MaintenanceElectrical = static_cast<int16_t>(hscMElectrical->Value());
+    ctx.store.MaintenanceElectrical = static_cast<int16_t>(hscMElectrical->Value());
 }
 
 // The two flat scroll bars only label; the save reads them.
@@ -422,7 +422,7 @@ void frmLCC::lblSummerHour_Click(int index)
 {
     if (index < 0 || index >= 24) return;
     QLabel* label = lblSummerHour[static_cast<size_t>(index)];
-    main.setPanelText(3, label->toolTip());
+    ctx.mainWindow().setPanelText(3, label->toolTip());
     CycleHourColour(label);
 }
 
@@ -430,7 +430,7 @@ void frmLCC::lblWinterHour_Click(int index)
 {
     if (index < 0 || index >= 24) return;
     QLabel* label = lblWinterHour[static_cast<size_t>(index)];
-    main.setPanelText(3, label->toolTip());
+    ctx.mainWindow().setPanelText(3, label->toolTip());
     CycleHourColour(label);
 }
 
@@ -438,11 +438,16 @@ void frmLCC::lblWinterHour_Click(int index)
 
 void frmLCC::ShowCurrencySymbols()
 {
-    const QString symbol = ws.store.CurrencyCode != 0 ? QStringLiteral("$") : QStringLiteral("R");
+    const QString symbol = QString::fromStdString(CurrencySymbol(ctx.store.CurrencyCode));
     for (QLabel* label : lblUnit)
         label->setText(symbol);
     for (QLabel* label : lblCurrency)
         label->setText(symbol);
+}
+
+void frmLCC::RefreshCurrencyLabels()
+{
+    if (tmrCurrency) tmrCurrency->start();
 }
 
 // One refresh per enabling of the timer.

@@ -5,8 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "input/InputLayout.h"
 #include "input/frmLCC.h"
+#include "platform/ControlBuilders.h"
+#include "platform/FieldBehaviours.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
@@ -42,13 +43,15 @@ QWidget* frmLCC::BuildRatesPage()
     txtEnergyEscalation = MakeText(page, "txtEnergyEscalation", 2820, 1050, 1080);
     lblEnergyEscalation1 = MakeLabel(page, QStringLiteral("%"), 3960, 1080, 300);
     lblEnergyEscalation1->setObjectName(QStringLiteral("lblEnergyEscalation1"));
-    AddHint(txtDiscountRate, QStringLiteral("Enter the estimated discount rate percentage"));
-    AddHint(txtEscalation, QStringLiteral("Enter the estimated escalation rate percentage"));
-    AddHint(txtEnergyEscalation,
-            QStringLiteral("Enter the estimated energy cost escalation rate percentage"));
-    AddKeyFilter(txtDiscountRate);
-    AddKeyFilter(txtEscalation);
-    AddKeyFilter(txtEnergyEscalation);
+    fields_->AddHint(txtDiscountRate,
+                     QStringLiteral("Enter the estimated discount rate percentage"));
+    fields_->AddHint(txtEscalation,
+                     QStringLiteral("Enter the estimated escalation rate percentage"));
+    fields_->AddHint(txtEnergyEscalation,
+                     QStringLiteral("Enter the estimated energy cost escalation rate percentage"));
+    fields_->AddKeyFilter(txtDiscountRate);
+    fields_->AddKeyFilter(txtEscalation);
+    fields_->AddKeyFilter(txtEnergyEscalation);
 
     Frame6 = MakeFrame(page, "Frame6", QStringLiteral("Capital cost"), 120, 1500, 5040, 1140);
     MakeLabel(Frame6, QStringLiteral("Mechanical works (valves etc)"), 120, 360, 2520);
@@ -61,12 +64,14 @@ QWidget* frmLCC::BuildRatesPage()
     txtElectrical = MakeText(Frame6, "txtElectrical", 2940, 720, 960);
     sscElectrical =
         MakeButton(Frame6, "sscElectrical", QStringLiteral("&Electrical"), 3960, 705, 960, 345);
-    AddHint(txtMechanical, QStringLiteral("Enter the Mechanical Works Capital cost"));
-    AddHint(txtElectrical, QStringLiteral("Enter the Electrical Works Capital cost"));
-    AddHint(sscMechanical, QStringLiteral("Click to see the calculation of the mechanical cost"));
-    AddHint(sscElectrical, QStringLiteral("Click to see the calculation of the electrical cost"));
-    AddKeyFilter(txtMechanical);
-    AddKeyFilter(txtElectrical);
+    fields_->AddHint(txtMechanical, QStringLiteral("Enter the Mechanical Works Capital cost"));
+    fields_->AddHint(txtElectrical, QStringLiteral("Enter the Electrical Works Capital cost"));
+    fields_->AddHint(sscMechanical,
+                     QStringLiteral("Click to see the calculation of the mechanical cost"));
+    fields_->AddHint(sscElectrical,
+                     QStringLiteral("Click to see the calculation of the electrical cost"));
+    fields_->AddKeyFilter(txtMechanical);
+    fields_->AddKeyFilter(txtElectrical);
 
     Frame1[2] =
         MakeFrame(page, "Frame1(2)", QStringLiteral("Maintenance cost"), 120, 2760, 5040, 1380);
@@ -95,7 +100,7 @@ QWidget* frmLCC::BuildRatesPage()
         b.bar = MakeScrollBar(Frame1[2], b.name, MaintenanceMin, b.max, 5, 1980, b.top, 2100);
         b.label = MakeLabel(Frame1[2], QString(), 4200, b.top, 780);
         b.label->setObjectName(QString::fromLatin1(b.labelName));
-        AddHint(b.label, QString::fromLatin1(b.hint));
+        fields_->AddHint(b.label, QString::fromLatin1(b.hint));
     }
 
     fraIncome = MakeFrame(page, "fraIncome", QStringLiteral("Income"), 120, 4260, 5040, 1080);
@@ -106,19 +111,20 @@ QWidget* frmLCC::BuildRatesPage()
     MakeLabel(fraIncome, QStringLiteral("Water tariff annual increase"), 120, 750, 2520);
     txtWaterIncrease = MakeText(fraIncome, "txtWaterIncrease", 2940, 720, 900);
     MakeLabel(fraIncome, QStringLiteral("%"), 3900, 750, 300);
-    AddHint(txtWaterSales, QStringLiteral("Enter the current income from water sales"));
-    AddHint(comWaterSalesUnits, QStringLiteral("Select the units for the water tariff"));
-    AddHint(txtWaterIncrease,
-            QStringLiteral("Enter the estimated annual increase in water tariffs"));
-    AddKeyFilter(txtWaterSales);
-    AddKeyFilter(txtWaterIncrease);
+    fields_->AddHint(txtWaterSales, QStringLiteral("Enter the current income from water sales"));
+    fields_->AddHint(comWaterSalesUnits, QStringLiteral("Select the units for the water tariff"));
+    fields_->AddHint(txtWaterIncrease,
+                     QStringLiteral("Enter the estimated annual increase in water tariffs"));
+    fields_->AddKeyFilter(txtWaterSales);
+    fields_->AddKeyFilter(txtWaterIncrease);
 
     Frame2 = MakeFrame(page, "Frame2", QStringLiteral("Consulting"), 120, 5460, 5040, 720);
     MakeLabel(Frame2, QStringLiteral("Project supervision fees"), 120, 345, 2520);
     lblCurrency[3] = CurrencyLabel(Frame2, 3, 2700, 345);
     txtSupervision = MakeText(Frame2, "txtSupervision", 2940, 315, 960);
-    AddHint(txtSupervision, QStringLiteral("Enter the estimated project supervision fees "));
-    AddKeyFilter(txtSupervision);
+    fields_->AddHint(txtSupervision,
+                     QStringLiteral("Enter the estimated project supervision fees "));
+    fields_->AddKeyFilter(txtSupervision);
 
     Frame1[0] =
         MakeFrame(page, "Frame1(0)", QStringLiteral("Operational cost"), 5280, 60, 4680, 5520);
@@ -129,8 +135,8 @@ QWidget* frmLCC::BuildRatesPage()
     txtCellOperational = MakeCellEditor(Frame1[0], "txtCellOperational");
     msgOtherOperational = MakeGrid(Frame1[0], "msgOtherOperational", 120, 3480, 4440, 1920);
     txtCellOtherOperational = MakeCellEditor(Frame1[0], "txtCellOtherOperational");
-    AddHint(msgOperational, QStringLiteral("Operational costs (staff expenses)"));
-    AddHint(msgOtherOperational, QStringLiteral("Operational costs (other expenses)"));
+    fields_->AddHint(msgOperational, QStringLiteral("Operational costs (staff expenses)"));
+    fields_->AddHint(msgOtherOperational, QStringLiteral("Operational costs (other expenses)"));
 
     sscHelp2 = MakeButton(page, "sscHelp2", QStringLiteral("Help"), 8880, 5700, 1080, 420);
     return page;

@@ -11,16 +11,16 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "input/NumberText.h"
+#include "app/AppContext.h"
 #include "input/frmLCC.h"
 #include "platform/DatePicker.h"
+#include "platform/NumberText.h"
 #include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
 #include "project/ProjectDate.h"
+#include "project/SystemType.h"
 #include "project/TextCodec.h"
-#include "shell/MDIProject.h"
-#include "shell/Workspace.h"
 
 namespace vemora {
 
@@ -89,10 +89,9 @@ void frmLCC::ShowSystemTypeView()
         frame->hide();
     fraPumpcurve->hide();
 
-    const bool pumping = ws.store.SystemType != 0;
-    if (main.lblSystem)
-        main.lblSystem->setText(pumping ? QStringLiteral("Pumping system")
-                                        : QStringLiteral("Gravity system"));
+    const bool pumping = !IsGravity(ctx.store);
+    ctx.mainWindow().setSystemTypeCaption(pumping ? QStringLiteral("Pumping system")
+                                                  : QStringLiteral("Gravity system"));
     // The Energy page of a gravity project is switched off; when it is the
     // page showing, the first page is shown instead (the tab bar itself
     // would move on to the next page).
@@ -103,9 +102,30 @@ void frmLCC::ShowSystemTypeView()
     lblEnergyEscalation1->setVisible(pumping);
 }
 
+void frmLCC::ShowFileName(const QString& text)
+{
+    lblFileName->setText(text);
+}
+
+void frmLCC::ShowProject()
+{
+    ShowHeaderFields();
+    if (!IsGravity(ctx.store))
+        ShowPumpingView();
+    else
+        ShowGravityView();
+    ShowProfileFields();
+    FillProfileGrid();
+    FillLayingGrid();
+    ShowRatesFields();
+    FillStaffGrid();
+    FillOtherOperationalGrid();
+    ShowCurrencySymbols();
+}
+
 void frmLCC::ShowHeaderFields()
 {
-    const ProjectStore& s = ws.store;
+    const ProjectStore& s = ctx.store;
     txtProject->setText(Trimmed(s.ProjectName));
     txtDesigner->setText(Trimmed(s.Designer));
 
@@ -127,7 +147,7 @@ void frmLCC::ShowHeaderFields()
 
 void frmLCC::ShowPumpingView()
 {
-    ProjectStore& s = ws.store;
+    ProjectStore& s = ctx.store;
     FraPumpingOption->show();
     fraPumpOption->show();
     if (s.PumpCurveGiven != 0)
@@ -178,7 +198,7 @@ void frmLCC::ShowPumpingView()
 
 void frmLCC::ShowGravityView()
 {
-    const ProjectStore& s = ws.store;
+    const ProjectStore& s = ctx.store;
     fraGravityFlowrate->show();
     fraGravityOption->show();
     fraGravityReservoirs->show();
@@ -201,7 +221,7 @@ void frmLCC::ShowGravityView()
 // For a gravity project these are the pump values the store kept from before.
 void frmLCC::ShowPumpCurveBoxes()
 {
-    const ProjectStore& s = ws.store;
+    const ProjectStore& s = ctx.store;
     for (int k = 1; k <= 6; ++k) {
         const auto i = static_cast<size_t>(k);
         ShowNumber(txtH[i - 1], s.PumpCurve[1][i]);
@@ -215,7 +235,7 @@ void frmLCC::ShowPumpCurveBoxes()
 // An epoxy-coated pipe has no lining thickness: the store's is cleared.
 void frmLCC::ShowProfileFields()
 {
-    ProjectStore& s = ws.store;
+    ProjectStore& s = ctx.store;
     if (s.LiningSystem != 0) {
         SelectOption(this, optMortar, &frmLCC::optMortar_Click);
     } else {
@@ -238,10 +258,10 @@ void frmLCC::ShowProfileFields()
 
 void frmLCC::ShowRatesFields()
 {
-    const ProjectStore& s = ws.store;
+    const ProjectStore& s = ctx.store;
     ShowNumber(txtDiscountRate, s.DiscountRate);
     ShowNumber(txtEscalation, s.EscalationRate);
-    if (s.SystemType == 1) ShowNumber(txtEnergyEscalation, s.EnergyEscalationRate);
+    if (IsPumping(s)) ShowNumber(txtEnergyEscalation, s.EnergyEscalationRate);
     ShowBarValue(this, hscMMechanical, s.MaintenanceMechanical, &frmLCC::hscMMechanical_Change);
     ShowBarValue(this, hscMElectrical, s.MaintenanceElectrical, &frmLCC::hscMElectrical_Change);
     ShowBarValue(this, hscMPipeline, s.MaintenancePipeline, &frmLCC::hscMPipeline_Change);

@@ -5,44 +5,31 @@
 
 namespace vemora {
 
-namespace {
-QString& overridePath()
+QString AppPaths::appPath() const
 {
-    static QString path;
-    return path;
-}
-} // namespace
-
-QString appPath()
-{
-    QString dir = overridePath();
+    QString dir = appDir_;
     if (dir.isEmpty()) dir = QCoreApplication::applicationDirPath();
     while (dir.size() > 1 && (dir.endsWith('/') || dir.endsWith('\\')))
         dir.chop(1);
     return dir;
 }
 
-void setAppPath(const QString& dir)
-{
-    overridePath() = dir;
-}
-
-QString projectsPath()
+QString AppPaths::projectsPath() const
 {
     return appPath() + "/Projects/";
 }
 
-QString guideFile()
+QString AppPaths::guideFile() const
 {
     return appPath() + "/Guide/Step-by-step LCCA guide.pdf";
 }
 
-QString helpPath()
+QString AppPaths::helpPath() const
 {
     return appPath() + "/Help";
 }
 
-QString helpTopicFile(int topic)
+QString AppPaths::helpTopicFile(int topic) const
 {
     return helpPath() + "/" + QString::number(topic) + ".html";
 }

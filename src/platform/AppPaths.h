@@ -1,25 +1,34 @@
 // Where the program finds its folders: the application directory (the
 // folder of the executable) with Projects/, Guide/ and Help/ beside it.
-// Tests point it at a temporary folder.
+// A test gives another application directory.
 #pragma once
 
 #include <QString>
 
 namespace vemora {
 
-// The application directory, without a trailing separator.
-QString appPath();
-// Overrides the application directory; an empty path goes back to the
-// executable's folder.
-void setAppPath(const QString& dir);
+class AppPaths
+{
+  public:
+    // The folders beside the executable (found when first asked, so the
+    // paths may be made before the application object).
+    AppPaths() = default;
+    // The folders of another application directory.
+    explicit AppPaths(const QString& appDir) : appDir_(appDir) {}
 
-// "<app>/Projects/": where the open and save dialogs start.
-QString projectsPath();
-// "<app>/Guide/Step-by-step LCCA guide.pdf".
-QString guideFile();
-// "<app>/Help": one HTML page per help topic number.
-QString helpPath();
-// "<app>/Help/<topic>.html".
-QString helpTopicFile(int topic);
+    // The application directory, without a trailing separator.
+    QString appPath() const;
+    // "<app>/Projects/": where the open and save dialogs start.
+    QString projectsPath() const;
+    // "<app>/Guide/Step-by-step LCCA guide.pdf".
+    QString guideFile() const;
+    // "<app>/Help": one HTML page per help topic number.
+    QString helpPath() const;
+    // "<app>/Help/<topic>.html".
+    QString helpTopicFile(int topic) const;
+
+  private:
+    QString appDir_; // empty: the executable's folder
+};
 
 } // namespace vemora

@@ -17,38 +17,6 @@ namespace {
 constexpr int kMaxCells = 4'000'000; // guards against absurd sizes
 constexpr int kTextPad = 3;          // pixels between a cell's edge and its text
 
-int mouseButtonOf(Qt::MouseButton b)
-{
-    switch (b) {
-    case Qt::LeftButton:
-        return mousebutton::Left;
-    case Qt::RightButton:
-        return mousebutton::Right;
-    case Qt::MiddleButton:
-        return mousebutton::Middle;
-    default:
-        return 0;
-    }
-}
-
-int mouseButtonsOf(Qt::MouseButtons b)
-{
-    int out = 0;
-    if (b & Qt::LeftButton) out |= mousebutton::Left;
-    if (b & Qt::RightButton) out |= mousebutton::Right;
-    if (b & Qt::MiddleButton) out |= mousebutton::Middle;
-    return out;
-}
-
-int shiftOfModifiers(Qt::KeyboardModifiers m)
-{
-    int s = 0;
-    if (m & Qt::ShiftModifier) s |= shiftstate::Shift;
-    if (m & Qt::ControlModifier) s |= shiftstate::Ctrl;
-    if (m & Qt::AltModifier) s |= shiftstate::Alt;
-    return s;
-}
-
 bool looksNumeric(const QString& s)
 {
     bool ok = false;
@@ -854,7 +822,7 @@ void FlexGrid::mousePressEvent(QMouseEvent* e)
     const QPoint vp = e->position().toPoint();
     updateMouseCell(vp);
     const QPoint gp = vp + viewport()->geometry().topLeft();
-    emit MouseDown(mouseButtonOf(e->button()), shiftOfModifiers(e->modifiers()),
+    emit MouseDown(mouseButtonsOf(e->button()), shiftOfModifiers(e->modifiers()),
                    pixelsToTwips(gp.x()), pixelsToTwips(gp.y()));
     if (e->button() == Qt::LeftButton && mouseRow_ >= fixedRows_ && mouseCol_ >= fixedCols_) {
         moveCurrent(mouseRow_, mouseCol_);
@@ -868,7 +836,7 @@ void FlexGrid::mouseReleaseEvent(QMouseEvent* e)
     const QPoint vp = e->position().toPoint();
     updateMouseCell(vp);
     const QPoint gp = vp + viewport()->geometry().topLeft();
-    emit MouseUp(mouseButtonOf(e->button()), shiftOfModifiers(e->modifiers()),
+    emit MouseUp(mouseButtonsOf(e->button()), shiftOfModifiers(e->modifiers()),
                  pixelsToTwips(gp.x()), pixelsToTwips(gp.y()));
     if (e->button() == Qt::LeftButton && viewport()->rect().contains(vp)) emit Click();
     e->accept();

@@ -19,7 +19,8 @@ const std::vector<int>& helpTopicNumbers()
     return topics;
 }
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+HelpWindow::HelpWindow(AppPaths paths, QWidget* parent)
+    : QWidget(parent, Qt::Window), paths_(std::move(paths))
 {
     setObjectName("HelpWindow");
     setWindowTitle("Vemora Help");
@@ -51,15 +52,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 void HelpWindow::showTopic(int topic)
 {
     topic_ = topic;
-    browser_->setSearchPaths({helpPath()});
-    const QString file = helpTopicFile(topic);
+    browser_->setSearchPaths({paths_.helpPath()});
+    const QString file = paths_.helpTopicFile(topic);
     if (QFile::exists(file)) {
         browser_->setSource(QUrl::fromLocalFile(file));
     } else {
         browser_->setHtml(QString("<h2>Help topic %1</h2><p>The help page for this topic "
                                   "could not be found in %2.</p>")
                               .arg(topic)
-                              .arg(helpPath().toHtmlEscaped()));
+                              .arg(paths_.helpPath().toHtmlEscaped()));
     }
 }
 

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "platform/AppPaths.h"
+
 class QTextBrowser;
 
 namespace vemora {
@@ -13,7 +15,8 @@ class HelpWindow : public QWidget
 {
     Q_OBJECT
   public:
-    explicit HelpWindow(QWidget* parent);
+    // The pages come from the help folder of `paths`.
+    HelpWindow(AppPaths paths, QWidget* parent);
 
     // Shows the page of a topic number; a missing page shows a short note
     // naming the topic instead.
@@ -24,6 +27,7 @@ class HelpWindow : public QWidget
     static constexpr int ContentsTopic = 1000;
 
   private:
+    AppPaths paths_;
     QTextBrowser* browser_ = nullptr;
     int topic_ = 0;
 };

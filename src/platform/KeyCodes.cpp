@@ -61,15 +61,27 @@ int keyCodeOf(const QKeyEvent* e)
     }
 }
 
-int shiftOf(const QKeyEvent* e)
+int mouseButtonsOf(Qt::MouseButtons b)
 {
-    if (!e) return 0;
+    int out = 0;
+    if (b & Qt::LeftButton) out |= mousebutton::Left;
+    if (b & Qt::RightButton) out |= mousebutton::Right;
+    if (b & Qt::MiddleButton) out |= mousebutton::Middle;
+    return out;
+}
+
+int shiftOfModifiers(Qt::KeyboardModifiers m)
+{
     int s = 0;
-    const auto m = e->modifiers();
     if (m & Qt::ShiftModifier) s |= shiftstate::Shift;
     if (m & Qt::ControlModifier) s |= shiftstate::Ctrl;
     if (m & Qt::AltModifier) s |= shiftstate::Alt;
     return s;
+}
+
+int shiftOf(const QKeyEvent* e)
+{
+    return e ? shiftOfModifiers(e->modifiers()) : 0;
 }
 
 int asciiOf(const QKeyEvent* e)

@@ -3,6 +3,8 @@
 // codes of typed keys (Enter 13, Esc 27, Backspace 8).
 #pragma once
 
+#include <QtCore/qnamespace.h>
+
 class QKeyEvent;
 
 namespace vemora {
@@ -47,6 +49,10 @@ constexpr int Middle = 4;
 // The key code of a key event (letters as upper-case 65..90, digits 48..57,
 // F-keys 112..), 0 when the key has no code.
 int keyCodeOf(const QKeyEvent* e);
+// The shift-state bits of keyboard modifiers (of a key or a mouse event).
+int shiftOfModifiers(Qt::KeyboardModifiers modifiers);
+// The mousebutton bits of the buttons of a mouse event.
+int mouseButtonsOf(Qt::MouseButtons buttons);
 // The shift-state bits of a key event.
 int shiftOf(const QKeyEvent* e);
 // The character code a key event types (Enter 13, Esc 27, Backspace 8,

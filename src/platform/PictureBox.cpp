@@ -8,28 +8,6 @@
 
 namespace vemora {
 
-namespace {
-
-int buttonCode(Qt::MouseButtons b)
-{
-    int code = 0;
-    if (b & Qt::LeftButton) code |= mousebutton::Left;
-    if (b & Qt::RightButton) code |= mousebutton::Right;
-    if (b & Qt::MiddleButton) code |= mousebutton::Middle;
-    return code;
-}
-
-int shiftCode(Qt::KeyboardModifiers m)
-{
-    int code = 0;
-    if (m & Qt::ShiftModifier) code |= shiftstate::Shift;
-    if (m & Qt::ControlModifier) code |= shiftstate::Ctrl;
-    if (m & Qt::AltModifier) code |= shiftstate::Alt;
-    return code;
-}
-
-} // namespace
-
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 {
     setMouseTracking(true);
@@ -110,19 +88,19 @@ QPointF PictureBox::twipsOf(const QMouseEvent* e) const
 void PictureBox::mouseMoveEvent(QMouseEvent* e)
 {
     const QPointF t = twipsOf(e);
-    emit MouseMove(buttonCode(e->buttons()), shiftCode(e->modifiers()), t.x(), t.y());
+    emit MouseMove(mouseButtonsOf(e->buttons()), shiftOfModifiers(e->modifiers()), t.x(), t.y());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* e)
 {
     const QPointF t = twipsOf(e);
-    emit MouseDown(buttonCode(e->button()), shiftCode(e->modifiers()), t.x(), t.y());
+    emit MouseDown(mouseButtonsOf(e->button()), shiftOfModifiers(e->modifiers()), t.x(), t.y());
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* e)
 {
     const QPointF t = twipsOf(e);
-    emit MouseUp(buttonCode(e->button()), shiftCode(e->modifiers()), t.x(), t.y());
+    emit MouseUp(mouseButtonsOf(e->button()), shiftOfModifiers(e->modifiers()), t.x(), t.y());
 }
 
 } // namespace vemora

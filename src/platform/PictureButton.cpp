@@ -142,10 +142,7 @@ void PictureButton::mouseMoveEvent(QMouseEvent* e)
     int button = 0;
     if (e->buttons() & Qt::LeftButton) button |= mousebutton::Left;
     if (e->buttons() & Qt::RightButton) button |= mousebutton::Right;
-    int shift = 0;
-    if (e->modifiers() & Qt::ShiftModifier) shift |= shiftstate::Shift;
-    if (e->modifiers() & Qt::ControlModifier) shift |= shiftstate::Ctrl;
-    if (e->modifiers() & Qt::AltModifier) shift |= shiftstate::Alt;
+    const int shift = shiftOfModifiers(e->modifiers());
     const QPoint pos = e->position().toPoint();
     emit MouseMove(button, shift, pixelsToTwips(pos.x()), pixelsToTwips(pos.y()));
 }

@@ -226,7 +226,7 @@ void QtUi::showHelp(int topic)
     QWidget* parent = modal ? modal : helpHome();
     if (help_ && parent == help_) parent = help_->parentWidget();
     if (!help_) {
-        help_ = new HelpWindow(parent);
+        help_ = new HelpWindow(paths_, parent);
     } else if (help_->parentWidget() != parent) {
         moveHelpTo(parent);
     }

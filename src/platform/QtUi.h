@@ -4,8 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "platform/AppPaths.h"
 #include "platform/HelpWindow.h"
-
 #include "platform/Ui.h"
 
 namespace vemora {
@@ -13,6 +13,9 @@ namespace vemora {
 class QtUi : public Ui
 {
   public:
+    // The help pages are found in the help folder of `paths`.
+    explicit QtUi(AppPaths paths = AppPaths()) : paths_(std::move(paths)) {}
+
     MsgAnswer msgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
                      QWidget* parent = nullptr) override;
     std::optional<QString> openFile(const FileDialogRequest& req,
@@ -31,7 +34,7 @@ class QtUi : public Ui
     void showHelp(int topic) override;
 
     // The window the help window is parented to (the main window).
-    void setHelpParent(QWidget* w) { helpParent_ = w; }
+    void setHelpParent(QWidget* w) override { helpParent_ = w; }
 
   private:
     // Where the help window lives when no modal dialog is open.
@@ -39,15 +42,11 @@ class QtUi : public Ui
     // Gives the help window another parent, keeping its place and showing.
     void moveHelpTo(QWidget* parent);
 
+    AppPaths paths_;
     MousePointer pointer_ = MousePointer::Default;
     QPointer<QWidget> helpParent_;
     QPointer<HelpWindow> help_;
 };
-
-// The Qt services the program uses when nothing else is installed (main()
-// gives it the main window as the help window's home when the main window
-// comes up).
-QtUi& defaultQtUi();
 
 // Turns "desc|pattern|desc|pattern" into Qt's "desc (pattern);;..." list.
 QStringList qtFileFilters(const QString& pipeFilter);

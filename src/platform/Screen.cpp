@@ -9,34 +9,21 @@
 
 namespace vemora {
 
-namespace {
-std::optional<QSize>& overrideSize()
+QSize Screen::size() const
 {
-    static std::optional<QSize> size;
-    return size;
-}
-} // namespace
-
-QSize screenSize()
-{
-    if (overrideSize()) return *overrideSize();
+    if (override_) return *override_;
     if (const QScreen* s = QGuiApplication::primaryScreen()) return s->geometry().size();
     return {800, 600};
 }
 
-void setScreenSizeOverride(std::optional<QSize> size)
+int Screen::widthTwips() const
 {
-    overrideSize() = size;
+    return pixelsToTwips(size().width());
 }
 
-int screenWidthTwips()
+int Screen::heightTwips() const
 {
-    return pixelsToTwips(screenSize().width());
-}
-
-int screenHeightTwips()
-{
-    return pixelsToTwips(screenSize().height());
+    return pixelsToTwips(size().height());
 }
 
 namespace {
@@ -62,9 +49,10 @@ class ScreenPlacement : public QObject
         w->installEventFilter(this);
     }
 
-    void place()
+    void place(QSize screen)
     {
-        const QSize s = screenSize();
+        screen_ = screen;
+        const QSize s = screen;
         const QMargins m = frameMargins(window_);
         margins_ = m;
         // The client area is the screen less the frame, and the frame's
@@ -82,7 +70,7 @@ class ScreenPlacement : public QObject
             case QEvent::Show:
             case QEvent::Move:
             case QEvent::Resize:
-                if (frameMargins(window_) != margins_) place();
+                if (frameMargins(window_) != margins_) place(screen_);
                 break;
             default:
                 break;
@@ -94,17 +82,18 @@ class ScreenPlacement : public QObject
   private:
     QWidget* window_;
     QMargins margins_;
+    QSize screen_;
 };
 
 } // namespace
 
-void placeOverScreen(QWidget* w)
+void placeOverScreen(QWidget* w, QSize screen)
 {
     if (!w) return;
     auto* placement = w->findChild<ScreenPlacement*>(QStringLiteral("ScreenPlacement"),
                                                      Qt::FindDirectChildrenOnly);
     if (!placement) placement = new ScreenPlacement(w);
-    placement->place();
+    placement->place(screen);
 }
 
 } // namespace vemora

@@ -6,16 +6,6 @@
 
 namespace vemora {
 
-ScriptedUi::ScriptedUi()
-{
-    previous_ = installUi(this);
-}
-
-ScriptedUi::~ScriptedUi()
-{
-    installUi(previous_);
-}
-
 std::optional<QString> ScriptedUi::nextFile()
 {
     if (files.empty()) return std::nullopt;

@@ -1,6 +1,6 @@
 // Services for tests: every request is recorded, and answers come from
-// queues the test fills beforehand. While a ScriptedUi exists it is the
-// installed one; the one before comes back when it is destroyed.
+// queues the test fills beforehand. A test hands it to the application
+// context (or to the control) under test.
 #pragma once
 
 #include <QStringList>
@@ -28,8 +28,7 @@ class ScriptedUi : public Ui
         FileDialogRequest req;
     };
 
-    ScriptedUi();
-    ~ScriptedUi() override;
+    ScriptedUi() = default;
     ScriptedUi(const ScriptedUi&) = delete;
     ScriptedUi& operator=(const ScriptedUi&) = delete;
 
@@ -78,7 +77,6 @@ class ScriptedUi : public Ui
   private:
     std::optional<QString> nextFile();
 
-    Ui* previous_ = nullptr;
     MousePointer pointer_ = MousePointer::Default;
     QString clipText_;
     QImage clipImage_;

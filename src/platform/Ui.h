@@ -1,9 +1,9 @@
 // The user-interface services the windows call for anything that waits on
 // the user or touches the desktop: message boxes, file and printer dialogs,
 // modal dialogs, popup menus, the mouse pointer, the clipboard and help.
-// The program installs the Qt implementation (QtUi); tests install a
-// ScriptedUi that records every request and answers from a queue, so no
-// test ever waits on a real dialog.
+// The program hands the Qt implementation (QtUi) to its application context;
+// a test hands a ScriptedUi that records every request and answers from a
+// queue, so no test ever waits on a real dialog.
 #pragma once
 
 #include <QImage>
@@ -75,22 +75,22 @@ class Ui
 
     // Opens the help at a topic number, beside the program; returns at once.
     virtual void showHelp(int topic) = 0;
+    // The window the help window stands beside (the main window, once it is
+    // up); services without a help window ignore it.
+    virtual void setHelpParent(QWidget* /*window*/) {}
 };
-
-// The installed services (a QtUi until something else is installed).
-Ui& ui();
-// Installs services, returning the ones installed before; nullptr goes back
-// to the Qt ones. The caller keeps ownership.
-Ui* installUi(Ui* services);
 
 // Keeps the hourglass up while in scope.
 class HourglassScope
 {
   public:
-    HourglassScope() { ui().setMousePointer(MousePointer::Hourglass); }
-    ~HourglassScope() { ui().setMousePointer(MousePointer::Default); }
+    explicit HourglassScope(Ui& ui) : ui_(ui) { ui_.setMousePointer(MousePointer::Hourglass); }
+    ~HourglassScope() { ui_.setMousePointer(MousePointer::Default); }
     HourglassScope(const HourglassScope&) = delete;
     HourglassScope& operator=(const HourglassScope&) = delete;
+
+  private:
+    Ui& ui_;
 };
 
 } // namespace vemora

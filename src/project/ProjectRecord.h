@@ -15,13 +15,21 @@ struct ProjectRecord
 {
     static constexpr int Size = 16650;
 
+    // Widths of the text fields, in bytes.
+    static constexpr int ProjectNameWidth = 80;
+    static constexpr int DesignerWidth = 80;
+    static constexpr int ProjectDateWidth = 20;
+    static constexpr int ProjectDescriptionWidth = 500;
+    static constexpr int PumpTypeWidth = 100;
+    static constexpr int PumpDescriptionWidth = 1000;
+
     int16_t SystemType = 0;
     int16_t UnitSystem = 0;
     int16_t CurrencyCode = 0;
-    std::string ProjectName = std::string(80, ' ');
-    std::string Designer = std::string(80, ' ');
-    std::string ProjectDate = std::string(20, ' ');
-    std::string ProjectDescription = std::string(500, ' ');
+    std::string ProjectName = std::string(ProjectNameWidth, ' ');
+    std::string Designer = std::string(DesignerWidth, ' ');
+    std::string ProjectDate = std::string(ProjectDateWidth, ' ');
+    std::string ProjectDescription = std::string(ProjectDescriptionWidth, ' ');
     float FixedDemand = 0;
     int16_t FixedDemandUnit = 0;
     int16_t DemandMode = 0;
@@ -90,8 +98,8 @@ struct ProjectRecord
     float OperatingFlowRate = 0;
     int16_t OperatingFlowRateUnit = 0;
     int16_t PumpingHours = 0;
-    std::string PumpType = std::string(100, ' ');
-    std::string PumpDescription = std::string(1000, ' ');
+    std::string PumpType = std::string(PumpTypeWidth, ' ');
+    std::string PumpDescription = std::string(PumpDescriptionWidth, ' ');
 
     bool operator==(const ProjectRecord&) const = default;
 };

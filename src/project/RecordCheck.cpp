@@ -1,5 +1,8 @@
 #include "project/RecordCheck.h"
 
+#include "project/SystemType.h"
+#include "project/UnitTables.h"
+
 namespace vemora {
 
 namespace {
@@ -17,7 +20,10 @@ class RangeCheck
             *why_ = std::string(name) + " is " + std::to_string(value) + ", outside " +
                     std::to_string(min) + ".." + std::to_string(max);
     }
-    void UnitCode(const char* name, int value, int count) { Field(name, value, 0, count - 1); }
+    void UnitCode(const char* name, int value, const UnitList& units)
+    {
+        Field(name, value, 0, units.Count() - 1);
+    }
     bool Ok() const { return ok_; }
 
   private:
@@ -42,26 +48,26 @@ bool CheckRecord(const ProjectRecord& r, std::string* why)
             MaintenanceElectricalMax);
     c.Field("MaintenancePipeline", r.MaintenancePipeline, MaintenanceMin, MaintenancePipelineMax);
 
-    c.UnitCode("FixedDemandUnit", r.FixedDemandUnit, FlowUnitCount);
-    c.UnitCode("YearDemandUnit", r.YearDemandUnit, FlowUnitCount);
-    c.UnitCode("StartReservoirLevelUnit", r.StartReservoirLevelUnit, LengthUnitCount);
-    c.UnitCode("EndReservoirLevelUnit", r.EndReservoirLevelUnit, LengthUnitCount);
-    c.UnitCode("ElevationUnit", r.ElevationUnit, LengthUnitCount);
-    c.UnitCode("ChainageUnit", r.ChainageUnit, LengthUnitCount);
-    c.UnitCode("DiameterUnit", r.DiameterUnit, PipeDimensionUnitCount);
-    c.UnitCode("WallThicknessUnit", r.WallThicknessUnit, PipeDimensionUnitCount);
-    c.UnitCode("LiningThicknessUnit", r.LiningThicknessUnit, PipeDimensionUnitCount);
-    c.UnitCode("RoughnessNewUnit", r.RoughnessNewUnit, PipeDimensionUnitCount);
-    c.UnitCode("RoughnessOldUnit", r.RoughnessOldUnit, PipeDimensionUnitCount);
-    c.UnitCode("WaterPriceUnit", r.WaterPriceUnit, WaterSalesVolumeUnitCount);
+    c.UnitCode("FixedDemandUnit", r.FixedDemandUnit, FlowUnits);
+    c.UnitCode("YearDemandUnit", r.YearDemandUnit, FlowUnits);
+    c.UnitCode("StartReservoirLevelUnit", r.StartReservoirLevelUnit, LengthUnits);
+    c.UnitCode("EndReservoirLevelUnit", r.EndReservoirLevelUnit, LengthUnits);
+    c.UnitCode("ElevationUnit", r.ElevationUnit, LengthUnits);
+    c.UnitCode("ChainageUnit", r.ChainageUnit, LengthUnits);
+    c.UnitCode("DiameterUnit", r.DiameterUnit, PipeDimensionUnits);
+    c.UnitCode("WallThicknessUnit", r.WallThicknessUnit, PipeDimensionUnits);
+    c.UnitCode("LiningThicknessUnit", r.LiningThicknessUnit, PipeDimensionUnits);
+    c.UnitCode("RoughnessNewUnit", r.RoughnessNewUnit, PipeDimensionUnits);
+    c.UnitCode("RoughnessOldUnit", r.RoughnessOldUnit, PipeDimensionUnits);
+    c.UnitCode("WaterPriceUnit", r.WaterPriceUnit, WaterSalesVolumeUnits);
 
-    if (r.SystemType == 1) {
+    if (IsPumping(r)) {
         c.Field("PumpCurveGiven", r.PumpCurveGiven, 0, 1);
         c.Field("SummerMonths", r.SummerMonths, SummerMonthsMin, SummerMonthsMax);
         c.Field("PumpingHours", r.PumpingHours, PumpingHoursMin, PumpingHoursMax);
-        c.UnitCode("CurveHeadUnit", r.CurveHeadUnit, PumpHeadUnitCount);
-        c.UnitCode("CurveFlowUnit", r.CurveFlowUnit, PumpCurveFlowUnitCount);
-        c.UnitCode("OperatingFlowRateUnit", r.OperatingFlowRateUnit, OperatingFlowUnitCount);
+        c.UnitCode("CurveHeadUnit", r.CurveHeadUnit, PumpHeadUnits);
+        c.UnitCode("CurveFlowUnit", r.CurveFlowUnit, PumpCurveFlowUnits);
+        c.UnitCode("OperatingFlowRateUnit", r.OperatingFlowRateUnit, OperatingFlowUnits);
     }
     return c.Ok();
 }

@@ -1,6 +1,7 @@
 // The ranges a project record must respect before it replaces the current
-// project, and the check that applies them. The windows use the same
-// constants for their unit lists and scroll bars.
+// project, and the check that applies them. Unit codes must lie in their
+// unit lists (project/UnitTables.h); the windows' scroll bars use the same
+// ranges as below.
 #pragma once
 
 #include <string>
@@ -8,15 +9,6 @@
 #include "project/ProjectRecord.h"
 
 namespace vemora {
-
-// Number of items in each unit list; a unit code is 0..count-1.
-constexpr int FlowUnitCount = 13;
-constexpr int OperatingFlowUnitCount = 10;
-constexpr int PumpCurveFlowUnitCount = 4;
-constexpr int PumpHeadUnitCount = 2;
-constexpr int LengthUnitCount = 4;
-constexpr int PipeDimensionUnitCount = 4;
-constexpr int WaterSalesVolumeUnitCount = 4;
 
 // Scroll-bar ranges of the input window.
 constexpr int DesignLifeMin = 2;

@@ -15,10 +15,10 @@ template <typename Record, typename Visitor> void ForEachRecordField(Record& r, 
     visit("SystemType", r.SystemType);
     visit("UnitSystem", r.UnitSystem);
     visit("CurrencyCode", r.CurrencyCode);
-    visit("ProjectName", r.ProjectName, 80);
-    visit("Designer", r.Designer, 80);
-    visit("ProjectDate", r.ProjectDate, 20);
-    visit("ProjectDescription", r.ProjectDescription, 500);
+    visit("ProjectName", r.ProjectName, ProjectRecord::ProjectNameWidth);
+    visit("Designer", r.Designer, ProjectRecord::DesignerWidth);
+    visit("ProjectDate", r.ProjectDate, ProjectRecord::ProjectDateWidth);
+    visit("ProjectDescription", r.ProjectDescription, ProjectRecord::ProjectDescriptionWidth);
     visit("FixedDemand", r.FixedDemand);
     visit("FixedDemandUnit", r.FixedDemandUnit);
     visit("DemandMode", r.DemandMode);
@@ -87,8 +87,8 @@ template <typename Record, typename Visitor> void ForEachRecordField(Record& r, 
     visit("OperatingFlowRate", r.OperatingFlowRate);
     visit("OperatingFlowRateUnit", r.OperatingFlowRateUnit);
     visit("PumpingHours", r.PumpingHours);
-    visit("PumpType", r.PumpType, 100);
-    visit("PumpDescription", r.PumpDescription, 1000);
+    visit("PumpType", r.PumpType, ProjectRecord::PumpTypeWidth);
+    visit("PumpDescription", r.PumpDescription, ProjectRecord::PumpDescriptionWidth);
 }
 
 } // namespace vemora

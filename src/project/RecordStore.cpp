@@ -1,5 +1,6 @@
 #include "project/RecordStore.h"
 
+#include "project/SystemType.h"
 #include "project/TextCodec.h"
 
 namespace vemora {
@@ -133,22 +134,23 @@ void CopyRecordToStore(const ProjectRecord& rec, ProjectStore& s)
     }
 
     // A gravity load leaves the store's pump, tariff and hour-pattern values.
-    if (rec.SystemType != 0) {
+    if (!IsGravity(rec)) {
         CopyPumpingNumbers(rec, s);
         s.OperatingEfficiency = rec.OperatingEfficiency;
         s.PumpType = StoreText(rec.PumpType);
         s.PumpDescription = StoreText(rec.PumpDescription);
     }
-    if (rec.SystemType == 1) CopyPumpCurve(rec, s);
+    if (IsPumping(rec)) CopyPumpCurve(rec, s);
 }
 
 void CopyStoreToRecord(const ProjectStore& s, ProjectRecord& rec)
 {
     CopyCommonNumbers(s, rec);
-    rec.ProjectName = RecordText(s.ProjectName, 80);
-    rec.Designer = RecordText(s.Designer, 80);
-    rec.ProjectDate = RecordText(s.ProjectDate, 20);
-    rec.ProjectDescription = RecordText(s.ProjectDescription, 500);
+    rec.ProjectName = RecordText(s.ProjectName, ProjectRecord::ProjectNameWidth);
+    rec.Designer = RecordText(s.Designer, ProjectRecord::DesignerWidth);
+    rec.ProjectDate = RecordText(s.ProjectDate, ProjectRecord::ProjectDateWidth);
+    rec.ProjectDescription =
+        RecordText(s.ProjectDescription, ProjectRecord::ProjectDescriptionWidth);
     for (int i = 1; i <= 8; ++i) {
         rec.StaffPackage[i] = s.StaffCost[i][1];
         rec.StaffTimePercent[i] = s.StaffCost[i][2];
@@ -156,11 +158,12 @@ void CopyStoreToRecord(const ProjectStore& s, ProjectRecord& rec)
     rec.OperatingEfficiency = s.OperatingEfficiency;
 
     // A gravity project keeps the record's pumping fields as they were.
-    if (s.SystemType == 1) {
+    if (IsPumping(s)) {
         CopyPumpingNumbers(s, rec);
         CopyPumpCurve(s, rec);
-        rec.PumpType = RecordText(TrimBlanks(s.PumpType), 100);
-        rec.PumpDescription = RecordText(TrimBlanks(s.PumpDescription), 1000);
+        rec.PumpType = RecordText(TrimBlanks(s.PumpType), ProjectRecord::PumpTypeWidth);
+        rec.PumpDescription =
+            RecordText(TrimBlanks(s.PumpDescription), ProjectRecord::PumpDescriptionWidth);
     }
 }
 
@@ -170,10 +173,10 @@ void WriteNewProjectDefaults(ProjectStore& store, const std::string& today)
     r.SystemType = store.SystemType;
     r.PrelimGeneralPercent = 10;
     r.ContingencyPercent = 10;
-    r.ProjectName = std::string(80, ' ');
-    r.Designer = std::string(80, ' ');
-    r.ProjectDescription = std::string(500, ' ');
-    r.ProjectDate = RecordText(today, 20);
+    r.ProjectName = std::string(ProjectRecord::ProjectNameWidth, ' ');
+    r.Designer = std::string(ProjectRecord::DesignerWidth, ' ');
+    r.ProjectDescription = std::string(ProjectRecord::ProjectDescriptionWidth, ' ');
+    r.ProjectDate = RecordText(today, ProjectRecord::ProjectDateWidth);
     r.DesignLife = 30;
     r.BaseYear = 2001;
     r.SupplyStartYear = 2001;
@@ -228,8 +231,8 @@ void WriteNewProjectDefaults(ProjectStore& store, const std::string& today)
             r.PumpCurve[v][k] = 0;
     r.OperatingEfficiency = 70;
     r.OperatingFlowRate = 0;
-    r.PumpType = std::string(100, ' ');
-    r.PumpDescription = std::string(1000, ' ');
+    r.PumpType = std::string(ProjectRecord::PumpTypeWidth, ' ');
+    r.PumpDescription = std::string(ProjectRecord::PumpDescriptionWidth, ' ');
 
     // Unit codes follow the unit system of the project held before.
     const bool metric = r.UnitSystem == 0;

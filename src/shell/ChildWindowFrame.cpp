@@ -10,6 +10,8 @@ ChildWindowFrame::ChildWindowFrame(QWidget* window, QMdiArea* area) : QMdiSubWin
     setWidget(window);
     area->addSubWindow(this);
     window->installEventFilter(this);
+    // A window that is unloaded takes its frame with it.
+    connect(window, &QObject::destroyed, this, &QObject::deleteLater);
     fitToWindow();
     if (window->isHidden()) hide();
 }

@@ -6,17 +6,18 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "input/frmLCC.h"
+#include "app/AppContext.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureButton.h"
 #include "platform/Screen.h"
 #include "platform/StatusPanels.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
+#include "project/SystemType.h"
 #include "shell/ChildWindowFrame.h"
+#include "shell/InstallWindows.h"
 #include "shell/Pictures.h"
-#include "shell/WorkingViews.h"
-#include "shell/Workspace.h"
+#include "shell/StartupWorkspace.h"
 
 namespace vemora {
 
@@ -45,8 +46,9 @@ QLabel* makeStripLabel(QWidget* strip, const QString& text, uint32_t colour)
 
 } // namespace
 
-MDIProject::MDIProject(Workspace& workspace, QWidget* parent) : QMainWindow(parent), ws(workspace)
+MDIProject::MDIProject(AppContext& context, QWidget* parent) : QMainWindow(parent), ctx(context)
 {
+    ctx.main = this;
     setObjectName(QStringLiteral("MDIProject"));
     setWindowIcon(ProgramIcon());
 
@@ -74,9 +76,7 @@ MDIProject::MDIProject(Workspace& workspace, QWidget* parent) : QMainWindow(pare
     tmrWelcome->setInterval(100);
     connect(tmrWelcome, &QTimer::timeout, this, &MDIProject::tmrWelcome_Timer);
 
-    inputWindow = new frmLCC(ws, *this, mdiArea);
-    inputWindow->hide();
-    inputFrame_ = new ChildWindowFrame(inputWindow, mdiArea);
+    InstallWindows(ctx);
 
     for (QWidget* w : {static_cast<QWidget*>(mdiArea->viewport()), sspProject,
                        static_cast<QWidget*>(lblSystem), static_cast<QWidget*>(lblProgessBar),
@@ -104,7 +104,7 @@ void MDIProject::createToolbar()
     for (PictureButton* b : {sscNew, sscOpen, sscSave, sscPrint, sscHelp}) {
         connect(b, &PictureButton::GotFocus, this, [this, b] { toolbarButtonFocus(b); });
         connect(b, &PictureButton::MouseMove, this,
-                [] { ui().setMousePointer(MousePointer::Default); });
+                [this] { ctx.ui.setMousePointer(MousePointer::Default); });
     }
 
     lblSystem = makeStripLabel(sspProject, QString(), vbcolor::Navy);
@@ -142,16 +142,66 @@ QString MDIProject::panelText(int panel) const
     return StatusBar->panelText(panel);
 }
 
+void MDIProject::setProgressCaption(const QString& text)
+{
+    lblProgessBar->setText(text);
+}
+
+void MDIProject::setProgressCaptionVisible(bool visible)
+{
+    lblProgessBar->setVisible(visible);
+}
+
+void MDIProject::setProgressValue(int value)
+{
+    proProgressBar->setValue(value);
+}
+
+void MDIProject::setProgressVisible(bool visible)
+{
+    proProgressBar->setVisible(visible);
+}
+
+void MDIProject::setSystemTypeCaption(const QString& text)
+{
+    lblSystem->setText(text);
+}
+
+void MDIProject::setCaption(const QString& text)
+{
+    setWindowTitle(text);
+}
+
+void MDIProject::popupFileMenu(const QPoint& globalPos)
+{
+    ctx.ui.popupMenu(mnuFile, globalPos);
+}
+
+void MDIProject::setHourglass(bool on)
+{
+    ctx.ui.setMousePointer(on ? MousePointer::Hourglass : MousePointer::Default);
+}
+
+void MDIProject::setRoughnessMenuVisible(bool visible)
+{
+    mnuRoughness->setVisible(visible);
+}
+
+QPixmap MDIProject::logo() const
+{
+    return picLogo->pixmap();
+}
+
 void MDIProject::MDIForm_Load()
 {
     if (windowState() & Qt::WindowMaximized) setWindowState(windowState() & ~Qt::WindowMaximized);
-    placeOverScreen(this);
+    placeOverScreen(this, ctx.screen.size());
     setPanelText(3, QStringLiteral("Open a project or start a new project"));
     WelcomeCharCount = 0;
     WelcomeTick = 0;
     tmrWelcome->start();
     picLogo->setPixmap(ShellPicture(QStringLiteral("PIPE")));
-    ws.store.SystemType = 0;
+    ctx.store.SystemType = PipelineSystem::Gravity;
     ShowStartupWorkspace(*this);
 }
 
@@ -169,7 +219,7 @@ void MDIProject::watchPointer(QWidget* w)
 bool MDIProject::eventFilter(QObject* watched, QEvent* e)
 {
     if (e->type() == QEvent::MouseMove) {
-        ui().setMousePointer(MousePointer::Default);
+        ctx.ui.setMousePointer(MousePointer::Default);
     } else if (e->type() == QEvent::MouseButtonPress && watched == mdiArea->viewport()) {
         auto* me = static_cast<QMouseEvent*>(e);
         if (me->button() == Qt::RightButton) {
@@ -182,7 +232,7 @@ bool MDIProject::eventFilter(QObject* watched, QEvent* e)
 
 void MDIProject::MDIForm_MouseDown(int button, const QPoint& globalPos)
 {
-    if (button == mousebutton::Right) ui().popupMenu(mnuFile, globalPos);
+    if (button == mousebutton::Right) popupFileMenu(globalPos);
 }
 
 void MDIProject::closeEvent(QCloseEvent* e)
@@ -195,6 +245,16 @@ void MDIProject::closeEvent(QCloseEvent* e)
     QCoreApplication::quit();
 }
 
+MDIProject::~MDIProject()
+{
+    if (ctx.main == this) ctx.main = nullptr;
+}
+
+void MDIProject::addWorkingWindow(QWidget* window)
+{
+    new ChildWindowFrame(window, mdiArea);
+}
+
 void MDIProject::showWorkingWindow(QWidget* w)
 {
     if (w) w->show();
@@ -205,7 +265,7 @@ void MDIProject::hideWorkingWindow(QWidget* w)
     if (w) w->hide();
 }
 
-bool MDIProject::isWorkingWindowShowing(const QWidget* w)
+bool MDIProject::isWorkingWindowShowing(const QWidget* w) const
 {
     return w && !w->isHidden();
 }

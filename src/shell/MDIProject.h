@@ -1,5 +1,6 @@
 // The main window: a full-screen frame holding the working windows as child
 // windows, with the menu bar, the toolbar strip and the four-panel status bar.
+// It is the windows' MainWindow; they reach nothing else of it.
 #pragma once
 
 #include <QLabel>
@@ -8,27 +9,48 @@
 #include <QProgressBar>
 #include <cstdint>
 
+#include "app/MainWindow.h"
+
 class QAction;
 class QMenu;
 class QTimer;
 
 namespace vemora {
 
-struct Workspace;
-class frmLCC;
+struct AppContext;
 class PictureButton;
 class StatusPanels;
-class ChildWindowFrame;
 
-class MDIProject : public QMainWindow
+class MDIProject : public QMainWindow, public MainWindow
 {
     Q_OBJECT
   public:
-    explicit MDIProject(Workspace& ws, QWidget* parent = nullptr);
+    // Installs the program's windows into the context's registry and comes
+    // up with the start-up workspace.
+    explicit MDIProject(AppContext& ctx, QWidget* parent = nullptr);
+    ~MDIProject() override;
 
+    // --- MainWindow -------------------------------------------------------
+    QWidget* widget() override { return this; }
     // Status panels are numbered 1..4; panel 3 takes every hint and message.
-    void setPanelText(int panel, const QString& text);
-    QString panelText(int panel) const;
+    void setPanelText(int panel, const QString& text) override;
+    QString panelText(int panel) const override;
+    void setProgressCaption(const QString& text) override;
+    void setProgressCaptionVisible(bool visible) override;
+    void setProgressValue(int value) override;
+    void setProgressVisible(bool visible) override;
+    void setSystemTypeCaption(const QString& text) override;
+    void setCaption(const QString& text) override;
+    void stopWelcome() override { StopWelcome(); }
+    void popupFileMenu(const QPoint& globalPos) override;
+    void setHourglass(bool on) override;
+    void setRoughnessMenuVisible(bool visible) override;
+    QPixmap logo() const override;
+    // Working windows sit in frames of the client area that follow them.
+    void addWorkingWindow(QWidget* window) override;
+    void showWorkingWindow(QWidget* window) override;
+    void hideWorkingWindow(QWidget* window) override;
+    bool isWorkingWindowShowing(const QWidget* window) const override;
 
     // Window load: full-screen placement, status text, welcome animation
     // start, logo picture, gravity system type and the start-up workspace.
@@ -54,13 +76,7 @@ class MDIProject : public QMainWindow
     // Right button on the empty client area: the File menu pops up there.
     void MDIForm_MouseDown(int button, const QPoint& globalPos);
 
-    // Shows, hides and tells whether a working window (the input window,
-    // later the results window) is showing in the client area.
-    static void showWorkingWindow(QWidget* w);
-    static void hideWorkingWindow(QWidget* w);
-    static bool isWorkingWindowShowing(const QWidget* w);
-
-    Workspace& ws;
+    AppContext& ctx;
     QMdiArea* mdiArea = nullptr;
 
     // Toolbar strip and its controls.
@@ -79,10 +95,6 @@ class MDIProject : public QMainWindow
     QLabel* picLogo = nullptr; // holds the PIPE picture for printed page headers
     QTimer* tmrWelcome = nullptr;
     StatusPanels* StatusBar = nullptr;
-
-    // Working windows.
-    frmLCC* inputWindow = nullptr;
-    QWidget* resultsWindow = nullptr; // none until an analysis creates one
 
     // Menus, in menu-bar order.
     QMenu* mnuFile = nullptr;
@@ -141,8 +153,6 @@ class MDIProject : public QMainWindow
     void connectCommands();
     void watchPointer(QWidget* w);
     void toolbarButtonFocus(PictureButton* b);
-
-    ChildWindowFrame* inputFrame_ = nullptr;
 };
 
 } // namespace vemora

@@ -2,10 +2,10 @@
 // Exit and help. The other menu items and buttons do nothing yet.
 #include <QTimer>
 
-#include "input/frmLCC.h"
+#include "app/AppContext.h"
+#include "app/WorkingViews.h"
 #include "platform/Ui.h"
 #include "shell/MDIProject.h"
-#include "shell/Workspace.h"
 #include "shell/frmLCCType.h"
 
 namespace vemora {
@@ -37,16 +37,16 @@ void MDIProject::StopWelcome()
 void MDIProject::mnuNew_Click()
 {
     StopWelcome();
-    hideWorkingWindow(inputWindow);
-    if (ws.store.ProjectOpen == 1) {
-        if (ui().msgBox(QStringLiteral("Do you want to save the project ?"), MsgButtons::YesNo,
-                        MsgIcon::Question, QStringLiteral("Vemora"), this) == MsgAnswer::Yes)
+    HideWorkingWindow(ctx, ctx.windows.input.Get());
+    if (ctx.store.ProjectOpen == 1) {
+        if (ctx.ui.msgBox(QStringLiteral("Do you want to save the project ?"), MsgButtons::YesNo,
+                          MsgIcon::Question, QStringLiteral("Vemora"), this) == MsgAnswer::Yes)
             mnuSave_Click();
-        hideWorkingWindow(inputWindow);
-        if (ws.store.ResultsValid == 1) hideWorkingWindow(resultsWindow);
+        HideWorkingWindow(ctx, ctx.windows.input.Get());
+        if (ctx.store.ResultsValid == 1) HideWorkingWindow(ctx, ctx.windows.results.Get());
     }
-    frmLCCType dialog(*this);
-    ui().execDialog(&dialog);
+    frmLCCType dialog(ctx, this);
+    ctx.ui.execDialog(&dialog);
 }
 
 void MDIProject::mnuSave_Click()
@@ -56,8 +56,8 @@ void MDIProject::mnuSave_Click()
 
 void MDIProject::mnuExit_Click()
 {
-    if (ui().msgBox(QStringLiteral("Are you sure you want to quit ?"), MsgButtons::YesNo,
-                    MsgIcon::Question, QStringLiteral("Vemora"), this) != MsgAnswer::Yes)
+    if (ctx.ui.msgBox(QStringLiteral("Are you sure you want to quit ?"), MsgButtons::YesNo,
+                      MsgIcon::Question, QStringLiteral("Vemora"), this) != MsgAnswer::Yes)
         return;
     hide();
     close();
@@ -65,17 +65,17 @@ void MDIProject::mnuExit_Click()
 
 void MDIProject::mnuContents_Click()
 {
-    ui().showHelp(HelpContents);
+    ctx.ui.showHelp(HelpContents);
 }
 
 void MDIProject::mnuHelpOn_Click()
 {
-    ui().showHelp(HelpContents);
+    ctx.ui.showHelp(HelpContents);
 }
 
 void MDIProject::mnuMethod_Click()
 {
-    ui().showHelp(HelpMethodology);
+    ctx.ui.showHelp(HelpMethodology);
 }
 
 } // namespace vemora

@@ -5,7 +5,7 @@
 static void registerShellPictures()
 {
     static const bool registered = [] {
-        Q_INIT_RESOURCE(images);
+        Q_INIT_RESOURCE(shell);
         return true;
     }();
     (void)registered;

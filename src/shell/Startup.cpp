@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/QtUi.h"
+#include "app/AppContext.h"
 #include "platform/Screen.h"
 #include "platform/Twips.h"
 #include "shell/MDIProject.h"
@@ -24,10 +24,10 @@ QString VersionText()
     return QStringLiteral("Version: ") + VersionNumber();
 }
 
-bool IsScreenSize(int32_t width, int32_t height)
+bool IsScreenSize(const Screen& screen, int32_t width, int32_t height)
 {
-    return screenWidthTwips() == int64_t{width} * kTwipsPerPixel &&
-           screenHeightTwips() == int64_t{height} * kTwipsPerPixel;
+    return screen.widthTwips() == int64_t{width} * kTwipsPerPixel &&
+           screen.heightTwips() == int64_t{height} * kTwipsPerPixel;
 }
 
 namespace {
@@ -72,12 +72,12 @@ void DrawGradientBackground(QWidget* target, int16_t r1, int16_t g1, int16_t b1,
     target->setAutoFillBackground(true);
 }
 
-MDIProject* ShowMainWindow(Workspace& ws)
+MDIProject* ShowMainWindow(AppContext& ctx)
 {
-    auto* main = new MDIProject(ws);
+    auto* main = new MDIProject(ctx);
     main->setAttribute(Qt::WA_DeleteOnClose);
     // The help window stands beside the main window and goes with it.
-    defaultQtUi().setHelpParent(main);
+    ctx.ui.setHelpParent(main);
     main->show();
     return main;
 }

@@ -9,8 +9,9 @@ class QWidget;
 
 namespace vemora {
 
-struct Workspace;
+struct AppContext;
 class MDIProject;
+class Screen;
 
 // The program's version, set by the build from the project's version.
 constexpr int VersionMajor = VEMORA_VERSION_MAJOR;
@@ -24,7 +25,7 @@ QString VersionText();
 
 // True exactly when the screen is width x height pixels (compared in twips,
 // 15 to the pixel).
-bool IsScreenSize(int32_t width, int32_t height);
+bool IsScreenSize(const Screen& screen, int32_t width, int32_t height);
 
 // Paints the target's background as a vertical gradient of 256 even bands,
 // from the first colour at the top to the second at the bottom. Components
@@ -33,6 +34,6 @@ void DrawGradientBackground(QWidget* target, int16_t r1, int16_t g1, int16_t b1,
                             int16_t g2, int16_t b2);
 
 // Creates the main window (deleted when it closes) and shows it.
-MDIProject* ShowMainWindow(Workspace& ws);
+MDIProject* ShowMainWindow(AppContext& ctx);
 
 } // namespace vemora

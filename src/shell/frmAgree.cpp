@@ -6,8 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include "app/AppContext.h"
 #include "platform/PictureButton.h"
-#include "platform/Screen.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
 #include "shell/Pictures.h"
@@ -41,7 +41,7 @@ QColor captionColour(const PictureButton* button)
     return button->palette().color(QPalette::ButtonText);
 }
 
-frmAgree::frmAgree(Workspace& ws, QWidget* parent) : QDialog(parent), ws_(ws)
+frmAgree::frmAgree(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
 {
     setObjectName(QStringLiteral("frmAgree"));
     setWindowTitle(QStringLiteral("  Vemora  -  AGREEMENT"));
@@ -136,13 +136,13 @@ void frmAgree::sscButton_MouseMove(PictureButton* button)
 
 void frmAgree::sscAccept_Click()
 {
-    if (!IsScreenSize(800, 600))
-        ui().msgBox(QStringLiteral("The recommended screen size is 800 x 600 !"), MsgButtons::OK,
-                    MsgIcon::Information, QStringLiteral("Vemora"), this);
+    if (!IsScreenSize(ctx_.screen, 800, 600))
+        ctx_.ui.msgBox(QStringLiteral("The recommended screen size is 800 x 600 !"), MsgButtons::OK,
+                       MsgIcon::Information, QStringLiteral("Vemora"), this);
     hide();
     {
-        frmIntro intro(ws_, this);
-        ui().execDialog(&intro);
+        frmIntro intro(ctx_, this);
+        ctx_.ui.execDialog(&intro);
     }
     close();
 }

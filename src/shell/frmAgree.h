@@ -9,14 +9,14 @@ class QLabel;
 
 namespace vemora {
 
-struct Workspace;
+struct AppContext;
 class PictureButton;
 
 class frmAgree : public QDialog
 {
     Q_OBJECT
   public:
-    frmAgree(Workspace& ws, QWidget* parent = nullptr);
+    explicit frmAgree(AppContext& ctx, QWidget* parent = nullptr);
 
     void sscAccept_Click();
     void sscCancel_Click();
@@ -40,7 +40,7 @@ class frmAgree : public QDialog
   private:
     void Form_Load();
 
-    Workspace& ws_;
+    AppContext& ctx_;
 };
 
 // The caption colour of a picture button.

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "app/AppContext.h"
 #include "platform/KeyCodes.h"
-#include "platform/Screen.h"
 #include "platform/Twips.h"
 #include "shell/Pictures.h"
 #include "shell/Startup.h"
@@ -41,12 +41,12 @@ void placePair(QLabel* white, QLabel* red, int left, int top, int width, int hei
 
 } // namespace
 
-frmIntro::frmIntro(Workspace& ws, QWidget* parent) : QDialog(parent), ws_(ws)
+frmIntro::frmIntro(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
 {
     setObjectName(QStringLiteral("frmIntro"));
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setFixedSize(twipsToPixels(7200), twipsToPixels(4800));
-    const QSize screen = screenSize();
+    const QSize screen = ctx_.screen.size();
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 
     imgWelcome = new QLabel(this);
@@ -118,7 +118,7 @@ void frmIntro::endSplash()
     hide();
     // The main window is up before the splash is closed, so that the program
     // never stands without a window.
-    mainWindow_ = ShowMainWindow(ws_);
+    mainWindow_ = ShowMainWindow(ctx_);
     done(QDialog::Accepted);
 }
 

@@ -9,14 +9,14 @@ class QTimer;
 
 namespace vemora {
 
-struct Workspace;
+struct AppContext;
 class MDIProject;
 
 class frmIntro : public QDialog
 {
     Q_OBJECT
   public:
-    frmIntro(Workspace& ws, QWidget* parent);
+    frmIntro(AppContext& ctx, QWidget* parent);
 
     // The 4-second timer's tick: the splash ends.
     void tmrIntro_Timer();
@@ -47,7 +47,7 @@ class frmIntro : public QDialog
     void Form_Load();
     void endSplash();
 
-    Workspace& ws_;
+    AppContext& ctx_;
     MDIProject* mainWindow_ = nullptr;
     bool ended_ = false;
 };

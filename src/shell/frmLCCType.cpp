@@ -4,31 +4,18 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "input/ProjectLoading.h"
+#include "app/AppContext.h"
+#include "app/ProjectLoading.h"
+#include "platform/ControlBuilders.h"
 #include "platform/PictureButton.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
-#include "shell/MDIProject.h"
+#include "project/SystemType.h"
 #include "shell/Pictures.h"
-#include "shell/Workspace.h"
 
 namespace vemora {
 
-namespace {
-
-PictureButton* makeButton(QWidget* parent, const QString& caption, const QString& tip, int left,
-                          int top, int width, int height)
-{
-    auto* b = new PictureButton(parent);
-    if (!caption.isEmpty()) b->setCaption(caption);
-    b->setToolTip(tip);
-    setTwipsGeometry(b, left, top, width, height);
-    return b;
-}
-
-} // namespace
-
-frmLCCType::frmLCCType(MDIProject& main) : QDialog(&main), main_(main)
+frmLCCType::frmLCCType(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
 {
     setObjectName(QStringLiteral("frmLCCType"));
     setWindowTitle(QStringLiteral("  SYSTEM TYPE"));
@@ -55,11 +42,13 @@ frmLCCType::frmLCCType(MDIProject& main) : QDialog(&main), main_(main)
     setTwipsGeometry(optPumping, 360, 900, 3360, 360);
     optGravity->setChecked(true);
 
-    sscContinue = makeButton(this, QStringLiteral("&Continue"), QStringLiteral("Continue"), 240,
-                             2460, 1500, 495);
-    sscCancel = makeButton(this, QStringLiteral("&Cancel"), QStringLiteral("Cancel"), 1920, 2460,
-                           1500, 495);
-    sscHelp = makeButton(this, QString(), QStringLiteral("Help"), 3600, 2460, 720, 495);
+    sscContinue =
+        MakeButton(this, "sscContinue", QStringLiteral("&Continue"), 240, 2460, 1500, 495);
+    sscContinue->setToolTip(QStringLiteral("Continue"));
+    sscCancel = MakeButton(this, "sscCancel", QStringLiteral("&Cancel"), 1920, 2460, 1500, 495);
+    sscCancel->setToolTip(QStringLiteral("Cancel"));
+    sscHelp = MakeButton(this, "sscHelp", QString(), 3600, 2460, 720, 495);
+    sscHelp->setToolTip(QStringLiteral("Help"));
     sscHelp->setPicture(ShellPicture(QStringLiteral("help")));
 
     connect(sscContinue, &PictureButton::clicked, this, &frmLCCType::sscContinue_Click);
@@ -69,10 +58,10 @@ frmLCCType::frmLCCType(MDIProject& main) : QDialog(&main), main_(main)
 
 void frmLCCType::sscContinue_Click()
 {
-    if (optGravity->isChecked()) main_.ws.store.SystemType = 0;
-    if (optPumping->isChecked()) main_.ws.store.SystemType = 1;
+    if (optGravity->isChecked()) ctx_.store.SystemType = PipelineSystem::Gravity;
+    if (optPumping->isChecked()) ctx_.store.SystemType = PipelineSystem::Pumping;
     accept();
-    NewProject(main_);
+    NewProject(ctx_);
 }
 
 void frmLCCType::sscCancel_Click()
@@ -82,7 +71,7 @@ void frmLCCType::sscCancel_Click()
 
 void frmLCCType::sscHelp_Click()
 {
-    ui().showHelp(HelpTopic);
+    ctx_.ui.showHelp(HelpTopic);
 }
 
 } // namespace vemora

@@ -10,14 +10,14 @@ class QRadioButton;
 
 namespace vemora {
 
-class MDIProject;
+struct AppContext;
 class PictureButton;
 
 class frmLCCType : public QDialog
 {
     Q_OBJECT
   public:
-    explicit frmLCCType(MDIProject& main);
+    frmLCCType(AppContext& ctx, QWidget* parent);
 
     void sscContinue_Click();
     void sscCancel_Click();
@@ -34,7 +34,7 @@ class frmLCCType : public QDialog
     static constexpr int HelpTopic = 3000;
 
   private:
-    MDIProject& main_;
+    AppContext& ctx_;
 };
 
 } // namespace vemora

@@ -2,21 +2,25 @@
 // main window.
 #include <QApplication>
 
+#include "app/AppContext.h"
+#include "platform/QtUi.h"
 #include "shell/Pictures.h"
 #include "shell/Startup.h"
-#include "shell/Workspace.h"
 #include "shell/frmAgree.h"
 
 int main(int argc, char** argv)
 {
-    // The workspace outlives the application and every window that uses it.
-    vemora::Workspace ws;
+    // The context and its services outlive the application and every window
+    // that uses them.
+    const vemora::AppPaths paths;
+    vemora::QtUi ui(paths);
+    vemora::AppContext ctx(ui, paths);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vemora"));
     QApplication::setApplicationVersion(vemora::VersionNumber());
     QApplication::setWindowIcon(vemora::ProgramIcon());
 
-    auto* agree = new vemora::frmAgree(ws);
+    auto* agree = new vemora::frmAgree(ctx);
     agree->setAttribute(Qt::WA_DeleteOnClose);
     agree->show();
     const int result = QApplication::exec();

@@ -343,7 +343,7 @@ TEST(DutyPoint, EquallySpacedFlowsPairStepsWithTheirSamples)
 class MissRecorder : public AnalysisObserver
 {
   public:
-    void ShowDutyPointWindow(int year) override { shownYear = year; }
+    void PumpCurveMissed(int year) override { shownYear = year; }
     int shownYear = 0;
 };
 

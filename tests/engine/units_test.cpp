@@ -2,7 +2,7 @@
 
 #include "EngineProjects.h"
 #include "engine/ConvertInputToSI.h"
-#include "engine/UnitFactors.h"
+#include "project/UnitTables.h"
 
 namespace vemora {
 namespace {
@@ -56,9 +56,9 @@ TEST(ConvertInputToSI, LevelsLengthsDemandAndPumpFactors)
     ASSERT_TRUE(ConvertInputToSI(*s, *r));
     EXPECT_FLOAT_EQ(r->PumpFlowSI, 1.0515033f);
 
-    EXPECT_NEAR(*PumpCurveFlowUnitFactor(2), 7.8657904E-06, 1e-12);
-    EXPECT_FLOAT_EQ(*OperatingFlowUnitFactor(8), *FlowUnitFactor(10));
-    EXPECT_FALSE(OperatingFlowUnitFactor(10).has_value());
+    EXPECT_NEAR(*PumpCurveFlowUnits.Factor(2), 7.8657904E-06, 1e-12);
+    EXPECT_FLOAT_EQ(*OperatingFlowUnits.Factor(8), *FlowUnits.Factor(10));
+    EXPECT_FALSE(OperatingFlowUnits.Factor(10).has_value());
 }
 
 // Every factor of every unit list, checked against the unit's own definition
@@ -80,34 +80,35 @@ TEST(UnitFactors, EveryListFactorMatchesItsUnit)
                              eurGal * 1e6 / 3600,
                              eurGal * 1e6 / 86400};
     for (int code = 0; code < 13; ++code)
-        EXPECT_NEAR(*FlowUnitFactor(code), flow[code], flow[code] * 2e-7) << code;
+        EXPECT_NEAR(*FlowUnits.Factor(code), flow[code], flow[code] * 2e-7) << code;
     const int operatingToFlow[10] = {1, 2, 3, 4, 5, 6, 7, 9, 10, 11};
     for (int code = 0; code < 10; ++code)
-        EXPECT_EQ(*OperatingFlowUnitFactor(code), *FlowUnitFactor(operatingToFlow[code])) << code;
+        EXPECT_EQ(*OperatingFlowUnits.Factor(code), *FlowUnits.Factor(operatingToFlow[code]))
+            << code;
     const double curveFlow[4] = {1.0 / 3600, 1, ft3 / 3600, usGal};
     for (int code = 0; code < 4; ++code)
-        EXPECT_NEAR(*PumpCurveFlowUnitFactor(code), curveFlow[code], curveFlow[code] * 2e-7);
-    EXPECT_EQ(*PumpHeadUnitFactor(0), 1.0f);
-    EXPECT_EQ(*PumpHeadUnitFactor(1), 0.3048f);
+        EXPECT_NEAR(*PumpCurveFlowUnits.Factor(code), curveFlow[code], curveFlow[code] * 2e-7);
+    EXPECT_EQ(*PumpHeadUnits.Factor(0), 1.0f);
+    EXPECT_EQ(*PumpHeadUnits.Factor(1), 0.3048f);
     const float length[4] = {1, 1000, 0.3048f, 1609.344f};
     const float dimension[4] = {0.001f, 1, 0.0254f, 0.3048f};
     const double volume[4] = {1, 1000, ft3, usGal};
     for (int code = 0; code < 4; ++code) {
-        EXPECT_EQ(*LengthUnitFactor(code), length[code]) << code;
-        EXPECT_EQ(*PipeDimensionUnitFactor(code), dimension[code]) << code;
-        EXPECT_NEAR(*WaterSalesVolumeUnitFactor(code), volume[code], volume[code] * 2e-7);
+        EXPECT_EQ(*LengthUnits.Factor(code), length[code]) << code;
+        EXPECT_EQ(*PipeDimensionUnits.Factor(code), dimension[code]) << code;
+        EXPECT_NEAR(*WaterSalesVolumeUnits.Factor(code), volume[code], volume[code] * 2e-7);
     }
     EXPECT_FLOAT_EQ(*PipeDimensionToMetres(500, 0), 0.5f);
     EXPECT_FLOAT_EQ(*PipeDimensionToMetres(20, 2), 0.508f);
     for (int bad : {-1, 13})
-        EXPECT_FALSE(FlowUnitFactor(bad).has_value());
+        EXPECT_FALSE(FlowUnits.Factor(bad).has_value());
     for (int bad : {-1, 4}) {
-        EXPECT_FALSE(LengthUnitFactor(bad).has_value());
+        EXPECT_FALSE(LengthUnits.Factor(bad).has_value());
         EXPECT_FALSE(PipeDimensionToMetres(1, bad).has_value());
-        EXPECT_FALSE(WaterSalesVolumeUnitFactor(bad).has_value());
-        EXPECT_FALSE(PumpCurveFlowUnitFactor(bad).has_value());
+        EXPECT_FALSE(WaterSalesVolumeUnits.Factor(bad).has_value());
+        EXPECT_FALSE(PumpCurveFlowUnits.Factor(bad).has_value());
     }
-    EXPECT_FALSE(PumpHeadUnitFactor(2).has_value());
+    EXPECT_FALSE(PumpHeadUnits.Factor(2).has_value());
 }
 
 TEST(ConvertInputToSI, VaryingDemandUsesItsOwnUnit)

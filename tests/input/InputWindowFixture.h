@@ -1,5 +1,6 @@
-// A main window with its input window on a blank project, with scripted
-// dialogs so that no test waits on a real one.
+// The input window on a blank gravity project, as the program starts, in a
+// stand-in main window, with scripted dialogs so that no test waits on a
+// real one.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,12 +8,15 @@
 #include <QApplication>
 #include <memory>
 
-#include "input/ProjectLoading.h"
+#include "app/AppContext.h"
+#include "app/ProjectLoading.h"
+#include "app/WorkingViews.h"
+#include "input/InstallInputWindow.h"
 #include "input/frmLCC.h"
 #include "platform/ScriptedUi.h"
 #include "project/RecordStore.h"
-#include "shell/MDIProject.h"
-#include "shell/Workspace.h"
+#include "project/SystemType.h"
+#include "support/FakeMainWindow.h"
 
 namespace vemora::test {
 
@@ -21,28 +25,31 @@ class InputWindowTest : public ::testing::Test
   protected:
     void SetUp() override
     {
-        main = std::make_unique<MDIProject>(ws);
-        main->StopWelcome();
-        w = main->inputWindow;
+        InstallInputWindow(ctx);
+        ctx.store.SystemType = PipelineSystem::Gravity;
+        ctx.ViewCode = WorkingView::Input;
+        NewProject(ctx);
+        RestoreCurrentView(ctx);
+        w = static_cast<frmLCC*>(ctx.windows.input.Get());
     }
 
     // A blank project of the given system type, as the system-type dialog makes it.
     void NewOfType(int systemType)
     {
-        ws.store.SystemType = static_cast<int16_t>(systemType);
-        NewProject(*main);
+        ctx.store.SystemType = static_cast<int16_t>(systemType);
+        NewProject(ctx);
     }
 
     // Results present and the project saved, as after an analysis.
     void PretendResults()
     {
-        ws.store.ResultsValid = 1;
-        ws.store.ProjectSaved = 1;
+        ctx.store.ResultsValid = 1;
+        ctx.store.ProjectSaved = 1;
     }
 
-    Workspace ws;
     ScriptedUi scripted;
-    std::unique_ptr<MDIProject> main;
+    AppContext ctx{scripted};
+    std::unique_ptr<FakeMainWindow> main = std::make_unique<FakeMainWindow>(ctx);
     frmLCC* w = nullptr;
 };
 

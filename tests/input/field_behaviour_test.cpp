@@ -10,7 +10,6 @@
 #include <QWheelEvent>
 
 #include "InputWindowFixture.h"
-#include "input/InvalidateResults.h"
 #include "platform/DatePicker.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
@@ -26,13 +25,13 @@ TEST_F(InputWindowTest, KeyFilterDropsOtherCharactersAndKeepsResults)
     PretendResults();
     QTest::keyClicks(w->txtDiscountRate, QStringLiteral("a-, xE+"));
     EXPECT_EQ(w->txtDiscountRate->text(), QString());
-    EXPECT_EQ(ws.store.ResultsValid, 1);
-    EXPECT_EQ(ws.store.ProjectSaved, 1);
+    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_EQ(ctx.store.ProjectSaved, 1);
 
     QTest::keyClicks(w->txtDiscountRate, QStringLiteral("7.5"));
     EXPECT_EQ(w->txtDiscountRate->text(), QStringLiteral("7.5"));
-    EXPECT_EQ(ws.store.ResultsValid, 0);
-    EXPECT_EQ(ws.store.ProjectSaved, 0);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_EQ(ctx.store.ProjectSaved, 0);
 
     w->txtDiscountRate->clear();
     QTest::keyClicks(w->txtDiscountRate, QStringLiteral("1.2.3"));
@@ -52,7 +51,7 @@ TEST_F(InputWindowTest, KeyFilterCannotBeBypassed)
     composed.setCommitString(QStringLiteral("\u00e9"));
     QApplication::sendEvent(field, &composed);
     EXPECT_EQ(field->text(), QStringLiteral("8"));
-    EXPECT_EQ(ws.store.ResultsValid, 1);
+    EXPECT_EQ(ctx.store.ResultsValid, 1);
     QInputMethodEvent digits;
     digits.setCommitString(QStringLiteral("5"));
     QApplication::sendEvent(field, &digits);
@@ -97,8 +96,8 @@ TEST_F(InputWindowTest, TypingDiscardsResultsOnlyInTheFieldsThatSaySo)
     for (QLineEdit* field : discarding) {
         PretendResults();
         QTest::keyClicks(field, QStringLiteral("1"));
-        EXPECT_EQ(ws.store.ResultsValid, 0) << field->objectName().toStdString();
-        EXPECT_EQ(ws.store.ProjectSaved, 0) << field->objectName().toStdString();
+        EXPECT_EQ(ctx.store.ResultsValid, 0) << field->objectName().toStdString();
+        EXPECT_EQ(ctx.store.ProjectSaved, 0) << field->objectName().toStdString();
     }
     const std::vector<QLineEdit*> keeping = {
         w->txtTRWL,       w->txtBRWL,        w->txtLiningThickness, w->txtMechanical,
@@ -107,8 +106,8 @@ TEST_F(InputWindowTest, TypingDiscardsResultsOnlyInTheFieldsThatSaySo)
     for (QLineEdit* field : keeping) {
         PretendResults();
         QTest::keyClicks(field, QStringLiteral("1"));
-        EXPECT_EQ(ws.store.ResultsValid, 1) << field->objectName().toStdString();
-        EXPECT_EQ(ws.store.ProjectSaved, 1) << field->objectName().toStdString();
+        EXPECT_EQ(ctx.store.ResultsValid, 1) << field->objectName().toStdString();
+        EXPECT_EQ(ctx.store.ProjectSaved, 1) << field->objectName().toStdString();
     }
 }
 
@@ -117,11 +116,11 @@ TEST_F(InputWindowTest, DescriptionAndDateEditsDiscardResults)
     NewOfType(0);
     PretendResults();
     QTest::keyClicks(w->txtDescription, QStringLiteral("x"));
-    EXPECT_EQ(ws.store.ResultsValid, 0);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
     PretendResults();
     w->dtpDate->setDate(w->dtpDate->date().addDays(1));
-    EXPECT_EQ(ws.store.ResultsValid, 0);
-    EXPECT_EQ(ws.store.ProjectSaved, 0);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_EQ(ctx.store.ProjectSaved, 0);
 }
 
 TEST_F(InputWindowTest, UnitPicksKeepResultsAndStore)
@@ -130,8 +129,8 @@ TEST_F(InputWindowTest, UnitPicksKeepResultsAndStore)
     PretendResults();
     w->comDiameterUnits->setCurrentIndex(3);
     EXPECT_EQ(w->comDiameterUnits->currentText(), QStringLiteral("ft"));
-    EXPECT_EQ(ws.store.DiameterUnit, 0);
-    EXPECT_EQ(ws.store.ResultsValid, 1);
+    EXPECT_EQ(ctx.store.DiameterUnit, 0);
+    EXPECT_EQ(ctx.store.ResultsValid, 1);
 }
 
 namespace {
@@ -157,11 +156,11 @@ TEST_F(InputWindowTest, WheelOverUnfocusedControlsChangesNothing)
     EXPECT_EQ(w->comGFlowrateUnits->currentIndex(), 3);
     WheelOver(w->hscLife, 1);
     EXPECT_EQ(w->hscLife->Value(), 30);
-    EXPECT_EQ(ws.store.DesignLife, 30);
+    EXPECT_EQ(ctx.store.DesignLife, 30);
     const QDate date = w->dtpDate->Value();
     WheelOver(w->dtpDate, 1);
     EXPECT_EQ(w->dtpDate->Value(), date);
-    EXPECT_EQ(ws.store.ResultsValid, 1);
+    EXPECT_EQ(ctx.store.ResultsValid, 1);
 }
 
 TEST_F(InputWindowTest, FocusWritesTheHintIntoStatusPanelThree)
@@ -202,16 +201,16 @@ TEST_F(InputWindowTest, MaintenanceBarsLabelAndStoreAtOnce)
     PretendResults();
     w->hscMElectrical->setValue(1000);
     EXPECT_EQ(w->lblMElectrical->text(), QStringLiteral("10 %"));
-    EXPECT_EQ(ws.store.MaintenanceElectrical, 1000);
-    EXPECT_EQ(ws.store.ResultsValid, 0);
+    EXPECT_EQ(ctx.store.MaintenanceElectrical, 1000);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
     w->hscMElectrical->setValue(5);
     EXPECT_EQ(w->lblMElectrical->text(), QStringLiteral("0.05 %"));
-    EXPECT_EQ(ws.store.MaintenanceElectrical, 5);
+    EXPECT_EQ(ctx.store.MaintenanceElectrical, 5);
     w->hscMPipeline->setValue(25);
     EXPECT_EQ(w->lblMPipeline->text(), QStringLiteral("0.25 %"));
     w->hscMMechanical->setValue(200);
     EXPECT_EQ(w->lblMMechanical->text(), QStringLiteral("2 %"));
-    EXPECT_EQ(ws.store.MaintenanceMechanical, 200);
+    EXPECT_EQ(ctx.store.MaintenanceMechanical, 200);
     EXPECT_EQ(w->hscMPipeline->Max(), 2000);
     EXPECT_EQ(w->hscMElectrical->Max(), 1000);
 }
@@ -221,10 +220,10 @@ TEST_F(InputWindowTest, YearBarsLabelAndStoreAtOnce)
     NewOfType(0);
     w->hscBaseYear->setValue(2010);
     EXPECT_EQ(w->lblBaseYear->text(), QStringLiteral("2010"));
-    EXPECT_EQ(ws.store.BaseYear, 2010);
+    EXPECT_EQ(ctx.store.BaseYear, 2010);
     w->hscSupplyStart->setValue(2012);
     EXPECT_EQ(w->lblSupplyStart->text(), QStringLiteral("2012"));
-    EXPECT_EQ(ws.store.SupplyStartYear, 2012);
+    EXPECT_EQ(ctx.store.SupplyStartYear, 2012);
     EXPECT_EQ(w->hscLife->Min(), 2);
     EXPECT_EQ(w->hscLife->Max(), 100);
 }
@@ -236,8 +235,8 @@ TEST_F(InputWindowTest, EveryYearAndMaintenanceBarDiscardsResults)
                            w->hscMMechanical, w->hscMElectrical}) {
         PretendResults();
         bar->setValue(bar->Value() + 1);
-        EXPECT_EQ(ws.store.ResultsValid, 0) << bar->objectName().toStdString();
-        EXPECT_EQ(ws.store.ProjectSaved, 0) << bar->objectName().toStdString();
+        EXPECT_EQ(ctx.store.ResultsValid, 0) << bar->objectName().toStdString();
+        EXPECT_EQ(ctx.store.ProjectSaved, 0) << bar->objectName().toStdString();
     }
     EXPECT_EQ(w->hscBaseYear->LargeChange(), 5);
     EXPECT_EQ(w->hscSupplyStart->LargeChange(), 10);
@@ -252,22 +251,22 @@ TEST_F(InputWindowTest, FlatBarsOnlyLabel)
     w->fsbPumpingHours->setValue(12);
     EXPECT_EQ(w->lblSummer->text(), QStringLiteral("4"));
     EXPECT_EQ(w->lblPumpingHours->text(), QStringLiteral("12"));
-    EXPECT_EQ(ws.store.SummerMonths, 6);
-    EXPECT_EQ(ws.store.PumpingHours, 20);
-    EXPECT_EQ(ws.store.ResultsValid, 1);
+    EXPECT_EQ(ctx.store.SummerMonths, 6);
+    EXPECT_EQ(ctx.store.PumpingHours, 20);
+    EXPECT_EQ(ctx.store.ResultsValid, 1);
 }
 
 TEST_F(InputWindowTest, LongerDesignLifeAddsARowAndKeepsTypedDemands)
 {
     NewOfType(0);
-    ws.store.YearDemand[31] = 4.5f;
-    ws.store.YearDemand[5] = 1.0f;
+    ctx.store.YearDemand[31] = 4.5f;
+    ctx.store.YearDemand[5] = 1.0f;
     w->msgDemand->setTextMatrix(5, 1, QStringLiteral("2.75"));
     PretendResults();
     w->hscLife->setValue(31);
     EXPECT_EQ(w->lblLife->text(), QStringLiteral("31 years"));
-    EXPECT_EQ(ws.store.DesignLife, 31);
-    EXPECT_EQ(ws.store.ResultsValid, 0);
+    EXPECT_EQ(ctx.store.DesignLife, 31);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
     ASSERT_EQ(w->msgDemand->Rows(), 32);
     EXPECT_EQ(w->msgDemand->TextMatrix(31, 0), QStringLiteral("31"));
     EXPECT_EQ(w->msgDemand->TextMatrix(31, 1), QStringLiteral("4.5"));
@@ -289,24 +288,6 @@ TEST_F(InputWindowTest, DesignLifeRebuildsThePumpingTableOfAPumpingProject)
     EXPECT_EQ(w->msgPumpDemand->TextMatrix(2, 1), QStringLiteral("8"));
     EXPECT_EQ(w->msgPumpDemand->TextMatrix(35, 1), QStringLiteral("0"));
     EXPECT_EQ(w->msgDemand->Rows(), gravityRows);
-}
-
-TEST(InvalidateResults, ClosesTheResultsWindowOnlyWhenResultsAreValid)
-{
-    ProjectStore store;
-    int closed = 0;
-    SetResultsWindowCloser([&closed] { ++closed; });
-    store.ResultsValid = 1;
-    store.ProjectSaved = 1;
-    InvalidateResults(store);
-    EXPECT_EQ(closed, 1);
-    EXPECT_EQ(store.ResultsValid, 0);
-    EXPECT_EQ(store.ProjectSaved, 0);
-    store.ProjectSaved = 1;
-    InvalidateResults(store);
-    EXPECT_EQ(closed, 1);
-    EXPECT_EQ(store.ProjectSaved, 0);
-    SetResultsWindowCloser(nullptr);
 }
 
 } // namespace vemora::test

@@ -2,6 +2,7 @@
 // out-of-range values shown without harm.
 #include <QComboBox>
 #include <QDate>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,10 +22,10 @@ namespace vemora::test {
 namespace {
 
 // Loads ProjectRec as it stands, the way New does (no file is read).
-void LoadRecord(MDIProject& main)
+void LoadRecord(AppContext& ctx)
 {
-    main.ws.store.NewProjectFlag = 1;
-    LoadProject(main);
+    ctx.store.NewProjectFlag = 1;
+    LoadProject(ctx);
 }
 
 } // namespace
@@ -33,7 +34,7 @@ TEST_F(InputWindowTest, NewGravityProjectShowsTheDefaults)
 {
     PretendResults();
     NewOfType(0);
-    const ProjectStore& s = ws.store;
+    const ProjectStore& s = ctx.store;
     EXPECT_EQ(s.ProjectOpen, 1);
     EXPECT_EQ(s.ProjectSaved, 1);
     EXPECT_EQ(s.ResultsValid, 0);
@@ -61,11 +62,11 @@ TEST_F(InputWindowTest, NewGravityProjectShowsTheDefaults)
 
 TEST_F(InputWindowTest, PumpingRecordFillsThePumpingFields)
 {
-    ws.store.SystemType = 1;
-    WriteNewProjectDefaults(ws.store, "03/04/2015");
-    ProjectRecord& r = ws.store.ProjectRec;
+    ctx.store.SystemType = 1;
+    WriteNewProjectDefaults(ctx.store, "03/04/2015");
+    ProjectRecord& r = ctx.store.ProjectRec;
     r.ProjectName = "  Upper dam  ";
-    r.PumpType = "KSB 200";
+    r.PumpType = "Acme 200";
     r.PumpCurveGiven = 1;
     r.DemandMode = 1;
     r.OperatingFlowRate = 125.5f;
@@ -79,7 +80,7 @@ TEST_F(InputWindowTest, PumpingRecordFillsThePumpingFields)
     r.PumpingHours = 18;
     r.EnergyEscalationRate = 6;
     r.CurrencyCode = 1;
-    LoadRecord(*main);
+    LoadRecord(ctx);
 
     EXPECT_EQ(w->txtProject->text(), QStringLiteral("Upper dam"));
     EXPECT_EQ(w->dtpDate->Value(), QDate(2015, 4, 3));
@@ -88,7 +89,7 @@ TEST_F(InputWindowTest, PumpingRecordFillsThePumpingFields)
     EXPECT_FALSE(w->fraPumpVaryingDemand->isHidden());
     EXPECT_EQ(w->txtPumpOperatingFlowrate->text(), QStringLiteral("125.5"));
     EXPECT_EQ(w->comPumpOperatingFlowrateUnits->currentText(), QStringLiteral("ft³/s"));
-    EXPECT_EQ(w->txtPumptype->text().trimmed(), QStringLiteral("KSB 200"));
+    EXPECT_EQ(w->txtPumptype->text().trimmed(), QStringLiteral("Acme 200"));
     EXPECT_EQ(w->txtH[0]->text(), QStringLiteral("60"));
     EXPECT_EQ(w->txtQ[5]->text(), QStringLiteral("0.25"));
     EXPECT_EQ(w->comFlowUnits->currentIndex(), 2);
@@ -98,28 +99,28 @@ TEST_F(InputWindowTest, PumpingRecordFillsThePumpingFields)
     EXPECT_EQ(w->fsbPumpingHours->Value(), 18);
     EXPECT_EQ(w->txtEnergyEscalation->text(), QStringLiteral("6"));
     EXPECT_EQ(w->lblUnit[0]->text(), QStringLiteral("$"));
-    EXPECT_EQ(ws.store.ProjectSaved, 1);
-    EXPECT_EQ(ws.store.ResultsValid, 0);
+    EXPECT_EQ(ctx.store.ProjectSaved, 1);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
 }
 
 TEST_F(InputWindowTest, EpoxyLoadClearsTheStoredLiningThickness)
 {
-    ws.store.SystemType = 0;
-    WriteNewProjectDefaults(ws.store, "03/04/2015");
-    ws.store.ProjectRec.LiningSystem = 0;
-    ws.store.ProjectRec.LiningThickness = 12;
-    ws.store.ProjectRec.LiningThicknessUnit = 2;
-    LoadRecord(*main);
+    ctx.store.SystemType = 0;
+    WriteNewProjectDefaults(ctx.store, "03/04/2015");
+    ctx.store.ProjectRec.LiningSystem = 0;
+    ctx.store.ProjectRec.LiningThickness = 12;
+    ctx.store.ProjectRec.LiningThicknessUnit = 2;
+    LoadRecord(ctx);
     EXPECT_EQ(w->txtLiningThickness->text(), QStringLiteral("0"));
-    EXPECT_EQ(ws.store.LiningThickness, 0.0f);
-    EXPECT_EQ(ws.store.LiningThicknessUnit, 0);
+    EXPECT_EQ(ctx.store.LiningThickness, 0.0f);
+    EXPECT_EQ(ctx.store.LiningThicknessUnit, 0);
 }
 
 TEST_F(InputWindowTest, OutOfRangeValuesAreShownWithoutHarm)
 {
-    ws.store.SystemType = 1;
-    WriteNewProjectDefaults(ws.store, "not a date");
-    ProjectRecord& r = ws.store.ProjectRec;
+    ctx.store.SystemType = 1;
+    WriteNewProjectDefaults(ctx.store, "not a date");
+    ProjectRecord& r = ctx.store.ProjectRec;
     r.DesignLife = 500;
     r.BaseYear = -3;
     r.MaintenancePipeline = 30000;
@@ -131,13 +132,13 @@ TEST_F(InputWindowTest, OutOfRangeValuesAreShownWithoutHarm)
     r.PumpingHours = 0;
     r.NodeTypeCode[1] = 55;
     const QDate before = w->dtpDate->Value();
-    LoadRecord(*main);
+    LoadRecord(ctx);
 
     EXPECT_EQ(w->hscLife->Value(), 100);
-    EXPECT_EQ(ws.store.DesignLife, 100);
+    EXPECT_EQ(ctx.store.DesignLife, 100);
     EXPECT_EQ(w->msgPumpDemand->Rows(), 101);
     EXPECT_EQ(w->hscBaseYear->Value(), 1950);
-    EXPECT_EQ(ws.store.MaintenancePipeline, 2000);
+    EXPECT_EQ(ctx.store.MaintenancePipeline, 2000);
     EXPECT_EQ(w->comPFlowrateUnits->currentIndex(), -1);
     EXPECT_EQ(w->comPumpOperatingFlowrateUnits->currentIndex(), -1);
     EXPECT_EQ(w->comHeadUnits->currentIndex(), -1);
@@ -147,38 +148,38 @@ TEST_F(InputWindowTest, OutOfRangeValuesAreShownWithoutHarm)
     EXPECT_EQ(w->fsbPumpingHours->Value(), 1);
     EXPECT_EQ(w->msgProfile->TextMatrix(1, 7), QString());
     EXPECT_EQ(w->dtpDate->Value(), before);
-    EXPECT_EQ(ws.store.ProjectOpen, 1);
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
 }
 
 TEST_F(InputWindowTest, RefusedFileChangesNothing)
 {
     NewOfType(0);
     w->txtProject->setText(QStringLiteral("Kept"));
-    ws.store.ProjectSaved = 1;
+    ctx.store.ProjectSaved = 1;
     const std::string path = "/nonexistent/folder/missing.kpj";
-    ws.store.ProjectFilePath = path;
-    const int16_t life = ws.store.DesignLife;
-    EXPECT_FALSE(LoadProject(*main));
+    ctx.store.ProjectFilePath = path;
+    const int16_t life = ctx.store.DesignLife;
+    EXPECT_FALSE(LoadProject(ctx));
     ASSERT_EQ(scripted.messages.size(), 1u);
     EXPECT_EQ(scripted.messages[0].text, QStringLiteral(" Can't open project !"));
     EXPECT_EQ(scripted.messages[0].title, QStringLiteral("Vemora"));
     EXPECT_EQ(scripted.messages[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(w->txtProject->text(), QStringLiteral("Kept"));
     EXPECT_EQ(w->lblFileName->text(), QStringLiteral("Vemora (New project file)"));
-    EXPECT_EQ(ws.store.DesignLife, life);
-    EXPECT_EQ(ws.store.ProjectSaved, 1);
+    EXPECT_EQ(ctx.store.DesignLife, life);
+    EXPECT_EQ(ctx.store.ProjectSaved, 1);
     EXPECT_TRUE(main->proProgressBar->isHidden());
 }
 
 TEST_F(InputWindowTest, GravityLoadAfterPumpingKeepsThePumpCurveBoxes)
 {
-    ws.store.SystemType = 1;
-    WriteNewProjectDefaults(ws.store, "03/04/2015");
-    ws.store.ProjectRec.PumpCurve[1][3] = 42;
-    LoadRecord(*main);
-    ws.store.ProjectRec.SystemType = 0; // a gravity record right after
-    ws.store.SystemType = 0;
-    LoadRecord(*main);
+    ctx.store.SystemType = 1;
+    WriteNewProjectDefaults(ctx.store, "03/04/2015");
+    ctx.store.ProjectRec.PumpCurve[1][3] = 42;
+    LoadRecord(ctx);
+    ctx.store.ProjectRec.SystemType = 0; // a gravity record right after
+    ctx.store.SystemType = 0;
+    LoadRecord(ctx);
     EXPECT_EQ(w->txtH[2]->text(), QStringLiteral("42"));
     EXPECT_FALSE(w->sstInput->TabEnabled(2));
 }
@@ -189,9 +190,9 @@ namespace vemora::test {
 
 TEST_F(InputWindowTest, StartUpShowsABlankGravityProject)
 {
-    EXPECT_EQ(ws.store.ProjectOpen, 1);
-    EXPECT_EQ(ws.store.ProjectSaved, 1);
-    EXPECT_EQ(ws.store.SystemType, 0);
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_EQ(ctx.store.ProjectSaved, 1);
+    EXPECT_EQ(ctx.store.SystemType, 0);
     EXPECT_EQ(w->lblFileName->text(), QStringLiteral("Vemora (New project file)"));
     EXPECT_FALSE(w->fraGravityOption->isHidden());
     EXPECT_TRUE(w->fraPumpOption->isHidden());
@@ -217,17 +218,40 @@ TEST_F(InputWindowTest, OpenedFileFillsWindowLabelAndCaption)
     ASSERT_EQ(WriteProjectFile(path, source.ProjectRec, number), FileStatus::Ok);
 
     PretendResults();
-    ws.store.ProjectFilePath = path;
-    ASSERT_TRUE(LoadProject(*main));
+    ctx.store.ProjectFilePath = path;
+    ASSERT_TRUE(LoadProject(ctx));
     EXPECT_EQ(w->lblFileName->text(), QString::fromStdString(path));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("  Vemora (Weir line)"));
     EXPECT_EQ(w->txtProject->text(), QStringLiteral("Weir line"));
     EXPECT_EQ(w->msgDemand->Rows(), 41);
     EXPECT_EQ(w->msgDemand->TextMatrix(40, 1), QStringLiteral("3.25"));
     EXPECT_EQ(w->dtpDate->Value(), QDate(2021, 6, 5));
-    EXPECT_EQ(ws.store.ResultsValid, 0);
-    EXPECT_EQ(ws.store.ProjectSaved, 1);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_EQ(ctx.store.ProjectSaved, 1);
     EXPECT_TRUE(scripted.messages.empty());
+}
+
+} // namespace vemora::test
+
+namespace vemora::test {
+
+// While no main window stands (before it is up, or as it goes) the input
+// window and the load still work; nothing reaches a main window.
+TEST_F(InputWindowTest, WorksWithoutAMainWindow)
+{
+    main->setPanelText(3, QStringLiteral("before"));
+    ctx.main = nullptr;
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(w->txtProject, &in);
+    NewOfType(1);
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(w->fraPumpOption->isVisibleTo(w));
+    PretendResults();
+    w->txtProject->setText(QStringLiteral("x"));
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    ctx.main = main.get();
+    EXPECT_EQ(main->panelText(3), QStringLiteral("before"));
+    EXPECT_EQ(main->lblSystem->text(), QStringLiteral("Gravity system"));
 }
 
 } // namespace vemora::test

@@ -52,8 +52,8 @@ TEST_F(InputWindowTest, GravityDemandOptionSwitchesEnabledStatesOnly)
     EXPECT_TRUE(w->Label53->isEnabled());
     EXPECT_FALSE(w->fraGravityFlowrate->isHidden());
     EXPECT_EQ(w->txtGFlowrate->text(), QStringLiteral("12"));
-    EXPECT_EQ(ws.store.ResultsValid, 1);
-    EXPECT_EQ(ws.store.DemandMode, 0);
+    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_EQ(ctx.store.DemandMode, 0);
 }
 
 TEST_F(InputWindowTest, PumpingProjectShowsItsFramesAndOptions)
@@ -81,8 +81,8 @@ TEST_F(InputWindowTest, PumpingProjectShowsItsFramesAndOptions)
     EXPECT_TRUE(w->FraPumpFixedDemand->isHidden());
     EXPECT_FALSE(w->fraPumpVaryingDemand->isHidden());
     EXPECT_EQ(w->txtPumpOperatingFlowrate->text(), QStringLiteral("55"));
-    EXPECT_EQ(ws.store.ResultsValid, 1);
-    EXPECT_EQ(ws.store.PumpCurveGiven, 0);
+    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_EQ(ctx.store.PumpCurveGiven, 0);
 }
 
 TEST_F(InputWindowTest, GravityProjectLoadedOverTheEnergyPageShowsTheFirstPage)
@@ -103,11 +103,11 @@ TEST_F(InputWindowTest, GravityProjectLoadedOverTheEnergyPageShowsTheFirstPage)
 
 TEST_F(InputWindowTest, GravityAfterPumpCurveProjectHidesThePumpCurveFrame)
 {
-    ws.store.SystemType = 1;
-    WriteNewProjectDefaults(ws.store, "01/02/2020");
-    ws.store.ProjectRec.PumpCurveGiven = 1;
-    ws.store.NewProjectFlag = 1;
-    LoadProject(*main);
+    ctx.store.SystemType = 1;
+    WriteNewProjectDefaults(ctx.store, "01/02/2020");
+    ctx.store.ProjectRec.PumpCurveGiven = 1;
+    ctx.store.NewProjectFlag = 1;
+    LoadProject(ctx);
     EXPECT_FALSE(w->fraPumpcurve->isHidden());
     NewOfType(0);
     EXPECT_TRUE(w->fraPumpcurve->isHidden());
@@ -146,9 +146,9 @@ TEST_F(InputWindowTest, PumpCurvePanelOpensAndCloses)
 TEST_F(InputWindowTest, LayingCancelDropsTypingAndSaveStoresAtOnce)
 {
     NewOfType(0);
-    ws.store.LayingCost[1] = 40.0f;
-    ws.store.LayingCost[12] = 1.2f;
-    ws.store.LayingCost[14] = 9.0f;
+    ctx.store.LayingCost[1] = 40.0f;
+    ctx.store.LayingCost[12] = 1.2f;
+    ctx.store.LayingCost[14] = 9.0f;
     QTest::mouseClick(w->sscLaying, Qt::LeftButton);
     EXPECT_FALSE(w->fraLaying->isHidden());
     EXPECT_EQ(w->fraLaying->size(), QSize(twipsToPixels(9795), twipsToPixels(5898)));
@@ -161,7 +161,7 @@ TEST_F(InputWindowTest, LayingCancelDropsTypingAndSaveStoresAtOnce)
     w->msgLaying->setTextMatrix(1, 1, QStringLiteral("55.5"));
     QTest::mouseClick(w->sscCancelLaying, Qt::LeftButton);
     EXPECT_TRUE(w->fraLaying->isHidden());
-    EXPECT_FLOAT_EQ(ws.store.LayingCost[1], 40.0f);
+    EXPECT_FLOAT_EQ(ctx.store.LayingCost[1], 40.0f);
     QTest::mouseClick(w->sscLaying, Qt::LeftButton);
     EXPECT_EQ(w->msgLaying->TextMatrix(1, 1), QStringLiteral("40"));
 
@@ -169,20 +169,20 @@ TEST_F(InputWindowTest, LayingCancelDropsTypingAndSaveStoresAtOnce)
     w->msgLaying->setTextMatrix(15, 1, QStringLiteral("."));
     QTest::mouseClick(w->sscHideLaying, Qt::LeftButton);
     EXPECT_TRUE(w->fraLaying->isHidden());
-    EXPECT_FLOAT_EQ(ws.store.LayingCost[1], 55.5f);
-    EXPECT_FLOAT_EQ(ws.store.LayingCost[12], 1.2f);
-    EXPECT_FLOAT_EQ(ws.store.LayingCost[13], 0.0f);
-    EXPECT_FLOAT_EQ(ws.store.LayingCost[14], 0.0f);
+    EXPECT_FLOAT_EQ(ctx.store.LayingCost[1], 55.5f);
+    EXPECT_FLOAT_EQ(ctx.store.LayingCost[12], 1.2f);
+    EXPECT_FLOAT_EQ(ctx.store.LayingCost[13], 0.0f);
+    EXPECT_FLOAT_EQ(ctx.store.LayingCost[14], 0.0f);
 }
 
 TEST_F(InputWindowTest, LayingHeadingsFollowUnitsAndCurrency)
 {
-    ws.store.SystemType = 0;
-    WriteNewProjectDefaults(ws.store, "01/02/2020");
-    ws.store.ProjectRec.UnitSystem = 1;
-    ws.store.ProjectRec.CurrencyCode = 1;
-    ws.store.NewProjectFlag = 1;
-    LoadProject(*main);
+    ctx.store.SystemType = 0;
+    WriteNewProjectDefaults(ctx.store, "01/02/2020");
+    ctx.store.ProjectRec.UnitSystem = 1;
+    ctx.store.ProjectRec.CurrencyCode = 1;
+    ctx.store.NewProjectFlag = 1;
+    LoadProject(ctx);
     EXPECT_EQ(w->msgLaying->TextMatrix(0, 1), QStringLiteral("Cost ($/ft³)"));
     EXPECT_EQ(w->msgLaying->TextMatrix(15, 0),
               QStringLiteral("Excavation lower than pipe invert (ft)"));

@@ -21,9 +21,9 @@ TEST_F(InputWindowTest, HourLabelCyclesRedGreenYellowAndChangesNoFlag)
     EXPECT_EQ(frmLCC::HourColour(hour), vbcolor::Green);
     QTest::mouseClick(hour, Qt::LeftButton);
     EXPECT_EQ(frmLCC::HourColour(hour), vbcolor::Yellow);
-    EXPECT_EQ(ws.store.ResultsValid, 1);
-    EXPECT_EQ(ws.store.ProjectSaved, 1);
-    EXPECT_EQ(ws.store.SummerHourPeriod[8], 0);
+    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_EQ(ctx.store.ProjectSaved, 1);
+    EXPECT_EQ(ctx.store.SummerHourPeriod[8], 0);
     // Only the clicked label changed.
     EXPECT_EQ(frmLCC::HourColour(w->lblSummerHour[8]), vbcolor::Yellow);
     QTest::mouseClick(w->lblWinterHour[23], Qt::LeftButton);
@@ -40,14 +40,14 @@ TEST_F(InputWindowTest, HourLabelOfAnotherColourStays)
 
 TEST_F(InputWindowTest, LoadShowsTheStoredHourPattern)
 {
-    ws.store.SystemType = 1;
-    WriteNewProjectDefaults(ws.store, "01/02/2020");
-    ws.store.ProjectRec.SummerHourPeriod[1] = 2;
-    ws.store.ProjectRec.SummerHourPeriod[2] = 1;
-    ws.store.ProjectRec.WinterHourPeriod[24] = 2;
-    ws.store.ProjectRec.WinterHourPeriod[5] = 9; // unknown: the colour stays
-    ws.store.NewProjectFlag = 1;
-    LoadProject(*main);
+    ctx.store.SystemType = 1;
+    WriteNewProjectDefaults(ctx.store, "01/02/2020");
+    ctx.store.ProjectRec.SummerHourPeriod[1] = 2;
+    ctx.store.ProjectRec.SummerHourPeriod[2] = 1;
+    ctx.store.ProjectRec.WinterHourPeriod[24] = 2;
+    ctx.store.ProjectRec.WinterHourPeriod[5] = 9; // unknown: the colour stays
+    ctx.store.NewProjectFlag = 1;
+    LoadProject(ctx);
     EXPECT_EQ(frmLCC::HourColour(w->lblSummerHour[0]), vbcolor::Red);
     EXPECT_EQ(frmLCC::HourColour(w->lblSummerHour[1]), vbcolor::Green);
     EXPECT_EQ(frmLCC::HourColour(w->lblSummerHour[2]), vbcolor::Yellow);
@@ -58,7 +58,7 @@ TEST_F(InputWindowTest, LoadShowsTheStoredHourPattern)
 TEST_F(InputWindowTest, CurrencyTimerRelabelsAllTenOnce)
 {
     NewOfType(1);
-    ws.store.CurrencyCode = 1;
+    ctx.store.CurrencyCode = 1;
     w->tmrCurrency->start();
     EXPECT_TRUE(w->tmrCurrency->isActive());
     w->tmrCurrency_Timer();
@@ -68,7 +68,7 @@ TEST_F(InputWindowTest, CurrencyTimerRelabelsAllTenOnce)
         EXPECT_EQ(label->text(), QStringLiteral("$"));
     EXPECT_FALSE(w->tmrCurrency->isActive());
 
-    ws.store.CurrencyCode = 0;
+    ctx.store.CurrencyCode = 0;
     w->tmrCurrency_Timer();
     EXPECT_EQ(w->lblUnit[5]->text(), QStringLiteral("R"));
     EXPECT_EQ(w->lblCurrency[3]->text(), QStringLiteral("R"));

@@ -1,10 +1,7 @@
-// The unit lists in the window: items, order and codes; node-type names;
-// number texts.
+// The unit lists in the window: items, order and codes.
 #include <QComboBox>
 
 #include "InputWindowFixture.h"
-#include "input/NumberText.h"
-#include "input/UnitLists.h"
 
 namespace vemora::test {
 
@@ -74,46 +71,6 @@ TEST_F(InputWindowTest, FourthItemsGiveCodeThreeOfTheirOwnList)
     EXPECT_EQ(w->comFlowUnits->itemText(3), QStringLiteral("gal/s (USA)"));
     EXPECT_EQ(w->comPumpOperatingFlowrateUnits->itemText(3), QStringLiteral("ft³/s"));
     EXPECT_EQ(w->comPFlowrateUnits->itemText(3), QStringLiteral("l/s"));
-}
-
-TEST(NodeTypeNames, PaddedToTwentyCharactersAndMappedBack)
-{
-    EXPECT_EQ(NodeTypeNames(8), std::string("22.5° bend") + std::string(10, ' '));
-    EXPECT_EQ(NodeTypeNames(0), std::string("Node") + std::string(16, ' '));
-    EXPECT_EQ(NodeTypeNames(9), std::string("T-junction") + std::string(10, ' '));
-    EXPECT_EQ(NodeTypeNames(-1), "");
-    EXPECT_EQ(NodeTypeNames(10), "");
-    EXPECT_EQ(NodeTypeCodeOf("Pumpstation"), 2);
-    EXPECT_EQ(NodeTypeCodeOf(NodeTypeNames(6)), 6);
-    EXPECT_EQ(NodeTypeCodeOf("pumpstation"), 0);
-    EXPECT_EQ(NodeTypeCodeOf(""), 0);
-    EXPECT_EQ(NodeTypeCodeOf("Valve"), 0);
-}
-
-TEST(NumberText, SingleValuesAsTheWindowShowsThem)
-{
-    EXPECT_EQ(SingleText(0.0f), "0");
-    EXPECT_EQ(SingleText(0.5f), "0.5");
-    EXPECT_EQ(SingleText(0.1f), "0.1");
-    EXPECT_EQ(SingleText(999999.0f), "999999");
-    EXPECT_EQ(SingleText(7.5f), "7.5");
-    EXPECT_EQ(SingleText(-12.25f), "-12.25");
-    EXPECT_EQ(SingleText(123456789.0f), "1.234568E+08");
-    EXPECT_EQ(SingleText(0.00001f), "1E-05");
-}
-
-TEST(NumberText, WholeTextRefusesWhatIsNotANumber)
-{
-    float v = 42;
-    EXPECT_FALSE(WholeTextNumber("", v));
-    EXPECT_FALSE(WholeTextNumber(".", v));
-    EXPECT_FALSE(WholeTextNumber("1.2.3", v));
-    EXPECT_FALSE(WholeTextNumber("12 m", v));
-    EXPECT_FALSE(WholeTextNumber("inf", v));
-    EXPECT_FALSE(WholeTextNumber("1e999", v));
-    EXPECT_EQ(v, 42);
-    EXPECT_TRUE(WholeTextNumber(" 12.5 ", v));
-    EXPECT_FLOAT_EQ(v, 12.5f);
 }
 
 } // namespace vemora::test

@@ -25,13 +25,6 @@ QString readAll(const QString& path)
     if (!f.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(f.readAll());
 }
-
-// Points the application directory at a folder for one test.
-struct AppDirScope
-{
-    explicit AppDirScope(const QString& dir) { setAppPath(dir); }
-    ~AppDirScope() { setAppPath(QString()); }
-};
 } // namespace
 
 TEST(HelpPages, EveryTopicHasAPageWithATitleAndTheContentsLinksThemAll)
@@ -62,10 +55,10 @@ TEST(HelpWindow, ShowsTheTopicPageOrANoteWhenMissing)
     for (int topic : {1000, 3050})
         QFile::copy(sourceHelpDir() + QString("/%1.html").arg(topic),
                     tmp.path() + QString("/Help/%1.html").arg(topic));
-    AppDirScope app(tmp.path());
+    const AppPaths app(tmp.path());
 
     QWidget owner;
-    HelpWindow help(&owner);
+    HelpWindow help(app, &owner);
     help.showTopic(3050);
     EXPECT_EQ(help.currentTopic(), 3050);
     EXPECT_TRUE(help.browser()->toPlainText().contains("General Data"));
@@ -76,36 +69,36 @@ TEST(HelpWindow, ShowsTheTopicPageOrANoteWhenMissing)
 
 TEST(AppPaths, FoldersHangOffTheApplicationDirectory)
 {
-    AppDirScope app("/opt/vemora/");
-    EXPECT_EQ(appPath(), "/opt/vemora");
-    EXPECT_EQ(projectsPath(), "/opt/vemora/Projects/");
-    EXPECT_EQ(guideFile(), "/opt/vemora/Guide/Step-by-step LCCA guide.pdf");
-    EXPECT_EQ(helpTopicFile(3000), "/opt/vemora/Help/3000.html");
-    setAppPath(QString());
-    EXPECT_EQ(appPath(), QDir(QCoreApplication::applicationDirPath()).absolutePath());
+    const AppPaths app("/opt/vemora/");
+    EXPECT_EQ(app.appPath(), "/opt/vemora");
+    EXPECT_EQ(app.projectsPath(), "/opt/vemora/Projects/");
+    EXPECT_EQ(app.guideFile(), "/opt/vemora/Guide/Step-by-step LCCA guide.pdf");
+    EXPECT_EQ(app.helpTopicFile(3000), "/opt/vemora/Help/3000.html");
+    const AppPaths beside;
+    EXPECT_EQ(beside.appPath(), QDir(QCoreApplication::applicationDirPath()).absolutePath());
 }
 
 TEST(Screen, SizeCanBePretendedAndPlacesWindowsOverIt)
 {
-    setScreenSizeOverride(QSize(1024, 768));
-    EXPECT_EQ(screenSize(), QSize(1024, 768));
-    EXPECT_EQ(screenWidthTwips(), 15360);
-    EXPECT_EQ(screenHeightTwips(), 11520);
+    Screen screen;
+    screen.setSizeOverride(QSize(1024, 768));
+    EXPECT_EQ(screen.size(), QSize(1024, 768));
+    EXPECT_EQ(screen.widthTwips(), 15360);
+    EXPECT_EQ(screen.heightTwips(), 11520);
     QWidget w;
-    placeOverScreen(&w);
+    placeOverScreen(&w, screen.size());
     EXPECT_EQ(w.size(), QSize(1024, 768)); // no frame yet
     EXPECT_EQ(w.pos(), QPoint(0, 0));
-    setScreenSizeOverride(QSize(800, 600));
-    EXPECT_EQ(screenWidthTwips(), 12000);
-    setScreenSizeOverride(std::nullopt);
-    EXPECT_FALSE(screenSize().isEmpty());
+    screen.setSizeOverride(QSize(800, 600));
+    EXPECT_EQ(screen.widthTwips(), 12000);
+    screen.setSizeOverride(std::nullopt);
+    EXPECT_FALSE(screen.size().isEmpty());
 }
 
 TEST(Screen, TheWholeFramedWindowCoversTheScreen)
 {
-    setScreenSizeOverride(QSize(1024, 768));
     QWidget w;
-    placeOverScreen(&w);
+    placeOverScreen(&w, QSize(1024, 768));
     w.show(); // the frame appears only now
     QCoreApplication::processEvents();
     const QRect screen(0, 0, 1024, 768);
@@ -114,8 +107,7 @@ TEST(Screen, TheWholeFramedWindowCoversTheScreen)
     EXPECT_TRUE(screen.contains(w.geometry()));
 
     // Placing a framed window again keeps the frame inside the screen.
-    setScreenSizeOverride(QSize(800, 600));
-    placeOverScreen(&w);
+    placeOverScreen(&w, QSize(800, 600));
     QCoreApplication::processEvents();
     EXPECT_EQ(w.frameGeometry(), QRect(0, 0, 800, 600));
 
@@ -123,5 +115,4 @@ TEST(Screen, TheWholeFramedWindowCoversTheScreen)
     w.move(30, 40);
     QCoreApplication::processEvents();
     EXPECT_EQ(w.frameGeometry().topLeft(), QPoint(30, 40));
-    setScreenSizeOverride(std::nullopt);
 }

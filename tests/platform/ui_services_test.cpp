@@ -15,38 +15,40 @@
 
 using namespace vemora;
 
-TEST(ScriptedUi, InstallsItselfAndRestoresThePreviousServices)
+// No services are shared behind the caller's back: each one answers and
+// records only what is asked of it.
+TEST(ScriptedUi, EachServiceKeepsItsOwnQueuesAndRecords)
 {
-    Ui* before = &ui();
+    ScriptedUi outer;
+    outer.answers = {MsgAnswer::No};
     {
-        ScriptedUi outer;
-        EXPECT_EQ(&ui(), &outer);
-        {
-            ScriptedUi inner;
-            EXPECT_EQ(&ui(), &inner);
-        }
-        EXPECT_EQ(&ui(), &outer);
+        ScriptedUi inner;
+        EXPECT_EQ(inner.msgBox("x", MsgButtons::YesNo, MsgIcon::None, "t"), MsgAnswer::Yes);
+        inner.showHelp(3000);
+        EXPECT_EQ(inner.messages.size(), 1u);
     }
-    EXPECT_EQ(&ui(), before);
+    EXPECT_EQ(outer.msgBox("y", MsgButtons::YesNo, MsgIcon::None, "t"), MsgAnswer::No);
+    ASSERT_EQ(outer.messages.size(), 1u);
+    EXPECT_EQ(outer.messages[0].text, "y");
+    EXPECT_TRUE(outer.helpTopics.empty());
 }
 
 TEST(ScriptedUi, RecordsMessagesAndAnswersFromTheQueue)
 {
     ScriptedUi s;
     s.answers = {MsgAnswer::No, MsgAnswer::Cancel};
-    EXPECT_EQ(ui().msgBox("Do you want to save the project ?", MsgButtons::YesNoCancel,
-                          MsgIcon::Question, "Vemora"),
+    EXPECT_EQ(s.msgBox("Do you want to save the project ?", MsgButtons::YesNoCancel,
+                       MsgIcon::Question, "Vemora"),
               MsgAnswer::No);
-    EXPECT_EQ(ui().msgBox("Are you sure you want to quit ?", MsgButtons::OKCancel,
-                          MsgIcon::Question, "Vemora"),
+    EXPECT_EQ(s.msgBox("Are you sure you want to quit ?", MsgButtons::OKCancel, MsgIcon::Question,
+                       "Vemora"),
               MsgAnswer::Cancel);
     // With the queue empty the first button answers.
     EXPECT_EQ(
-        ui().msgBox("Enter the designer !", MsgButtons::OK, MsgIcon::Exclamation, "Vemora : ERROR"),
+        s.msgBox("Enter the designer !", MsgButtons::OK, MsgIcon::Exclamation, "Vemora : ERROR"),
         MsgAnswer::OK);
-    EXPECT_EQ(ui().msgBox("x", MsgButtons::YesNo, MsgIcon::None, "t"), MsgAnswer::Yes);
-    EXPECT_EQ(ui().msgBox("x", MsgButtons::RetryCancel, MsgIcon::Critical, "Error"),
-              MsgAnswer::Retry);
+    EXPECT_EQ(s.msgBox("x", MsgButtons::YesNo, MsgIcon::None, "t"), MsgAnswer::Yes);
+    EXPECT_EQ(s.msgBox("x", MsgButtons::RetryCancel, MsgIcon::Critical, "Error"), MsgAnswer::Retry);
     ASSERT_EQ(s.messages.size(), 5u);
     EXPECT_EQ(s.messages[2].text, "Enter the designer !");
     EXPECT_EQ(s.messages[2].icon, MsgIcon::Exclamation);
@@ -64,9 +66,9 @@ TEST(ScriptedUi, FileDialogsRecordTheRequestAndCancelByDefault)
     req.filter = "All Files (*.*)|*.*|Vemora Files (*.kpj)|*.kpj";
     req.filterIndex = 2;
     s.files = {QString("/tmp/a.kpj"), std::nullopt};
-    EXPECT_EQ(ui().openFile(req), std::optional<QString>("/tmp/a.kpj"));
-    EXPECT_EQ(ui().saveFile(req), std::nullopt);
-    EXPECT_EQ(ui().openFile(req), std::nullopt); // queue empty: cancelled
+    EXPECT_EQ(s.openFile(req), std::optional<QString>("/tmp/a.kpj"));
+    EXPECT_EQ(s.saveFile(req), std::nullopt);
+    EXPECT_EQ(s.openFile(req), std::nullopt); // queue empty: cancelled
     ASSERT_EQ(s.fileRequests.size(), 3u);
     EXPECT_FALSE(s.fileRequests[0].save);
     EXPECT_TRUE(s.fileRequests[1].save);
@@ -86,9 +88,9 @@ TEST(ScriptedUi, ModalDialogsRunTheQueuedHandlerWithoutBlocking)
         EXPECT_TRUE(d->isVisible());
         d->findChild<QPushButton*>()->click();
     });
-    EXPECT_EQ(ui().execDialog(dlg), QDialog::Accepted);
+    EXPECT_EQ(s.execDialog(dlg), QDialog::Accepted);
     EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(ui().execDialog(dlg), QDialog::Rejected); // no handler queued
+    EXPECT_EQ(s.execDialog(dlg), QDialog::Rejected); // no handler queued
     EXPECT_EQ(s.dialogsShown, (std::vector<QString>{"frmLCCType", "frmLCCType"}));
 }
 
@@ -104,9 +106,9 @@ TEST(ScriptedUi, PopupMenuTriggersTheChosenAction)
     QObject::connect(add, &QAction::triggered, &owner, [&] { ++added; });
     QObject::connect(del, &QAction::triggered, &owner, [&] { ++deleted; });
     s.menuChoices = {"Delete the current row", "no such item"};
-    EXPECT_EQ(ui().popupMenu(&menu, QPoint(5, 5)), del);
-    EXPECT_EQ(ui().popupMenu(&menu, QPoint(5, 5)), nullptr);
-    EXPECT_EQ(ui().popupMenu(&menu, QPoint(5, 5)), nullptr);
+    EXPECT_EQ(s.popupMenu(&menu, QPoint(5, 5)), del);
+    EXPECT_EQ(s.popupMenu(&menu, QPoint(5, 5)), nullptr);
+    EXPECT_EQ(s.popupMenu(&menu, QPoint(5, 5)), nullptr);
     EXPECT_EQ(added, 0);
     EXPECT_EQ(deleted, 1);
     ASSERT_EQ(s.menusShown.size(), 3u);
@@ -118,23 +120,23 @@ TEST(ScriptedUi, PointerClipboardAndHelpAreRecorded)
 {
     ScriptedUi s;
     {
-        HourglassScope busy;
-        EXPECT_EQ(ui().mousePointer(), MousePointer::Hourglass);
+        HourglassScope busy(s);
+        EXPECT_EQ(s.mousePointer(), MousePointer::Hourglass);
     }
-    EXPECT_EQ(ui().mousePointer(), MousePointer::Default);
+    EXPECT_EQ(s.mousePointer(), MousePointer::Default);
     EXPECT_EQ(s.pointerChanges,
               (std::vector<MousePointer>{MousePointer::Hourglass, MousePointer::Default}));
 
-    ui().setClipboardText("1\t2\r\n");
-    EXPECT_EQ(ui().clipboardText(), "1\t2\r\n");
+    s.setClipboardText("1\t2\r\n");
+    EXPECT_EQ(s.clipboardText(), "1\t2\r\n");
     QImage img(4, 3, QImage::Format_RGB32);
     img.fill(Qt::red);
-    ui().setClipboardImage(img);
-    EXPECT_EQ(ui().clipboardImage().size(), QSize(4, 3));
-    EXPECT_TRUE(ui().clipboardText().isEmpty()); // an image replaces the text
+    s.setClipboardImage(img);
+    EXPECT_EQ(s.clipboardImage().size(), QSize(4, 3));
+    EXPECT_TRUE(s.clipboardText().isEmpty()); // an image replaces the text
 
-    ui().showHelp(3050);
-    ui().showHelp(1000);
+    s.showHelp(3050);
+    s.showHelp(1000);
     EXPECT_EQ(s.helpTopics, (std::vector<int>{3050, 1000}));
 }
 

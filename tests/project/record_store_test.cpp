@@ -41,7 +41,7 @@ ProjectRecord PumpingProject()
         r.SummerHourPeriod[h] = static_cast<int16_t>(h % 3);
         r.WinterHourPeriod[h] = static_cast<int16_t>((h + 1) % 3);
     }
-    r.PumpType = FitToWidth("KSB Omega 200", 100);
+    r.PumpType = FitToWidth("Acme Omega 200", 100);
     r.PumpDescription = FitToWidth("Two duty, one standby", 1000);
     r.LayingCost[3] = 45;
     r.ReservedValue = 2.5f;
@@ -115,7 +115,7 @@ TEST(RecordStore, GravityLoadLeavesThePumpValuesOfTheStore)
     EXPECT_EQ(store.PumpingHours, 18);
     EXPECT_EQ(store.TariffSummerPeak, 1.5f);
     EXPECT_EQ(store.PumpCurve[3][6], 56.0f);
-    EXPECT_EQ(TrimBlanks(store.PumpType), "KSB Omega 200");
+    EXPECT_EQ(TrimBlanks(store.PumpType), "Acme Omega 200");
     EXPECT_EQ(store.OperatingEfficiency, 66.0f);
 }
 

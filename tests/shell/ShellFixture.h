@@ -1,5 +1,6 @@
 // Common set-up of the shell tests: scripted dialogs and messages, a
-// pretended 800 x 600 screen, one workspace, and no window left behind.
+// pretended 800 x 600 screen, one application context, and no window left
+// behind.
 #pragma once
 
 #include <QApplication>
@@ -7,10 +8,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "platform/Screen.h"
+#include "app/AppContext.h"
+#include "input/frmLCC.h"
 #include "platform/ScriptedUi.h"
 #include "shell/MDIProject.h"
-#include "shell/Workspace.h"
 
 namespace vemora::test {
 
@@ -32,23 +33,25 @@ inline bool coversScreen(const QWidget& w, QSize screen)
 class ShellTest : public ::testing::Test
 {
   protected:
-    void SetUp() override { setScreenSizeOverride(QSize(800, 600)); }
+    void SetUp() override { ctx.screen.setSizeOverride(QSize(800, 600)); }
     void TearDown() override
     {
         for (MDIProject* m : mainWindows())
             delete m;
-        setScreenSizeOverride(std::nullopt);
     }
 
     // A main window as the splash brings it up (owned by the test).
     MDIProject& makeMain()
     {
-        main_ = new MDIProject(ws);
+        main_ = new MDIProject(ctx);
         return *main_;
     }
 
+    // The input window the main window's start-up loaded.
+    frmLCC* input() const { return static_cast<frmLCC*>(ctx.windows.input.Get()); }
+
     ScriptedUi ui;
-    Workspace ws;
+    AppContext ctx{ui};
     MDIProject* main_ = nullptr;
 };
 

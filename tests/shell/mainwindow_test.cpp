@@ -10,7 +10,6 @@
 #include <QTimer>
 
 #include "ShellFixture.h"
-#include "input/frmLCC.h"
 #include "platform/PictureButton.h"
 #include "platform/StatusPanels.h"
 #include "platform/Twips.h"
@@ -107,12 +106,12 @@ TEST_F(MainWindowTest, ToolbarButtonsAndLabelsStandAtTheirPlaces)
 
 TEST_F(MainWindowTest, CoversTheWholeScreenEvenWhenMaximised)
 {
-    setScreenSizeOverride(QSize(1024, 768));
+    ctx.screen.setSizeOverride(QSize(1024, 768));
     MDIProject& m = makeMain();
     EXPECT_TRUE(coversScreen(m, QSize(1024, 768)));
     m.setWindowState(Qt::WindowMaximized);
     m.show();
-    setScreenSizeOverride(QSize(1280, 1024));
+    ctx.screen.setSizeOverride(QSize(1280, 1024));
     m.MDIForm_Load();
     EXPECT_FALSE(m.windowState() & Qt::WindowMaximized);
     EXPECT_TRUE(coversScreen(m, QSize(1280, 1024)));
@@ -132,16 +131,16 @@ TEST_F(MainWindowTest, StatusBarPanels)
 
 TEST_F(MainWindowTest, StartsWithABlankGravityProjectInTheInputWindow)
 {
-    ws.store.SystemType = 1;
+    ctx.store.SystemType = 1;
     MDIProject& m = makeMain();
-    EXPECT_EQ(ws.store.SystemType, 0);
-    EXPECT_EQ(ws.store.ProjectOpen, 1);
-    EXPECT_EQ(ws.ViewCode, 1);
-    EXPECT_FALSE(m.inputWindow->isHidden());
+    EXPECT_EQ(ctx.store.SystemType, 0);
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_EQ(ctx.ViewCode, 1);
+    EXPECT_FALSE(input()->isHidden());
     m.show();
-    ASSERT_TRUE(m.inputWindow->isVisible());
+    ASSERT_TRUE(input()->isVisible());
     // The input window sits at the top-left corner of the client area.
-    const QPoint corner = m.inputWindow->parentWidget()->mapTo(m.mdiArea->viewport(), QPoint(0, 0));
+    const QPoint corner = input()->parentWidget()->mapTo(m.mdiArea->viewport(), QPoint(0, 0));
     EXPECT_EQ(corner, QPoint(0, 0));
 }
 
@@ -149,27 +148,27 @@ TEST_F(MainWindowTest, TheInputWindowsFrameFollowsTheWindow)
 {
     MDIProject& m = makeMain();
     m.show();
-    auto* frame = qobject_cast<QMdiSubWindow*>(m.inputWindow->parentWidget());
+    auto* frame = qobject_cast<QMdiSubWindow*>(input()->parentWidget());
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(m.mdiArea->activeSubWindow(), frame);
 
-    m.inputWindow->hide();
+    input()->hide();
     EXPECT_FALSE(frame->isVisible());
-    m.inputWindow->show();
+    input()->show();
     EXPECT_TRUE(frame->isVisible());
 
     // The frame keeps the window's size and stays in the corner.
-    EXPECT_EQ(frame->size(), m.inputWindow->size().grownBy(frame->contentsMargins()));
+    EXPECT_EQ(frame->size(), input()->size().grownBy(frame->contentsMargins()));
     EXPECT_EQ(frame->pos(), QPoint(0, 0));
 
     // Its close box only hides the window, which can come back.
     frame->close();
-    EXPECT_TRUE(m.inputWindow->isHidden());
+    EXPECT_TRUE(input()->isHidden());
     EXPECT_FALSE(frame->isVisible());
-    MDIProject::showWorkingWindow(m.inputWindow);
+    m.showWorkingWindow(input());
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_TRUE(m.inputWindow->isVisible());
+    EXPECT_TRUE(input()->isVisible());
 }
 
 TEST_F(MainWindowTest, WelcomeAnimationTypesTheTextIntoTheTitle)
@@ -232,8 +231,7 @@ TEST_F(MainWindowTest, NewAsksToSaveAnOpenProjectThenOffersTheSystemType)
     MDIProject& m = makeMain();
     ui.answers.push_back(MsgAnswer::No);
     bool inputShownDuringDialog = true;
-    ui.dialogHandlers.push_back(
-        [&](QDialog*) { inputShownDuringDialog = !m.inputWindow->isHidden(); });
+    ui.dialogHandlers.push_back([&](QDialog*) { inputShownDuringDialog = !input()->isHidden(); });
     QTest::mouseClick(m.sscNew, Qt::LeftButton);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Do you want to save the project ?");
@@ -244,14 +242,14 @@ TEST_F(MainWindowTest, NewAsksToSaveAnOpenProjectThenOffersTheSystemType)
     EXPECT_EQ(ui.dialogsShown[0], "frmLCCType");
     EXPECT_FALSE(inputShownDuringDialog);
     // Cancelled: the working area stays empty, the project stays open.
-    EXPECT_TRUE(m.inputWindow->isHidden());
-    EXPECT_EQ(ws.store.ProjectOpen, 1);
+    EXPECT_TRUE(input()->isHidden());
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
 }
 
 TEST_F(MainWindowTest, NewWithoutAnOpenProjectAsksNothing)
 {
     MDIProject& m = makeMain();
-    ws.store.ProjectOpen = 0;
+    ctx.store.ProjectOpen = 0;
     m.mnuNew->trigger();
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(ui.dialogsShown.size(), 1u);
@@ -306,14 +304,14 @@ TEST_F(MainWindowTest, CommandsNotYetBuiltDoNothing)
         a->trigger();
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(ui.dialogsShown.empty());
-    EXPECT_FALSE(m.inputWindow->isHidden());
+    EXPECT_FALSE(input()->isHidden());
 }
 
 TEST_F(MainWindowTest, RightButtonOnTheClientAreaPopsUpTheFileMenu)
 {
     MDIProject& m = makeMain();
     m.show();
-    m.inputWindow->hide();
+    input()->hide();
     ui.menuChoices.push_back("");
     QTest::mouseClick(m.mdiArea->viewport(), Qt::RightButton, {}, QPoint(400, 300));
     ASSERT_EQ(ui.menusShown.size(), 1u);

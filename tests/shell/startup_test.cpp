@@ -47,7 +47,7 @@ using StartupTest = ShellTest;
 
 TEST_F(StartupTest, AgreementTexts)
 {
-    frmAgree agree(ws);
+    frmAgree agree(ctx);
     EXPECT_EQ(agree.windowTitle(), "  Vemora  -  AGREEMENT");
     EXPECT_EQ(agree.Label1->text(), "Agreement:");
     EXPECT_EQ(agree.Label2->text(),
@@ -69,7 +69,7 @@ TEST_F(StartupTest, AgreementTexts)
 
 TEST_F(StartupTest, ButtonCaptionsFollowTheMouse)
 {
-    frmAgree agree(ws);
+    frmAgree agree(ctx);
     agree.sscButton_MouseMove(agree.sscCancel);
     EXPECT_EQ(captionColour(agree.sscCancel), QColor(0, 0, 255));
     EXPECT_EQ(captionColour(agree.sscAccept), QColor(0, 0, 128));
@@ -85,7 +85,7 @@ TEST_F(StartupTest, ButtonCaptionsFollowTheMouse)
 
 TEST_F(StartupTest, DecliningEndsWithNoOtherWindow)
 {
-    frmAgree agree(ws);
+    frmAgree agree(ctx);
     agree.show();
     QTest::mouseClick(agree.sscCancel, Qt::LeftButton);
     EXPECT_FALSE(agree.isVisible());
@@ -97,8 +97,8 @@ TEST_F(StartupTest, DecliningEndsWithNoOtherWindow)
 
 TEST_F(StartupTest, AcceptingOnALargerScreenGivesTheAdviceThenTheSplash)
 {
-    setScreenSizeOverride(QSize(1024, 768));
-    frmAgree agree(ws);
+    ctx.screen.setSizeOverride(QSize(1024, 768));
+    frmAgree agree(ctx);
     agree.show();
     bool agreementHiddenDuringSplash = false;
     ui.dialogHandlers.push_back([&](QDialog* d) {
@@ -122,7 +122,7 @@ TEST_F(StartupTest, AcceptingOnALargerScreenGivesTheAdviceThenTheSplash)
 
 TEST_F(StartupTest, AcceptingOnAnExact800By600ScreenGivesNoAdvice)
 {
-    frmAgree agree(ws);
+    frmAgree agree(ctx);
     agree.show();
     ui.dialogHandlers.push_back(pressEscInSplash);
     QTest::mouseClick(agree.sscAccept, Qt::LeftButton);
@@ -133,18 +133,18 @@ TEST_F(StartupTest, AcceptingOnAnExact800By600ScreenGivesNoAdvice)
 
 TEST_F(StartupTest, ScreenSizeCheck)
 {
-    EXPECT_TRUE(IsScreenSize(800, 600));
-    EXPECT_FALSE(IsScreenSize(600, 800));
-    setScreenSizeOverride(QSize(640, 480));
-    EXPECT_FALSE(IsScreenSize(800, 600));
-    EXPECT_TRUE(IsScreenSize(640, 480));
-    setScreenSizeOverride(QSize(800, 601));
-    EXPECT_FALSE(IsScreenSize(800, 600));
+    EXPECT_TRUE(IsScreenSize(ctx.screen, 800, 600));
+    EXPECT_FALSE(IsScreenSize(ctx.screen, 600, 800));
+    ctx.screen.setSizeOverride(QSize(640, 480));
+    EXPECT_FALSE(IsScreenSize(ctx.screen, 800, 600));
+    EXPECT_TRUE(IsScreenSize(ctx.screen, 640, 480));
+    ctx.screen.setSizeOverride(QSize(800, 601));
+    EXPECT_FALSE(IsScreenSize(ctx.screen, 800, 600));
 }
 
 TEST_F(StartupTest, SplashShowsNameAndVersion)
 {
-    frmIntro intro(ws, nullptr);
+    frmIntro intro(ctx, nullptr);
     EXPECT_EQ(intro.Label4->text(), "VEMORA");
     EXPECT_EQ(intro.Label6->text(), "VEMORA");
     EXPECT_EQ(intro.Label6->palette().color(QPalette::WindowText), QColor(255, 0, 0));
@@ -159,7 +159,7 @@ TEST_F(StartupTest, SplashShowsNameAndVersion)
 
 TEST_F(StartupTest, EscEndsTheSplashAtOnceAndTheTimerNeverBringsASecondWindow)
 {
-    frmIntro intro(ws, nullptr);
+    frmIntro intro(ctx, nullptr);
     ASSERT_TRUE(intro.tmrIntro->isActive());
     EXPECT_EQ(intro.tmrIntro->interval(), 4000);
     EXPECT_TRUE(mainWindows().empty());
@@ -175,7 +175,7 @@ TEST_F(StartupTest, EscEndsTheSplashAtOnceAndTheTimerNeverBringsASecondWindow)
 
 TEST_F(StartupTest, TimerTickEndsTheSplashOtherKeysDoNot)
 {
-    frmIntro intro(ws, nullptr);
+    frmIntro intro(ctx, nullptr);
     QTest::keyClick(&intro, Qt::Key_Return);
     QTest::keyClick(&intro, Qt::Key_A);
     EXPECT_TRUE(mainWindows().empty());
@@ -187,7 +187,7 @@ TEST_F(StartupTest, TimerTickEndsTheSplashOtherKeysDoNot)
 
 TEST_F(StartupTest, SplashGradientRunsFromDarkToBrightBlue)
 {
-    frmIntro intro(ws, nullptr);
+    frmIntro intro(ctx, nullptr);
     const QImage image = intro.grab().toImage();
     const int last = image.height() - 1;
     for (int x : {0, image.width() / 2, image.width() - 1}) {

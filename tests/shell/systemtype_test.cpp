@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include "ShellFixture.h"
-#include "input/frmLCC.h"
 #include "platform/PictureButton.h"
 #include "shell/frmLCCType.h"
 
@@ -20,8 +19,8 @@ class SystemTypeTest : public ShellTest
     {
         ShellTest::SetUp();
         makeMain();
-        main_->inputWindow->hide(); // as New leaves it
-        ws.store.ProjectOpen = 0;
+        input()->hide(); // as New leaves it
+        ctx.store.ProjectOpen = 0;
     }
     // Runs New with a handler that works the dialog.
     void newWith(std::function<void(frmLCCType&)> work)
@@ -33,7 +32,7 @@ class SystemTypeTest : public ShellTest
 
 TEST_F(SystemTypeTest, Texts)
 {
-    frmLCCType d(*main_);
+    frmLCCType d(ctx, main_);
     EXPECT_EQ(d.windowTitle(), "  SYSTEM TYPE");
     EXPECT_EQ(d.Label1->text(), "Select the system type");
     EXPECT_EQ(d.Frame1->title(), "Select the pipeline system");
@@ -49,11 +48,11 @@ TEST_F(SystemTypeTest, Texts)
 
 TEST_F(SystemTypeTest, ContinueUntouchedCreatesAGravityProject)
 {
-    ws.store.SystemType = 1;
+    ctx.store.SystemType = 1;
     newWith([](frmLCCType& d) { QTest::mouseClick(d.sscContinue, Qt::LeftButton); });
-    EXPECT_EQ(ws.store.SystemType, 0);
-    EXPECT_EQ(ws.store.ProjectOpen, 1);
-    EXPECT_FALSE(main_->inputWindow->isHidden());
+    EXPECT_EQ(ctx.store.SystemType, 0);
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_FALSE(input()->isHidden());
 }
 
 TEST_F(SystemTypeTest, ContinueWithPumpingCreatesAPumpingProject)
@@ -65,25 +64,25 @@ TEST_F(SystemTypeTest, ContinueWithPumpingCreatesAPumpingProject)
         closedBeforeTheProject = !d.isVisible() && d.result() == QDialog::Accepted;
     });
     EXPECT_TRUE(closedBeforeTheProject);
-    EXPECT_EQ(ws.store.SystemType, 1);
-    EXPECT_EQ(ws.store.ProjectOpen, 1);
-    EXPECT_FALSE(main_->inputWindow->isHidden());
+    EXPECT_EQ(ctx.store.SystemType, 1);
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_FALSE(input()->isHidden());
 }
 
 TEST_F(SystemTypeTest, CancelKeepsTheProjectAndShowsNoWorkingWindow)
 {
-    ws.store.SystemType = 1;
-    ws.store.ProjectOpen = 1;
-    ws.store.ProjectName = "Kept";
+    ctx.store.SystemType = 1;
+    ctx.store.ProjectOpen = 1;
+    ctx.store.ProjectName = "Kept";
     ui.answers.push_back(MsgAnswer::No);
     newWith([](frmLCCType& d) {
         d.optGravity->setChecked(true);
         QTest::mouseClick(d.sscCancel, Qt::LeftButton);
     });
-    EXPECT_EQ(ws.store.SystemType, 1);
-    EXPECT_EQ(ws.store.ProjectOpen, 1);
-    EXPECT_EQ(ws.store.ProjectName, "Kept");
-    EXPECT_TRUE(main_->inputWindow->isHidden());
+    EXPECT_EQ(ctx.store.SystemType, 1);
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_EQ(ctx.store.ProjectName, "Kept");
+    EXPECT_TRUE(input()->isHidden());
 }
 
 TEST_F(SystemTypeTest, EachOpeningStartsFromGravity)

@@ -5,11 +5,22 @@
 #include <QTimer>
 
 #include "ShellFixture.h"
-#include "input/frmLCC.h"
-#include "shell/WorkingViews.h"
+#include "app/WorkingViews.h"
+#include "shell/StartupWorkspace.h"
 
 namespace vemora::test {
 namespace {
+
+// A stand-in results window: only its showing and hiding count here.
+class StandInResults : public QWidget, public ResultsWindow
+{
+  public:
+    using QWidget::QWidget;
+    QWidget* widget() override { return this; }
+    void Refresh(AnalysisObserver&) override {}
+    void ShowCostTables() override {}
+    void FillDistanceCombos() override {}
+};
 
 class WorkingViewsTest : public ShellTest
 {
@@ -19,48 +30,51 @@ class WorkingViewsTest : public ShellTest
         ShellTest::SetUp();
         MDIProject& m = makeMain();
         // A stand-in results window in the client area.
-        results = new QWidget(m.mdiArea);
-        results->hide();
-        m.resultsWindow = results;
-        currency = m.inputWindow->tmrCurrency;
+        ctx.windows.results.Install([&m]() -> ResultsWindow* {
+            auto* window = new StandInResults(m.mdiArea);
+            window->hide();
+            return window;
+        });
+        results = static_cast<StandInResults*>(ctx.windows.results.Load());
+        currency = input()->tmrCurrency;
         currency->stop();
     }
 
-    void showOnly(bool input, bool resultsShowing)
+    void showOnly(bool inputShowing, bool resultsShowing)
     {
-        main_->inputWindow->setVisible(input);
-        results->setVisible(resultsShowing);
+        input()->setVisible(inputShowing);
+        if (results) results->setVisible(resultsShowing);
     }
-    bool inputShown() const { return !main_->inputWindow->isHidden(); }
+    bool inputShown() const { return !input()->isHidden(); }
     bool resultsShown() const { return !results->isHidden(); }
 
-    QWidget* results = nullptr;
+    StandInResults* results = nullptr;
     QTimer* currency = nullptr;
 };
 
 TEST_F(WorkingViewsTest, HideRecordsWhichWindowWasShowing)
 {
     showOnly(true, false);
-    ws.ViewCode = 0;
-    HideMainViews(*main_);
-    EXPECT_EQ(ws.ViewCode, 1);
+    ctx.ViewCode = 0;
+    HideMainViews(ctx);
+    EXPECT_EQ(ctx.ViewCode, 1);
     EXPECT_FALSE(inputShown());
 
     showOnly(false, true);
-    HideMainViews(*main_);
-    EXPECT_EQ(ws.ViewCode, 2);
+    HideMainViews(ctx);
+    EXPECT_EQ(ctx.ViewCode, 2);
     EXPECT_FALSE(resultsShown());
 
     showOnly(true, true); // both: the results window wins
-    ws.ViewCode = 1;
-    HideMainViews(*main_);
-    EXPECT_EQ(ws.ViewCode, 2);
+    ctx.ViewCode = 1;
+    HideMainViews(ctx);
+    EXPECT_EQ(ctx.ViewCode, 2);
     EXPECT_FALSE(inputShown());
     EXPECT_FALSE(resultsShown());
 
     showOnly(false, false); // neither: the code stays
-    HideMainViews(*main_);
-    EXPECT_EQ(ws.ViewCode, 2);
+    HideMainViews(ctx);
+    EXPECT_EQ(ctx.ViewCode, 2);
 }
 
 TEST_F(WorkingViewsTest, RestoreByEveryCode)
@@ -76,18 +90,18 @@ TEST_F(WorkingViewsTest, RestoreByEveryCode)
     const Case cases[] = {{1, true, false}, {3, true, true}, {4, true, false}, {5, false, false}};
     for (const Case& c : cases) {
         showOnly(true, true);
-        ws.ViewCode = c.code;
-        RestoreCurrentView(*main_);
+        ctx.ViewCode = c.code;
+        RestoreCurrentView(ctx);
         EXPECT_EQ(inputShown(), c.inputAfter) << "code " << c.code;
         EXPECT_EQ(resultsShown(), c.resultsAfter) << "code " << c.code;
     }
     showOnly(false, false);
-    ws.ViewCode = 1;
-    RestoreCurrentView(*main_);
+    ctx.ViewCode = 1;
+    RestoreCurrentView(ctx);
     EXPECT_TRUE(inputShown());
     showOnly(false, false);
-    ws.ViewCode = 3;
-    RestoreCurrentView(*main_);
+    ctx.ViewCode = 3;
+    RestoreCurrentView(ctx);
     EXPECT_TRUE(resultsShown());
     EXPECT_FALSE(inputShown());
     EXPECT_FALSE(currency->isActive());
@@ -96,9 +110,9 @@ TEST_F(WorkingViewsTest, RestoreByEveryCode)
 TEST_F(WorkingViewsTest, CodeTwoShowsTheInputAndRefreshesItsCurrencyLabels)
 {
     showOnly(false, true);
-    HideMainViews(*main_);
-    ASSERT_EQ(ws.ViewCode, 2);
-    RestoreCurrentView(*main_);
+    HideMainViews(ctx);
+    ASSERT_EQ(ctx.ViewCode, 2);
+    RestoreCurrentView(ctx);
     EXPECT_TRUE(inputShown());
     EXPECT_FALSE(resultsShown()); // stays hidden, its results still valid
     EXPECT_TRUE(currency->isActive());
@@ -108,23 +122,24 @@ TEST_F(WorkingViewsTest, OtherCodesDoNothing)
 {
     for (int16_t code : {int16_t{0}, int16_t{6}, int16_t{-1}, int16_t{32767}}) {
         showOnly(true, false);
-        ws.ViewCode = code;
-        RestoreCurrentView(*main_);
+        ctx.ViewCode = code;
+        RestoreCurrentView(ctx);
         EXPECT_TRUE(inputShown()) << code;
         EXPECT_FALSE(resultsShown()) << code;
-        EXPECT_EQ(ws.ViewCode, code);
+        EXPECT_EQ(ctx.ViewCode, code);
     }
 }
 
 TEST_F(WorkingViewsTest, WorksWithoutAResultsWindow)
 {
-    main_->resultsWindow = nullptr;
+    ctx.windows.results.Unload();
+    results = nullptr;
     showOnly(true, false);
-    HideMainViews(*main_);
-    EXPECT_EQ(ws.ViewCode, 1);
+    HideMainViews(ctx);
+    EXPECT_EQ(ctx.ViewCode, 1);
     for (int16_t code = 1; code <= 5; ++code) {
-        ws.ViewCode = code;
-        RestoreCurrentView(*main_);
+        ctx.ViewCode = code;
+        RestoreCurrentView(ctx);
     }
     EXPECT_FALSE(inputShown()); // code 5 last
 }
@@ -133,12 +148,12 @@ TEST_F(WorkingViewsTest, DialogAfterTheCommandPreludeBringsBackTheLastRecordedWi
 {
     // A command hides the results window itself; the dialog then finds
     // nothing showing and keeps code 1 from the start-up.
-    ASSERT_EQ(ws.ViewCode, 1);
+    ASSERT_EQ(ctx.ViewCode, 1);
     showOnly(false, true);
     results->hide();
-    HideMainViews(*main_);
-    EXPECT_EQ(ws.ViewCode, 1);
-    RestoreCurrentView(*main_);
+    HideMainViews(ctx);
+    EXPECT_EQ(ctx.ViewCode, 1);
+    RestoreCurrentView(ctx);
     EXPECT_TRUE(inputShown());
     EXPECT_FALSE(resultsShown());
 }
@@ -150,9 +165,9 @@ TEST_F(WorkingViewsTest, StartupWorkspaceShowsMenusToolbarAndTheInputWindow)
     m.mnuAnalyse->setVisible(false);
     m.mnuExit1->setVisible(true);
     m.sspProject->hide();
-    m.inputWindow->hide();
-    ws.ViewCode = 4;
-    ws.store.ProjectOpen = 0;
+    input()->hide();
+    ctx.ViewCode = 4;
+    ctx.store.ProjectOpen = 0;
     ShowStartupWorkspace(m);
     EXPECT_TRUE(m.mnuFile->menuAction()->isVisible());
     EXPECT_TRUE(m.mnuMethod->isVisible());
@@ -161,8 +176,8 @@ TEST_F(WorkingViewsTest, StartupWorkspaceShowsMenusToolbarAndTheInputWindow)
     EXPECT_TRUE(m.mnuStep->isVisible());
     EXPECT_FALSE(m.mnuExit1->isVisible());
     EXPECT_FALSE(m.sspProject->isHidden());
-    EXPECT_EQ(ws.ViewCode, 1);
-    EXPECT_EQ(ws.store.ProjectOpen, 1);
+    EXPECT_EQ(ctx.ViewCode, 1);
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
     EXPECT_TRUE(inputShown());
 }
 

@@ -1,4 +1,4 @@
-#include "input/NumberText.h"
+#include "platform/NumberText.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "input/UnitLists.h"
+#include "project/NodeTypes.h"
 
 namespace vemora {
 

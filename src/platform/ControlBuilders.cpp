@@ -1,4 +1,4 @@
-#include "input/InputLayout.h"
+#include "platform/ControlBuilders.h"
 
 #include <QComboBox>
 #include <QGroupBox>

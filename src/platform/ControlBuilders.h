@@ -1,5 +1,5 @@
-// Small builders for the input window's controls: each creates a named child
-// of `parent` at a place given in twips (15 to the pixel).
+// Small builders for the windows' controls: each creates a named child of
+// `parent` at a place given in twips (15 to the pixel).
 #pragma once
 
 #include <QString>

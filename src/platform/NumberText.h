@@ -1,4 +1,4 @@
-// Numbers as the input window writes and reads them.
+// Numbers as the windows' fields and grid cells write and read them.
 #pragma once
 
 #include <QString>

@@ -1,13 +1,14 @@
 // Which working window shows again when a dialog closes. Dialogs that cover
 // the working area hide the window that is showing and record it in the
-// workspace's ViewCode; closing the dialog shows one again by that code.
+// context's ViewCode; closing the dialog shows one again by that code.
 #pragma once
 
 #include <cstdint>
 
 namespace vemora {
 
-class MDIProject;
+struct AppContext;
+class WorkingWindow;
 
 namespace WorkingView {
 constexpr int16_t Input = 1;             // show the input window, hide the results
@@ -17,17 +18,20 @@ constexpr int16_t AnalysisDialog = 4;    // show the analysis dialog, hide the r
 constexpr int16_t Nothing = 5;           // hide the analysis dialog and both working windows
 } // namespace WorkingView
 
+// Shows, hides and tells whether a working window is showing in the main
+// window's client area. A window that is not loaded (nullptr) is left alone
+// and is not showing.
+void ShowWorkingWindow(AppContext& ctx, WorkingWindow* window);
+void HideWorkingWindow(AppContext& ctx, WorkingWindow* window);
+bool IsWorkingWindowShowing(const AppContext& ctx, WorkingWindow* window);
+
 // Hides the input and results windows that are showing and records which:
 // 1 for the input window, 2 when the results window was showing. The code is
 // left as it was when neither was showing.
-void HideMainViews(MDIProject& main);
+void HideMainViews(AppContext& ctx);
 
 // Shows a working window again according to ViewCode; codes outside 1..5
 // do nothing.
-void RestoreCurrentView(MDIProject& main);
-
-// The main window's first workspace: menus and toolbar visible, a blank
-// project of the current system type, shown in the input window.
-void ShowStartupWorkspace(MDIProject& main);
+void RestoreCurrentView(AppContext& ctx);
 
 } // namespace vemora

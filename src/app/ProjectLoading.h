@@ -4,16 +4,16 @@
 
 namespace vemora {
 
-class MDIProject;
+struct AppContext;
 
 // Blank project of the store's SystemType with the new-project defaults, then
 // LoadProject. The file label reads "Vemora (New project file)".
-void NewProject(MDIProject& main);
+void NewProject(AppContext& ctx);
 
 // Reads the record from ProjectFilePath (unless the project is new), copies it
 // into the store and the input window, sets the state flags and shows the
 // window. A file that cannot be read or fails the record check is refused
 // with " Can't open project !" and changes nothing; the result is then false.
-bool LoadProject(MDIProject& main);
+bool LoadProject(AppContext& ctx);
 
 } // namespace vemora

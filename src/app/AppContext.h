@@ -1,0 +1,45 @@
+// Everything the program holds for the whole run: the project data store,
+// the results store, the working-view code, the window registry, the UI
+// service, the application paths, the screen and the main window. Built by
+// main() or by a test and passed by reference to every window; nothing else
+// holds state of its own.
+#pragma once
+
+#include <cstdint>
+
+#include "app/MainWindow.h"
+#include "app/WindowRegistry.h"
+#include "engine/ResultsStore.h"
+#include "platform/AppPaths.h"
+#include "platform/Screen.h"
+#include "platform/Ui.h"
+#include "project/ProjectStore.h"
+
+namespace vemora {
+
+struct AppContext
+{
+    explicit AppContext(Ui& services, AppPaths appPaths = AppPaths())
+        : ui(services), paths(std::move(appPaths))
+    {
+    }
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    ProjectStore store;
+    ResultsStore results;
+    int16_t ViewCode = 0; // working window to show again when a dialog closes
+
+    WindowRegistry windows;
+    Ui& ui;
+    AppPaths paths;
+    Screen screen;
+    // The main window while it stands (it sets and clears this itself).
+    MainWindow* main = nullptr;
+
+    // The main window; before it comes up and once it has gone, a stand-in
+    // that shows nothing, so a window that outlives it never fails.
+    MainWindow& mainWindow() const;
+};
+
+} // namespace vemora

@@ -1,0 +1,102 @@
+// Which working windows and dialogs the program has, each reached through a
+// small interface declared here, never through another window's header. The
+// shell installs the factories at start (each window folder offers an
+// Install... function); a test installs the windows it needs, or stand-ins.
+// A slot without a factory is "not loaded": Get() and Load() give nullptr and
+// a dialog's Exec() does nothing.
+//
+// Adding a window: implement its interface below (add the operations its
+// callers need), write its Install function in its own folder, and call that
+// from the shell's InstallWindows.
+#pragma once
+
+#include <QString>
+
+#include "app/WindowSlot.h"
+#include "engine/AnalysisObserver.h"
+
+namespace vemora {
+
+// frmLCC, as the project loading and the working-view bookkeeping use it.
+class InputWindow : public WorkingWindow
+{
+  public:
+    // The file label: "Vemora (New project file)" or the file's path.
+    virtual void ShowFileName(const QString& text) = 0;
+    // The first half of showing a project: tabs, option frames hidden, the
+    // system-type label and the energy escalation field.
+    virtual void ShowSystemTypeView() = 0;
+    // The second half: every field, list and grid from the data store.
+    virtual void ShowProject() = 0;
+    // Starts the one-shot refresh of the currency labels.
+    virtual void RefreshCurrencyLabels() = 0;
+};
+
+// frmResults: loaded without showing before a run, refreshed after a
+// completed one, shown by the analysis dialog's Continue and View > Results.
+class ResultsWindow : public WorkingWindow
+{
+  public:
+    // Forms the captions, cost tables, distance lists and first graphs from
+    // the stores, reporting progress 75 to 100.
+    virtual void Refresh(AnalysisObserver& progress) = 0;
+    // What Continue fills again before it shows the window.
+    virtual void ShowCostTables() = 0;
+    virtual void FillDistanceCombos() = 0;
+};
+
+// frmIRRView, opened from the results window.
+class IrrViewWindow : public WorkingWindow
+{
+};
+
+// frmView, the profile view of the input window's View profile command.
+class ProfileViewWindow : public WorkingWindow
+{
+  public:
+    // Draws the profile between the chosen distances for the chosen year.
+    virtual void DrawProfilePlot() = 0;
+};
+
+// frmPumpView, the pump-curve view of the input window.
+class PumpViewWindow : public WorkingWindow
+{
+  public:
+    // Shows the view and draws the pump head and efficiency curves.
+    virtual void DrawPumpCurveGraph() = 0;
+};
+
+// frmRoughness, the roughness calibration.
+class RoughnessWindow : public WorkingWindow
+{
+};
+
+// frmViewRoughness, the calibration's profile view.
+class RoughnessViewWindow : public WorkingWindow
+{
+};
+
+struct WindowRegistry
+{
+    // Working windows: child windows of the main window.
+    WindowSlot<InputWindow> input;
+    WindowSlot<ResultsWindow> results;
+    WindowSlot<IrrViewWindow> irrView;
+    WindowSlot<ProfileViewWindow> profileView;
+    WindowSlot<PumpViewWindow> pumpView;
+    WindowSlot<RoughnessWindow> roughness;
+    WindowSlot<RoughnessViewWindow> roughnessView;
+
+    // Modal dialogs, made afresh for every showing.
+    DialogSlot analysis;     // frmAnalyse
+    DialogSlot dutyPoint;    // frmDutyPoint, during a run whose pump curve misses
+    DialogSlot print;        // frmPrint
+    DialogSlot converter;    // frmConverter
+    DialogSlot importWizard; // frmImport
+    DialogSlot preferences;  // frmPref
+    DialogSlot about;        // frmAbout
+    DialogSlot disclaimer;   // frmDisclaimer
+    DialogSlot guide;        // frmPDFView
+};
+
+} // namespace vemora

@@ -1,0 +1,65 @@
+#include "app/WorkingViews.h"
+
+#include "app/AppContext.h"
+
+namespace vemora {
+
+void ShowWorkingWindow(AppContext& ctx, WorkingWindow* window)
+{
+    if (window) ctx.mainWindow().showWorkingWindow(window->widget());
+}
+
+void HideWorkingWindow(AppContext& ctx, WorkingWindow* window)
+{
+    if (window) ctx.mainWindow().hideWorkingWindow(window->widget());
+}
+
+bool IsWorkingWindowShowing(const AppContext& ctx, WorkingWindow* window)
+{
+    return window && ctx.mainWindow().isWorkingWindowShowing(window->widget());
+}
+
+void HideMainViews(AppContext& ctx)
+{
+    InputWindow* input = ctx.windows.input.Get();
+    ResultsWindow* results = ctx.windows.results.Get();
+    if (IsWorkingWindowShowing(ctx, input)) {
+        HideWorkingWindow(ctx, input);
+        ctx.ViewCode = WorkingView::Input;
+    }
+    if (IsWorkingWindowShowing(ctx, results)) {
+        HideWorkingWindow(ctx, results);
+        ctx.ViewCode = WorkingView::InputAfterResults;
+    }
+}
+
+void RestoreCurrentView(AppContext& ctx)
+{
+    InputWindow* input = ctx.windows.input.Get();
+    ResultsWindow* results = ctx.windows.results.Get();
+    switch (ctx.ViewCode) {
+    case WorkingView::Input:
+        ShowWorkingWindow(ctx, input);
+        HideWorkingWindow(ctx, results);
+        break;
+    case WorkingView::InputAfterResults:
+        ShowWorkingWindow(ctx, input);
+        if (input) input->RefreshCurrencyLabels();
+        break;
+    case WorkingView::Results:
+        ShowWorkingWindow(ctx, results);
+        break;
+    case WorkingView::AnalysisDialog:
+        // No analysis dialog exists yet to be shown; the results window goes.
+        HideWorkingWindow(ctx, results);
+        break;
+    case WorkingView::Nothing:
+        HideWorkingWindow(ctx, input);
+        HideWorkingWindow(ctx, results);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace vemora

@@ -1,0 +1,50 @@
+// Behaviours a window gives its fields, kept by one event filter that the
+// window owns:
+// - hints: a control's hint is its tooltip; a focus hint is also handed to
+//   the window's hint sink (status panel 3) when the control gets the focus;
+// - the numeric key filter: a text box takes only digits and the full stop,
+//   whether typed, composed by an input method or pasted, and takes no drops;
+//   a dropped character is dropped silently;
+// - the wheel guard: the mouse wheel changes a control only while it has the
+//   focus, never while the pointer merely passes over it.
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <functional>
+
+class QLineEdit;
+class QWidget;
+
+namespace vemora {
+
+class FieldBehaviours : public QObject
+{
+    Q_OBJECT
+  public:
+    FieldBehaviours(QObject* parent, std::function<void(const QString&)> showHint);
+
+    void AddHint(QWidget* w, const QString& hint);
+    void AddFocusHint(QWidget* w, const QString& hint);
+    void AddKeyFilter(QLineEdit* w);
+    void GuardWheel(QWidget* w);
+    // Guards every list box, scroll bar and date field below `root`.
+    void GuardWheels(QWidget* root);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    std::function<void(const QString&)> showHint_;
+    QHash<QObject*, QString> focusHints_;
+    QSet<QObject*> keyFiltered_;
+    QSet<QObject*> wheelGuarded_;
+};
+
+// Text a numeric field accepts: digits and the full stop; control
+// characters (Backspace, Enter, Tab, Ctrl+C ...) pass, as they type nothing.
+bool NumericTextAccepted(const QString& text);
+
+} // namespace vemora

@@ -1,0 +1,14 @@
+// The project currency, held in CurrencyCode: 0 Rand, any other value Dollar.
+#pragma once
+
+#include <string>
+
+namespace vemora {
+
+// "R" for code 0, "$" for any other code.
+inline std::string CurrencySymbol(int code)
+{
+    return code == 0 ? "R" : "$";
+}
+
+} // namespace vemora

@@ -1,0 +1,20 @@
+#include "results/ResultLabels.h"
+
+#include "engine/NumberFormat.h"
+#include "project/Currency.h"
+
+namespace vemora {
+
+ResultLabels MakeResultLabels(const ProjectStore& store, const ResultsStore& results)
+{
+    const std::string symbol = CurrencySymbol(store.CurrencyCode);
+    ResultLabels labels;
+    labels.DesignLife = std::to_string(store.DesignLife) + " years";
+    labels.NpvE = symbol + FormatThousandsWhole(results.NpvExpenditure);
+    labels.NpvI = symbol + FormatThousandsWhole(results.NpvIncome);
+    labels.Irr =
+        results.IrrFound ? "IRR = " + FormatThreeDecimals(results.Irr) + " %" : "IRR = n/a";
+    return labels;
+}
+
+} // namespace vemora

@@ -1,0 +1,155 @@
+// The layers the build relies on: every #include "folder/..." in src/ must
+// name the file's own folder or one its row of the README's layout table
+// lets it use. The table is the one place the rule is written; a folder
+// without a row fails too. The plain C++ folders include no Qt header, and
+// the engine names no window or control.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path SourceDir = VEMORA_SOURCE_DIR;
+
+using LayerTable = std::map<std::string, std::set<std::string>>;
+
+// Rows of the README's layout table that name a source folder: "| `src/x` |
+// what it holds | `a`, `b` |". Folders a row may use are the backticked
+// names of its last cell.
+LayerTable ReadLayerTable()
+{
+    std::ifstream readme(SourceDir / "README.md");
+    LayerTable table;
+    const std::regex row(R"(^\|\s*`src/([a-z]+)`\s*\|.*\|([^|]*)\|\s*$)");
+    const std::regex name("`([a-z]+)`");
+    std::string line;
+    while (std::getline(readme, line)) {
+        std::smatch m;
+        if (!std::regex_match(line, m, row)) continue;
+        std::set<std::string>& uses = table[m[1].str()];
+        const std::string cell = m[2].str();
+        for (std::sregex_iterator it(cell.begin(), cell.end(), name), end; it != end; ++it)
+            uses.insert((*it)[1].str());
+    }
+    return table;
+}
+
+std::vector<fs::path> SourceFiles(const fs::path& dir)
+{
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+        const std::string ext = entry.path().extension().string();
+        if (entry.is_regular_file() && (ext == ".h" || ext == ".cpp"))
+            files.push_back(entry.path());
+    }
+    return files;
+}
+
+// The first folder below src/ of a source file.
+std::string FolderOf(const fs::path& file)
+{
+    return fs::relative(file, SourceDir / "src").begin()->string();
+}
+
+// Each line of a file that matches `pattern`, as "file:line: text".
+std::vector<std::string> Matches(const fs::path& file, const std::regex& pattern,
+                                 const std::function<bool(const std::smatch&)>& wrong)
+{
+    std::vector<std::string> found;
+    std::ifstream in(file);
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        std::smatch m;
+        if (std::regex_search(line, m, pattern) && wrong(m))
+            found.push_back(fs::relative(file, SourceDir).string() + ":" + std::to_string(number) +
+                            ": " + line);
+    }
+    return found;
+}
+
+std::string Lines(const std::vector<std::string>& lines)
+{
+    std::ostringstream out;
+    for (const std::string& l : lines)
+        out << "\n  " << l;
+    return out.str();
+}
+
+TEST(Layers, TheTableNamesEveryFolderAndHasNoCycle)
+{
+    const LayerTable table = ReadLayerTable();
+    ASSERT_GE(table.size(), 5u) << "no layout table found in README.md";
+    for (const auto& entry : fs::directory_iterator(SourceDir / "src")) {
+        if (!entry.is_directory()) continue;
+        const std::string folder = entry.path().filename().string();
+        EXPECT_TRUE(table.count(folder)) << "src/" << folder << " has no row in the layout table";
+    }
+
+    // A folder must not reach itself through the folders it may use.
+    std::function<bool(const std::string&, const std::string&, std::set<std::string>&)> reaches =
+        [&](const std::string& from, const std::string& target, std::set<std::string>& seen) {
+            const auto row = table.find(from);
+            if (row == table.end()) return false;
+            for (const std::string& next : row->second) {
+                if (next == target) return true;
+                if (seen.insert(next).second && reaches(next, target, seen)) return true;
+            }
+            return false;
+        };
+    for (const auto& [folder, uses] : table) {
+        std::set<std::string> seen;
+        EXPECT_FALSE(reaches(folder, folder, seen)) << folder << " may use itself in a cycle";
+    }
+}
+
+TEST(Layers, NoFolderIncludesOneItMayNotUse)
+{
+    const LayerTable table = ReadLayerTable();
+    const std::regex include(R"(^\s*#\s*include\s+"([a-z]+)/)");
+    std::vector<std::string> wrong;
+    for (const fs::path& file : SourceFiles(SourceDir / "src")) {
+        const std::string folder = FolderOf(file);
+        const auto row = table.find(folder);
+        for (const std::string& w : Matches(file, include, [&](const std::smatch& m) {
+                 const std::string used = m[1].str();
+                 return used != folder && (row == table.end() || !row->second.count(used));
+             }))
+            wrong.push_back(w);
+    }
+    EXPECT_TRUE(wrong.empty()) << "includes against the layout table:" << Lines(wrong);
+}
+
+TEST(Layers, PlainFoldersIncludeNoQt)
+{
+    const std::regex qt(R"(^\s*#\s*include\s+<Q)");
+    std::vector<std::string> wrong;
+    for (const char* folder : {"project", "engine"})
+        for (const fs::path& file : SourceFiles(SourceDir / "src" / folder))
+            for (const std::string& w : Matches(file, qt, [](const std::smatch&) { return true; }))
+                wrong.push_back(w);
+    EXPECT_TRUE(wrong.empty()) << "Qt in a plain C++ folder:" << Lines(wrong);
+}
+
+TEST(Layers, TheEngineNamesNoWindowOrControl)
+{
+    // The control prefixes of the windows, followed by a capital: lblIRR, frmResults, ...
+    const std::regex control(
+        R"(\b(lbl|ssc|sso|fra|frm|txt|com|msg|opt|chk|hsc|hsb|fsb|pic|img|tmr|mnu|dtp|sst|pro)[A-Z])");
+    std::vector<std::string> wrong;
+    for (const fs::path& file : SourceFiles(SourceDir / "src" / "engine"))
+        for (const std::string& w : Matches(file, control, [](const std::smatch&) { return true; }))
+            wrong.push_back(w);
+    EXPECT_TRUE(wrong.empty()) << "the engine names a window or control:" << Lines(wrong);
+}
+
+} // namespace

@@ -1,0 +1,81 @@
+// The field behaviours a window hands its controls: hints on focus, the
+// numeric key filter and the wheel guard, on bare controls.
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+#include "platform/FieldBehaviours.h"
+
+namespace vemora {
+namespace {
+
+class FieldBehavioursTest : public ::testing::Test
+{
+  protected:
+    QWidget window;
+    QStringList hints;
+    FieldBehaviours* fields =
+        new FieldBehaviours(&window, [this](const QString& hint) { hints << hint; });
+};
+
+TEST_F(FieldBehavioursTest, OnlyFocusHintsReachTheSink)
+{
+    auto* focused = new QLineEdit(&window);
+    auto* plain = new QLineEdit(&window);
+    fields->AddFocusHint(focused, "Enter the pump head");
+    fields->AddHint(plain, "Enter the pump installation efficiency");
+    EXPECT_EQ(focused->toolTip(), "Enter the pump head");
+    EXPECT_EQ(plain->toolTip(), "Enter the pump installation efficiency");
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(plain, &in);
+    QApplication::sendEvent(focused, &in);
+    EXPECT_EQ(hints, QStringList{"Enter the pump head"});
+}
+
+TEST_F(FieldBehavioursTest, NumericFilterKeepsDigitsAndTheFullStopWhateverTheWay)
+{
+    auto* field = new QLineEdit(&window);
+    fields->AddKeyFilter(field);
+    QTest::keyClicks(field, "-1,2 a.5e");
+    EXPECT_EQ(field->text(), "12.5");
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("\u00e9"));
+    QApplication::sendEvent(field, &composed);
+    EXPECT_EQ(field->text(), "12.5");
+    QApplication::clipboard()->setText("99");
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "12.5");
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(field->text(), "12.");
+    EXPECT_FALSE(field->acceptDrops());
+
+    EXPECT_TRUE(NumericTextAccepted("0.25\t"));
+    EXPECT_FALSE(NumericTextAccepted("1e5"));
+}
+
+TEST_F(FieldBehavioursTest, WheelChangesAGuardedListOnlyWithTheFocus)
+{
+    auto* list = new QComboBox(&window);
+    list->addItems({"m", "km", "ft"});
+    fields->GuardWheels(&window);
+    QComboBox unguarded; // the wheel would change a list without the guard
+    unguarded.addItems({"m", "km", "ft"});
+    const auto turn = [](QComboBox* target) {
+        const QPointF at(5, 5);
+        QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &wheel);
+    };
+    turn(&unguarded);
+    ASSERT_EQ(unguarded.currentIndex(), 1);
+    turn(list);
+    EXPECT_EQ(list->currentIndex(), 0);
+}
+
+} // namespace
+} // namespace vemora

@@ -1,0 +1,69 @@
+#include "FakeMainWindow.h"
+
+namespace vemora::test {
+
+FakeMainWindow::FakeMainWindow(AppContext& ctx) : ctx_(ctx)
+{
+    setObjectName(QStringLiteral("FakeMainWindow"));
+    resize(800, 600);
+    lblSystem = new QLabel(this);
+    lblProgessBar = new QLabel(QStringLiteral("Opening project"), this);
+    lblProgessBar->hide();
+    proProgressBar = new QProgressBar(this);
+    proProgressBar->hide();
+    mnuFile = new QMenu(this);
+    mnuNew = mnuFile->addAction(QStringLiteral("&New Project"));
+    mnuRoughness = new QAction(QStringLiteral("&Roughness calibration"), this);
+    mnuRoughness->setVisible(false);
+    ctx_.main = this;
+}
+
+FakeMainWindow::~FakeMainWindow()
+{
+    if (ctx_.main == this) ctx_.main = nullptr;
+}
+
+void FakeMainWindow::setPanelText(int panel, const QString& text)
+{
+    if (panel >= 1 && panel <= 4) panels_[static_cast<size_t>(panel - 1)] = text;
+}
+
+QString FakeMainWindow::panelText(int panel) const
+{
+    return panel >= 1 && panel <= 4 ? panels_[static_cast<size_t>(panel - 1)] : QString();
+}
+
+void FakeMainWindow::popupFileMenu(const QPoint& globalPos)
+{
+    ctx_.ui.popupMenu(mnuFile, globalPos);
+}
+
+void FakeMainWindow::setHourglass(bool on)
+{
+    ctx_.ui.setMousePointer(on ? MousePointer::Hourglass : MousePointer::Default);
+}
+
+void FakeMainWindow::addWorkingWindow(QWidget* window)
+{
+    const bool hidden = window->isHidden();
+    window->setParent(this);
+    window->move(0, 0);
+    window->setVisible(!hidden);
+}
+
+void FakeMainWindow::showWorkingWindow(QWidget* window)
+{
+    if (window) window->show();
+}
+
+void FakeMainWindow::hideWorkingWindow(QWidget* window)
+{
+    if (window) window->hide();
+}
+
+bool FakeMainWindow::isWorkingWindowShowing(const QWidget* window) const
+{
+    return window && !window->isHidden();
+}
+
+} // namespace vemora::test
