@@ -42,6 +42,14 @@ class InputWindow : public WorkingWindow
     virtual bool ReadStaffGrid() = 0;
     virtual bool ReadOtherOperationalGrid() = 0;
 
+    // The profile's row operations, as the main window's row menu starts
+    // them: add a row at the end, insert one before the current row, delete
+    // the current or the last row (after a question when the row holds
+    // data). Each returns whether the grid changed.
+    virtual bool AppendProfileRow() = 0;
+    virtual bool InsertProfileRowBefore() = 0;
+    virtual bool DeleteCurrentProfileRow() = 0;
+    virtual bool DeleteLastProfileRow() = 0;
 };
 
 // frmResults: loaded without showing before a run, refreshed after a
