@@ -36,7 +36,7 @@ frmDeleteRow::frmDeleteRow(frmLCC& input, QWidget* parent) : QDialog(parent), in
     setObjectName(QStringLiteral("frmDeleteRow"));
     setWindowTitle(QStringLiteral("  DELETE ROW"));
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    setFixedSize(twipsToPixels(5400), twipsToPixels(4020));
+    setFixedSize(twipsToPixels(5400), twipsToPixels(3540));
     fields_ = new FieldBehaviours(
         this, [&input](const QString& hint) { input.ctx.mainWindow().setPanelText(3, hint); });
 

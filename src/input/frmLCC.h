@@ -375,10 +375,10 @@ class frmLCC : public QWidget, public InputWindow
 
     // Read-back helpers: the whole-text cells of a table, the two demand
     // tables, and the message and focus for a cell that is not a number.
-    std::optional<std::vector<float>> ReadWholeCells(FlexGrid* grid, const QString& table,
+    std::optional<std::vector<float>> ReadWholeCells(GridCellEditor* editing, const QString& table,
                                                      const std::vector<QPoint>& cells);
-    bool ReadYearDemand(FlexGrid* grid);
-    void RefuseCell(FlexGrid* grid, const QString& table, int row, int col);
+    bool ReadYearDemand(GridCellEditor* editing);
+    void RefuseCell(GridCellEditor* editing, const QString& table, int row, int col);
 
     // Row editing helpers.
     bool RoomForAnotherRow();

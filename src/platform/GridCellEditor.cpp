@@ -74,7 +74,9 @@ void GridCellEditor::EditCell()
     const QRect place = twipsGeometry(grid_);
     const int top = place.y() + grid_->CellTop();
     const int left = place.x() + grid_->CellLeft();
-    setTwipsGeometry(editor_, left, top, grid_->CellWidth(), grid_->CellHeight());
+    // The cell's grid lines (its right and bottom pixel) stay in sight.
+    const int line = pixelsToTwips(1);
+    setTwipsGeometry(editor_, left, top, grid_->CellWidth() - line, grid_->CellHeight() - line);
     editor_->setFont(grid_->font());
     editor_->setAlignment(HorizontalAlignment(grid_->CellAlignment()) | Qt::AlignVCenter);
 
@@ -104,6 +106,15 @@ void GridCellEditor::Abandon()
     boundRow_ = boundCol_ = -1;
     if (editor_->hasFocus()) grid_->setFocus();
     editor_->hide();
+}
+
+void GridCellEditor::FocusCell(int row, int col)
+{
+    Close();
+    MoveTo(row, col);
+    ScrollToCell();
+    grid_->setFocus();
+    if (!Locked(grid_->Row(), grid_->Col())) grid_->setCellBackColor(vbColor(vbcolor::LightCyan));
 }
 
 void GridCellEditor::MoveNextCell()

@@ -72,6 +72,9 @@ class GridCellEditor : public QObject
     void Close();
     // Hides the editor without writing (the grid's content is being replaced).
     void Abandon();
+    // Closes the editor, makes a cell current, brings it into view shown as
+    // current, and gives the grid the focus.
+    void FocusCell(int row, int col);
     // Whether a key typed on the cell passes the numeric filter.
     bool Filtered(int col) const;
     bool Locked(int row, int col) const;
