@@ -52,7 +52,7 @@ bool LoadProject(MDIProject& main)
     if (!isNew) {
         // Read into a copy: a refused file leaves the project as it was.
         ProjectRecord rec;
-        int32_t recordNumber = s.ProjectRecordNumber;
+        int64_t recordNumber = s.ProjectRecordNumber;
         if (ReadProjectFile(s.ProjectFilePath, rec, recordNumber) != FileStatus::Ok) {
             HideProgress(main);
             if (main.lblProgessBar) main.lblProgessBar->setText(QString());

@@ -1,5 +1,7 @@
 #include "project/RecordCheck.h"
 
+#include "project/RecordRealCheck.h"
+
 namespace vemora {
 
 namespace {
@@ -63,7 +65,7 @@ bool CheckRecord(const ProjectRecord& r, std::string* why)
         c.UnitCode("CurveFlowUnit", r.CurveFlowUnit, PumpCurveFlowUnitCount);
         c.UnitCode("OperatingFlowRateUnit", r.OperatingFlowRateUnit, OperatingFlowUnitCount);
     }
-    return c.Ok();
+    return c.Ok() && CheckRecordReals(r, why);
 }
 
 } // namespace vemora

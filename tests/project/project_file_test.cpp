@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <limits>
+#include <optional>
 #include <sys/resource.h>
 
 #include "project/ProjectFile.h"
@@ -34,6 +36,57 @@ TEST(ProjectFile, RecordNumberRoundsHalfToEvenAndNeverGivesZero)
         EXPECT_EQ(RecordNumberForLength(length), record) << length;
 }
 
+TEST(ProjectFile, RecordNumbersBeyondThirtyTwoBitsAreRefusedNotWrapped)
+{
+    constexpr int64_t Size = ProjectRecord::Size;
+    constexpr int64_t Max = std::numeric_limits<int32_t>::max();
+    EXPECT_EQ(RecordNumberForLength(Size * Max), Max);
+    EXPECT_EQ(RecordNumberForLength(Size * Max + Size / 2 - 1), Max);
+    EXPECT_EQ(RecordNumberForLength(Size * Max + Size / 2), std::nullopt); // to even: 2^31
+    EXPECT_EQ(RecordNumberForLength(Size * (Max + 1)), std::nullopt);
+    EXPECT_EQ(RecordNumberForLength(Size * ((int64_t{1} << 32) + 1)), std::nullopt);
+    EXPECT_EQ(RecordNumberForLength(std::numeric_limits<int64_t>::max()), std::nullopt);
+}
+
+// Sparse files of tens of terabytes: only a memory-backed file system takes
+// them (ext4 stops at 16 TiB), so these checks run where /dev/shm does.
+TEST(ProjectFile, HugeSparseFilesAreReadAndWrittenAtTheirRecordOrRefused)
+{
+    TempFolder folder("/dev/shm");
+    if (!folder.Made()) GTEST_SKIP() << "no /dev/shm";
+    constexpr int64_t Size = ProjectRecord::Size;
+    const std::string first = EncodeRecord(NewRecord(0));
+
+    // Record 2^32 + 1 once wrapped to record 1 and loaded that one silently.
+    const std::string wraps = folder.File("wraps.kpj");
+    if (!test::MakeSparseFile(wraps, Size * ((int64_t{1} << 32) + 1)))
+        GTEST_SKIP() << "the file system refuses a sparse file of 71 TB";
+    test::WriteBytesAt(wraps, 0, first);
+    ProjectRecord out = NewRecord(1);
+    int64_t number = 5;
+    EXPECT_EQ(ReadProjectFile(wraps, out, number), FileStatus::CannotOpen);
+    EXPECT_EQ(WriteProjectFile(wraps, NewRecord(1), number), FileStatus::CannotWrite);
+    EXPECT_EQ(number, 5);
+    EXPECT_EQ(test::ReadBytesAt(wraps, 0, first.size()), first);
+    EXPECT_EQ(std::filesystem::file_size(wraps), static_cast<uintmax_t>(Size) * ((1ull << 32) + 1));
+    std::filesystem::remove(wraps);
+
+    // The last record number that fits: read and saved at 35.7 TB.
+    const int64_t last = std::numeric_limits<int32_t>::max();
+    const std::string largest = folder.File("largest.kpj");
+    ASSERT_TRUE(test::MakeSparseFile(largest, Size * last));
+    test::WriteBytesAt(largest, 0, first);
+    test::WriteBytesAt(largest, (last - 1) * Size, EncodeRecord(NewRecord(1)));
+    ASSERT_EQ(ReadProjectFile(largest, out, number), FileStatus::Ok);
+    EXPECT_EQ(number, last);
+    EXPECT_EQ(out.SystemType, 1);
+    const ProjectRecord saved = NewRecord(0);
+    ASSERT_EQ(WriteProjectFile(largest, saved, number), FileStatus::Ok);
+    EXPECT_EQ(test::ReadBytesAt(largest, (last - 1) * Size, Size), EncodeRecord(saved));
+    EXPECT_EQ(test::ReadBytesAt(largest, 0, first.size()), first);
+    EXPECT_EQ(test::EntryCount(folder.Path()), 1u);
+}
+
 TEST(ProjectFile, NewFileHoldsOneRecordThatReadsBackUnchanged)
 {
     TempFolder folder;
@@ -41,7 +94,7 @@ TEST(ProjectFile, NewFileHoldsOneRecordThatReadsBackUnchanged)
     ProjectRecord rec = NewRecord(1);
     rec.ProjectName = std::string("Pipeline \xC9") + std::string(70, ' '); // "É" in the code page
     rec.ReservedValue = 3.5f;
-    int32_t number = 0;
+    int64_t number = 0;
     ASSERT_EQ(WriteProjectFile(path, rec, number), FileStatus::Ok);
     EXPECT_EQ(number, 1);
     const std::string bytes = ReadBytes(path);
@@ -66,7 +119,7 @@ TEST(ProjectFile, SavingIntoATwoRecordFileChangesOnlyTheSecondRecord)
     WriteBytes(path, before);
 
     const ProjectRecord rec = NewRecord(0);
-    int32_t number = 0;
+    int64_t number = 0;
     ASSERT_EQ(WriteProjectFile(path, rec, number), FileStatus::Ok);
     EXPECT_EQ(number, 2);
     const std::string after = ReadBytes(path);
@@ -84,7 +137,7 @@ TEST(ProjectFile, ShortFilesGrowOnWriteAndKeepTheirOtherBytes)
 {
     TempFolder folder;
     const ProjectRecord rec = NewRecord(0);
-    int32_t number = 0;
+    int64_t number = 0;
 
     const std::string small = folder.File("small.kpj");
     WriteBytes(small, test::PatternBytes(100, 1));
@@ -109,7 +162,7 @@ TEST(ProjectFile, ReadingRefusesMissingAndShortFilesAndCreatesNothing)
     TempFolder folder;
     const ProjectRecord sentinel = NewRecord(1);
     ProjectRecord out = sentinel;
-    int32_t number = 42;
+    int64_t number = 42;
 
     const std::string missing = folder.File("missing.kpj");
     EXPECT_EQ(ReadProjectFile(missing, out, number), FileStatus::CannotOpen);
@@ -168,7 +221,7 @@ TEST(ProjectFile, DamagedRecordsAreRefusedAndNothingChanges)
         WriteBytes(path, bytes);
 
         ProjectRecord out = sentinel;
-        int32_t number = 9;
+        int64_t number = 9;
         EXPECT_EQ(ReadProjectFile(path, out, number), FileStatus::Damaged);
         EXPECT_TRUE(out == sentinel);
         EXPECT_EQ(number, 9);
@@ -196,7 +249,7 @@ TEST(ProjectFile, AFailedWriteLeavesTheOldFileAsItWas)
     const std::string path = folder.File("keep.kpj");
     const std::string before = test::PatternBytes(33300, 3);
     WriteBytes(path, before);
-    int32_t number = 5;
+    int64_t number = 5;
 
     WithFileSizeLimit(20000, [&] {
         EXPECT_EQ(WriteProjectFile(path, NewRecord(1), number), FileStatus::CannotWrite);
@@ -211,7 +264,7 @@ TEST(ProjectFile, AFailedWriteLeavesTheOldFileAsItWas)
 TEST(ProjectFile, WritingIntoAMissingFolderOrOntoAFolderFails)
 {
     TempFolder folder;
-    int32_t number = 0;
+    int64_t number = 0;
     EXPECT_EQ(WriteProjectFile(folder.File("no/such/folder.kpj"), NewRecord(0), number),
               FileStatus::CannotWrite);
     std::filesystem::create_directory(folder.File("dir.kpj"));
@@ -228,7 +281,7 @@ TEST(ProjectFile, AReadOnlyFileIsNotReplaced)
     const std::string before = EncodeRecord(NewRecord(0));
     WriteBytes(path, before);
     std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-    int32_t number = 0;
+    int64_t number = 0;
     EXPECT_EQ(WriteProjectFile(path, NewRecord(1), number), FileStatus::CannotWrite);
     EXPECT_EQ(ReadBytes(path), before);
 }
@@ -240,7 +293,7 @@ TEST(ProjectFile, WritingThroughALinkReplacesTheFileItNames)
     const std::string link = folder.File("link.kpj");
     WriteBytes(target, EncodeRecord(NewRecord(0)));
     std::filesystem::create_symlink(target, link);
-    int32_t number = 0;
+    int64_t number = 0;
     ASSERT_EQ(WriteProjectFile(link, NewRecord(1), number), FileStatus::Ok);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(ReadBytes(target)[0], 1);

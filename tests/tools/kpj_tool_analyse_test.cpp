@@ -39,7 +39,7 @@ TEST(KpjToolAnalyse, AnalysesASavedPumpingProjectAndTakesTheSupervisionCost)
     for (int i = 4; i <= MaxNodes; ++i)
         store->NodeElevation[i] = store->NodeAccumulatedLength[i] = UnusedNode;
     CopyStoreToRecord(*store, store->ProjectRec);
-    int32_t record = 0;
+    int64_t record = 0;
     const std::string path = folder.File("pumping.kpj");
     ASSERT_EQ(WriteProjectFile(path, store->ProjectRec, record), FileStatus::Ok);
 
