@@ -10,9 +10,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <string_view>
-#include <vector>
 
 namespace vemora {
 
@@ -87,11 +87,11 @@ bool AllZero(const char* data, size_t size)
 }
 
 // Copies bytes [begin, end) of `from` to the same offsets of `to`, which is
-// already sized and reads as zeros. Holes, and blocks that hold only zeros,
-// are not written, so the copy stays as sparse as the original.
-bool CopyRange(int from, int to, int64_t begin, int64_t end)
+// already sized and reads as zeros, through `block` (`blockSize` bytes).
+// Holes, and blocks that hold only zeros, are not written, so the copy stays
+// as sparse as the original.
+bool CopyRange(int from, int to, int64_t begin, int64_t end, char* block, int64_t blockSize)
 {
-    std::vector<char> block(static_cast<size_t>(CopyBlock));
     int64_t pos = begin;
     while (pos < end) {
         off_t data = ::lseek(from, pos, SEEK_DATA);
@@ -103,9 +103,9 @@ bool CopyRange(int from, int to, int64_t begin, int64_t end)
         const off_t hole = ::lseek(from, data, SEEK_HOLE);
         const int64_t stop = hole > data ? std::min<int64_t>(hole, end) : end;
         for (pos = data; pos < stop;) {
-            const size_t size = static_cast<size_t>(std::min(CopyBlock, stop - pos));
-            if (!ReadAt(from, block.data(), size, pos)) return false;
-            if (!AllZero(block.data(), size) && !WriteAt(to, block.data(), size, pos)) return false;
+            const size_t size = static_cast<size_t>(std::min(blockSize, stop - pos));
+            if (!ReadAt(from, block, size, pos)) return false;
+            if (!AllZero(block, size) && !WriteAt(to, block, size, pos)) return false;
             pos += static_cast<int64_t>(size);
         }
     }
@@ -222,8 +222,11 @@ bool ReplaceFilePatched(const std::string& target, const FileToReplace& old, int
     if (::ftruncate(to, std::max(old.length, end)) != 0) return false;
     if (existing) {
         const int from = old.file.Get();
-        if (!CopyRange(from, to, 0, std::min(offset, old.length)) ||
-            !CopyRange(from, to, end, old.length) || ::fchmod(to, old.mode) != 0)
+        const int64_t blockSize = std::clamp<int64_t>(old.length, 1, CopyBlock);
+        const std::unique_ptr<char[]> block(new char[static_cast<size_t>(blockSize)]);
+        if (!CopyRange(from, to, 0, std::min(offset, old.length), block.get(), blockSize) ||
+            !CopyRange(from, to, end, old.length, block.get(), blockSize) ||
+            ::fchmod(to, old.mode) != 0)
             return false;
     }
     if (!WriteAt(to, bytes.data(), bytes.size(), offset) || !temp.RenameOver(target)) return false;
