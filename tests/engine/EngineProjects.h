@@ -7,6 +7,7 @@
 
 #include "engine/ResultsStore.h"
 #include "project/ProjectStore.h"
+#include "project/RecordStore.h"
 
 namespace vemora::test {
 
@@ -85,6 +86,16 @@ inline void SetPumpCurve(ProjectStore& s, const std::vector<PumpPoint>& points)
         s.PumpCurve[2][k] = points[k - 1].flow;
         s.PumpCurve[3][k] = points[k - 1].efficiency;
     }
+}
+
+// The record a save of `store` writes, its unused profile rows marked empty
+// (999999) so that a load finds NodeCount nodes again.
+inline ProjectRecord SavedRecord(ProjectStore& store)
+{
+    for (int i = store.NodeCount + 1; i <= MaxNodes; ++i)
+        store.NodeElevation[i] = store.NodeAccumulatedLength[i] = UnusedNode;
+    CopyStoreToRecord(store, store.ProjectRec);
+    return store.ProjectRec;
 }
 
 } // namespace vemora::test

@@ -39,12 +39,9 @@ TEST(KpjToolAnalyse, AnalysesASavedPumpingProjectAndTakesTheSupervisionCost)
     test::TempFolder folder;
     auto store = test::PumpingProject(100, 150, {{100, 0}, {120, 1000}, {150, 2000}});
     store->SupervisionFees = 5000;
-    for (int i = 4; i <= MaxNodes; ++i)
-        store->NodeElevation[i] = store->NodeAccumulatedLength[i] = UnusedNode;
-    CopyStoreToRecord(*store, store->ProjectRec);
     int64_t record = 0;
     const std::string path = folder.File("pumping.kpj");
-    ASSERT_EQ(WriteProjectFile(path, store->ProjectRec, record), FileStatus::Ok);
+    ASSERT_EQ(WriteProjectFile(path, test::SavedRecord(*store), record), FileStatus::Ok);
 
     int exitCode = -1;
     const std::string saved = Analyse(folder, "'" + path + "'", exitCode);
@@ -58,22 +55,13 @@ TEST(KpjToolAnalyse, AnalysesASavedPumpingProjectAndTakesTheSupervisionCost)
     EXPECT_NE(Scalar(saved, "TotalCapitalCost"), Scalar(given, "TotalCapitalCost"));
 }
 
-// A saved project whose unused profile rows are marked empty.
-ProjectRecord SavedRecord(std::unique_ptr<ProjectStore> store)
-{
-    for (int i = store->NodeCount + 1; i <= MaxNodes; ++i)
-        store->NodeElevation[i] = store->NodeAccumulatedLength[i] = UnusedNode;
-    CopyStoreToRecord(*store, store->ProjectRec);
-    return store->ProjectRec;
-}
-
 TEST(KpjToolAnalyse, BadRealValuesInAFileNeverAnalyseAsOk)
 {
     test::TempFolder folder;
     const ProjectRecord gravity =
-        SavedRecord(test::GravityProject(100, 50, {{100, 0}, {80, 500}, {50, 1000}}));
+        test::SavedRecord(*test::GravityProject(100, 50, {{100, 0}, {80, 500}, {50, 1000}}));
     const ProjectRecord pumping =
-        SavedRecord(test::PumpingProject(0, 50, {{0, 0}, {20, 500}, {45, 1000}}));
+        test::SavedRecord(*test::PumpingProject(0, 50, {{0, 0}, {20, 500}, {45, 1000}}));
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
     struct Case
