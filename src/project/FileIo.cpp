@@ -14,12 +14,16 @@ bool FileHandle::Close()
     return ::close(fd) == 0;
 }
 
-bool ReadAt(int fd, char* data, size_t size, int64_t offset)
+namespace {
+
+// Repeats `transfer(done)` (a read or write of the bytes from `done` on, giving
+// the count moved) until all `size` bytes are moved; false on an error or an
+// early end of file.
+template <typename Transfer> bool MoveAll(size_t size, Transfer transfer)
 {
     size_t done = 0;
     while (done < size) {
-        const ssize_t n =
-            ::pread(fd, data + done, size - done, offset + static_cast<int64_t>(done));
+        const ssize_t n = transfer(done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += static_cast<size_t>(n);
@@ -27,17 +31,20 @@ bool ReadAt(int fd, char* data, size_t size, int64_t offset)
     return true;
 }
 
+} // namespace
+
+bool ReadAt(int fd, char* data, size_t size, int64_t offset)
+{
+    return MoveAll(size, [&](size_t done) {
+        return ::pread(fd, data + done, size - done, offset + static_cast<int64_t>(done));
+    });
+}
+
 bool WriteAt(int fd, const char* data, size_t size, int64_t offset)
 {
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t n =
-            ::pwrite(fd, data + done, size - done, offset + static_cast<int64_t>(done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
+    return MoveAll(size, [&](size_t done) {
+        return ::pwrite(fd, data + done, size - done, offset + static_cast<int64_t>(done));
+    });
 }
 
 } // namespace vemora

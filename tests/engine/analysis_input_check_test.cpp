@@ -19,38 +19,17 @@ using test::PumpingProject;
 constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float Inf = std::numeric_limits<float>::infinity();
 
-// A value in every input the checks look at.
-void FillCosts(ProjectStore& s)
-{
-    s.LiningSystem = 1;
-    s.LiningThickness = 10;
-    for (int i = 1; i <= s.NodeCount; ++i)
-        s.WallThickness[i] = 8;
-    s.LayingCost = {0, 150, 120, 400, 90, 30, 80, 15, 40, 10, 50, 50, 1.2f, 0.15f, 0};
-    s.MechanicalWorksCost = 100000;
-    s.ElectricalWorksCost = 50000;
-    s.StaffCost[1] = {0, 300000, 50};
-    s.StaffCost[8] = {0, 100000, 10};
-    s.OtherExpenseAmount[5] = 1000;
-    s.EscalationRate = 6;
-    s.WaterPriceIncrease = 5;
-    s.PrelimGeneralPercent = 10;
-    s.ContingencyPercent = 10;
-    for (int i = 1; i <= s.NodeCount; ++i)
-        s.SecondaryLoss[i] = 0.5f;
-}
-
 std::unique_ptr<ProjectStore> Gravity()
 {
     auto s = GravityProject(100, 50, {{100, 0}, {80, 500}, {50, 1000}});
-    FillCosts(*s);
+    test::AddCosts(*s);
     return s;
 }
 
 std::unique_ptr<ProjectStore> OperatingFlow()
 {
     auto s = PumpingProject(0, 50, {{0, 0}, {20, 500}, {45, 1000}});
-    FillCosts(*s);
+    test::AddCosts(*s);
     s->EnergyEscalationRate = 7;
     return s;
 }
@@ -58,12 +37,7 @@ std::unique_ptr<ProjectStore> OperatingFlow()
 std::unique_ptr<ProjectStore> PumpCurve()
 {
     auto s = OperatingFlow();
-    test::SetPumpCurve(*s, {{100, 0, 40},
-                            {95, 0.1f, 60},
-                            {85, 0.2f, 70},
-                            {70, 0.3f, 78},
-                            {50, 0.4f, 74},
-                            {25, 0.5f, 60}});
+    test::SetPumpCurve(*s, test::TypicalPumpCurve);
     return s;
 }
 
@@ -71,7 +45,9 @@ AnalysisStatus Analyse(ProjectStore& s, float supervision = 1000)
 {
     auto r = std::make_unique<ResultsStore>();
     const AnalysisStatus status = RunAnalysis(s, *r, supervision).Status;
-    if (status != AnalysisStatus::Completed) EXPECT_EQ(s.ResultsValid, 0);
+    if (status != AnalysisStatus::Completed) {
+        EXPECT_EQ(s.ResultsValid, 0);
+    }
     return status;
 }
 

@@ -36,12 +36,8 @@ std::vector<Seed> SeedProjects()
     varying->YearDemandUnit = 0; // Ml/d
     for (int y = 1; y <= varying->DesignLife; ++y)
         varying->YearDemand[y] = 5.0f + y;
-    varying->LiningSystem = 1;
-    varying->LiningThickness = 12;
+    test::AddCosts(*varying);
     varying->RoughnessOld = 1.0f;
-    varying->LayingCost = {0, 150, 120, 400, 90, 30, 80, 15, 40, 10, 50, 50, 1.2f, 0.15f, 0};
-    varying->StaffCost[1] = {0, 300000, 50};
-    varying->EscalationRate = 6;
     seeds.push_back({"gravity-varying", std::move(varying)});
 
     auto us = GravityProject(330, 160, {{330, 0}, {250, 2000}, {160, 5000}}, 20);
@@ -65,12 +61,7 @@ std::vector<Seed> SeedProjects()
     seeds.push_back({"pumping-flow", std::move(flow)});
 
     auto curve = PumpingProject(0, 50, {{0, 0}, {45, 1000}});
-    test::SetPumpCurve(*curve, {{100, 0, 40},
-                                {95, 0.1f, 60},
-                                {85, 0.2f, 70},
-                                {70, 0.3f, 78},
-                                {50, 0.4f, 74},
-                                {25, 0.5f, 60}});
+    test::SetPumpCurve(*curve, test::TypicalPumpCurve);
     curve->SupplyStartYear = curve->BaseYear + 2;
     seeds.push_back({"pumping-curve", std::move(curve)});
     for (Seed& seed : seeds)
@@ -78,13 +69,7 @@ std::vector<Seed> SeedProjects()
     return seeds;
 }
 
-ProjectRecord Defaults(int16_t systemType)
-{
-    ProjectStore store;
-    store.SystemType = systemType;
-    WriteNewProjectDefaults(store, "01/02/2026");
-    return store.ProjectRec;
-}
+using test::NewProjectRecord;
 
 TEST(FuzzSeeds, SavedProjectsOpenAndAnalyseAsTheyDidInMemory)
 {
@@ -117,8 +102,8 @@ TEST(FuzzSeeds, SavedProjectsOpenAndAnalyseAsTheyDidInMemory)
     }
 
     // The reader's seeds also hold files of other lengths and the blank projects.
-    const std::string gravity = EncodeRecord(Defaults(0));
-    const std::string pumping = EncodeRecord(Defaults(1));
+    const std::string gravity = EncodeRecord(NewProjectRecord(0));
+    const std::string pumping = EncodeRecord(NewProjectRecord(1));
     test::WriteBytes((seeds / "files" / "new-gravity.kpj").string(), gravity);
     test::WriteBytes((seeds / "files" / "new-pumping.kpj").string(), pumping);
     test::WriteBytes((seeds / "files" / "two-records.kpj").string(), gravity + pumping);

@@ -63,12 +63,7 @@ TEST(RunAnalysis, CompletedGravityRunReportsInOrder)
 TEST(RunAnalysis, PumpCurveRunShowsTheDutyButton)
 {
     auto s = PumpingProject(0, 50, {{0, 0}, {45, 1000}});
-    test::SetPumpCurve(*s, {{100, 0, 40},
-                            {95, 0.1f, 60},
-                            {85, 0.2f, 70},
-                            {70, 0.3f, 78},
-                            {50, 0.4f, 74},
-                            {25, 0.5f, 60}});
+    test::SetPumpCurve(*s, test::TypicalPumpCurve);
     s->CurrencyCode = 1;
     auto r = std::make_unique<ResultsStore>();
     RecordingObserver observer;

@@ -49,13 +49,7 @@ class RealElements
     std::vector<RealElement> all;
 };
 
-ProjectRecord Valid(int16_t systemType)
-{
-    ProjectStore store;
-    store.SystemType = systemType;
-    WriteNewProjectDefaults(store, "01/02/2026");
-    return store.ProjectRec;
-}
+using test::NewProjectRecord;
 
 bool GravityLeavesUnread(std::string_view name)
 {
@@ -75,7 +69,7 @@ TEST(RecordRealCheck, NaNAndInfinitiesInAFileAreRefusedWhereTheLoadReadsThem)
     test::TempFolder folder;
     const std::string path = folder.File("bad.kpj");
     for (int16_t system : {int16_t{0}, int16_t{1}}) {
-        ProjectRecord bad = Valid(system);
+        ProjectRecord bad = NewProjectRecord(system);
         RealElements elements;
         ForEachRecordField(bad, elements);
         ASSERT_GT(elements.all.size(), 50u);
@@ -88,7 +82,7 @@ TEST(RecordRealCheck, NaNAndInfinitiesInAFileAreRefusedWhereTheLoadReadsThem)
                 test::WriteBytes(path, EncodeRecord(bad));
                 *e.value = kept;
 
-                const ProjectRecord sentinel = Valid(1 - system);
+                const ProjectRecord sentinel = NewProjectRecord(1 - system);
                 ProjectRecord out = sentinel;
                 int64_t number = 7;
                 const bool unread =
@@ -107,7 +101,7 @@ TEST(RecordRealCheck, NaNAndInfinitiesInAFileAreRefusedWhereTheLoadReadsThem)
 
 TEST(RecordRealCheck, NamesTheFirstBadElement)
 {
-    ProjectRecord r = Valid(1);
+    ProjectRecord r = NewProjectRecord(1);
     r.PipeDiameter[500] = std::numeric_limits<float>::infinity();
     r.PumpCurve[3][6] = std::numeric_limits<float>::quiet_NaN();
     std::string why;
@@ -123,7 +117,7 @@ TEST(RecordRealCheck, NamesTheFirstBadElement)
 
 TEST(RecordRealCheck, AGravityFileKeepsItsUnreadPumpFieldsOutOfTheStore)
 {
-    ProjectRecord r = Valid(0);
+    ProjectRecord r = NewProjectRecord(0);
     r.TariffWinterPeak = std::numeric_limits<float>::quiet_NaN();
     r.PumpCurve[2][3] = std::numeric_limits<float>::infinity();
     ASSERT_TRUE(CheckRecord(r));

@@ -27,13 +27,7 @@ using test::WriteBytes;
 
 constexpr int64_t RecordSize = ProjectRecord::Size;
 
-ProjectRecord NewRecord(int16_t systemType)
-{
-    ProjectStore store;
-    store.SystemType = systemType;
-    WriteNewProjectDefaults(store, "01/02/2026");
-    return store.ProjectRec;
-}
+using test::NewProjectRecord;
 
 // Runs `body` in a child process and returns the child's wait status; the
 // child exits with 0 when `body` returns true, 1 otherwise.
@@ -59,7 +53,7 @@ rlim_t AddressSpaceInUse()
 bool WritesRecord(const std::string& path, int16_t systemType)
 {
     int64_t number = 0;
-    return WriteProjectFile(path, NewRecord(systemType), number) == FileStatus::Ok;
+    return WriteProjectFile(path, NewProjectRecord(systemType), number) == FileStatus::Ok;
 }
 
 // Saves `path` in a child process that a file-size limit kills half way, as
@@ -94,7 +88,7 @@ TEST(SafeSave, SavingOverASparseFileOfSeveralGiBKeepsMemoryAndDiskSmall)
     // Reading the whole file into memory, as a save once did, cannot happen
     // under this limit; the save must still succeed.
     const rlim_t limit = AddressSpaceInUse() + (rlim_t{64} << 20);
-    const ProjectRecord rec = NewRecord(1);
+    const ProjectRecord rec = NewProjectRecord(1);
     const int status = InChild([&] {
         const rlimit memory{limit, limit};
         if (::setrlimit(RLIMIT_AS, &memory) != 0) return false;
@@ -126,7 +120,7 @@ TEST(SafeSave, TheNextSaveRemovesWhatAnInterruptedSaveLeftButNothingElse)
     TempFolder folder;
     const std::string path = folder.File("keep.kpj");
     const std::string other = folder.File("other.kpj");
-    const std::string before = EncodeRecord(NewRecord(0));
+    const std::string before = EncodeRecord(NewProjectRecord(0));
     WriteBytes(path, before);
     WriteBytes(other, before);
     WriteBytes(folder.File(".notes"), "hidden, and not ours");
@@ -205,7 +199,7 @@ TEST(SafeSave, TheSavedFileKeepsItsPermissionsAndANewOneFollowsTheUmask)
 {
     TempFolder folder;
     const std::string path = folder.File("shared.kpj");
-    WriteBytes(path, EncodeRecord(NewRecord(0)));
+    WriteBytes(path, EncodeRecord(NewProjectRecord(0)));
     ASSERT_EQ(::chmod(path.c_str(), 0604), 0);
     ASSERT_TRUE(WritesRecord(path, 1));
     struct stat info
@@ -227,14 +221,14 @@ TEST(SafeSave, ARecordThatCouldNotBeOpenedAgainIsNotWritten)
 {
     TempFolder folder;
     const std::string path = folder.File("kept.kpj");
-    const std::string before = EncodeRecord(NewRecord(0));
+    const std::string before = EncodeRecord(NewProjectRecord(0));
     WriteBytes(path, before);
-    ProjectRecord bad = NewRecord(1);
+    ProjectRecord bad = NewProjectRecord(1);
     bad.DiscountRate = std::numeric_limits<float>::infinity();
     int64_t number = 3;
     EXPECT_EQ(WriteProjectFile(path, bad, number), FileStatus::Damaged);
     EXPECT_EQ(WriteProjectFile(folder.File("new.kpj"), bad, number), FileStatus::Damaged);
-    bad = NewRecord(1);
+    bad = NewProjectRecord(1);
     bad.PumpingHours = 0;
     EXPECT_EQ(WriteProjectFile(path, bad, number), FileStatus::Damaged);
     EXPECT_EQ(number, 3);

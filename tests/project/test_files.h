@@ -7,6 +7,9 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+
+#include "project/ProjectStore.h"
+#include "project/RecordStore.h"
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -104,6 +107,15 @@ class FileLock
   private:
     int fd_;
 };
+
+// The record of a blank new project of the system type (0 gravity, 1 pumping).
+inline ProjectRecord NewProjectRecord(int16_t systemType)
+{
+    ProjectStore store;
+    store.SystemType = systemType;
+    WriteNewProjectDefaults(store, "01/02/2026");
+    return store.ProjectRec;
+}
 
 // `count` bytes of a repeating, position-dependent pattern.
 inline std::string PatternBytes(size_t count, unsigned seed)
