@@ -57,6 +57,18 @@ void CheckCompletedRun(const ProjectStore& s, const ResultsStore& r)
     if (r.IrrFound) Require(std::isfinite(r.Irr), "a bad IRR");
 }
 
+// How many inputs reached each stage, printed at exit to show the fuzzing's reach.
+struct Reach
+{
+    long accepted = 0, completed = 0;
+    ~Reach()
+    {
+        std::fprintf(stderr, "analysis_fuzz: %ld records accepted, %ld analyses completed\n",
+                     accepted, completed);
+    }
+};
+Reach reach;
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -64,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size < ProjectRecord::Size) return 0;
     const ProjectRecord rec = DecodeRecord(reinterpret_cast<const char*>(data));
     if (!CheckRecord(rec)) return 0;
+    ++reach.accepted;
 
     // One results store for every run, as in the program: a run must not
     // depend on what an earlier one left in it.
@@ -72,9 +85,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CopyRecordToStore(rec, *store);
     store->NodeCount = ProfileNodeCount(*store);
     const AnalysisOutcome outcome = RunAnalysis(*store, *results, store->SupervisionFees);
-    if (outcome.Status == AnalysisStatus::Completed)
+    if (outcome.Status == AnalysisStatus::Completed) {
+        ++reach.completed;
         CheckCompletedRun(*store, *results);
-    else
+    } else {
         Require(store->ResultsValid == 0, "results offered after a failed run");
+    }
     return 0;
 }
