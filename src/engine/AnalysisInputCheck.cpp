@@ -1,7 +1,5 @@
 #include "engine/AnalysisInputCheck.h"
 
-#include <cmath>
-
 #include "engine/EngineMath.h"
 #include "project/RecordCheck.h"
 
