@@ -146,7 +146,7 @@ TEST_F(InputWindowTest, OutOfRangeValuesAreShownWithoutHarm)
     EXPECT_EQ(w->fsbSummer->Value(), 12);
     EXPECT_EQ(w->lblSummer->text(), QStringLiteral("12"));
     EXPECT_EQ(w->fsbPumpingHours->Value(), 1);
-    EXPECT_EQ(w->msgProfile->TextMatrix(1, 7), QString());
+    EXPECT_EQ(w->msgProfile->TextMatrix(1, 7).trimmed(), QStringLiteral("Node"));
     EXPECT_EQ(w->dtpDate->Value(), before);
     EXPECT_EQ(ctx.store.ProjectOpen, 1);
 }
