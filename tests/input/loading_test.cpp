@@ -214,7 +214,7 @@ TEST_F(InputWindowTest, OpenedFileFillsWindowLabelAndCaption)
     source.ProjectRec.DesignLife = 40;
     source.ProjectRec.YearDemand[40] = 3.25f;
     const std::string path = (dir.path() + QStringLiteral("/weir.kpj")).toStdString();
-    int32_t number = 1;
+    int64_t number = 1;
     ASSERT_EQ(WriteProjectFile(path, source.ProjectRec, number), FileStatus::Ok);
 
     PretendResults();
