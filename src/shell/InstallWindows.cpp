@@ -1,5 +1,6 @@
 #include "shell/InstallWindows.h"
 
+#include "converter/InstallConverter.h"
 #include "input/InstallInputWindow.h"
 
 namespace vemora {
@@ -7,6 +8,7 @@ namespace vemora {
 void InstallWindows(AppContext& ctx)
 {
     InstallInputWindow(ctx);
+    InstallConverter(ctx);
 }
 
 } // namespace vemora
