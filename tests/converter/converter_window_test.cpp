@@ -209,7 +209,7 @@ TEST_F(ConverterTest, ExitEscAndTheCloseBoxAllBringTheWorkingWindowBack)
         [](frmConverter& d) { QTest::mouseClick(d.sscExit, Qt::LeftButton); },
         [](frmConverter& d) {
             QTest::keyClick(&d, Qt::Key_X, Qt::AltModifier);
-            QTest::qWaitFor([&] { return !d.isVisible(); }, 2000);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !d.isVisible(); }, 2000));
         },
         [](frmConverter& d) {
             d.txtConvert->setFocus();
