@@ -30,6 +30,10 @@ class InputWindow : public WorkingWindow
     virtual void ShowProject() = 0;
     // Starts the one-shot refresh of the currency labels.
     virtual void RefreshCurrencyLabels() = 0;
+    // At once: the currency labels and the currency and unit words of the
+    // grid headings, from the store's CurrencyCode and UnitSystem. Typed
+    // texts, the current cells and the results stay as they are.
+    virtual void RelabelCurrencyAndUnits() {}
 };
 
 // frmResults: loaded without showing before a run, refreshed after a

@@ -2,6 +2,7 @@
 
 #include "converter/InstallConverter.h"
 #include "input/InstallInputWindow.h"
+#include "shell/InstallShellDialogs.h"
 
 namespace vemora {
 
@@ -9,6 +10,7 @@ void InstallWindows(AppContext& ctx)
 {
     InstallInputWindow(ctx);
     InstallConverter(ctx);
+    InstallShellDialogs(ctx);
 }
 
 } // namespace vemora
