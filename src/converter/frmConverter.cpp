@@ -37,11 +37,7 @@ namespace {
 
 QFont timesFont(double points, bool bold)
 {
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setStyleHint(QFont::Serif);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
+    return WindowFont(QStringLiteral("Times New Roman"), points, bold);
 }
 
 QLabel* heading(QWidget* parent, const QString& text, int left, int top, int width, int height)

@@ -15,32 +15,19 @@
 
 namespace vemora {
 
-namespace {
-
-QFont aboutFont(const char* family, int points, bool bold)
-{
-    QFont f(QString::fromLatin1(family));
-    f.setStyleHint(QFont::Serif);
-    f.setPointSize(points);
-    f.setBold(bold);
-    return f;
-}
-
-} // namespace
-
 frmAbout::frmAbout(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("  ABOUT THE PROGRAMS"));
     setFixedSize(twipsToPixels(6600), twipsToPixels(4080));
-    setFont(aboutFont("Times New Roman", 10, false));
+    setFont(WindowFont(QStringLiteral("Times New Roman"), 10));
 
     imgVEMORA = new QLabel(this);
     imgVEMORA->setObjectName(QStringLiteral("imgVEMORA"));
     setTwipsGeometry(imgVEMORA, 240, 240, 1440, 1440);
 
     Label4 = MakeLabel(this, QStringLiteral("Vemora"), 1920, 240, 4440, 540);
-    Label4->setFont(aboutFont("Bookman Old Style", 20, true));
+    Label4->setFont(WindowFont(QStringLiteral("Bookman Old Style"), 20, true));
     Label2 = MakeLabel(this, QStringLiteral("Release date: 2025"), 1920, 840, 4440);
     lblVersion = MakeLabel(this, QString(), 1920, 1140, 4440);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
@@ -58,7 +45,7 @@ frmAbout::frmAbout(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
         MakeButton(this, "sscSystemInfo", QStringLiteral("&System Info..."), 4800, 3240, 1560, 495);
     sscSystemInfo->setToolTip(QStringLiteral("System Info"));
     for (PictureButton* b : {sscOK, sscSystemInfo})
-        b->setFont(aboutFont("Times New Roman", 10, true));
+        b->setFont(WindowFont(QStringLiteral("Times New Roman"), 10, true));
     connect(sscOK, &PictureButton::clicked, this, &frmAbout::sscOK_Click);
     connect(sscSystemInfo, &PictureButton::clicked, this, &frmAbout::sscSystemInfo_Click);
 

@@ -37,18 +37,13 @@ frmDisclaimer::frmDisclaimer(AppContext& ctx, QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmDisclaimer"));
     setWindowTitle(QStringLiteral("  DISCLAIMER"));
     setFixedSize(twipsToPixels(7800), twipsToPixels(4080));
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSize(10);
-    setFont(font);
+    setFont(WindowFont(QStringLiteral("Times New Roman"), 10));
 
     imgLCC = new QLabel(this);
     imgLCC->setObjectName(QStringLiteral("imgLCC"));
     setTwipsGeometry(imgLCC, 240, 2400, 1440, 1440);
     sscOK = MakeButton(this, "sscOK", QStringLiteral("&OK"), 6000, 3345, 1560, 495);
-    QFont bold = font;
-    bold.setBold(true);
-    sscOK->setFont(bold);
+    sscOK->setFont(WindowFont(QStringLiteral("Times New Roman"), 10, true));
     connect(sscOK, &PictureButton::clicked, this, &frmDisclaimer::sscOK_Click);
 
     Form_Load();

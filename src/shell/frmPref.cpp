@@ -27,11 +27,7 @@ const QString DialogHint = QStringLiteral("Set the Preferences for the project")
 
 QFont timesFont(int points, bool bold)
 {
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setStyleHint(QFont::Serif);
-    f.setPointSize(points);
-    f.setBold(bold);
-    return f;
+    return WindowFont(QStringLiteral("Times New Roman"), points, bold);
 }
 
 // "#0.00" and "%": 1050 hundredths read "10.50%".

@@ -4,18 +4,15 @@
 // (files go to $VEMORA_GRAB_DIR, default /tmp/vemora-converter).
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QDir>
 
 #include "ConverterFixture.h"
+#include "support/GrabDir.h"
 
 namespace vemora::test {
 
 TEST_F(ConverterTest, DISABLED_GrabGroups)
 {
-    const QString dir = qEnvironmentVariableIsSet("VEMORA_GRAB_DIR")
-                            ? qEnvironmentVariable("VEMORA_GRAB_DIR")
-                            : QStringLiteral("/tmp/vemora-converter");
-    QDir().mkpath(dir);
+    const QString dir = GrabDir(QStringLiteral("/tmp/vemora-converter"));
     exec([&](frmConverter& d) {
         for (int g = 0; g < d.lstUnit->count(); ++g) {
             chooseGroup(d, g);

@@ -3,7 +3,6 @@
 //   test_shell --gtest_also_run_disabled_tests --gtest_filter='*Grab*'
 // (files go to $VEMORA_GRAB_DIR, default /tmp/vemora-dialogs).
 #include <QApplication>
-#include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -12,15 +11,13 @@
 #include "shell/frmDisclaimer.h"
 #include "shell/frmPDFView.h"
 #include "shell/frmPref.h"
+#include "support/GrabDir.h"
 
 namespace vemora::test {
 
 TEST_F(InputWindowTest, DISABLED_GrabShellDialogs)
 {
-    const QString dir = qEnvironmentVariableIsSet("VEMORA_GRAB_DIR")
-                            ? qEnvironmentVariable("VEMORA_GRAB_DIR")
-                            : QStringLiteral("/tmp/vemora-dialogs");
-    QDir().mkpath(dir);
+    const QString dir = GrabDir(QStringLiteral("/tmp/vemora-dialogs"));
     const auto grab = [&](QDialog& d, const char* name) {
         d.show();
         QApplication::processEvents();
