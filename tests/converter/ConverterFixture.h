@@ -31,6 +31,12 @@ class StandInInput : public QWidget, public InputWindow
     void ShowSystemTypeView() override {}
     void ShowProject() override {}
     void RefreshCurrencyLabels() override {}
+    bool ReadProfileGrid() override { return true; }
+    bool ReadDemandGrid() override { return true; }
+    bool ReadPumpDemandGrid() override { return true; }
+    bool ReadLayingGrid() override { return true; }
+    bool ReadStaffGrid() override { return true; }
+    bool ReadOtherOperationalGrid() override { return true; }
 };
 
 class ConverterTest : public ::testing::Test
