@@ -30,6 +30,10 @@ class InputWindow : public WorkingWindow
     virtual void ShowProject() = 0;
     // Starts the one-shot refresh of the currency labels.
     virtual void RefreshCurrencyLabels() = 0;
+    // At once: the currency labels and the currency and unit words of the
+    // grid headings, from the store's CurrencyCode and UnitSystem. Typed
+    // texts, the current cells and the results stay as they are.
+    virtual void RelabelCurrencyAndUnits() {}
 
     // The six grid read-backs of the save. Each puts its whole table into the
     // store and returns true, or, when a non-empty cell is not a number,
@@ -45,11 +49,13 @@ class InputWindow : public WorkingWindow
     // The profile's row operations, as the main window's row menu starts
     // them: add a row at the end, insert one before the current row, delete
     // the current or the last row (after a question when the row holds
-    // data). Each returns whether the grid changed.
-    virtual bool AppendProfileRow() = 0;
-    virtual bool InsertProfileRowBefore() = 0;
-    virtual bool DeleteCurrentProfileRow() = 0;
-    virtual bool DeleteLastProfileRow() = 0;
+    // data). The two that add return whether the row went in and the
+    // profile was read back; the deletes whether a row went. A stand-in
+    // without a profile changes nothing.
+    virtual bool AppendProfileRow() { return false; }
+    virtual bool InsertProfileRowBefore() { return false; }
+    virtual bool DeleteCurrentProfileRow() { return false; }
+    virtual bool DeleteLastProfileRow() { return false; }
 };
 
 // frmResults: loaded without showing before a run, refreshed after a
