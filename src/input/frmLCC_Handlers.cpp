@@ -340,7 +340,7 @@ void frmLCC::sscLaying_Click()
     fraLaying->show();
     fraLaying->raise();
     const QRect place = twipsGeometry(fraLaying);
-    setTwipsGeometry(fraLaying, place.x(), place.y(), 9795, 5898);
+    setTwipsGeometry(fraLaying, place.x(), place.y(), LayingPanelWidth, LayingPanelHeight);
     FillLayingGrid();
 }
 
