@@ -4,8 +4,6 @@
 #include <QDate>
 #include <QLabel>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionSlider>
 
 #include "InputWindowUserFixture.h"
 #include "platform/DatePicker.h"
@@ -13,30 +11,15 @@
 #include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
+#include "support/ScrollBarParts.h"
 
 namespace vemora::test {
 
 namespace {
 
-QStyleOptionSlider BarOption(const ScrollBar* bar)
-{
-    QStyleOptionSlider opt;
-    opt.initFrom(bar);
-    opt.orientation = bar->orientation();
-    opt.minimum = bar->minimum();
-    opt.maximum = bar->maximum();
-    opt.sliderPosition = bar->sliderPosition();
-    opt.sliderValue = bar->value();
-    opt.singleStep = bar->singleStep();
-    opt.pageStep = bar->pageStep();
-    opt.subControls = QStyle::SC_All;
-    return opt;
-}
-
 QRect BarPart(const ScrollBar* bar, QStyle::SubControl part)
 {
-    const QStyleOptionSlider opt = BarOption(bar);
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, part, bar);
+    return ScrollBarPart(bar, part);
 }
 
 } // namespace

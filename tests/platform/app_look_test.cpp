@@ -5,13 +5,12 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <gtest/gtest.h>
 
 #include "platform/AppStyle.h"
 #include "platform/FlexGrid.h"
 #include "platform/ScrollBar.h"
+#include "support/ScrollBarParts.h"
 
 using namespace vemora;
 
@@ -19,17 +18,7 @@ namespace {
 
 QRect Thumb(QScrollBar* bar)
 {
-    QStyleOptionSlider opt;
-    opt.initFrom(bar);
-    opt.orientation = bar->orientation();
-    opt.minimum = bar->minimum();
-    opt.maximum = bar->maximum();
-    opt.sliderPosition = bar->sliderPosition();
-    opt.sliderValue = bar->value();
-    opt.pageStep = bar->pageStep();
-    opt.singleStep = bar->singleStep();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider,
-                                        bar);
+    return test::ScrollBarPart(bar, QStyle::SC_ScrollBarSlider);
 }
 
 } // namespace
