@@ -121,9 +121,11 @@ void frmLCC::MoveToCorner()
 
 bool frmLCC::eventFilter(QObject* watched, QEvent* event)
 {
-    // A left click on a tariff hour label.
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    // A left click on a tariff hour label. The second click of a quick pair
+    // arrives as a double click and counts as a click of its own.
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         for (int i = 0; i < 24; ++i) {
             if (watched == lblSummerHour[static_cast<size_t>(i)]) {
                 lblSummerHour_Click(i);

@@ -355,6 +355,11 @@ class frmLCC : public QWidget, public InputWindow
     void resizeEvent(QResizeEvent* e) override;
 
   private:
+    // The laying panel's size: it covers the profile page's frames and
+    // buttons up to the page's right column edge.
+    static constexpr int LayingPanelWidth = 9840;
+    static constexpr int LayingPanelHeight = 5898;
+
     // Page builders
     QWidget* BuildGeneralPage();
     void BuildHeaderFields(QWidget* page);

@@ -15,6 +15,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
+#include "platform/TextArea.h"
 #include "platform/Twips.h"
 #include "project/RecordCheck.h"
 
@@ -38,25 +39,26 @@ void frmLCC::BuildHeaderFields(QWidget* page)
     lblFileName->setObjectName(QStringLiteral("lblFileName"));
 
     MakeLabel(page, QStringLiteral("Project name"), 120, 540, 1560);
-    txtProject = MakeText(page, "txtProject", 1740, 500, 4860);
+    txtProject = MakeText(page, "txtProject", 1740, 500, 4140);
     txtProject->setMaxLength(ProjectRecord::ProjectNameWidth);
     fields_->AddFocusHint(txtProject, QStringLiteral("Enter the project name"));
 
     MakeLabel(page, QStringLiteral("Designer"), 120, 960, 1560);
-    txtDesigner = MakeText(page, "txtDesigner", 1740, 920, 4860);
+    txtDesigner = MakeText(page, "txtDesigner", 1740, 920, 4140);
     txtDesigner->setMaxLength(ProjectRecord::DesignerWidth);
     fields_->AddFocusHint(txtDesigner, QStringLiteral("Enter the designer's name"));
 
     MakeLabel(page, QStringLiteral("Description"), 120, 1380, 1560);
-    txtDescription = MakeTextArea(page, "txtDescription", 1740, 1340, 4860, 960);
+    txtDescription = MakeTextArea(page, "txtDescription", 1740, 1340, 4140, 960,
+                                  ProjectRecord::ProjectDescriptionWidth);
     fields_->AddFocusHint(txtDescription, QStringLiteral("Enter a description of the project"));
 
-    MakeLabel(page, QStringLiteral("Date"), 6840, 540, 1100);
+    MakeLabel(page, QStringLiteral("Date"), 6120, 540, 1380);
     dtpDate = new DatePicker(page);
     dtpDate->setObjectName(QStringLiteral("dtpDate"));
     dtpDate->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
     dtpDate->setDateRange(QDate(2000, 1, 1), QDate(9999, 12, 31));
-    setTwipsGeometry(dtpDate, 7980, 500, 1980, 300);
+    setTwipsGeometry(dtpDate, 7560, 500, 2400, 300);
     fields_->AddFocusHint(dtpDate, QStringLiteral("Enter/select the date"));
 
     struct YearBar
@@ -77,9 +79,11 @@ void frmLCC::BuildHeaderFields(QWidget* page)
         {"Supply start year", "hscSupplyStart", YearMin, YearMax, 10, 1800, hscSupplyStart,
          lblSupplyStart, "lblSupplyStart", "Scroll to the supply start year of the project"},
     };
+    // The bars are wide enough for their thumb to be dragged through a
+    // range of a hundred years or more.
     for (const YearBar& b : bars) {
-        MakeLabel(page, QString::fromLatin1(b.caption), 6840, b.top, 1380);
-        b.bar = MakeScrollBar(page, b.name, b.min, b.max, b.large, 8280, b.top, 900);
+        MakeLabel(page, QString::fromLatin1(b.caption), 6120, b.top, 1380);
+        b.bar = MakeScrollBar(page, b.name, b.min, b.max, b.large, 7560, b.top, 1620);
         b.label = MakeLabel(page, QString(), 9240, b.top, 780);
         b.label->setObjectName(QString::fromLatin1(b.labelName));
         fields_->AddHint(b.label, QString::fromLatin1(b.hint));
@@ -139,8 +143,10 @@ void frmLCC::BuildGravityFrames(QWidget* page)
 
 void frmLCC::BuildPumpingFrames(QWidget* page)
 {
+    // The two option frames share a row; the flow method's takes a caption
+    // of two lines and two options below it.
     fraPumpOption = MakeFrame(page, "fraPumpOption", QStringLiteral("Select the preferred option "),
-                              120, 2520, 3240, 1020);
+                              120, 2520, 3240, 1080);
     optPumpFixed =
         MakeOption(fraPumpOption, "optPumpFixed", QStringLiteral("Fixed demand"), 240, 330, 2760);
     optPumpVarying = MakeOption(fraPumpOption, "optPumpVarying", QStringLiteral("Varying demand"),
@@ -150,13 +156,13 @@ void frmLCC::BuildPumpingFrames(QWidget* page)
 
     FraPumpingOption =
         MakeFrame(page, "FraPumpingOption", QStringLiteral("Select the preferred method of"), 3480,
-                  2520, 3255, 1020);
-    // The caption's second line, just inside the frame's top edge.
-    MakeLabel(FraPumpingOption, QStringLiteral("calculating the flow rate"), 150, 255, 3000, 240);
+                  2520, 3255, 1080);
+    // The caption's second line, just below the first on the border.
+    MakeLabel(FraPumpingOption, QStringLiteral("calculating the flow rate"), 150, 240, 3000, 240);
     optFlowrate = MakeOption(FraPumpingOption, "optFlowrate",
-                             QStringLiteral("Specified operating flow rate"), 240, 480, 2940);
+                             QStringLiteral("Specified operating flow rate"), 240, 510, 2940, 255);
     optPumpDetails = MakeOption(FraPumpingOption, "optPumpDetails",
-                                QStringLiteral("Specified pump curve"), 240, 720, 2940);
+                                QStringLiteral("Specified pump curve"), 240, 795, 2940, 255);
     fields_->AddHint(
         optFlowrate,
         QStringLiteral("Select to enter the specified operating flowrate of the pump"));
@@ -164,7 +170,7 @@ void frmLCC::BuildPumpingFrames(QWidget* page)
 
     FraPumpFixedDemand =
         MakeFrame(page, "FraPumpFixedDemand", QStringLiteral("Enter the fixed demand"), 6840, 2520,
-                  3120, 1020);
+                  3120, 1080);
     MakeLabel(FraPumpFixedDemand, QStringLiteral("Fixed demand"), 120, 300, 2760);
     txtPFlowrate = MakeText(FraPumpFixedDemand, "txtPFlowrate", 120, 600, 1080);
     comPFlowrateUnits = MakeUnitList(FraPumpFixedDemand, "comPFlowrateUnits", 1260, 592, 1740);
@@ -205,14 +211,14 @@ void frmLCC::BuildPumpingFrames(QWidget* page)
     fraPumpingFlowrate = MakeFrame(
         page, "fraPumpingFlowrate",
         QStringLiteral("Enter the operating flow rate and pump efficiency"), 120, 5040, 6615, 930);
-    MakeLabel(fraPumpingFlowrate, QStringLiteral("Operating flow rate"), 240, 330, 2760);
+    MakeLabel(fraPumpingFlowrate, QStringLiteral("Operating flow rate"), 240, 270, 2760);
     txtPumpOperatingFlowrate =
-        MakeText(fraPumpingFlowrate, "txtPumpOperatingFlowrate", 3120, 315, 1320, 270);
+        MakeText(fraPumpingFlowrate, "txtPumpOperatingFlowrate", 3120, 255, 1320, 285);
     comPumpOperatingFlowrateUnits =
-        MakeUnitList(fraPumpingFlowrate, "comPumpOperatingFlowrateUnits", 4560, 300, 1860);
-    MakeLabel(fraPumpingFlowrate, QStringLiteral("Pump efficiency"), 240, 615, 2760);
-    txtPumpEfficiency = MakeText(fraPumpingFlowrate, "txtPumpEfficiency", 3120, 600, 1320, 270);
-    MakeLabel(fraPumpingFlowrate, QStringLiteral("%"), 4500, 615, 300);
+        MakeUnitList(fraPumpingFlowrate, "comPumpOperatingFlowrateUnits", 4560, 240, 1860);
+    MakeLabel(fraPumpingFlowrate, QStringLiteral("Pump efficiency"), 240, 600, 2760);
+    txtPumpEfficiency = MakeText(fraPumpingFlowrate, "txtPumpEfficiency", 3120, 585, 1320, 285);
+    MakeLabel(fraPumpingFlowrate, QStringLiteral("%"), 4500, 600, 300);
     fields_->AddFocusHint(txtPumpOperatingFlowrate,
                           QStringLiteral("Enter the operating flowrate of the pump"));
     fields_->AddFocusHint(comPumpOperatingFlowrateUnits,
@@ -225,17 +231,19 @@ void frmLCC::BuildPumpingFrames(QWidget* page)
                              120, 5040, 6615, 930);
     MakeLabel(fraPumpcurve,
               QStringLiteral("Click on the button below to enter or change the pump curve"), 240,
-              270, 6200);
-    sscPumpcurve = MakeButton(fraPumpcurve, "sscPumpcurve", QStringLiteral("&Pump curve"), 240, 520,
+              210, 6200);
+    sscPumpcurve = MakeButton(fraPumpcurve, "sscPumpcurve", QStringLiteral("&Pump curve"), 240, 480,
                               1800, 345);
     fields_->AddFocusHint(sscPumpcurve, QStringLiteral("Enter or edit the pump curve"));
 }
 
 void frmLCC::BuildPumpDetailsPanel(QWidget* page)
 {
+    // The panel covers every frame it stands over, to the page's right
+    // column edge and the bottom of the flow-rate frames.
     fraPumpDetails =
         MakeFrame(page, "fraPumpDetails", QStringLiteral("Enter the pump characteristics"), 120,
-                  2400, 9735, 3555);
+                  2400, 9840, 3570);
     fields_->AddHint(fraPumpDetails, QStringLiteral("Enter the pump characteristics"));
     fraPumpDetails->setAutoFillBackground(true);
 

@@ -50,10 +50,14 @@ void Heading(FlexGrid* g, int r, int c, const QString& text)
     g->setText(text);
 }
 
+// A filled grid shows its first rows and columns, whatever the last fill
+// had been scrolled to.
 void Finish(FlexGrid* g)
 {
     g->setRow(1);
     g->setCol(1);
+    g->setTopRow(g->FixedRows());
+    g->setLeftCol(g->FixedCols());
     g->Refresh();
 }
 

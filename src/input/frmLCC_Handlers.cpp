@@ -346,7 +346,7 @@ void frmLCC::ShowLayingPanel()
     fraLaying->show();
     fraLaying->raise();
     const QRect place = twipsGeometry(fraLaying);
-    setTwipsGeometry(fraLaying, place.x(), place.y(), 9795, 5898);
+    setTwipsGeometry(fraLaying, place.x(), place.y(), LayingPanelWidth, LayingPanelHeight);
 }
 
 // A table holding a cell that is not a number stays open on that cell.

@@ -111,8 +111,8 @@ QWidget* frmLCC::BuildProfilePage()
 
 void frmLCC::BuildLayingPanel(QWidget* page)
 {
-    fraLaying =
-        MakeFrame(page, "fraLaying", QStringLiteral("Pipe laying conditions"), 120, 60, 9795, 5898);
+    fraLaying = MakeFrame(page, "fraLaying", QStringLiteral("Pipe laying conditions"), 120, 60,
+                          LayingPanelWidth, LayingPanelHeight);
     fraLaying->setAutoFillBackground(true);
     msgLaying = MakeGrid(fraLaying, "msgLaying", 240, 300, 4320, 5520);
     txtLaying = MakeCellEditor(fraLaying, "txtLaying");

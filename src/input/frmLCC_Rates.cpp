@@ -128,8 +128,8 @@ QWidget* frmLCC::BuildRatesPage()
 
     Frame1[0] =
         MakeFrame(page, "Frame1(0)", QStringLiteral("Operational cost"), 5280, 60, 4680, 5520);
-    MakeLabel(Frame1[0], QStringLiteral("Operational expenses"), 120, 250, 4440);
-    MakeLabel(Frame1[0], QStringLiteral("Waterboard/Municipality (owner) staff expenses"), 120, 500,
+    MakeLabel(Frame1[0], QStringLiteral("Operational expenses"), 120, 240, 4440, 240);
+    MakeLabel(Frame1[0], QStringLiteral("Waterboard/Municipality (owner) staff expenses"), 120, 510,
               4440);
     msgOperational = MakeGrid(Frame1[0], "msgOperational", 120, 780, 4440, 2580);
     txtCellOperational = MakeCellEditor(Frame1[0], "txtCellOperational");

@@ -4,12 +4,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
+#include "platform/TextArea.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
 
@@ -30,10 +30,11 @@ QLineEdit* MakeText(QWidget* parent, const char* name, int left, int top, int wi
     return text;
 }
 
-QPlainTextEdit* MakeTextArea(QWidget* parent, const char* name, int left, int top, int width,
-                             int height)
+TextArea* MakeTextArea(QWidget* parent, const char* name, int left, int top, int width, int height,
+                       int maxLength)
 {
-    auto* text = new QPlainTextEdit(parent);
+    auto* text = new TextArea(parent);
+    text->setMaxLength(maxLength);
     text->setObjectName(QString::fromLatin1(name));
     text->setTabChangesFocus(true);
     setTwipsGeometry(text, left, top, width, height);
@@ -60,11 +61,11 @@ QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& title, in
 }
 
 QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption, int left,
-                         int top, int width)
+                         int top, int width, int height)
 {
     auto* option = new QRadioButton(caption, parent);
     option->setObjectName(QString::fromLatin1(name));
-    setTwipsGeometry(option, left, top, width, 285);
+    setTwipsGeometry(option, left, top, width, height);
     return option;
 }
 

@@ -9,7 +9,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QRadioButton;
 class QWidget;
 
@@ -19,18 +18,20 @@ class PictureButton;
 class ScrollBar;
 class FlexGrid;
 class TextBox;
+class TextArea;
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, int width,
                   int height = 255);
 QLineEdit* MakeText(QWidget* parent, const char* name, int left, int top, int width,
                     int height = 300);
-QPlainTextEdit* MakeTextArea(QWidget* parent, const char* name, int left, int top, int width,
-                             int height);
+// A text box of several lines holding at most maxLength characters (0: any).
+TextArea* MakeTextArea(QWidget* parent, const char* name, int left, int top, int width, int height,
+                       int maxLength = 0);
 QComboBox* MakeUnitList(QWidget* parent, const char* name, int left, int top, int width);
 QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& title, int left, int top,
                      int width, int height);
 QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption, int left,
-                         int top, int width);
+                         int top, int width, int height = 285);
 PictureButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left,
                           int top, int width, int height = 375);
 ScrollBar* MakeScrollBar(QWidget* parent, const char* name, int min, int max, int largeChange,

@@ -3,8 +3,10 @@
 // - hints: a control's hint is its tooltip; a focus hint is also handed to
 //   the window's hint sink (status panel 3) when the control gets the focus;
 // - the numeric key filter: a text box takes only digits and the full stop,
-//   whether typed, composed by an input method or pasted, and takes no drops;
-//   a dropped character is dropped silently;
+//   character by character as if typed, whatever the route of the text:
+//   typed, pasted (Ctrl+V, Shift+Insert, its context menu, the middle
+//   button), dropped or composed by an input method; a refused character is
+//   dropped silently and a text with none that passes changes nothing;
 // - the wheel guard: the mouse wheel changes a control only while it has the
 //   focus, never while the pointer merely passes over it.
 #pragma once
@@ -46,5 +48,11 @@ class FieldBehaviours : public QObject
 // Text a numeric field accepts: digits and the full stop; control
 // characters (Backspace, Enter, Tab, Ctrl+C ...) pass, as they type nothing.
 bool NumericTextAccepted(const QString& text);
+// The characters of a text that a numeric field takes, in their order.
+QString NumericCharacters(const QString& text);
+// Types a text into a numeric field as if key by key: the characters the
+// filter takes replace the selection at the caret; when none passes, the
+// field stays as it was.
+void TypeIntoNumberField(QLineEdit* field, const QString& text);
 
 } // namespace vemora

@@ -589,6 +589,10 @@ void FlexGrid::updateScrollBars()
     for (int c = fixedCols_; c < cols_; ++c)
         total += colWidthPx(c);
     if (total <= availW) maxLeft = fixedCols_;
+    if (fitsWithoutScrolling()) {
+        maxTop = fixedRows_;
+        maxLeft = fixedCols_;
+    }
 
     QScrollBar* v = verticalScrollBar();
     v->setRange(0, maxTop - fixedRows_);
@@ -600,6 +604,21 @@ void FlexGrid::updateScrollBars()
     h->setPageStep(1);
     topRow_ = fixedRows_ + v->value();
     leftCol_ = fixedCols_ + h->value();
+}
+
+// Whether every row and column fits into the room the grid has without any
+// scroll bar. Bars shown for an earlier, smaller size would otherwise keep
+// themselves needed by the room they take.
+bool FlexGrid::fitsWithoutScrolling() const
+{
+    const QSize room = maximumViewportSize();
+    int height = 0;
+    for (int r = 0; r < rows_; ++r)
+        height += rowHeightPx(r);
+    int width = 0;
+    for (int c = 0; c < cols_; ++c)
+        width += colWidthPx(c);
+    return height <= room.height() && width <= room.width();
 }
 
 void FlexGrid::scrollContentsBy(int, int)
@@ -655,6 +674,27 @@ void FlexGrid::resizeEvent(QResizeEvent* e)
 
 // ---- painting --------------------------------------------------------------
 
+// A disabled grid shows its data cells on the face colour and every text in
+// the disabled text colour, as the other disabled fields do.
+QColor FlexGrid::shownBackColor(int r, int c) const
+{
+    const bool fixed = r < fixedRows_ || c < fixedCols_;
+    if (isEnabled() || fixed) return cellBackColorAt(r, c);
+    return palette().color(QPalette::Disabled, QPalette::Window);
+}
+
+QColor FlexGrid::shownForeColor(int r, int c) const
+{
+    if (isEnabled()) return cellForeColorAt(r, c);
+    return palette().color(QPalette::Disabled, QPalette::WindowText);
+}
+
+bool FlexGrid::wrapsText(int r, int c) const
+{
+    if (r < fixedRows_ || c < fixedCols_) return true;
+    return rowHeightPx(r) >= 2 * fontMetrics().height();
+}
+
 void FlexGrid::paintEvent(QPaintEvent*)
 {
     QPainter p(viewport());
@@ -709,7 +749,7 @@ void FlexGrid::paintEvent(QPaintEvent*)
             if (w <= 0) continue;
             const QRect rect(x, y, w, h);
             const bool fixed = r < fixedRows_ || c < fixedCols_;
-            p.fillRect(rect, cellBackColorAt(r, c));
+            p.fillRect(rect, shownBackColor(r, c));
             // Grid lines on the right and bottom edge of every cell.
             p.setPen(fixed ? QColor(128, 128, 128) : gridLine_);
             p.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
@@ -717,13 +757,13 @@ void FlexGrid::paintEvent(QPaintEvent*)
             const QString text = TextMatrix(r, c);
             if (!text.isEmpty()) {
                 p.setFont(cellFontBoldAt(r, c) ? bold : normal);
-                p.setPen(cellForeColorAt(r, c));
+                p.setPen(shownForeColor(r, c));
                 const QRect tr = rect.adjusted(kTextPad, 1, -kTextPad - 1, -2);
                 p.save();
                 p.setClipRect(rect.adjusted(0, 0, -1, -1));
-                // Heading texts wrap onto further lines where the cell is too
-                // narrow for them; data cells keep to one line.
-                const int lines = fixed ? Qt::TextWordWrap : Qt::TextSingleLine;
+                // Texts too wide for their cell wrap onto further lines where
+                // the cell has room for them; others keep to one line.
+                const int lines = wrapsText(r, c) ? Qt::TextWordWrap : Qt::TextSingleLine;
                 p.drawText(tr, int(qtAlignment(effectiveAlignment(r, c), text)) | lines, text);
                 p.restore();
             }

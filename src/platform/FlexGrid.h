@@ -194,8 +194,15 @@ class FlexGrid : public QAbstractScrollArea
     void moveCurrent(int r, int c);
     void moveByUser(int r, int c);
     void updateScrollBars();
+    bool fitsWithoutScrolling() const;
     void ensureVisible(int r, int c);
     int effectiveAlignment(int r, int c) const;
+    // What a cell shows: its own colours, greyed while the grid is disabled.
+    QColor shownBackColor(int r, int c) const;
+    QColor shownForeColor(int r, int c) const;
+    // Whether a cell's text wraps: heading cells always, other cells where
+    // their row is tall enough for two lines.
+    bool wrapsText(int r, int c) const;
     int rowHeightPx(int r) const;
     int colWidthPx(int c) const;
     int rowTopPx(int r) const; // in viewport coordinates, -1 when hidden

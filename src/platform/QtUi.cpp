@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyle>
 
 #include "platform/HelpWindow.h"
 
@@ -227,6 +228,7 @@ void QtUi::showHelp(int topic)
     if (help_ && parent == help_) parent = help_->parentWidget();
     if (!help_) {
         help_ = new HelpWindow(paths_, parent);
+        placeHelpInArea();
     } else if (help_->parentWidget() != parent) {
         moveHelpTo(parent);
     }
@@ -246,6 +248,21 @@ void QtUi::showHelp(int topic)
     help_->show();
     help_->raise();
     help_->activateWindow();
+}
+
+// The window's frame goes to the area's top edge, its right edge to the
+// area's right edge; it shrinks to fit the area. Until a window is first
+// shown its frame is unknown, so room for a title bar is kept.
+void QtUi::placeHelpInArea()
+{
+    if (!helpArea_ || !helpArea_->isVisible()) return;
+    const QRect area(helpArea_->mapToGlobal(QPoint(0, 0)), helpArea_->size());
+    QSize frame = help_->frameGeometry().size() - help_->geometry().size();
+    if (frame.isEmpty())
+        frame = QSize(8, help_->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
+    const QSize size = help_->size().boundedTo(area.size() - frame);
+    help_->resize(size);
+    help_->move(area.right() + 1 - size.width() - frame.width(), area.top());
 }
 
 void QtUi::moveHelpTo(QWidget* parent)

@@ -33,18 +33,26 @@ class QtUi : public Ui
     void setClipboardImage(const QImage& image) override;
     void showHelp(int topic) override;
 
-    // The window the help window is parented to (the main window).
-    void setHelpParent(QWidget* w) override { helpParent_ = w; }
+    // The window the help window is parented to (the main window) and the
+    // area it first opens over.
+    void setHelpParent(QWidget* w, QWidget* openOver = nullptr) override
+    {
+        helpParent_ = w;
+        helpArea_ = openOver;
+    }
 
   private:
     // Where the help window lives when no modal dialog is open.
     QWidget* helpHome() const;
     // Gives the help window another parent, keeping its place and showing.
     void moveHelpTo(QWidget* parent);
+    // Puts a new help window at the top right of the help area.
+    void placeHelpInArea();
 
     AppPaths paths_;
     MousePointer pointer_ = MousePointer::Default;
     QPointer<QWidget> helpParent_;
+    QPointer<QWidget> helpArea_;
     QPointer<HelpWindow> help_;
 };
 

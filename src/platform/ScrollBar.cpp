@@ -7,6 +7,9 @@ ScrollBar::ScrollBar(Qt::Orientation o, QWidget* parent, bool flat)
 {
     // The flat bar keeps the platform's look; only its name and the
     // flag differ, which the windows use for their year and hour pickers.
+    // Like any field it takes the focus by a click or Tab (and then its
+    // arrow keys), never by a turn of the wheel.
+    setFocusPolicy(Qt::StrongFocus);
     connect(this, &QScrollBar::sliderPressed, this, [this] { pressValue_ = value(); });
     connect(this, &QScrollBar::valueChanged, this, [this](int) {
         if (isSliderDown())

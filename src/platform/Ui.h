@@ -76,8 +76,10 @@ class Ui
     // Opens the help at a topic number, beside the program; returns at once.
     virtual void showHelp(int topic) = 0;
     // The window the help window stands beside (the main window, once it is
-    // up); services without a help window ignore it.
-    virtual void setHelpParent(QWidget* /*window*/) {}
+    // up) and the part of it over which the help first opens (its working
+    // area below the menus and the toolbar, which so stay free); services
+    // without a help window ignore them.
+    virtual void setHelpParent(QWidget* /*window*/, QWidget* /*openOver*/ = nullptr) {}
 };
 
 // Keeps the hourglass up while in scope.

@@ -76,9 +76,14 @@ MDIProject* ShowMainWindow(AppContext& ctx)
 {
     auto* main = new MDIProject(ctx);
     main->setAttribute(Qt::WA_DeleteOnClose);
-    // The help window stands beside the main window and goes with it.
-    ctx.ui.setHelpParent(main);
+    // The help window stands beside the main window and goes with it; it
+    // opens over the working area, leaving the menus and the toolbar free.
+    ctx.ui.setHelpParent(main, main->mdiArea);
     main->show();
+    // The program's window comes up active, and with it the working window
+    // the start-up showed in it.
+    main->raise();
+    main->activateWindow();
     return main;
 }
 

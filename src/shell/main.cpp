@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/AppContext.h"
+#include "platform/AppStyle.h"
 #include "platform/QtUi.h"
 #include "shell/Pictures.h"
 #include "shell/Startup.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
     vemora::QtUi ui(paths);
     vemora::AppContext ctx(ui, paths);
     QApplication app(argc, argv);
+    vemora::InstallAppStyle();
     QApplication::setApplicationName(QStringLiteral("Vemora"));
     QApplication::setApplicationVersion(vemora::VersionNumber());
     QApplication::setWindowIcon(vemora::ProgramIcon());

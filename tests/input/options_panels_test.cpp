@@ -15,6 +15,24 @@
 
 namespace vemora::test {
 
+namespace {
+
+// Every control showing where the panel stands lies wholly under it: no strip
+// of a frame beneath peeks out at its edges.
+void ExpectCoversWhatItStandsOver(const QWidget* panel, const char* view)
+{
+    const QRect over = panel->geometry();
+    for (const QObject* child : panel->parentWidget()->children()) {
+        const auto* control = qobject_cast<const QWidget*>(child);
+        if (!control || control == panel || control->isHidden()) continue;
+        if (!control->geometry().intersects(over)) continue;
+        EXPECT_TRUE(over.contains(control->geometry()))
+            << view << ": " << control->objectName().toStdString();
+    }
+}
+
+} // namespace
+
 TEST_F(InputWindowTest, GravityProjectShowsItsFramesOnly)
 {
     NewOfType(0);
@@ -136,7 +154,15 @@ TEST_F(InputWindowTest, PumpCurvePanelOpensAndCloses)
     QTest::mouseClick(w->optPumpDetails, Qt::LeftButton);
     QTest::mouseClick(w->sscPumpcurve, Qt::LeftButton);
     EXPECT_FALSE(w->fraPumpDetails->isHidden());
-    EXPECT_EQ(twipsGeometry(w->fraPumpDetails), QRect(120, 2400, 9735, 3555));
+    EXPECT_EQ(twipsGeometry(w->fraPumpDetails).topLeft(), QPoint(120, 2400));
+    ExpectCoversWhatItStandsOver(w->fraPumpDetails, "pump curve, fixed demand");
+    QTest::mouseClick(w->optPumpVarying, Qt::LeftButton);
+    QTest::mouseClick(w->optFlowrate, Qt::LeftButton);
+    ExpectCoversWhatItStandsOver(w->fraPumpDetails, "operating flow rate, varying demand");
+    NewOfType(0); // a panel left open stays open over the next project's frames
+    ASSERT_FALSE(w->fraPumpDetails->isHidden());
+    ExpectCoversWhatItStandsOver(w->fraPumpDetails, "gravity");
+    NewOfType(1);
     w->txtH[0]->setText(QStringLiteral("30"));
     QTest::mouseClick(w->sscOK, Qt::LeftButton);
     EXPECT_TRUE(w->fraPumpDetails->isHidden());
@@ -151,7 +177,8 @@ TEST_F(InputWindowTest, LayingCancelDropsTypingAndSaveStoresAtOnce)
     ctx.store.LayingCost[14] = 9.0f;
     QTest::mouseClick(w->sscLaying, Qt::LeftButton);
     EXPECT_FALSE(w->fraLaying->isHidden());
-    EXPECT_EQ(w->fraLaying->size(), QSize(twipsToPixels(9795), twipsToPixels(5898)));
+    EXPECT_EQ(twipsGeometry(w->fraLaying).topLeft(), QPoint(120, 60));
+    ExpectCoversWhatItStandsOver(w->fraLaying, "laying");
     EXPECT_EQ(w->msgLaying->Rows(), 16);
     EXPECT_EQ(w->msgLaying->TextMatrix(0, 1), QStringLiteral("Cost (R/m³)"));
     EXPECT_EQ(w->msgLaying->TextMatrix(1, 1), QStringLiteral("40"));

@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 #include "platform/HelpWindow.h"
@@ -209,4 +212,40 @@ TEST(QtUi, HelpOpenedFromAModalDialogCanBeUsedAndOutlivesIt)
     ASSERT_EQ(main.findChild<HelpWindow*>(), help);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->parentWidget(), &main);
+}
+
+// The help opens over the working area of the window it stands beside: the
+// menu bar and the toolbar above the area stay free to use.
+TEST(QtUi, HelpOpensBesideTheMenusAndTheToolbar)
+{
+    QMainWindow main;
+    main.menuBar()->addMenu("&File");
+    auto* client = new QWidget(&main);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* toolbar = new QWidget(client);
+    toolbar->setFixedHeight(37);
+    auto* area = new QWidget(client);
+    layout->addWidget(toolbar);
+    layout->addWidget(area, 1);
+    main.setCentralWidget(client);
+    main.setGeometry(0, 0, 800, 600);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+
+    QtUi real;
+    real.setHelpParent(&main, area);
+    real.showHelp(1000);
+    auto* help = main.findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    const auto global = [](QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
+    const QRect place = help->frameGeometry();
+    EXPECT_FALSE(place.intersects(global(main.menuBar())));
+    EXPECT_FALSE(place.intersects(global(toolbar)));
+    EXPECT_TRUE(global(area).contains(place));
+
+    // Once open, it keeps the place the user gives it.
+    help->move(40, 300);
+    real.showHelp(3000);
+    EXPECT_EQ(help->frameGeometry().topLeft(), QPoint(40, 300));
 }

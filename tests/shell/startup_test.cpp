@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -129,6 +131,26 @@ TEST_F(StartupTest, AcceptingOnAnExact800By600ScreenGivesNoAdvice)
     EXPECT_TRUE(ui.messages.empty());
     ASSERT_EQ(mainWindows().size(), 1u);
     EXPECT_TRUE(coversScreen(*mainWindows()[0], QSize(800, 600)));
+}
+
+// Whichever way the splash ends, the program's window comes up active with
+// the input window as its active working window, ready for typing.
+TEST_F(StartupTest, MainAndInputWindowComeUpActiveAfterTheSplash)
+{
+    frmAgree agree(ctx);
+    agree.show();
+    ui.dialogHandlers.push_back([](QDialog* splash) {
+        splash->show();
+        QApplication::setActiveWindow(splash);
+        pressEscInSplash(splash);
+    });
+    QTest::mouseClick(agree.sscAccept, Qt::LeftButton);
+    ASSERT_EQ(mainWindows().size(), 1u);
+    MDIProject* main = mainWindows()[0];
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    ASSERT_NE(main->mdiArea->activeSubWindow(), nullptr);
+    EXPECT_EQ(main->mdiArea->activeSubWindow()->widget(), input());
+    EXPECT_TRUE(input()->isActiveWindow());
 }
 
 TEST_F(StartupTest, ScreenSizeCheck)

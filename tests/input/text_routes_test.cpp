@@ -1,0 +1,174 @@
+// Every way text gets into a box: into a number box it goes through the key
+// filter as if typed, into the description only as far as the record keeps.
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+
+#include "InputWindowUserFixture.h"
+#include "platform/TabControl.h"
+#include "project/ProjectRecord.h"
+
+namespace vemora::test {
+
+namespace {
+
+void SetClipboard(const QString& text, QClipboard::Mode mode = QClipboard::Clipboard)
+{
+    QApplication::clipboard()->setText(text, mode);
+}
+
+// The right button opens the box's own menu; its Paste item is clicked.
+void PasteFromContextMenu(QWidget* box)
+{
+    ClickOn(box, Qt::RightButton);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr) << "no context menu";
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().startsWith(QStringLiteral("&Paste"))) paste = action;
+    ASSERT_NE(paste, nullptr);
+    ASSERT_TRUE(paste->isEnabled());
+    ClickOn(menu, Qt::LeftButton, menu->actionGeometry(paste).center());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+// Text dragged from elsewhere and dropped at a point of `target`.
+void DropText(QWidget* target, const QString& text, QPoint at)
+{
+    QMimeData data;
+    data.setText(text);
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                    Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
+
+void Compose(QWidget* box, const QString& text)
+{
+    QInputMethodEvent composed;
+    composed.setCommitString(text);
+    QApplication::sendEvent(box, &composed);
+}
+
+} // namespace
+
+TEST_F(InputWindowUserTest, EveryRouteIntoANumberBoxIsTypedThroughTheFilter)
+{
+    NewOfType(0);
+    w->sstInput->setTab(3);
+    QLineEdit* box = w->txtDiscountRate;
+    box->clear();
+    FocusByClick(box);
+
+    SetClipboard(QStringLiteral("12.5"));
+    PressKey(w, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("12.5"));
+
+    box->clear();
+    SetClipboard(QStringLiteral("157.5abc-1,5"));
+    PressKey(w, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("157.515"));
+
+    box->clear();
+    PasteFromContextMenu(box);
+    EXPECT_EQ(box->text(), QStringLiteral("157.515"));
+
+    box->setText(QStringLiteral("1"));
+    DropText(box, QStringLiteral("2 x-3"), box->rect().center() + QPoint(box->width() / 2 - 3, 0));
+    EXPECT_EQ(box->text(), QStringLiteral("123"));
+
+    box->setText(QStringLiteral("8"));
+    box->end(false);
+    Compose(box, QStringLiteral("4\u00e9,2"));
+    EXPECT_EQ(box->text(), QStringLiteral("842"));
+}
+
+// A text of which no character passes is like a refused key: the box, its
+// selection and the results stay as they were.
+TEST_F(InputWindowUserTest, TextWithNothingThatPassesChangesNothing)
+{
+    NewOfType(0);
+    w->sstInput->setTab(3);
+    QLineEdit* box = w->txtDiscountRate;
+    box->setText(QStringLiteral("9"));
+    FocusByClick(box);
+    box->selectAll();
+    PretendResults();
+    SetClipboard(QStringLiteral("abc -,"));
+    PressKey(w, Qt::Key_V, Qt::ControlModifier);
+    PasteFromContextMenu(box);
+    DropText(box, QStringLiteral("x"), box->rect().center());
+    Compose(box, QStringLiteral("e"));
+    EXPECT_EQ(box->text(), QStringLiteral("9"));
+    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_EQ(ctx.store.ProjectSaved, 1);
+}
+
+// The middle button pastes the selection of systems that have one (X11).
+TEST_F(InputWindowUserTest, MiddleButtonPastesTheSelectionThroughTheFilter)
+{
+    if (!QApplication::clipboard()->supportsSelection())
+        GTEST_SKIP() << "this platform has no selection to paste";
+    NewOfType(0);
+    w->sstInput->setTab(3);
+    QLineEdit* box = w->txtWaterSales;
+    box->clear();
+    SetClipboard(QStringLiteral("3-4a.5"), QClipboard::Selection);
+    ClickOn(box, Qt::MiddleButton);
+    EXPECT_EQ(box->text(), QStringLiteral("34.5"));
+}
+
+// The description takes as many characters as the record keeps, by any
+// route; what fits of a longer paste or drop goes in.
+TEST_F(InputWindowUserTest, DescriptionHoldsWhatTheRecordKeeps)
+{
+    constexpr int width = ProjectRecord::ProjectDescriptionWidth;
+    NewOfType(0);
+    QPlainTextEdit* box = w->txtDescription;
+    FocusByClick(box);
+    box->setPlainText(QString(width - 2, QLatin1Char('a')));
+    box->moveCursor(QTextCursor::End);
+    PressKey(w, Qt::Key_B);
+    PressKey(w, Qt::Key_Return);
+    PressKey(w, Qt::Key_C);
+    EXPECT_EQ(box->toPlainText().size(), width);
+    EXPECT_TRUE(box->toPlainText().endsWith(QStringLiteral("b\n")));
+
+    SetClipboard(QStringLiteral("xyz"));
+    PressKey(w, Qt::Key_V, Qt::ControlModifier);
+    PasteFromContextMenu(box);
+    EXPECT_EQ(box->toPlainText().size(), width);
+
+    // Over a selection of two, two characters of the paste go in.
+    QTextCursor cursor = box->textCursor();
+    cursor.setPosition(0);
+    cursor.setPosition(2, QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
+    PressKey(w, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(box->toPlainText().startsWith(QStringLiteral("xya")));
+    EXPECT_EQ(box->toPlainText().size(), width);
+
+    box->setPlainText(QString(width - 4, QLatin1Char('a')));
+    box->moveCursor(QTextCursor::End);
+    DropText(box->viewport(), QStringLiteral("123456789"), box->viewport()->rect().bottomRight());
+    EXPECT_TRUE(box->toPlainText().endsWith(QStringLiteral("a1234")));
+    Compose(box, QStringLiteral("zz"));
+    EXPECT_EQ(box->toPlainText().size(), width);
+
+    // Text the box already holds (a loaded project) stays whole; shorter
+    // texts take typing again.
+    box->setPlainText(QStringLiteral("Dam"));
+    box->moveCursor(QTextCursor::End);
+    PressKey(w, Qt::Key_S);
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("Dams"));
+}
+
+} // namespace vemora::test
