@@ -31,6 +31,10 @@ constexpr int GraphHeight = 4860;
 constexpr int SideLeft = 7920;
 constexpr int SideWidth = 2310;
 
+// A frame's caption takes a line of its own above its contents here, so the
+// legends' entries stand that much lower than designed.
+constexpr int LegendCaptionLine = 165;
+
 const QColor TitleBlue(0, 0, 255);
 const QColor LegendNavy(0, 0, 128);
 
@@ -95,6 +99,15 @@ void SetColour(QWidget* w, const QColor& colour)
     w->setPalette(palette);
 }
 
+// A frame that pops up over other controls hides what lies beneath it.
+QGroupBox* MakePopupFrame(QWidget* parent, const char* name, const QString& title, int left,
+                          int top, int width, int height)
+{
+    QGroupBox* frame = MakeFrame(parent, name, title, left, top, width, height);
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
 PictureBox* MakePicture(QWidget* parent, const char* name, int left, int top, int width,
                         int height)
 {
@@ -111,7 +124,7 @@ PictureBox* MakePicture(QWidget* parent, const char* name, int left, int top, in
 
 QWidget* frmResults::BuildHydraulicPage()
 {
-    auto* page = new QWidget;
+    auto* page = new QWidget(this); // the window's font from the start
     page->setObjectName(QStringLiteral("pageHydraulic"));
     BuildPlotArea(page);
     chkComponents =
@@ -177,7 +190,7 @@ void frmResults::BuildPlotArea(QWidget* page)
     sscHelp1 = MakeButton(fraPlot, "sscHelp1", QStringLiteral("Help"), SideLeft, 4560, SideWidth);
 
     // The components legend pops up over the graph's upper right corner.
-    fraComponents = MakeFrame(fraPlot, "fraComponents", QStringLiteral("Pipeline system components"),
+    fraComponents = MakePopupFrame(fraPlot, "fraComponents", QStringLiteral("Pipeline system components"),
                               5460, 180, 2280, 2460);
     const char* const names[] = {"", "Air valve", "Non-return valve", "Isolating valve",
                                  "Reservoir", "Pumpstation"};
@@ -203,7 +216,7 @@ void frmResults::BuildPlotArea(QWidget* page)
 
 void frmResults::BuildNodeTableFrame(QWidget* page)
 {
-    fraTable = MakeFrame(page, "fraTable", QStringLiteral("Hydraulic Analysis"), PageFrameLeft,
+    fraTable = MakePopupFrame(page, "fraTable", QStringLiteral("Hydraulic Analysis"), PageFrameLeft,
                          PageFrameTop, PageFrameWidth, PageFrameHeight);
     lblYear1 = MakeNamedLabel(fraTable, "lblYear1", QString(), 120, 330, 3000);
     sscHideHydraulicTable =
@@ -215,7 +228,7 @@ void frmResults::BuildNodeTableFrame(QWidget* page)
 
 void frmResults::BuildDutyFrame(QWidget* page)
 {
-    fraDuty = MakeFrame(page, "fraDuty", QStringLiteral("Duty point"), PageFrameLeft, PageFrameTop,
+    fraDuty = MakePopupFrame(page, "fraDuty", QStringLiteral("Duty point"), PageFrameLeft, PageFrameTop,
                         PageFrameWidth, PageFrameHeight);
     msgDuty = MakeGrid(fraDuty, "msgDuty", 120, 300, 4620, 6000);
     picDuty = MakePicture(fraDuty, "picDuty", 4860, 300, 5370, 4500);
@@ -235,7 +248,7 @@ void frmResults::BuildDutyFrame(QWidget* page)
 
 void frmResults::BuildPrintLegend(QWidget* page)
 {
-    Frame4 = MakeFrame(page, "Frame4", QStringLiteral("Legend"), PageFrameLeft, PageFrameTop, 2400,
+    Frame4 = MakePopupFrame(page, "Frame4", QStringLiteral("Legend"), PageFrameLeft, PageFrameTop, 2400,
                        2100);
     picPrintView = MakeHolder(Frame4, "picPrintView", QPixmap());
     const char* const names[] = {"", "Air valve", "Non-return", "Isolating", "Reservoir",
@@ -251,7 +264,7 @@ void frmResults::BuildPrintLegend(QWidget* page)
 
 QWidget* frmResults::BuildSystemPage()
 {
-    auto* page = new QWidget;
+    auto* page = new QWidget(this); // the window's font from the start
     page->setObjectName(QStringLiteral("pageSystem"));
     picSystem = MakePicture(page, "picSystem", PageFrameLeft + 120, PageFrameTop + 120, GraphWidth,
                             GraphHeight);
@@ -280,7 +293,7 @@ QWidget* frmResults::BuildSystemPage()
     BuildSystemLegends(page);
     BuildSystemPictures(page);
 
-    fraViewTable = MakeFrame(page, "fraViewTable", QStringLiteral("System Analysis"), PageFrameLeft,
+    fraViewTable = MakePopupFrame(page, "fraViewTable", QStringLiteral("System Analysis"), PageFrameLeft,
                              PageFrameTop, PageFrameWidth, PageFrameHeight);
     msgSystem = MakeGrid(fraViewTable, "msgSystem", 120, 300, 10110, 5520);
     sscHideTable = MakeTipButton(fraViewTable, "sscHideTable", QStringLiteral("&Hide table"),
@@ -294,33 +307,37 @@ void frmResults::BuildSystemLegends(QWidget* page)
     const int left = PageFrameLeft + 120;
     const int top = PageFrameTop + 5100;
     fraDemandLegend = MakeFrame(page, "fraDemandLegend", QStringLiteral("Demand && Capacity Legend"),
-                                left, top, 6300, 1140);
+                                left, top, 6300, 1140 + LegendCaptionLine);
     SetColour(fraDemandLegend, TitleBlue);
     Image6 = MakeImage(fraDemandLegend, "Image6",
-                       Swatch(QColor(0, 0, 255), 18, 18, QColor(255, 0, 0), 6), 120, 285);
+                       Swatch(QColor(0, 0, 255), 18, 18, QColor(255, 0, 0), 6), 120,
+                       285 + LegendCaptionLine);
     // The first line's words follow one another as wide as each is.
     int x = 480;
     const auto word = [&](const char* name, const QString& text, const QColor& colour) {
-        QLabel* label = MakeNamedLabel(fraDemandLegend, name, text, x, 300, 100);
+        const int width = pixelsToTwips(fraDemandLegend->fontMetrics().horizontalAdvance(text));
+        QLabel* label =
+            MakeNamedLabel(fraDemandLegend, name, text, x, 300 + LegendCaptionLine, width + 30);
         SetColour(label, colour);
-        label->adjustSize();
-        x += pixelsToTwips(label->width()) + 45;
+        x += width + 60;
         return label;
     };
     Label9 = word("Label9", QStringLiteral("Demand ("), LegendNavy);
     Label12 = word("Label12", QStringLiteral("Supplied"), TitleBlue);
     Label14 = word("Label14", QStringLiteral("+"), LegendNavy);
     Label13 = word("Label13", QStringLiteral("shortage"), QColor(255, 0, 0));
-    lblDemand = MakeNamedLabel(fraDemandLegend, "lblDemand", QStringLiteral(") (M/day)"), x, 300,
-                               6120 - x);
+    lblDemand = MakeNamedLabel(fraDemandLegend, "lblDemand", QStringLiteral(") (M/day)"), x,
+                               300 + LegendCaptionLine, 6120 - x);
     SetColour(lblDemand, LegendNavy);
-    Image7 = MakeImage(fraDemandLegend, "Image7", Swatch(QColor(0, 255, 0), 18, 18), 120, 700);
+    Image7 = MakeImage(fraDemandLegend, "Image7", Swatch(QColor(0, 255, 0), 18, 18), 120,
+                       700 + LegendCaptionLine);
     lblYield = MakeNamedLabel(fraDemandLegend, "lblYield", QStringLiteral("Yield (Ml/day)"), 480,
-                              715, 5640);
+                              715 + LegendCaptionLine, 5640);
     SetColour(lblYield, LegendNavy);
 
     fraIncomeLegend = MakeFrame(page, "fraIncomeLegend",
-                                QStringLiteral("Income && Expenditure Legend"), left, top, 6300, 1140);
+                                QStringLiteral("Income && Expenditure Legend"), left, top, 6300,
+                                1140 + LegendCaptionLine);
     struct Entry
     {
         const char* name;
@@ -346,14 +363,14 @@ void frmResults::BuildSystemLegends(QWidget* page)
     int k = 1;
     for (const Entry& e : entries) {
         QLabel* swatch = MakeNamedLabel(fraIncomeLegend, e.name, QString(), e.swatchLeft,
-                                        e.swatchTop, 255, 255);
+                                        e.swatchTop + LegendCaptionLine, 255, 255);
         swatch->setAutoFillBackground(true);
         QPalette palette = swatch->palette();
         palette.setColor(QPalette::Window, e.colour);
         swatch->setPalette(palette);
         Shape[k++] = swatch;
         *e.label = MakeNamedLabel(fraIncomeLegend, e.labelName, QString::fromLatin1(e.caption),
-                                  e.labelLeft, e.labelTop, 2700);
+                                  e.labelLeft, e.labelTop + LegendCaptionLine, 2700);
     }
     fraIncomeLegend->hide();
 }
@@ -374,7 +391,7 @@ void frmResults::BuildSystemPictures(QWidget* page)
 
 QWidget* frmResults::BuildCostPage()
 {
-    auto* page = new QWidget;
+    auto* page = new QWidget(this); // the window's font from the start
     page->setObjectName(QStringLiteral("pageCost"));
     page->setFont(TimesFont(9, false));
     const QFont title = TimesFont(12, true);

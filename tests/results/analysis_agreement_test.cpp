@@ -6,9 +6,9 @@
 #include <map>
 #include <sys/wait.h>
 
+#include "AnalysedProjects.h"
 #include "ResultsWindowFixture.h"
 #include "app/AnalyseProject.h"
-#include "engine/EngineProjects.h"
 #include "engine/NumberFormat.h"
 #include "project/ProfileNodes.h"
 #include "project/ProjectFile.h"
@@ -242,39 +242,12 @@ class AnalysisAgreementTest : public ResultsWindowTest
                   "IRR = " + QString::fromStdString(FormatThreeDecimals(tool.scalar("Irr"))) + " %");
     }
 
-    // Costs and rates that make every series of the tables non-zero.
-    static void CostTheProject(ProjectStore& s)
-    {
-        s.BaseYear = 2018; // three construction years
-        s.DesignLife = 12;
-        s.MechanicalWorksCost = 350000;
-        s.ElectricalWorksCost = 120000;
-        s.PrelimGeneralPercent = 7.5f;
-        s.ContingencyPercent = 10;
-        s.EscalationRate = 8;
-        s.SupervisionFees = 25000;
-        s.MaintenancePipeline = 50; // 0.5 % a year
-        s.MaintenanceMechanical = 200;
-        s.MaintenanceElectrical = 150;
-        s.StaffCost[1][1] = 180000;
-        s.StaffCost[1][2] = 50;
-        s.OtherExpenseAmount[1] = 12000;
-        s.WaterPrice = 2.5f;
-        s.WaterPriceIncrease = 6;
-        s.RoughnessOld = 1; // mm: the flow falls as the pipe ages
-        s.DeteriorationYears = 12;
-        s.NodeTypeCode[1] = 1;
-    }
-
     TempFolder folder;
 };
 
 TEST_F(AnalysisAgreementTest, GravityProjectOverACrest)
 {
-    auto project = test::GravityProject(100, 0, {{100, 0}, {98, 500}, {40, 1200}, {0, 2000}});
-    CostTheProject(*project);
-    project->FixedDemand = 1000; // l/s, more than the crest lets through
-    const ToolResults tool = AnalyseBoth(*project);
+    const ToolResults tool = AnalyseBoth(*GravityCrestProject());
     EXPECT_EQ(ctx.store.HighPointFlag, 1);
     EXPECT_GT(tool.at("YearShortage", 1), 0);
     ExpectAgreement(tool);
@@ -282,17 +255,7 @@ TEST_F(AnalysisAgreementTest, GravityProjectOverACrest)
 
 TEST_F(AnalysisAgreementTest, PumpingProjectWithAPumpCurveInDollars)
 {
-    auto project = test::PumpingProject(0, 50, {{0, 0}, {30, 600}, {45, 1000}});
-    CostTheProject(*project);
-    project->CurrencyCode = 1;
-    project->FixedDemand = 200; // l/s, beyond the daily capacity in later years
-    test::SetPumpCurve(*project, {{90, 0.05f, 60},
-                                  {85, 0.1f, 70},
-                                  {78, 0.15f, 78},
-                                  {68, 0.2f, 80},
-                                  {55, 0.25f, 75},
-                                  {40, 0.3f, 65}});
-    const ToolResults tool = AnalyseBoth(*project);
+    const ToolResults tool = AnalyseBoth(*PumpingCurveProject());
     EXPECT_GT(tool.at("YearEnergy", 1), 0);
     EXPECT_FALSE(w->sscDutypoint->isHidden());
     ExpectAgreement(tool);
