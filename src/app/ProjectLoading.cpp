@@ -65,7 +65,7 @@ bool LoadProject(AppContext& ctx)
     if (!isNew) {
         // Read into a copy: a refused file leaves the project as it was.
         ProjectRecord rec;
-        int32_t recordNumber = s.ProjectRecordNumber;
+        int64_t recordNumber = s.ProjectRecordNumber;
         if (ReadProjectFile(s.ProjectFilePath, rec, recordNumber) != FileStatus::Ok) {
             progress.Hide();
             progress.ClearCaption();

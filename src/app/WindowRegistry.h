@@ -30,6 +30,18 @@ class InputWindow : public WorkingWindow
     virtual void ShowProject() = 0;
     // Starts the one-shot refresh of the currency labels.
     virtual void RefreshCurrencyLabels() = 0;
+
+    // The six grid read-backs of the save. Each puts its whole table into the
+    // store and returns true, or, when a non-empty cell is not a number,
+    // shows a message naming the table, row and column, puts the focus on
+    // that cell, leaves the store's table as it was and returns false.
+    virtual bool ReadProfileGrid() = 0;
+    virtual bool ReadDemandGrid() = 0;
+    virtual bool ReadPumpDemandGrid() = 0;
+    virtual bool ReadLayingGrid() = 0;
+    virtual bool ReadStaffGrid() = 0;
+    virtual bool ReadOtherOperationalGrid() = 0;
+
 };
 
 // frmResults: loaded without showing before a run, refreshed after a

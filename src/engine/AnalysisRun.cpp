@@ -1,5 +1,6 @@
 #include "engine/AnalysisRun.h"
 
+#include "engine/AnalysisInputCheck.h"
 #include "engine/CapitalCost.h"
 #include "engine/ConvertInputToSI.h"
 #include "engine/EngineMath.h"
@@ -57,6 +58,7 @@ AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float su
     store.ResultsValid = 0;
     store.AnalysisError = 0;
     store.HighPointFlag = 0;
+    if (!CheckAnalysisInputs(store, supervisionCost)) return Outcome(AnalysisStatus::RunFailed);
     const bool unitsKnown = ConvertInputToSI(store, results);
     CopyLayingRates(store, results);
     observer.SetProgress(55);

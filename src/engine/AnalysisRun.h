@@ -29,7 +29,8 @@ struct AnalysisOutcome
 };
 
 // Runs the analysis. `supervisionCost` is the value of the supervision field
-// at the moment of the run. Progress goes to the observer from 55 to 70; the
+// at the moment of the run. Inputs that fail CheckAnalysisInputs end the run
+// at once as RunFailed. Progress goes to the observer from 55 to 70; the
 // showing of the results takes it on to 100. Only a completed run sets
 // ResultsValid = 1; any other outcome leaves it 0 and the results are not to
 // be offered.

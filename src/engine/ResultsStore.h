@@ -1,13 +1,15 @@
 // The results store: what an analysis computes from the project data store,
 // read by the results windows and reports. Plain data with the engine's names.
 // Small arrays keep the 1-based indexing of the project store (element 0
-// unused); the large tables live on the heap behind bounds-aware accessors.
+// unused); the large tables live on the heap behind accessors that check every
+// index in every build (std::out_of_range), since years and nodes may come
+// from a file or from the user.
 #pragma once
 
 #include <array>
-#include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <stdexcept>
 #include <vector>
 
 #include "project/ProjectStore.h"
@@ -36,7 +38,7 @@ template <typename T, int FirstIndex> class NodeYearTable
   private:
     static std::size_t Offset(int index, int year)
     {
-        assert(InRange(index, year));
+        if (!InRange(index, year)) throw std::out_of_range("node-year table index");
         return static_cast<std::size_t>(year - 1) * Width +
                static_cast<std::size_t>(index - FirstIndex);
     }
@@ -62,7 +64,7 @@ class YearSampleTable
   private:
     static std::size_t Offset(int year, int sample)
     {
-        assert(InRange(year, sample));
+        if (!InRange(year, sample)) throw std::out_of_range("year-sample table index");
         return static_cast<std::size_t>(year - 1) * MaxSystemSamples +
                static_cast<std::size_t>(sample - 1);
     }

@@ -8,9 +8,12 @@
 // store at once. Edits of most fields discard the analysis results.
 #pragma once
 
+#include <QPoint>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "app/WindowRegistry.h"
 
@@ -217,14 +220,20 @@ class frmLCC : public QWidget, public InputWindow
     void ShowRatesFields();             // rates, maintenance, capital, income, consulting
     void ShowCurrencySymbols();         // "R" or "$" on the ten currency labels
 
-    // Grid fills from the store, and the laying panel's read-back.
+    // Grid fills from the store.
     void FillDemandGrid();
     void FillPumpDemandGrid();
     void FillProfileGrid();
     void FillLayingGrid();
     void FillStaffGrid();
     void FillOtherOperationalGrid();
-    void ReadLayingGrid();
+    // Grid read-backs into the store (the save's, see InputWindow).
+    bool ReadProfileGrid() override;
+    bool ReadDemandGrid() override;
+    bool ReadPumpDemandGrid() override;
+    bool ReadLayingGrid() override;
+    bool ReadStaffGrid() override;
+    bool ReadOtherOperationalGrid() override;
     // Rebuilds the demand table of the project's own system type for a new
     // design life, keeping the texts of rows that remain.
     void RebuildDemandTable();
@@ -315,6 +324,15 @@ class frmLCC : public QWidget, public InputWindow
 
     void Discard();
     void ShowHelpTopic(int topic);
+    void ShowLayingPanel();
+
+    // Read-back helpers: the whole-text cells of a table, the two demand
+    // tables, and the message and focus for a cell that is not a number.
+    std::optional<std::vector<float>> ReadWholeCells(FlexGrid* grid, const QString& table,
+                                                     const std::vector<QPoint>& cells);
+    bool ReadYearDemand(FlexGrid* grid);
+    void RefuseCell(FlexGrid* grid, const QString& table, int row, int col);
+
     void MoveToCorner();
     bool OverBareWindow(const QMouseEvent* e) const;
 

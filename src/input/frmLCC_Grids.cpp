@@ -1,6 +1,6 @@
 // Filling the input window's grids from the store (size, headings, widths,
-// labels and values), the laying panel's read-back, and the rebuild of the
-// demand table when the design life or the supply start year changes.
+// labels and values), and the rebuild of the demand table when the design
+// life or the supply start year changes.
 #include <QLabel>
 #include <algorithm>
 
@@ -131,7 +131,7 @@ void frmLCC::FillProfileGrid()
         g->setTextMatrix(r, 4, SingleText(s.WallThickness[i]));
         g->setTextMatrix(r, 5, SingleText(s.PipeCostPerMetre[i]));
         g->setTextMatrix(r, 6, SingleText(s.SecondaryLoss[i]));
-        g->setTextMatrix(r, 7, QString::fromStdString(NodeTypeNames(s.NodeTypeCode[i])));
+        g->setTextMatrix(r, 7, QString::fromStdString(NodeTypeShownName(s.NodeTypeCode[i])));
     }
     Finish(g);
 }
@@ -209,21 +209,6 @@ void frmLCC::FillLayingGrid()
     for (int r = 0; r <= 15; ++r)
         HeadingColours(g, r, 0);
     Finish(g);
-}
-
-// Reads the rates and conditions back into LayingCost; a cell that is not a
-// number as a whole stores 0. Item 14 belongs to no row and is set to 0.
-void frmLCC::ReadLayingGrid()
-{
-    ProjectStore& s = ctx.store;
-    for (int item = 1; item <= 14; ++item)
-        s.LayingCost[static_cast<size_t>(item)] = 0;
-    for (int r = 1; r <= 15; ++r) {
-        if (r == 9 || r == 10) continue;
-        float value = 0;
-        if (WholeTextNumber(msgLaying->TextMatrix(r, 1), value))
-            s.LayingCost[static_cast<size_t>(r <= 8 ? r : r - 2)] = value;
-    }
 }
 
 void frmLCC::FillStaffGrid()

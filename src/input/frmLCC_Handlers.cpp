@@ -337,16 +337,22 @@ void frmLCC::sscOK_Click()
 // cancelled opening is dropped.
 void frmLCC::sscLaying_Click()
 {
+    ShowLayingPanel();
+    FillLayingGrid();
+}
+
+void frmLCC::ShowLayingPanel()
+{
     fraLaying->show();
     fraLaying->raise();
     const QRect place = twipsGeometry(fraLaying);
     setTwipsGeometry(fraLaying, place.x(), place.y(), 9795, 5898);
-    FillLayingGrid();
 }
 
+// A table holding a cell that is not a number stays open on that cell.
 void frmLCC::sscHideLaying_Click()
 {
-    ReadLayingGrid();
+    if (!ReadLayingGrid()) return;
     fraLaying->hide();
 }
 

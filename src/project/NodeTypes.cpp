@@ -31,6 +31,11 @@ std::string NodeTypeNames(int code)
     return name;
 }
 
+std::string NodeTypeShownName(int code)
+{
+    return NodeTypeNames(code >= 0 && code < NodeTypeCount ? code : 0);
+}
+
 int NodeTypeCodeOf(const std::string& text)
 {
     const std::string wanted = TrimRightBlanks(text);

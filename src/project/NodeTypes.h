@@ -20,6 +20,10 @@ inline constexpr std::array<const char*, NodeTypeCount> NodeTypeItems = {
 // empty, which matches no name.
 std::string NodeTypeNames(int code);
 
+// The padded name a node of type `code` shows under: codes outside 0..9
+// (from a damaged or foreign file) show as "Node".
+std::string NodeTypeShownName(int code);
+
 // The node type whose name equals `text` with trailing blanks disregarded on
 // both sides; a text that matches no name (or an empty one) gives 0, "Node".
 int NodeTypeCodeOf(const std::string& text);

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <string>
 
 #include "project/ProjectRecord.h"
@@ -10,22 +12,29 @@ namespace vemora {
 
 enum class FileStatus {
     Ok,
-    CannotOpen,  // missing, unreadable, or too short for its record
-    Damaged,     // the record fails its checks
+    CannotOpen,  // missing, unreadable, too short for its record, or too long for a record number
+    Damaged,     // the record fails its checks (on a write: the record to be written does)
     CannotWrite, // the write or the replace failed; the old file is untouched
 };
 
-// Record number for a file of `length` bytes: length / 16,650 rounded half to
-// even, 0 becoming 1.
-int32_t RecordNumberForLength(int64_t length);
+// The largest record number a file may imply: the file format's record
+// number is a 32-bit integer. A longer file (about 35.7 TB) is refused.
+constexpr int64_t MaxRecordNumber = std::numeric_limits<int32_t>::max();
 
-// Reads and checks the record of an existing file. On any failure `out` is
-// left as it was.
-FileStatus ReadProjectFile(const std::string& path, ProjectRecord& out, int32_t& recordNumber);
+// Record number for a file of `length` bytes: length / 16,650 rounded half to
+// even, 0 becoming 1; no value when that exceeds MaxRecordNumber.
+std::optional<int64_t> RecordNumberForLength(int64_t length);
+
+// Reads and checks the record of an existing file. On any failure `out` and
+// `recordNumber` are left as they were.
+FileStatus ReadProjectFile(const std::string& path, ProjectRecord& out, int64_t& recordNumber);
 
 // Writes `rec` at the file's record number, keeping every other byte, and
-// replaces the file atomically.
+// replaces the file atomically (through symbolic links, keeping its
+// permissions). A record that a read would refuse is not written (Damaged),
+// so a saved project can always be opened again. Memory use does not grow
+// with the size of the file.
 FileStatus WriteProjectFile(const std::string& path, const ProjectRecord& rec,
-                            int32_t& recordNumber);
+                            int64_t& recordNumber);
 
 } // namespace vemora

@@ -130,7 +130,7 @@ struct ProjectStore
     // File bookkeeping
     std::string ProjectFilePath;
     int32_t ProjectRecordLength = ProjectRecord::Size;
-    int32_t ProjectRecordNumber = 1;
+    int64_t ProjectRecordNumber = 1;
 
     // The in-memory record that loading reads from and saving writes into
     ProjectRecord ProjectRec{};

@@ -2,6 +2,7 @@
 
 #include "project/SystemType.h"
 #include "project/UnitTables.h"
+#include "project/RecordRealCheck.h"
 
 namespace vemora {
 
@@ -69,7 +70,7 @@ bool CheckRecord(const ProjectRecord& r, std::string* why)
         c.UnitCode("CurveFlowUnit", r.CurveFlowUnit, PumpCurveFlowUnits);
         c.UnitCode("OperatingFlowRateUnit", r.OperatingFlowRateUnit, OperatingFlowUnits);
     }
-    return c.Ok();
+    return c.Ok() && CheckRecordReals(r, why);
 }
 
 } // namespace vemora

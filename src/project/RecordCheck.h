@@ -24,10 +24,11 @@ constexpr int SummerMonthsMax = 12;
 constexpr int PumpingHoursMin = 1;
 constexpr int PumpingHoursMax = 24;
 
-// True when every checked field of `rec` lies in its range. The pumping
-// fields are checked only for a pumping record; a gravity record carries them
-// unused. Node-type and tariff-hour codes are not checked: odd values there
-// are tolerated. On failure `why` (when given) names the first bad field.
+// True when every checked field of `rec` lies in its range and every real
+// field the load reads is finite (CheckRecordReals). The pumping fields are
+// checked only for a pumping record; a gravity record carries them unused.
+// Node-type and tariff-hour codes are not checked: odd values there are
+// tolerated. On failure `why` (when given) names the first bad field.
 bool CheckRecord(const ProjectRecord& rec, std::string* why = nullptr);
 
 } // namespace vemora

@@ -156,6 +156,8 @@ void CopyStoreToRecord(const ProjectStore& s, ProjectRecord& rec)
         rec.StaffTimePercent[i] = s.StaffCost[i][2];
     }
     rec.OperatingEfficiency = s.OperatingEfficiency;
+    // A gravity project buys no energy: its energy escalation is stored as 0.
+    if (s.SystemType != 1) rec.EnergyEscalationRate = 0;
 
     // A gravity project keeps the record's pumping fields as they were.
     if (IsPumping(s)) {

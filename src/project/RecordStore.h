@@ -10,7 +10,8 @@ namespace vemora {
 // The load's copy: record into store (fields of the record's system type).
 void CopyRecordToStore(const ProjectRecord& rec, ProjectStore& store);
 
-// The save's copy: store into record (pumping-only fields kept for gravity).
+// The save's copy: store into record (pumping-only fields kept for gravity,
+// whose energy escalation is stored as 0).
 void CopyStoreToRecord(const ProjectStore& store, ProjectRecord& rec);
 
 // Writes the new-project defaults into store.ProjectRec (not into the store).

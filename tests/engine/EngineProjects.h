@@ -7,6 +7,7 @@
 
 #include "engine/ResultsStore.h"
 #include "project/ProjectStore.h"
+#include "project/RecordStore.h"
 
 namespace vemora::test {
 
@@ -85,6 +86,42 @@ inline void SetPumpCurve(ProjectStore& s, const std::vector<PumpPoint>& points)
         s.PumpCurve[2][k] = points[k - 1].flow;
         s.PumpCurve[3][k] = points[k - 1].efficiency;
     }
+}
+
+// A pump that meets a lift of about 50 m over a short main near 0.3 m³/s.
+inline const std::vector<PumpPoint> TypicalPumpCurve = {
+    {100, 0, 40}, {95, 0.1f, 60}, {85, 0.2f, 70}, {70, 0.3f, 78}, {50, 0.4f, 74}, {25, 0.5f, 60}};
+
+// Cement-mortar lining, wall thickness, secondary losses, laying rates, works,
+// staff and other costs and rates: a value in every cost input of a project.
+inline void AddCosts(ProjectStore& s)
+{
+    s.LiningSystem = 1;
+    s.LiningThickness = 10;
+    for (int i = 1; i <= s.NodeCount; ++i) {
+        s.WallThickness[i] = 8;
+        s.SecondaryLoss[i] = 0.5f;
+    }
+    s.LayingCost = {0, 150, 120, 400, 90, 30, 80, 15, 40, 10, 50, 50, 1.2f, 0.15f, 0};
+    s.MechanicalWorksCost = 100000;
+    s.ElectricalWorksCost = 50000;
+    s.StaffCost[1] = {0, 300000, 50};
+    s.StaffCost[8] = {0, 100000, 10};
+    s.OtherExpenseAmount[5] = 1000;
+    s.EscalationRate = 6;
+    s.WaterPriceIncrease = 5;
+    s.PrelimGeneralPercent = 10;
+    s.ContingencyPercent = 10;
+}
+
+// The record a save of `store` writes, its unused profile rows marked empty
+// (999999) so that a load finds NodeCount nodes again.
+inline ProjectRecord SavedRecord(ProjectStore& store)
+{
+    for (int i = store.NodeCount + 1; i <= MaxNodes; ++i)
+        store.NodeElevation[i] = store.NodeAccumulatedLength[i] = UnusedNode;
+    CopyStoreToRecord(store, store.ProjectRec);
+    return store.ProjectRec;
 }
 
 } // namespace vemora::test

@@ -146,7 +146,7 @@ TEST_F(InputWindowTest, OutOfRangeValuesAreShownWithoutHarm)
     EXPECT_EQ(w->fsbSummer->Value(), 12);
     EXPECT_EQ(w->lblSummer->text(), QStringLiteral("12"));
     EXPECT_EQ(w->fsbPumpingHours->Value(), 1);
-    EXPECT_EQ(w->msgProfile->TextMatrix(1, 7), QString());
+    EXPECT_EQ(w->msgProfile->TextMatrix(1, 7).trimmed(), QStringLiteral("Node"));
     EXPECT_EQ(w->dtpDate->Value(), before);
     EXPECT_EQ(ctx.store.ProjectOpen, 1);
 }
@@ -214,7 +214,7 @@ TEST_F(InputWindowTest, OpenedFileFillsWindowLabelAndCaption)
     source.ProjectRec.DesignLife = 40;
     source.ProjectRec.YearDemand[40] = 3.25f;
     const std::string path = (dir.path() + QStringLiteral("/weir.kpj")).toStdString();
-    int32_t number = 1;
+    int64_t number = 1;
     ASSERT_EQ(WriteProjectFile(path, source.ProjectRec, number), FileStatus::Ok);
 
     PretendResults();

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <limits>
+#include <optional>
 #include <sys/resource.h>
 
 #include "project/ProjectFile.h"
@@ -16,13 +18,7 @@ using test::ReadBytes;
 using test::TempFolder;
 using test::WriteBytes;
 
-ProjectRecord NewRecord(int16_t systemType)
-{
-    ProjectStore store;
-    store.SystemType = systemType;
-    WriteNewProjectDefaults(store, "01/02/2026");
-    return store.ProjectRec;
-}
+using test::NewProjectRecord;
 
 TEST(ProjectFile, RecordNumberRoundsHalfToEvenAndNeverGivesZero)
 {
@@ -34,14 +30,65 @@ TEST(ProjectFile, RecordNumberRoundsHalfToEvenAndNeverGivesZero)
         EXPECT_EQ(RecordNumberForLength(length), record) << length;
 }
 
+TEST(ProjectFile, RecordNumbersBeyondThirtyTwoBitsAreRefusedNotWrapped)
+{
+    constexpr int64_t Size = ProjectRecord::Size;
+    constexpr int64_t Max = std::numeric_limits<int32_t>::max();
+    EXPECT_EQ(RecordNumberForLength(Size * Max), Max);
+    EXPECT_EQ(RecordNumberForLength(Size * Max + Size / 2 - 1), Max);
+    EXPECT_EQ(RecordNumberForLength(Size * Max + Size / 2), std::nullopt); // to even: 2^31
+    EXPECT_EQ(RecordNumberForLength(Size * (Max + 1)), std::nullopt);
+    EXPECT_EQ(RecordNumberForLength(Size * ((int64_t{1} << 32) + 1)), std::nullopt);
+    EXPECT_EQ(RecordNumberForLength(std::numeric_limits<int64_t>::max()), std::nullopt);
+}
+
+// Sparse files of tens of terabytes: only a memory-backed file system takes
+// them (ext4 stops at 16 TiB), so these checks run where /dev/shm does.
+TEST(ProjectFile, HugeSparseFilesAreReadAndWrittenAtTheirRecordOrRefused)
+{
+    TempFolder folder("/dev/shm");
+    if (!folder.Made()) GTEST_SKIP() << "no /dev/shm";
+    constexpr int64_t Size = ProjectRecord::Size;
+    const std::string first = EncodeRecord(NewProjectRecord(0));
+
+    // Record 2^32 + 1 once wrapped to record 1 and loaded that one silently.
+    const std::string wraps = folder.File("wraps.kpj");
+    if (!test::MakeSparseFile(wraps, Size * ((int64_t{1} << 32) + 1)))
+        GTEST_SKIP() << "the file system refuses a sparse file of 71 TB";
+    test::WriteBytesAt(wraps, 0, first);
+    ProjectRecord out = NewProjectRecord(1);
+    int64_t number = 5;
+    EXPECT_EQ(ReadProjectFile(wraps, out, number), FileStatus::CannotOpen);
+    EXPECT_EQ(WriteProjectFile(wraps, NewProjectRecord(1), number), FileStatus::CannotWrite);
+    EXPECT_EQ(number, 5);
+    EXPECT_EQ(test::ReadBytesAt(wraps, 0, first.size()), first);
+    EXPECT_EQ(std::filesystem::file_size(wraps), static_cast<uintmax_t>(Size) * ((1ull << 32) + 1));
+    std::filesystem::remove(wraps);
+
+    // The last record number that fits: read and saved at 35.7 TB.
+    const int64_t last = std::numeric_limits<int32_t>::max();
+    const std::string largest = folder.File("largest.kpj");
+    ASSERT_TRUE(test::MakeSparseFile(largest, Size * last));
+    test::WriteBytesAt(largest, 0, first);
+    test::WriteBytesAt(largest, (last - 1) * Size, EncodeRecord(NewProjectRecord(1)));
+    ASSERT_EQ(ReadProjectFile(largest, out, number), FileStatus::Ok);
+    EXPECT_EQ(number, last);
+    EXPECT_EQ(out.SystemType, 1);
+    const ProjectRecord saved = NewProjectRecord(0);
+    ASSERT_EQ(WriteProjectFile(largest, saved, number), FileStatus::Ok);
+    EXPECT_EQ(test::ReadBytesAt(largest, (last - 1) * Size, Size), EncodeRecord(saved));
+    EXPECT_EQ(test::ReadBytesAt(largest, 0, first.size()), first);
+    EXPECT_EQ(test::EntryCount(folder.Path()), 1u);
+}
+
 TEST(ProjectFile, NewFileHoldsOneRecordThatReadsBackUnchanged)
 {
     TempFolder folder;
     const std::string path = folder.File("new.kpj");
-    ProjectRecord rec = NewRecord(1);
+    ProjectRecord rec = NewProjectRecord(1);
     rec.ProjectName = std::string("Pipeline \xC9") + std::string(70, ' '); // "É" in the code page
     rec.ReservedValue = 3.5f;
-    int32_t number = 0;
+    int64_t number = 0;
     ASSERT_EQ(WriteProjectFile(path, rec, number), FileStatus::Ok);
     EXPECT_EQ(number, 1);
     const std::string bytes = ReadBytes(path);
@@ -65,8 +112,8 @@ TEST(ProjectFile, SavingIntoATwoRecordFileChangesOnlyTheSecondRecord)
     const std::string before = test::PatternBytes(33300, 7);
     WriteBytes(path, before);
 
-    const ProjectRecord rec = NewRecord(0);
-    int32_t number = 0;
+    const ProjectRecord rec = NewProjectRecord(0);
+    int64_t number = 0;
     ASSERT_EQ(WriteProjectFile(path, rec, number), FileStatus::Ok);
     EXPECT_EQ(number, 2);
     const std::string after = ReadBytes(path);
@@ -83,8 +130,8 @@ TEST(ProjectFile, SavingIntoATwoRecordFileChangesOnlyTheSecondRecord)
 TEST(ProjectFile, ShortFilesGrowOnWriteAndKeepTheirOtherBytes)
 {
     TempFolder folder;
-    const ProjectRecord rec = NewRecord(0);
-    int32_t number = 0;
+    const ProjectRecord rec = NewProjectRecord(0);
+    int64_t number = 0;
 
     const std::string small = folder.File("small.kpj");
     WriteBytes(small, test::PatternBytes(100, 1));
@@ -107,9 +154,9 @@ TEST(ProjectFile, ShortFilesGrowOnWriteAndKeepTheirOtherBytes)
 TEST(ProjectFile, ReadingRefusesMissingAndShortFilesAndCreatesNothing)
 {
     TempFolder folder;
-    const ProjectRecord sentinel = NewRecord(1);
+    const ProjectRecord sentinel = NewProjectRecord(1);
     ProjectRecord out = sentinel;
-    int32_t number = 42;
+    int64_t number = 42;
 
     const std::string missing = folder.File("missing.kpj");
     EXPECT_EQ(ReadProjectFile(missing, out, number), FileStatus::CannotOpen);
@@ -117,7 +164,7 @@ TEST(ProjectFile, ReadingRefusesMissingAndShortFilesAndCreatesNothing)
 
     EXPECT_EQ(ReadProjectFile(folder.Path().string(), out, number), FileStatus::CannotOpen);
 
-    const std::string good = EncodeRecord(NewRecord(0));
+    const std::string good = EncodeRecord(NewProjectRecord(0));
     const std::pair<std::string, std::string> shortFiles[] = {
         {"empty.kpj", ""},
         {"hundred.kpj", good.substr(0, 100)},
@@ -158,17 +205,17 @@ TEST(ProjectFile, DamagedRecordsAreRefusedAndNothingChanges)
         {"operating flow unit", [](ProjectRecord& r) { r.OperatingFlowRateUnit = 10; }},
     };
     TempFolder folder;
-    const ProjectRecord sentinel = NewRecord(0);
+    const ProjectRecord sentinel = NewProjectRecord(0);
     for (const auto& [name, damage] : damages) {
         SCOPED_TRACE(name);
         const std::string path = folder.File("bad.kpj");
-        ProjectRecord bad = NewRecord(1);
+        ProjectRecord bad = NewProjectRecord(1);
         damage(bad);
         const std::string bytes = EncodeRecord(bad);
         WriteBytes(path, bytes);
 
         ProjectRecord out = sentinel;
-        int32_t number = 9;
+        int64_t number = 9;
         EXPECT_EQ(ReadProjectFile(path, out, number), FileStatus::Damaged);
         EXPECT_TRUE(out == sentinel);
         EXPECT_EQ(number, 9);
@@ -196,10 +243,10 @@ TEST(ProjectFile, AFailedWriteLeavesTheOldFileAsItWas)
     const std::string path = folder.File("keep.kpj");
     const std::string before = test::PatternBytes(33300, 3);
     WriteBytes(path, before);
-    int32_t number = 5;
+    int64_t number = 5;
 
     WithFileSizeLimit(20000, [&] {
-        EXPECT_EQ(WriteProjectFile(path, NewRecord(1), number), FileStatus::CannotWrite);
+        EXPECT_EQ(WriteProjectFile(path, NewProjectRecord(1), number), FileStatus::CannotWrite);
     });
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(number, 5);
@@ -211,11 +258,11 @@ TEST(ProjectFile, AFailedWriteLeavesTheOldFileAsItWas)
 TEST(ProjectFile, WritingIntoAMissingFolderOrOntoAFolderFails)
 {
     TempFolder folder;
-    int32_t number = 0;
-    EXPECT_EQ(WriteProjectFile(folder.File("no/such/folder.kpj"), NewRecord(0), number),
+    int64_t number = 0;
+    EXPECT_EQ(WriteProjectFile(folder.File("no/such/folder.kpj"), NewProjectRecord(0), number),
               FileStatus::CannotWrite);
     std::filesystem::create_directory(folder.File("dir.kpj"));
-    EXPECT_EQ(WriteProjectFile(folder.File("dir.kpj"), NewRecord(0), number),
+    EXPECT_EQ(WriteProjectFile(folder.File("dir.kpj"), NewProjectRecord(0), number),
               FileStatus::CannotWrite);
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("dir.kpj")));
 }
@@ -225,11 +272,11 @@ TEST(ProjectFile, AReadOnlyFileIsNotReplaced)
     if (::geteuid() == 0) GTEST_SKIP() << "the superuser may write any file";
     TempFolder folder;
     const std::string path = folder.File("locked.kpj");
-    const std::string before = EncodeRecord(NewRecord(0));
+    const std::string before = EncodeRecord(NewProjectRecord(0));
     WriteBytes(path, before);
     std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-    int32_t number = 0;
-    EXPECT_EQ(WriteProjectFile(path, NewRecord(1), number), FileStatus::CannotWrite);
+    int64_t number = 0;
+    EXPECT_EQ(WriteProjectFile(path, NewProjectRecord(1), number), FileStatus::CannotWrite);
     EXPECT_EQ(ReadBytes(path), before);
 }
 
@@ -238,10 +285,10 @@ TEST(ProjectFile, WritingThroughALinkReplacesTheFileItNames)
     TempFolder folder;
     const std::string target = folder.File("target.kpj");
     const std::string link = folder.File("link.kpj");
-    WriteBytes(target, EncodeRecord(NewRecord(0)));
+    WriteBytes(target, EncodeRecord(NewProjectRecord(0)));
     std::filesystem::create_symlink(target, link);
-    int32_t number = 0;
-    ASSERT_EQ(WriteProjectFile(link, NewRecord(1), number), FileStatus::Ok);
+    int64_t number = 0;
+    ASSERT_EQ(WriteProjectFile(link, NewProjectRecord(1), number), FileStatus::Ok);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(ReadBytes(target)[0], 1);
 }

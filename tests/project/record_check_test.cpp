@@ -5,17 +5,12 @@
 #include "project/ProjectStore.h"
 #include "project/RecordCheck.h"
 #include "project/RecordStore.h"
+#include "test_files.h"
 
 namespace vemora {
 namespace {
 
-ProjectRecord Valid(int16_t systemType)
-{
-    ProjectStore store;
-    store.SystemType = systemType;
-    WriteNewProjectDefaults(store, "01/02/2026");
-    return store.ProjectRec;
-}
+using test::NewProjectRecord;
 
 struct Bound
 {
@@ -63,12 +58,12 @@ void ExpectBoundsHold(const Bound& b, int16_t systemType)
 {
     SCOPED_TRACE(b.name);
     for (int value : {b.min, b.max}) {
-        ProjectRecord rec = Valid(systemType);
+        ProjectRecord rec = NewProjectRecord(systemType);
         b.field(rec) = static_cast<int16_t>(value);
         EXPECT_TRUE(CheckRecord(rec)) << value;
     }
     for (int value : {b.min - 1, b.max + 1, -32768, 32767}) {
-        ProjectRecord rec = Valid(systemType);
+        ProjectRecord rec = NewProjectRecord(systemType);
         b.field(rec) = static_cast<int16_t>(value);
         std::string why;
         EXPECT_FALSE(CheckRecord(rec, &why)) << value;
@@ -78,8 +73,8 @@ void ExpectBoundsHold(const Bound& b, int16_t systemType)
 
 TEST(RecordCheck, NewProjectsPass)
 {
-    EXPECT_TRUE(CheckRecord(Valid(0)));
-    EXPECT_TRUE(CheckRecord(Valid(1)));
+    EXPECT_TRUE(CheckRecord(NewProjectRecord(0)));
+    EXPECT_TRUE(CheckRecord(NewProjectRecord(1)));
 }
 
 TEST(RecordCheck, EveryCheckedFieldHasItsRange)
@@ -94,7 +89,7 @@ TEST(RecordCheck, EveryCheckedFieldHasItsRange)
 
 TEST(RecordCheck, GravityRecordsCarryUncheckedPumpingFields)
 {
-    ProjectRecord rec = Valid(0);
+    ProjectRecord rec = NewProjectRecord(0);
     for (const Bound& b : PumpingBounds)
         b.field(rec) = -7;
     EXPECT_TRUE(CheckRecord(rec));
@@ -102,7 +97,7 @@ TEST(RecordCheck, GravityRecordsCarryUncheckedPumpingFields)
 
 TEST(RecordCheck, OddNodeTypesAndHourCodesAreTolerated)
 {
-    ProjectRecord rec = Valid(1);
+    ProjectRecord rec = NewProjectRecord(1);
     rec.NodeTypeCode[3] = 55;
     rec.NodeTypeCode[500] = -4;
     rec.SummerHourPeriod[1] = 9;

@@ -68,7 +68,7 @@ TEST(RecordStore, GravitySaveAfterPumpingLoadKeepsThePumpingBytes)
     test::TempFolder folder;
     const std::string pumpingFile = folder.File("pumping.kpj");
     const std::string gravityFile = folder.File("gravity.kpj");
-    int32_t number = 0;
+    int64_t number = 0;
     ASSERT_EQ(WriteProjectFile(pumpingFile, PumpingProject(), number), FileStatus::Ok);
 
     // Open the pumping project, then switch it to gravity and change what the
@@ -117,6 +117,23 @@ TEST(RecordStore, GravityLoadLeavesThePumpValuesOfTheStore)
     EXPECT_EQ(store.PumpCurve[3][6], 56.0f);
     EXPECT_EQ(TrimBlanks(store.PumpType), "Acme Omega 200");
     EXPECT_EQ(store.OperatingEfficiency, 66.0f);
+}
+
+TEST(RecordStore, AGravitySaveStoresNoEnergyEscalation)
+{
+    ProjectStore store;
+    CopyRecordToStore(PumpingProject(), store);
+    ASSERT_EQ(store.EnergyEscalationRate, 7.5f);
+    ProjectRecord rec = PumpingProject();
+    CopyStoreToRecord(store, rec);
+    EXPECT_EQ(rec.EnergyEscalationRate, 7.5f);
+
+    store.SystemType = 0;
+    CopyStoreToRecord(store, rec);
+    EXPECT_EQ(rec.EnergyEscalationRate, 0.0f);
+    ProjectStore loaded;
+    CopyRecordToStore(rec, loaded);
+    EXPECT_EQ(loaded.EnergyEscalationRate, 0.0f);
 }
 
 TEST(RecordStore, EpoxyLiningLoadsWithoutThickness)

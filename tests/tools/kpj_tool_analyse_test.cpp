@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <limits>
 #include <regex>
 #include <sys/wait.h>
 
 #include "../project/test_files.h"
+#include "engine/AnalysisRun.h"
 #include "engine/EngineProjects.h"
 #include "project/ProjectFile.h"
+#include "project/RecordCodec.h"
 #include "project/RecordStore.h"
 
 namespace vemora {
@@ -36,12 +39,9 @@ TEST(KpjToolAnalyse, AnalysesASavedPumpingProjectAndTakesTheSupervisionCost)
     test::TempFolder folder;
     auto store = test::PumpingProject(100, 150, {{100, 0}, {120, 1000}, {150, 2000}});
     store->SupervisionFees = 5000;
-    for (int i = 4; i <= MaxNodes; ++i)
-        store->NodeElevation[i] = store->NodeAccumulatedLength[i] = UnusedNode;
-    CopyStoreToRecord(*store, store->ProjectRec);
-    int32_t record = 0;
+    int64_t record = 0;
     const std::string path = folder.File("pumping.kpj");
-    ASSERT_EQ(WriteProjectFile(path, store->ProjectRec, record), FileStatus::Ok);
+    ASSERT_EQ(WriteProjectFile(path, test::SavedRecord(*store), record), FileStatus::Ok);
 
     int exitCode = -1;
     const std::string saved = Analyse(folder, "'" + path + "'", exitCode);
@@ -53,6 +53,57 @@ TEST(KpjToolAnalyse, AnalysesASavedPumpingProjectAndTakesTheSupervisionCost)
     const std::string given = Analyse(folder, "'" + path + "' --supervision 12345", exitCode);
     EXPECT_EQ(Scalar(given, "SupervisionCost"), "12345");
     EXPECT_NE(Scalar(saved, "TotalCapitalCost"), Scalar(given, "TotalCapitalCost"));
+}
+
+TEST(KpjToolAnalyse, BadRealValuesInAFileNeverAnalyseAsOk)
+{
+    test::TempFolder folder;
+    const ProjectRecord gravity =
+        test::SavedRecord(*test::GravityProject(100, 50, {{100, 0}, {80, 500}, {50, 1000}}));
+    const ProjectRecord pumping =
+        test::SavedRecord(*test::PumpingProject(0, 50, {{0, 0}, {20, 500}, {45, 1000}}));
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    struct Case
+    {
+        const char* name;
+        ProjectRecord rec;
+        void (*spoil)(ProjectRecord&, float nan, float inf);
+        bool opens; // finite values open, and the analysis refuses them
+    };
+    const Case cases[] = {
+        {"end level NaN", gravity,
+         [](ProjectRecord& r, float n, float) { r.EndReservoirLevel = n; }, false},
+        {"start level +inf", pumping,
+         [](ProjectRecord& r, float, float i) { r.StartReservoirLevel = i; }, false},
+        {"efficiency +inf", pumping,
+         [](ProjectRecord& r, float, float i) { r.OperatingEfficiency = i; }, false},
+        {"discount rate inf", gravity, [](ProjectRecord& r, float, float i) { r.DiscountRate = i; },
+         false},
+        {"negative operating flow", pumping,
+         [](ProjectRecord& r, float, float) { r.OperatingFlowRate = -100; }, true},
+    };
+    int exitCode = -1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string good = folder.File("good.kpj");
+        test::WriteBytes(good, EncodeRecord(c.rec));
+        EXPECT_EQ(Scalar(Analyse(folder, "'" + good + "'", exitCode), "status"), "\"ok\"");
+
+        ProjectRecord bad = c.rec;
+        c.spoil(bad, nan, inf);
+        const std::string path = folder.File("bad.kpj");
+        test::WriteBytes(path, EncodeRecord(bad));
+        const std::string json = Analyse(folder, "'" + path + "'", exitCode);
+        if (!c.opens) {
+            EXPECT_EQ(exitCode, 1);
+            EXPECT_TRUE(json.empty());
+            continue;
+        }
+        EXPECT_EQ(exitCode, 0);
+        EXPECT_EQ(Scalar(json, "status"), "\"failed\"");
+        EXPECT_EQ(Scalar(json, "message"), std::string("\"") + RunFailedMessage + "\"");
+    }
 }
 
 TEST(KpjToolAnalyse, ARefusedFileExitsNonZero)

@@ -154,7 +154,7 @@ int RunAnalyseCommand(const std::vector<std::string>& args)
         return 2;
     }
     vemora::ProjectRecord rec;
-    int32_t recordNumber = 0;
+    int64_t recordNumber = 0;
     const vemora::FileStatus status = vemora::ReadProjectFile(options.path, rec, recordNumber);
     if (status != vemora::FileStatus::Ok) {
         std::cerr << FileStatusMessage(status) << "\n";

@@ -63,7 +63,7 @@ int RunDumpCommand(const std::vector<std::string>& args)
         return 2;
     }
     vemora::ProjectRecord rec;
-    int32_t recordNumber = 0;
+    int64_t recordNumber = 0;
     const vemora::FileStatus status = vemora::ReadProjectFile(args[0], rec, recordNumber);
     if (status != vemora::FileStatus::Ok) {
         std::cerr << FileStatusMessage(status) << "\n";

@@ -27,7 +27,7 @@ int RunNewCommand(const std::vector<std::string>& args)
     vemora::ProjectStore store; // a zero-filled record, as at start-up
     store.SystemType = pumping ? 1 : 0;
     vemora::WriteNewProjectDefaults(store, vemora::TodayProjectDate());
-    int32_t recordNumber = 0;
+    int64_t recordNumber = 0;
     const vemora::FileStatus status =
         vemora::WriteProjectFile(path, store.ProjectRec, recordNumber);
     if (status != vemora::FileStatus::Ok) {

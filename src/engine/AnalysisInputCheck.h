@@ -1,0 +1,33 @@
+// The check of the project inputs before an analysis run: every value the
+// run uses must be a finite number, and the quantities that cannot be
+// negative must not be, or the run would report meaningless figures as
+// results. Levels and elevations may be negative.
+#pragma once
+
+#include <string>
+
+#include "project/ProjectStore.h"
+
+namespace vemora {
+
+// True when the inputs of `store` that the analysis reads (nodes 1..NodeCount,
+// years 1..DesignLife, the pumping inputs only for SystemType 1) and the
+// supervision cost pass these rules:
+// - finite: reservoir levels (m, ft, ...), node elevations, chainages,
+//   DeteriorationYears;
+// - finite and >= 0: demand (fixed, or per year), pipe diameter, wall and
+//   lining thickness, section length (chainage(i + 1) - chainage(i)),
+//   roughness, secondary-loss coefficient, pipe cost per metre, the laying
+//   rates and depths, works costs, supervision cost, mark-up percentages,
+//   staff and other expenses, water price, discount rate (%), maintenance
+//   (hundredths of a percent), tariffs, operating flow and efficiency, the
+//   pump-curve heads, flows and efficiencies;
+// - finite and 0..100: the rock, bedding-import and blanket-import shares (%);
+// - finite and at least -100 (a yearly fall of at most 100 %): the cost and
+//   energy escalation rates and the yearly water-price increase (%);
+// - pumping: SummerMonths 0..12 and PumpingHours 1..24.
+// On failure `why` (when given) names the first bad input.
+bool CheckAnalysisInputs(const ProjectStore& store, float supervisionCost,
+                         std::string* why = nullptr);
+
+} // namespace vemora

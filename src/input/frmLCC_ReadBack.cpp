@@ -1,0 +1,214 @@
+// Reading the six grids back into the store, as the save and the row
+// operations do. A table goes into the store whole or not at all: a cell
+// that holds text which is not a number stops its read-back with a message
+// naming the table, the row and the column, and puts the focus on that cell.
+#include <QGroupBox>
+#include <QPoint>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "input/frmLCC.h"
+#include "platform/FlexGrid.h"
+#include "platform/NumberText.h"
+#include "platform/TabControl.h"
+#include "platform/Ui.h"
+#include "project/LeadingNumber.h"
+#include "project/NodeTypes.h"
+#include "project/ProjectStore.h"
+
+namespace vemora {
+
+namespace {
+
+// The whole-text rule of every table but the profile: an empty cell and a
+// lone full stop read 0; any other text must be a number as a whole.
+bool ReadWholeCell(const QString& text, float& value)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed == QLatin1String(".")) {
+        value = 0;
+        return true;
+    }
+    return WholeTextNumber(trimmed, value);
+}
+
+// The laying rows and the item of LayingCost each holds.
+constexpr int LayingRows[] = {1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 15};
+int LayingItemOfRow(int row)
+{
+    return row <= 8 ? row : row - 2;
+}
+
+} // namespace
+
+// Reads the given cells by the whole-text rule; nothing when one is refused
+// (after the message).
+std::optional<std::vector<float>> frmLCC::ReadWholeCells(FlexGrid* grid, const QString& table,
+                                                         const std::vector<QPoint>& cells)
+{
+    std::vector<float> values(cells.size(), 0.0f);
+    for (size_t i = 0; i < cells.size(); ++i) {
+        const QPoint& cell = cells[i];
+        if (!ReadWholeCell(grid->TextMatrix(cell.y(), cell.x()), values[i])) {
+            RefuseCell(grid, table, cell.y(), cell.x());
+            return std::nullopt;
+        }
+    }
+    return values;
+}
+
+// Tells the user which cell is not a number and puts the focus on it: its
+// page shown, its panel open, the cell current.
+void frmLCC::RefuseCell(FlexGrid* grid, const QString& table, int row, int col)
+{
+    const QString text = grid->TextMatrix(row, col).trimmed();
+    const QString label = grid->TextMatrix(row, 0).trimmed();
+    bool numbered = false;
+    label.toInt(&numbered);
+    const QString rowName = numbered ? label : QStringLiteral("\"%1\"").arg(label);
+    // The laying conditions have their own heading row.
+    const int headingRow = grid == msgLaying && row > 10 ? 10 : 0;
+    const QString column = grid->TextMatrix(headingRow, col).trimmed();
+    ctx.ui.msgBox(QStringLiteral("The %1 table holds \"%2\" in row %3, column \"%4\": enter a "
+                                 "number !")
+                      .arg(table, text, rowName, column),
+                  MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Error !"),
+                  ctx.mainWindow().widget());
+
+    ctx.mainWindow().showWorkingWindow(this);
+    for (QWidget* w = grid; w && w != sstInput; w = w->parentWidget()) {
+        const int page = sstInput->indexOf(w);
+        if (page >= 0) sstInput->setTab(page);
+    }
+    if (grid == msgLaying && fraLaying->isHidden()) ShowLayingPanel();
+    grid->setRow(row);
+    grid->setCol(col);
+    grid->scrollToCurrent();
+    grid->setFocus();
+}
+
+// Profile: columns 1 to 6 by the leading-number rule, column 7 by the node
+// type names, column 0 as the node number (its row where it is no number).
+// Every node past the grid's rows becomes an empty node (999999).
+bool frmLCC::ReadProfileGrid()
+{
+    FlexGrid* g = msgProfile;
+    const int count = std::clamp(g->Rows() - 1, 0, MaxNodes);
+
+    Array1<int16_t, MaxNodes> number{};
+    Array1<int16_t, MaxNodes> type{};
+    std::array<Array1<float, MaxNodes>, 6> columns{};
+    for (int i = 1; i <= MaxNodes; ++i) {
+        const auto n = static_cast<size_t>(i);
+        number[n] = static_cast<int16_t>(i);
+        columns[0][n] = UnusedNode;
+        columns[1][n] = UnusedNode;
+    }
+    for (int i = 1; i <= count; ++i) {
+        const auto n = static_cast<size_t>(i);
+        float label = 0;
+        if (WholeTextNumber(g->TextMatrix(i, 0), label) && std::fabs(label) <= 32767.0f)
+            number[n] = static_cast<int16_t>(std::lround(label));
+        for (int c = 1; c <= 6; ++c) {
+            if (!ReadLeadingNumber(g->TextMatrix(i, c).toStdString(),
+                                   columns[static_cast<size_t>(c - 1)][n])) {
+                RefuseCell(g, QStringLiteral("profile"), i, c);
+                return false;
+            }
+        }
+        type[n] = static_cast<int16_t>(NodeTypeCodeOf(g->TextMatrix(i, 7).toStdString()));
+    }
+
+    ProjectStore& s = ctx.store;
+    s.NodeCount = static_cast<int16_t>(count);
+    s.NodeNumber = number;
+    s.NodeElevation = columns[0];
+    s.NodeAccumulatedLength = columns[1];
+    s.PipeDiameter = columns[2];
+    s.WallThickness = columns[3];
+    s.PipeCostPerMetre = columns[4];
+    s.SecondaryLoss = columns[5];
+    s.NodeTypeCode = type;
+    g->setRow(1);
+    g->setCol(1);
+    return true;
+}
+
+// Demand: rows 1 to the design life into YearDemand; every later year is 0.
+bool frmLCC::ReadYearDemand(FlexGrid* grid)
+{
+    ProjectStore& s = ctx.store;
+    const int years = std::clamp<int>(s.DesignLife, 0, std::min(MaxYears, grid->Rows() - 1));
+    std::vector<QPoint> cells;
+    for (int r = 1; r <= years; ++r)
+        cells.emplace_back(1, r);
+    const auto values = ReadWholeCells(grid, QStringLiteral("demand"), cells);
+    if (!values) return false;
+    s.YearDemand.fill(0);
+    for (int r = 1; r <= years; ++r)
+        s.YearDemand[static_cast<size_t>(r)] = (*values)[static_cast<size_t>(r - 1)];
+    return true;
+}
+
+bool frmLCC::ReadDemandGrid()
+{
+    return ReadYearDemand(msgDemand);
+}
+
+bool frmLCC::ReadPumpDemandGrid()
+{
+    return ReadYearDemand(msgPumpDemand);
+}
+
+// Laying rates (rows 1 to 8) and conditions (rows 11 to 15) into LayingCost
+// 1 to 13; item 14 belongs to no row and is set to 0.
+bool frmLCC::ReadLayingGrid()
+{
+    std::vector<QPoint> cells;
+    for (int r : LayingRows)
+        cells.emplace_back(1, r);
+    const auto values = ReadWholeCells(msgLaying, QStringLiteral("laying"), cells);
+    if (!values) return false;
+    ProjectStore& s = ctx.store;
+    s.LayingCost.fill(0);
+    for (size_t i = 0; i < cells.size(); ++i)
+        s.LayingCost[static_cast<size_t>(LayingItemOfRow(cells[i].y()))] = (*values)[i];
+    return true;
+}
+
+// Annual package (column 1) and percentage of time (column 2) of the eight
+// staff categories.
+bool frmLCC::ReadStaffGrid()
+{
+    std::vector<QPoint> cells;
+    for (int r = 1; r <= 8; ++r) {
+        cells.emplace_back(1, r);
+        cells.emplace_back(2, r);
+    }
+    const auto values = ReadWholeCells(msgOperational, QStringLiteral("staff"), cells);
+    if (!values) return false;
+    ProjectStore& s = ctx.store;
+    for (size_t i = 0; i < cells.size(); ++i)
+        s.StaffCost[static_cast<size_t>(cells[i].y())][static_cast<size_t>(cells[i].x())] =
+            (*values)[i];
+    return true;
+}
+
+bool frmLCC::ReadOtherOperationalGrid()
+{
+    std::vector<QPoint> cells;
+    for (int r = 1; r <= 5; ++r)
+        cells.emplace_back(1, r);
+    const auto values =
+        ReadWholeCells(msgOtherOperational, QStringLiteral("other expenses"), cells);
+    if (!values) return false;
+    ProjectStore& s = ctx.store;
+    for (size_t i = 0; i < cells.size(); ++i)
+        s.OtherExpenseAmount[static_cast<size_t>(cells[i].y())] = (*values)[i];
+    return true;
+}
+
+} // namespace vemora

@@ -1,0 +1,40 @@
+// Small POSIX file helpers: a descriptor that closes itself, and whole reads
+// and writes at a 64-bit offset.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace vemora {
+
+class FileHandle
+{
+  public:
+    FileHandle() = default;
+    explicit FileHandle(int fd) : fd_(fd) {}
+    ~FileHandle() { Close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    int Get() const { return fd_; }
+    bool IsOpen() const { return fd_ >= 0; }
+    // Closes the descriptor held (if any) and takes `fd` instead.
+    void Reset(int fd)
+    {
+        Close();
+        fd_ = fd;
+    }
+    // Closes the descriptor now; false when the close reports an error.
+    bool Close();
+
+  private:
+    int fd_ = -1;
+};
+
+// Reads exactly `size` bytes at `offset`; false on an error or an early end of file.
+bool ReadAt(int fd, char* data, size_t size, int64_t offset);
+
+// Writes all `size` bytes at `offset`.
+bool WriteAt(int fd, const char* data, size_t size, int64_t offset);
+
+} // namespace vemora

@@ -1,0 +1,237 @@
+#include "project/SafeReplace.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string_view>
+
+namespace vemora {
+
+namespace {
+
+constexpr int MaxLinkHops = 40;          // the system's own limit for one path
+constexpr int64_t CopyBlock = 64 * 1024; // bytes moved at a time
+constexpr size_t TempSuffixLength = 6;   // random characters that make a name unique
+constexpr int TempNameAttempts = 100;
+
+struct PathParts
+{
+    std::string folder;
+    std::string name;
+};
+
+PathParts SplitPath(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return {".", path};
+    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+}
+
+// 64-bit FNV-1a: the same value for the same name in every run and build.
+uint64_t NameHash(const std::string& name)
+{
+    uint64_t h = 14695981039346656037ull;
+    for (unsigned char c : name) {
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+// Temporary files of one target are named prefix + 6 random characters. The
+// prefix has a fixed length whatever the target's name, so a temporary name
+// fits wherever the target's name does, and it is told apart from the
+// temporary files of other targets in the same folder.
+std::string TempPrefix(const std::string& targetName)
+{
+    char hash[17];
+    std::snprintf(hash, sizeof hash, "%016llx",
+                  static_cast<unsigned long long>(NameHash(targetName)));
+    return std::string(".vemora-save-") + hash + "-";
+}
+
+// Removes what interrupted saves of the same target left behind. A save in
+// progress holds a lock on its temporary file, so its file is left alone.
+void RemoveLeftovers(const std::string& folder, const std::string& prefix)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    const int dirFd = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name.size() != prefix.size() + TempSuffixLength || !name.starts_with(prefix)) continue;
+        FileHandle file(
+            ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+        struct stat info
+        {
+        };
+        if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+        if (::flock(file.Get(), LOCK_EX | LOCK_NB) != 0) continue;
+        ::unlinkat(dirFd, entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+bool AllZero(const char* data, size_t size)
+{
+    return std::all_of(data, data + size, [](char c) { return c == 0; });
+}
+
+// Copies bytes [begin, end) of `from` to the same offsets of `to`, which is
+// already sized and reads as zeros, through `block` (`blockSize` bytes).
+// Holes, and blocks that hold only zeros, are not written, so the copy stays
+// as sparse as the original.
+bool CopyRange(int from, int to, int64_t begin, int64_t end, char* block, int64_t blockSize)
+{
+    int64_t pos = begin;
+    while (pos < end) {
+        off_t data = ::lseek(from, pos, SEEK_DATA);
+        if (data < 0) {
+            if (errno == ENXIO) return true; // only a hole from here on
+            data = pos;                      // no hole information: copy it all
+        }
+        if (data >= end) return true;
+        const off_t hole = ::lseek(from, data, SEEK_HOLE);
+        const int64_t stop = hole > data ? std::min<int64_t>(hole, end) : end;
+        for (pos = data; pos < stop;) {
+            const size_t size = static_cast<size_t>(std::min(blockSize, stop - pos));
+            if (!ReadAt(from, block, size, pos)) return false;
+            if (!AllZero(block, size) && !WriteAt(to, block, size, pos)) return false;
+            pos += static_cast<int64_t>(size);
+        }
+    }
+    return true;
+}
+
+void SyncFolder(const std::string& folder)
+{
+    FileHandle dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.IsOpen()) ::fsync(dir.Get());
+}
+
+// A temporary file beside the target; removed again unless renamed over it.
+class TempFile
+{
+  public:
+    TempFile() = default;
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    ~TempFile()
+    {
+        if (path_.empty()) return;
+        file_.Close();
+        ::unlink(path_.c_str());
+    }
+
+    // Creates the file with `mode` (less the umask) and locks it.
+    bool Create(const std::string& folder, const std::string& prefix, mode_t mode)
+    {
+        static constexpr char Letters[] =
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+        std::random_device device;
+        std::mt19937_64 random(device());
+        std::uniform_int_distribution<size_t> letter(0, sizeof Letters - 2);
+        for (int attempt = 0; attempt < TempNameAttempts; ++attempt) {
+            std::string path = folder + "/" + prefix;
+            for (size_t i = 0; i < TempSuffixLength; ++i)
+                path += Letters[letter(random)];
+            const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            if (fd < 0) {
+                if (errno == EEXIST) continue;
+                return false;
+            }
+            file_.Reset(fd);
+            path_ = path;
+            return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        }
+        return false;
+    }
+    int Get() const { return file_.Get(); }
+
+    // Flushes the file and renames it over `target`.
+    bool RenameOver(const std::string& target)
+    {
+        if (::fsync(file_.Get()) != 0 || std::rename(path_.c_str(), target.c_str()) != 0)
+            return false;
+        path_.clear();
+        file_.Close(); // the data are on disk: a late close error changes nothing
+        return true;
+    }
+
+  private:
+    FileHandle file_;
+    std::string path_;
+};
+
+} // namespace
+
+bool FollowLinks(const std::string& path, std::string& target)
+{
+    target = path;
+    for (int hop = 0; hop < MaxLinkHops; ++hop) {
+        struct stat info
+        {
+        };
+        if (::lstat(target.c_str(), &info) != 0) return errno == ENOENT; // a file to be made
+        if (!S_ISLNK(info.st_mode)) return true;
+        std::error_code ec;
+        const std::string link = std::filesystem::read_symlink(target, ec).string();
+        if (ec || link.empty()) return false;
+        target = link.front() == '/' ? link : SplitPath(target).folder + "/" + link;
+    }
+    return false;
+}
+
+bool OpenFileToReplace(const std::string& target, FileToReplace& old)
+{
+    const int fd = ::open(target.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return errno == ENOENT;
+    old.file.Reset(fd);
+    struct stat info
+    {
+    };
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    if (::access(target.c_str(), W_OK) != 0) return false;
+    old.length = static_cast<int64_t>(info.st_size);
+    old.mode = info.st_mode & 07777;
+    return true;
+}
+
+bool ReplaceFilePatched(const std::string& target, const FileToReplace& old, int64_t offset,
+                        const std::string& bytes)
+{
+    const PathParts parts = SplitPath(target);
+    if (parts.name.empty() || offset < 0) return false;
+    const std::string prefix = TempPrefix(parts.name);
+    RemoveLeftovers(parts.folder, prefix);
+
+    TempFile temp;
+    const bool existing = old.file.IsOpen();
+    if (!temp.Create(parts.folder, prefix, existing ? 0600 : 0666)) return false;
+    const int to = temp.Get();
+    const int64_t end = offset + static_cast<int64_t>(bytes.size());
+    if (::ftruncate(to, std::max(old.length, end)) != 0) return false;
+    if (existing) {
+        const int from = old.file.Get();
+        const int64_t blockSize = std::clamp<int64_t>(old.length, 1, CopyBlock);
+        const std::unique_ptr<char[]> block(new char[static_cast<size_t>(blockSize)]);
+        if (!CopyRange(from, to, 0, std::min(offset, old.length), block.get(), blockSize) ||
+            !CopyRange(from, to, end, old.length, block.get(), blockSize) ||
+            ::fchmod(to, old.mode) != 0)
+            return false;
+    }
+    if (!WriteAt(to, bytes.data(), bytes.size(), offset) || !temp.RenameOver(target)) return false;
+    SyncFolder(parts.folder);
+    return true;
+}
+
+} // namespace vemora
