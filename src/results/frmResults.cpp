@@ -17,7 +17,8 @@
 #include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
-#include "results/ResultUnits.h"
+#include "results/HydraulicProfileGraph.h"
+#include "results/SystemGraphs.h"
 
 namespace vemora {
 
@@ -122,11 +123,11 @@ void frmResults::HideDutyFrame()
 
 void frmResults::FillDistanceCombos()
 {
-    PrepareProfilePlotData(ctx.store, ctx.view);
+    const ProfilePlotData plot = PrepareProfilePlotData(ctx.store);
     comBegin->clear();
     comEnd->clear();
-    for (int i = 1; i <= ctx.view.PlotNodeCount; ++i) {
-        const QString text = QString::fromStdString(FormatThreeDecimals(ctx.view.PlotDistance[i]));
+    for (int i = 1; i <= plot.NodeCount; ++i) {
+        const QString text = QString::fromStdString(FormatThreeDecimals(plot.PlotDistance[i]));
         comBegin->addItem(text);
         comEnd->addItem(text);
     }
@@ -141,31 +142,74 @@ void frmResults::FillDistanceCombos()
 
 std::optional<ProfileSection> frmResults::SelectedSection()
 {
-    const int count = ctx.view.PlotNodeCount;
+    const int count = PrepareProfilePlotData(ctx.store).NodeCount;
     const int begin = comBegin->currentIndex() + 1;
     const int end = comEnd->currentIndex() + 1;
     if (count < 2 || begin < 1 || begin > count || end < 1 || end > count) {
-        ctx.ui.msgBox(QStringLiteral("Select distance values from the list !"), MsgButtons::OK,
-                      MsgIcon::Exclamation, QStringLiteral("Vemora ERROR !"), this);
+        ShowProfileMessage(SelectDistancesMessage);
         return std::nullopt;
     }
     return ProfileSection{begin, end};
 }
 
+void frmResults::ShowProfileMessage(const char* text)
+{
+    ctx.ui.msgBox(QString::fromUtf8(text), MsgButtons::OK, MsgIcon::Exclamation,
+                  QString::fromUtf8(ProfileErrorTitle), this);
+}
+
 // ---- Drawings ---------------------------------------------------------------
-// The graphs themselves come later; until then their pictures stay blank.
 
 void frmResults::DrawHydraulicProfile()
 {
     hscYears->setMax(std::max<int>(1, ctx.store.DesignLife));
     hscYears->setMin(1);
-    if (!SelectedSection()) return;
+    const std::optional<ProfileSection> section = SelectedSection();
+    if (!section) return;
+    const ProfileView view{section->begin, section->end, ctx.view.SelectedYear,
+                           ctx.view.HideGradeline != 0, ctx.view.HideComponents != 0};
+    const HydraulicProfileResult drawn = vemora::DrawHydraulicProfile(
+        picHydraulic->surface(), picHydraulicFrame, ctx.store, ctx.results, view);
+    switch (drawn.Status) {
+    case ProfileStatus::Drawn:
+        lblMaxFlow->setText(QString::fromStdString(drawn.Captions.FlowRate));
+        lblPumping->setText(QString::fromStdString(drawn.Captions.PumpingHead));
+        break;
+    case ProfileStatus::NoSection:
+        ShowProfileMessage(SelectDistancesMessage);
+        break;
+    case ProfileStatus::BeginNotBeforeEnd:
+        ShowProfileMessage(BeginNotBeforeEndMessage);
+        break;
+    }
 }
 
-void frmResults::DrawDemandCapacityGraph() {}
+void frmResults::DrawDemandCapacityGraph()
+{
+    const DemandLegend legend =
+        vemora::DrawDemandCapacityGraph(picSystem->surface(), ctx.store, ctx.results);
+    lblDemand->setText(QString::fromStdString(legend.Demand));
+    lblYield->setText(QString::fromStdString(legend.Yield));
+}
 
-void frmResults::DrawIncomeExpenditureGraph() {}
+void frmResults::DrawIncomeExpenditureGraph()
+{
+    const IncomeLegend legend =
+        vemora::DrawIncomeExpenditureGraph(picSystem->surface(), ctx.store, ctx.results);
+    lblIncome->setText(QString::fromStdString(legend.Income));
+    lblCapitalExpenditure->setText(QString::fromStdString(legend.CapitalExpenditure));
+    lblMaintenance->setText(QString::fromStdString(legend.Maintenance));
+    lblOperational->setText(QString::fromStdString(legend.Operational));
+    lblEnergy->setText(QString::fromStdString(legend.Energy));
+    lblEnergy->setVisible(legend.EnergyVisible);
+    Shape[5]->setVisible(legend.EnergyVisible);
+    PlaceIncomeLegendEntry(Shape[3], legend.MaintenanceSwatchTop);
+    PlaceIncomeLegendEntry(lblMaintenance, legend.MaintenanceLabelTop);
+    PlaceIncomeLegendEntry(Shape[4], legend.OperationalSwatchTop);
+    PlaceIncomeLegendEntry(lblOperational, legend.OperationalLabelTop);
+}
 
+// The pump and system curves and the duty-point table come with the duty-point page.
 void frmResults::DrawPumpSystemCurves() {}
 
 void frmResults::FillDutyPointTable() {}

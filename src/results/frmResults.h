@@ -62,7 +62,7 @@ class frmResults : public QWidget, public ResultsWindow, public ResultsDisplay
     void DrawHydraulicProfile() override;
     void DrawDemandCapacityGraph() override;
 
-    // --- Drawings of the other pages (blank until the graphs come) ----------
+    // --- Drawings and the duty-point page ------------------------------------
     void DrawIncomeExpenditureGraph();
     void DrawPumpSystemCurves();
     void FillDutyPointTable();
@@ -104,18 +104,11 @@ class frmResults : public QWidget, public ResultsWindow, public ResultsDisplay
     QLabel* imgGradeline = nullptr;
     PictureButton* sscComponents = nullptr;
     QGroupBox* fraComponents = nullptr;
-    std::array<QLabel*, 6> imgCP{}; // legend symbols 1..5, as imgCPP
+    std::array<QLabel*, 6> imgCP{}; // legend symbols 1..5
     PictureButton* sscHide = nullptr;
     PictureButton* sscViewHydraulicTable = nullptr;
     PictureButton* sscDutypoint = nullptr;
     PictureButton* sscHelp1 = nullptr;
-    // Pictures the profile drawing pastes: the component symbols 1..5 and the
-    // vertical axis titles by elevation unit.
-    std::array<QLabel*, 6> imgCPP{};
-    QLabel* imgM = nullptr;
-    QLabel* imgKm = nullptr;
-    QLabel* imgFt = nullptr;
-    QLabel* imgMiles = nullptr;
 
     QGroupBox* fraTable = nullptr;
     FlexGrid* msgHydraulic = nullptr;
@@ -165,15 +158,6 @@ class frmResults : public QWidget, public ResultsWindow, public ResultsDisplay
     QLabel* lblMaintenance = nullptr;
     QLabel* lblOperational = nullptr;
     QLabel* lblEnergy = nullptr;
-
-    // Pictures the system graph and its printed page paste.
-    QLabel* picVLDemand = nullptr;
-    QLabel* imgBlueRed = nullptr;
-    QLabel* imgRed = nullptr;
-    QLabel* imgGreen = nullptr;
-    QLabel* imgBlue = nullptr;
-    QLabel* imgYellow = nullptr;
-    QLabel* imgViolet = nullptr;
 
     // --- Page "Cost analysis" -------------------------------------------------
     QLabel* Label10 = nullptr;
@@ -231,10 +215,13 @@ class frmResults : public QWidget, public ResultsWindow, public ResultsDisplay
     void BuildPrintLegend(QWidget* page);
     QWidget* BuildSystemPage();
     void BuildSystemLegends(QWidget* page);
-    void BuildSystemPictures(QWidget* page);
     QWidget* BuildCostPage();
     void ConnectHandlers();
 
+    // A message of the profile drawing ("Vemora ERROR !", exclamation icon).
+    void ShowProfileMessage(const char* text);
+    // Moves an entry of the income legend to a top given inside the frame.
+    void PlaceIncomeLegendEntry(QWidget* entry, int top);
     // The profile drawn again with the hourglass up.
     void RedrawProfile();
     // The amounts of `year` in the annual cost table and its year label.

@@ -10,7 +10,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
-#include "results/ResultUnits.h"
+#include "app/ProfileGraph.h"
 #include "results/frmResults.h"
 
 namespace vemora {
@@ -110,13 +110,9 @@ void frmResults::hscDuty_Change()
 // The cursor position in axis units, from the frame the profile drawing left.
 void frmResults::picHydraulic_MouseMove(int, int, double x, double y)
 {
-    const auto at = picHydraulicFrame.readOut(x, y);
-    const std::string across = LengthUnitText(ctx.store.ChainageUnit);
-    const std::string up = LengthUnitText(ctx.store.ElevationUnit);
-    lblX->setText(QString::fromStdString(
-        readOutText(at ? std::optional<double>(at->x) : std::nullopt, 3, across)));
-    lblY->setText(QString::fromStdString(
-        readOutText(at ? std::optional<double>(at->y) : std::nullopt, 3, up)));
+    const ProfileReadOut at = ReadProfile(picHydraulicFrame, ctx.store, x, y);
+    lblX->setText(QString::fromStdString(at.Distance));
+    lblY->setText(QString::fromStdString(at.Elevation));
 }
 
 void frmResults::picHydraulic_MouseDown(int button, int, double, double)

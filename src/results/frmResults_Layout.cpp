@@ -5,8 +5,10 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "app/GraphPictures.h"
 #include "platform/ControlBuilders.h"
 #include "platform/FlexGrid.h"
+#include "platform/GraphPieces.h"
 #include "platform/PageFonts.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
@@ -175,9 +177,10 @@ void frmResults::BuildPlotArea(QWidget* page)
                                  1530, 1050);
 
     fraNew = MakeFrame(fraPlot, "fraNew", QStringLiteral("Legend"), SideLeft, 2160, SideWidth, 1380);
-    imgPipelineWater = MakeImage(fraNew, "imgPipelineWater", LineKey(QColor(0, 64, 0)), 120, 300);
+    imgPipelineWater = MakeImage(fraNew, "imgPipelineWater", LineKey(vbColor(graphcolor::Ground)), 120, 300);
     MakeLabel(fraNew, QStringLiteral("Pipeline profile"), 840, 285, 1400);
-    imgGradeline = MakeImage(fraNew, "imgGradeline", LineKey(QColor(0, 0, 255)), 120, 615);
+    imgGradeline =
+        MakeImage(fraNew, "imgGradeline", LineKey(vbColor(graphcolor::Gradeline)), 120, 615);
     MakeLabel(fraNew, QStringLiteral("Hydraulic gradeline"), 840, 600, 1400);
     sscComponents = MakeTipButton(fraNew, "sscComponents", QStringLiteral("&Components"),
                                   QStringLiteral("View the components legend"), 120, 930, 2070);
@@ -192,26 +195,27 @@ void frmResults::BuildPlotArea(QWidget* page)
     // The components legend pops up over the graph's upper right corner.
     fraComponents = MakePopupFrame(fraPlot, "fraComponents", QStringLiteral("Pipeline system components"),
                               5460, 180, 2280, 2460);
-    const char* const names[] = {"", "Air valve", "Non-return valve", "Isolating valve",
-                                 "Reservoir", "Pumpstation"};
+    // The legend's symbols by node type, air valve first.
+    const struct
+    {
+        int type;
+        const char* name;
+    } entries[] = {{5, "Air valve"},
+                   {4, "Non-return valve"},
+                   {3, "Isolating valve"},
+                   {1, "Reservoir"},
+                   {2, "Pumpstation"}};
     for (int k = 1; k <= 5; ++k) {
         const int top = 300 + (k - 1) * 330;
-        const QPixmap symbol = ComponentSymbol(k);
+        const QPixmap symbol = QPixmap::fromImage(ComponentSymbol(entries[k - 1].type));
         const int imageTop = top + (255 - pixelsToTwips(symbol.height())) / 2;
         imgCP[k] = MakeImage(fraComponents, "imgCP", symbol, 120, imageTop);
-        MakeLabel(fraComponents, QString::fromUtf8(names[k]), 600, top, 1600);
+        MakeLabel(fraComponents, QString::fromUtf8(entries[k - 1].name), 600, top, 1600);
     }
     sscHide = MakeTipButton(fraComponents, "sscHide", QStringLiteral("&Hide components legend"),
                             QStringLiteral("Hide components legend"), 120, 1965, 2040);
     fraComponents->hide();
 
-    for (int k = 1; k <= 5; ++k)
-        imgCPP[k] = MakeHolder(fraPlot, "imgCPP", ComponentSymbol(k));
-    imgM = MakeHolder(fraPlot, "imgM", UprightTitle(QStringLiteral("Elevation ( m )"), 18, 90));
-    imgKm = MakeHolder(fraPlot, "imgKm", UprightTitle(QStringLiteral("Elevation ( km )"), 18, 93));
-    imgFt = MakeHolder(fraPlot, "imgFt", UprightTitle(QStringLiteral("Elevation ( ft )"), 18, 88));
-    imgMiles =
-        MakeHolder(fraPlot, "imgMiles", UprightTitle(QStringLiteral("Elevation ( miles )"), 18, 99));
 }
 
 void frmResults::BuildNodeTableFrame(QWidget* page)
@@ -251,11 +255,17 @@ void frmResults::BuildPrintLegend(QWidget* page)
     Frame4 = MakePopupFrame(page, "Frame4", QStringLiteral("Legend"), PageFrameLeft, PageFrameTop, 2400,
                        2100);
     picPrintView = MakeHolder(Frame4, "picPrintView", QPixmap());
-    const char* const names[] = {"", "Air valve", "Non-return", "Isolating", "Reservoir",
-                                 "Pumpstation"};
-    for (int k = 1; k <= 5; ++k) {
-        MakeImage(Frame4, "imgPrintCP", ComponentSymbol(k), 120, 300 + (k - 1) * 330);
-        MakeLabel(Frame4, QString::fromUtf8(names[k]), 600, 300 + (k - 1) * 330, 1600);
+    const struct
+    {
+        int type;
+        const char* name;
+    } entries[] = {{5, "Air valve"}, {4, "Non-return"}, {3, "Isolating"}, {1, "Reservoir"},
+                   {2, "Pumpstation"}};
+    for (int k = 0; k < 5; ++k) {
+        const int top = 300 + k * 330;
+        MakeImage(Frame4, "imgPrintCP", QPixmap::fromImage(ComponentSymbol(entries[k].type)), 120,
+                  top);
+        MakeLabel(Frame4, QString::fromUtf8(entries[k].name), 600, top, 1600);
     }
     Frame4->hide();
 }
@@ -291,7 +301,6 @@ QWidget* frmResults::BuildSystemPage()
                           SideWidth);
 
     BuildSystemLegends(page);
-    BuildSystemPictures(page);
 
     fraViewTable = MakePopupFrame(page, "fraViewTable", QStringLiteral("System Analysis"), PageFrameLeft,
                              PageFrameTop, PageFrameWidth, PageFrameHeight);
@@ -375,16 +384,10 @@ void frmResults::BuildSystemLegends(QWidget* page)
     fraIncomeLegend->hide();
 }
 
-void frmResults::BuildSystemPictures(QWidget* page)
+void frmResults::PlaceIncomeLegendEntry(QWidget* entry, int top)
 {
-    picVLDemand = MakeHolder(page, "picVLDemand", UprightTitle(QStringLiteral("Yield & Demand"), 17, 93));
-    imgBlueRed = MakeHolder(page, "imgBlueRed",
-                            Swatch(QColor(0, 0, 255), 14, 15, QColor(255, 0, 0), 5));
-    imgRed = MakeHolder(page, "imgRed", Swatch(QColor(255, 0, 0), 14, 15));
-    imgGreen = MakeHolder(page, "imgGreen", Swatch(QColor(0, 255, 0), 14, 15));
-    imgBlue = MakeHolder(page, "imgBlue", Swatch(QColor(0, 0, 255), 14, 15));
-    imgYellow = MakeHolder(page, "imgYellow", Swatch(QColor(255, 255, 0), 14, 15));
-    imgViolet = MakeHolder(page, "imgViolet", Swatch(QColor(255, 0, 255), 14, 15));
+    const QRect at = twipsGeometry(entry);
+    setTwipsGeometry(entry, at.left(), top + LegendCaptionLine, at.width(), at.height());
 }
 
 // ---- Page "Cost analysis" -----------------------------------------------------

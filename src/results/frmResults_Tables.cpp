@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
+#include "app/GraphUnits.h"
+#include "app/ProfileGraph.h"
 #include "engine/CapitalCostLines.h"
 #include "engine/NumberFormat.h"
 #include "platform/FlexGrid.h"
@@ -12,7 +14,6 @@
 #include "project/Currency.h"
 #include "project/NodeTypes.h"
 #include "project/SystemType.h"
-#include "results/ResultUnits.h"
 #include "results/frmResults.h"
 
 namespace vemora {
@@ -86,7 +87,7 @@ void frmResults::FillDemandYieldTable()
     BoldCell(g, 0, 2, QStringLiteral("Demand supplied"));
     BoldCell(g, 0, 3, QStringLiteral("Demand shortage"));
     if (pumping) BoldCell(g, 0, 4, QStringLiteral("Pumping hours"));
-    const QString unit = Text(DemandUnitText(s));
+    const QString unit = Text(DemandFlowUnit(s).Text);
     for (int c = 1; c <= 3; ++c)
         BoldCell(g, 1, c, unit);
 
@@ -151,8 +152,12 @@ void frmResults::FillHydraulicProfileTable()
     FlexGrid* g = msgHydraulic;
     LayOutResultTable(g, nodes + 1, 6, 1);
 
-    const QString chainage = Text(LengthUnitCaption(s.ChainageUnit));
-    const QString elevation = Text(LengthUnitCaption(s.ElevationUnit));
+    const auto caption = [](int unit) {
+        const std::string text = LengthUnit(unit).Text;
+        return text.empty() ? QString() : Text("(" + text + ")");
+    };
+    const QString chainage = caption(s.ChainageUnit);
+    const QString elevation = caption(s.ElevationUnit);
     BoldCell(g, 0, 0, QStringLiteral("Number"));
     BoldCell(g, 0, 1, QStringLiteral("Accumulated length ") + chainage);
     BoldCell(g, 0, 2, QStringLiteral("Elevation ") + elevation);
@@ -160,17 +165,16 @@ void frmResults::FillHydraulicProfileTable()
     BoldCell(g, 0, 4, QStringLiteral("Pressure ") + elevation);
     BoldCell(g, 0, 5, QStringLiteral("Component"));
 
-    const float metres = MetresPerLengthUnit(s.ElevationUnit);
-    // A gravity system's gradeline starts at the top reservoir, one point
-    // before node 1; a pumping system's point 1 lies just after the pump.
-    const int shift = IsGravity(s) ? 1 : 0;
     for (int i = 1; i <= nodes; ++i) {
-        const float level = r.Gradeline(i - shift, year) / metres;
         g->setTextMatrix(i, 0, QString::number(i));
         g->setTextMatrix(i, 1, Text(FormatGeneral(s.NodeAccumulatedLength[i])));
         g->setTextMatrix(i, 2, Text(FormatGeneral(s.NodeElevation[i])));
-        g->setTextMatrix(i, 3, Text(FormatNoLeadingZero(level, 3)));
-        g->setTextMatrix(i, 4, Text(FormatNoLeadingZero(level - s.NodeElevation[i], 3)));
+        // Single-precision level and pressure, as the table has always shown them.
+        if (const auto level = NodeGradelineLevel(s, r, i, year)) {
+            const float h = static_cast<float>(*level);
+            g->setTextMatrix(i, 3, Text(FormatNoLeadingZero(h, 3)));
+            g->setTextMatrix(i, 4, Text(FormatNoLeadingZero(h - s.NodeElevation[i], 3)));
+        }
         g->setTextMatrix(i, 5, QString::fromUtf8(NodeTypeNames(s.NodeTypeCode[i])));
     }
     Finish(g, 1);

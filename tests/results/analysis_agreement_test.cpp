@@ -123,7 +123,7 @@ class AnalysisAgreementTest : public ResultsWindowTest
         for (int i = project.NodeCount + 1; i <= MaxNodes; ++i)
             project.NodeElevation[i] = project.NodeAccumulatedLength[i] = UnusedNode;
         CopyStoreToRecord(project, project.ProjectRec);
-        int32_t record = 0;
+        int64_t record = 0;
         const std::string path = folder.File("project.kpj");
         EXPECT_EQ(WriteProjectFile(path, project.ProjectRec, record), FileStatus::Ok);
 

@@ -1,6 +1,7 @@
 // The section lists, the drawing switches and their check boxes, and the
 // section a drawing or printed page needs.
 #include "ResultsWindowFixture.h"
+#include "platform/Twips.h"
 
 namespace vemora::test {
 namespace {
@@ -96,6 +97,36 @@ TEST_F(DistancesTest, AProfileWithoutASectionAsksForOne)
     EXPECT_EQ(scripted.messages.size(), 4u);
 }
 
+TEST_F(DistancesTest, TheProfileIsDrawnForTheChosenSectionAndYear)
+{
+    ThreeNodes();
+    ctx.results.YearFlow[1] = 12.5f * ctx.results.DemandUnitFactor;
+    Refresh();
+    EXPECT_TRUE(w->picHydraulic->drawing().findText("Accumulated length( m )"));
+    EXPECT_EQ(w->lblMaxFlow->text(), "Flow rate: 12.500 Mega liters/day");
+    EXPECT_EQ(w->lblPumping->text(), "");
+    // Drawn while the window is hidden, at the picture's own size.
+    EXPECT_EQ(w->picHydraulicFrame.right, pixelsToTwips(w->picHydraulic->contentsRect().width()) - 600);
+    EXPECT_TRUE(scripted.messages.empty());
+
+    // The read-out over the plot in the project's units.
+    main->show();
+    ctx.mainWindow().showWorkingWindow(w);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    QTest::mouseMove(w->picHydraulic, w->picHydraulic->rect().center());
+    EXPECT_TRUE(w->lblX->text().endsWith(" m")) << w->lblX->text().toStdString();
+    EXPECT_NE(w->lblX->text(), "Out of range");
+
+    // A begin beyond the end is refused and the picture stays as drawn.
+    w->comBegin->setCurrentIndex(2);
+    w->comEnd->setCurrentIndex(0);
+    w->sscView->click();
+    ASSERT_EQ(scripted.messages.size(), 1u);
+    EXPECT_EQ(scripted.messages[0].text, "The begin distance should be less than the end distance !");
+    EXPECT_EQ(scripted.messages[0].title, "Vemora ERROR !");
+    EXPECT_TRUE(w->picHydraulic->drawing().findText("Accumulated length( m )"));
+}
+
 TEST_F(DistancesTest, ARedrawRaisesTheHourglassAndDropsIt)
 {
     ThreeNodes();
@@ -105,16 +136,6 @@ TEST_F(DistancesTest, ARedrawRaisesTheHourglassAndDropsIt)
     EXPECT_EQ(scripted.pointerChanges,
               (std::vector<MousePointer>{MousePointer::Hourglass, MousePointer::Default}));
     EXPECT_EQ(w->hscYears->Max(), 30);
-}
-
-TEST_F(DistancesTest, PlotDataOfAnUntrustedNodeCountStaysInsideTheProfile)
-{
-    ctx.store.NodeCount = 32000;
-    PrepareProfilePlotData(ctx.store, ctx.view);
-    EXPECT_EQ(ctx.view.PlotNodeCount, MaxNodes);
-    ctx.store.NodeCount = -3;
-    PrepareProfilePlotData(ctx.store, ctx.view);
-    EXPECT_EQ(ctx.view.PlotNodeCount, 0);
 }
 
 } // namespace

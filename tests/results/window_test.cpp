@@ -26,6 +26,12 @@ class StandInWindow : public QWidget,
     void ShowSystemTypeView() override {}
     void ShowProject() override {}
     void RefreshCurrencyLabels() override {}
+    bool ReadProfileGrid() override { return true; }
+    bool ReadDemandGrid() override { return true; }
+    bool ReadPumpDemandGrid() override { return true; }
+    bool ReadLayingGrid() override { return true; }
+    bool ReadStaffGrid() override { return true; }
+    bool ReadOtherOperationalGrid() override { return true; }
 };
 
 template <typename Window> Window* InstallStandIn(WindowSlot<Window>& slot, QWidget* parent)
@@ -237,6 +243,26 @@ TEST_F(ResultsWindowTest, DutyPointButtonOnlyForAPumpingSystemWithAPumpCurve)
     ctx.store.PumpCurveGiven = 0;
     Refresh();
     EXPECT_TRUE(w->sscDutypoint->isHidden());
+}
+
+TEST_F(ResultsWindowTest, TheSystemGraphsDrawWithTheirLegends)
+{
+    PumpingStores();
+    ctx.store.CurrencyCode = 1;
+    Refresh();
+    EXPECT_FALSE(w->picSystem->drawing().isEmpty());
+    EXPECT_EQ(w->lblYield->text(), "Yield (Mega liters/day)");
+    w->ssoIncomeExpenditure->click();
+    EXPECT_EQ(w->lblIncome->text(), "Income ($/year)");
+    EXPECT_FALSE(w->lblEnergy->isHidden());
+    EXPECT_FALSE(w->Shape[5]->isHidden());
+
+    ctx.store.SystemType = 0;
+    w->ssoIncomeExpenditure->click();
+    EXPECT_TRUE(w->lblEnergy->isHidden());
+    EXPECT_TRUE(w->Shape[5]->isHidden());
+    // The two remaining cost entries stand where the graph puts them, below the caption line.
+    EXPECT_GT(w->Shape[3]->y(), w->lblIncome->y() - 10);
 }
 
 TEST_F(ResultsWindowTest, ARightClickCopiesTheGraphAndALeftClickDoesNot)
