@@ -32,6 +32,12 @@ QString Text(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// An amount after the currency symbol, with thousands separators.
+QString Amount(const QString& symbol, float value, int decimals)
+{
+    return symbol + Text(FormatThousands(value, decimals));
+}
+
 // Clears the grid and gives it the result tables' layout.
 void LayOutResultTable(FlexGrid* g, int rows, int cols, int headingRows)
 {
@@ -127,7 +133,7 @@ void frmResults::FillIncomeExpenditureTable()
         BoldCell(g, 0, c, QString::fromLatin1(headings[c]));
 
     const QString symbol = Text(CurrencySymbol(s.CurrencyCode));
-    const auto money = [&](float value) { return symbol + Text(FormatThousands(value, 0)); };
+    const auto money = [&](float value) { return Amount(symbol, value, 0); };
     const QString none = symbol + QStringLiteral("0");
     for (int i = 1; i <= rows; ++i) {
         const bool building = i <= construction;
@@ -186,7 +192,7 @@ void frmResults::ShowCostTables()
 {
     const ProjectStore& s = ctx.store;
     const QString symbol = Text(CurrencySymbol(s.CurrencyCode));
-    const auto amount = [&](float value) { return symbol + Text(FormatThousands(value, 0)); };
+    const auto amount = [&](float value) { return Amount(symbol, value, 0); };
 
     FlexGrid* g = msgCost;
     g->Clear();
@@ -295,7 +301,7 @@ void frmResults::ShowAnnualAmounts(int year)
     const ResultsStore& r = ctx.results;
     const int y = std::clamp(year, 1, MaxYears);
     const QString symbol = Text(CurrencySymbol(s.CurrencyCode));
-    const auto amount = [&](float value) { return symbol + Text(FormatThousands(value, 2)); };
+    const auto amount = [&](float value) { return Amount(symbol, value, 2); };
     FlexGrid* a = msgAnnualCost;
     a->setTextMatrix(1, 2, amount(r.YearOperational[y]));
     a->setTextMatrix(2, 2, amount(r.YearPipelineMaintenance[y]));
