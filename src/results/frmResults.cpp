@@ -93,6 +93,7 @@ void frmResults::Form_Load()
     setFixedSize(twipsToPixels(WindowWidth), twipsToPixels(WindowHeight));
     move(0, 0);
     hscYears->setValue(1);
+    ctx.view.SelectedYear = 1; // the profile follows the bar from the first year
     lblYear->setText(QString::number(ctx.store.SupplyStartYear));
 }
 
