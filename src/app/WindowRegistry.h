@@ -30,6 +30,10 @@ class InputWindow : public WorkingWindow
     virtual void ShowProject() = 0;
     // Starts the one-shot refresh of the currency labels.
     virtual void RefreshCurrencyLabels() = 0;
+    // At once: the currency labels and the currency and unit words of the
+    // grid headings, from the store's CurrencyCode and UnitSystem. Typed
+    // texts, the current cells and the results stay as they are.
+    virtual void RelabelCurrencyAndUnits() {}
 
     // The six grid read-backs of the save. Each puts its whole table into the
     // store and returns true, or, when a non-empty cell is not a number,
@@ -41,7 +45,6 @@ class InputWindow : public WorkingWindow
     virtual bool ReadLayingGrid() = 0;
     virtual bool ReadStaffGrid() = 0;
     virtual bool ReadOtherOperationalGrid() = 0;
-
 };
 
 // frmResults: loaded without showing before a run, refreshed after a

@@ -50,6 +50,7 @@ class frmLCC : public QWidget, public InputWindow
     // The load's steps after the system-type view, in their order.
     void ShowProject() override;
     void RefreshCurrencyLabels() override;
+    void RelabelCurrencyAndUnits() override;
 
     // --- Window ---------------------------------------------------------
     TabControl* sstInput = nullptr;

@@ -60,6 +60,35 @@ QString Currency(const ProjectStore& s)
     return QString::fromStdString(CurrencySymbol(s.CurrencyCode));
 }
 
+// The headings and labels that carry the currency or the unit system's words.
+QString StaffPackageHeading(const ProjectStore& s)
+{
+    return QStringLiteral("Annual package (%1)").arg(Currency(s));
+}
+
+QString ExpenseAmountHeading(const ProjectStore& s)
+{
+    return QStringLiteral("Annual amount (%1)").arg(Currency(s));
+}
+
+QString LayingCostHeading(const ProjectStore& s)
+{
+    return QStringLiteral("Cost (%1/%2)")
+        .arg(Currency(s), s.UnitSystem != 0 ? QStringLiteral("ft³") : QStringLiteral("m³"));
+}
+
+QString CoverLabel(const ProjectStore& s)
+{
+    return s.UnitSystem != 0 ? QStringLiteral("Required cover (ft)")
+                             : QStringLiteral("Required cover (m)");
+}
+
+QString BelowInvertLabel(const ProjectStore& s)
+{
+    return s.UnitSystem != 0 ? QStringLiteral("Excavation lower than pipe invert (ft)")
+                             : QStringLiteral("Excavation lower than pipe invert (m)");
+}
+
 // Years 1 to the design life with the stored demand of each.
 void FillYearDemand(FlexGrid* g, const ProjectStore& s)
 {
@@ -153,7 +182,6 @@ void HeadingColours(FlexGrid* g, int r, int c)
 void frmLCC::FillLayingGrid()
 {
     const ProjectStore& s = ctx.store;
-    const bool us = s.UnitSystem != 0;
     FlexGrid* g = msgLaying;
     g->Clear();
     g->setFixedRows(0);
@@ -168,9 +196,7 @@ void frmLCC::FillLayingGrid()
     g->setColAlignment(1, flexalign::CenterCenter);
 
     Heading(g, 0, 0, QStringLiteral("Description"));
-    Heading(g, 0, 1,
-            QStringLiteral("Cost (%1/%2)")
-                .arg(Currency(s), us ? QStringLiteral("ft³") : QStringLiteral("m³")));
+    Heading(g, 0, 1, LayingCostHeading(s));
     HeadingColours(g, 0, 1);
 
     const QString labels[16] = {QString(),
@@ -187,10 +213,8 @@ void frmLCC::FillLayingGrid()
                                 QStringLiteral("Rock"),
                                 QStringLiteral("Bedding import"),
                                 QStringLiteral("Blanket import"),
-                                us ? QStringLiteral("Required cover (ft)")
-                                   : QStringLiteral("Required cover (m)"),
-                                us ? QStringLiteral("Excavation lower than pipe invert (ft)")
-                                   : QStringLiteral("Excavation lower than pipe invert (m)")};
+                                CoverLabel(s),
+                                BelowInvertLabel(s)};
     for (int r = 1; r <= 15; ++r) {
         if (r == 9 || r == 10) continue;
         g->setTextMatrix(r, 0, labels[r]);
@@ -218,7 +242,7 @@ void frmLCC::FillStaffGrid()
     g->setForeColorFixed(vbColor(vbcolor::Blue));
     Shape(g, 9, {1600, 1400, 1200});
     Heading(g, 0, 0, QStringLiteral("Staff"));
-    Heading(g, 0, 1, QStringLiteral("Annual package (%1)").arg(Currency(s)));
+    Heading(g, 0, 1, StaffPackageHeading(s));
     Heading(g, 0, 2, QStringLiteral("Percentage of time (%)"));
     const QString staff[8] = {QStringLiteral("Manager"),        QStringLiteral("Engineer"),
                               QStringLiteral("Technologist"),   QStringLiteral("Technician"),
@@ -240,7 +264,7 @@ void frmLCC::FillOtherOperationalGrid()
     g->setForeColorFixed(vbColor(vbcolor::Blue));
     Shape(g, 6, {1600, 1300});
     Heading(g, 0, 0, QStringLiteral("Description of expenses"));
-    Heading(g, 0, 1, QStringLiteral("Annual amount (%1)").arg(Currency(s)));
+    Heading(g, 0, 1, ExpenseAmountHeading(s));
     const QString expenses[5] = {QStringLiteral("Transport"), QStringLiteral("Fuel"),
                                  QStringLiteral("Electricity"), QStringLiteral("Training"),
                                  QStringLiteral("Housing")};
@@ -249,6 +273,21 @@ void frmLCC::FillOtherOperationalGrid()
         g->setTextMatrix(r, 1, SingleText(s.OtherExpenseAmount[static_cast<size_t>(r)]));
     }
     Finish(g);
+}
+
+// Writes the texts alone (no current-cell move, so no cell is entered and
+// nothing is discarded); the cells keep their bold and colours.
+void frmLCC::RelabelCurrencyAndUnits()
+{
+    const ProjectStore& s = ctx.store;
+    ShowCurrencySymbols();
+    msgOperational->setTextMatrix(0, 1, StaffPackageHeading(s));
+    msgOtherOperational->setTextMatrix(0, 1, ExpenseAmountHeading(s));
+    if (msgLaying->Rows() > 15) {
+        msgLaying->setTextMatrix(0, 1, LayingCostHeading(s));
+        msgLaying->setTextMatrix(14, 0, CoverLabel(s));
+        msgLaying->setTextMatrix(15, 0, BelowInvertLabel(s));
+    }
 }
 
 } // namespace vemora

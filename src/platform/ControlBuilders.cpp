@@ -106,4 +106,13 @@ QLineEdit* MakeCellEditor(QWidget* parent, const char* name)
     return editor;
 }
 
+QFont WindowFont(const QString& family, double points, bool bold)
+{
+    QFont font(family);
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
 } // namespace vemora

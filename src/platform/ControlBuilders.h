@@ -2,6 +2,7 @@
 // `parent` at a place given in twips (15 to the pixel).
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 class QComboBox;
@@ -36,5 +37,9 @@ ScrollBar* MakeScrollBar(QWidget* parent, const char* name, int min, int max, in
 FlexGrid* MakeGrid(QWidget* parent, const char* name, int left, int top, int width, int height);
 // A hidden single-line editor that the grid's cell editing lays over a cell.
 QLineEdit* MakeCellEditor(QWidget* parent, const char* name);
+
+// A face the windows are laid out in ("Times New Roman", "Bookman Old
+// Style") at a size in points; a serif face stands in where it is missing.
+QFont WindowFont(const QString& family, double points, bool bold = false);
 
 } // namespace vemora

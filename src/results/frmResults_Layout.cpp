@@ -9,7 +9,6 @@
 #include "platform/ControlBuilders.h"
 #include "platform/FlexGrid.h"
 #include "platform/GraphPieces.h"
-#include "platform/PageFonts.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
@@ -84,14 +83,6 @@ QLabel* MakeNamedLabel(QWidget* parent, const char* name, const QString& text, i
     QLabel* label = MakeLabel(parent, text, left, top, width, height);
     label->setObjectName(QString::fromLatin1(name));
     return label;
-}
-
-QFont TimesFont(double points, bool bold)
-{
-    QFont font(printerFontFamily(QStringLiteral("Times New Roman")));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }
 
 void SetColour(QWidget* w, const QColor& colour)
@@ -396,9 +387,9 @@ QWidget* frmResults::BuildCostPage()
 {
     auto* page = new QWidget(this); // the window's font from the start
     page->setObjectName(QStringLiteral("pageCost"));
-    page->setFont(TimesFont(9, false));
-    const QFont title = TimesFont(12, true);
-    const QFont caption = TimesFont(9.75, true);
+    page->setFont(WindowFont(QStringLiteral("Times New Roman"), 9, false));
+    const QFont title = WindowFont(QStringLiteral("Times New Roman"), 12, true);
+    const QFont caption = WindowFont(QStringLiteral("Times New Roman"), 9.75, true);
 
     Label10 = MakeNamedLabel(page, "Label10", QStringLiteral("Total capital cost"), 165, 135,
                              4500, 360);

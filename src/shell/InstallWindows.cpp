@@ -1,7 +1,9 @@
 #include "shell/InstallWindows.h"
 
+#include "converter/InstallConverter.h"
 #include "input/InstallInputWindow.h"
 #include "results/InstallResultsWindow.h"
+#include "shell/InstallShellDialogs.h"
 
 namespace vemora {
 
@@ -9,6 +11,8 @@ void InstallWindows(AppContext& ctx)
 {
     InstallInputWindow(ctx);
     InstallResultsWindow(ctx);
+    InstallConverter(ctx);
+    InstallShellDialogs(ctx);
 }
 
 } // namespace vemora

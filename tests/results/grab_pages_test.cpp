@@ -4,20 +4,17 @@
 //   test_results --gtest_also_run_disabled_tests --gtest_filter='*Grab*'
 // (files go to $VEMORA_GRAB_DIR, default /tmp/vemora-results).
 #include <QApplication>
-#include <QDir>
 
 #include "AnalysedProjects.h"
 #include "ResultsWindowFixture.h"
 #include "app/AnalyseProject.h"
+#include "support/GrabDir.h"
 
 namespace vemora::test {
 
 TEST_F(ResultsWindowTest, DISABLED_GrabPages)
 {
-    const QString dir = qEnvironmentVariableIsSet("VEMORA_GRAB_DIR")
-                            ? qEnvironmentVariable("VEMORA_GRAB_DIR")
-                            : QStringLiteral("/tmp/vemora-results");
-    QDir().mkpath(dir);
+    const QString dir = GrabDir(QStringLiteral("/tmp/vemora-results"));
     main->setGeometry(0, 0, 800, 600);
     main->show();
     struct Case

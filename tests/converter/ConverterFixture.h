@@ -1,0 +1,96 @@
+// The unit converter over a stand-in main window and a stand-in input window,
+// with scripted dialogs, on a pretended 800 x 600 screen.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "app/AppContext.h"
+#include "app/WorkingViews.h"
+#include "converter/InstallConverter.h"
+#include "converter/frmConverter.h"
+#include "platform/PictureButton.h"
+#include "platform/ScriptedUi.h"
+#include "platform/TextBox.h"
+#include "support/FakeMainWindow.h"
+
+namespace vemora::test {
+
+// An input window that only shows and hides.
+class StandInInput : public QWidget, public InputWindow
+{
+  public:
+    QWidget* widget() override { return this; }
+    void ShowFileName(const QString&) override {}
+    void ShowSystemTypeView() override {}
+    void ShowProject() override {}
+    void RefreshCurrencyLabels() override {}
+    bool ReadProfileGrid() override { return true; }
+    bool ReadDemandGrid() override { return true; }
+    bool ReadPumpDemandGrid() override { return true; }
+    bool ReadLayingGrid() override { return true; }
+    bool ReadStaffGrid() override { return true; }
+    bool ReadOtherOperationalGrid() override { return true; }
+};
+
+class ConverterTest : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        ctx.screen.setSizeOverride(QSize(800, 600));
+        ctx.windows.input.Install([this]() -> InputWindow* {
+            auto* w = new StandInInput;
+            w->hide();
+            ctx.mainWindow().addWorkingWindow(w);
+            return w;
+        });
+        InstallConverter(ctx);
+        // As Help > Unit converter leaves things: the input window hidden by
+        // the command, the view code of the start-up.
+        input = ctx.windows.input.Load()->widget();
+        ctx.ViewCode = WorkingView::Input;
+    }
+
+    // Opens the converter through its slot and works it while it shows.
+    int exec(std::function<void(frmConverter&)> work)
+    {
+        scripted.dialogHandlers.push_back([work](QDialog* d) {
+            // Access keys answer only in the active window.
+            d->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(d));
+            work(*static_cast<frmConverter*>(d));
+        });
+        return ctx.windows.converter.Exec();
+    }
+
+    static void chooseGroup(frmConverter& d, int row)
+    {
+        QListWidgetItem* item = d.lstUnit->item(row);
+        QTest::mouseClick(d.lstUnit->viewport(), Qt::LeftButton, {},
+                          d.lstUnit->visualItemRect(item).center());
+    }
+
+    static void typeValue(frmConverter& d, const QString& keys)
+    {
+        d.txtConvert->setFocus();
+        d.txtConvert->selectAll();
+        QTest::keyClick(d.txtConvert, Qt::Key_Backspace);
+        QTest::keyClicks(d.txtConvert, keys);
+    }
+
+    static void convert(frmConverter& d) { QTest::mouseClick(d.sscConvert, Qt::LeftButton); }
+
+    ScriptedUi scripted;
+    AppContext ctx{scripted};
+    std::unique_ptr<FakeMainWindow> main = std::make_unique<FakeMainWindow>(ctx);
+    QWidget* input = nullptr;
+};
+
+} // namespace vemora::test
