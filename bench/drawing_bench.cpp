@@ -4,11 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <cmath>
 
+#include "BenchApplication.h"
 #include "platform/AxisScale.h"
 #include "platform/DrawingSurface.h"
 #include "platform/PlotFrame.h"
@@ -16,19 +16,7 @@
 namespace {
 
 using namespace vemora;
-
-// Fonts need a GUI application; the benchmarks run headless.
-void ensureApplication()
-{
-    static QGuiApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "vemora_bench";
-        static char* argv[] = {name, nullptr};
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
-}
+using bench::ensureApplication;
 
 // Grid, labels, a six-point pump curve and a 10,000-point system curve on a
 // picture of 8,115 x 5,175 twips.

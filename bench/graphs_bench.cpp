@@ -4,28 +4,17 @@
 // then shown as the picture box shows it.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <cmath>
 #include <memory>
 
+#include "BenchApplication.h"
 #include "results/HydraulicProfileGraph.h"
 #include "results/SystemGraphs.h"
 
 namespace {
 
 using namespace vemora;
-
-void ensureApplication()
-{
-    static QGuiApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "vemora_bench";
-        static char* argv[] = {name, nullptr};
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
-}
+using bench::ensureApplication;
 
 constexpr double kWidth = 10215, kHeight = 4860; // twips, about the results window's picture
 

@@ -18,6 +18,7 @@ class NoMainWindow final : public MainWindow
     void setCaption(const QString&) override {}
     void stopWelcome() override {}
     void popupFileMenu(const QPoint&) override {}
+    void popupGridRowsMenu(const QPoint&) override {}
     void setHourglass(bool) override {}
     void setRoughnessMenuVisible(bool) override {}
     QPixmap logo() const override { return QPixmap(); }

@@ -38,6 +38,9 @@ class MainWindow
 
     // Pops up the File menu at a screen position.
     virtual void popupFileMenu(const QPoint& globalPos) = 0;
+    // Pops up the profile grid's row menu at a screen position; its items
+    // run the input window's row operations.
+    virtual void popupGridRowsMenu(const QPoint& globalPos) = 0;
     // The hourglass pointer over the program, or the default pointer.
     virtual void setHourglass(bool on) = 0;
     // The menu bar's Roughness calibration item.

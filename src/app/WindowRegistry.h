@@ -45,6 +45,17 @@ class InputWindow : public WorkingWindow
     virtual bool ReadLayingGrid() = 0;
     virtual bool ReadStaffGrid() = 0;
     virtual bool ReadOtherOperationalGrid() = 0;
+
+    // The profile's row operations, as the main window's row menu starts
+    // them: add a row at the end, insert one before the current row, delete
+    // the current or the last row (after a question when the row holds
+    // data). The two that add return whether the row went in and the
+    // profile was read back; the deletes whether a row went. A stand-in
+    // without a profile changes nothing.
+    virtual bool AppendProfileRow() { return false; }
+    virtual bool InsertProfileRowBefore() { return false; }
+    virtual bool DeleteCurrentProfileRow() { return false; }
+    virtual bool DeleteLastProfileRow() { return false; }
 };
 
 // frmResults: loaded without showing before a run, refreshed after a

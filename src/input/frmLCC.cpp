@@ -15,7 +15,6 @@
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
-#include "project/NodeTypes.h"
 #include "project/UnitTables.h"
 
 // The laying sketch lives in the input resources of the static window
@@ -66,12 +65,12 @@ frmLCC::frmLCC(AppContext& context, QWidget* parent) : QWidget(parent), ctx(cont
     tmrCurrency->setInterval(5);
     tmrCurrency->setSingleShot(true);
 
+    BuildCellEditing();
     ConnectHandlers();
     Form_Load();
 }
 
-// Load: the laying sketch, the nineteen unit lists in their fixed order, and
-// the node types offered in the profile's description column.
+// Load: the laying sketch and the nineteen unit lists in their fixed order.
 void frmLCC::Form_Load()
 {
     MoveToCorner();
@@ -96,10 +95,6 @@ void frmLCC::Form_Load()
     FillList(comWaterSalesUnits, WaterSalesVolumeUnits);
     FillList(comHeadUnits, PumpHeadUnits);
     FillList(comFlowUnits, PumpCurveFlowUnits);
-
-    for (int code = 0; code < NodeTypeCount; ++code)
-        comNode->addItem(QString::fromUtf8(NodeTypeNames(code)));
-    comNode->setCurrentIndex(-1);
 
     // The mouse wheel changes a unit list, a scroll bar or the date only when
     // that control has the focus, never while the pointer merely passes over.

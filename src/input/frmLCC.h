@@ -30,6 +30,8 @@ namespace vemora {
 struct AppContext;
 struct ProjectStore;
 class FlexGrid;
+class GridCellEditor;
+class TextBox;
 class ScrollBar;
 class DatePicker;
 class FieldBehaviours;
@@ -80,7 +82,7 @@ class frmLCC : public QWidget, public InputWindow
     QLabel* Label53 = nullptr;
     QComboBox* comVaryingDemandUnits = nullptr;
     FlexGrid* msgDemand = nullptr;
-    QLineEdit* txtDemand = nullptr;
+    TextBox* txtDemand = nullptr;
     QGroupBox* fraGravityReservoirs = nullptr;
     QLineEdit* txtTRWL = nullptr;
     QComboBox* comTRWLUnits = nullptr;
@@ -96,7 +98,7 @@ class frmLCC : public QWidget, public InputWindow
     QGroupBox* fraPumpVaryingDemand = nullptr;
     QComboBox* comPumpVaryingDemandUnits = nullptr;
     FlexGrid* msgPumpDemand = nullptr;
-    QLineEdit* txtPumpDemand = nullptr;
+    TextBox* txtPumpDemand = nullptr;
     QGroupBox* fraPumpReservoir = nullptr;
     QLineEdit* txtPPRWL = nullptr;
     QComboBox* comPPRWLUnits = nullptr;
@@ -127,7 +129,7 @@ class frmLCC : public QWidget, public InputWindow
 
     // --- Page "Profile Data" ----------------------------------------------
     FlexGrid* msgProfile = nullptr;
-    QLineEdit* txtCell = nullptr;
+    TextBox* txtCell = nullptr;
     QComboBox* comNode = nullptr;
     QGroupBox* Frame3 = nullptr;
     PictureButton* sscViewProfile = nullptr;
@@ -155,7 +157,7 @@ class frmLCC : public QWidget, public InputWindow
     // Laying panel
     QGroupBox* fraLaying = nullptr;
     FlexGrid* msgLaying = nullptr;
-    QLineEdit* txtLaying = nullptr;
+    TextBox* txtLaying = nullptr;
     QLabel* imgLaying = nullptr;
     PictureButton* sscHideLaying = nullptr;
     PictureButton* sscCancelLaying = nullptr;
@@ -197,9 +199,9 @@ class frmLCC : public QWidget, public InputWindow
     QLabel* lblMMechanical = nullptr;
     QLabel* lblMElectrical = nullptr;
     FlexGrid* msgOperational = nullptr;
-    QLineEdit* txtCellOperational = nullptr;
+    TextBox* txtCellOperational = nullptr;
     FlexGrid* msgOtherOperational = nullptr;
-    QLineEdit* txtCellOtherOperational = nullptr;
+    TextBox* txtCellOtherOperational = nullptr;
     QGroupBox* fraIncome = nullptr;
     QLineEdit* txtWaterSales = nullptr;
     QComboBox* comWaterSalesUnits = nullptr;
@@ -238,6 +240,33 @@ class frmLCC : public QWidget, public InputWindow
     // Rebuilds the demand table of the project's own system type for a new
     // design life, keeping the texts of rows that remain.
     void RebuildDemandTable();
+
+    // --- In-place editing of the six grids ---------------------------------
+    GridCellEditor* cellsProfile = nullptr;
+    GridCellEditor* cellsLaying = nullptr;
+    GridCellEditor* cellsOperational = nullptr;
+    GridCellEditor* cellsOtherOperational = nullptr;
+    GridCellEditor* cellsDemand = nullptr;
+    GridCellEditor* cellsPumpDemand = nullptr;
+
+    // The profile grid's current cell when the node-type list was opened.
+    int16_t GridRow = 0;
+    int16_t GridCol = 0;
+    // Shows the node-type list over the current cell when it is a
+    // description cell (and hides it elsewhere).
+    void ShowNodeTypeList();
+    // Offers the ten node types while the list serves a description cell.
+    void FillNodeTypeCombo();
+    // Writes the chosen node type into the description cell.
+    void SetNodeTypeFromCombo();
+
+    // --- Profile rows (also reached from the main window's row menu) --------
+    // The two that add a row also read the profile back into the store and
+    // return whether both happened; the deletes return whether a row went.
+    bool AppendProfileRow() override;
+    bool InsertProfileRowBefore() override;
+    bool DeleteCurrentProfileRow() override;
+    bool DeleteLastProfileRow() override;
 
     // Tariff colours of an hour label, as colour numbers.
     static uint32_t HourColour(const QLabel* label);
@@ -299,6 +328,22 @@ class frmLCC : public QWidget, public InputWindow
     void sscMechanical_Click();
     void sscElectrical_Click();
 
+    void msgProfile_EnterCell();
+    void msgProfile_Click();
+    void msgProfile_MouseDown(int button, int shift, int x, int y);
+    void msgProfile_KeyDown(int& keyCode, int shift);
+    void msgProfile_KeyUp(int& keyCode, int shift);
+    void msgProfile_LostFocus();
+    void msgProfile_Scroll();
+    void msgProfile_DblClick();
+    void msgLaying_DblClick();
+    void msgOperational_DblClick();
+    void msgOtherOperational_DblClick();
+    void txtCell_KeyDown(int& keyCode, int shift);
+    void comNode_Click();
+    void sscAdd_Click();
+    void sscDelete_Click();
+
     void lblSummerHour_Click(int index);
     void lblWinterHour_Click(int index);
     void tmrCurrency_Timer();
@@ -322,6 +367,8 @@ class frmLCC : public QWidget, public InputWindow
     void BuildSeasonFrame(QGroupBox* frame, bool summer);
     QWidget* BuildRatesPage();
     void ConnectHandlers();
+    void BuildCellEditing();
+    void ConnectGridHandlers();
 
     void Discard();
     void ShowHelpTopic(int topic);
@@ -329,11 +376,18 @@ class frmLCC : public QWidget, public InputWindow
 
     // Read-back helpers: the whole-text cells of a table, the two demand
     // tables, and the message and focus for a cell that is not a number.
-    std::optional<std::vector<float>> ReadWholeCells(FlexGrid* grid, const QString& table,
+    std::optional<std::vector<float>> ReadWholeCells(GridCellEditor* editing, const QString& table,
                                                      const std::vector<QPoint>& cells);
-    bool ReadYearDemand(FlexGrid* grid);
-    void RefuseCell(FlexGrid* grid, const QString& table, int row, int col);
+    bool ReadYearDemand(GridCellEditor* editing);
+    void RefuseCell(GridCellEditor* editing, const QString& table, int row, int col);
 
+    // Row editing helpers.
+    bool RoomForAnotherRow();
+    bool ConfirmRowDeletion(int row);
+    void RemoveProfileRow(int row);
+
+    // Enter went down in the profile grid or its editor and is not yet up.
+    bool enterDown_ = false;
     void MoveToCorner();
     bool OverBareWindow(const QMouseEvent* e) const;
 

@@ -1,12 +1,14 @@
 // Filling the input window's grids from the store (size, headings, widths,
 // labels and values), and the rebuild of the demand table when the design
 // life or the supply start year changes.
+#include <QComboBox>
 #include <QLabel>
 #include <algorithm>
 
 #include "app/AppContext.h"
 #include "input/frmLCC.h"
 #include "platform/FlexGrid.h"
+#include "platform/GridCellEditor.h"
 #include "platform/NumberText.h"
 #include "platform/Twips.h"
 #include "project/Currency.h"
@@ -90,8 +92,10 @@ QString BelowInvertLabel(const ProjectStore& s)
 }
 
 // Years 1 to the design life with the stored demand of each.
-void FillYearDemand(FlexGrid* g, const ProjectStore& s)
+void FillYearDemand(GridCellEditor* cells, const ProjectStore& s)
 {
+    FlexGrid* g = cells->grid();
+    cells->Abandon();
     const int life = std::clamp<int>(s.DesignLife, DesignLifeMin, DesignLifeMax);
     Shape(g, life + 1, {1000, 1200});
     Heading(g, 0, 0, QStringLiteral("Year"));
@@ -107,12 +111,12 @@ void FillYearDemand(FlexGrid* g, const ProjectStore& s)
 
 void frmLCC::FillDemandGrid()
 {
-    FillYearDemand(msgDemand, ctx.store);
+    FillYearDemand(cellsDemand, ctx.store);
 }
 
 void frmLCC::FillPumpDemandGrid()
 {
-    FillYearDemand(msgPumpDemand, ctx.store);
+    FillYearDemand(cellsPumpDemand, ctx.store);
 }
 
 // A new design life changes the rows of the demand table of the project's own
@@ -120,11 +124,12 @@ void frmLCC::FillPumpDemandGrid()
 // store only at the next save); rows that are new show the stored demand.
 void frmLCC::RebuildDemandTable()
 {
-    FlexGrid* grid = IsGravity(ctx.store) ? msgDemand : msgPumpDemand;
+    GridCellEditor* cells = IsGravity(ctx.store) ? cellsDemand : cellsPumpDemand;
+    FlexGrid* grid = cells->grid();
     QStringList typed;
     for (int r = 1; r < grid->Rows(); ++r)
         typed << grid->TextMatrix(r, 1);
-    FillYearDemand(grid, ctx.store);
+    FillYearDemand(cells, ctx.store);
     const int keep = std::min<int>(static_cast<int>(typed.size()), grid->Rows() - 1);
     for (int r = 1; r <= keep; ++r)
         grid->setTextMatrix(r, 1, typed[r - 1]);
@@ -138,6 +143,8 @@ void frmLCC::FillProfileGrid()
     s.NodeCount = ProfileNodeCount(s);
 
     FlexGrid* g = msgProfile;
+    cellsProfile->Abandon();
+    comNode->hide();
     g->setBackColor(vbColor(vbcolor::White));
     g->setForeColorFixed(vbColor(vbcolor::Blue));
     Shape(g, s.NodeCount + 1, {900, 1200, 1200, 1000, 1000, 1000, 1000, 1900});
@@ -183,6 +190,7 @@ void frmLCC::FillLayingGrid()
 {
     const ProjectStore& s = ctx.store;
     FlexGrid* g = msgLaying;
+    cellsLaying->Abandon();
     g->Clear();
     g->setFixedRows(0);
     g->setFixedCols(0);
@@ -239,6 +247,7 @@ void frmLCC::FillStaffGrid()
 {
     const ProjectStore& s = ctx.store;
     FlexGrid* g = msgOperational;
+    cellsOperational->Abandon();
     g->setForeColorFixed(vbColor(vbcolor::Blue));
     Shape(g, 9, {1600, 1400, 1200});
     Heading(g, 0, 0, QStringLiteral("Staff"));
@@ -261,6 +270,7 @@ void frmLCC::FillOtherOperationalGrid()
 {
     const ProjectStore& s = ctx.store;
     FlexGrid* g = msgOtherOperational;
+    cellsOtherOperational->Abandon();
     g->setForeColorFixed(vbColor(vbcolor::Blue));
     Shape(g, 6, {1600, 1300});
     Heading(g, 0, 0, QStringLiteral("Description of expenses"));

@@ -12,6 +12,7 @@
 #include "app/AppContext.h"
 #include "input/frmLCC.h"
 #include "platform/FlexGrid.h"
+#include "platform/GridCellEditor.h"
 #include "platform/NumberText.h"
 #include "platform/TabControl.h"
 #include "platform/Ui.h"
@@ -46,14 +47,16 @@ int LayingItemOfRow(int row)
 
 // Reads the given cells by the whole-text rule; nothing when one is refused
 // (after the message).
-std::optional<std::vector<float>> frmLCC::ReadWholeCells(FlexGrid* grid, const QString& table,
+std::optional<std::vector<float>> frmLCC::ReadWholeCells(GridCellEditor* editing,
+                                                         const QString& table,
                                                          const std::vector<QPoint>& cells)
 {
+    const FlexGrid* grid = editing->grid();
     std::vector<float> values(cells.size(), 0.0f);
     for (size_t i = 0; i < cells.size(); ++i) {
         const QPoint& cell = cells[i];
         if (!ReadWholeCell(grid->TextMatrix(cell.y(), cell.x()), values[i])) {
-            RefuseCell(grid, table, cell.y(), cell.x());
+            RefuseCell(editing, table, cell.y(), cell.x());
             return std::nullopt;
         }
     }
@@ -62,8 +65,9 @@ std::optional<std::vector<float>> frmLCC::ReadWholeCells(FlexGrid* grid, const Q
 
 // Tells the user which cell is not a number and puts the focus on it: its
 // page shown, its panel open, the cell current.
-void frmLCC::RefuseCell(FlexGrid* grid, const QString& table, int row, int col)
+void frmLCC::RefuseCell(GridCellEditor* editing, const QString& table, int row, int col)
 {
+    FlexGrid* grid = editing->grid();
     const QString text = grid->TextMatrix(row, col).trimmed();
     const QString label = grid->TextMatrix(row, 0).trimmed();
     bool numbered = false;
@@ -84,10 +88,7 @@ void frmLCC::RefuseCell(FlexGrid* grid, const QString& table, int row, int col)
         if (page >= 0) sstInput->setTab(page);
     }
     if (grid == msgLaying && fraLaying->isHidden()) ShowLayingPanel();
-    grid->setRow(row);
-    grid->setCol(col);
-    grid->scrollToCurrent();
-    grid->setFocus();
+    editing->FocusCell(row, col);
 }
 
 // Profile: columns 1 to 6 by the leading-number rule, column 7 by the node
@@ -115,7 +116,7 @@ bool frmLCC::ReadProfileGrid()
         for (int c = 1; c <= 6; ++c) {
             if (!ReadLeadingNumber(g->TextMatrix(i, c).toStdString(),
                                    columns[static_cast<size_t>(c - 1)][n])) {
-                RefuseCell(g, QStringLiteral("profile"), i, c);
+                RefuseCell(cellsProfile, QStringLiteral("profile"), i, c);
                 return false;
             }
         }
@@ -138,14 +139,15 @@ bool frmLCC::ReadProfileGrid()
 }
 
 // Demand: rows 1 to the design life into YearDemand; every later year is 0.
-bool frmLCC::ReadYearDemand(FlexGrid* grid)
+bool frmLCC::ReadYearDemand(GridCellEditor* editing)
 {
+    const FlexGrid* grid = editing->grid();
     ProjectStore& s = ctx.store;
     const int years = std::clamp<int>(s.DesignLife, 0, std::min(MaxYears, grid->Rows() - 1));
     std::vector<QPoint> cells;
     for (int r = 1; r <= years; ++r)
         cells.emplace_back(1, r);
-    const auto values = ReadWholeCells(grid, QStringLiteral("demand"), cells);
+    const auto values = ReadWholeCells(editing, QStringLiteral("demand"), cells);
     if (!values) return false;
     s.YearDemand.fill(0);
     for (int r = 1; r <= years; ++r)
@@ -155,12 +157,12 @@ bool frmLCC::ReadYearDemand(FlexGrid* grid)
 
 bool frmLCC::ReadDemandGrid()
 {
-    return ReadYearDemand(msgDemand);
+    return ReadYearDemand(cellsDemand);
 }
 
 bool frmLCC::ReadPumpDemandGrid()
 {
-    return ReadYearDemand(msgPumpDemand);
+    return ReadYearDemand(cellsPumpDemand);
 }
 
 // Laying rates (rows 1 to 8) and conditions (rows 11 to 15) into LayingCost
@@ -170,7 +172,7 @@ bool frmLCC::ReadLayingGrid()
     std::vector<QPoint> cells;
     for (int r : LayingRows)
         cells.emplace_back(1, r);
-    const auto values = ReadWholeCells(msgLaying, QStringLiteral("laying"), cells);
+    const auto values = ReadWholeCells(cellsLaying, QStringLiteral("laying"), cells);
     if (!values) return false;
     ProjectStore& s = ctx.store;
     s.LayingCost.fill(0);
@@ -188,7 +190,7 @@ bool frmLCC::ReadStaffGrid()
         cells.emplace_back(1, r);
         cells.emplace_back(2, r);
     }
-    const auto values = ReadWholeCells(msgOperational, QStringLiteral("staff"), cells);
+    const auto values = ReadWholeCells(cellsOperational, QStringLiteral("staff"), cells);
     if (!values) return false;
     ProjectStore& s = ctx.store;
     for (size_t i = 0; i < cells.size(); ++i)
@@ -203,7 +205,7 @@ bool frmLCC::ReadOtherOperationalGrid()
     for (int r = 1; r <= 5; ++r)
         cells.emplace_back(1, r);
     const auto values =
-        ReadWholeCells(msgOtherOperational, QStringLiteral("other expenses"), cells);
+        ReadWholeCells(cellsOtherOperational, QStringLiteral("other expenses"), cells);
     if (!values) return false;
     ProjectStore& s = ctx.store;
     for (size_t i = 0; i < cells.size(); ++i)

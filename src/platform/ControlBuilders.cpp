@@ -10,6 +10,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
+#include "platform/TextBox.h"
 #include "platform/Twips.h"
 
 namespace vemora {
@@ -98,9 +99,9 @@ FlexGrid* MakeGrid(QWidget* parent, const char* name, int left, int top, int wid
     return grid;
 }
 
-QLineEdit* MakeCellEditor(QWidget* parent, const char* name)
+TextBox* MakeCellEditor(QWidget* parent, const char* name)
 {
-    auto* editor = new QLineEdit(parent);
+    auto* editor = new TextBox(parent);
     editor->setObjectName(QString::fromLatin1(name));
     editor->hide();
     return editor;

@@ -18,6 +18,7 @@ namespace vemora {
 class PictureButton;
 class ScrollBar;
 class FlexGrid;
+class TextBox;
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, int width,
                   int height = 255);
@@ -36,7 +37,7 @@ ScrollBar* MakeScrollBar(QWidget* parent, const char* name, int min, int max, in
                          int left, int top, int width, bool flat = false);
 FlexGrid* MakeGrid(QWidget* parent, const char* name, int left, int top, int width, int height);
 // A hidden single-line editor that the grid's cell editing lays over a cell.
-QLineEdit* MakeCellEditor(QWidget* parent, const char* name);
+TextBox* MakeCellEditor(QWidget* parent, const char* name);
 
 // A face the windows are laid out in ("Times New Roman", "Bookman Old
 // Style") at a size in points; a serif face stands in where it is missing.

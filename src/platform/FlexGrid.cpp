@@ -648,6 +648,7 @@ void FlexGrid::scrollContentsBy(int, int)
     topRow_ = fixedRows_ + verticalScrollBar()->value();
     leftCol_ = fixedCols_ + horizontalScrollBar()->value();
     viewport()->update();
+    emit Scroll();
 }
 
 void FlexGrid::ensureVisible(int r, int c)

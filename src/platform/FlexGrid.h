@@ -168,6 +168,9 @@ class FlexGrid : public QAbstractScrollArea
     void MouseMove(int button, int shift, int x, int y);
     void LostFocus();
     void GotFocus();
+    // The rows or columns shown moved (scroll bar, wheel, or a cell brought
+    // into view).
+    void Scroll();
 
   protected:
     void paintEvent(QPaintEvent* e) override;

@@ -43,6 +43,7 @@ class MDIProject : public QMainWindow, public MainWindow
     void setCaption(const QString& text) override;
     void stopWelcome() override { StopWelcome(); }
     void popupFileMenu(const QPoint& globalPos) override;
+    void popupGridRowsMenu(const QPoint& globalPos) override;
     void setHourglass(bool on) override;
     void setRoughnessMenuVisible(bool visible) override;
     QPixmap logo() const override;
@@ -70,6 +71,11 @@ class MDIProject : public QMainWindow, public MainWindow
     void mnuMethod_Click();
 
     // Toolbar buttons.
+    // The profile grid's row menu, acting on the input window's profile.
+    void mnuFGridAddRow_Click();
+    void mnuFGridInsRow_Click();
+    void mnuFGridDelRow_Click();
+    void mnuFGridExtrRow_Click();
     void sscNew_Click() { mnuNew_Click(); }
     void sscHelp_Click() { mnuContents_Click(); }
 

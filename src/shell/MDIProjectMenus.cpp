@@ -67,6 +67,10 @@ void MDIProject::connectCommands()
     connect(mnuHelpOn, &QAction::triggered, this, &MDIProject::mnuHelpOn_Click);
     connect(mnuMethod, &QAction::triggered, this, &MDIProject::mnuMethod_Click);
     connect(sscHelp, &PictureButton::clicked, this, &MDIProject::sscHelp_Click);
+    connect(mnuFGridAddRow, &QAction::triggered, this, &MDIProject::mnuFGridAddRow_Click);
+    connect(mnuFGridInsRow, &QAction::triggered, this, &MDIProject::mnuFGridInsRow_Click);
+    connect(mnuFGridDelRow, &QAction::triggered, this, &MDIProject::mnuFGridDelRow_Click);
+    connect(mnuFGridExtrRow, &QAction::triggered, this, &MDIProject::mnuFGridExtrRow_Click);
 }
 
 } // namespace vemora

@@ -2,13 +2,16 @@
 // rules, node types, refused cells and the round trip of every table.
 #include <QApplication>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 #include <random>
 
 #include "InputWindowFixture.h"
 #include "platform/FlexGrid.h"
 #include "platform/NumberText.h"
 #include "platform/TabControl.h"
+#include "platform/TextBox.h"
 #include "project/NodeTypes.h"
 
 namespace vemora::test {
@@ -260,6 +263,28 @@ TEST_F(GridReadBackTest, ACellThatIsNotANumberStopsItsTableWhole)
     // The laying panel's Save & Exit stays open on the cell.
     w->sscHideLaying_Click();
     EXPECT_FALSE(w->fraLaying->isHidden());
+}
+
+// A cell refused while its editor is still open (the save started from the
+// toolbar): the editor closes on the cell, which is current, highlighted and
+// has the focus.
+TEST_F(GridReadBackTest, ARefusedCellStillBeingTypedIsShownWithTheFocus)
+{
+    main->show();
+    QApplication::setActiveWindow(main.get());
+    w->sstInput->setTab(1);
+    FlexGrid* g = w->msgProfile;
+    g->setFocus();
+    g->setRow(2);
+    for (const char* key : {"1", ".", "2", ".", "3"})
+        QTest::keyClicks(QApplication::focusWidget(), key);
+    ASSERT_TRUE(w->txtCell->isVisible());
+    w->txtKsNew->setFocus();
+    EXPECT_FALSE(w->ReadProfileGrid());
+    EXPECT_FALSE(w->txtCell->isVisible());
+    EXPECT_EQ(g->TextMatrix(2, 1), "1.2.3");
+    EXPECT_EQ(QApplication::focusWidget(), g);
+    EXPECT_EQ(g->cellBackColorAt(2, 1), QColor(192, 255, 255));
 }
 
 TEST_F(GridReadBackTest, PumpingDemandIsReadFromItsOwnTable)

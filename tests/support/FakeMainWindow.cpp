@@ -15,6 +15,18 @@ FakeMainWindow::FakeMainWindow(AppContext& ctx) : ctx_(ctx)
     mnuNew = mnuFile->addAction(QStringLiteral("&New Project"));
     mnuRoughness = new QAction(QStringLiteral("&Roughness calibration"), this);
     mnuRoughness->setVisible(false);
+    mnuFGridRows = new QMenu(this);
+    const auto rowItem = [this](const QString& caption, bool (InputWindow::*operation)()) {
+        connect(mnuFGridRows->addAction(caption), &QAction::triggered, this, [this, operation] {
+            if (InputWindow* input = ctx_.windows.input.Get()) (input->*operation)();
+        });
+    };
+    rowItem(QStringLiteral("Add a row at the end of the profile"), &InputWindow::AppendProfileRow);
+    rowItem(QStringLiteral("Insert a row before the current row"),
+            &InputWindow::InsertProfileRowBefore);
+    rowItem(QStringLiteral("Delete the last row of the profile"),
+            &InputWindow::DeleteLastProfileRow);
+    rowItem(QStringLiteral("Delete the current row"), &InputWindow::DeleteCurrentProfileRow);
     ctx_.main = this;
 }
 
@@ -36,6 +48,11 @@ QString FakeMainWindow::panelText(int panel) const
 void FakeMainWindow::popupFileMenu(const QPoint& globalPos)
 {
     ctx_.ui.popupMenu(mnuFile, globalPos);
+}
+
+void FakeMainWindow::popupGridRowsMenu(const QPoint& globalPos)
+{
+    ctx_.ui.popupMenu(mnuFGridRows, globalPos);
 }
 
 void FakeMainWindow::setHourglass(bool on)

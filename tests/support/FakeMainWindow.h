@@ -1,8 +1,8 @@
 // A small stand-in for the main window, so that a window can be tested
 // without the shell. It keeps what the windows set in plain widgets that a
 // test can look at: the panel texts, the progress caption and bar, the
-// system-type label, the File popup (with its New item) and the roughness
-// item. Working windows become its children.
+// system-type label, the File popup (with its New item), the profile grid's
+// row menu and the roughness item. Working windows become its children.
 #pragma once
 
 #include <QAction>
@@ -34,6 +34,7 @@ class FakeMainWindow : public QWidget, public MainWindow
     void setCaption(const QString& text) override { setWindowTitle(text); }
     void stopWelcome() override { welcomeStopped = true; }
     void popupFileMenu(const QPoint& globalPos) override;
+    void popupGridRowsMenu(const QPoint& globalPos) override;
     void setHourglass(bool on) override;
     void setRoughnessMenuVisible(bool visible) override { mnuRoughness->setVisible(visible); }
     QPixmap logo() const override { return QPixmap(); }
@@ -48,6 +49,9 @@ class FakeMainWindow : public QWidget, public MainWindow
     QMenu* mnuFile = nullptr;
     QAction* mnuNew = nullptr;
     QAction* mnuRoughness = nullptr;
+    // The profile grid's row menu, its items running the input window's row
+    // operations as the real main window's do.
+    QMenu* mnuFGridRows = nullptr;
     bool welcomeStopped = false;
 
   private:

@@ -1,0 +1,304 @@
+#include "platform/GridCellEditor.h"
+
+#include <algorithm>
+
+#include "platform/FlexGrid.h"
+#include "platform/KeyCodes.h"
+#include "platform/TextBox.h"
+#include "platform/Twips.h"
+
+namespace vemora {
+
+namespace {
+
+bool Contains(const std::vector<int>& list, int value)
+{
+    return std::find(list.begin(), list.end(), value) != list.end();
+}
+
+// The characters of a pasted or dropped text that the numeric filter lets
+// through, as if each had been typed.
+QString FilteredText(const QString& text)
+{
+    QString kept;
+    for (QChar c : text)
+        if (c.unicode() < 256 && isNumericKey(c.unicode(), false) && c.unicode() >= 32)
+            kept.append(c);
+    return kept;
+}
+
+Qt::Alignment HorizontalAlignment(int align)
+{
+    if (align < flexalign::LeftTop || align > flexalign::RightBottom) return Qt::AlignLeft;
+    static const Qt::Alignment h[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    return h[align / 3];
+}
+
+} // namespace
+
+GridCellEditor::GridCellEditor(FlexGrid* grid, TextBox* editor, CellEditRules rules,
+                               std::function<void()> discard, std::function<void()> listKey)
+    : QObject(grid), grid_(grid), editor_(editor), rules_(std::move(rules)),
+      discard_(std::move(discard)), listKey_(std::move(listKey))
+{
+    editor_->hide();
+    editor_->setFrame(false);
+    connect(grid_, &FlexGrid::EnterCell, this, &GridCellEditor::grid_EnterCell);
+    connect(grid_, &FlexGrid::LeaveCell, this, &GridCellEditor::grid_LeaveCell);
+    connect(grid_, &FlexGrid::LostFocus, this, &GridCellEditor::grid_LostFocus);
+    connect(grid_, &FlexGrid::KeyDown, this, &GridCellEditor::grid_KeyDown);
+    connect(grid_, &FlexGrid::KeyPress, this, &GridCellEditor::grid_KeyPress);
+    connect(grid_, &FlexGrid::MouseDown, this, &GridCellEditor::Close);
+    connect(grid_, &FlexGrid::Scroll, this, &GridCellEditor::Close);
+    connect(editor_, &TextBox::KeyDown, this, &GridCellEditor::editor_KeyDown);
+    connect(editor_, &TextBox::KeyPress, this, &GridCellEditor::editor_KeyPress);
+    connect(editor_, &TextBox::Change, this, &GridCellEditor::editor_Change);
+}
+
+bool GridCellEditor::Filtered(int col) const
+{
+    return Contains(rules_.filterColumns, col);
+}
+
+bool GridCellEditor::Locked(int row, int col) const
+{
+    return col < rules_.lockedCols || Contains(rules_.lockedRows, row);
+}
+
+// ---- the editor's place and life ----------------------------------------
+
+void GridCellEditor::EditCell()
+{
+    if (isOpen() && (boundRow_ != grid_->Row() || boundCol_ != grid_->Col())) Close();
+    // Reading CellTop and CellLeft scrolls the cell into view first.
+    const QRect place = twipsGeometry(grid_);
+    const int top = place.y() + grid_->CellTop();
+    const int left = place.x() + grid_->CellLeft();
+    // The cell's grid lines (its right and bottom pixel) stay in sight.
+    const int line = pixelsToTwips(1);
+    setTwipsGeometry(editor_, left, top, grid_->CellWidth() - line, grid_->CellHeight() - line);
+    editor_->setFont(grid_->font());
+    editor_->setAlignment(HorizontalAlignment(grid_->CellAlignment()) | Qt::AlignVCenter);
+
+    boundRow_ = grid_->Row();
+    boundCol_ = grid_->Col();
+    shownText_ = grid_->Text();
+    editor_->setText(shownText_);
+    editor_->raise();
+    editor_->show();
+    editor_->setSelStart(static_cast<int>(editor_->Text().size()));
+    editor_->setFocus();
+}
+
+void GridCellEditor::Close()
+{
+    if (!isOpen()) return;
+    const int row = boundRow_;
+    const int col = boundCol_;
+    boundRow_ = boundCol_ = -1;
+    grid_->setTextMatrix(row, col, editor_->Text());
+    if (editor_->hasFocus()) grid_->setFocus();
+    editor_->hide();
+}
+
+void GridCellEditor::Abandon()
+{
+    boundRow_ = boundCol_ = -1;
+    if (editor_->hasFocus()) grid_->setFocus();
+    editor_->hide();
+}
+
+void GridCellEditor::FocusCell(int row, int col)
+{
+    Close();
+    MoveTo(row, col);
+    ScrollToCell();
+    grid_->setFocus();
+    if (!Locked(grid_->Row(), grid_->Col())) grid_->setCellBackColor(vbColor(vbcolor::LightCyan));
+}
+
+void GridCellEditor::MoveNextCell()
+{
+    grid_->setRedraw(false);
+    if (grid_->Col() < grid_->Cols() - 1)
+        grid_->setCol(grid_->Col() + 1);
+    else if (grid_->Row() < grid_->Rows() - 1)
+        grid_->setRow(grid_->Row() + 1);
+    ScrollToCell();
+    grid_->setRedraw(true);
+}
+
+void GridCellEditor::ScrollToCell()
+{
+    grid_->CellTop();
+}
+
+void GridCellEditor::MoveTo(int row, int col)
+{
+    grid_->setRow(row);
+    grid_->setCol(col);
+}
+
+// ---- grid events -----------------------------------------------------------
+
+void GridCellEditor::grid_EnterCell()
+{
+    grid_->Tag = grid_->Text();
+    if (!Locked(grid_->Row(), grid_->Col())) grid_->setCellBackColor(vbColor(vbcolor::LightCyan));
+    discard_();
+}
+
+void GridCellEditor::grid_LeaveCell()
+{
+    Close();
+    grid_->setCellBackColor(vbColor(
+        Locked(grid_->Row(), grid_->Col()) ? vbcolor::ButtonFace : vbcolor::WindowBackground));
+}
+
+void GridCellEditor::grid_LostFocus()
+{
+    if (rules_.plainOnLostFocus) grid_->setCellBackColor(vbColor(vbcolor::WindowBackground));
+}
+
+void GridCellEditor::grid_KeyDown(int& keyCode, int)
+{
+    if (keyCode == keycode::F2 && Contains(rules_.f2Columns, grid_->Col()) &&
+        !Locked(grid_->Row(), grid_->Col()))
+        EditCell();
+}
+
+void GridCellEditor::grid_KeyPress(int& ascii)
+{
+    const int row = grid_->Row();
+    const int col = grid_->Col();
+    const int key = ascii;
+    ascii = 0; // the grid itself never edits a cell
+    if (Filtered(col) && !isNumericKey(key, true)) return;
+    if (col < rules_.lockedCols) return;
+    if (Contains(rules_.lockedRows, row)) {
+        discard_();
+        return;
+    }
+    if (Contains(rules_.listColumns, col)) {
+        if (listKey_) listKey_();
+        discard_();
+        return;
+    }
+    switch (key) {
+    case keycode::Back: {
+        QString text = grid_->Text();
+        text.chop(1);
+        grid_->setText(text);
+        EditCell();
+        break;
+    }
+    case keycode::Return:
+        MoveNextCell();
+        break;
+    case keycode::Escape:
+        break;
+    default:
+        grid_->setText(QString(QChar(key)));
+        EditCell();
+        break;
+    }
+    discard_();
+}
+
+// ---- editor events ---------------------------------------------------------
+
+void GridCellEditor::editor_KeyDown(int& keyCode, int)
+{
+    if (!isOpen()) return;
+    const int length = static_cast<int>(editor_->Text().size());
+    const int caret = editor_->SelStart();
+    const int row = grid_->Row();
+    const int col = grid_->Col();
+    const int lastRow = grid_->Rows() - 1;
+    const int lastCol = grid_->Cols() - 1;
+    switch (keyCode) {
+    case keycode::Escape:
+        shownText_ = grid_->Tag;
+        editor_->setText(grid_->Tag);
+        editor_->setSelStart(static_cast<int>(grid_->Tag.size()));
+        break;
+    case keycode::Left:
+        if (caret != 0) break;
+        Close();
+        keyCode = 0;
+        if (col >= 2)
+            MoveTo(row, col - 1);
+        else if (row >= 2)
+            MoveTo(row - 1, lastCol);
+        break;
+    case keycode::Right:
+        if (caret != length) break;
+        Close();
+        keyCode = 0;
+        if (col < lastCol)
+            MoveTo(row, col + 1);
+        else if (row < lastRow)
+            MoveTo(row + 1, 1);
+        break;
+    case keycode::Up:
+        Close();
+        keyCode = 0;
+        if (row >= 2) MoveTo(row - 1, col);
+        break;
+    case keycode::Down:
+        Close();
+        keyCode = 0;
+        if (row < lastRow) MoveTo(row + 1, col);
+        break;
+    default:
+        break;
+    }
+    ScrollToCell();
+}
+
+void GridCellEditor::editor_KeyPress(int& ascii)
+{
+    if (!isOpen()) return;
+    if (Filtered(boundCol_) && !isNumericKey(ascii, true)) {
+        ascii = 0;
+        return;
+    }
+    if (ascii == keycode::Return) {
+        ascii = 0;
+        Close();
+        MoveNextCell();
+        grid_->setFocus();
+    } else if (ascii == keycode::Escape) {
+        ascii = 0; // the key down has brought the saved text back
+    }
+}
+
+// Every change of the editor's text goes into its cell at once. On a
+// numeric column, text that arrives other than by typing (a paste, a drop)
+// keeps only the characters the filter lets through.
+void GridCellEditor::editor_Change()
+{
+    if (!isOpen()) return;
+    const QString text = editor_->Text();
+    if (Filtered(boundCol_)) {
+        const auto oldSize = shownText_.size();
+        qsizetype prefix = 0;
+        while (prefix < oldSize && prefix < text.size() && text[prefix] == shownText_[prefix])
+            ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < oldSize - prefix && suffix < text.size() - prefix &&
+               text[text.size() - 1 - suffix] == shownText_[oldSize - 1 - suffix])
+            ++suffix;
+        const QString inserted = text.mid(prefix, text.size() - prefix - suffix);
+        const QString kept = FilteredText(inserted);
+        if (kept != inserted) {
+            editor_->setText(text.left(prefix) + kept + text.right(suffix));
+            editor_->setSelStart(static_cast<int>(prefix + kept.size()));
+            return;
+        }
+    }
+    shownText_ = text;
+    grid_->setTextMatrix(boundRow_, boundCol_, text);
+}
+
+} // namespace vemora

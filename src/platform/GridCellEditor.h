@@ -1,0 +1,103 @@
+// The in-place editing of a grid: one single-line editor laid exactly over
+// the current cell while the user types, its text copied into that cell on
+// every change, so the cell always holds what the editor shows.
+//
+// The editor stays bound to the cell it was opened on: a mouse button on the
+// grid, a scroll, or any change of the current cell first commits the
+// editor into that cell and closes it.
+//
+// Keys typed in the grid: a character replaces the cell's text and opens the
+// editor after it, Backspace drops the last character and opens the editor,
+// Enter moves to the next cell (right, and at the last column down), F2 opens
+// the editor on the cell as it is. In the editor: Enter commits and moves on,
+// Esc brings back the text the cell had when it became current, the arrow
+// keys at the ends of the text (Up and Down anywhere) commit and move.
+//
+// The current editable cell is light cyan; a cell left gets the window
+// background back, a locked cell (heading rows and label columns) the button
+// face. Every cell entered and every key taken discards the owner's results.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace vemora {
+
+class FlexGrid;
+class TextBox;
+
+// Which cells of one grid take keys and how.
+struct CellEditRules
+{
+    // Columns where F2 opens the editor (on cells that are not locked).
+    std::vector<int> f2Columns;
+    // Columns where typed characters pass the numeric filter (digits, the
+    // full stop, Backspace, Enter, Esc), in the grid and in its editor.
+    std::vector<int> filterColumns;
+    // Columns 0 to lockedCols - 1 take no key at all.
+    int lockedCols = 1;
+    // Rows whose keys only discard the results (heading rows).
+    std::vector<int> lockedRows = {0};
+    // Columns whose keys go to `listKey` (a list over the cell) instead.
+    std::vector<int> listColumns;
+    // The current cell goes back to the window background when the grid
+    // loses the focus.
+    bool plainOnLostFocus = false;
+};
+
+class GridCellEditor : public QObject
+{
+    Q_OBJECT
+  public:
+    // `discard` runs for every cell entered and key taken; `listKey` for a
+    // key typed on a list column.
+    GridCellEditor(FlexGrid* grid, TextBox* editor, CellEditRules rules,
+                   std::function<void()> discard, std::function<void()> listKey = {});
+
+    FlexGrid* grid() const { return grid_; }
+    TextBox* editor() const { return editor_; }
+    bool isOpen() const { return boundRow_ >= 0; }
+
+    // Lays the editor over the current cell, with the cell's text, font and
+    // alignment, the caret at the end, and gives it the focus.
+    void EditCell();
+    // The Enter key's move: one column right, or at the last column one row
+    // down; the last cell stays.
+    void MoveNextCell();
+    // Brings the current cell into view.
+    void ScrollToCell();
+    // Copies the editor into the cell it was opened on and hides it.
+    void Close();
+    // Hides the editor without writing (the grid's content is being replaced).
+    void Abandon();
+    // Closes the editor, makes a cell current, brings it into view shown as
+    // current, and gives the grid the focus.
+    void FocusCell(int row, int col);
+    // Whether a key typed on the cell passes the numeric filter.
+    bool Filtered(int col) const;
+    bool Locked(int row, int col) const;
+
+  private:
+    void grid_EnterCell();
+    void grid_LeaveCell();
+    void grid_LostFocus();
+    void grid_KeyDown(int& keyCode, int shift);
+    void grid_KeyPress(int& ascii);
+    void editor_KeyDown(int& keyCode, int shift);
+    void editor_KeyPress(int& ascii);
+    void editor_Change();
+    void MoveTo(int row, int col);
+
+    FlexGrid* grid_;
+    TextBox* editor_;
+    CellEditRules rules_;
+    std::function<void()> discard_;
+    std::function<void()> listKey_;
+    int boundRow_ = -1;
+    int boundCol_ = -1;
+    QString shownText_; // the editor's text after its last accepted change
+};
+
+} // namespace vemora
