@@ -1,12 +1,11 @@
 // Speed of the results window's tables: the node table of a 500-node
 // pipeline, the income and expenditure table and the cost tables of a
 // 100-year pumping project, each rebuilt whole as its button rebuilds it.
-// The window needs a widget application: run these alone,
-//   vemora_bench --benchmark_filter=ResultsWindow
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <memory>
+
+#include "BenchApplication.h"
 
 #include "app/AppContext.h"
 #include "platform/ScriptedUi.h"
@@ -15,19 +14,6 @@
 namespace {
 
 using namespace vemora;
-
-// The widget application, or nothing when another kind of application came first.
-bool ensureWidgetApplication()
-{
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "vemora_bench";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);
-    }
-    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-}
 
 struct Window
 {
@@ -71,7 +57,7 @@ Window& window()
 
 void BM_ResultsWindowNodeTable500Nodes(benchmark::State& state)
 {
-    if (!ensureWidgetApplication()) return state.SkipWithError("needs a widget application");
+    bench::ensureApplication();
     for (auto _ : state)
         window().w->FillHydraulicProfileTable();
 }
@@ -79,7 +65,7 @@ BENCHMARK(BM_ResultsWindowNodeTable500Nodes)->Unit(benchmark::kMillisecond);
 
 void BM_ResultsWindowIncomeTable100Years(benchmark::State& state)
 {
-    if (!ensureWidgetApplication()) return state.SkipWithError("needs a widget application");
+    bench::ensureApplication();
     for (auto _ : state)
         window().w->FillIncomeExpenditureTable();
 }
@@ -87,7 +73,7 @@ BENCHMARK(BM_ResultsWindowIncomeTable100Years)->Unit(benchmark::kMillisecond);
 
 void BM_ResultsWindowCostTables(benchmark::State& state)
 {
-    if (!ensureWidgetApplication()) return state.SkipWithError("needs a widget application");
+    bench::ensureApplication();
     for (auto _ : state)
         window().w->ShowCostTables();
 }
