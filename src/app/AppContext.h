@@ -1,13 +1,14 @@
 // Everything the program holds for the whole run: the project data store,
-// the results store, the working-view code, the window registry, the UI
-// service, the application paths, the screen and the main window. Built by
-// main() or by a test and passed by reference to every window; nothing else
-// holds state of its own.
+// the results store, the working-view code, the view state, the page number,
+// the window registry, the UI service, the application paths, the screen and
+// the main window. Built by main() or by a test and passed by reference to
+// every window; nothing else holds state of its own.
 #pragma once
 
 #include <cstdint>
 
 #include "app/MainWindow.h"
+#include "app/ViewState.h"
 #include "app/WindowRegistry.h"
 #include "engine/ResultsStore.h"
 #include "platform/AppPaths.h"
@@ -28,7 +29,9 @@ struct AppContext
 
     ProjectStore store;
     ResultsStore results;
-    int16_t ViewCode = 0; // working window to show again when a dialog closes
+    int16_t ViewCode = 0;   // working window to show again when a dialog closes
+    ViewState view;         // year, switches and plot data of the profile views
+    int16_t PageNumber = 0; // running page number of the printed pages
 
     WindowRegistry windows;
     Ui& ui;

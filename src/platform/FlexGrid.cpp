@@ -73,6 +73,7 @@ void FlexGrid::resizeCells(int rows, int cols)
         row.resize(static_cast<size_t>(cols));
     rowHeight_.resize(static_cast<size_t>(rows), defaultRowHeight_);
     mergeRow_.resize(static_cast<size_t>(rows), false);
+    mergeCol_.resize(static_cast<size_t>(cols), false);
     colWidth_.resize(static_cast<size_t>(cols), defaultColWidth_);
     colAlign_.resize(static_cast<size_t>(cols), flexalign::General);
     if (fixedRows_ > rows_) fixedRows_ = rows_;
@@ -491,6 +492,46 @@ void FlexGrid::setMergeRow(int r, bool merge)
     repaintNow();
 }
 
+bool FlexGrid::MergeCol(int c) const
+{
+    return c >= 0 && c < cols_ && mergeCol_[static_cast<size_t>(c)];
+}
+
+void FlexGrid::setMergeCol(int c, bool merge)
+{
+    if (c < 0 || c >= cols_) return;
+    mergeCol_[static_cast<size_t>(c)] = merge;
+    repaintNow();
+}
+
+QRect FlexGrid::mergedCells(int r, int c) const
+{
+    if (!cellAt(r, c)) return {};
+    const QString text = TextMatrix(r, c);
+    int left = c, right = c;
+    if (MergeRow(r)) {
+        while (left > 0 && TextMatrix(r, left - 1) == text)
+            --left;
+        while (right + 1 < cols_ && TextMatrix(r, right + 1) == text)
+            ++right;
+        if (right > left) return QRect(left, r, right - left + 1, 1);
+    }
+    int top = r, bottom = r;
+    if (MergeCol(c)) {
+        // Rows a and a + 1 join when their texts agree and, beyond the first
+        // column, the column before joins them as well.
+        const auto joins = [&](int a) {
+            if (TextMatrix(a, c) != TextMatrix(a + 1, c)) return false;
+            return c == 0 || mergedCells(a, c - 1).contains(c - 1, a + 1);
+        };
+        while (top > 0 && joins(top - 1))
+            --top;
+        while (bottom + 1 < rows_ && joins(bottom))
+            ++bottom;
+    }
+    return QRect(c, top, 1, bottom - top + 1);
+}
+
 void FlexGrid::setBackColorFixed(const QColor& c)
 {
     backFixed_ = c;
@@ -729,25 +770,26 @@ void FlexGrid::paintEvent(QPaintEvent*)
     QFont bold = font();
     bold.setBold(true);
 
+    // The first of `shown` within from..to (a merged block is painted once,
+    // at its first row and column on screen), or -1.
+    const auto firstShown = [](const std::vector<int>& shown, int from, int to) {
+        for (int v : shown)
+            if (v >= from && v <= to) return v;
+        return -1;
+    };
     for (int r : shownRows) {
-        const int y = rowTopPx(r);
-        const int h = rowHeightPx(r);
-        if (h <= 0) continue;
-        size_t i = 0;
-        while (i < shownCols.size()) {
-            const int c = shownCols[i];
-            size_t j = i + 1;
-            if (MergeRow(r)) {
-                while (j < shownCols.size() && TextMatrix(r, shownCols[j]) == TextMatrix(r, c))
-                    ++j;
-            }
-            const int x = colLeftPx(c);
-            int w = 0;
-            for (size_t k = i; k < j; ++k)
-                w += colWidthPx(shownCols[k]);
-            i = j;
-            if (w <= 0) continue;
-            const QRect rect(x, y, w, h);
+        for (int c : shownCols) {
+            const QRect block = mergedCells(r, c);
+            if (r != firstShown(shownRows, block.top(), block.bottom()) ||
+                c != firstShown(shownCols, block.left(), block.right()))
+                continue;
+            int w = 0, h = 0;
+            for (int k : shownCols)
+                if (k >= block.left() && k <= block.right()) w += colWidthPx(k);
+            for (int k : shownRows)
+                if (k >= block.top() && k <= block.bottom()) h += rowHeightPx(k);
+            if (w <= 0 || h <= 0) continue;
+            const QRect rect(colLeftPx(c), rowTopPx(r), w, h);
             const bool fixed = r < fixedRows_ || c < fixedCols_;
             p.fillRect(rect, shownBackColor(r, c));
             // Grid lines on the right and bottom edge of every cell.

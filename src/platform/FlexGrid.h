@@ -103,9 +103,17 @@ class FlexGrid : public QAbstractScrollArea
     bool cellFontBoldAt(int r, int c) const;
     int cellAlignmentAt(int r, int c) const;
 
-    // Adjacent cells of a merged row with equal text show as one.
+    // Adjacent cells of a merged row with equal text show as one. So do
+    // cells of a merged column with equal text one above the other, where
+    // the cells to their left show as one too (a column's blocks never cut
+    // across the blocks of the column before it).
     bool MergeRow(int r) const;
     void setMergeRow(int r, bool merge);
+    bool MergeCol(int c) const;
+    void setMergeCol(int c, bool merge);
+    // The cells that show as one with cell (r, c): x and width count
+    // columns, y and height rows; a lone cell is 1 x 1, outside the grid empty.
+    QRect mergedCells(int r, int c) const;
 
     // Colours of fixed and of other cells.
     QColor BackColorFixed() const { return backFixed_; }
@@ -229,6 +237,7 @@ class FlexGrid : public QAbstractScrollArea
     std::vector<int> rowHeight_; // twips
     std::vector<int> colAlign_;
     std::vector<bool> mergeRow_;
+    std::vector<bool> mergeCol_;
     QColor back_;
     QColor fore_;
     QColor backFixed_;

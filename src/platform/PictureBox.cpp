@@ -59,10 +59,19 @@ void PictureBox::pictureChanged()
     update();
 }
 
+DrawingSurface& PictureBox::surface()
+{
+    followSize();
+    return surface_;
+}
+
 void PictureBox::followSize()
 {
     const QRect inner = contentsRect();
-    surface_.setScaleSize(pixelsToTwips(inner.width()), pixelsToTwips(inner.height()));
+    const double width = pixelsToTwips(inner.width());
+    const double height = pixelsToTwips(inner.height());
+    if (width != surface_.ScaleWidth() || height != surface_.ScaleHeight())
+        surface_.setScaleSize(width, height);
 }
 
 void PictureBox::paintEvent(QPaintEvent* e)

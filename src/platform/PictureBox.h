@@ -27,7 +27,9 @@ class PictureBox : public QFrame
   public:
     explicit PictureBox(QWidget* parent);
 
-    DrawingSurface& surface() { return surface_; }
+    // The surface, its size brought up to the widget's first (a hidden widget
+    // gets no resize event, yet a drawing may come before it is shown).
+    DrawingSurface& surface();
     const DrawingSurface& surface() const { return surface_; }
     const Drawing& drawing() const { return surface_.drawing(); }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
+#include <QPrinter>
 
 namespace vemora {
 
@@ -51,12 +52,16 @@ std::optional<QString> ScriptedUi::saveFile(const FileDialogRequest& req, QWidge
     return nextFile();
 }
 
-bool ScriptedUi::printDialog(QPrinter&, QWidget*)
+bool ScriptedUi::printDialog(QPrinter& printer, QWidget*)
 {
     ++printDialogs;
     if (printAnswers.empty()) return false;
     const bool ok = printAnswers.front();
     printAnswers.pop_front();
+    if (ok && !printCopies.empty()) {
+        printer.setCopyCount(printCopies.front());
+        printCopies.pop_front();
+    }
     return ok;
 }
 

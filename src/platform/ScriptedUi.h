@@ -38,6 +38,8 @@ class ScriptedUi : public Ui
     std::deque<MsgAnswer> answers;
     std::deque<std::optional<QString>> files;
     std::deque<bool> printAnswers;
+    // The copies chosen in each accepted printer dialog (one when empty).
+    std::deque<int> printCopies;
     // Each queued handler gets the dialog while it is "shown" and may click
     // its buttons; the dialog's result is then returned.
     std::deque<std::function<void(QDialog*)>> dialogHandlers;

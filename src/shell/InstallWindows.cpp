@@ -2,6 +2,7 @@
 
 #include "converter/InstallConverter.h"
 #include "input/InstallInputWindow.h"
+#include "results/InstallResultsWindow.h"
 #include "shell/InstallShellDialogs.h"
 
 namespace vemora {
@@ -9,6 +10,7 @@ namespace vemora {
 void InstallWindows(AppContext& ctx)
 {
     InstallInputWindow(ctx);
+    InstallResultsWindow(ctx);
     InstallConverter(ctx);
     InstallShellDialogs(ctx);
 }

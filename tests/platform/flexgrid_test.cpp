@@ -339,3 +339,49 @@ TEST_F(FlexGridTest, DoubleClickAndLosingTheFocus)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FlexGridTest, MergedColumnsJoinEqualTextsOnlyWithinTheBlocksBeforeThem)
+{
+    grid->setRows(6);
+    grid->setCols(3);
+    const char* const texts[][3] = {{"Description", "Description", "Amount"},
+                                    {"Operational", "Operational", "R0"},
+                                    {"Maintenance", "Pipeline", "R0"},
+                                    {"Maintenance", "Mechanical", "R0"},
+                                    {"Maintenance", "Mechanical", "R5"},
+                                    {"Energy", "Mechanical", "R5"}};
+    for (int r = 0; r < 6; ++r)
+        for (int c = 0; c < 3; ++c)
+            grid->setTextMatrix(r, c, texts[r][c]);
+    for (int c = 0; c < 3; ++c)
+        grid->setMergeCol(c, true);
+    grid->setMergeRow(0, true);
+    grid->setMergeRow(1, true);
+
+    EXPECT_EQ(grid->mergedCells(0, 1), QRect(0, 0, 2, 1));
+    EXPECT_EQ(grid->mergedCells(1, 0), QRect(0, 1, 2, 1));
+    EXPECT_EQ(grid->mergedCells(3, 0), QRect(0, 2, 1, 3));
+    // Within the maintenance block, equal texts join; across its end they do not.
+    EXPECT_EQ(grid->mergedCells(4, 1), QRect(1, 3, 1, 2));
+    EXPECT_EQ(grid->mergedCells(5, 1), QRect(1, 5, 1, 1));
+    // Equal amounts beside texts that differ stay apart.
+    EXPECT_EQ(grid->mergedCells(2, 2), QRect(2, 2, 1, 1));
+    EXPECT_EQ(grid->mergedCells(4, 2), QRect(2, 4, 1, 1));
+    EXPECT_EQ(grid->mergedCells(9, 0), QRect());
+
+    // No grid line runs across the joined cells; one closes the block.
+    const QImage img = grid->grab().toImage();
+    const QRect top = grid->cellRect(2, 0);
+    const QRect below = grid->cellRect(5, 0);
+    const int x = top.center().x();
+    EXPECT_NE(img.pixelColor(x, top.bottom()), QColor(128, 128, 128));
+    EXPECT_EQ(img.pixelColor(x, below.top() - 1), QColor(128, 128, 128));
+
+    grid->setMergeCol(0, false);
+    EXPECT_EQ(grid->mergedCells(3, 0), QRect(0, 3, 1, 1));
+    EXPECT_EQ(grid->mergedCells(4, 1), QRect(1, 4, 1, 1)); // the block before it is gone
+}
+
+} // namespace

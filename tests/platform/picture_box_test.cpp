@@ -56,6 +56,19 @@ struct PictureBoxTest : ::testing::Test
 
 } // namespace
 
+TEST(PictureBoxHidden, AHiddenPictureDrawsAtTheSizeItWasGiven)
+{
+    // A window loaded and filled before it is first shown.
+    QWidget window;
+    auto* pic = new PictureBox(&window);
+    pic->setGeometry(10, 10, 404, 204);
+    ASSERT_TRUE(window.isHidden());
+    EXPECT_EQ(pic->surface().ScaleWidth(), 6000);
+    EXPECT_EQ(pic->surface().ScaleHeight(), 3000);
+    pic->resize(304, 104);
+    EXPECT_EQ(pic->surface().ScaleWidth(), 4500);
+}
+
 TEST_F(PictureBoxTest, SurfaceFollowsTheInnerSizeAndKeepsItsDrawing)
 {
     EXPECT_EQ(pic->surface().ScaleWidth(), 6000);

@@ -1,0 +1,48 @@
+#include "app/PrintCopies.h"
+
+#include <QPrinter>
+
+#include "app/AppContext.h"
+#include "platform/PrinterPageDevice.h"
+#include "platform/ReportPrinter.h"
+
+namespace vemora {
+
+PrintOutcome PrintCopies(AppContext& ctx, const PrintJob& job)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!ctx.ui.printDialog(printer, ctx.mainWindow().widget())) return PrintOutcome::Cancelled;
+    const int copies = PrinterPageDevice::takeCopies(printer);
+    PrinterPageDevice device(printer);
+    return PrintCopiesOn(ctx, device, copies, job);
+}
+
+PrintOutcome PrintCopiesOn(AppContext& ctx, PageDevice& device, int copies, const PrintJob& job)
+{
+    ReportPrinter printer(device);
+    for (int copy = 1; copy <= copies && printer.ok(); ++copy) {
+        if (job.orientation) printer.setOrientation(*job.orientation);
+        ctx.PageNumber = 0;
+        if (job.page) job.page(printer);
+    }
+    printer.EndDoc();
+    ctx.PageNumber = 0;
+
+    QWidget* parent = ctx.mainWindow().widget();
+    if (!printer.ok()) {
+        ctx.ui.msgBox(QStringLiteral("Could not print %1. %2").arg(job.what, printer.status().detail),
+                      MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Print Error !"),
+                      parent);
+        return PrintOutcome::Failed;
+    }
+    if (!job.page) {
+        ctx.ui.msgBox(
+            QStringLiteral("The printed page of %1 is not available yet: nothing was printed.")
+                .arg(job.what),
+            MsgButtons::OK, MsgIcon::Information, QStringLiteral("Vemora"), parent);
+        return PrintOutcome::NotAvailable;
+    }
+    return PrintOutcome::Printed;
+}
+
+} // namespace vemora

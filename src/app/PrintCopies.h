@@ -1,0 +1,41 @@
+// The copy loop every print button of a working window runs: the printer
+// dialog, then the page routine once per copy with the page numbers starting
+// again at 1, and a plain report of a failure.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "platform/PageItems.h"
+
+namespace vemora {
+
+struct AppContext;
+class PageDevice;
+class ReportPrinter;
+
+// Prints one copy of a page (or of a set of pages) on the printer.
+using PrintPage = std::function<void(ReportPrinter&)>;
+
+struct PrintJob
+{
+    QString what;                               // "the hydraulic profile"
+    std::optional<PageOrientation> orientation; // set before every copy, when given
+    PrintPage page;                             // empty while the page is not available
+};
+
+enum class PrintOutcome { Printed, Cancelled, Failed, NotAvailable };
+
+// Shows the printer dialog through the UI service; a cancel ends quietly.
+// Then prints the copies chosen (PrintCopiesOn) on the chosen printer.
+PrintOutcome PrintCopies(AppContext& ctx, const PrintJob& job);
+
+// For each of `copies` copies: the orientation, PageNumber 0 (the page
+// header counts from there, so each copy starts at page 1) and the page;
+// PageNumber is 0 again at the end. The first failure of the printer ends
+// the loop (pages already sent stay printed) and shows "Print Error !"
+// naming what failed. A job without a page prints nothing and says so.
+PrintOutcome PrintCopiesOn(AppContext& ctx, PageDevice& device, int copies, const PrintJob& job);
+
+} // namespace vemora

@@ -1,0 +1,265 @@
+// The results window after a real analysis shows what the command-line tool
+// computes for the same saved project: a gravity project over a crest and a
+// pumping project with a pump curve. Every value the tables and labels show
+// is compared with the tool's number, formatted with the table's pattern.
+#include <cstdlib>
+#include <map>
+#include <sys/wait.h>
+
+#include "AnalysedProjects.h"
+#include "ResultsWindowFixture.h"
+#include "app/AnalyseProject.h"
+#include "engine/NumberFormat.h"
+#include "project/ProfileNodes.h"
+#include "project/ProjectFile.h"
+#include "project/RecordStore.h"
+#include "project/UnitTables.h"
+#include "project/test_files.h"
+
+namespace vemora::test {
+namespace {
+
+// The numbers of the tool's JSON: scalars and arrays of numbers by key; the
+// gradeline as one array per year. A null reads as not a number.
+struct ToolResults
+{
+    std::map<std::string, std::vector<float>> values;
+    std::vector<std::vector<float>> gradeline;
+
+    float scalar(const std::string& key) const { return values.at(key).at(0); }
+    // Entry `index` counted from 1, as the stores count.
+    float at(const std::string& key, int index) const
+    {
+        return values.at(key).at(static_cast<size_t>(index - 1));
+    }
+};
+
+class JsonReader
+{
+  public:
+    explicit JsonReader(const std::string& text) : text_(text) {}
+
+    ToolResults Read()
+    {
+        ToolResults out;
+        expect('{');
+        while (peek() != '}') {
+            const std::string key = string();
+            expect(':');
+            if (key == "Gradeline") {
+                expect('[');
+                while (peek() != ']') {
+                    out.gradeline.push_back(numbers());
+                    if (peek() == ',') ++pos_;
+                }
+                ++pos_;
+            } else if (peek() == '[') {
+                out.values[key] = numbers();
+            } else if (peek() == '"') {
+                string();
+            } else {
+                out.values[key] = {number()};
+            }
+            if (peek() == ',') ++pos_;
+        }
+        return out;
+    }
+
+  private:
+    char peek()
+    {
+        while (pos_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[pos_])))
+            ++pos_;
+        return pos_ < text_.size() ? text_[pos_] : '\0';
+    }
+    void expect(char c)
+    {
+        ASSERT_EQ(peek(), c) << "at " << pos_;
+        ++pos_;
+    }
+    std::string string()
+    {
+        peek();
+        const size_t end = text_.find('"', pos_ + 1);
+        std::string s = text_.substr(pos_ + 1, end - pos_ - 1);
+        pos_ = end + 1;
+        return s;
+    }
+    float number()
+    {
+        peek();
+        if (text_.compare(pos_, 4, "null") == 0) {
+            pos_ += 4;
+            return std::nanf("");
+        }
+        char* end = nullptr;
+        const float value = std::strtof(text_.c_str() + pos_, &end);
+        pos_ = static_cast<size_t>(end - text_.c_str());
+        return value;
+    }
+    std::vector<float> numbers()
+    {
+        std::vector<float> list;
+        expect('[');
+        while (peek() != ']') {
+            list.push_back(number());
+            if (peek() == ',') ++pos_;
+        }
+        ++pos_;
+        return list;
+    }
+
+    const std::string& text_;
+    size_t pos_ = 0;
+};
+
+class AnalysisAgreementTest : public ResultsWindowTest
+{
+  protected:
+    // Saves the project, has the tool analyse the file, and analyses the same
+    // file as the program loads it, through the analysis as the dialog runs it.
+    ToolResults AnalyseBoth(ProjectStore& project)
+    {
+        for (int i = project.NodeCount + 1; i <= MaxNodes; ++i)
+            project.NodeElevation[i] = project.NodeAccumulatedLength[i] = UnusedNode;
+        CopyStoreToRecord(project, project.ProjectRec);
+        int64_t record = 0;
+        const std::string path = folder.File("project.kpj");
+        EXPECT_EQ(WriteProjectFile(path, project.ProjectRec, record), FileStatus::Ok);
+
+        const std::string out = folder.File("analyse.json");
+        const std::string command = std::string("'") + VEMORA_BINARY_DIR +
+                                    "/tools/kpj-tool/kpj-tool' analyse '" + path + "' >'" + out +
+                                    "'";
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        const std::string json = ReadBytes(out);
+        EXPECT_NE(json.find("\"status\": \"ok\""), std::string::npos) << json;
+
+        ProjectRecord rec;
+        EXPECT_EQ(ReadProjectFile(path, rec, record), FileStatus::Ok);
+        CopyRecordToStore(rec, ctx.store);
+        ctx.store.NodeCount = ProfileNodeCount(ctx.store);
+        ctx.store.ProjectOpen = 1;
+        AnalysisObserver progress;
+        EXPECT_EQ(AnalyseProject(ctx, ctx.store.SupervisionFees, progress).Status,
+                  AnalysisStatus::Completed);
+        return JsonReader(json).Read();
+    }
+
+    // Every table and label of the window against the tool's numbers.
+    void ExpectAgreement(const ToolResults& tool)
+    {
+        const ProjectStore& s = ctx.store;
+        const bool pumping = s.SystemType == 1;
+        const int years = s.DesignLife;
+        const int construction = s.SupplyStartYear - s.BaseYear;
+        const QString symbol = s.CurrencyCode == 0 ? "R" : "$";
+        const auto fixed = [](float v, int d) { return QString::fromStdString(FormatFixed(v, d)); };
+        const auto money = [&](float v, int d) {
+            return symbol + QString::fromStdString(FormatThousands(v, d));
+        };
+
+        // Demand and yield.
+        w->ssoDemandCapacity->click();
+        w->sscViewTable->click();
+        const float factor = *FlowUnits.Factor(s.FixedDemandUnit);
+        FlexGrid* g = w->msgSystem;
+        ASSERT_EQ(g->Rows(), years + 2);
+        for (int y = 1; y <= years; ++y) {
+            const float flow = tool.at("YearFlow", y);
+            const float yield =
+                pumping ? static_cast<float>(s.PumpingHours) * flow / 24.0f / factor
+                        : flow / factor;
+            const float shortage = tool.at("YearShortage", y);
+            EXPECT_EQ(cell(g, y + 1, 1), fixed(yield, 3)) << "year " << y;
+            EXPECT_EQ(cell(g, y + 1, 2), fixed(s.FixedDemand - shortage, 3)) << "year " << y;
+            EXPECT_EQ(cell(g, y + 1, 3), fixed(shortage, 3)) << "year " << y;
+            if (pumping)
+                EXPECT_EQ(cell(g, y + 1, 4), fixed(tool.at("YearPumpingHours", y), 2));
+        }
+
+        // Income and expenditure.
+        w->ssoIncomeExpenditure->click();
+        w->sscViewTable->click();
+        ASSERT_EQ(g->Rows(), construction + years + 1);
+        for (int i = 1; i <= construction + years; ++i) {
+            EXPECT_EQ(cell(g, i, 2), money(tool.at("YearExpenditure", i), 0)) << "row " << i;
+            const int y = i - construction;
+            if (y < 1) {
+                EXPECT_EQ(cell(g, i, 3), money(tool.at("YearCapital", i), 0)) << "row " << i;
+                continue;
+            }
+            EXPECT_EQ(cell(g, i, 1), money(tool.at("YearIncome", y), 0)) << "row " << i;
+            EXPECT_EQ(cell(g, i, 4), money(tool.at("YearMaintenance", y), 0)) << "row " << i;
+            EXPECT_EQ(cell(g, i, 5), money(tool.at("YearOperational", y), 0)) << "row " << i;
+            if (pumping) EXPECT_EQ(cell(g, i, 6), money(tool.at("YearEnergy", y), 0));
+        }
+
+        // The node table of the first and the last year.
+        for (int year : {1, years}) {
+            w->hscYears->setValue(year);
+            w->sscViewHydraulicTable->click();
+            FlexGrid* h = w->msgHydraulic;
+            ASSERT_EQ(h->Rows(), s.NodeCount + 1);
+            const std::vector<float>& line = tool.gradeline.at(static_cast<size_t>(year - 1));
+            for (int i = 1; i <= s.NodeCount; ++i) {
+                const float level = line.at(static_cast<size_t>(pumping ? i : i - 1));
+                EXPECT_EQ(cell(h, i, 3), QString::fromStdString(FormatNoLeadingZero(level, 3)))
+                    << "year " << year << " node " << i;
+                EXPECT_EQ(cell(h, i, 4), QString::fromStdString(FormatNoLeadingZero(
+                                             level - s.NodeElevation[i], 3)));
+            }
+        }
+
+        // The capital cost: its components and its total.
+        FlexGrid* c = w->msgCost;
+        EXPECT_EQ(cell(c, 1, 1),
+                  money(tool.scalar("PipeLayingCost") + tool.scalar("PipeSupplyCost"), 0));
+        EXPECT_EQ(cell(c, 8, 1), money(tool.scalar("EscalationCost"), 0));
+        EXPECT_EQ(cell(c, 10, 1), money(tool.scalar("ConsultingFees"), 0));
+        EXPECT_EQ(cell(c, 11, 1), money(tool.scalar("SupervisionCost"), 0));
+        const float total = tool.scalar("TotalCapitalCost");
+        const QString shown = cell(c, 14, 1).mid(1).remove(',');
+        EXPECT_NEAR(shown.toDouble(), total, total * 1e-6 + 1);
+
+        // The annual costs of every year.
+        for (int y = 1; y <= years; ++y) {
+            w->hsbAnnual->setValue(y);
+            FlexGrid* a = w->msgAnnualCost;
+            EXPECT_EQ(cell(a, 1, 2), money(tool.at("YearOperational", y), 2)) << "year " << y;
+            EXPECT_EQ(cell(a, 2, 2), money(tool.at("YearPipelineMaintenance", y), 2));
+            EXPECT_EQ(cell(a, 3, 2), money(tool.at("YearMechanicalMaintenance", y), 2));
+            EXPECT_EQ(cell(a, 4, 2), money(tool.at("YearElectricalMaintenance", y), 2));
+            if (pumping) EXPECT_EQ(cell(a, 5, 2), money(tool.at("YearEnergy", y), 2));
+        }
+
+        EXPECT_EQ(w->lblNPVE->text(),
+                  symbol + QString::fromStdString(FormatThousandsWhole(tool.scalar("NpvExpenditure"))));
+        EXPECT_EQ(w->lblNPVI->text(),
+                  symbol + QString::fromStdString(FormatThousandsWhole(tool.scalar("NpvIncome"))));
+        EXPECT_EQ(w->lblIRR->text(),
+                  "IRR = " + QString::fromStdString(FormatThreeDecimals(tool.scalar("Irr"))) + " %");
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(AnalysisAgreementTest, GravityProjectOverACrest)
+{
+    const ToolResults tool = AnalyseBoth(*GravityCrestProject());
+    EXPECT_EQ(ctx.store.HighPointFlag, 1);
+    EXPECT_GT(tool.at("YearShortage", 1), 0);
+    ExpectAgreement(tool);
+}
+
+TEST_F(AnalysisAgreementTest, PumpingProjectWithAPumpCurveInDollars)
+{
+    const ToolResults tool = AnalyseBoth(*PumpingCurveProject());
+    EXPECT_GT(tool.at("YearEnergy", 1), 0);
+    EXPECT_FALSE(w->sscDutypoint->isHidden());
+    ExpectAgreement(tool);
+}
+
+} // namespace
+} // namespace vemora::test

@@ -1,0 +1,67 @@
+// Not a check: renders the results window's three pages, with their tables
+// open, after real analyses of a gravity project in Rand and a pumping
+// project in Dollars, to PNG files for looking at. Run with
+//   test_results --gtest_also_run_disabled_tests --gtest_filter='*Grab*'
+// (files go to $VEMORA_GRAB_DIR, default /tmp/vemora-results).
+#include <QApplication>
+
+#include "AnalysedProjects.h"
+#include "ResultsWindowFixture.h"
+#include "app/AnalyseProject.h"
+#include "support/GrabDir.h"
+
+namespace vemora::test {
+
+TEST_F(ResultsWindowTest, DISABLED_GrabPages)
+{
+    const QString dir = GrabDir(QStringLiteral("/tmp/vemora-results"));
+    main->setGeometry(0, 0, 800, 600);
+    main->show();
+    struct Case
+    {
+        const char* name;
+        std::unique_ptr<ProjectStore> project;
+    };
+    Case cases[] = {{"gravity-rand", GravityCrestProject()},
+                    {"pumping-dollar", PumpingCurveProject()}};
+    for (Case& c : cases) {
+        ctx.store = *c.project;
+        ctx.store.ProjectOpen = 1;
+        AnalysisObserver progress;
+        ASSERT_EQ(AnalyseProject(ctx, ctx.store.SupervisionFees, progress).Status,
+                  AnalysisStatus::Completed);
+        w->show();
+        const auto grab = [&](const QString& what) {
+            QApplication::processEvents();
+            w->grab().save(QStringLiteral("%1/%2-%3.png").arg(dir, c.name, what));
+        };
+        w->sstResults->setTab(0);
+        grab("hydraulic");
+        w->sscComponents->click();
+        grab("hydraulic-components");
+        w->sscHide->click();
+        w->sscViewHydraulicTable->click();
+        grab("hydraulic-table");
+        w->sscHideHydraulicTable->click();
+        if (!w->sscDutypoint->isHidden()) {
+            w->sscDutypoint->click();
+            grab("duty");
+            w->sscHideDuty->click();
+        }
+        w->sstResults->setTab(1);
+        grab("system");
+        w->sscViewTable->click();
+        grab("system-demand-table");
+        w->ssoIncomeExpenditure->click();
+        w->sscViewTable->click();
+        grab("system-income-table");
+        w->sscHideTable->click();
+        grab("system-income");
+        w->ssoDemandCapacity->click();
+        w->sstResults->setTab(2);
+        w->hsbAnnual->setValue(7);
+        grab("cost");
+    }
+}
+
+} // namespace vemora::test
