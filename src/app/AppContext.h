@@ -12,6 +12,7 @@
 #include "app/ViewState.h"
 #include "app/WindowRegistry.h"
 #include "engine/ResultsStore.h"
+#include "engine/RoughnessCalibration.h"
 #include "platform/AppPaths.h"
 #include "platform/Screen.h"
 #include "platform/Ui.h"
@@ -35,6 +36,7 @@ struct AppContext
     int16_t PageNumber = 0; // running page number of the printed pages
     int16_t PrintYear = 0;  // design-life year of the printed hydraulic table
     GraphPages graphPages;  // graph pages owned by the window folders
+    CalibrationData calibration; // the roughness calibration's scenarios and results
 
     WindowRegistry windows;
     Ui& ui;
