@@ -27,8 +27,8 @@ namespace vemora {
 
 namespace {
 
-constexpr int SideLeft = 7800;
-constexpr int SideWidth = 2640;
+constexpr int SideLeft = 7500;
+constexpr int SideWidth = 2940;
 
 QString Utf8(const std::string& text)
 {
@@ -36,12 +36,12 @@ QString Utf8(const std::string& text)
 }
 
 // A short sample of a drawn line, for the legend.
-QPixmap LineSample(uint32_t colour, int width = 2)
+QPixmap LineSample(uint32_t colour, int width = 2, int length = 41)
 {
-    QPixmap p(41, 15);
+    QPixmap p(length, 15);
     p.fill(Qt::white);
     QPainter g(&p);
-    g.fillRect(2, 7 - width / 2, 37, width, vbColor(colour));
+    g.fillRect(2, 7 - width / 2, length - 4, width, vbColor(colour));
     return p;
 }
 
@@ -97,7 +97,7 @@ void frmViewRoughness::BuildControls()
     picGraph->surface().setFontName(QStringLiteral("Times New Roman"));
     picGraph->setCrossHair(true);
     picGraph->setToolTip(QStringLiteral("Pipeline profile"));
-    setTwipsGeometry(picGraph, 120, 120, 7560, 5040);
+    setTwipsGeometry(picGraph, 120, 120, 7260, 5040);
 
     MakeLabel(this, QStringLiteral("Distance :"), 120, 5280, 900);
     lblX = MakeNamedLabel(this, "lblX", 1020, 5280, 1800);
@@ -143,9 +143,9 @@ void frmViewRoughness::BuildSideControls()
     for (int s = 0; s < CalibrationScenarioCount; ++s) {
         auto* box = new QCheckBox(fraScenarios);
         box->setObjectName(QStringLiteral("chkScenario%1").arg(s));
-        setTwipsGeometry(box, 120, 270 + s * 300, 1900, 285);
+        setTwipsGeometry(box, 120, 270 + s * 300, 2400, 285);
         // The scenario's colour beside its box, as on the graph.
-        MakeImage(fraScenarios, LineSample(ScenarioColours[static_cast<size_t>(s)]), 2040,
+        MakeImage(fraScenarios, LineSample(ScenarioColours[static_cast<size_t>(s)], 2, 20), 2540,
                   270 + s * 300 + 30);
         chkScenario[static_cast<size_t>(s)] = box;
     }

@@ -3,10 +3,12 @@
 //   test_calibration --gtest_also_run_disabled_tests --gtest_filter='*Grab*'
 // (files go to $VEMORA_GRAB_DIR, default /tmp/vemora-calibration).
 #include <QApplication>
+#include <QPrinter>
 
 #include "CalibrationFixture.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
+#include "platform/PrinterPageDevice.h"
 #include "support/GrabDir.h"
 
 namespace vemora::test {
@@ -29,6 +31,11 @@ TEST_F(CalibrationTest, DISABLED_GrabCalibration)
     auto* v = static_cast<frmViewRoughness*>(ctx.windows.roughnessView.Get());
     QApplication::processEvents();
     v->grab().save(dir + "/view.png");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir + "/view.pdf");
+    PrinterPageDevice device(printer);
+    PrintCopiesOn(ctx, device, 1, v->PrintViewJob());
 }
 
 } // namespace vemora::test
