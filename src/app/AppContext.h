@@ -7,10 +7,12 @@
 
 #include <cstdint>
 
+#include "app/GraphPages.h"
 #include "app/MainWindow.h"
 #include "app/ViewState.h"
 #include "app/WindowRegistry.h"
 #include "engine/ResultsStore.h"
+#include "engine/RoughnessCalibration.h"
 #include "platform/AppPaths.h"
 #include "platform/Screen.h"
 #include "platform/Ui.h"
@@ -32,6 +34,9 @@ struct AppContext
     int16_t ViewCode = 0;   // working window to show again when a dialog closes
     ViewState view;         // year, switches and plot data of the profile views
     int16_t PageNumber = 0; // running page number of the printed pages
+    int16_t PrintYear = 0;  // design-life year of the printed hydraulic table
+    GraphPages graphPages;  // graph pages owned by the window folders
+    CalibrationData calibration; // the roughness calibration's scenarios and results
 
     WindowRegistry windows;
     Ui& ui;

@@ -108,7 +108,8 @@ std::optional<double> NodeGradelineLevel(const ProjectStore& store, const Result
 
 ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame,
                                const ProjectStore& store, const ResultsStore& results,
-                               const ProfileView& view, const ProfileGraphStyle& style)
+                               const ProfileView& view, const ProfileGraphStyle& style,
+                               const std::vector<double>& extraLevels)
 {
     const ProfilePlotData plot = PrepareProfilePlotData(store);
     const int b = view.BeginNode;
@@ -134,6 +135,8 @@ ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame,
         if (pumpLift) suction = gradelinePoint(store, results, 0, view.Year);
         if (suction) widen(low, high, *suction);
     }
+    for (double level : extraLevels)
+        widen(low, high, level);
     if (!std::isfinite(low)) low = high = 0;
 
     surface.setBackColor(vbcolor::White);

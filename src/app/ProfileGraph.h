@@ -13,6 +13,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/ResultsStore.h"
 #include "platform/DrawingSurface.h"
@@ -80,9 +81,12 @@ std::optional<double> NodeGradelineLevel(const ProjectStore& store, const Result
 // section's distances and over its ground and, while drawn, gradeline
 // levels. Leaves the axes in `frame` for the read-out. Any status other than
 // Drawn leaves the surface and the frame as they were.
+// `extraLevels` (elevation unit) are levels the caller draws over the
+// profile afterwards; the vertical range takes them in too.
 ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame,
                                const ProjectStore& store, const ResultsStore& results,
-                               const ProfileView& view, const ProfileGraphStyle& style);
+                               const ProfileView& view, const ProfileGraphStyle& style,
+                               const std::vector<double>& extraLevels = {});
 
 // The chainage unit as the hydraulic profile's title shows it: "( m )".
 QString BracketedUnit(int lengthUnit);

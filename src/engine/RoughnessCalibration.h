@@ -89,6 +89,16 @@ struct ScenarioCalibration
 
 using CalibrationResults = std::array<ScenarioCalibration, CalibrationScenarioCount>;
 
+// What the calibration keeps for the whole run of the program: the scenario
+// last chosen (1..8), every scenario as its last Calculate stored it, and the
+// results of that Calculate. Never saved, never reset by a project.
+struct CalibrationData
+{
+    int CalibScenario = 1;
+    CalibrationScenarios scenarios{};
+    CalibrationResults results{};
+};
+
 // One scenario, computed afresh from its entries and the profile:
 // H(p) = elevation x level factor + pressure x pressure factor (m of water),
 // L = (chainage(j + 1) - chainage(j)) x chainage factor,

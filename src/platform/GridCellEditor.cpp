@@ -60,6 +60,17 @@ bool GridCellEditor::Filtered(int col) const
     return Contains(rules_.filterColumns, col);
 }
 
+bool GridCellEditor::Filtered(int row, int col) const
+{
+    return Filtered(col) || (col >= rules_.lockedCols && Contains(rules_.filterRows, row));
+}
+
+bool GridCellEditor::EditorFiltered(int row, int col) const
+{
+    return Filtered(row, col) ||
+           (col >= rules_.lockedCols && Contains(rules_.editorFilterRows, row));
+}
+
 bool GridCellEditor::Locked(int row, int col) const
 {
     return col < rules_.lockedCols || Contains(rules_.lockedRows, row);
@@ -163,6 +174,7 @@ void GridCellEditor::grid_LostFocus()
 void GridCellEditor::grid_KeyDown(int& keyCode, int)
 {
     if (keyCode == keycode::F2 && Contains(rules_.f2Columns, grid_->Col()) &&
+        (rules_.f2Rows.empty() || Contains(rules_.f2Rows, grid_->Row())) &&
         !Locked(grid_->Row(), grid_->Col()))
         EditCell();
 }
@@ -173,7 +185,7 @@ void GridCellEditor::grid_KeyPress(int& ascii)
     const int col = grid_->Col();
     const int key = ascii;
     ascii = 0; // the grid itself never edits a cell
-    if (Filtered(col) && !isNumericKey(key, true)) return;
+    if (Filtered(row, col) && !isNumericKey(key, true)) return;
     if (col < rules_.lockedCols) return;
     if (Contains(rules_.lockedRows, row)) {
         discard_();
@@ -259,7 +271,7 @@ void GridCellEditor::editor_KeyDown(int& keyCode, int)
 void GridCellEditor::editor_KeyPress(int& ascii)
 {
     if (!isOpen()) return;
-    if (Filtered(boundCol_) && !isNumericKey(ascii, true)) {
+    if (EditorFiltered(boundRow_, boundCol_) && !isNumericKey(ascii, true)) {
         ascii = 0;
         return;
     }
@@ -280,7 +292,7 @@ void GridCellEditor::editor_Change()
 {
     if (!isOpen()) return;
     const QString text = editor_->Text();
-    if (Filtered(boundCol_)) {
+    if (EditorFiltered(boundRow_, boundCol_)) {
         const auto oldSize = shownText_.size();
         qsizetype prefix = 0;
         while (prefix < oldSize && prefix < text.size() && text[prefix] == shownText_[prefix])

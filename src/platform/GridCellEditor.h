@@ -36,6 +36,13 @@ struct CellEditRules
     // Columns where typed characters pass the numeric filter (digits, the
     // full stop, Backspace, Enter, Esc), in the grid and in its editor.
     std::vector<int> filterColumns;
+    // Rows (of a grid laid out by rows) where typed characters pass the
+    // numeric filter in the grid and in its editor, and rows where only the
+    // editor filters (the first key typed on the cell goes in as it is).
+    std::vector<int> filterRows;
+    std::vector<int> editorFilterRows;
+    // When not empty, F2 opens the editor only on these rows.
+    std::vector<int> f2Rows;
     // Columns 0 to lockedCols - 1 take no key at all.
     int lockedCols = 1;
     // Rows whose keys only discard the results (heading rows).
@@ -77,6 +84,9 @@ class GridCellEditor : public QObject
     void FocusCell(int row, int col);
     // Whether a key typed on the cell passes the numeric filter.
     bool Filtered(int col) const;
+    bool Filtered(int row, int col) const;
+    // Whether the editor opened on a cell filters what is typed into it.
+    bool EditorFiltered(int row, int col) const;
     bool Locked(int row, int col) const;
 
   private:

@@ -1,5 +1,6 @@
 #include "shell/InstallWindows.h"
 
+#include "calibration/InstallCalibration.h"
 #include "converter/InstallConverter.h"
 #include "input/InstallInputWindow.h"
 #include "results/InstallResultsWindow.h"
@@ -12,6 +13,7 @@ void InstallWindows(AppContext& ctx)
     InstallInputWindow(ctx);
     InstallResultsWindow(ctx);
     InstallConverter(ctx);
+    InstallCalibration(ctx);
     InstallShellDialogs(ctx);
 }
 
