@@ -53,14 +53,16 @@ void incomeLegend(ReportPrinter& p, const QStringList& captions, bool pumping)
 void PrintSystemAnalysisGraph(AppContext& ctx, ReportPrinter& p, const SystemGraphPageContent& page)
 {
     PrintGraphPageHeader(ctx, p);
-    p.setFontSize(13);
-    p.setFontUnderline(true);
-    p.Print({{7, page.demandCapacity ? QStringLiteral("System Analysis: Demand & Capacity")
-                                     : QStringLiteral("System Analysis: Income & Expenditure")}});
+    // The graph's white ground reaches up into the title's line, so the
+    // graph goes on the page first and the title over it.
     const Drawing graph = page.graph;
     p.PaintDrawing(QRectF(10, 57, 220, 98), [graph](QPainter& painter, const QRectF& target) {
         graph.replay(painter, target, ReplayStyle::Print);
     });
+    p.setFontSize(13);
+    p.setFontUnderline(true);
+    p.Print({{7, page.demandCapacity ? QStringLiteral("System Analysis: Demand & Capacity")
+                                     : QStringLiteral("System Analysis: Income & Expenditure")}});
     p.setFontSize(10);
     p.setCurrentY(155);
     p.setFontUnderline(false);
