@@ -166,7 +166,10 @@ void frmResults::DrawHydraulicProfile()
     hscYears->setMax(std::max<int>(1, ctx.store.DesignLife));
     hscYears->setMin(1);
     const std::optional<ProfileSection> section = SelectedSection();
-    if (!section) return;
+    if (!section) {
+        ClearProfile();
+        return;
+    }
     const ProfileView view{section->begin, section->end, ctx.view.SelectedYear,
                            ctx.view.HideGradeline != 0, ctx.view.HideComponents != 0};
     const HydraulicProfileResult drawn = vemora::DrawHydraulicProfile(
@@ -178,11 +181,26 @@ void frmResults::DrawHydraulicProfile()
         break;
     case ProfileStatus::NoSection:
         ShowProfileMessage(SelectDistancesMessage);
+        ClearProfile();
         break;
     case ProfileStatus::BeginNotBeforeEnd:
         ShowProfileMessage(BeginNotBeforeEndMessage);
         break;
     }
+}
+
+// Without a section nothing of an earlier drawing stays: no picture, no
+// captions, and a read-out that finds no frame.
+void frmResults::ClearProfile()
+{
+    DrawingSurface& s = picHydraulic->surface();
+    s.setBackColor(vbcolor::White);
+    s.Cls();
+    picHydraulicFrame = PlotFrame{};
+    lblMaxFlow->clear();
+    lblPumping->clear();
+    lblX->setText(QString::fromLatin1(kOutOfRange));
+    lblY->setText(QString::fromLatin1(kOutOfRange));
 }
 
 void frmResults::DrawDemandCapacityGraph()

@@ -229,6 +229,8 @@ class frmResults : public QWidget, public ResultsWindow, public ResultsDisplay
     void ShowProfileMessage(const char* text);
     // Moves an entry of the income legend to a top given inside the frame.
     void PlaceIncomeLegendEntry(QWidget* entry, int top);
+    // Empties the profile picture, its captions, its frame and its read-out.
+    void ClearProfile();
     // The profile drawn again with the hourglass up.
     void RedrawProfile();
     // The amounts of `year` in the annual cost table and its year label.

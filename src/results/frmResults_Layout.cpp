@@ -1,4 +1,5 @@
 // The controls of the results window's three pages, placed in twips.
+#include <algorithm>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -31,6 +32,17 @@ constexpr int GraphWidth = 7680;
 constexpr int GraphHeight = 4860;
 constexpr int SideLeft = 7920;
 constexpr int SideWidth = 2310;
+
+// The system graphs have a column per year, up to 100 of them, so their
+// picture takes the page's width and its controls stand below it, right of
+// the legends.
+constexpr int SystemGraphWidth = PageFrameWidth - 240;
+constexpr int SystemBandTop = PageFrameTop + 5100;
+constexpr int SystemLegendWidth = 5640;
+constexpr int SystemOptionsLeft = PageFrameLeft + 120 + SystemLegendWidth + 90;
+constexpr int SystemOptionsWidth = 2220;
+constexpr int SystemButtonsLeft = SystemOptionsLeft + SystemOptionsWidth + 90;
+constexpr int SystemButtonsWidth = PageFrameLeft + PageFrameWidth - 60 - SystemButtonsLeft;
 
 // A frame's caption takes a line of its own above its contents here, so the
 // legends' entries stand that much lower than designed.
@@ -267,29 +279,30 @@ QWidget* frmResults::BuildSystemPage()
 {
     auto* page = new QWidget(this); // the window's font from the start
     page->setObjectName(QStringLiteral("pageSystem"));
-    picSystem = MakePicture(page, "picSystem", PageFrameLeft + 120, PageFrameTop + 120, GraphWidth,
-                            GraphHeight);
+    picSystem = MakePicture(page, "picSystem", PageFrameLeft + 120, PageFrameTop + 120,
+                            SystemGraphWidth, GraphHeight);
 
-    Frame2 = MakeFrame(page, "Frame2", QStringLiteral("Graph options"), PageFrameLeft + SideLeft,
-                       PageFrameTop + 60, SideWidth, 1020);
-    ssoDemandCapacity =
-        MakeOption(Frame2, "ssoDemandCapacity", QStringLiteral("Demand && Capacity"), 120, 300, 2070);
+    Frame2 = MakeFrame(page, "Frame2", QStringLiteral("Graph options"), SystemOptionsLeft,
+                       SystemBandTop, SystemOptionsWidth, 1020);
+    ssoDemandCapacity = MakeOption(Frame2, "ssoDemandCapacity", QStringLiteral("Demand && Capacity"),
+                                   120, 300, SystemOptionsWidth - 150);
     ssoDemandCapacity->setToolTip(QStringLiteral("Select to view the Demand && Capacity graph"));
-    ssoIncomeExpenditure = MakeOption(Frame2, "ssoIncomeExpenditure",
-                                      QStringLiteral("Income && Expenditure"), 120, 630, 2070);
+    ssoIncomeExpenditure =
+        MakeOption(Frame2, "ssoIncomeExpenditure", QStringLiteral("Income && Expenditure"), 120,
+                   630, SystemOptionsWidth - 150);
     ssoIncomeExpenditure->setToolTip(
         QStringLiteral("Select to view the Income && Expenditure graph"));
     ssoDemandCapacity->setChecked(true);
 
-    const int side = PageFrameLeft + SideLeft;
+    const int side = SystemButtonsLeft;
     sscViewTable = MakeTipButton(page, "sscViewTable", QStringLiteral("&View table format"),
                                  QStringLiteral("View results in table format"), side,
-                                 PageFrameTop + 1200, SideWidth);
+                                 SystemBandTop + 60, SystemButtonsWidth);
     sscPrintSystem = MakeTipButton(page, "sscPrintSystem", QStringLiteral("&Print View"),
                                    QStringLiteral("Print the currently viewed graph"), side,
-                                   PageFrameTop + 1650, SideWidth);
-    sscHelp2 = MakeButton(page, "sscHelp2", QStringLiteral("Help"), side, PageFrameTop + 2100,
-                          SideWidth);
+                                   SystemBandTop + 480, SystemButtonsWidth);
+    sscHelp2 = MakeButton(page, "sscHelp2", QStringLiteral("Help"), side, SystemBandTop + 900,
+                          SystemButtonsWidth);
 
     BuildSystemLegends(page);
 
@@ -305,9 +318,9 @@ QWidget* frmResults::BuildSystemPage()
 void frmResults::BuildSystemLegends(QWidget* page)
 {
     const int left = PageFrameLeft + 120;
-    const int top = PageFrameTop + 5100;
+    const int top = SystemBandTop;
     fraDemandLegend = MakeFrame(page, "fraDemandLegend", QStringLiteral("Demand && Capacity Legend"),
-                                left, top, 6300, 1140 + LegendCaptionLine);
+                                left, top, SystemLegendWidth, 1140 + LegendCaptionLine);
     SetColour(fraDemandLegend, TitleBlue);
     Image6 = MakeImage(fraDemandLegend, "Image6",
                        Swatch(QColor(0, 0, 255), 18, 18, QColor(255, 0, 0), 6), 120,
@@ -327,17 +340,17 @@ void frmResults::BuildSystemLegends(QWidget* page)
     Label14 = word("Label14", QStringLiteral("+"), LegendNavy);
     Label13 = word("Label13", QStringLiteral("shortage"), QColor(255, 0, 0));
     lblDemand = MakeNamedLabel(fraDemandLegend, "lblDemand", QStringLiteral(") (M/day)"), x,
-                               300 + LegendCaptionLine, 6120 - x);
+                               300 + LegendCaptionLine, SystemLegendWidth - 180 - x);
     SetColour(lblDemand, LegendNavy);
     Image7 = MakeImage(fraDemandLegend, "Image7", Swatch(QColor(0, 255, 0), 18, 18), 120,
                        700 + LegendCaptionLine);
     lblYield = MakeNamedLabel(fraDemandLegend, "lblYield", QStringLiteral("Yield (Ml/day)"), 480,
-                              715 + LegendCaptionLine, 5640);
+                              715 + LegendCaptionLine, SystemLegendWidth - 660);
     SetColour(lblYield, LegendNavy);
 
     fraIncomeLegend = MakeFrame(page, "fraIncomeLegend",
-                                QStringLiteral("Income && Expenditure Legend"), left, top, 6300,
-                                1140 + LegendCaptionLine);
+                                QStringLiteral("Income && Expenditure Legend"), left, top,
+                                SystemLegendWidth, 1140 + LegendCaptionLine);
     struct Entry
     {
         const char* name;
@@ -370,7 +383,8 @@ void frmResults::BuildSystemLegends(QWidget* page)
         swatch->setPalette(palette);
         Shape[k++] = swatch;
         *e.label = MakeNamedLabel(fraIncomeLegend, e.labelName, QString::fromLatin1(e.caption),
-                                  e.labelLeft, e.labelTop + LegendCaptionLine, 2700);
+                                  e.labelLeft, e.labelTop + LegendCaptionLine,
+                                  std::min(2700, SystemLegendWidth - 60 - e.labelLeft));
     }
     fraIncomeLegend->hide();
 }

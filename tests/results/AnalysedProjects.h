@@ -1,6 +1,6 @@
-// Two projects that an analysis runs through with every table filled: a
-// gravity project in Rand over a crest, and a pumping project in Dollars
-// with a pump curve.
+// Projects that an analysis runs through with every table filled: a gravity
+// project in Rand over a crest, a pumping project in Dollars with a pump
+// curve, that pumping project in US units, and a gravity project of 100 years.
 #pragma once
 
 #include <memory>
@@ -57,6 +57,54 @@ inline std::unique_ptr<ProjectStore> PumpingCurveProject()
                       {68, 0.2f, 80},
                       {55, 0.25f, 75},
                       {40, 0.3f, 65}});
+    return s;
+}
+
+// The pumping project entered in US units: levels, elevations and lengths
+// in ft, diameters in inches, the pump curve in ft and gal/s (USA), the
+// demand in Million gal/day (USA).
+inline std::unique_ptr<ProjectStore> UsPumpingProject()
+{
+    auto s = PumpingCurveProject();
+    constexpr float ft = 0.3048f, inch = 0.0254f, gallon = 0.0037854118f;
+    s->UnitSystem = 1;
+    s->ElevationUnit = s->ChainageUnit = 2;
+    s->StartReservoirLevelUnit = s->EndReservoirLevelUnit = 2;
+    s->StartReservoirLevel /= ft;
+    s->EndReservoirLevel /= ft;
+    s->DiameterUnit = 2;
+    s->RoughnessNewUnit = s->RoughnessOldUnit = 2;
+    s->RoughnessNew = s->RoughnessNew / 1000 / inch;
+    s->RoughnessOld = s->RoughnessOld / 1000 / inch;
+    for (int i = 1; i <= s->NodeCount; ++i) {
+        s->NodeElevation[i] /= ft;
+        s->NodeAccumulatedLength[i] /= ft;
+        s->PipeDiameter[i] = s->PipeDiameter[i] / 1000 / inch;
+    }
+    s->CurveHeadUnit = 1;
+    s->CurveFlowUnit = 3;
+    for (int k = 1; k <= 6; ++k) {
+        s->PumpCurve[1][k] /= ft;
+        s->PumpCurve[2][k] /= gallon;
+    }
+    s->FixedDemandUnit = 8;       // Million gal/day (USA)
+    s->FixedDemand = 200 * 0.001f / 0.043812636f;
+    return s;
+}
+
+// The gravity project over its crest for 100 years, built within its first
+// supply year (the project period holds 100 years at most), with the demand
+// growing past what the pipe delivers.
+inline std::unique_ptr<ProjectStore> CenturyGravityProject()
+{
+    auto s = GravityCrestProject();
+    s->DesignLife = 100;
+    s->BaseYear = s->SupplyStartYear;
+    s->DeteriorationYears = 60;
+    s->DemandMode = 1;
+    s->YearDemandUnit = 3; // l/s
+    for (int y = 1; y <= 100; ++y)
+        s->YearDemand[y] = 150 + 6.0f * y;
     return s;
 }
 

@@ -1,6 +1,7 @@
 // Not a check: renders the results window's three pages, with their tables
-// open, after real analyses of a gravity project in Rand and a pumping
-// project in Dollars, to PNG files for looking at. Run with
+// open, after real analyses of a gravity project in Rand, a pumping project
+// in Dollars, the same in US units and a gravity project of 100 years, to PNG
+// files for looking at. Run with
 //   test_results --gtest_also_run_disabled_tests --gtest_filter='*Grab*'
 // (files go to $VEMORA_GRAB_DIR, default /tmp/vemora-results).
 #include <QApplication>
@@ -23,7 +24,9 @@ TEST_F(ResultsWindowTest, DISABLED_GrabPages)
         std::unique_ptr<ProjectStore> project;
     };
     Case cases[] = {{"gravity-rand", GravityCrestProject()},
-                    {"pumping-dollar", PumpingCurveProject()}};
+                    {"pumping-dollar", PumpingCurveProject()},
+                    {"pumping-us", UsPumpingProject()},
+                    {"gravity-100-years", CenturyGravityProject()}};
     for (Case& c : cases) {
         ctx.store = *c.project;
         ctx.store.ProjectOpen = 1;

@@ -70,6 +70,13 @@ void DragOn(QWidget* target, QPoint from, QPoint to)
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, b);
 }
 
+void MoveMouseTo(QWidget* target, QPoint at)
+{
+    QPoint p = PointIn(target, at);
+    QWindow* window = WindowOf(target, p);
+    QTest::mouseMove(window, p);
+}
+
 void PressKey(QWidget* inWindow, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     QTest::keyClick(inWindow->window()->windowHandle(), key, modifiers);

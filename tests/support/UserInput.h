@@ -26,6 +26,9 @@ void ClickOn(QWidget* target, Qt::MouseButton button = Qt::LeftButton, QPoint at
 void DoubleClickOn(QWidget* target, QPoint at = QPoint(-1, -1));
 void DragOn(QWidget* target, QPoint from, QPoint to);
 
+// Moves the pointer, no button held, to a point of `target` (its middle by default).
+void MoveMouseTo(QWidget* target, QPoint at = QPoint(-1, -1));
+
 // A key (with modifiers) pressed and released in the active window: it goes
 // to the widget with the focus.
 void PressKey(QWidget* inWindow, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
