@@ -1,6 +1,7 @@
 #include "results/InstallResultsWindow.h"
 
 #include "app/AppContext.h"
+#include "app/PrintFailure.h"
 #include "results/frmResults.h"
 
 namespace vemora {
@@ -13,6 +14,12 @@ void InstallResultsWindow(AppContext& ctx)
         ctx.mainWindow().addWorkingWindow(window);
         return window;
     });
+    // The print run's system graph pages choose the graph, then print it.
+    ctx.graphPages.systemGraphs = [&ctx](ReportPrinter& printer, SystemGraph graph) {
+        auto* window = static_cast<frmResults*>(ctx.windows.results.Load());
+        if (!window) throw PrintFailure("the results window is not available");
+        PrintSystemAnalysisGraph(ctx, printer, window->SystemGraphPage(graph));
+    };
 }
 
 } // namespace vemora

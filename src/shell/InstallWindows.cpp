@@ -3,6 +3,7 @@
 #include "calibration/InstallCalibration.h"
 #include "converter/InstallConverter.h"
 #include "input/InstallInputWindow.h"
+#include "reports/InstallReports.h"
 #include "results/InstallResultsWindow.h"
 #include "shell/InstallShellDialogs.h"
 
@@ -12,6 +13,7 @@ void InstallWindows(AppContext& ctx)
 {
     InstallInputWindow(ctx);
     InstallResultsWindow(ctx);
+    InstallReports(ctx);
     InstallConverter(ctx);
     InstallCalibration(ctx);
     InstallShellDialogs(ctx);
