@@ -4,6 +4,7 @@
 #include "input/InstallInputWindow.h"
 #include "results/InstallResultsWindow.h"
 #include "shell/InstallShellDialogs.h"
+#include "shell/StandInWindows.h"
 
 namespace vemora {
 
@@ -13,6 +14,8 @@ void InstallWindows(AppContext& ctx)
     InstallResultsWindow(ctx);
     InstallConverter(ctx);
     InstallShellDialogs(ctx);
+    // Last: windows not built yet get their plain stand-ins.
+    InstallStandIns(ctx);
 }
 
 } // namespace vemora
