@@ -12,6 +12,7 @@
 
 #include <QString>
 
+#include "app/InputBoxes.h"
 #include "app/WindowSlot.h"
 #include "engine/AnalysisObserver.h"
 
@@ -45,6 +46,19 @@ class InputWindow : public WorkingWindow
     virtual bool ReadLayingGrid() = 0;
     virtual bool ReadStaffGrid() = 0;
     virtual bool ReadOtherOperationalGrid() = 0;
+
+    // What the save reads of the window. The file label's text; a box's text
+    // (point `index` 0..5 of the pump-curve boxes); setting a box's text;
+    // bringing the window up with the focus on a box; the options chosen.
+    virtual QString FileNameText() const { return QString(); }
+    virtual QString BoxText(InputBox /*box*/, int /*index*/ = 0) const { return QString(); }
+    virtual void SetBoxText(InputBox /*box*/, int /*index*/, const QString& /*text*/) {}
+    virtual void FocusBox(InputBox /*box*/, int /*index*/ = 0) {}
+    virtual ChosenOptions Options() const { return ChosenOptions(); }
+    // Copies every field, unit list, scroll bar and hour colour of the
+    // project's system type into the store; the grids are read back apart.
+    // Number boxes have been checked: an empty one gives 0.
+    virtual void CopyFieldsToStore() {}
 
     // The profile's row operations, as the main window's row menu starts
     // them: add a row at the end, insert one before the current row, delete

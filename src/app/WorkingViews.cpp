@@ -35,7 +35,8 @@ void HideMainViews(AppContext& ctx)
 
 void RestoreCurrentView(AppContext& ctx)
 {
-    InputWindow* input = ctx.windows.input.Get();
+    // A deleted project's input window does not come back.
+    InputWindow* input = ctx.store.ProjectOpen == 1 ? ctx.windows.input.Get() : nullptr;
     ResultsWindow* results = ctx.windows.results.Get();
     switch (ctx.ViewCode) {
     case WorkingView::Input:
@@ -54,7 +55,7 @@ void RestoreCurrentView(AppContext& ctx)
         HideWorkingWindow(ctx, results);
         break;
     case WorkingView::Nothing:
-        HideWorkingWindow(ctx, input);
+        HideWorkingWindow(ctx, ctx.windows.input.Get());
         HideWorkingWindow(ctx, results);
         break;
     default:

@@ -31,7 +31,7 @@ bool IsWorkingWindowShowing(const AppContext& ctx, WorkingWindow* window);
 void HideMainViews(AppContext& ctx);
 
 // Shows a working window again according to ViewCode; codes outside 1..5
-// do nothing.
+// do nothing. The input window comes back only while a project is open.
 void RestoreCurrentView(AppContext& ctx);
 
 } // namespace vemora

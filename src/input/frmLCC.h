@@ -53,6 +53,13 @@ class frmLCC : public QWidget, public InputWindow
     void ShowProject() override;
     void RefreshCurrencyLabels() override;
     void RelabelCurrencyAndUnits() override;
+    // The save's view of the window.
+    QString FileNameText() const override;
+    QString BoxText(InputBox box, int index = 0) const override;
+    void SetBoxText(InputBox box, int index, const QString& text) override;
+    void FocusBox(InputBox box, int index = 0) override;
+    ChosenOptions Options() const override;
+    void CopyFieldsToStore() override;
 
     // --- Window ---------------------------------------------------------
     TabControl* sstInput = nullptr;
@@ -376,6 +383,8 @@ class frmLCC : public QWidget, public InputWindow
     void ConnectGridHandlers();
 
     void Discard();
+    // The widget of a box the save names.
+    QWidget* Box(InputBox box, int index) const;
     void ShowHelpTopic(int topic);
     void ShowLayingPanel();
 

@@ -10,8 +10,8 @@ ResultLabels MakeResultLabels(const ProjectStore& store, const ResultsStore& res
     const std::string symbol = CurrencySymbol(store.CurrencyCode);
     ResultLabels labels;
     labels.DesignLife = std::to_string(store.DesignLife) + " years";
-    labels.NpvE = symbol + FormatThousandsWhole(results.NpvExpenditure);
-    labels.NpvI = symbol + FormatThousandsWhole(results.NpvIncome);
+    labels.NpvE = symbol + FormatThousands(results.NpvExpenditure, 0);
+    labels.NpvI = symbol + FormatThousands(results.NpvIncome, 0);
     labels.Irr =
         results.IrrFound ? "IRR = " + FormatThreeDecimals(results.Irr) + " %" : "IRR = n/a";
     return labels;

@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "shell/frmAbout.h"
+#include "shell/frmAnalyse.h"
 #include "shell/frmDisclaimer.h"
 #include "shell/frmPDFView.h"
 #include "shell/frmPref.h"
@@ -26,6 +27,7 @@ void InstallShellDialogs(AppContext& ctx)
     InstallDialog<frmAbout>(ctx, ctx.windows.about);
     InstallDialog<frmDisclaimer>(ctx, ctx.windows.disclaimer);
     InstallDialog<frmPDFView>(ctx, ctx.windows.guide);
+    InstallDialog<frmAnalyse>(ctx, ctx.windows.analysis);
 }
 
 } // namespace vemora

@@ -64,13 +64,33 @@ class MDIProject : public QMainWindow, public MainWindow
 
     // Commands of the menus and toolbar buttons.
     void mnuNew_Click();
+    void mnuOpen_Click();
     void mnuSave_Click();
+    void mnuSaveAs_Click();
+    void mnuDelete_Click();
+    void mnuImport_Click();
+    void mnuGeneral_Click();
+    void mnuResults_Click();
+    void mnuPrint_Click();
     void mnuExit_Click();
+    void mnuAnalyse_Click();
+    void mnuRoughness_Click();
+    void mnuPreferences_Click();
     void mnuContents_Click();
     void mnuHelpOn_Click();
+    void mnuStep_Click();
+    void mnuConvert_Click();
     void mnuMethod_Click();
+    void mnuDisclaimer_Click();
+    void mnuAbout_Click();
+    // The commands' prelude: hides the working windows, unloads the profile
+    // and pump-curve views.
+    void HideWorkspace();
 
     // Toolbar buttons.
+    void sscOpen_Click() { mnuOpen_Click(); }
+    void sscSave_Click() { mnuSave_Click(); }
+    void sscPrint_Click() { mnuPrint_Click(); }
     // The profile grid's row menu, acting on the input window's profile.
     void mnuFGridAddRow_Click();
     void mnuFGridInsRow_Click();
@@ -159,6 +179,10 @@ class MDIProject : public QMainWindow, public MainWindow
     void connectCommands();
     void watchPointer(QWidget* w);
     void toolbarButtonFocus(PictureButton* b);
+    // False, after its message, when no project is open.
+    bool RequireOpenProject(const QString& message);
+    void Message(const QString& text);
+    void UnloadProjectViews();
 };
 
 } // namespace vemora

@@ -1,12 +1,12 @@
-// The main window's welcome animation and the commands built so far: New,
-// Exit and help. The other menu items and buttons do nothing yet.
+// The main window's welcome animation, the commands' prelude and checks, and
+// the commands of the View, Analyse, Roughness, Preferences and Help menus.
+// The File commands are in MDIProjectFileCommands.cpp.
 #include <QTimer>
 
 #include "app/AppContext.h"
 #include "app/WorkingViews.h"
 #include "platform/Ui.h"
 #include "shell/MDIProject.h"
-#include "shell/frmLCCType.h"
 
 namespace vemora {
 
@@ -34,33 +34,72 @@ void MDIProject::StopWelcome()
     setWindowTitle(SettledTitle);
 }
 
-void MDIProject::mnuNew_Click()
+void MDIProject::Message(const QString& text)
 {
-    StopWelcome();
-    HideWorkingWindow(ctx, ctx.windows.input.Get());
+    ctx.ui.msgBox(text, MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Vemora"), this);
+}
+
+bool MDIProject::RequireOpenProject(const QString& message)
+{
+    if (ctx.store.ProjectOpen == 1) return true;
+    Message(message);
+    return false;
+}
+
+// The profile and pump-curve views go when they are showing.
+void MDIProject::UnloadProjectViews()
+{
+    if (IsWorkingWindowShowing(ctx, ctx.windows.profileView.Get())) ctx.windows.profileView.Unload();
+    if (IsWorkingWindowShowing(ctx, ctx.windows.pumpView.Get())) ctx.windows.pumpView.Unload();
+}
+
+void MDIProject::HideWorkspace()
+{
     if (ctx.store.ProjectOpen == 1) {
-        if (ctx.ui.msgBox(QStringLiteral("Do you want to save the project ?"), MsgButtons::YesNo,
-                          MsgIcon::Question, QStringLiteral("Vemora"), this) == MsgAnswer::Yes)
-            mnuSave_Click();
         HideWorkingWindow(ctx, ctx.windows.input.Get());
-        if (ctx.store.ResultsValid == 1) HideWorkingWindow(ctx, ctx.windows.results.Get());
+        UnloadProjectViews();
     }
-    frmLCCType dialog(ctx, this);
-    ctx.ui.execDialog(&dialog);
+    if (ctx.store.ResultsValid == 1) HideWorkingWindow(ctx, ctx.windows.results.Get());
 }
 
-void MDIProject::mnuSave_Click()
+void MDIProject::mnuGeneral_Click()
 {
-    // Saving is not built yet: the item does nothing.
+    if (!RequireOpenProject(QStringLiteral("No project has been opened."))) return;
+    ShowWorkingWindow(ctx, ctx.windows.input.Load());
+    UnloadProjectViews();
+    if (ctx.store.ResultsValid == 1) HideWorkingWindow(ctx, ctx.windows.results.Get());
 }
 
-void MDIProject::mnuExit_Click()
+void MDIProject::mnuResults_Click()
 {
-    if (ctx.ui.msgBox(QStringLiteral("Are you sure you want to quit ?"), MsgButtons::YesNo,
-                      MsgIcon::Question, QStringLiteral("Vemora"), this) != MsgAnswer::Yes)
+    if (ctx.store.ResultsValid != 1) {
+        Message(QStringLiteral("Project has not been analysed."));
+        if (ctx.store.ProjectOpen == 1) ShowWorkingWindow(ctx, ctx.windows.input.Load());
         return;
-    hide();
-    close();
+    }
+    ShowWorkingWindow(ctx, ctx.windows.results.Load());
+    HideWorkingWindow(ctx, ctx.windows.input.Get());
+    UnloadProjectViews();
+}
+
+void MDIProject::mnuAnalyse_Click()
+{
+    if (!RequireOpenProject(QStringLiteral("First open an existing project or start a new project")))
+        return;
+    HideWorkingWindow(ctx, ctx.windows.input.Get());
+    UnloadProjectViews();
+    ctx.windows.analysis.Exec();
+}
+
+void MDIProject::mnuRoughness_Click()
+{
+    HideWorkingWindow(ctx, ctx.windows.profileView.Get());
+    ShowWorkingWindow(ctx, ctx.windows.roughness.Load());
+}
+
+void MDIProject::mnuPreferences_Click()
+{
+    ctx.windows.preferences.Exec();
 }
 
 void MDIProject::mnuContents_Click()
@@ -73,9 +112,32 @@ void MDIProject::mnuHelpOn_Click()
     ctx.ui.showHelp(HelpContents);
 }
 
+void MDIProject::mnuStep_Click()
+{
+    ctx.windows.guide.Exec();
+}
+
+void MDIProject::mnuConvert_Click()
+{
+    HideWorkspace();
+    ctx.windows.converter.Exec();
+}
+
 void MDIProject::mnuMethod_Click()
 {
     ctx.ui.showHelp(HelpMethodology);
+}
+
+void MDIProject::mnuDisclaimer_Click()
+{
+    HideWorkspace();
+    ctx.windows.disclaimer.Exec();
+}
+
+void MDIProject::mnuAbout_Click()
+{
+    HideWorkspace();
+    ctx.windows.about.Exec();
 }
 
 } // namespace vemora

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <utility>
 
 #include "platform/PictureButton.h"
 #include "shell/MDIProject.h"
@@ -59,13 +60,35 @@ void MDIProject::createMenus()
 
 void MDIProject::connectCommands()
 {
-    connect(mnuNew, &QAction::triggered, this, &MDIProject::mnuNew_Click);
+    const std::pair<QAction*, void (MDIProject::*)()> commands[] = {
+        {mnuNew, &MDIProject::mnuNew_Click},
+        {mnuOpen, &MDIProject::mnuOpen_Click},
+        {mnuSave, &MDIProject::mnuSave_Click},
+        {mnuSaveAs, &MDIProject::mnuSaveAs_Click},
+        {mnuDelete, &MDIProject::mnuDelete_Click},
+        {mnuImport, &MDIProject::mnuImport_Click},
+        {mnuGeneral, &MDIProject::mnuGeneral_Click},
+        {mnuResults, &MDIProject::mnuResults_Click},
+        {mnuPrint, &MDIProject::mnuPrint_Click},
+        {mnuExit, &MDIProject::mnuExit_Click},
+        {mnuExit1, &MDIProject::mnuExit_Click},
+        {mnuAnalyse, &MDIProject::mnuAnalyse_Click},
+        {mnuRoughness, &MDIProject::mnuRoughness_Click},
+        {mnuPreferences, &MDIProject::mnuPreferences_Click},
+        {mnuContents, &MDIProject::mnuContents_Click},
+        {mnuHelpOn, &MDIProject::mnuHelpOn_Click},
+        {mnuStep, &MDIProject::mnuStep_Click},
+        {mnuConvert, &MDIProject::mnuConvert_Click},
+        {mnuMethod, &MDIProject::mnuMethod_Click},
+        {mnuDisclaimer, &MDIProject::mnuDisclaimer_Click},
+        {mnuAbout, &MDIProject::mnuAbout_Click},
+    };
+    for (const auto& [action, handler] : commands)
+        connect(action, &QAction::triggered, this, handler);
     connect(sscNew, &PictureButton::clicked, this, &MDIProject::sscNew_Click);
-    connect(mnuExit, &QAction::triggered, this, &MDIProject::mnuExit_Click);
-    connect(mnuExit1, &QAction::triggered, this, &MDIProject::mnuExit_Click);
-    connect(mnuContents, &QAction::triggered, this, &MDIProject::mnuContents_Click);
-    connect(mnuHelpOn, &QAction::triggered, this, &MDIProject::mnuHelpOn_Click);
-    connect(mnuMethod, &QAction::triggered, this, &MDIProject::mnuMethod_Click);
+    connect(sscOpen, &PictureButton::clicked, this, &MDIProject::sscOpen_Click);
+    connect(sscSave, &PictureButton::clicked, this, &MDIProject::sscSave_Click);
+    connect(sscPrint, &PictureButton::clicked, this, &MDIProject::sscPrint_Click);
     connect(sscHelp, &PictureButton::clicked, this, &MDIProject::sscHelp_Click);
     connect(mnuFGridAddRow, &QAction::triggered, this, &MDIProject::mnuFGridAddRow_Click);
     connect(mnuFGridInsRow, &QAction::triggered, this, &MDIProject::mnuFGridInsRow_Click);

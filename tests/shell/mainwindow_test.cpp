@@ -296,17 +296,6 @@ TEST_F(MainWindowTest, HelpCommandsOpenTheirTopics)
     EXPECT_EQ(ui.helpTopics, (std::vector<int>{1000, 1000, 1000, 7000}));
 }
 
-TEST_F(MainWindowTest, CommandsNotYetBuiltDoNothing)
-{
-    MDIProject& m = makeMain();
-    for (QAction* a : {m.mnuOpen, m.mnuSave, m.mnuSaveAs, m.mnuDelete, m.mnuImport, m.mnuGeneral,
-                       m.mnuResults, m.mnuPrint, m.mnuAnalyse, m.mnuPreferences})
-        a->trigger();
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_TRUE(ui.dialogsShown.empty());
-    EXPECT_FALSE(input()->isHidden());
-}
-
 TEST_F(MainWindowTest, RightButtonOnTheClientAreaPopsUpTheFileMenu)
 {
     MDIProject& m = makeMain();

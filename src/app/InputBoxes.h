@@ -1,0 +1,51 @@
+// The input window's boxes that the save checks and converts, named as the
+// window names them. Indexed boxes (the six pump-curve points) take the point
+// index 0..5 beside the name.
+#pragma once
+
+namespace vemora {
+
+enum class InputBox {
+    txtProject,
+    txtDesigner,
+    txtDescription,
+    txtGFlowrate,
+    txtTRWL,
+    txtBRWL,
+    txtPFlowrate,
+    txtPPRWL,
+    txtPERWL,
+    txtPumpOperatingFlowrate,
+    txtPumpEfficiency,
+    txtH,
+    txtQ,
+    txtEfficiency,
+    txtLiningThickness,
+    txtKsNew,
+    txtKsOld,
+    txtKsOldYears,
+    txtSPeak,
+    txtSStandard,
+    txtSOffpeak,
+    txtWPeak,
+    txtWStandard,
+    txtWOffpeak,
+    txtEscalation,
+    txtDiscountRate,
+    txtEnergyEscalation,
+    txtWaterSales,
+    txtWaterIncrease,
+    txtElectrical,
+    txtMechanical,
+    txtSupervision,
+};
+
+// The options chosen in the window, as the save stores them.
+struct ChosenOptions
+{
+    bool varyingDemand = false; // optPumpVarying / optGCalculatedFlowrate
+    bool pumpCurve = false;     // optPumpDetails
+    bool mortarLining = false;  // optMortar
+};
+
+} // namespace vemora

@@ -1,0 +1,185 @@
+#include "app/ProjectFiles.h"
+
+#include <QFile>
+
+#include "app/AppContext.h"
+#include "app/ProjectLoading.h"
+#include "app/SaveChecks.h"
+#include "app/WorkingViews.h"
+#include "project/ProjectFile.h"
+#include "project/RecordStore.h"
+#include "project/SystemType.h"
+#include "project/TextCodec.h"
+
+namespace vemora {
+
+namespace {
+
+const QString Title = QStringLiteral("Vemora");
+
+void Message(AppContext& ctx, const QString& text, MsgIcon icon = MsgIcon::Exclamation,
+             const QString& title = Title)
+{
+    ctx.ui.msgBox(text, MsgButtons::OK, icon, title, ctx.mainWindow().widget());
+}
+
+void HideProgressCaption(AppContext& ctx)
+{
+    ctx.mainWindow().setProgressCaptionVisible(false);
+    ctx.mainWindow().setProgressCaption(QString());
+}
+
+FileDialogRequest ProjectDialog(AppContext& ctx, const QString& title, const QString& filter)
+{
+    FileDialogRequest req;
+    req.title = title;
+    req.initDir = ctx.paths.projectsPath();
+    req.filter = filter;
+    req.filterIndex = 2;
+    return req;
+}
+
+// The option codes, written before the first check.
+void StoreOptionCodes(ProjectStore& s, const ChosenOptions& chosen)
+{
+    s.DemandMode = chosen.varyingDemand ? 1 : 0;
+    if (!IsGravity(s)) s.PumpCurveGiven = chosen.pumpCurve ? 1 : 0;
+}
+
+// Checks, read-backs and copies into the store and the record; false when a
+// check stopped them.
+bool FillRecord(AppContext& ctx)
+{
+    ProjectStore& s = ctx.store;
+    s.ValidationFailed = 1;
+    s.ProjectRecordLength = ProjectRecord::Size;
+    InputWindow* w = ctx.windows.input.Get();
+    if (!w) return false;
+    StoreOptionCodes(s, w->Options());
+    if (!RunSaveChecks(ctx, *w)) return false;
+    w->CopyFieldsToStore();
+    CopyStoreToRecord(s, s.ProjectRec);
+    ctx.mainWindow().setProgressValue(70);
+    s.ValidationFailed = 0;
+    return true;
+}
+
+// Writes the record to `path`; on failure says so and the file is as it was.
+bool WriteRecord(AppContext& ctx, const std::string& path)
+{
+    int64_t number = 0;
+    if (WriteProjectFile(path, ctx.store.ProjectRec, number) == FileStatus::Ok) {
+        ctx.store.ProjectRecordNumber = number;
+        return true;
+    }
+    HideProgressCaption(ctx);
+    Message(ctx, QStringLiteral("Can't Save the project !"));
+    return false;
+}
+
+} // namespace
+
+void OpenProject(AppContext& ctx)
+{
+    FileDialogRequest req =
+        ProjectDialog(ctx, QStringLiteral("OPEN AN EXISTING VEMORA PROJECT"),
+                      QStringLiteral("All Files (*.*)|*.*|Vemora Files (*.kpj)|*.kpj"));
+    const std::optional<QString> file = ctx.ui.openFile(req, ctx.mainWindow().widget());
+    if (!file) {
+        HideProgressCaption(ctx);
+        return;
+    }
+    ProjectStore& s = ctx.store;
+    const std::string previous = s.ProjectFilePath;
+    s.ProjectFilePath = file->toStdString();
+    s.NewProjectFlag = 0;
+    if (!LoadProject(ctx)) s.ProjectFilePath = previous;
+}
+
+void SaveProject(AppContext& ctx)
+{
+    ProjectStore& s = ctx.store;
+    if (!FillRecord(ctx)) {
+        HideProgressCaption(ctx);
+        return;
+    }
+    if (s.SaveAsPending == 1) return;
+    if (!WriteRecord(ctx, TrimBlanks(s.ProjectFilePath))) return;
+    if (LoadProject(ctx)) s.SaveSucceeded = 1;
+}
+
+void SaveProjectAs(AppContext& ctx)
+{
+    ProjectStore& s = ctx.store;
+    MainWindow& main = ctx.mainWindow();
+    main.setProgressValue(0);
+    FileDialogRequest req =
+        ProjectDialog(ctx, QStringLiteral("SAVE THE VEMORA PROJECT"),
+                      QStringLiteral("All Files (*.*)|*.* |Vemora Files (*.kpj)|*.kpj"));
+    req.overwritePrompt = true;
+    main.setProgressValue(10);
+
+    s.ValidationFailed = 0;
+    s.SaveAsPending = 1;
+    SaveProject(ctx);
+    if (s.ValidationFailed == 1) {
+        s.SaveAsPending = 0;
+        return;
+    }
+    const std::optional<QString> file = ctx.ui.saveFile(req, main.widget());
+    if (!file) {
+        s.SaveAsPending = 0;
+        HideProgressCaption(ctx);
+        return;
+    }
+    main.setProgressValue(80);
+    const std::string path = TrimBlanks(file->toStdString());
+    if (!WriteRecord(ctx, path)) {
+        s.SaveAsPending = 0;
+        return;
+    }
+    main.setProgressValue(100);
+    s.ProjectFilePath = path;
+    InputWindow* w = ctx.windows.input.Get();
+    if (w) w->ShowFileName(QString::fromStdString(path));
+    main.setProgressCaption(QStringLiteral("Opening project"));
+    main.setProgressCaptionVisible(true);
+    main.setProgressValue(0);
+    s.NewProjectFlag = 0;
+    if (!LoadProject(ctx)) s.SaveAsPending = 0;
+}
+
+bool DeleteProject(AppContext& ctx)
+{
+    ProjectStore& s = ctx.store;
+    InputWindow* w = ctx.windows.input.Get();
+    if (s.ProjectOpen != 1) {
+        Message(ctx, QStringLiteral("First open the project that you want to delete"));
+        return false;
+    }
+    const bool ownFile = w && w->FileNameText() != QLatin1String(NewProjectFileLabel);
+    if (s.ProjectSaved == 0 || !ownFile) {
+        Message(ctx, QStringLiteral("The project has not been saved and thus cannot be deleted"),
+                MsgIcon::None);
+        return false;
+    }
+    if (ctx.ui.msgBox(QStringLiteral("Are you sure you want to delete the current project ?"),
+                      MsgButtons::YesNo, MsgIcon::Question, Title,
+                      ctx.mainWindow().widget()) != MsgAnswer::Yes) {
+        ShowWorkingWindow(ctx, w);
+        return false;
+    }
+    if (!QFile::remove(QString::fromStdString(TrimBlanks(s.ProjectFilePath)))) {
+        Message(ctx, QStringLiteral("Could not delete the project."), MsgIcon::None,
+                QStringLiteral("Error !"));
+        return false;
+    }
+    s.ProjectOpen = 0;
+    s.ProjectSaved = 0;
+    HideWorkingWindow(ctx, w);
+    if (s.ResultsValid == 1) HideWorkingWindow(ctx, ctx.windows.results.Get());
+    Message(ctx, QStringLiteral("The current project was successfully deleted"));
+    return true;
+}
+
+} // namespace vemora

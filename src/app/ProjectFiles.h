@@ -1,0 +1,37 @@
+// The File commands' operations on the project file: open, save with the
+// input checks, save under a new name, delete. Each ends, after a write or
+// an open, with the ordinary load that shows the project from its file.
+#pragma once
+
+namespace vemora {
+
+struct AppContext;
+
+// The caption of the file label while the project has no file of its own.
+inline constexpr const char* NewProjectFileLabel = "Vemora (New project file)";
+
+// Asks for a project file and loads it. Cancelled, or a file that will not
+// open: the progress caption is hidden and cleared, and the project, its
+// path, flags, caption and window stay as they were. Never creates a file.
+void OpenProject(AppContext& ctx);
+
+// Checks the input window, reads its grids and fields into the store and the
+// store into the record (ValidationFailed 0 once that is done). Unless a
+// Save As pass is under way, writes the record atomically at the file's
+// record number and loads the project again from the file (SaveSucceeded
+// 1). A write that fails leaves the file as it was and says "Can't Save the
+// project !". Whenever the save ends without writing, the "Saving project"
+// caption is hidden and cleared.
+void SaveProject(AppContext& ctx);
+
+// The checks and copies of SaveProject, then the file name asked, the write
+// and the load. ProjectFilePath takes the new name only once the write has
+// succeeded; a cancelled dialog or failed check writes nothing.
+void SaveProjectAs(AppContext& ctx);
+
+// Deletes the project's file after the checks and the question. A project
+// without a file of its own (New, never saved) is refused. Returns whether
+// the file was deleted.
+bool DeleteProject(AppContext& ctx);
+
+} // namespace vemora

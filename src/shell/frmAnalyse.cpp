@@ -1,0 +1,232 @@
+#include "shell/frmAnalyse.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QRandomGenerator>
+#include <QTimer>
+
+#include "app/AnalyseProject.h"
+#include "app/AppContext.h"
+#include "app/WorkingViews.h"
+#include "platform/ControlBuilders.h"
+#include "platform/NumberText.h"
+#include "platform/PictureButton.h"
+#include "platform/Twips.h"
+#include "shell/Pictures.h"
+
+namespace vemora {
+
+namespace {
+
+constexpr int DigitsPerLine = 60;
+
+// The run's progress on the dialog's bar; a missed pump curve is reported at
+// the moment the run finds it, with the duty-point window.
+class DialogProgress : public AnalysisObserver
+{
+  public:
+    DialogProgress(AppContext& ctx, QProgressBar* bar) : ctx_(ctx), bar_(bar) {}
+
+    void SetProgress(int percent) override { bar_->setValue(percent); }
+    void PumpCurveMissed(int year) override
+    {
+        ctx_.ui.msgBox(QString::fromStdString(PumpCurveMissedMessage(year)), MsgButtons::OK,
+                       MsgIcon::Exclamation, QString::fromLatin1(PumpCurveMissedTitle),
+                       ctx_.mainWindow().widget());
+        ctx_.windows.dutyPoint.Exec();
+    }
+
+  private:
+    AppContext& ctx_;
+    QProgressBar* bar_;
+};
+
+// The supervision cost as the field holds it at the moment of the run.
+float SupervisionCost(AppContext& ctx)
+{
+    InputWindow* input = ctx.windows.input.Get();
+    float value = 0;
+    if (!input || !WholeTextNumber(input->BoxText(InputBox::txtSupervision), value)) value = 0;
+    return value;
+}
+
+} // namespace
+
+frmAnalyse::frmAnalyse(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
+{
+    setObjectName(QStringLiteral("frmAnalyse"));
+    setWindowTitle(QStringLiteral("  ANALYSIS"));
+    setFixedSize(twipsToPixels(6000), twipsToPixels(3000));
+    setAutoFillBackground(true);
+
+    lblAnalyse =
+        MakeLabel(this, QStringLiteral("The data has been verified, proceed with analysis"), 240,
+                  240, 5520, 315);
+    lblAnalyse->setObjectName(QStringLiteral("lblAnalyse"));
+    proBar = new QProgressBar(this);
+    proBar->setObjectName(QStringLiteral("proBar"));
+    proBar->setRange(0, 100);
+    proBar->setTextVisible(false);
+    setTwipsGeometry(proBar, 240, 960, 5520, 315);
+    lbl0 = MakeLabel(this, QStringLiteral("0 %"), 240, 1320, 600);
+    lbl100 = MakeLabel(this, QStringLiteral("100 %"), 5160, 1320, 600);
+    lbl100->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    sscAnalyse = MakeButton(this, "sscAnalyse", QStringLiteral("&Analyse"), 240, 2040, 1800, 495);
+    sscAnalyse->setToolTip(QStringLiteral("Analyse the system"));
+    sscCancel = MakeButton(this, "sscCancel", QStringLiteral("&Cancel"), 2220, 2040, 1800, 495);
+    sscCancel->setToolTip(QStringLiteral("Cancel"));
+    sscHelp = MakeButton(this, "sscHelp", QString(), 4200, 2040, 1560, 495);
+    sscHelp->setToolTip(QStringLiteral("Help"));
+    sscHelp->setPicture(ShellPicture(QStringLiteral("help")));
+
+    tmrMatrix = new QTimer(this);
+    tmrMatrix->setInterval(MatrixInterval);
+    tmrStopMatrix = new QTimer(this);
+    tmrStopMatrix->setInterval(MatrixLength);
+    tmrStopMatrix->setSingleShot(true);
+
+    connect(tmrMatrix, &QTimer::timeout, this, &frmAnalyse::tmrMatrix_Timer);
+    connect(tmrStopMatrix, &QTimer::timeout, this, &frmAnalyse::tmrStopMatrix_Timer);
+    connect(sscAnalyse, &PictureButton::clicked, this, &frmAnalyse::sscAnalyse_Click);
+    connect(sscCancel, &PictureButton::clicked, this, &frmAnalyse::sscCancel_Click);
+    connect(sscHelp, &PictureButton::clicked, this, &frmAnalyse::sscHelp_Click);
+
+    Form_Load();
+}
+
+void frmAnalyse::SetControlsVisible(bool visible)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{lblAnalyse, proBar, sscAnalyse, sscCancel,
+                                                      sscHelp, lbl100, lbl0})
+        w->setVisible(visible);
+}
+
+// Black surface, the animation running; results shown before are discarded.
+void frmAnalyse::Form_Load()
+{
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    SetControlsVisible(false);
+    tmrMatrix->start();
+    tmrStopMatrix->start();
+    if (ctx_.store.ResultsValid == 1) {
+        ctx_.windows.results.Unload();
+        ctx_.store.ResultsValid = 0;
+    }
+}
+
+void frmAnalyse::tmrMatrix_Timer()
+{
+    QString line;
+    for (int i = 0; i < DigitsPerLine; ++i)
+        line += QRandomGenerator::global()->bounded(2) ? QLatin1Char('1') : QLatin1Char('0');
+    MatrixLines.append(line);
+    update();
+}
+
+void frmAnalyse::tmrStopMatrix_Timer()
+{
+    tmrMatrix->stop();
+    MatrixLines.clear();
+    setPalette(QPalette());
+    SetControlsVisible(true);
+    tmrStopMatrix->stop();
+    update();
+}
+
+void frmAnalyse::paintEvent(QPaintEvent* e)
+{
+    QDialog::paintEvent(e);
+    if (MatrixLines.isEmpty()) return;
+    QPainter p(this);
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSize(9);
+    p.setFont(font);
+    p.setPen(QColor(0, 200, 0));
+    const int step = p.fontMetrics().height();
+    int y = step;
+    for (const QString& line : MatrixLines) {
+        p.drawText(4, y, line);
+        y += step;
+    }
+}
+
+void frmAnalyse::sscAnalyse_Click()
+{
+    if (ctx_.store.ResultsValid == 0)
+        RunAnalysis();
+    else
+        ContinueToResults();
+}
+
+void frmAnalyse::RunAnalysis()
+{
+    {
+        HourglassScope hourglass(ctx_.ui);
+        proBar->setVisible(true);
+        lbl100->setVisible(true);
+        lbl0->setVisible(true);
+        sscAnalyse->setEnabled(false);
+        ctx_.view.SelectedYear = 1;
+        DialogProgress progress(ctx_, proBar);
+        const AnalysisOutcome outcome = AnalyseProject(ctx_, SupervisionCost(ctx_), progress);
+        ShowOutcomeMessage(static_cast<int>(outcome.Status));
+    }
+    if (ctx_.store.ResultsValid == 1) sscAnalyse->setCaption(QStringLiteral("&Continue"));
+    sscAnalyse->setEnabled(true);
+}
+
+void frmAnalyse::ShowOutcomeMessage(int status)
+{
+    auto say = [this](const char* text, const char* title, MsgIcon icon) {
+        ctx_.ui.msgBox(QString::fromLatin1(text), MsgButtons::OK, icon, QString::fromLatin1(title),
+                       this);
+    };
+    switch (static_cast<AnalysisStatus>(status)) {
+    case AnalysisStatus::Completed:
+        if (ctx_.store.HighPointFlag == 1)
+            say(HighPointComment, HighPointCommentTitle, MsgIcon::Information);
+        break;
+    case AnalysisStatus::PumpCurveMissed: // told while the run stopped
+        break;
+    case AnalysisStatus::HydraulicsFailed:
+        say(HydraulicsFailedMessage, ErrorTitle, MsgIcon::Exclamation);
+        break;
+    case AnalysisStatus::RunFailed:
+        say(RunFailedMessage, ErrorTitle, MsgIcon::Exclamation);
+        break;
+    case AnalysisStatus::ProjectPeriodInvalid:
+        say(ProjectPeriodMessage, ErrorTitle, MsgIcon::Exclamation);
+        break;
+    }
+}
+
+void frmAnalyse::ContinueToResults()
+{
+    ResultsWindow* results = ctx_.windows.results.Load();
+    if (results) {
+        results->ShowCostTables();
+        results->FillDistanceCombos();
+    }
+    hide();
+    ShowWorkingWindow(ctx_, results);
+    accept();
+}
+
+void frmAnalyse::sscCancel_Click()
+{
+    ctx_.store.ResultsValid = 0;
+    reject();
+    ShowWorkingWindow(ctx_, ctx_.windows.input.Get());
+}
+
+void frmAnalyse::sscHelp_Click()
+{
+    ctx_.ui.showHelp(HelpTopic);
+}
+
+} // namespace vemora

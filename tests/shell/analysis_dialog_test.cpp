@@ -1,0 +1,191 @@
+// The analysis dialog through the main window's Analyse command: the digit
+// animation, Analyse and Continue, the messages of a failed run, Cancel.
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+
+#include "ShellFixture.h"
+#include "engine/AnalysisRun.h"
+#include "engine/EngineProjects.h"
+#include "platform/PictureButton.h"
+#include "results/ResultLabels.h"
+#include "shell/frmAnalyse.h"
+
+namespace vemora::test {
+namespace {
+
+class AnalysisDialogTest : public ShellTest
+{
+  protected:
+    void SetUp() override
+    {
+        ShellTest::SetUp();
+        makeMain();
+    }
+
+    // Puts a project into the store as a load would.
+    void Use(std::unique_ptr<ProjectStore> project)
+    {
+        project->ProjectRec = ctx.store.ProjectRec;
+        ctx.store = *project;
+        ctx.store.ProjectOpen = 1;
+        ctx.store.ProjectSaved = 1;
+    }
+
+    // Runs the Analyse command; `inDialog` acts on the dialog while it shows.
+    void Analyse(const std::function<void(frmAnalyse&)>& inDialog)
+    {
+        ui.dialogHandlers.push_back(
+            [inDialog](QDialog* d) { inDialog(*static_cast<frmAnalyse*>(d)); });
+        main_->mnuAnalyse->trigger();
+    }
+
+    static void Ready(frmAnalyse& d) { d.tmrStopMatrix_Timer(); }
+
+    QWidget* resultsWidget() const
+    {
+        return ctx.windows.results.Get() ? ctx.windows.results.Get()->widget() : nullptr;
+    }
+};
+
+TEST_F(AnalysisDialogTest, AnimationThenTheButtons)
+{
+    Analyse([](frmAnalyse& d) {
+        EXPECT_EQ(d.windowTitle(), "  ANALYSIS");
+        EXPECT_TRUE(d.tmrMatrix->isActive());
+        EXPECT_TRUE(d.tmrStopMatrix->isActive());
+        EXPECT_EQ(d.tmrStopMatrix->interval(), 2800);
+        EXPECT_EQ(d.palette().color(QPalette::Window), Qt::black);
+        EXPECT_TRUE(d.sscAnalyse->isHidden());
+        d.tmrMatrix_Timer();
+        d.tmrMatrix_Timer();
+        ASSERT_EQ(d.MatrixLines.size(), 2);
+        for (QChar c : d.MatrixLines[0])
+            EXPECT_TRUE(c == u'0' || c == u'1');
+        d.tmrStopMatrix_Timer();
+        EXPECT_FALSE(d.tmrMatrix->isActive());
+        EXPECT_TRUE(d.MatrixLines.isEmpty());
+        EXPECT_NE(d.palette().color(QPalette::Window), Qt::black);
+        for (QWidget* w : {static_cast<QWidget*>(d.lblAnalyse), static_cast<QWidget*>(d.proBar),
+                           static_cast<QWidget*>(d.sscAnalyse), static_cast<QWidget*>(d.sscCancel),
+                           static_cast<QWidget*>(d.lbl0), static_cast<QWidget*>(d.lbl100)})
+            EXPECT_FALSE(w->isHidden());
+        EXPECT_EQ(d.lblAnalyse->text(), "The data has been verified, proceed with analysis");
+        EXPECT_EQ(d.sscAnalyse->Caption(), "&Analyse");
+    });
+    EXPECT_EQ(ui.dialogsShown.back(), "frmAnalyse");
+}
+
+TEST_F(AnalysisDialogTest, AnalyseThenContinueShowsTheResults)
+{
+    Use(GravityProject(100, 50, {{100, 0}, {80, 500}, {50, 1000}}));
+    Analyse([this](frmAnalyse& d) {
+        Ready(d);
+        d.sscAnalyse->click();
+        EXPECT_EQ(ctx.store.ResultsValid, 1);
+        EXPECT_EQ(d.sscAnalyse->Caption(), "&Continue");
+        EXPECT_TRUE(d.sscAnalyse->isEnabled());
+        EXPECT_EQ(d.proBar->value(), 100);
+        ASSERT_GE(ui.pointerChanges.size(), 2u);
+        EXPECT_EQ(ui.pointerChanges.front(), MousePointer::Hourglass);
+        EXPECT_EQ(ui.pointerChanges.back(), MousePointer::Default);
+        EXPECT_EQ(ctx.view.SelectedYear, 1);
+        ASSERT_NE(resultsWidget(), nullptr);
+        EXPECT_TRUE(resultsWidget()->isHidden());
+        const size_t changes = ui.pointerChanges.size();
+        d.sscAnalyse->click(); // Continue: no second run
+        EXPECT_EQ(ui.pointerChanges.size(), changes);
+    });
+    // The flow of this profile is held back by a high point: the comment.
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, QString(HighPointComment));
+    EXPECT_EQ(ui.messages[0].title, "Vemora: comment");
+    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
+    ASSERT_NE(resultsWidget(), nullptr);
+    EXPECT_FALSE(resultsWidget()->isHidden());
+    EXPECT_TRUE(input()->isHidden());
+
+    // A new Analyse discards the results before anything else.
+    Analyse([this](frmAnalyse&) {
+        EXPECT_EQ(ctx.store.ResultsValid, 0);
+        EXPECT_EQ(ctx.windows.results.Get(), nullptr);
+    });
+}
+
+TEST_F(AnalysisDialogTest, MissedPumpCurveKeepsAnalyseAndShowsTheDutyPoints)
+{
+    auto project = PumpingProject(0, 80, {{0, 0}, {75, 1000}});
+    SetPumpCurve(*project, {{30, 0, 40}, {28, 0.1f, 60}, {25, 0.2f, 70}, {20, 0.3f, 78},
+                            {15, 0.4f, 74}, {10, 0.5f, 60}});
+    Use(std::move(project));
+    Analyse([this](frmAnalyse& d) {
+        Ready(d);
+        d.sscAnalyse->click();
+        EXPECT_EQ(d.sscAnalyse->Caption(), "&Analyse");
+        EXPECT_TRUE(d.sscAnalyse->isEnabled());
+        EXPECT_EQ(ctx.store.ResultsValid, 0);
+    });
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "The pump curve does not intersect the system curve for year 1");
+    EXPECT_EQ(ui.messages[0].title, "Error");
+    EXPECT_NE(std::find(ui.dialogsShown.begin(), ui.dialogsShown.end(), "frmDutyPoint"),
+              ui.dialogsShown.end());
+}
+
+TEST_F(AnalysisDialogTest, RunFailuresAreReported)
+{
+    auto tooLong = GravityProject(100, 50, {{100, 0}, {50, 1000}});
+    tooLong->DesignLife = 100;
+    tooLong->SupplyStartYear = static_cast<int16_t>(tooLong->BaseYear + 3);
+    Use(std::move(tooLong));
+    Analyse([](frmAnalyse& d) {
+        Ready(d);
+        d.sscAnalyse->click();
+        EXPECT_EQ(d.sscAnalyse->Caption(), "&Analyse");
+    });
+    EXPECT_EQ(ui.lastMessage(), QString(ProjectPeriodMessage));
+    EXPECT_EQ(ui.messages.back().title, "Vemora Error");
+
+    auto noPipe = GravityProject(100, 50, {{100, 0}, {50, 1000}}, 0);
+    Use(std::move(noPipe));
+    Analyse([](frmAnalyse& d) {
+        Ready(d);
+        d.sscAnalyse->click();
+    });
+    EXPECT_TRUE(ui.lastMessage() == QString(RunFailedMessage) ||
+                    ui.lastMessage() == QString(HydraulicsFailedMessage))
+        << ui.lastMessage().toStdString();
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
+}
+
+TEST_F(AnalysisDialogTest, CancelDiscardsTheResultsAndShowsTheInputWindow)
+{
+    Use(GravityProject(100, 50, {{100, 0}, {80, 500}, {50, 1000}}));
+    Analyse([this](frmAnalyse& d) {
+        Ready(d);
+        d.sscAnalyse->click();
+        ASSERT_EQ(ctx.store.ResultsValid, 1);
+        d.sscCancel->click();
+    });
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(input()->isHidden());
+    main_->mnuResults->trigger();
+    EXPECT_EQ(ui.lastMessage(), "Project has not been analysed.");
+}
+
+TEST_F(AnalysisDialogTest, NpvLabelsHaveNoLeadingZeros)
+{
+    auto held = std::make_unique<ResultsStore>();
+    ResultsStore& results = *held;
+    results.NpvExpenditure = 12;
+    results.NpvIncome = 0;
+    const ResultLabels labels = MakeResultLabels(ctx.store, results);
+    EXPECT_EQ(labels.NpvE, "R12");
+    EXPECT_EQ(labels.NpvI, "R0");
+    results.NpvExpenditure = 1234567;
+    EXPECT_EQ(MakeResultLabels(ctx.store, results).NpvE, "R1,234,567");
+    EXPECT_EQ(MakeResultLabels(ctx.store, results).Irr, "IRR = n/a");
+}
+
+} // namespace
+} // namespace vemora::test

@@ -1,0 +1,305 @@
+// Save with its checks, Save As, Open and Delete on the input window, with
+// scripted file dialogs and messages.
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <csignal>
+
+#include "ProjectFilesFixture.h"
+#include "app/WorkingViews.h"
+#include "platform/DatePicker.h"
+#include "project/ProjectFile.h"
+#include "project/TextCodec.h"
+
+namespace vemora::test {
+namespace {
+
+// Writes beyond `bytes` fail (as on a full disk) while in scope.
+class FileSizeLimit
+{
+  public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        signal_ = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit lower = old_;
+        lower.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        ::signal(SIGXFSZ, signal_);
+    }
+
+  private:
+    rlimit old_{};
+    void (*signal_)(int) = nullptr;
+};
+
+TEST_F(ProjectFilesTest, FirstEmptyBoxStopsTheSaveWithItsMessageAndFocus)
+{
+    SaveAs("p.kpj");
+    ASSERT_EQ(scripted.messages.size(), 1u);
+    EXPECT_EQ(scripted.messages[0].text, "Enter the project name !");
+    EXPECT_EQ(scripted.messages[0].title, "Error !");
+    EXPECT_EQ(focused(), w->txtProject);
+    EXPECT_EQ(ctx.store.ValidationFailed, 1);
+    EXPECT_TRUE(scripted.fileRequests.empty());
+
+    w->txtProject->setText(QStringLiteral("   "));
+    w->txtDesigner->setText(QStringLiteral("x"));
+    SaveProjectAs(ctx);
+    EXPECT_EQ(scripted.lastMessage(), "Enter the project name !");
+    w->txtProject->setText(QStringLiteral("n"));
+    w->txtDesigner->clear();
+    SaveProjectAs(ctx);
+    EXPECT_EQ(scripted.lastMessage(), "Enter the designer !");
+    EXPECT_EQ(focused(), w->txtDesigner);
+    EXPECT_FALSE(QFile::exists(path("p.kpj")));
+}
+
+TEST_F(ProjectFilesTest, PumpCurvePointsAreCheckedPointByPoint)
+{
+    FillPumping();
+    w->txtQ[2]->clear();
+    w->txtH[3]->clear();
+    EXPECT_FALSE(SaveAs("p.kpj"));
+    EXPECT_EQ(scripted.lastMessage(), "Enter the Flow rate !");
+    EXPECT_EQ(focused(), w->txtQ[2]);
+    // The option codes are stored before the first check.
+    EXPECT_EQ(ctx.store.PumpCurveGiven, 1);
+}
+
+TEST_F(ProjectFilesTest, TextThatIsNotANumberStopsTheSaveNamingTheField)
+{
+    FillGravity();
+    w->txtKsNew->setText(QStringLiteral("1.2.3"));
+    EXPECT_FALSE(SaveAs("p.kpj"));
+    EXPECT_EQ(scripted.lastMessage(), "Enter a number for the absolute roughness of a new pipe !");
+    EXPECT_EQ(focused(), w->txtKsNew);
+
+    // A box without a check of its own (the pump curve of a pumping
+    // project with a specified operating flow) is refused as well.
+    FillPumping();
+    w->optFlowrate->setChecked(true);
+    w->txtPumpOperatingFlowrate->setText(QStringLiteral("50"));
+    w->txtEfficiency[4]->setText(QStringLiteral("."));
+    EXPECT_FALSE(SaveAs("p.kpj"));
+    EXPECT_EQ(scripted.lastMessage(), "Enter a number for the pump efficiency of pump-curve point 5 !");
+    EXPECT_EQ(focused(), w->txtEfficiency[4]);
+    EXPECT_FALSE(QFile::exists(path("p.kpj")));
+    w->txtEfficiency[4]->clear(); // empty and unchecked: saved as 0
+    EXPECT_TRUE(SaveAs("p.kpj"));
+    EXPECT_EQ(ctx.store.PumpCurve[3][5], 0.0f);
+}
+
+TEST_F(ProjectFilesTest, GreaterThanZeroBoxesRefuseZero)
+{
+    FillGravity();
+    w->txtGFlowrate->setText(QStringLiteral("0"));
+    EXPECT_FALSE(SaveAs("p.kpj"));
+    EXPECT_EQ(scripted.lastMessage(), "Enter the fixed demand (must be greater than zero) !");
+    FillPumping();
+    w->optFlowrate->setChecked(true);
+    w->txtPumpOperatingFlowrate->setText(QStringLiteral("10"));
+    w->txtPumpEfficiency->setText(QStringLiteral("0.0"));
+    EXPECT_FALSE(SaveAs("p.kpj"));
+    EXPECT_EQ(scripted.lastMessage(),
+              "Enter the pump efficiency at the operating point(must be greater than zero) !");
+    EXPECT_EQ(focused(), w->txtPumpEfficiency);
+}
+
+TEST_F(ProjectFilesTest, SaveAsWritesTheRecordAndLoadsItBack)
+{
+    FillGravity();
+    EXPECT_TRUE(SaveAs("p.kpj"));
+    EXPECT_EQ(Bytes("p.kpj").size(), ProjectRecord::Size);
+    EXPECT_EQ(ctx.store.ProjectFilePath, path("p.kpj").toStdString());
+    EXPECT_EQ(w->lblFileName->text(), path("p.kpj"));
+    EXPECT_EQ(main->windowTitle(), "  Vemora (Main line)");
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_EQ(ctx.store.ProjectSaved, 1);
+    EXPECT_EQ(ctx.store.SaveAsPending, 0);
+    EXPECT_EQ(ctx.store.FixedDemand, 100.0f);
+    // An empty description is saved as blanks; the box then holds one blank.
+    EXPECT_EQ(w->txtDescription->toPlainText(), "");
+    ASSERT_EQ(scripted.fileRequests.size(), 1u);
+    const FileDialogRequest& req = scripted.fileRequests[0].req;
+    EXPECT_EQ(req.title, "SAVE THE VEMORA PROJECT");
+    EXPECT_EQ(req.filterIndex, 2);
+    EXPECT_TRUE(req.overwritePrompt);
+
+    // A plain save writes the same file again with what was typed since.
+    w->txtBRWL->setText(QStringLiteral("35"));
+    SaveProject(ctx);
+    ProjectRecord rec;
+    int64_t number = 0;
+    ASSERT_EQ(ReadProjectFile(path("p.kpj").toStdString(), rec, number), FileStatus::Ok);
+    EXPECT_EQ(rec.EndReservoirLevel, 35.0f);
+}
+
+TEST_F(ProjectFilesTest, CancelledSaveAsWritesNothingAndClearsTheCaption)
+{
+    FillGravity();
+    main->setProgressCaption(QStringLiteral("Saving project"));
+    main->lblProgessBar->show();
+    const std::string before = ctx.store.ProjectFilePath;
+    SaveProjectAs(ctx); // no file queued: cancelled
+    EXPECT_EQ(scripted.fileRequests.size(), 1u);
+    EXPECT_EQ(ctx.store.ProjectFilePath, before);
+    EXPECT_EQ(ctx.store.SaveAsPending, 0);
+    EXPECT_TRUE(main->lblProgessBar->isHidden());
+    EXPECT_EQ(main->lblProgessBar->text(), "");
+    EXPECT_EQ(w->lblFileName->text(), NewProjectFileLabel);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(ProjectFilesTest, FailedWriteKeepsTheFileAndThePath)
+{
+    FillGravity();
+    ASSERT_TRUE(SaveAs("p.kpj"));
+    const QByteArray before = Bytes("p.kpj");
+
+    // Save As into a folder that does not exist: nothing changes.
+    scripted.files.push_back(path("missing/q.kpj"));
+    SaveProjectAs(ctx);
+    EXPECT_EQ(scripted.lastMessage(), "Can't Save the project !");
+    EXPECT_EQ(ctx.store.ProjectFilePath, path("p.kpj").toStdString());
+    EXPECT_EQ(w->lblFileName->text(), path("p.kpj"));
+
+    // A plain save that cannot write its file (a file-size limit stands
+    // in for a full disk) says so and leaves the file whole.
+    w->txtBRWL->setText(QStringLiteral("1"));
+    const size_t said = scripted.messages.size();
+    ctx.store.SaveSucceeded = 0;
+    {
+        FileSizeLimit limit(1000);
+        SaveProject(ctx);
+    }
+    ASSERT_EQ(scripted.messages.size(), said + 1);
+    EXPECT_EQ(scripted.lastMessage(), "Can't Save the project !");
+    EXPECT_EQ(Bytes("p.kpj"), before);
+    EXPECT_NE(ctx.store.SaveSucceeded, 1);
+}
+
+TEST_F(ProjectFilesTest, FailedOpenChangesNothingAndCreatesNoFile)
+{
+    FillGravity();
+    ASSERT_TRUE(SaveAs("p.kpj"));
+    w->txtProject->setText(QStringLiteral("typed, not saved"));
+    const QString caption = main->windowTitle();
+
+    scripted.files.push_back(path("none.kpj"));
+    main->lblProgessBar->setText(QStringLiteral("Opening project"));
+    OpenProject(ctx);
+    EXPECT_EQ(scripted.lastMessage(), " Can't open project !");
+    EXPECT_FALSE(QFile::exists(path("none.kpj")));
+    EXPECT_EQ(ctx.store.ProjectFilePath, path("p.kpj").toStdString());
+    EXPECT_EQ(main->windowTitle(), caption);
+    EXPECT_EQ(w->txtProject->text(), "typed, not saved");
+    EXPECT_EQ(main->lblProgessBar->text(), "");
+
+    // A file too short for a record is refused the same way.
+    QFile shortFile(path("short.kpj"));
+    ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
+    shortFile.write("abc");
+    shortFile.close();
+    scripted.files.push_back(path("short.kpj"));
+    OpenProject(ctx);
+    EXPECT_EQ(ctx.store.ProjectFilePath, path("p.kpj").toStdString());
+    EXPECT_EQ(TrimBlanks(ctx.store.ProjectName), "Main line");
+
+    // Cancelled: nothing happens, not even a message.
+    const size_t said = scripted.messages.size();
+    OpenProject(ctx);
+    EXPECT_EQ(scripted.messages.size(), said);
+    EXPECT_EQ(scripted.fileRequests.back().req.title, "OPEN AN EXISTING VEMORA PROJECT");
+}
+
+TEST_F(ProjectFilesTest, OpenShowsTheSavedProject)
+{
+    FillPumping();
+    w->txtPumpDescription->setPlainText(QStringLiteral("two stage"));
+    ASSERT_TRUE(SaveAs("p.kpj"));
+    NewOfType(0);
+    EXPECT_EQ(w->txtProject->text(), "");
+    scripted.files.push_back(path("p.kpj"));
+    OpenProject(ctx);
+    EXPECT_EQ(w->txtProject->text(), "Lift");
+    EXPECT_EQ(main->windowTitle(), "  Vemora (Lift)");
+    EXPECT_TRUE(w->optPumpDetails->isChecked());
+    EXPECT_EQ(w->txtH[5]->text(), "50");
+    EXPECT_EQ(w->txtQ[3]->text(), "0.3");
+    EXPECT_TRUE(w->txtPumpDescription->toPlainText().startsWith("two stage"));
+    EXPECT_EQ(main->lblSystem->text(), "Pumping system");
+}
+
+TEST_F(ProjectFilesTest, ProjectDateKeepsItsFourDigitYear)
+{
+    FillGravity();
+    w->dtpDate->setValue(QDate(2031, 3, 9));
+    ASSERT_TRUE(SaveAs("p.kpj"));
+    EXPECT_EQ(ctx.store.ProjectDate.substr(0, 10), "09/03/2031");
+    EXPECT_EQ(w->dtpDate->Value(), QDate(2031, 3, 9));
+}
+
+TEST_F(ProjectFilesTest, DeleteRefusesAProjectWithoutAFileOfItsOwn)
+{
+    FillGravity();
+    ASSERT_TRUE(SaveAs("old.kpj"));
+    NewOfType(0); // the path still names old.kpj
+    EXPECT_FALSE(DeleteProject(ctx));
+    EXPECT_EQ(scripted.lastMessage(), "The project has not been saved and thus cannot be deleted");
+    EXPECT_EQ(scripted.messages.back().icon, MsgIcon::None);
+    EXPECT_TRUE(QFile::exists(path("old.kpj")));
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+}
+
+TEST_F(ProjectFilesTest, DeleteAsksAndOnlyYesDeletes)
+{
+    FillGravity();
+    ASSERT_TRUE(SaveAs("p.kpj"));
+    HideWorkingWindow(ctx, w);
+    scripted.answers.push_back(MsgAnswer::No);
+    EXPECT_FALSE(DeleteProject(ctx));
+    EXPECT_EQ(scripted.lastMessage(), "Are you sure you want to delete the current project ?");
+    EXPECT_TRUE(QFile::exists(path("p.kpj")));
+    EXPECT_FALSE(w->isHidden());
+
+    scripted.answers.push_back(MsgAnswer::Yes);
+    EXPECT_TRUE(DeleteProject(ctx));
+    EXPECT_FALSE(QFile::exists(path("p.kpj")));
+    EXPECT_EQ(scripted.lastMessage(), "The current project was successfully deleted");
+    EXPECT_EQ(ctx.store.ProjectOpen, 0);
+    EXPECT_EQ(ctx.store.ProjectSaved, 0);
+    EXPECT_TRUE(w->isHidden());
+
+    // No project open: Delete refuses, and the view bookkeeping does not
+    // bring the deleted project's window back.
+    EXPECT_FALSE(DeleteProject(ctx));
+    EXPECT_EQ(scripted.lastMessage(), "First open the project that you want to delete");
+    ctx.ViewCode = WorkingView::Input;
+    RestoreCurrentView(ctx);
+    EXPECT_TRUE(w->isHidden());
+    ctx.ViewCode = WorkingView::InputAfterResults;
+    RestoreCurrentView(ctx);
+    EXPECT_TRUE(w->isHidden());
+}
+
+TEST_F(ProjectFilesTest, DeleteThatFailsKeepsTheProjectOpen)
+{
+    FillGravity();
+    ASSERT_TRUE(SaveAs("p.kpj"));
+    QFile::remove(path("p.kpj"));
+    scripted.answers.push_back(MsgAnswer::Yes);
+    EXPECT_FALSE(DeleteProject(ctx));
+    EXPECT_EQ(scripted.lastMessage(), "Could not delete the project.");
+    EXPECT_EQ(scripted.messages.back().title, "Error !");
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+}
+
+} // namespace
+} // namespace vemora::test
