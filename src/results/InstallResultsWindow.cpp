@@ -1,6 +1,8 @@
 #include "results/InstallResultsWindow.h"
 
 #include "app/AppContext.h"
+#include "results/frmDutyPoint.h"
+#include "results/frmIRRView.h"
 #include "results/frmResults.h"
 
 namespace vemora {
@@ -12,6 +14,16 @@ void InstallResultsWindow(AppContext& ctx)
         window->hide();
         ctx.mainWindow().addWorkingWindow(window);
         return window;
+    });
+    ctx.windows.irrView.Install([&ctx]() -> IrrViewWindow* {
+        auto* window = new frmIRRView(ctx);
+        window->hide();
+        ctx.mainWindow().addWorkingWindow(window);
+        return window;
+    });
+    ctx.windows.dutyPoint.Install([&ctx] {
+        frmDutyPoint dialog(ctx, ctx.mainWindow().widget());
+        return ctx.ui.execDialog(&dialog);
     });
 }
 
