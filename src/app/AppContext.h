@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "app/GraphPages.h"
 #include "app/MainWindow.h"
 #include "app/ViewState.h"
 #include "app/WindowRegistry.h"
@@ -32,6 +33,8 @@ struct AppContext
     int16_t ViewCode = 0;   // working window to show again when a dialog closes
     ViewState view;         // year, switches and plot data of the profile views
     int16_t PageNumber = 0; // running page number of the printed pages
+    int16_t PrintYear = 0;  // design-life year of the printed hydraulic table
+    GraphPages graphPages;  // graph pages owned by the window folders
 
     WindowRegistry windows;
     Ui& ui;

@@ -134,7 +134,8 @@ void frmPumpView::sscHelp_Click()
 
 void frmPumpView::sscPrintView_Click()
 {
-    PrintCopies(ctx, {QStringLiteral("the pump curve"), PageOrientation::Portrait, {}});
+    PrintCopies(ctx, {QStringLiteral("the pump curve"), PageOrientation::Portrait,
+                      ctx.graphPages.pumpCurves});
 }
 
 } // namespace vemora

@@ -223,7 +223,8 @@ void frmView::sscView_Click()
 void frmView::sscPrintView_Click()
 {
     DrawProfilePlot();
-    PrintCopies(ctx, {QStringLiteral("the pipeline profile"), PageOrientation::Landscape, {}});
+    PrintCopies(ctx, {QStringLiteral("the pipeline profile"), PageOrientation::Landscape,
+                      ctx.graphPages.viewProfilePlot});
 }
 
 void frmView::sscOK_Click()

@@ -1,6 +1,7 @@
 #include "results/InstallResultsWindow.h"
 
 #include "app/AppContext.h"
+#include "app/PrintFailure.h"
 #include "results/frmDutyPoint.h"
 #include "results/frmIRRView.h"
 #include "results/frmResults.h"
@@ -25,6 +26,12 @@ void InstallResultsWindow(AppContext& ctx)
         frmDutyPoint dialog(ctx, ctx.mainWindow().widget());
         return ctx.ui.execDialog(&dialog);
     });
+    // The print run's system graph pages choose the graph, then print it.
+    ctx.graphPages.systemGraphs = [&ctx](ReportPrinter& printer, SystemGraph graph) {
+        auto* window = static_cast<frmResults*>(ctx.windows.results.Load());
+        if (!window) throw PrintFailure("the results window is not available");
+        PrintSystemAnalysisGraph(ctx, printer, window->SystemGraphPage(graph));
+    };
 }
 
 } // namespace vemora

@@ -144,7 +144,8 @@ void frmIRRView::sscView_Click()
 void frmIRRView::sscPrintView_Click()
 {
     DrawIRRGraph();
-    PrintCopies(ctx, {QStringLiteral("the IRR graph"), PageOrientation::Landscape, {}});
+    PrintCopies(ctx, {QStringLiteral("the IRR graph"), PageOrientation::Landscape,
+                      ctx.graphPages.irrGraph});
 }
 
 // Back to the results window when it was the one hidden and still holds

@@ -194,12 +194,16 @@ void frmResults::sscInput_Click()
 
 void frmResults::sscPrintDutyYear_Click()
 {
-    PrintCopies(ctx, {QStringLiteral("the duty point pages"), PageOrientation::Portrait, {}});
+    PrintCopies(ctx, {QStringLiteral("the duty point pages"), PageOrientation::Portrait,
+                      ctx.graphPages.pumpSystemCurve});
 }
 
 void frmResults::sscPrintSystem_Click()
 {
-    PrintCopies(ctx, {QStringLiteral("the system analysis graph"), PageOrientation::Landscape, {}});
+    PrintCopies(ctx, {QStringLiteral("the system analysis graph"), PageOrientation::Landscape,
+                      [this](ReportPrinter& printer) {
+                          PrintSystemAnalysisGraph(ctx, printer, SystemGraphPage());
+                      }});
 }
 
 // The printed profile names its section, so one must be chosen.

@@ -25,9 +25,9 @@ TEST_F(PrintButtonsTest, APrintButtonSaysPlainlyThatItsPageIsNotThereYet)
     ctx.PageNumber = 9;
     scripted.printAnswers = {true};
     scripted.printCopies = {3};
-    w->sscPrintSystem->click();
+    w->sscPrintDutyYear->click();
     ASSERT_EQ(scripted.messages.size(), 1u);
-    EXPECT_EQ(scripted.messages[0].text, "The printed page of the system analysis graph is not "
+    EXPECT_EQ(scripted.messages[0].text, "The printed page of the duty point pages is not "
                                          "available yet: nothing was printed.");
     EXPECT_EQ(scripted.messages[0].icon, MsgIcon::Information);
     EXPECT_EQ(ctx.PageNumber, 0);

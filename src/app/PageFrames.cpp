@@ -1,0 +1,185 @@
+#include "app/PageFrames.h"
+
+#include <QLocale>
+
+#include "app/AppContext.h"
+#include "platform/ReportPrinter.h"
+#include "project/ProjectDate.h"
+#include "project/TextCodec.h"
+
+#ifndef VEMORA_VERSION_TEXT
+#define VEMORA_VERSION_TEXT "0.0.0"
+#endif
+
+namespace vemora {
+namespace {
+
+QString trimmed(const std::string& text)
+{
+    return QString::fromStdString(TrimBlanks(text)).trimmed();
+}
+
+// Where the frames of the two page forms differ.
+struct FrameLayout
+{
+    int titleColumn;     // "Vemora"
+    double titleSize;    // its size in points
+    double nameSize;     // the project-name and designer lines
+    int valueColumn;     // designer, file and date values
+    int lineLimit;       // characters of a file (or description) line
+    int pageColumn;      // "Page n"
+};
+
+constexpr FrameLayout kReportFrame{24, 21, 13, 22, 70, 153};
+constexpr FrameLayout kGraphFrame{55, 16, 12, 21, 100, 215};
+
+// A label and a value that takes two lines: the value when it fits in
+// `limit` characters, then (when `emptyAfterShort`) an empty line; or the
+// first `limit` characters and the rest on the next line.
+void printLongValue(ReportPrinter& p, const QString& label, const QString& shortLabel,
+                    const QString& value, int column, int limit, bool emptyAfterShort)
+{
+    if (value.size() <= limit) {
+        p.Print({{7, shortLabel}, {column, value}});
+        if (emptyAfterShort) p.Print();
+        return;
+    }
+    p.Print({{7, label}, {column, value.left(limit)}});
+    p.Print({{column, value.mid(limit)}});
+}
+
+void printTitleLines(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
+{
+    ++ctx.PageNumber;
+    p.setFontName(QStringLiteral("Times New Roman"));
+    p.setFontSize(12);
+    p.Print();
+    p.Print();
+    p.setFontSize(f.titleSize);
+    p.setFontBold(true);
+    p.setForeColor(kPrintDarkBlue);
+    p.setFontUnderline(true);
+    p.Print({{f.titleColumn, QStringLiteral("Vemora")}});
+    p.setFontSize(16);
+    p.Print();
+    p.setForeColor(Qt::black);
+    const QPixmap logo = ctx.mainWindow().logo();
+    if (!logo.isNull()) p.PaintPicture(logo.toImage(), QRectF(15, 5, 20, 20));
+    p.setFontSize(f.nameSize);
+    p.Print();
+    p.Print({{7, trimmed(ctx.store.ProjectName).toUpper()}});
+    p.setFontUnderline(false);
+}
+
+void printDateAndPage(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
+{
+    p.setFontSize(8);
+    p.Print({{10, QStringLiteral("Printed: ") + PrintedDate(QDate::currentDate())},
+             {f.pageColumn, QStringLiteral("Page %1").arg(ctx.PageNumber)}});
+    p.setForeColor(Qt::black);
+    p.Rule();
+}
+
+void printFooter(ReportPrinter& p, const QStringList& disclaimer)
+{
+    p.setFontName(QStringLiteral("Times New Roman"));
+    p.setFontSize(10);
+    p.setFontBold(false);
+    p.setForeColor(Qt::black);
+    p.Rule();
+    p.setFontSize(6);
+    p.Print();
+    p.setFontSize(8);
+    p.setFontBold(true);
+    for (const QString& line : disclaimer)
+        p.Print({{10, line}});
+    p.setFontSize(6);
+    p.Print();
+    p.setFontSize(9);
+    p.setForeColor(kPrintDarkBlue);
+    p.Print({{8, QStringLiteral("Vemora : VERSION: " VEMORA_VERSION_TEXT)}});
+    p.Print({{8, QStringLiteral("Vemora is provided as it is, without warranty of any kind.")}});
+    p.Print({{8, QStringLiteral("Its help pages and user's guide come with the program.")}});
+    p.setForeColor(Qt::black);
+    p.Rule();
+    p.EndPage();
+}
+
+} // namespace
+
+QString PrintedDate(const QDate& date)
+{
+    return QLocale::c().toString(date, QStringLiteral("d MMMM yyyy"));
+}
+
+QString PrintedProjectDate(const AppContext& ctx)
+{
+    int year = 0, month = 0, day = 0;
+    if (ParseProjectDate(ctx.store.ProjectDate, year, month, day))
+        return PrintedDate(QDate(year, month, day));
+    return trimmed(ctx.store.ProjectDate);
+}
+
+QString FileLabelText(const AppContext& ctx)
+{
+    if (ctx.store.NewProjectFlag == 1) return QStringLiteral("Vemora (New project file)");
+    return trimmed(ctx.store.ProjectFilePath);
+}
+
+void PrintPageHeader(AppContext& ctx, ReportPrinter& p)
+{
+    const FrameLayout& f = kReportFrame;
+    printTitleLines(ctx, p, f);
+    p.setFontSize(13);
+    p.Print();
+    p.Print({{7, QStringLiteral("Designer : ")}, {f.valueColumn, trimmed(ctx.store.Designer)}});
+    printLongValue(p, QStringLiteral("Filename :"), QStringLiteral("Filename :"),
+                   trimmed(ctx.store.ProjectFilePath), f.valueColumn, f.lineLimit, true);
+    p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx)}});
+    printLongValue(p, QStringLiteral("Description :"), QStringLiteral("Description : "),
+                   trimmed(ctx.store.ProjectDescription), f.valueColumn, f.lineLimit, true);
+    printDateAndPage(ctx, p, f);
+}
+
+void PrintPageFooter(AppContext&, ReportPrinter& p)
+{
+    printFooter(
+        p, {QStringLiteral("The software program was developed for the convenience of its users.  "
+                           "Although every reasonable effort has been made to ensure that the "
+                           "results are"),
+            QStringLiteral("correct and accurate, the developers assume no responsibility for any "
+                           "results, interpretation thereof or any use made of the results obtained"),
+            QStringLiteral("with this program.  This program is not presented nor is it intended to "
+                           "be used as a complete study and the use of this software program or "
+                           "output"),
+            QStringLiteral("shall be made under the direction of trained engineers exercising their "
+                           "independent judgement regarding the proposed optimized design.")});
+}
+
+void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& p)
+{
+    const FrameLayout& f = kGraphFrame;
+    p.setOrientation(PageOrientation::Landscape);
+    printTitleLines(ctx, p, f);
+    p.Print({{7, QStringLiteral("Designer : ")}, {f.valueColumn, trimmed(ctx.store.Designer)}});
+    p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx)}});
+    printLongValue(p, QStringLiteral("Filename :"), QStringLiteral("Filename :"),
+                   FileLabelText(ctx), f.valueColumn, f.lineLimit, false);
+    printDateAndPage(ctx, p, f);
+}
+
+void PrintGraphPageFooter(AppContext&, ReportPrinter& p)
+{
+    printFooter(
+        p, {QStringLiteral("The software program was developed for the convenience of its users.  "
+                           "Although every reasonable effort has been made to ensure that the "
+                           "results are correct and accurate, the developers assume no"),
+            QStringLiteral("responsibility for any results, interpretation thereof or any use made "
+                           "of the results obtained with this program.  This program is not "
+                           "presented nor is it intended to be used as a complete study"),
+            QStringLiteral("and the use of this software program or output shall be made under the "
+                           "direction of trained engineers exercising their independent judgement "
+                           "regarding the proposed optimized design.")});
+}
+
+} // namespace vemora

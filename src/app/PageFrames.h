@@ -1,0 +1,43 @@
+// The frames of every printed page. Portrait report pages begin with
+// PrintPageHeader and end with PrintPageFooter; landscape graph pages use
+// the wider PrintGraphPageHeader and PrintGraphPageFooter. Each header
+// counts the page in ctx.PageNumber (set to 0 before every copy) and prints
+// the logo, the project's name, designer, file, date (and, on report pages,
+// description), the print date and the page number above a rule. Each
+// footer prints a rule, the disclaimer, the program line and a second rule
+// at the position the report has reached, then ends the page.
+#pragma once
+
+#include <QColor>
+#include <QDate>
+#include <QString>
+
+namespace vemora {
+
+struct AppContext;
+class ReportPrinter;
+
+// The dark blue of titles and the program line: RGB(0, 0, 128).
+inline const QColor kPrintDarkBlue{0, 0, 128};
+
+// Leaves the printer in Times New Roman 8 pt bold, black, not underlined,
+// with the print position below the header rule.
+void PrintPageHeader(AppContext& ctx, ReportPrinter& printer);
+// The caller sets CurrentY where the footer begins. Leaves 9 pt bold black.
+void PrintPageFooter(AppContext& ctx, ReportPrinter& printer);
+
+// Switches to landscape first; no description; the file line shows the
+// input window's file label (FileLabelText).
+void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& printer);
+void PrintGraphPageFooter(AppContext& ctx, ReportPrinter& printer);
+
+// A date as "d mmmm yyyy": 16 May 2005.
+QString PrintedDate(const QDate& date);
+// The project date of the store as "d mmmm yyyy", or its text trimmed when
+// it is not a date.
+QString PrintedProjectDate(const AppContext& ctx);
+// What the input window's file label shows: the project file's path, or
+// "Vemora (New project file)" for a project never saved.
+QString FileLabelText(const AppContext& ctx);
+
+} // namespace vemora

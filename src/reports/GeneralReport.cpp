@@ -1,0 +1,167 @@
+// The general project data: periods, demand (fixed, or the varying demand
+// table year by year), reservoir levels and, for a pumping system, the pump
+// data. Texts come from the input window as it stands; the system type, a
+// pumping system's demand option and the pump data from the store.
+#include "app/AppContext.h"
+#include "app/InputControls.h"
+#include "app/PageFrames.h"
+#include "engine/NumberFormat.h"
+#include "platform/ReportPrinter.h"
+#include "project/TextCodec.h"
+#include "reports/Reports.h"
+
+namespace vemora {
+namespace {
+
+// Rows of the demand table after which a page ends: 23 on the first page,
+// 25 on every later one.
+bool pageEndsAfterDemandRow(int row)
+{
+    return row >= 23 && (row - 23) % 25 == 0;
+}
+
+class GeneralReport
+{
+  public:
+    GeneralReport(AppContext& ctx, ReportPrinter& p) : ctx_(ctx), p_(p), in_(ctx) {}
+
+    void Print()
+    {
+        PrintPageHeader(ctx_, p_);
+        titleBlock();
+        periods();
+        demand();
+        reservoirs();
+        if (pumping()) pumpData();
+        p_.setCurrentY(245);
+        PrintPageFooter(ctx_, p_);
+    }
+
+  private:
+    bool pumping() const { return ctx_.store.SystemType != 0; }
+
+    void titleBlock()
+    {
+        p_.setFontSize(13);
+        p_.Print();
+        p_.setFontUnderline(true);
+        p_.Print({{7, pumping() ? QStringLiteral("GENERAL PROJECT DATA: PUMPING SYSTEM")
+                                : QStringLiteral("GENERAL PROJECT DATA: GRAVITY SYSTEM")}});
+        p_.Print();
+        p_.setFontUnderline(false);
+        p_.setFontBold(false);
+        p_.setFontSize(12);
+    }
+
+    void periods()
+    {
+        p_.Print({{7, QStringLiteral("Design life:")}, {30, in_.Text("lblLife")}});
+        p_.Print({{7, QStringLiteral("Starting year:")}, {30, in_.Text("lblBaseYear")}});
+        p_.Print({{7, QStringLiteral("Supply start year:")}, {30, in_.Text("lblSupplyStart")}});
+    }
+
+    void demand()
+    {
+        const bool varying = pumping() ? ctx_.store.DemandMode != 0
+                                       : !in_.Value("optGSpecifiedFlowrate");
+        if (!varying) {
+            p_.Print({{7, QStringLiteral("Preferred option:")}, {30, QStringLiteral("Fixed demand")}});
+            const char* field = pumping() ? "txtPFlowrate" : "txtGFlowrate";
+            const char* unit = pumping() ? "comPFlowrateUnits" : "comGFlowrateUnits";
+            p_.Print({{7, QStringLiteral("Demand: ") + in_.Text(field) + ' ' + in_.Text(unit)}});
+            return;
+        }
+        p_.Print({{7, QStringLiteral("Preferred option:")}, {30, QStringLiteral("Varying demand")}});
+        const char* grid = pumping() ? "msgPumpDemand" : "msgDemand";
+        const QString unit =
+            in_.Text(pumping() ? "comPumpVaryingDemandUnits" : "comVaryingDemandUnits");
+        const int rows = in_.Rows(grid);
+        if (rows > 0) demandHeading(grid, unit);
+        for (int r = 1; r < rows; ++r) {
+            p_.Print({{9, in_.Cell(grid, r, 0)}, {30, in_.Cell(grid, r, 1)}});
+            if (pageEndsAfterDemandRow(r)) {
+                p_.setCurrentY(240);
+                PrintPageFooter(ctx_, p_);
+                PrintPageHeader(ctx_, p_);
+                titleBlock();
+                demandHeading(grid, unit);
+            }
+        }
+    }
+
+    void demandHeading(const char* grid, const QString& unit)
+    {
+        p_.setFontBold(true);
+        p_.Print({{7, in_.Cell(grid, 0, 0)}, {25, in_.Cell(grid, 0, 1) + " (" + unit + ')'}});
+        p_.setFontBold(false);
+    }
+
+    void reservoirs()
+    {
+        p_.setFontBold(true);
+        p_.Print({{7, QStringLiteral("Reservoir levels")}});
+        p_.setFontBold(false);
+        struct Level
+        {
+            const char *label, *field, *unit;
+        };
+        const Level gravity[] = {{"Top reservoir water level:", "txtTRWL", "comTRWLUnits"},
+                                 {"Bottom reservoir water level:", "txtBRWL", "comBRWLUnits"}};
+        const Level pump[] = {{"Pumpstation reservoir water level:", "txtPPRWL", "comPPRWLUnits"},
+                              {"End reservoir water level:", "txtPERWL", "comPERWLUnits"}};
+        const int column = pumping() ? 45 : 40;
+        for (const Level& l : pumping() ? pump : gravity)
+            p_.Print({{9, QString::fromLatin1(l.label)},
+                      {column, in_.Text(l.field) + ' ' + in_.Text(l.unit)}});
+    }
+
+    void pumpData()
+    {
+        p_.setFontBold(true);
+        p_.Print({{7, QStringLiteral("Pumping system")}});
+        p_.setFontBold(false);
+        if (in_.Value("optFlowrate")) {
+            p_.Print({{7, QStringLiteral("Preferred option:")},
+                      {30, QStringLiteral("Specified operating Flow rate")}});
+            p_.Print({{9, QStringLiteral("Operating flow rate:")},
+                      {30, in_.Text("txtPumpOperatingFlowrate").trimmed() + ' ' +
+                               in_.Text("comPumpOperatingFlowrateUnits").trimmed()}});
+            p_.Print({{9, QStringLiteral("Pump efficiency:")},
+                      {30, in_.Text("txtPumpEfficiency").trimmed() + QStringLiteral(" %")}});
+        }
+        if (in_.Value("optPumpDetails")) pumpCurve();
+    }
+
+    void pumpCurve()
+    {
+        const ProjectStore& s = ctx_.store;
+        p_.Print({{7, QStringLiteral("Preferred option:")}, {30, QStringLiteral("Specified pump curve")}});
+        p_.Print({{9, QStringLiteral("Head")}, {30, QStringLiteral("Flow rate")},
+                  {51, QStringLiteral("Efficiency")}});
+        p_.Print({{9, in_.Text("comHeadUnits")}, {30, in_.Text("comFlowUnits")},
+                  {51, QStringLiteral("%")}});
+        auto text = [](float v) { return QString::fromStdString(FormatGeneral(v)); };
+        for (int k = 1; k <= 6; ++k)
+            p_.Print({{9, text(s.PumpCurve[1][k])}, {30, text(s.PumpCurve[2][k])},
+                      {51, text(s.PumpCurve[3][k])}});
+        p_.Print();
+        p_.Print({{7, QStringLiteral("Pump type: ") +
+                          QString::fromStdString(TrimBlanks(s.PumpType)).trimmed()}});
+        p_.Print({{7, QStringLiteral("Configuration:")}});
+        p_.Print({{7, QString::fromStdString(s.PumpDescription).trimmed()}});
+        p_.Print();
+    }
+
+    AppContext& ctx_;
+    ReportPrinter& p_;
+    InputControls in_;
+};
+
+} // namespace
+
+void PrintGeneralData(AppContext& ctx, ReportPrinter& printer)
+{
+    GeneralReport(ctx, printer).Print();
+}
+
+} // namespace vemora

@@ -1,0 +1,163 @@
+// The hydraulic analysis of one design-life year: the year's flow, for a
+// pumping system the pumping head, and a table of every profile node with
+// its chainage, ground elevation, gradeline level, pressure head and
+// description, 27 nodes a page.
+#include <algorithm>
+
+#include "app/AppContext.h"
+#include "app/InputControls.h"
+#include "app/PageFrames.h"
+#include "app/PrintFailure.h"
+#include "engine/NumberFormat.h"
+#include "platform/PrintNumber.h"
+#include "platform/ReportPrinter.h"
+#include "project/NodeTypes.h"
+#include "project/UnitTables.h"
+#include "reports/Reports.h"
+
+namespace vemora {
+namespace {
+
+constexpr int kNodesPerPage = 27;
+
+QString lengthLabel(int code)
+{
+    static const char* labels[] = {"(m)", "(km)", "(ft)", "(miles)"};
+    return code >= 0 && code < 4 ? QString::fromLatin1(labels[code]) : QString();
+}
+
+QString threeDecimals(double value)
+{
+    return QString::fromStdString(FormatThreeDecimals(FiniteOrFail(value)));
+}
+
+class HydraulicReport
+{
+  public:
+    HydraulicReport(AppContext& ctx, ReportPrinter& p) : ctx_(ctx), p_(p), in_(ctx) {}
+
+    void Print()
+    {
+        const ProjectStore& s = ctx_.store;
+        year_ = ctx_.PrintYear;
+        if (year_ < 1 || year_ > MaxYears) throw PrintFailure("no year chosen");
+        formTexts();
+        const int nodes = std::clamp<int>(s.NodeCount, 0, MaxNodes);
+        p_.setFontBold(false);
+        pageTop(true);
+        for (int i = 1; i <= nodes; ++i) {
+            nodeRow(i);
+            if (i % kNodesPerPage == 0 && i <= 18 * kNodesPerPage) {
+                p_.setCurrentY(240);
+                PrintPageFooter(ctx_, p_);
+                p_.setFontBold(false);
+                pageTop(false);
+            }
+        }
+        p_.setCurrentY(245);
+        PrintPageFooter(ctx_, p_);
+    }
+
+  private:
+    void formTexts()
+    {
+        const ProjectStore& s = ctx_.store;
+        const ResultsStore& r = ctx_.results;
+        double factor = r.DemandUnitFactor;
+        const char* unitList = s.DemandMode == 1 ? "comVaryingDemandUnits" : "comGFlowrateUnits";
+        if (s.SystemType != 0) {
+            factor = s.PumpCurveGiven != 0 ? r.PumpFlowUnitFactor : r.OperatingFlowUnitFactor;
+            unitList = s.PumpCurveGiven != 0 ? "comFlowUnits" : "comPumpOperatingFlowrateUnits";
+        }
+        flowText_ = QStringLiteral("Flow rate: ") + threeDecimals(DivideOrFail(r.YearFlow[year_], factor)) +
+                    ' ' + in_.Text(unitList).trimmed();
+        flowText_ = flowText_.left(50).trimmed();
+        headText_.clear();
+        if (s.SystemType != 0) {
+            const std::optional<float> startFactor = LengthUnits.Factor(s.StartReservoirLevelUnit);
+            if (!startFactor) throw PrintFailure("the start reservoir level has no unit");
+            const double head =
+                DivideOrFail(r.Gradeline(1, year_) - double(s.StartReservoirLevel) * *startFactor,
+                             r.LevelUnitFactor);
+            headText_ = (QStringLiteral("Pumping head: ") + threeDecimals(head) + ' ' +
+                         in_.Text("comElevationUnits").trimmed())
+                            .left(50)
+                            .trimmed();
+        }
+    }
+
+    void pageTop(bool first)
+    {
+        PrintPageHeader(ctx_, p_);
+        p_.setFontSize(13);
+        p_.setFontUnderline(true);
+        p_.Print({{40, QStringLiteral("HYDRAULIC ANALYSIS")}});
+        p_.setFontUnderline(false);
+        p_.setFontSize(6);
+        p_.Print();
+        p_.setFontSize(10);
+        if (first) p_.setForeColor(QColor(128, 0, 0));
+        p_.Print({{9, flowText_},
+                  {60, headText_},
+                  {110, QStringLiteral("Year: %1").arg(ctx_.store.SupplyStartYear + year_ - 1)}});
+        p_.setForeColor(Qt::black);
+        tableHeading();
+    }
+
+    void tableHeading()
+    {
+        const QString chainage = lengthLabel(ctx_.store.ChainageUnit);
+        const QString elevation = lengthLabel(ctx_.store.ElevationUnit);
+        p_.setFontName(QStringLiteral("Courier New"));
+        p_.setFontSize(11);
+        p_.Rule();
+        p_.Print({{5, QStringLiteral("Node")},
+                  {11, QStringLiteral("Accumulated")},
+                  {24, QStringLiteral("Elevation")},
+                  {36, QStringLiteral("Hydraulic")},
+                  {49, QStringLiteral("Pressure")},
+                  {61, QStringLiteral("Description")}});
+        p_.Print({{5, QStringLiteral("nr")},
+                  {11, QStringLiteral("length")},
+                  {36, QStringLiteral("gradeline")},
+                  {49, QStringLiteral("head")}},
+                 LineEnd::Keep);
+        p_.Print({{11, chainage}, {24, elevation}, {36, elevation}, {49, elevation}});
+        p_.Rule();
+        p_.Print();
+        p_.setFontBold(false);
+    }
+
+    void nodeRow(int i)
+    {
+        const ProjectStore& s = ctx_.store;
+        const ResultsStore& r = ctx_.results;
+        const int index = s.SystemType != 0 ? i : i - 1;
+        const double level = DivideOrFail(r.Gradeline(index, year_), r.LevelUnitFactor);
+        const float elevation = s.NodeElevation[i];
+        FiniteOrFail(s.NodeAccumulatedLength[i]);
+        FiniteOrFail(elevation);
+        p_.Print({{5, QString::number(i)},
+                  {11, printNumberText(s.NodeAccumulatedLength[i])},
+                  {24, printNumberText(elevation)},
+                  {36, threeDecimals(level)},
+                  {49, threeDecimals(level - elevation)},
+                  {61, QString::fromStdString(NodeTypeNames(s.NodeTypeCode[i]))}});
+    }
+
+    AppContext& ctx_;
+    ReportPrinter& p_;
+    InputControls in_;
+    int year_ = 1;
+    QString flowText_;
+    QString headText_;
+};
+
+} // namespace
+
+void PrintHydraulicAnalysisTable(AppContext& ctx, ReportPrinter& printer)
+{
+    HydraulicReport(ctx, printer).Print();
+}
+
+} // namespace vemora

@@ -1,0 +1,130 @@
+// The frames of printed pages on a recording printer: what the header and
+// footer hold, the two-line file and description values, the page count per
+// header, and the wider landscape frame of graph pages.
+#include <gtest/gtest.h>
+
+#include "app/AppContext.h"
+#include "app/PageFrames.h"
+#include "platform/RecordingPageDevice.h"
+#include "platform/ReportPrinter.h"
+#include "platform/ScriptedUi.h"
+#include "support/FakeMainWindow.h"
+
+namespace vemora {
+namespace {
+
+class PageFramesTest : public ::testing::Test
+{
+  protected:
+    PageFramesTest()
+    {
+        ctx.store.ProjectName = "Upper Dam Pipeline";
+        ctx.store.Designer = "  A. Engineer  ";
+        ctx.store.ProjectDate = "16/05/2005";
+        ctx.store.ProjectFilePath = "/data/upper.kpj";
+        ctx.store.ProjectDescription = "Transfer to the town";
+    }
+
+    // One framed page: header, a line of text and the footer at 240 mm.
+    const RecordedPage& PrintPage(bool graph = false)
+    {
+        if (graph) PrintGraphPageHeader(ctx, printer);
+        else PrintPageHeader(ctx, printer);
+        printer.Print({{1, QStringLiteral("body")}});
+        printer.setCurrentY(graph ? 165 : 240);
+        if (graph) PrintGraphPageFooter(ctx, printer);
+        else PrintPageFooter(ctx, printer);
+        return device.pages().back();
+    }
+
+    ScriptedUi ui;
+    AppContext ctx{ui};
+    test::FakeMainWindow main{ctx};
+    RecordingPageDevice device;
+    ReportPrinter printer{device};
+};
+
+TEST_F(PageFramesTest, TheReportHeaderAndFooterHoldTheProjectAndTheDisclaimer)
+{
+    const RecordedPage& page = PrintPage();
+    const QStringList lines = page.textLines();
+    EXPECT_TRUE(lines.contains("Vemora"));
+    EXPECT_TRUE(lines.contains("UPPER DAM PIPELINE"));
+    EXPECT_TRUE(lines.contains("Designer :  A. Engineer"));
+    EXPECT_TRUE(lines.contains("Filename : /data/upper.kpj"));
+    EXPECT_TRUE(lines.contains("Date :  16 May 2005"));
+    EXPECT_TRUE(lines.contains("Description :  Transfer to the town"));
+    EXPECT_NE(page.findTextStartingWith("Printed: "), nullptr);
+    EXPECT_NE(page.findText("Page 1"), nullptr);
+    EXPECT_NE(page.findTextStartingWith("shall be made under the direction"), nullptr);
+    EXPECT_NE(page.findText("Vemora : VERSION: 1.0.0"), nullptr);
+    EXPECT_NE(page.findTextStartingWith("Vemora is provided as it is, without warranty"), nullptr);
+
+    // The title in 21 pt bold underlined dark blue; values at column 22.
+    const PageText* title = page.findText("Vemora");
+    EXPECT_EQ(title->font.size, 21);
+    EXPECT_TRUE(title->font.bold && title->font.underline);
+    EXPECT_EQ(title->color, QColor(0, 0, 128));
+    EXPECT_EQ(page.findText("A. Engineer")->tab, 22);
+
+    // Header rule, footer's two rules: 185 mm from 8 mm right of the edge.
+    ASSERT_EQ(page.lines.size(), 3u);
+    for (const PageLine& rule : page.lines) {
+        EXPECT_DOUBLE_EQ(rule.from.x(), 8);
+        EXPECT_DOUBLE_EQ(rule.to.x() - rule.from.x(), 185);
+    }
+    // The footer begins where the report left the position.
+    EXPECT_DOUBLE_EQ(page.lines[1].from.y(), 241);
+    EXPECT_EQ(ctx.PageNumber, 1);
+}
+
+TEST_F(PageFramesTest, LongValuesTakeASecondLineAndTheRuleStaysAtOneHeight)
+{
+    const double shortRule = PrintPage().lines[0].from.y();
+
+    ctx.store.ProjectDescription = "  " + std::string(70, 'a') + "b  ";
+    ctx.store.ProjectFilePath = std::string(70, 'p') + std::string(80, 'q');
+    const RecordedPage& page = PrintPage();
+    EXPECT_NE(page.findText("Description :"), nullptr); // no blank before a long value
+    EXPECT_NE(page.findText(QString(70, 'a')), nullptr);
+    EXPECT_NE(page.findText("b"), nullptr);
+    EXPECT_NE(page.findText(QString(70, 'p')), nullptr);
+    EXPECT_NE(page.findText(QString(80, 'q')), nullptr); // the rest is not wrapped again
+    EXPECT_DOUBLE_EQ(page.lines[0].from.y(), shortRule);
+    EXPECT_NE(page.findText("Page 2"), nullptr);
+
+    ctx.store.ProjectDescription = std::string(70, 'c');
+    const RecordedPage& exact = PrintPage();
+    EXPECT_NE(exact.findText(QString(70, 'c')), nullptr);
+    EXPECT_NE(exact.findText("Description : "), nullptr);
+}
+
+TEST_F(PageFramesTest, TheGraphFrameIsLandscapeAndWiderWithTheFileLabel)
+{
+    PrintPage(); // a portrait page first, in the same document
+    ctx.store.NewProjectFlag = 1;
+    const RecordedPage& page = PrintPage(true);
+    EXPECT_EQ(page.orientation, PageOrientation::Landscape);
+    EXPECT_EQ(device.pages().front().orientation, PageOrientation::Portrait);
+    const QStringList lines = page.textLines();
+    EXPECT_TRUE(lines.contains("Filename : Vemora (New project file)"));
+    EXPECT_EQ(page.findText("Transfer to the town"), nullptr);
+    EXPECT_EQ(page.findText("Vemora")->font.size, 16);
+    EXPECT_EQ(page.findText("A. Engineer")->tab, 21);
+    EXPECT_EQ(page.findText("Page 2")->tab, 215);
+    ASSERT_EQ(page.lines.size(), 3u);
+    EXPECT_DOUBLE_EQ(page.lines[0].to.x() - page.lines[0].from.x(), 265);
+    EXPECT_NE(page.findTextStartingWith("and the use of this software program"), nullptr);
+
+    // A label of exactly 100 characters keeps one line; 101 take two.
+    ctx.store.NewProjectFlag = 0;
+    ctx.store.ProjectFilePath = std::string(100, 'f');
+    EXPECT_NE(PrintPage(true).findText(QString(100, 'f')), nullptr);
+    ctx.store.ProjectFilePath = std::string(101, 'f');
+    const RecordedPage& two = PrintPage(true);
+    EXPECT_NE(two.findText(QString(100, 'f')), nullptr);
+    EXPECT_NE(two.findText("f"), nullptr);
+}
+
+} // namespace
+} // namespace vemora
