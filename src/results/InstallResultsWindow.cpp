@@ -2,6 +2,8 @@
 
 #include "app/AppContext.h"
 #include "app/PrintFailure.h"
+#include "results/frmDutyPoint.h"
+#include "results/frmIRRView.h"
 #include "results/frmResults.h"
 
 namespace vemora {
@@ -13,6 +15,16 @@ void InstallResultsWindow(AppContext& ctx)
         window->hide();
         ctx.mainWindow().addWorkingWindow(window);
         return window;
+    });
+    ctx.windows.irrView.Install([&ctx]() -> IrrViewWindow* {
+        auto* window = new frmIRRView(ctx);
+        window->hide();
+        ctx.mainWindow().addWorkingWindow(window);
+        return window;
+    });
+    ctx.windows.dutyPoint.Install([&ctx] {
+        frmDutyPoint dialog(ctx, ctx.mainWindow().widget());
+        return ctx.ui.execDialog(&dialog);
     });
     // The print run's system graph pages choose the graph, then print it.
     ctx.graphPages.systemGraphs = [&ctx](ReportPrinter& printer, SystemGraph graph) {

@@ -194,7 +194,8 @@ void frmResults::sscInput_Click()
 
 void frmResults::sscPrintDutyYear_Click()
 {
-    PrintCopies(ctx, {QStringLiteral("the duty point pages"), PageOrientation::Portrait, {}});
+    PrintCopies(ctx, {QStringLiteral("the duty point pages"), PageOrientation::Portrait,
+                      ctx.graphPages.pumpSystemCurve});
 }
 
 void frmResults::sscPrintSystem_Click()
