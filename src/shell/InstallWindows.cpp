@@ -1,6 +1,7 @@
 #include "shell/InstallWindows.h"
 
 #include "converter/InstallConverter.h"
+#include "input/InstallImportWizard.h"
 #include "input/InstallInputWindow.h"
 #include "results/InstallResultsWindow.h"
 #include "shell/InstallShellDialogs.h"
@@ -10,6 +11,7 @@ namespace vemora {
 void InstallWindows(AppContext& ctx)
 {
     InstallInputWindow(ctx);
+    InstallImportWizard(ctx);
     InstallResultsWindow(ctx);
     InstallConverter(ctx);
     InstallShellDialogs(ctx);
