@@ -147,10 +147,11 @@ void frmImport::BuildStep1()
                                      "satisfied that the data is correct import it into the "
                                      "existing project."),
                       left, 2960, width, 720);
+    // The '&' of "&Next" marks the button's access key, shown underlined.
     Label13 = wrapped(fraStep1, "Label13",
-                      QStringLiteral("To go to the next step click on the &Next button."), left,
-                      3960, width, 300, true);
-    Label13->setTextFormat(Qt::PlainText);
+                      QStringLiteral("To go to the next step click on the <u>N</u>ext button."),
+                      left, 3960, width, 300, true);
+    Label13->setTextFormat(Qt::RichText);
 }
 
 void frmImport::BuildStep2()
