@@ -35,6 +35,9 @@ class InputWindow : public WorkingWindow
     // grid headings, from the store's CurrencyCode and UnitSystem. Typed
     // texts, the current cells and the results stay as they are.
     virtual void RelabelCurrencyAndUnits() {}
+    // Rebuilds the profile grid from the store's node arrays (an imported
+    // profile); the other grids and fields keep what was typed.
+    virtual void FillProfileGrid() {}
 
     // The six grid read-backs of the save. Each puts its whole table into the
     // store and returns true, or, when a non-empty cell is not a number,

@@ -233,7 +233,7 @@ class frmLCC : public QWidget, public InputWindow
     // Grid fills from the store.
     void FillDemandGrid();
     void FillPumpDemandGrid();
-    void FillProfileGrid();
+    void FillProfileGrid() override;
     void FillLayingGrid();
     void FillStaffGrid();
     void FillOtherOperationalGrid();

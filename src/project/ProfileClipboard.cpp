@@ -1,5 +1,6 @@
 #include "project/ProfileClipboard.h"
 
+#include "project/ProjectStore.h"
 #include "project/StrictNumber.h"
 #include "project/TextCodec.h"
 
@@ -83,6 +84,34 @@ ClipboardProfileOutcome ReadNumbers(ClipboardProfileTable& rows)
 }
 
 } // namespace
+
+ClipboardProfileOutcome ApplyClipboardProfile(const ClipboardProfileTable& table,
+                                              ProjectStore& store)
+{
+    if (table.empty() || table.size() > static_cast<std::size_t>(ClipboardProfileRows))
+        return Refusal(ClipboardProfileStatus::NothingPasted, NothingCouldBePastedMessage);
+    ClipboardProfileTable rows = table;
+    const auto outcome = ReadNumbers(rows);
+    if (outcome.status != ClipboardProfileStatus::Ok) return outcome;
+
+    for (int n = 1; n <= MaxNodes; ++n) {
+        store.NodeElevation[static_cast<std::size_t>(n)] = UnusedNode;
+        store.NodeAccumulatedLength[static_cast<std::size_t>(n)] = UnusedNode;
+    }
+    store.NodeCount = static_cast<int16_t>(rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const std::size_t node = r + 1;
+        const auto& v = rows[r].values;
+        store.NodeElevation[node] = v[0];
+        store.NodeAccumulatedLength[node] = v[1];
+        store.PipeDiameter[node] = v[2];
+        store.WallThickness[node] = v[3];
+        store.PipeCostPerMetre[node] = v[4];
+        store.SecondaryLoss[node] = v[5];
+        store.NodeTypeCode[node] = 0;
+    }
+    return {};
+}
 
 ClipboardProfileOutcome ParseClipboardProfile(std::string_view text, ClipboardProfileTable& table)
 {

@@ -9,6 +9,8 @@
 
 namespace vemora {
 
+struct ProjectStore;
+
 constexpr int ClipboardProfileColumns = 6; // elevation, chainage, diameter, wall, cost, loss
 constexpr int ClipboardProfileRows = 100;
 constexpr int ClipboardCellLength = 30; // characters a cell keeps
@@ -59,5 +61,15 @@ inline constexpr std::string_view NothingCouldBePastedMessage =
 // number (a leading minus only for the elevation). On success `table` is
 // replaced by the rows; on any refusal `table` is left exactly as it was.
 ClipboardProfileOutcome ParseClipboardProfile(std::string_view text, ClipboardProfileTable& table);
+
+// Replaces the store's profile by a parsed table. Every cell is read again
+// first; a cell that is not a number (or an empty or over-long table) refuses
+// the whole table and the store stays exactly as it was. On success node 1 to
+// rows take the six columns and the node type "Node" (code 0), the elevation
+// and accumulated length of every later node become the empty-node marker
+// 999999 (their other values stay), NodeCount is the number of rows and no
+// NodeNumber changes. Values keep the units selected in the input window.
+ClipboardProfileOutcome ApplyClipboardProfile(const ClipboardProfileTable& table,
+                                              ProjectStore& store);
 
 } // namespace vemora

@@ -2,6 +2,7 @@
 
 #include "calibration/InstallCalibration.h"
 #include "converter/InstallConverter.h"
+#include "input/InstallImportWizard.h"
 #include "input/InstallInputWindow.h"
 #include "reports/InstallReports.h"
 #include "results/InstallResultsWindow.h"
@@ -13,6 +14,7 @@ namespace vemora {
 void InstallWindows(AppContext& ctx)
 {
     InstallInputWindow(ctx);
+    InstallImportWizard(ctx);
     InstallResultsWindow(ctx);
     InstallReports(ctx);
     InstallConverter(ctx);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "project/ProfileClipboard.h"
+#include "project/ProjectStore.h"
 
 namespace vemora {
 namespace {
@@ -199,6 +200,74 @@ TEST(ProfileClipboard, FuzzedTextNeverBreaksTheParser)
         }
     }
     EXPECT_GT(accepted, 100); // the random text does reach the accepting paths
+}
+
+// A store with a five-node profile, numbered and typed, to see what an
+// applied table replaces and what it leaves.
+ProjectStore FiveNodeStore()
+{
+    ProjectStore s;
+    for (int n = 1; n <= MaxNodes; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        s.NodeNumber[i] = static_cast<int16_t>(n);
+        s.NodeElevation[i] = n <= 5 ? 100.0f - n : UnusedNode;
+        s.NodeAccumulatedLength[i] = n <= 5 ? 50.0f * n : UnusedNode;
+        s.PipeDiameter[i] = 600;
+        s.WallThickness[i] = 8;
+        s.PipeCostPerMetre[i] = 900;
+        s.SecondaryLoss[i] = 0.3f;
+        s.NodeTypeCode[i] = 2;
+    }
+    s.NodeCount = 5;
+    return s;
+}
+
+TEST(ProfileClipboardApply, ReplacesTheProfileRowsAndMarksTheNodesAfterThemEmpty)
+{
+    ClipboardProfileTable table;
+    ASSERT_EQ(ParseClipboardProfile("-3.5\t0\t300\t6\t450\t1.5\n2\t125.5\n", table).status,
+              Status::Ok);
+    ProjectStore s = FiveNodeStore();
+    ASSERT_EQ(ApplyClipboardProfile(table, s).status, Status::Ok);
+    EXPECT_EQ(s.NodeCount, 2);
+    EXPECT_EQ(s.NodeElevation[1], -3.5f);
+    EXPECT_EQ(s.PipeDiameter[1], 300.0f);
+    EXPECT_EQ(s.SecondaryLoss[1], 1.5f);
+    EXPECT_EQ(s.NodeAccumulatedLength[2], 125.5f);
+    EXPECT_EQ(s.PipeDiameter[2], 0.0f); // a missing cell is 0
+    EXPECT_EQ(s.NodeTypeCode[1], 0);
+    EXPECT_EQ(s.NodeTypeCode[2], 0);
+    // Later nodes: empty by elevation and length, the rest kept.
+    for (int n : {3, 5, MaxNodes}) {
+        const auto i = static_cast<std::size_t>(n);
+        EXPECT_EQ(s.NodeElevation[i], UnusedNode) << n;
+        EXPECT_EQ(s.NodeAccumulatedLength[i], UnusedNode) << n;
+        EXPECT_EQ(s.PipeDiameter[i], 600.0f) << n;
+        EXPECT_EQ(s.NodeTypeCode[i], 2) << n;
+    }
+    for (int n : {1, 2, 3})
+        EXPECT_EQ(s.NodeNumber[static_cast<std::size_t>(n)], n);
+}
+
+TEST(ProfileClipboardApply, ATableThatIsNotAllNumbersLeavesTheStoreAsItWas)
+{
+    ClipboardProfileTable table;
+    ASSERT_EQ(ParseClipboardProfile("1\t2\n3\t4\n", table).status, Status::Ok);
+    table[1].cells[3] = "12 mm"; // changed after the parse: the apply reads again
+    const ProjectStore before = FiveNodeStore();
+    ProjectStore s = before;
+    const auto outcome = ApplyClipboardProfile(table, s);
+    EXPECT_EQ(outcome.status, Status::NotANumber);
+    EXPECT_EQ(outcome.row, 2);
+    EXPECT_EQ(outcome.column, 4);
+    EXPECT_NE(outcome.message.find("Row 2, column 4"), std::string::npos) << outcome.message;
+    EXPECT_EQ(s.NodeElevation, before.NodeElevation);
+    EXPECT_EQ(s.WallThickness, before.WallThickness);
+    EXPECT_EQ(s.NodeCount, before.NodeCount);
+    // No rows, or more than a hundred, are refused too.
+    EXPECT_EQ(ApplyClipboardProfile({}, s).status, Status::NothingPasted);
+    EXPECT_EQ(ApplyClipboardProfile(ClipboardProfileTable(101), s).status, Status::NothingPasted);
+    EXPECT_EQ(s.NodeElevation, before.NodeElevation);
 }
 
 } // namespace

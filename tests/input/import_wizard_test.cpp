@@ -1,0 +1,314 @@
+// The import wizard driven as a user drives it: its buttons clicked, the
+// clipboard scripted, the profile grid and the store looked at afterwards.
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <iostream>
+#include <random>
+
+#include "input/InstallImportWizard.h"
+#include "input/frmImport.h"
+#include "platform/FlexGrid.h"
+#include "platform/PictureButton.h"
+#include "platform/TabControl.h"
+#include "platform/Twips.h"
+#include "support/GrabDir.h"
+#include "support/UserInput.h"
+#include "InputWindowFixture.h"
+
+namespace vemora::test {
+namespace {
+
+// Three rows as LibreOffice Calc puts them on the clipboard: LF line ends.
+const QString ThreeRows = QStringLiteral("1200\t0\t300\t6\t850\t0.5\n"
+                                         "1180.5\t250\t300\t6\t850\t\n"
+                                         "1150\t600\t250\t5\t700\t1.2\n");
+
+class ImportWizardTest : public InputWindowTest
+{
+  protected:
+    void SetUp() override
+    {
+        InputWindowTest::SetUp();
+        InstallImportWizard(ctx);
+        ctx.store.NodeElevation[1] = 55;
+        ctx.store.NodeAccumulatedLength[1] = 0;
+        ctx.store.NodeElevation[2] = 50;
+        ctx.store.NodeAccumulatedLength[2] = 100;
+        w->FillProfileGrid();
+        before = ctx.store;
+    }
+
+    // Runs the wizard through the registry; `walk` clicks while it shows.
+    int Run(std::function<void(frmImport&)> walk)
+    {
+        scripted.dialogHandlers.push_back(
+            [walk](QDialog* d) { walk(*static_cast<frmImport*>(d)); });
+        return ctx.windows.importWizard.Exec();
+    }
+
+    bool ProfileUnchanged() const
+    {
+        const ProjectStore& s = ctx.store;
+        return s.NodeElevation == before.NodeElevation &&
+               s.NodeAccumulatedLength == before.NodeAccumulatedLength &&
+               s.PipeDiameter == before.PipeDiameter && s.NodeCount == before.NodeCount &&
+               s.ProjectSaved == before.ProjectSaved;
+    }
+
+    ProjectStore before;
+};
+
+TEST_F(ImportWizardTest, PasteNextFinishReplacesTheProfileAndDiscardsTheResults)
+{
+    ctx.store.ResultsValid = 1;
+    ctx.store.ProjectSaved = 1;
+    scripted.setClipboardText(ThreeRows);
+    const int result = Run([](frmImport& d) {
+        EXPECT_EQ(d.windowTitle(), "  IMPORT PROFILE DATA WIZARD");
+        EXPECT_EQ(d.CurrentStep(), 1);
+        EXPECT_FALSE(d.sscPrevious->isEnabled());
+        ClickOn(d.sscNext);
+        EXPECT_EQ(d.CurrentStep(), 2);
+        EXPECT_TRUE(d.sscPrevious->isEnabled());
+        EXPECT_TRUE(d.lblPaste->isHidden());
+        ClickOn(d.sscPaste);
+        EXPECT_FALSE(d.lblPaste->isHidden());
+        ClickOn(d.sscNext);
+        ASSERT_EQ(d.CurrentStep(), 3);
+        EXPECT_EQ(d.sscNext->text(), "&Finish");
+        EXPECT_EQ(d.width(), twipsToPixels(frmImport::WideWidth));
+        EXPECT_EQ(d.msgFImport->width(), twipsToPixels(frmImport::WideGrid));
+        FlexGrid* g = d.msgFImport;
+        EXPECT_EQ(g->Rows(), 4);
+        EXPECT_EQ(g->TextMatrix(0, 2), "Accumulated length");
+        EXPECT_TRUE(g->cellFontBoldAt(0, 7));
+        EXPECT_EQ(g->TextMatrix(2, 1), "1180.5");
+        EXPECT_EQ(g->TextMatrix(2, 6), "");
+        EXPECT_EQ(g->TextMatrix(3, 7), "Node");
+        EXPECT_EQ(g->TextMatrix(3, 0), "");
+        ClickOn(d.sscNext);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    const ProjectStore& s = ctx.store;
+    EXPECT_EQ(s.NodeCount, 3);
+    EXPECT_EQ(s.NodeElevation[2], 1180.5f);
+    EXPECT_EQ(s.NodeAccumulatedLength[3], 600.0f);
+    EXPECT_EQ(s.SecondaryLoss[2], 0.0f);
+    EXPECT_EQ(s.SecondaryLoss[3], 1.2f);
+    EXPECT_EQ(s.NodeElevation[4], UnusedNode);
+    EXPECT_EQ(s.ResultsValid, 0);
+    EXPECT_EQ(s.ProjectSaved, 0);
+    // The input window shows again, its profile grid refilled.
+    EXPECT_TRUE(IsWorkingWindowShowing(ctx, w));
+    EXPECT_EQ(w->msgProfile->Rows(), 4);
+    EXPECT_EQ(w->msgProfile->TextMatrix(3, 1), "1150");
+    EXPECT_EQ(w->msgProfile->TextMatrix(1, 5), "850");
+}
+
+TEST_F(ImportWizardTest, RefusalsStayOnStepTwoAndLeaveTheProfile)
+{
+    Run([this](frmImport& d) {
+        ClickOn(d.sscNext);
+        // Next before any paste.
+        ClickOn(d.sscNext);
+        EXPECT_EQ(d.CurrentStep(), 2);
+        EXPECT_EQ(scripted.lastMessage(), QString::fromUtf8(NoPastedDataMessage.data()));
+        EXPECT_EQ(scripted.messages.back().title, "Error !");
+        // An empty clipboard.
+        ClickOn(d.sscPaste);
+        EXPECT_EQ(scripted.lastMessage(), "There was nothing on the clipboard to paste");
+        EXPECT_EQ(scripted.messages.back().title, "Vemora: Error");
+        EXPECT_EQ(scripted.messages.back().icon, MsgIcon::Question);
+        EXPECT_TRUE(d.lblPaste->isHidden());
+        // A copied heading row names its cell.
+        scripted.setClipboardText("Elevation\tChainage\n1200\t0\n");
+        ClickOn(d.sscPaste);
+        ClickOn(d.sscNext);
+        EXPECT_EQ(d.CurrentStep(), 2);
+        EXPECT_TRUE(scripted.lastMessage().contains("Row 1, column 1")) << scripted.lastMessage().toStdString();
+        EXPECT_FALSE(d.lblPaste->isHidden());
+        // Seven columns: the user must select again, so paste again.
+        scripted.setClipboardText("1\t2\t3\t4\t5\t6\t7\n");
+        ClickOn(d.sscPaste);
+        ClickOn(d.sscNext);
+        EXPECT_EQ(d.CurrentStep(), 2);
+        EXPECT_TRUE(d.lblPaste->isHidden());
+        // No complete row.
+        scripted.setClipboardText("1200\t0");
+        ClickOn(d.sscPaste);
+        ClickOn(d.sscNext);
+        EXPECT_EQ(scripted.lastMessage(),
+                  QString::fromUtf8(NothingCouldBePastedMessage.data()));
+        EXPECT_EQ(d.CurrentStep(), 2);
+        ClickOn(d.sscCancel);
+    });
+    EXPECT_TRUE(ProfileUnchanged());
+    EXPECT_TRUE(IsWorkingWindowShowing(ctx, w));
+}
+
+TEST_F(ImportWizardTest, PreviousAndNextWalkBackAndParseTheSamePasteAgain)
+{
+    scripted.setClipboardText(ThreeRows);
+    const int result = Run([this](frmImport& d) {
+        ClickOn(d.sscPrevious); // no effect on step 1
+        EXPECT_EQ(d.CurrentStep(), 1);
+        ClickOn(d.sscNext);
+        ClickOn(d.sscPrevious);
+        EXPECT_EQ(d.CurrentStep(), 1);
+        EXPECT_FALSE(d.sscPrevious->isEnabled());
+        EXPECT_TRUE(d.tmrWizard->isActive());
+        ClickOn(d.sscNext);
+        EXPECT_FALSE(d.tmrWizard->isActive());
+        ClickOn(d.sscPaste);
+        ClickOn(d.sscNext);
+        ASSERT_EQ(d.CurrentStep(), 3);
+        ClickOn(d.sscPrevious);
+        EXPECT_EQ(d.CurrentStep(), 2);
+        EXPECT_EQ(d.sscNext->text(), "&Next");
+        EXPECT_EQ(d.width(), twipsToPixels(frmImport::NarrowWidth));
+        scripted.setClipboardText(QString()); // no new paste is needed
+        ClickOn(d.sscNext);
+        EXPECT_EQ(d.CurrentStep(), 3);
+        EXPECT_EQ(d.msgFImport->Rows(), 4);
+        ClickOn(d.sscHelp);
+        ClickOn(d.sscCancel); // on step 3: nothing imported
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(scripted.helpTopics, std::vector<int>{3030});
+    EXPECT_TRUE(ProfileUnchanged());
+    // The next opening starts again at step 1, with no paste.
+    Run([](frmImport& d) {
+        EXPECT_EQ(d.CurrentStep(), 1);
+        EXPECT_TRUE(d.lblPaste->isHidden());
+        EXPECT_EQ(d.ImportWizardStep(), 1);
+    });
+}
+
+TEST_F(ImportWizardTest, AHundredRowsPreviewInAHundredAndOneGridRows)
+{
+    QString text;
+    for (int r = 0; r < 100; ++r)
+        text += QString("%1\t%2\r\n").arg(1000 - r).arg(r * 10);
+    scripted.setClipboardText(text);
+    Run([](frmImport& d) {
+        ClickOn(d.sscNext);
+        ClickOn(d.sscPaste);
+        ClickOn(d.sscNext);
+        EXPECT_EQ(d.msgFImport->Rows(), 101);
+        ClickOn(d.sscNext);
+    });
+    EXPECT_EQ(ctx.store.NodeCount, 100);
+    EXPECT_EQ(ctx.store.NodeElevation[100], 901.0f);
+    EXPECT_EQ(w->msgProfile->Rows(), 101);
+}
+
+TEST_F(ImportWizardTest, AnimationsCycleTheNineteenFramesAndPasteRunsThemOnce)
+{
+    Run([](frmImport& d) {
+        const QImage first = d.imgWiz[0].toImage();
+        EXPECT_NE(first, d.imgWiz[18].toImage()); // the frames differ
+        for (int i = 0; i < 19; ++i)
+            d.tmrWizard_Timer();
+        EXPECT_EQ(d.ImportWizardStep(), 1); // back to the start after 19
+        d.tmrWizard_Timer();
+        EXPECT_EQ(d.ImportWizardStep(), 2);
+
+        ClickOn(d.sscNext);
+        ClickOn(d.sscPaste);
+        EXPECT_TRUE(d.tmrPaste->isActive());
+        for (int i = 0; i < 10; ++i)
+            d.tmrPaste_Timer();
+        ClickOn(d.sscPaste); // a second press lets it run on
+        EXPECT_EQ(d.PasteFrame(), 11);
+        for (int i = 0; i < 9; ++i)
+            d.tmrPaste_Timer();
+        EXPECT_FALSE(d.tmrPaste->isActive());
+        EXPECT_EQ(d.PasteFrame(), 1);
+        EXPECT_EQ(d.imgWizard2[0]->pixmap().toImage(), d.imgWiz[18].toImage());
+    });
+}
+
+TEST_F(ImportWizardTest, ButtonsCarryTheirHints)
+{
+    Run([](frmImport& d) {
+        EXPECT_EQ(d.sscPrevious->toolTip(), "Previous step");
+        EXPECT_EQ(d.sscNext->toolTip(), "Next step");
+        EXPECT_EQ(d.sscCancel->toolTip(), "Cancel the import profile data wizard");
+        EXPECT_EQ(d.sscPaste->toolTip(), "Paste the profile data copied to the clipboard");
+        EXPECT_EQ(d.sscPaste->text(), "         PASTE");
+    });
+}
+
+// Random pasted text through the whole wizard: the profile changes only by a
+// Finish on an accepted table, and then to exactly that table.
+TEST_F(ImportWizardTest, RandomPastesNeverHalfReplaceTheProfile)
+{
+    std::mt19937 random(7);
+    const std::string alphabet = "0123456789.-\t\t\r\n\n ab";
+    Run([&](frmImport& d) {
+        ClickOn(d.sscNext);
+        for (int i = 0; i < 300; ++i) {
+            std::string text(random() % 60, ' ');
+            for (char& c : text)
+                c = alphabet[random() % alphabet.size()];
+            scripted.setClipboardText(QString::fromStdString(text));
+            d.sscPaste_Click();
+            d.sscNext_Click();
+            if (d.CurrentStep() == 3) d.sscPrevious_Click();
+            ASSERT_TRUE(ProfileUnchanged()) << text;
+        }
+        d.sscCancel_Click();
+    });
+}
+
+// Pictures of the three steps for looking at (run with
+// --gtest_also_run_disabled_tests; VEMORA_GRAB_DIR names the folder).
+TEST_F(ImportWizardTest, DISABLED_GrabSteps)
+{
+    const QString dir = GrabDir(QStringLiteral("grabs"));
+    scripted.setClipboardText(ThreeRows);
+    Run([&dir](frmImport& d) {
+        for (int i = 0; i < 7; ++i)
+            d.tmrWizard_Timer();
+        d.grab().save(dir + "/import-step1.png");
+        ClickOn(d.sscNext);
+        ClickOn(d.sscPaste);
+        for (int i = 0; i < 12; ++i)
+            d.tmrPaste_Timer();
+        d.grab().save(dir + "/import-step2.png");
+        ClickOn(d.sscNext);
+        d.grab().save(dir + "/import-step3.png");
+    });
+}
+
+// What a spreadsheet really put on the desktop's clipboard, through the
+// wizard into the profile grid, with pictures of each step (run on a display
+// after copying cells in the spreadsheet).
+TEST_F(ImportWizardTest, DISABLED_PasteWhatTheDesktopClipboardHolds)
+{
+    const QString dir = GrabDir(QStringLiteral("grabs"));
+    const QString copied = QGuiApplication::clipboard()->text();
+    ASSERT_FALSE(copied.isEmpty()) << "copy some cells first";
+    scripted.setClipboardText(copied);
+    const int result = Run([&dir](frmImport& d) {
+        d.grab().save(dir + "/desktop-step1.png");
+        ClickOn(d.sscNext);
+        ClickOn(d.sscPaste);
+        d.grab().save(dir + "/desktop-step2.png");
+        ClickOn(d.sscNext);
+        d.grab().save(dir + "/desktop-step3.png");
+        ClickOn(d.sscNext);
+    });
+    EXPECT_EQ(result, QDialog::Accepted) << scripted.lastMessage().toStdString();
+    std::cout << "imported " << ctx.store.NodeCount << " nodes; last message: "
+              << scripted.lastMessage().toStdString() << std::endl;
+    w->sstInput->setTab(1);
+    w->grab().save(dir + "/desktop-profile.png");
+}
+
+} // namespace
+} // namespace vemora::test
