@@ -123,14 +123,4 @@ RoughnessProfileResult DrawRoughnessProfile(DrawingSurface& surface, PlotFrame& 
     return r;
 }
 
-std::string RoughnessCaption(const ProjectStore& store, const ResultsStore& results, int year)
-{
-    if (year < 1 || year > MaxYears || results.RoughnessUnitFactor == 0) return {};
-    const char* unit = PipeDimensionUnits.Text(store.RoughnessNewUnit);
-    const double ks =
-        results.YearRoughness[static_cast<size_t>(year)] / double(results.RoughnessUnitFactor);
-    if (!unit || !std::isfinite(ks)) return {};
-    return "Roughness: " + FormatFixed(ks, 5) + " " + unit;
-}
-
 } // namespace vemora

@@ -39,8 +39,4 @@ RoughnessProfileResult DrawRoughnessProfile(DrawingSurface& surface, PlotFrame& 
                                             const CalibrationResults& calibration,
                                             const ScenarioTicks& ticked, bool gradelineFailed);
 
-// "Roughness: " and the year's roughness in the new-roughness unit,
-// "#0.00000", a blank and that unit; empty when either cannot be formed.
-std::string RoughnessCaption(const ProjectStore& store, const ResultsStore& results, int year);
-
 } // namespace vemora

@@ -10,6 +10,7 @@
 #include "app/AppContext.h"
 #include "app/GraphPictures.h"
 #include "app/PrintCopies.h"
+#include "app/ProfilePlot.h"
 #include "app/WorkingViews.h"
 #include "calibration/PrintRoughnessProfilePlot.h"
 #include "engine/ConvertInputToSI.h"

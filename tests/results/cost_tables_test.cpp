@@ -187,7 +187,7 @@ TEST_F(CostTablesTest, ResultLabelsOfTheCostPage)
     Refresh();
     EXPECT_EQ(w->lblDesignLife->text(), "30 years");
     EXPECT_EQ(w->lblNPVE->text(), "R1,234,567");
-    EXPECT_EQ(w->lblNPVI->text(), "R005");
+    EXPECT_EQ(w->lblNPVI->text(), "R5");
     EXPECT_EQ(w->lblIRR->text(), "IRR = 13.066 %");
 }
 

@@ -18,7 +18,7 @@ TEST(ResultLabels, CaptionsOfACompletedRun)
     const ResultLabels labels = MakeResultLabels(s, r);
     EXPECT_EQ(labels.DesignLife, "25 years");
     EXPECT_EQ(labels.NpvE, "R1,234,567");
-    EXPECT_EQ(labels.NpvI, "R005");
+    EXPECT_EQ(labels.NpvI, "R5");
     EXPECT_EQ(labels.Irr, "IRR = 13.066 %");
 
     s.CurrencyCode = 3; // any code but 0 is the Dollar
