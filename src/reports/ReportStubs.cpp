@@ -3,12 +3,6 @@
 
 namespace vemora {
 
-void PrintProfileData(AppContext&, ReportPrinter&) {}
-void PrintEnergyData(AppContext&, ReportPrinter&) {}
-void PrintRatesAndSales(AppContext&, ReportPrinter&) {}
-void PrintDemandYieldTable(AppContext&, ReportPrinter&) {}
-void PrintIncomeExpenditureTable(AppContext&, ReportPrinter&) {}
-void PrintProfilePlot(AppContext&, ReportPrinter&) {}
 void PrintIRRGraph(AppContext&, ReportPrinter&) {}
 
 } // namespace vemora

@@ -1,6 +1,8 @@
 #include "results/InstallResultsWindow.h"
 
 #include "app/AppContext.h"
+#include "app/PrintFailure.h"
+#include "results/ProfilePlotPage.h"
 #include "results/frmResults.h"
 
 namespace vemora {
@@ -13,6 +15,11 @@ void InstallResultsWindow(AppContext& ctx)
         ctx.mainWindow().addWorkingWindow(window);
         return window;
     });
+    ctx.graphPages.profilePlot = [&ctx](ReportPrinter& printer) {
+        auto* window = static_cast<frmResults*>(ctx.windows.results.Load());
+        if (!window) throw PrintFailure("the results window is not available");
+        PrintProfilePlotPage(ctx, *window, printer);
+    };
 }
 
 } // namespace vemora
