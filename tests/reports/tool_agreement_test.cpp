@@ -19,8 +19,9 @@
 #include "project/test_files.h"
 #include "reports/ReportItems.h"
 #include "reports/Reports.h"
-#include "support/GrabDir.h"
 #include "results/AnalysedProjects.h"
+#include "results/InstallResultsWindow.h"
+#include "support/GrabDir.h"
 
 namespace vemora::test {
 namespace {
@@ -145,6 +146,7 @@ TEST_F(ToolAgreementTest, DISABLED_GrabPdfs)
     for (int type : {0, 1}) {
         NewOfType(type);
         auto project = type == 0 ? GravityCrestProject() : PumpingCurveProject();
+        InstallResultsWindow(ctx); // its profile page prints in the run
         AnalyseBoth(*project);
         ctx.store.ResultsValid = 1;
         QPrinter qprinter(QPrinter::HighResolution);
