@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -167,6 +168,13 @@ bool QtUi::printDialog(QPrinter& printer, QWidget* parent)
     dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
     dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+bool QtUi::printerSetup(QPrinter& printer, QWidget* parent)
+{
+    if (cannotAsk("printer set-up dialog")) return false;
+    QPageSetupDialog dlg(&printer, dialogParent(parent));
     return dlg.exec() == QDialog::Accepted;
 }
 

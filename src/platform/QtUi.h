@@ -23,6 +23,7 @@ class QtUi : public Ui
     std::optional<QString> saveFile(const FileDialogRequest& req,
                                     QWidget* parent = nullptr) override;
     bool printDialog(QPrinter& printer, QWidget* parent = nullptr) override;
+    bool printerSetup(QPrinter& printer, QWidget* parent = nullptr) override;
     int execDialog(QDialog* dialog) override;
     QAction* popupMenu(QMenu* menu, const QPoint& globalPos) override;
     void setMousePointer(MousePointer p) override;

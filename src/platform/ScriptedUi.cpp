@@ -1,5 +1,7 @@
 #include "platform/ScriptedUi.h"
 
+#include "platform/PrinterPageDevice.h"
+
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
@@ -61,6 +63,10 @@ bool ScriptedUi::printDialog(QPrinter& printer, QWidget*)
     if (ok && !printCopies.empty()) {
         printer.setCopyCount(printCopies.front());
         printCopies.pop_front();
+    }
+    if (ok && !printFiles.empty()) {
+        PrinterPageDevice::setUpPdf(printer, printFiles.front());
+        printFiles.pop_front();
     }
     return ok;
 }

@@ -40,6 +40,9 @@ class ScriptedUi : public Ui
     std::deque<bool> printAnswers;
     // The copies chosen in each accepted printer dialog (one when empty).
     std::deque<int> printCopies;
+    // The PDF file each accepted printer dialog prints to (the printer as
+    // it stands when empty).
+    std::deque<QString> printFiles;
     // Each queued handler gets the dialog while it is "shown" and may click
     // its buttons; the dialog's result is then returned.
     std::deque<std::function<void(QDialog*)>> dialogHandlers;
@@ -55,6 +58,7 @@ class ScriptedUi : public Ui
     std::vector<int> helpTopics;
     std::vector<MousePointer> pointerChanges;
     int printDialogs = 0;
+    int printerSetups = 0;
 
     MsgAnswer msgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
                      QWidget* parent = nullptr) override;
@@ -63,6 +67,11 @@ class ScriptedUi : public Ui
     std::optional<QString> saveFile(const FileDialogRequest& req,
                                     QWidget* parent = nullptr) override;
     bool printDialog(QPrinter& printer, QWidget* parent = nullptr) override;
+    bool printerSetup(QPrinter&, QWidget* = nullptr) override
+    {
+        ++printerSetups;
+        return false;
+    }
     int execDialog(QDialog* dialog) override;
     QAction* popupMenu(QMenu* menu, const QPoint& globalPos) override;
     void setMousePointer(MousePointer p) override;

@@ -20,6 +20,12 @@ void InstallResultsWindow(AppContext& ctx)
         if (!window) throw PrintFailure("the results window is not available");
         PrintProfilePlotPage(ctx, *window, printer);
     };
+    // The print run's system graph pages choose the graph, then print it.
+    ctx.graphPages.systemGraphs = [&ctx](ReportPrinter& printer, SystemGraph graph) {
+        auto* window = static_cast<frmResults*>(ctx.windows.results.Load());
+        if (!window) throw PrintFailure("the results window is not available");
+        PrintSystemAnalysisGraph(ctx, printer, window->SystemGraphPage(graph));
+    };
 }
 
 } // namespace vemora

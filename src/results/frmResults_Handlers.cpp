@@ -211,7 +211,10 @@ void frmResults::sscPrintDutyYear_Click()
 
 void frmResults::sscPrintSystem_Click()
 {
-    PrintCopies(ctx, {QStringLiteral("the system analysis graph"), PageOrientation::Landscape, {}});
+    PrintCopies(ctx, {QStringLiteral("the system analysis graph"), PageOrientation::Landscape,
+                      [this](ReportPrinter& printer) {
+                          PrintSystemAnalysisGraph(ctx, printer, SystemGraphPage());
+                      }});
 }
 
 // The printed profile names its section, so one must be chosen.

@@ -2,6 +2,7 @@
 
 #include "converter/InstallConverter.h"
 #include "input/InstallInputWindow.h"
+#include "reports/InstallReports.h"
 #include "results/InstallResultsWindow.h"
 #include "shell/InstallShellDialogs.h"
 
@@ -11,6 +12,7 @@ void InstallWindows(AppContext& ctx)
 {
     InstallInputWindow(ctx);
     InstallResultsWindow(ctx);
+    InstallReports(ctx);
     InstallConverter(ctx);
     InstallShellDialogs(ctx);
 }

@@ -1,0 +1,47 @@
+#include "reports/PrintRun.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "app/AppContext.h"
+#include "app/PrintFailure.h"
+#include "platform/ReportPrinter.h"
+
+namespace vemora {
+
+std::optional<QString> RunPrint(AppContext& ctx, PageDevice& device, int copies,
+                                const PrintSelection& ticked,
+                                const std::array<ReportItem, kReportItemCount>& items)
+{
+    ReportPrinter printer(device);
+    const char* failure = kPrintStartFailure;
+    bool failed = false;
+    try {
+        for (int copy = 1; copy <= std::max(1, copies) && !failed; ++copy) {
+            printer.setOrientation(PageOrientation::Portrait);
+            ctx.PageNumber = 0;
+            for (const ReportItem& item : items) {
+                if (!ticked[static_cast<size_t>(item.step)]) continue;
+                failure = item.failure;
+                item.print(ctx, printer);
+                if (!printer.ok()) {
+                    failed = true;
+                    break;
+                }
+            }
+        }
+    } catch (const std::exception&) {
+        // PrintFailure from a report, or a table index out of range.
+        failed = true;
+    }
+    // Pages finished so far go to the printer; a printer in error after the
+    // end fails the item that printed last.
+    if (!printer.EndDoc()) failed = true;
+    ctx.PageNumber = 0;
+    // A printer that could not even be opened failed before any item.
+    if (printer.status().failure == PageFailure::Open) return QString::fromUtf8(kPrintStartFailure);
+    if (failed) return QString::fromUtf8(failure);
+    return std::nullopt;
+}
+
+} // namespace vemora

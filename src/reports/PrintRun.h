@@ -1,0 +1,28 @@
+// The print run: every ticked item in the fixed order, once per copy, each
+// copy's pages numbered from 1, all in one document. The first failure ends
+// the run (pages already finished stay printed) and names the item that was
+// printing; a failure before the first item says the printing could not
+// start.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "reports/ReportItems.h"
+
+namespace vemora {
+
+struct AppContext;
+class PageDevice;
+
+// Which items are ticked, by step (the printing order).
+using PrintSelection = std::array<bool, kReportItemCount>;
+
+// Prints `copies` copies (at least one) of the selection on the device.
+// Returns the failure message, or nothing when every page printed.
+std::optional<QString> RunPrint(AppContext& ctx, PageDevice& device, int copies,
+                                const PrintSelection& ticked,
+                                const std::array<ReportItem, kReportItemCount>& items = ReportItems());
+
+} // namespace vemora

@@ -1,0 +1,49 @@
+#include "reports/frmSelectYear.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/AppContext.h"
+#include "platform/ControlBuilders.h"
+#include "platform/PictureButton.h"
+
+namespace vemora {
+
+frmSelectYear::frmSelectYear(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
+{
+    setObjectName(QStringLiteral("frmSelectYear"));
+    setWindowTitle(QStringLiteral("Select year"));
+    setFont(WindowFont(QStringLiteral("Times New Roman"), 9));
+    const QString hint =
+        QStringLiteral("Select the year for which the hydraulic analysis should be printed");
+
+    lblYear = new QLabel(hint, this);
+    lblYear->setWordWrap(true);
+    comYear = new QComboBox(this);
+    comYear->setObjectName(QStringLiteral("comYear"));
+    comYear->setToolTip(hint);
+    sscOK = new PictureButton(this);
+    sscOK->setObjectName(QStringLiteral("sscOK"));
+    sscOK->setCaption(QStringLiteral("&OK"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblYear);
+    layout->addWidget(comYear);
+    layout->addWidget(sscOK, 0, Qt::AlignRight);
+
+    const int life = ctx_.store.DesignLife;
+    for (int i = 1; i <= life; ++i)
+        comYear->addItem(QStringLiteral("Year %1").arg(ctx_.store.SupplyStartYear + i - 1));
+    comYear->setCurrentIndex(0);
+
+    connect(sscOK, &PictureButton::clicked, this, &frmSelectYear::sscOK_Click);
+}
+
+void frmSelectYear::sscOK_Click()
+{
+    if (comYear->currentIndex() >= 0) ctx_.PrintYear = static_cast<int16_t>(comYear->currentIndex() + 1);
+    accept();
+}
+
+} // namespace vemora

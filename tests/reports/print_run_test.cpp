@@ -1,0 +1,141 @@
+// The print run on a recording printer and into real PDFs: the fixed order,
+// copies each numbered from page 1, one document, landscape graph pages
+// after portrait reports, and each kind of failure reported as the failure
+// of the step that was printing.
+#include "ReportsFixture.h"
+#include "app/PageFrames.h"
+#include "app/PrintFailure.h"
+#include "support/PdfPages.h"
+
+namespace vemora::test {
+namespace {
+
+class PrintRunTest : public ReportsTest
+{
+  protected:
+    void SetUp() override
+    {
+        ReportsTest::SetUp();
+        auto project = GravityProject(100, 0, {{100, 0}, {60, 800}, {0, 2000}});
+        AddCosts(*project);
+        Open(*project);
+        Analyse();
+    }
+};
+
+TEST_F(PrintRunTest, TwoCopiesOfAOnePageReportAreEachPageOne)
+{
+    EXPECT_FALSE(Record({ReportBox::Cost}, 2));
+    ASSERT_EQ(pages().size(), 2u);
+    for (const RecordedPage& page : pages()) {
+        EXPECT_NE(page.findText("Page 1"), nullptr);
+        EXPECT_NE(page.findText("PIPELINE TO TOWN"), nullptr);
+        EXPECT_NE(page.findText("COST ANALYSIS"), nullptr);
+        EXPECT_NE(page.findText("Vemora : VERSION: 1.0.0"), nullptr);
+    }
+    EXPECT_EQ(device.documentsOpened(), 1);
+    EXPECT_EQ(device.documentsClosed(), 1);
+    EXPECT_EQ(ctx.PageNumber, 0);
+
+    // In a real PDF too.
+    const auto pdf = readPdfPages(PrintPdf({ReportBox::Cost}, 2));
+    ASSERT_EQ(pdf.size(), 2u);
+    for (const PdfPage& page : pdf) {
+        EXPECT_TRUE(page.text.contains("Page 1"));
+        EXPECT_TRUE(page.text.contains("Designer :"));
+        EXPECT_TRUE(page.text.contains("without warranty"));
+        EXPECT_FALSE(page.landscape);
+    }
+}
+
+TEST_F(PrintRunTest, CopiesBelowOnePrintOneCopy)
+{
+    EXPECT_FALSE(Record({ReportBox::Cost}, 0));
+    EXPECT_EQ(pages().size(), 1u);
+    EXPECT_FALSE(RunPrint(ctx, device, -3, Only({ReportBox::Cost})));
+    EXPECT_EQ(pages().size(), 2u);
+}
+
+TEST_F(PrintRunTest, ItemsPrintInTheFixedOrderAndGraphPagesAreLandscape)
+{
+    ctx.PrintYear = 1;
+    EXPECT_FALSE(Record({ReportBox::Income, ReportBox::Cost, ReportBox::Demand, ReportBox::General,
+                         ReportBox::TextHydraulic}));
+    ASSERT_EQ(pages().size(), 5u); // general, hydraulic, cost, two graphs
+    EXPECT_NE(pages()[0].findTextStartingWith("GENERAL PROJECT DATA"), nullptr);
+    EXPECT_NE(pages()[1].findText("HYDRAULIC ANALYSIS"), nullptr);
+    EXPECT_NE(pages()[2].findText("COST ANALYSIS"), nullptr);
+    EXPECT_NE(pages()[3].findText("System Analysis: Demand & Capacity"), nullptr);
+    EXPECT_NE(pages()[4].findText("System Analysis: Income & Expenditure"), nullptr);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(pages()[static_cast<size_t>(i)].orientation,
+                  i >= 3 ? PageOrientation::Landscape : PageOrientation::Portrait);
+    EXPECT_NE(pages()[4].findText("Page 5"), nullptr);
+
+    const auto pdf = readPdfPages(PrintPdf({ReportBox::Cost, ReportBox::Demand}));
+    ASSERT_EQ(pdf.size(), 2u);
+    EXPECT_FALSE(pdf[0].landscape);
+    EXPECT_TRUE(pdf[1].landscape);
+    EXPECT_TRUE(pdf[1].text.contains("LEGEND:"));
+}
+
+// A failing item ends the run with its own message; earlier pages stay.
+TEST_F(PrintRunTest, AFailureAtTheEnergyStepKeepsOnlyTheEarlierPages)
+{
+    auto items = ReportItems();
+    items[2].print = [](AppContext&, ReportPrinter&) { throw PrintFailure("bad energy data"); };
+    PrintSelection ticked = Only({ReportBox::General, ReportBox::Energy, ReportBox::Cost});
+    EXPECT_EQ(RunPrint(ctx, device, 2, ticked, items),
+              QString("Could not print the Energy Data ! Check the input data."));
+    EXPECT_EQ(pages().size(), 1u);
+    EXPECT_EQ(device.documentsClosed(), 1);
+    EXPECT_EQ(ctx.PageNumber, 0);
+
+    const QString pdf = QString::fromStdString(folder.File("energy.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    PrinterPageDevice::setUpPdf(printer, pdf);
+    PrinterPageDevice pdfDevice(printer);
+    EXPECT_TRUE(RunPrint(ctx, pdfDevice, 1, ticked, items));
+    const auto read = readPdfPages(pdf);
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_TRUE(read[0].text.contains("GENERAL PROJECT DATA"));
+}
+
+TEST_F(PrintRunTest, PrinterFailuresAreFailuresOfTheirStep)
+{
+    // Nothing could be opened: printing never started.
+    RecordingPageDevice closed;
+    closed.failAtOpen();
+    EXPECT_EQ(RunPrint(ctx, closed, 1, Only({ReportBox::Cost})),
+              QString("Could not start printing. Check the printer."));
+
+    // A page that cannot be started, during the second item.
+    RecordingPageDevice full;
+    full.failAtPage(2);
+    EXPECT_EQ(RunPrint(ctx, full, 1, Only({ReportBox::General, ReportBox::Cost})),
+              QString("Could not print the Summary of the Cost Analysis ! Check the obtained results."));
+    EXPECT_EQ(full.pages().size(), 1u);
+
+    // The printer in error after the end: the last item failed.
+    RecordingPageDevice jammed;
+    jammed.failAtEnd();
+    EXPECT_EQ(RunPrint(ctx, jammed, 1, Only({ReportBox::General})),
+              QString("Could not print the General Data ! Check the input data."));
+
+    // A PDF that cannot be written.
+    QPrinter printer(QPrinter::HighResolution);
+    PrinterPageDevice::setUpPdf(printer, "/nonexistent-folder/x.pdf");
+    PrinterPageDevice unwritable(printer);
+    EXPECT_EQ(RunPrint(ctx, unwritable, 1, Only({ReportBox::Cost})),
+              QString("Could not start printing. Check the printer."));
+}
+
+TEST_F(PrintRunTest, AGraphPageWithoutItsWindowFails)
+{
+    ctx.graphPages.systemGraphs = nullptr;
+    EXPECT_EQ(Record({ReportBox::Income}),
+              QString("Could not print the Income & Expenditure Analysis graph ! Check the obtained results."));
+}
+
+} // namespace
+} // namespace vemora::test

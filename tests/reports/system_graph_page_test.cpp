@@ -1,0 +1,91 @@
+// The system analysis graph page: the results window's graph drawn again
+// on a landscape page under its title, the legend of the graph chosen, and
+// the window's own print button.
+#include <QRadioButton>
+
+#include "ReportsFixture.h"
+#include "platform/PictureButton.h"
+#include "results/frmResults.h"
+#include "support/PdfPages.h"
+
+namespace vemora::test {
+namespace {
+
+class SystemGraphPageTest : public ReportsTest
+{
+  protected:
+    void OpenAnalysed(std::unique_ptr<ProjectStore> project)
+    {
+        AddCosts(*project);
+        Open(*project);
+        Analyse();
+        w = static_cast<frmResults*>(ctx.windows.results.Get());
+        ASSERT_NE(w, nullptr);
+    }
+    frmResults* w = nullptr;
+};
+
+TEST_F(SystemGraphPageTest, TheDemandPageHoldsTheGraphInItsBoxAndTheDemandLegend)
+{
+    OpenAnalysed(GravityProject(100, 0, {{100, 0}, {0, 1000}}));
+    ASSERT_FALSE(Record({ReportBox::Demand}));
+    ASSERT_EQ(pages().size(), 1u);
+    const RecordedPage& page = pages()[0];
+    EXPECT_EQ(page.orientation, PageOrientation::Landscape);
+    EXPECT_NE(page.findText("System Analysis: Demand & Capacity"), nullptr);
+    ASSERT_EQ(page.paintings.size(), 1u);
+    EXPECT_EQ(page.paintings[0].rect, QRectF(10, 57, 220, 98));
+    const PageText* demand = page.findTextStartingWith("Demand (Supplied + shortage) (");
+    ASSERT_NE(demand, nullptr);
+    EXPECT_EQ(demand->tab, 25);
+    EXPECT_DOUBLE_EQ(demand->pos.y(), 155);
+    EXPECT_NE(page.findTextStartingWith("Yield ("), nullptr);
+    ASSERT_EQ(page.pictures.size(), 2u); // the two swatches (no logo in the stand-in)
+    EXPECT_EQ(page.pictures[0].rect.topLeft(), QPointF(30, 155));
+    EXPECT_EQ(page.pictures[0].image.pixelColor(5, 3), QColor(Qt::red));
+    EXPECT_EQ(page.pictures[0].image.pixelColor(5, 10), QColor(Qt::blue));
+    EXPECT_TRUE(w->ssoDemandCapacity->isChecked());
+}
+
+TEST_F(SystemGraphPageTest, TheIncomeLegendHasEnergyOnlyForPumping)
+{
+    OpenAnalysed(GravityProject(100, 0, {{100, 0}, {0, 1000}}));
+    ASSERT_FALSE(Record({ReportBox::Income}));
+    const RecordedPage& gravity = pages().back();
+    EXPECT_NE(gravity.findText("System Analysis: Income & Expenditure"), nullptr);
+    EXPECT_NE(gravity.findText("Income (R/year)"), nullptr);
+    EXPECT_NE(gravity.findText("Maintenance costs (R/year)"), nullptr);
+    EXPECT_EQ(gravity.findTextStartingWith("Energy costs"), nullptr);
+    EXPECT_EQ(gravity.pictures.size(), 4u);
+    EXPECT_TRUE(w->ssoIncomeExpenditure->isChecked());
+
+    device = RecordingPageDevice();
+    OpenAnalysed(RisingMain(5, 10));
+    ASSERT_FALSE(Record({ReportBox::Income}));
+    const RecordedPage& pumping = pages().back();
+    EXPECT_NE(pumping.findText("Energy costs (R/year)"), nullptr);
+    EXPECT_EQ(pumping.pictures.size(), 5u);
+}
+
+TEST_F(SystemGraphPageTest, TheWindowsPrintButtonPrintsTheGraphOnViewInLandscape)
+{
+    OpenAnalysed(RisingMain(5, 10));
+    w->ssoIncomeExpenditure->click();
+    const QString pdf = QString::fromStdString(folder.File("system.pdf"));
+    ui.printAnswers.push_back(true);
+    ui.printCopies.push_back(2);
+    ui.printFiles.push_back(pdf);
+    w->sscPrintSystem->click();
+    EXPECT_TRUE(ui.messages.empty());
+    const auto pages = readPdfPages(pdf);
+    ASSERT_EQ(pages.size(), 2u);
+    for (const PdfPage& page : pages) {
+        EXPECT_TRUE(page.landscape);
+        EXPECT_TRUE(page.text.contains("System Analysis: Income & Expenditure"));
+        EXPECT_TRUE(page.text.contains("Page 1"));
+        EXPECT_TRUE(page.text.contains("LEGEND:"));
+    }
+}
+
+} // namespace
+} // namespace vemora::test
