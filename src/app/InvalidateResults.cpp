@@ -7,6 +7,7 @@ namespace vemora {
 void InvalidateResults(AppContext& ctx)
 {
     if (ctx.store.ResultsValid == 1) ctx.windows.results.Unload();
+    ctx.windows.irrView.Unload(); // it would show the discarded scan
     ctx.store.ResultsValid = 0;
     ctx.store.ProjectSaved = 0;
 }

@@ -82,6 +82,10 @@ class ProfileViewWindow : public WorkingWindow
   public:
     // Draws the profile between the chosen distances for the chosen year.
     virtual void DrawProfilePlot() = 0;
+    // Opens on the whole profile of the data store: the section lists
+    // filled from its nodes, the first operating year, the gradeline on;
+    // then draws it.
+    virtual void ShowProfile() {}
 };
 
 // frmPumpView, the pump-curve view of the input window.

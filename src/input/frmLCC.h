@@ -317,6 +317,7 @@ class frmLCC : public QWidget, public InputWindow
     void optMortar_Click();
 
     void sscPumpcurve_Click();
+    void sscViewCurve_Click();
     void sscOK_Click();
     void sscLaying_Click();
     void sscHideLaying_Click();

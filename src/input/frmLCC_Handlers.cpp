@@ -90,6 +90,7 @@ void frmLCC::ConnectHandlers()
     onOption(optMortar, &frmLCC::optMortar_Click);
 
     connect(sscPumpcurve, &PictureButton::clicked, this, &frmLCC::sscPumpcurve_Click);
+    connect(sscViewCurve, &PictureButton::clicked, this, &frmLCC::sscViewCurve_Click);
     connect(sscOK, &PictureButton::clicked, this, &frmLCC::sscOK_Click);
     connect(sscLaying, &PictureButton::clicked, this, &frmLCC::sscLaying_Click);
     connect(sscHideLaying, &PictureButton::clicked, this, &frmLCC::sscHideLaying_Click);

@@ -3,6 +3,8 @@
 #include "app/AppContext.h"
 #include "app/PrintFailure.h"
 #include "results/ProfilePlotPage.h"
+#include "results/frmDutyPoint.h"
+#include "results/frmIRRView.h"
 #include "results/frmResults.h"
 
 namespace vemora {
@@ -26,6 +28,16 @@ void InstallResultsWindow(AppContext& ctx)
         if (!window) throw PrintFailure("the results window is not available");
         PrintSystemAnalysisGraph(ctx, printer, window->SystemGraphPage(graph));
     };
+    ctx.windows.irrView.Install([&ctx]() -> IrrViewWindow* {
+        auto* window = new frmIRRView(ctx);
+        window->hide();
+        ctx.mainWindow().addWorkingWindow(window);
+        return window;
+    });
+    ctx.windows.dutyPoint.Install([&ctx] {
+        frmDutyPoint dialog(ctx, ctx.mainWindow().widget());
+        return ctx.ui.execDialog(&dialog);
+    });
 }
 
 } // namespace vemora

@@ -210,11 +210,6 @@ void frmResults::DrawIncomeExpenditureGraph()
     PlaceIncomeLegendEntry(lblOperational, legend.OperationalLabelTop);
 }
 
-// The pump and system curves and the duty-point table come with the duty-point page.
-void frmResults::DrawPumpSystemCurves() {}
-
-void frmResults::FillDutyPointTable() {}
-
 void frmResults::RedrawProfile()
 {
     HourglassScope hourglass(ctx.ui);

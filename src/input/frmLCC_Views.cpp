@@ -1,0 +1,97 @@
+// The input window's view buttons: the pump curve being entered, checked and
+// stored before the pump-curve view draws it.
+#include <QComboBox>
+#include <QLineEdit>
+#include <array>
+
+#include "app/AppContext.h"
+#include "app/InvalidateResults.h"
+#include "app/WorkingViews.h"
+#include "input/frmLCC.h"
+#include "project/StrictNumber.h"
+
+namespace vemora {
+
+namespace {
+
+const QString PumpErrorTitle = QStringLiteral("Vemora : ERROR");
+
+// The eighteen pump-curve values as typed: point k's head, flow and
+// efficiency, or the message that refuses them.
+struct PumpCurveEntry
+{
+    std::array<std::array<float, 3>, 6> values{};
+    QString refusal;
+    QString title = PumpErrorTitle;
+};
+
+PumpCurveEntry readPumpCurve(const std::array<QLineEdit*, 6>& heads,
+                             const std::array<QLineEdit*, 6>& flows,
+                             const std::array<QLineEdit*, 6>& efficiencies)
+{
+    static const char* names[] = {"pump head", "pump flowrate", "pump efficiency"};
+    PumpCurveEntry entry;
+    for (size_t k = 0; k < 6; ++k) {
+        const std::array<QLineEdit*, 3> boxes = {heads[k], flows[k], efficiencies[k]};
+        for (size_t f = 0; f < 3; ++f) {
+            const QString text = boxes[f]->text().trimmed();
+            float v = 0;
+            if (text.isEmpty()) {
+                entry.refusal =
+                    QStringLiteral("The pump curve data must be completed before it can be viewed.");
+                return entry;
+            }
+            if (!ReadStrictNumber(text.toStdString(), v, MinusSign::Allowed)) {
+                entry.refusal = QStringLiteral("The %1 of point %2 is not a number !")
+                                    .arg(QString::fromLatin1(names[f]))
+                                    .arg(k + 1);
+                return entry;
+            }
+            entry.values[k][f] = v;
+        }
+        for (size_t f = 0; f < 3; ++f)
+            if (entry.values[k][f] < 0) {
+                entry.refusal =
+                    QStringLiteral("The pump curve data must be completed before it can be viewed.");
+                return entry;
+            }
+    }
+    bool anyPositive = false;
+    for (const auto& point : entry.values)
+        for (float v : point)
+            anyPositive = anyPositive || v > 0;
+    if (!anyPositive) {
+        entry.refusal = QStringLiteral("All the pump data cannot be zero !");
+        entry.title = QStringLiteral("Vemora : ERROR !");
+    }
+    return entry;
+}
+
+} // namespace
+
+// Viewing the curve counts as an edit: the results go first.
+void frmLCC::sscViewCurve_Click()
+{
+    InvalidateResults(ctx);
+    const PumpCurveEntry entry = readPumpCurve(txtH, txtQ, txtEfficiency);
+    if (!entry.refusal.isEmpty()) {
+        ctx.ui.msgBox(entry.refusal, MsgButtons::OK, MsgIcon::Exclamation, entry.title, this);
+        return;
+    }
+    for (int k = 1; k <= 6; ++k)
+        for (int f = 1; f <= 3; ++f)
+            ctx.store.PumpCurve[f][k] = entry.values[static_cast<size_t>(k - 1)][static_cast<size_t>(f - 1)];
+    ctx.store.CurveHeadUnit = static_cast<int16_t>(comHeadUnits->currentIndex());
+    ctx.store.CurveFlowUnit = static_cast<int16_t>(comFlowUnits->currentIndex());
+
+    HideWorkingWindow(ctx, this);
+    PumpViewWindow* view = ctx.windows.pumpView.Load();
+    if (!view) {
+        ShowWorkingWindow(ctx, this);
+        return;
+    }
+    view->DrawPumpCurveGraph();
+    if (PumpViewWindow* shown = ctx.windows.pumpView.Get()) shown->widget()->move(0, 0);
+}
+
+} // namespace vemora

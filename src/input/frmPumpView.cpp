@@ -1,0 +1,149 @@
+#include "input/frmPumpView.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+
+#include "app/AppContext.h"
+#include "app/PrintCopies.h"
+#include "app/PumpPages.h"
+#include "app/PumpGraphs.h"
+#include "app/WorkingViews.h"
+#include "platform/ControlBuilders.h"
+#include "platform/KeyCodes.h"
+#include "platform/PictureBox.h"
+#include "platform/PictureButton.h"
+#include "platform/Twips.h"
+
+namespace vemora {
+
+namespace {
+
+const QColor Navy(0, 0, 128);
+const QColor Blue(0, 0, 255);
+
+QLabel* boldLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                  int width, const QColor& color)
+{
+    QLabel* label = MakeLabel(parent, text, left, top, width);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(WindowFont(QStringLiteral("Times New Roman"), 9, true));
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, color);
+    label->setPalette(p);
+    return label;
+}
+
+void legendKey(QWidget* parent, const char* name, const QColor& color, int left, int top)
+{
+    QPixmap picture(41, 15);
+    picture.fill(Qt::white);
+    QPainter(&picture).fillRect(2, 6, 37, 3, color);
+    auto* key = new QLabel(parent);
+    key->setObjectName(QString::fromLatin1(name));
+    key->setPixmap(picture);
+    key->move(twipsToPixels(left), twipsToPixels(top));
+    key->resize(picture.size());
+}
+
+} // namespace
+
+frmPumpView::frmPumpView(AppContext& context, QWidget* parent) : QWidget(parent), ctx(context)
+{
+    setObjectName(QStringLiteral("frmPumpView"));
+    setWindowTitle(QStringLiteral("  VIEW PUMP CURVE"));
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    setTwipsGeometry(this, 0, 0, 8100, 6375);
+
+    picGraph = new PictureBox(this);
+    picGraph->setObjectName(QStringLiteral("picGraph"));
+    picGraph->setToolTip(QStringLiteral("Pump curve"));
+    picGraph->surface().setBackColor(vbcolor::White);
+    picGraph->surface().setFontName(QStringLiteral("Times New Roman"));
+    picGraph->setCrossHair(true);
+    setTwipsGeometry(picGraph, 0, 0, 8100, 5175);
+
+    Frame1 = MakeFrame(this, "Frame1", QString(), 60, 5220, 3735, 1155);
+    Label1 = boldLabel(Frame1, "Label1", QStringLiteral("Pump head :"), 120, 240, 1700, Navy);
+    lblH = boldLabel(Frame1, "lblH", QString(), 1860, 240, 1800, Blue);
+    Label2 = boldLabel(Frame1, "Label2", QStringLiteral("Pump flowrate :"), 120, 540, 1700, Navy);
+    lblQ = boldLabel(Frame1, "lblQ", QString(), 1860, 540, 1800, Blue);
+    Label3 = boldLabel(Frame1, "Label3", QStringLiteral("Pump efficiency :"), 120, 840, 1700, Navy);
+    lblDEff = boldLabel(Frame1, "lblDEff", QString(), 1860, 840, 1800, Blue);
+
+    Frame3 = MakeFrame(this, "Frame3", QString(), 3840, 5220, 2235, 1155);
+    legendKey(Frame3, "imgPumpCurve", QColor(0, 0, 255), 120, 330);
+    Label7 = boldLabel(Frame3, "Label7", QStringLiteral("Pump curve"), 840, 300, 1350, Navy);
+    legendKey(Frame3, "imgEfficiencyCurve", QColor(0, 255, 0), 120, 720);
+    Label8 = boldLabel(Frame3, "Label8", QStringLiteral("Efficiency curve"), 840, 690, 1350, Navy);
+
+    Frame2 = MakeFrame(this, "Frame2", QString(), 6120, 5220, 1935, 1155);
+    sscOK = MakeButton(Frame2, "sscOK", QStringLiteral("&OK"), 90, 150, 1080);
+    sscOK->setToolTip(QStringLiteral("OK"));
+    sscHelp = MakeButton(Frame2, "sscHelp", QStringLiteral("Help"), 1230, 150, 615);
+    sscHelp->setToolTip(QStringLiteral("Help"));
+    sscPrintView = MakeButton(Frame2, "sscPrintView", QStringLiteral("&Print Curves"), 90, 630, 1755);
+    sscPrintView->setToolTip(QStringLiteral("Print the curve"));
+
+    connect(picGraph, &PictureBox::MouseMove, this, &frmPumpView::picGraph_MouseMove);
+    connect(picGraph, &PictureBox::MouseDown, this, &frmPumpView::picGraph_MouseDown);
+    connect(sscOK, &QAbstractButton::clicked, this, &frmPumpView::sscOK_Click);
+    connect(sscHelp, &QAbstractButton::clicked, this, &frmPumpView::sscHelp_Click);
+    connect(sscPrintView, &QAbstractButton::clicked, this, &frmPumpView::sscPrintView_Click);
+}
+
+void frmPumpView::DrawPumpCurveGraph()
+{
+    ShowWorkingWindow(ctx, this);
+    if (vemora::DrawPumpCurveGraph(picGraph->surface(), picGraphFrame, ctx.store) ==
+        PumpGraphStatus::Drawn)
+        return;
+    AppContext& c = ctx;
+    c.ui.msgBox(QString::fromUtf8(PumpCurveFailedMessage), MsgButtons::OK, MsgIcon::Exclamation,
+                QString::fromUtf8(PumpCurveFailedTitle), this);
+    c.windows.pumpView.Unload();
+    ShowWorkingWindow(c, c.windows.input.Get());
+}
+
+void frmPumpView::picGraph_MouseMove(int, int, double x, double y)
+{
+    const PumpReadOut at = ReadPumpCurve(picGraphFrame, ctx.store, x, y);
+    lblH->setText(QString::fromStdString(at.Head));
+    lblQ->setText(QString::fromStdString(at.Flow));
+    lblDEff->setText(QString::fromStdString(at.Efficiency));
+}
+
+void frmPumpView::picGraph_MouseDown(int button, int, double, double)
+{
+    if (button != mousebutton::Right) return;
+    picGraph->copyToClipboard(ctx.ui);
+    ctx.ui.msgBox(QStringLiteral("The pump curve was copied to the clipboard"), MsgButtons::OK,
+                  MsgIcon::Information, QStringLiteral("Vemora"), this);
+}
+
+void frmPumpView::sscOK_Click()
+{
+    AppContext& c = ctx;
+    c.windows.pumpView.Unload();
+    ShowWorkingWindow(c, c.windows.input.Get());
+}
+
+void frmPumpView::sscHelp_Click()
+{
+    ctx.ui.showHelp(HelpTopic);
+}
+
+void frmPumpView::sscPrintView_Click()
+{
+    auto sample = [this](const char* name) {
+        const auto* key = findChild<QLabel*>(QLatin1String(name));
+        return key ? key->pixmap().toImage() : QImage();
+    };
+    const PumpLegendSamples legend{sample("imgPumpCurve"), sample("imgEfficiencyCurve")};
+    PrintCopies(ctx, {QStringLiteral("the pump curve"), PageOrientation::Portrait,
+                      [this, legend](ReportPrinter& printer) {
+                          PrintPumpCurvePage(ctx, printer, picGraph->drawing(), legend);
+                      }});
+}
+
+} // namespace vemora

@@ -1,0 +1,257 @@
+#include "input/frmView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <algorithm>
+
+#include "app/AppContext.h"
+#include "app/PrintCopies.h"
+#include "app/ProfilePlot.h"
+#include "app/WorkingViews.h"
+#include "engine/AnalysisRun.h"
+#include "engine/NumberFormat.h"
+#include "platform/ControlBuilders.h"
+#include "platform/KeyCodes.h"
+#include "platform/PictureBox.h"
+#include "platform/PictureButton.h"
+#include "platform/ScrollBar.h"
+#include "platform/Twips.h"
+
+namespace vemora {
+
+namespace {
+
+// Remembers the year in which the view's solution found no duty point.
+class MissedYear : public AnalysisObserver
+{
+  public:
+    void PumpCurveMissed(int year) override { this->year = year; }
+    int year = 0;
+};
+
+QLabel* namedLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                   int width)
+{
+    QLabel* label = MakeLabel(parent, text, left, top, width);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+PictureButton* tipButton(QWidget* parent, const char* name, const QString& caption,
+                         const QString& tip, int left, int top, int width)
+{
+    PictureButton* b = MakeButton(parent, name, caption, left, top, width);
+    b->setToolTip(tip);
+    return b;
+}
+
+int designYears(const ProjectStore& s)
+{
+    return std::clamp<int>(s.DesignLife, 1, MaxYears);
+}
+
+} // namespace
+
+frmView::frmView(AppContext& context, QWidget* parent) : QWidget(parent), ctx(context)
+{
+    setObjectName(QStringLiteral("frmView"));
+    setWindowTitle(QStringLiteral("  VIEW PROFILE"));
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    setTwipsGeometry(this, 0, 0, 10605, 7095);
+
+    picGraph = new PictureBox(this);
+    picGraph->setObjectName(QStringLiteral("picGraph"));
+    picGraph->setToolTip(QStringLiteral("Pipeline profile"));
+    picGraph->surface().setBackColor(vbcolor::White);
+    picGraph->surface().setFontName(QStringLiteral("Times New Roman"));
+    picGraph->setCrossHair(true);
+    setTwipsGeometry(picGraph, 60, 60, 10485, 5280);
+
+    lblKs = namedLabel(this, "lblKs", QStringLiteral("Roughness: 0.5 mm"), 120, 5400, 3000);
+    lblFlowrate = namedLabel(this, "lblFlowrate", QStringLiteral("Flowrate:"), 3240, 5400, 3600);
+    lblPumping = namedLabel(this, "lblPumping", QStringLiteral("Pumping head:"), 6960, 5400, 3500);
+    MakeLabel(this, QStringLiteral("Distance :"), 120, 5700, 900);
+    lblX = namedLabel(this, "lblX", QString(), 1020, 5700, 1800);
+    MakeLabel(this, QStringLiteral("Elevation :"), 120, 5970, 900);
+    lblY = namedLabel(this, "lblY", QString(), 1020, 5970, 1800);
+
+    chkHydraulic = new QCheckBox(QStringLiteral("View hydraulic gradeline"), this);
+    chkHydraulic->setObjectName(QStringLiteral("chkHydraulic"));
+    chkHydraulic->setToolTip(QStringLiteral("Select to view the hydraulic gradeline"));
+    chkHydraulic->setChecked(true);
+    setTwipsGeometry(chkHydraulic, 120, 6300, 2700, 285);
+
+    hscYears = MakeScrollBar(this, "hscYears", 1, 100, 1, 3000, 5760, 2400, true);
+    hscYears->setToolTip(QStringLiteral("Select the year to view"));
+    lblYear = namedLabel(this, "lblYear", QStringLiteral("Year 100"), 3000, 6030, 1200);
+    sscChangeView = tipButton(this, "sscChangeView", QStringLiteral("&Year"),
+                              QStringLiteral("Click to view the profile for the selected year"),
+                              4320, 6030, 1080);
+
+    Frame3 = MakeFrame(this, "Frame3", QStringLiteral("View section"), 5520, 5700, 3300, 1335);
+    MakeLabel(Frame3, QStringLiteral("Begin"), 120, 270, 600);
+    comBegin = new QComboBox(Frame3);
+    comBegin->setObjectName(QStringLiteral("comBegin"));
+    comBegin->setToolTip(QStringLiteral("Select the beginning of the section to be viewed"));
+    setTwipsGeometry(comBegin, 720, 240, 1320, 315);
+    MakeLabel(Frame3, QStringLiteral("End"), 120, 660, 600);
+    comEnd = new QComboBox(Frame3);
+    comEnd->setObjectName(QStringLiteral("comEnd"));
+    comEnd->setToolTip(QStringLiteral("Select the end of the section to be viewed"));
+    setTwipsGeometry(comEnd, 720, 630, 1320, 315);
+    sscView = tipButton(Frame3, "sscView", QStringLiteral("&View"),
+                        QStringLiteral("View the selected section"), 2130, 240, 1080);
+    sscPrintView = tipButton(Frame3, "sscPrintView", QStringLiteral("&Print View"),
+                             QStringLiteral("Print the currently viewed section"), 2130, 690, 1080);
+
+    sscOK = tipButton(this, "sscOK", QStringLiteral("&OK"),
+                      QStringLiteral("Click on OK to return to the program"), 8940, 5760, 1560);
+    sscHelp = tipButton(this, "sscHelp", QStringLiteral("Help"), QStringLiteral("Help"), 8940, 6270,
+                        1560);
+
+    connect(chkHydraulic, &QAbstractButton::clicked, this, &frmView::chkHydraulic_Click);
+    connect(hscYears, &ScrollBar::Change, this, &frmView::hscYears_Change);
+    connect(sscChangeView, &QAbstractButton::clicked, this, &frmView::sscChangeView_Click);
+    connect(sscView, &QAbstractButton::clicked, this, &frmView::sscView_Click);
+    connect(sscPrintView, &QAbstractButton::clicked, this, &frmView::sscPrintView_Click);
+    connect(sscOK, &QAbstractButton::clicked, this, &frmView::sscOK_Click);
+    connect(sscHelp, &QAbstractButton::clicked, this, &frmView::sscHelp_Click);
+    connect(picGraph, &PictureBox::MouseMove, this, &frmView::picGraph_MouseMove);
+    connect(picGraph, &PictureBox::MouseDown, this, &frmView::picGraph_MouseDown);
+}
+
+void frmView::ShowProfile()
+{
+    ctx.view.SelectedYear = 1;
+    ctx.view.HideGradeline = 0;
+    chkHydraulic->setChecked(true);
+    move(0, 0);
+    ShowWorkingWindow(ctx, this);
+    const ProfilePlotData plot = PrepareProfilePlotData(ctx.store);
+    comBegin->clear();
+    comEnd->clear();
+    for (int i = 1; i <= plot.NodeCount; ++i) {
+        const QString distance =
+            QString::fromStdString(FormatFixed(plot.PlotDistance[static_cast<size_t>(i)], 3));
+        comBegin->addItem(distance);
+        comEnd->addItem(distance);
+    }
+    comBegin->setCurrentIndex(plot.NodeCount > 0 ? 0 : -1);
+    comEnd->setCurrentIndex(plot.NodeCount - 1);
+    {
+        const QSignalBlocker quiet(hscYears);
+        hscYears->setMin(1);
+        hscYears->setMax(designYears(ctx.store));
+        hscYears->setValue(1);
+    }
+    lblYear->setText(QString::number(ctx.store.SupplyStartYear));
+    DrawProfilePlot();
+}
+
+int frmView::chosenNode(const QComboBox* list) const
+{
+    return list->currentIndex() < 0 ? 0 : list->currentIndex() + 1;
+}
+
+void frmView::DrawProfilePlot()
+{
+    MissedYear missed;
+    const ProfileSolution solution = SolveProfileHydraulics(ctx.store, ctx.results, missed);
+    if (solution == ProfileSolution::Failed)
+        showMessage(QString::fromUtf8(HydraulicsFailedMessage), QStringLiteral("Vemora"));
+    if (solution == ProfileSolution::PumpCurveMissed)
+        showMessage(QString::fromStdString(PumpCurveMissedMessage(missed.year)),
+                    QString::fromUtf8(PumpCurveMissedTitle));
+
+    hscYears->setMin(1);
+    hscYears->setMax(designYears(ctx.store));
+    const int year = std::clamp<int>(ctx.view.SelectedYear, 1, designYears(ctx.store));
+    const ProfileView view{chosenNode(comBegin), chosenNode(comEnd), year,
+                           ctx.view.HideGradeline != 0, false};
+    const ProfilePlotResult drawn = vemora::DrawProfilePlot(
+        picGraph->surface(), picGraphFrame, ctx.store, ctx.results, view, solution);
+    lblKs->setText(QString::fromStdString(drawn.Roughness));
+    switch (drawn.Status) {
+    case ProfileStatus::Drawn:
+        lblFlowrate->setText(QString::fromStdString(drawn.Captions.FlowRate));
+        lblPumping->setText(QString::fromStdString(drawn.Captions.PumpingHead));
+        break;
+    case ProfileStatus::NoSection:
+        showMessage(QString::fromUtf8(SelectDistancesMessage), QString::fromUtf8(ProfileErrorTitle));
+        comBegin->setCurrentIndex(comBegin->count() > 0 ? 0 : -1);
+        comEnd->setCurrentIndex(comEnd->count() - 1);
+        break;
+    case ProfileStatus::BeginNotBeforeEnd:
+        showMessage(QString::fromUtf8(BeginNotBeforeEndMessage),
+                    QString::fromUtf8(ProfileErrorTitle));
+        break;
+    }
+}
+
+void frmView::showMessage(const QString& text, const QString& title)
+{
+    ctx.ui.msgBox(text, MsgButtons::OK, MsgIcon::Exclamation, title, this);
+}
+
+void frmView::chkHydraulic_Click()
+{
+    ctx.view.HideGradeline = ctx.view.HideGradeline == 0 ? -1 : 0;
+    DrawProfilePlot();
+}
+
+// Chooses the year only; the plot waits for a View.
+void frmView::hscYears_Change()
+{
+    lblYear->setText(QString::number(hscYears->Value() + ctx.store.SupplyStartYear - 1));
+    ctx.view.SelectedYear = static_cast<int16_t>(hscYears->Value());
+}
+
+void frmView::sscChangeView_Click()
+{
+    HourglassScope hourglass(ctx.ui);
+    DrawProfilePlot();
+}
+
+void frmView::sscView_Click()
+{
+    HourglassScope hourglass(ctx.ui);
+    DrawProfilePlot();
+}
+
+void frmView::sscPrintView_Click()
+{
+    DrawProfilePlot();
+    PrintCopies(ctx, {QStringLiteral("the pipeline profile"), PageOrientation::Landscape, {}});
+}
+
+void frmView::sscOK_Click()
+{
+    AppContext& c = ctx;
+    c.mainWindow().setRoughnessMenuVisible(false);
+    c.windows.profileView.Unload();
+    ShowWorkingWindow(c, c.windows.input.Get());
+}
+
+void frmView::sscHelp_Click()
+{
+    ctx.ui.showHelp(HelpTopic);
+}
+
+void frmView::picGraph_MouseMove(int, int, double x, double y)
+{
+    const ProfileReadOut at = ReadProfile(picGraphFrame, ctx.store, x, y);
+    lblX->setText(QString::fromStdString(at.Distance));
+    lblY->setText(QString::fromStdString(at.Elevation));
+}
+
+void frmView::picGraph_MouseDown(int button, int, double, double)
+{
+    if (button != mousebutton::Right) return;
+    picGraph->copyToClipboard(ctx.ui);
+    ctx.ui.msgBox(QStringLiteral("The pipeline profile was copied to the clipboard"),
+                  MsgButtons::OK, MsgIcon::Information, QStringLiteral("Vemora"), this);
+}
+
+} // namespace vemora

@@ -1,0 +1,79 @@
+#include "results/frmDutyPoint.h"
+
+#include <QLabel>
+#include <QPainter>
+
+#include "app/AppContext.h"
+#include "app/PumpGraphs.h"
+#include "platform/ControlBuilders.h"
+#include "platform/PictureBox.h"
+#include "platform/PictureButton.h"
+#include "platform/Twips.h"
+
+namespace vemora {
+
+namespace {
+
+// A legend key: a short bar of the curve's colour on white.
+QLabel* legendKey(QWidget* parent, const char* name, const QColor& color, int left, int top)
+{
+    QPixmap picture(41, 15);
+    picture.fill(Qt::white);
+    QPainter(&picture).fillRect(2, 6, 37, 3, color);
+    auto* key = new QLabel(parent);
+    key->setObjectName(QString::fromLatin1(name));
+    key->setPixmap(picture);
+    key->move(twipsToPixels(left), twipsToPixels(top));
+    key->resize(picture.size());
+    return key;
+}
+
+} // namespace
+
+frmDutyPoint::frmDutyPoint(AppContext& context, QWidget* parent) : QDialog(parent), ctx(context)
+{
+    setObjectName(QStringLiteral("frmDutyPoint"));
+    setWindowTitle(QStringLiteral("  PUMP & SYSTEM CURVES"));
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    setFixedSize(twipsToPixels(7440), twipsToPixels(6360));
+
+    Label1 = MakeLabel(this, QString::fromUtf8(DutyPointWarningText), 120, 120, 7200, 255);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(WindowFont(QStringLiteral("Times New Roman"), 9, true));
+    picDuty = new PictureBox(this);
+    picDuty->setObjectName(QStringLiteral("picDuty"));
+    picDuty->surface().setBackColor(vbcolor::White);
+    picDuty->surface().setFontName(QStringLiteral("Times New Roman"));
+    setTwipsGeometry(picDuty, 120, 480, 7200, 4800);
+
+    legendKey(this, "imgPumpCurve", QColor(0, 0, 255), 240, 5460);
+    Label19 = MakeLabel(this, QStringLiteral("Pump curve"), 960, 5445, 1500);
+    legendKey(this, "imgEfficiencyCurve", QColor(0, 255, 0), 2640, 5460);
+    Label18 = MakeLabel(this, QStringLiteral("System curve"), 3360, 5445, 1500);
+
+    sscOK = MakeButton(this, "sscOK", QStringLiteral("&OK"), 4920, 5820, 1140);
+    sscOK->setToolTip(QStringLiteral("Click to hide the analysis table"));
+    sscHelp = MakeButton(this, "sscHelp", QStringLiteral("Help"), 6180, 5820, 1140);
+    connect(sscOK, &QAbstractButton::clicked, this, &frmDutyPoint::sscOK_Click);
+    connect(sscHelp, &QAbstractButton::clicked, this, &frmDutyPoint::sscHelp_Click);
+
+    DrawDutyPointGraph();
+}
+
+void frmDutyPoint::DrawDutyPointGraph()
+{
+    DrawPumpSystemCurves(picDuty->surface(), picDutyFrame, ctx.store, ctx.results,
+                         ctx.results.DutyYear);
+}
+
+void frmDutyPoint::sscOK_Click()
+{
+    accept();
+}
+
+void frmDutyPoint::sscHelp_Click()
+{
+    ctx.ui.showHelp(HelpTopic);
+}
+
+} // namespace vemora
