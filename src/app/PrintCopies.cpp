@@ -3,6 +3,7 @@
 #include <QPrinter>
 
 #include "app/AppContext.h"
+#include "app/PrintFailure.h"
 #include "platform/PrinterPageDevice.h"
 #include "platform/ReportPrinter.h"
 
@@ -20,17 +21,25 @@ PrintOutcome PrintCopies(AppContext& ctx, const PrintJob& job)
 PrintOutcome PrintCopiesOn(AppContext& ctx, PageDevice& device, int copies, const PrintJob& job)
 {
     ReportPrinter printer(device);
-    for (int copy = 1; copy <= copies && printer.ok(); ++copy) {
-        if (job.orientation) printer.setOrientation(*job.orientation);
-        ctx.PageNumber = 0;
-        if (job.page) job.page(printer);
+    std::optional<QString> failure; // why a page could not go on
+    try {
+        for (int copy = 1; copy <= copies && printer.ok(); ++copy) {
+            if (job.orientation) printer.setOrientation(*job.orientation);
+            ctx.PageNumber = 0;
+            if (job.page) job.page(printer);
+        }
+    } catch (const PrintFailure& stopped) {
+        QString reason = QString::fromUtf8(stopped.what());
+        if (!reason.isEmpty()) reason[0] = reason[0].toUpper();
+        failure = reason + QStringLiteral(".");
     }
     printer.EndDoc();
     ctx.PageNumber = 0;
 
     QWidget* parent = ctx.mainWindow().widget();
-    if (!printer.ok()) {
-        ctx.ui.msgBox(QStringLiteral("Could not print %1. %2").arg(job.what, printer.status().detail),
+    if (!printer.ok() || failure) {
+        const QString detail = failure ? *failure : printer.status().detail;
+        ctx.ui.msgBox(QStringLiteral("Could not print %1. %2").arg(job.what, detail),
                       MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Print Error !"),
                       parent);
         return PrintOutcome::Failed;

@@ -35,7 +35,8 @@ PrintOutcome PrintCopies(AppContext& ctx, const PrintJob& job);
 // header counts from there, so each copy starts at page 1) and the page;
 // PageNumber is 0 again at the end. The first failure of the printer ends
 // the loop (pages already sent stay printed) and shows "Print Error !"
-// naming what failed. A job without a page prints nothing and says so.
+// naming what failed; so does a page that stops with a PrintFailure. A job
+// without a page prints nothing and says so.
 PrintOutcome PrintCopiesOn(AppContext& ctx, PageDevice& device, int copies, const PrintJob& job);
 
 } // namespace vemora

@@ -6,6 +6,7 @@
 
 #include "app/AppContext.h"
 #include "app/PrintCopies.h"
+#include "app/PumpPages.h"
 #include "app/PumpGraphs.h"
 #include "app/WorkingViews.h"
 #include "platform/ControlBuilders.h"
@@ -134,8 +135,15 @@ void frmPumpView::sscHelp_Click()
 
 void frmPumpView::sscPrintView_Click()
 {
+    auto sample = [this](const char* name) {
+        const auto* key = findChild<QLabel*>(QLatin1String(name));
+        return key ? key->pixmap().toImage() : QImage();
+    };
+    const PumpLegendSamples legend{sample("imgPumpCurve"), sample("imgEfficiencyCurve")};
     PrintCopies(ctx, {QStringLiteral("the pump curve"), PageOrientation::Portrait,
-                      ctx.graphPages.pumpCurves});
+                      [this, legend](ReportPrinter& printer) {
+                          PrintPumpCurvePage(ctx, printer, picGraph->drawing(), legend);
+                      }});
 }
 
 } // namespace vemora

@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/PrintFailure.h"
+#include "results/ProfilePlotPage.h"
 #include "results/frmDutyPoint.h"
 #include "results/frmIRRView.h"
 #include "results/frmResults.h"
@@ -16,6 +17,17 @@ void InstallResultsWindow(AppContext& ctx)
         ctx.mainWindow().addWorkingWindow(window);
         return window;
     });
+    ctx.graphPages.profilePlot = [&ctx](ReportPrinter& printer) {
+        auto* window = static_cast<frmResults*>(ctx.windows.results.Load());
+        if (!window) throw PrintFailure("the results window is not available");
+        PrintProfilePlotPage(ctx, *window, printer);
+    };
+    // The print run's system graph pages choose the graph, then print it.
+    ctx.graphPages.systemGraphs = [&ctx](ReportPrinter& printer, SystemGraph graph) {
+        auto* window = static_cast<frmResults*>(ctx.windows.results.Load());
+        if (!window) throw PrintFailure("the results window is not available");
+        PrintSystemAnalysisGraph(ctx, printer, window->SystemGraphPage(graph));
+    };
     ctx.windows.irrView.Install([&ctx]() -> IrrViewWindow* {
         auto* window = new frmIRRView(ctx);
         window->hide();
@@ -26,12 +38,6 @@ void InstallResultsWindow(AppContext& ctx)
         frmDutyPoint dialog(ctx, ctx.mainWindow().widget());
         return ctx.ui.execDialog(&dialog);
     });
-    // The print run's system graph pages choose the graph, then print it.
-    ctx.graphPages.systemGraphs = [&ctx](ReportPrinter& printer, SystemGraph graph) {
-        auto* window = static_cast<frmResults*>(ctx.windows.results.Load());
-        if (!window) throw PrintFailure("the results window is not available");
-        PrintSystemAnalysisGraph(ctx, printer, window->SystemGraphPage(graph));
-    };
 }
 
 } // namespace vemora

@@ -5,6 +5,7 @@
 
 #include "app/AppContext.h"
 #include "app/IrrGraph.h"
+#include "app/IrrGraphPage.h"
 #include "app/PrintCopies.h"
 #include "app/WorkingViews.h"
 #include "platform/ControlBuilders.h"
@@ -144,8 +145,12 @@ void frmIRRView::sscView_Click()
 void frmIRRView::sscPrintView_Click()
 {
     DrawIRRGraph();
+    const int begin = hsbBegin->Value();
+    const int end = hsbEnd->Value();
     PrintCopies(ctx, {QStringLiteral("the IRR graph"), PageOrientation::Landscape,
-                      ctx.graphPages.irrGraph});
+                      [this, begin, end](ReportPrinter& printer) {
+                          PrintIrrGraphPage(ctx, printer, begin, end);
+                      }});
 }
 
 // Back to the results window when it was the one hidden and still holds

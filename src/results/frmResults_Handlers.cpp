@@ -6,11 +6,14 @@
 
 #include "app/AppContext.h"
 #include "app/PrintCopies.h"
+#include "app/PumpPages.h"
 #include "app/WorkingViews.h"
+#include "platform/FlexGrid.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
 #include "app/ProfileGraph.h"
+#include "results/ProfilePlotPage.h"
 #include "results/frmResults.h"
 
 namespace vemora {
@@ -194,8 +197,16 @@ void frmResults::sscInput_Click()
 
 void frmResults::sscPrintDutyYear_Click()
 {
+    auto sample = [this](const char* name) {
+        const auto* key = findChild<QLabel*>(QLatin1String(name));
+        return key ? key->pixmap().toImage() : QImage();
+    };
+    const PumpLegendSamples legend{sample("imgPumpCurve"), sample("imgSystemCurve")};
     PrintCopies(ctx, {QStringLiteral("the duty point pages"), PageOrientation::Portrait,
-                      ctx.graphPages.pumpSystemCurve});
+                      [this, legend](ReportPrinter& printer) {
+                          PrintPumpSystemCurvePages(ctx, printer, picDuty->drawing(), legend,
+                                                    lblDutyYear->text(), *msgDuty);
+                      }});
 }
 
 void frmResults::sscPrintSystem_Click()
@@ -210,7 +221,8 @@ void frmResults::sscPrintSystem_Click()
 void frmResults::sscPrintView_Click()
 {
     if (!SelectedSection()) return;
-    PrintCopies(ctx, {QStringLiteral("the hydraulic profile"), std::nullopt, {}});
+    PrintCopies(ctx, {QStringLiteral("the hydraulic profile"), PageOrientation::Portrait,
+                      [this](ReportPrinter& printer) { PrintProfilePlotPage(ctx, *this, printer); }});
 }
 
 void frmResults::sscHelp1_Click()

@@ -6,6 +6,7 @@
 
 #include "app/AppContext.h"
 #include "app/PrintCopies.h"
+#include "app/PrintFailure.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
 #include "platform/ScriptedUi.h"
@@ -60,6 +61,28 @@ TEST_F(PrintCopiesTest, AFailedPageEndsTheCopiesAndSaysWhatFailed)
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(ui.messages[0].text,
               "Could not print the hydraulic profile. Could not start page 2.");
+}
+
+TEST_F(PrintCopiesTest, APageThatStopsEndsTheCopiesWithItsReason)
+{
+    int calls = 0;
+    const PrintJob job{QStringLiteral("the hydraulic profile"), PageOrientation::Portrait,
+                       [&](ReportPrinter& p) {
+                           ++ctx.PageNumber;
+                           p.Print({{0, QStringLiteral("first")}});
+                           p.EndPage();
+                           if (++calls == 2)
+                               throw PrintFailure("no section of the profile is chosen");
+                       }};
+    EXPECT_EQ(PrintCopiesOn(ctx, device, 3, job), PrintOutcome::Failed);
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(device.pages().size(), 2u); // finished pages stay printed
+    EXPECT_EQ(device.documentsClosed(), 1);
+    EXPECT_EQ(ctx.PageNumber, 0);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "Print Error !");
+    EXPECT_EQ(ui.messages[0].text,
+              "Could not print the hydraulic profile. No section of the profile is chosen.");
 }
 
 TEST_F(PrintCopiesTest, APrinterThatFailsAtTheEndIsReportedToo)

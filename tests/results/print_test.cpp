@@ -1,6 +1,9 @@
 // The print buttons: the printer dialog through the print service, silence
 // on a cancel, and a plain word while their pages are not there yet.
+#include <QTemporaryDir>
+
 #include "ResultsWindowFixture.h"
+#include "support/PdfPages.h"
 
 namespace vemora::test {
 namespace {
@@ -20,17 +23,24 @@ TEST_F(PrintButtonsTest, ACancelledPrinterDialogEndsQuietly)
     EXPECT_EQ(ctx.PageNumber, 0);
 }
 
-TEST_F(PrintButtonsTest, APrintButtonSaysPlainlyThatItsPageIsNotThereYet)
+TEST_F(PrintButtonsTest, DutyYearButtonPrintsTheGraphAndTablePagesOncePerCopy)
 {
+    PumpingStores();
+    ThreeNodes();
+    Refresh();
+    QTemporaryDir dir;
     ctx.PageNumber = 9;
     scripted.printAnswers = {true};
-    scripted.printCopies = {3};
+    scripted.printCopies = {2};
+    scripted.printFiles = {dir.filePath("duty.pdf")};
     w->sscPrintDutyYear->click();
-    ASSERT_EQ(scripted.messages.size(), 1u);
-    EXPECT_EQ(scripted.messages[0].text, "The printed page of the duty point pages is not "
-                                         "available yet: nothing was printed.");
-    EXPECT_EQ(scripted.messages[0].icon, MsgIcon::Information);
+    EXPECT_TRUE(scripted.messages.empty());
     EXPECT_EQ(ctx.PageNumber, 0);
+    const auto pages = readPdfPages(dir.filePath("duty.pdf"));
+    ASSERT_EQ(pages.size(), 4u); // graph page and one table page, twice
+    EXPECT_TRUE(pages[0].text.contains("RESULTS: PUMP & SYSTEM CURVE"));
+    EXPECT_TRUE(pages[1].text.contains("RESULTS: DUTY POINTS"));
+    EXPECT_TRUE(pages[2].text.contains("Page 1"));
 }
 
 } // namespace

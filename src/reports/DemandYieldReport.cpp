@@ -1,0 +1,128 @@
+// The demand and yield table: for every year of the design life the yield,
+// the demand supplied, the shortage, the total demand and, for a pumping
+// project, the pumping hours, 27 years a page, in the demand unit.
+#include <QStringList>
+#include <algorithm>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "app/InputControls.h"
+#include "app/PageFrames.h"
+#include "app/PrintFailure.h"
+#include "engine/NumberFormat.h"
+#include "platform/ReportPrinter.h"
+#include "reports/ReportTexts.h"
+#include "reports/Reports.h"
+
+namespace vemora {
+
+namespace {
+
+constexpr int kYearsPerPage = 27;
+
+struct DemandRow
+{
+    QString year, yield, supplied, shortage, demand, hours;
+};
+
+QString Decimals(double value, int decimals)
+{
+    return QString::fromStdString(FormatFixed(FiniteOrFail(value), decimals));
+}
+
+// The demand unit's name: of the varying demand of the project's own page,
+// else of its fixed demand.
+QString DemandUnitText(AppContext& ctx)
+{
+    const bool pumping = ctx.store.SystemType != 0;
+    const char* list = ctx.store.DemandMode == 1
+                           ? (pumping ? "comPumpVaryingDemandUnits" : "comVaryingDemandUnits")
+                           : (pumping ? "comPFlowrateUnits" : "comGFlowrateUnits");
+    return InputControls(ctx).Text(list).trimmed();
+}
+
+// Yield: the year's flow in the demand unit (m³/s divided by the unit's
+// m³/s), for a pumping project scaled by the maximum pumping hours over 24.
+// Demand supplied: the year's demand less its shortage.
+std::vector<DemandRow> DemandRows(const AppContext& ctx, int years)
+{
+    const ProjectStore& s = ctx.store;
+    const ResultsStore& r = ctx.results;
+    const bool pumping = s.SystemType != 0;
+    std::vector<DemandRow> rows;
+    for (int i = 1; i <= years; ++i) {
+        const double demand = s.DemandMode == 1 ? s.YearDemand[i] : s.FixedDemand;
+        const double flow = pumping ? s.PumpingHours * double(r.YearFlow[i]) / 24 : r.YearFlow[i];
+        DemandRow row;
+        row.year = QString::number(s.SupplyStartYear + i - 1);
+        row.yield = Decimals(DivideOrFail(flow, r.DemandUnitFactor), 3);
+        row.supplied = Decimals(demand - r.YearShortage[i], 3);
+        row.shortage = Decimals(r.YearShortage[i], 3);
+        row.demand = Decimals(demand, 3);
+        if (pumping) row.hours = Decimals(r.YearPumpingHours[i], 2);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void PrintTitleAndHeading(AppContext& ctx, ReportPrinter& p)
+{
+    const bool pumping = ctx.store.SystemType != 0;
+    p.setFontBold(false);
+    PrintPageHeader(ctx, p);
+    p.setFontSize(13);
+    p.setFontUnderline(true);
+    p.Print({{30, "SYSTEM ANALYSIS (DEMAND & YIELD)"}});
+    p.setFontUnderline(false);
+    p.setFontSize(6);
+    p.Print();
+    p.setFontSize(10);
+
+    p.setFontName(QStringLiteral("Courier New"));
+    p.setFontSize(11);
+    p.Rule();
+    p.Print({{5, "Year"}, {15, "Yield"}, {30, "Demand"}, {45, "Demand"}, {60, "Total"}},
+            LineEnd::Keep);
+    if (pumping) p.Print({{75, "Pumping"}}, LineEnd::Keep);
+    p.Print();
+    p.Print({{30, "supplied"}, {45, "shortage"}, {60, "demand"}}, LineEnd::Keep);
+    if (pumping) p.Print({{75, "hours"}}, LineEnd::Keep);
+    p.Print();
+    p.Rule();
+    p.Print();
+    p.setFontBold(false);
+}
+
+} // namespace
+
+void PrintDemandYieldTable(AppContext& ctx, ReportPrinter& p)
+{
+    const int years = std::clamp<int>(ctx.store.DesignLife, 0, MaxYears);
+    const QString unitLine = QStringLiteral("All units are: ") + DemandUnitText(ctx);
+    const std::vector<DemandRow> rows = DemandRows(ctx, years); // every figure before any page
+    const bool pumping = ctx.store.SystemType != 0;
+
+    PrintTitleAndHeading(ctx, p);
+    for (int i = 1; i <= years; ++i) {
+        const DemandRow& row = rows[i - 1];
+        p.Print({{5, row.year},
+                 {15, row.yield},
+                 {30, row.supplied},
+                 {45, row.shortage},
+                 {60, row.demand}},
+                LineEnd::Keep);
+        if (pumping) p.Print({{75, row.hours}}, LineEnd::Keep);
+        p.Print();
+        if (i == years) p.Print({{15, unitLine}});
+        if (i % kYearsPerPage == 0 && i < MaxYears) {
+            p.Print({{15, unitLine}});
+            p.setCurrentY(240);
+            PrintPageFooter(ctx, p);
+            PrintTitleAndHeading(ctx, p);
+        }
+    }
+    p.setCurrentY(245);
+    PrintPageFooter(ctx, p);
+}
+
+} // namespace vemora

@@ -1,0 +1,125 @@
+// The income and expenditure table: one row for every calendar year from the
+// base year to the end of the design life (construction years first), with
+// the year's income and costs in the project currency, 32 rows a page.
+#include <vector>
+
+#include "app/AppContext.h"
+#include "app/InputControls.h"
+#include "app/PageFrames.h"
+#include "app/PrintFailure.h"
+#include "engine/NumberFormat.h"
+#include "platform/ReportPrinter.h"
+#include "reports/ReportTexts.h"
+#include "reports/Reports.h"
+
+namespace vemora {
+
+namespace {
+
+constexpr int kRowsPerPage = 32;
+
+struct CostRow
+{
+    QString year, income, expenditure, capital, maintenance, operational, energy;
+};
+
+// Construction years C = supply start - base year; rows N = C + design life.
+// A period that does not fit the yearly arrays stops the report.
+int ConstructionYears(const ProjectStore& s)
+{
+    const int c = s.SupplyStartYear - s.BaseYear;
+    if (c < 0 || s.DesignLife < 1 || c + s.DesignLife > MaxYears)
+        throw PrintFailure("the project period does not fit the yearly tables");
+    return c;
+}
+
+std::vector<CostRow> CostRows(const AppContext& ctx, int c)
+{
+    const ProjectStore& s = ctx.store;
+    const ResultsStore& r = ctx.results;
+    const QString symbol = CurrencyText(ctx);
+    auto amount = [&](double value) {
+        return symbol + QString::fromStdString(FormatThousands(FiniteOrFail(value), 0));
+    };
+    const QString zero = symbol + QStringLiteral("0");
+    std::vector<CostRow> rows;
+    for (int i = 1; i <= c + s.DesignLife; ++i) {
+        CostRow row;
+        row.year = QString::number(s.BaseYear + i - 1);
+        row.expenditure = amount(r.YearExpenditure[i]);
+        row.capital = amount(r.YearCapital[i]);
+        const bool building = i <= c;
+        row.income = building ? zero : amount(r.YearIncome[i - c]);
+        row.maintenance = building ? zero : amount(r.YearMaintenance[i - c]);
+        row.operational = building ? zero : amount(r.YearOperational[i - c]);
+        row.energy = building ? zero : amount(r.YearEnergy[i - c]);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void PrintTitleAndHeading(AppContext& ctx, ReportPrinter& p)
+{
+    const bool pumping = ctx.store.SystemType != 0;
+    p.setFontBold(false);
+    PrintPageHeader(ctx, p);
+    p.setFontSize(13);
+    p.setFontUnderline(true);
+    p.Print({{27, "SYSTEM ANALYSIS (INCOME & EXPENDITURE)"}});
+    p.setFontUnderline(false);
+    p.setFontSize(6);
+    p.Print();
+    p.setFontName(QStringLiteral("Courier New"));
+    p.setFontSize(8);
+
+    p.Rule();
+    p.Print({{5, "Year"},
+             {12, "Income"},
+             {28, "Total"},
+             {44, "Capital"},
+             {60, "Maintenance"},
+             {76, "Operational"}},
+            LineEnd::Keep);
+    if (pumping) p.Print({{92, "Energy"}}, LineEnd::Keep);
+    p.Print();
+    p.Print({{28, "expenditure"}, {44, "cost"}, {60, "cost"}, {76, "cost"}}, LineEnd::Keep);
+    if (pumping) p.Print({{92, "cost"}}, LineEnd::Keep);
+    p.Print();
+    p.Rule();
+    p.Print();
+    p.setFontBold(false);
+}
+
+} // namespace
+
+void PrintIncomeExpenditureTable(AppContext& ctx, ReportPrinter& p)
+{
+    const int c = ConstructionYears(ctx.store);
+    const std::vector<CostRow> rows = CostRows(ctx, c); // every figure before any page
+    const bool pumping = ctx.store.SystemType != 0;
+    const int n = static_cast<int>(rows.size());
+
+    PrintTitleAndHeading(ctx, p);
+    for (int i = 1; i <= n; ++i) {
+        const CostRow& row = rows[i - 1];
+        p.Print({{5, row.year},
+                 {12, row.income},
+                 {28, row.expenditure},
+                 {44, row.capital},
+                 {60, row.maintenance},
+                 {76, row.operational}},
+                LineEnd::Keep);
+        if (pumping) p.Print({{92, row.energy}}, LineEnd::Keep);
+        p.Print();
+        if (i % kRowsPerPage == 0 && i < MaxYears) {
+            p.Print({{15, QStringLiteral("All units are: ") + CurrencyText(ctx)}});
+            p.setCurrentY(240);
+            PrintPageFooter(ctx, p);
+            PrintTitleAndHeading(ctx, p);
+        }
+    }
+    p.setCurrentY(245);
+    PrintPageFooter(ctx, p);
+}
+
+} // namespace vemora

@@ -1,0 +1,13 @@
+// The print run's IRR page: the full range of the IRR scan, drawn afresh, so
+// printing never loads or shows the IRR window.
+#include "app/IrrGraphPage.h"
+#include "reports/Reports.h"
+
+namespace vemora {
+
+void PrintIRRGraph(AppContext& ctx, ReportPrinter& printer)
+{
+    PrintIrrGraphPage(ctx, printer, IrrFullRangeBegin, IrrFullRangeEnd);
+}
+
+} // namespace vemora

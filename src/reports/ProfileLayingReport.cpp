@@ -1,0 +1,172 @@
+// The profile and laying data report: the profile grid as the input window
+// shows it, 27 nodes a page in a fixed-pitch face, then a page with the
+// pipeline characteristics and the pipe laying conditions.
+#include "app/AppContext.h"
+#include "app/InputControls.h"
+#include "app/PageFrames.h"
+#include "app/PrintFailure.h"
+#include "engine/NumberFormat.h"
+#include "platform/ReportPrinter.h"
+#include "reports/ReportTexts.h"
+#include "reports/Reports.h"
+
+namespace vemora {
+
+namespace {
+
+constexpr int kNodesPerPage = 27;
+constexpr int kLastBreak = 486; // the last full page of a 500-node profile
+constexpr const char* kProfile = "msgProfile";
+
+void PrintTitle(AppContext& ctx, ReportPrinter& p)
+{
+    p.setFontSize(13);
+    p.Print();
+    p.setFontUnderline(true);
+    p.Print(
+        {{7, ctx.store.SystemType == 0 ? QStringLiteral("PIPELINE PROFILE DATA: GRAVITY SYSTEM")
+                                       : QStringLiteral("PIPELINE PROFILE DATA: PUMPING SYSTEM")}});
+    p.setFontUnderline(false);
+    p.Print();
+}
+
+void PrintTableHeading(const InputControls& in, ReportPrinter& p)
+{
+    auto unit = [&](const char* list) {
+        return QStringLiteral("(") + in.Text(list) + QStringLiteral(")");
+    };
+    p.setFontName(QStringLiteral("Courier New"));
+    p.setFontSize(10);
+    p.Rule();
+    p.Print({{5, "Node"},
+             {11, "Elevation"},
+             {22, "Accumulated"},
+             {35, "Pipe"},
+             {45, "Wall"},
+             {56, "Pipe"},
+             {65, "Secondary"},
+             {75, "Description"}});
+    p.Print({{5, "nr"},
+             {22, "length"},
+             {35, "diameter"},
+             {45, "thickness"},
+             {56, "cost/"},
+             {65, "losses"}},
+            LineEnd::Keep);
+    p.Print({{11, unit("comElevationUnits")},
+             {22, unit("comLengthUnits")},
+             {35, unit("comDiameterUnits")},
+             {46, unit("comWallThicknessUnits")},
+             {56, "metre"}},
+            LineEnd::Keep);
+    p.Print();
+    p.Rule();
+    p.Print();
+    p.setFontBold(false);
+}
+
+void StartPage(AppContext& ctx, ReportPrinter& p)
+{
+    p.setFontBold(false);
+    PrintPageHeader(ctx, p);
+    PrintTitle(ctx, p);
+}
+
+void EndPage(AppContext& ctx, ReportPrinter& p, double footerMm)
+{
+    p.setCurrentY(footerMm);
+    PrintPageFooter(ctx, p);
+}
+
+void PrintNodeRows(AppContext& ctx, const InputControls& in, ReportPrinter& p)
+{
+    static const int tabs[] = {5, 11, 22, 35, 45, 56, 65, 75};
+    const int lastRow = in.Rows(kProfile) - 1;
+    for (int r = 1; r <= lastRow; ++r) {
+        for (int c = 0; c < 8; ++c) {
+            p.Tab(tabs[c]);
+            p.PrintText(in.Cell(kProfile, r, c));
+        }
+        p.EndLine();
+        if (r % kNodesPerPage == 0 && r <= kLastBreak) {
+            EndPage(ctx, p, 240);
+            StartPage(ctx, p);
+            PrintTableHeading(in, p);
+        }
+    }
+}
+
+// A field's text, a blank and the unit list's name, as the window shows them.
+QString WithUnit(const InputControls& in, const char* field, const char* list)
+{
+    return in.Text(field) + QStringLiteral(" ") + in.Text(list);
+}
+
+void PrintCharacteristics(const InputControls& in, ReportPrinter& p)
+{
+    p.setFontBold(true);
+    p.Print({{7, "Pipline characteristics"}});
+    p.setFontBold(false);
+    if (in.Value("optEpoxy"))
+        p.Print({{8, "Lining system - Epoxy coated"}}, LineEnd::Keep);
+    else
+        p.Print({{8, "Lining system - Cement mortar:"},
+                 {40, WithUnit(in, "txtLiningThickness", "comLiningThicknessUnits")}});
+    p.Print({{8, "Roughness of new pipe (Ks):"}, {40, WithUnit(in, "txtKsNew", "comKsNewUnits")}});
+    p.Print({{8, "Roughness of old pipe (Ks):"}, {40, WithUnit(in, "txtKsOld", "comKsOldUnits")}});
+    p.Print({{8, "Roughness deterioration years:"},
+             {40, in.Text("txtKsOldYears") + QStringLiteral(" years")}});
+    p.Print();
+}
+
+void PrintLaying(AppContext& ctx, ReportPrinter& p)
+{
+    const ProjectStore& s = ctx.store;
+    const QString symbol = CurrencyText(ctx);
+    const QString length = s.UnitSystem != 0 ? QStringLiteral("ft") : QStringLiteral("m");
+    const QString volume = s.UnitSystem != 0 ? QStringLiteral("/ft³") : QStringLiteral("/m³");
+    auto number = [&](int i) {
+        return QString::fromStdString(
+            FormatGeneral(static_cast<float>(FiniteOrFail(s.LayingCost[i]))));
+    };
+
+    p.setFontBold(true);
+    p.Print({{7, "Pipe laying conditions"}});
+    p.setFontBold(false);
+    p.Print(
+        {{8, "Laying (incl joining)"}, {40, symbol + number(1) + QStringLiteral("/") + length}});
+    static const char* const rates[] = {"Excavation",     "Rock excavation", "Bedding import",
+                                        "Bedding trench", "Blanket import",  "Blanket trench",
+                                        "Backfilling"};
+    for (int i = 0; i < 7; ++i)
+        p.Print({{8, QLatin1String(rates[i])}, {40, symbol + number(i + 2) + volume}});
+
+    p.Print();
+    p.setFontBold(true);
+    p.Print({{7, "Anticipated laying conditions"}});
+    p.setFontBold(false);
+    p.Print({{8, "Description"}, {35, "Percentage expected"}});
+    p.Print({{8, "Rock"}, {40, number(9) + QStringLiteral("%")}});
+    p.Print({{8, "Bedding import"}, {40, number(10) + QStringLiteral("%")}});
+    p.Print({{8, "Blanket import"}, {40, number(11) + QStringLiteral("%")}});
+    p.Print({{8, "Required cover"}, {40, number(12) + QStringLiteral(" ") + length}});
+    p.Print({{8, "Excavation lower than pipe"}, {40, number(13) + QStringLiteral(" ") + length}});
+}
+
+} // namespace
+
+void PrintProfileData(AppContext& ctx, ReportPrinter& p)
+{
+    const InputControls in(ctx);
+    StartPage(ctx, p);
+    PrintTableHeading(in, p);
+    PrintNodeRows(ctx, in, p);
+
+    EndPage(ctx, p, 245);
+    StartPage(ctx, p); // the header's face at 13 points for the whole page
+    PrintCharacteristics(in, p);
+    PrintLaying(ctx, p);
+    EndPage(ctx, p, 245);
+}
+
+} // namespace vemora

@@ -1,0 +1,73 @@
+// The IRR page: landscape, the range and the calculated IRR beside the graph
+// in its box, "n/a" when the scan found no IRR, and a range the graph cannot
+// be drawn for stopping it.
+#include <gtest/gtest.h>
+
+#include "app/AppContext.h"
+#include "app/IrrGraphPage.h"
+#include "app/PrintFailure.h"
+#include "platform/RecordingPageDevice.h"
+#include "platform/ReportPrinter.h"
+#include "platform/ScriptedUi.h"
+
+namespace vemora::test {
+namespace {
+
+class IrrGraphPageTest : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        ResultsStore& r = ctx.results;
+        for (int i = 0; i <= MaxIrrSteps; ++i) {
+            r.IrrRate[static_cast<size_t>(i)] = i / 100.0f;
+            r.IrrPvDifference[static_cast<size_t>(i)] = 1e6 - i * 100.0;
+        }
+        r.Irr = 8;
+        r.IrrFound = true;
+    }
+
+    std::vector<RecordedPage> PrintPage(int begin, int end)
+    {
+        RecordingPageDevice device;
+        {
+            ReportPrinter printer(device);
+            PrintIrrGraphPage(ctx, printer, begin, end);
+        }
+        return device.pages();
+    }
+
+    ScriptedUi scripted;
+    AppContext ctx{scripted};
+};
+
+TEST_F(IrrGraphPageTest, FullRangePageIsLandscapeWithRangeAndIrr)
+{
+    const auto pages = PrintPage(IrrFullRangeBegin, IrrFullRangeEnd);
+    ASSERT_EQ(pages.size(), 1u);
+    const RecordedPage& page = pages[0];
+    EXPECT_EQ(page.orientation, PageOrientation::Landscape);
+    for (const char* text :
+         {"IRR GRAPH:", "Begin IRR:", "0 %", "End IRR:", "200 %", "Calculated IRR:", "8.000 %"})
+        EXPECT_TRUE(page.findText(text)) << text;
+    ASSERT_EQ(page.paintings.size(), 1u);
+    EXPECT_EQ(page.paintings[0].rect, QRectF(50, 55, 190, 100));
+}
+
+TEST_F(IrrGraphPageTest, WindowRangeAndNoIrrFound)
+{
+    ctx.results.IrrFound = false;
+    const auto pages = PrintPage(1250, 5000);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_TRUE(pages[0].findText("12.5 %"));
+    EXPECT_TRUE(pages[0].findText("50 %"));
+    EXPECT_TRUE(pages[0].findText("n/a"));
+}
+
+TEST_F(IrrGraphPageTest, RangeThatCannotBeDrawnStopsBeforeAnyPage)
+{
+    EXPECT_THROW(PrintPage(5000, 1000), PrintFailure);
+}
+
+} // namespace
+} // namespace vemora::test
