@@ -325,6 +325,7 @@ class frmLCC : public QWidget, public InputWindow
 
     void sscPumpcurve_Click();
     void sscViewCurve_Click();
+    void sscViewProfile_Click();
     void sscOK_Click();
     void sscLaying_Click();
     void sscHideLaying_Click();

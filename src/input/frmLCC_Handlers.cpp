@@ -91,6 +91,7 @@ void frmLCC::ConnectHandlers()
 
     connect(sscPumpcurve, &PictureButton::clicked, this, &frmLCC::sscPumpcurve_Click);
     connect(sscViewCurve, &PictureButton::clicked, this, &frmLCC::sscViewCurve_Click);
+    connect(sscViewProfile, &PictureButton::clicked, this, &frmLCC::sscViewProfile_Click);
     connect(sscOK, &PictureButton::clicked, this, &frmLCC::sscOK_Click);
     connect(sscLaying, &PictureButton::clicked, this, &frmLCC::sscLaying_Click);
     connect(sscHideLaying, &PictureButton::clicked, this, &frmLCC::sscHideLaying_Click);

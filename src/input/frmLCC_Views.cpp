@@ -1,12 +1,16 @@
 // The input window's view buttons: the pump curve being entered, checked and
-// stored before the pump-curve view draws it.
+// stored before the pump-curve view draws it; the profile, saved first and
+// shown in the profile view without a full analysis.
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <array>
 
 #include "app/AppContext.h"
 #include "app/InvalidateResults.h"
+#include "app/ProjectFiles.h"
 #include "app/WorkingViews.h"
+#include "engine/ConvertInputToSI.h"
 #include "input/frmLCC.h"
 #include "project/StrictNumber.h"
 
@@ -92,6 +96,36 @@ void frmLCC::sscViewCurve_Click()
     }
     view->DrawPumpCurveGraph();
     if (PumpViewWindow* shown = ctx.windows.pumpView.Get()) shown->widget()->move(0, 0);
+}
+
+// Saves the project (a never-saved one through Save As, after saying why),
+// then shows its profile in the profile view with the calibration menu item.
+// A save that did not write ends the command; either way the results go,
+// since the view solves the hydraulics on its own.
+void frmLCC::sscViewProfile_Click()
+{
+    ctx.view.SelectedYear = 1;
+    ctx.store.SaveSucceeded = 0;
+    if (lblFileName->text() == QLatin1String(NewProjectFileLabel)) {
+        ctx.ui.msgBox(
+            QStringLiteral("The project must first be saved before the profile can be viewed"),
+            MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Vemora"), this);
+        SaveProjectAs(ctx);
+    } else {
+        SaveProject(ctx);
+    }
+    if (ctx.store.SaveSucceeded != 1) {
+        InvalidateResults(ctx);
+        return;
+    }
+    ProfileViewWindow* view = ctx.windows.profileView.Load();
+    if (view) {
+        ConvertInputToSI(ctx.store, ctx.results);
+        HideWorkingWindow(ctx, this);
+        view->ShowProfile();
+        ctx.mainWindow().setRoughnessMenuVisible(true);
+    }
+    InvalidateResults(ctx);
 }
 
 } // namespace vemora

@@ -8,6 +8,7 @@
 
 #include "app/AnalyseProject.h"
 #include "app/AppContext.h"
+#include "app/PumpCurveMissed.h"
 #include "app/WorkingViews.h"
 #include "platform/ControlBuilders.h"
 #include "platform/NumberText.h"
@@ -29,13 +30,7 @@ class DialogProgress : public AnalysisObserver
     DialogProgress(AppContext& ctx, QProgressBar* bar) : ctx_(ctx), bar_(bar) {}
 
     void SetProgress(int percent) override { bar_->setValue(percent); }
-    void PumpCurveMissed(int year) override
-    {
-        ctx_.ui.msgBox(QString::fromStdString(PumpCurveMissedMessage(year)), MsgButtons::OK,
-                       MsgIcon::Exclamation, QString::fromLatin1(PumpCurveMissedTitle),
-                       ctx_.mainWindow().widget());
-        ctx_.windows.dutyPoint.Exec();
-    }
+    void PumpCurveMissed(int year) override { ShowPumpCurveMissed(ctx_, year); }
 
   private:
     AppContext& ctx_;

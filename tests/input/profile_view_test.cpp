@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "engine/EngineProjects.h"
@@ -13,6 +14,7 @@
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
+#include "support/PdfPages.h"
 
 using namespace vemora;
 using namespace vemora::test;
@@ -161,4 +163,20 @@ TEST_F(ProfileViewTest, OkHidesTheCalibrationItemAndShowsTheInput)
     EXPECT_FALSE(ctx.windows.profileView.Loaded());
     EXPECT_FALSE(main->mnuRoughness->isVisible());
     EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(ProfileViewTest, PrintPutsTheViewOnALandscapePageOncePerCopy)
+{
+    frmView* v = open();
+    QTemporaryDir dir;
+    scripted.printAnswers = {true};
+    scripted.printCopies = {2};
+    scripted.printFiles = {dir.filePath("view.pdf")};
+    QTest::mouseClick(v->sscPrintView, Qt::LeftButton);
+    EXPECT_TRUE(scripted.messages.empty());
+    const auto pages = readPdfPages(dir.filePath("view.pdf"));
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_TRUE(pages[0].landscape);
+    EXPECT_TRUE(pages[0].text.contains("1000.000") || pages[0].text.contains("0.000"));
+    EXPECT_TRUE(pages[1].text.contains("Page 1"));
 }
