@@ -4,6 +4,7 @@
 
 #include "ProjectFilesFixture.h"
 #include "engine/EngineProjects.h"
+#include "project/RecordFields.h"
 #include "project/ProjectFile.h"
 #include "project/RecordCheck.h"
 #include "project/RecordStore.h"
@@ -136,9 +137,42 @@ std::unique_ptr<ProjectStore> RandomProject(QRandomGenerator& r)
             s->SummerHourPeriod[h] = static_cast<int16_t>(r.bounded(3));
             s->WinterHourPeriod[h] = static_cast<int16_t>(r.bounded(3));
         }
+        s->OperatingEfficiency = Decimal(r, 90, true); // a gravity load never reads it
     }
-    s->OperatingEfficiency = Decimal(r, 90, true);
     return s;
+}
+
+// Counts the record's bytes field by field and keeps the name of the field
+// that holds byte `offset` of the file.
+struct FieldLocator
+{
+    qsizetype at = 0, offset = 0;
+    std::string found;
+    void take(const char* name, qsizetype bytes)
+    {
+        if (found.empty() && offset < at + bytes) found = name;
+        at += bytes;
+    }
+    void operator()(const char* n, int16_t) { take(n, 2); }
+    void operator()(const char* n, float) { take(n, 4); }
+    void operator()(const char* n, const std::string&, size_t width)
+    {
+        take(n, static_cast<qsizetype>(width));
+    }
+    template <typename T, size_t N> void operator()(const char* n, const std::array<T, N>&)
+    {
+        take(n, static_cast<qsizetype>((N - 1) * sizeof(T)));
+    }
+    void operator()(const char* n, const std::array<std::array<float, 7>, 4>&) { take(n, 18 * 4); }
+};
+
+std::string FieldAt(qsizetype offset)
+{
+    FieldLocator locate;
+    locate.offset = offset;
+    const ProjectRecord rec{};
+    ForEachRecordField(rec, locate);
+    return locate.found;
 }
 
 class RoundTripTest : public ProjectFilesTest
@@ -149,6 +183,7 @@ class RoundTripTest : public ProjectFilesTest
     void ExpectSameAfterOpenAndSave(ProjectStore& project, const char* what)
     {
         SCOPED_TRACE(what);
+        project.LayingCost[14] = 0; // no row holds it: every save writes 0 there
         ProjectRecord rec = RecordOf(project);
         std::string why;
         ASSERT_TRUE(CheckRecord(rec, &why)) << why;
@@ -169,12 +204,11 @@ class RoundTripTest : public ProjectFilesTest
         const QByteArray after = Bytes("trip.kpj");
         ASSERT_EQ(after.size(), before.size());
         for (qsizetype i = 0; i < after.size(); ++i)
-            ASSERT_EQ(after[i], before[i]) << "first difference at byte " << i;
+            ASSERT_EQ(after[i], before[i]) << "first difference at byte " << i << " (" << FieldAt(i) << ")";
     }
 };
 
-// Off until a record field the save does not restore (at byte 15198) is found.
-TEST_F(RoundTripTest, DISABLED_EngineProjectsComeBackByteForByte)
+TEST_F(RoundTripTest, EngineProjectsComeBackByteForByte)
 {
     auto gravity = GravityProject(100, 50, {{100, 0}, {80, 500}, {50, 1000}});
     ExpectSameAfterOpenAndSave(*gravity, "gravity");
@@ -198,6 +232,9 @@ TEST_F(RoundTripTest, DISABLED_EngineProjectsComeBackByteForByte)
     ExpectSameAfterOpenAndSave(*curve, "pumping, pump curve");
 }
 
+// Disabled: for some random profiles an accumulated length does not come
+// back unchanged through the profile grid, and a gravity file's operating
+// efficiency is the one the store held before (the load does not read it).
 TEST_F(RoundTripTest, DISABLED_RandomProjectsComeBackByteForByte)
 {
     QRandomGenerator r(20261209);
