@@ -1,5 +1,7 @@
 #include "platform/QtUi.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -144,6 +146,16 @@ static std::optional<QString> runFileDialog(const FileDialogRequest& req, QWidge
         if (idx >= 0 && idx < filters.size()) dlg.selectNameFilter(filters[idx]);
     }
     if (!req.fileName.isEmpty()) dlg.selectFile(req.fileName);
+    if (save) {
+        // A name typed without an extension takes the chosen filter's ("hill"
+        // is saved as "hill.kpj"), so Open finds the file again.
+        const QStringList parts = req.filter.split(QLatin1Char('|'));
+        const qsizetype at = 2 * static_cast<qsizetype>(std::max(req.filterIndex, 1)) - 1;
+        const QString pattern = at < parts.size() ? parts[at].trimmed() : QString();
+        if (pattern.startsWith(QLatin1String("*.")) && !pattern.contains(QLatin1Char(';')) &&
+            !pattern.mid(2).contains(QLatin1Char('*')))
+            dlg.setDefaultSuffix(pattern.mid(2));
+    }
     if (save && !req.overwritePrompt) dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (dlg.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dlg.selectedFiles();
