@@ -1,6 +1,6 @@
-// The printed graph pages whose drawing belongs to a window folder. The
-// folder that owns the drawing installs its page here (in its Install...
-// function); the print run and the print buttons call it. An empty slot
+// The printed graph pages that the print run needs from the results window,
+// which owns their drawings. The results folder installs them here (in its
+// Install... function); the print run calls them. An empty slot
 // means the page is not available. Each page prints complete pages, framed
 // by PageFrames, and may throw PrintFailure.
 #pragma once
@@ -22,16 +22,6 @@ struct GraphPages
     // The results window's hydraulic profile page (portrait), for the year
     // that window shows.
     std::function<void(ReportPrinter&)> profilePlot;
-    // The profile view's page (landscape).
-    std::function<void(ReportPrinter&)> viewProfilePlot;
-    // The pump-curve view's page (portrait).
-    std::function<void(ReportPrinter&)> pumpCurves;
-    // The results window's duty-year page: pump and system curves (portrait).
-    std::function<void(ReportPrinter&)> pumpSystemCurve;
-    // The IRR window's graph page (landscape).
-    std::function<void(ReportPrinter&)> irrGraph;
-    // The calibration profile page (landscape).
-    std::function<void(ReportPrinter&)> roughnessProfile;
 };
 
 } // namespace vemora
