@@ -182,4 +182,12 @@ void PrintGraphPageFooter(AppContext&, ReportPrinter& p)
                            "regarding the proposed optimized design.")});
 }
 
+void PrintReportTitle(ReportPrinter& p, int column, const QString& title)
+{
+    p.setFontSize(13);
+    p.setFontUnderline(true);
+    p.Print({{column, title}});
+    p.setFontUnderline(false);
+}
+
 } // namespace vemora

@@ -31,6 +31,10 @@ void PrintPageFooter(AppContext& ctx, ReportPrinter& printer);
 void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& printer);
 void PrintGraphPageFooter(AppContext& ctx, ReportPrinter& printer);
 
+// A report's title in 13 pt underlined at tab column `column`; leaves 13 pt,
+// not underlined.
+void PrintReportTitle(ReportPrinter& printer, int column, const QString& title);
+
 // A date as "d mmmm yyyy": 16 May 2005.
 QString PrintedDate(const QDate& date);
 // The project date of the store as "d mmmm yyyy", or its text trimmed when

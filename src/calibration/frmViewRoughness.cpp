@@ -127,8 +127,7 @@ void frmViewRoughness::BuildControls()
 
     connect(chkHydraulic, &QAbstractButton::clicked, this, &frmViewRoughness::chkHydraulic_Click);
     connect(hscYears, &ScrollBar::Change, this, &frmViewRoughness::hscYears_Change);
-    connect(sscChangeView, &QAbstractButton::clicked, this,
-            &frmViewRoughness::sscChangeView_Click);
+    connect(sscChangeView, &QAbstractButton::clicked, this, &frmViewRoughness::sscChangeView_Click);
     connect(sscView, &QAbstractButton::clicked, this, &frmViewRoughness::sscView_Click);
     connect(sscPrintView, &QAbstractButton::clicked, this, &frmViewRoughness::sscPrintView_Click);
     connect(sscOK, &QAbstractButton::clicked, this, &frmViewRoughness::sscOK_Click);
@@ -139,8 +138,8 @@ void frmViewRoughness::BuildControls()
 
 void frmViewRoughness::BuildSideControls()
 {
-    fraScenarios = MakeFrame(this, "fraScenarios", QStringLiteral("Scenarios"), SideLeft, 60,
-                             SideWidth, 2700);
+    fraScenarios =
+        MakeFrame(this, "fraScenarios", QStringLiteral("Scenarios"), SideLeft, 60, SideWidth, 2700);
     for (int s = 0; s < CalibrationScenarioCount; ++s) {
         auto* box = new QCheckBox(fraScenarios);
         box->setObjectName(QStringLiteral("chkScenario%1").arg(s));
@@ -151,8 +150,8 @@ void frmViewRoughness::BuildSideControls()
         chkScenario[static_cast<size_t>(s)] = box;
     }
 
-    QGroupBox* section =
-        MakeFrame(this, "fraSection", QStringLiteral("View section"), SideLeft, 2820, SideWidth, 1620);
+    QGroupBox* section = MakeFrame(this, "fraSection", QStringLiteral("View section"), SideLeft,
+                                   2820, SideWidth, 1620);
     MakeLabel(section, QStringLiteral("Begin"), 120, 300, 600);
     comBegin = MakeUnitList(section, "comBegin", 720, 270, 1800);
     comBegin->setToolTip(QStringLiteral("Select the beginning of the section to be viewed"));
@@ -161,7 +160,8 @@ void frmViewRoughness::BuildSideControls()
     comEnd->setToolTip(QStringLiteral("Select the end of the section to be viewed"));
     sscView = MakeButton(section, "sscView", QStringLiteral("&View"), 120, 1110, 1080);
     sscView->setToolTip(QStringLiteral("View the selected section"));
-    sscPrintView = MakeButton(section, "sscPrintView", QStringLiteral("&Print View"), 1260, 1110, 1260);
+    sscPrintView =
+        MakeButton(section, "sscPrintView", QStringLiteral("&Print View"), 1260, 1110, 1260);
     sscPrintView->setToolTip(QStringLiteral("Print the currently viewed section"));
 
     QGroupBox* legend =
@@ -180,9 +180,8 @@ void frmViewRoughness::BuildSideControls()
                    {2, 0, "Pumpstation"}};
     int top = 270;
     for (const auto& entry : entries) {
-        const QPixmap picture = entry.type == 0
-                                    ? LineSample(entry.colour, 1)
-                                    : QPixmap::fromImage(ComponentSymbol(entry.type));
+        const QPixmap picture = entry.type == 0 ? LineSample(entry.colour, 1)
+                                                : QPixmap::fromImage(ComponentSymbol(entry.type));
         MakeImage(legend, picture, 120, top + (255 - pixelsToTwips(picture.height())) / 2);
         MakeLabel(legend, QString::fromLatin1(entry.text), 840, top, 1700);
         top += 255;
@@ -235,9 +234,9 @@ void frmViewRoughness::Form_Load()
 void frmViewRoughness::DrawRoughnessProfilePlot()
 {
     AnalysisObserver quiet;
-    const bool failed =
-        CalculateHydraulics(ctx.store, ctx.results, quiet) != HydraulicsStatus::Ok;
-    const int year = std::clamp<int>(ctx.view.SelectedYear, 1, std::max<int>(1, ctx.store.DesignLife));
+    const bool failed = CalculateHydraulics(ctx.store, ctx.results, quiet) != HydraulicsStatus::Ok;
+    const int year =
+        std::clamp<int>(ctx.view.SelectedYear, 1, std::max<int>(1, ctx.store.DesignLife));
     lblKs->setText(Utf8(RoughnessCaption(ctx.store, ctx.results, year)));
     hscYears->setMax(std::max<int>(1, ctx.store.DesignLife));
     if (failed)
@@ -347,12 +346,8 @@ void frmViewRoughness::picGraph_MouseMove(int, int, double x, double y)
 void frmViewRoughness::picGraph_MouseDown(int button, int, double, double)
 {
     if (button != mousebutton::Right) return;
-    {
-        HourglassScope hourglass(ctx.ui);
-        picGraph->copyToClipboard(ctx.ui);
-    }
-    ctx.ui.msgBox(QStringLiteral("The pipeline profile was copied to the clipboard"),
-                  MsgButtons::OK, MsgIcon::Information, QStringLiteral("Vemora"), this);
+    picGraph->copyToClipboard(
+        ctx.ui, QStringLiteral("The pipeline profile was copied to the clipboard"), this);
 }
 
 } // namespace vemora

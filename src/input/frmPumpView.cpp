@@ -6,8 +6,8 @@
 
 #include "app/AppContext.h"
 #include "app/PrintCopies.h"
-#include "app/PumpPages.h"
 #include "app/PumpGraphs.h"
+#include "app/PumpPages.h"
 #include "app/WorkingViews.h"
 #include "platform/ControlBuilders.h"
 #include "platform/KeyCodes.h"
@@ -82,7 +82,8 @@ frmPumpView::frmPumpView(AppContext& context, QWidget* parent) : QWidget(parent)
     sscOK->setToolTip(QStringLiteral("OK"));
     sscHelp = MakeButton(Frame2, "sscHelp", QStringLiteral("Help"), 1230, 150, 615);
     sscHelp->setToolTip(QStringLiteral("Help"));
-    sscPrintView = MakeButton(Frame2, "sscPrintView", QStringLiteral("&Print Curves"), 90, 630, 1755);
+    sscPrintView =
+        MakeButton(Frame2, "sscPrintView", QStringLiteral("&Print Curves"), 90, 630, 1755);
     sscPrintView->setToolTip(QStringLiteral("Print the curve"));
 
     connect(picGraph, &PictureBox::MouseMove, this, &frmPumpView::picGraph_MouseMove);
@@ -116,9 +117,8 @@ void frmPumpView::picGraph_MouseMove(int, int, double x, double y)
 void frmPumpView::picGraph_MouseDown(int button, int, double, double)
 {
     if (button != mousebutton::Right) return;
-    picGraph->copyToClipboard(ctx.ui);
-    ctx.ui.msgBox(QStringLiteral("The pump curve was copied to the clipboard"), MsgButtons::OK,
-                  MsgIcon::Information, QStringLiteral("Vemora"), this);
+    picGraph->copyToClipboard(ctx.ui, QStringLiteral("The pump curve was copied to the clipboard"),
+                              this);
 }
 
 void frmPumpView::sscOK_Click()

@@ -184,8 +184,8 @@ void frmView::DrawProfilePlot()
     const int year = std::clamp<int>(ctx.view.SelectedYear, 1, designYears(ctx.store));
     const ProfileView view{chosenNode(comBegin), chosenNode(comEnd), year,
                            ctx.view.HideGradeline != 0, false};
-    const ProfilePlotResult drawn = vemora::DrawProfilePlot(
-        picGraph->surface(), picGraphFrame, ctx.store, ctx.results, view, solution);
+    const ProfilePlotResult drawn = vemora::DrawProfilePlot(picGraph->surface(), picGraphFrame,
+                                                            ctx.store, ctx.results, view, solution);
     lblKs->setText(QString::fromStdString(drawn.Roughness));
     switch (drawn.Status) {
     case ProfileStatus::Drawn:
@@ -193,7 +193,8 @@ void frmView::DrawProfilePlot()
         lblPumping->setText(QString::fromStdString(drawn.Captions.PumpingHead));
         break;
     case ProfileStatus::NoSection:
-        showMessage(QString::fromUtf8(SelectDistancesMessage), QString::fromUtf8(ProfileErrorTitle));
+        showMessage(QString::fromUtf8(SelectDistancesMessage),
+                    QString::fromUtf8(ProfileErrorTitle));
         comBegin->setCurrentIndex(comBegin->count() > 0 ? 0 : -1);
         comEnd->setCurrentIndex(comEnd->count() - 1);
         break;
@@ -242,8 +243,8 @@ void frmView::sscPrintView_Click()
     const QString end = comEnd->currentText();
     PrintCopies(ctx, {QStringLiteral("the pipeline profile"), PageOrientation::Landscape,
                       [this, legend, begin, end](ReportPrinter& printer) {
-                          PrintViewProfilePlotPage(ctx, printer, picGraph->drawing(), begin,
-                                                   end, legend);
+                          PrintViewProfilePlotPage(ctx, printer, picGraph->drawing(), begin, end,
+                                                   legend);
                       }});
 }
 
@@ -270,9 +271,8 @@ void frmView::picGraph_MouseMove(int, int, double x, double y)
 void frmView::picGraph_MouseDown(int button, int, double, double)
 {
     if (button != mousebutton::Right) return;
-    picGraph->copyToClipboard(ctx.ui);
-    ctx.ui.msgBox(QStringLiteral("The pipeline profile was copied to the clipboard"),
-                  MsgButtons::OK, MsgIcon::Information, QStringLiteral("Vemora"), this);
+    picGraph->copyToClipboard(
+        ctx.ui, QStringLiteral("The pipeline profile was copied to the clipboard"), this);
 }
 
 } // namespace vemora

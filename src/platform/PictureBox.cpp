@@ -52,6 +52,12 @@ void PictureBox::copyToClipboard(Ui& ui) const
     ui.setMousePointer(MousePointer::Default);
 }
 
+void PictureBox::copyToClipboard(Ui& ui, const QString& message, QWidget* parent) const
+{
+    copyToClipboard(ui);
+    ui.msgBox(message, MsgButtons::OK, MsgIcon::Information, QStringLiteral("Vemora"), parent);
+}
+
 void PictureBox::pictureChanged()
 {
     if (stale_) return; // a repaint is already due

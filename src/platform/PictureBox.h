@@ -48,6 +48,9 @@ class PictureBox : public QFrame
     // Puts the picture on the clipboard as an image, with the hourglass up
     // meanwhile. The caller confirms to the user.
     void copyToClipboard(Ui& ui) const;
+    // The same, then the confirmation every graph window gives: `message`
+    // ("The graph was copied to the clipboard") in an information box.
+    void copyToClipboard(Ui& ui, const QString& message, QWidget* parent) const;
 
   signals:
     void MouseMove(int button, int shift, double x, double y);

@@ -31,10 +31,7 @@ class CostReport
         const ResultsStore& r = ctx_.results;
         p_.setFontBold(false);
         PrintPageHeader(ctx_, p_);
-        p_.setFontSize(13);
-        p_.setFontUnderline(true);
-        p_.Print({{40, QStringLiteral("COST ANALYSIS")}});
-        p_.setFontUnderline(false);
+        PrintReportTitle(p_, 40, QStringLiteral("COST ANALYSIS"));
         p_.setFontSize(12);
         p_.Print();
         heading(QStringLiteral("Description"));

@@ -70,10 +70,7 @@ void PrintTitleAndHeading(AppContext& ctx, ReportPrinter& p)
     const bool pumping = ctx.store.SystemType != 0;
     p.setFontBold(false);
     PrintPageHeader(ctx, p);
-    p.setFontSize(13);
-    p.setFontUnderline(true);
-    p.Print({{30, "SYSTEM ANALYSIS (DEMAND & YIELD)"}});
-    p.setFontUnderline(false);
+    PrintReportTitle(p, 30, QStringLiteral("SYSTEM ANALYSIS (DEMAND & YIELD)"));
     p.setFontSize(6);
     p.Print();
     p.setFontSize(10);

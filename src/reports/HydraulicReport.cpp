@@ -89,10 +89,7 @@ class HydraulicReport
     void pageTop(bool first)
     {
         PrintPageHeader(ctx_, p_);
-        p_.setFontSize(13);
-        p_.setFontUnderline(true);
-        p_.Print({{40, QStringLiteral("HYDRAULIC ANALYSIS")}});
-        p_.setFontUnderline(false);
+        PrintReportTitle(p_, 40, QStringLiteral("HYDRAULIC ANALYSIS"));
         p_.setFontSize(6);
         p_.Print();
         p_.setFontSize(10);

@@ -63,10 +63,7 @@ void PrintTitleAndHeading(AppContext& ctx, ReportPrinter& p)
     const bool pumping = ctx.store.SystemType != 0;
     p.setFontBold(false);
     PrintPageHeader(ctx, p);
-    p.setFontSize(13);
-    p.setFontUnderline(true);
-    p.Print({{27, "SYSTEM ANALYSIS (INCOME & EXPENDITURE)"}});
-    p.setFontUnderline(false);
+    PrintReportTitle(p, 27, QStringLiteral("SYSTEM ANALYSIS (INCOME & EXPENDITURE)"));
     p.setFontSize(6);
     p.Print();
     p.setFontName(QStringLiteral("Courier New"));

@@ -76,10 +76,11 @@ frmIRRView::frmIRRView(AppContext& context, QWidget* parent) : QWidget(parent), 
                              QStringLiteral("Print the currently viewed range"), 6120, 150, 1020);
 
     Frame2 = MakeFrame(this, "Frame2", QString(), 7320, 5640, 2730, 690);
-    sscOK = tipButton(Frame2, "sscOK", QStringLiteral("&OK"),
-                      QStringLiteral("Click on OK to return to the results screen"), 120, 150, 1500);
-    sscHelp = tipButton(Frame2, "sscHelp", QStringLiteral("Help"), QStringLiteral("Help"), 1740, 150,
-                        870);
+    sscOK =
+        tipButton(Frame2, "sscOK", QStringLiteral("&OK"),
+                  QStringLiteral("Click on OK to return to the results screen"), 120, 150, 1500);
+    sscHelp = tipButton(Frame2, "sscHelp", QStringLiteral("Help"), QStringLiteral("Help"), 1740,
+                        150, 870);
 
     connect(hsbBegin, &ScrollBar::Change, this, &frmIRRView::hsbBegin_Change);
     connect(hsbEnd, &ScrollBar::Change, this, &frmIRRView::hsbEnd_Change);
@@ -183,9 +184,9 @@ void frmIRRView::picIRR_MouseMove(int, int, double x, double y)
 void frmIRRView::picIRR_MouseDown(int button, int, double, double)
 {
     if (button != mousebutton::Right) return;
-    picIRR->copyToClipboard(ctx.ui);
-    ctx.ui.msgBox(QStringLiteral("The Internal Rate of Return graph was copied to the clipboard"),
-                  MsgButtons::OK, MsgIcon::Information, QStringLiteral("Vemora"), this);
+    picIRR->copyToClipboard(
+        ctx.ui, QStringLiteral("The Internal Rate of Return graph was copied to the clipboard"),
+        this);
 }
 
 } // namespace vemora

@@ -6,13 +6,13 @@
 
 #include "app/AppContext.h"
 #include "app/PrintCopies.h"
+#include "app/ProfileGraph.h"
 #include "app/PumpPages.h"
 #include "app/WorkingViews.h"
 #include "platform/FlexGrid.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
-#include "app/ProfileGraph.h"
 #include "results/ProfilePlotPage.h"
 #include "results/frmResults.h"
 
@@ -32,7 +32,8 @@ QString CalendarYear(const ProjectStore& s, int year)
 // The two view windows a switch of working window closes when they show.
 void UnloadShowingViews(AppContext& ctx)
 {
-    if (IsWorkingWindowShowing(ctx, ctx.windows.profileView.Get())) ctx.windows.profileView.Unload();
+    if (IsWorkingWindowShowing(ctx, ctx.windows.profileView.Get()))
+        ctx.windows.profileView.Unload();
     if (IsWorkingWindowShowing(ctx, ctx.windows.pumpView.Get())) ctx.windows.pumpView.Unload();
 }
 
@@ -161,9 +162,7 @@ void frmResults::picSystem_MouseDown(int button, int, double, double)
 void frmResults::CopyGraph(PictureBox* picture, int button)
 {
     if (button != mousebutton::Right) return;
-    picture->copyToClipboard(ctx.ui);
-    ctx.ui.msgBox(QStringLiteral("The graph was copied to the clipboard"), MsgButtons::OK,
-                  MsgIcon::Information, QStringLiteral("Vemora"), this);
+    picture->copyToClipboard(ctx.ui, QStringLiteral("The graph was copied to the clipboard"), this);
 }
 
 // ---- Buttons that leave the window -------------------------------------------------
@@ -221,8 +220,9 @@ void frmResults::sscPrintSystem_Click()
 void frmResults::sscPrintView_Click()
 {
     if (!SelectedSection()) return;
-    PrintCopies(ctx, {QStringLiteral("the hydraulic profile"), PageOrientation::Portrait,
-                      [this](ReportPrinter& printer) { PrintProfilePlotPage(ctx, *this, printer); }});
+    PrintCopies(ctx,
+                {QStringLiteral("the hydraulic profile"), PageOrientation::Portrait,
+                 [this](ReportPrinter& printer) { PrintProfilePlotPage(ctx, *this, printer); }});
 }
 
 void frmResults::sscHelp1_Click()
