@@ -1,5 +1,7 @@
 #include "app/PrintCopies.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
 
 #include "app/AppContext.h"
@@ -9,9 +11,32 @@
 
 namespace vemora {
 
+QString ProjectPdfPath(const AppContext& ctx)
+{
+    const QString file = QString::fromStdString(ctx.store.ProjectFilePath);
+    if (!file.isEmpty()) {
+        const QFileInfo info(file);
+        return QDir(info.absolutePath()).filePath(info.completeBaseName() + QStringLiteral(".pdf"));
+    }
+    QString name = QString::fromStdString(ctx.store.ProjectName).trimmed();
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    if (name.isEmpty()) name = QStringLiteral("Project");
+    return ctx.paths.projectsPath() + name + QStringLiteral(".pdf");
+}
+
+std::unique_ptr<QPrinter> NewProjectPrinter(const AppContext& ctx)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const QString pdf = ProjectPdfPath(ctx);
+    printer->setDocName(QFileInfo(pdf).completeBaseName());
+    PrinterPageDevice::offerPdfWithoutQueue(*printer, pdf);
+    return printer;
+}
+
 PrintOutcome PrintCopies(AppContext& ctx, const PrintJob& job)
 {
-    QPrinter printer(QPrinter::HighResolution);
+    const std::unique_ptr<QPrinter> chosen = NewProjectPrinter(ctx);
+    QPrinter& printer = *chosen;
     if (!ctx.ui.printDialog(printer, ctx.mainWindow().widget())) return PrintOutcome::Cancelled;
     const int copies = PrinterPageDevice::takeCopies(printer);
     PrinterPageDevice device(printer);

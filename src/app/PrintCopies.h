@@ -5,9 +5,12 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "platform/PageItems.h"
+
+class QPrinter;
 
 namespace vemora {
 
@@ -26,6 +29,15 @@ struct PrintJob
 };
 
 enum class PrintOutcome { Printed, Cancelled, Failed, NotAvailable };
+
+// The PDF file a print offers where no printer queue exists: the project's
+// file name with ".pdf" in its folder, or for a project never saved its name
+// in the Projects folder.
+QString ProjectPdfPath(const AppContext& ctx);
+// The printer every print dialog of the program starts from: high
+// resolution, the document named after the project, and where the system
+// has no printer queue the PDF file of ProjectPdfPath.
+std::unique_ptr<QPrinter> NewProjectPrinter(const AppContext& ctx);
 
 // Shows the printer dialog through the UI service; a cancel ends quietly.
 // Then prints the copies chosen (PrintCopiesOn) on the chosen printer.

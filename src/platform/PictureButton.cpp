@@ -3,6 +3,7 @@
 #include <QEnterEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOption>
 #include <QStyleOptionFocusRect>
 
 #include "platform/KeyCodes.h"
@@ -96,7 +97,10 @@ void PictureButton::paintEvent(QPaintEvent*)
         if (isEnabled()) {
             p.drawPixmap(target, picture_);
         } else {
-            const QPixmap gray = style()->generatedIconPixmap(QIcon::Disabled, picture_, nullptr);
+            // The style greys the picture against this button's own palette.
+            QStyleOption option;
+            option.initFrom(this);
+            const QPixmap gray = style()->generatedIconPixmap(QIcon::Disabled, picture_, &option);
             p.drawPixmap(target, gray.isNull() ? picture_ : gray);
         }
     }

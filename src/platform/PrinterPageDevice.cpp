@@ -2,6 +2,7 @@
 
 #include <QPageLayout>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <cups/cups.h>
 
 #include "platform/PageFonts.h"
@@ -25,6 +26,11 @@ void PrinterPageDevice::setUpPdf(QPrinter& printer, const QString& path)
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
                            QPageLayout::Millimeter);
+}
+
+void PrinterPageDevice::offerPdfWithoutQueue(QPrinter& printer, const QString& path)
+{
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) setUpPdf(printer, path);
 }
 
 int PrinterPageDevice::takeCopies(QPrinter& printer)

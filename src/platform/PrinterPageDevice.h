@@ -21,6 +21,10 @@ class PrinterPageDevice : public PageDevice
     // Sets a printer up to write a PDF file of A4 pages with the margins of
     // a common office printer.
     static void setUpPdf(QPrinter& printer, const QString& path);
+    // Where the system has no printer queue, sets the printer up to write the
+    // PDF file at path, so the print dialog opens with its PDF entry chosen
+    // and that name filled in; with a queue, the default printer stays.
+    static void offerPdfWithoutQueue(QPrinter& printer, const QString& path);
     // The copies chosen in the print dialog. The printer is set to one copy,
     // since the print run prints each copy itself (page numbers restart with
     // every copy).

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
@@ -179,7 +180,9 @@ bool QtUi::printDialog(QPrinter& printer, QWidget* parent)
     QPrintDialog dlg(&printer, dialogParent(parent));
     dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
     dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
+    // On this desktop the dialog's only PDF printer is its "Print to File
+    // (PDF)" entry: it stays offered, printer queue or not.
+    dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
     return dlg.exec() == QDialog::Accepted;
 }
 
@@ -190,9 +193,24 @@ bool QtUi::printerSetup(QPrinter& printer, QWidget* parent)
     return dlg.exec() == QDialog::Accepted;
 }
 
+// The window manager shortens a caption that its title bar cannot hold; a
+// dialog that may grow is made wide enough for its whole caption beside the
+// frame's icon and buttons.
+static void widenForCaption(QWidget* dialog)
+{
+    QFont font = dialog->font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int frameButtons = 4 * (metrics.height() + 8);
+    const int needed = metrics.horizontalAdvance(dialog->windowTitle()) + frameButtons + 24;
+    if (dialog->minimumWidth() < needed)
+        dialog->setMinimumWidth(std::min(needed, dialog->maximumWidth()));
+}
+
 int QtUi::execDialog(QDialog* dialog)
 {
     if (!dialog || cannotAsk("modal dialog")) return QDialog::Rejected;
+    widenForCaption(dialog);
     return dialog->exec();
 }
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
+#include "app/PrintCopies.h"
 #include "app/WorkingViews.h"
 #include "platform/ControlBuilders.h"
 #include "platform/PictureButton.h"
@@ -77,7 +78,7 @@ PictureButton* button(QWidget* parent, const char* name, const QString& caption,
 } // namespace
 
 frmPrint::frmPrint(AppContext& ctx, QWidget* parent)
-    : QDialog(parent), ctx_(ctx), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : QDialog(parent), ctx_(ctx), printer_(NewProjectPrinter(ctx))
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("  PRINT"));

@@ -1,0 +1,100 @@
+#include "display/DisplayFixture.h"
+
+#include "engine/EngineProjects.h"
+#include "project/ProjectFile.h"
+#include "results/AnalysedProjects.h"
+#include "shell/frmAgree.h"
+#include "shell/frmAnalyse.h"
+
+namespace vemora::test {
+
+namespace {
+
+MDIProject* MainWindowShown()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* m = qobject_cast<MDIProject*>(w); m && Shown(m)) return m;
+    return nullptr;
+}
+
+// The analysis dialog with its button up and bearing `caption`.
+ModalScript::Match AnalysisButton(const QString& caption)
+{
+    return [caption](QWidget* w) {
+        auto* dialog = qobject_cast<frmAnalyse*>(w);
+        return dialog && dialog->sscAnalyse->isVisible() && dialog->sscAnalyse->isEnabled() &&
+               dialog->sscAnalyse->Caption() == caption;
+    };
+}
+
+void ClickAnalysisButton(QWidget* w)
+{
+    Click(qobject_cast<frmAnalyse*>(w)->sscAnalyse);
+}
+
+} // namespace
+
+MDIProject& DisplayTest::StartUp()
+{
+    auto* agree = new frmAgree(ctx);
+    agree->setAttribute(Qt::WA_DeleteOnClose);
+    agree->show();
+    EXPECT_TRUE(WaitFor([&] { return Shown(agree); }));
+    ModalScript script;
+    script.then("the screen-size note", MessageBox("The recommended screen size is 800 x 600 !"),
+                ClickButton("OK"))
+        .then("the splash", Named("frmIntro"),
+              [](QWidget* splash) { QTest::keyClick(splash, Qt::Key_Escape); });
+    Run(script, [&] { Click(agree->sscAccept); });
+    EXPECT_TRUE(WaitFor([&] { return MainWindowShown() != nullptr; }));
+    main_ = MainWindowShown();
+    if (!main_) throw std::runtime_error("no main window came up");
+    return *main_;
+}
+
+QString DisplayTest::SavePumpingProject(const QString& name)
+{
+    auto project = PumpingCurveProject();
+    project->ProjectName = name.toStdString();
+    project->Designer = "Display test";
+    const QString path = ProjectsFolder() + name + QStringLiteral(".kpj");
+    int64_t record = 0;
+    EXPECT_EQ(WriteProjectFile(path.toStdString(), SavedRecord(*project), record), FileStatus::Ok);
+    return path;
+}
+
+void DisplayTest::OpenThroughMenu(const QString& path)
+{
+    ModalScript script;
+    script.then("the open dialog", FileDialog(), ChooseFile(path));
+    Run(script, [&] { ChooseMenu(main_->mnuFile, main_->mnuOpen); });
+    EXPECT_EQ(QString::fromStdString(ctx.store.ProjectFilePath), path);
+}
+
+void DisplayTest::AnalyseAndContinue()
+{
+    ModalScript script;
+    script.then("Analyse", AnalysisButton(QStringLiteral("&Analyse")), ClickAnalysisButton)
+        .then("Continue", AnalysisButton(QStringLiteral("&Continue")), ClickAnalysisButton);
+    Run(script, [&] { ChooseMenuBarItem(main_->mnuAnalyse); });
+    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    ResultsWindow* results = ctx.windows.results.Get();
+    EXPECT_TRUE(results && WaitFor([&] { return Shown(results->widget()); }));
+}
+
+int DisplayTest::RepaintPictureButtonsDisabled()
+{
+    int painted = 0;
+    for (QWidget* w : QApplication::allWidgets()) {
+        auto* button = qobject_cast<PictureButton*>(w);
+        if (!button || button->Picture().isNull() || !button->isVisible() || !button->isEnabled())
+            continue;
+        button->setEnabled(false);
+        button->repaint();
+        button->setEnabled(true);
+        ++painted;
+    }
+    return painted;
+}
+
+} // namespace vemora::test

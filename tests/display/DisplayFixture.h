@@ -1,0 +1,145 @@
+// The program on a real X display, as a user meets it: the real UI service
+// (real message boxes, file and print dialogs), the agreement, the splash
+// and the main window, menus chosen with the mouse, dialogs answered by a
+// ModalScript. The application folder is a fresh one with its Projects
+// folder, where each test saves the projects it opens.
+#pragma once
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "app/AppContext.h"
+#include "display/ModalScript.h"
+#include "platform/AppPaths.h"
+#include "platform/PictureButton.h"
+#include "platform/QtUi.h"
+#include "platform/TabControl.h"
+#include "shell/MDIProject.h"
+
+namespace vemora::test {
+
+// Waits, handling events, until the condition holds or `ms` have passed.
+inline bool WaitFor(const std::function<bool()>& condition, int ms = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > ms) return false;
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+// The widget is on the screen, with its window mapped by the window manager.
+inline bool Shown(const QWidget* w)
+{
+    return w && w->isVisible() && w->window()->windowHandle() &&
+           w->window()->windowHandle()->isExposed();
+}
+
+inline void Click(QWidget* w)
+{
+    ASSERT_TRUE(w);
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+class DisplayTest : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        ASSERT_TRUE(appDir_.isValid());
+        QDir(appDir_.path()).mkpath(QStringLiteral("Projects"));
+    }
+
+    void TearDown() override
+    {
+        ModalScript::closeModals();
+        if (main_) {
+            delete main_.data();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        for (QWidget* w : QApplication::topLevelWidgets())
+            w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QString ProjectsFolder() const { return paths_.projectsPath(); }
+
+    // From the agreement to the main window: Accept, OK to the screen-size
+    // note, Esc on the splash.
+    MDIProject& StartUp();
+
+    // Runs a user action while the script answers the modal windows it
+    // opens; fails when a step of the script never came.
+    void Run(ModalScript& script, const std::function<void()>& action)
+    {
+        action();
+        EXPECT_TRUE(WaitFor([&] { return script.done(); }, 20000)) << script.waiting().toStdString();
+    }
+
+    // A click on a menu of the menu bar, then on its item.
+    void ChooseMenu(QMenu* menu, QAction* item)
+    {
+        QMenuBar* bar = main_->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        ASSERT_TRUE(WaitFor([&] { return Shown(menu); })) << menu->title().toStdString();
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    }
+    // A click on a command that stands on the menu bar itself.
+    void ChooseMenuBarItem(QAction* item)
+    {
+        QMenuBar* bar = main_->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
+    }
+    // A click on a tab of a tab control.
+    static void ClickTab(TabControl* tabs, int index)
+    {
+        QTabBar* bar = tabs->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+
+    // Clicks the tab of the page that holds the control.
+    static void ShowPageOf(TabControl* tabs, QWidget* control)
+    {
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->widget(i)->isAncestorOf(control)) {
+                ClickTab(tabs, i);
+                ASSERT_EQ(tabs->currentIndex(), i);
+                return;
+            }
+        FAIL() << "no page holds " << control->objectName().toStdString();
+    }
+
+    // Saves a pumping project with a pump curve (Dollars, 12 years) into the
+    // Projects folder and returns its path.
+    QString SavePumpingProject(const QString& name);
+    // File > Open of that file through the real file dialog.
+    void OpenThroughMenu(const QString& path);
+    // Analyse, Analyse, Continue: the results window comes up.
+    void AnalyseAndContinue();
+
+    // Disables every picture button with a picture that stands on the screen
+    // (in every window, dialogs included), paints it at once, and enables it
+    // again: how a busy window looks while it prints or runs.
+    static int RepaintPictureButtonsDisabled();
+
+    QTemporaryDir appDir_;
+    AppPaths paths_{appDir_.path()};
+    QtUi ui_{paths_};
+    AppContext ctx{ui_, paths_};
+    QPointer<MDIProject> main_;
+};
+
+} // namespace vemora::test
