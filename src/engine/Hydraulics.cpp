@@ -74,6 +74,7 @@ HydraulicsStatus CalculateHydraulics(ProjectStore& store, ResultsStore& r,
         bool missed = false;
         if (!pumping) {
             const GravityFlow g = SolveGravityFlow(model, c, r.StartLevelSI, r.EndLevelSI);
+            if (g.AtSearchTop) return HydraulicsStatus::FlowTooLarge;
             if (g.HighPoint) store.HighPointFlag = 1;
             r.YearFlow[y] = ToFloat(g.Flow);
             StoreSectionLosses(model, y, r.YearFlow[y], r);

@@ -13,6 +13,7 @@ enum class HydraulicsStatus {
     Ok,
     Failed,          // "Could not determine the hydraulic gradeline. Please check input data"
     PumpCurveMissed, // AnalysisError = -1; DutyYear is the year
+    FlowTooLarge,    // a gravity flow would exceed 100 m³/s, the top of its search
 };
 
 // Solves every year 1..DesignLife (at most 100). Gravity: bisection flow with
