@@ -361,6 +361,32 @@ TEST(DutyPoint, FoundWithinOneInterpolationStepOfTheCrossing)
     }
 }
 
+// The first node 2 m below the pump-station reservoir: the duty head is the
+// pump's own head at the duty flow, measured from the reservoir level.
+TEST(DutyPoint, TheDutyHeadLiesOnThePumpCurve)
+{
+    const std::vector<test::PumpPoint>& points = test::TypicalPumpCurve;
+    auto s = PumpingProject(0, 50, {{-2, 0}, {45, 1000}});
+    test::SetPumpCurve(*s, points);
+    s->RoughnessOld = 2.0f; // a head that changes from year to year
+    auto r = std::make_unique<ResultsStore>();
+    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
+    for (int y = 1; y <= s->DesignLife; ++y) {
+        SCOPED_TRACE(y);
+        const double q = r->YearDutyFlow[y];
+        size_t k = 0;
+        while (k + 2 < points.size() && q > points[k + 1].flow)
+            ++k;
+        const test::PumpPoint& a = points[k];
+        const test::PumpPoint& b = points[k + 1];
+        const double pumpHead = a.head + (b.head - a.head) * (q - a.flow) / (b.flow - a.flow);
+        EXPECT_NEAR(r->YearPumpHead[y], pumpHead, 0.02);
+        EXPECT_EQ(r->YearPumpHead[y], r->Gradeline(1, y) - r->StartLevelSI);
+        EXPECT_EQ(r->YearPumpHead[y], PumpingHead(*r, y));
+    }
+    EXPECT_GT(r->YearPumpHead[s->DesignLife], r->YearPumpHead[1]); // the pipe ages
+}
+
 TEST(DutyPoint, EquallySpacedFlowsPairStepsWithTheirSamples)
 {
     const std::vector<test::PumpPoint> points = {{100, 0, 40},   {95, 0.1f, 60}, {85, 0.2f, 70},
