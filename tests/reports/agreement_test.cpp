@@ -56,6 +56,8 @@ class AgreementTest : public ReportsTest
         const QString total = LineOf(page, "Total capital cost").section(' ', 3).mid(1).remove(',');
         EXPECT_NEAR(total.toDouble(), tool.scalar("TotalCapitalCost"),
                     tool.scalar("TotalCapitalCost") * 1e-6 + 1);
+        EXPECT_EQ(LineOf(page, "Total capital cost"),
+                  "Total capital cost " + money(tool.scalar("TotalCapitalCost")));
         EXPECT_EQ(LineOf(page, "Expenditure:"), "Expenditure: " + money(tool.scalar("NpvExpenditure")));
         EXPECT_EQ(LineOf(page, "Income:"), "Income: " + money(tool.scalar("NpvIncome")));
         const float irr = tool.scalar("Irr");
