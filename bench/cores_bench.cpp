@@ -20,6 +20,7 @@ void BM_CalibrateEightScenarios(benchmark::State& state)
     CalibrationScenarios scenarios{};
     for (int s = 0; s < CalibrationScenarioCount; ++s) {
         scenarios[s].flow = 0.1 * (s + 1);
+        scenarios[s].flowUnit = 2;      // m³/s
         scenarios[s].pressureUnit = 15; // m of water
         for (int p = 0; p < CalibrationPointCount; ++p)
             scenarios[s].points[p] = {1000.0 * p + 10 * s, 100.0 - p, 50.0 - (s + 1) * p};

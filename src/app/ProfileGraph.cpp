@@ -6,6 +6,7 @@
 
 #include "app/GraphPictures.h"
 #include "app/GraphUnits.h"
+#include "engine/Hydraulics.h"
 #include "engine/NumberFormat.h"
 #include "platform/GraphPieces.h"
 #include "project/SystemType.h"
@@ -205,10 +206,8 @@ ProfileCaptions MakeProfileCaptions(const ProjectStore& store, const ResultsStor
     }
     if (IsGravity(store)) return c;
     const UnitChoice elevation = LengthUnit(store.ElevationUnit);
-    const UnitChoice startUnit = LengthUnit(store.StartReservoirLevelUnit);
-    if (elevation.usable() && startUnit.Factor) {
-        const double startLevel = store.StartReservoirLevel * static_cast<double>(*startUnit.Factor);
-        const double head = (results.Gradeline(1, year) - startLevel) / *elevation.Factor;
+    if (elevation.usable()) {
+        const double head = PumpingHead(results, year) / *elevation.Factor;
         if (std::isfinite(head))
             c.PumpingHead = "Pumping head: " + FormatThreeDecimals(head) + " " + elevation.Text;
     }

@@ -102,8 +102,8 @@ struct ProfileCaptions
 // Flow rate: YearFlow (m³/s) divided by the factor of the unit the flow is
 // entered in (gravity: the demand's unit; pumping: the pump curve's flow
 // unit, or the operating flow's), "#0.000", a blank and that unit's text.
-// Pumping head: (Gradeline(1, year) - start reservoir level in m) divided by
-// the metres of one elevation unit, "#0.000", a blank and the elevation unit.
+// Pumping head: PumpingHead of the year (Gradeline(1, year) - StartLevelSI)
+// divided by the metres of one elevation unit, "#0.000", a blank and the elevation unit.
 ProfileCaptions MakeProfileCaptions(const ProjectStore& store, const ResultsStore& results,
                                     int year);
 

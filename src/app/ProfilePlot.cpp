@@ -21,6 +21,8 @@ ProfileSolution SolveProfileHydraulics(ProjectStore& store, ResultsStore& result
     case HydraulicsStatus::PumpCurveMissed:
         store.AnalysisError = 0;
         return ProfileSolution::PumpCurveMissed;
+    case HydraulicsStatus::FlowTooLarge:
+        return ProfileSolution::FlowTooLarge;
     case HydraulicsStatus::Failed:
         break;
     }

@@ -16,6 +16,7 @@ enum class ProfileSolution {
     Solved,
     Failed,          // no gradeline could be laid
     PumpCurveMissed, // the pump curve misses the system curve in a year
+    FlowTooLarge,    // a gravity flow would exceed the top of its search
 };
 
 // Converts the input to SI and solves every year of the design life into

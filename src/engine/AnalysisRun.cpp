@@ -19,6 +19,15 @@ bool YearsFinite(const ProjectStore& s, const YearArray& values)
     return true;
 }
 
+// The sections of nodes 1..NodeCount add up to some length.
+bool ProfileHasLength(const ProjectStore& s, const ResultsStore& r)
+{
+    double length = 0.0;
+    for (int j = 1; j < UsedNodeCount(s); ++j)
+        length += r.SectionLengthSI[j];
+    return length > 0.0;
+}
+
 AnalysisOutcome Outcome(AnalysisStatus status, int year = 0)
 {
     return AnalysisOutcome{status, year, false};
@@ -29,6 +38,26 @@ AnalysisOutcome Outcome(AnalysisStatus status, int year = 0)
 std::string PumpCurveMissedMessage(int year)
 {
     return "The pump curve does not intersect the system curve for year " + std::to_string(year);
+}
+
+const char* AnalysisFailureMessage(AnalysisStatus status)
+{
+    switch (status) {
+    case AnalysisStatus::Completed:
+    case AnalysisStatus::PumpCurveMissed:
+        return "";
+    case AnalysisStatus::HydraulicsFailed:
+        return HydraulicsFailedMessage;
+    case AnalysisStatus::RunFailed:
+        return RunFailedMessage;
+    case AnalysisStatus::ProjectPeriodInvalid:
+        return ProjectPeriodMessage;
+    case AnalysisStatus::FlowTooLarge:
+        return FlowTooLargeMessage;
+    case AnalysisStatus::ProfileWithoutLength:
+        return ProfileWithoutLengthMessage;
+    }
+    return RunFailedMessage;
 }
 
 AnalysisStatus CalcLifeCycleCosts(const ProjectStore& store, ResultsStore& results,
@@ -67,6 +96,7 @@ AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float su
         store.GradelineFailed = 1;
         return Outcome(AnalysisStatus::HydraulicsFailed);
     }
+    if (!ProfileHasLength(store, results)) return Outcome(AnalysisStatus::ProfileWithoutLength);
 
     // The flow and the gradeline of every year; a missed pump curve ends the
     // run here.
@@ -77,6 +107,8 @@ AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float su
         return Outcome(AnalysisStatus::HydraulicsFailed);
     case HydraulicsStatus::PumpCurveMissed:
         return Outcome(AnalysisStatus::PumpCurveMissed, results.DutyYear);
+    case HydraulicsStatus::FlowTooLarge:
+        return Outcome(AnalysisStatus::FlowTooLarge);
     }
 
     // Supply, shortage, pumping hours, the tariff split and the income.

@@ -19,6 +19,8 @@ enum class AnalysisStatus {
     HydraulicsFailed,     // HydraulicsFailedMessage
     RunFailed,            // RunFailedMessage
     ProjectPeriodInvalid, // ProjectPeriodMessage
+    FlowTooLarge,         // FlowTooLargeMessage
+    ProfileWithoutLength, // ProfileWithoutLengthMessage
 };
 
 struct AnalysisOutcome
@@ -30,7 +32,9 @@ struct AnalysisOutcome
 
 // Runs the analysis. `supervisionCost` is the value of the supervision field
 // at the moment of the run. Inputs that fail CheckAnalysisInputs end the run
-// at once as RunFailed. Progress goes to the observer from 55 to 70; the
+// at once as RunFailed; a profile whose sections add up to no length ends it
+// as ProfileWithoutLength, a gravity flow that would pass the top of its
+// search as FlowTooLarge. Progress goes to the observer from 55 to 70; the
 // showing of the results takes it on to 100. Only a completed run sets
 // ResultsValid = 1; any other outcome leaves it 0 and the results are not to
 // be offered.
@@ -51,6 +55,10 @@ inline constexpr const char* HydraulicsFailedMessage =
 inline constexpr const char* RunFailedMessage = "Could not determine the flow for each year.";
 inline constexpr const char* ProjectPeriodMessage =
     "The construction period and the design life together must fit within 100 years.";
+inline constexpr const char* FlowTooLargeMessage =
+    "The flow would exceed 100 m³/s: check the reservoir levels, the profile and the pipe sizes !";
+inline constexpr const char* ProfileWithoutLengthMessage =
+    "The profile has no length: enter the chainage of each node !";
 inline constexpr const char* ErrorTitle = "Vemora Error";
 inline constexpr const char* PumpCurveMissedTitle = "Error";
 inline constexpr const char* HighPointCommentTitle = "Vemora: comment";
@@ -60,5 +68,10 @@ inline constexpr const char* HighPointComment =
     "be an option to consider.";
 // "The pump curve does not intersect the system curve for year " and the year.
 std::string PumpCurveMissedMessage(int year);
+
+// The message (in UTF-8) of a run that failed with `status`, shown under
+// ErrorTitle; empty for a completed run and for a missed pump curve, which
+// is told while the run stops.
+const char* AnalysisFailureMessage(AnalysisStatus status);
 
 } // namespace vemora

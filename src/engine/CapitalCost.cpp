@@ -2,12 +2,11 @@
 
 #include <cmath>
 
+#include "engine/CapitalCostLines.h"
 #include "engine/EngineMath.h"
 
 namespace vemora {
 namespace {
-
-constexpr double WithVat = 1.14; // the capital cost carries 14 % VAT
 
 // The five laying items of one section, diameter D and length L in m.
 void CostSection(ResultsStore& r, int i, float D, float L)
@@ -116,9 +115,7 @@ bool CalcCapitalCost(const ProjectStore& s, ResultsStore& r, float supervisionCo
     }
     r.ConsultingFees = ToFloat(static_cast<double>(PipeWorksFee(P)) + MechanicalElectricalFee(Q));
     r.SupervisionCost = supervisionCost;
-    r.TotalCapitalCost =
-        ToFloat((static_cast<double>(r.EscalationCost) + S + r.ConsultingFees + r.SupervisionCost) *
-                WithVat);
+    r.TotalCapitalCost = CapitalCostWithVat(r);
 
     for (int i = 1; i <= sections; ++i)
         if (!IsFinite(r.SectionExcavationCost[i]) || !IsFinite(r.SectionBeddingCost[i]) ||

@@ -30,7 +30,8 @@ float ConstructionEscalation(float subtotal, int months, float ratePercent);
 
 // Computes the section items, PipeSupplyCost, PipeLayingCost,
 // ConstructionSubtotal, EscalationCost, ConsultingFees, SupervisionCost and
-// TotalCapitalCost = (escalation + subtotal + fees + supervision) x 1.14.
+// TotalCapitalCost = (escalation + subtotal + fees + supervision) x 1.14
+// (CapitalCostWithVat).
 // A subtotal of 0 is costed with fee bases 0. Needs ConvertInputToSI and
 // CopyLayingRates. False when a result is not finite.
 bool CalcCapitalCost(const ProjectStore& store, ResultsStore& results, float supervisionCost);

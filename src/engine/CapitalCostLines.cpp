@@ -1,11 +1,32 @@
 #include "engine/CapitalCostLines.h"
 
+#include "engine/EngineMath.h"
+
 namespace vemora {
+namespace {
+
+constexpr double WithVat = 1.14; // the capital cost carries 14 % VAT
+
+float WithEscalation(const ResultsStore& r)
+{
+    return ToFloat(static_cast<double>(r.ConstructionSubtotal) + r.EscalationCost);
+}
+
+} // namespace
+
+float ConstructionTotal(const ResultsStore& r)
+{
+    return ToFloat(static_cast<double>(r.ConsultingFees) + WithEscalation(r) + r.SupervisionCost);
+}
+
+float CapitalCostWithVat(const ResultsStore& r)
+{
+    return ToFloat(static_cast<double>(ConstructionTotal(r)) * WithVat);
+}
 
 CapitalCostLines BuildCapitalCostLines(const ProjectStore& store, const ResultsStore& results)
 {
     const float p = store.PrelimGeneralPercent;
-    const float c = store.ContingencyPercent;
     CapitalCostLines l;
     l.Pipeline = results.PipeLayingCost + results.PipeSupplyCost;
     l.Mechanical = store.MechanicalWorksCost;
@@ -14,15 +35,16 @@ CapitalCostLines BuildCapitalCostLines(const ProjectStore& store, const ResultsS
                   store.MechanicalWorksCost;
     l.PrelimGeneral = p / 100.0f * l.Subtotal1;
     l.Subtotal2 = (p / 100.0f + 1.0f) * l.Subtotal1;
-    l.Contingencies = c / 100.0f * l.Subtotal2;
+    // The analysis applies both mark-ups at once: the contingencies are
+    // what its subtotal adds to S2.
+    l.Contingencies = results.ConstructionSubtotal - l.Subtotal2;
     l.Escalation = results.EscalationCost;
-    l.Subtotal3 = (c / 100.0f + 1.0f) * l.Subtotal2 + results.EscalationCost;
+    l.Subtotal3 = WithEscalation(results);
     l.ConsultingFees = results.ConsultingFees;
     l.Administration = results.SupervisionCost;
-    l.ConstructionTotal = results.ConsultingFees + l.Subtotal3 + results.SupervisionCost;
-    // The VAT factors are exact decimals taken in double precision.
-    l.Vat = static_cast<float>(static_cast<double>(l.ConstructionTotal) * 0.14);
-    l.TotalCapitalCost = static_cast<float>(static_cast<double>(l.ConstructionTotal) * 1.14);
+    l.ConstructionTotal = ConstructionTotal(results);
+    l.TotalCapitalCost = CapitalCostWithVat(results);
+    l.Vat = l.TotalCapitalCost - l.ConstructionTotal;
     return l;
 }
 

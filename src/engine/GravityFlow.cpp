@@ -120,11 +120,17 @@ GravityFlow SolveGravityFlow(const PipeModel& m, const std::vector<double>& c, f
     const std::vector<double> prefix = PressurePrefix(m, c);
     const double total = prefix[m.n] + c[m.n];
     const double start = startLevel;
+    const double head = start - static_cast<double>(endLevel);
+    // The head cannot drive even the least flow of the search.
+    if (ToFloat(total * Step * Step) > ToFloat(head)) return result;
 
     double flow = 0.0, lastEvaluated = 0.0;
-    Bisect(total, start - static_cast<double>(endLevel), flow, lastEvaluated);
+    Bisect(total, head, flow, lastEvaluated);
     result.Flow = flow;
-    if (!HasLowNode(m, prefix, start, lastEvaluated)) return result;
+    if (!HasLowNode(m, prefix, start, lastEvaluated)) {
+        result.AtSearchTop = GridPoint(flow) == GridPoint(MaxFlow);
+        return result;
+    }
 
     result.HighPoint = true;
     const int64_t step = ReductionStep(m, prefix, start, flow);

@@ -10,8 +10,9 @@ namespace vemora {
 
 struct GravityFlow
 {
-    double Flow = 0;        // m³/s
-    bool HighPoint = false; // a node at or below -1 m pressure head lowered the flow
+    double Flow = 0;          // m³/s
+    bool HighPoint = false;   // a node at or below -1 m pressure head lowered the flow
+    bool AtSearchTop = false; // the flow reached 100 m³/s, the top of the search
 };
 
 // Flow that balances the head H = start - end against the losses
@@ -21,8 +22,10 @@ struct GravityFlow
 // k = 2..n was at or below -1 m at the last flow tried, the flow is lowered
 // in steps of 1e-6 m³/s (at most 10,000,000 steps, never below 0) to the first
 // step where every such node is above -1 m; that step is found by bisection,
-// as the pressures fall with the flow. End level at or above the start level:
-// flow 0.
+// as the pressures fall with the flow. End level at or above the start level,
+// or a loss at 1e-6 m³/s that already exceeds the head: flow 0. A search that
+// ends at its top with no high point to lower it sets AtSearchTop: the true
+// flow lies beyond what the search can find.
 GravityFlow SolveGravityFlow(const PipeModel& model, const std::vector<double>& c, float startLevel,
                              float endLevel);
 

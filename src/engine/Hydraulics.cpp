@@ -57,6 +57,11 @@ void LayPumpingGradeline(const PipeModel& m, int y, ResultsStore& r)
     r.Gradeline(0, y) = m.z[1];
 }
 
+float PumpingHead(const ResultsStore& r, int y)
+{
+    return ToFloat(static_cast<double>(r.Gradeline(1, y)) - r.StartLevelSI);
+}
+
 HydraulicsStatus CalculateHydraulics(ProjectStore& store, ResultsStore& r,
                                      AnalysisObserver& observer)
 {
@@ -74,6 +79,7 @@ HydraulicsStatus CalculateHydraulics(ProjectStore& store, ResultsStore& r,
         bool missed = false;
         if (!pumping) {
             const GravityFlow g = SolveGravityFlow(model, c, r.StartLevelSI, r.EndLevelSI);
+            if (g.AtSearchTop) return HydraulicsStatus::FlowTooLarge;
             if (g.HighPoint) store.HighPointFlag = 1;
             r.YearFlow[y] = ToFloat(g.Flow);
             StoreSectionLosses(model, y, r.YearFlow[y], r);
@@ -88,7 +94,7 @@ HydraulicsStatus CalculateHydraulics(ProjectStore& store, ResultsStore& r,
             r.YearPumpEfficiency[y] = r.PumpEfficiency;
             StoreSectionLosses(model, y, r.YearFlow[y], r);
             LayPumpingGradeline(model, y, r);
-            r.YearPumpHead[y] = r.Gradeline(1, y) - r.Gradeline(0, y);
+            r.YearPumpHead[y] = PumpingHead(r, y);
             r.YearDutyFlow[y] = r.YearFlow[y];
             r.YearDutyEfficiency[y] = r.YearPumpEfficiency[y];
         } else {

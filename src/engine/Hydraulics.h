@@ -13,6 +13,7 @@ enum class HydraulicsStatus {
     Ok,
     Failed,          // "Could not determine the hydraulic gradeline. Please check input data"
     PumpCurveMissed, // AnalysisError = -1; DutyYear is the year
+    FlowTooLarge,    // a gravity flow would exceed 100 m³/s, the top of its search
 };
 
 // Solves every year 1..DesignLife (at most 100). Gravity: bisection flow with
@@ -21,7 +22,7 @@ enum class HydraulicsStatus {
 // Pumping: duty point (pump curve) or the operating flow, gradeline from the
 // end level up (Gradeline(n) = end, Gradeline(k) = Gradeline(k + 1) + hf(k) +
 // hs(k), Gradeline(0) = z(1)), raised so that no node is below -1 m; with a
-// pump curve YearPumpHead = Gradeline(1) - Gradeline(0). Clears AnalysisError
+// pump curve YearPumpHead = PumpingHead (below). Clears AnalysisError
 // and GradelineFailed at the start; sets GradelineFailed = 1 on failure and
 // HighPointFlag = 1 when a high point lowered a gravity flow. Needs
 // ConvertInputToSI to have run.
@@ -32,5 +33,11 @@ HydraulicsStatus CalculateHydraulics(ProjectStore& store, ResultsStore& results,
 // laid back from EndLevelSI and raised so that the lowest node pressure head
 // (a 4-byte real) is -1 m when it was below; Gradeline(0, y) = z(1).
 void LayPumpingGradeline(const PipeModel& model, int year, ResultsStore& results);
+
+// The head the pumps give in year y: Gradeline(1, y) - StartLevelSI, from the
+// pump-station reservoir level to the gradeline at node 1, m. The duty head of
+// a pump curve, the pumping-head captions and reports and the energy cost all
+// take this one figure.
+float PumpingHead(const ResultsStore& results, int year);
 
 } // namespace vemora

@@ -71,18 +71,29 @@ std::vector<double> SectionGradeline(const CalibrationProfile& profile, int star
     return levels;
 }
 
-// D = sum of D(k) L(k) over the pipes k = start .. end - 1, divided by L.
-std::optional<double> MeanDiameter(const CalibrationProfile& profile, int start, int end, double L)
+// D = sum of D(k) L(k) over the pipes k = start .. end - 1, divided by the
+// summed length of those pipes: the mean of the pipes themselves, whatever
+// chainage was typed for the points.
+std::optional<double> MeanDiameter(const CalibrationProfile& profile, int start, int end)
 {
     if (start >= end) return std::nullopt;
-    double sum = 0;
+    double sum = 0, length = 0;
     for (int k = start; k < end; ++k) {
         const CalibrationNode& node = profile.nodes[static_cast<std::size_t>(k - 1)];
         sum += node.innerDiameter * node.pipeLength;
+        length += node.pipeLength;
     }
-    const double D = sum / L;
+    const double D = sum / length;
     if (!(D > 0) || !std::isfinite(D)) return std::nullopt;
     return D;
+}
+
+// A roughness below zero has no meaning: the measured loss is below the
+// smooth-pipe loss at this flow.
+std::optional<double> Roughness(std::optional<double> ks)
+{
+    if (!ks || *ks < 0) return std::nullopt;
+    return ks;
 }
 
 CalibrationSection CalibrateSection(const MeasuringPoint& from, const MeasuringPoint& to,
@@ -113,7 +124,7 @@ CalibrationSection CalibrateSection(const MeasuringPoint& from, const MeasuringP
         s.gradeline = SectionGradeline(profile, *s.startNode, *s.endNode, *H1,
                                        *profile.chainageFactor, *s.gradient);
 
-    s.diameter = MeanDiameter(profile, *s.startNode, *s.endNode, *s.length);
+    s.diameter = MeanDiameter(profile, *s.startNode, *s.endNode);
     if (!s.diameter || !Q) return s;
     const double D = *s.diameter;
     const double L = *s.length;
@@ -123,9 +134,9 @@ CalibrationSection CalibrateSection(const MeasuringPoint& from, const MeasuringP
     s.reynolds = SectionReynolds(D, V);
     if (!s.frictionLoss) return s;
     const double hf = *s.frictionLoss;
-    s.ksKarmanPrandtl = KarmanPrandtlRoughness(D, L, V, hf);
-    if (s.reynolds) s.ksBarr = BarrRoughness(D, L, V, hf, *s.reynolds);
-    s.ksColebrookWhite = ColebrookWhiteRoughness(D, L, V, hf);
+    s.ksKarmanPrandtl = Roughness(KarmanPrandtlRoughness(D, L, V, hf));
+    if (s.reynolds) s.ksBarr = Roughness(BarrRoughness(D, L, V, hf, *s.reynolds));
+    s.ksColebrookWhite = Roughness(ColebrookWhiteRoughness(D, L, V, hf));
     s.hazenWilliamsC = HazenWilliamsCoefficient(D, L, V, hf);
     return s;
 }

@@ -31,11 +31,13 @@ struct MeasuringPoint
     bool Entered() const { return chainage && elevation && pressure; }
 };
 
+// A scenario never calculated holds flow 0 in megalitres per day and
+// pressures in pascals (codes 0), as the window shows it.
 struct CalibrationScenario
 {
-    std::optional<double> flow; // in the scenario's flow unit
-    int flowUnit = 2;           // flow code (2 m³/s); outside 0..12 no unit
-    int pressureUnit = 2;       // pressure code (2 kPa); outside 0..16 no unit
+    std::optional<double> flow = 0.0; // in the scenario's flow unit
+    int flowUnit = 0;                 // flow code (0 Ml/day); outside 0..12 no unit
+    int pressureUnit = 0;             // pressure code (0 Pa); outside 0..16 no unit
     std::array<MeasuringPoint, CalibrationPointCount> points{};
 };
 
@@ -72,9 +74,10 @@ struct CalibrationSection
     // the start, then falling at S along the node chainages. Empty when the
     // section could not be placed on the profile.
     std::vector<double> gradeline;
-    std::optional<double> diameter;         // D, length-weighted mean internal diameter, m
-    std::optional<double> velocity;         // V, m/s
-    std::optional<double> reynolds;         // Re
+    std::optional<double> diameter; // D, length-weighted mean internal diameter, m
+    std::optional<double> velocity; // V, m/s
+    std::optional<double> reynolds; // Re
+    // Each ks is absent below zero (a measured loss below the smooth-pipe loss).
     std::optional<double> ksColebrookWhite; // m
     std::optional<double> ksBarr;           // m
     std::optional<double> ksKarmanPrandtl;  // m
@@ -103,7 +106,8 @@ struct CalibrationData
 // H(p) = elevation x level factor + pressure x pressure factor (m of water),
 // L = (chainage(j + 1) - chainage(j)) x chainage factor,
 // D = sum of inner diameter x pipe length over the pipes from the start node
-// to the end node / L, then V, Re, the three ks and C (RoughnessFormulas.h).
+// to the end node / the sum of those pipe lengths, then V, Re, the three ks
+// and C (RoughnessFormulas.h).
 ScenarioCalibration CalibrateScenario(const CalibrationScenario& scenario,
                                       const CalibrationProfile& profile);
 

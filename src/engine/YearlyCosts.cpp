@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/EngineMath.h"
+#include "engine/Hydraulics.h"
 #include "project/SystemType.h"
 
 namespace vemora {
@@ -43,7 +44,7 @@ bool YearEnergyCost(const ProjectStore& s, const ResultsStore& r, int y, double&
     const bool curve = s.PumpCurveGiven != 0;
     const double e = curve ? r.YearPumpEfficiency[y] : s.OperatingEfficiency;
     if (e == 0.0) return false;
-    const double H = static_cast<double>(r.Gradeline(1, y)) - r.StartLevelSI;
+    const double H = PumpingHead(r, y);
     if (H < 0.0) {
         cost = 0.0;
         return true;

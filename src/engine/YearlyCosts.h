@@ -22,7 +22,7 @@ bool ProjectPeriodFits(const ProjectStore& store);
 // YearOperational = g(y) x (staff + other), YearEnergy (pumping only) and
 // YearCapital = TotalCapitalCost / C per construction year.
 // Energy of year y = H x 9.81 Q x T / (e/100 x 0.95) x (1 + EnergyEscalationRate/100)^(y-1),
-// H = Gradeline(1, y) - StartLevelSI (m; a negative head buys nothing),
+// H = PumpingHead(y) = Gradeline(1, y) - StartLevelSI (m; a negative head buys nothing),
 // Q (m³/s) and e (%) the duty flow and efficiency, or the operating flow and
 // OperatingEfficiency, and T the year's tariff per kW:
 // T = 365 ((12 - SummerMonths)/12 x winter rates x hours + SummerMonths/12 x summer rates x hours).

@@ -178,6 +178,8 @@ void frmView::DrawProfilePlot()
     if (solution == ProfileSolution::PumpCurveMissed)
         showMessage(QString::fromStdString(PumpCurveMissedMessage(missed.year)),
                     QString::fromUtf8(PumpCurveMissedTitle));
+    if (solution == ProfileSolution::FlowTooLarge)
+        showMessage(QString::fromUtf8(FlowTooLargeMessage), QStringLiteral("Vemora"));
 
     hscYears->setMin(1);
     hscYears->setMax(designYears(ctx.store));

@@ -95,13 +95,12 @@ class CostReport
             {QStringLiteral("Consulting fees (fee scale 2002)"), l.ConsultingFees},
             {QStringLiteral("Administration and management"), l.Administration},
             {QStringLiteral("Total construction cost"), l.ConstructionTotal},
-            {QStringLiteral("VAT 14%"), double(l.ConstructionTotal) * 0.14},
+            {QStringLiteral("VAT 14%"), l.Vat},
         };
         for (const auto& [label, value] : lines)
             p_.Print({{7, label}, {50, amount(value)}});
         p_.setFontBold(true);
-        p_.Print({{6, QStringLiteral("Total capital cost")},
-                  {47, amount(double(l.ConstructionTotal) * 1.14)}});
+        p_.Print({{6, QStringLiteral("Total capital cost")}, {47, amount(l.TotalCapitalCost)}});
         p_.setFontBold(false);
     }
 

@@ -8,11 +8,11 @@
 #include "app/InputControls.h"
 #include "app/PageFrames.h"
 #include "app/PrintFailure.h"
+#include "engine/Hydraulics.h"
 #include "engine/NumberFormat.h"
 #include "platform/PrintNumber.h"
 #include "platform/ReportPrinter.h"
 #include "project/NodeTypes.h"
-#include "project/UnitTables.h"
 #include "reports/Reports.h"
 
 namespace vemora {
@@ -74,11 +74,7 @@ class HydraulicReport
         flowText_ = flowText_.left(50).trimmed();
         headText_.clear();
         if (s.SystemType != 0) {
-            const std::optional<float> startFactor = LengthUnits.Factor(s.StartReservoirLevelUnit);
-            if (!startFactor) throw PrintFailure("the start reservoir level has no unit");
-            const double head =
-                DivideOrFail(r.Gradeline(1, year_) - double(s.StartReservoirLevel) * *startFactor,
-                             r.LevelUnitFactor);
+            const double head = DivideOrFail(PumpingHead(r, year_), r.LevelUnitFactor);
             headText_ = (QStringLiteral("Pumping head: ") + threeDecimals(head) + ' ' +
                          in_.Text("comElevationUnits").trimmed())
                             .left(50)

@@ -178,26 +178,18 @@ void frmAnalyse::RunAnalysis()
 void frmAnalyse::ShowOutcomeMessage(int status)
 {
     auto say = [this](const char* text, const char* title, MsgIcon icon) {
-        ctx_.ui.msgBox(QString::fromLatin1(text), MsgButtons::OK, icon, QString::fromLatin1(title),
+        ctx_.ui.msgBox(QString::fromUtf8(text), MsgButtons::OK, icon, QString::fromUtf8(title),
                        this);
     };
-    switch (static_cast<AnalysisStatus>(status)) {
-    case AnalysisStatus::Completed:
+    const auto outcome = static_cast<AnalysisStatus>(status);
+    if (outcome == AnalysisStatus::Completed) {
         if (ctx_.store.HighPointFlag == 1)
             say(HighPointComment, HighPointCommentTitle, MsgIcon::Information);
-        break;
-    case AnalysisStatus::PumpCurveMissed: // told while the run stopped
-        break;
-    case AnalysisStatus::HydraulicsFailed:
-        say(HydraulicsFailedMessage, ErrorTitle, MsgIcon::Exclamation);
-        break;
-    case AnalysisStatus::RunFailed:
-        say(RunFailedMessage, ErrorTitle, MsgIcon::Exclamation);
-        break;
-    case AnalysisStatus::ProjectPeriodInvalid:
-        say(ProjectPeriodMessage, ErrorTitle, MsgIcon::Exclamation);
-        break;
+        return;
     }
+    // A missed pump curve was told while the run stopped.
+    if (const char* failure = AnalysisFailureMessage(outcome); *failure)
+        say(failure, ErrorTitle, MsgIcon::Exclamation);
 }
 
 void frmAnalyse::ContinueToResults()

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "app/ProfileGraph.h"
+#include "engine/ConvertInputToSI.h"
 #include "project/UnitTables.h"
 #include "support/GraphProjects.h"
 
@@ -315,9 +316,11 @@ TEST(ProfileCaptions, FlowAndHeadInTheUnitsTheyWereEnteredIn)
     p.s().ElevationUnit = 2;
     p.s().StartReservoirLevelUnit = 0;
     p.r().Gradeline(1, 1) = 1030.48f;
+    ConvertInputToSI(p.s(), p.r());
     EXPECT_EQ(MakeProfileCaptions(p.s(), p.r(), 1).PumpingHead, "Pumping head: 100.000 ft");
     p.s().StartReservoirLevel = 1000 / 0.3048f;
     p.s().StartReservoirLevelUnit = 2;
+    ConvertInputToSI(p.s(), p.r());
     EXPECT_EQ(MakeProfileCaptions(p.s(), p.r(), 1).PumpingHead, "Pumping head: 100.000 ft");
 }
 

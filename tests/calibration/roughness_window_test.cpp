@@ -124,7 +124,10 @@ TEST_F(RoughnessWindowTest, ScenariosKeepWhatTheirLastCalculateStored)
     EXPECT_EQ(w->lblScenario->text(), "2");
     EXPECT_EQ(w->fraScenario->title(), "Measuring data (for scenario 2)");
     EXPECT_EQ(w->msgRoughness->TextMatrix(1, 1), "");
-    EXPECT_EQ(w->txtFlowrate->Text(), "");
+    // Never calculated: flow 0, "Mega liters/day" and "Pascals (Pa)".
+    EXPECT_EQ(w->txtFlowrate->Text(), "0");
+    EXPECT_EQ(w->comFlowrateUnits->currentText(), "Mega liters/day");
+    EXPECT_EQ(w->comPressureUnits->currentText(), "Pascals (Pa)");
     EXPECT_EQ(Result(1, 1), "");
     // Typed but not calculated: lost on leaving the scenario.
     w->msgRoughness->setTextMatrix(2, 1, "55");
@@ -164,6 +167,15 @@ TEST_F(RoughnessWindowTest, WhatCannotBeComputedShowsEmptyCells)
             EXPECT_EQ(Result(row, 1), "") << flow << " row " << row;
         EXPECT_EQ(Result(5, 1), "500.00");
     }
+
+    // A loss below the smooth-pipe loss: no negative roughness, while
+    // Karman-Prandtl and C still show.
+    Enter(w, {{"0", "100", "20"}, {"1000", "99", "20"}}, "0.3");
+    w->sscCalculate->click();
+    EXPECT_EQ(Result(1, 1), "");
+    EXPECT_EQ(Result(2, 1), "");
+    EXPECT_NE(Result(3, 1), "");
+    EXPECT_NE(Result(4, 1), "");
 
     // An empty first point never makes a section from the origin.
     Enter(w, {{"", "", ""}, {"1000", "90", "25"}}, "0.3");

@@ -30,6 +30,36 @@ TEST(CapitalCostLines, TheBuildUpEndsAtTheStoredTotal)
     }
 }
 
+// Large projects, where a 4-byte real steps by several currency units: every
+// line the analysis has a figure for shows that figure, and the lines add up
+// to the stored total to the unit.
+TEST(CapitalCostLines, TheLinesAreTheAnalysisFigures)
+{
+    for (float rate : {5000.0f, 7321.5f, 12345.6f})
+        for (float prelim : {0.0f, 7.5f, 10.0f, 33.3f})
+            for (float contingency : {0.0f, 12.5f, 15.0f}) {
+                SCOPED_TRACE(testing::Message() << rate << " " << prelim << " " << contingency);
+                auto s = test::GravityProject(100, 0, {{100, 0}, {80, 1500}, {0, 4000}});
+                test::AddCosts(*s);
+                for (int i = 1; i <= 3; ++i)
+                    s->PipeCostPerMetre[i] = rate;
+                s->PrelimGeneralPercent = prelim;
+                s->ContingencyPercent = contingency;
+                s->MechanicalWorksCost = 2500000.5f;
+                s->BaseYear = 2018;
+                auto r = std::make_unique<ResultsStore>();
+                ASSERT_EQ(RunAnalysis(*s, *r, 123456.7f).Status, AnalysisStatus::Completed);
+                const CapitalCostLines l = BuildCapitalCostLines(*s, *r);
+                EXPECT_EQ(l.Pipeline, r->PipeLayingCost + r->PipeSupplyCost);
+                EXPECT_EQ(l.Escalation, r->EscalationCost);
+                EXPECT_EQ(l.ConsultingFees, r->ConsultingFees);
+                EXPECT_EQ(l.Administration, r->SupervisionCost);
+                EXPECT_EQ(l.Subtotal2 + l.Contingencies, r->ConstructionSubtotal);
+                EXPECT_EQ(l.TotalCapitalCost, r->TotalCapitalCost);
+                EXPECT_EQ(l.ConstructionTotal + l.Vat, l.TotalCapitalCost);
+            }
+}
+
 TEST(CapitalCostLines, WorkedExample)
 {
     ProjectStore s;
@@ -40,6 +70,7 @@ TEST(CapitalCostLines, WorkedExample)
     auto r = std::make_unique<ResultsStore>();
     r->PipeSupplyCost = 700000;
     r->PipeLayingCost = 300000;
+    r->ConstructionSubtotal = 1573000; // 1,300,000 with both mark-ups
     r->ConsultingFees = 50000;
     r->SupervisionCost = 20000;
     const CapitalCostLines l = BuildCapitalCostLines(s, *r);

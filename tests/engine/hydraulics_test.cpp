@@ -102,6 +102,47 @@ TEST(GravityHydraulics, CrestLowersTheFlowUntilItsHeadIsJustAboveMinusOne)
     EXPECT_NEAR(r->Gradeline(1, 1) - 98.0, crestHead, 1e-4);
 }
 
+// 15 mm pipe with 1.5 mm walls over 100 km between levels 100 m and 99 m:
+// even 1e-6 m³/s loses more than the metre of head.
+TEST(GravityHydraulics, AHeadThatCannotDriveTheLeastFlowGivesNoFlow)
+{
+    auto s = GravityProject(100, 99, {{95, 0}, {90, 100000}}, 15);
+    s->WallThickness[1] = s->WallThickness[2] = 1.5f;
+    auto r = std::make_unique<ResultsStore>();
+    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
+    EXPECT_EQ(s->HighPointFlag, 0);
+    for (int y = 1; y <= s->DesignLife; ++y) {
+        EXPECT_EQ(r->YearFlow[y], 0.0f) << y;
+        for (int k = 0; k <= 2; ++k)
+            EXPECT_EQ(r->Gradeline(k, y), 100.0f) << y << ", " << k;
+    }
+    // The least flow itself, 1e-6 m³/s, is still found when the head just drives it.
+    const double c = SectionCoefficient(0.012, 100000, 0, 0.0001);
+    s->EndReservoirLevel = static_cast<float>(100.0 - 2.0 * c * 1e-12);
+    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
+    EXPECT_GT(r->YearFlow[1], 0.0f);
+}
+
+// A flow that runs to 100 m³/s, the top of the search, is no result, unless a
+// high point lowers it.
+TEST(GravityHydraulics, AFlowAtTheTopOfTheSearchIsNoResult)
+{
+    auto r = std::make_unique<ResultsStore>();
+    auto high = GravityProject(3e37f, 0, {{100, 0}, {0, 1000}});
+    EXPECT_EQ(Solve(*high, *r), HydraulicsStatus::FlowTooLarge);
+    EXPECT_EQ(high->GradelineFailed, 0);
+    auto wide = GravityProject(3000, 0, {{100, 0}, {0, 1000}}, 2000);
+    EXPECT_EQ(Solve(*wide, *r), HydraulicsStatus::FlowTooLarge);
+
+    // A crest 120 m below the start at 500 m holds the flow near 94 m³/s.
+    auto crest = GravityProject(3000, 0, {{100, 0}, {2880, 500}, {0, 1000}}, 2000);
+    ASSERT_EQ(Solve(*crest, *r), HydraulicsStatus::Ok);
+    EXPECT_EQ(crest->HighPointFlag, 1);
+    const double c1 = SectionCoefficient(2.0, 500, 0, 0.0001);
+    EXPECT_NEAR(r->YearFlow[1], std::sqrt(121.0 / c1), 1e-3);
+    EXPECT_LT(r->YearFlow[1], 100.0f);
+}
+
 TEST(GravityHydraulics, ReductionStepMatchesTheOneByOneScan)
 {
     auto s = GravityProject(100, 0, {{100, 0}, {96, 500}, {92, 700}, {0, 2000}});
@@ -318,6 +359,32 @@ TEST(DutyPoint, FoundWithinOneInterpolationStepOfTheCrossing)
         EXPECT_NEAR(r->YearSystemHead(1, 10000), 50.0 + c * points[5].flow * points[5].flow, 1e-3);
         EXPECT_FLOAT_EQ(r->YearSystemFlow(1, 10000), points[5].flow);
     }
+}
+
+// The first node 2 m below the pump-station reservoir: the duty head is the
+// pump's own head at the duty flow, measured from the reservoir level.
+TEST(DutyPoint, TheDutyHeadLiesOnThePumpCurve)
+{
+    const std::vector<test::PumpPoint>& points = test::TypicalPumpCurve;
+    auto s = PumpingProject(0, 50, {{-2, 0}, {45, 1000}});
+    test::SetPumpCurve(*s, points);
+    s->RoughnessOld = 2.0f; // a head that changes from year to year
+    auto r = std::make_unique<ResultsStore>();
+    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
+    for (int y = 1; y <= s->DesignLife; ++y) {
+        SCOPED_TRACE(y);
+        const double q = r->YearDutyFlow[y];
+        size_t k = 0;
+        while (k + 2 < points.size() && q > points[k + 1].flow)
+            ++k;
+        const test::PumpPoint& a = points[k];
+        const test::PumpPoint& b = points[k + 1];
+        const double pumpHead = a.head + (b.head - a.head) * (q - a.flow) / (b.flow - a.flow);
+        EXPECT_NEAR(r->YearPumpHead[y], pumpHead, 0.02);
+        EXPECT_EQ(r->YearPumpHead[y], r->Gradeline(1, y) - r->StartLevelSI);
+        EXPECT_EQ(r->YearPumpHead[y], PumpingHead(*r, y));
+    }
+    EXPECT_GT(r->YearPumpHead[s->DesignLife], r->YearPumpHead[1]); // the pipe ages
 }
 
 TEST(DutyPoint, EquallySpacedFlowsPairStepsWithTheirSamples)

@@ -180,6 +180,56 @@ TEST(RoughnessCalibration, NodesAreMatchedByTheirThreeDecimalTextEveryRun)
     EXPECT_EQ(CalibrateScenario(ExampleScenario(), profile).sections[0].endNode, 4);
 }
 
+// Chainages in km: the node at 1.0004 km is picked as "1.000", 0.4 m short
+// of the pipes that were summed. The mean diameter is that of the pipes.
+TEST(RoughnessCalibration, TheMeanDiameterDividesByThePipesSummed)
+{
+    CalibrationProfile profile;
+    profile.nodes = {{0, 0.492125, 500.2}, {0.5002, 0.492125, 500.2}, {1.0004, 0.492125, 0}};
+    profile.chainageFactor = 1000.0;
+    profile.levelFactor = 1.0;
+    auto s = ExampleScenario();
+    s.points[1].chainage = 1.0; // km
+    const auto r = CalibrateScenario(s, profile).sections[0];
+    ASSERT_EQ(r.endNode, 3);
+    EXPECT_DOUBLE_EQ(*r.length, 1000); // the typed chainages still give L and S
+    EXPECT_NEAR(*r.diameter, 0.492125, 1e-12);
+
+    // Pipes of two sizes weigh by their own lengths.
+    profile.nodes[1].innerDiameter = 0.3;
+    EXPECT_NEAR(*CalibrateScenario(s, profile).sections[0].diameter, (0.492125 + 0.3) / 2, 1e-12);
+}
+
+// A measured loss below the smooth-pipe loss: no roughness can be negative,
+// so Colebrook-White and Barr show nothing; Karman-Prandtl, which never goes
+// below zero, and the Hazen-Williams coefficient stay.
+TEST(RoughnessCalibration, ARoughnessBelowZeroIsNotShown)
+{
+    auto s = ExampleScenario();
+    s.points[1].pressure = 54; // 1 m lost over 1000 m at 1.5 m/s
+    const auto r = CalibrateScenario(s, Profile()).sections[0];
+    ASSERT_DOUBLE_EQ(*r.frictionLoss, 1);
+    EXPECT_FALSE(r.ksColebrookWhite);
+    EXPECT_FALSE(r.ksBarr);
+    ASSERT_TRUE(r.ksKarmanPrandtl);
+    EXPECT_GT(*r.ksKarmanPrandtl, 0);
+    EXPECT_TRUE(r.hazenWilliamsC);
+    const auto texts = CalibrationGridTexts(r);
+    EXPECT_EQ(texts[0], "");
+    EXPECT_EQ(texts[1], "");
+    EXPECT_NE(texts[2], "");
+    EXPECT_NE(texts[3], "");
+}
+
+// A scenario never calculated: flow 0 in megalitres per day, pressures in pascals.
+TEST(RoughnessCalibration, AScenarioNeverCalculated)
+{
+    const CalibrationScenario never;
+    EXPECT_EQ(never.flow, 0.0);
+    EXPECT_EQ(never.flowUnit, 0);
+    EXPECT_EQ(never.pressureUnit, 0);
+}
+
 TEST(RoughnessCalibration, NoFlowRisingHeadAndReversedPoints)
 {
     // No flow: velocity and Reynolds number 0, no roughness, no coefficient.

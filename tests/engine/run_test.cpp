@@ -72,6 +72,63 @@ TEST(RunAnalysis, HighPointIsFlaggedAndTheRunCompletes)
     EXPECT_EQ(s->ResultsValid, 1);
 }
 
+// Flows the search cannot find and a profile without length end the run
+// with a message that says why; no results are offered.
+TEST(RunAnalysis, FailuresThatSayWhy)
+{
+    struct Case
+    {
+        const char* name;
+        std::unique_ptr<ProjectStore> store;
+        AnalysisStatus status;
+    };
+    Case cases[] = {
+        {"top level 3e37 m", GravityProject(3e37f, 0, {{100, 0}, {0, 1000}}),
+         AnalysisStatus::FlowTooLarge},
+        {"2 m pipe, 3000 m of head over 1 km", GravityProject(3000, 0, {{100, 0}, {0, 1000}}, 2000),
+         AnalysisStatus::FlowTooLarge},
+        {"every chainage equal", GravityProject(100, 0, {{100, 500}, {50, 500}, {0, 500}}),
+         AnalysisStatus::ProfileWithoutLength},
+        {"one node", GravityProject(100, 0, {{100, 0}}), AnalysisStatus::ProfileWithoutLength},
+        {"pumping, every chainage equal", PumpingProject(0, 50, {{0, 0}, {45, 0}}),
+         AnalysisStatus::ProfileWithoutLength},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto r = std::make_unique<ResultsStore>();
+        EXPECT_EQ(RunAnalysis(*c.store, *r, 0).Status, c.status);
+        EXPECT_EQ(c.store->ResultsValid, 0);
+    }
+    EXPECT_STREQ(AnalysisFailureMessage(AnalysisStatus::FlowTooLarge),
+                 "The flow would exceed 100 m³/s: check the reservoir levels, the profile and the "
+                 "pipe sizes !");
+    EXPECT_STREQ(AnalysisFailureMessage(AnalysisStatus::ProfileWithoutLength),
+                 "The profile has no length: enter the chainage of each node !");
+    EXPECT_STREQ(AnalysisFailureMessage(AnalysisStatus::RunFailed), RunFailedMessage);
+    EXPECT_STREQ(AnalysisFailureMessage(AnalysisStatus::Completed), "");
+
+    // A riser (one section of no length) is a profile like any other.
+    auto riser = GravityProject(100, 0, {{50, 0}, {60, 0}, {0, 1000}});
+    auto r = std::make_unique<ResultsStore>();
+    EXPECT_EQ(RunAnalysis(*riser, *r, 0).Status, AnalysisStatus::Completed);
+}
+
+// 15 mm pipe with 1.5 mm walls over 100 km under 1 m of head: no flow, so
+// the whole demand is short, and no high point is reported.
+TEST(RunAnalysis, NoFlowLeavesTheWholeDemandShort)
+{
+    auto s = GravityProject(100, 99, {{95, 0}, {90, 100000}}, 15);
+    s->WallThickness[1] = s->WallThickness[2] = 1.5f;
+    auto r = std::make_unique<ResultsStore>();
+    ASSERT_EQ(RunAnalysis(*s, *r, 0).Status, AnalysisStatus::Completed);
+    EXPECT_EQ(s->HighPointFlag, 0);
+    for (int y = 1; y <= s->DesignLife; ++y) {
+        EXPECT_EQ(r->YearFlow[y], 0.0f);
+        EXPECT_EQ(r->YearShortage[y], s->FixedDemand);
+        EXPECT_EQ(r->YearIncome[y], 0.0f);
+    }
+}
+
 TEST(NumberFormat, LabelPatterns)
 {
     EXPECT_EQ(FormatThousandsWhole(1234567.4), "1,234,567");

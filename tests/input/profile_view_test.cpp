@@ -111,6 +111,21 @@ TEST_F(ProfileViewTest, FailedSolutionLeavesNoEarlierValues)
     EXPECT_EQ(ctx.store.GradelineFailed, 0);
 }
 
+// A flow beyond the top of the search (a 2 m pipe under 3000 m of head) is no
+// gradeline: the view says why and draws the ground alone.
+TEST_F(ProfileViewTest, AFlowBeyondTheSearchSaysWhy)
+{
+    ctx.store = *GravityProject(3000, 0, {{100, 0}, {50, 500}, {0, 1000}}, 2000);
+    ctx.store.ProjectOpen = 1;
+    frmView* v = open();
+    ASSERT_EQ(scripted.messages.size(), 1u);
+    EXPECT_EQ(scripted.messages[0].text,
+              QString::fromUtf8("The flow would exceed 100 m³/s: check the reservoir levels, the "
+                                "profile and the pipe sizes !"));
+    EXPECT_EQ(v->lblFlowrate->text(), "Flow rate:");
+    EXPECT_EQ(gradelineSegments(v), 0u);
+}
+
 // A pump curve below the lift misses in year 1: one message per View, no gradeline.
 TEST_F(ProfileViewTest, MissedPumpCurveIsAFailedGradeline)
 {

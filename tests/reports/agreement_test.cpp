@@ -2,6 +2,7 @@
 // command-line tool's analysis of the same files: every amount, flow and
 // head equals the tool's number in the page's pattern. The print tool makes
 // the same pages from the file alone.
+#include <QFileInfo>
 #include <cstdlib>
 #include <map>
 #include <sys/wait.h>
@@ -56,6 +57,8 @@ class AgreementTest : public ReportsTest
         const QString total = LineOf(page, "Total capital cost").section(' ', 3).mid(1).remove(',');
         EXPECT_NEAR(total.toDouble(), tool.scalar("TotalCapitalCost"),
                     tool.scalar("TotalCapitalCost") * 1e-6 + 1);
+        EXPECT_EQ(LineOf(page, "Total capital cost"),
+                  "Total capital cost " + money(tool.scalar("TotalCapitalCost")));
         EXPECT_EQ(LineOf(page, "Expenditure:"), "Expenditure: " + money(tool.scalar("NpvExpenditure")));
         EXPECT_EQ(LineOf(page, "Income:"), "Income: " + money(tool.scalar("NpvIncome")));
         const float irr = tool.scalar("Irr");
@@ -155,6 +158,30 @@ TEST_F(AgreementTest, ThePrintToolPrintsEveryPageTheProjectAllows)
     const std::string missing = std::string("'") + VEMORA_BINARY_DIR +
                                 "/tools/print-tool/print-tool' /nonexistent.kpj '" + pdf + "' 2>/dev/null";
     EXPECT_EQ(WEXITSTATUS(std::system(missing.c_str())), 1);
+}
+
+// A year outside the design life has no hydraulic table: refused, nothing printed.
+TEST_F(AgreementTest, ThePrintToolRefusesAYearOutsideTheDesignLife)
+{
+    auto project = PumpingCurveProject();
+    Open(*project);
+    const int life = ctx.store.DesignLife;
+    for (int year : {0, -1, life + 1, 101}) {
+        SCOPED_TRACE(year);
+        const std::string pdf = folder.File("year.pdf");
+        const std::string err = folder.File("year.err");
+        const std::string command =
+            std::string("'") + VEMORA_BINARY_DIR + "/tools/print-tool/print-tool' '" + path +
+            "' '" + pdf + "' --year " + std::to_string(year) + " TextHydraulic 2>'" + err + "'";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 2);
+        EXPECT_NE(ReadBytes(err).find("outside the design life (years 1 to " +
+                                      std::to_string(life) + ")"),
+                  std::string::npos)
+            << ReadBytes(err);
+        EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(pdf)));
+    }
 }
 
 } // namespace

@@ -21,6 +21,7 @@ class CostReportTest : public ReportsTest
         ResultsStore& r = ctx.results;
         r.PipeSupplyCost = 600000;
         r.PipeLayingCost = 400000;
+        r.ConstructionSubtotal = 1000000; // no mark-ups
         r.EscalationCost = r.ConsultingFees = r.SupervisionCost = 0;
         r.NpvExpenditure = 0;
         r.NpvIncome = 1234567.4f;

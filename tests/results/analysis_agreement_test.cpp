@@ -129,6 +129,7 @@ class AnalysisAgreementTest : public ResultsWindowTest
         const float total = tool.scalar("TotalCapitalCost");
         const QString shown = cell(c, 14, 1).mid(1).remove(',');
         EXPECT_NEAR(shown.toDouble(), total, total * 1e-6 + 1);
+        EXPECT_EQ(cell(c, 14, 1), money(total, 0)); // to the unit
 
         // The annual costs of every year.
         for (int y = 1; y <= years; ++y) {

@@ -19,6 +19,7 @@ class CostTablesTest : public ResultsWindowTest
         ctx.store.ElectricalWorksCost = 100000;
         ctx.results.PipeSupplyCost = 600000;
         ctx.results.PipeLayingCost = 400000;
+        ctx.results.ConstructionSubtotal = 1573000; // with both mark-ups
         ctx.results.EscalationCost = 0;
         ctx.results.ConsultingFees = 50000;
         ctx.results.SupervisionCost = 20000;

@@ -71,6 +71,7 @@ TEST_F(ProfilePlotPageTest, PumpingPagePrintsTheHeadWithTheYearBeside)
     PumpingStores();
     ThreeNodes();
     ctx.store.StartReservoirLevel = 100;
+    ctx.results.StartLevelSI = 100; // as the analysis's SI conversion leaves it
     ctx.results.PumpFlowUnitFactor = 1;
     for (int y = 1; y <= MaxYears; ++y) {
         ctx.results.Gradeline(1, y) = 185;

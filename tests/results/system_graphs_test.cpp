@@ -243,7 +243,10 @@ GraphProject incomeProject(int life, int systemType)
         r.YearMaintenance[k] = 1000000;
         r.YearOperational[k] = 500000;
         r.YearEnergy[k] = systemType == 1 ? 800000 : 0;
-        r.YearExpenditure[k + 2] = r.YearMaintenance[k] + r.YearOperational[k] + r.YearEnergy[k];
+        // The two construction years come first; the series ends at year 100.
+        if (k + 2 <= static_cast<size_t>(MaxYears))
+            r.YearExpenditure[k + 2] =
+                r.YearMaintenance[k] + r.YearOperational[k] + r.YearEnergy[k];
     }
     return p;
 }

@@ -158,6 +158,36 @@ TEST_F(AnalysisDialogTest, RunFailuresAreReported)
     EXPECT_EQ(ctx.store.ResultsValid, 0);
 }
 
+TEST_F(AnalysisDialogTest, AFlowBeyondTheSearchAndAProfileWithoutLengthSayWhy)
+{
+    struct Case
+    {
+        std::unique_ptr<ProjectStore> project;
+        QString message;
+    };
+    Case cases[] = {
+        {GravityProject(3e37f, 0, {{100, 0}, {0, 1000}}),
+         QString::fromUtf8("The flow would exceed 100 m³/s: check the reservoir levels, the "
+                           "profile and the pipe sizes !")},
+        {GravityProject(100, 0, {{100, 500}, {50, 500}, {0, 500}}),
+         QStringLiteral("The profile has no length: enter the chainage of each node !")},
+    };
+    for (Case& c : cases) {
+        Use(std::move(c.project));
+        const size_t before = ui.messages.size();
+        Analyse([](frmAnalyse& d) {
+            Ready(d);
+            d.sscAnalyse->click();
+            EXPECT_EQ(d.sscAnalyse->Caption(), "&Analyse");
+        });
+        ASSERT_EQ(ui.messages.size(), before + 1);
+        EXPECT_EQ(ui.messages.back().text, c.message);
+        EXPECT_EQ(ui.messages.back().title, "Vemora Error");
+        EXPECT_EQ(ui.messages.back().icon, MsgIcon::Exclamation);
+        EXPECT_EQ(ctx.store.ResultsValid, 0);
+    }
+}
+
 TEST_F(AnalysisDialogTest, CancelDiscardsTheResultsAndShowsTheInputWindow)
 {
     Use(GravityProject(100, 50, {{100, 0}, {80, 500}, {50, 1000}}));

@@ -85,6 +85,7 @@ inline GraphProject PumpingProfileProject()
     GraphProject p =
         ProfileProject({{0, 1000, 2}, {250, 1040, 4}, {500, 1060, 5}, {1000, 1100, 1}}, 1);
     p.s().StartReservoirLevel = 1000;
+    p.r().StartLevelSI = 1000; // as the SI conversion leaves it
     p.s().PumpingHours = 20;
     p.s().OperatingFlowRate = 50;
     p.s().OperatingFlowRateUnit = 2; // l/s

@@ -106,6 +106,50 @@ TEST(KpjToolAnalyse, BadRealValuesInAFileNeverAnalyseAsOk)
     }
 }
 
+// A flow the head cannot drive, a flow beyond the top of the search and a
+// profile without length: the first is a result (no flow, all demand short),
+// the other two are failures that say why.
+TEST(KpjToolAnalyse, FlowsTheSearchCannotFindAndAProfileWithoutLength)
+{
+    test::TempFolder folder;
+    const std::string path = folder.File("odd.kpj");
+    int exitCode = -1;
+    auto analyse = [&](ProjectStore& store) {
+        int64_t record = 0;
+        EXPECT_EQ(WriteProjectFile(path, test::SavedRecord(store), record), FileStatus::Ok);
+        return Analyse(folder, "'" + path + "'", exitCode);
+    };
+
+    // 15 mm pipe with 1.5 mm walls over 100 km, 1 m of head.
+    auto thin = test::GravityProject(100, 99, {{95, 0}, {90, 100000}}, 15);
+    thin->WallThickness[1] = thin->WallThickness[2] = 1.5f;
+    std::string json = analyse(*thin);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(Scalar(json, "status"), "\"ok\"");
+    EXPECT_NE(json.find("\"YearFlow\": [0, 0, 0, 0, 0, 0, 0, 0, 0, 0]"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"YearShortage\": [100, 100, 100, 100, 100, 100, 100, 100, 100, 100]"),
+              std::string::npos);
+    EXPECT_EQ(Scalar(json, "HighPointFlag"), "0");
+
+    // The messages hold commas: looked up whole.
+    const auto says = [](const std::string& json, const char* message) {
+        return json.find(std::string("\"message\": \"") + message + "\"") != std::string::npos;
+    };
+    auto high = test::GravityProject(3e37f, 0, {{100, 0}, {0, 1000}});
+    json = analyse(*high);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(Scalar(json, "status"), "\"failed\"");
+    EXPECT_TRUE(says(json, FlowTooLargeMessage)) << json;
+    EXPECT_EQ(json.find("YearFlow"), std::string::npos);
+    auto wide = test::GravityProject(3000, 0, {{100, 0}, {0, 1000}}, 2000);
+    EXPECT_TRUE(says(analyse(*wide), FlowTooLargeMessage));
+
+    auto flat = test::GravityProject(100, 0, {{100, 500}, {50, 500}, {0, 500}});
+    json = analyse(*flat);
+    EXPECT_EQ(Scalar(json, "status"), "\"failed\"");
+    EXPECT_TRUE(says(json, ProfileWithoutLengthMessage)) << json;
+}
+
 TEST(KpjToolAnalyse, ARefusedFileExitsNonZero)
 {
     test::TempFolder folder;

@@ -54,28 +54,16 @@ const char* StatusName(vemora::AnalysisStatus status)
         return "pump_curve_missed";
     case vemora::AnalysisStatus::HydraulicsFailed:
         return "hydraulics_failed";
-    case vemora::AnalysisStatus::RunFailed:
-    case vemora::AnalysisStatus::ProjectPeriodInvalid:
+    default:
         return "failed";
     }
-    return "failed";
 }
 
 std::string StatusMessage(const vemora::AnalysisOutcome& outcome)
 {
-    switch (outcome.Status) {
-    case vemora::AnalysisStatus::Completed:
-        return "";
-    case vemora::AnalysisStatus::PumpCurveMissed:
+    if (outcome.Status == vemora::AnalysisStatus::PumpCurveMissed)
         return vemora::PumpCurveMissedMessage(outcome.Year);
-    case vemora::AnalysisStatus::HydraulicsFailed:
-        return vemora::HydraulicsFailedMessage;
-    case vemora::AnalysisStatus::RunFailed:
-        return vemora::RunFailedMessage;
-    case vemora::AnalysisStatus::ProjectPeriodInvalid:
-        return vemora::ProjectPeriodMessage;
-    }
-    return "";
+    return vemora::AnalysisFailureMessage(outcome.Status);
 }
 
 void Years(JsonWriter& json, const char* name, const vemora::YearArray& values, int count)

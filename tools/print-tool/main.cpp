@@ -5,8 +5,9 @@
 // Cost, Hydraulic, Demand, Income, IRR: the print selection's boxes without
 // "chk") or, when none is named, every item the project allows, into a PDF
 // or on the system printer named.
-// The hydraulic table prints year N (default 1). Exit status 0 when every
-// page printed, 1 when the project or a page failed, 2 for bad arguments.
+// The hydraulic table prints year N (default 1), which must lie within the
+// design life. Exit status 0 when every page printed, 1 when the project or a
+// page failed, 2 for bad arguments.
 #include <QApplication>
 #include <QPrinter>
 #include <iostream>
@@ -103,6 +104,11 @@ int main(int argc, char** argv)
     if (!LoadProject(ctx)) {
         reportMessages(ui);
         return 1;
+    }
+    if (args.year < 1 || args.year > ctx.store.DesignLife) {
+        std::cerr << "print-tool: --year " << args.year
+                  << " lies outside the design life (years 1 to " << ctx.store.DesignLife << ")\n";
+        return 2;
     }
     AnalysisObserver progress;
     const AnalysisOutcome outcome = AnalyseProject(ctx, ctx.store.SupervisionFees, progress);
