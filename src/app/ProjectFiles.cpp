@@ -64,16 +64,18 @@ bool FillRecord(AppContext& ctx)
     return true;
 }
 
-// Writes the record to `path`; on failure says so and the file is as it was.
+// Writes the record to `path`; on failure says so, with the reason on a
+// second line, and the file is as it was.
 bool WriteRecord(AppContext& ctx, const std::string& path)
 {
     int64_t number = 0;
-    if (WriteProjectFile(path, ctx.store.ProjectRec, number) == FileStatus::Ok) {
+    std::string why;
+    if (WriteProjectFile(path, ctx.store.ProjectRec, number, &why) == FileStatus::Ok) {
         ctx.store.ProjectRecordNumber = number;
         return true;
     }
     HideProgressCaption(ctx);
-    Message(ctx, QStringLiteral("Can't Save the project !"));
+    Message(ctx, QStringLiteral("Can't Save the project !\n") + QString::fromStdString(why));
     return false;
 }
 

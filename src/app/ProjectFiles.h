@@ -20,8 +20,8 @@ void OpenProject(AppContext& ctx);
 // Save As pass is under way, writes the record atomically at the file's
 // record number and loads the project again from the file (SaveSucceeded
 // 1). A write that fails leaves the file as it was and says "Can't Save the
-// project !". Whenever the save ends without writing, the "Saving project"
-// caption is hidden and cleared.
+// project !" with the reason on a second line. Whenever the save ends
+// without writing, the "Saving project" caption is hidden and cleared.
 void SaveProject(AppContext& ctx);
 
 // The checks and copies of SaveProject, then the file name asked, the write

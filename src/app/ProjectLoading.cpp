@@ -66,11 +66,12 @@ bool LoadProject(AppContext& ctx)
         // Read into a copy: a refused file leaves the project as it was.
         ProjectRecord rec;
         int64_t recordNumber = s.ProjectRecordNumber;
-        if (ReadProjectFile(s.ProjectFilePath, rec, recordNumber) != FileStatus::Ok) {
+        std::string why;
+        if (ReadProjectFile(s.ProjectFilePath, rec, recordNumber, &why) != FileStatus::Ok) {
             progress.Hide();
             progress.ClearCaption();
-            ctx.ui.msgBox(QStringLiteral(" Can't open project !"), MsgButtons::OK,
-                          MsgIcon::Exclamation, QStringLiteral("Vemora"),
+            ctx.ui.msgBox(QStringLiteral(" Can't open project !\n") + QString::fromStdString(why),
+                          MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Vemora"),
                           ctx.main ? ctx.main->widget() : nullptr);
             return false;
         }

@@ -13,7 +13,8 @@ void NewProject(AppContext& ctx);
 // Reads the record from ProjectFilePath (unless the project is new), copies it
 // into the store and the input window, sets the state flags and shows the
 // window. A file that cannot be read or fails the record check is refused
-// with " Can't open project !" and changes nothing; the result is then false.
+// with " Can't open project !" and, on a second line, the reason, and
+// changes nothing; the result is then false.
 bool LoadProject(AppContext& ctx);
 
 } // namespace vemora

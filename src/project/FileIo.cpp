@@ -18,13 +18,14 @@ namespace {
 
 // Repeats `transfer(done)` (a read or write of the bytes from `done` on, giving
 // the count moved) until all `size` bytes are moved; false on an error or an
-// early end of file.
+// early end of file (errno 0).
 template <typename Transfer> bool MoveAll(size_t size, Transfer transfer)
 {
     size_t done = 0;
     while (done < size) {
         const ssize_t n = transfer(done);
         if (n < 0 && errno == EINTR) continue;
+        if (n == 0) errno = 0;
         if (n <= 0) return false;
         done += static_cast<size_t>(n);
     }

@@ -31,10 +31,11 @@ class FileHandle
     int fd_ = -1;
 };
 
-// Reads exactly `size` bytes at `offset`; false on an error or an early end of file.
+// Reads exactly `size` bytes at `offset`; false on an error or an early end
+// of file, with errno telling which (0 for the early end).
 bool ReadAt(int fd, char* data, size_t size, int64_t offset);
 
-// Writes all `size` bytes at `offset`.
+// Writes all `size` bytes at `offset`; false with errno on an error.
 bool WriteAt(int fd, const char* data, size_t size, int64_t offset);
 
 } // namespace vemora

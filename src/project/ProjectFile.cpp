@@ -3,9 +3,12 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <exception>
+#include <utility>
 
 #include "project/FileIo.h"
+#include "project/FileReasons.h"
 #include "project/RecordCheck.h"
 #include "project/RecordCodec.h"
 #include "project/SafeReplace.h"
@@ -21,6 +24,13 @@ int64_t RecordOffset(int64_t recordNumber)
     return (recordNumber - 1) * RecordSize;
 }
 
+// `status`, with `reason` given to the caller who asked for one.
+FileStatus Refused(FileStatus status, std::string* why, std::string reason)
+{
+    if (why) *why = std::move(reason);
+    return status;
+}
+
 } // namespace
 
 std::optional<int64_t> RecordNumberForLength(int64_t length)
@@ -33,47 +43,58 @@ std::optional<int64_t> RecordNumberForLength(int64_t length)
     return r == 0 ? 1 : r;
 }
 
-FileStatus ReadProjectFile(const std::string& path, ProjectRecord& out, int64_t& recordNumber)
+FileStatus ReadProjectFile(const std::string& path, ProjectRecord& out, int64_t& recordNumber,
+                           std::string* why)
 {
+    constexpr FileStatus CannotOpen = FileStatus::CannotOpen;
     FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info
     {
     };
-    if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return FileStatus::CannotOpen;
+    if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0)
+        return Refused(CannotOpen, why, SystemErrorReason(errno, FileUse::Read));
+    if (!S_ISREG(info.st_mode)) return Refused(CannotOpen, why, NotAFileReason(info.st_mode));
 
     const int64_t length = static_cast<int64_t>(info.st_size);
     const std::optional<int64_t> r = RecordNumberForLength(length);
-    if (!r || length < *r * RecordSize) return FileStatus::CannotOpen;
+    if (!r) return Refused(CannotOpen, why, TooLongReason(length));
+    if (length < *r * RecordSize)
+        return Refused(CannotOpen, why, TooShortReason(length, *r * RecordSize));
 
     std::string bytes(RecordSize, '\0');
     if (!ReadAt(file.Get(), bytes.data(), bytes.size(), RecordOffset(*r)))
-        return FileStatus::CannotOpen;
+        return Refused(CannotOpen, why, SystemErrorReason(errno, FileUse::Read));
     const ProjectRecord rec = DecodeRecord(bytes.data());
-    if (!CheckRecord(rec)) return FileStatus::Damaged;
+    std::string check;
+    if (!CheckRecord(rec, &check))
+        return Refused(FileStatus::Damaged, why, DamagedFileReason(check));
     out = rec;
     recordNumber = *r;
     return FileStatus::Ok;
 }
 
 FileStatus WriteProjectFile(const std::string& path, const ProjectRecord& rec,
-                            int64_t& recordNumber)
+                            int64_t& recordNumber, std::string* why)
 {
-    if (!CheckRecord(rec)) return FileStatus::Damaged;
+    constexpr FileStatus CannotWrite = FileStatus::CannotWrite;
+    std::string reason;
+    if (!CheckRecord(rec, &reason))
+        return Refused(FileStatus::Damaged, why, UnsavableRecordReason(reason));
     try {
         std::string target;
         FileToReplace old;
-        if (!FollowLinks(path, target) || !OpenFileToReplace(target, old))
-            return FileStatus::CannotWrite;
+        if (!FollowLinks(path, target, reason) || !OpenFileToReplace(target, old, reason))
+            return Refused(CannotWrite, why, reason);
         const std::optional<int64_t> r = RecordNumberForLength(old.length);
-        if (!r || !ReplaceFilePatched(target, old, RecordOffset(*r), EncodeRecord(rec)))
-            return FileStatus::CannotWrite;
+        if (!r) return Refused(CannotWrite, why, TooLongReason(old.length));
+        if (!ReplaceFilePatched(target, old, RecordOffset(*r), EncodeRecord(rec), reason))
+            return Refused(CannotWrite, why, reason);
         recordNumber = *r;
         return FileStatus::Ok;
     } catch (const std::exception&) {
         // Out of memory or the like: the old file is untouched, and the
         // project in memory is kept by the caller.
-        return FileStatus::CannotWrite;
+        return Refused(CannotWrite, why, SystemErrorReason(ENOMEM, FileUse::Write));
     }
 }
 

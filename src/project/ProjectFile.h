@@ -26,15 +26,20 @@ constexpr int64_t MaxRecordNumber = std::numeric_limits<int32_t>::max();
 std::optional<int64_t> RecordNumberForLength(int64_t length);
 
 // Reads and checks the record of an existing file. On any failure `out` and
-// `recordNumber` are left as they were.
-FileStatus ReadProjectFile(const std::string& path, ProjectRecord& out, int64_t& recordNumber);
+// `recordNumber` are left as they were, and `why` (when given) says in plain
+// words what was wrong: the system's refusal, the file's length, or the
+// field that fails its check.
+FileStatus ReadProjectFile(const std::string& path, ProjectRecord& out, int64_t& recordNumber,
+                           std::string* why = nullptr);
 
 // Writes `rec` at the file's record number, keeping every other byte, and
 // replaces the file atomically (through symbolic links, keeping its
 // permissions). A record that a read would refuse is not written (Damaged),
-// so a saved project can always be opened again. Memory use does not grow
-// with the size of the file.
+// so a saved project can always be opened again. A link that another user
+// planted in a shared folder is not followed (see FollowLinks). Memory use
+// does not grow with the size of the file. On failure `why` (when given)
+// says in plain words what was wrong.
 FileStatus WriteProjectFile(const std::string& path, const ProjectRecord& rec,
-                            int64_t& recordNumber);
+                            int64_t& recordNumber, std::string* why = nullptr);
 
 } // namespace vemora

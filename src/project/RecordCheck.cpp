@@ -19,7 +19,7 @@ class RangeCheck
         ok_ = false;
         if (why_)
             *why_ = std::string(name) + " is " + std::to_string(value) + ", outside " +
-                    std::to_string(min) + ".." + std::to_string(max);
+                    std::to_string(min) + " to " + std::to_string(max);
     }
     void UnitCode(const char* name, int value, const UnitList& units)
     {

@@ -14,6 +14,8 @@
 #include <random>
 #include <string_view>
 
+#include "project/FileReasons.h"
+
 namespace vemora {
 
 namespace {
@@ -86,11 +88,19 @@ bool AllZero(const char* data, size_t size)
     return std::all_of(data, data + size, [](char c) { return c == 0; });
 }
 
+// False after setting `why` to the system's reason for the last error.
+bool Failed(std::string& why, FileUse use)
+{
+    why = SystemErrorReason(errno, use);
+    return false;
+}
+
 // Copies bytes [begin, end) of `from` to the same offsets of `to`, which is
 // already sized and reads as zeros, through `block` (`blockSize` bytes).
 // Holes, and blocks that hold only zeros, are not written, so the copy stays
 // as sparse as the original.
-bool CopyRange(int from, int to, int64_t begin, int64_t end, char* block, int64_t blockSize)
+bool CopyRange(int from, int to, int64_t begin, int64_t end, char* block, int64_t blockSize,
+               std::string& why)
 {
     int64_t pos = begin;
     while (pos < end) {
@@ -104,8 +114,9 @@ bool CopyRange(int from, int to, int64_t begin, int64_t end, char* block, int64_
         const int64_t stop = hole > data ? std::min<int64_t>(hole, end) : end;
         for (pos = data; pos < stop;) {
             const size_t size = static_cast<size_t>(std::min(blockSize, stop - pos));
-            if (!ReadAt(from, block, size, pos)) return false;
-            if (!AllZero(block, size) && !WriteAt(to, block, size, pos)) return false;
+            if (!ReadAt(from, block, size, pos)) return Failed(why, FileUse::Read);
+            if (!AllZero(block, size) && !WriteAt(to, block, size, pos))
+                return Failed(why, FileUse::Folder);
             pos += static_cast<int64_t>(size);
         }
     }
@@ -172,64 +183,104 @@ class TempFile
     std::string path_;
 };
 
+// True when the kernel's fs.protected_symlinks rule would not follow the
+// link `path` (`link` its lstat): it lies in a sticky, world-writable folder
+// and belongs neither to the user nor to the folder's owner. A folder that
+// cannot be looked at counts as such a folder.
+bool IsPlantedLink(const std::string& path, const struct stat& link)
+{
+    if (link.st_uid == ::geteuid()) return false;
+    struct stat folder
+    {
+    };
+    if (::stat(SplitPath(path).folder.c_str(), &folder) != 0) return true;
+    constexpr mode_t Shared = S_ISVTX | S_IWOTH;
+    return (folder.st_mode & Shared) == Shared && folder.st_uid != link.st_uid;
+}
+
 } // namespace
 
-bool FollowLinks(const std::string& path, std::string& target)
+bool FollowLinks(const std::string& path, std::string& target, std::string& why)
 {
     target = path;
     for (int hop = 0; hop < MaxLinkHops; ++hop) {
         struct stat info
         {
         };
-        if (::lstat(target.c_str(), &info) != 0) return errno == ENOENT; // a file to be made
+        if (::lstat(target.c_str(), &info) != 0) {
+            if (errno == ENOENT) return true; // a file to be made
+            return Failed(why, FileUse::Write);
+        }
         if (!S_ISLNK(info.st_mode)) return true;
+        if (IsPlantedLink(target, info)) {
+            why = PlantedLinkReason();
+            return false;
+        }
         std::error_code ec;
         const std::string link = std::filesystem::read_symlink(target, ec).string();
-        if (ec || link.empty()) return false;
+        if (ec || link.empty()) {
+            why = SystemErrorReason(ec ? ec.value() : ENOENT, FileUse::Read);
+            return false;
+        }
         target = link.front() == '/' ? link : SplitPath(target).folder + "/" + link;
     }
+    why = SystemErrorReason(ELOOP, FileUse::Write);
     return false;
 }
 
-bool OpenFileToReplace(const std::string& target, FileToReplace& old)
+bool OpenFileToReplace(const std::string& target, FileToReplace& old, std::string& why)
 {
     const int fd = ::open(target.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return errno == ENOENT;
+    if (fd < 0) {
+        if (errno == ENOENT) return true; // a new file
+        return Failed(why, FileUse::Read);
+    }
     old.file.Reset(fd);
     struct stat info
     {
     };
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
-    if (::access(target.c_str(), W_OK) != 0) return false;
+    if (::fstat(fd, &info) != 0) return Failed(why, FileUse::Read);
+    if (!S_ISREG(info.st_mode)) {
+        why = NotAFileReason(info.st_mode);
+        return false;
+    }
+    // The effective user, as the kernel will check the replacement.
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        return Failed(why, FileUse::Write);
     old.length = static_cast<int64_t>(info.st_size);
     old.mode = info.st_mode & 07777;
     return true;
 }
 
 bool ReplaceFilePatched(const std::string& target, const FileToReplace& old, int64_t offset,
-                        const std::string& bytes)
+                        const std::string& bytes, std::string& why)
 {
     const PathParts parts = SplitPath(target);
-    if (parts.name.empty() || offset < 0) return false;
+    if (parts.name.empty() || offset < 0) {
+        why = SystemErrorReason(EISDIR, FileUse::Write);
+        return false;
+    }
     const std::string prefix = TempPrefix(parts.name);
     RemoveLeftovers(parts.folder, prefix);
 
     TempFile temp;
     const bool existing = old.file.IsOpen();
-    if (!temp.Create(parts.folder, prefix, existing ? 0600 : 0666)) return false;
+    if (!temp.Create(parts.folder, prefix, existing ? 0600 : 0666))
+        return Failed(why, FileUse::Folder);
     const int to = temp.Get();
     const int64_t end = offset + static_cast<int64_t>(bytes.size());
-    if (::ftruncate(to, std::max(old.length, end)) != 0) return false;
+    if (::ftruncate(to, std::max(old.length, end)) != 0) return Failed(why, FileUse::Folder);
     if (existing) {
         const int from = old.file.Get();
         const int64_t blockSize = std::clamp<int64_t>(old.length, 1, CopyBlock);
         const std::unique_ptr<char[]> block(new char[static_cast<size_t>(blockSize)]);
-        if (!CopyRange(from, to, 0, std::min(offset, old.length), block.get(), blockSize) ||
-            !CopyRange(from, to, end, old.length, block.get(), blockSize) ||
-            ::fchmod(to, old.mode) != 0)
+        if (!CopyRange(from, to, 0, std::min(offset, old.length), block.get(), blockSize, why) ||
+            !CopyRange(from, to, end, old.length, block.get(), blockSize, why))
             return false;
+        if (::fchmod(to, old.mode) != 0) return Failed(why, FileUse::Folder);
     }
-    if (!WriteAt(to, bytes.data(), bytes.size(), offset) || !temp.RenameOver(target)) return false;
+    if (!WriteAt(to, bytes.data(), bytes.size(), offset) || !temp.RenameOver(target))
+        return Failed(why, FileUse::Folder);
     SyncFolder(parts.folder);
     return true;
 }

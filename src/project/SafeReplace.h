@@ -24,21 +24,25 @@ struct FileToReplace
 
 // The path `path` names once symbolic links are followed, to the end of the
 // chain even when the last link points to a file that does not exist yet.
-// False for a loop of links or a link that cannot be read.
-bool FollowLinks(const std::string& path, std::string& target);
+// False for a loop of links, a link that cannot be read, and a link that the
+// kernel's protected-symlinks rule would not follow: one in a sticky,
+// world-writable folder (like /tmp) owned by neither the user nor the
+// folder's owner, which another user may have planted there to make the
+// save overwrite a file of the user's. Every failure sets `why`.
+bool FollowLinks(const std::string& path, std::string& target, std::string& why);
 
 // Opens `target` for a replacement. A missing file is a new one (true, with
-// nothing open); anything but a regular file that the user may write is
-// refused.
-bool OpenFileToReplace(const std::string& target, FileToReplace& old);
+// nothing open); anything but a regular file that the user may read and
+// write is refused, with `why`.
+bool OpenFileToReplace(const std::string& target, FileToReplace& old, std::string& why);
 
 // Replaces `target` by its old contents with `bytes` written at `offset`; a
 // shorter file grows with zero bytes up to the end of `bytes`. First removes
 // the temporary files that interrupted earlier replacements of `target` left
 // behind. The new file keeps the old one's permission bits; a new file gets
 // the system's mode for new files (0666 less the umask). On failure the old
-// file is as it was and no temporary file remains.
+// file is as it was, no temporary file remains and `why` says what failed.
 bool ReplaceFilePatched(const std::string& target, const FileToReplace& old, int64_t offset,
-                        const std::string& bytes);
+                        const std::string& bytes, std::string& why);
 
 } // namespace vemora

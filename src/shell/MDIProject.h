@@ -183,6 +183,21 @@ class MDIProject : public QMainWindow, public MainWindow
     bool RequireOpenProject(const QString& message);
     void Message(const QString& text);
     void UnloadProjectViews();
+
+    // What a File command's prelude is about to hide: the working windows
+    // showing (the profile and pump-curve views, which it unloads, count as
+    // the input window) and the settled title.
+    struct ShownWorkspace
+    {
+        bool input = false;
+        bool results = false;
+        QString caption; // empty while the welcome animation runs
+    };
+    ShownWorkspace ShowingWorkspace() const;
+    // After a File command that left the workspace empty with the project
+    // still open (a failed or cancelled Open, Save or Save As, a refused
+    // Delete): shows again what was showing, with its title.
+    void BringBackWorkspace(const ShownWorkspace& before);
 };
 
 } // namespace vemora

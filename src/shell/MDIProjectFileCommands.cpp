@@ -1,5 +1,7 @@
 // The File menu's commands and their toolbar buttons: New, Open, Save,
 // Save As, Delete, Import Profile, Print and Exit.
+#include <QTimer>
+
 #include "app/AppContext.h"
 #include "app/ProjectFiles.h"
 #include "app/WorkingViews.h"
@@ -36,17 +38,45 @@ void MDIProject::mnuNew_Click()
     ctx.ui.execDialog(&dialog);
 }
 
+MDIProject::ShownWorkspace MDIProject::ShowingWorkspace() const
+{
+    ShownWorkspace shown;
+    shown.input = IsWorkingWindowShowing(ctx, ctx.windows.input.Get()) ||
+                  IsWorkingWindowShowing(ctx, ctx.windows.profileView.Get()) ||
+                  IsWorkingWindowShowing(ctx, ctx.windows.pumpView.Get());
+    shown.results = IsWorkingWindowShowing(ctx, ctx.windows.results.Get());
+    if (!tmrWelcome->isActive()) shown.caption = windowTitle();
+    return shown;
+}
+
+void MDIProject::BringBackWorkspace(const ShownWorkspace& before)
+{
+    if (ctx.store.ProjectOpen != 1) return; // deleted: nothing to show
+    InputWindow* input = ctx.windows.input.Get();
+    ResultsWindow* results = ctx.windows.results.Get();
+    // A load, or a save stopped at a check, has shown the input window.
+    if (IsWorkingWindowShowing(ctx, input) || IsWorkingWindowShowing(ctx, results)) return;
+    // Results that the command discarded leave the input window in their place.
+    const bool resultsKept = before.results && ctx.store.ResultsValid == 1;
+    if (before.input || (before.results && !resultsKept)) ShowWorkingWindow(ctx, input);
+    if (resultsKept) ShowWorkingWindow(ctx, results);
+    if (!before.caption.isEmpty()) setWindowTitle(before.caption);
+}
+
 void MDIProject::mnuOpen_Click()
 {
+    const ShownWorkspace before = ShowingWorkspace();
     StopWelcome();
     HideWorkspace();
     setProgressCaption(QStringLiteral("Opening project"));
     setProgressCaptionVisible(true);
     OpenProject(ctx);
+    BringBackWorkspace(before);
 }
 
 void MDIProject::mnuSave_Click()
 {
+    const ShownWorkspace before = ShowingWorkspace();
     HideWorkspace();
     if (!RequireOpenProject(OpenFirst)) return;
     setProgressCaption(QStringLiteral("Saving project"));
@@ -56,21 +86,28 @@ void MDIProject::mnuSave_Click()
         SaveProjectAs(ctx);
     else
         SaveProject(ctx);
+    BringBackWorkspace(before);
 }
 
 void MDIProject::mnuSaveAs_Click()
 {
+    const ShownWorkspace before = ShowingWorkspace();
     HideWorkspace();
     if (!RequireOpenProject(OpenFirst)) return;
     setProgressCaption(QStringLiteral("Saving project"));
     setProgressCaptionVisible(true);
     SaveProjectAs(ctx);
+    BringBackWorkspace(before);
 }
 
 void MDIProject::mnuDelete_Click()
 {
+    const ShownWorkspace before = ShowingWorkspace();
     HideWorkspace();
-    if (DeleteProject(ctx)) setSystemTypeCaption(QString());
+    if (DeleteProject(ctx))
+        setSystemTypeCaption(QString());
+    else
+        BringBackWorkspace(before);
 }
 
 void MDIProject::mnuImport_Click()

@@ -161,7 +161,8 @@ TEST_F(InputWindowTest, RefusedFileChangesNothing)
     const int16_t life = ctx.store.DesignLife;
     EXPECT_FALSE(LoadProject(ctx));
     ASSERT_EQ(scripted.messages.size(), 1u);
-    EXPECT_EQ(scripted.messages[0].text, QStringLiteral(" Can't open project !"));
+    EXPECT_EQ(scripted.messages[0].text,
+              QStringLiteral(" Can't open project !\nThe file does not exist."));
     EXPECT_EQ(scripted.messages[0].title, QStringLiteral("Vemora"));
     EXPECT_EQ(scripted.messages[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(w->txtProject->text(), QStringLiteral("Kept"));

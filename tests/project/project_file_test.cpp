@@ -9,6 +9,7 @@
 #include "project/ProjectStore.h"
 #include "project/RecordCodec.h"
 #include "project/RecordStore.h"
+#include "support/FileAccess.h"
 #include "test_files.h"
 
 namespace vemora {
@@ -269,13 +270,15 @@ TEST(ProjectFile, WritingIntoAMissingFolderOrOntoAFolderFails)
 
 TEST(ProjectFile, AReadOnlyFileIsNotReplaced)
 {
-    if (::geteuid() == 0) GTEST_SKIP() << "the superuser may write any file";
     TempFolder folder;
     const std::string path = folder.File("locked.kpj");
     const std::string before = EncodeRecord(NewProjectRecord(0));
     WriteBytes(path, before);
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    using std::filesystem::perms;
+    std::filesystem::permissions(path, perms::owner_read | perms::group_read | perms::others_read);
+    std::filesystem::permissions(folder.Path(), perms::all); // only the file is read-only
     int64_t number = 0;
+    test::AsOtherUser other; // root may write any file
     EXPECT_EQ(WriteProjectFile(path, NewProjectRecord(1), number), FileStatus::CannotWrite);
     EXPECT_EQ(ReadBytes(path), before);
 }

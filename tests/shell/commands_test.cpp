@@ -195,12 +195,12 @@ TEST_F(CommandsTest, DeleteOfANewProjectKeepsTheSystemLabel)
     EXPECT_EQ(m->lblSystem->text(), "Gravity system");
 }
 
-TEST_F(CommandsTest, OpenCancelledLeavesTheWorkingAreaEmpty)
+TEST_F(CommandsTest, OpenCancelledShowsTheInputWindowAgain)
 {
     m->mnuOpen->trigger();
     EXPECT_EQ(ui.fileRequests.back().req.title, "OPEN AN EXISTING VEMORA PROJECT");
     EXPECT_EQ(m->windowTitle(), "  Vemora");
-    EXPECT_TRUE(input()->isHidden());
+    EXPECT_FALSE(input()->isHidden());
     EXPECT_TRUE(m->lblProgessBar->isHidden());
     EXPECT_EQ(ctx.store.ProjectOpen, 1);
 }

@@ -12,6 +12,7 @@
 #include "platform/DatePicker.h"
 #include "project/ProjectFile.h"
 #include "project/TextCodec.h"
+#include "support/FileAccess.h"
 
 namespace vemora::test {
 namespace {
@@ -166,7 +167,7 @@ TEST_F(ProjectFilesTest, FailedWriteKeepsTheFileAndThePath)
     // Save As into a folder that does not exist: nothing changes.
     scripted.files.push_back(path("missing/q.kpj"));
     SaveProjectAs(ctx);
-    EXPECT_EQ(scripted.lastMessage(), "Can't Save the project !");
+    EXPECT_EQ(scripted.lastMessage(), "Can't Save the project !\nThe folder does not exist.");
     EXPECT_EQ(ctx.store.ProjectFilePath, path("p.kpj").toStdString());
     EXPECT_EQ(w->lblFileName->text(), path("p.kpj"));
 
@@ -180,7 +181,8 @@ TEST_F(ProjectFilesTest, FailedWriteKeepsTheFileAndThePath)
         SaveProject(ctx);
     }
     ASSERT_EQ(scripted.messages.size(), said + 1);
-    EXPECT_EQ(scripted.lastMessage(), "Can't Save the project !");
+    EXPECT_EQ(scripted.lastMessage(),
+              "Can't Save the project !\nThe file would be larger than the system allows.");
     EXPECT_EQ(Bytes("p.kpj"), before);
     EXPECT_NE(ctx.store.SaveSucceeded, 1);
 }
@@ -195,7 +197,7 @@ TEST_F(ProjectFilesTest, FailedOpenChangesNothingAndCreatesNoFile)
     scripted.files.push_back(path("none.kpj"));
     main->lblProgessBar->setText(QStringLiteral("Opening project"));
     OpenProject(ctx);
-    EXPECT_EQ(scripted.lastMessage(), " Can't open project !");
+    EXPECT_EQ(scripted.lastMessage(), " Can't open project !\nThe file does not exist.");
     EXPECT_FALSE(QFile::exists(path("none.kpj")));
     EXPECT_EQ(ctx.store.ProjectFilePath, path("p.kpj").toStdString());
     EXPECT_EQ(main->windowTitle(), caption);
@@ -209,6 +211,8 @@ TEST_F(ProjectFilesTest, FailedOpenChangesNothingAndCreatesNoFile)
     shortFile.close();
     scripted.files.push_back(path("short.kpj"));
     OpenProject(ctx);
+    EXPECT_EQ(scripted.lastMessage(), " Can't open project !\nThe file is too short for a "
+                                      "project: 3 bytes where 16,650 are needed.");
     EXPECT_EQ(ctx.store.ProjectFilePath, path("p.kpj").toStdString());
     EXPECT_EQ(TrimBlanks(ctx.store.ProjectName), "Main line");
 
@@ -299,6 +303,133 @@ TEST_F(ProjectFilesTest, DeleteThatFailsKeepsTheProjectOpen)
     EXPECT_EQ(scripted.lastMessage(), "Could not delete the project.");
     EXPECT_EQ(scripted.messages.back().title, "Error !");
     EXPECT_EQ(ctx.store.ProjectOpen, 1);
+}
+
+// Opens `file` and gives the message the open showed (none: "").
+QString OpenMessage(ScriptedUi& scripted, AppContext& ctx, const QString& file)
+{
+    const size_t said = scripted.messages.size();
+    scripted.files.push_back(file);
+    OpenProject(ctx);
+    return scripted.messages.size() == said ? QString() : scripted.lastMessage();
+}
+
+TEST_F(ProjectFilesTest, AFileThatWillNotOpenIsRefusedWithItsReason)
+{
+    FillGravity();
+    ASSERT_TRUE(SaveAs("p.kpj"));
+    const QByteArray good = Bytes("p.kpj");
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile f(path(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path(name);
+    };
+
+    const auto changed = [&](auto change) {
+        ProjectRecord rec = DecodeRecord(good.constData());
+        change(rec);
+        return QByteArray::fromStdString(EncodeRecord(rec));
+    };
+    const QByteArray life = changed([](ProjectRecord& r) { r.DesignLife = 500; });
+    EXPECT_EQ(OpenMessage(scripted, ctx, write("life.kpj", life)),
+              " Can't open project !\nThe file is damaged: DesignLife is 500, outside 2 to 100.");
+    const QByteArray damaged = changed([](ProjectRecord& r) { r.ElevationUnit = 7; });
+    EXPECT_EQ(OpenMessage(scripted, ctx, write("damaged.kpj", damaged)),
+              " Can't open project !\nThe file is damaged: ElevationUnit is 7, outside 0 to 3.");
+
+    QByteArray text;
+    while (text.size() < good.size())
+        text += "Chainage, elevation, diameter\r\n";
+    EXPECT_TRUE(OpenMessage(scripted, ctx, write("notes.kpj", text))
+                    .startsWith(" Can't open project !\nThe file is damaged: SystemType is "));
+
+    EXPECT_EQ(OpenMessage(scripted, ctx, path("gone.kpj")),
+              " Can't open project !\nThe file does not exist.");
+
+    // Read permission: the file is the saving user's, kept from others.
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                          QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                          QFileDevice::ExeOther);
+    const QString secret = write("secret.kpj", good);
+    QFile::setPermissions(secret, QFileDevice::WriteOwner);
+    {
+        AsOtherUser other;
+        EXPECT_EQ(OpenMessage(scripted, ctx, secret),
+                  " Can't open project !\nYou may not read this file.");
+    }
+    // None of them replaced the project.
+    EXPECT_EQ(ctx.store.ProjectFilePath, path("p.kpj").toStdString());
+    EXPECT_EQ(w->txtProject->text(), "Main line");
+}
+
+TEST_F(ProjectFilesTest, ASaveThatCannotWriteSaysWhy)
+{
+    FillGravity();
+    ASSERT_TRUE(SaveAs("p.kpj"));
+    const QByteArray before = Bytes("p.kpj");
+    QFile::setPermissions(path("p.kpj"), QFile::permissions(path("p.kpj")) |
+                                             QFileDevice::WriteGroup | QFileDevice::WriteOther);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                          QFileDevice::ReadOther | QFileDevice::ExeOther);
+    {
+        AsOtherUser other;
+        SaveProject(ctx);
+        EXPECT_EQ(scripted.lastMessage(), "Can't Save the project !\nThe folder is read-only.");
+        EXPECT_FALSE(SaveAs("q.kpj"));
+        EXPECT_EQ(scripted.lastMessage(), "Can't Save the project !\nThe folder is read-only.");
+    }
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(Bytes("p.kpj"), before);
+    EXPECT_EQ(ctx.store.ProjectFilePath, path("p.kpj").toStdString());
+}
+
+TEST_F(ProjectFilesTest, ASaveOntoAFullDiskSaysSo)
+{
+    FillGravity();
+    SmallDisk disk(dir.path().toStdString(), 20480);
+    if (!disk.Mounted()) GTEST_SKIP() << "this user may not mount a small disk";
+    ASSERT_TRUE(SaveAs("p.kpj")); // 16,650 of the 20,480 bytes
+    const QByteArray before = Bytes("p.kpj");
+    w->txtBRWL->setText(QStringLiteral("2"));
+    SaveProject(ctx);
+    EXPECT_EQ(scripted.lastMessage(), "Can't Save the project !\nThe disk is full.");
+    EXPECT_EQ(Bytes("p.kpj"), before);
+}
+
+TEST_F(ProjectFilesTest, ASaveThroughALinkPlantedInASharedFolderIsRefused)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "only root may give a link to another user";
+    FillGravity();
+    ASSERT_TRUE(SaveAs("p.kpj"));
+    const QByteArray before = Bytes("p.kpj");
+    QTemporaryDir shared;
+    QFile::setPermissions(shared.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                             QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                             QFileDevice::WriteOther | QFileDevice::ExeOther);
+    ASSERT_EQ(::chmod(shared.path().toLocal8Bit().constData(), 01777), 0);
+    const QString planted = shared.filePath(QStringLiteral("plan.kpj"));
+    ASSERT_TRUE(QFile::link(path("p.kpj"), planted));
+    ASSERT_EQ(::lchown(planted.toLocal8Bit().constData(), OtherUser, gid_t(-1)), 0);
+
+    w->txtBRWL->setText(QStringLiteral("3"));
+    scripted.files.push_back(planted);
+    SaveProjectAs(ctx);
+    EXPECT_EQ(scripted.lastMessage(), "Can't Save the project !\nThe name is a link that another "
+                                      "user made in a shared folder; it is not followed.");
+    EXPECT_EQ(Bytes("p.kpj"), before);
+    EXPECT_EQ(ctx.store.ProjectFilePath, path("p.kpj").toStdString());
+
+    // A link of the user's own in the same folder is followed.
+    const QString own = shared.filePath(QStringLiteral("own.kpj"));
+    ASSERT_TRUE(QFile::link(path("p.kpj"), own));
+    scripted.files.push_back(own);
+    SaveProjectAs(ctx);
+    EXPECT_EQ(ctx.store.EndReservoirLevel, 3.0f);
+    EXPECT_NE(Bytes("p.kpj"), before);
 }
 
 } // namespace

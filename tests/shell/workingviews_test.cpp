@@ -5,22 +5,12 @@
 #include <QTimer>
 
 #include "ShellFixture.h"
+#include "StandInResults.h"
 #include "app/WorkingViews.h"
 #include "shell/StartupWorkspace.h"
 
 namespace vemora::test {
 namespace {
-
-// A stand-in results window: only its showing and hiding count here.
-class StandInResults : public QWidget, public ResultsWindow
-{
-  public:
-    using QWidget::QWidget;
-    QWidget* widget() override { return this; }
-    void Refresh(AnalysisObserver&) override {}
-    void ShowCostTables() override {}
-    void FillDistanceCombos() override {}
-};
 
 class WorkingViewsTest : public ShellTest
 {
@@ -28,14 +18,7 @@ class WorkingViewsTest : public ShellTest
     void SetUp() override
     {
         ShellTest::SetUp();
-        MDIProject& m = makeMain();
-        // A stand-in results window in the client area.
-        ctx.windows.results.Install([&m]() -> ResultsWindow* {
-            auto* window = new StandInResults(m.mdiArea);
-            window->hide();
-            return window;
-        });
-        results = static_cast<StandInResults*>(ctx.windows.results.Load());
+        results = InstallStandInResults(ctx, makeMain());
         currency = input()->tmrCurrency;
         currency->stop();
     }
