@@ -2,7 +2,9 @@
 // the description column, the row menu, Enter on the last row, adding,
 // inserting and deleting rows, and the delete-row window.
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
+#include <QTextDocument>
 
 #include "CellEditingFixture.h"
 #include "input/frmDeleteRow.h"
@@ -275,6 +277,30 @@ TEST_F(ProfileRowsTest, RightClickOnTheNodeNumbersOpensTheRowMenu)
     EXPECT_EQ(g->Col(), 1);
     EXPECT_EQ(g->Rows(), 6);
     EXPECT_EQ(RowText(4), fourth);
+}
+
+// The profile page of the help names the row menu's items as the menu shows
+// them, and says that the Add row button inserts before the current row.
+TEST_F(ProfileRowsTest, HelpPageDescribesTheRowCommandsAsTheyAct)
+{
+    QFile file(QStringLiteral(VEMORA_SOURCE_DIR "/resources/help/3060.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QTextDocument document;
+    document.setHtml(QString::fromUtf8(file.readAll()));
+    const QString page = document.toPlainText().simplified();
+
+    Profile(3);
+    Click(w->msgProfile, 2, 0, Qt::RightButton);
+    ASSERT_EQ(scripted.menusShown.size(), 1u);
+    for (const QString& item : scripted.menusShown[0])
+        EXPECT_TRUE(page.contains(QLatin1Char('"') + item + QLatin1Char('"'))) << item.toStdString();
+
+    const QString button = w->sscAdd->Caption().remove(QLatin1Char('&'));
+    const qsizetype at = page.indexOf(button + QLatin1Char(' '));
+    ASSERT_GE(at, 0) << button.toStdString();
+    const QString sentence = page.mid(at, page.indexOf(QLatin1Char('.'), at) - at);
+    EXPECT_TRUE(sentence.contains(QLatin1String("before the current row"))) << sentence.toStdString();
+    EXPECT_FALSE(sentence.contains(QLatin1String("end"))) << sentence.toStdString();
 }
 
 TEST_F(ProfileRowsTest, DoubleClicksDiscardResultsExceptOnTheDemandTables)

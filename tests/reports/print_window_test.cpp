@@ -3,7 +3,10 @@
 // cancelled printer dialog, Cancel, Esc and the close box, help, and a
 // printed run into a PDF.
 #include <QComboBox>
+#include <QFile>
 #include <QKeyEvent>
+#include <QRegularExpression>
+#include <QTextDocument>
 
 #include "ReportsFixture.h"
 #include "app/WorkingViews.h"
@@ -202,6 +205,52 @@ TEST_F(PrintWindowTest, AFailedRunNamesItsStepAndClosesTheWindow)
     EXPECT_EQ(ui.messages[0].title, "Vemora");
     EXPECT_EQ(ctx.PageNumber, 0);
     EXPECT_TRUE(InputShowing());
+}
+
+// The window's help page names every box the window has, and whatever it
+// lists that the window cannot print (the pump curve, the duty points) it
+// sends to the button that prints it.
+TEST_F(PrintWindowTest, HelpPageNamesTheBoxesAndWhereThePumpPagesPrint)
+{
+    QFile file(QStringLiteral(VEMORA_SOURCE_DIR "/resources/help/4500.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    auto plain = [](const QString& fragment) {
+        QTextDocument document;
+        document.setHtml(fragment);
+        return document.toPlainText().simplified();
+    };
+    const QString page = plain(html);
+
+    auto project = GravityProject(100, 0, {{100, 0}, {0, 1000}});
+    Open(*project);
+    QStringList captions;
+    Show([&](frmPrint* w) {
+        for (const ReportItem& item : ReportItems())
+            captions << w->Box(item.box)->text().replace(QStringLiteral("&&"), QStringLiteral("&")).trimmed();
+        w->sscCancel->click();
+    });
+    ASSERT_EQ(captions.size(), 12);
+    for (const QString& caption : captions)
+        EXPECT_TRUE(page.contains(caption)) << caption.toStdString();
+
+    const QRegularExpression listItem(QStringLiteral("<li>(.*?)</li>"),
+                                      QRegularExpression::DotMatchesEverythingOption);
+    int pumpItems = 0;
+    for (auto m = listItem.globalMatch(html); m.hasNext();) {
+        const QString item = plain(m.next().captured(1));
+        const bool pumpCurve = item.contains(QLatin1String("pump curve"), Qt::CaseInsensitive);
+        const bool dutyPoints = item.contains(QLatin1String("duty point"), Qt::CaseInsensitive);
+        if (pumpCurve || dutyPoints) {
+            ++pumpItems;
+            EXPECT_TRUE(item.contains(QLatin1String("Print Curves")) ||
+                        item.contains(QLatin1String("Print View")))
+                << item.toStdString();
+        }
+        if (pumpCurve && !dutyPoints)
+            EXPECT_TRUE(item.contains(QLatin1String("Print Curves"))) << item.toStdString();
+    }
+    EXPECT_GE(pumpItems, 2);
 }
 
 } // namespace

@@ -52,3 +52,18 @@ TEST(GuideDocument, TheBuiltGuideWalksFromANewProjectToPrintedResults)
                              "Read the results", "Print the results"})
         EXPECT_TRUE(all.contains(QLatin1String(step))) << step;
 }
+
+// What the guide tells a new user to do is what the program does: the unit
+// system converts nothing, and the pump pages print from their own windows.
+TEST(GuideDocument, TheBuiltGuideSaysWhatThePreferencesAndPrintingDo)
+{
+    QString all;
+    for (const auto& page : vemora::test::readPdfPages(BuiltGuide))
+        all += page.text + '\n';
+    all = all.simplified();
+    ASSERT_FALSE(all.isEmpty());
+    EXPECT_FALSE(all.contains("before you type any values", Qt::CaseInsensitive));
+    EXPECT_TRUE(all.contains("The unit system converts nothing"));
+    EXPECT_TRUE(all.contains("unit you choose in its own list"));
+    EXPECT_TRUE(all.contains("Print Curves"));
+}
