@@ -51,6 +51,7 @@ frmIRRView::frmIRRView(AppContext& context, QWidget* parent) : QWidget(parent), 
     picIRR = new PictureBox(this);
     picIRR->setObjectName(QStringLiteral("picIRR"));
     picIRR->setToolTip(QStringLiteral("IRR graph"));
+    picIRR->surface().setBackColor(vbcolor::White);
     picIRR->surface().setFontName(QStringLiteral("Times New Roman"));
     picIRR->setCrossHair(true);
     setTwipsGeometry(picIRR, 0, 0, 10095, 5655);

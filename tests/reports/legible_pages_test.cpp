@@ -60,12 +60,12 @@ const LegibilityCase kCases[] = {
 // Two or more calendar years run together ("20032004").
 const QRegularExpression kYearsRunTogether(QStringLiteral("^((19|20|21)\\d\\d){2,}$"));
 
-// Whether two word boxes share more than a sliver: the glyph boxes of
+// Whether two word boxes share more than a sliver (points): the boxes of
 // neighbouring lines of text may touch at their edges.
 bool overlap(const QRectF& a, const QRectF& b)
 {
     const QRectF both = a.intersected(b);
-    return both.width() > 0.2 && both.height() > 0.25 * std::min(a.height(), b.height());
+    return both.width() > 0.1 && both.height() > 0.1;
 }
 
 class LegiblePagesTest : public ReportsTest
@@ -88,7 +88,7 @@ class LegiblePagesTest : public ReportsTest
             Open(*project, name);
             Analyse();
         }
-        EXPECT_EQ(path.size(), c.pathLength > 0 ? static_cast<size_t>(c.pathLength) : path.size());
+        if (c.pathLength > 0) EXPECT_EQ(path.size(), static_cast<size_t>(c.pathLength));
 
         PrintSelection ticked{};
         for (const ReportItem& item : ReportItems())
