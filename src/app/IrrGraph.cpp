@@ -16,7 +16,7 @@ constexpr uint32_t CurveBlue = 0xFF0000;
 // Rates: the 1-2-5 series to 500000, then 1000000 and on.
 const AxisRules& rateRules()
 {
-    static const AxisRules rules{seriesWithTail(500000, {1000000}, false), 1,
+    static const AxisRules rules{seriesWithTail(500000, {1000000}), 1,
                                  PositiveOrigin::MultipleOfStep};
     return rules;
 }
@@ -25,7 +25,7 @@ const AxisRules& rateRules()
 const AxisRules& differenceRules()
 {
     static const AxisRules rules{
-        seriesWithTail(1000000, {5e6, 1e7, 5e7, 1e8, 5e8, 1e9}, false), 1,
+        seriesWithTail(1000000, {5e6, 1e7, 5e7, 1e8, 5e8, 1e9}), 1,
         PositiveOrigin::Minimum};
     return rules;
 }
@@ -76,6 +76,7 @@ IrrGraphStatus DrawIRRGraph(DrawingSurface& s, PlotFrame& frame, const ResultsSt
     const auto [low, high] = std::minmax_element(first + begin, first + end + 1);
     const double dMin = *low, dMax = *high;
 
+    s.setBackColor(vbcolor::White); // on screen and on the page alike
     s.Cls();
     frame = plotFrameFor(s.ScaleWidth(), s.ScaleHeight(), {1500, 600, 570, 470});
     if (dMin == 0 && dMax == 0) return IrrGraphStatus::Failed;

@@ -29,8 +29,9 @@ enum class IrrGraphStatus {
 // The vertical title "NPV (Income - Expenditure)", reading upwards, 20 pixels wide.
 const QImage& IrrTitlePicture();
 
-// Draws scan steps `begin`..`end` (0.01 % each; held to 0..20000):
-// x = IrrRate(i) (%), y = IrrPvDifference(i) (currency), one vertex per step.
+// Draws scan steps `begin`..`end` (0.01 % each; held to 0..20000) on a
+// white ground: x = IrrRate(i) (%), y = IrrPvDifference(i) (currency), one
+// vertex per step.
 // Frame: left 1500, top 570, right = width - 600, bottom = height - 470.
 // Rate axis: raw step (E - B) / 10 from the 1-2-5 series (continued past
 // 500000), origin a multiple of the step; difference axis: raw step

@@ -3,8 +3,8 @@
 #include <QLocale>
 
 #include "app/AppContext.h"
+#include "app/ReadProjectDate.h"
 #include "platform/ReportPrinter.h"
-#include "project/ProjectDate.h"
 #include "project/TextCodec.h"
 
 #ifndef VEMORA_VERSION_TEXT
@@ -26,12 +26,12 @@ struct FrameLayout
     double titleSize;    // its size in points
     double nameSize;     // the project-name and designer lines
     int valueColumn;     // designer, file and date values
-    int lineLimit;       // characters of a file (or description) line
+    int lineLimit;       // characters of a file or description line (report pages)
     int pageColumn;      // "Page n"
 };
 
 constexpr FrameLayout kReportFrame{24, 21, 13, 22, 70, 153};
-constexpr FrameLayout kGraphFrame{55, 16, 12, 21, 100, 215};
+constexpr FrameLayout kGraphFrame{55, 16, 12, 21, 0, 215};
 
 // A label and a value that takes two lines: the value when it fits in
 // `limit` characters, then (when `emptyAfterShort`) an empty line; or the
@@ -46,6 +46,21 @@ void printLongValue(ReportPrinter& p, const QString& label, const QString& short
     }
     p.Print({{7, label}, {column, value.left(limit)}});
     p.Print({{column, value.mid(limit)}});
+}
+
+// `text` whole when it is at most `width` mm wide, otherwise its beginning
+// and end around "..." in as much of that width as they fill.
+QString elidedInTheMiddle(const ReportPrinter& p, const QString& text, double width)
+{
+    if (p.TextWidth(text) <= width) return text;
+    const QString dots = QStringLiteral("...");
+    auto keeping = [&](qsizetype n) { return text.left(n - n / 2) + dots + text.right(n / 2); };
+    qsizetype fits = 0, tooWide = text.size();
+    while (tooWide - fits > 1) {
+        const qsizetype n = (fits + tooWide) / 2;
+        (p.TextWidth(keeping(n)) <= width ? fits : tooWide) = n;
+    }
+    return keeping(fits);
 }
 
 void printTitleLines(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
@@ -114,10 +129,8 @@ QString PrintedDate(const QDate& date)
 
 QString PrintedProjectDate(const AppContext& ctx)
 {
-    int year = 0, month = 0, day = 0;
-    if (ParseProjectDate(ctx.store.ProjectDate, year, month, day))
-        return PrintedDate(QDate(year, month, day));
-    return trimmed(ctx.store.ProjectDate);
+    const QDate date = ReadProjectDate(ctx.store.ProjectDate);
+    return date.isValid() ? PrintedDate(date) : trimmed(ctx.store.ProjectDate);
 }
 
 QString FileLabelText(const AppContext& ctx)
@@ -163,8 +176,12 @@ void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& p)
     printTitleLines(ctx, p, f);
     p.Print({{7, QStringLiteral("Designer : ")}, {f.valueColumn, trimmed(ctx.store.Designer)}});
     p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx)}});
-    printLongValue(p, QStringLiteral("Filename :"), QStringLiteral("Filename :"),
-                   FileLabelText(ctx), f.valueColumn, f.lineLimit, false);
+    // One line, whatever the path's length, so the header never reaches
+    // down into the page's title and graph.
+    const double lineEnd = 8 + ruleLength(PageOrientation::Landscape);
+    p.Print({{7, QStringLiteral("Filename :")},
+             {f.valueColumn, elidedInTheMiddle(p, FileLabelText(ctx),
+                                               lineEnd - p.TabPosition(f.valueColumn))}});
     printDateAndPage(ctx, p, f);
 }
 

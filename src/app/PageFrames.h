@@ -27,7 +27,8 @@ void PrintPageHeader(AppContext& ctx, ReportPrinter& printer);
 void PrintPageFooter(AppContext& ctx, ReportPrinter& printer);
 
 // Switches to landscape first; no description; the file line shows the
-// input window's file label (FileLabelText).
+// input window's file label (FileLabelText) on one line, shortened in the
+// middle ("/data/pro...ject.kpj") when it is wider than the line.
 void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& printer);
 void PrintGraphPageFooter(AppContext& ctx, ReportPrinter& printer);
 

@@ -73,6 +73,24 @@ void PrintLegend(ReportPrinter& p, const ViewProfileLegend& legend, bool gradeli
 
 } // namespace
 
+void PrintBesideProfileGraph(ReportPrinter& p, const QString& text)
+{
+    // A blank's width stays free before the graph.
+    const double room =
+        kProfileViewGraphBox.left() - p.TabPosition(8) - p.TextWidth(QStringLiteral(" "));
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && p.TextWidth(longer) > room) {
+            p.Print({{8, line}});
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    p.Print({{8, line}});
+}
+
 void PrintViewProfilePlotPage(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
                               const QString& beginText, const QString& endText,
                               const ViewProfileLegend& legend)
@@ -93,23 +111,23 @@ void PrintViewProfilePlotPage(AppContext& ctx, ReportPrinter& p, const Drawing& 
     p.setFontUnderline(false);
     p.setFontSize(11);
     p.Print({{8, "Begin distance:"}});
-    p.Print({{8, DistanceText(ctx.store, beginText)}});
+    PrintBesideProfileGraph(p, DistanceText(ctx.store, beginText));
     p.Print({{8, "End distance:"}});
-    p.Print({{8, DistanceText(ctx.store, endText)}});
+    PrintBesideProfileGraph(p, DistanceText(ctx.store, endText));
     if (gradeline) {
         p.Print({{8, "Absolute roughness:"}});
-        p.Print({{8, roughness}});
+        PrintBesideProfileGraph(p, roughness);
         p.Print({{8, QStringLiteral("Year: ") +
                          QString::number(ctx.store.SupplyStartYear + year - 1)}});
         p.Print({{8, "Flow rate:"}});
-        p.Print({{8, flow}});
+        PrintBesideProfileGraph(p, flow);
     } else {
         p.Print();
         p.Print();
         p.Print();
     }
 
-    p.PaintDrawing(QRectF(50, 55, 215, 98), [graph](QPainter& painter, const QRectF& target) {
+    p.PaintDrawing(kProfileViewGraphBox, [graph](QPainter& painter, const QRectF& target) {
         graph.replay(painter, target, ReplayStyle::Print);
     });
     PrintLegend(p, legend, gradeline);

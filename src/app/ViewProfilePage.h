@@ -5,9 +5,14 @@
 #pragma once
 
 #include <QImage>
+#include <QRectF>
 #include <QString>
 
 namespace vemora {
+
+// Where the profile view page (and the calibration's page like it) pastes
+// its graph, millimetres.
+inline const QRectF kProfileViewGraphBox(50, 55, 215, 98);
 
 struct AppContext;
 class Drawing;
@@ -18,6 +23,11 @@ struct ViewProfileLegend
     QImage pipelineProfile; // line sample of the ground profile
     QImage gradeline;       // line sample of the hydraulic gradeline
 };
+
+// A value of the column left of the graph: `text` at print column 8, carried
+// on at its blanks over further lines where it would reach the graph, so
+// that it shows whole.
+void PrintBesideProfileGraph(ReportPrinter& printer, const QString& text);
 
 // `beginText` and `endText` are the texts of the view's distance lists. The
 // year and the gradeline switch come from ctx.view. A value that cannot be

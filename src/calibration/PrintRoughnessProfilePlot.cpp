@@ -8,6 +8,7 @@
 #include "app/GraphPictures.h"
 #include "app/GraphUnits.h"
 #include "app/PageFrames.h"
+#include "app/ViewProfilePage.h"
 #include "engine/NumberFormat.h"
 #include "platform/GraphPieces.h"
 #include "platform/ReportPrinter.h"
@@ -73,15 +74,15 @@ void PrintRoughnessProfilePlot(ReportPrinter& printer, AppContext& ctx,
     printer.setFontUnderline(false);
     printer.setFontSize(11);
     printer.Print({{8, QStringLiteral("Begin distance:")}});
-    printer.Print({{8, DistanceText(ctx, page.BeginDistance)}});
+    PrintBesideProfileGraph(printer, DistanceText(ctx, page.BeginDistance));
     printer.Print({{8, QStringLiteral("End distance:")}});
-    printer.Print({{8, DistanceText(ctx, page.EndDistance)}});
+    PrintBesideProfileGraph(printer, DistanceText(ctx, page.EndDistance));
     if (page.GradelineShown) {
         printer.Print({{8, QStringLiteral("Absolute roughness:")}});
-        printer.Print({{8, RoughnessText(ctx, year)}});
+        PrintBesideProfileGraph(printer, RoughnessText(ctx, year));
         printer.Print({{8, QStringLiteral("Year: %1").arg(ctx.store.SupplyStartYear + year - 1)}});
         printer.Print({{8, QStringLiteral("Flow rate:")}});
-        printer.Print({{8, FlowText(ctx, year)}});
+        PrintBesideProfileGraph(printer, FlowText(ctx, year));
     } else {
         printer.Print();
         printer.Print();
@@ -89,7 +90,7 @@ void PrintRoughnessProfilePlot(ReportPrinter& printer, AppContext& ctx,
     }
 
     const Drawing picture = page.Picture; // the copy the page keeps while it prints
-    printer.PaintDrawing(QRectF(50, 55, 215, 98), [picture](QPainter& p, const QRectF& target) {
+    printer.PaintDrawing(kProfileViewGraphBox, [picture](QPainter& p, const QRectF& target) {
         picture.replay(p, target, ReplayStyle::Print);
     });
 

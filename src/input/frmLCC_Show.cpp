@@ -12,13 +12,13 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
+#include "app/ReadProjectDate.h"
 #include "input/frmLCC.h"
 #include "platform/DatePicker.h"
 #include "platform/NumberText.h"
 #include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
-#include "project/ProjectDate.h"
 #include "project/SystemType.h"
 #include "project/TextCodec.h"
 
@@ -130,14 +130,9 @@ void frmLCC::ShowHeaderFields()
     txtDesigner->setText(Trimmed(s.Designer));
 
     // A date the picker cannot take leaves it on its previous date.
-    const std::string dateText = TrimBlanks(s.ProjectDate);
-    int year = 0, month = 0, day = 0;
-    const QDate date =
-        ParseProjectDate(dateText, year, month, day) ? QDate(year, month, day) : QDate();
+    const QDate date = ReadProjectDate(s.ProjectDate);
     if (date.isValid() && date >= dtpDate->minimumDate() && date <= dtpDate->maximumDate())
         dtpDate->setValue(date);
-    else
-        dtpDate->setValueText(QString::fromStdString(dateText));
 
     txtDescription->setPlainText(Trimmed(s.ProjectDescription));
     ShowBarValue(this, hscLife, s.DesignLife, &frmLCC::hscLife_Change);

@@ -135,11 +135,10 @@ StepSeries series125(double last)
     return s;
 }
 
-StepSeries seriesWithTail(double last125, const std::vector<double>& tail, bool holdLast)
+StepSeries seriesWithTail(double last125, const std::vector<double>& tail)
 {
     StepSeries s = series125(last125);
     s.members.insert(s.members.end(), tail.begin(), tail.end());
-    s.holdLast = holdLast;
     return s;
 }
 
@@ -152,7 +151,6 @@ double tickStep(double rawStep, const StepSeries& series)
         if (rawStep <= m * (1 + kTolerance)) return m;
 
     const double last = series.members.back();
-    if (series.holdLast && rawStep <= 10 * last * (1 + kTolerance)) return last;
     if (!std::isfinite(rawStep)) return last;
     for (SeriesPoint p = nextPoint(seriesPointOf(last));; p = nextPoint(p)) {
         const double m = member(p.mantissa, p.exponent);

@@ -33,20 +33,17 @@ int32_t toInt32(double v);
 // The members a tick step is chosen from, ascending.
 struct StepSeries
 {
+    // Past the last member the 1-2-5 series continues (2, 5, 10, 20 ...
+    // times its decade), so an axis keeps about ten divisions at any range.
     std::vector<double> members;
-    // A raw step above the last member takes the last member (up to ten
-    // times that member, so an axis never has more than about 100
-    // divisions); otherwise, and beyond that, the 1-2-5 series continues
-    // past the last member (2, 5, 10, 20 ... times its decade).
-    bool holdLast = false;
 };
 
 // 0.001, 0.002, 0.005, 0.01, ... up to and including `last` (a member of the
 // 1-2-5 series such as 100 or 1,000,000).
 StepSeries series125(double last);
 // The 1-2-5 series up to `last125`, followed by further members (for
-// instance 5,000,000 and 10,000,000 after 1,000,000), with holdLast as given.
-StepSeries seriesWithTail(double last125, const std::vector<double>& tail, bool holdLast);
+// instance 5,000,000 and 10,000,000 after 1,000,000).
+StepSeries seriesWithTail(double last125, const std::vector<double>& tail);
 
 // The tick step for a raw step (a tenth of the value range): the smallest
 // member not less than the raw step, s(k) for s(k-1) < raw <= s(k); a raw

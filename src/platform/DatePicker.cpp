@@ -1,11 +1,31 @@
 #include "platform/DatePicker.h"
 
+#include <QLocale>
+
 namespace vemora {
+
+namespace {
+const QString kShownFormat = QStringLiteral("d MMMM yyyy");
+} // namespace
+
+QDate ReadDateText(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty()) return {};
+    static const QStringList formats = {kShownFormat, "yyyy-MM-dd",   "yyyy/MM/dd",
+                                        "d/M/yyyy",   "d-M-yyyy",     "d.M.yyyy",
+                                        "d MMM yyyy", "MMMM d, yyyy", "MMMM d yyyy"};
+    for (const QString& f : formats) {
+        const QDate d = QLocale::c().toDate(t, f);
+        if (d.isValid()) return d;
+    }
+    return {};
+}
 
 DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
 {
     setCalendarPopup(true);
-    setDisplayFormat("d MMMM yyyy");
+    setDisplayFormat(kShownFormat);
     setDate(QDate::currentDate());
     connect(this, &QDateEdit::dateChanged, this, [this](const QDate&) { emit Change(); });
 }
@@ -17,20 +37,10 @@ void DatePicker::setValue(const QDate& d)
 
 bool DatePicker::setValueText(const QString& text)
 {
-    const QString t = text.trimmed();
-    if (t.isEmpty()) return false;
-    const QStringList formats = {displayFormat(), "yyyy-MM-dd", "yyyy/MM/dd", "d/M/yyyy",
-                                 "d-M-yyyy",      "d.M.yyyy",   "d MMM yyyy", "d MMMM yyyy",
-                                 "MMMM d, yyyy",  "MMMM d yyyy"};
-    for (const QString& f : formats) {
-        const QDate d = QLocale::c().toDate(t, f);
-        if (d.isValid()) {
-            if (d < minimumDate() || d > maximumDate()) return false;
-            setDate(d);
-            return true;
-        }
-    }
-    return false;
+    const QDate d = ReadDateText(text);
+    if (!d.isValid() || d < minimumDate() || d > maximumDate()) return false;
+    setDate(d);
+    return true;
 }
 
 } // namespace vemora

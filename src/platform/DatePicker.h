@@ -6,6 +6,11 @@
 
 namespace vemora {
 
+// The date a text names in one of the forms a date field takes: the shown
+// "d MMMM yyyy", ISO and "yyyy/MM/dd", common day-month-year forms and
+// "MMMM d, yyyy"; surrounding blanks ignored. A null date for any other text.
+QDate ReadDateText(const QString& text);
+
 class DatePicker : public QDateEdit
 {
     Q_OBJECT

@@ -102,6 +102,21 @@ QString WithUnit(const InputControls& in, const char* field, const char* list)
     return in.Text(field) + QStringLiteral(" ") + in.Text(list);
 }
 
+// A caption at tab 8 and its value at tab `valueTab`. A caption that reaches
+// to within a blank of that column puts its value a blank after its end, so
+// that the two never run together.
+void PrintCaption(ReportPrinter& p, const QString& caption, const QString& value, int valueTab = 40)
+{
+    p.Print({{8, caption}}, LineEnd::Keep);
+    const double gap = p.TextWidth(QStringLiteral(" "));
+    if (p.CurrentX() + gap <= p.TabPosition(valueTab))
+        p.Tab(valueTab);
+    else
+        p.setCurrentX(p.CurrentX() + gap);
+    p.PrintText(value);
+    p.EndLine();
+}
+
 void PrintCharacteristics(const InputControls& in, ReportPrinter& p)
 {
     p.setFontBold(true);
@@ -110,12 +125,12 @@ void PrintCharacteristics(const InputControls& in, ReportPrinter& p)
     if (in.Value("optEpoxy"))
         p.Print({{8, "Lining system - Epoxy coated"}}, LineEnd::Keep);
     else
-        p.Print({{8, "Lining system - Cement mortar:"},
-                 {40, WithUnit(in, "txtLiningThickness", "comLiningThicknessUnits")}});
-    p.Print({{8, "Roughness of new pipe (Ks):"}, {40, WithUnit(in, "txtKsNew", "comKsNewUnits")}});
-    p.Print({{8, "Roughness of old pipe (Ks):"}, {40, WithUnit(in, "txtKsOld", "comKsOldUnits")}});
-    p.Print({{8, "Roughness deterioration years:"},
-             {40, in.Text("txtKsOldYears") + QStringLiteral(" years")}});
+        PrintCaption(p, "Lining system - Cement mortar:",
+                     WithUnit(in, "txtLiningThickness", "comLiningThicknessUnits"));
+    PrintCaption(p, "Roughness of new pipe (Ks):", WithUnit(in, "txtKsNew", "comKsNewUnits"));
+    PrintCaption(p, "Roughness of old pipe (Ks):", WithUnit(in, "txtKsOld", "comKsOldUnits"));
+    PrintCaption(
+        p, "Roughness deterioration years:", in.Text("txtKsOldYears") + QStringLiteral(" years"));
     p.Print();
 }
 
@@ -133,24 +148,23 @@ void PrintLaying(AppContext& ctx, ReportPrinter& p)
     p.setFontBold(true);
     p.Print({{7, "Pipe laying conditions"}});
     p.setFontBold(false);
-    p.Print(
-        {{8, "Laying (incl joining)"}, {40, symbol + number(1) + QStringLiteral("/") + length}});
+    PrintCaption(p, "Laying (incl joining)", symbol + number(1) + QStringLiteral("/") + length);
     static const char* const rates[] = {"Excavation",     "Rock excavation", "Bedding import",
                                         "Bedding trench", "Blanket import",  "Blanket trench",
                                         "Backfilling"};
     for (int i = 0; i < 7; ++i)
-        p.Print({{8, QLatin1String(rates[i])}, {40, symbol + number(i + 2) + volume}});
+        PrintCaption(p, QLatin1String(rates[i]), symbol + number(i + 2) + volume);
 
     p.Print();
     p.setFontBold(true);
     p.Print({{7, "Anticipated laying conditions"}});
     p.setFontBold(false);
-    p.Print({{8, "Description"}, {35, "Percentage expected"}});
-    p.Print({{8, "Rock"}, {40, number(9) + QStringLiteral("%")}});
-    p.Print({{8, "Bedding import"}, {40, number(10) + QStringLiteral("%")}});
-    p.Print({{8, "Blanket import"}, {40, number(11) + QStringLiteral("%")}});
-    p.Print({{8, "Required cover"}, {40, number(12) + QStringLiteral(" ") + length}});
-    p.Print({{8, "Excavation lower than pipe"}, {40, number(13) + QStringLiteral(" ") + length}});
+    PrintCaption(p, "Description", "Percentage expected", 35);
+    PrintCaption(p, "Rock", number(9) + QStringLiteral("%"));
+    PrintCaption(p, "Bedding import", number(10) + QStringLiteral("%"));
+    PrintCaption(p, "Blanket import", number(11) + QStringLiteral("%"));
+    PrintCaption(p, "Required cover", number(12) + QStringLiteral(" ") + length);
+    PrintCaption(p, "Excavation lower than pipe", number(13) + QStringLiteral(" ") + length);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "app/GraphPictures.h"
 #include "app/GraphUnits.h"
@@ -56,17 +57,27 @@ YearColumns yearColumns(const DrawingSurface& s, int left, int count, const Axis
 
 // Grid, axes and vertical labels at `labelX`, then the year ticks under
 // every column with the calendar year under the first and every
-// interval-th, then "Year" in `titlePoints`.
+// interval-th, then "Year" in `titlePoints`. A year label that would come
+// closer than a blank to the one before it is left out, so that labels
+// never run together in narrow columns.
 void drawYearFrame(DrawingSurface& s, const YearColumns& c, int count, int firstYear,
                    int interval, double labelX, double titlePoints)
 {
     drawHorizontalGrid(s, c.frame, c.values);
     drawAxes(s, c.frame);
     drawVerticalTickLabels(s, c.frame, c.values, labelX);
+    const double gap = s.TextWidth(QStringLiteral(" "));
+    double lastLabelEnd = -std::numeric_limits<double>::infinity();
     for (int k = 1; k <= count; ++k) {
         const double x = c.right(k);
-        if (k == 1 || k % interval == 0)
-            printCentred(s, x, c.frame.bottom + 50, QString::number(firstYear + k - 1));
+        if (k == 1 || k % interval == 0) {
+            const QString year = QString::number(firstYear + k - 1);
+            const double width = s.TextWidth(year);
+            if (x - width / 2 >= lastLabelEnd + gap) {
+                printCentred(s, x, c.frame.bottom + 50, year);
+                lastLabelEnd = x + width / 2;
+            }
+        }
         s.Line(x, c.frame.bottom, x, c.frame.bottom - 40);
     }
     printHorizontalTitle(s, c.frame, QStringLiteral("Year"), c.frame.bottom + 270, titlePoints);
@@ -194,7 +205,9 @@ IncomeLegend DrawIncomeExpenditureGraph(DrawingSurface& surface, const ProjectSt
         widen(at(results.YearExpenditure, k));
     if (!std::isfinite(high) || !std::isfinite(low)) high = low = 0;
 
-    const AxisRules rules{seriesWithTail(1000000, {5000000, 10000000}, true), 2};
+    // 1-2-5 to 1,000,000, then 5,000,000 and 10,000,000 (no 2,000,000),
+    // and on in 1-2-5 steps, so that large amounts keep about ten divisions.
+    const AxisRules rules{seriesWithTail(1000000, {5000000, 10000000}), 2};
     const YearColumns c = yearColumns(surface, 1000, columns, scaleAxis(low, high, rules));
     // The first column is the base year; without construction years it is
     // the first supply year.

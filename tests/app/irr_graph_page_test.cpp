@@ -3,6 +3,8 @@
 // be drawn for stopping it.
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include "app/AppContext.h"
 #include "app/IrrGraphPage.h"
 #include "app/PrintFailure.h"
@@ -52,6 +54,28 @@ TEST_F(IrrGraphPageTest, FullRangePageIsLandscapeWithRangeAndIrr)
         EXPECT_TRUE(page.findText(text)) << text;
     ASSERT_EQ(page.paintings.size(), 1u);
     EXPECT_EQ(page.paintings[0].rect, QRectF(50, 55, 190, 100));
+}
+
+TEST_F(IrrGraphPageTest, TheGraphPrintsOnAWhiteGround)
+{
+    const auto pages = PrintPage(IrrFullRangeBegin, IrrFullRangeEnd);
+    ASSERT_EQ(pages.at(0).paintings.size(), 1u);
+    const PagePainting& graph = pages[0].paintings[0];
+    // The painting at 2 pixels a millimetre.
+    constexpr double kPixelsPerMm = 2;
+    QImage image((graph.rect.size() * kPixelsPerMm).toSize(), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.scale(kPixelsPerMm / RecordingPageDevice::kDotsPerMm,
+                  kPixelsPerMm / RecordingPageDevice::kDotsPerMm);
+    painter.translate(-graph.rect.topLeft() * RecordingPageDevice::kDotsPerMm);
+    QPicture picture = graph.picture;
+    picture.play(&painter);
+    painter.end();
+    // The corners, outside the grid and the axes, show the ground.
+    for (const QPoint at : {QPoint(2, 2), QPoint(image.width() - 3, 2),
+                            QPoint(image.width() - 3, image.height() - 3)})
+        EXPECT_EQ(image.pixelColor(at), QColor(Qt::white)) << at.x() << ", " << at.y();
 }
 
 TEST_F(IrrGraphPageTest, WindowRangeAndNoIrrFound)

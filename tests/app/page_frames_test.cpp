@@ -116,14 +116,54 @@ TEST_F(PageFramesTest, TheGraphFrameIsLandscapeAndWiderWithTheFileLabel)
     EXPECT_DOUBLE_EQ(page.lines[0].to.x() - page.lines[0].from.x(), 265);
     EXPECT_NE(page.findTextStartingWith("and the use of this software program"), nullptr);
 
-    // A label of exactly 100 characters keeps one line; 101 take two.
+    // A label that fits its line prints whole, however many characters it has.
     ctx.store.NewProjectFlag = 0;
     ctx.store.ProjectFilePath = std::string(100, 'f');
     EXPECT_NE(PrintPage(true).findText(QString(100, 'f')), nullptr);
     ctx.store.ProjectFilePath = std::string(101, 'f');
-    const RecordedPage& two = PrintPage(true);
-    EXPECT_NE(two.findText(QString(100, 'f')), nullptr);
-    EXPECT_NE(two.findText("f"), nullptr);
+    EXPECT_NE(PrintPage(true).findText(QString(101, 'f')), nullptr);
+}
+
+TEST_F(PageFramesTest, ALongPathIsShortenedInTheMiddleAndTheGraphHeaderKeepsItsHeight)
+{
+    const double shortRule = PrintPage(true).lines[0].from.y();
+    const std::string head = "/data/projects/" + std::string(90, 'a');
+    const std::string tail = std::string(90, 'z') + "/transfer.kpj";
+    ctx.store.ProjectFilePath = head + std::string(20, 'm') + tail; // 228 characters
+    const RecordedPage& page = PrintPage(true);
+
+    const PageText* label = page.findText("Filename :");
+    ASSERT_NE(label, nullptr);
+    const PageText* path = nullptr;
+    for (const PageText& t : page.texts)
+        if (t.text.startsWith("/data/projects/")) path = &t;
+    ASSERT_NE(path, nullptr);
+    EXPECT_EQ(path->pos.y(), label->pos.y());
+    EXPECT_TRUE(path->text.contains("..."));
+    EXPECT_TRUE(path->text.endsWith("/transfer.kpj"));
+    EXPECT_TRUE(QString::fromStdString(head + std::string(20, 'm') + tail)
+                    .startsWith(path->text.section("...", 0, 0)));
+    // The line ends by the end of the rule, and nothing more of the path follows.
+    EXPECT_LE(path->pos.x() + path->width, page.lines[0].to.x() + 0.01);
+    for (const PageText& t : page.texts)
+        EXPECT_FALSE(&t != path && t.text.contains("zzz")) << t.text.toStdString();
+    EXPECT_DOUBLE_EQ(page.lines[0].from.y(), shortRule);
+}
+
+TEST_F(PageFramesTest, TheProjectDateReadsAsTheInputWindowReadsIt)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"16/05/2005", "Date :  16 May 2005"},
+        {"2001/06/11", "Date :  11 June 2001"},
+        {"2001-06-11", "Date :  11 June 2001"},
+        {" 3 March 2010 ", "Date :  3 March 2010"},
+        {"not a date", "Date :  not a date"},
+    };
+    for (const auto& [stored, line] : cases) {
+        ctx.store.ProjectDate = stored;
+        EXPECT_TRUE(PrintPage().textLines().contains(line)) << stored;
+        EXPECT_TRUE(PrintPage(true).textLines().contains(line)) << stored;
+    }
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
 #include "platform/ScrollBar.h"
+#include "project/UnitTables.h"
 #include "support/PdfPages.h"
 
 namespace vemora::test {
@@ -167,6 +168,34 @@ TEST_F(RoughnessViewTest, TwoCopiesPrintAsTwoLandscapePagesEachNumberedOne)
     EXPECT_EQ(PrintCopiesOn(ctx, broken, 1, v->PrintViewJob()), PrintOutcome::Failed);
     ASSERT_FALSE(scripted.messages.empty());
     EXPECT_TRUE(scripted.messages.back().text.startsWith("Could not print the calibration profile"));
+}
+
+TEST_F(RoughnessViewTest, TheFlowBesideTheGraphShowsWholeInAnyUnit)
+{
+    Calibrate(1, 0.3);
+    for (int unit : {6, 7, 11}) { // gal/min (USA), Million gal/hour (USA) and (EUR)
+        ctx.store.FixedDemandUnit = static_cast<int16_t>(unit);
+        frmViewRoughness* v = OpenView();
+        RecordingPageDevice device;
+        ASSERT_EQ(PrintCopiesOn(ctx, device, 1, v->PrintViewJob()), PrintOutcome::Printed);
+        const RecordedPage& page = device.pages().at(0);
+        const QRectF graph = page.paintings.at(0).rect;
+        const PageText* caption = page.findText("Flow rate:");
+        const PageText* legend = page.findText("LEGEND:");
+        ASSERT_TRUE(caption && legend);
+
+        // The lines under "Flow rate:" down to the legend read the flow whole,
+        // and none of them reaches the graph.
+        QStringList flow;
+        for (const PageText& t : page.texts) {
+            if (t.pos.y() <= caption->pos.y() || t.pos.y() >= legend->pos.y()) continue;
+            flow << t.text;
+            EXPECT_LT(t.pos.x() + t.width, graph.left()) << t.text.toStdString();
+        }
+        const QString unitName = QString::fromUtf8(FlowUnits.Text(unit));
+        EXPECT_TRUE(flow.join(' ').endsWith(" " + unitName)) << flow.join('|').toStdString();
+        v->close();
+    }
 }
 
 TEST_F(RoughnessViewTest, ThePageReadsBackFromARealPdf)

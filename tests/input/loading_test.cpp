@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include "InputWindowFixture.h"
+#include "app/PageFrames.h"
+#include "app/ReadProjectDate.h"
 #include "platform/DatePicker.h"
 #include "platform/FlexGrid.h"
 #include "platform/ScrollBar.h"
@@ -58,6 +60,22 @@ TEST_F(InputWindowTest, NewGravityProjectShowsTheDefaults)
     EXPECT_EQ(w->msgOperational->TextMatrix(1, 1), QStringLiteral("300000"));
     EXPECT_EQ(w->dtpDate->Value(), QDate::currentDate());
     EXPECT_EQ(w->lblCurrency[0]->text(), QStringLiteral("R"));
+}
+
+TEST_F(InputWindowTest, TheDateFieldAndThePrintedHeaderShowTheSameDay)
+{
+    const std::pair<const char*, QDate> cases[] = {
+        {"11/06/2001", QDate(2001, 6, 11)},
+        {"2001/06/11", QDate(2001, 6, 11)},
+        {"11 June 2001", QDate(2001, 6, 11)},
+    };
+    for (const auto& [stored, day] : cases) {
+        WriteNewProjectDefaults(ctx.store, stored);
+        LoadRecord(ctx);
+        EXPECT_EQ(w->dtpDate->Value(), day) << stored;
+        EXPECT_EQ(ReadProjectDate(ctx.store.ProjectDate), day) << stored;
+        EXPECT_EQ(PrintedProjectDate(ctx), QStringLiteral("11 June 2001")) << stored;
+    }
 }
 
 TEST_F(InputWindowTest, PumpingRecordFillsThePumpingFields)

@@ -11,11 +11,11 @@ using namespace vemora;
 namespace {
 
 const StepSeries kProfile = series125(1000000);
-// The income graph: 1,000,000 is followed by 5,000,000 and 10,000,000, and a
-// larger raw step keeps the last.
-const StepSeries kIncome = seriesWithTail(1000000, {5000000, 10000000}, true);
-// The IRR graph's difference axis: 1-5-10 above one million, held at 10^9.
-const StepSeries kIrrDifference = seriesWithTail(1000000, {5e6, 1e7, 5e7, 1e8, 5e8, 1e9}, true);
+// The income graph: 1,000,000 is followed by 5,000,000 and 10,000,000, and
+// the 1-2-5 series goes on from there.
+const StepSeries kIncome = seriesWithTail(1000000, {5000000, 10000000});
+// The IRR graph's difference axis: 1-5-10 above one million up to 10^9.
+const StepSeries kIrrDifference = seriesWithTail(1000000, {5e6, 1e7, 5e7, 1e8, 5e8, 1e9});
 
 } // namespace
 
@@ -43,10 +43,12 @@ TEST(AxisStep, SmallestSeriesMemberNotBelowTheRawStep)
         {3e6, kProfile, 5e6},
         {6e6, kProfile, 1e7},
         {150, series125(100), 200},
-        // The income series skips 2,000,000 and holds 10,000,000.
+        // The income series skips 2,000,000, then goes on past 10,000,000
+        // so that an axis never needs dozens of grid lines.
         {1500000, kIncome, 5000000},
-        {20000000, kIncome, 10000000},
-        // ... but not for ranges that would need thousands of grid lines.
+        {10000000, kIncome, 10000000},
+        {20000000, kIncome, 20000000},
+        {36000000, kIncome, 50000000},
         {2e9, kIncome, 2e9},
         {1500000, kIrrDifference, 5000000},
         {600000000, kIrrDifference, 1000000000},
@@ -163,7 +165,8 @@ TEST(AxisScale, WholeAxesOfTheGraphs)
         {"flows 1495..1500", 1495, 1500, {}, 0.5, 1495, 11, 1500.5},
         {"income 0..4.3e6", 0, 4.3e6, {kIncome, 2}, 500000, 0, 9, 4.5e6},
         {"income 0..15e6", 0, 15e6, {kIncome, 2}, 5e6, 0, 3, 15e6},
-        {"income 0..2e8", 0, 2e8, {kIncome, 2}, 1e7, 0, 20, 2e8},
+        {"income 0..2e8", 0, 2e8, {kIncome, 2}, 2e7, 0, 10, 2e8},
+        {"income 0..3.6e8", 0, 3.6e8, {kIncome, 2}, 5e7, 0, 8, 4e8},
         {"income all zero", 0, 0, {kIncome, 2}, 0.001, 0, 2, 0.002},
         {"IRR rates 0..200", 0, 200, {series125(1000000)}, 20, 0, 10, 200},
         {"IRR rates 5..15", 5, 15, {series125(1000000)}, 1, 5, 11, 16},

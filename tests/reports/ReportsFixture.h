@@ -39,15 +39,15 @@ class ReportsTest : public ::testing::Test
         InstallReports(ctx);
     }
 
-    // Saves the project and opens the file.
-    void Open(ProjectStore& project)
+    // Saves the project (as `name` in the test's folder) and opens the file.
+    void Open(ProjectStore& project, const std::string& name = "project.kpj")
     {
         project.ProjectName = "Pipeline to town";
         project.Designer = "A. Engineer";
         project.ProjectDate = "16/05/2005";
         ProjectRecord rec = SavedRecord(project);
         int64_t record = 0;
-        path = folder.File("project.kpj");
+        path = folder.File(name);
         ASSERT_EQ(WriteProjectFile(path, rec, record), FileStatus::Ok);
         ctx.store.ProjectFilePath = path;
         ctx.store.NewProjectFlag = 0;

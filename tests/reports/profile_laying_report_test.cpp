@@ -120,6 +120,34 @@ TEST_F(ProfileReportTest, EpoxyLiningPrintsNoThickness)
     EXPECT_TRUE(lines.contains(mortar)) << lines.join("\n").toStdString();
 }
 
+TEST_F(ProfileReportTest, EveryCaptionStandsApartFromItsValue)
+{
+    Nodes(2);
+    Show();
+    w->optMortar->setChecked(true);
+    w->txtLiningThickness->setText("12");
+    for (int unitSystem : {0, 1}) {
+        ctx.store.UnitSystem = static_cast<int16_t>(unitSystem);
+        const RecordedPage page = Print(PrintProfileData).back();
+        const PageText* mortar = page.findText("Lining system - Cement mortar:");
+        ASSERT_TRUE(mortar);
+        int captions = 0;
+        for (const PageText& caption : page.texts) {
+            if (caption.tab != 8) continue;
+            // The value on the caption's line starts at least a blank after it.
+            for (const PageText& value : page.texts) {
+                if (&value == &caption || value.pos.y() != caption.pos.y() ||
+                    value.pos.x() < caption.pos.x())
+                    continue;
+                ++captions;
+                EXPECT_GE(value.pos.x() - (caption.pos.x() + caption.width), 1.0)
+                    << caption.text.toStdString() << " | " << value.text.toStdString();
+            }
+        }
+        EXPECT_EQ(captions, 18); // four characteristics, eight rates, a heading, five conditions
+    }
+}
+
 TEST_F(ProfileReportTest, RoughnessLinesShowTheFieldsAndUnits)
 {
     Nodes(2);

@@ -14,6 +14,8 @@ using namespace vemora::test;
 namespace {
 
 constexpr double kWidth = 10200, kHeight = 4800;
+// Wide enough that no two year labels of up to 100 columns come near.
+constexpr double kWideWidth = 60000;
 constexpr double kBottom = kHeight - 470, kBase = kBottom - 220, kTop = 570;
 
 // A project of `life` years from supply start 2001 with a fixed demand of
@@ -75,7 +77,7 @@ TEST(DemandCapacityGraph, YearLabelsThinnedByTheDesignLifeFromTheFirstSupplyYear
     };
     for (const Case& c : cases) {
         GraphProject p = demandProject(c.life);
-        DrawingSurface s(kWidth, kHeight);
+        DrawingSurface s(kWideWidth, kHeight);
         DrawDemandCapacityGraph(s, p.s(), p.r());
         const auto labels = yearLabels(s.drawing());
         ASSERT_EQ(labels.size(), c.labels) << c.life;
@@ -260,13 +262,18 @@ TEST(IncomeExpenditureGraph, ColumnsFromTheBaseYearWithTheirColours)
     DrawIncomeExpenditureGraph(s, p.s(), p.r());
     const Drawing& d = s.drawing();
 
-    const auto labels = yearLabels(d);
-    ASSERT_EQ(labels.size(), 17u); // 2001, 2002, 2004, ..., 2032
-    EXPECT_EQ(labels[0], "2001");
-    EXPECT_EQ(labels[1], "2002");
-    EXPECT_EQ(labels[2], "2004");
-    EXPECT_EQ(labels.back(), "2032");
     EXPECT_EQ(yearTicks(d), 32u);
+    {
+        // Where the columns leave room, every label of the rule.
+        DrawingSurface wide(kWideWidth, kHeight);
+        DrawIncomeExpenditureGraph(wide, p.s(), p.r());
+        const auto labels = yearLabels(wide.drawing());
+        ASSERT_EQ(labels.size(), 17u); // 2001, 2002, 2004, ..., 2032
+        EXPECT_EQ(labels[0], "2001");
+        EXPECT_EQ(labels[1], "2002");
+        EXPECT_EQ(labels[2], "2004");
+        EXPECT_EQ(labels.back(), "2032");
+    }
 
     const auto income = Of(d, PrimitiveKind::FilledBox, 0xFF0000);
     const auto capital = Of(d, PrimitiveKind::FilledBox, 0x0000FF);
@@ -320,7 +327,8 @@ TEST(IncomeExpenditureGraph, DivisionsOfTheIncomeSeries)
     } cases[] = {
         {4300000, {"0", "500000", "4500000"}, "5000000"},
         {15000000, {"0", "5000000", "10000000", "15000000"}, "2000000"},
-        {200000000, {"0", "10000000", "200000000"}, "210000000"},
+        {200000000, {"0", "20000000", "200000000"}, "10000000"},
+        {360000000, {"0", "50000000", "400000000"}, "10000000"},
         {0, {"0.000", "0.001", "0.002"}, "0.003"},
     };
     for (const Case& c : cases) {
@@ -396,4 +404,72 @@ TEST(IncomeExpenditureGraph, LegendByCurrencyAndSystem)
     EXPECT_EQ(l.MaintenanceLabelTop, 310);
     EXPECT_EQ(l.OperationalSwatchTop, 700);
     EXPECT_EQ(l.OperationalLabelTop, 720);
+}
+
+namespace {
+
+// The year labels under the columns of a system graph never touch: each
+// stands a blank or more from the next, the first column is always
+// labelled, every label is one the thinning rule names, and a label the rule
+// names is left out only where it would touch a label beside it.
+void ExpectYearLabelsApart(const DrawingSurface& s, int columns, int firstYear, int interval,
+                           const std::string& what)
+{
+    std::vector<const Primitive*> labels;
+    for (const Primitive* t : s.drawing().of(PrimitiveKind::Text))
+        if (t->y1 == kBottom + 50) labels.push_back(t);
+    ASSERT_FALSE(labels.empty()) << what;
+    EXPECT_EQ(labels[0]->text, QString::number(firstYear)) << what;
+
+    DrawingSurface measure(kWidth, kHeight);
+    measure.setFontSize(8);
+    const double blank = measure.TextWidth(" ");
+    std::vector<double> ticks; // the x of each column's tick
+    for (const Primitive* l : s.drawing().of(PrimitiveKind::Line))
+        if (l->y1 == kBottom && l->y2 == kBottom - 40) ticks.push_back(l->x1);
+    ASSERT_EQ(ticks.size(), static_cast<size_t>(columns)) << what;
+
+    size_t next = 0; // the printed label to meet next
+    for (int k = 1; k <= columns; ++k) {
+        if (k != 1 && k % interval != 0) continue;
+        const QString year = QString::number(firstYear + k - 1);
+        if (next < labels.size() && labels[next]->text == year) {
+            if (next > 0)
+                EXPECT_GE(labels[next]->x1 - labels[next - 1]->x2, blank - 0.5)
+                    << what << ": " << year.toStdString();
+            ++next;
+            continue;
+        }
+        // Left out: it would have come within a blank of a printed neighbour.
+        const double half = measure.TextWidth(year) / 2;
+        const double left = ticks[static_cast<size_t>(k - 1)] - half;
+        const double right = ticks[static_cast<size_t>(k - 1)] + half;
+        const bool touchesBefore = next > 0 && left < labels[next - 1]->x2 + blank;
+        const bool touchesAfter = next < labels.size() && right + blank > labels[next]->x1;
+        EXPECT_TRUE(touchesBefore || touchesAfter) << what << ": " << year.toStdString();
+    }
+    EXPECT_EQ(next, labels.size()) << what << ": a label outside the rule";
+}
+
+} // namespace
+
+TEST(SystemGraphs, YearLabelsNeverTouchAtAnyDesignLife)
+{
+    for (double width : {kWidth, 7000.0}) {
+        for (int life = 2; life <= MaxYears; ++life) {
+            const std::string what =
+                std::to_string(life) + " years, " + std::to_string(static_cast<int>(width));
+            GraphProject d = demandProject(life);
+            DrawingSurface s(width, kHeight);
+            DrawDemandCapacityGraph(s, d.s(), d.r());
+            ExpectYearLabelsApart(s, life, 2001, YearLabelInterval(life), "demand " + what);
+
+            // Two construction years before the supply start.
+            GraphProject i = incomeProject(std::min(life, MaxYears - 2), 1);
+            const int columns = std::min(life, MaxYears - 2) + 2;
+            DrawIncomeExpenditureGraph(s, i.s(), i.r());
+            ExpectYearLabelsApart(s, columns, 2001, YearLabelInterval(i.s().DesignLife),
+                                  "income " + what);
+        }
+    }
 }

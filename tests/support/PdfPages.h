@@ -1,7 +1,8 @@
 // Reads a PDF back for tests of printed output: per page its text, its size
-// in points and its orientation.
+// in points and its orientation, and the words with their boxes.
 #pragma once
 
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <vector>
@@ -17,5 +18,17 @@ struct PdfPage
 
 // The pages of a PDF file; empty when it cannot be read.
 std::vector<PdfPage> readPdfPages(const QString& path);
+
+// A word as pdftotext finds it: its text and its box in points from the top
+// left corner of the page.
+struct PdfWord
+{
+    QString text;
+    QRectF box;
+};
+
+// The words of every page, read with pdftotext -bbox-layout (poppler-utils);
+// empty when the file cannot be read.
+std::vector<std::vector<PdfWord>> readPdfWords(const QString& path);
 
 } // namespace vemora::test
