@@ -194,15 +194,15 @@ bool QtUi::printerSetup(QPrinter& printer, QWidget* parent)
 }
 
 // The window manager shortens a caption that its title bar cannot hold; a
-// dialog that may grow is made wide enough for its whole caption beside the
-// frame's icon and buttons.
+// dialog that may grow is made wide enough for its whole caption, in the
+// desktop's bold title font, beside the frame's icon and three buttons.
 static void widenForCaption(QWidget* dialog)
 {
-    QFont font = dialog->font();
+    QFont font = QApplication::font();
     font.setBold(true);
     const QFontMetrics metrics(font);
-    const int frameButtons = 4 * (metrics.height() + 8);
-    const int needed = metrics.horizontalAdvance(dialog->windowTitle()) + frameButtons + 24;
+    const int frameButtons = 4 * (metrics.height() + 10);
+    const int needed = metrics.horizontalAdvance(dialog->windowTitle()) + frameButtons + 40;
     if (dialog->minimumWidth() < needed)
         dialog->setMinimumWidth(std::min(needed, dialog->maximumWidth()));
 }

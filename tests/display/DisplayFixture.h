@@ -47,9 +47,11 @@ inline bool Shown(const QWidget* w)
            w->window()->windowHandle()->isExposed();
 }
 
+// A click in the middle of the widget, once it is on the screen.
 inline void Click(QWidget* w)
 {
     ASSERT_TRUE(w);
+    EXPECT_TRUE(WaitFor([&] { return Shown(w); })) << w->objectName().toStdString();
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
 }
 
