@@ -19,7 +19,8 @@ class MainWindow
     // The main window as a widget: the parent of dialogs and messages.
     virtual QWidget* widget() = 0;
 
-    // Status panels 1 to 4; panel 3 takes every hint and message.
+    // Status panels 1 to 4; the hint panel takes every hint and message.
+    static constexpr int HintPanel = 3;
     virtual void setPanelText(int panel, const QString& text) = 0;
     virtual QString panelText(int panel) const = 0;
 

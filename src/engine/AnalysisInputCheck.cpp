@@ -2,6 +2,7 @@
 
 #include "engine/EngineMath.h"
 #include "project/RecordCheck.h"
+#include "project/SystemType.h"
 
 namespace vemora {
 
@@ -142,7 +143,7 @@ bool CheckAnalysisInputs(const ProjectStore& store, float supervisionCost, std::
     CheckProfile(store, c);
     CheckDemandAndIncome(store, c);
     CheckCosts(store, supervisionCost, c);
-    if (store.SystemType == 1) CheckPumping(store, c);
+    if (IsPumping(store)) CheckPumping(store, c);
     return c.Ok();
 }
 

@@ -37,8 +37,9 @@ frmDeleteRow::frmDeleteRow(frmLCC& input, QWidget* parent) : QDialog(parent), in
     setWindowTitle(QStringLiteral("  DELETE ROW"));
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     setFixedSize(twipsToPixels(5400), twipsToPixels(3540));
-    fields_ = new FieldBehaviours(
-        this, [&input](const QString& hint) { input.ctx.mainWindow().setPanelText(3, hint); });
+    fields_ = new FieldBehaviours(this, [&input](const QString& hint) {
+        input.ctx.mainWindow().setPanelText(MainWindow::HintPanel, hint);
+    });
 
     for (int i = 0; i < 7; ++i) {
         const int top = 180 + i * RowPitch;

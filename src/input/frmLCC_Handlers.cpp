@@ -430,7 +430,7 @@ void frmLCC::lblSummerHour_Click(int index)
 {
     if (index < 0 || index >= 24) return;
     QLabel* label = lblSummerHour[static_cast<size_t>(index)];
-    ctx.mainWindow().setPanelText(3, label->toolTip());
+    ctx.mainWindow().setPanelText(MainWindow::HintPanel, label->toolTip());
     CycleHourColour(label);
 }
 
@@ -438,7 +438,7 @@ void frmLCC::lblWinterHour_Click(int index)
 {
     if (index < 0 || index >= 24) return;
     QLabel* label = lblWinterHour[static_cast<size_t>(index)];
-    ctx.mainWindow().setPanelText(3, label->toolTip());
+    ctx.mainWindow().setPanelText(MainWindow::HintPanel, label->toolTip());
     CycleHourColour(label);
 }
 

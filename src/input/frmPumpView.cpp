@@ -2,7 +2,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
 
 #include "app/AppContext.h"
 #include "app/PrintCopies.h"
@@ -34,18 +33,6 @@ QLabel* boldLabel(QWidget* parent, const char* name, const QString& text, int le
     return label;
 }
 
-void legendKey(QWidget* parent, const char* name, const QColor& color, int left, int top)
-{
-    QPixmap picture(41, 15);
-    picture.fill(Qt::white);
-    QPainter(&picture).fillRect(2, 6, 37, 3, color);
-    auto* key = new QLabel(parent);
-    key->setObjectName(QString::fromLatin1(name));
-    key->setPixmap(picture);
-    key->move(twipsToPixels(left), twipsToPixels(top));
-    key->resize(picture.size());
-}
-
 } // namespace
 
 frmPumpView::frmPumpView(AppContext& context, QWidget* parent) : QWidget(parent), ctx(context)
@@ -72,9 +59,9 @@ frmPumpView::frmPumpView(AppContext& context, QWidget* parent) : QWidget(parent)
     lblDEff = boldLabel(Frame1, "lblDEff", QString(), 1860, 840, 1800, Blue);
 
     Frame3 = MakeFrame(this, "Frame3", QString(), 3840, 5220, 2235, 1155);
-    legendKey(Frame3, "imgPumpCurve", QColor(0, 0, 255), 120, 330);
+    MakeLegendKey(Frame3, "imgPumpCurve", QColor(0, 0, 255), 120, 330);
     Label7 = boldLabel(Frame3, "Label7", QStringLiteral("Pump curve"), 840, 300, 1350, Navy);
-    legendKey(Frame3, "imgEfficiencyCurve", QColor(0, 255, 0), 120, 720);
+    MakeLegendKey(Frame3, "imgEfficiencyCurve", QColor(0, 255, 0), 120, 720);
     Label8 = boldLabel(Frame3, "Label8", QStringLiteral("Efficiency curve"), 840, 690, 1350, Navy);
 
     Frame2 = MakeFrame(this, "Frame2", QString(), 6120, 5220, 1935, 1155);

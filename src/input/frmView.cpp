@@ -53,14 +53,6 @@ QLabel* namedLabel(QWidget* parent, const char* name, const QString& text, int l
     return label;
 }
 
-PictureButton* tipButton(QWidget* parent, const char* name, const QString& caption,
-                         const QString& tip, int left, int top, int width)
-{
-    PictureButton* b = MakeButton(parent, name, caption, left, top, width);
-    b->setToolTip(tip);
-    return b;
-}
-
 int designYears(const ProjectStore& s)
 {
     return std::clamp<int>(s.DesignLife, 1, MaxYears);
@@ -100,9 +92,9 @@ frmView::frmView(AppContext& context, QWidget* parent) : QWidget(parent), ctx(co
     hscYears = MakeScrollBar(this, "hscYears", 1, 100, 1, 3000, 5760, 2400, true);
     hscYears->setToolTip(QStringLiteral("Select the year to view"));
     lblYear = namedLabel(this, "lblYear", QStringLiteral("Year 100"), 3000, 6030, 1200);
-    sscChangeView = tipButton(this, "sscChangeView", QStringLiteral("&Year"),
-                              QStringLiteral("Click to view the profile for the selected year"),
-                              4320, 6030, 1080);
+    sscChangeView = MakeTipButton(this, "sscChangeView", QStringLiteral("&Year"),
+                                  QStringLiteral("Click to view the profile for the selected year"),
+                                  4320, 6030, 1080);
 
     Frame3 = MakeFrame(this, "Frame3", QStringLiteral("View section"), 5520, 5700, 3300, 1335);
     MakeLabel(Frame3, QStringLiteral("Begin"), 120, 270, 600);
@@ -115,15 +107,16 @@ frmView::frmView(AppContext& context, QWidget* parent) : QWidget(parent), ctx(co
     comEnd->setObjectName(QStringLiteral("comEnd"));
     comEnd->setToolTip(QStringLiteral("Select the end of the section to be viewed"));
     setTwipsGeometry(comEnd, 720, 630, 1320, 315);
-    sscView = tipButton(Frame3, "sscView", QStringLiteral("&View"),
-                        QStringLiteral("View the selected section"), 2130, 240, 1080);
-    sscPrintView = tipButton(Frame3, "sscPrintView", QStringLiteral("&Print View"),
-                             QStringLiteral("Print the currently viewed section"), 2130, 690, 1080);
+    sscView = MakeTipButton(Frame3, "sscView", QStringLiteral("&View"),
+                            QStringLiteral("View the selected section"), 2130, 240, 1080);
+    sscPrintView =
+        MakeTipButton(Frame3, "sscPrintView", QStringLiteral("&Print View"),
+                      QStringLiteral("Print the currently viewed section"), 2130, 690, 1080);
 
-    sscOK = tipButton(this, "sscOK", QStringLiteral("&OK"),
-                      QStringLiteral("Click on OK to return to the program"), 8940, 5760, 1560);
-    sscHelp = tipButton(this, "sscHelp", QStringLiteral("Help"), QStringLiteral("Help"), 8940, 6270,
-                        1560);
+    sscOK = MakeTipButton(this, "sscOK", QStringLiteral("&OK"),
+                          QStringLiteral("Click on OK to return to the program"), 8940, 5760, 1560);
+    sscHelp = MakeTipButton(this, "sscHelp", QStringLiteral("Help"), QStringLiteral("Help"), 8940,
+                            6270, 1560);
 
     connect(chkHydraulic, &QAbstractButton::clicked, this, &frmView::chkHydraulic_Click);
     connect(hscYears, &ScrollBar::Change, this, &frmView::hscYears_Change);

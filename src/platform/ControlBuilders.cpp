@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QRadioButton>
 
 #include "platform/FlexGrid.h"
@@ -77,6 +79,27 @@ PictureButton* MakeButton(QWidget* parent, const char* name, const QString& capt
     button->setCaption(caption);
     setTwipsGeometry(button, left, top, width, height);
     return button;
+}
+
+PictureButton* MakeTipButton(QWidget* parent, const char* name, const QString& caption,
+                             const QString& tip, int left, int top, int width)
+{
+    PictureButton* button = MakeButton(parent, name, caption, left, top, width);
+    button->setToolTip(tip);
+    return button;
+}
+
+QLabel* MakeLegendKey(QWidget* parent, const char* name, const QColor& color, int left, int top)
+{
+    QPixmap picture(41, 15);
+    picture.fill(Qt::white);
+    QPainter(&picture).fillRect(2, 6, 37, 3, color);
+    auto* key = new QLabel(parent);
+    key->setObjectName(QString::fromLatin1(name));
+    key->setPixmap(picture);
+    key->move(twipsToPixels(left), twipsToPixels(top));
+    key->resize(picture.size());
+    return key;
 }
 
 ScrollBar* MakeScrollBar(QWidget* parent, const char* name, int min, int max, int largeChange,

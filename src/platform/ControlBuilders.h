@@ -2,6 +2,7 @@
 // `parent` at a place given in twips (15 to the pixel).
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 
@@ -34,6 +35,11 @@ QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& capti
                          int top, int width, int height = 285);
 PictureButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left,
                           int top, int width, int height = 375);
+// A button that shows `tip` while the mouse rests on it.
+PictureButton* MakeTipButton(QWidget* parent, const char* name, const QString& caption,
+                             const QString& tip, int left, int top, int width);
+// A graph legend's key: a short bar of the curve's colour on white.
+QLabel* MakeLegendKey(QWidget* parent, const char* name, const QColor& color, int left, int top);
 ScrollBar* MakeScrollBar(QWidget* parent, const char* name, int min, int max, int largeChange,
                          int left, int top, int width, bool flat = false);
 FlexGrid* MakeGrid(QWidget* parent, const char* name, int left, int top, int width, int height);

@@ -140,7 +140,6 @@ class FlexGrid : public QAbstractScrollArea
     // The first non-fixed row and column shown (scroll position).
     int TopRow() const { return topRow_; }
     void setTopRow(int r);
-    int LeftCol() const { return leftCol_; }
     void setLeftCol(int c);
 
     // Cell at a point of the grid (pixels, grid coordinates); -1 outside.

@@ -17,8 +17,7 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 
 void PictureBox::setBorderStyle(int style)
 {
-    borderStyle_ = style == 0 ? 0 : 1;
-    if (borderStyle_ == 0) {
+    if (style == 0) {
         setFrameStyle(QFrame::NoFrame);
     } else {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -29,7 +28,6 @@ void PictureBox::setBorderStyle(int style)
 
 void PictureBox::setCrossHair(bool on)
 {
-    crossHair_ = on;
     if (on)
         setCursor(Qt::CrossCursor);
     else

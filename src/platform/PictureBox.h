@@ -37,13 +37,11 @@ class PictureBox : public QFrame
     QImage Image() const;
 
     // 0 no border, 1 a sunken 3-D border two pixels wide (the default).
-    int BorderStyle() const { return borderStyle_; }
     void setBorderStyle(int style);
 
     // Shows the cross-hair pointer while the mouse is over the picture
     // (graphs with a cursor read-out), or the default pointer.
     void setCrossHair(bool on);
-    bool crossHair() const { return crossHair_; }
 
     // Puts the picture on the clipboard as an image, with the hourglass up
     // meanwhile. The caller confirms to the user.
@@ -70,8 +68,6 @@ class PictureBox : public QFrame
     QPointF twipsOf(const QMouseEvent* e) const;
 
     DrawingSurface surface_;
-    int borderStyle_ = 1;
-    bool crossHair_ = false;
     mutable QImage shown_; // the drawing rendered for the screen
     mutable bool stale_ = true;
 };

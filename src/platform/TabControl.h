@@ -18,7 +18,6 @@ class TabControl : public QTabWidget
     bool TabEnabled(int i) const { return isTabEnabled(i); }
     void setTabEnabled(int i, bool on);
     QString TabCaption(int i) const { return tabText(i); }
-    void setTabCaption(int i, const QString& s) { setTabText(i, s); }
 
   signals:
     void Click(int previousTab);

@@ -5,10 +5,15 @@
 
 namespace vemora {
 
+inline bool IsDollar(int code)
+{
+    return code != 0;
+}
+
 // "R" for code 0, "$" for any other code.
 inline std::string CurrencySymbol(int code)
 {
-    return code == 0 ? "R" : "$";
+    return IsDollar(code) ? "$" : "R";
 }
 
 } // namespace vemora

@@ -7,6 +7,7 @@
 #include "engine/CapitalCostLines.h"
 #include "engine/NumberFormat.h"
 #include "platform/ReportPrinter.h"
+#include "reports/ReportTexts.h"
 #include "reports/Reports.h"
 
 namespace vemora {
@@ -20,10 +21,7 @@ QString text(const std::string& s)
 class CostReport
 {
   public:
-    CostReport(AppContext& ctx, ReportPrinter& p)
-        : ctx_(ctx), p_(p), symbol_(ctx.store.CurrencyCode == 0 ? "R" : "$")
-    {
-    }
+    CostReport(AppContext& ctx, ReportPrinter& p) : ctx_(ctx), p_(p), symbol_(CurrencyText(ctx)) {}
 
     void Print()
     {

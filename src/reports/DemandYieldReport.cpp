@@ -11,8 +11,10 @@
 #include "app/PrintFailure.h"
 #include "engine/NumberFormat.h"
 #include "platform/ReportPrinter.h"
+#include "project/SystemType.h"
 #include "reports/ReportTexts.h"
 #include "reports/Reports.h"
+#include "reports/YearTablePages.h"
 
 namespace vemora {
 
@@ -34,7 +36,7 @@ QString Decimals(double value, int decimals)
 // else of its fixed demand.
 QString DemandUnitText(AppContext& ctx)
 {
-    const bool pumping = ctx.store.SystemType != 0;
+    const bool pumping = !IsGravity(ctx.store);
     const char* list = ctx.store.DemandMode == 1
                            ? (pumping ? "comPumpVaryingDemandUnits" : "comVaryingDemandUnits")
                            : (pumping ? "comPFlowrateUnits" : "comGFlowrateUnits");
@@ -48,7 +50,7 @@ std::vector<DemandRow> DemandRows(const AppContext& ctx, int years)
 {
     const ProjectStore& s = ctx.store;
     const ResultsStore& r = ctx.results;
-    const bool pumping = s.SystemType != 0;
+    const bool pumping = !IsGravity(s);
     std::vector<DemandRow> rows;
     for (int i = 1; i <= years; ++i) {
         const double demand = s.DemandMode == 1 ? s.YearDemand[i] : s.FixedDemand;
@@ -65,29 +67,17 @@ std::vector<DemandRow> DemandRows(const AppContext& ctx, int years)
     return rows;
 }
 
-void PrintTitleAndHeading(AppContext& ctx, ReportPrinter& p)
+TableHeading DemandHeading()
 {
-    const bool pumping = ctx.store.SystemType != 0;
-    p.setFontBold(false);
-    PrintPageHeader(ctx, p);
-    PrintReportTitle(p, 30, QStringLiteral("SYSTEM ANALYSIS (DEMAND & YIELD)"));
-    p.setFontSize(6);
-    p.Print();
-    p.setFontSize(10);
-
-    p.setFontName(QStringLiteral("Courier New"));
-    p.setFontSize(11);
-    p.Rule();
-    p.Print({{5, "Year"}, {15, "Yield"}, {30, "Demand"}, {45, "Demand"}, {60, "Total"}},
-            LineEnd::Keep);
-    if (pumping) p.Print({{75, "Pumping"}}, LineEnd::Keep);
-    p.Print();
-    p.Print({{30, "supplied"}, {45, "shortage"}, {60, "demand"}}, LineEnd::Keep);
-    if (pumping) p.Print({{75, "hours"}}, LineEnd::Keep);
-    p.Print();
-    p.Rule();
-    p.Print();
-    p.setFontBold(false);
+    const TableCaptionLine upper{
+        {{5, "Year"}, {15, "Yield"}, {30, "Demand"}, {45, "Demand"}, {60, "Total"}},
+        {75, "Pumping"}};
+    const TableCaptionLine lower{{{30, "supplied"}, {45, "shortage"}, {60, "demand"}},
+                                 {75, "hours"}};
+    return {.titleColumn = 30,
+            .title = QStringLiteral("SYSTEM ANALYSIS (DEMAND & YIELD)"),
+            .captionPoints = 11,
+            .captions = {upper, lower}};
 }
 
 } // namespace
@@ -97,9 +87,10 @@ void PrintDemandYieldTable(AppContext& ctx, ReportPrinter& p)
     const int years = std::clamp<int>(ctx.store.DesignLife, 0, MaxYears);
     const QString unitLine = QStringLiteral("All units are: ") + DemandUnitText(ctx);
     const std::vector<DemandRow> rows = DemandRows(ctx, years); // every figure before any page
-    const bool pumping = ctx.store.SystemType != 0;
+    const bool pumping = !IsGravity(ctx.store);
+    const TableHeading heading = DemandHeading();
 
-    PrintTitleAndHeading(ctx, p);
+    PrintTableHeading(ctx, p, heading);
     for (int i = 1; i <= years; ++i) {
         const DemandRow& row = rows[i - 1];
         p.Print({{5, row.year},
@@ -113,13 +104,10 @@ void PrintDemandYieldTable(AppContext& ctx, ReportPrinter& p)
         if (i == years) p.Print({{15, unitLine}});
         if (i % kYearsPerPage == 0 && i < MaxYears) {
             p.Print({{15, unitLine}});
-            p.setCurrentY(240);
-            PrintPageFooter(ctx, p);
-            PrintTitleAndHeading(ctx, p);
+            TurnTablePage(ctx, p, heading);
         }
     }
-    p.setCurrentY(245);
-    PrintPageFooter(ctx, p);
+    EndTablePage(ctx, p);
 }
 
 } // namespace vemora

@@ -7,6 +7,7 @@
 #include "app/PageFrames.h"
 #include "engine/NumberFormat.h"
 #include "platform/ReportPrinter.h"
+#include "project/SystemType.h"
 #include "project/TextCodec.h"
 #include "reports/Reports.h"
 
@@ -38,7 +39,7 @@ class GeneralReport
     }
 
   private:
-    bool pumping() const { return ctx_.store.SystemType != 0; }
+    bool pumping() const { return !IsGravity(ctx_.store); }
 
     void titleBlock()
     {

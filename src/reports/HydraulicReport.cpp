@@ -13,6 +13,7 @@
 #include "platform/PrintNumber.h"
 #include "platform/ReportPrinter.h"
 #include "project/NodeTypes.h"
+#include "project/SystemType.h"
 #include "reports/Reports.h"
 
 namespace vemora {
@@ -65,7 +66,7 @@ class HydraulicReport
         const ResultsStore& r = ctx_.results;
         double factor = r.DemandUnitFactor;
         const char* unitList = s.DemandMode == 1 ? "comVaryingDemandUnits" : "comGFlowrateUnits";
-        if (s.SystemType != 0) {
+        if (!IsGravity(s)) {
             factor = s.PumpCurveGiven != 0 ? r.PumpFlowUnitFactor : r.OperatingFlowUnitFactor;
             unitList = s.PumpCurveGiven != 0 ? "comFlowUnits" : "comPumpOperatingFlowrateUnits";
         }
@@ -73,7 +74,7 @@ class HydraulicReport
                     ' ' + in_.Text(unitList).trimmed();
         flowText_ = flowText_.left(50).trimmed();
         headText_.clear();
-        if (s.SystemType != 0) {
+        if (!IsGravity(s)) {
             const double head = DivideOrFail(PumpingHead(r, year_), r.LevelUnitFactor);
             headText_ = (QStringLiteral("Pumping head: ") + threeDecimals(head) + ' ' +
                          in_.Text("comElevationUnits").trimmed())
@@ -125,7 +126,7 @@ class HydraulicReport
     {
         const ProjectStore& s = ctx_.store;
         const ResultsStore& r = ctx_.results;
-        const int index = s.SystemType != 0 ? i : i - 1;
+        const int index = !IsGravity(s) ? i : i - 1;
         const double level = DivideOrFail(r.Gradeline(index, year_), r.LevelUnitFactor);
         const float elevation = s.NodeElevation[i];
         FiniteOrFail(s.NodeAccumulatedLength[i]);

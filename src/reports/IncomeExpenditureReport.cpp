@@ -9,8 +9,10 @@
 #include "app/PrintFailure.h"
 #include "engine/NumberFormat.h"
 #include "platform/ReportPrinter.h"
+#include "project/SystemType.h"
 #include "reports/ReportTexts.h"
 #include "reports/Reports.h"
+#include "reports/YearTablePages.h"
 
 namespace vemora {
 
@@ -58,33 +60,21 @@ std::vector<CostRow> CostRows(const AppContext& ctx, int c)
     return rows;
 }
 
-void PrintTitleAndHeading(AppContext& ctx, ReportPrinter& p)
+TableHeading IncomeHeading()
 {
-    const bool pumping = ctx.store.SystemType != 0;
-    p.setFontBold(false);
-    PrintPageHeader(ctx, p);
-    PrintReportTitle(p, 27, QStringLiteral("SYSTEM ANALYSIS (INCOME & EXPENDITURE)"));
-    p.setFontSize(6);
-    p.Print();
-    p.setFontName(QStringLiteral("Courier New"));
-    p.setFontSize(8);
-
-    p.Rule();
-    p.Print({{5, "Year"},
-             {12, "Income"},
-             {28, "Total"},
-             {44, "Capital"},
-             {60, "Maintenance"},
-             {76, "Operational"}},
-            LineEnd::Keep);
-    if (pumping) p.Print({{92, "Energy"}}, LineEnd::Keep);
-    p.Print();
-    p.Print({{28, "expenditure"}, {44, "cost"}, {60, "cost"}, {76, "cost"}}, LineEnd::Keep);
-    if (pumping) p.Print({{92, "cost"}}, LineEnd::Keep);
-    p.Print();
-    p.Rule();
-    p.Print();
-    p.setFontBold(false);
+    const TableCaptionLine upper{{{5, "Year"},
+                                  {12, "Income"},
+                                  {28, "Total"},
+                                  {44, "Capital"},
+                                  {60, "Maintenance"},
+                                  {76, "Operational"}},
+                                 {92, "Energy"}};
+    const TableCaptionLine lower{{{28, "expenditure"}, {44, "cost"}, {60, "cost"}, {76, "cost"}},
+                                 {92, "cost"}};
+    return {.titleColumn = 27,
+            .title = QStringLiteral("SYSTEM ANALYSIS (INCOME & EXPENDITURE)"),
+            .captionPoints = 8,
+            .captions = {upper, lower}};
 }
 
 } // namespace
@@ -93,10 +83,11 @@ void PrintIncomeExpenditureTable(AppContext& ctx, ReportPrinter& p)
 {
     const int c = ConstructionYears(ctx.store);
     const std::vector<CostRow> rows = CostRows(ctx, c); // every figure before any page
-    const bool pumping = ctx.store.SystemType != 0;
+    const bool pumping = !IsGravity(ctx.store);
     const int n = static_cast<int>(rows.size());
+    const TableHeading heading = IncomeHeading();
 
-    PrintTitleAndHeading(ctx, p);
+    PrintTableHeading(ctx, p, heading);
     for (int i = 1; i <= n; ++i) {
         const CostRow& row = rows[i - 1];
         p.Print({{5, row.year},
@@ -110,13 +101,10 @@ void PrintIncomeExpenditureTable(AppContext& ctx, ReportPrinter& p)
         p.Print();
         if (i % kRowsPerPage == 0 && i < MaxYears) {
             p.Print({{15, QStringLiteral("All units are: ") + CurrencyText(ctx)}});
-            p.setCurrentY(240);
-            PrintPageFooter(ctx, p);
-            PrintTitleAndHeading(ctx, p);
+            TurnTablePage(ctx, p, heading);
         }
     }
-    p.setCurrentY(245);
-    PrintPageFooter(ctx, p);
+    EndTablePage(ctx, p);
 }
 
 } // namespace vemora

@@ -7,6 +7,7 @@
 #include "app/PrintFailure.h"
 #include "engine/NumberFormat.h"
 #include "platform/ReportPrinter.h"
+#include "project/SystemType.h"
 #include "reports/ReportTexts.h"
 #include "reports/Reports.h"
 
@@ -23,9 +24,8 @@ void PrintTitle(AppContext& ctx, ReportPrinter& p)
     p.setFontSize(13);
     p.Print();
     p.setFontUnderline(true);
-    p.Print(
-        {{7, ctx.store.SystemType == 0 ? QStringLiteral("PIPELINE PROFILE DATA: GRAVITY SYSTEM")
-                                       : QStringLiteral("PIPELINE PROFILE DATA: PUMPING SYSTEM")}});
+    p.Print({{7, IsGravity(ctx.store) ? QStringLiteral("PIPELINE PROFILE DATA: GRAVITY SYSTEM")
+                                      : QStringLiteral("PIPELINE PROFILE DATA: PUMPING SYSTEM")}});
     p.setFontUnderline(false);
     p.Print();
 }

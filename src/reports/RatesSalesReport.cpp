@@ -6,6 +6,7 @@
 #include "app/PageFrames.h"
 #include "engine/NumberFormat.h"
 #include "platform/ReportPrinter.h"
+#include "project/SystemType.h"
 #include "reports/ReportTexts.h"
 #include "reports/Reports.h"
 
@@ -80,7 +81,7 @@ void PrintRates(AppContext& ctx, const InputControls& in, const QString& symbol,
              {35, Percent(in, "txtDiscountRate")},
              {56, "Water tariff annual increase - "},
              {90, Percent(in, "txtWaterIncrease")}});
-    if (ctx.store.SystemType == 1)
+    if (IsPumping(ctx.store))
         p.Print({{8, "Energy escalation rate - "}, {35, Percent(in, "txtEnergyEscalation")}});
 }
 
@@ -95,9 +96,8 @@ void PrintRatesAndSales(AppContext& ctx, ReportPrinter& p)
     p.setFontSize(12);
     p.Print();
     p.setFontUnderline(true);
-    p.Print(
-        {{7, ctx.store.SystemType == 0 ? QStringLiteral("RATES AND SALES DATA: GRAVITY SYSTEM")
-                                       : QStringLiteral("RATES AND SALES DATA: PUMPING SYSTEM")}});
+    p.Print({{7, IsGravity(ctx.store) ? QStringLiteral("RATES AND SALES DATA: GRAVITY SYSTEM")
+                                      : QStringLiteral("RATES AND SALES DATA: PUMPING SYSTEM")}});
     p.setFontUnderline(false);
     PrintCosts(in, symbol, p);
     PrintOperational(in, symbol, p);

@@ -1,6 +1,7 @@
 #include "reports/ReportItems.h"
 
 #include "app/AppContext.h"
+#include "project/SystemType.h"
 #include "reports/Reports.h"
 
 namespace vemora {
@@ -47,7 +48,7 @@ bool ReportAvailable(const AppContext& ctx, ReportBox box)
 {
     if (box < ReportBox::TextHydraulic) {
         if (ctx.store.ProjectOpen != 1) return false;
-        return box != ReportBox::Energy || ctx.store.SystemType == 1;
+        return box != ReportBox::Energy || IsPumping(ctx.store);
     }
     return ctx.store.ResultsValid == 1;
 }

@@ -252,7 +252,8 @@ void frmPrint::done(int result)
 
 void frmPrint::mouseMoveEvent(QMouseEvent* event)
 {
-    ctx_.mainWindow().setPanelText(3, QStringLiteral("Select the components to print"));
+    ctx_.mainWindow().setPanelText(MainWindow::HintPanel,
+                                   QStringLiteral("Select the components to print"));
     QDialog::mouseMoveEvent(event);
 }
 

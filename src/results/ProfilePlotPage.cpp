@@ -9,6 +9,7 @@
 #include "engine/NumberFormat.h"
 #include "platform/PictureBox.h"
 #include "platform/ReportPrinter.h"
+#include "project/SystemType.h"
 #include "project/UnitTables.h"
 #include "results/HydraulicProfileGraph.h"
 #include "results/frmResults.h"
@@ -89,7 +90,7 @@ void PrintProfilePlotPage(AppContext& ctx, frmResults& w, ReportPrinter& p)
     if (drawn.Status != ProfileStatus::Drawn)
         throw PrintFailure("the chosen section of the profile cannot be drawn");
     const QString flow = CaptionValue(drawn.Captions.FlowRate);
-    const bool pumping = s.SystemType != 0;
+    const bool pumping = !IsGravity(s);
     const QString head = pumping ? CaptionValue(drawn.Captions.PumpingHead) : QString();
     const QString yearText =
         QStringLiteral("Year ") + QString::number(s.SupplyStartYear + year - 1);

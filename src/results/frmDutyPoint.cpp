@@ -1,7 +1,6 @@
 #include "results/frmDutyPoint.h"
 
 #include <QLabel>
-#include <QPainter>
 
 #include "app/AppContext.h"
 #include "app/PumpGraphs.h"
@@ -11,24 +10,6 @@
 #include "platform/Twips.h"
 
 namespace vemora {
-
-namespace {
-
-// A legend key: a short bar of the curve's colour on white.
-QLabel* legendKey(QWidget* parent, const char* name, const QColor& color, int left, int top)
-{
-    QPixmap picture(41, 15);
-    picture.fill(Qt::white);
-    QPainter(&picture).fillRect(2, 6, 37, 3, color);
-    auto* key = new QLabel(parent);
-    key->setObjectName(QString::fromLatin1(name));
-    key->setPixmap(picture);
-    key->move(twipsToPixels(left), twipsToPixels(top));
-    key->resize(picture.size());
-    return key;
-}
-
-} // namespace
 
 frmDutyPoint::frmDutyPoint(AppContext& context, QWidget* parent) : QDialog(parent), ctx(context)
 {
@@ -46,9 +27,9 @@ frmDutyPoint::frmDutyPoint(AppContext& context, QWidget* parent) : QDialog(paren
     picDuty->surface().setFontName(QStringLiteral("Times New Roman"));
     setTwipsGeometry(picDuty, 120, 480, 7200, 4800);
 
-    legendKey(this, "imgPumpCurve", QColor(0, 0, 255), 240, 5460);
+    MakeLegendKey(this, "imgPumpCurve", QColor(0, 0, 255), 240, 5460);
     Label19 = MakeLabel(this, QStringLiteral("Pump curve"), 960, 5445, 1500);
-    legendKey(this, "imgEfficiencyCurve", QColor(0, 255, 0), 2640, 5460);
+    MakeLegendKey(this, "imgEfficiencyCurve", QColor(0, 255, 0), 2640, 5460);
     Label18 = MakeLabel(this, QStringLiteral("System curve"), 3360, 5445, 1500);
 
     sscOK = MakeButton(this, "sscOK", QStringLiteral("&OK"), 4920, 5820, 1140);

@@ -31,14 +31,6 @@ QLabel* readOutLabel(QWidget* parent, const char* name, const QString& text, int
     return label;
 }
 
-PictureButton* tipButton(QWidget* parent, const char* name, const QString& caption,
-                         const QString& tip, int left, int top, int width)
-{
-    PictureButton* b = MakeButton(parent, name, caption, left, top, width);
-    b->setToolTip(tip);
-    return b;
-}
-
 } // namespace
 
 frmIRRView::frmIRRView(AppContext& context, QWidget* parent) : QWidget(parent), ctx(context)
@@ -70,17 +62,18 @@ frmIRRView::frmIRRView(AppContext& context, QWidget* parent) : QWidget(parent), 
     hsbEnd = MakeScrollBar(Frame1, "hsbEnd", 1, 20000, 100, 2640, 360, 2400);
     hsbBegin->setSmallChange(1);
     hsbEnd->setSmallChange(1);
-    sscView = tipButton(Frame1, "sscView", QStringLiteral("&View"),
-                        QStringLiteral("Click to view the selected range"), 5160, 150, 900);
-    sscPrintView = tipButton(Frame1, "sscPrintView", QStringLiteral("&Print View"),
-                             QStringLiteral("Print the currently viewed range"), 6120, 150, 1020);
+    sscView = MakeTipButton(Frame1, "sscView", QStringLiteral("&View"),
+                            QStringLiteral("Click to view the selected range"), 5160, 150, 900);
+    sscPrintView =
+        MakeTipButton(Frame1, "sscPrintView", QStringLiteral("&Print View"),
+                      QStringLiteral("Print the currently viewed range"), 6120, 150, 1020);
 
     Frame2 = MakeFrame(this, "Frame2", QString(), 7320, 5640, 2730, 690);
-    sscOK =
-        tipButton(Frame2, "sscOK", QStringLiteral("&OK"),
-                  QStringLiteral("Click on OK to return to the results screen"), 120, 150, 1500);
-    sscHelp = tipButton(Frame2, "sscHelp", QStringLiteral("Help"), QStringLiteral("Help"), 1740,
-                        150, 870);
+    sscOK = MakeTipButton(Frame2, "sscOK", QStringLiteral("&OK"),
+                          QStringLiteral("Click on OK to return to the results screen"), 120, 150,
+                          1500);
+    sscHelp = MakeTipButton(Frame2, "sscHelp", QStringLiteral("Help"), QStringLiteral("Help"), 1740,
+                            150, 870);
 
     connect(hsbBegin, &ScrollBar::Change, this, &frmIRRView::hsbBegin_Change);
     connect(hsbEnd, &ScrollBar::Change, this, &frmIRRView::hsbEnd_Change);

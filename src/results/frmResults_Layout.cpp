@@ -51,14 +51,6 @@ constexpr int LegendCaptionLine = 165;
 const QColor TitleBlue(0, 0, 255);
 const QColor LegendNavy(0, 0, 128);
 
-PictureButton* MakeTipButton(QWidget* parent, const char* name, const QString& caption,
-                             const QString& tip, int left, int top, int width)
-{
-    PictureButton* button = MakeButton(parent, name, caption, left, top, width);
-    button->setToolTip(tip);
-    return button;
-}
-
 QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption, const QString& tip,
                      int left, int top, int width)
 {

@@ -4,6 +4,7 @@
 
 #include "app/AppContext.h"
 #include "platform/PictureBox.h"
+#include "project/SystemType.h"
 #include "results/frmResults.h"
 
 namespace vemora {
@@ -20,7 +21,7 @@ SystemGraphPageContent frmResults::SystemGraphPage(std::optional<SystemGraph> ch
     SystemGraphPageContent page;
     page.demandCapacity = ssoDemandCapacity->isChecked();
     page.graph = picSystem->drawing();
-    page.pumping = ctx.store.SystemType != 0;
+    page.pumping = !IsGravity(ctx.store);
     if (page.demandCapacity)
         page.captions = {lblDemand->text(), lblYield->text()};
     else

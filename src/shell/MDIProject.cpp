@@ -196,7 +196,7 @@ void MDIProject::MDIForm_Load()
 {
     if (windowState() & Qt::WindowMaximized) setWindowState(windowState() & ~Qt::WindowMaximized);
     placeOverScreen(this, ctx.screen.size());
-    setPanelText(3, QStringLiteral("Open a project or start a new project"));
+    setPanelText(HintPanel, QStringLiteral("Open a project or start a new project"));
     WelcomeCharCount = 0;
     WelcomeTick = 0;
     tmrWelcome->start();
@@ -207,7 +207,7 @@ void MDIProject::MDIForm_Load()
 
 void MDIProject::toolbarButtonFocus(PictureButton* b)
 {
-    setPanelText(3, b->toolTip());
+    setPanelText(HintPanel, b->toolTip());
 }
 
 void MDIProject::watchPointer(QWidget* w)

@@ -32,7 +32,7 @@ class MDIProject : public QMainWindow, public MainWindow
 
     // --- MainWindow -------------------------------------------------------
     QWidget* widget() override { return this; }
-    // Status panels are numbered 1..4; panel 3 takes every hint and message.
+    // Status panels are numbered 1..4; HintPanel takes every hint and message.
     void setPanelText(int panel, const QString& text) override;
     QString panelText(int panel) const override;
     void setProgressCaption(const QString& text) override;

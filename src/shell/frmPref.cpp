@@ -16,13 +16,13 @@
 #include "platform/ScrollBar.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
+#include "project/Currency.h"
 #include "shell/Pictures.h"
 
 namespace vemora {
 
 namespace {
 
-constexpr int HintPanel = 3;
 const QString DialogHint = QStringLiteral("Set the Preferences for the project");
 
 QFont timesFont(int points, bool bold)
@@ -111,7 +111,7 @@ void frmPref::Form_Load()
     HideMainViews(ctx_);
     const ProjectStore& s = ctx_.store;
     loadedUS_ = s.UnitSystem != 0;
-    loadedDollars_ = s.CurrencyCode != 0;
+    loadedDollars_ = IsDollar(s.CurrencyCode);
     (loadedUS_ ? optUS : optMetric)->setChecked(true);
     (loadedDollars_ ? optDollars : optRand)->setChecked(true);
     contingencies_ = LoadPercent(s.ContingencyPercent, hsbContingencies);
@@ -162,7 +162,7 @@ void frmPref::hsbContingencies_Change()
 
 void frmPref::ShowHint(const QString& text)
 {
-    ctx_.mainWindow().setPanelText(HintPanel, text);
+    ctx_.mainWindow().setPanelText(MainWindow::HintPanel, text);
 }
 
 void frmPref::Form_MouseMove()

@@ -2,7 +2,8 @@
 // name the file's own folder or one its row of the README's layout table
 // lets it use. The table is the one place the rule is written; a folder
 // without a row fails too. The plain C++ folders include no Qt header, and
-// the engine names no window or control.
+// the engine names no window or control. The system-type and currency rules
+// are read only through their helpers outside the project folder.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -150,6 +151,44 @@ TEST(Layers, TheEngineNamesNoWindowOrControl)
         for (const std::string& w : Matches(file, control, [](const std::smatch&) { return true; }))
             wrong.push_back(w);
     EXPECT_TRUE(wrong.empty()) << "the engine names a window or control:" << Lines(wrong);
+}
+
+// A comparison of the project's system type or currency code with a number
+// (either side, outside a comment): `s.SystemType == 1`, `0 != CurrencyCode`.
+const std::regex RawCodeComparison(
+    R"(\b(SystemType|CurrencyCode)\s*(==|!=|<=|>=|<|>)\s*[-+(]*\d|\d\s*(==|!=|<=|>=|<|>)\s*[\w.>()-]*\b(SystemType|CurrencyCode)\b)");
+
+bool OutsideComment(const std::smatch& m)
+{
+    return m.prefix().str().find("//") == std::string::npos;
+}
+
+TEST(Layers, SystemTypeAndCurrencyAreReadThroughTheirHelpers)
+{
+    for (const char* raw : {"if (s.SystemType == 1)", "pumping = store.SystemType != 0;",
+                            "ctx.store.CurrencyCode == 0 ? \"R\" : \"$\"", "0 != p->CurrencyCode",
+                            "s.SystemType > 0"}) {
+        std::smatch m;
+        const std::string line = raw;
+        EXPECT_TRUE(std::regex_search(line, m, RawCodeComparison) && OutsideComment(m)) << raw;
+    }
+    for (const char* fine : {"if (IsPumping(s))", "store.SystemType = PipelineSystem::Pumping;",
+                             "CurrencySymbol(s.CurrencyCode)", "// SystemType == 1 is pumping",
+                             "s.CurrencyCode = optRand->isChecked() ? 0 : 1;"}) {
+        std::smatch m;
+        const std::string line = fine;
+        EXPECT_FALSE(std::regex_search(line, m, RawCodeComparison) && OutsideComment(m)) << fine;
+    }
+
+    std::vector<std::string> wrong;
+    for (const fs::path& file : SourceFiles(SourceDir / "src")) {
+        if (FolderOf(file) == "project") continue;
+        for (const std::string& w : Matches(file, RawCodeComparison, OutsideComment))
+            wrong.push_back(w);
+    }
+    EXPECT_TRUE(wrong.empty()) << "a raw system-type or currency comparison; use IsPumping, "
+                                  "IsGravity or CurrencySymbol:"
+                               << Lines(wrong);
 }
 
 } // namespace

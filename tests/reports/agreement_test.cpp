@@ -13,6 +13,7 @@
 #include "results/AnalysedProjects.h"
 #include "support/KpjToolJson.h"
 #include "support/PdfPages.h"
+#include "support/ToolAnalysis.h"
 
 namespace vemora::test {
 namespace {
@@ -23,12 +24,7 @@ class AgreementTest : public ReportsTest
     ToolResults OpenAndAnalyseBoth(std::unique_ptr<ProjectStore> project)
     {
         Open(*project);
-        const std::string out = folder.File("analyse.json");
-        const std::string command = std::string("'") + VEMORA_BINARY_DIR +
-                                    "/tools/kpj-tool/kpj-tool' analyse '" + path + "' >'" + out + "'";
-        const int status = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        json = ReadBytes(out);
+        json = ToolAnalysisJson(path, folder);
         Analyse();
         return JsonReader(json).Read();
     }

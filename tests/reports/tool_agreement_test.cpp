@@ -6,22 +6,18 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPrinter>
-#include <cstdlib>
 #include <iostream>
-#include <sys/wait.h>
 
 #include "TextReportFixture.h"
 #include "app/AnalyseProject.h"
 #include "engine/NumberFormat.h"
 #include "platform/PrinterPageDevice.h"
-#include "project/ProjectFile.h"
-#include "project/RecordStore.h"
-#include "project/test_files.h"
 #include "reports/ReportItems.h"
 #include "reports/Reports.h"
 #include "results/AnalysedProjects.h"
 #include "results/InstallResultsWindow.h"
 #include "support/GrabDir.h"
+#include "support/ToolAnalysis.h"
 
 namespace vemora::test {
 namespace {
@@ -33,29 +29,13 @@ class ToolAgreementTest : public TextReportTest
     // file and analyses it as the analysis dialog does.
     QJsonObject AnalyseBoth(ProjectStore& project)
     {
-        for (int i = project.NodeCount + 1; i <= MaxNodes; ++i)
-            project.NodeElevation[i] = project.NodeAccumulatedLength[i] = UnusedNode;
-        CopyStoreToRecord(project, project.ProjectRec);
-        int64_t record = 0;
-        const std::string path = folder.File("project.kpj");
-        EXPECT_EQ(WriteProjectFile(path, project.ProjectRec, record), FileStatus::Ok);
-        const std::string out = folder.File("analyse.json");
-        const std::string command = std::string("'") + VEMORA_BINARY_DIR +
-                                    "/tools/kpj-tool/kpj-tool' analyse '" + path + "' >'" + out +
-                                    "'";
-        const int status = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-
-        ProjectRecord rec;
-        EXPECT_EQ(ReadProjectFile(path, rec, record), FileStatus::Ok);
-        CopyRecordToStore(rec, ctx.store);
+        const std::string json = SaveAndAnalyseWithTool(project, folder, ctx.store);
         ctx.store.ProjectOpen = 1;
         Show();
         AnalysisObserver progress;
         EXPECT_EQ(AnalyseProject(ctx, ctx.store.SupervisionFees, progress).Status,
                   AnalysisStatus::Completed);
-        const QByteArray json = QByteArray::fromStdString(ReadBytes(out));
-        return QJsonDocument::fromJson(json).object();
+        return QJsonDocument::fromJson(QByteArray::fromStdString(json)).object();
     }
 
     static float At(const QJsonObject& tool, const char* key, int index)

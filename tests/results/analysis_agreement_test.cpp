@@ -2,20 +2,16 @@
 // computes for the same saved project: a gravity project over a crest and a
 // pumping project with a pump curve. Every value the tables and labels show
 // is compared with the tool's number, formatted with the table's pattern.
-#include <cstdlib>
 #include <map>
-#include <sys/wait.h>
 
 #include "AnalysedProjects.h"
 #include "ResultsWindowFixture.h"
 #include "app/AnalyseProject.h"
 #include "engine/NumberFormat.h"
 #include "project/ProfileNodes.h"
-#include "project/ProjectFile.h"
-#include "project/RecordStore.h"
 #include "project/UnitTables.h"
-#include "project/test_files.h"
 #include "support/KpjToolJson.h"
+#include "support/ToolAnalysis.h"
 
 namespace vemora::test {
 namespace {
@@ -27,25 +23,8 @@ class AnalysisAgreementTest : public ResultsWindowTest
     // file as the program loads it, through the analysis as the dialog runs it.
     ToolResults AnalyseBoth(ProjectStore& project)
     {
-        for (int i = project.NodeCount + 1; i <= MaxNodes; ++i)
-            project.NodeElevation[i] = project.NodeAccumulatedLength[i] = UnusedNode;
-        CopyStoreToRecord(project, project.ProjectRec);
-        int64_t record = 0;
-        const std::string path = folder.File("project.kpj");
-        EXPECT_EQ(WriteProjectFile(path, project.ProjectRec, record), FileStatus::Ok);
-
-        const std::string out = folder.File("analyse.json");
-        const std::string command = std::string("'") + VEMORA_BINARY_DIR +
-                                    "/tools/kpj-tool/kpj-tool' analyse '" + path + "' >'" + out +
-                                    "'";
-        const int status = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        const std::string json = ReadBytes(out);
+        const std::string json = SaveAndAnalyseWithTool(project, folder, ctx.store);
         EXPECT_NE(json.find("\"status\": \"ok\""), std::string::npos) << json;
-
-        ProjectRecord rec;
-        EXPECT_EQ(ReadProjectFile(path, rec, record), FileStatus::Ok);
-        CopyRecordToStore(rec, ctx.store);
         ctx.store.NodeCount = ProfileNodeCount(ctx.store);
         ctx.store.ProjectOpen = 1;
         AnalysisObserver progress;
