@@ -7,7 +7,6 @@
 #include "reports/InstallReports.h"
 #include "results/InstallResultsWindow.h"
 #include "shell/InstallShellDialogs.h"
-#include "shell/StandInWindows.h"
 
 namespace vemora {
 
@@ -20,8 +19,6 @@ void InstallWindows(AppContext& ctx)
     InstallConverter(ctx);
     InstallCalibration(ctx);
     InstallShellDialogs(ctx);
-    // Last: windows not built yet get their plain stand-ins.
-    InstallStandIns(ctx);
 }
 
 } // namespace vemora

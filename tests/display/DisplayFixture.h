@@ -99,6 +99,13 @@ class DisplayTest : public ::testing::Test
         ASSERT_TRUE(WaitFor([&] { return Shown(menu); })) << menu->title().toStdString();
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     }
+    // A click on a menu of the menu bar, on its submenu, then on the item.
+    void ChooseMenu(QMenu* menu, QMenu* submenu, QAction* item)
+    {
+        ChooseMenu(menu, submenu->menuAction());
+        ASSERT_TRUE(WaitFor([&] { return Shown(submenu); })) << submenu->title().toStdString();
+        QTest::mouseClick(submenu, Qt::LeftButton, {}, submenu->actionGeometry(item).center());
+    }
     // A click on a command that stands on the menu bar itself.
     void ChooseMenuBarItem(QAction* item)
     {

@@ -1,66 +1,21 @@
 // The import wizard driven as a user drives it: its buttons clicked, the
 // clipboard scripted, the profile grid and the store looked at afterwards.
-#include <QClipboard>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QTimer>
 #include <QtTest/QTest>
-#include <iostream>
 #include <random>
 
-#include "input/InstallImportWizard.h"
 #include "input/frmImport.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
-#include "support/GrabDir.h"
 #include "support/UserInput.h"
-#include "InputWindowFixture.h"
+#include "ImportWizardFixture.h"
 
 namespace vemora::test {
 namespace {
-
-// Three rows as LibreOffice Calc puts them on the clipboard: LF line ends.
-const QString ThreeRows = QStringLiteral("1200\t0\t300\t6\t850\t0.5\n"
-                                         "1180.5\t250\t300\t6\t850\t\n"
-                                         "1150\t600\t250\t5\t700\t1.2\n");
-
-class ImportWizardTest : public InputWindowTest
-{
-  protected:
-    void SetUp() override
-    {
-        InputWindowTest::SetUp();
-        InstallImportWizard(ctx);
-        ctx.store.NodeElevation[1] = 55;
-        ctx.store.NodeAccumulatedLength[1] = 0;
-        ctx.store.NodeElevation[2] = 50;
-        ctx.store.NodeAccumulatedLength[2] = 100;
-        w->FillProfileGrid();
-        before = ctx.store;
-    }
-
-    // Runs the wizard through the registry; `walk` clicks while it shows.
-    int Run(std::function<void(frmImport&)> walk)
-    {
-        scripted.dialogHandlers.push_back(
-            [walk](QDialog* d) { walk(*static_cast<frmImport*>(d)); });
-        return ctx.windows.importWizard.Exec();
-    }
-
-    bool ProfileUnchanged() const
-    {
-        const ProjectStore& s = ctx.store;
-        return s.NodeElevation == before.NodeElevation &&
-               s.NodeAccumulatedLength == before.NodeAccumulatedLength &&
-               s.PipeDiameter == before.PipeDiameter && s.NodeCount == before.NodeCount &&
-               s.ProjectSaved == before.ProjectSaved;
-    }
-
-    ProjectStore before;
-};
 
 TEST_F(ImportWizardTest, PasteNextFinishReplacesTheProfileAndDiscardsTheResults)
 {
@@ -263,51 +218,6 @@ TEST_F(ImportWizardTest, RandomPastesNeverHalfReplaceTheProfile)
         }
         d.sscCancel_Click();
     });
-}
-
-// Pictures of the three steps for looking at (run with
-// --gtest_also_run_disabled_tests; VEMORA_GRAB_DIR names the folder).
-TEST_F(ImportWizardTest, DISABLED_GrabSteps)
-{
-    const QString dir = GrabDir(QStringLiteral("grabs"));
-    scripted.setClipboardText(ThreeRows);
-    Run([&dir](frmImport& d) {
-        for (int i = 0; i < 7; ++i)
-            d.tmrWizard_Timer();
-        d.grab().save(dir + "/import-step1.png");
-        ClickOn(d.sscNext);
-        ClickOn(d.sscPaste);
-        for (int i = 0; i < 12; ++i)
-            d.tmrPaste_Timer();
-        d.grab().save(dir + "/import-step2.png");
-        ClickOn(d.sscNext);
-        d.grab().save(dir + "/import-step3.png");
-    });
-}
-
-// What a spreadsheet really put on the desktop's clipboard, through the
-// wizard into the profile grid, with pictures of each step (run on a display
-// after copying cells in the spreadsheet).
-TEST_F(ImportWizardTest, DISABLED_PasteWhatTheDesktopClipboardHolds)
-{
-    const QString dir = GrabDir(QStringLiteral("grabs"));
-    const QString copied = QGuiApplication::clipboard()->text();
-    ASSERT_FALSE(copied.isEmpty()) << "copy some cells first";
-    scripted.setClipboardText(copied);
-    const int result = Run([&dir](frmImport& d) {
-        d.grab().save(dir + "/desktop-step1.png");
-        ClickOn(d.sscNext);
-        ClickOn(d.sscPaste);
-        d.grab().save(dir + "/desktop-step2.png");
-        ClickOn(d.sscNext);
-        d.grab().save(dir + "/desktop-step3.png");
-        ClickOn(d.sscNext);
-    });
-    EXPECT_EQ(result, QDialog::Accepted) << scripted.lastMessage().toStdString();
-    std::cout << "imported " << ctx.store.NodeCount << " nodes; last message: "
-              << scripted.lastMessage().toStdString() << std::endl;
-    w->sstInput->setTab(1);
-    w->grab().save(dir + "/desktop-profile.png");
 }
 
 } // namespace

@@ -5,18 +5,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPrinter>
-#include <iostream>
 
 #include "TextReportFixture.h"
 #include "app/AnalyseProject.h"
 #include "engine/NumberFormat.h"
-#include "platform/PrinterPageDevice.h"
-#include "reports/ReportItems.h"
+#include "project/test_files.h"
 #include "reports/Reports.h"
 #include "results/AnalysedProjects.h"
-#include "results/InstallResultsWindow.h"
-#include "support/GrabDir.h"
 #include "support/ToolAnalysis.h"
 
 namespace vemora::test {
@@ -114,36 +109,6 @@ TEST_F(ToolAgreementTest, PumpingProjectWithAPumpCurve)
     ASSERT_EQ(tool.value("status").toString(), "ok");
     ExpectDemandPages(tool);
     ExpectIncomePages(tool);
-}
-
-// Not a check: prints every item of the print run for both projects to PDF
-// files for looking at. Run with
-//   test_reports --gtest_also_run_disabled_tests --gtest_filter='*GrabPdfs*'
-// (files go to $VEMORA_GRAB_DIR, default /tmp/vemora-reports).
-TEST_F(ToolAgreementTest, DISABLED_GrabPdfs)
-{
-    const QString dir = GrabDir(QStringLiteral("/tmp/vemora-reports"));
-    for (int type : {0, 1}) {
-        NewOfType(type);
-        auto project = type == 0 ? GravityCrestProject() : PumpingCurveProject();
-        InstallResultsWindow(ctx); // its profile page prints in the run
-        AnalyseBoth(*project);
-        ctx.store.ResultsValid = 1;
-        QPrinter qprinter(QPrinter::HighResolution);
-        PrinterPageDevice::setUpPdf(qprinter, dir + (type == 0 ? "/gravity.pdf" : "/pumping.pdf"));
-        PrinterPageDevice device(qprinter);
-        ReportPrinter printer(device);
-        ctx.PageNumber = 0;
-        for (const ReportItem& item : ReportItems()) {
-            printer.setOrientation(PageOrientation::Portrait);
-            try {
-                item.print(ctx, printer);
-            } catch (const PrintFailure& failure) {
-                std::cerr << item.name << ": " << failure.what() << "\n";
-            }
-        }
-        EXPECT_TRUE(printer.EndDoc());
-    }
 }
 
 } // namespace

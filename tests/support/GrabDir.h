@@ -1,5 +1,5 @@
-// Where the disabled grab tests put the pictures they render for looking
-// at: $VEMORA_GRAB_DIR, or the test's own folder; made when missing.
+// Where a test leaves copies of what it printed, for looking at, when
+// $VEMORA_GRAB_DIR names a folder (else the fallback); made when missing.
 #pragma once
 
 #include <QDir>

@@ -1,21 +1,20 @@
-// Not a check: renders the results window's three pages, with their tables
-// open, after real analyses of a gravity project in Rand, a pumping project
-// in Dollars, the same in US units and a gravity project of 100 years, to PNG
-// files for looking at. Run with
-//   test_results --gtest_also_run_disabled_tests --gtest_filter='*Grab*'
-// (files go to $VEMORA_GRAB_DIR, default /tmp/vemora-results).
+// The results window's three pages, with their tables open, after real
+// analyses of a gravity project in Rand, a pumping project in Dollars, the
+// same in US units and a gravity project of 100 years.
 #include <QApplication>
 
-#include "AnalysedProjects.h"
-#include "ResultsWindowFixture.h"
+#include "GrabFolder.h"
 #include "app/AnalyseProject.h"
-#include "support/GrabDir.h"
+#include "results/AnalysedProjects.h"
+#include "results/ResultsWindowFixture.h"
 
 namespace vemora::test {
 
-TEST_F(ResultsWindowTest, DISABLED_GrabPages)
+using Results = ResultsWindowTest;
+
+TEST_F(Results, EveryPageOfFourProjects)
 {
-    const QString dir = GrabDir(QStringLiteral("/tmp/vemora-results"));
+    const QString dir = GrabFolder(QStringLiteral("results"));
     main->setGeometry(0, 0, 800, 600);
     main->show();
     struct Case

@@ -1,18 +1,17 @@
-// Not a check: renders the converter for every group, with the from list
-// open, to PNG files for looking at. Run with
-//   test_converter --gtest_also_run_disabled_tests --gtest_filter='*Grab*'
-// (files go to $VEMORA_GRAB_DIR, default /tmp/vemora-converter).
+// The converter for every group, with the from list open.
 #include <QAbstractItemView>
 #include <QApplication>
 
-#include "ConverterFixture.h"
-#include "support/GrabDir.h"
+#include "GrabFolder.h"
+#include "converter/ConverterFixture.h"
 
 namespace vemora::test {
 
-TEST_F(ConverterTest, DISABLED_GrabGroups)
+using Converter = ConverterTest;
+
+TEST_F(Converter, EveryGroupWithItsListOpen)
 {
-    const QString dir = GrabDir(QStringLiteral("/tmp/vemora-converter"));
+    const QString dir = GrabFolder(QStringLiteral("converter"));
     exec([&](frmConverter& d) {
         for (int g = 0; g < d.lstUnit->count(); ++g) {
             chooseGroup(d, g);

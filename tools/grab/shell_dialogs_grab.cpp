@@ -1,23 +1,19 @@
-// Not a check: renders the preferences, About, Disclaimer and guide dialogs
-// to PNG files for looking at. Run with
-//   test_shell --gtest_also_run_disabled_tests --gtest_filter='*Grab*'
-// (files go to $VEMORA_GRAB_DIR, default /tmp/vemora-dialogs).
+// The preferences, About and Disclaimer dialogs over the input window.
 #include <QApplication>
-#include <QPainter>
-#include <QPdfWriter>
 
+#include "GrabFolder.h"
 #include "input/InputWindowFixture.h"
 #include "shell/frmAbout.h"
 #include "shell/frmDisclaimer.h"
-#include "shell/frmPDFView.h"
 #include "shell/frmPref.h"
-#include "support/GrabDir.h"
 
 namespace vemora::test {
 
-TEST_F(InputWindowTest, DISABLED_GrabShellDialogs)
+using Dialogs = InputWindowTest;
+
+TEST_F(Dialogs, PreferencesAboutAndDisclaimer)
 {
-    const QString dir = GrabDir(QStringLiteral("/tmp/vemora-dialogs"));
+    const QString dir = GrabFolder(QStringLiteral("dialogs"));
     const auto grab = [&](QDialog& d, const char* name) {
         d.show();
         QApplication::processEvents();

@@ -1,21 +1,20 @@
-// Not a check: renders the calibration window after a Calculate of two
-// scenarios and its profile view, to PNG files for looking at. Run with
-//   test_calibration --gtest_also_run_disabled_tests --gtest_filter='*Grab*'
-// (files go to $VEMORA_GRAB_DIR, default /tmp/vemora-calibration).
+// The calibration window after a Calculate of two scenarios, its profile
+// view and that view printed.
 #include <QApplication>
 #include <QPrinter>
 
-#include "CalibrationFixture.h"
-#include "platform/PictureButton.h"
-#include "platform/ScrollBar.h"
+#include "GrabFolder.h"
+#include "app/PrintCopies.h"
+#include "calibration/CalibrationFixture.h"
 #include "platform/PrinterPageDevice.h"
-#include "support/GrabDir.h"
 
 namespace vemora::test {
 
-TEST_F(CalibrationTest, DISABLED_GrabCalibration)
+using Calibration = CalibrationTest;
+
+TEST_F(Calibration, TwoScenariosAndTheirView)
 {
-    const QString dir = GrabDir(QStringLiteral("/tmp/vemora-calibration"));
+    const QString dir = GrabFolder(QStringLiteral("calibration"));
     frmRoughness* w = OpenCalibration();
     w->comPressureUnits->setCurrentIndex(15);
     Enter(w, {{"0.000", "100", "20"}, {"500.000", "95", "22.6"}, {"1250.000", "85", "27.5"}},

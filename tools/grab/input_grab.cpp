@@ -1,22 +1,23 @@
-// Not a check: renders the input window's four pages of a gravity and a pumping project and
-// the two panels to PNG files for looking at. Run with
-//   test_input --gtest_also_run_disabled_tests --gtest_filter='*Grab*'
-// (files go to $VEMORA_GRAB_DIR, default /tmp/vemora-input).
-#include <QDir>
-#include <QGroupBox>
+// The input window's four pages of a gravity and a pumping project and its
+// two panels; the import wizard's three steps.
+#include <QApplication>
 #include <QRadioButton>
 
-#include "InputWindowFixture.h"
+#include "GrabFolder.h"
+#include "input/ImportWizardFixture.h"
+#include "input/InputWindowFixture.h"
+#include "platform/PictureButton.h"
 #include "platform/TabControl.h"
+#include "support/UserInput.h"
 
 namespace vemora::test {
 
-TEST_F(InputWindowTest, DISABLED_GrabPages)
+using Input = InputWindowTest;
+using Import = ImportWizardTest;
+
+TEST_F(Input, PagesOfBothSystemTypesAndThePanels)
 {
-    const QString dir = qEnvironmentVariableIsSet("VEMORA_GRAB_DIR")
-                            ? qEnvironmentVariable("VEMORA_GRAB_DIR")
-                            : QStringLiteral("/tmp/vemora-input");
-    QDir().mkpath(dir);
+    const QString dir = GrabFolder(QStringLiteral("input"));
     main->show();
     main->setGeometry(0, 0, 800, 600); // the screen the window is laid out for
     // The main window is a stand-in here: the input window itself is grabbed.
@@ -44,6 +45,24 @@ TEST_F(InputWindowTest, DISABLED_GrabPages)
     QApplication::processEvents();
     w->grab().save(dir + QStringLiteral("/panel-laying.png"));
     w->sscCancelLaying_Click();
+}
+
+TEST_F(Import, TheThreeSteps)
+{
+    const QString dir = GrabFolder(QStringLiteral("import"));
+    scripted.setClipboardText(ThreeRows);
+    Run([&dir](frmImport& d) {
+        for (int i = 0; i < 7; ++i)
+            d.tmrWizard_Timer();
+        d.grab().save(dir + "/import-step1.png");
+        ClickOn(d.sscNext);
+        ClickOn(d.sscPaste);
+        for (int i = 0; i < 12; ++i)
+            d.tmrPaste_Timer();
+        d.grab().save(dir + "/import-step2.png");
+        ClickOn(d.sscNext);
+        d.grab().save(dir + "/import-step3.png");
+    });
 }
 
 } // namespace vemora::test
