@@ -41,8 +41,11 @@ QAbstractButton* buttonBoxButton(QWidget* dialog, QDialogButtonBox::StandardButt
 
 } // namespace
 
+constexpr qint64 UnansweredMs = 30000;
+
 ModalScript::ModalScript()
 {
+    sinceProgress_.start();
     QTimer::singleShot(PollMs, &guard_, [this] { poll(); });
 }
 
@@ -67,13 +70,26 @@ void ModalScript::poll()
     // event loop for as long as the window it opened stays up.
     QTimer::singleShot(PollMs, &guard_, [this] { poll(); });
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || steps_.empty() || !modal->isVisible()) return;
+    if (!modal) {
+        sinceProgress_.restart();
+        return;
+    }
+    if (sinceProgress_.elapsed() > UnansweredMs) {
+        ADD_FAILURE() << "nothing answered the modal window " << modal->objectName().toStdString()
+                      << " \"" << modal->windowTitle().toStdString() << "\"; "
+                      << waiting().toStdString();
+        closeModals();
+        sinceProgress_.restart();
+        return;
+    }
+    if (steps_.empty() || !modal->isVisible()) return;
     if (!modal->windowHandle() || !modal->windowHandle()->isExposed()) return;
     const QString title = modal->objectName() + QLatin1Char('/') + modal->windowTitle();
     if (!seen_.contains(title)) seen_ << title;
     if (!steps_.front().match(modal)) return;
     const Step step = steps_.front();
     steps_.pop_front();
+    sinceProgress_.restart();
     step.act(modal);
 }
 

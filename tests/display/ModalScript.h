@@ -5,6 +5,7 @@
 // from the nested event loop.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -51,7 +52,9 @@ class ModalScript
     QObject guard_; // ends the polling with the script
     std::deque<Step> steps_;
     QStringList seen_;
-    bool stopped_ = false;
+    // Since a step last acted or no modal window stood: a modal window that
+    // nothing answers for long is a failure, closed so the test goes on.
+    QElapsedTimer sinceProgress_;
 };
 
 // Matches a message box whose text holds `text`.

@@ -49,7 +49,9 @@ TEST_F(GeneralReportTest, AHundredYearsOfDemandTakeFivePages)
     for (int p = 0; p < 5; ++p) {
         const RecordedPage& page = pages()[static_cast<size_t>(p)];
         EXPECT_NE(page.findText(QString::number(firstYears[p])), nullptr) << "page " << p + 1;
-        if (p > 0) EXPECT_EQ(page.findText(QString::number(firstYears[p] - 1)), nullptr);
+        if (p > 0) {
+            EXPECT_EQ(page.findText(QString::number(firstYears[p] - 1)), nullptr);
+        }
     }
     EXPECT_NE(pages()[0].findText("Varying demand"), nullptr);
     EXPECT_NE(pages()[4].findText("Reservoir levels"), nullptr);

@@ -88,7 +88,9 @@ class LegiblePagesTest : public ReportsTest
             Open(*project, name);
             Analyse();
         }
-        if (c.pathLength > 0) EXPECT_EQ(path.size(), static_cast<size_t>(c.pathLength));
+        if (c.pathLength > 0) {
+            EXPECT_EQ(path.size(), static_cast<size_t>(c.pathLength));
+        }
 
         PrintSelection ticked{};
         for (const ReportItem& item : ReportItems())

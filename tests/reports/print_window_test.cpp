@@ -247,8 +247,9 @@ TEST_F(PrintWindowTest, HelpPageNamesTheBoxesAndWhereThePumpPagesPrint)
                         item.contains(QLatin1String("Print View")))
                 << item.toStdString();
         }
-        if (pumpCurve && !dutyPoints)
+        if (pumpCurve && !dutyPoints) {
             EXPECT_TRUE(item.contains(QLatin1String("Print Curves"))) << item.toStdString();
+        }
     }
     EXPECT_GE(pumpItems, 2);
 }

@@ -61,8 +61,9 @@ class AnalysisAgreementTest : public ResultsWindowTest
             EXPECT_EQ(cell(g, y + 1, 1), fixed(yield, 3)) << "year " << y;
             EXPECT_EQ(cell(g, y + 1, 2), fixed(s.FixedDemand - shortage, 3)) << "year " << y;
             EXPECT_EQ(cell(g, y + 1, 3), fixed(shortage, 3)) << "year " << y;
-            if (pumping)
+            if (pumping) {
                 EXPECT_EQ(cell(g, y + 1, 4), fixed(tool.at("YearPumpingHours", y), 2));
+            }
         }
 
         // Income and expenditure.
@@ -79,7 +80,9 @@ class AnalysisAgreementTest : public ResultsWindowTest
             EXPECT_EQ(cell(g, i, 1), money(tool.at("YearIncome", y), 0)) << "row " << i;
             EXPECT_EQ(cell(g, i, 4), money(tool.at("YearMaintenance", y), 0)) << "row " << i;
             EXPECT_EQ(cell(g, i, 5), money(tool.at("YearOperational", y), 0)) << "row " << i;
-            if (pumping) EXPECT_EQ(cell(g, i, 6), money(tool.at("YearEnergy", y), 0));
+            if (pumping) {
+                EXPECT_EQ(cell(g, i, 6), money(tool.at("YearEnergy", y), 0));
+            }
         }
 
         // The node table of the first and the last year.
@@ -118,7 +121,9 @@ class AnalysisAgreementTest : public ResultsWindowTest
             EXPECT_EQ(cell(a, 2, 2), money(tool.at("YearPipelineMaintenance", y), 2));
             EXPECT_EQ(cell(a, 3, 2), money(tool.at("YearMechanicalMaintenance", y), 2));
             EXPECT_EQ(cell(a, 4, 2), money(tool.at("YearElectricalMaintenance", y), 2));
-            if (pumping) EXPECT_EQ(cell(a, 5, 2), money(tool.at("YearEnergy", y), 2));
+            if (pumping) {
+                EXPECT_EQ(cell(a, 5, 2), money(tool.at("YearEnergy", y), 2));
+            }
         }
 
         EXPECT_EQ(w->lblNPVE->text(),

@@ -224,7 +224,9 @@ void ExpectApartAlongTheLine(const Drawing& d, double top, const char* what)
 void ExpectLeftOfTheAxis(const Drawing& d, double labelX, const PlotFrame& f, const char* what)
 {
     for (const Primitive* t : d.of(PrimitiveKind::Text))
-        if (t->x1 == labelX) EXPECT_LT(t->x2, f.left) << what << " " << t->text.toStdString();
+        if (t->x1 == labelX) {
+            EXPECT_LT(t->x2, f.left) << what << " " << t->text.toStdString();
+        }
 }
 
 // Lines and bars of the data lie in the plot area of `f`, ticks and axes on its edges.
