@@ -124,6 +124,9 @@ TEST_F(PrintTest, EveryItemOfThePrintWindowGoesIntoOnePdf)
         .then("the year of the hydraulic table", Named("frmSelectYear"),
               [&](QWidget* w) {
                   auto* year = static_cast<frmSelectYear*>(w);
+                  // The window manager frames the window a moment after it
+                  // shows: the frame is known once it is wider than the window.
+                  WaitFor([&] { return year->frameGeometry().width() > year->width(); });
                   yearDialogWidth = year->frameGeometry().width();
                   QFont bold = QApplication::font(); // the title bar's font on this desktop
                   bold.setBold(true);
