@@ -16,8 +16,8 @@ enum class SystemGraph { DemandCapacity, IncomeExpenditure };
 
 struct GraphPages
 {
-    // The system analysis graph page (landscape): selects the graph in the
-    // results window, then prints its picture.
+    // The system analysis graph page (landscape): the graph drawn from the
+    // stores, as the results window draws it.
     std::function<void(ReportPrinter&, SystemGraph)> systemGraphs;
     // The results window's hydraulic profile page (portrait), for the year
     // that window shows.

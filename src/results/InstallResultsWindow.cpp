@@ -2,7 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/PrintFailure.h"
-#include "results/ProfilePlotPage.h"
+#include "results/SystemGraphPage.h"
 #include "results/frmDutyPoint.h"
 #include "results/frmIRRView.h"
 #include "results/frmResults.h"
@@ -18,15 +18,13 @@ void InstallResultsWindow(AppContext& ctx)
         return window;
     });
     ctx.graphPages.profilePlot = [&ctx](ReportPrinter& printer) {
-        auto* window = static_cast<frmResults*>(ctx.windows.results.Load());
+        ResultsWindow* window = ctx.windows.results.Load();
         if (!window) throw PrintFailure("the results window is not available");
-        PrintProfilePlotPage(ctx, *window, printer);
+        window->PrintProfilePlot(printer);
     };
-    // The print run's system graph pages choose the graph, then print it.
+    // The system graph pages draw from the stores; the window is not needed.
     ctx.graphPages.systemGraphs = [&ctx](ReportPrinter& printer, SystemGraph graph) {
-        auto* window = static_cast<frmResults*>(ctx.windows.results.Load());
-        if (!window) throw PrintFailure("the results window is not available");
-        PrintSystemAnalysisGraph(ctx, printer, window->SystemGraphPage(graph));
+        PrintSystemAnalysisGraph(ctx, printer, graph);
     };
     ctx.windows.irrView.Install([&ctx]() -> IrrViewWindow* {
         auto* window = new frmIRRView(ctx);

@@ -1,17 +1,15 @@
 #include "results/ProfilePlotPage.h"
 
-#include <QComboBox>
+#include <algorithm>
 
 #include "app/AppContext.h"
 #include "app/GraphPictures.h"
 #include "app/PageFrames.h"
 #include "app/PrintFailure.h"
 #include "engine/NumberFormat.h"
-#include "platform/PictureBox.h"
 #include "platform/ReportPrinter.h"
 #include "project/UnitTables.h"
 #include "results/HydraulicProfileGraph.h"
-#include "results/frmResults.h"
 
 namespace vemora {
 
@@ -69,19 +67,18 @@ void PrintLegend(ReportPrinter& p)
 
 } // namespace
 
-void PrintProfilePlotPage(AppContext& ctx, frmResults& w, ReportPrinter& p)
+void PrintProfilePlotPage(AppContext& ctx, ReportPrinter& p, const ProfilePlotSection& section)
 {
     const ProjectStore& s = ctx.store;
     const ProfilePlotData plot = PrepareProfilePlotData(s);
-    const int begin = w.comBegin->currentIndex() + 1;
-    const int end = w.comEnd->currentIndex() + 1;
+    const int begin = section.begin;
+    const int end = section.end;
     if (begin < 1 || begin > plot.NodeCount || end < 1 || end > plot.NodeCount)
         throw PrintFailure("no section of the profile is chosen");
     const int year = std::clamp<int>(ctx.view.SelectedYear, 1, MaxYears);
 
     // The graph is drawn again for the page, so it prints at full resolution.
-    DrawingSurface surface(w.picHydraulic->surface().ScaleWidth(),
-                           w.picHydraulic->surface().ScaleHeight());
+    DrawingSurface surface(section.graphWidth, section.graphHeight);
     PlotFrame frame;
     const ProfileView view{begin, end, year, ctx.view.HideGradeline != 0,
                            ctx.view.HideComponents != 0};

@@ -7,11 +7,22 @@ namespace vemora {
 
 struct AppContext;
 class ReportPrinter;
-class frmResults;
 
-// Prints the page for the section chosen in the window's distance lists and
-// the year it shows. A list without a selection, or a value that cannot be
-// formed, stops it with a PrintFailure before anything is printed.
-void PrintProfilePlotPage(AppContext& ctx, frmResults& window, ReportPrinter& printer);
+// What the page takes from the results window: the nodes chosen in its
+// distance lists (1..node count; 0 for a list without a selection) and the
+// size of its profile picture in twips, at which the graph is drawn again.
+struct ProfilePlotSection
+{
+    int begin = 0;
+    int end = 0;
+    double graphWidth = 0;
+    double graphHeight = 0;
+};
+
+// Prints the page for that section and the year ctx.view shows. A list
+// without a selection, or a value that cannot be formed, stops it with a
+// PrintFailure before anything is printed.
+void PrintProfilePlotPage(AppContext& ctx, ReportPrinter& printer,
+                          const ProfilePlotSection& section);
 
 } // namespace vemora

@@ -1,14 +1,49 @@
 #include "results/SystemGraphPage.h"
 
 #include <QPainter>
+#include <QStringList>
 
 #include "app/AppContext.h"
 #include "app/PageFrames.h"
+#include "platform/DrawingSurface.h"
 #include "platform/ReportPrinter.h"
 #include "results/ResultPictures.h"
+#include "results/SystemGraphs.h"
 
 namespace vemora {
 namespace {
+
+// What the page shows of the graph: its drawing and the legend captions the
+// window's labels would show.
+struct SystemGraphPageContent
+{
+    bool demandCapacity = true;
+    Drawing graph;
+    // Demand: lblDemand, lblYield. Income: lblIncome, lblCapitalExpenditure,
+    // lblOperational, lblMaintenance, lblEnergy.
+    QStringList captions;
+    bool pumping = false;
+};
+
+// The graph drawn afresh from the stores at the size of the window's picture.
+SystemGraphPageContent drawSystemGraph(const AppContext& ctx, SystemGraph which)
+{
+    DrawingSurface surface(kSystemGraphWidth, kSystemGraphHeight);
+    SystemGraphPageContent page;
+    page.demandCapacity = which == SystemGraph::DemandCapacity;
+    auto text = [](const std::string& caption) { return QString::fromStdString(caption); };
+    if (page.demandCapacity) {
+        const DemandLegend legend = DrawDemandCapacityGraph(surface, ctx.store, ctx.results);
+        page.captions = {text(legend.Demand), text(legend.Yield)};
+    } else {
+        const IncomeLegend legend = DrawIncomeExpenditureGraph(surface, ctx.store, ctx.results);
+        page.captions = {text(legend.Income), text(legend.CapitalExpenditure),
+                         text(legend.Operational), text(legend.Maintenance), text(legend.Energy)};
+        page.pumping = legend.EnergyVisible;
+    }
+    page.graph = surface.drawing();
+    return page;
+}
 
 // The legend swatches at their screen size (14 by 15 pixels).
 QImage swatch(const QColor& color, const QColor& upper = QColor(), int upperRows = 0)
@@ -50,8 +85,9 @@ void incomeLegend(ReportPrinter& p, const QStringList& captions, bool pumping)
 
 } // namespace
 
-void PrintSystemAnalysisGraph(AppContext& ctx, ReportPrinter& p, const SystemGraphPageContent& page)
+void PrintSystemAnalysisGraph(AppContext& ctx, ReportPrinter& p, SystemGraph which)
 {
+    const SystemGraphPageContent page = drawSystemGraph(ctx, which);
     PrintGraphPageHeader(ctx, p);
     // The graph's white ground reaches up into the title's line, so the
     // graph goes on the page first and the title over it.

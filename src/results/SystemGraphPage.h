@@ -1,33 +1,25 @@
-// The system analysis graph page: the results window's system graph drawn
-// again onto a landscape page (so it prints sharp) under its title, with the
-// legend of the screen's legend captions and colour swatches.
+// The system analysis graph page: the system graph drawn from the stores
+// onto a landscape page (so it prints sharp) under its title, with the
+// legend of the captions and colour swatches the results window's legend
+// shows. The window is not needed and not touched.
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
-#include "platform/Drawing.h"
+#include "app/GraphPages.h"
 
 namespace vemora {
 
 struct AppContext;
 class ReportPrinter;
 
-// What the page takes from the results window.
-struct SystemGraphPageContent
-{
-    bool demandCapacity = true; // ssoDemandCapacity chosen
-    Drawing graph;              // picSystem's drawing
-    // Demand: lblDemand, lblYield. Income: lblIncome, lblCapitalExpenditure,
-    // lblOperational, lblMaintenance, lblEnergy (as the screen shows them).
-    QStringList captions;
-    bool pumping = false;
-};
+// The size the system graphs are drawn at, twips: that of the results
+// window's system picture inside its border, so that the page holds the
+// picture the window shows.
+inline constexpr double kSystemGraphWidth = 10050;
+inline constexpr double kSystemGraphHeight = 4800;
 
 // One page from the graph page header to its footer: the title at column 7
 // in 13 pt underlined, the graph in the box 10, 57 mm, 220 x 98 mm, the
 // legend at 155 mm and the footer at 165 mm.
-void PrintSystemAnalysisGraph(AppContext& ctx, ReportPrinter& printer,
-                              const SystemGraphPageContent& page);
+void PrintSystemAnalysisGraph(AppContext& ctx, ReportPrinter& printer, SystemGraph graph);
 
 } // namespace vemora
