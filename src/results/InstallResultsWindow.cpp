@@ -2,7 +2,6 @@
 
 #include "app/AppContext.h"
 #include "app/PrintFailure.h"
-#include "results/SystemGraphPage.h"
 #include "results/frmDutyPoint.h"
 #include "results/frmIRRView.h"
 #include "results/frmResults.h"
@@ -21,10 +20,6 @@ void InstallResultsWindow(AppContext& ctx)
         ResultsWindow* window = ctx.windows.results.Load();
         if (!window) throw PrintFailure("the results window is not available");
         window->PrintProfilePlot(printer);
-    };
-    // The system graph pages draw from the stores; the window is not needed.
-    ctx.graphPages.systemGraphs = [&ctx](ReportPrinter& printer, SystemGraph graph) {
-        PrintSystemAnalysisGraph(ctx, printer, graph);
     };
     ctx.windows.irrView.Install([&ctx]() -> IrrViewWindow* {
         auto* window = new frmIRRView(ctx);

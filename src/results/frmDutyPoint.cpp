@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "app/AppContext.h"
-#include "app/PumpGraphs.h"
+#include "graphs/PumpGraphs.h"
 #include "platform/ControlBuilders.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"

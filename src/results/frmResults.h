@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "app/WindowRegistry.h"
-#include "platform/PlotFrame.h"
+#include "graphs/PlotFrame.h"
 #include "results/ResultsRefresh.h"
 
 class QCheckBox;

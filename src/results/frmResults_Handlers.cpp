@@ -7,15 +7,15 @@
 
 #include "app/AppContext.h"
 #include "app/PrintCopies.h"
-#include "app/ProfileGraph.h"
-#include "app/PumpPages.h"
 #include "app/WorkingViews.h"
+#include "graphs/ProfileGraph.h"
+#include "graphs/ProfilePlotPage.h"
+#include "graphs/PumpPages.h"
+#include "graphs/SystemGraphPage.h"
 #include "platform/FlexGrid.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
-#include "results/ProfilePlotPage.h"
-#include "results/SystemGraphPage.h"
 #include "results/frmResults.h"
 
 namespace vemora {

@@ -132,9 +132,9 @@ TEST_F(PrintRunTest, PrinterFailuresAreFailuresOfTheirStep)
 
 TEST_F(PrintRunTest, AGraphPageWithoutItsWindowFails)
 {
-    ctx.graphPages.systemGraphs = nullptr;
-    EXPECT_EQ(Record({ReportBox::Income}),
-              QString("Could not print the Income & Expenditure Analysis graph ! Check the obtained results."));
+    ctx.graphPages.profilePlot = nullptr;
+    EXPECT_EQ(Record({ReportBox::Hydraulic}),
+              QString("Could not print the Hydraulic Analysis graph ! Check the obtained results."));
 }
 
 } // namespace
