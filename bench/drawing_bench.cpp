@@ -9,9 +9,9 @@
 #include <cmath>
 
 #include "BenchApplication.h"
-#include "platform/AxisScale.h"
+#include "graphs/AxisScale.h"
+#include "graphs/PlotFrame.h"
 #include "platform/DrawingSurface.h"
-#include "platform/PlotFrame.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "BenchApplication.h"
-#include "results/HydraulicProfileGraph.h"
-#include "results/SystemGraphs.h"
+#include "graphs/HydraulicProfileGraph.h"
+#include "graphs/SystemGraphs.h"
 
 namespace {
 

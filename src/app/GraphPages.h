@@ -1,5 +1,5 @@
 // The printed graph pages that the print run needs from the results window,
-// which owns their drawings. The results folder installs them here (in its
+// which holds what they show. The results folder installs them here (in its
 // Install... function); the print run calls them. An empty slot
 // means the page is not available. Each page prints complete pages, framed
 // by PageFrames, and may throw PrintFailure.
@@ -11,14 +11,8 @@ namespace vemora {
 
 class ReportPrinter;
 
-// Which graph of the results window's system page prints.
-enum class SystemGraph { DemandCapacity, IncomeExpenditure };
-
 struct GraphPages
 {
-    // The system analysis graph page (landscape): selects the graph in the
-    // results window, then prints its picture.
-    std::function<void(ReportPrinter&, SystemGraph)> systemGraphs;
     // The results window's hydraulic profile page (portrait), for the year
     // that window shows.
     std::function<void(ReportPrinter&)> profilePlot;

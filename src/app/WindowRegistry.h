@@ -13,10 +13,13 @@
 #include <QString>
 
 #include "app/InputBoxes.h"
+#include "app/PrintFailure.h"
 #include "app/WindowSlot.h"
 #include "engine/AnalysisObserver.h"
 
 namespace vemora {
+
+class ReportPrinter;
 
 // frmLCC, as the project loading and the working-view bookkeeping use it.
 class InputWindow : public WorkingWindow
@@ -86,6 +89,12 @@ class ResultsWindow : public WorkingWindow
     // What Continue fills again before it shows the window.
     virtual void ShowCostTables() = 0;
     virtual void FillDistanceCombos() = 0;
+    // The printed page of the hydraulic profile on view: the section chosen
+    // and the year shown. A window without that view has no page.
+    virtual void PrintProfilePlot(ReportPrinter& /*printer*/)
+    {
+        throw PrintFailure("the profile plot page is not available");
+    }
 };
 
 // frmIRRView, opened from the results window.

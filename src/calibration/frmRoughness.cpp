@@ -6,11 +6,11 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
-#include "app/ProfileGraph.h"
 #include "app/WorkingViews.h"
 #include "engine/CalibrationUnits.h"
 #include "engine/ConvertInputToSI.h"
 #include "engine/NumberFormat.h"
+#include "graphs/ProfileGraph.h"
 #include "platform/ControlBuilders.h"
 #include "platform/FlexGrid.h"
 #include "platform/GridCellEditor.h"

@@ -9,8 +9,8 @@
 
 #include "app/PrintCopies.h"
 #include "app/WindowRegistry.h"
-#include "calibration/DrawRoughnessProfile.h"
-#include "platform/PlotFrame.h"
+#include "graphs/DrawRoughnessProfile.h"
+#include "graphs/PlotFrame.h"
 
 class QCheckBox;
 class QComboBox;

@@ -5,9 +5,9 @@
 
 #include "app/AppContext.h"
 #include "app/PrintCopies.h"
-#include "app/PumpGraphs.h"
-#include "app/PumpPages.h"
 #include "app/WorkingViews.h"
+#include "graphs/PumpGraphs.h"
+#include "graphs/PumpPages.h"
 #include "platform/ControlBuilders.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"

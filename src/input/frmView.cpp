@@ -9,11 +9,11 @@
 
 #include "app/AppContext.h"
 #include "app/PrintCopies.h"
-#include "app/ProfilePlot.h"
-#include "app/ViewProfilePage.h"
 #include "app/WorkingViews.h"
 #include "engine/AnalysisRun.h"
 #include "engine/NumberFormat.h"
+#include "graphs/ProfilePlot.h"
+#include "graphs/ViewProfilePage.h"
 #include "platform/ControlBuilders.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"

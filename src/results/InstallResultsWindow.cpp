@@ -2,7 +2,6 @@
 
 #include "app/AppContext.h"
 #include "app/PrintFailure.h"
-#include "results/ProfilePlotPage.h"
 #include "results/frmDutyPoint.h"
 #include "results/frmIRRView.h"
 #include "results/frmResults.h"
@@ -18,15 +17,9 @@ void InstallResultsWindow(AppContext& ctx)
         return window;
     });
     ctx.graphPages.profilePlot = [&ctx](ReportPrinter& printer) {
-        auto* window = static_cast<frmResults*>(ctx.windows.results.Load());
+        ResultsWindow* window = ctx.windows.results.Load();
         if (!window) throw PrintFailure("the results window is not available");
-        PrintProfilePlotPage(ctx, *window, printer);
-    };
-    // The print run's system graph pages choose the graph, then print it.
-    ctx.graphPages.systemGraphs = [&ctx](ReportPrinter& printer, SystemGraph graph) {
-        auto* window = static_cast<frmResults*>(ctx.windows.results.Load());
-        if (!window) throw PrintFailure("the results window is not available");
-        PrintSystemAnalysisGraph(ctx, printer, window->SystemGraphPage(graph));
+        window->PrintProfilePlot(printer);
     };
     ctx.windows.irrView.Install([&ctx]() -> IrrViewWindow* {
         auto* window = new frmIRRView(ctx);

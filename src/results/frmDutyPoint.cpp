@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "app/AppContext.h"
-#include "app/PumpGraphs.h"
+#include "graphs/PumpGraphs.h"
 #include "platform/ControlBuilders.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "platform/PlotFrame.h"
+#include "graphs/PlotFrame.h"
 
 class QLabel;
 

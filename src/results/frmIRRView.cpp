@@ -4,10 +4,10 @@
 #include <QLabel>
 
 #include "app/AppContext.h"
-#include "app/IrrGraph.h"
-#include "app/IrrGraphPage.h"
 #include "app/PrintCopies.h"
 #include "app/WorkingViews.h"
+#include "graphs/IrrGraph.h"
+#include "graphs/IrrGraphPage.h"
 #include "platform/ControlBuilders.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "app/WindowRegistry.h"
-#include "platform/PlotFrame.h"
+#include "graphs/PlotFrame.h"
 
 class QGroupBox;
 class QLabel;

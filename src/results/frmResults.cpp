@@ -9,6 +9,8 @@
 #include "app/AppContext.h"
 #include "app/PrintCopies.h"
 #include "engine/NumberFormat.h"
+#include "graphs/HydraulicProfileGraph.h"
+#include "graphs/SystemGraphs.h"
 #include "platform/ControlBuilders.h"
 #include "platform/FlexGrid.h"
 #include "platform/KeyCodes.h"
@@ -17,8 +19,6 @@
 #include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
-#include "results/HydraulicProfileGraph.h"
-#include "results/SystemGraphs.h"
 
 namespace vemora {
 

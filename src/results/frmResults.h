@@ -14,9 +14,7 @@
 #include <optional>
 
 #include "app/WindowRegistry.h"
-#include "app/GraphPages.h"
-#include "platform/PlotFrame.h"
-#include "results/SystemGraphPage.h"
+#include "graphs/PlotFrame.h"
 #include "results/ResultsRefresh.h"
 
 class QCheckBox;
@@ -63,16 +61,12 @@ class frmResults : public QWidget, public ResultsWindow, public ResultsDisplay
     void FillDistanceCombos() override;
     void DrawHydraulicProfile() override;
     void DrawDemandCapacityGraph() override;
+    void PrintProfilePlot(ReportPrinter& printer) override;
 
     // --- Drawings and the duty-point page ------------------------------------
     void DrawIncomeExpenditureGraph();
     void DrawPumpSystemCurves();
     void FillDutyPointTable();
-
-    // --- Printed system graph page ------------------------------------------
-    // Chooses the graph's option (which draws it) when one is given, then
-    // takes the graph on view and its legend captions for the page.
-    SystemGraphPageContent SystemGraphPage(std::optional<SystemGraph> choose = std::nullopt);
 
     // --- Result tables ----------------------------------------------------
     void FillDemandYieldTable();

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
-#include "app/PumpGraphs.h"
 #include "engine/NumberFormat.h"
+#include "graphs/PumpGraphs.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"

@@ -1,19 +1,21 @@
 // The results window's event handlers.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 
 #include "app/AppContext.h"
 #include "app/PrintCopies.h"
-#include "app/ProfileGraph.h"
-#include "app/PumpPages.h"
 #include "app/WorkingViews.h"
+#include "graphs/ProfileGraph.h"
+#include "graphs/ProfilePlotPage.h"
+#include "graphs/PumpPages.h"
+#include "graphs/SystemGraphPage.h"
 #include "platform/FlexGrid.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
-#include "results/ProfilePlotPage.h"
 #include "results/frmResults.h"
 
 namespace vemora {
@@ -208,11 +210,14 @@ void frmResults::sscPrintDutyYear_Click()
                       }});
 }
 
+// The graph on view, drawn again from the stores for the page.
 void frmResults::sscPrintSystem_Click()
 {
+    const SystemGraph graph = ssoDemandCapacity->isChecked() ? SystemGraph::DemandCapacity
+                                                             : SystemGraph::IncomeExpenditure;
     PrintCopies(ctx, {QStringLiteral("the system analysis graph"), PageOrientation::Landscape,
-                      [this](ReportPrinter& printer) {
-                          PrintSystemAnalysisGraph(ctx, printer, SystemGraphPage());
+                      [this, graph](ReportPrinter& printer) {
+                          PrintSystemAnalysisGraph(ctx, printer, graph);
                       }});
 }
 
@@ -222,7 +227,16 @@ void frmResults::sscPrintView_Click()
     if (!SelectedSection()) return;
     PrintCopies(ctx,
                 {QStringLiteral("the hydraulic profile"), PageOrientation::Portrait,
-                 [this](ReportPrinter& printer) { PrintProfilePlotPage(ctx, *this, printer); }});
+                 [this](ReportPrinter& printer) { PrintProfilePlot(printer); }});
+}
+
+// The section of the distance lists, drawn again at the picture's size.
+void frmResults::PrintProfilePlot(ReportPrinter& printer)
+{
+    const DrawingSurface& picture = picHydraulic->surface();
+    PrintProfilePlotPage(ctx, printer,
+                         {comBegin->currentIndex() + 1, comEnd->currentIndex() + 1,
+                          picture.ScaleWidth(), picture.ScaleHeight()});
 }
 
 void frmResults::sscHelp1_Click()

@@ -6,15 +6,15 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "app/GraphPictures.h"
+#include "graphs/GraphPictures.h"
+#include "graphs/GraphPieces.h"
+#include "graphs/ResultPictures.h"
 #include "platform/ControlBuilders.h"
 #include "platform/FlexGrid.h"
-#include "platform/GraphPieces.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
 #include "platform/Twips.h"
-#include "results/ResultPictures.h"
 #include "results/frmResults.h"
 
 namespace vemora {

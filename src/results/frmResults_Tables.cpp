@@ -4,10 +4,10 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
-#include "app/GraphUnits.h"
-#include "app/ProfileGraph.h"
 #include "engine/CapitalCostLines.h"
 #include "engine/NumberFormat.h"
+#include "graphs/GraphUnits.h"
+#include "graphs/ProfileGraph.h"
 #include "platform/FlexGrid.h"
 #include "platform/ScrollBar.h"
 #include "platform/Twips.h"

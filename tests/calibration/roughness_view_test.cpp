@@ -9,10 +9,10 @@
 #include <QTemporaryDir>
 
 #include "app/PrintCopies.h"
-#include "calibration/DrawRoughnessProfile.h"
-#include "calibration/PrintRoughnessProfilePlot.h"
 #include "engine/ConvertInputToSI.h"
 #include "engine/NumberFormat.h"
+#include "graphs/DrawRoughnessProfile.h"
+#include "graphs/PrintRoughnessProfilePlot.h"
 #include "platform/PictureBox.h"
 #include "platform/PrinterPageDevice.h"
 #include "platform/RecordingPageDevice.h"

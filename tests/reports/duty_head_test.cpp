@@ -6,9 +6,9 @@
 #include <QLabel>
 
 #include "ReportsFixture.h"
-#include "app/PumpPages.h"
-#include "platform/Drawing.h"
 #include "engine/NumberFormat.h"
+#include "graphs/PumpPages.h"
+#include "platform/Drawing.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"

@@ -132,9 +132,32 @@ TEST_F(PrintRunTest, PrinterFailuresAreFailuresOfTheirStep)
 
 TEST_F(PrintRunTest, AGraphPageWithoutItsWindowFails)
 {
-    ctx.graphPages.systemGraphs = nullptr;
-    EXPECT_EQ(Record({ReportBox::Income}),
-              QString("Could not print the Income & Expenditure Analysis graph ! Check the obtained results."));
+    ctx.graphPages.profilePlot = nullptr;
+    EXPECT_EQ(Record({ReportBox::Hydraulic}),
+              QString("Could not print the Hydraulic Analysis graph ! Check the obtained results."));
+}
+
+// A results window with no profile view of its own, as a test or a stand-in
+// installs one.
+class PlainResults : public QWidget, public ResultsWindow
+{
+  public:
+    QWidget* widget() override { return this; }
+    void Refresh(AnalysisObserver&) override {}
+    void ShowCostTables() override {}
+    void FillDistanceCombos() override {}
+};
+
+TEST_F(PrintRunTest, AResultsWindowWithoutTheProfileViewFailsTheProfilePageAlone)
+{
+    ctx.windows.results.Unload();
+    ctx.windows.results.Install([]() -> ResultsWindow* { return new PlainResults; });
+    EXPECT_EQ(Record({ReportBox::Hydraulic}),
+              QString("Could not print the Hydraulic Analysis graph ! Check the obtained results."));
+    device = RecordingPageDevice();
+    EXPECT_FALSE(Record({ReportBox::Demand, ReportBox::Income}));
+    EXPECT_EQ(pages().size(), 2u);
+    ctx.windows.results.Unload();
 }
 
 } // namespace

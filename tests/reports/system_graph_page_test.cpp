@@ -1,9 +1,13 @@
 // The system analysis graph page: the results window's graph drawn again
 // on a landscape page under its title, the legend of the graph chosen, and
-// the window's own print button.
+// the window's own print button. Printing leaves the window as it was.
+#include <QGroupBox>
+#include <QPainter>
+#include <QPicture>
 #include <QRadioButton>
 
 #include "ReportsFixture.h"
+#include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
 #include "results/frmResults.h"
 #include "support/PdfPages.h"
@@ -23,6 +27,23 @@ class SystemGraphPageTest : public ReportsTest
         ASSERT_NE(w, nullptr);
     }
     frmResults* w = nullptr;
+
+    // The window's picture painted into a page box as the page paints its graph.
+    static QByteArray PaintedAsOnThePage(const Drawing& drawing, const QRectF& box)
+    {
+        QPicture picture;
+        QPainter painter(&picture);
+        const double dots = RecordingPageDevice::kDotsPerMm;
+        drawing.replay(painter, QRectF(box.topLeft() * dots, box.size() * dots),
+                       ReplayStyle::Print);
+        painter.end();
+        return QByteArray(picture.data(), picture.size());
+    }
+
+    static QByteArray Painted(const PagePainting& painting)
+    {
+        return QByteArray(painting.picture.data(), painting.picture.size());
+    }
 };
 
 TEST_F(SystemGraphPageTest, TheDemandPageHoldsTheGraphInItsBoxAndTheDemandLegend)
@@ -57,7 +78,7 @@ TEST_F(SystemGraphPageTest, TheIncomeLegendHasEnergyOnlyForPumping)
     EXPECT_NE(gravity.findText("Maintenance costs (R/year)"), nullptr);
     EXPECT_EQ(gravity.findTextStartingWith("Energy costs"), nullptr);
     EXPECT_EQ(gravity.pictures.size(), 4u);
-    EXPECT_TRUE(w->ssoIncomeExpenditure->isChecked());
+    EXPECT_TRUE(w->ssoDemandCapacity->isChecked()); // the page never chooses the window's graph
 
     device = RecordingPageDevice();
     OpenAnalysed(RisingMain(5, 10));
@@ -84,6 +105,52 @@ TEST_F(SystemGraphPageTest, TheWindowsPrintButtonPrintsTheGraphOnViewInLandscape
         EXPECT_TRUE(page.text.contains("System Analysis: Income & Expenditure"));
         EXPECT_TRUE(page.text.contains("Page 1"));
         EXPECT_TRUE(page.text.contains("LEGEND:"));
+    }
+}
+
+TEST_F(SystemGraphPageTest, PrintingEitherPageLeavesTheWindowsGraphAndLegendAsTheyWere)
+{
+    OpenAnalysed(RisingMain(5, 10));
+    for (QRadioButton* onView : {w->ssoIncomeExpenditure, w->ssoDemandCapacity}) {
+        onView->click();
+        const QImage picture = w->picSystem->Image();
+        const bool demandLegendHidden = w->fraDemandLegend->isHidden();
+        device = RecordingPageDevice();
+        ASSERT_FALSE(Record({ReportBox::Demand, ReportBox::Income}));
+        ASSERT_EQ(pages().size(), 2u);
+        EXPECT_TRUE(onView->isChecked());
+        EXPECT_EQ(w->ssoDemandCapacity->isChecked(), !w->ssoIncomeExpenditure->isChecked());
+        EXPECT_TRUE(w->picSystem->Image() == picture);
+        EXPECT_EQ(w->fraDemandLegend->isHidden(), demandLegendHidden);
+        EXPECT_EQ(w->fraIncomeLegend->isHidden(), !demandLegendHidden);
+    }
+}
+
+TEST_F(SystemGraphPageTest, ThePageHoldsThePictureTheWindowShowsForEitherSystem)
+{
+    struct Case
+    {
+        const char* name;
+        std::unique_ptr<ProjectStore> project;
+    };
+    Case cases[] = {{"gravity", GravityProject(100, 0, {{100, 0}, {0, 1000}})},
+                    {"pumping", RisingMain(5, 10)}};
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenAnalysed(std::move(c.project));
+        // The income graph after the demand graph on the same picture, and back.
+        for (QRadioButton* onView :
+             {w->ssoIncomeExpenditure, w->ssoDemandCapacity, w->ssoIncomeExpenditure}) {
+            onView->click();
+            device = RecordingPageDevice();
+            const ReportBox box =
+                onView == w->ssoDemandCapacity ? ReportBox::Demand : ReportBox::Income;
+            ASSERT_FALSE(Record({box}));
+            ASSERT_EQ(pages().size(), 1u);
+            ASSERT_EQ(pages()[0].paintings.size(), 1u);
+            const PagePainting& graph = pages()[0].paintings[0];
+            EXPECT_EQ(Painted(graph), PaintedAsOnThePage(w->picSystem->drawing(), graph.rect));
+        }
     }
 }
 

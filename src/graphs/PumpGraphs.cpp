@@ -1,0 +1,240 @@
+#include "graphs/PumpGraphs.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "graphs/AxisScale.h"
+#include "graphs/GraphPictures.h"
+#include "graphs/GraphPieces.h"
+#include "project/UnitTables.h"
+
+namespace vemora {
+
+namespace {
+
+constexpr uint32_t PumpBlue = 0xFF0000;
+constexpr uint32_t CurveGreen = 0x00FF00;
+
+struct PumpPoints
+{
+    std::array<double, 6> head{}, flow{}, efficiency{};
+};
+
+PumpPoints pumpPoints(const ProjectStore& store)
+{
+    PumpPoints p;
+    for (int k = 1; k <= 6; ++k) {
+        p.head[static_cast<size_t>(k - 1)] = store.PumpCurve[1][k];
+        p.flow[static_cast<size_t>(k - 1)] = store.PumpCurve[2][k];
+        p.efficiency[static_cast<size_t>(k - 1)] = store.PumpCurve[3][k];
+    }
+    return p;
+}
+
+bool allZero(const std::array<double, 6>& v)
+{
+    return std::all_of(v.begin(), v.end(), [](double x) { return x == 0; });
+}
+
+AxisScale scaleOver(const std::array<double, 6>& v)
+{
+    const auto [low, high] = std::minmax_element(v.begin(), v.end());
+    return scaleAxis(*low, *high);
+}
+
+// Each point marked by the dot, joined in entry order.
+void drawPumpCurve(DrawingSurface& s, const PlotFrame& f, const PumpPoints& p)
+{
+    s.setDrawStyle(DrawStyle::Solid);
+    s.setForeColor(PumpBlue);
+    s.setDrawWidth(1);
+    const QImage& dot = PumpPointPicture();
+    for (size_t k = 0; k < 6; ++k) {
+        const double x = f.x(p.flow[k]), y = f.y(p.head[k]);
+        s.PaintPicture(dot, x - dot.width() * 15 / 2.0, y - dot.height() * 15 / 2.0);
+        if (k == 0) {
+            s.setCurrentX(x);
+            s.setCurrentY(y);
+        } else {
+            s.LineTo(x, y);
+        }
+    }
+}
+
+// Black axes, the line closing the plot at the last flow grid line, and
+// the head labels; returns the x of that closing line.
+double drawPumpAxes(DrawingSurface& s, const PlotFrame& f, const AxisScale& flow,
+                    const AxisScale& head)
+{
+    s.setFontBold(false);
+    s.setFontName(QStringLiteral("Times New Roman"));
+    drawAxes(s, f);
+    const double xr = gridLineX(f, flow, flow.divisions);
+    s.Line(xr, f.top - PlotFrame::kInset, xr, f.bottom);
+    drawVerticalTickLabels(s, f, head, 300);
+    return xr;
+}
+
+// Flow labels start 100 twips left of their grid line, cut by the axis
+// maximum; then the bold flow title and the head title picture.
+void drawFlowAxisTexts(DrawingSurface& s, const PlotFrame& f, const AxisScale& flow,
+                       const ProjectStore& store)
+{
+    std::vector<double> values;
+    for (int k = 0; k <= flow.divisions; ++k)
+        values.push_back(flow.valueAt(k));
+    const std::vector<CutLabel> labels = cutTickLabels(values, labelLength(flow.top()));
+    for (int k = 0; k <= flow.divisions; ++k) {
+        const double x = gridLineX(f, flow, k);
+        printAt(s, x - 100, f.bottom + 50, QString::fromStdString(labels[static_cast<size_t>(k)].text));
+        s.Line(x, f.bottom, x, f.bottom - 40);
+    }
+    s.setFontBold(true);
+    s.setFontSize(8);
+    const double half = roundHalfEven((gridLineX(f, flow, flow.divisions) - f.left - PlotFrame::kInset) / 2);
+    printAt(s, half + f.left - 300, f.bottom + 270, PumpFlowTitle(store.CurveFlowUnit));
+    s.setFontBold(false);
+    s.PaintPicture(HeadTitlePicture(store.CurveHeadUnit), 11, 2200);
+}
+
+std::string withUnit(double v, const char* unit)
+{
+    return formatFixed(v, 2) + " " + (unit ? unit : "");
+}
+
+} // namespace
+
+const QImage& PumpPointPicture()
+{
+    static const QImage picture = [] {
+        QImage image(10, 10, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 255));
+        p.drawEllipse(0, 0, 10, 10);
+        return image;
+    }();
+    return picture;
+}
+
+const QImage& EfficiencyTitlePicture()
+{
+    static const QImage picture = [] {
+        DrawFont font;
+        font.size = 8;
+        font.bold = true;
+        return verticalTitlePicture(QStringLiteral("Efficiency"), 14, font);
+    }();
+    return picture;
+}
+
+QString PumpFlowTitle(int curveFlowUnit)
+{
+    const char* unit = PumpCurveFlowUnits.Text(curveFlowUnit);
+    if (!unit) return QStringLiteral("Flow rate");
+    return QStringLiteral("Flow rate ( %1 )").arg(QString::fromUtf8(unit));
+}
+
+PumpGraphStatus DrawPumpCurveGraph(DrawingSurface& s, PlotFrame& f, const ProjectStore& store)
+{
+    const PumpPoints p = pumpPoints(store);
+    s.Cls();
+    s.setFontBold(false);
+    if (allZero(p.head) || allZero(p.efficiency)) return PumpGraphStatus::Failed;
+
+    f = plotFrameFor(s.ScaleWidth(), s.ScaleHeight(), {800, 1050, 570, 470});
+    const AxisScale flow = scaleOver(p.flow);
+    const AxisScale head = scaleOver(p.head);
+    const AxisScale efficiency = scaleOver(p.efficiency);
+    f.setScales(flow, head);
+    f.setSecondScale(efficiency);
+
+    drawHorizontalGrid(s, f, head, PumpGridColor);
+    drawVerticalGrid(s, f, flow);
+
+    drawPumpCurve(s, f, p);
+    s.setForeColor(CurveGreen);
+    for (size_t k = 0; k < 6; ++k) {
+        const double x = f.x(p.flow[k]), y = f.y2(p.efficiency[k]);
+        if (k == 0) {
+            s.setCurrentX(x);
+            s.setCurrentY(y);
+        } else {
+            s.LineTo(x, y);
+        }
+    }
+
+    s.setForeColor(vbcolor::Black);
+    const double xr = drawPumpAxes(s, f, flow, head);
+    for (int k = 0; k <= efficiency.divisions; ++k) {
+        const double y = roundHalfEven(f.bottom - PlotFrame::kInset -
+                                       k * efficiency.step * f.scaleY2);
+        printAt(s, f.right + 350, y - 85,
+                QString::fromStdString(tickLabel(efficiency.valueAt(k), efficiency.step) + " %"));
+        s.Line(xr, y, xr - 40, y);
+    }
+    drawFlowAxisTexts(s, f, flow, store);
+    s.PaintPicture(EfficiencyTitlePicture(), f.right + 800, 2300);
+    return PumpGraphStatus::Drawn;
+}
+
+PumpGraphStatus DrawPumpSystemCurves(DrawingSurface& s, PlotFrame& f, const ProjectStore& store,
+                                     const ResultsStore& results, int year)
+{
+    const PumpPoints p = pumpPoints(store);
+    s.Cls();
+    s.setFontBold(false);
+    const float flowFactor = results.PumpFlowUnitFactor;
+    const float headFactor = results.PumpHeadUnitFactor;
+    if (year < 1 || year > MaxYears || flowFactor == 0 || headFactor == 0 || allZero(p.head))
+        return PumpGraphStatus::Failed;
+
+    const float* systemHead = results.YearSystemHead.Year(year);
+    const float* systemFlow = results.YearSystemFlow.Year(year);
+    double headMin = *std::min_element(p.head.begin(), p.head.end());
+    double headMax = *std::max_element(p.head.begin(), p.head.end());
+    for (int i = 0; i < MaxSystemSamples; ++i) {
+        const double h = systemHead[i] / headFactor;
+        if (!std::isfinite(h)) continue;
+        headMin = std::min(headMin, h);
+        headMax = std::max(headMax, h);
+    }
+
+    f = plotFrameFor(s.ScaleWidth(), s.ScaleHeight(), {800, 600, 570, 470});
+    const AxisScale flow = scaleOver(p.flow);
+    const AxisScale head = scaleAxis(headMin, headMax);
+    f.setScales(flow, head);
+
+    drawHorizontalGrid(s, f, head, PumpGridColor);
+    drawVerticalGrid(s, f, flow);
+    drawPumpCurve(s, f, p);
+
+    s.setForeColor(CurveGreen);
+    s.setCurrentX(f.x(systemFlow[0] / flowFactor));
+    s.setCurrentY(f.y(systemHead[0] / headFactor));
+    for (int i = 1; i < MaxSystemSamples; ++i)
+        s.LineTo(f.x(systemFlow[i] / flowFactor), f.y(systemHead[i] / headFactor));
+
+    s.setForeColor(vbcolor::Black);
+    drawPumpAxes(s, f, flow, head);
+    drawFlowAxisTexts(s, f, flow, store);
+    return PumpGraphStatus::Drawn;
+}
+
+PumpReadOut ReadPumpCurve(const PlotFrame& f, const ProjectStore& store, double x, double y)
+{
+    const std::optional<double> head = f.valueAtY(y);
+    const std::optional<double> efficiency = f.valueAtY2(y);
+    if (!head || !efficiency) return {kOutOfRange, kOutOfRange, kOutOfRange};
+    PumpReadOut out{withUnit(*head, PumpHeadUnits.Text(store.CurveHeadUnit)), kOutOfRange,
+                    formatFixed(*efficiency, 2) + " %"};
+    if (const std::optional<double> flow = f.valueAtX(x))
+        out.Flow = withUnit(*flow, PumpCurveFlowUnits.Text(store.CurveFlowUnit));
+    return out;
+}
+
+} // namespace vemora

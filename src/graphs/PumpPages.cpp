@@ -1,0 +1,111 @@
+#include "graphs/PumpPages.h"
+
+#include "app/PageFrames.h"
+#include "platform/Drawing.h"
+#include "platform/FlexGrid.h"
+#include "platform/ReportPrinter.h"
+
+namespace vemora {
+
+namespace {
+
+constexpr int kGridRowsPerPage = 27;
+
+void PrintTitle(ReportPrinter& p, const char* title)
+{
+    p.setFontSize(13);
+    p.Print();
+    p.setFontUnderline(true);
+    p.Print({{7, QLatin1String(title)}});
+    p.setFontUnderline(false);
+    p.Print();
+}
+
+void PaintGraph(ReportPrinter& p, const Drawing& graph)
+{
+    p.PaintDrawing(QRectF(16, 100, 170, 90), [graph](QPainter& painter, const QRectF& target) {
+        graph.replay(painter, target, ReplayStyle::Print);
+    });
+}
+
+void PrintLegend(ReportPrinter& p, const PumpLegendSamples& legend, const char* second)
+{
+    p.setFontSize(9);
+    p.setCurrentY(200);
+    p.setFontUnderline(true);
+    p.Print({{8, "LEGEND:"}});
+    p.setFontUnderline(false);
+    p.Print();
+    p.PaintPicture(legend.pumpCurve, QPointF(15, 208));
+    p.PaintPicture(legend.secondCurve, QPointF(65, 208));
+    p.Print({{23, "- Pump curve"}, {60, QLatin1String(second)}});
+}
+
+void PrintGridRow(ReportPrinter& p, const FlexGrid& grid, int row)
+{
+    static const int tabs[] = {7, 15, 30, 45};
+    for (int c = 0; c < 4; ++c) {
+        p.Tab(tabs[c]);
+        p.PrintText(c < grid.Cols() ? grid.TextMatrix(row, c) : QString());
+    }
+    p.EndLine();
+}
+
+void StartTablePage(AppContext& ctx, ReportPrinter& p, const FlexGrid& duty)
+{
+    p.setFontBold(false);
+    PrintPageHeader(ctx, p);
+    PrintTitle(p, "RESULTS: DUTY POINTS");
+    p.setFontName(QStringLiteral("Courier New"));
+    p.setFontSize(10);
+    p.Rule();
+    for (int r = 0; r < 2 && r < duty.Rows(); ++r)
+        PrintGridRow(p, duty, r);
+    p.Print();
+    p.Rule();
+    p.Print();
+    p.setFontBold(false);
+}
+
+} // namespace
+
+void PrintPumpCurvePage(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
+                        const PumpLegendSamples& legend)
+{
+    PrintPageHeader(ctx, p);
+    PrintTitle(p, "PUMP CURVE:");
+    p.setFontSize(11);
+    p.Print();
+    PaintGraph(p, graph);
+    PrintLegend(p, legend, "- Efficiency curve");
+    p.setCurrentY(240);
+    PrintPageFooter(ctx, p);
+}
+
+void PrintPumpSystemCurvePages(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
+                               const PumpLegendSamples& legend, const QString& dutyYear,
+                               const FlexGrid& duty)
+{
+    PrintPageHeader(ctx, p);
+    PrintTitle(p, "RESULTS: PUMP & SYSTEM CURVE");
+    p.setFontSize(11);
+    p.Print({{8, dutyYear.trimmed()}});
+    PaintGraph(p, graph);
+    PrintLegend(p, legend, "- System curve");
+    p.setCurrentY(240);
+    PrintPageFooter(ctx, p);
+
+    StartTablePage(ctx, p, duty);
+    for (int r = 2; r < duty.Rows(); ++r) {
+        PrintGridRow(p, duty, r);
+        if (r % kGridRowsPerPage == 0) {
+            p.setCurrentY(240);
+            PrintPageFooter(ctx, p);
+            StartTablePage(ctx, p, duty);
+        }
+    }
+    p.setCurrentY(245);
+    PrintPageFooter(ctx, p);
+}
+
+} // namespace vemora

@@ -1,0 +1,111 @@
+#include "graphs/SystemGraphPage.h"
+
+#include <QPainter>
+#include <QStringList>
+
+#include "app/AppContext.h"
+#include "app/PageFrames.h"
+#include "graphs/ResultPictures.h"
+#include "graphs/SystemGraphs.h"
+#include "platform/DrawingSurface.h"
+#include "platform/ReportPrinter.h"
+
+namespace vemora {
+namespace {
+
+// What the page shows of the graph: its drawing and the legend captions the
+// window's labels would show.
+struct SystemGraphPageContent
+{
+    bool demandCapacity = true;
+    Drawing graph;
+    // Demand: lblDemand, lblYield. Income: lblIncome, lblCapitalExpenditure,
+    // lblOperational, lblMaintenance, lblEnergy.
+    QStringList captions;
+    bool pumping = false;
+};
+
+// The graph drawn afresh from the stores at the size of the window's picture.
+SystemGraphPageContent drawSystemGraph(const AppContext& ctx, SystemGraph which)
+{
+    DrawingSurface surface(kSystemGraphWidth, kSystemGraphHeight);
+    SystemGraphPageContent page;
+    page.demandCapacity = which == SystemGraph::DemandCapacity;
+    auto text = [](const std::string& caption) { return QString::fromStdString(caption); };
+    if (page.demandCapacity) {
+        const DemandLegend legend = DrawDemandCapacityGraph(surface, ctx.store, ctx.results);
+        page.captions = {text(legend.Demand), text(legend.Yield)};
+    } else {
+        const IncomeLegend legend = DrawIncomeExpenditureGraph(surface, ctx.store, ctx.results);
+        page.captions = {text(legend.Income), text(legend.CapitalExpenditure),
+                         text(legend.Operational), text(legend.Maintenance), text(legend.Energy)};
+        page.pumping = legend.EnergyVisible;
+    }
+    page.graph = surface.drawing();
+    return page;
+}
+
+// The legend swatches at their screen size (14 by 15 pixels).
+QImage swatch(const QColor& color, const QColor& upper = QColor(), int upperRows = 0)
+{
+    return Swatch(color, 14, 15, upper, upperRows).toImage();
+}
+
+QString caption(const QStringList& captions, int i)
+{
+    return i < captions.size() ? captions[i].trimmed() : QString();
+}
+
+void demandLegend(ReportPrinter& p, const QStringList& captions)
+{
+    p.Print({{8, QStringLiteral("LEGEND:")},
+             {25, QStringLiteral("Demand (Supplied + shortage") + caption(captions, 0)},
+             {87, caption(captions, 1)}});
+    p.PaintPicture(swatch(Qt::blue, Qt::red, 5), QPointF(30, 155));
+    p.PaintPicture(swatch(Qt::green), QPointF(125, 155));
+}
+
+void incomeLegend(ReportPrinter& p, const QStringList& captions, bool pumping)
+{
+    p.Print({{8, QStringLiteral("LEGEND:")},
+             {25, caption(captions, 0)},
+             {71, caption(captions, 1)},
+             {117, caption(captions, 2)}});
+    p.setFontSize(4);
+    p.Print();
+    p.setFontSize(10);
+    if (pumping) p.Print({{25, caption(captions, 3)}, {71, caption(captions, 4)}});
+    else p.Print({{25, caption(captions, 3)}});
+    p.PaintPicture(swatch(Qt::blue), QPointF(30, 155));
+    p.PaintPicture(swatch(Qt::red), QPointF(100, 155));
+    p.PaintPicture(swatch(Qt::yellow), QPointF(170, 155));
+    p.PaintPicture(swatch(Qt::green), QPointF(30, 160));
+    if (pumping) p.PaintPicture(swatch(Qt::magenta), QPointF(100, 160));
+}
+
+} // namespace
+
+void PrintSystemAnalysisGraph(AppContext& ctx, ReportPrinter& p, SystemGraph which)
+{
+    const SystemGraphPageContent page = drawSystemGraph(ctx, which);
+    PrintGraphPageHeader(ctx, p);
+    // The graph's white ground reaches up into the title's line, so the
+    // graph goes on the page first and the title over it.
+    const Drawing graph = page.graph;
+    p.PaintDrawing(QRectF(10, 57, 220, 98), [graph](QPainter& painter, const QRectF& target) {
+        graph.replay(painter, target, ReplayStyle::Print);
+    });
+    p.setFontSize(13);
+    p.setFontUnderline(true);
+    p.Print({{7, page.demandCapacity ? QStringLiteral("System Analysis: Demand & Capacity")
+                                     : QStringLiteral("System Analysis: Income & Expenditure")}});
+    p.setFontSize(10);
+    p.setCurrentY(155);
+    p.setFontUnderline(false);
+    if (page.demandCapacity) demandLegend(p, page.captions);
+    else incomeLegend(p, page.captions, page.pumping);
+    p.setCurrentY(165);
+    PrintGraphPageFooter(ctx, p);
+}
+
+} // namespace vemora

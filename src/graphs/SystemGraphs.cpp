@@ -1,0 +1,237 @@
+#include "graphs/SystemGraphs.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "graphs/GraphPictures.h"
+#include "graphs/GraphPieces.h"
+#include "graphs/GraphUnits.h"
+#include "graphs/PlotFrame.h"
+#include "project/Currency.h"
+#include "project/ProjectYears.h"
+#include "project/SystemType.h"
+
+namespace vemora {
+
+namespace {
+
+namespace barcolor {
+constexpr uint32_t Green = 0x00FF00;   // yield, maintenance
+constexpr uint32_t Blue = 0xFF0000;    // supplied, income
+constexpr uint32_t Red = 0x0000FF;     // shortage, capital
+constexpr uint32_t Yellow = 0x00FFFF;  // operational
+constexpr uint32_t Magenta = 0xF00AFF; // energy, RGB(255, 10, 240)
+} // namespace barcolor
+
+// A frame of one column per year: column k (1..count) starts at
+// left + 220 + (k - 1) x scaleX, and holds two bars of `bar` twips side by
+// side with about 50 twips free to their right.
+struct YearColumns
+{
+    PlotFrame frame;
+    AxisScale values;
+    double bar = 0;
+
+    double left(int k) const { return frame.x(k); }
+    double right(int k) const { return frame.x(k) + bar; }
+    double level(double v) const { return frame.y(v); }
+    double base() const { return frame.bottom - PlotFrame::kInset; }
+
+    void drawBar(DrawingSurface& s, double x, double top, double bottom, uint32_t color) const
+    {
+        vemora::drawBar(s, x, bar, top, bottom, frame.top - PlotFrame::kInset, base(), color);
+    }
+};
+
+YearColumns yearColumns(const DrawingSurface& s, int left, int count, const AxisScale& values)
+{
+    YearColumns c;
+    c.frame = plotFrameFor(s.ScaleWidth(), s.ScaleHeight(), {left, 600, 570, 470});
+    c.values = values;
+    c.frame.setScales(AxisScale{1, 1, count}, values);
+    const double width = roundHalfEven(static_cast<double>(c.frame.right - left) / count);
+    c.bar = std::max(0.0, roundHalfEven((width - 50) / 2));
+    return c;
+}
+
+// Grid, axes and vertical labels at `labelX`, then the year ticks under
+// every column with the calendar year under the first and every
+// interval-th, then "Year" in `titlePoints`. A year label that would come
+// closer than a blank to the one before it is left out, so that labels
+// never run together in narrow columns.
+void drawYearFrame(DrawingSurface& s, const YearColumns& c, int count, int firstYear,
+                   int interval, double labelX, double titlePoints)
+{
+    drawHorizontalGrid(s, c.frame, c.values);
+    drawAxes(s, c.frame);
+    drawVerticalTickLabels(s, c.frame, c.values, labelX);
+    const double gap = s.TextWidth(QStringLiteral(" "));
+    double lastLabelEnd = -std::numeric_limits<double>::infinity();
+    for (int k = 1; k <= count; ++k) {
+        const double x = c.right(k);
+        if (k == 1 || k % interval == 0) {
+            const QString year = QString::number(firstYear + k - 1);
+            const double width = s.TextWidth(year);
+            if (x - width / 2 >= lastLabelEnd + gap) {
+                printCentred(s, x, c.frame.bottom + 50, year);
+                lastLabelEnd = x + width / 2;
+            }
+        }
+        s.Line(x, c.frame.bottom, x, c.frame.bottom - 40);
+    }
+    printHorizontalTitle(s, c.frame, QStringLiteral("Year"), c.frame.bottom + 270, titlePoints);
+}
+
+int operatingYears(const ProjectStore& store)
+{
+    return std::clamp<int>(store.DesignLife, 0, MaxYears);
+}
+
+double at(const YearArray& a, int i)
+{
+    return a[static_cast<size_t>(i)];
+}
+
+} // namespace
+
+int YearLabelInterval(int designLife)
+{
+    if (designLife >= 80) return 5;
+    if (designLife >= 60) return 4;
+    if (designLife >= 40) return 3;
+    if (designLife >= 20) return 2;
+    return 1;
+}
+
+DemandLegend DrawDemandCapacityGraph(DrawingSurface& surface, const ProjectStore& store,
+                                     const ResultsStore& results)
+{
+    const UnitChoice unit = DemandFlowUnit(store);
+    const DemandLegend legend{") (" + unit.Text + ")", "Yield (" + unit.Text + ")"};
+    surface.setBackColor(vbcolor::White);
+    surface.Cls();
+    const int life = operatingYears(store);
+    if (life < 1 || !unit.usable()) return legend;
+
+    const double factor = *unit.Factor;
+    const bool pumping = !IsGravity(store);
+    auto yield = [&](int i) {
+        const double flow = at(results.YearFlow, i) / factor;
+        return pumping ? store.PumpingHours * flow / 24 : flow;
+    };
+    auto demand = [&](int i) {
+        return store.DemandMode == 0 ? static_cast<double>(store.FixedDemand)
+                                     : at(store.YearDemand, i);
+    };
+
+    double high = yield(1), low = high;
+    for (int i = 1; i <= life; ++i)
+        for (double v : {yield(i), demand(i)}) {
+            if (!std::isfinite(v)) continue;
+            high = std::max(high, v);
+            low = std::min(low, v);
+        }
+    if (!std::isfinite(high) || !std::isfinite(low)) high = low = 0;
+    low *= 0.9;
+
+    const YearColumns c = yearColumns(surface, 800, life, scaleAxis(low, high));
+    drawYearFrame(surface, c, life, OperatingCalendarYear(store, 1), YearLabelInterval(life), 300,
+                  9);
+    surface.PaintPicture(YieldDemandTitlePicture(), 10, 1500);
+
+    surface.setDrawStyle(DrawStyle::Solid);
+    for (int i = 1; i <= life; ++i)
+        c.drawBar(surface, c.left(i), c.level(yield(i)), c.base(), barcolor::Green);
+    for (int i = 1; i <= life; ++i)
+        c.drawBar(surface, c.right(i), c.level(demand(i) - at(results.YearShortage, i)), c.base(),
+                  barcolor::Blue);
+    for (int i = 1; i <= life; ++i) {
+        const double shortage = at(results.YearShortage, i);
+        if (shortage > 0)
+            c.drawBar(surface, c.right(i), c.level(demand(i)), c.level(demand(i) - shortage),
+                      barcolor::Red);
+    }
+    return legend;
+}
+
+IncomeLegend DrawIncomeExpenditureGraph(DrawingSurface& surface, const ProjectStore& store,
+                                        const ResultsStore& results)
+{
+    const bool pumping = !IsGravity(store);
+    const std::string symbol = CurrencySymbol(store.CurrencyCode);
+    auto perYear = [&](const char* what) { return std::string(what) + " (" + symbol + "/year)"; };
+    IncomeLegend legend;
+    legend.Income = perYear("Income");
+    legend.CapitalExpenditure = perYear("Capital expenditure");
+    legend.Maintenance = perYear("Maintenance costs");
+    legend.Operational = perYear("Operational costs");
+    if (pumping) legend.Energy = perYear("Energy costs");
+    legend.EnergyVisible = pumping;
+    if (!pumping) {
+        // Maintenance and operational level with income and capital.
+        legend.MaintenanceSwatchTop = 290;
+        legend.MaintenanceLabelTop = 310;
+        legend.OperationalSwatchTop = 700;
+        legend.OperationalLabelTop = 720;
+    }
+
+    surface.setBackColor(vbcolor::White);
+    surface.Cls();
+    // The project's own columns, never past the 100 years the series hold.
+    const int construction = std::min(ConstructionYears(store), MaxYears);
+    const int columns = std::min(construction + operatingYears(store), MaxYears);
+    const int life = columns - construction;
+    if (columns < 1) return legend;
+
+    // Single precision sums, as the bars stack them.
+    auto costs = [&](int i, bool withEnergy) {
+        float sum = results.YearMaintenance[static_cast<size_t>(i)] +
+                    results.YearOperational[static_cast<size_t>(i)];
+        if (withEnergy) sum += results.YearEnergy[static_cast<size_t>(i)];
+        return static_cast<double>(sum);
+    };
+    double high = at(results.YearIncome, 1), low = high;
+    auto widen = [&](double v) {
+        if (!std::isfinite(v)) return;
+        high = std::max(high, v);
+        low = std::min(low, v);
+    };
+    for (int i = 1; i <= life; ++i) {
+        widen(at(results.YearIncome, i));
+        widen(costs(i, true));
+    }
+    for (int k = 1; k <= columns; ++k)
+        widen(at(results.YearExpenditure, k));
+    if (!std::isfinite(high) || !std::isfinite(low)) high = low = 0;
+
+    // 1-2-5 to 1,000,000, then 5,000,000 and 10,000,000 (no 2,000,000),
+    // and on in 1-2-5 steps, so that large amounts keep about ten divisions.
+    const AxisRules rules{seriesWithTail(1000000, {5000000, 10000000}), 2};
+    const YearColumns c = yearColumns(surface, 1000, columns, scaleAxis(low, high, rules));
+    // The first column is the base year; without construction years it is
+    // the first supply year.
+    const int firstYear = store.SupplyStartYear - construction;
+    drawYearFrame(surface, c, columns, firstYear, YearLabelInterval(store.DesignLife), 100, 8);
+
+    surface.setDrawStyle(DrawStyle::Solid);
+    for (int i = 1; i <= life; ++i)
+        c.drawBar(surface, c.left(construction + i), c.level(at(results.YearIncome, i)), c.base(),
+                  barcolor::Blue);
+    for (int i = 1; i <= construction; ++i)
+        c.drawBar(surface, c.right(i), c.level(at(results.YearExpenditure, i)), c.base(),
+                  barcolor::Red);
+    for (int i = 1; i <= life; ++i)
+        c.drawBar(surface, c.right(construction + i), c.level(at(results.YearMaintenance, i)),
+                  c.base(), barcolor::Green);
+    for (int i = 1; i <= life; ++i)
+        c.drawBar(surface, c.right(construction + i), c.level(costs(i, false)),
+                  c.level(at(results.YearMaintenance, i)), barcolor::Yellow);
+    if (pumping)
+        for (int i = 1; i <= life; ++i)
+            c.drawBar(surface, c.right(construction + i), c.level(costs(i, true)),
+                      c.level(costs(i, false)), barcolor::Magenta);
+    return legend;
+}
+
+} // namespace vemora

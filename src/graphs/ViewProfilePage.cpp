@@ -1,0 +1,138 @@
+#include "graphs/ViewProfilePage.h"
+
+#include <algorithm>
+
+#include "app/AppContext.h"
+#include "app/PageFrames.h"
+#include "app/PrintFailure.h"
+#include "engine/NumberFormat.h"
+#include "graphs/GraphPictures.h"
+#include "graphs/ProfileGraph.h"
+#include "platform/Drawing.h"
+#include "platform/ReportPrinter.h"
+#include "project/UnitTables.h"
+
+namespace vemora {
+
+namespace {
+
+constexpr double kInchesPerMetre = 39.3700787;
+
+QString DistanceText(const ProjectStore& store, const QString& listText)
+{
+    const char* word = LengthUnits.Text(store.ChainageUnit);
+    return listText.trimmed() + QStringLiteral(" ") + (word ? QString::fromUtf8(word) : QString());
+}
+
+// The year's roughness: millimetres for a metric project, inches (" ''")
+// for a US one; "#0.000".
+QString RoughnessText(const AppContext& ctx, int year)
+{
+    const double metres = FiniteOrFail(ctx.results.YearRoughness[year]);
+    const bool metric = ctx.store.UnitSystem == 0;
+    const double value = metres * (metric ? 1000.0 : kInchesPerMetre);
+    return QString::fromStdString(FormatThreeDecimals(value)) +
+           (metric ? QStringLiteral(" mm") : QStringLiteral(" ''"));
+}
+
+// The flow of the year in the unit the project's flow is entered in, as the
+// results window's caption forms it: "12.500 Mega liters/day".
+QString FlowText(const AppContext& ctx, int year)
+{
+    const QString caption =
+        QString::fromStdString(MakeProfileCaptions(ctx.store, ctx.results, year).FlowRate);
+    const qsizetype colon = caption.indexOf(QStringLiteral(": "));
+    if (colon < 0) throw PrintFailure("the flow of the profile page cannot be formed");
+    return caption.mid(colon + 2);
+}
+
+void PrintLegend(ReportPrinter& p, const ViewProfileLegend& legend, bool gradeline)
+{
+    p.setFontSize(9);
+    p.setCurrentY(102);
+    p.setFontUnderline(true);
+    p.Print({{8, "LEGEND:"}});
+    p.setFontUnderline(false);
+    p.Print();
+    static const int symbols[] = {5, 4, 3, 1, 2}; // air valve ... pumpstation
+    for (int i = 1; i <= 5; ++i)
+        p.PaintPicture(ComponentSymbol(symbols[i - 1]), QPointF(31, 100 + 8 * i));
+    p.PaintPicture(legend.pipelineProfile, QPointF(31, 146));
+    if (gradeline) p.PaintPicture(legend.gradeline, QPointF(31, 154));
+
+    static const char* const labels[] = {"Air valve",   "",      "Non-return", "valve",
+                                         "Isolating",   "valve", "Reservoir",  "",
+                                         "Pumpstation", "",      "Pipeline",   "profile"};
+    for (const char* label : labels)
+        p.Print({{8, QLatin1String(label)}});
+    if (gradeline) {
+        p.Print({{8, "Hydraulic"}});
+        p.Print({{8, "gradeline"}});
+    }
+}
+
+} // namespace
+
+void PrintBesideProfileGraph(ReportPrinter& p, const QString& text)
+{
+    // A blank's width stays free before the graph.
+    const double room =
+        kProfileViewGraphBox.left() - p.TabPosition(8) - p.TextWidth(QStringLiteral(" "));
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && p.TextWidth(longer) > room) {
+            p.Print({{8, line}});
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    p.Print({{8, line}});
+}
+
+void PrintViewProfilePlotPage(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
+                              const QString& beginText, const QString& endText,
+                              const ViewProfileLegend& legend)
+{
+    const int year = std::clamp<int>(ctx.view.SelectedYear, 1, MaxYears);
+    const bool gradeline = ctx.view.HideGradeline == 0;
+    QString roughness, flow;
+    if (gradeline) {
+        roughness = RoughnessText(ctx, year);
+        flow = FlowText(ctx, year);
+    }
+
+    PrintGraphPageHeader(ctx, p);
+    p.setFontSize(12);
+    p.Print();
+    p.setFontUnderline(true);
+    p.Print({{7, "PROFILE PLOT:"}});
+    p.setFontUnderline(false);
+    p.setFontSize(11);
+    p.Print({{8, "Begin distance:"}});
+    PrintBesideProfileGraph(p, DistanceText(ctx.store, beginText));
+    p.Print({{8, "End distance:"}});
+    PrintBesideProfileGraph(p, DistanceText(ctx.store, endText));
+    if (gradeline) {
+        p.Print({{8, "Absolute roughness:"}});
+        PrintBesideProfileGraph(p, roughness);
+        p.Print({{8, QStringLiteral("Year: ") +
+                         QString::number(ctx.store.SupplyStartYear + year - 1)}});
+        p.Print({{8, "Flow rate:"}});
+        PrintBesideProfileGraph(p, flow);
+    } else {
+        p.Print();
+        p.Print();
+        p.Print();
+    }
+
+    p.PaintDrawing(kProfileViewGraphBox, [graph](QPainter& painter, const QRectF& target) {
+        graph.replay(painter, target, ReplayStyle::Print);
+    });
+    PrintLegend(p, legend, gradeline);
+    p.setCurrentY(175);
+    PrintGraphPageFooter(ctx, p);
+}
+
+} // namespace vemora

@@ -1,0 +1,110 @@
+// The profile view's printed page: landscape, the section from the list
+// texts, the roughness, year and flow while the gradeline is drawn (three
+// empty lines and no gradeline key while it is hidden), the flow in the unit
+// of the flow printed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/AppContext.h"
+#include "app/PrintFailure.h"
+#include "graphs/ViewProfilePage.h"
+#include "platform/Drawing.h"
+#include "platform/RecordingPageDevice.h"
+#include "platform/ReportPrinter.h"
+#include "platform/ScriptedUi.h"
+#include "project/UnitTables.h"
+
+namespace vemora::test {
+namespace {
+
+class ViewProfilePageTest : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        ProjectStore& s = ctx.store;
+        s.SupplyStartYear = 2001;
+        s.DesignLife = 10;
+        s.FixedDemandUnit = 0; // Mega liters/day
+        for (int y = 1; y <= MaxYears; ++y) {
+            ctx.results.YearRoughness[y] = 0.0005f;
+            ctx.results.YearFlow[y] = 0.125f;
+        }
+    }
+
+    RecordedPage PrintPage()
+    {
+        RecordingPageDevice device;
+        {
+            ReportPrinter printer(device);
+            PrintViewProfilePlotPage(ctx, printer, Drawing(), " 0 ", "1250.5", legend);
+        }
+        EXPECT_EQ(device.pages().size(), 1u);
+        return device.pages().empty() ? RecordedPage() : device.pages()[0];
+    }
+
+    ScriptedUi scripted;
+    AppContext ctx{scripted};
+    ViewProfileLegend legend{QImage(20, 3, QImage::Format_RGB32),
+                             QImage(20, 3, QImage::Format_RGB32)};
+};
+
+TEST_F(ViewProfilePageTest, GradelineShownPrintsRoughnessYearAndFlow)
+{
+    ctx.view.SelectedYear = 1;
+    const RecordedPage page = PrintPage();
+    EXPECT_EQ(page.orientation, PageOrientation::Landscape);
+    EXPECT_TRUE(page.findText("0 m")); // the list text trimmed
+    EXPECT_TRUE(page.findText("1250.5 m"));
+    EXPECT_TRUE(page.findText("0.500 mm"));
+    EXPECT_TRUE(page.findText("Year: 2001"));
+    EXPECT_TRUE(page.findText("10.800 Mega liters/day"));
+    EXPECT_TRUE(page.findText("gradeline"));
+    EXPECT_EQ(page.pictures.size(), 7u); // five symbols and two line keys
+    ASSERT_EQ(page.paintings.size(), 1u);
+    EXPECT_EQ(page.paintings[0].rect, QRectF(50, 55, 215, 98));
+}
+
+TEST_F(ViewProfilePageTest, HiddenGradelineLeavesThreeEmptyLinesAndNoKey)
+{
+    ctx.view.HideGradeline = -1;
+    const RecordedPage page = PrintPage();
+    EXPECT_FALSE(page.findText("Absolute roughness:"));
+    EXPECT_FALSE(page.findText("gradeline"));
+    EXPECT_TRUE(page.findText("profile"));
+    EXPECT_EQ(page.pictures.size(), 6u);
+}
+
+TEST_F(ViewProfilePageTest, UsProjectInInchesAndPumpingFlowInItsOwnUnit)
+{
+    ctx.store.UnitSystem = 1;
+    ctx.store.SystemType = 1;
+    ctx.store.PumpCurveGiven = 0;
+    ctx.store.OperatingFlowRateUnit = 2; // the third operating-flow unit
+    const RecordedPage page = PrintPage();
+    EXPECT_TRUE(page.findText("0.020 ''"));
+    const PageText* flow = page.findTextStartingWith("Flow rate:");
+    ASSERT_TRUE(flow);
+    const QString unit = QString::fromUtf8(OperatingFlowUnits.Text(2));
+    const auto texts = page.texts;
+    const bool named = std::any_of(texts.begin(), texts.end(),
+                                   [&](const PageText& t) { return t.text.endsWith(" " + unit); });
+    EXPECT_TRUE(named) << unit.toStdString();
+}
+
+TEST_F(ViewProfilePageTest, NonFiniteRoughnessStopsBeforeAnyPage)
+{
+    ctx.results.YearRoughness[1] = std::nanf("");
+    RecordingPageDevice device;
+    {
+        ReportPrinter printer(device);
+        EXPECT_THROW(PrintViewProfilePlotPage(ctx, printer, Drawing(), "0", "1", legend),
+                     PrintFailure);
+    }
+    EXPECT_TRUE(device.pages().empty());
+}
+
+} // namespace
+} // namespace vemora::test
