@@ -434,9 +434,10 @@ void ExpectYearLabelsApart(const DrawingSurface& s, int columns, int firstYear, 
         if (k != 1 && k % interval != 0) continue;
         const QString year = QString::number(firstYear + k - 1);
         if (next < labels.size() && labels[next]->text == year) {
-            if (next > 0)
+            if (next > 0) {
                 EXPECT_GE(labels[next]->x1 - labels[next - 1]->x2, blank - 0.5)
                     << what << ": " << year.toStdString();
+            }
             ++next;
             continue;
         }
