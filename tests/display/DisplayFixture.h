@@ -97,6 +97,18 @@ class DisplayTest : public ::testing::Test
         ASSERT_TRUE(WaitFor([&] { return Shown(menu); })) << menu->title().toStdString();
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     }
+    // A click on a menu of the menu bar, then on one of its submenus, then
+    // on the submenu's item.
+    void ChooseSubmenu(QMenu* menu, QMenu* submenu, QAction* item)
+    {
+        QMenuBar* bar = main_->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        ASSERT_TRUE(WaitFor([&] { return Shown(menu); })) << menu->title().toStdString();
+        QTest::mouseClick(menu, Qt::LeftButton, {},
+                          menu->actionGeometry(submenu->menuAction()).center());
+        ASSERT_TRUE(WaitFor([&] { return Shown(submenu); })) << submenu->title().toStdString();
+        QTest::mouseClick(submenu, Qt::LeftButton, {}, submenu->actionGeometry(item).center());
+    }
     // A click on a command that stands on the menu bar itself.
     void ChooseMenuBarItem(QAction* item)
     {
@@ -122,6 +134,9 @@ class DisplayTest : public ::testing::Test
         FAIL() << "no page holds " << control->objectName().toStdString();
     }
 
+    // Saves the project into the Projects folder as `name`.kpj and returns
+    // its path.
+    QString SaveProjectFile(ProjectStore& project, const QString& name);
     // Saves a pumping project with a pump curve (Dollars, 12 years) into the
     // Projects folder and returns its path.
     QString SavePumpingProject(const QString& name);
