@@ -96,11 +96,8 @@ void MDIProject::mnuAnalyse_Click()
     ctx.windows.analysis.Exec();
 }
 
-// The calibration works on the profile of the open profile view; without
-// one there is nothing to calibrate.
 void MDIProject::mnuRoughness_Click()
 {
-    if (!ctx.windows.profileView.Loaded()) return;
     HideWorkingWindow(ctx, ctx.windows.profileView.Get());
     RoughnessWindow* calibration = ctx.windows.roughness.Load();
     ShowWorkingWindow(ctx, calibration);
