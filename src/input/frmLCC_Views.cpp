@@ -96,7 +96,8 @@ void frmLCC::sscViewCurve_Click()
         return;
     }
     view->DrawPumpCurveGraph();
-    if (PumpViewWindow* shown = ctx.windows.pumpView.Get()) placeAtWorkAreaCorner(shown->widget());
+    if (PumpViewWindow* shown = ctx.windows.pumpView.Get())
+        placeAtWorkAreaCorner(shown->widget());
 }
 
 // Saves the project (a never-saved one through Save As, after saying why),

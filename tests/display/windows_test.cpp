@@ -22,8 +22,10 @@
 #include "input/frmPumpView.h"
 #include "input/frmView.h"
 #include "platform/FlexGrid.h"
+#include "platform/TextBox.h"
 #include "project/ProjectFile.h"
 #include "results/AnalysedProjects.h"
+#include "results/frmIRRView.h"
 #include "results/frmResults.h"
 #include "shell/frmAnalyse.h"
 #include "shell/frmLCCType.h"
@@ -61,7 +63,8 @@ QPoint CloseBox(QMdiSubWindow* frame)
     option.titleBarFlags = frame->windowFlags();
     option.titleBarState = static_cast<int>(frame->windowState());
     option.text = frame->windowTitle();
-    const int border = frame->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, frame);
+    const int border =
+        frame->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, frame);
     const int height = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, frame);
     option.rect = QRect(border, border, frame->width() - 2 * border, height);
     return frame->style()
@@ -160,6 +163,13 @@ TEST_F(WindowsTest, EveryWorkingWindowStandsInItsFrameAtTheCorner)
     ExpectOnScreenAtCorner(Input());
     AnalyseAndContinue();
     ExpectOnScreenAtCorner(Results());
+    ShowPageOf(Results()->sstResults, Results()->sscIRR);
+    Click(Results()->sscIRR);
+    auto* irr = static_cast<frmIRRView*>(ctx.windows.irrView.Get());
+    ASSERT_TRUE(irr);
+    ExpectOnScreenAtCorner(irr);
+    Click(irr->sscOK);
+    ExpectOnScreenAtCorner(Results());
 
     Click(Results()->sscInput); // "Input screen"
     ExpectOnScreenAtCorner(Input());
@@ -239,9 +249,8 @@ TEST_F(WindowsTest, AnalysisDialogLeavesNoFrameBehindItAndEscActsAsCancel)
     });
     // The click comes from the event loop, as a user's does: what that loop
     // would delete later waits for the dialog's end.
-    Run(script, [&] {
-        QTimer::singleShot(0, main_, [&] { ChooseMenuBarItem(main_->mnuAnalyse); });
-    });
+    Run(script,
+        [&] { QTimer::singleShot(0, main_, [&] { ChooseMenuBarItem(main_->mnuAnalyse); }); });
     EXPECT_FALSE(framesShown);
     EXPECT_EQ(atCorner, main_->mdiArea->viewport());
 
@@ -262,12 +271,13 @@ TEST_F(WindowsTest, AnalysisDialogCloseBoxActsAsCancelAfterARun)
                   WaitFor([&] { return dialog->sscAnalyse->isVisible(); });
                   Click(dialog->sscAnalyse);
               })
-        .then("the close box after the run",
-              [](QWidget* w) {
-                  auto* dialog = qobject_cast<frmAnalyse*>(w);
-                  return dialog && dialog->sscAnalyse->Caption() == QStringLiteral("&Continue");
-              },
-              [](QWidget* dialog) { dialog->windowHandle()->close(); });
+        .then(
+            "the close box after the run",
+            [](QWidget* w) {
+                auto* dialog = qobject_cast<frmAnalyse*>(w);
+                return dialog && dialog->sscAnalyse->Caption() == QStringLiteral("&Continue");
+            },
+            [](QWidget* dialog) { dialog->windowHandle()->close(); });
     Run(script, [&] { ChooseMenuBarItem(main_->mnuAnalyse); });
     EXPECT_TRUE(WaitFor([&] { return QApplication::activeModalWidget() == nullptr; }));
     EXPECT_EQ(ctx.store.ResultsValid, 0);
@@ -304,12 +314,13 @@ TEST_F(WindowsTest, FailedRunLeavesNoYearForTheNextProject)
         .then("the missed pump curve", MessageBox("does not intersect the system curve"),
               ClickButton("OK"))
         .then("the duty-point warning", Named("frmDutyPoint"), ClickButton("&OK"))
-        .then("Cancel after the failed run",
-              [](QWidget* w) {
-                  auto* dialog = qobject_cast<frmAnalyse*>(w);
-                  return dialog && dialog->sscAnalyse->isEnabled();
-              },
-              [](QWidget* w) { Click(static_cast<frmAnalyse*>(w)->sscCancel); });
+        .then(
+            "Cancel after the failed run",
+            [](QWidget* w) {
+                auto* dialog = qobject_cast<frmAnalyse*>(w);
+                return dialog && dialog->sscAnalyse->isEnabled();
+            },
+            [](QWidget* w) { Click(static_cast<frmAnalyse*>(w)->sscCancel); });
     Run(script, [&] { ChooseMenuBarItem(main_->mnuAnalyse); });
     EXPECT_EQ(ctx.store.ResultsValid, 0);
     EXPECT_FALSE(ctx.windows.results.Loaded());
@@ -357,8 +368,9 @@ TEST_F(WindowsTest, PumpTextBoxesShowTheirTextsAndStartEmpty)
     // A new pumping project: both boxes empty, and what is typed is all
     // they hold.
     ModalScript script;
-    script.then("the save question", MessageBox("Do you want to save the project ?"),
-                ClickButton("&No"))
+    script
+        .then("the save question", MessageBox("Do you want to save the project ?"),
+              ClickButton("&No"))
         .then("the system type", Named("frmLCCType"), [](QWidget* w) {
             auto* type = static_cast<frmLCCType*>(w);
             QTest::mouseClick(type->optPumping, Qt::LeftButton, {},
@@ -406,8 +418,9 @@ TEST_F(WindowsTest, CalibrationPickListAndGridsFitTheirCells)
 
     // A chainage typed into the cell shows there, not the list's old choice.
     QTest::keyClick(grid, Qt::Key_7, {}); // the first key opens the cell's editor
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("50"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(WaitFor([&] { return Shown(w->txtCell); }));
+    QTest::keyClicks(w->txtCell, QStringLiteral("50"));
+    QTest::keyClick(w->txtCell, Qt::Key_Return);
     EXPECT_EQ(grid->TextMatrix(frmRoughness::LengthRow, 1), QStringLiteral("750"));
     const QPoint typed = grid->mapToGlobal(cell.center());
     EXPECT_EQ(QApplication::widgetAt(typed), grid->viewport());
