@@ -6,9 +6,16 @@ namespace vemora {
 
 AnalysisOutcome AnalyseProject(AppContext& ctx, float supervisionCost, AnalysisObserver& observer)
 {
+    // Every run fills a freshly loaded window, from the first supply year; a
+    // window left from an earlier run would show that run's years.
+    ctx.windows.results.Unload();
     ResultsWindow* results = ctx.windows.results.Load();
     const AnalysisOutcome outcome = RunAnalysis(ctx.store, ctx.results, supervisionCost, observer);
-    if (outcome.Status == AnalysisStatus::Completed && results) results->Refresh(observer);
+    if (outcome.Status != AnalysisStatus::Completed) {
+        ctx.windows.results.Unload(); // a failed run keeps no results
+        return outcome;
+    }
+    if (results) results->Refresh(observer);
     return outcome;
 }
 

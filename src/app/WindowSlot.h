@@ -53,11 +53,15 @@ template <typename Window> class WindowSlot
     }
 
     // Closes and deletes the window when it exists; its contents are gone.
+    // It leaves the screen first, so that its frame in the main window goes
+    // at once too (the frame's own deletion may wait for a dialog's end).
     void Unload()
     {
         Window* window = window_;
         Forget();
-        if (window) delete window->widget();
+        if (!window) return;
+        window->widget()->hide();
+        delete window->widget();
     }
 
   private:

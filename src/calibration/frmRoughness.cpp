@@ -15,6 +15,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/GridCellEditor.h"
 #include "platform/PictureButton.h"
+#include "platform/Screen.h"
 #include "platform/ScrollBar.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
@@ -144,6 +145,7 @@ void frmRoughness::BuildControls()
     connect(hscScenario, &ScrollBar::Change, this, &frmRoughness::hscScenario_Change);
     connect(msgRoughness, &FlexGrid::Click, this, &frmRoughness::msgRoughness_Click);
     connect(comAccLength, &QComboBox::activated, this, &frmRoughness::comAccLength_Click);
+    connect(txtCell, &TextBox::Change, comAccLength, &QWidget::hide);
     connect(sscCalculate, &QAbstractButton::clicked, this, &frmRoughness::sscCalculate_Click);
     connect(sscViewGraph, &QAbstractButton::clicked, this, &frmRoughness::sscViewGraph_Click);
     connect(sscPrevious, &QAbstractButton::clicked, this, &frmRoughness::sscPrevious_Click);
@@ -195,6 +197,7 @@ void frmRoughness::LayOutMeasurementGrid()
         SetHeading(g, 0, c, QString::number(c));
     g->setRow(1);
     g->setCol(1);
+    g->FitToCells();
     g->Refresh();
 }
 
@@ -220,6 +223,7 @@ void frmRoughness::LayOutResultsGrid()
         SetHeading(g, 0, c, QStringLiteral("%1 to %2").arg(c).arg(c + 1));
     g->setRow(1);
     g->setCol(1);
+    g->FitToCells();
     g->Refresh();
 }
 
@@ -254,8 +258,10 @@ void frmRoughness::hscScenario_Change()
     ShowRoughnessMeasurements();
 }
 
-// The choice list lies over a cell of the accumulated-length row while that
-// cell is current; a click elsewhere hides it.
+// The choice list lies exactly over a cell of the accumulated-length row
+// while that cell is current, showing the cell's own text: the item it
+// holds, or the text typed into it when that is no item. A click elsewhere,
+// or typing into the cell, hides it.
 void frmRoughness::msgRoughness_Click()
 {
     comAccLength->hide();
@@ -263,7 +269,10 @@ void frmRoughness::msgRoughness_Click()
     if (g->Row() != LengthRow || g->Col() < 1) return;
     const QRect place = twipsGeometry(g);
     setTwipsGeometry(comAccLength, place.x() + g->CellLeft(), place.y() + g->CellTop(),
-                     g->CellWidth(), twipsGeometry(comAccLength).height());
+                     g->CellWidth(), g->CellHeight());
+    const QString cellText = g->Text();
+    comAccLength->setPlaceholderText(cellText);
+    comAccLength->setCurrentIndex(comAccLength->findText(cellText));
     comAccLength->raise();
     comAccLength->show();
 }
@@ -346,7 +355,7 @@ void frmRoughness::sscViewGraph_Click()
     RoughnessViewWindow* view = ctx.windows.roughnessView.Load();
     if (!view) return;
     ShowWorkingWindow(ctx, view);
-    view->widget()->move(0, 0);
+    placeAtWorkAreaCorner(view->widget());
     HideWorkingWindow(ctx, this);
 }
 

@@ -12,6 +12,7 @@
 #include "app/AppContext.h"
 #include "app/InvalidateResults.h"
 #include "platform/FieldBehaviours.h"
+#include "platform/Screen.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
@@ -74,7 +75,7 @@ frmLCC::frmLCC(AppContext& context, QWidget* parent) : QWidget(parent), ctx(cont
 // Load: the laying sketch and the nineteen unit lists in their fixed order.
 void frmLCC::Form_Load()
 {
-    MoveToCorner();
+    placeAtWorkAreaCorner(this);
     imgLaying->setPixmap(QPixmap(QStringLiteral(":/input/Laying")));
 
     FillList(comPFlowrateUnits, FlowUnits);
@@ -110,14 +111,6 @@ void frmLCC::Discard()
 void frmLCC::ShowHelpTopic(int topic)
 {
     ctx.ui.showHelp(topic);
-}
-
-void frmLCC::MoveToCorner()
-{
-    // Inside a sub-window frame the frame is moved; a bare child moves itself.
-    QWidget* frame =
-        parentWidget() && parentWidget()->inherits("QMdiSubWindow") ? parentWidget() : this;
-    if (frame->parentWidget() && frame->pos() != QPoint(0, 0)) frame->move(0, 0);
 }
 
 bool frmLCC::eventFilter(QObject* watched, QEvent* event)
@@ -177,7 +170,7 @@ void frmLCC::mousePressEvent(QMouseEvent* e)
 void frmLCC::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
-    MoveToCorner();
+    placeAtWorkAreaCorner(this);
 }
 
 } // namespace vemora

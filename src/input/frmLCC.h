@@ -404,7 +404,6 @@ class frmLCC : public QWidget, public InputWindow
 
     // Enter went down in the profile grid or its editor and is not yet up.
     bool enterDown_ = false;
-    void MoveToCorner();
     bool OverBareWindow(const QMouseEvent* e) const;
 
     // Hints, the numeric key filter and the wheel guard of the fields.

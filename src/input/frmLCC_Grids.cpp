@@ -244,6 +244,7 @@ void frmLCC::FillLayingGrid()
     g->setMergeRow(9, true);
     for (int r = 0; r <= 15; ++r)
         HeadingColours(g, r, 0);
+    g->FitToCells();
     Finish(g);
 }
 

@@ -171,9 +171,12 @@ void frmLCC::ShowPumpingView()
     SelectUnit(comPFlowrateUnits, s.FixedDemandUnit);
     ShowNumber(txtPumpEfficiency, s.OperatingEfficiency);
 
-    // Pump type and configuration as stored, trailing blanks included.
-    txtPumptype->setText(QString::fromStdString(s.PumpType));
-    txtPumpDescription->setPlainText(QString::fromStdString(s.PumpDescription));
+    // Pump type and configuration without the record's padding (a new
+    // project's boxes are empty; the save pads the texts again), each shown
+    // from its start.
+    txtPumptype->setText(Trimmed(s.PumpType));
+    txtPumptype->setCursorPosition(0);
+    txtPumpDescription->setPlainText(Trimmed(s.PumpDescription));
     ShowPumpCurveBoxes();
 
     lblSummer->setText(QString::number(s.SummerMonths));

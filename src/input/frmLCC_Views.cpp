@@ -12,6 +12,7 @@
 #include "app/WorkingViews.h"
 #include "engine/ConvertInputToSI.h"
 #include "input/frmLCC.h"
+#include "platform/Screen.h"
 #include "project/StrictNumber.h"
 
 namespace vemora {
@@ -95,7 +96,8 @@ void frmLCC::sscViewCurve_Click()
         return;
     }
     view->DrawPumpCurveGraph();
-    if (PumpViewWindow* shown = ctx.windows.pumpView.Get()) shown->widget()->move(0, 0);
+    if (PumpViewWindow* shown = ctx.windows.pumpView.Get())
+        placeAtWorkAreaCorner(shown->widget());
 }
 
 // Saves the project (a never-saved one through Save As, after saying why),

@@ -1,10 +1,12 @@
 #include "input/frmView.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 
 #include "app/AppContext.h"
@@ -18,6 +20,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
+#include "platform/Screen.h"
 #include "platform/ScrollBar.h"
 #include "platform/Twips.h"
 
@@ -134,7 +137,7 @@ void frmView::ShowProfile()
     ctx.view.SelectedYear = 1;
     ctx.view.HideGradeline = 0;
     chkHydraulic->setChecked(true);
-    move(0, 0);
+    placeAtWorkAreaCorner(this);
     ShowWorkingWindow(ctx, this);
     const ProfilePlotData plot = PrepareProfilePlotData(ctx.store);
     comBegin->clear();
@@ -246,9 +249,23 @@ void frmView::sscPrintView_Click()
 void frmView::sscOK_Click()
 {
     AppContext& c = ctx;
-    c.mainWindow().setRoughnessMenuVisible(false);
     c.windows.profileView.Unload();
     ShowWorkingWindow(c, c.windows.input.Get());
+}
+
+// The calibration item is visible only while this view is open: however the
+// view goes (OK, its close box, a command or button that unloads it), the
+// item goes with it.
+frmView::~frmView()
+{
+    ctx.mainWindow().setRoughnessMenuVisible(false);
+}
+
+void frmView::closeEvent(QCloseEvent* e)
+{
+    e->ignore();
+    // OK unloads this window: that waits until the close event is over.
+    QTimer::singleShot(0, this, &frmView::sscOK_Click);
 }
 
 void frmView::sscHelp_Click()

@@ -26,6 +26,8 @@ class frmView : public QWidget, public ProfileViewWindow
     Q_OBJECT
   public:
     explicit frmView(AppContext& ctx, QWidget* parent = nullptr);
+    // The main window's Roughness calibration item goes with the view.
+    ~frmView() override;
 
     static constexpr int HelpTopic = 3060;
 
@@ -62,6 +64,10 @@ class frmView : public QWidget, public ProfileViewWindow
     void sscHelp_Click();
     void picGraph_MouseMove(int button, int shift, double x, double y);
     void picGraph_MouseDown(int button, int shift, double x, double y);
+
+  protected:
+    // The close box acts as OK.
+    void closeEvent(QCloseEvent* e) override;
 
   private:
     void showMessage(const QString& text, const QString& title);

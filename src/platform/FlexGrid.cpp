@@ -707,6 +707,19 @@ void FlexGrid::scrollToCurrent()
     ensureVisible(row_, col_);
 }
 
+void FlexGrid::FitToCells()
+{
+    if (!fitsWithoutScrolling()) return;
+    int height = 0;
+    for (int r = 0; r < rows_; ++r)
+        height += rowHeightPx(r);
+    int width = 0;
+    for (int c = 0; c < cols_; ++c)
+        width += colWidthPx(c);
+    const int frame = 2 * frameWidth();
+    resize(std::min(this->width(), width + frame), std::min(this->height(), height + frame));
+}
+
 void FlexGrid::resizeEvent(QResizeEvent* e)
 {
     QAbstractScrollArea::resizeEvent(e);

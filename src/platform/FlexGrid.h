@@ -151,6 +151,11 @@ class FlexGrid : public QAbstractScrollArea
     // Brings the current cell into view.
     void scrollToCurrent();
 
+    // Shrinks the grid to its rows and columns where they all fit into it,
+    // so that no empty band of the grid's background shows below the last
+    // row or right of the last column. A grid that scrolls keeps its size.
+    void FitToCells();
+
   signals:
     void EnterCell();
     void LeaveCell();

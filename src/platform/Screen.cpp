@@ -1,6 +1,7 @@
 #include "platform/Screen.h"
 
 #include <QGuiApplication>
+#include <QMdiSubWindow>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -94,6 +95,16 @@ void placeOverScreen(QWidget* w, QSize screen)
                                                      Qt::FindDirectChildrenOnly);
     if (!placement) placement = new ScreenPlacement(w);
     placement->place(screen);
+}
+
+void placeAtWorkAreaCorner(QWidget* window)
+{
+    if (!window) return;
+    // Moving the window inside its frame would lay it over the frame's title
+    // bar and leave an empty strip at the bottom: the frame moves instead.
+    QWidget* frame =
+        qobject_cast<QMdiSubWindow*>(window->parentWidget()) ? window->parentWidget() : window;
+    if (frame->parentWidget() && frame->pos() != QPoint(0, 0)) frame->move(0, 0);
 }
 
 } // namespace vemora

@@ -1,5 +1,6 @@
-// The screen's size in pixels and placing a window over the whole screen.
-// A test can pretend another screen size.
+// The screen's size in pixels, placing a window over the whole screen and
+// placing a working window at the work area's corner. A test can pretend
+// another screen size.
 #pragma once
 
 #include <QSize>
@@ -28,5 +29,11 @@ class Screen
 // covers a screen of `screen` pixels from 0, 0; placed again when its frame
 // appears or changes.
 void placeOverScreen(QWidget* w, QSize screen);
+
+// Places a working window at the top-left corner of the work area that holds
+// it, by its frame: the frame's top-left corner goes to 0, 0 and the window
+// stays inside its frame, below the title bar. A window without a frame of
+// its own moves itself; a window without a parent is left where it is.
+void placeAtWorkAreaCorner(QWidget* window);
 
 } // namespace vemora

@@ -12,6 +12,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
+#include "platform/Screen.h"
 #include "platform/ScrollBar.h"
 #include "platform/Twips.h"
 
@@ -92,7 +93,7 @@ void frmIRRView::Form_Load()
 {
     hidResults_ = IsWorkingWindowShowing(ctx, ctx.windows.results.Get());
     HideMainViews(ctx);
-    move(0, 0);
+    placeAtWorkAreaCorner(this);
     hsbBegin->setValue(0);
     hsbEnd->setValue(20000);
     DrawIRRGraph();

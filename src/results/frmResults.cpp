@@ -16,6 +16,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
+#include "platform/Screen.h"
 #include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
@@ -91,7 +92,7 @@ void frmResults::ConnectHandlers()
 void frmResults::Form_Load()
 {
     setFixedSize(twipsToPixels(WindowWidth), twipsToPixels(WindowHeight));
-    move(0, 0);
+    placeAtWorkAreaCorner(this);
     hscYears->setValue(1);
     ctx.view.SelectedYear = 1; // the profile follows the bar from the first year
     lblYear->setText(QString::number(ctx.store.SupplyStartYear));

@@ -15,6 +15,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
+#include "platform/Screen.h"
 #include "platform/ScrollBar.h"
 #include "results/frmResults.h"
 
@@ -191,7 +192,7 @@ void frmResults::sscInput_Click()
     ShowWorkingWindow(ctx, input);
     UnloadShowingViews(ctx);
     if (ctx.store.ResultsValid == 1) HideWorkingWindow(ctx, this);
-    if (input) input->widget()->move(0, 0);
+    if (input) placeAtWorkAreaCorner(input->widget());
 }
 
 // ---- Printing and help ------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppContext.h"
+#include "platform/ChildWindowFrame.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureButton.h"
 #include "platform/Screen.h"
@@ -14,7 +15,6 @@
 #include "platform/Twips.h"
 #include "platform/Ui.h"
 #include "project/SystemType.h"
-#include "shell/ChildWindowFrame.h"
 #include "shell/InstallWindows.h"
 #include "shell/Pictures.h"
 #include "shell/StartupWorkspace.h"

@@ -5,6 +5,7 @@
 
 #include "app/AppContext.h"
 #include "app/WorkingViews.h"
+#include "platform/Screen.h"
 #include "platform/Ui.h"
 #include "shell/MDIProject.h"
 
@@ -65,9 +66,11 @@ void MDIProject::HideWorkspace()
 void MDIProject::mnuGeneral_Click()
 {
     if (!RequireOpenProject(QStringLiteral("No project has been opened."))) return;
-    ShowWorkingWindow(ctx, ctx.windows.input.Load());
+    InputWindow* input = ctx.windows.input.Load();
+    ShowWorkingWindow(ctx, input);
     UnloadProjectViews();
     if (ctx.store.ResultsValid == 1) HideWorkingWindow(ctx, ctx.windows.results.Get());
+    if (input) placeAtWorkAreaCorner(input->widget());
 }
 
 void MDIProject::mnuResults_Click()
@@ -77,7 +80,9 @@ void MDIProject::mnuResults_Click()
         if (ctx.store.ProjectOpen == 1) ShowWorkingWindow(ctx, ctx.windows.input.Load());
         return;
     }
-    ShowWorkingWindow(ctx, ctx.windows.results.Load());
+    ResultsWindow* results = ctx.windows.results.Load();
+    ShowWorkingWindow(ctx, results);
+    if (results) placeAtWorkAreaCorner(results->widget());
     HideWorkingWindow(ctx, ctx.windows.input.Get());
     UnloadProjectViews();
 }
@@ -94,7 +99,9 @@ void MDIProject::mnuAnalyse_Click()
 void MDIProject::mnuRoughness_Click()
 {
     HideWorkingWindow(ctx, ctx.windows.profileView.Get());
-    ShowWorkingWindow(ctx, ctx.windows.roughness.Load());
+    RoughnessWindow* calibration = ctx.windows.roughness.Load();
+    ShowWorkingWindow(ctx, calibration);
+    if (calibration) placeAtWorkAreaCorner(calibration->widget());
 }
 
 void MDIProject::mnuPreferences_Click()

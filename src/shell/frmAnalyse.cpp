@@ -13,6 +13,7 @@
 #include "platform/ControlBuilders.h"
 #include "platform/NumberText.h"
 #include "platform/PictureButton.h"
+#include "platform/Screen.h"
 #include "platform/Twips.h"
 #include "shell/Pictures.h"
 
@@ -107,10 +108,13 @@ void frmAnalyse::Form_Load()
     SetControlsVisible(false);
     tmrMatrix->start();
     tmrStopMatrix->start();
-    if (ctx_.store.ResultsValid == 1) {
-        ctx_.windows.results.Unload();
-        ctx_.store.ResultsValid = 0;
-    }
+    if (ctx_.store.ResultsValid == 1) DiscardResults();
+}
+
+void frmAnalyse::DiscardResults()
+{
+    ctx_.windows.results.Unload();
+    ctx_.store.ResultsValid = 0;
 }
 
 void frmAnalyse::tmrMatrix_Timer()
@@ -206,9 +210,18 @@ void frmAnalyse::ContinueToResults()
 
 void frmAnalyse::sscCancel_Click()
 {
-    ctx_.store.ResultsValid = 0;
     reject();
-    ShowWorkingWindow(ctx_, ctx_.windows.input.Get());
+}
+
+// Cancel, Esc and the close box alike: the results go and the input window
+// comes back at the top left.
+void frmAnalyse::reject()
+{
+    DiscardResults();
+    QDialog::reject();
+    InputWindow* input = ctx_.windows.input.Get();
+    ShowWorkingWindow(ctx_, input);
+    if (input) placeAtWorkAreaCorner(input->widget());
 }
 
 void frmAnalyse::sscHelp_Click()

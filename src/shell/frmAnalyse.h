@@ -29,6 +29,8 @@ class frmAnalyse : public QDialog
     void sscAnalyse_Click();
     void sscCancel_Click();
     void sscHelp_Click();
+    // Cancel, Esc and the close box.
+    void reject() override;
 
     QLabel* lblAnalyse = nullptr;
     PictureButton* sscAnalyse = nullptr;
@@ -51,6 +53,8 @@ class frmAnalyse : public QDialog
     void paintEvent(QPaintEvent* e) override;
 
   private:
+    // No results stay: ResultsValid 0 and no results window loaded.
+    void DiscardResults();
     void RunAnalysis();
     void ContinueToResults();
     void ShowOutcomeMessage(int status);

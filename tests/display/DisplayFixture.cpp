@@ -52,15 +52,19 @@ MDIProject& DisplayTest::StartUp()
     return *main_;
 }
 
-QString DisplayTest::SavePumpingProject(const QString& name)
+QString DisplayTest::SaveProjectFile(ProjectStore& project, const QString& name)
 {
-    auto project = PumpingCurveProject();
-    project->ProjectName = name.toStdString();
-    project->Designer = "Display test";
+    project.ProjectName = name.toStdString();
+    project.Designer = "Display test";
     const QString path = ProjectsFolder() + name + QStringLiteral(".kpj");
     int64_t record = 0;
-    EXPECT_EQ(WriteProjectFile(path.toStdString(), SavedRecord(*project), record), FileStatus::Ok);
+    EXPECT_EQ(WriteProjectFile(path.toStdString(), SavedRecord(project), record), FileStatus::Ok);
     return path;
+}
+
+QString DisplayTest::SavePumpingProject(const QString& name)
+{
+    return SaveProjectFile(*PumpingCurveProject(), name);
 }
 
 void DisplayTest::OpenThroughMenu(const QString& path)

@@ -131,6 +131,9 @@ class DisplayTest : public ::testing::Test
         FAIL() << "no page holds " << control->objectName().toStdString();
     }
 
+    // Saves the project into the Projects folder as `name`.kpj and returns
+    // its path.
+    QString SaveProjectFile(ProjectStore& project, const QString& name);
     // Saves a pumping project with a pump curve (Dollars, 12 years) into the
     // Projects folder and returns its path.
     QString SavePumpingProject(const QString& name);

@@ -120,7 +120,8 @@ TEST_F(InputWindowTest, TallLayingRowsWrapTheirLabels)
         EXPECT_EQ(InkBands(image, cell), 2) << "row " << r;
         EXPECT_TRUE(InkClearOfSides(image, cell)) << "row " << r;
     }
-    EXPECT_TRUE(grid->viewport()->rect().contains(grid->cellRect(15, 1))) << "the last row whole";
+    // Both in the grid's coordinates.
+    EXPECT_TRUE(grid->viewport()->geometry().contains(grid->cellRect(15, 1))) << "the last row whole";
     // A short row keeps its label on one line.
     EXPECT_EQ(InkBands(image, grid->cellRect(1, 0).adjusted(1, 1, -3, -3)), 1);
 }

@@ -6,6 +6,7 @@
 #include "ResultsWindowFixture.h"
 #include "app/InvalidateResults.h"
 #include "platform/Twips.h"
+#include "support/FramePlacement.h"
 
 namespace vemora::test {
 namespace {
@@ -44,12 +45,28 @@ template <typename Window> Window* InstallStandIn(WindowSlot<Window>& slot, QWid
     return slot.Load();
 }
 
-TEST_F(ResultsWindowTest, LoadsAtItsSizeWithItsPagesAndFramesAsDesigned)
+// The working windows sit in frames in a work area, as in the main window.
+class FramedResultsWindowTest : public ResultsWindowTest
+{
+  protected:
+    void SetUp() override
+    {
+        ResultsWindowTest::SetUp();
+        main->frameWorkingWindows();
+        ctx.windows.results.Unload();
+        w = static_cast<frmResults*>(ctx.windows.results.Load());
+        main->show();
+    }
+};
+
+TEST_F(FramedResultsWindowTest, LoadsAtItsSizeWithItsPagesAndFramesAsDesigned)
 {
     EXPECT_EQ(w->windowTitle(), "  RESULTS");
     EXPECT_EQ(w->size(), QSize(twipsToPixels(10605), twipsToPixels(7095)));
-    EXPECT_EQ(w->pos(), QPoint(0, 0));
     EXPECT_TRUE(w->isHidden()); // loaded, not shown
+    ctx.mainWindow().showWorkingWindow(w);
+    ExpectFramedAtCorner(w);
+    ctx.mainWindow().hideWorkingWindow(w);
     ASSERT_EQ(w->sstResults->Tabs(), 3);
     EXPECT_EQ(w->sstResults->TabCaption(0), "Hydraulic analysis");
     EXPECT_EQ(w->sstResults->TabCaption(1), "System analysis");
@@ -143,18 +160,19 @@ TEST_F(ResultsWindowTest, InputScreenWithoutAProjectRefusesAndStays)
     EXPECT_FALSE(w->isHidden());
 }
 
-TEST_F(ResultsWindowTest, InputScreenShowsTheInputAndKeepsTheResultsForLater)
+TEST_F(FramedResultsWindowTest, InputScreenShowsTheInputAndKeepsTheResultsForLater)
 {
     QWidget* input = InstallStandIn(ctx.windows.input, main.get())->widget();
     QWidget* profile = InstallStandIn(ctx.windows.profileView, main.get())->widget();
     InstallStandIn(ctx.windows.pumpView, main.get()); // loaded, not showing
+    input->resize(400, 300);
+    main->addWorkingWindow(input);
     profile->show();
-    input->move(40, 40);
     ctx.store.ResultsValid = 1;
     ctx.mainWindow().showWorkingWindow(w);
     w->sscInput->click();
     EXPECT_FALSE(input->isHidden());
-    EXPECT_EQ(input->pos(), QPoint(0, 0));
+    ExpectFramedAtCorner(input);
     EXPECT_FALSE(ctx.windows.profileView.Loaded()); // was showing: unloaded
     EXPECT_TRUE(ctx.windows.pumpView.Loaded());     // was not: left alone
     EXPECT_TRUE(w->isHidden());

@@ -1,5 +1,7 @@
 #include "FakeMainWindow.h"
 
+#include "platform/ChildWindowFrame.h"
+
 namespace vemora::test {
 
 FakeMainWindow::FakeMainWindow(AppContext& ctx) : ctx_(ctx)
@@ -60,8 +62,20 @@ void FakeMainWindow::setHourglass(bool on)
     ctx_.ui.setMousePointer(on ? MousePointer::Hourglass : MousePointer::Default);
 }
 
+void FakeMainWindow::frameWorkingWindows()
+{
+    if (area_) return;
+    area_ = new QMdiArea(this);
+    area_->setGeometry(rect());
+    area_->show();
+}
+
 void FakeMainWindow::addWorkingWindow(QWidget* window)
 {
+    if (area_) {
+        new ChildWindowFrame(window, area_);
+        return;
+    }
     const bool hidden = window->isHidden();
     window->setParent(this);
     window->move(0, 0);

@@ -2,11 +2,14 @@
 // without the shell. It keeps what the windows set in plain widgets that a
 // test can look at: the panel texts, the progress caption and bar, the
 // system-type label, the File popup (with its New item), the profile grid's
-// row menu and the roughness item. Working windows become its children.
+// row menu and the roughness item. Working windows become its children, or,
+// once a test asks for frames, sit in frames in a work area as the real main
+// window has them.
 #pragma once
 
 #include <QAction>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
 #include <QProgressBar>
 #include <QWidget>
@@ -43,6 +46,10 @@ class FakeMainWindow : public QWidget, public MainWindow
     void hideWorkingWindow(QWidget* window) override;
     bool isWorkingWindowShowing(const QWidget* window) const override;
 
+    // Working windows added from now on get the real main window's frame in
+    // a work area that covers this window.
+    void frameWorkingWindows();
+
     QLabel* lblSystem = nullptr;
     QLabel* lblProgessBar = nullptr;
     QProgressBar* proProgressBar = nullptr;
@@ -57,6 +64,7 @@ class FakeMainWindow : public QWidget, public MainWindow
   private:
     AppContext& ctx_;
     std::array<QString, 4> panels_;
+    QMdiArea* area_ = nullptr;
 };
 
 } // namespace vemora::test

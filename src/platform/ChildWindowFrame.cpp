@@ -1,4 +1,4 @@
-#include "shell/ChildWindowFrame.h"
+#include "platform/ChildWindowFrame.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -49,9 +49,10 @@ bool ChildWindowFrame::eventFilter(QObject* watched, QEvent* e)
 
 void ChildWindowFrame::closeEvent(QCloseEvent* e)
 {
-    // The working window is kept; only its view goes away.
+    // The close box asks the working window to close: by default it only
+    // hides and stays loaded; a window may do more on its own close.
     e->ignore();
-    if (widget()) widget()->hide();
+    if (widget()) widget()->close();
 }
 
 } // namespace vemora

@@ -1,8 +1,8 @@
 // The frame of a working window inside the main window's client area. It
 // follows its window: showing or hiding the window shows or hides the frame,
 // the frame keeps the window's own size, and it stays at the top-left corner
-// of the client area. Closing the frame only hides the window; deleting the
-// window deletes the frame.
+// of the client area. The close box closes the window, which by default only
+// hides it; deleting the window deletes the frame.
 #pragma once
 
 #include <QMdiSubWindow>
