@@ -138,7 +138,7 @@ TEST_F(ToolAgreementTest, PumpingProjectWithAPumpCurve)
 
 // Not a check: prints every item of the print run for both projects to PDF
 // files for looking at. Run with
-//   test_reports --gtest_also_run_disabled_tests --gtest_filter='*GrabPdfs*'
+//   test_printing --gtest_also_run_disabled_tests --gtest_filter='*GrabPdfs*'
 // (files go to $VEMORA_GRAB_DIR, default /tmp/vemora-reports).
 TEST_F(ToolAgreementTest, DISABLED_GrabPdfs)
 {
