@@ -8,6 +8,7 @@ AnalysisOutcome AnalyseProject(AppContext& ctx, float supervisionCost, AnalysisO
 {
     ResultsWindow* results = ctx.windows.results.Load();
     const AnalysisOutcome outcome = RunAnalysis(ctx.store, ctx.results, supervisionCost, observer);
+    StoreRunFlags(outcome.Flags, ctx.store);
     if (outcome.Status == AnalysisStatus::Completed && results) results->Refresh(observer);
     return outcome;
 }
