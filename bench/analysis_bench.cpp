@@ -112,6 +112,7 @@ void RunWhole(benchmark::State& state, std::unique_ptr<ProjectStore> store)
     auto results = std::make_unique<vemora::ResultsStore>();
     for (auto _ : state) {
         const auto outcome = vemora::RunAnalysis(*store, *results, 150000);
+        vemora::StoreRunFlags(outcome.Flags, *store);
         if (outcome.Status != vemora::AnalysisStatus::Completed) {
             state.SkipWithError("the analysis did not complete");
             break;

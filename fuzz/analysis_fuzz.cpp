@@ -85,6 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CopyRecordToStore(rec, *store);
     store->NodeCount = ProfileNodeCount(*store);
     const AnalysisOutcome outcome = RunAnalysis(*store, *results, store->SupervisionFees);
+    StoreRunFlags(outcome.Flags, *store);
     if (outcome.Status == AnalysisStatus::Completed) {
         ++reach.completed;
         CheckCompletedRun(*store, *results);

@@ -11,6 +11,7 @@ AnalysisOutcome AnalyseProject(AppContext& ctx, float supervisionCost, AnalysisO
     ctx.windows.results.Unload();
     ResultsWindow* results = ctx.windows.results.Load();
     const AnalysisOutcome outcome = RunAnalysis(ctx.store, ctx.results, supervisionCost, observer);
+    StoreRunFlags(outcome.Flags, ctx.store);
     if (outcome.Status != AnalysisStatus::Completed) {
         ctx.windows.results.Unload(); // a failed run keeps no results
         return outcome;

@@ -10,8 +10,9 @@ struct AppContext;
 
 // Loads a fresh results window without showing it, runs the analysis on the
 // context's stores with `supervisionCost` (the supervision field's value),
-// and after a completed run has the results window refresh itself from the
-// stores; a failed run leaves no results window loaded. `observer` sees the
+// keeps the run's flags in the project store and after a completed run has
+// the results window refresh itself from the stores; a failed run leaves no
+// results window loaded. `observer` sees the
 // progress from 55 to 100 and, at that moment, a pump curve that misses the
 // system curve; the caller shows the message that belongs to the outcome.
 AnalysisOutcome AnalyseProject(AppContext& ctx, float supervisionCost, AnalysisObserver& observer);

@@ -14,6 +14,7 @@
 
 #include "app/InputBoxes.h"
 #include "app/PrintFailure.h"
+#include "app/InputSnapshot.h"
 #include "app/WindowSlot.h"
 #include "engine/AnalysisObserver.h"
 
@@ -61,6 +62,9 @@ class InputWindow : public WorkingWindow
     virtual void SetBoxText(InputBox /*box*/, int /*index*/, const QString& /*text*/) {}
     virtual void FocusBox(InputBox /*box*/, int /*index*/ = 0) {}
     virtual ChosenOptions Options() const { return ChosenOptions(); }
+    // What the printed reports and the analysis read of the window, as it
+    // stands; a stand-in gives an empty snapshot.
+    virtual InputSnapshot Snapshot() const { return InputSnapshot(); }
     // Copies every field, unit list, scroll bar and hour colour of the
     // project's system type into the store; the grids are read back apart.
     // Number boxes have been checked: an empty one gives 0.

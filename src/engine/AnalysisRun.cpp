@@ -28,9 +28,12 @@ bool ProfileHasLength(const ProjectStore& s, const ResultsStore& r)
     return length > 0.0;
 }
 
-AnalysisOutcome Outcome(AnalysisStatus status, int year = 0)
+// The outcome as the run ends, with the flags it has set so far.
+AnalysisOutcome Ended(AnalysisOutcome outcome, AnalysisStatus status, int year = 0)
 {
-    return AnalysisOutcome{status, year, false};
+    outcome.Status = status;
+    outcome.Year = year;
+    return outcome;
 }
 
 } // namespace
@@ -80,59 +83,58 @@ AnalysisStatus CalcLifeCycleCosts(const ProjectStore& store, ResultsStore& resul
     return AnalysisStatus::Completed;
 }
 
-AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float supervisionCost,
+AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results, float supervisionCost,
                             AnalysisObserver& observer)
 {
+    AnalysisOutcome run;
+    run.Flags.GradelineFailed = store.GradelineFailed;
+
     // SI working values and laying rates.
-    store.ResultsValid = 0;
-    store.AnalysisError = 0;
-    store.HighPointFlag = 0;
-    if (!CheckAnalysisInputs(store, supervisionCost)) return Outcome(AnalysisStatus::RunFailed);
+    if (!CheckAnalysisInputs(store, supervisionCost)) return Ended(run, AnalysisStatus::RunFailed);
     const bool unitsKnown = ConvertInputToSI(store, results);
     CopyLayingRates(store, results);
     observer.SetProgress(55);
-    if (!ProjectPeriodFits(store)) return Outcome(AnalysisStatus::ProjectPeriodInvalid);
+    if (!ProjectPeriodFits(store)) return Ended(run, AnalysisStatus::ProjectPeriodInvalid);
     if (!unitsKnown) {
-        store.GradelineFailed = 1;
-        return Outcome(AnalysisStatus::HydraulicsFailed);
+        run.Flags.GradelineFailed = 1;
+        return Ended(run, AnalysisStatus::HydraulicsFailed);
     }
-    if (!ProfileHasLength(store, results)) return Outcome(AnalysisStatus::ProfileWithoutLength);
+    if (!ProfileHasLength(store, results)) return Ended(run, AnalysisStatus::ProfileWithoutLength);
 
     // The flow and the gradeline of every year; a missed pump curve ends the
     // run here.
-    switch (CalculateHydraulics(store, results, observer)) {
+    switch (CalculateHydraulics(store, results, observer, run.Flags)) {
     case HydraulicsStatus::Ok:
         break;
     case HydraulicsStatus::Failed:
-        return Outcome(AnalysisStatus::HydraulicsFailed);
+        return Ended(run, AnalysisStatus::HydraulicsFailed);
     case HydraulicsStatus::PumpCurveMissed:
-        return Outcome(AnalysisStatus::PumpCurveMissed, results.DutyYear);
+        return Ended(run, AnalysisStatus::PumpCurveMissed, results.DutyYear);
     case HydraulicsStatus::FlowTooLarge:
-        return Outcome(AnalysisStatus::FlowTooLarge);
+        return Ended(run, AnalysisStatus::FlowTooLarge);
     }
 
     // Supply, shortage, pumping hours, the tariff split and the income.
     CalcSupplyAndShortage(store, results);
     if (!YearsFinite(store, results.YearShortage) || !YearsFinite(store, results.YearPumpingHours))
-        return Outcome(AnalysisStatus::RunFailed);
+        return Ended(run, AnalysisStatus::RunFailed);
     observer.SetProgress(60);
     AllocatePumpingHoursToTariffPeriods(store, results);
     observer.SetProgress(65);
     CalcWaterSalesIncome(store, results);
-    if (!YearsFinite(store, results.YearIncome)) return Outcome(AnalysisStatus::RunFailed);
+    if (!YearsFinite(store, results.YearIncome)) return Ended(run, AnalysisStatus::RunFailed);
 
     // The life-cycle costs, the present values and the IRR.
     observer.SetProgress(70);
     const AnalysisStatus costs = CalcLifeCycleCosts(store, results, supervisionCost);
-    if (costs != AnalysisStatus::Completed) return Outcome(costs);
+    if (costs != AnalysisStatus::Completed) return Ended(run, costs);
 
-    store.ResultsValid = 1;
-    AnalysisOutcome done = Outcome(AnalysisStatus::Completed);
-    done.IrrFound = results.IrrFound;
-    return done;
+    run.Flags.ResultsValid = 1;
+    run.IrrFound = results.IrrFound;
+    return Ended(run, AnalysisStatus::Completed);
 }
 
-AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float supervisionCost)
+AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results, float supervisionCost)
 {
     AnalysisObserver quiet;
     return RunAnalysis(store, results, supervisionCost, quiet);

@@ -1,14 +1,16 @@
 // The analysis run: every engine stage in order on the project data store,
 // from the SI working values to the present values and the IRR. It shows
-// nothing itself: progress and a missed pump curve go to the observer, and
-// the caller shows the message that belongs to the returned status and has
-// the results shown from the results store.
+// nothing and reads the project store without writing it: progress and a
+// missed pump curve go to the observer, and the caller keeps the returned
+// flags in the store, shows the message that belongs to the returned status
+// and has the results shown from the results store.
 #pragma once
 
 #include <string>
 
 #include "engine/AnalysisObserver.h"
 #include "engine/ResultsStore.h"
+#include "engine/RunFlags.h"
 #include "project/ProjectStore.h"
 
 namespace vemora {
@@ -28,6 +30,7 @@ struct AnalysisOutcome
     AnalysisStatus Status = AnalysisStatus::Completed;
     int Year = 0;          // the year of a missed pump curve, else 0
     bool IrrFound = false; // a completed run found an internal rate of return
+    RunFlags Flags;        // for the store (StoreRunFlags)
 };
 
 // Runs the analysis. `supervisionCost` is the value of the supervision field
@@ -35,14 +38,16 @@ struct AnalysisOutcome
 // at once as RunFailed; a profile whose sections add up to no length ends it
 // as ProfileWithoutLength, a gravity flow that would pass the top of its
 // search as FlowTooLarge. Progress goes to the observer from 55 to 70; the
-// showing of the results takes it on to 100. Only a completed run sets
-// ResultsValid = 1; any other outcome leaves it 0 and the results are not to
-// be offered.
-AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float supervisionCost,
+// showing of the results takes it on to 100. The flags start cleared (a run
+// that ends before the hydraulics keeps the store's GradelineFailed); only a
+// completed run has ResultsValid = 1, any other outcome 0, and then the
+// results are not to be offered.
+AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results, float supervisionCost,
                             AnalysisObserver& observer);
 
 // The same run with an observer that does nothing.
-AnalysisOutcome RunAnalysis(ProjectStore& store, ResultsStore& results, float supervisionCost);
+AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results,
+                            float supervisionCost);
 
 // The life-cycle costs: capital cost, yearly costs, present values and the
 // IRR scan. Part of the run; exposed for the checks of the cost stages.

@@ -37,7 +37,7 @@ int MatchingSegment(const PumpPoints& p, float head, float flow)
 
 } // namespace
 
-DutyPointStatus CalcDutyPoint(ProjectStore& store, ResultsStore& r, SystemCurve& curve, int y,
+DutyPointStatus CalcDutyPoint(const ProjectStore& store, ResultsStore& r, SystemCurve& curve, int y,
                               AnalysisObserver& observer)
 {
     const PumpPoints pump = PumpPointsSI(store, r);
@@ -98,7 +98,6 @@ DutyPointStatus CalcDutyPoint(ProjectStore& store, ResultsStore& r, SystemCurve&
 
     if (duty < 0) {
         observer.PumpCurveMissed(y);
-        store.AnalysisError = -1;
         return DutyPointStatus::Missed;
     }
     r.DutyFlow = dutyFlow;

@@ -18,9 +18,9 @@ enum class DutyPointStatus { Found, Missed, Failed };
 // the system head at the same interpolated flow, and takes the step nearest
 // the sign change (a difference of exactly 0 is the duty point itself).
 // Found: DutyFlow/PumpFlowSI (m³/s) and DutyEfficiency/PumpEfficiency (%).
-// Missed: the observer is told of the year, then AnalysisError = -1.
+// Missed: the observer is told of the year.
 // Failed: a system head that is not finite.
-DutyPointStatus CalcDutyPoint(ProjectStore& store, ResultsStore& results, SystemCurve& curve,
+DutyPointStatus CalcDutyPoint(const ProjectStore& store, ResultsStore& results, SystemCurve& curve,
                               int year, AnalysisObserver& observer);
 
 } // namespace vemora

@@ -29,9 +29,9 @@ bool YearIsFinite(const PipeModel& m, int y, const ResultsStore& r)
     return true;
 }
 
-HydraulicsStatus Fail(ProjectStore& store)
+HydraulicsStatus Fail(RunFlags& flags)
 {
-    store.GradelineFailed = 1;
+    flags.GradelineFailed = 1;
     return HydraulicsStatus::Failed;
 }
 
@@ -62,25 +62,25 @@ float PumpingHead(const ResultsStore& r, int y)
     return ToFloat(static_cast<double>(r.Gradeline(1, y)) - r.StartLevelSI);
 }
 
-HydraulicsStatus CalculateHydraulics(ProjectStore& store, ResultsStore& r,
-                                     AnalysisObserver& observer)
+HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
+                                     AnalysisObserver& observer, RunFlags& flags)
 {
-    store.AnalysisError = 0;
-    store.GradelineFailed = 0;
+    flags.AnalysisError = 0;
+    flags.GradelineFailed = 0;
     PipeModel model;
-    if (!BuildPipeModel(store, r, model) || !AgeRoughness(store, r)) return Fail(store);
+    if (!BuildPipeModel(store, r, model) || !AgeRoughness(store, r)) return Fail(flags);
 
     const bool pumping = IsPumping(store);
     const bool pumpCurve = pumping && store.PumpCurveGiven != 0;
     std::vector<double> c;
     SystemCurve curve;
     for (int y = 1; y <= UsedDesignLife(store); ++y) {
-        if (!ComputeYearLossCoefficients(model, y, r, c)) return Fail(store);
+        if (!ComputeYearLossCoefficients(model, y, r, c)) return Fail(flags);
         bool missed = false;
         if (!pumping) {
             const GravityFlow g = SolveGravityFlow(model, c, r.StartLevelSI, r.EndLevelSI);
             if (g.AtSearchTop) return HydraulicsStatus::FlowTooLarge;
-            if (g.HighPoint) store.HighPointFlag = 1;
+            if (g.HighPoint) flags.HighPointFlag = 1;
             r.YearFlow[y] = ToFloat(g.Flow);
             StoreSectionLosses(model, y, r.YearFlow[y], r);
             LayGravityGradeline(model, y, r);
@@ -88,7 +88,7 @@ HydraulicsStatus CalculateHydraulics(ProjectStore& store, ResultsStore& r,
             r.DutyYear = static_cast<int16_t>(y);
             curve.Build(model, c, r.StartLevelSI, r.EndLevelSI);
             const DutyPointStatus duty = CalcDutyPoint(store, r, curve, y, observer);
-            if (duty == DutyPointStatus::Failed) return Fail(store);
+            if (duty == DutyPointStatus::Failed) return Fail(flags);
             missed = duty == DutyPointStatus::Missed;
             r.YearFlow[y] = r.PumpFlowSI;
             r.YearPumpEfficiency[y] = r.PumpEfficiency;
@@ -102,11 +102,21 @@ HydraulicsStatus CalculateHydraulics(ProjectStore& store, ResultsStore& r,
             r.YearFlow[y] = r.PumpFlowSI;
             LayPumpingGradeline(model, y, r);
         }
-        if (missed) return HydraulicsStatus::PumpCurveMissed;
-        if (!YearIsFinite(model, y, r)) return Fail(store);
+        if (missed) {
+            flags.AnalysisError = -1;
+            return HydraulicsStatus::PumpCurveMissed;
+        }
+        if (!YearIsFinite(model, y, r)) return Fail(flags);
     }
-    store.GradelineFailed = 0;
+    flags.GradelineFailed = 0;
     return HydraulicsStatus::Ok;
+}
+
+HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& results,
+                                     AnalysisObserver& observer)
+{
+    RunFlags unkept;
+    return CalculateHydraulics(store, results, observer, unkept);
 }
 
 } // namespace vemora

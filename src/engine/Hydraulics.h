@@ -5,6 +5,7 @@
 #include "engine/AnalysisObserver.h"
 #include "engine/PipeModel.h"
 #include "engine/ResultsStore.h"
+#include "engine/RunFlags.h"
 #include "project/ProjectStore.h"
 
 namespace vemora {
@@ -22,11 +23,16 @@ enum class HydraulicsStatus {
 // Pumping: duty point (pump curve) or the operating flow, gradeline from the
 // end level up (Gradeline(n) = end, Gradeline(k) = Gradeline(k + 1) + hf(k) +
 // hs(k), Gradeline(0) = z(1)), raised so that no node is below -1 m; with a
-// pump curve YearPumpHead = PumpingHead (below). Clears AnalysisError
-// and GradelineFailed at the start; sets GradelineFailed = 1 on failure and
-// HighPointFlag = 1 when a high point lowered a gravity flow. Needs
-// ConvertInputToSI to have run.
-HydraulicsStatus CalculateHydraulics(ProjectStore& store, ResultsStore& results,
+// pump curve YearPumpHead = PumpingHead (below). Of the run's `flags` it
+// clears AnalysisError and GradelineFailed at the start; it sets
+// GradelineFailed = 1 on failure, AnalysisError = -1 when the pump curve
+// missed and HighPointFlag = 1 when a high point lowered a gravity flow.
+// Needs ConvertInputToSI to have run.
+HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& results,
+                                     AnalysisObserver& observer, RunFlags& flags);
+
+// The same for a view that solves the hydraulics to draw them and keeps no flags.
+HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& results,
                                      AnalysisObserver& observer);
 
 // Gradeline of a pumping system for year y from the stored section losses,

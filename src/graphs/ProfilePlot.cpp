@@ -11,7 +11,7 @@
 
 namespace vemora {
 
-ProfileSolution SolveProfileHydraulics(ProjectStore& store, ResultsStore& results,
+ProfileSolution SolveProfileHydraulics(const ProjectStore& store, ResultsStore& results,
                                        AnalysisObserver& observer)
 {
     if (!ConvertInputToSI(store, results)) return ProfileSolution::Failed;
@@ -19,14 +19,12 @@ ProfileSolution SolveProfileHydraulics(ProjectStore& store, ResultsStore& result
     case HydraulicsStatus::Ok:
         return ProfileSolution::Solved;
     case HydraulicsStatus::PumpCurveMissed:
-        store.AnalysisError = 0;
         return ProfileSolution::PumpCurveMissed;
     case HydraulicsStatus::FlowTooLarge:
         return ProfileSolution::FlowTooLarge;
     case HydraulicsStatus::Failed:
         break;
     }
-    store.GradelineFailed = 0;
     return ProfileSolution::Failed;
 }
 

@@ -20,8 +20,9 @@ enum class ProfileSolution {
 };
 
 // Converts the input to SI and solves every year of the design life into
-// `results`, telling `observer` of a missed pump curve.
-ProfileSolution SolveProfileHydraulics(ProjectStore& store, ResultsStore& results,
+// `results`, telling `observer` of a missed pump curve. The run flags of the
+// store are the analysis's and stay as they are.
+ProfileSolution SolveProfileHydraulics(const ProjectStore& store, ResultsStore& results,
                                        AnalysisObserver& observer);
 
 struct ProfilePlotResult

@@ -59,6 +59,7 @@ class frmLCC : public QWidget, public InputWindow
     void SetBoxText(InputBox box, int index, const QString& text) override;
     void FocusBox(InputBox box, int index = 0) override;
     ChosenOptions Options() const override;
+    InputSnapshot Snapshot() const override;
     void CopyFieldsToStore() override;
 
     // --- Window ---------------------------------------------------------
@@ -368,6 +369,12 @@ class frmLCC : public QWidget, public InputWindow
     // buttons up to the page's right column edge.
     static constexpr int LayingPanelWidth = 9840;
     static constexpr int LayingPanelHeight = 5898;
+
+    // The snapshot's pages.
+    GeneralInputs GeneralSnapshot() const;
+    ProfileInputs ProfileSnapshot() const;
+    EnergyInputs EnergySnapshot() const;
+    RatesInputs RatesSnapshot() const;
 
     // Page builders
     QWidget* BuildGeneralPage();

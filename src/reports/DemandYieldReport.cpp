@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/AppContext.h"
-#include "app/InputControls.h"
+#include "app/InputSnapshot.h"
 #include "app/PageFrames.h"
 #include "app/PrintFailure.h"
 #include "engine/NumberFormat.h"
@@ -37,10 +37,11 @@ QString Decimals(double value, int decimals)
 QString DemandUnitText(AppContext& ctx)
 {
     const bool pumping = !IsGravity(ctx.store);
-    const char* list = ctx.store.DemandMode == 1
-                           ? (pumping ? "comPumpVaryingDemandUnits" : "comVaryingDemandUnits")
-                           : (pumping ? "comPFlowrateUnits" : "comGFlowrateUnits");
-    return InputControls(ctx).Text(list).trimmed();
+    const GeneralInputs in = ReadInputWindow(ctx).general;
+    const QString& unit = ctx.store.DemandMode == 1
+                              ? (pumping ? in.PumpDemandUnit : in.GravityDemandUnit)
+                              : (pumping ? in.PumpFlowRateUnit : in.GravityFlowRateUnit);
+    return unit.trimmed();
 }
 
 // Yield: the year's flow in the demand unit (m³/s divided by the unit's

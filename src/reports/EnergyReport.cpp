@@ -2,7 +2,7 @@
 // the 24-hour tariff pattern of both seasons, the pumping hours a day and
 // the number of summer months, on one page.
 #include "app/AppContext.h"
-#include "app/InputControls.h"
+#include "app/InputSnapshot.h"
 #include "app/PageFrames.h"
 #include "engine/NumberFormat.h"
 #include "platform/ReportPrinter.h"
@@ -37,21 +37,21 @@ void PrintPatternRow(ReportPrinter& p, const char* season, const Array1<int16_t,
     p.EndLine();
 }
 
-void PrintRates(const InputControls& in, const QString& symbol, ReportPrinter& p)
+void PrintRates(const EnergyInputs& in, const QString& symbol, ReportPrinter& p)
 {
-    auto rate = [&](const char* field) {
-        return symbol + FormattedField(in.Text(field), FormatFixed, 2) + QStringLiteral("/kW");
+    auto rate = [&](const QString& field) {
+        return symbol + FormattedField(field, FormatFixed, 2) + QStringLiteral("/kW");
     };
-    p.Print({{7, "Peak rate:"}, {30, rate("txtSPeak")}, {55, rate("txtWPeak")}});
-    p.Print({{7, "Standard rate:"}, {30, rate("txtSStandard")}, {55, rate("txtWStandard")}});
-    p.Print({{7, "Off-peak rate:"}, {30, rate("txtSOffpeak")}, {55, rate("txtWOffpeak")}});
+    p.Print({{7, "Peak rate:"}, {30, rate(in.SummerPeak)}, {55, rate(in.WinterPeak)}});
+    p.Print({{7, "Standard rate:"}, {30, rate(in.SummerStandard)}, {55, rate(in.WinterStandard)}});
+    p.Print({{7, "Off-peak rate:"}, {30, rate(in.SummerOffPeak)}, {55, rate(in.WinterOffPeak)}});
 }
 
 } // namespace
 
 void PrintEnergyData(AppContext& ctx, ReportPrinter& p)
 {
-    const InputControls in(ctx);
+    const EnergyInputs in = ReadInputWindow(ctx).energy;
     PrintPageHeader(ctx, p);
     p.setFontSize(13);
     p.Print();
@@ -87,9 +87,8 @@ void PrintEnergyData(AppContext& ctx, ReportPrinter& p)
     p.Print({{7, "O - Off-peak hours     S - Standard hours     P - Peak hours"}});
     p.Print();
     p.setFontSize(12);
-    p.Print(
-        {{7, QStringLiteral("Pumping hours per day - ") + in.Text("lblPumpingHours").trimmed()}});
-    p.Print({{7, QStringLiteral("Number of summer months - ") + in.Text("lblSummer") +
+    p.Print({{7, QStringLiteral("Pumping hours per day - ") + in.PumpingHours.trimmed()}});
+    p.Print({{7, QStringLiteral("Number of summer months - ") + in.SummerMonths +
                      QStringLiteral(" months")}});
     p.setCurrentY(245);
     PrintPageFooter(ctx, p);

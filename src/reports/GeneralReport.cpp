@@ -3,7 +3,7 @@
 // data. Texts come from the input window as it stands; the system type, a
 // pumping system's demand option and the pump data from the store.
 #include "app/AppContext.h"
-#include "app/InputControls.h"
+#include "app/InputSnapshot.h"
 #include "app/PageFrames.h"
 #include "engine/NumberFormat.h"
 #include "platform/ReportPrinter.h"
@@ -24,7 +24,10 @@ bool pageEndsAfterDemandRow(int row)
 class GeneralReport
 {
   public:
-    GeneralReport(AppContext& ctx, ReportPrinter& p) : ctx_(ctx), p_(p), in_(ctx) {}
+    GeneralReport(AppContext& ctx, ReportPrinter& p)
+        : ctx_(ctx), p_(p), in_(ReadInputWindow(ctx).general)
+    {
+    }
 
     void Print()
     {
@@ -56,30 +59,28 @@ class GeneralReport
 
     void periods()
     {
-        p_.Print({{7, QStringLiteral("Design life:")}, {30, in_.Text("lblLife")}});
-        p_.Print({{7, QStringLiteral("Starting year:")}, {30, in_.Text("lblBaseYear")}});
-        p_.Print({{7, QStringLiteral("Supply start year:")}, {30, in_.Text("lblSupplyStart")}});
+        p_.Print({{7, QStringLiteral("Design life:")}, {30, in_.DesignLife}});
+        p_.Print({{7, QStringLiteral("Starting year:")}, {30, in_.BaseYear}});
+        p_.Print({{7, QStringLiteral("Supply start year:")}, {30, in_.SupplyStart}});
     }
 
     void demand()
     {
-        const bool varying = pumping() ? ctx_.store.DemandMode != 0
-                                       : !in_.Value("optGSpecifiedFlowrate");
+        const bool varying = pumping() ? ctx_.store.DemandMode != 0 : !in_.GravityFixedDemand;
         if (!varying) {
             p_.Print({{7, QStringLiteral("Preferred option:")}, {30, QStringLiteral("Fixed demand")}});
-            const char* field = pumping() ? "txtPFlowrate" : "txtGFlowrate";
-            const char* unit = pumping() ? "comPFlowrateUnits" : "comGFlowrateUnits";
-            p_.Print({{7, QStringLiteral("Demand: ") + in_.Text(field) + ' ' + in_.Text(unit)}});
+            const QString& flow = pumping() ? in_.PumpFlowRate : in_.GravityFlowRate;
+            const QString& unit = pumping() ? in_.PumpFlowRateUnit : in_.GravityFlowRateUnit;
+            p_.Print({{7, QStringLiteral("Demand: ") + flow + ' ' + unit}});
             return;
         }
         p_.Print({{7, QStringLiteral("Preferred option:")}, {30, QStringLiteral("Varying demand")}});
-        const char* grid = pumping() ? "msgPumpDemand" : "msgDemand";
-        const QString unit =
-            in_.Text(pumping() ? "comPumpVaryingDemandUnits" : "comVaryingDemandUnits");
-        const int rows = in_.Rows(grid);
+        const GridTexts& grid = pumping() ? in_.PumpDemand : in_.GravityDemand;
+        const QString& unit = pumping() ? in_.PumpDemandUnit : in_.GravityDemandUnit;
+        const int rows = grid.Rows();
         if (rows > 0) demandHeading(grid, unit);
         for (int r = 1; r < rows; ++r) {
-            p_.Print({{9, in_.Cell(grid, r, 0)}, {30, in_.Cell(grid, r, 1)}});
+            p_.Print({{9, grid.Cell(r, 0)}, {30, grid.Cell(r, 1)}});
             if (pageEndsAfterDemandRow(r)) {
                 p_.setCurrentY(240);
                 PrintPageFooter(ctx_, p_);
@@ -90,10 +91,10 @@ class GeneralReport
         }
     }
 
-    void demandHeading(const char* grid, const QString& unit)
+    void demandHeading(const GridTexts& grid, const QString& unit)
     {
         p_.setFontBold(true);
-        p_.Print({{7, in_.Cell(grid, 0, 0)}, {25, in_.Cell(grid, 0, 1) + " (" + unit + ')'}});
+        p_.Print({{7, grid.Cell(0, 0)}, {25, grid.Cell(0, 1) + " (" + unit + ')'}});
         p_.setFontBold(false);
     }
 
@@ -104,16 +105,18 @@ class GeneralReport
         p_.setFontBold(false);
         struct Level
         {
-            const char *label, *field, *unit;
+            const char* label;
+            const QString &field, &unit;
         };
-        const Level gravity[] = {{"Top reservoir water level:", "txtTRWL", "comTRWLUnits"},
-                                 {"Bottom reservoir water level:", "txtBRWL", "comBRWLUnits"}};
-        const Level pump[] = {{"Pumpstation reservoir water level:", "txtPPRWL", "comPPRWLUnits"},
-                              {"End reservoir water level:", "txtPERWL", "comPERWLUnits"}};
+        const Level gravity[] = {
+            {"Top reservoir water level:", in_.TopLevel, in_.TopLevelUnit},
+            {"Bottom reservoir water level:", in_.BottomLevel, in_.BottomLevelUnit}};
+        const Level pump[] = {
+            {"Pumpstation reservoir water level:", in_.StationLevel, in_.StationLevelUnit},
+            {"End reservoir water level:", in_.EndLevel, in_.EndLevelUnit}};
         const int column = pumping() ? 45 : 40;
         for (const Level& l : pumping() ? pump : gravity)
-            p_.Print({{9, QString::fromLatin1(l.label)},
-                      {column, in_.Text(l.field) + ' ' + in_.Text(l.unit)}});
+            p_.Print({{9, QString::fromLatin1(l.label)}, {column, l.field + ' ' + l.unit}});
     }
 
     void pumpData()
@@ -121,16 +124,16 @@ class GeneralReport
         p_.setFontBold(true);
         p_.Print({{7, QStringLiteral("Pumping system")}});
         p_.setFontBold(false);
-        if (in_.Value("optFlowrate")) {
+        if (in_.OperatingFlowChosen) {
             p_.Print({{7, QStringLiteral("Preferred option:")},
                       {30, QStringLiteral("Specified operating Flow rate")}});
             p_.Print({{9, QStringLiteral("Operating flow rate:")},
-                      {30, in_.Text("txtPumpOperatingFlowrate").trimmed() + ' ' +
-                               in_.Text("comPumpOperatingFlowrateUnits").trimmed()}});
+                      {30, in_.OperatingFlowRate.trimmed() + ' ' +
+                               in_.OperatingFlowRateUnit.trimmed()}});
             p_.Print({{9, QStringLiteral("Pump efficiency:")},
-                      {30, in_.Text("txtPumpEfficiency").trimmed() + QStringLiteral(" %")}});
+                      {30, in_.PumpEfficiency.trimmed() + QStringLiteral(" %")}});
         }
-        if (in_.Value("optPumpDetails")) pumpCurve();
+        if (in_.PumpCurveChosen) pumpCurve();
     }
 
     void pumpCurve()
@@ -139,8 +142,7 @@ class GeneralReport
         p_.Print({{7, QStringLiteral("Preferred option:")}, {30, QStringLiteral("Specified pump curve")}});
         p_.Print({{9, QStringLiteral("Head")}, {30, QStringLiteral("Flow rate")},
                   {51, QStringLiteral("Efficiency")}});
-        p_.Print({{9, in_.Text("comHeadUnits")}, {30, in_.Text("comFlowUnits")},
-                  {51, QStringLiteral("%")}});
+        p_.Print({{9, in_.PumpHeadUnit}, {30, in_.PumpFlowUnit}, {51, QStringLiteral("%")}});
         auto text = [](float v) { return QString::fromStdString(FormatGeneral(v)); };
         for (int k = 1; k <= 6; ++k)
             p_.Print({{9, text(s.PumpCurve[1][k])}, {30, text(s.PumpCurve[2][k])},
@@ -155,7 +157,7 @@ class GeneralReport
 
     AppContext& ctx_;
     ReportPrinter& p_;
-    InputControls in_;
+    const GeneralInputs in_;
 };
 
 } // namespace

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
-#include "app/InputControls.h"
+#include "app/InputSnapshot.h"
 #include "app/PageFrames.h"
 #include "app/PrintFailure.h"
 #include "engine/Hydraulics.h"
@@ -35,7 +35,9 @@ QString threeDecimals(double value)
 class HydraulicReport
 {
   public:
-    HydraulicReport(AppContext& ctx, ReportPrinter& p) : ctx_(ctx), p_(p), in_(ctx) {}
+    HydraulicReport(AppContext& ctx, ReportPrinter& p) : ctx_(ctx), p_(p), in_(ReadInputWindow(ctx))
+    {
+    }
 
     void Print()
     {
@@ -65,19 +67,21 @@ class HydraulicReport
         const ProjectStore& s = ctx_.store;
         const ResultsStore& r = ctx_.results;
         double factor = r.DemandUnitFactor;
-        const char* unitList = s.DemandMode == 1 ? "comVaryingDemandUnits" : "comGFlowrateUnits";
+        QString unit =
+            s.DemandMode == 1 ? in_.general.GravityDemandUnit : in_.general.GravityFlowRateUnit;
         if (!IsGravity(s)) {
             factor = s.PumpCurveGiven != 0 ? r.PumpFlowUnitFactor : r.OperatingFlowUnitFactor;
-            unitList = s.PumpCurveGiven != 0 ? "comFlowUnits" : "comPumpOperatingFlowrateUnits";
+            unit = s.PumpCurveGiven != 0 ? in_.general.PumpFlowUnit
+                                         : in_.general.OperatingFlowRateUnit;
         }
-        flowText_ = QStringLiteral("Flow rate: ") + threeDecimals(DivideOrFail(r.YearFlow[year_], factor)) +
-                    ' ' + in_.Text(unitList).trimmed();
+        flowText_ = QStringLiteral("Flow rate: ") +
+                    threeDecimals(DivideOrFail(r.YearFlow[year_], factor)) + ' ' + unit.trimmed();
         flowText_ = flowText_.left(50).trimmed();
         headText_.clear();
         if (!IsGravity(s)) {
             const double head = DivideOrFail(PumpingHead(r, year_), r.LevelUnitFactor);
             headText_ = (QStringLiteral("Pumping head: ") + threeDecimals(head) + ' ' +
-                         in_.Text("comElevationUnits").trimmed())
+                         in_.profile.ElevationUnit.trimmed())
                             .left(50)
                             .trimmed();
         }
@@ -141,7 +145,7 @@ class HydraulicReport
 
     AppContext& ctx_;
     ReportPrinter& p_;
-    InputControls in_;
+    const InputSnapshot in_;
     int year_ = 1;
     QString flowText_;
     QString headText_;

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "app/AppContext.h"
-#include "app/InputControls.h"
 #include "app/PageFrames.h"
 #include "app/PrintFailure.h"
 #include "engine/NumberFormat.h"

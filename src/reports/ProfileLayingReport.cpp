@@ -2,7 +2,7 @@
 // shows it, 27 nodes a page in a fixed-pitch face, then a page with the
 // pipeline characteristics and the pipe laying conditions.
 #include "app/AppContext.h"
-#include "app/InputControls.h"
+#include "app/InputSnapshot.h"
 #include "app/PageFrames.h"
 #include "app/PrintFailure.h"
 #include "engine/NumberFormat.h"
@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kNodesPerPage = 27;
 constexpr int kLastBreak = 486; // the last full page of a 500-node profile
-constexpr const char* kProfile = "msgProfile";
 
 void PrintTitle(AppContext& ctx, ReportPrinter& p)
 {
@@ -30,10 +29,10 @@ void PrintTitle(AppContext& ctx, ReportPrinter& p)
     p.Print();
 }
 
-void PrintTableHeading(const InputControls& in, ReportPrinter& p)
+void PrintTableHeading(const ProfileInputs& in, ReportPrinter& p)
 {
-    auto unit = [&](const char* list) {
-        return QStringLiteral("(") + in.Text(list) + QStringLiteral(")");
+    auto unit = [&](const QString& list) {
+        return QStringLiteral("(") + list + QStringLiteral(")");
     };
     p.setFontName(QStringLiteral("Courier New"));
     p.setFontSize(10);
@@ -53,10 +52,10 @@ void PrintTableHeading(const InputControls& in, ReportPrinter& p)
              {56, "cost/"},
              {65, "losses"}},
             LineEnd::Keep);
-    p.Print({{11, unit("comElevationUnits")},
-             {22, unit("comLengthUnits")},
-             {35, unit("comDiameterUnits")},
-             {46, unit("comWallThicknessUnits")},
+    p.Print({{11, unit(in.ElevationUnit)},
+             {22, unit(in.LengthUnit)},
+             {35, unit(in.DiameterUnit)},
+             {46, unit(in.WallThicknessUnit)},
              {56, "metre"}},
             LineEnd::Keep);
     p.Print();
@@ -78,14 +77,14 @@ void EndPage(AppContext& ctx, ReportPrinter& p, double footerMm)
     PrintPageFooter(ctx, p);
 }
 
-void PrintNodeRows(AppContext& ctx, const InputControls& in, ReportPrinter& p)
+void PrintNodeRows(AppContext& ctx, const ProfileInputs& in, ReportPrinter& p)
 {
     static const int tabs[] = {5, 11, 22, 35, 45, 56, 65, 75};
-    const int lastRow = in.Rows(kProfile) - 1;
+    const int lastRow = in.Nodes.Rows() - 1;
     for (int r = 1; r <= lastRow; ++r) {
         for (int c = 0; c < 8; ++c) {
             p.Tab(tabs[c]);
-            p.PrintText(in.Cell(kProfile, r, c));
+            p.PrintText(in.Nodes.Cell(r, c));
         }
         p.EndLine();
         if (r % kNodesPerPage == 0 && r <= kLastBreak) {
@@ -97,9 +96,9 @@ void PrintNodeRows(AppContext& ctx, const InputControls& in, ReportPrinter& p)
 }
 
 // A field's text, a blank and the unit list's name, as the window shows them.
-QString WithUnit(const InputControls& in, const char* field, const char* list)
+QString WithUnit(const QString& field, const QString& list)
 {
-    return in.Text(field) + QStringLiteral(" ") + in.Text(list);
+    return field + QStringLiteral(" ") + list;
 }
 
 // A caption at tab 8 and its value at tab `valueTab`. A caption that reaches
@@ -117,20 +116,20 @@ void PrintCaption(ReportPrinter& p, const QString& caption, const QString& value
     p.EndLine();
 }
 
-void PrintCharacteristics(const InputControls& in, ReportPrinter& p)
+void PrintCharacteristics(const ProfileInputs& in, ReportPrinter& p)
 {
     p.setFontBold(true);
     p.Print({{7, "Pipline characteristics"}});
     p.setFontBold(false);
-    if (in.Value("optEpoxy"))
+    if (in.EpoxyLining)
         p.Print({{8, "Lining system - Epoxy coated"}}, LineEnd::Keep);
     else
         PrintCaption(p, "Lining system - Cement mortar:",
-                     WithUnit(in, "txtLiningThickness", "comLiningThicknessUnits"));
-    PrintCaption(p, "Roughness of new pipe (Ks):", WithUnit(in, "txtKsNew", "comKsNewUnits"));
-    PrintCaption(p, "Roughness of old pipe (Ks):", WithUnit(in, "txtKsOld", "comKsOldUnits"));
+                     WithUnit(in.LiningThickness, in.LiningThicknessUnit));
+    PrintCaption(p, "Roughness of new pipe (Ks):", WithUnit(in.RoughnessNew, in.RoughnessNewUnit));
+    PrintCaption(p, "Roughness of old pipe (Ks):", WithUnit(in.RoughnessOld, in.RoughnessOldUnit));
     PrintCaption(
-        p, "Roughness deterioration years:", in.Text("txtKsOldYears") + QStringLiteral(" years"));
+        p, "Roughness deterioration years:", in.DeteriorationYears + QStringLiteral(" years"));
     p.Print();
 }
 
@@ -171,7 +170,7 @@ void PrintLaying(AppContext& ctx, ReportPrinter& p)
 
 void PrintProfileData(AppContext& ctx, ReportPrinter& p)
 {
-    const InputControls in(ctx);
+    const ProfileInputs in = ReadInputWindow(ctx).profile;
     StartPage(ctx, p);
     PrintTableHeading(in, p);
     PrintNodeRows(ctx, in, p);

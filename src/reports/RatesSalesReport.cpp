@@ -2,7 +2,7 @@
 // percentages, the owner's staff and other expenses, the economic rates and
 // the water tariff, as the input window shows them.
 #include "app/AppContext.h"
-#include "app/InputControls.h"
+#include "app/InputSnapshot.h"
 #include "app/PageFrames.h"
 #include "engine/NumberFormat.h"
 #include "platform/ReportPrinter.h"
@@ -15,37 +15,37 @@ namespace vemora {
 namespace {
 
 // "###,###,###,##0": a whole amount grouped by thousands.
-QString Amount(const InputControls& in, const char* field)
+QString Amount(const QString& field)
 {
-    return FormattedField(in.Text(field), FormatThousands, 0);
+    return FormattedField(field, FormatThousands, 0);
 }
 
-QString Percent(const InputControls& in, const char* field)
+QString Percent(const QString& field)
 {
-    return in.Text(field) + QStringLiteral(" %");
+    return field + QStringLiteral(" %");
 }
 
-void PrintCosts(const InputControls& in, const QString& symbol, ReportPrinter& p)
+void PrintCosts(const RatesInputs& in, const QString& symbol, ReportPrinter& p)
 {
     p.setFontBold(true);
     p.Print({{7, "Capital cost"}});
     p.setFontBold(false);
-    p.Print({{8, "Mechanical works - "}, {35, symbol + Amount(in, "txtMechanical")}});
-    p.Print({{8, "Electrical works - "}, {35, symbol + Amount(in, "txtElectrical")}});
+    p.Print({{8, "Mechanical works - "}, {35, symbol + Amount(in.Mechanical)}});
+    p.Print({{8, "Electrical works - "}, {35, symbol + Amount(in.Electrical)}});
     p.Print();
 
     p.setFontBold(true);
     p.Print({{7, "Maintenance cost"}});
     p.setFontBold(false);
-    p.Print({{8, "Pipeline -"}, {35, in.Text("lblMPipeline")}});
-    p.Print({{8, "Mechanical works -"}, {35, in.Text("lblMMechanical")}});
-    p.Print({{8, "Electrical works -"}, {35, in.Text("lblMElectrical")}});
+    p.Print({{8, "Pipeline -"}, {35, in.MaintenancePipeline}});
+    p.Print({{8, "Mechanical works -"}, {35, in.MaintenanceMechanical}});
+    p.Print({{8, "Electrical works -"}, {35, in.MaintenanceElectrical}});
 }
 
-void PrintOperational(const InputControls& in, const QString& symbol, ReportPrinter& p)
+void PrintOperational(const RatesInputs& in, const QString& symbol, ReportPrinter& p)
 {
-    const char* const staff = "msgOperational";
-    const char* const other = "msgOtherOperational";
+    const GridTexts& staff = in.Staff;
+    const GridTexts& other = in.OtherExpenses;
     p.setFontBold(true);
     p.Print();
     p.Print({{7, "Operational cost"}});
@@ -56,40 +56,39 @@ void PrintOperational(const InputControls& in, const QString& symbol, ReportPrin
              {25, QStringLiteral("Annual package (") + symbol + QStringLiteral(")")},
              {50, "Percentage of time (%)"}});
     for (int r = 1; r <= 8; ++r)
-        p.Print(
-            {{8, in.Cell(staff, r, 0)}, {32, in.Cell(staff, r, 1)}, {55, in.Cell(staff, r, 2)}});
+        p.Print({{8, staff.Cell(r, 0)}, {32, staff.Cell(r, 1)}, {55, staff.Cell(r, 2)}});
 
     p.Print({{7, "Other operational expenses"}});
     p.Print({{7, "Description of expenses"},
              {35, QStringLiteral("Annual ammount (") + symbol + QStringLiteral(")")}});
     for (int r = 1; r <= 5; ++r)
-        p.Print({{8, in.Cell(other, r, 0)}, {40, in.Cell(other, r, 1)}}, LineEnd::Keep);
+        p.Print({{8, other.Cell(r, 0)}, {40, other.Cell(r, 1)}}, LineEnd::Keep);
     p.Print();
 }
 
-void PrintRates(AppContext& ctx, const InputControls& in, const QString& symbol, ReportPrinter& p)
+void PrintRates(AppContext& ctx, const RatesInputs& in, const QString& symbol, ReportPrinter& p)
 {
-    const QString tariff = FormattedField(in.Text("txtWaterSales"), FormatFixed, 2).trimmed();
+    const QString tariff = FormattedField(in.WaterTariff, FormatFixed, 2).trimmed();
     p.setFontBold(true);
     p.Print({{7, "Rates"}, {52, "Income"}});
     p.setFontBold(false);
     p.Print({{8, "Escalation rate - "},
-             {35, Percent(in, "txtEscalation")},
+             {35, Percent(in.Escalation)},
              {56, "Current water sales unit tariff - "},
-             {90, symbol + tariff + in.Text("comWaterSalesUnits")}});
+             {90, symbol + tariff + in.WaterTariffUnit}});
     p.Print({{8, "Discount rate - "},
-             {35, Percent(in, "txtDiscountRate")},
+             {35, Percent(in.DiscountRate)},
              {56, "Water tariff annual increase - "},
-             {90, Percent(in, "txtWaterIncrease")}});
+             {90, Percent(in.WaterTariffIncrease)}});
     if (IsPumping(ctx.store))
-        p.Print({{8, "Energy escalation rate - "}, {35, Percent(in, "txtEnergyEscalation")}});
+        p.Print({{8, "Energy escalation rate - "}, {35, Percent(in.EnergyEscalation)}});
 }
 
 } // namespace
 
 void PrintRatesAndSales(AppContext& ctx, ReportPrinter& p)
 {
-    const InputControls in(ctx);
+    const RatesInputs in = ReadInputWindow(ctx).rates;
     const QString symbol = CurrencyText(ctx);
     p.setFontBold(false);
     PrintPageHeader(ctx, p);

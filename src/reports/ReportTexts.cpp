@@ -1,7 +1,6 @@
 #include "reports/ReportTexts.h"
 
 #include "app/AppContext.h"
-#include "app/InputControls.h"
 #include "project/Currency.h"
 #include "project/StrictNumber.h"
 

@@ -43,7 +43,7 @@ float SupervisionCost(AppContext& ctx)
 {
     InputWindow* input = ctx.windows.input.Get();
     float value = 0;
-    if (!input || !WholeTextNumber(input->BoxText(InputBox::txtSupervision), value)) value = 0;
+    if (!input || !WholeTextNumber(input->Snapshot().rates.Supervision, value)) value = 0;
     return value;
 }
 

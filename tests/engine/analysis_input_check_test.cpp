@@ -44,11 +44,12 @@ std::unique_ptr<ProjectStore> PumpCurve()
 AnalysisStatus Analyse(ProjectStore& s, float supervision = 1000)
 {
     auto r = std::make_unique<ResultsStore>();
-    const AnalysisStatus status = RunAnalysis(s, *r, supervision).Status;
-    if (status != AnalysisStatus::Completed) {
+    const AnalysisOutcome outcome = RunAnalysis(s, *r, supervision);
+    StoreRunFlags(outcome.Flags, s);
+    if (outcome.Status != AnalysisStatus::Completed) {
         EXPECT_EQ(s.ResultsValid, 0);
     }
-    return status;
+    return outcome.Status;
 }
 
 using Field = std::function<float&(ProjectStore&)>;

@@ -27,11 +27,16 @@ double SectionCoefficient(double D, double L, double K, double ks)
     return (f * L / D + K) / (G2 * A * A);
 }
 
+// Solves the hydraulics and keeps the flags they set in the store, as the
+// analysis run and its caller do.
 HydraulicsStatus Solve(ProjectStore& s, ResultsStore& r)
 {
     AnalysisObserver quiet;
     ConvertInputToSI(s, r);
-    return CalculateHydraulics(s, r, quiet);
+    RunFlags flags{s.ResultsValid, s.AnalysisError, s.HighPointFlag, s.GradelineFailed};
+    const HydraulicsStatus status = CalculateHydraulics(s, r, quiet, flags);
+    StoreRunFlags(flags, s);
+    return status;
 }
 
 TEST(Roughness, GrowsLinearlyToTheOldValue)
@@ -425,10 +430,11 @@ TEST(DutyPoint, CurveBelowTheSystemCurveIsReportedForItsYear)
     auto r = std::make_unique<ResultsStore>();
     ConvertInputToSI(*s, *r);
     MissRecorder observer;
-    EXPECT_EQ(CalculateHydraulics(*s, *r, observer), HydraulicsStatus::PumpCurveMissed);
+    RunFlags flags;
+    EXPECT_EQ(CalculateHydraulics(*s, *r, observer, flags), HydraulicsStatus::PumpCurveMissed);
     EXPECT_EQ(observer.shownYear, 1);
     EXPECT_EQ(r->DutyYear, 1);
-    EXPECT_EQ(s->AnalysisError, -1);
+    EXPECT_EQ(flags.AnalysisError, -1);
 }
 
 } // namespace

@@ -50,6 +50,7 @@ TEST(RunAnalysis, MissedPumpCurveEndsTheRunWithItsYear)
     auto r = std::make_unique<ResultsStore>();
     RecordingObserver observer;
     const AnalysisOutcome outcome = RunAnalysis(*s, *r, 0, observer);
+    StoreRunFlags(outcome.Flags, *s);
     ASSERT_EQ(outcome.Status, AnalysisStatus::PumpCurveMissed);
     EXPECT_GT(outcome.Year, 1);
     EXPECT_EQ(observer.calls.back(), "duty " + std::to_string(outcome.Year));
@@ -59,7 +60,9 @@ TEST(RunAnalysis, MissedPumpCurveEndsTheRunWithItsYear)
               "The pump curve does not intersect the system curve for year 7");
 
     s->RoughnessOld = s->RoughnessNew; // a later run starts afresh
-    EXPECT_EQ(RunAnalysis(*s, *r, 0).Status, AnalysisStatus::Completed);
+    const AnalysisOutcome later = RunAnalysis(*s, *r, 0);
+    StoreRunFlags(later.Flags, *s);
+    EXPECT_EQ(later.Status, AnalysisStatus::Completed);
     EXPECT_EQ(s->AnalysisError, 0);
 }
 
@@ -67,9 +70,49 @@ TEST(RunAnalysis, HighPointIsFlaggedAndTheRunCompletes)
 {
     auto s = GravityProject(100, 0, {{100, 0}, {98, 500}, {0, 2000}});
     auto r = std::make_unique<ResultsStore>();
-    EXPECT_EQ(RunAnalysis(*s, *r, 0).Status, AnalysisStatus::Completed);
+    const AnalysisOutcome outcome = RunAnalysis(*s, *r, 0);
+    StoreRunFlags(outcome.Flags, *s);
+    EXPECT_EQ(outcome.Status, AnalysisStatus::Completed);
     EXPECT_EQ(s->HighPointFlag, 1);
     EXPECT_EQ(s->ResultsValid, 1);
+}
+
+// The run hands its flags to its caller and leaves the project store as it
+// was: flags of an earlier run are cleared in the outcome, not in the store,
+// and a run that ends before the hydraulics keeps GradelineFailed.
+TEST(RunAnalysis, FlagsComeBackInTheOutcome)
+{
+    auto stale = [](ProjectStore& s) {
+        s.ResultsValid = 1;
+        s.AnalysisError = -1;
+        s.HighPointFlag = 1;
+        s.GradelineFailed = 1;
+    };
+    auto r = std::make_unique<ResultsStore>();
+    auto flat = GravityProject(100, 0, {{100, 500}, {50, 500}});
+    stale(*flat);
+    const AnalysisOutcome early = RunAnalysis(*flat, *r, 0);
+    ASSERT_EQ(early.Status, AnalysisStatus::ProfileWithoutLength);
+    EXPECT_EQ(early.Flags.ResultsValid, 0);
+    EXPECT_EQ(early.Flags.AnalysisError, 0);
+    EXPECT_EQ(early.Flags.HighPointFlag, 0);
+    EXPECT_EQ(early.Flags.GradelineFailed, 1);
+    EXPECT_EQ(flat->ResultsValid, 1); // the store is the caller's to write
+    EXPECT_EQ(flat->AnalysisError, -1);
+
+    auto crest = GravityProject(100, 0, {{100, 0}, {98, 500}, {0, 2000}});
+    stale(*crest);
+    const AnalysisOutcome done = RunAnalysis(*crest, *r, 0);
+    ASSERT_EQ(done.Status, AnalysisStatus::Completed);
+    EXPECT_EQ(done.Flags.ResultsValid, 1);
+    EXPECT_EQ(done.Flags.AnalysisError, 0);
+    EXPECT_EQ(done.Flags.HighPointFlag, 1);
+    EXPECT_EQ(done.Flags.GradelineFailed, 0);
+    StoreRunFlags(done.Flags, *crest);
+    EXPECT_EQ(crest->ResultsValid, 1);
+    EXPECT_EQ(crest->AnalysisError, 0);
+    EXPECT_EQ(crest->HighPointFlag, 1);
+    EXPECT_EQ(crest->GradelineFailed, 0);
 }
 
 // Flows the search cannot find and a profile without length end the run
@@ -96,7 +139,9 @@ TEST(RunAnalysis, FailuresThatSayWhy)
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
         auto r = std::make_unique<ResultsStore>();
-        EXPECT_EQ(RunAnalysis(*c.store, *r, 0).Status, c.status);
+        const AnalysisOutcome outcome = RunAnalysis(*c.store, *r, 0);
+        StoreRunFlags(outcome.Flags, *c.store);
+        EXPECT_EQ(outcome.Status, c.status);
         EXPECT_EQ(c.store->ResultsValid, 0);
     }
     EXPECT_STREQ(AnalysisFailureMessage(AnalysisStatus::FlowTooLarge),
@@ -120,7 +165,9 @@ TEST(RunAnalysis, NoFlowLeavesTheWholeDemandShort)
     auto s = GravityProject(100, 99, {{95, 0}, {90, 100000}}, 15);
     s->WallThickness[1] = s->WallThickness[2] = 1.5f;
     auto r = std::make_unique<ResultsStore>();
-    ASSERT_EQ(RunAnalysis(*s, *r, 0).Status, AnalysisStatus::Completed);
+    const AnalysisOutcome outcome = RunAnalysis(*s, *r, 0);
+    StoreRunFlags(outcome.Flags, *s);
+    ASSERT_EQ(outcome.Status, AnalysisStatus::Completed);
     EXPECT_EQ(s->HighPointFlag, 0);
     for (int y = 1; y <= s->DesignLife; ++y) {
         EXPECT_EQ(r->YearFlow[y], 0.0f);

@@ -55,6 +55,21 @@ TEST(KpjToolAnalyse, AnalysesASavedPumpingProjectAndTakesTheSupervisionCost)
     EXPECT_NE(Scalar(saved, "TotalCapitalCost"), Scalar(given, "TotalCapitalCost"));
 }
 
+// The flag of a high point that lowered the flow comes from the run's outcome.
+TEST(KpjToolAnalyse, AGravityProjectOverACrestReportsItsHighPoint)
+{
+    test::TempFolder folder;
+    auto store = test::GravityProject(100, 0, {{100, 0}, {98, 500}, {0, 2000}});
+    int64_t record = 0;
+    const std::string path = folder.File("crest.kpj");
+    ASSERT_EQ(WriteProjectFile(path, test::SavedRecord(*store), record), FileStatus::Ok);
+    int exitCode = -1;
+    const std::string json = Analyse(folder, "'" + path + "'", exitCode);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(Scalar(json, "status"), "\"ok\"");
+    EXPECT_EQ(Scalar(json, "HighPointFlag"), "1");
+}
+
 TEST(KpjToolAnalyse, BadRealValuesInAFileNeverAnalyseAsOk)
 {
     test::TempFolder folder;

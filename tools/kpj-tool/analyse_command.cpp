@@ -155,6 +155,7 @@ int RunAnalyseCommand(const std::vector<std::string>& args)
     const float supervision = options.hasSupervision ? options.supervision : store->SupervisionFees;
 
     const vemora::AnalysisOutcome outcome = vemora::RunAnalysis(*store, *results, supervision);
+    vemora::StoreRunFlags(outcome.Flags, *store);
 
     JsonWriter json(std::cout);
     json.BeginObject();

@@ -1,0 +1,104 @@
+// The printed text reports over a stand-in input window that gives the
+// snapshot the test sets: a new project in the store, figures in the results
+// store as the test puts them, and no real window made. Each report prints
+// onto a recording printer and the test reads its lines.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "platform/RecordingPageDevice.h"
+#include "platform/ReportPrinter.h"
+#include "platform/ScriptedUi.h"
+#include "project/RecordStore.h"
+#include "project/SystemType.h"
+#include "reports/Reports.h"
+#include "support/FakeMainWindow.h"
+
+namespace vemora::test {
+
+// An input window that is nothing but the snapshot it is given.
+class SnapshotInput : public QWidget, public InputWindow
+{
+  public:
+    explicit SnapshotInput(const InputSnapshot& snapshot) : snapshot_(snapshot) {}
+
+    QWidget* widget() override { return this; }
+    void ShowFileName(const QString&) override {}
+    void ShowSystemTypeView() override {}
+    void ShowProject() override {}
+    void RefreshCurrencyLabels() override {}
+    bool ReadProfileGrid() override { return true; }
+    bool ReadDemandGrid() override { return true; }
+    bool ReadPumpDemandGrid() override { return true; }
+    bool ReadLayingGrid() override { return true; }
+    bool ReadStaffGrid() override { return true; }
+    bool ReadOtherOperationalGrid() override { return true; }
+    InputSnapshot Snapshot() const override { return snapshot_; }
+
+  private:
+    const InputSnapshot& snapshot_;
+};
+
+using Report = void (*)(AppContext&, ReportPrinter&);
+
+class SnapshotReportTest : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        WriteNewProjectDefaults(ctx.store, "01/02/2024");
+        ctx.windows.input.Install([this]() -> InputWindow* {
+            auto* window = new SnapshotInput(snapshot);
+            window->hide();
+            ctx.mainWindow().addWorkingWindow(window);
+            return window;
+        });
+    }
+
+    void Pumping() { ctx.store.SystemType = PipelineSystem::Pumping; }
+
+    // The pages of one run of a report.
+    std::vector<RecordedPage> Print(Report report)
+    {
+        RecordingPageDevice device;
+        ReportPrinter printer(device);
+        ctx.PageNumber = 0;
+        report(ctx, printer);
+        printer.EndDoc();
+        return device.pages();
+    }
+
+    // Every line of every page, runs of blanks read as one.
+    QStringList Lines(Report report)
+    {
+        QStringList lines;
+        for (const RecordedPage& page : Print(report))
+            for (const QString& line : page.textLines())
+                lines << line.simplified();
+        return lines;
+    }
+
+    // A grid of the given rows, the heading row first.
+    static GridTexts Grid(std::vector<std::vector<QString>> rows) { return GridTexts{rows}; }
+
+    ScriptedUi scripted;
+    AppContext ctx{scripted};
+    std::unique_ptr<FakeMainWindow> main = std::make_unique<FakeMainWindow>(ctx);
+    InputSnapshot snapshot;
+};
+
+// Whether some line holds `text`; the lines as the failure message.
+inline ::testing::AssertionResult HasLine(const QStringList& lines, const QString& text)
+{
+    if (lines.contains(text)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "no line \"" << text.toStdString() << "\" in\n"
+                                         << lines.join('\n').toStdString();
+}
+
+} // namespace vemora::test
