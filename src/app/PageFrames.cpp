@@ -207,4 +207,14 @@ void PrintReportTitle(ReportPrinter& p, int column, const QString& title)
     p.setFontUnderline(false);
 }
 
+void PrintLegendCaption(ReportPrinter& p, double top)
+{
+    p.setFontSize(9);
+    p.setCurrentY(top);
+    p.setFontUnderline(true);
+    p.Print({{8, QStringLiteral("LEGEND:")}});
+    p.setFontUnderline(false);
+    p.Print();
+}
+
 } // namespace vemora

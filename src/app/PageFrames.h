@@ -36,6 +36,10 @@ void PrintGraphPageFooter(AppContext& ctx, ReportPrinter& printer);
 // not underlined.
 void PrintReportTitle(ReportPrinter& printer, int column, const QString& title);
 
+// The "LEGEND:" caption of a graph page in 9 pt underlined at tab 8, `top`
+// millimetres down the page, and a blank line under it; leaves 9 pt.
+void PrintLegendCaption(ReportPrinter& printer, double top);
+
 // A date as "d mmmm yyyy": 16 May 2005.
 QString PrintedDate(const QDate& date);
 // The project date of the store as "d mmmm yyyy", or its text trimmed when

@@ -94,12 +94,7 @@ void PrintRoughnessProfilePlot(ReportPrinter& printer, AppContext& ctx,
         picture.replay(p, target, ReplayStyle::Print);
     });
 
-    printer.setFontSize(9);
-    printer.setCurrentY(102);
-    printer.setFontUnderline(true);
-    printer.Print({{8, QStringLiteral("LEGEND:")}});
-    printer.setFontUnderline(false);
-    printer.Print();
+    PrintLegendCaption(printer, 102);
     const int symbols[] = {5, 4, 3, 1, 2}; // air valve, non-return, isolating, reservoir, pump
     for (int i = 1; i <= 5; ++i)
         printer.PaintPicture(ComponentSymbol(symbols[i - 1]), QPointF(31, 100 + 8 * i));

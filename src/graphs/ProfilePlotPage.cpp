@@ -50,12 +50,7 @@ void PrintLegend(ReportPrinter& p)
          {4, {65, 206}, 60, "- Non-return"},
          {3, {115, 206}, 95, "- Isolating"}},
         {{1, {15, 213}, 20, "- Reservoir"}, {2, {65, 213}, 60, "- Pumpstation"}, {-1, {}, 0, ""}}};
-    p.setFontSize(9);
-    p.setCurrentY(200);
-    p.setFontUnderline(true);
-    p.Print({{8, "LEGEND:"}});
-    p.setFontUnderline(false);
-    p.Print();
+    PrintLegendCaption(p, 200);
     for (int row = 0; row < 2; ++row) {
         for (const LegendEntry& e : rows[row])
             if (e.nodeType >= 0) p.PaintPicture(ComponentSymbol(e.nodeType), e.at);

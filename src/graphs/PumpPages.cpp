@@ -30,12 +30,7 @@ void PaintGraph(ReportPrinter& p, const Drawing& graph)
 
 void PrintLegend(ReportPrinter& p, const PumpLegendSamples& legend, const char* second)
 {
-    p.setFontSize(9);
-    p.setCurrentY(200);
-    p.setFontUnderline(true);
-    p.Print({{8, "LEGEND:"}});
-    p.setFontUnderline(false);
-    p.Print();
+    PrintLegendCaption(p, 200);
     p.PaintPicture(legend.pumpCurve, QPointF(15, 208));
     p.PaintPicture(legend.secondCurve, QPointF(65, 208));
     p.Print({{23, "- Pump curve"}, {60, QLatin1String(second)}});

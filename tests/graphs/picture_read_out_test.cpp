@@ -5,28 +5,11 @@
 
 #include "graphs/PlotFrame.h"
 #include "platform/PictureBox.h"
+#include "support/SmallGraph.h"
 
 using namespace vemora;
 
 namespace {
-
-// A small graph: white background, a dashed grid line, an axis, a label.
-void drawGraph(DrawingSurface& s)
-{
-    s.setBackColor(vbcolor::White);
-    s.Cls();
-    s.setDrawStyle(DrawStyle::Dash);
-    s.setForeColor(0x808080);
-    s.Line(800, 1500, s.ScaleWidth() - 380, 1500);
-    s.setDrawStyle(DrawStyle::Solid);
-    s.setForeColor(vbcolor::Black);
-    s.Line(800, 350, 800, s.ScaleHeight() - 470);
-    s.LineTo(s.ScaleWidth() - 380, s.ScaleHeight() - 470);
-    s.setCurrentX(300);
-    s.setCurrentY(1415);
-    s.Print("1550");
-    s.FilledBox(2000, 1600, 2600, s.ScaleHeight() - 690, 0xFF0000);
-}
 
 struct PictureBoxTest : ::testing::Test
 {
@@ -50,7 +33,7 @@ TEST_F(PictureBoxTest, ReadOutAtTheFramesFirstPixelAndOneBeyond)
 {
     // The window keeps one frame per picture and reads it in the mouse-move
     // handler, as a graph window does.
-    drawGraph(pic->surface());
+    test::DrawSmallGraph(pic->surface());
     PlotFrame frame = plotFrameFor(pic->surface().ScaleWidth(), pic->surface().ScaleHeight());
     frame.setScales(scaleAxis(0, 500), scaleAxis(1200, 1500));
     std::string lblX, lblY;

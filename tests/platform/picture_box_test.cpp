@@ -6,29 +6,12 @@
 
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
+#include "support/SmallGraph.h"
 #include "platform/ScriptedUi.h"
 
 using namespace vemora;
 
 namespace {
-
-// A small graph: white background, a dashed grid line, an axis, a label.
-void drawGraph(DrawingSurface& s)
-{
-    s.setBackColor(vbcolor::White);
-    s.Cls();
-    s.setDrawStyle(DrawStyle::Dash);
-    s.setForeColor(0x808080);
-    s.Line(800, 1500, s.ScaleWidth() - 380, 1500);
-    s.setDrawStyle(DrawStyle::Solid);
-    s.setForeColor(vbcolor::Black);
-    s.Line(800, 350, 800, s.ScaleHeight() - 470);
-    s.LineTo(s.ScaleWidth() - 380, s.ScaleHeight() - 470);
-    s.setCurrentX(300);
-    s.setCurrentY(1415);
-    s.Print("1550");
-    s.FilledBox(2000, 1600, 2600, s.ScaleHeight() - 690, 0xFF0000);
-}
 
 // What the widget shows inside its border.
 QImage shownInside(PictureBox& pic)
@@ -72,7 +55,7 @@ TEST_F(PictureBoxTest, SurfaceFollowsTheInnerSizeAndKeepsItsDrawing)
 {
     EXPECT_EQ(pic->surface().ScaleWidth(), 6000);
     EXPECT_EQ(pic->surface().ScaleHeight(), 3000);
-    drawGraph(pic->surface());
+    test::DrawSmallGraph(pic->surface());
     const size_t drawn = pic->drawing().primitives().size();
 
     pic->setBorderStyle(0);
@@ -86,7 +69,7 @@ TEST_F(PictureBoxTest, SurfaceFollowsTheInnerSizeAndKeepsItsDrawing)
 
 TEST_F(PictureBoxTest, ShowsAndCopiesExactlyTheDrawnPicture)
 {
-    drawGraph(pic->surface());
+    test::DrawSmallGraph(pic->surface());
     const QImage picture = pic->Image();
     EXPECT_EQ(picture, pic->drawing().toImage());
     EXPECT_EQ(shownInside(*pic), picture);
