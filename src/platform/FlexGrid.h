@@ -16,6 +16,8 @@
 #include <optional>
 #include <vector>
 
+class QPainter;
+
 namespace vemora {
 
 // Cell and column alignments (left/centre/right by top/centre/bottom, and
@@ -215,6 +217,17 @@ class FlexGrid : public QAbstractScrollArea
     // Whether a cell's text wraps: heading cells always, other cells where
     // their row is tall enough for two lines.
     bool wrapsText(int r, int c) const;
+    // The rows and columns on screen, in screen order, and the painting
+    // steps that use them.
+    struct ShownLines
+    {
+        std::vector<int> rows;
+        std::vector<int> cols;
+    };
+    ShownLines shownLines(const QSize& area) const;
+    void paintBlock(QPainter& p, const ShownLines& shown, int r, int c) const;
+    void paintCellText(QPainter& p, const QRect& rect, int r, int c) const;
+    void paintFocusFrame(QPainter& p, const ShownLines& shown) const;
     int rowHeightPx(int r) const;
     int colWidthPx(int c) const;
     int rowTopPx(int r) const; // in viewport coordinates, -1 when hidden

@@ -1,0 +1,297 @@
+// Where the grid's cells lie on screen: pixel sizes, cell positions, the
+// cell at a point, and the scroll position with its scroll bars.
+#include "platform/FlexGrid.h"
+
+#include <QScrollBar>
+#include <algorithm>
+
+#include "platform/Twips.h"
+
+namespace vemora {
+
+// ---- geometry --------------------------------------------------------------
+
+int FlexGrid::rowHeightPx(int r) const
+{
+    return twipsToPixels(RowHeight(r));
+}
+
+int FlexGrid::colWidthPx(int c) const
+{
+    return twipsToPixels(ColWidth(c));
+}
+
+int FlexGrid::fixedHeightPx() const
+{
+    int h = 0;
+    for (int r = 0; r < fixedRows_; ++r)
+        h += rowHeightPx(r);
+    return h;
+}
+
+int FlexGrid::fixedWidthPx() const
+{
+    int w = 0;
+    for (int c = 0; c < fixedCols_; ++c)
+        w += colWidthPx(c);
+    return w;
+}
+
+// Viewport y of a row's top; rows scrolled off above get negative values.
+int FlexGrid::rowTopPx(int r) const
+{
+    if (r < fixedRows_) {
+        int y = 0;
+        for (int i = 0; i < r; ++i)
+            y += rowHeightPx(i);
+        return y;
+    }
+    int y = fixedHeightPx();
+    if (r >= topRow_) {
+        for (int i = topRow_; i < r; ++i)
+            y += rowHeightPx(i);
+    } else {
+        for (int i = r; i < topRow_; ++i)
+            y -= rowHeightPx(i);
+    }
+    return y;
+}
+
+int FlexGrid::colLeftPx(int c) const
+{
+    if (c < fixedCols_) {
+        int x = 0;
+        for (int i = 0; i < c; ++i)
+            x += colWidthPx(i);
+        return x;
+    }
+    int x = fixedWidthPx();
+    if (c >= leftCol_) {
+        for (int i = leftCol_; i < c; ++i)
+            x += colWidthPx(i);
+    } else {
+        for (int i = c; i < leftCol_; ++i)
+            x -= colWidthPx(i);
+    }
+    return x;
+}
+
+QRect FlexGrid::cellRect(int r, int c) const
+{
+    if (r < 0 || r >= rows_ || c < 0 || c >= cols_) return {};
+    if (r >= fixedRows_ && r < topRow_) return {};
+    if (c >= fixedCols_ && c < leftCol_) return {};
+    const QPoint origin = viewport()->geometry().topLeft();
+    return QRect(origin.x() + colLeftPx(c), origin.y() + rowTopPx(r), colWidthPx(c),
+                 rowHeightPx(r));
+}
+
+int FlexGrid::rowAt(int y) const
+{
+    const int vy = y - viewport()->geometry().top();
+    if (vy < 0) return -1;
+    int top = 0;
+    for (int r = 0; r < fixedRows_; ++r) {
+        top += rowHeightPx(r);
+        if (vy < top) return r;
+    }
+    for (int r = topRow_; r < rows_ && top <= vy; ++r) {
+        top += rowHeightPx(r);
+        if (vy < top) return r;
+    }
+    return -1;
+}
+
+int FlexGrid::colAt(int x) const
+{
+    const int vx = x - viewport()->geometry().left();
+    if (vx < 0) return -1;
+    int left = 0;
+    for (int c = 0; c < fixedCols_; ++c) {
+        left += colWidthPx(c);
+        if (vx < left) return c;
+    }
+    for (int c = leftCol_; c < cols_ && left <= vx; ++c) {
+        left += colWidthPx(c);
+        if (vx < left) return c;
+    }
+    return -1;
+}
+
+int FlexGrid::CellLeft()
+{
+    scrollToCurrent();
+    return pixelsToTwips(viewport()->geometry().left() + colLeftPx(col_));
+}
+
+int FlexGrid::CellTop()
+{
+    scrollToCurrent();
+    return pixelsToTwips(viewport()->geometry().top() + rowTopPx(row_));
+}
+
+int FlexGrid::CellWidth() const
+{
+    return pixelsToTwips(colWidthPx(col_));
+}
+
+int FlexGrid::CellHeight() const
+{
+    return pixelsToTwips(rowHeightPx(row_));
+}
+
+// ---- scrolling -------------------------------------------------------------
+
+void FlexGrid::setTopRow(int r)
+{
+    if (rows_ <= fixedRows_) return;
+    r = std::clamp(r, fixedRows_, rows_ - 1);
+    verticalScrollBar()->setValue(r - fixedRows_);
+}
+
+void FlexGrid::setLeftCol(int c)
+{
+    if (cols_ <= fixedCols_) return;
+    c = std::clamp(c, fixedCols_, cols_ - 1);
+    horizontalScrollBar()->setValue(c - fixedCols_);
+}
+
+// Number of scrolling rows that fit below the fixed rows from a top row.
+int FlexGrid::visibleRowsFrom(int top) const
+{
+    const int avail = viewport()->height() - fixedHeightPx();
+    int used = 0;
+    int n = 0;
+    for (int r = top; r < rows_; ++r) {
+        used += rowHeightPx(r);
+        if (used > avail) break;
+        ++n;
+    }
+    return std::max(n, 1);
+}
+
+void FlexGrid::updateScrollBars()
+{
+    // The largest top row that still fills the space below the fixed rows.
+    const int availH = viewport()->height() - fixedHeightPx();
+    int maxTop = std::max(fixedRows_, rows_ - 1);
+    int used = rows_ > fixedRows_ ? rowHeightPx(rows_ - 1) : 0;
+    while (maxTop - 1 >= fixedRows_ && used + rowHeightPx(maxTop - 1) <= availH) {
+        used += rowHeightPx(maxTop - 1);
+        --maxTop;
+    }
+    if (rows_ <= fixedRows_) maxTop = fixedRows_;
+    const int availW = viewport()->width() - fixedWidthPx();
+    int maxLeft = std::max(fixedCols_, cols_ - 1);
+    used = cols_ > fixedCols_ ? colWidthPx(cols_ - 1) : 0;
+    while (maxLeft - 1 >= fixedCols_ && used + colWidthPx(maxLeft - 1) <= availW) {
+        used += colWidthPx(maxLeft - 1);
+        --maxLeft;
+    }
+    if (cols_ <= fixedCols_) maxLeft = fixedCols_;
+    // A grid whose rows all fit needs no scrolling at all.
+    int total = 0;
+    for (int r = fixedRows_; r < rows_; ++r)
+        total += rowHeightPx(r);
+    if (total <= availH) maxTop = fixedRows_;
+    total = 0;
+    for (int c = fixedCols_; c < cols_; ++c)
+        total += colWidthPx(c);
+    if (total <= availW) maxLeft = fixedCols_;
+    if (fitsWithoutScrolling()) {
+        maxTop = fixedRows_;
+        maxLeft = fixedCols_;
+    }
+
+    QScrollBar* v = verticalScrollBar();
+    v->setRange(0, maxTop - fixedRows_);
+    v->setSingleStep(1);
+    v->setPageStep(visibleRowsFrom(topRow_));
+    QScrollBar* h = horizontalScrollBar();
+    h->setRange(0, maxLeft - fixedCols_);
+    h->setSingleStep(1);
+    h->setPageStep(1);
+    topRow_ = fixedRows_ + v->value();
+    leftCol_ = fixedCols_ + h->value();
+}
+
+// Whether every row and column fits into the room the grid has without any
+// scroll bar. Bars shown for an earlier, smaller size would otherwise keep
+// themselves needed by the room they take.
+bool FlexGrid::fitsWithoutScrolling() const
+{
+    const QSize room = maximumViewportSize();
+    int height = 0;
+    for (int r = 0; r < rows_; ++r)
+        height += rowHeightPx(r);
+    int width = 0;
+    for (int c = 0; c < cols_; ++c)
+        width += colWidthPx(c);
+    return height <= room.height() && width <= room.width();
+}
+
+void FlexGrid::scrollContentsBy(int, int)
+{
+    topRow_ = fixedRows_ + verticalScrollBar()->value();
+    leftCol_ = fixedCols_ + horizontalScrollBar()->value();
+    viewport()->update();
+    emit Scroll();
+}
+
+void FlexGrid::ensureVisible(int r, int c)
+{
+    if (r >= fixedRows_ && r < rows_) {
+        int top = topRow_;
+        if (r < top) top = r;
+        const int avail = viewport()->height() - fixedHeightPx();
+        auto bottomOf = [&](int t) {
+            int y = 0;
+            for (int i = t; i <= r; ++i)
+                y += rowHeightPx(i);
+            return y;
+        };
+        while (top < r && bottomOf(top) > avail)
+            ++top;
+        setTopRow(top);
+    }
+    if (c >= fixedCols_ && c < cols_) {
+        int left = leftCol_;
+        if (c < left) left = c;
+        const int avail = viewport()->width() - fixedWidthPx();
+        auto rightOf = [&](int l) {
+            int x = 0;
+            for (int i = l; i <= c; ++i)
+                x += colWidthPx(i);
+            return x;
+        };
+        while (left < c && rightOf(left) > avail)
+            ++left;
+        setLeftCol(left);
+    }
+}
+
+void FlexGrid::scrollToCurrent()
+{
+    ensureVisible(row_, col_);
+}
+
+void FlexGrid::FitToCells()
+{
+    if (!fitsWithoutScrolling()) return;
+    int height = 0;
+    for (int r = 0; r < rows_; ++r)
+        height += rowHeightPx(r);
+    int width = 0;
+    for (int c = 0; c < cols_; ++c)
+        width += colWidthPx(c);
+    const int frame = 2 * frameWidth();
+    resize(std::min(this->width(), width + frame), std::min(this->height(), height + frame));
+}
+
+void FlexGrid::resizeEvent(QResizeEvent* e)
+{
+    QAbstractScrollArea::resizeEvent(e);
+    updateScrollBars();
+}
+
+} // namespace vemora
