@@ -376,17 +376,40 @@ class frmLCC : public QWidget, public InputWindow
     EnergyInputs EnergySnapshot() const;
     RatesInputs RatesSnapshot() const;
 
+    // The save's copy of the fields into the store, page by page; a gravity
+    // project copies its own frames, a pumping one its frames and tariffs.
+    void CopyGeneralFields(ProjectStore& s, bool gravity) const;
+    void CopyGravityFields(ProjectStore& s) const;
+    void CopyPumpingFields(ProjectStore& s) const;
+    void CopyProfileFields(ProjectStore& s) const;
+    void CopyRatesFields(ProjectStore& s, bool gravity) const;
+    void CopyEnergyFields(ProjectStore& s) const;
+
     // Page builders
     QWidget* BuildGeneralPage();
     void BuildHeaderFields(QWidget* page);
     void BuildGravityFrames(QWidget* page);
     void BuildPumpingFrames(QWidget* page);
+    void BuildPumpOptionFrames(QWidget* page);
+    void BuildPumpDemandFrames(QWidget* page);
+    void BuildPumpReservoirFrame(QWidget* page);
+    void BuildPumpFlowFrames(QWidget* page);
     void BuildPumpDetailsPanel(QWidget* page);
     QWidget* BuildProfilePage();
+    void BuildProfileGrid(QWidget* page);
+    void BuildProfileUnitsFrame(QWidget* page);
+    void BuildProfileButtons(QWidget* page);
+    void BuildLiningFrame(QWidget* page);
     void BuildLayingPanel(QWidget* page);
     QWidget* BuildEnergyPage();
     void BuildSeasonFrame(QGroupBox* frame, bool summer);
     QWidget* BuildRatesPage();
+    void BuildRateFields(QWidget* page);
+    void BuildCapitalCostFrame(QWidget* page);
+    void BuildMaintenanceFrame(QWidget* page);
+    void BuildIncomeFrame(QWidget* page);
+    void BuildConsultingFrame(QWidget* page);
+    void BuildOperationalFrame(QWidget* page);
     void ConnectHandlers();
     void BuildCellEditing();
     void ConnectGridHandlers();

@@ -143,6 +143,14 @@ void frmLCC::BuildGravityFrames(QWidget* page)
 
 void frmLCC::BuildPumpingFrames(QWidget* page)
 {
+    BuildPumpOptionFrames(page);
+    BuildPumpDemandFrames(page);
+    BuildPumpReservoirFrame(page);
+    BuildPumpFlowFrames(page);
+}
+
+void frmLCC::BuildPumpOptionFrames(QWidget* page)
+{
     // The two option frames share a row; the flow method's takes a caption
     // of two lines and two options below it.
     fraPumpOption = MakeFrame(page, "fraPumpOption", QStringLiteral("Select the preferred option "),
@@ -167,7 +175,10 @@ void frmLCC::BuildPumpingFrames(QWidget* page)
         optFlowrate,
         QStringLiteral("Select to enter the specified operating flowrate of the pump"));
     fields_->AddHint(optPumpDetails, QStringLiteral("Select to enter the pump characteristics"));
+}
 
+void frmLCC::BuildPumpDemandFrames(QWidget* page)
+{
     FraPumpFixedDemand =
         MakeFrame(page, "FraPumpFixedDemand", QStringLiteral("Enter the fixed demand"), 6840, 2520,
                   3120, 1080);
@@ -188,7 +199,10 @@ void frmLCC::BuildPumpingFrames(QWidget* page)
     msgPumpDemand = MakeGrid(fraPumpVaryingDemand, "msgPumpDemand", 120, 720, 2580, 2610);
     fields_->AddHint(msgPumpDemand, QStringLiteral("Enter the varying demand"));
     txtPumpDemand = MakeCellEditor(fraPumpVaryingDemand, "txtPumpDemand");
+}
 
+void frmLCC::BuildPumpReservoirFrame(QWidget* page)
+{
     fraPumpReservoir =
         MakeFrame(page, "fraPumpReservoir", QStringLiteral("Enter the reservoir top water levels"),
                   120, 3660, 6615, 1260);
@@ -207,7 +221,10 @@ void frmLCC::BuildPumpingFrames(QWidget* page)
                           QStringLiteral("Select the end reservoir water level units"));
     fields_->AddKeyFilter(txtPPRWL);
     fields_->AddKeyFilter(txtPERWL);
+}
 
+void frmLCC::BuildPumpFlowFrames(QWidget* page)
+{
     fraPumpingFlowrate = MakeFrame(
         page, "fraPumpingFlowrate",
         QStringLiteral("Enter the operating flow rate and pump efficiency"), 120, 5040, 6615, 930);

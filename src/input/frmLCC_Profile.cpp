@@ -20,6 +20,16 @@ QWidget* frmLCC::BuildProfilePage()
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("pageProfile"));
 
+    BuildProfileGrid(page);
+    BuildProfileUnitsFrame(page);
+    BuildProfileButtons(page);
+    BuildLiningFrame(page);
+    BuildLayingPanel(page);
+    return page;
+}
+
+void frmLCC::BuildProfileGrid(QWidget* page)
+{
     MakeLabel(page, QStringLiteral("Enter the pipeline profile"), 120, 90, 3000);
     msgProfile = MakeGrid(page, "msgProfile", 120, 360, 9780, 2400);
     fields_->AddHint(msgProfile, QStringLiteral("Enter the pipeline profile"));
@@ -27,7 +37,10 @@ QWidget* frmLCC::BuildProfilePage()
     comNode = MakeUnitList(page, "comNode", 120, 360, 1900);
     comNode->hide();
     fields_->AddFocusHint(comNode, QStringLiteral("Select the node type"));
+}
 
+void frmLCC::BuildProfileUnitsFrame(QWidget* page)
+{
     Frame4 = MakeFrame(page, "Frame4", QStringLiteral("Pipeline units"), 120, 2880, 4440, 1740);
     MakeLabel(Frame4, QStringLiteral("Pipeline diameter units"), 120, 330, 2820);
     comDiameterUnits = MakeUnitList(Frame4, "comDiameterUnits", 2940, 300, 1380);
@@ -43,7 +56,10 @@ QWidget* frmLCC::BuildProfilePage()
     fields_->AddFocusHint(comElevationUnits, QStringLiteral("Select the pipeline elevation units"));
     fields_->AddFocusHint(comLengthUnits,
                           QStringLiteral("Select the pipeline accumulated length units"));
+}
 
+void frmLCC::BuildProfileButtons(QWidget* page)
+{
     Frame3 = MakeFrame(page, "Frame3", QString(), 120, 4740, 4440, 660);
     sscViewProfile =
         MakeButton(Frame3, "sscViewProfile", QStringLiteral("&View profile"), 120, 150, 1320);
@@ -58,7 +74,10 @@ QWidget* frmLCC::BuildProfilePage()
     fields_->AddHint(sscLaying,
                      QStringLiteral("Click to view the pipeline laying conditions and costs"));
     sscHelp1 = MakeButton(page, "sscHelp1", QStringLiteral("Help"), 3480, 5520, 1080, 420);
+}
 
+void frmLCC::BuildLiningFrame(QWidget* page)
+{
     fraReservoir =
         MakeFrame(page, "fraReservoir", QStringLiteral("Lining system"), 4680, 2880, 5280, 2580);
     optEpoxy =
@@ -104,9 +123,6 @@ QWidget* frmLCC::BuildProfilePage()
     fields_->AddFocusHint(txtKsOldYears,
                           QStringLiteral("Time it will take the pipe to deteriorate"));
     fields_->AddKeyFilter(txtKsOldYears);
-
-    BuildLayingPanel(page);
-    return page;
 }
 
 void frmLCC::BuildLayingPanel(QWidget* page)

@@ -31,6 +31,19 @@ QWidget* frmLCC::BuildRatesPage()
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("pageRates"));
 
+    BuildRateFields(page);
+    BuildCapitalCostFrame(page);
+    BuildMaintenanceFrame(page);
+    BuildIncomeFrame(page);
+    BuildConsultingFrame(page);
+    BuildOperationalFrame(page);
+
+    sscHelp2 = MakeButton(page, "sscHelp2", QStringLiteral("Help"), 8880, 5700, 1080, 420);
+    return page;
+}
+
+void frmLCC::BuildRateFields(QWidget* page)
+{
     MakeLabel(page, QStringLiteral("Discount rate"), 120, 300, 2640);
     txtDiscountRate = MakeText(page, "txtDiscountRate", 2820, 270, 1080);
     MakeLabel(page, QStringLiteral("%"), 3960, 300, 300);
@@ -52,7 +65,10 @@ QWidget* frmLCC::BuildRatesPage()
     fields_->AddKeyFilter(txtDiscountRate);
     fields_->AddKeyFilter(txtEscalation);
     fields_->AddKeyFilter(txtEnergyEscalation);
+}
 
+void frmLCC::BuildCapitalCostFrame(QWidget* page)
+{
     Frame6 = MakeFrame(page, "Frame6", QStringLiteral("Capital cost"), 120, 1500, 5040, 1140);
     MakeLabel(Frame6, QStringLiteral("Mechanical works (valves etc)"), 120, 360, 2520);
     lblCurrency[0] = CurrencyLabel(Frame6, 0, 2700, 360);
@@ -72,7 +88,10 @@ QWidget* frmLCC::BuildRatesPage()
                      QStringLiteral("Click to see the calculation of the electrical cost"));
     fields_->AddKeyFilter(txtMechanical);
     fields_->AddKeyFilter(txtElectrical);
+}
 
+void frmLCC::BuildMaintenanceFrame(QWidget* page)
+{
     Frame1[2] =
         MakeFrame(page, "Frame1(2)", QStringLiteral("Maintenance cost"), 120, 2760, 5040, 1380);
     struct MaintenanceBar
@@ -102,7 +121,10 @@ QWidget* frmLCC::BuildRatesPage()
         b.label->setObjectName(QString::fromLatin1(b.labelName));
         fields_->AddHint(b.label, QString::fromLatin1(b.hint));
     }
+}
 
+void frmLCC::BuildIncomeFrame(QWidget* page)
+{
     fraIncome = MakeFrame(page, "fraIncome", QStringLiteral("Income"), 120, 4260, 5040, 1080);
     MakeLabel(fraIncome, QStringLiteral("Current water sales unit tariff"), 120, 360, 2520);
     lblCurrency[2] = CurrencyLabel(fraIncome, 2, 2700, 360);
@@ -117,7 +139,10 @@ QWidget* frmLCC::BuildRatesPage()
                      QStringLiteral("Enter the estimated annual increase in water tariffs"));
     fields_->AddKeyFilter(txtWaterSales);
     fields_->AddKeyFilter(txtWaterIncrease);
+}
 
+void frmLCC::BuildConsultingFrame(QWidget* page)
+{
     Frame2 = MakeFrame(page, "Frame2", QStringLiteral("Consulting"), 120, 5460, 5040, 720);
     MakeLabel(Frame2, QStringLiteral("Project supervision fees"), 120, 345, 2520);
     lblCurrency[3] = CurrencyLabel(Frame2, 3, 2700, 345);
@@ -125,7 +150,10 @@ QWidget* frmLCC::BuildRatesPage()
     fields_->AddHint(txtSupervision,
                      QStringLiteral("Enter the estimated project supervision fees "));
     fields_->AddKeyFilter(txtSupervision);
+}
 
+void frmLCC::BuildOperationalFrame(QWidget* page)
+{
     Frame1[0] =
         MakeFrame(page, "Frame1(0)", QStringLiteral("Operational cost"), 5280, 60, 4680, 5520);
     MakeLabel(Frame1[0], QStringLiteral("Operational expenses"), 120, 240, 4440, 240);
@@ -137,9 +165,6 @@ QWidget* frmLCC::BuildRatesPage()
     txtCellOtherOperational = MakeCellEditor(Frame1[0], "txtCellOtherOperational");
     fields_->AddHint(msgOperational, QStringLiteral("Operational costs (staff expenses)"));
     fields_->AddHint(msgOtherOperational, QStringLiteral("Operational costs (other expenses)"));
-
-    sscHelp2 = MakeButton(page, "sscHelp2", QStringLiteral("Help"), 8880, 5700, 1080, 420);
-    return page;
 }
 
 } // namespace vemora

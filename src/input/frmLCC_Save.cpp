@@ -138,6 +138,18 @@ void frmLCC::CopyFieldsToStore()
 {
     ProjectStore& s = ctx.store;
     const bool gravity = IsGravity(s);
+    CopyGeneralFields(s, gravity);
+    if (gravity)
+        CopyGravityFields(s);
+    else
+        CopyPumpingFields(s);
+    CopyProfileFields(s);
+    CopyRatesFields(s, gravity);
+    if (!gravity) CopyEnergyFields(s);
+}
+
+void frmLCC::CopyGeneralFields(ProjectStore& s, bool gravity) const
+{
     s.ProjectName = Trimmed(txtProject->text());
     s.Designer = Trimmed(txtDesigner->text());
     s.ProjectDescription = Trimmed(txtDescription->toPlainText());
@@ -147,35 +159,42 @@ void frmLCC::CopyFieldsToStore()
     s.BaseYear = static_cast<int16_t>(hscBaseYear->Value());
     s.SupplyStartYear = static_cast<int16_t>(hscSupplyStart->Value());
     s.YearDemandUnit = Code(gravity ? comVaryingDemandUnits : comPumpVaryingDemandUnits);
+}
 
-    if (gravity) {
-        s.FixedDemand = Number(txtGFlowrate);
-        s.FixedDemandUnit = Code(comGFlowrateUnits);
-        s.StartReservoirLevel = Number(txtTRWL);
-        s.EndReservoirLevel = Number(txtBRWL);
-        s.StartReservoirLevelUnit = Code(comTRWLUnits);
-        s.EndReservoirLevelUnit = Code(comBRWLUnits);
-    } else {
-        s.FixedDemand = Number(txtPFlowrate);
-        s.FixedDemandUnit = Code(comPFlowrateUnits);
-        for (size_t k = 0; k < 6; ++k) {
-            s.PumpCurve[1][k + 1] = Number(txtH[k]);
-            s.PumpCurve[2][k + 1] = Number(txtQ[k]);
-            s.PumpCurve[3][k + 1] = Number(txtEfficiency[k]);
-        }
-        s.CurveFlowUnit = Code(comFlowUnits);
-        s.CurveHeadUnit = Code(comHeadUnits);
-        s.OperatingFlowRate = Number(txtPumpOperatingFlowrate);
-        s.OperatingFlowRateUnit = Code(comPumpOperatingFlowrateUnits);
-        s.PumpType = txtPumptype->text().toStdString();
-        s.PumpDescription = txtPumpDescription->toPlainText().toStdString();
-        s.OperatingEfficiency = Number(txtPumpEfficiency);
-        s.StartReservoirLevel = Number(txtPPRWL);
-        s.EndReservoirLevel = Number(txtPERWL);
-        s.StartReservoirLevelUnit = Code(comPPRWLUnits);
-        s.EndReservoirLevelUnit = Code(comPERWLUnits);
+void frmLCC::CopyGravityFields(ProjectStore& s) const
+{
+    s.FixedDemand = Number(txtGFlowrate);
+    s.FixedDemandUnit = Code(comGFlowrateUnits);
+    s.StartReservoirLevel = Number(txtTRWL);
+    s.EndReservoirLevel = Number(txtBRWL);
+    s.StartReservoirLevelUnit = Code(comTRWLUnits);
+    s.EndReservoirLevelUnit = Code(comBRWLUnits);
+}
+
+void frmLCC::CopyPumpingFields(ProjectStore& s) const
+{
+    s.FixedDemand = Number(txtPFlowrate);
+    s.FixedDemandUnit = Code(comPFlowrateUnits);
+    for (size_t k = 0; k < 6; ++k) {
+        s.PumpCurve[1][k + 1] = Number(txtH[k]);
+        s.PumpCurve[2][k + 1] = Number(txtQ[k]);
+        s.PumpCurve[3][k + 1] = Number(txtEfficiency[k]);
     }
+    s.CurveFlowUnit = Code(comFlowUnits);
+    s.CurveHeadUnit = Code(comHeadUnits);
+    s.OperatingFlowRate = Number(txtPumpOperatingFlowrate);
+    s.OperatingFlowRateUnit = Code(comPumpOperatingFlowrateUnits);
+    s.PumpType = txtPumptype->text().toStdString();
+    s.PumpDescription = txtPumpDescription->toPlainText().toStdString();
+    s.OperatingEfficiency = Number(txtPumpEfficiency);
+    s.StartReservoirLevel = Number(txtPPRWL);
+    s.EndReservoirLevel = Number(txtPERWL);
+    s.StartReservoirLevelUnit = Code(comPPRWLUnits);
+    s.EndReservoirLevelUnit = Code(comPERWLUnits);
+}
 
+void frmLCC::CopyProfileFields(ProjectStore& s) const
+{
     if (optEpoxy->isChecked()) {
         s.LiningSystem = 0;
         s.LiningThickness = 0;
@@ -194,7 +213,10 @@ void frmLCC::CopyFieldsToStore()
     s.ChainageUnit = Code(comLengthUnits);
     s.ElevationUnit = Code(comElevationUnits);
     s.WallThicknessUnit = Code(comWallThicknessUnits);
+}
 
+void frmLCC::CopyRatesFields(ProjectStore& s, bool gravity) const
+{
     s.DiscountRate = Number(txtDiscountRate);
     s.EscalationRate = Number(txtEscalation);
     s.EnergyEscalationRate = gravity ? 0.0f : Number(txtEnergyEscalation);
@@ -207,19 +229,20 @@ void frmLCC::CopyFieldsToStore()
     s.WaterPrice = Number(txtWaterSales);
     s.WaterPriceUnit = Code(comWaterSalesUnits);
     s.WaterPriceIncrease = Number(txtWaterIncrease);
+}
 
-    if (!gravity) {
-        s.TariffSummerPeak = Number(txtSPeak);
-        s.TariffSummerStandard = Number(txtSStandard);
-        s.TariffSummerOffPeak = Number(txtSOffpeak);
-        s.TariffWinterPeak = Number(txtWPeak);
-        s.TariffWinterStandard = Number(txtWStandard);
-        s.TariffWinterOffPeak = Number(txtWOffpeak);
-        s.SummerMonths = static_cast<int16_t>(fsbSummer->Value());
-        s.PumpingHours = static_cast<int16_t>(fsbPumpingHours->Value());
-        ReadHourColours(lblSummerHour, s.SummerHourPeriod);
-        ReadHourColours(lblWinterHour, s.WinterHourPeriod);
-    }
+void frmLCC::CopyEnergyFields(ProjectStore& s) const
+{
+    s.TariffSummerPeak = Number(txtSPeak);
+    s.TariffSummerStandard = Number(txtSStandard);
+    s.TariffSummerOffPeak = Number(txtSOffpeak);
+    s.TariffWinterPeak = Number(txtWPeak);
+    s.TariffWinterStandard = Number(txtWStandard);
+    s.TariffWinterOffPeak = Number(txtWOffpeak);
+    s.SummerMonths = static_cast<int16_t>(fsbSummer->Value());
+    s.PumpingHours = static_cast<int16_t>(fsbPumpingHours->Value());
+    ReadHourColours(lblSummerHour, s.SummerHourPeriod);
+    ReadHourColours(lblWinterHour, s.WinterHourPeriod);
 }
 
 } // namespace vemora

@@ -169,10 +169,11 @@ void CopyStoreToRecord(const ProjectStore& s, ProjectRecord& rec)
     }
 }
 
-void WriteNewProjectDefaults(ProjectStore& store, const std::string& today)
+namespace {
+
+// The defaults of a new project, in groups; every text is blank but the date.
+void WriteDefaultHeader(ProjectRecord& r, const std::string& today)
 {
-    ProjectRecord& r = store.ProjectRec;
-    r.SystemType = store.SystemType;
     r.PrelimGeneralPercent = 10;
     r.ContingencyPercent = 10;
     r.ProjectName = std::string(ProjectRecord::ProjectNameWidth, ' ');
@@ -182,6 +183,10 @@ void WriteNewProjectDefaults(ProjectStore& store, const std::string& today)
     r.DesignLife = 30;
     r.BaseYear = 2001;
     r.SupplyStartYear = 2001;
+}
+
+void WriteDefaultAmounts(ProjectRecord& r)
+{
     r.DemandMode = 0;
     r.FixedDemand = 0;
     for (int y = 1; y <= MaxYears; ++y)
@@ -213,6 +218,10 @@ void WriteNewProjectDefaults(ProjectStore& store, const std::string& today)
     }
     for (int i = 1; i <= 5; ++i)
         r.OtherExpenseAmount[i] = 0;
+}
+
+void WriteDefaultProfile(ProjectRecord& r)
+{
     for (int i = 1; i <= MaxNodes; ++i) {
         r.NodeNumber[i] = static_cast<int16_t>(i);
         r.NodeElevation[i] = UnusedNode;
@@ -227,6 +236,10 @@ void WriteNewProjectDefaults(ProjectStore& store, const std::string& today)
         r.NodeElevation[i] = 0;
         r.NodeAccumulatedLength[i] = 0;
     }
+}
+
+void WriteDefaultPump(ProjectRecord& r)
+{
     r.PumpCurveGiven = 0;
     for (int v = 1; v <= 3; ++v)
         for (int k = 1; k <= 6; ++k)
@@ -235,8 +248,12 @@ void WriteNewProjectDefaults(ProjectStore& store, const std::string& today)
     r.OperatingFlowRate = 0;
     r.PumpType = std::string(ProjectRecord::PumpTypeWidth, ' ');
     r.PumpDescription = std::string(ProjectRecord::PumpDescriptionWidth, ' ');
+}
 
-    // Unit codes follow the unit system of the project held before.
+// Unit codes follow the unit system of the project held before; the water
+// price follows that unit system and the currency preference held now.
+void WriteUnitSystemDefaults(ProjectRecord& r, bool rand)
+{
     const bool metric = r.UnitSystem == 0;
     r.FixedDemandUnit = metric ? 3 : 4;
     r.YearDemandUnit = metric ? 0 : 4;
@@ -251,12 +268,24 @@ void WriteNewProjectDefaults(ProjectStore& store, const std::string& today)
     r.CurveFlowUnit = metric ? 0 : 2;
     r.OperatingFlowRateUnit = metric ? 0 : 3;
 
-    // Water price by that unit system and the currency preference held now.
-    const bool rand = store.CurrencyCode == 0;
     if (metric)
         r.WaterPrice = rand ? 2.0f : 0.5f;
     else
         r.WaterPrice = rand ? 0.5f : 0.05f;
+}
+
+} // namespace
+
+void WriteNewProjectDefaults(ProjectStore& store, const std::string& today)
+{
+    ProjectRecord& r = store.ProjectRec;
+    r.SystemType = store.SystemType;
+    WriteDefaultHeader(r, today);
+    WriteDefaultAmounts(r);
+    WriteDefaultProfile(r);
+    WriteDefaultPump(r);
+    const bool rand = store.CurrencyCode == 0;
+    WriteUnitSystemDefaults(r, rand);
 }
 
 } // namespace vemora

@@ -227,6 +227,10 @@ class frmResults : public QWidget, public ResultsWindow, public ResultsDisplay
     void ClearProfile();
     // The profile drawn again with the hourglass up.
     void RedrawProfile();
+    // The capital cost build-up, filled; the annual cost table's layout and
+    // captions, without its amounts.
+    void FillCapitalCostTable();
+    void LayOutAnnualCostTable();
     // The amounts of `year` in the annual cost table and its year label.
     void ShowAnnualAmounts(int year);
     // A right click on a graph copies its picture.

@@ -190,6 +190,17 @@ void frmResults::FillHydraulicProfileTable()
 
 void frmResults::ShowCostTables()
 {
+    FillCapitalCostTable();
+    LayOutAnnualCostTable();
+
+    // The scroll bar offers the years of the design life; the amounts shown
+    // are always those of the year it shows.
+    hsbAnnual->setMax(std::max(1, DesignYears(ctx.store)));
+    ShowAnnualAmounts(hsbAnnual->Value());
+}
+
+void frmResults::FillCapitalCostTable()
+{
     const ProjectStore& s = ctx.store;
     const QString symbol = Text(CurrencySymbol(s.CurrencyCode));
     const auto amount = [&](float value) { return Amount(symbol, value, 0); };
@@ -249,8 +260,11 @@ void frmResults::ShowCostTables()
     g->setMergeCol(0, true);
     g->setMergeCol(1, true);
     g->Refresh();
+}
 
-    const bool pumping = !IsGravity(s);
+void frmResults::LayOutAnnualCostTable()
+{
+    const bool pumping = !IsGravity(ctx.store);
     const int rows = pumping ? 6 : 5;
     FlexGrid* a = msgAnnualCost;
     a->Clear();
@@ -288,11 +302,6 @@ void frmResults::ShowCostTables()
     a->setMergeCol(0, true);
     a->setMergeCol(1, true);
     a->resize(a->width(), twipsToPixels(pumping ? 2090 : 1740));
-
-    // The scroll bar offers the years of the design life; the amounts shown
-    // are always those of the year it shows.
-    hsbAnnual->setMax(std::max(1, DesignYears(s)));
-    ShowAnnualAmounts(hsbAnnual->Value());
 }
 
 void frmResults::ShowAnnualAmounts(int year)

@@ -3,13 +3,16 @@
 // lets it use. The table is the one place the rule is written; a folder
 // without a row fails too. The plain C++ folders include no Qt header, and
 // the engine names no window or control. The system-type and currency rules
-// are read only through their helpers outside the project folder.
+// are read only through their helpers outside the project folder. No file in
+// src/ is over 600 lines and no function over 80.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -188,6 +191,155 @@ TEST(Layers, SystemTypeAndCurrencyAreReadThroughTheirHelpers)
     }
     EXPECT_TRUE(wrong.empty()) << "a raw system-type or currency comparison; use IsPumping, "
                                   "IsGravity or CurrencySymbol:"
+                               << Lines(wrong);
+}
+
+// ---- Sizes ---------------------------------------------------------------------
+
+constexpr int MaxFileLines = 600;
+constexpr int MaxFunctionLines = 80;
+
+std::vector<std::string> ReadLines(const fs::path& file)
+{
+    std::vector<std::string> lines;
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+struct FunctionBody
+{
+    int line;         // of the function's name, from 1
+    std::string name; // as written: "frmLCC::BuildRatesPage"
+    int length;       // lines from the opening brace to the closing one
+};
+
+// The name of the function whose signature ends just above `brace`: the
+// name before the first "(" of the lines after a blank line, a comment, a
+// directive, a statement or the end of a block. None for a class, a struct
+// or a namespace, whose heads have no "(".
+std::optional<std::pair<int, std::string>> SignatureName(const std::vector<std::string>& lines,
+                                                         int brace)
+{
+    static const std::regex boundary(R"(^\s*(//|#|$)|^\}|[;{]\s*$)");
+    static const std::regex name(R"(((?:[A-Za-z_]\w*::)*~?[A-Za-z_]\w*)\s*\()");
+    int first = brace;
+    while (first > 0 && !std::regex_search(lines[static_cast<size_t>(first - 1)], boundary))
+        --first;
+    for (int i = first; i < brace; ++i) {
+        std::smatch m;
+        if (std::regex_search(lines[static_cast<size_t>(i)], m, name))
+            return std::make_pair(i + 1, m[1].str());
+    }
+    return std::nullopt;
+}
+
+// Every function body of a file, in this code base's style: the opening and
+// closing braces of a definition stand alone at column 0. A block closed by
+// "};" or "} name;" is a type or an initialiser, not a function.
+std::vector<FunctionBody> FunctionBodies(const std::vector<std::string>& lines)
+{
+    static const std::regex closing(R"(^\}\s*(//.*)?$)");
+    std::vector<FunctionBody> bodies;
+    std::optional<int> open;
+    for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+        const std::string& line = lines[static_cast<size_t>(i)];
+        if (line.rfind('{', 0) == 0) {
+            open = i;
+        } else if (open && line.rfind('}', 0) == 0) {
+            if (std::regex_match(line, closing))
+                if (const auto signature = SignatureName(lines, *open))
+                    bodies.push_back({signature->first, signature->second, i - *open + 1});
+            open.reset();
+        }
+    }
+    return bodies;
+}
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST(Sizes, FunctionBodiesAreMeasuredFromBraceToBrace)
+{
+    const std::vector<FunctionBody> bodies = FunctionBodies(SplitLines(R"(namespace vemora {
+
+// Three lines in all.
+QWidget* frmLCC::BuildRatesPage()
+{
+    return nullptr;
+}
+
+class Panel : public QWidget
+{
+  public:
+    void Show() { }
+};
+
+frmPrint::frmPrint(AppContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_{ctx}
+{
+    if (ctx_.ready) {
+        Fill();
+    }
+}
+
+template <typename T> void CopyArray(const T& from,
+                                     T& to)
+{
+}
+
+const int Widths[] =
+{
+    1, 2,
+};
+
+} // namespace vemora
+)"));
+    ASSERT_EQ(bodies.size(), 3u);
+    EXPECT_EQ(bodies[0].name, "frmLCC::BuildRatesPage");
+    EXPECT_EQ(bodies[0].line, 4);
+    EXPECT_EQ(bodies[0].length, 3);
+    EXPECT_EQ(bodies[1].name, "frmPrint::frmPrint");
+    EXPECT_EQ(bodies[1].line, 15);
+    EXPECT_EQ(bodies[1].length, 5);
+    EXPECT_EQ(bodies[2].name, "CopyArray");
+    EXPECT_EQ(bodies[2].line, 23);
+    EXPECT_EQ(bodies[2].length, 2);
+}
+
+TEST(Sizes, NoSourceFileIsOver600Lines)
+{
+    std::vector<std::string> wrong;
+    for (const auto& entry : fs::recursive_directory_iterator(SourceDir / "src")) {
+        if (!entry.is_regular_file()) continue;
+        const int count = static_cast<int>(ReadLines(entry.path()).size());
+        if (count > MaxFileLines)
+            wrong.push_back(fs::relative(entry.path(), SourceDir).string() + ": " +
+                            std::to_string(count) + " lines");
+    }
+    std::sort(wrong.begin(), wrong.end());
+    EXPECT_TRUE(wrong.empty()) << "files over " << MaxFileLines << " lines:" << Lines(wrong);
+}
+
+TEST(Sizes, NoFunctionIsOver80Lines)
+{
+    std::vector<std::string> wrong;
+    for (const fs::path& file : SourceFiles(SourceDir / "src"))
+        for (const FunctionBody& body : FunctionBodies(ReadLines(file)))
+            if (body.length > MaxFunctionLines)
+                wrong.push_back(fs::relative(file, SourceDir).string() + ":" +
+                                std::to_string(body.line) + ": " + body.name + ", " +
+                                std::to_string(body.length) + " lines");
+    std::sort(wrong.begin(), wrong.end());
+    EXPECT_TRUE(wrong.empty()) << "functions over " << MaxFunctionLines
+                               << " lines (brace to brace); cut them into named steps:"
                                << Lines(wrong);
 }
 
