@@ -11,8 +11,8 @@
 #include "input/InstallInputWindow.h"
 #include "input/frmLCC.h"
 #include "platform/FlexGrid.h"
-#include "platform/ScriptedUi.h"
 #include "platform/GridCellEditor.h"
+#include "platform/ScriptedUi.h"
 #include "platform/TextBox.h"
 
 namespace {

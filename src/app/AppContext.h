@@ -31,11 +31,11 @@ struct AppContext
 
     ProjectStore store;
     ResultsStore results;
-    int16_t ViewCode = 0;   // working window to show again when a dialog closes
-    ViewState view;         // year, switches and plot data of the profile views
-    int16_t PageNumber = 0; // running page number of the printed pages
-    int16_t PrintYear = 0;  // design-life year of the printed hydraulic table
-    GraphPages graphPages;  // graph pages owned by the window folders
+    int16_t ViewCode = 0;        // working window to show again when a dialog closes
+    ViewState view;              // year, switches and plot data of the profile views
+    int16_t PageNumber = 0;      // running page number of the printed pages
+    int16_t PrintYear = 0;       // design-life year of the printed hydraulic table
+    GraphPages graphPages;       // graph pages owned by the window folders
     CalibrationData calibration; // the roughness calibration's scenarios and results
 
     WindowRegistry windows;

@@ -22,12 +22,12 @@ QString trimmed(const std::string& text)
 // Where the frames of the two page forms differ.
 struct FrameLayout
 {
-    int titleColumn;     // "Vemora"
-    double titleSize;    // its size in points
-    double nameSize;     // the project-name and designer lines
-    int valueColumn;     // designer, file and date values
-    int lineLimit;       // characters of a file or description line (report pages)
-    int pageColumn;      // "Page n"
+    int titleColumn;  // "Vemora"
+    double titleSize; // its size in points
+    double nameSize;  // the project-name and designer lines
+    int valueColumn;  // designer, file and date values
+    int lineLimit;    // characters of a file or description line (report pages)
+    int pageColumn;   // "Page n"
 };
 
 constexpr FrameLayout kReportFrame{24, 21, 13, 22, 70, 153};
@@ -157,16 +157,17 @@ void PrintPageHeader(AppContext& ctx, ReportPrinter& p)
 void PrintPageFooter(AppContext&, ReportPrinter& p)
 {
     printFooter(
-        p, {QStringLiteral("The software program was developed for the convenience of its users.  "
-                           "Although every reasonable effort has been made to ensure that the "
-                           "results are"),
-            QStringLiteral("correct and accurate, the developers assume no responsibility for any "
-                           "results, interpretation thereof or any use made of the results obtained"),
-            QStringLiteral("with this program.  This program is not presented nor is it intended to "
-                           "be used as a complete study and the use of this software program or "
-                           "output"),
-            QStringLiteral("shall be made under the direction of trained engineers exercising their "
-                           "independent judgement regarding the proposed optimized design.")});
+        p,
+        {QStringLiteral("The software program was developed for the convenience of its users.  "
+                        "Although every reasonable effort has been made to ensure that the "
+                        "results are"),
+         QStringLiteral("correct and accurate, the developers assume no responsibility for any "
+                        "results, interpretation thereof or any use made of the results obtained"),
+         QStringLiteral("with this program.  This program is not presented nor is it intended to "
+                        "be used as a complete study and the use of this software program or "
+                        "output"),
+         QStringLiteral("shall be made under the direction of trained engineers exercising their "
+                        "independent judgement regarding the proposed optimized design.")});
 }
 
 void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& p)
@@ -180,8 +181,8 @@ void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& p)
     // down into the page's title and graph.
     const double lineEnd = 8 + ruleLength(PageOrientation::Landscape);
     p.Print({{7, QStringLiteral("Filename :")},
-             {f.valueColumn, elidedInTheMiddle(p, FileLabelText(ctx),
-                                               lineEnd - p.TabPosition(f.valueColumn))}});
+             {f.valueColumn,
+              elidedInTheMiddle(p, FileLabelText(ctx), lineEnd - p.TabPosition(f.valueColumn))}});
     printDateAndPage(ctx, p, f);
 }
 

@@ -13,8 +13,8 @@
 #include <QString>
 
 #include "app/InputBoxes.h"
-#include "app/PrintFailure.h"
 #include "app/InputSnapshot.h"
+#include "app/PrintFailure.h"
 #include "app/WindowSlot.h"
 #include "engine/AnalysisObserver.h"
 

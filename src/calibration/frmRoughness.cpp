@@ -32,10 +32,10 @@ constexpr int DefaultUnitCode = 2; // "m³/s" and "kilo Pascals (kPa)"
 
 const char* const MeasurementHeadings[] = {"Pressure measuring point", "Accumulated length",
                                            "Elevation", "Measured pressure"};
-const char* const ResultHeadings[] = {
-    "Calculated between",        "Colebrook-White (ks in mm)", "Barr (ks in mm)",
-    "Karman-Prandtl (ks in mm)", "Hazen Williams (C)",         "Average diameter (mm)",
-    "Average velocity (m/s)",    "Reynolds number"};
+const char* const ResultHeadings[] = {"Calculated between",     "Colebrook-White (ks in mm)",
+                                      "Barr (ks in mm)",        "Karman-Prandtl (ks in mm)",
+                                      "Hazen Williams (C)",     "Average diameter (mm)",
+                                      "Average velocity (m/s)", "Reynolds number"};
 
 // What each measurement row holds, for the messages about its cells.
 const char* const RowQuantities[] = {"", "accumulated length", "elevation", "measured pressure"};
@@ -95,8 +95,8 @@ void frmRoughness::BuildControls()
     QPalette red = lblScenario->palette();
     red.setColor(QPalette::WindowText, vbColor(vbcolor::Red));
     lblScenario->setPalette(red);
-    hscScenario = MakeScrollBar(this, "hscScenario", 1, CalibrationScenarioCount, 1, 1560, 525,
-                                2400);
+    hscScenario =
+        MakeScrollBar(this, "hscScenario", 1, CalibrationScenarioCount, 1, 1560, 525, 2400);
 
     fraScenario = MakeFrame(this, "fraScenario", QStringLiteral("Measuring data (for scenario 1)"),
                             120, 900, 10365, 2820);
@@ -125,7 +125,8 @@ void frmRoughness::BuildControls()
 
     sscCalculate = MakeButton(this, "sscCalculate", QStringLiteral("&Calculate"), 7800, 4080, 2400);
     sscCalculate->setToolTip(QStringLiteral("Click to calculate yhe roughness parameters"));
-    sscViewGraph = MakeButton(this, "sscViewGraph", QStringLiteral("&View graph"), 7800, 4620, 2400);
+    sscViewGraph =
+        MakeButton(this, "sscViewGraph", QStringLiteral("&View graph"), 7800, 4620, 2400);
     sscViewGraph->setToolTip(
         QStringLiteral("Click to view the pipeline profile graph with measured data "));
     sscPrevious =
@@ -284,9 +285,9 @@ void frmRoughness::comAccLength_Click()
 
 void frmRoughness::Refuse(const QString& what, const QString& text)
 {
-    ctx.ui.msgBox(QStringLiteral("The %1 \"%2\" is not a number. Nothing was calculated.")
-                      .arg(what, text),
-                  MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Vemora"), this);
+    ctx.ui.msgBox(
+        QStringLiteral("The %1 \"%2\" is not a number. Nothing was calculated.").arg(what, text),
+        MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Vemora"), this);
 }
 
 bool frmRoughness::StoreScenario()
@@ -361,8 +362,7 @@ void frmRoughness::sscViewGraph_Click()
 
 void frmRoughness::sscPrevious_Click()
 {
-    if (ProfileViewWindow* profile = ctx.windows.profileView.Get())
-        ShowWorkingWindow(ctx, profile);
+    if (ProfileViewWindow* profile = ctx.windows.profileView.Get()) ShowWorkingWindow(ctx, profile);
     ctx.windows.roughness.Unload();
 }
 

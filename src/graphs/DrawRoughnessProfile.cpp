@@ -65,9 +65,8 @@ void DrawSection(DrawingSurface& s, const PlotFrame& f, const ProfilePlotData& p
 } // namespace
 
 RoughnessProfileResult DrawRoughnessProfile(DrawingSurface& surface, PlotFrame& frame,
-                                            const ProjectStore& store,
-                                            const ResultsStore& results, ProfileView view,
-                                            const CalibrationResults& calibration,
+                                            const ProjectStore& store, const ResultsStore& results,
+                                            ProfileView view, const CalibrationResults& calibration,
                                             const ScenarioTicks& ticked, bool gradelineFailed)
 {
     const UnitChoice elevation = LengthUnit(store.ElevationUnit);

@@ -34,9 +34,8 @@ struct RoughnessProfileResult
 // grid and axes are drawn. A status other than Drawn leaves the surface and
 // the frame as they were.
 RoughnessProfileResult DrawRoughnessProfile(DrawingSurface& surface, PlotFrame& frame,
-                                            const ProjectStore& store,
-                                            const ResultsStore& results, ProfileView view,
-                                            const CalibrationResults& calibration,
+                                            const ProjectStore& store, const ResultsStore& results,
+                                            ProfileView view, const CalibrationResults& calibration,
                                             const ScenarioTicks& ticked, bool gradelineFailed);
 
 } // namespace vemora

@@ -93,8 +93,8 @@ DrawFont titleFont(bool bold)
 
 const QImage& ComponentSymbol(int nodeType)
 {
-    static const std::array<QImage, 6> symbols = {
-        QImage(), reservoir(), pumpStation(), isolatingValve(), nonReturnValve(), airValve()};
+    static const std::array<QImage, 6> symbols = {QImage(),         reservoir(),      pumpStation(),
+                                                  isolatingValve(), nonReturnValve(), airValve()};
     static const QImage none;
     if (nodeType < 1 || nodeType >= static_cast<int>(symbols.size())) return none;
     return symbols[static_cast<size_t>(nodeType)];

@@ -68,8 +68,7 @@ void drawVerticalTickLabels(DrawingSurface& s, const PlotFrame& f, const AxisSca
     }
 }
 
-void drawHorizontalTickLabels(DrawingSurface& s, const PlotFrame& f, const AxisScale& x,
-                              int length)
+void drawHorizontalTickLabels(DrawingSurface& s, const PlotFrame& f, const AxisScale& x, int length)
 {
     std::vector<double> values;
     values.reserve(static_cast<size_t>(std::max(0, x.divisions)) + 1);
@@ -93,8 +92,8 @@ void printHorizontalTitle(DrawingSurface& s, const PlotFrame& f, const QString& 
     printAt(s, f.left + roundHalfEven((f.right - f.left) / 2.0) - 300, top, title);
 }
 
-void drawBar(DrawingSurface& s, double x, double width, double yTop, double yBottom,
-             double clipTop, double clipBottom, uint32_t color)
+void drawBar(DrawingSurface& s, double x, double width, double yTop, double yBottom, double clipTop,
+             double clipBottom, uint32_t color)
 {
     if (!std::isfinite(yTop) || !std::isfinite(yBottom)) return;
     double top = std::min(yTop, yBottom);

@@ -77,8 +77,8 @@ void printCentred(DrawingSurface& s, double x, double y, const QString& text);
 // A filled bar from value level `yTop` down to `yBottom` (twips), `width`
 // twips wide from x, cut to the band between `clipTop` and `clipBottom`; a
 // bar wholly outside the band draws nothing.
-void drawBar(DrawingSurface& s, double x, double width, double yTop, double yBottom,
-             double clipTop, double clipBottom, uint32_t color);
+void drawBar(DrawingSurface& s, double x, double width, double yTop, double yBottom, double clipTop,
+             double clipBottom, uint32_t color);
 
 // The picture of a vertical axis title: `text` in black on white, turned to
 // read upwards, `widthPixels` wide and as high as the text needs (with a few

@@ -20,7 +20,7 @@ struct HydraulicProfileResult
 // leaves the surface, the frame and the captions as they were; the window
 // shows the message that belongs to it.
 HydraulicProfileResult DrawHydraulicProfile(DrawingSurface& surface, PlotFrame& frame,
-                                            const ProjectStore& store,
-                                            const ResultsStore& results, const ProfileView& view);
+                                            const ProjectStore& store, const ResultsStore& results,
+                                            const ProfileView& view);
 
 } // namespace vemora

@@ -24,9 +24,8 @@ const AxisRules& rateRules()
 // Differences: the 1-2-5 series to 1,000,000, then 1-5-10 only.
 const AxisRules& differenceRules()
 {
-    static const AxisRules rules{
-        seriesWithTail(1000000, {5e6, 1e7, 5e7, 1e8, 5e8, 1e9}), 1,
-        PositiveOrigin::Minimum};
+    static const AxisRules rules{seriesWithTail(1000000, {5e6, 1e7, 5e7, 1e8, 5e8, 1e9}), 1,
+                                 PositiveOrigin::Minimum};
     return rules;
 }
 

@@ -99,10 +99,10 @@ void PrintRoughnessProfilePlot(ReportPrinter& printer, AppContext& ctx,
     for (int i = 1; i <= 5; ++i)
         printer.PaintPicture(ComponentSymbol(symbols[i - 1]), QPointF(31, 100 + 8 * i));
     printer.PaintPicture(LineSample(graphcolor::Ground), QPointF(31, 146));
-    if (page.GradelineShown) printer.PaintPicture(LineSample(graphcolor::Gradeline), QPointF(31, 154));
-    const char* labels[] = {"Air valve", "",          "Non-return", "valve",   "Isolating",
-                            "valve",     "Reservoir", "",           "Pumpstation", "",
-                            "Pipeline",  "profile"};
+    if (page.GradelineShown)
+        printer.PaintPicture(LineSample(graphcolor::Gradeline), QPointF(31, 154));
+    const char* labels[] = {"Air valve", "", "Non-return",  "valve", "Isolating", "valve",
+                            "Reservoir", "", "Pumpstation", "",      "Pipeline",  "profile"};
     for (const char* label : labels)
         printer.Print({{8, QString::fromLatin1(label)}});
     if (page.GradelineShown) {

@@ -107,9 +107,9 @@ std::optional<double> NodeGradelineLevel(const ProjectStore& store, const Result
     return gradelinePoint(store, results, IsGravity(store) ? node - 1 : node, year);
 }
 
-ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame,
-                               const ProjectStore& store, const ResultsStore& results,
-                               const ProfileView& view, const ProfileGraphStyle& style,
+ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame, const ProjectStore& store,
+                               const ResultsStore& results, const ProfileView& view,
+                               const ProfileGraphStyle& style,
                                const std::vector<double>& extraLevels)
 {
     const ProfilePlotData plot = PrepareProfilePlotData(store);
@@ -176,14 +176,15 @@ ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame,
         std::vector<std::optional<Point>> line;
         for (int i = b; i <= e; ++i) {
             const auto& l = levels[static_cast<size_t>(i - b)];
-            line.push_back(l ? std::optional(Point{f.x(plot.PlotDistance[static_cast<size_t>(i)]),
-                                                   f.y(*l)})
-                             : std::nullopt);
+            line.push_back(
+                l ? std::optional(Point{f.x(plot.PlotDistance[static_cast<size_t>(i)]), f.y(*l)})
+                  : std::nullopt);
         }
         drawPolyline(surface, line);
         // The pump's lift at the pump station, from the suction level up to
         // the level just after the pump.
-        if (suction && levels.front()) surface.Line(f.x(xb), f.y(*suction), f.x(xb), f.y(*levels.front()));
+        if (suction && levels.front())
+            surface.Line(f.x(xb), f.y(*suction), f.x(xb), f.y(*levels.front()));
     }
     return ProfileStatus::Drawn;
 }

@@ -83,9 +83,9 @@ std::optional<double> NodeGradelineLevel(const ProjectStore& store, const Result
 // Drawn leaves the surface and the frame as they were.
 // `extraLevels` (elevation unit) are levels the caller draws over the
 // profile afterwards; the vertical range takes them in too.
-ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame,
-                               const ProjectStore& store, const ResultsStore& results,
-                               const ProfileView& view, const ProfileGraphStyle& style,
+ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame, const ProjectStore& store,
+                               const ResultsStore& results, const ProfileView& view,
+                               const ProfileGraphStyle& style,
                                const std::vector<double>& extraLevels = {});
 
 // The chainage unit as the hydraulic profile's title shows it: "( m )".

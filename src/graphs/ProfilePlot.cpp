@@ -33,7 +33,8 @@ std::string RoughnessCaption(const ProjectStore& store, const ResultsStore& resu
     const char* unit = PipeDimensionUnits.Text(store.RoughnessNewUnit);
     if (year < 1 || year > MaxYears || !unit || results.RoughnessUnitFactor == 0)
         return "Roughness:";
-    const double ks = results.YearRoughness[static_cast<size_t>(year)] / results.RoughnessUnitFactor;
+    const double ks =
+        results.YearRoughness[static_cast<size_t>(year)] / results.RoughnessUnitFactor;
     if (!std::isfinite(ks)) return "Roughness:";
     return "Roughness: " + FormatFixed(ks, 5) + " " + unit;
 }

@@ -88,12 +88,14 @@ void drawFlowAxisTexts(DrawingSurface& s, const PlotFrame& f, const AxisScale& f
     const std::vector<CutLabel> labels = cutTickLabels(values, labelLength(flow.top()));
     for (int k = 0; k <= flow.divisions; ++k) {
         const double x = gridLineX(f, flow, k);
-        printAt(s, x - 100, f.bottom + 50, QString::fromStdString(labels[static_cast<size_t>(k)].text));
+        printAt(s, x - 100, f.bottom + 50,
+                QString::fromStdString(labels[static_cast<size_t>(k)].text));
         s.Line(x, f.bottom, x, f.bottom - 40);
     }
     s.setFontBold(true);
     s.setFontSize(8);
-    const double half = roundHalfEven((gridLineX(f, flow, flow.divisions) - f.left - PlotFrame::kInset) / 2);
+    const double half =
+        roundHalfEven((gridLineX(f, flow, flow.divisions) - f.left - PlotFrame::kInset) / 2);
     printAt(s, half + f.left - 300, f.bottom + 270, PumpFlowTitle(store.CurveFlowUnit));
     s.setFontBold(false);
     s.PaintPicture(HeadTitlePicture(store.CurveHeadUnit), 11, 2200);
@@ -171,8 +173,8 @@ PumpGraphStatus DrawPumpCurveGraph(DrawingSurface& s, PlotFrame& f, const Projec
     s.setForeColor(vbcolor::Black);
     const double xr = drawPumpAxes(s, f, flow, head);
     for (int k = 0; k <= efficiency.divisions; ++k) {
-        const double y = roundHalfEven(f.bottom - PlotFrame::kInset -
-                                       k * efficiency.step * f.scaleY2);
+        const double y =
+            roundHalfEven(f.bottom - PlotFrame::kInset - k * efficiency.step * f.scaleY2);
         printAt(s, f.right + 350, y - 85,
                 QString::fromStdString(tickLabel(efficiency.valueAt(k), efficiency.step) + " %"));
         s.Line(xr, y, xr - 40, y);

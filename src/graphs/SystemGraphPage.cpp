@@ -74,8 +74,10 @@ void incomeLegend(ReportPrinter& p, const QStringList& captions, bool pumping)
     p.setFontSize(4);
     p.Print();
     p.setFontSize(10);
-    if (pumping) p.Print({{25, caption(captions, 3)}, {71, caption(captions, 4)}});
-    else p.Print({{25, caption(captions, 3)}});
+    if (pumping)
+        p.Print({{25, caption(captions, 3)}, {71, caption(captions, 4)}});
+    else
+        p.Print({{25, caption(captions, 3)}});
     p.PaintPicture(swatch(Qt::blue), QPointF(30, 155));
     p.PaintPicture(swatch(Qt::red), QPointF(100, 155));
     p.PaintPicture(swatch(Qt::yellow), QPointF(170, 155));
@@ -102,8 +104,10 @@ void PrintSystemAnalysisGraph(AppContext& ctx, ReportPrinter& p, SystemGraph whi
     p.setFontSize(10);
     p.setCurrentY(155);
     p.setFontUnderline(false);
-    if (page.demandCapacity) demandLegend(p, page.captions);
-    else incomeLegend(p, page.captions, page.pumping);
+    if (page.demandCapacity)
+        demandLegend(p, page.captions);
+    else
+        incomeLegend(p, page.captions, page.pumping);
     p.setCurrentY(165);
     PrintGraphPageFooter(ctx, p);
 }

@@ -60,8 +60,8 @@ YearColumns yearColumns(const DrawingSurface& s, int left, int count, const Axis
 // interval-th, then "Year" in `titlePoints`. A year label that would come
 // closer than a blank to the one before it is left out, so that labels
 // never run together in narrow columns.
-void drawYearFrame(DrawingSurface& s, const YearColumns& c, int count, int firstYear,
-                   int interval, double labelX, double titlePoints)
+void drawYearFrame(DrawingSurface& s, const YearColumns& c, int count, int firstYear, int interval,
+                   double labelX, double titlePoints)
 {
     drawHorizontalGrid(s, c.frame, c.values);
     drawAxes(s, c.frame);

@@ -82,11 +82,10 @@ frmImport::frmImport(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(c
     BuildStep2();
     BuildStep3();
 
-    sscPrevious =
-        MakeButton(this, "sscPrevious", QStringLiteral("&Previous"), 1770, ButtonsTop, 1350,
-                   ButtonHeight);
-    sscNext = MakeButton(this, "sscNext", QStringLiteral("&Next"), 3240, ButtonsTop, 1350,
-                         ButtonHeight);
+    sscPrevious = MakeButton(this, "sscPrevious", QStringLiteral("&Previous"), 1770, ButtonsTop,
+                             1350, ButtonHeight);
+    sscNext =
+        MakeButton(this, "sscNext", QStringLiteral("&Next"), 3240, ButtonsTop, 1350, ButtonHeight);
     sscCancel = MakeButton(this, "sscCancel", QStringLiteral("&Cancel"), 4710, ButtonsTop, 1350,
                            ButtonHeight);
     sscHelp = MakeButton(this, "sscHelp", QString(), 6180, ButtonsTop, 480, ButtonHeight);
@@ -140,8 +139,7 @@ void frmImport::BuildStep1()
                                     "and return to this program in which you will paste the "
                                     "data."),
                      left, 1660, width, 960);
-    Label12 =
-        wrapped(fraStep1, "Label12", QStringLiteral("STEP 3:"), left, 2700, width, 255, true);
+    Label12 = wrapped(fraStep1, "Label12", QStringLiteral("STEP 3:"), left, 2700, width, 255, true);
     Label11 = wrapped(fraStep1, "Label11",
                       QStringLiteral("The final step shows your imported data and if you are "
                                      "satisfied that the data is correct import it into the "
@@ -163,8 +161,8 @@ void frmImport::BuildStep2()
                                      "paste button below. "),
                       240, 360, 7100, 300);
     Frame1 = MakeFrame(fraStep2, "Frame1", QString(), 240, 900, 2700, 1300);
-    sscPaste = MakeButton(Frame1, "sscPaste", QStringLiteral("         PASTE"), 180, 300, 2340,
-                          720);
+    sscPaste =
+        MakeButton(Frame1, "sscPaste", QStringLiteral("         PASTE"), 180, 300, 2340, 720);
     sscPaste->setFont(timesFont(12, true));
     imgWizard2[0] = picture(fraStep2, "imgWizard2(0)", 3600, 720, 1800);
     lblPaste = wrapped(fraStep2, "lblPaste", QStringLiteral("DATA WAS SUCCESSFULLY PASTED !"), 240,
@@ -279,11 +277,14 @@ bool frmImport::ParsePastedProfileTable()
 void frmImport::ShowImportPreview()
 {
     FlexGrid* g = msgFImport;
-    const QString headings[8] = {
-        QStringLiteral("Node"),          QStringLiteral("Elevation"),
-        QStringLiteral("Accumulated length"), QStringLiteral("Pipe diameter"),
-        QStringLiteral("Pipe wall thickness"), QStringLiteral("Pipe cost/metre"),
-        QStringLiteral("Secondary loss"), QStringLiteral("Node description")};
+    const QString headings[8] = {QStringLiteral("Node"),
+                                 QStringLiteral("Elevation"),
+                                 QStringLiteral("Accumulated length"),
+                                 QStringLiteral("Pipe diameter"),
+                                 QStringLiteral("Pipe wall thickness"),
+                                 QStringLiteral("Pipe cost/metre"),
+                                 QStringLiteral("Secondary loss"),
+                                 QStringLiteral("Node description")};
     const int widths[8] = {800, 1400, 1400, 1200, 1200, 1200, 1200, 1200};
     g->setRows(ImportRowCount() + 1);
     g->setCols(8);
@@ -299,7 +300,8 @@ void frmImport::ShowImportPreview()
     for (int r = 1; r <= ImportRowCount(); ++r) {
         const auto& row = importTable_[static_cast<std::size_t>(r - 1)];
         for (int c = 1; c <= ClipboardProfileColumns; ++c)
-            g->setTextMatrix(r, c, QString::fromStdString(row.cells[static_cast<std::size_t>(c - 1)]));
+            g->setTextMatrix(r, c,
+                             QString::fromStdString(row.cells[static_cast<std::size_t>(c - 1)]));
         g->setTextMatrix(r, 7, QStringLiteral("Node"));
     }
     g->setRow(1);

@@ -63,38 +63,70 @@ QWidget* frmLCC::Box(InputBox box, int index) const
 {
     const size_t point = static_cast<size_t>(std::clamp(index, 0, 5));
     switch (box) {
-    case InputBox::txtProject: return txtProject;
-    case InputBox::txtDesigner: return txtDesigner;
-    case InputBox::txtDescription: return txtDescription;
-    case InputBox::txtGFlowrate: return txtGFlowrate;
-    case InputBox::txtTRWL: return txtTRWL;
-    case InputBox::txtBRWL: return txtBRWL;
-    case InputBox::txtPFlowrate: return txtPFlowrate;
-    case InputBox::txtPPRWL: return txtPPRWL;
-    case InputBox::txtPERWL: return txtPERWL;
-    case InputBox::txtPumpOperatingFlowrate: return txtPumpOperatingFlowrate;
-    case InputBox::txtPumpEfficiency: return txtPumpEfficiency;
-    case InputBox::txtH: return txtH[point];
-    case InputBox::txtQ: return txtQ[point];
-    case InputBox::txtEfficiency: return txtEfficiency[point];
-    case InputBox::txtLiningThickness: return txtLiningThickness;
-    case InputBox::txtKsNew: return txtKsNew;
-    case InputBox::txtKsOld: return txtKsOld;
-    case InputBox::txtKsOldYears: return txtKsOldYears;
-    case InputBox::txtSPeak: return txtSPeak;
-    case InputBox::txtSStandard: return txtSStandard;
-    case InputBox::txtSOffpeak: return txtSOffpeak;
-    case InputBox::txtWPeak: return txtWPeak;
-    case InputBox::txtWStandard: return txtWStandard;
-    case InputBox::txtWOffpeak: return txtWOffpeak;
-    case InputBox::txtEscalation: return txtEscalation;
-    case InputBox::txtDiscountRate: return txtDiscountRate;
-    case InputBox::txtEnergyEscalation: return txtEnergyEscalation;
-    case InputBox::txtWaterSales: return txtWaterSales;
-    case InputBox::txtWaterIncrease: return txtWaterIncrease;
-    case InputBox::txtElectrical: return txtElectrical;
-    case InputBox::txtMechanical: return txtMechanical;
-    case InputBox::txtSupervision: return txtSupervision;
+    case InputBox::txtProject:
+        return txtProject;
+    case InputBox::txtDesigner:
+        return txtDesigner;
+    case InputBox::txtDescription:
+        return txtDescription;
+    case InputBox::txtGFlowrate:
+        return txtGFlowrate;
+    case InputBox::txtTRWL:
+        return txtTRWL;
+    case InputBox::txtBRWL:
+        return txtBRWL;
+    case InputBox::txtPFlowrate:
+        return txtPFlowrate;
+    case InputBox::txtPPRWL:
+        return txtPPRWL;
+    case InputBox::txtPERWL:
+        return txtPERWL;
+    case InputBox::txtPumpOperatingFlowrate:
+        return txtPumpOperatingFlowrate;
+    case InputBox::txtPumpEfficiency:
+        return txtPumpEfficiency;
+    case InputBox::txtH:
+        return txtH[point];
+    case InputBox::txtQ:
+        return txtQ[point];
+    case InputBox::txtEfficiency:
+        return txtEfficiency[point];
+    case InputBox::txtLiningThickness:
+        return txtLiningThickness;
+    case InputBox::txtKsNew:
+        return txtKsNew;
+    case InputBox::txtKsOld:
+        return txtKsOld;
+    case InputBox::txtKsOldYears:
+        return txtKsOldYears;
+    case InputBox::txtSPeak:
+        return txtSPeak;
+    case InputBox::txtSStandard:
+        return txtSStandard;
+    case InputBox::txtSOffpeak:
+        return txtSOffpeak;
+    case InputBox::txtWPeak:
+        return txtWPeak;
+    case InputBox::txtWStandard:
+        return txtWStandard;
+    case InputBox::txtWOffpeak:
+        return txtWOffpeak;
+    case InputBox::txtEscalation:
+        return txtEscalation;
+    case InputBox::txtDiscountRate:
+        return txtDiscountRate;
+    case InputBox::txtEnergyEscalation:
+        return txtEnergyEscalation;
+    case InputBox::txtWaterSales:
+        return txtWaterSales;
+    case InputBox::txtWaterIncrease:
+        return txtWaterIncrease;
+    case InputBox::txtElectrical:
+        return txtElectrical;
+    case InputBox::txtMechanical:
+        return txtMechanical;
+    case InputBox::txtSupervision:
+        return txtSupervision;
     }
     return txtProject;
 }

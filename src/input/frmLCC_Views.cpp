@@ -42,8 +42,8 @@ PumpCurveEntry readPumpCurve(const std::array<QLineEdit*, 6>& heads,
             const QString text = boxes[f]->text().trimmed();
             float v = 0;
             if (text.isEmpty()) {
-                entry.refusal =
-                    QStringLiteral("The pump curve data must be completed before it can be viewed.");
+                entry.refusal = QStringLiteral(
+                    "The pump curve data must be completed before it can be viewed.");
                 return entry;
             }
             if (!ReadStrictNumber(text.toStdString(), v, MinusSign::Allowed)) {
@@ -56,8 +56,8 @@ PumpCurveEntry readPumpCurve(const std::array<QLineEdit*, 6>& heads,
         }
         for (size_t f = 0; f < 3; ++f)
             if (entry.values[k][f] < 0) {
-                entry.refusal =
-                    QStringLiteral("The pump curve data must be completed before it can be viewed.");
+                entry.refusal = QStringLiteral(
+                    "The pump curve data must be completed before it can be viewed.");
                 return entry;
             }
     }
@@ -85,7 +85,8 @@ void frmLCC::sscViewCurve_Click()
     }
     for (int k = 1; k <= 6; ++k)
         for (int f = 1; f <= 3; ++f)
-            ctx.store.PumpCurve[f][k] = entry.values[static_cast<size_t>(k - 1)][static_cast<size_t>(f - 1)];
+            ctx.store.PumpCurve[f][k] =
+                entry.values[static_cast<size_t>(k - 1)][static_cast<size_t>(f - 1)];
     ctx.store.CurveHeadUnit = static_cast<int16_t>(comHeadUnits->currentIndex());
     ctx.store.CurveFlowUnit = static_cast<int16_t>(comFlowUnits->currentIndex());
 
@@ -96,8 +97,7 @@ void frmLCC::sscViewCurve_Click()
         return;
     }
     view->DrawPumpCurveGraph();
-    if (PumpViewWindow* shown = ctx.windows.pumpView.Get())
-        placeAtWorkAreaCorner(shown->widget());
+    if (PumpViewWindow* shown = ctx.windows.pumpView.Get()) placeAtWorkAreaCorner(shown->widget());
 }
 
 // Saves the project (a never-saved one through Save As, after saying why),

@@ -57,7 +57,10 @@ class Ui
     // and settings chosen.
     virtual bool printDialog(QPrinter& printer, QWidget* parent = nullptr) = 0;
     // The printer set-up dialog; false when cancelled or not available.
-    virtual bool printerSetup(QPrinter& /*printer*/, QWidget* /*parent*/ = nullptr) { return false; }
+    virtual bool printerSetup(QPrinter& /*printer*/, QWidget* /*parent*/ = nullptr)
+    {
+        return false;
+    }
 
     // Shows a dialog modally and returns its result (QDialog::Accepted or
     // Rejected).

@@ -1,8 +1,8 @@
 #include "project/RecordCheck.h"
 
+#include "project/RecordRealCheck.h"
 #include "project/SystemType.h"
 #include "project/UnitTables.h"
-#include "project/RecordRealCheck.h"
 
 namespace vemora {
 

@@ -36,7 +36,8 @@ class CostReport
         capitalCost();
 
         p_.Print();
-        p_.Print({{7, QStringLiteral("Design life:")}, {30, QStringLiteral("%1 years").arg(s.DesignLife)}});
+        p_.Print({{7, QStringLiteral("Design life:")},
+                  {30, QStringLiteral("%1 years").arg(s.DesignLife)}});
         heading(QStringLiteral("Net Present Value"));
         p_.Print({{7, QStringLiteral("Expenditure:")}, {30, amount(r.NpvExpenditure)}});
         p_.Print({{7, QStringLiteral("Income:")}, {30, amount(r.NpvIncome)}});
@@ -52,8 +53,10 @@ class CostReport
         heading(QStringLiteral("Annual cost"));
         annualLine("Operational cost", r.YearOperational[1], s.EscalationRate);
         annualLine("Maintenance cost - Pipeline", r.YearPipelineMaintenance[1], s.EscalationRate);
-        annualLine("Maintenance cost - Mechanical", r.YearMechanicalMaintenance[1], s.EscalationRate);
-        annualLine("Maintenance cost - Electrical", r.YearElectricalMaintenance[1], s.EscalationRate);
+        annualLine("Maintenance cost - Mechanical", r.YearMechanicalMaintenance[1],
+                   s.EscalationRate);
+        annualLine("Maintenance cost - Electrical", r.YearElectricalMaintenance[1],
+                   s.EscalationRate);
         annualLine("Energy cost", r.YearEnergy[1], s.EnergyEscalationRate);
 
         p_.setCurrentY(245);

@@ -68,13 +68,15 @@ class GeneralReport
     {
         const bool varying = pumping() ? ctx_.store.DemandMode != 0 : !in_.GravityFixedDemand;
         if (!varying) {
-            p_.Print({{7, QStringLiteral("Preferred option:")}, {30, QStringLiteral("Fixed demand")}});
+            p_.Print(
+                {{7, QStringLiteral("Preferred option:")}, {30, QStringLiteral("Fixed demand")}});
             const QString& flow = pumping() ? in_.PumpFlowRate : in_.GravityFlowRate;
             const QString& unit = pumping() ? in_.PumpFlowRateUnit : in_.GravityFlowRateUnit;
             p_.Print({{7, QStringLiteral("Demand: ") + flow + ' ' + unit}});
             return;
         }
-        p_.Print({{7, QStringLiteral("Preferred option:")}, {30, QStringLiteral("Varying demand")}});
+        p_.Print(
+            {{7, QStringLiteral("Preferred option:")}, {30, QStringLiteral("Varying demand")}});
         const GridTexts& grid = pumping() ? in_.PumpDemand : in_.GravityDemand;
         const QString& unit = pumping() ? in_.PumpDemandUnit : in_.GravityDemandUnit;
         const int rows = grid.Rows();
@@ -139,13 +141,16 @@ class GeneralReport
     void pumpCurve()
     {
         const ProjectStore& s = ctx_.store;
-        p_.Print({{7, QStringLiteral("Preferred option:")}, {30, QStringLiteral("Specified pump curve")}});
-        p_.Print({{9, QStringLiteral("Head")}, {30, QStringLiteral("Flow rate")},
+        p_.Print({{7, QStringLiteral("Preferred option:")},
+                  {30, QStringLiteral("Specified pump curve")}});
+        p_.Print({{9, QStringLiteral("Head")},
+                  {30, QStringLiteral("Flow rate")},
                   {51, QStringLiteral("Efficiency")}});
         p_.Print({{9, in_.PumpHeadUnit}, {30, in_.PumpFlowUnit}, {51, QStringLiteral("%")}});
         auto text = [](float v) { return QString::fromStdString(FormatGeneral(v)); };
         for (int k = 1; k <= 6; ++k)
-            p_.Print({{9, text(s.PumpCurve[1][k])}, {30, text(s.PumpCurve[2][k])},
+            p_.Print({{9, text(s.PumpCurve[1][k])},
+                      {30, text(s.PumpCurve[2][k])},
                       {51, text(s.PumpCurve[3][k])}});
         p_.Print();
         p_.Print({{7, QStringLiteral("Pump type: ") +

@@ -21,8 +21,8 @@ using PrintSelection = std::array<bool, kReportItemCount>;
 
 // Prints `copies` copies (at least one) of the selection on the device.
 // Returns the failure message, or nothing when every page printed.
-std::optional<QString> RunPrint(AppContext& ctx, PageDevice& device, int copies,
-                                const PrintSelection& ticked,
-                                const std::array<ReportItem, kReportItemCount>& items = ReportItems());
+std::optional<QString>
+RunPrint(AppContext& ctx, PageDevice& device, int copies, const PrintSelection& ticked,
+         const std::array<ReportItem, kReportItemCount>& items = ReportItems());
 
 } // namespace vemora

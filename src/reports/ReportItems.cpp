@@ -38,8 +38,8 @@ const std::array<ReportItem, kReportItemCount>& ReportItems()
         {10, ReportBox::Income, "chkIncome",
          "Could not print the Income & Expenditure Analysis graph ! Check the obtained results.",
          PrintIncomeExpenditureGraph},
-        {11, ReportBox::IRR, "chkIRR", "Could not print the IRR graph ! Check the obtained results.",
-         PrintIRRGraph},
+        {11, ReportBox::IRR, "chkIRR",
+         "Could not print the IRR graph ! Check the obtained results.", PrintIRRGraph},
     }};
     return items;
 }

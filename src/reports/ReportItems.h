@@ -34,9 +34,9 @@ constexpr int kReportItemCount = 12;
 
 struct ReportItem
 {
-    int step;           // 0..11, the printing order
+    int step; // 0..11, the printing order
     ReportBox box;
-    const char* name;   // the check box's name
+    const char* name; // the check box's name
     const char* failure;
     ReportProcedure print;
 };

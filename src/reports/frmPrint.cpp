@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPrinter>
-#include <QTimer>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -38,16 +38,19 @@ constexpr BoxText kInputBoxes[] = {
     {ReportBox::Rates, "  Rates && Sales Data", "Click to print the Rates && Sales data"},
 };
 constexpr BoxText kResultBoxes[] = {
-    {ReportBox::TextHydraulic, "  Hydraulic Analysis", "Click to print the Hydraulic analysis results"},
+    {ReportBox::TextHydraulic, "  Hydraulic Analysis",
+     "Click to print the Hydraulic analysis results"},
     {ReportBox::TextDemand, "  System Analysis (Demand && Yield)",
      "Click to print the System analysis (demand && yield) results"},
     {ReportBox::TextCost, "  System Analysis (Income && Expenditure)",
      "Click to print the System analysis (income && expenditure) results"},
-    {ReportBox::Cost, "  Summary of Cost Analysis", "Click to print the Summary of the cost analysis results"},
+    {ReportBox::Cost, "  Summary of Cost Analysis",
+     "Click to print the Summary of the cost analysis results"},
 };
 constexpr BoxText kGraphBoxes[] = {
     {ReportBox::Hydraulic, "  Hydraulic Analysis", "Click to print the Hydraulic analysis graph"},
-    {ReportBox::Demand, "  Demand && Capacity Analysis", "Click to print the Demand && Capacity analysis graph"},
+    {ReportBox::Demand, "  Demand && Capacity Analysis",
+     "Click to print the Demand && Capacity analysis graph"},
     {ReportBox::Income, "  Income && Expenditure Analysis",
      "Click to print the Income && Expenditure analysis graph"},
     {ReportBox::IRR, "  IRR graph", "Click to print the IRR graph"},
@@ -66,7 +69,8 @@ const char* boxName(ReportBox box)
     return "";
 }
 
-PictureButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint)
+PictureButton* button(QWidget* parent, const char* name, const QString& caption,
+                      const QString& hint)
 {
     auto* b = new PictureButton(parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -126,7 +130,8 @@ frmPrint::frmPrint(AppContext& ctx, QWidget* parent)
     sscPrint = button(this, "sscPrint", QStringLiteral("&Print"), printHint);
     sscPrint1 = button(this, "sscPrint1", QString(), printHint);
     sscPrint1->setPicture(style()->standardIcon(QStyle::SP_DialogSaveButton).pixmap(24, 24));
-    sscSetup = button(this, "sscSetup", QStringLiteral("Printer &Setup"), QStringLiteral("Printer setup"));
+    sscSetup =
+        button(this, "sscSetup", QStringLiteral("Printer &Setup"), QStringLiteral("Printer setup"));
     sscCancel = button(this, "sscCancel", QStringLiteral("&Cancel"),
                        QStringLiteral("Cancel the printing screen"));
     sscHelp = button(this, "sscHelp", QStringLiteral("Help"), QString());
@@ -216,7 +221,8 @@ void frmPrint::sscPrint_Click()
         failure = RunPrint(ctx_, device, copies, ticked);
     }
     if (failure)
-        ctx_.ui.msgBox(*failure, MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Vemora"), this);
+        ctx_.ui.msgBox(*failure, MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Vemora"),
+                       this);
     setEnabled(true);
     accept();
 }

@@ -42,7 +42,8 @@ frmSelectYear::frmSelectYear(AppContext& ctx, QWidget* parent) : QDialog(parent)
 
 void frmSelectYear::sscOK_Click()
 {
-    if (comYear->currentIndex() >= 0) ctx_.PrintYear = static_cast<int16_t>(comYear->currentIndex() + 1);
+    if (comYear->currentIndex() >= 0)
+        ctx_.PrintYear = static_cast<int16_t>(comYear->currentIndex() + 1);
     accept();
 }
 

@@ -226,9 +226,8 @@ void frmResults::sscPrintSystem_Click()
 void frmResults::sscPrintView_Click()
 {
     if (!SelectedSection()) return;
-    PrintCopies(ctx,
-                {QStringLiteral("the hydraulic profile"), PageOrientation::Portrait,
-                 [this](ReportPrinter& printer) { PrintProfilePlot(printer); }});
+    PrintCopies(ctx, {QStringLiteral("the hydraulic profile"), PageOrientation::Portrait,
+                      [this](ReportPrinter& printer) { PrintProfilePlot(printer); }});
 }
 
 // The section of the distance lists, drawn again at the picture's size.

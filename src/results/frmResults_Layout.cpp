@@ -1,10 +1,10 @@
 // The controls of the results window's three pages, placed in twips.
-#include <algorithm>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "graphs/GraphPictures.h"
 #include "graphs/GraphPieces.h"
@@ -105,8 +105,7 @@ QGroupBox* MakePopupFrame(QWidget* parent, const char* name, const QString& titl
     return frame;
 }
 
-PictureBox* MakePicture(QWidget* parent, const char* name, int left, int top, int width,
-                        int height)
+PictureBox* MakePicture(QWidget* parent, const char* name, int left, int top, int width, int height)
 {
     auto* picture = new PictureBox(parent);
     picture->setObjectName(QString::fromLatin1(name));
@@ -124,10 +123,9 @@ QWidget* frmResults::BuildHydraulicPage()
     auto* page = new QWidget(this); // the window's font from the start
     page->setObjectName(QStringLiteral("pageHydraulic"));
     BuildPlotArea(page);
-    chkComponents =
-        MakeCheck(page, "chkComponents", QStringLiteral(" View components"),
-                  QStringLiteral("Select to view the pipeline components"), PageFrameLeft + 3960,
-                  PageFrameTop + 5700, 2700);
+    chkComponents = MakeCheck(page, "chkComponents", QStringLiteral(" View components"),
+                              QStringLiteral("Select to view the pipeline components"),
+                              PageFrameLeft + 3960, PageFrameTop + 5700, 2700);
     BuildNodeTableFrame(page);
     BuildDutyFrame(page);
     BuildPrintLegend(page);
@@ -151,14 +149,14 @@ void frmResults::BuildPlotArea(QWidget* page)
     sscChangeView = MakeButton(fraPlot, "sscChangeView", QString(), 3240, 5340, 540);
     sscChangeView->setPicture(ChangeViewPicture());
     sscChangeView->setToolTip(QStringLiteral("Click to view the profile for the selected year"));
-    chkGradeline = MakeCheck(fraPlot, "chkGradeline", QStringLiteral(" View hydraulic gradeline"),
-                             QStringLiteral("Select to view the hydraulic gradeline"), 3960, 5400,
-                             2700);
+    chkGradeline =
+        MakeCheck(fraPlot, "chkGradeline", QStringLiteral(" View hydraulic gradeline"),
+                  QStringLiteral("Select to view the hydraulic gradeline"), 3960, 5400, 2700);
     lblMaxFlow = MakeNamedLabel(fraPlot, "lblMaxFlow", QString(), 120, 5760, 3780);
     lblPumping = MakeNamedLabel(fraPlot, "lblPumping", QString(), 120, 6060, 3780);
 
-    Frame1 = MakeFrame(fraPlot, "Frame1", QStringLiteral("View section"), SideLeft, 60, SideWidth,
-                       2040);
+    Frame1 =
+        MakeFrame(fraPlot, "Frame1", QStringLiteral("View section"), SideLeft, 60, SideWidth, 2040);
     MakeLabel(Frame1, QStringLiteral("Begin"), 120, 270, 1000);
     comBegin = MakeUnitList(Frame1, "comBegin", 120, 510, 2070);
     comBegin->setToolTip(QStringLiteral("Select the begin of the section to be viewed"));
@@ -171,8 +169,10 @@ void frmResults::BuildPlotArea(QWidget* page)
                                  QStringLiteral("Print the currently viewed profile section"), 1140,
                                  1530, 1050);
 
-    fraNew = MakeFrame(fraPlot, "fraNew", QStringLiteral("Legend"), SideLeft, 2160, SideWidth, 1380);
-    imgPipelineWater = MakeImage(fraNew, "imgPipelineWater", LineKey(vbColor(graphcolor::Ground)), 120, 300);
+    fraNew =
+        MakeFrame(fraPlot, "fraNew", QStringLiteral("Legend"), SideLeft, 2160, SideWidth, 1380);
+    imgPipelineWater =
+        MakeImage(fraNew, "imgPipelineWater", LineKey(vbColor(graphcolor::Ground)), 120, 300);
     MakeLabel(fraNew, QStringLiteral("Pipeline profile"), 840, 285, 1400);
     imgGradeline =
         MakeImage(fraNew, "imgGradeline", LineKey(vbColor(graphcolor::Gradeline)), 120, 615);
@@ -188,8 +188,9 @@ void frmResults::BuildPlotArea(QWidget* page)
     sscHelp1 = MakeButton(fraPlot, "sscHelp1", QStringLiteral("Help"), SideLeft, 4560, SideWidth);
 
     // The components legend pops up over the graph's upper right corner.
-    fraComponents = MakePopupFrame(fraPlot, "fraComponents", QStringLiteral("Pipeline system components"),
-                              5460, 180, 2280, 2460);
+    fraComponents =
+        MakePopupFrame(fraPlot, "fraComponents", QStringLiteral("Pipeline system components"), 5460,
+                       180, 2280, 2460);
     // The legend's symbols by node type, air valve first.
     const struct
     {
@@ -210,13 +211,12 @@ void frmResults::BuildPlotArea(QWidget* page)
     sscHide = MakeTipButton(fraComponents, "sscHide", QStringLiteral("&Hide components legend"),
                             QStringLiteral("Hide components legend"), 120, 1965, 2040);
     fraComponents->hide();
-
 }
 
 void frmResults::BuildNodeTableFrame(QWidget* page)
 {
     fraTable = MakePopupFrame(page, "fraTable", QStringLiteral("Hydraulic Analysis"), PageFrameLeft,
-                         PageFrameTop, PageFrameWidth, PageFrameHeight);
+                              PageFrameTop, PageFrameWidth, PageFrameHeight);
     lblYear1 = MakeNamedLabel(fraTable, "lblYear1", QString(), 120, 330, 3000);
     sscHideHydraulicTable =
         MakeTipButton(fraTable, "sscHideHydraulicTable", QStringLiteral("&Hide table"),
@@ -227,8 +227,8 @@ void frmResults::BuildNodeTableFrame(QWidget* page)
 
 void frmResults::BuildDutyFrame(QWidget* page)
 {
-    fraDuty = MakePopupFrame(page, "fraDuty", QStringLiteral("Duty point"), PageFrameLeft, PageFrameTop,
-                        PageFrameWidth, PageFrameHeight);
+    fraDuty = MakePopupFrame(page, "fraDuty", QStringLiteral("Duty point"), PageFrameLeft,
+                             PageFrameTop, PageFrameWidth, PageFrameHeight);
     msgDuty = MakeGrid(fraDuty, "msgDuty", 120, 300, 4620, 6000);
     picDuty = MakePicture(fraDuty, "picDuty", 4860, 300, 5370, 4500);
     hscDuty = MakeScrollBar(fraDuty, "hscDuty", 1, 100, 1, 4860, 4920, 2400);
@@ -237,8 +237,9 @@ void frmResults::BuildDutyFrame(QWidget* page)
     MakeLabel(fraDuty, QStringLiteral("Pump curve"), 5580, 5355, 1500);
     MakeImage(fraDuty, "imgSystemCurve", LineKey(QColor(0, 255, 0)), 7380, 5370);
     MakeLabel(fraDuty, QStringLiteral("System curve"), 8100, 5355, 1500);
-    sscHideDuty = MakeTipButton(fraDuty, "sscHideDuty", QStringLiteral("&Hide duty point"),
-                                QStringLiteral("Click to hide the analysis table"), 4860, 5820, 2400);
+    sscHideDuty =
+        MakeTipButton(fraDuty, "sscHideDuty", QStringLiteral("&Hide duty point"),
+                      QStringLiteral("Click to hide the analysis table"), 4860, 5820, 2400);
     sscPrintDutyYear = MakeTipButton(fraDuty, "sscPrintDutyYear", QStringLiteral("&Print View"),
                                      QStringLiteral("Print the currently viewed profile section"),
                                      7380, 5820, 2400);
@@ -247,14 +248,17 @@ void frmResults::BuildDutyFrame(QWidget* page)
 
 void frmResults::BuildPrintLegend(QWidget* page)
 {
-    Frame4 = MakePopupFrame(page, "Frame4", QStringLiteral("Legend"), PageFrameLeft, PageFrameTop, 2400,
-                       2100);
+    Frame4 = MakePopupFrame(page, "Frame4", QStringLiteral("Legend"), PageFrameLeft, PageFrameTop,
+                            2400, 2100);
     picPrintView = MakeHolder(Frame4, "picPrintView", QPixmap());
     const struct
     {
         int type;
         const char* name;
-    } entries[] = {{5, "Air valve"}, {4, "Non-return"}, {3, "Isolating"}, {1, "Reservoir"},
+    } entries[] = {{5, "Air valve"},
+                   {4, "Non-return"},
+                   {3, "Isolating"},
+                   {1, "Reservoir"},
                    {2, "Pumpstation"}};
     for (int k = 0; k < 5; ++k) {
         const int top = 300 + k * 330;
@@ -276,8 +280,9 @@ QWidget* frmResults::BuildSystemPage()
 
     Frame2 = MakeFrame(page, "Frame2", QStringLiteral("Graph options"), SystemOptionsLeft,
                        SystemBandTop, SystemOptionsWidth, 1020);
-    ssoDemandCapacity = MakeOption(Frame2, "ssoDemandCapacity", QStringLiteral("Demand && Capacity"),
-                                   120, 300, SystemOptionsWidth - 150);
+    ssoDemandCapacity =
+        MakeOption(Frame2, "ssoDemandCapacity", QStringLiteral("Demand && Capacity"), 120, 300,
+                   SystemOptionsWidth - 150);
     ssoDemandCapacity->setToolTip(QStringLiteral("Select to view the Demand && Capacity graph"));
     ssoIncomeExpenditure =
         MakeOption(Frame2, "ssoIncomeExpenditure", QStringLiteral("Income && Expenditure"), 120,
@@ -298,11 +303,12 @@ QWidget* frmResults::BuildSystemPage()
 
     BuildSystemLegends(page);
 
-    fraViewTable = MakePopupFrame(page, "fraViewTable", QStringLiteral("System Analysis"), PageFrameLeft,
-                             PageFrameTop, PageFrameWidth, PageFrameHeight);
+    fraViewTable = MakePopupFrame(page, "fraViewTable", QStringLiteral("System Analysis"),
+                                  PageFrameLeft, PageFrameTop, PageFrameWidth, PageFrameHeight);
     msgSystem = MakeGrid(fraViewTable, "msgSystem", 120, 300, 10110, 5520);
-    sscHideTable = MakeTipButton(fraViewTable, "sscHideTable", QStringLiteral("&Hide table"),
-                                 QStringLiteral("Click to hide the analysis table"), 120, 5940, 1800);
+    sscHideTable =
+        MakeTipButton(fraViewTable, "sscHideTable", QStringLiteral("&Hide table"),
+                      QStringLiteral("Click to hide the analysis table"), 120, 5940, 1800);
     fraViewTable->hide();
     return page;
 }
@@ -311,8 +317,9 @@ void frmResults::BuildSystemLegends(QWidget* page)
 {
     const int left = PageFrameLeft + 120;
     const int top = SystemBandTop;
-    fraDemandLegend = MakeFrame(page, "fraDemandLegend", QStringLiteral("Demand && Capacity Legend"),
-                                left, top, SystemLegendWidth, 1140 + LegendCaptionLine);
+    fraDemandLegend =
+        MakeFrame(page, "fraDemandLegend", QStringLiteral("Demand && Capacity Legend"), left, top,
+                  SystemLegendWidth, 1140 + LegendCaptionLine);
     SetColour(fraDemandLegend, TitleBlue);
     Image6 = MakeImage(fraDemandLegend, "Image6",
                        Swatch(QColor(0, 0, 255), 18, 18, QColor(255, 0, 0), 6), 120,
@@ -340,9 +347,9 @@ void frmResults::BuildSystemLegends(QWidget* page)
                               715 + LegendCaptionLine, SystemLegendWidth - 660);
     SetColour(lblYield, LegendNavy);
 
-    fraIncomeLegend = MakeFrame(page, "fraIncomeLegend",
-                                QStringLiteral("Income && Expenditure Legend"), left, top,
-                                SystemLegendWidth, 1140 + LegendCaptionLine);
+    fraIncomeLegend =
+        MakeFrame(page, "fraIncomeLegend", QStringLiteral("Income && Expenditure Legend"), left,
+                  top, SystemLegendWidth, 1140 + LegendCaptionLine);
     struct Entry
     {
         const char* name;
@@ -362,8 +369,8 @@ void frmResults::BuildSystemLegends(QWidget* page)
          "Maintenance costs (R/year)", 3240, 200},
         {"Shape4", QColor(255, 255, 0), 2880, 470, &lblOperational, "lblOperational",
          "Operational costs (R/year)", 3240, 500},
-        {"Shape5", QColor(255, 0, 255), 2880, 770, &lblEnergy, "lblEnergy",
-         "Energy costs (R/year)", 3240, 800},
+        {"Shape5", QColor(255, 0, 255), 2880, 770, &lblEnergy, "lblEnergy", "Energy costs (R/year)",
+         3240, 800},
     };
     int k = 1;
     for (const Entry& e : entries) {
@@ -397,8 +404,8 @@ QWidget* frmResults::BuildCostPage()
     const QFont title = WindowFont(QStringLiteral("Times New Roman"), 12, true);
     const QFont caption = WindowFont(QStringLiteral("Times New Roman"), 9.75, true);
 
-    Label10 = MakeNamedLabel(page, "Label10", QStringLiteral("Total capital cost"), 165, 135,
-                             4500, 360);
+    Label10 =
+        MakeNamedLabel(page, "Label10", QStringLiteral("Total capital cost"), 165, 135, 4500, 360);
     Label10->setFont(title);
     SetColour(Label10, TitleBlue);
     msgCost = MakeGrid(page, "msgCost", 165, 495, 4620, 5205);
@@ -406,11 +413,12 @@ QWidget* frmResults::BuildCostPage()
     msgCost->setCols(2);
 
     Frame5 = MakeFrame(page, "Frame5", QString(), 4965, 75, 5400, 3540);
-    Label11 = MakeNamedLabel(Frame5, "Label11", QStringLiteral("Annual costs"), 120, 105, 3000, 330);
+    Label11 =
+        MakeNamedLabel(Frame5, "Label11", QStringLiteral("Annual costs"), 120, 105, 3000, 330);
     Label11->setFont(title);
     SetColour(Label11, TitleBlue);
-    Label17 = MakeNamedLabel(Frame5, "Label17", QStringLiteral("Select life cycle year"), 120, 480,
-                             2100);
+    Label17 =
+        MakeNamedLabel(Frame5, "Label17", QStringLiteral("Select life cycle year"), 120, 480, 2100);
     Label17->setFont(caption);
     hsbAnnual = MakeScrollBar(Frame5, "hsbAnnual", 1, 100, 1, 2280, 480, 975);
     lblAnnual = MakeNamedLabel(Frame5, "lblAnnual", QStringLiteral("Year : 1"), 3360, 480, 1500);

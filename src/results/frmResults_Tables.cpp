@@ -99,9 +99,9 @@ void frmResults::FillDemandYieldTable()
 
     for (int y = 1; y <= years; ++y) {
         const float flow = r.YearFlow[y];
-        const float yield = pumping ? static_cast<float>(s.PumpingHours) * flow / 24.0f /
-                                          r.DemandUnitFactor
-                                    : flow / r.DemandUnitFactor;
+        const float yield =
+            pumping ? static_cast<float>(s.PumpingHours) * flow / 24.0f / r.DemandUnitFactor
+                    : flow / r.DemandUnitFactor;
         const float demand = s.DemandMode == 1 ? s.YearDemand[y] : s.FixedDemand;
         const float supplied = demand - r.YearShortage[y];
         g->setTextMatrix(y + 1, 0, QString::number(s.SupplyStartYear + y - 1));
@@ -126,8 +126,8 @@ void frmResults::FillIncomeExpenditureTable()
     FlexGrid* g = msgSystem;
     LayOutResultTable(g, rows + 1, pumping ? 7 : 6, 1);
 
-    const char* const headings[] = {"Year",           "Income",           "Total expenditure",
-                                    "Capital cost",   "Maintenance cost", "Operational cost",
+    const char* const headings[] = {"Year",         "Income",           "Total expenditure",
+                                    "Capital cost", "Maintenance cost", "Operational cost",
                                     "Energy cost"};
     for (int c = 0; c < g->Cols(); ++c)
         BoldCell(g, 0, c, QString::fromLatin1(headings[c]));
@@ -232,8 +232,8 @@ void frmResults::FillCapitalCostTable()
         {QStringLiteral("Mechanical cost"), l.Mechanical, false},
         {QStringLiteral("Electrical cost"), l.Electrical, false},
         {QStringLiteral("Sub total"), l.Subtotal1, true},
-        {QStringLiteral("Preliminary & General (") + prelim + QStringLiteral("%)"),
-         l.PrelimGeneral, false},
+        {QStringLiteral("Preliminary & General (") + prelim + QStringLiteral("%)"), l.PrelimGeneral,
+         false},
         {QStringLiteral("Sub total"), l.Subtotal2, true},
         {QStringLiteral("Contingencies (") + contingency + QStringLiteral("%)"), l.Contingencies,
          false},

@@ -50,7 +50,8 @@ bool MDIProject::RequireOpenProject(const QString& message)
 // The profile and pump-curve views go when they are showing.
 void MDIProject::UnloadProjectViews()
 {
-    if (IsWorkingWindowShowing(ctx, ctx.windows.profileView.Get())) ctx.windows.profileView.Unload();
+    if (IsWorkingWindowShowing(ctx, ctx.windows.profileView.Get()))
+        ctx.windows.profileView.Unload();
     if (IsWorkingWindowShowing(ctx, ctx.windows.pumpView.Get())) ctx.windows.pumpView.Unload();
 }
 
@@ -89,7 +90,8 @@ void MDIProject::mnuResults_Click()
 
 void MDIProject::mnuAnalyse_Click()
 {
-    if (!RequireOpenProject(QStringLiteral("First open an existing project or start a new project")))
+    if (!RequireOpenProject(
+            QStringLiteral("First open an existing project or start a new project")))
         return;
     HideWorkingWindow(ctx, ctx.windows.input.Get());
     UnloadProjectViews();

@@ -28,12 +28,16 @@ class PageFramesTest : public ::testing::Test
     // One framed page: header, a line of text and the footer at 240 mm.
     const RecordedPage& PrintPage(bool graph = false)
     {
-        if (graph) PrintGraphPageHeader(ctx, printer);
-        else PrintPageHeader(ctx, printer);
+        if (graph)
+            PrintGraphPageHeader(ctx, printer);
+        else
+            PrintPageHeader(ctx, printer);
         printer.Print({{1, QStringLiteral("body")}});
         printer.setCurrentY(graph ? 165 : 240);
-        if (graph) PrintGraphPageFooter(ctx, printer);
-        else PrintPageFooter(ctx, printer);
+        if (graph)
+            PrintGraphPageFooter(ctx, printer);
+        else
+            PrintPageFooter(ctx, printer);
         return device.pages().back();
     }
 
@@ -153,10 +157,8 @@ TEST_F(PageFramesTest, ALongPathIsShortenedInTheMiddleAndTheGraphHeaderKeepsItsH
 TEST_F(PageFramesTest, TheProjectDateReadsAsTheInputWindowReadsIt)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"16/05/2005", "Date :  16 May 2005"},
-        {"2001/06/11", "Date :  11 June 2001"},
-        {"2001-06-11", "Date :  11 June 2001"},
-        {" 3 March 2010 ", "Date :  3 March 2010"},
+        {"16/05/2005", "Date :  16 May 2005"},  {"2001/06/11", "Date :  11 June 2001"},
+        {"2001-06-11", "Date :  11 June 2001"}, {" 3 March 2010 ", "Date :  3 March 2010"},
         {"not a date", "Date :  not a date"},
     };
     for (const auto& [stored, line] : cases) {

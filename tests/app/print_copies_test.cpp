@@ -52,8 +52,7 @@ TEST_F(PrintCopiesTest, AFailedPageEndsTheCopiesAndSaysWhatFailed)
 {
     device.failAtPage(2);
     ctx.PageNumber = 0;
-    EXPECT_EQ(PrintCopiesOn(ctx, device, 3, Job(PageOrientation::Portrait)),
-              PrintOutcome::Failed);
+    EXPECT_EQ(PrintCopiesOn(ctx, device, 3, Job(PageOrientation::Portrait)), PrintOutcome::Failed);
     EXPECT_EQ(device.pages().size(), 1u); // the first copy stays printed
     EXPECT_EQ(ctx.PageNumber, 0);
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -88,8 +87,7 @@ TEST_F(PrintCopiesTest, APageThatStopsEndsTheCopiesWithItsReason)
 TEST_F(PrintCopiesTest, APrinterThatFailsAtTheEndIsReportedToo)
 {
     device.failAtEnd();
-    EXPECT_EQ(PrintCopiesOn(ctx, device, 1, Job(PageOrientation::Portrait)),
-              PrintOutcome::Failed);
+    EXPECT_EQ(PrintCopiesOn(ctx, device, 1, Job(PageOrientation::Portrait)), PrintOutcome::Failed);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_TRUE(ui.messages[0].text.endsWith("The printer reported an error at the end."));
 }
@@ -105,9 +103,10 @@ TEST_F(PrintCopiesTest, ACancelledDialogPrintsNothingAndSaysNothing)
 
 TEST_F(PrintCopiesTest, AJobWithoutItsPageOpensNoPrinter)
 {
-    EXPECT_EQ(PrintCopiesOn(ctx, device, 2, {QStringLiteral("the duty point pages"),
-                                             PageOrientation::Portrait, {}}),
-              PrintOutcome::NotAvailable);
+    EXPECT_EQ(
+        PrintCopiesOn(ctx, device, 2,
+                      {QStringLiteral("the duty point pages"), PageOrientation::Portrait, {}}),
+        PrintOutcome::NotAvailable);
     EXPECT_EQ(device.documentsOpened(), 0);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "Vemora");

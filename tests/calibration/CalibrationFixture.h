@@ -21,8 +21,8 @@
 #include "engine/EngineProjects.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
-#include "platform/ScrollBar.h"
 #include "platform/ScriptedUi.h"
+#include "platform/ScrollBar.h"
 #include "platform/TextBox.h"
 #include "support/FakeMainWindow.h"
 

@@ -167,7 +167,8 @@ TEST_F(RoughnessViewTest, TwoCopiesPrintAsTwoLandscapePagesEachNumberedOne)
     broken.failAtOpen();
     EXPECT_EQ(PrintCopiesOn(ctx, broken, 1, v->PrintViewJob()), PrintOutcome::Failed);
     ASSERT_FALSE(scripted.messages.empty());
-    EXPECT_TRUE(scripted.messages.back().text.startsWith("Could not print the calibration profile"));
+    EXPECT_TRUE(
+        scripted.messages.back().text.startsWith("Could not print the calibration profile"));
 }
 
 TEST_F(RoughnessViewTest, TheFlowBesideTheGraphShowsWholeInAnyUnit)

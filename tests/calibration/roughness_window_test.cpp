@@ -199,7 +199,8 @@ TEST_F(RoughnessWindowTest, AFlowThatIsNotANumberStopsCalculateAndNamesTheBox)
     w->msgRoughness->setTextMatrix(3, 2, "30"); // not stored: the run stops first
     w->sscCalculate->click();
     ASSERT_EQ(scripted.messages.size(), 1u);
-    EXPECT_TRUE(scripted.messages[0].text.contains("Flow rate box")) << scripted.messages[0].text.toStdString();
+    EXPECT_TRUE(scripted.messages[0].text.contains("Flow rate box"))
+        << scripted.messages[0].text.toStdString();
     EXPECT_EQ(scripted.messages[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(ctx.calibration.scenarios[0].flow, 0.3);
     EXPECT_EQ(ctx.calibration.scenarios[0].points[1].pressure, 25.0);

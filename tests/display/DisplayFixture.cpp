@@ -41,8 +41,9 @@ MDIProject& DisplayTest::StartUp()
     agree->show();
     EXPECT_TRUE(WaitFor([&] { return Shown(agree); }));
     ModalScript script;
-    script.then("the screen-size note", MessageBox("The recommended screen size is 800 x 600 !"),
-                ClickButton("OK"))
+    script
+        .then("the screen-size note", MessageBox("The recommended screen size is 800 x 600 !"),
+              ClickButton("OK"))
         .then("the splash", Named("frmIntro"),
               [](QWidget* splash) { QTest::keyClick(splash, Qt::Key_Escape); });
     Run(script, [&] { Click(agree->sscAccept); });

@@ -6,11 +6,11 @@
 #pragma once
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QPointer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -88,14 +88,16 @@ class DisplayTest : public ::testing::Test
     void Run(ModalScript& script, const std::function<void()>& action)
     {
         action();
-        EXPECT_TRUE(WaitFor([&] { return script.done(); }, 20000)) << script.waiting().toStdString();
+        EXPECT_TRUE(WaitFor([&] { return script.done(); }, 20000))
+            << script.waiting().toStdString();
     }
 
     // A click on a menu of the menu bar, then on its item.
     void ChooseMenu(QMenu* menu, QAction* item)
     {
         QMenuBar* bar = main_->menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(menu->menuAction()).center());
         ASSERT_TRUE(WaitFor([&] { return Shown(menu); })) << menu->title().toStdString();
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     }

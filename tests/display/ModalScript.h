@@ -73,9 +73,9 @@ ModalScript::Act ClickButton(const QString& text);
 // What the print dialog showed when it opened.
 struct PrintDialogSeen
 {
-    QString printer;  // the entry chosen
-    QString file;     // the file name filled in
-    int entries = 0;  // entries of the printer list
+    QString printer; // the entry chosen
+    QString file;    // the file name filled in
+    int entries = 0; // entries of the printer list
 };
 // In the print dialog: chooses "Print to File (PDF)", types the file name
 // (kept as it is when empty) and presses Print; `seen` receives what the

@@ -11,13 +11,13 @@
 #include <QProcess>
 #include <sys/wait.h>
 
+#include "calibration/frmRoughness.h"
+#include "calibration/frmViewRoughness.h"
 #include "display/DisplayFixture.h"
 #include "engine/NumberFormat.h"
 #include "input/frmLCC.h"
 #include "input/frmPumpView.h"
 #include "input/frmView.h"
-#include "calibration/frmRoughness.h"
-#include "calibration/frmViewRoughness.h"
 #include "reports/frmPrint.h"
 #include "reports/frmSelectYear.h"
 #include "results/frmIRRView.h"
@@ -163,8 +163,8 @@ TEST_F(PrintTest, EveryItemOfThePrintWindowGoesIntoOnePdf)
 
     const QJsonObject analysis = ToolAnalysis(project_);
     ASSERT_EQ(analysis.value("status").toString(), "ok");
-    const QString npv =
-        "$" + QString::fromStdString(FormatThousands(analysis.value("NpvExpenditure").toDouble(), 0));
+    const QString npv = "$" + QString::fromStdString(
+                                  FormatThousands(analysis.value("NpvExpenditure").toDouble(), 0));
     bool onCostPage = false;
     for (const PdfPage& page : pages)
         if (page.text.contains("COST ANALYSIS")) onCostPage = page.text.contains(npv);

@@ -28,9 +28,9 @@ TEST(GraphPieces, BarsAreCutToTheirBand)
     DrawingSurface s(5000, 5000);
     s.Cls();
     drawBar(s, 100, 50, 200, 900, 300, 800, 0xFF);
-    drawBar(s, 200, 50, 900, 850, 300, 800, 0xFF);  // wholly below the band
-    drawBar(s, 300, 50, 500, 500, 300, 800, 0xFF);  // flat
-    drawBar(s, 400, 50, 700, 600, 300, 800, 0xFF);  // upside down
+    drawBar(s, 200, 50, 900, 850, 300, 800, 0xFF); // wholly below the band
+    drawBar(s, 300, 50, 500, 500, 300, 800, 0xFF); // flat
+    drawBar(s, 400, 50, 700, 600, 300, 800, 0xFF); // upside down
     drawBar(s, 500, 50, std::nan(""), 600, 300, 800, 0xFF);
     const auto boxes = s.drawing().of(PrimitiveKind::FilledBox);
     ASSERT_EQ(boxes.size(), 3u);

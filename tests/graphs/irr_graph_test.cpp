@@ -37,9 +37,8 @@ std::vector<QString> rateLabels(const Drawing& d)
 size_t curveVertices(const Drawing& d)
 {
     const auto lines = d.of(PrimitiveKind::Line);
-    return static_cast<size_t>(std::count_if(lines.begin(), lines.end(), [](const Primitive* l) {
-        return l->color == 0xFF0000;
-    }));
+    return static_cast<size_t>(std::count_if(
+        lines.begin(), lines.end(), [](const Primitive* l) { return l->color == 0xFF0000; }));
 }
 
 } // namespace

@@ -182,9 +182,8 @@ TEST(ProfileGraph, SymbolsStandAtTheirNodesBeforeTheGrid)
     const auto firstPicture = std::find_if(all.begin(), all.end(), [](const Primitive& q) {
         return q.kind == PrimitiveKind::Picture;
     });
-    const auto firstLine = std::find_if(all.begin(), all.end(), [](const Primitive& q) {
-        return q.kind == PrimitiveKind::Line;
-    });
+    const auto firstLine = std::find_if(
+        all.begin(), all.end(), [](const Primitive& q) { return q.kind == PrimitiveKind::Line; });
     EXPECT_LT(firstPicture, firstLine);
 
     const Drawn hidden = drawWhole(p, 1, false, true);
@@ -225,9 +224,9 @@ TEST(ProfileGraph, ASectionThatIsNoneLeavesThePictureAndFrame)
 
     // Equal distances at different nodes are no section either.
     p.s().NodeAccumulatedLength[2] = 0;
-    EXPECT_EQ(DrawProfileGraph(d.surface, d.frame, p.s(), p.r(), {1, 2, 1, false, false},
-                               resultsStyle()),
-              ProfileStatus::BeginNotBeforeEnd);
+    EXPECT_EQ(
+        DrawProfileGraph(d.surface, d.frame, p.s(), p.r(), {1, 2, 1, false, false}, resultsStyle()),
+        ProfileStatus::BeginNotBeforeEnd);
 
     // A node count from a damaged file is never read past the profile.
     p.s().NodeCount = 30000;
@@ -363,10 +362,10 @@ TEST(ProfileReadOut, ValuesInsideTheFrameAndOutOfRangeOnePixelBeyond)
     EXPECT_EQ(r.Elevation, "1550.000 m");
 
     const double onePixel = 15;
-    for (auto [x, y] : {std::pair{f.left + 220 - onePixel, 2000.0},
-                        std::pair{f.right + 220 + onePixel, 2000.0},
-                        std::pair{3000.0, f.top - 220 - onePixel},
-                        std::pair{3000.0, f.bottom - 220 + onePixel}}) {
+    for (auto [x, y] :
+         {std::pair{f.left + 220 - onePixel, 2000.0}, std::pair{f.right + 220 + onePixel, 2000.0},
+          std::pair{3000.0, f.top - 220 - onePixel},
+          std::pair{3000.0, f.bottom - 220 + onePixel}}) {
         r = ReadProfile(f, p.s(), x, y);
         EXPECT_EQ(r.Distance, "Out of range");
         EXPECT_EQ(r.Elevation, "Out of range");

@@ -102,7 +102,7 @@ TEST(PumpCurveGraph, ReadOutOfHeadFlowAndEfficiency)
     PumpReadOut at = ReadPumpCurve(f, *s, x, y);
     EXPECT_EQ(at.Head, "45.00 m");
     EXPECT_EQ(at.Flow, "0.25 m³/s");
-    EXPECT_EQ(at.Efficiency, "57.14 %"); // 15 of 35 head units up the 40 % efficiency span
+    EXPECT_EQ(at.Efficiency, "57.14 %");  // 15 of 35 head units up the 40 % efficiency span
     at = ReadPumpCurve(f, *s, f.left, y); // left of the plot, at a height inside it
     EXPECT_EQ(at.Flow, "Out of range");
     EXPECT_EQ(at.Head, "45.00 m");
@@ -131,8 +131,8 @@ TEST(PumpCurveGraph, ReadOutUnitsForEveryCode)
 // and the curve joins the points as entered.
 TEST(PumpCurveGraph, PointsOutOfOrderStillDraw)
 {
-    auto s = pumpProject({{300, 48, 75}, {0, 60, 40}, {500, 30, 60},
-                          {100, 58, 55}, {400, 40, 72}, {200, 54, 68}});
+    auto s = pumpProject(
+        {{300, 48, 75}, {0, 60, 40}, {500, 30, 60}, {100, 58, 55}, {400, 40, 72}, {200, 54, 68}});
     DrawingSurface d(kWidth, kHeight);
     PlotFrame f;
     ASSERT_EQ(DrawPumpCurveGraph(d, f, *s), PumpGraphStatus::Drawn);
@@ -148,8 +148,8 @@ TEST(PumpCurveGraph, PointsOutOfOrderStillDraw)
 
 TEST(PumpCurveGraph, EqualEfficienciesDrawOneDivision)
 {
-    auto s = pumpProject({{0, 60, 75}, {100, 58, 75}, {200, 54, 75},
-                          {300, 48, 75}, {400, 40, 75}, {500, 30, 75}});
+    auto s = pumpProject(
+        {{0, 60, 75}, {100, 58, 75}, {200, 54, 75}, {300, 48, 75}, {400, 40, 75}, {500, 30, 75}});
     DrawingSurface d(kWidth, kHeight);
     PlotFrame f;
     ASSERT_EQ(DrawPumpCurveGraph(d, f, *s), PumpGraphStatus::Drawn);
@@ -162,19 +162,19 @@ TEST(PumpCurveGraph, AllZeroHeadOrEfficiencyFails)
 {
     DrawingSurface d(kWidth, kHeight);
     PlotFrame f;
-    auto zeroEff = pumpProject({{0, 60, 0}, {100, 58, 0}, {200, 54, 0},
-                                {300, 48, 0}, {400, 40, 0}, {500, 30, 0}});
+    auto zeroEff = pumpProject(
+        {{0, 60, 0}, {100, 58, 0}, {200, 54, 0}, {300, 48, 0}, {400, 40, 0}, {500, 30, 0}});
     EXPECT_EQ(DrawPumpCurveGraph(d, f, *zeroEff), PumpGraphStatus::Failed);
-    auto zeroHead = pumpProject({{0, 0, 40}, {100, 0, 55}, {200, 0, 68},
-                                 {300, 0, 75}, {400, 0, 72}, {500, 0, 60}});
+    auto zeroHead = pumpProject(
+        {{0, 0, 40}, {100, 0, 55}, {200, 0, 68}, {300, 0, 75}, {400, 0, 72}, {500, 0, 60}});
     EXPECT_EQ(DrawPumpCurveGraph(d, f, *zeroHead), PumpGraphStatus::Failed);
     EXPECT_TRUE(d.drawing().isEmpty());
 }
 
 TEST(PumpSystemCurves, SystemCurveWidensTheHeadAxisOnly)
 {
-    auto s = pumpProject({{0, 60, 40}, {100, 55, 55}, {200, 48, 68},
-                          {300, 40, 75}, {400, 30, 72}, {500, 20, 60}});
+    auto s = pumpProject(
+        {{0, 60, 40}, {100, 55, 55}, {200, 48, 68}, {300, 40, 75}, {400, 30, 72}, {500, 20, 60}});
     ResultsStore r;
     r.PumpFlowUnitFactor = 1.0f / 3600;
     r.PumpHeadUnitFactor = 1;

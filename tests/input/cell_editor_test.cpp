@@ -28,7 +28,8 @@ TEST_F(CellEditingTest, TypingReplacesTheCellAndEnterMovesOn)
     EXPECT_EQ(w->txtCell->SelStart(), 1);
     EXPECT_EQ(g->TextMatrix(1, 1), "5");
     // Laid exactly over the cell inside its grid lines, in the cell's font.
-    EXPECT_EQ(w->txtCell->geometry(), g->cellRect(1, 1).translated(g->pos()).adjusted(0, 0, -1, -1));
+    EXPECT_EQ(w->txtCell->geometry(),
+              g->cellRect(1, 1).translated(g->pos()).adjusted(0, 0, -1, -1));
     EXPECT_EQ(w->txtCell->font(), g->font());
 
     Key(Qt::Key_Return);

@@ -6,13 +6,13 @@
 #include <QtTest/QTest>
 #include <random>
 
+#include "ImportWizardFixture.h"
 #include "input/frmImport.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
 #include "support/UserInput.h"
-#include "ImportWizardFixture.h"
 
 namespace vemora::test {
 namespace {
@@ -84,7 +84,8 @@ TEST_F(ImportWizardTest, RefusalsStayOnStepTwoAndLeaveTheProfile)
         ClickOn(d.sscPaste);
         ClickOn(d.sscNext);
         EXPECT_EQ(d.CurrentStep(), 2);
-        EXPECT_TRUE(scripted.lastMessage().contains("Row 1, column 1")) << scripted.lastMessage().toStdString();
+        EXPECT_TRUE(scripted.lastMessage().contains("Row 1, column 1"))
+            << scripted.lastMessage().toStdString();
         EXPECT_FALSE(d.lblPaste->isHidden());
         // Seven columns: the user must select again, so paste again.
         scripted.setClipboardText("1\t2\t3\t4\t5\t6\t7\n");
@@ -96,8 +97,7 @@ TEST_F(ImportWizardTest, RefusalsStayOnStepTwoAndLeaveTheProfile)
         scripted.setClipboardText("1200\t0");
         ClickOn(d.sscPaste);
         ClickOn(d.sscNext);
-        EXPECT_EQ(scripted.lastMessage(),
-                  QString::fromUtf8(NothingCouldBePastedMessage.data()));
+        EXPECT_EQ(scripted.lastMessage(), QString::fromUtf8(NothingCouldBePastedMessage.data()));
         EXPECT_EQ(d.CurrentStep(), 2);
         ClickOn(d.sscCancel);
     });

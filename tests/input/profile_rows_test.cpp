@@ -293,13 +293,15 @@ TEST_F(ProfileRowsTest, HelpPageDescribesTheRowCommandsAsTheyAct)
     Click(w->msgProfile, 2, 0, Qt::RightButton);
     ASSERT_EQ(scripted.menusShown.size(), 1u);
     for (const QString& item : scripted.menusShown[0])
-        EXPECT_TRUE(page.contains(QLatin1Char('"') + item + QLatin1Char('"'))) << item.toStdString();
+        EXPECT_TRUE(page.contains(QLatin1Char('"') + item + QLatin1Char('"')))
+            << item.toStdString();
 
     const QString button = w->sscAdd->Caption().remove(QLatin1Char('&'));
     const qsizetype at = page.indexOf(button + QLatin1Char(' '));
     ASSERT_GE(at, 0) << button.toStdString();
     const QString sentence = page.mid(at, page.indexOf(QLatin1Char('.'), at) - at);
-    EXPECT_TRUE(sentence.contains(QLatin1String("before the current row"))) << sentence.toStdString();
+    EXPECT_TRUE(sentence.contains(QLatin1String("before the current row")))
+        << sentence.toStdString();
     EXPECT_FALSE(sentence.contains(QLatin1String("end"))) << sentence.toStdString();
 }
 

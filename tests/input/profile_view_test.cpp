@@ -130,8 +130,12 @@ TEST_F(ProfileViewTest, AFlowBeyondTheSearchSaysWhy)
 TEST_F(ProfileViewTest, MissedPumpCurveIsAFailedGradeline)
 {
     ctx.store = *PumpingProject(0, 50, {{0, 0}, {30, 600}, {45, 1000}});
-    SetPumpCurve(ctx.store, {{20, 0.05f, 60}, {18, 0.1f, 70}, {15, 0.15f, 78},
-                             {12, 0.2f, 80}, {8, 0.25f, 75}, {4, 0.3f, 65}});
+    SetPumpCurve(ctx.store, {{20, 0.05f, 60},
+                             {18, 0.1f, 70},
+                             {15, 0.15f, 78},
+                             {12, 0.2f, 80},
+                             {8, 0.25f, 75},
+                             {4, 0.3f, 65}});
     frmView* v = open();
     ASSERT_EQ(scripted.messages.size(), 1u);
     EXPECT_EQ(scripted.messages[0].text,

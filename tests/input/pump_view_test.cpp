@@ -85,14 +85,16 @@ TEST_F(PumpViewTest, IncompleteNegativeOrNonNumericPointsAreRefused)
     typeExample();
     w->txtEfficiency[3]->setText(QString());
     viewCurve();
-    EXPECT_EQ(scripted.lastMessage(), "The pump curve data must be completed before it can be viewed.");
+    EXPECT_EQ(scripted.lastMessage(),
+              "The pump curve data must be completed before it can be viewed.");
     EXPECT_EQ(scripted.messages.back().title, "Vemora : ERROR");
     EXPECT_FALSE(ctx.windows.pumpView.Loaded());
     EXPECT_FLOAT_EQ(ctx.store.PumpCurve[1][1], 0); // nothing stored
 
     w->txtEfficiency[3]->setText(QStringLiteral("-5"));
     viewCurve();
-    EXPECT_EQ(scripted.lastMessage(), "The pump curve data must be completed before it can be viewed.");
+    EXPECT_EQ(scripted.lastMessage(),
+              "The pump curve data must be completed before it can be viewed.");
 
     w->txtEfficiency[3]->setText(QStringLiteral("."));
     viewCurve();
@@ -103,8 +105,12 @@ TEST_F(PumpViewTest, IncompleteNegativeOrNonNumericPointsAreRefused)
 
 TEST_F(PumpViewTest, AllZeroIsRefusedButOnePositiveValuePasses)
 {
-    typePoints({{"0", "0", "0"}, {"0", "0", "0"}, {"0", "0", "0"},
-                {"0", "0", "0"}, {"0", "0", "0"}, {"0", "0", "0"}});
+    typePoints({{"0", "0", "0"},
+                {"0", "0", "0"},
+                {"0", "0", "0"},
+                {"0", "0", "0"},
+                {"0", "0", "0"},
+                {"0", "0", "0"}});
     viewCurve();
     EXPECT_EQ(scripted.lastMessage(), "All the pump data cannot be zero !");
     EXPECT_EQ(scripted.messages.back().title, "Vemora : ERROR !");
@@ -114,7 +120,8 @@ TEST_F(PumpViewTest, AllZeroIsRefusedButOnePositiveValuePasses)
     w->txtH[2]->setText(QStringLiteral("12"));
     viewCurve();
     EXPECT_FLOAT_EQ(ctx.store.PumpCurve[1][3], 12);
-    EXPECT_EQ(scripted.lastMessage(), "Could not show the pump curve.  Please check the pump data !");
+    EXPECT_EQ(scripted.lastMessage(),
+              "Could not show the pump curve.  Please check the pump data !");
     EXPECT_FALSE(ctx.windows.pumpView.Loaded());
     EXPECT_TRUE(w->isVisible());
 }

@@ -74,10 +74,14 @@ QString PlainText(const QString& path)
 QString ColourName(uint32_t colour)
 {
     switch (colour) {
-    case vbcolor::Yellow: return QStringLiteral("yellow");
-    case vbcolor::Red: return QStringLiteral("red");
-    case vbcolor::Green: return QStringLiteral("green");
-    default: return QStringLiteral("other");
+    case vbcolor::Yellow:
+        return QStringLiteral("yellow");
+    case vbcolor::Red:
+        return QStringLiteral("red");
+    case vbcolor::Green:
+        return QStringLiteral("green");
+    default:
+        return QStringLiteral("other");
     }
 }
 
@@ -99,7 +103,8 @@ TEST_F(InputWindowTest, HelpAndGuideDescribeTheHourCycleAsTheWindowRunsIt)
     ASSERT_EQ(period.size(), 3u);
 
     QLabel* hour = w->lblWinterHour[12];
-    QStringList colours{ColourName(frmLCC::HourColour(hour))}, periods{period[frmLCC::HourColour(hour)]};
+    QStringList colours{ColourName(frmLCC::HourColour(hour))},
+        periods{period[frmLCC::HourColour(hour)]};
     for (int click = 0; click < 3; ++click) {
         QTest::mouseClick(hour, Qt::LeftButton);
         colours << ColourName(frmLCC::HourColour(hour));

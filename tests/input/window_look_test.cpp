@@ -121,7 +121,8 @@ TEST_F(InputWindowTest, TallLayingRowsWrapTheirLabels)
         EXPECT_TRUE(InkClearOfSides(image, cell)) << "row " << r;
     }
     // Both in the grid's coordinates.
-    EXPECT_TRUE(grid->viewport()->geometry().contains(grid->cellRect(15, 1))) << "the last row whole";
+    EXPECT_TRUE(grid->viewport()->geometry().contains(grid->cellRect(15, 1)))
+        << "the last row whole";
     // A short row keeps its label on one line.
     EXPECT_EQ(InkBands(image, grid->cellRect(1, 0).adjusted(1, 1, -3, -3)), 1);
 }

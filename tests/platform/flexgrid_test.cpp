@@ -346,12 +346,10 @@ TEST_F(FlexGridTest, MergedColumnsJoinEqualTextsOnlyWithinTheBlocksBeforeThem)
 {
     grid->setRows(6);
     grid->setCols(3);
-    const char* const texts[][3] = {{"Description", "Description", "Amount"},
-                                    {"Operational", "Operational", "R0"},
-                                    {"Maintenance", "Pipeline", "R0"},
-                                    {"Maintenance", "Mechanical", "R0"},
-                                    {"Maintenance", "Mechanical", "R5"},
-                                    {"Energy", "Mechanical", "R5"}};
+    const char* const texts[][3] = {
+        {"Description", "Description", "Amount"}, {"Operational", "Operational", "R0"},
+        {"Maintenance", "Pipeline", "R0"},        {"Maintenance", "Mechanical", "R0"},
+        {"Maintenance", "Mechanical", "R5"},      {"Energy", "Mechanical", "R5"}};
     for (int r = 0; r < 6; ++r)
         for (int c = 0; c < 3; ++c)
             grid->setTextMatrix(r, c, texts[r][c]);

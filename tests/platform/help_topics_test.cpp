@@ -66,7 +66,8 @@ TEST(HelpTopics, EveryPageExplainsAndLeadsBackToTheContents)
         for (auto m = QRegularExpression(R"(href="(\d{4})\.html")").globalMatch(page);
              m.hasNext();) {
             const QString target = m.next().captured(1);
-            EXPECT_TRUE(QFile::exists(helpDir + target + ".html")) << topic << " -> " << target.toStdString();
+            EXPECT_TRUE(QFile::exists(helpDir + target + ".html"))
+                << topic << " -> " << target.toStdString();
         }
     }
 }

@@ -6,8 +6,8 @@
 
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
-#include "support/SmallGraph.h"
 #include "platform/ScriptedUi.h"
+#include "support/SmallGraph.h"
 
 using namespace vemora;
 

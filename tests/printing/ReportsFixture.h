@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QTimer>
 #include <QPrinter>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "app/AnalyseProject.h"

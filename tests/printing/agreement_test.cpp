@@ -40,11 +40,14 @@ class AgreementTest : public ReportsTest
     {
         const ProjectStore& s = ctx.store;
         const QString symbol = s.CurrencyCode == 0 ? "R" : "$";
-        auto money = [&](double v) { return symbol + QString::fromStdString(FormatThousands(v, 0)); };
+        auto money = [&](double v) {
+            return symbol + QString::fromStdString(FormatThousands(v, 0));
+        };
         ASSERT_FALSE(Record({ReportBox::Cost}));
         const RecordedPage& page = pages().back();
         EXPECT_EQ(LineOf(page, "Pipeline cost"),
-                  "Pipeline cost " + money(tool.scalar("PipeLayingCost") + tool.scalar("PipeSupplyCost")));
+                  "Pipeline cost " +
+                      money(tool.scalar("PipeLayingCost") + tool.scalar("PipeSupplyCost")));
         EXPECT_EQ(LineOf(page, "Escalation"), "Escalation " + money(tool.scalar("EscalationCost")));
         EXPECT_EQ(LineOf(page, "Consulting fees"),
                   "Consulting fees (fee scale 2002) " + money(tool.scalar("ConsultingFees")));
@@ -55,16 +58,21 @@ class AgreementTest : public ReportsTest
                     tool.scalar("TotalCapitalCost") * 1e-6 + 1);
         EXPECT_EQ(LineOf(page, "Total capital cost"),
                   "Total capital cost " + money(tool.scalar("TotalCapitalCost")));
-        EXPECT_EQ(LineOf(page, "Expenditure:"), "Expenditure: " + money(tool.scalar("NpvExpenditure")));
+        EXPECT_EQ(LineOf(page, "Expenditure:"),
+                  "Expenditure: " + money(tool.scalar("NpvExpenditure")));
         EXPECT_EQ(LineOf(page, "Income:"), "Income: " + money(tool.scalar("NpvIncome")));
         const float irr = tool.scalar("Irr");
         EXPECT_EQ(LineOf(page, "IRR:"),
-                  std::isnan(irr) ? QString("IRR: n/a")
-                                  : "IRR: " + QString::fromStdString(FormatThreeDecimals(irr)) + " %");
-        EXPECT_TRUE(LineOf(page, "Operational cost").startsWith("Operational cost " + money(tool.at("YearOperational", 1))));
-        EXPECT_TRUE(LineOf(page, "Energy cost").startsWith("Energy cost " + money(tool.at("YearEnergy", 1))));
+                  std::isnan(irr)
+                      ? QString("IRR: n/a")
+                      : "IRR: " + QString::fromStdString(FormatThreeDecimals(irr)) + " %");
+        EXPECT_TRUE(LineOf(page, "Operational cost")
+                        .startsWith("Operational cost " + money(tool.at("YearOperational", 1))));
+        EXPECT_TRUE(LineOf(page, "Energy cost")
+                        .startsWith("Energy cost " + money(tool.at("YearEnergy", 1))));
         EXPECT_TRUE(LineOf(page, "Maintenance cost - Pipeline")
-                        .startsWith("Maintenance cost - Pipeline " + money(tool.at("YearPipelineMaintenance", 1))));
+                        .startsWith("Maintenance cost - Pipeline " +
+                                    money(tool.at("YearPipelineMaintenance", 1))));
     }
 
     void ExpectHydraulicPages(const ToolResults& tool, int year, double flowFactor)
@@ -77,7 +85,8 @@ class AgreementTest : public ReportsTest
         ctx.PrintYear = static_cast<int16_t>(year);
         ASSERT_FALSE(Record({ReportBox::TextHydraulic}));
         const RecordedPage& first = pages().front();
-        EXPECT_NE(first.findTextStartingWith("Flow rate: " + three(tool.at("YearFlow", year) / flowFactor) + " "),
+        EXPECT_NE(first.findTextStartingWith(
+                      "Flow rate: " + three(tool.at("YearFlow", year) / flowFactor) + " "),
                   nullptr);
         const std::vector<float>& line = tool.gradeline.at(static_cast<size_t>(year - 1));
         if (pumping) {
@@ -99,7 +108,8 @@ class AgreementTest : public ReportsTest
         ASSERT_EQ(levels.size(), static_cast<size_t>(s.NodeCount));
         for (int i = 1; i <= s.NodeCount; ++i) {
             const float level = line.at(static_cast<size_t>(pumping ? i : i - 1));
-            EXPECT_EQ(levels[static_cast<size_t>(i - 1)], three(level / levelFactor)) << "node " << i;
+            EXPECT_EQ(levels[static_cast<size_t>(i - 1)], three(level / levelFactor))
+                << "node " << i;
             EXPECT_EQ(pressures[static_cast<size_t>(i - 1)],
                       three(level / levelFactor - s.NodeElevation[i]))
                 << "node " << i;
@@ -147,12 +157,14 @@ TEST_F(AgreementTest, ThePrintToolPrintsEveryPageTheProjectAllows)
     EXPECT_TRUE(pages[7].text.contains("Page 4"));
 
     // Unknown items and files are refused.
-    const std::string bad = std::string("'") + VEMORA_BINARY_DIR + "/tools/print-tool/print-tool' '" +
-                            path + "' '" + pdf + "' Nonsense 2>/dev/null";
+    const std::string bad = std::string("'") + VEMORA_BINARY_DIR +
+                            "/tools/print-tool/print-tool' '" + path + "' '" + pdf +
+                            "' Nonsense 2>/dev/null";
     const int refused = std::system(bad.c_str());
     EXPECT_EQ(WEXITSTATUS(refused), 2);
     const std::string missing = std::string("'") + VEMORA_BINARY_DIR +
-                                "/tools/print-tool/print-tool' /nonexistent.kpj '" + pdf + "' 2>/dev/null";
+                                "/tools/print-tool/print-tool' /nonexistent.kpj '" + pdf +
+                                "' 2>/dev/null";
     EXPECT_EQ(WEXITSTATUS(std::system(missing.c_str())), 1);
 }
 

@@ -87,7 +87,8 @@ TEST_F(CostReportTest, DollarProjectsAndAnnualCostsWithTheirRates)
     ctx.results.YearOperational[1] = 180000;
     ctx.results.YearEnergy[1] = 0;
     const RecordedPage& page = Print();
-    EXPECT_EQ(LineOf(page, "Operational cost"), "Operational cost $180,000  (Escalation rate is 6.00%)");
+    EXPECT_EQ(LineOf(page, "Operational cost"),
+              "Operational cost $180,000  (Escalation rate is 6.00%)");
     EXPECT_EQ(LineOf(page, "Energy cost"), "Energy cost $0  (Escalation rate is 0.00%)");
     EXPECT_EQ(LineOf(page, "VAT 14%"), "VAT 14% $140,000");
 }
@@ -96,8 +97,9 @@ TEST_F(CostReportTest, AnAmountNotFiniteStopsTheReport)
 {
     MillionProject();
     ctx.results.NpvIncome = std::numeric_limits<float>::infinity();
-    EXPECT_EQ(Record({ReportBox::Cost}),
-              QString("Could not print the Summary of the Cost Analysis ! Check the obtained results."));
+    EXPECT_EQ(
+        Record({ReportBox::Cost}),
+        QString("Could not print the Summary of the Cost Analysis ! Check the obtained results."));
 }
 
 } // namespace

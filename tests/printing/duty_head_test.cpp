@@ -31,7 +31,10 @@ class DutyHeadTest : public ReportsTest
         w = static_cast<frmResults*>(ctx.windows.results.Load());
     }
 
-    static QString Head(double metres) { return QString::fromStdString(FormatThreeDecimals(metres)); }
+    static QString Head(double metres)
+    {
+        return QString::fromStdString(FormatThreeDecimals(metres));
+    }
 
     frmResults* w = nullptr;
 };

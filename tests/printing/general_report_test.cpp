@@ -93,7 +93,8 @@ TEST_F(GeneralReportTest, APumpingProjectPrintsItsLevelsInTheirUnitsAndThePumpCu
     auto project = RisingMain(3, 10);
     project->StartReservoirLevelUnit = 2; // ft
     project->StartReservoirLevel = 32.8084f;
-    SetPumpCurve(*project, {{90, 0.05f, 60}, {85, 0.1f, 70}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}});
+    SetPumpCurve(*project,
+                 {{90, 0.05f, 60}, {85, 0.1f, 70}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}});
     project->PumpType = "Split case";
     project->PumpDescription = "Two in parallel";
     Open(*project);

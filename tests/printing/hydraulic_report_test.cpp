@@ -92,7 +92,7 @@ TEST_F(HydraulicReportTest, RowsShowTheGradelineAndPressureOfTheYear)
 TEST_F(HydraulicReportTest, ThePumpingHeadTakesTheStartLevelInItsOwnUnit)
 {
     auto project = RisingMain(3, 10);
-    project->StartReservoirLevelUnit = 2; // ft
+    project->StartReservoirLevelUnit = 2;    // ft
     project->StartReservoirLevel = 32.8084f; // 10 m
     Open(*project);
     Analyse();

@@ -112,8 +112,9 @@ TEST_F(PrintRunTest, PrinterFailuresAreFailuresOfTheirStep)
     // A page that cannot be started, during the second item.
     RecordingPageDevice full;
     full.failAtPage(2);
-    EXPECT_EQ(RunPrint(ctx, full, 1, Only({ReportBox::General, ReportBox::Cost})),
-              QString("Could not print the Summary of the Cost Analysis ! Check the obtained results."));
+    EXPECT_EQ(
+        RunPrint(ctx, full, 1, Only({ReportBox::General, ReportBox::Cost})),
+        QString("Could not print the Summary of the Cost Analysis ! Check the obtained results."));
     EXPECT_EQ(full.pages().size(), 1u);
 
     // The printer in error after the end: the last item failed.
@@ -133,8 +134,9 @@ TEST_F(PrintRunTest, PrinterFailuresAreFailuresOfTheirStep)
 TEST_F(PrintRunTest, AGraphPageWithoutItsWindowFails)
 {
     ctx.graphPages.profilePlot = nullptr;
-    EXPECT_EQ(Record({ReportBox::Hydraulic}),
-              QString("Could not print the Hydraulic Analysis graph ! Check the obtained results."));
+    EXPECT_EQ(
+        Record({ReportBox::Hydraulic}),
+        QString("Could not print the Hydraulic Analysis graph ! Check the obtained results."));
 }
 
 // A results window with no profile view of its own, as a test or a stand-in
@@ -152,8 +154,9 @@ TEST_F(PrintRunTest, AResultsWindowWithoutTheProfileViewFailsTheProfilePageAlone
 {
     ctx.windows.results.Unload();
     ctx.windows.results.Install([]() -> ResultsWindow* { return new PlainResults; });
-    EXPECT_EQ(Record({ReportBox::Hydraulic}),
-              QString("Could not print the Hydraulic Analysis graph ! Check the obtained results."));
+    EXPECT_EQ(
+        Record({ReportBox::Hydraulic}),
+        QString("Could not print the Hydraulic Analysis graph ! Check the obtained results."));
     device = RecordingPageDevice();
     EXPECT_FALSE(Record({ReportBox::Demand, ReportBox::Income}));
     EXPECT_EQ(pages().size(), 2u);

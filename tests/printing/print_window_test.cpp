@@ -227,7 +227,10 @@ TEST_F(PrintWindowTest, HelpPageNamesTheBoxesAndWhereThePumpPagesPrint)
     QStringList captions;
     Show([&](frmPrint* w) {
         for (const ReportItem& item : ReportItems())
-            captions << w->Box(item.box)->text().replace(QStringLiteral("&&"), QStringLiteral("&")).trimmed();
+            captions << w->Box(item.box)
+                            ->text()
+                            .replace(QStringLiteral("&&"), QStringLiteral("&"))
+                            .trimmed();
         w->sscCancel->click();
     });
     ASSERT_EQ(captions.size(), 12);

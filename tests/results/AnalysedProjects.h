@@ -87,7 +87,7 @@ inline std::unique_ptr<ProjectStore> UsPumpingProject()
         s->PumpCurve[1][k] /= ft;
         s->PumpCurve[2][k] /= gallon;
     }
-    s->FixedDemandUnit = 8;       // Million gal/day (USA)
+    s->FixedDemandUnit = 8; // Million gal/day (USA)
     s->FixedDemand = 200 * 0.001f / 0.043812636f;
     return s;
 }

@@ -54,9 +54,8 @@ class AnalysisAgreementTest : public ResultsWindowTest
         ASSERT_EQ(g->Rows(), years + 2);
         for (int y = 1; y <= years; ++y) {
             const float flow = tool.at("YearFlow", y);
-            const float yield =
-                pumping ? static_cast<float>(s.PumpingHours) * flow / 24.0f / factor
-                        : flow / factor;
+            const float yield = pumping ? static_cast<float>(s.PumpingHours) * flow / 24.0f / factor
+                                        : flow / factor;
             const float shortage = tool.at("YearShortage", y);
             EXPECT_EQ(cell(g, y + 1, 1), fixed(yield, 3)) << "year " << y;
             EXPECT_EQ(cell(g, y + 1, 2), fixed(s.FixedDemand - shortage, 3)) << "year " << y;
@@ -96,8 +95,8 @@ class AnalysisAgreementTest : public ResultsWindowTest
                 const float level = line.at(static_cast<size_t>(pumping ? i : i - 1));
                 EXPECT_EQ(cell(h, i, 3), QString::fromStdString(FormatNoLeadingZero(level, 3)))
                     << "year " << year << " node " << i;
-                EXPECT_EQ(cell(h, i, 4), QString::fromStdString(FormatNoLeadingZero(
-                                             level - s.NodeElevation[i], 3)));
+                EXPECT_EQ(cell(h, i, 4), QString::fromStdString(
+                                             FormatNoLeadingZero(level - s.NodeElevation[i], 3)));
             }
         }
 
@@ -126,12 +125,13 @@ class AnalysisAgreementTest : public ResultsWindowTest
             }
         }
 
-        EXPECT_EQ(w->lblNPVE->text(),
-                  symbol + QString::fromStdString(FormatThousandsWhole(tool.scalar("NpvExpenditure"))));
+        EXPECT_EQ(w->lblNPVE->text(), symbol + QString::fromStdString(FormatThousandsWhole(
+                                                   tool.scalar("NpvExpenditure"))));
         EXPECT_EQ(w->lblNPVI->text(),
                   symbol + QString::fromStdString(FormatThousandsWhole(tool.scalar("NpvIncome"))));
         EXPECT_EQ(w->lblIRR->text(),
-                  "IRR = " + QString::fromStdString(FormatThreeDecimals(tool.scalar("Irr"))) + " %");
+                  "IRR = " + QString::fromStdString(FormatThreeDecimals(tool.scalar("Irr"))) +
+                      " %");
     }
 
     TempFolder folder;

@@ -106,7 +106,8 @@ TEST_F(DistancesTest, TheProfileIsDrawnForTheChosenSectionAndYear)
     EXPECT_EQ(w->lblMaxFlow->text(), "Flow rate: 12.500 Mega liters/day");
     EXPECT_EQ(w->lblPumping->text(), "");
     // Drawn while the window is hidden, at the picture's own size.
-    EXPECT_EQ(w->picHydraulicFrame.right, pixelsToTwips(w->picHydraulic->contentsRect().width()) - 600);
+    EXPECT_EQ(w->picHydraulicFrame.right,
+              pixelsToTwips(w->picHydraulic->contentsRect().width()) - 600);
     EXPECT_TRUE(scripted.messages.empty());
 
     // The read-out over the plot in the project's units.
@@ -122,7 +123,8 @@ TEST_F(DistancesTest, TheProfileIsDrawnForTheChosenSectionAndYear)
     w->comEnd->setCurrentIndex(0);
     w->sscView->click();
     ASSERT_EQ(scripted.messages.size(), 1u);
-    EXPECT_EQ(scripted.messages[0].text, "The begin distance should be less than the end distance !");
+    EXPECT_EQ(scripted.messages[0].text,
+              "The begin distance should be less than the end distance !");
     EXPECT_EQ(scripted.messages[0].title, "Vemora ERROR !");
     EXPECT_TRUE(w->picHydraulic->drawing().findText("Accumulated length( m )"));
 }

@@ -117,12 +117,14 @@ TEST_F(DutyPointTest, WarningShowsTheFailingYearModally)
     });
     ShowPumpCurveMissed(ctx, 4);
     ASSERT_EQ(scripted.messages.size(), 1u);
-    EXPECT_EQ(scripted.messages[0].text, "The pump curve does not intersect the system curve for year 4");
+    EXPECT_EQ(scripted.messages[0].text,
+              "The pump curve does not intersect the system curve for year 4");
     EXPECT_EQ(scripted.messages[0].title, "Error");
     ASSERT_EQ(scripted.dialogsShown.size(), 1u);
     EXPECT_EQ(scripted.dialogsShown[0], "frmDutyPoint");
     EXPECT_EQ(caption, "  PUMP & SYSTEM CURVES");
-    EXPECT_EQ(text, "The pump and system curves do not intersect.  The pump selection seems incorrect !");
+    EXPECT_EQ(text,
+              "The pump and system curves do not intersect.  The pump selection seems incorrect !");
     EXPECT_GT(drawn, static_cast<size_t>(MaxSystemSamples));
     EXPECT_EQ(scripted.helpTopics.back(), 5500);
 }

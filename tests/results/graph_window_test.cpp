@@ -65,11 +65,13 @@ TEST_F(GraphWindowTest, ReadOutFollowsThePointerToTheFrameEdgesAndNotOnePixelBey
     const int midX = (left + right) / 2, midY = (top + bottom) / 2;
 
     // The section begins at 0 m; the gradeline of 0 m puts the origin at 0.
-    EXPECT_EQ(ReadOutAt(left, bottom), std::pair(QStringLiteral("0.000 m"), QStringLiteral("0.000 m")));
+    EXPECT_EQ(ReadOutAt(left, bottom),
+              std::pair(QStringLiteral("0.000 m"), QStringLiteral("0.000 m")));
     auto [x, y] = ReadOutAt(right, top);
     EXPECT_NE(x, OutOfRange);
     EXPECT_NE(y, OutOfRange);
-    EXPECT_NEAR(x.section(' ', 0, 0).toDouble(), f.originX + (f.right - f.left) / f.scaleX, 15 / f.scaleX);
+    EXPECT_NEAR(x.section(' ', 0, 0).toDouble(), f.originX + (f.right - f.left) / f.scaleX,
+                15 / f.scaleX);
 
     for (QPoint beyond : {QPoint(left - 1, midY), QPoint(right + 1, midY), QPoint(midX, top - 1),
                           QPoint(midX, bottom + 1)}) {
@@ -90,7 +92,8 @@ TEST_F(GraphWindowTest, TheProfileReadOutKeepsItsOwnFrameWhateverElseIsDrawn)
 {
     ShowDrawn();
     const PlotFrame before = w->picHydraulicFrame;
-    const QPoint at(PixelX(before.left + 220 + 1500, true), PixelY(before.bottom - 220 - 900, true));
+    const QPoint at(PixelX(before.left + 220 + 1500, true),
+                    PixelY(before.bottom - 220 - 900, true));
     const auto first = ReadOutAt(at.x(), at.y());
     ASSERT_NE(first.first, OutOfRange);
 
@@ -216,8 +219,8 @@ void ExpectApartAlongTheLine(const Drawing& d, double top, const char* what)
         if (t->y1 == top) line.push_back(t);
     std::sort(line.begin(), line.end(), [](auto* a, auto* b) { return a->x1 < b->x1; });
     for (size_t i = 1; i < line.size(); ++i)
-        EXPECT_LE(line[i - 1]->x2, line[i]->x1)
-            << what << ": " << line[i - 1]->text.toStdString() << " and " << line[i]->text.toStdString();
+        EXPECT_LE(line[i - 1]->x2, line[i]->x1) << what << ": " << line[i - 1]->text.toStdString()
+                                                << " and " << line[i]->text.toStdString();
 }
 
 // The vertical axis labels, printed from `labelX`, end before the axis.

@@ -119,7 +119,8 @@ TEST_F(IrrViewTest, ReadOutCopyAndHelp)
     emit v->picIRR->MouseDown(mousebutton::Left, 0, x, y);
     EXPECT_TRUE(scripted.messages.empty());
     emit v->picIRR->MouseDown(mousebutton::Right, 0, x, y);
-    EXPECT_EQ(scripted.lastMessage(), "The Internal Rate of Return graph was copied to the clipboard");
+    EXPECT_EQ(scripted.lastMessage(),
+              "The Internal Rate of Return graph was copied to the clipboard");
     EXPECT_FALSE(scripted.clipboardImage().isNull());
     QTest::mouseClick(v->sscHelp, Qt::LeftButton);
     EXPECT_EQ(scripted.helpTopics.back(), 6030);

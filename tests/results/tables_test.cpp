@@ -70,7 +70,7 @@ TEST_F(ResultTablesTest, DemandTableOfAPumpingProjectAveragesTheYieldOverTheDay)
     FlexGrid* g = DemandTable();
     ASSERT_EQ(g->Cols(), 5);
     EXPECT_EQ(cell(g, 0, 4), "Pumping hours");
-    EXPECT_EQ(cell(g, 1, 4), ""); // no unit above the hours
+    EXPECT_EQ(cell(g, 1, 4), "");       // no unit above the hours
     EXPECT_EQ(cell(g, 2, 1), "10.417"); // 12.5 x 20 / 24
     EXPECT_EQ(cell(g, 2, 2), "8.750");
     EXPECT_EQ(cell(g, 2, 3), "1.250");
@@ -173,12 +173,9 @@ TEST_F(ResultTablesTest, NodeTableShowsTheGradelineInTheElevationUnit)
     FlexGrid* g = NodeTable();
     EXPECT_EQ(g->Rows(), 4);
     EXPECT_EQ(g->Cols(), 6);
-    const char* const headings[] = {"Number",
-                                    "Accumulated length (m)",
-                                    "Elevation (m)",
-                                    "Hydraulic gradeline (m)",
-                                    "Pressure (m)",
-                                    "Component"};
+    const char* const headings[] = {"Number",        "Accumulated length (m)",
+                                    "Elevation (m)", "Hydraulic gradeline (m)",
+                                    "Pressure (m)",  "Component"};
     for (int c = 0; c < 6; ++c)
         EXPECT_EQ(cell(g, 0, c), headings[c]);
     EXPECT_EQ(cell(g, 1, 0), "1");
@@ -199,8 +196,8 @@ TEST_F(ResultTablesTest, NodeTableOfAPumpingProjectInFeet)
 {
     PumpingStores();
     ThreeNodes();
-    ctx.store.ElevationUnit = 2; // ft
-    ctx.store.ChainageUnit = 3;  // miles
+    ctx.store.ElevationUnit = 2;          // ft
+    ctx.store.ChainageUnit = 3;           // miles
     ctx.results.Gradeline(1, 1) = 30.48f; // a pumping system's node 1 reads point 1
     FlexGrid* g = NodeTable();
     EXPECT_EQ(cell(g, 0, 1), "Accumulated length (miles)");

@@ -73,13 +73,12 @@ TEST_F(FramedResultsWindowTest, LoadsAtItsSizeWithItsPagesAndFramesAsDesigned)
     EXPECT_EQ(w->sstResults->TabCaption(2), "Cost analysis");
     EXPECT_EQ(w->sscInput->parentWidget(), w); // outside the tab control
 
-    for (QWidget* hidden : std::initializer_list<QWidget*>{
-             w->fraTable, w->fraViewTable, w->fraDuty, w->fraComponents, w->fraIncomeLegend,
-             w->Frame4})
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{w->fraTable, w->fraViewTable, w->fraDuty, w->fraComponents,
+                                         w->fraIncomeLegend, w->Frame4})
         EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
     for (QWidget* shown : std::initializer_list<QWidget*>{
-             w->fraPlot, w->Frame1, w->fraNew, w->Frame2, w->fraDemandLegend, w->Frame3,
-             w->Frame5})
+             w->fraPlot, w->Frame1, w->fraNew, w->Frame2, w->fraDemandLegend, w->Frame3, w->Frame5})
         EXPECT_FALSE(shown->isHidden()) << shown->objectName().toStdString();
     EXPECT_TRUE(w->ssoDemandCapacity->isChecked());
     EXPECT_TRUE(w->chkGradeline->isChecked());
@@ -131,8 +130,7 @@ TEST_F(ResultsWindowTest, ControlsCarryTheirCaptionsAndToolTips)
     EXPECT_EQ(w->ssoDemandCapacity->text(), "Demand && Capacity");
     EXPECT_EQ(w->ssoDemandCapacity->toolTip(), "Select to view the Demand && Capacity graph");
     EXPECT_EQ(w->ssoIncomeExpenditure->text(), "Income && Expenditure");
-    EXPECT_EQ(w->ssoIncomeExpenditure->toolTip(),
-              "Select to view the Income && Expenditure graph");
+    EXPECT_EQ(w->ssoIncomeExpenditure->toolTip(), "Select to view the Income && Expenditure graph");
     EXPECT_EQ(w->comBegin->toolTip(), "Select the begin of the section to be viewed");
     EXPECT_EQ(w->comEnd->toolTip(), "Select the end of the section to be viewed");
     EXPECT_EQ(w->Label10->text(), "Total capital cost");

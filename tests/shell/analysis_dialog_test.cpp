@@ -115,8 +115,12 @@ TEST_F(AnalysisDialogTest, AnalyseThenContinueShowsTheResults)
 TEST_F(AnalysisDialogTest, MissedPumpCurveKeepsAnalyseAndShowsTheDutyPoints)
 {
     auto project = PumpingProject(0, 80, {{0, 0}, {75, 1000}});
-    SetPumpCurve(*project, {{30, 0, 40}, {28, 0.1f, 60}, {25, 0.2f, 70}, {20, 0.3f, 78},
-                            {15, 0.4f, 74}, {10, 0.5f, 60}});
+    SetPumpCurve(*project, {{30, 0, 40},
+                            {28, 0.1f, 60},
+                            {25, 0.2f, 70},
+                            {20, 0.3f, 78},
+                            {15, 0.4f, 74},
+                            {10, 0.5f, 60}});
     Use(std::move(project));
     Analyse([this](frmAnalyse& d) {
         Ready(d);
@@ -153,7 +157,7 @@ TEST_F(AnalysisDialogTest, RunFailuresAreReported)
         d.sscAnalyse->click();
     });
     EXPECT_TRUE(ui.lastMessage() == QString(RunFailedMessage) ||
-                    ui.lastMessage() == QString(HydraulicsFailedMessage))
+                ui.lastMessage() == QString(HydraulicsFailedMessage))
         << ui.lastMessage().toStdString();
     EXPECT_EQ(ctx.store.ResultsValid, 0);
 }

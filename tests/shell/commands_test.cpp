@@ -89,8 +89,8 @@ TEST_F(CommandsTest, DialogCommandsOpenTheirWindows)
     const std::pair<QAction*, const char*> rows[] = {
         {m->mnuImport, "frmImport"},     {m->mnuPrint, "frmPrint"},
         {m->mnuAnalyse, "frmAnalyse"},   {m->mnuPreferences, "frmPref"},
-        {m->mnuConvert, "frmConverter"},
-        {m->mnuDisclaimer, "frmDisclaimer"}, {m->mnuAbout, "frmAbout"},
+        {m->mnuConvert, "frmConverter"}, {m->mnuDisclaimer, "frmDisclaimer"},
+        {m->mnuAbout, "frmAbout"},
     };
     for (const auto& [action, dialog] : rows) {
         action->trigger();

@@ -89,7 +89,8 @@ TEST_F(ProjectFilesTest, TextThatIsNotANumberStopsTheSaveNamingTheField)
     w->txtPumpOperatingFlowrate->setText(QStringLiteral("50"));
     w->txtEfficiency[4]->setText(QStringLiteral("."));
     EXPECT_FALSE(SaveAs("p.kpj"));
-    EXPECT_EQ(scripted.lastMessage(), "Enter a number for the pump efficiency of pump-curve point 5 !");
+    EXPECT_EQ(scripted.lastMessage(),
+              "Enter a number for the pump efficiency of pump-curve point 5 !");
     EXPECT_EQ(focused(), w->txtEfficiency[4]);
     EXPECT_FALSE(QFile::exists(path("p.kpj")));
     w->txtEfficiency[4]->clear(); // empty and unchecked: saved as 0

@@ -4,11 +4,11 @@
 
 #include "ProjectFilesFixture.h"
 #include "engine/EngineProjects.h"
-#include "project/RecordFields.h"
-#include "project/SystemType.h"
 #include "project/ProjectFile.h"
 #include "project/RecordCheck.h"
+#include "project/RecordFields.h"
 #include "project/RecordStore.h"
+#include "project/SystemType.h"
 #include "project/TextCodec.h"
 #include "project/UnitTables.h"
 
@@ -210,7 +210,8 @@ class RoundTripTest : public ProjectFilesTest
         const QByteArray after = Bytes("trip.kpj");
         ASSERT_EQ(after.size(), before.size());
         for (qsizetype i = 0; i < after.size(); ++i)
-            ASSERT_EQ(after[i], before[i]) << "first difference at byte " << i << " (" << FieldAt(i) << ")";
+            ASSERT_EQ(after[i], before[i])
+                << "first difference at byte " << i << " (" << FieldAt(i) << ")";
     }
 };
 

@@ -7,8 +7,8 @@
 
 #include "GrabFolder.h"
 #include "app/PrintFailure.h"
-#include "reports/ReportItems.h"
 #include "printing/ReportsFixture.h"
+#include "reports/ReportItems.h"
 #include "reports/frmPrint.h"
 #include "results/AnalysedProjects.h"
 

@@ -51,7 +51,8 @@ bool parse(const QStringList& args, Args& out)
             out.printer = args[++i];
         } else if (args[i] == "--year" || args[i] == "--copies") {
             if (i + 1 >= args.size()) return false;
-            if (!wholeNumber(args[i + 1], args[i] == "--year" ? out.year : out.copies)) return false;
+            if (!wholeNumber(args[i + 1], args[i] == "--year" ? out.year : out.copies))
+                return false;
             ++i;
         } else {
             plain << args[i];
@@ -112,12 +113,15 @@ int main(int argc, char** argv)
     }
     AnalysisObserver progress;
     const AnalysisOutcome outcome = AnalyseProject(ctx, ctx.store.SupervisionFees, progress);
-    if (outcome.Status == AnalysisStatus::Completed) ctx.store.ResultsValid = 1;
-    else std::cerr << "print-tool: the analysis did not complete; only the input data print\n";
+    if (outcome.Status == AnalysisStatus::Completed)
+        ctx.store.ResultsValid = 1;
+    else
+        std::cerr << "print-tool: the analysis did not complete; only the input data print\n";
 
     PrintSelection ticked{};
     for (const ReportItem& item : ReportItems())
-        ticked[static_cast<size_t>(item.step)] = args.items.isEmpty() && ReportAvailable(ctx, item.box);
+        ticked[static_cast<size_t>(item.step)] =
+            args.items.isEmpty() && ReportAvailable(ctx, item.box);
     for (const QString& name : args.items) {
         const ReportItem* item = itemNamed(name);
         if (!item) {
@@ -129,8 +133,10 @@ int main(int argc, char** argv)
     ctx.PrintYear = static_cast<int16_t>(args.year);
 
     QPrinter printer(QPrinter::HighResolution);
-    if (args.printer.isEmpty()) PrinterPageDevice::setUpPdf(printer, args.pdf);
-    else printer.setPrinterName(args.printer);
+    if (args.printer.isEmpty())
+        PrinterPageDevice::setUpPdf(printer, args.pdf);
+    else
+        printer.setPrinterName(args.printer);
     PrinterPageDevice device(printer);
     const std::optional<QString> failure = RunPrint(ctx, device, args.copies, ticked);
     reportMessages(ui);
