@@ -21,59 +21,49 @@ int FlexGrid::colWidthPx(int c) const
     return twipsToPixels(ColWidth(c));
 }
 
+namespace {
+
+// The pixels lines `from` to `to` - 1 take along one axis.
+template <typename SizeOf> int spanPx(int from, int to, SizeOf size)
+{
+    int px = 0;
+    for (int i = from; i < to; ++i)
+        px += size(i);
+    return px;
+}
+
+// Where line `index` starts along one axis: a fixed line from the edge, a
+// scrolling line from the end of the fixed ones, counted from the first
+// line shown (negative for lines scrolled off before it).
+template <typename SizeOf> int lineStartPx(int index, int fixed, int firstShown, SizeOf size)
+{
+    if (index < fixed) return spanPx(0, index, size);
+    const int scrolled =
+        index >= firstShown ? spanPx(firstShown, index, size) : -spanPx(index, firstShown, size);
+    return spanPx(0, fixed, size) + scrolled;
+}
+
+} // namespace
+
 int FlexGrid::fixedHeightPx() const
 {
-    int h = 0;
-    for (int r = 0; r < fixedRows_; ++r)
-        h += rowHeightPx(r);
-    return h;
+    return spanPx(0, fixedRows_, [this](int r) { return rowHeightPx(r); });
 }
 
 int FlexGrid::fixedWidthPx() const
 {
-    int w = 0;
-    for (int c = 0; c < fixedCols_; ++c)
-        w += colWidthPx(c);
-    return w;
+    return spanPx(0, fixedCols_, [this](int c) { return colWidthPx(c); });
 }
 
 // Viewport y of a row's top; rows scrolled off above get negative values.
 int FlexGrid::rowTopPx(int r) const
 {
-    if (r < fixedRows_) {
-        int y = 0;
-        for (int i = 0; i < r; ++i)
-            y += rowHeightPx(i);
-        return y;
-    }
-    int y = fixedHeightPx();
-    if (r >= topRow_) {
-        for (int i = topRow_; i < r; ++i)
-            y += rowHeightPx(i);
-    } else {
-        for (int i = r; i < topRow_; ++i)
-            y -= rowHeightPx(i);
-    }
-    return y;
+    return lineStartPx(r, fixedRows_, topRow_, [this](int i) { return rowHeightPx(i); });
 }
 
 int FlexGrid::colLeftPx(int c) const
 {
-    if (c < fixedCols_) {
-        int x = 0;
-        for (int i = 0; i < c; ++i)
-            x += colWidthPx(i);
-        return x;
-    }
-    int x = fixedWidthPx();
-    if (c >= leftCol_) {
-        for (int i = leftCol_; i < c; ++i)
-            x += colWidthPx(i);
-    } else {
-        for (int i = c; i < leftCol_; ++i)
-            x -= colWidthPx(i);
-    }
-    return x;
+    return lineStartPx(c, fixedCols_, leftCol_, [this](int i) { return colWidthPx(i); });
 }
 
 QRect FlexGrid::cellRect(int r, int c) const
