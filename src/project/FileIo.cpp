@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 
 namespace vemora {
 
@@ -46,6 +47,11 @@ bool WriteAt(int fd, const char* data, size_t size, int64_t offset)
     return MoveAll(size, [&](size_t done) {
         return ::pwrite(fd, data + done, size - done, offset + static_cast<int64_t>(done));
     });
+}
+
+void IgnoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 } // namespace vemora

@@ -1,5 +1,5 @@
-// Small POSIX file helpers: a descriptor that closes itself, and whole reads
-// and writes at a 64-bit offset.
+// Small POSIX file helpers: a descriptor that closes itself, whole reads
+// and writes at a 64-bit offset, and the file-size signal ignored.
 #pragma once
 
 #include <cstddef>
@@ -37,5 +37,11 @@ bool ReadAt(int fd, char* data, size_t size, int64_t offset);
 
 // Writes all `size` bytes at `offset`; false with errno on an error.
 bool WriteAt(int fd, const char* data, size_t size, int64_t offset);
+
+// Ignores the signal the system sends a process that writes past its
+// file-size limit (ulimit -f), which would end the program with every edit
+// lost; such a write then fails with EFBIG and is reported as any other.
+// Every program that saves files calls it first thing in main.
+void IgnoreFileSizeSignal();
 
 } // namespace vemora

@@ -143,31 +143,97 @@ class TempFile
         ::unlink(path_.c_str());
     }
 
-    // Creates the file with `mode` (less the umask) and locks it.
+    // Creates the file with `mode` (less the umask) and locks it before any
+    // other save's clean-up can take it: unnamed and locked, then named;
+    // where the file system cannot make unnamed files, named and locked, and
+    // made again under another name when a clean-up took it first.
     bool Create(const std::string& folder, const std::string& prefix, mode_t mode)
+    {
+        if (!TestSeams().unnamedRefused && CreateUnnamed(folder, prefix, mode)) return true;
+        return CreateNamed(folder, prefix, mode);
+    }
+    int Get() const { return file_.Get(); }
+
+  private:
+    static std::string RandomName(const std::string& folder, const std::string& prefix)
     {
         static constexpr char Letters[] =
             "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-        std::random_device device;
-        std::mt19937_64 random(device());
+        static thread_local std::mt19937_64 random{std::random_device{}()};
         std::uniform_int_distribution<size_t> letter(0, sizeof Letters - 2);
+        std::string path = folder + "/" + prefix;
+        for (size_t i = 0; i < TempSuffixLength; ++i)
+            path += Letters[letter(random)];
+        return path;
+    }
+
+    static void Made(const std::string& folder)
+    {
+        if (TestSeams().tempFileMade) TestSeams().tempFileMade(folder);
+    }
+
+    bool CreateUnnamed(const std::string& folder, const std::string& prefix, mode_t mode)
+    {
+        file_.Reset(::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, mode));
+        if (!file_.IsOpen()) return false;
+        Made(folder);
+        if (::flock(file_.Get(), LOCK_EX | LOCK_NB) == 0) {
+            // Linking by the descriptor's name needs no privilege.
+            const std::string self = "/proc/self/fd/" + std::to_string(file_.Get());
+            for (int attempt = 0; attempt < TempNameAttempts; ++attempt) {
+                std::string path = RandomName(folder, prefix);
+                if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) ==
+                    0) {
+                    path_ = std::move(path);
+                    return true;
+                }
+                if (errno != EEXIST) break;
+            }
+        }
+        file_.Close();
+        return false;
+    }
+
+    bool CreateNamed(const std::string& folder, const std::string& prefix, mode_t mode)
+    {
         for (int attempt = 0; attempt < TempNameAttempts; ++attempt) {
-            std::string path = folder + "/" + prefix;
-            for (size_t i = 0; i < TempSuffixLength; ++i)
-                path += Letters[letter(random)];
+            std::string path = RandomName(folder, prefix);
             const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
             if (fd < 0) {
                 if (errno == EEXIST) continue;
                 return false;
             }
             file_.Reset(fd);
-            path_ = path;
-            return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+            Made(folder);
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                if (StillNamed(fd, path)) {
+                    path_ = std::move(path);
+                    return true;
+                }
+            } else if (errno != EWOULDBLOCK) {
+                ::unlink(path.c_str()); // a file system without locks
+                file_.Close();
+                return false;
+            }
+            // Another save's clean-up holds the file, or took it already; it
+            // removes the name itself.
+            file_.Close();
         }
+        errno = EAGAIN;
         return false;
     }
-    int Get() const { return file_.Get(); }
 
+    // The name still leads to the open file (no clean-up removed it).
+    static bool StillNamed(int fd, const std::string& path)
+    {
+        struct stat open
+        {
+        }, named{};
+        return ::fstat(fd, &open) == 0 && open.st_nlink > 0 && ::lstat(path.c_str(), &named) == 0 &&
+               named.st_dev == open.st_dev && named.st_ino == open.st_ino;
+    }
+
+  public:
     // Flushes the file and renames it over `target`.
     bool RenameOver(const std::string& target)
     {
@@ -199,6 +265,12 @@ bool IsPlantedLink(const std::string& path, const struct stat& link)
 }
 
 } // namespace
+
+SafeReplaceSeams& TestSeams()
+{
+    static SafeReplaceSeams seams;
+    return seams;
+}
 
 bool FollowLinks(const std::string& path, std::string& target, std::string& why)
 {

@@ -8,6 +8,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "project/FileIo.h"
@@ -44,5 +45,16 @@ bool OpenFileToReplace(const std::string& target, FileToReplace& old, std::strin
 // file is as it was, no temporary file remains and `why` says what failed.
 bool ReplaceFilePatched(const std::string& target, const FileToReplace& old, int64_t offset,
                         const std::string& bytes, std::string& why);
+
+// Seams for the tests of concurrent saves: `tempFileMade` runs between the
+// making of a temporary file and its lock (with the folder), and
+// `unnamedRefused` makes the save behave as on a file system that cannot
+// make unnamed files. Left empty and false by the program.
+struct SafeReplaceSeams
+{
+    std::function<void(const std::string& folder)> tempFileMade;
+    bool unnamedRefused = false;
+};
+SafeReplaceSeams& TestSeams();
 
 } // namespace vemora

@@ -5,12 +5,14 @@
 #include "app/AppContext.h"
 #include "platform/AppStyle.h"
 #include "platform/QtUi.h"
+#include "project/FileIo.h"
 #include "shell/Pictures.h"
 #include "shell/Startup.h"
 #include "shell/frmAgree.h"
 
 int main(int argc, char** argv)
 {
+    vemora::IgnoreFileSizeSignal();
     // The context and its services outlive the application and every window
     // that uses them.
     const vemora::AppPaths paths;

@@ -16,6 +16,7 @@
 #include "project/ProjectStore.h"
 #include "project/RecordCodec.h"
 #include "project/RecordStore.h"
+#include "project/SafeReplace.h"
 #include "test_files.h"
 
 namespace vemora {
@@ -152,6 +153,41 @@ TEST(SafeSave, TheNextSaveRemovesWhatAnInterruptedSaveLeftButNothingElse)
     EXPECT_EQ(ReadBytes(folder.File(".notes")), "hidden, and not ours");
     ASSERT_TRUE(WritesRecord(other, 1));
     EXPECT_EQ(test::EntryCount(folder.Path()), 3u);
+}
+
+// Another program saves the same project at the moment this save has made
+// its temporary file and not yet locked it: that program's clean-up of
+// leftovers must not take the new file, on file systems that make unnamed
+// files and on those that refuse them.
+TEST(SafeSave, AnotherSaveAtTheSameMomentLeavesTheNewTemporaryFileAlone)
+{
+    for (const bool unnamedRefused : {false, true}) {
+        SCOPED_TRACE(unnamedRefused ? "named temporary files" : "unnamed temporary files");
+        TempFolder folder;
+        const std::string path = folder.File("shared.kpj");
+        WriteBytes(path, EncodeRecord(NewProjectRecord(0)));
+        int made = 0;
+        int otherStatus = -1;
+        TestSeams().unnamedRefused = unnamedRefused;
+        TestSeams().tempFileMade = [&](const std::string&) {
+            if (++made > 1) return;
+            otherStatus = InChild([&] {
+                TestSeams().tempFileMade = nullptr;
+                return WritesRecord(path, 0);
+            });
+        };
+        int64_t number = 0;
+        std::string why;
+        const FileStatus saved = WriteProjectFile(path, NewProjectRecord(1), number, &why);
+        TestSeams() = SafeReplaceSeams{};
+
+        EXPECT_EQ(otherStatus, 0); // the other program saved too
+        ASSERT_EQ(saved, FileStatus::Ok) << why;
+        EXPECT_EQ(ReadBytes(path), EncodeRecord(NewProjectRecord(1))); // whole, and ours
+        EXPECT_EQ(test::EntryCount(folder.Path()), 1u);
+        // A named file that the clean-up took is made again under another name.
+        EXPECT_EQ(made, unnamedRefused ? 2 : 1);
+    }
 }
 
 TEST(SafeSave, ANameOfTheLongestLengthSaves)

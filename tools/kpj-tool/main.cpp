@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "commands.h"
+#include "project/FileIo.h"
 
 int main(int argc, char** argv)
 {
+    vemora::IgnoreFileSizeSignal();
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::cerr << "usage: kpj-tool dump FILE | new [--pumping] FILE | analyse FILE "

@@ -19,6 +19,7 @@
 #include "input/InstallInputWindow.h"
 #include "platform/PrinterPageDevice.h"
 #include "platform/ScriptedUi.h"
+#include "project/FileIo.h"
 #include "reports/InstallReports.h"
 #include "reports/PrintRun.h"
 #include "results/InstallResultsWindow.h"
@@ -84,6 +85,7 @@ void reportMessages(const ScriptedUi& ui)
 
 int main(int argc, char** argv)
 {
+    IgnoreFileSizeSignal();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Args args;
