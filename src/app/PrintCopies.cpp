@@ -8,6 +8,7 @@
 #include "app/PrintFailure.h"
 #include "platform/PrinterPageDevice.h"
 #include "platform/ReportPrinter.h"
+#include "project/FileReasons.h"
 
 namespace vemora {
 
@@ -63,7 +64,10 @@ PrintOutcome PrintCopiesOn(AppContext& ctx, PageDevice& device, int copies, cons
 
     QWidget* parent = ctx.mainWindow().widget();
     if (!printer.ok() || failure) {
-        const QString detail = failure ? *failure : printer.status().detail;
+        QString detail = failure ? *failure : printer.status().detail;
+        if (const int error = printer.status().systemError; error != 0 && !failure)
+            detail += QStringLiteral("\n") +
+                      QString::fromStdString(SystemErrorReason(error, FileUse::Write));
         ctx.ui.msgBox(QStringLiteral("Could not print %1. %2").arg(job.what, detail),
                       MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Print Error !"),
                       parent);

@@ -1,11 +1,14 @@
 #include "app/ProjectFiles.h"
 
-#include <QFile>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "app/AppContext.h"
 #include "app/ProjectLoading.h"
 #include "app/SaveChecks.h"
 #include "app/WorkingViews.h"
+#include "project/FileReasons.h"
 #include "project/ProjectFile.h"
 #include "project/RecordStore.h"
 #include "project/SystemType.h"
@@ -171,9 +174,13 @@ bool DeleteProject(AppContext& ctx)
         ShowWorkingWindow(ctx, w);
         return false;
     }
-    if (!QFile::remove(QString::fromStdString(TrimBlanks(s.ProjectFilePath)))) {
-        Message(ctx, QStringLiteral("Could not delete the project."), MsgIcon::None,
-                QStringLiteral("Error !"));
+    if (::unlink(TrimBlanks(s.ProjectFilePath).c_str()) != 0) {
+        // A file already gone is named as the file; any other refusal is the folder's.
+        const FileUse use = errno == ENOENT ? FileUse::Write : FileUse::Folder;
+        Message(ctx,
+                QStringLiteral("Could not delete the project.\n") +
+                    QString::fromStdString(SystemErrorReason(errno, use)),
+                MsgIcon::None, QStringLiteral("Error !"));
         return false;
     }
     s.ProjectOpen = 0;

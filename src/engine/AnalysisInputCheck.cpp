@@ -1,5 +1,6 @@
 #include "engine/AnalysisInputCheck.h"
 
+#include "engine/AnalysisReasons.h"
 #include "engine/EngineMath.h"
 #include "project/RecordCheck.h"
 #include "project/SystemType.h"
@@ -8,45 +9,77 @@ namespace vemora {
 
 namespace {
 
+// Which node, year or row of a table a value belongs to ("node 3").
+struct Of
+{
+    const char* kind = nullptr;
+    int number = 0;
+};
+
+Of Node(int i)
+{
+    return {"node", i};
+}
+
+Of Row(int k)
+{
+    return {"row", k};
+}
+
+Of Point(int k)
+{
+    return {"point", k};
+}
+
 class InputCheck
 {
   public:
     explicit InputCheck(std::string* why) : why_(why) {}
 
-    // `element` is the node, year or table row of an array value (0: none).
-    void Finite(const char* name, double value, int element = 0)
+    // `name` is the value in plain words, `of` its element of an array.
+    void Finite(const char* name, double value, Of of = {})
     {
-        Require(IsFinite(value), name, element, "is not a finite number");
+        Require(IsFinite(value), name, of, "is not a number");
     }
-    void NotNegative(const char* name, double value, int element = 0)
+    void NotNegative(const char* name, double value, Of of = {})
     {
-        Finite(name, value, element);
-        Require(value >= 0.0, name, element, "is negative");
+        Finite(name, value, of);
+        Require(value >= 0.0, name, of, "is negative");
     }
-    void Share(const char* name, double value, int element = 0)
+    void Share(const char* name, double value, Of of = {})
     {
-        NotNegative(name, value, element);
-        Require(value <= 100.0, name, element, "is above 100 %");
+        NotNegative(name, value, of);
+        Require(value <= 100.0, name, of, "is above 100 %");
     }
     void Growth(const char* name, double value)
     {
         Finite(name, value);
-        Require(value >= -100.0, name, 0, "is below -100 %");
+        Require(value >= -100.0, name, {}, "is below -100 %");
     }
     void Whole(const char* name, int value, int min, int max)
     {
-        Require(value >= min && value <= max, name, 0, "is out of range");
+        Require(value >= min && value <= max, name, {},
+                ("is " + std::to_string(value) + ", outside " + std::to_string(min) + " to " +
+                 std::to_string(max))
+                    .c_str());
+    }
+    // A rule of its own, with the whole reason.
+    template <typename Reason> void Rule(bool holds, Reason reason)
+    {
+        if (!ok_ || holds) return;
+        ok_ = false;
+        if (why_) *why_ = reason();
     }
     bool Ok() const { return ok_; }
 
   private:
-    void Require(bool holds, const char* name, int element, const char* fault)
+    void Require(bool holds, const char* name, Of of, const char* fault)
     {
-        if (!ok_ || holds) return;
-        ok_ = false;
-        if (why_)
-            *why_ = std::string(name) + (element ? "(" + std::to_string(element) + ")" : "") + " " +
-                    fault;
+        Rule(holds, [&] {
+            std::string text = std::string("The ") + name;
+            if (of.kind) text += std::string(" of ") + of.kind + " " + std::to_string(of.number);
+            return text + " " + fault + ".";
+        });
     }
     std::string* why_;
     bool ok_ = true;
@@ -54,84 +87,86 @@ class InputCheck
 
 void CheckProfile(const ProjectStore& s, InputCheck& c)
 {
-    c.Finite("StartReservoirLevel", s.StartReservoirLevel);
-    c.Finite("EndReservoirLevel", s.EndReservoirLevel);
+    c.Finite("start reservoir level", s.StartReservoirLevel);
+    c.Finite("end reservoir level", s.EndReservoirLevel);
     const int n = UsedNodeCount(s);
     for (int i = 1; i <= n; ++i) {
-        c.Finite("NodeElevation", s.NodeElevation[i], i);
-        c.Finite("NodeAccumulatedLength", s.NodeAccumulatedLength[i], i);
-        c.NotNegative("PipeDiameter", s.PipeDiameter[i], i);
-        c.NotNegative("WallThickness", s.WallThickness[i], i);
-        c.NotNegative("SecondaryLoss", s.SecondaryLoss[i], i);
+        c.Finite("elevation", s.NodeElevation[i], Node(i));
+        c.Finite("chainage", s.NodeAccumulatedLength[i], Node(i));
+        c.NotNegative("pipe diameter", s.PipeDiameter[i], Node(i));
+        c.NotNegative("wall thickness", s.WallThickness[i], Node(i));
+        c.NotNegative("secondary loss coefficient", s.SecondaryLoss[i], Node(i));
     }
     for (int j = 1; j < n; ++j) {
         // As the SI conversion forms it: a difference of two 4-byte reals.
         const float length = s.NodeAccumulatedLength[j + 1] - s.NodeAccumulatedLength[j];
-        c.NotNegative("section length", length, j);
-        c.NotNegative("PipeCostPerMetre", s.PipeCostPerMetre[j], j);
+        c.Rule(length >= 0.0f, [&] { return ChainageOrderReason(s, j); });
+        c.NotNegative("pipe cost per length", s.PipeCostPerMetre[j], Node(j));
     }
-    if (s.LiningSystem == 1) c.NotNegative("LiningThickness", s.LiningThickness);
-    c.NotNegative("RoughnessNew", s.RoughnessNew);
-    c.NotNegative("RoughnessOld", s.RoughnessOld);
-    c.Finite("DeteriorationYears", s.DeteriorationYears);
+    if (s.LiningSystem == 1) c.NotNegative("lining thickness", s.LiningThickness);
+    c.NotNegative("roughness of a new pipe", s.RoughnessNew);
+    c.NotNegative("roughness of an old pipe", s.RoughnessOld);
+    c.Finite("roughness deterioration period", s.DeteriorationYears);
 }
 
 void CheckDemandAndIncome(const ProjectStore& s, InputCheck& c)
 {
     if (s.DemandMode == 1)
         for (int y = 1; y <= UsedDesignLife(s); ++y)
-            c.NotNegative("YearDemand", s.YearDemand[y], y);
+            c.NotNegative("demand", s.YearDemand[y], {"year", s.SupplyStartYear + y - 1});
     else
-        c.NotNegative("FixedDemand", s.FixedDemand);
-    c.NotNegative("WaterPrice", s.WaterPrice);
-    c.Growth("WaterPriceIncrease", s.WaterPriceIncrease);
+        c.NotNegative("fixed demand", s.FixedDemand);
+    c.NotNegative("water price", s.WaterPrice);
+    c.Growth("yearly water price increase", s.WaterPriceIncrease);
 }
 
 void CheckCosts(const ProjectStore& s, float supervisionCost, InputCheck& c)
 {
     for (int k = 1; k <= 8; ++k) // the unit rates
-        c.NotNegative("LayingCost", s.LayingCost[k], k);
+        c.NotNegative("laying rate", s.LayingCost[k], Row(k));
     for (int k = 9; k <= 11; ++k) // rock, bedding import and blanket import shares
-        c.Share("LayingCost", s.LayingCost[k], k);
+        c.Share("laying share", s.LayingCost[k], Row(k));
     for (int k = 12; k <= 13; ++k) // required cover and excavation below the invert
-        c.NotNegative("LayingCost", s.LayingCost[k], k);
-    c.NotNegative("MechanicalWorksCost", s.MechanicalWorksCost);
-    c.NotNegative("ElectricalWorksCost", s.ElectricalWorksCost);
+        c.NotNegative("laying depth", s.LayingCost[k], Row(k));
+    c.NotNegative("mechanical works cost", s.MechanicalWorksCost);
+    c.NotNegative("electrical works cost", s.ElectricalWorksCost);
     c.NotNegative("supervision cost", supervisionCost);
-    c.NotNegative("PrelimGeneralPercent", s.PrelimGeneralPercent);
-    c.NotNegative("ContingencyPercent", s.ContingencyPercent);
-    c.NotNegative("DiscountRate", s.DiscountRate);
-    c.Growth("EscalationRate", s.EscalationRate);
-    c.NotNegative("MaintenanceMechanical", s.MaintenanceMechanical);
-    c.NotNegative("MaintenanceElectrical", s.MaintenanceElectrical);
-    c.NotNegative("MaintenancePipeline", s.MaintenancePipeline);
+    c.NotNegative("preliminary and general percentage", s.PrelimGeneralPercent);
+    c.NotNegative("contingency percentage", s.ContingencyPercent);
+    c.NotNegative("discount rate", s.DiscountRate);
+    c.Growth("cost escalation rate", s.EscalationRate);
+    c.NotNegative("mechanical maintenance", s.MaintenanceMechanical);
+    c.NotNegative("electrical maintenance", s.MaintenanceElectrical);
+    c.NotNegative("pipeline maintenance", s.MaintenancePipeline);
     for (int k = 1; k <= 8; ++k) {
-        c.NotNegative("StaffPackage", s.StaffCost[k][1], k);
-        c.NotNegative("StaffTimePercent", s.StaffCost[k][2], k);
+        c.NotNegative("staff package", s.StaffCost[k][1], Row(k));
+        c.NotNegative("staff time percentage", s.StaffCost[k][2], Row(k));
     }
     for (int k = 1; k <= 5; ++k)
-        c.NotNegative("OtherExpenseAmount", s.OtherExpenseAmount[k], k);
+        c.NotNegative("other expense", s.OtherExpenseAmount[k], Row(k));
 }
 
 void CheckPumping(const ProjectStore& s, InputCheck& c)
 {
-    c.Growth("EnergyEscalationRate", s.EnergyEscalationRate);
-    c.Whole("SummerMonths", s.SummerMonths, SummerMonthsMin, SummerMonthsMax);
-    c.Whole("PumpingHours", s.PumpingHours, PumpingHoursMin, PumpingHoursMax);
-    c.NotNegative("TariffSummerPeak", s.TariffSummerPeak);
-    c.NotNegative("TariffSummerStandard", s.TariffSummerStandard);
-    c.NotNegative("TariffSummerOffPeak", s.TariffSummerOffPeak);
-    c.NotNegative("TariffWinterPeak", s.TariffWinterPeak);
-    c.NotNegative("TariffWinterStandard", s.TariffWinterStandard);
-    c.NotNegative("TariffWinterOffPeak", s.TariffWinterOffPeak);
+    c.Growth("energy escalation rate", s.EnergyEscalationRate);
+    c.Whole("number of summer months", s.SummerMonths, SummerMonthsMin, SummerMonthsMax);
+    c.Whole("number of pumping hours", s.PumpingHours, PumpingHoursMin, PumpingHoursMax);
+    c.NotNegative("summer peak tariff", s.TariffSummerPeak);
+    c.NotNegative("summer standard tariff", s.TariffSummerStandard);
+    c.NotNegative("summer off-peak tariff", s.TariffSummerOffPeak);
+    c.NotNegative("winter peak tariff", s.TariffWinterPeak);
+    c.NotNegative("winter standard tariff", s.TariffWinterStandard);
+    c.NotNegative("winter off-peak tariff", s.TariffWinterOffPeak);
     if (s.PumpCurveGiven != 0) {
-        static constexpr const char* Names[] = {"", "pump head", "pump flow", "pump efficiency"};
+        static constexpr const char* Names[] = {"", "pump head", "pump flow rate",
+                                                "pump efficiency"};
         for (int v = 1; v <= 3; ++v)
             for (int k = 1; k <= 6; ++k)
-                c.NotNegative(Names[v], s.PumpCurve[v][k], k);
+                c.NotNegative(Names[v], s.PumpCurve[v][k], Point(k));
+        c.Rule(PumpCurveOrderReason(s).empty(), [&] { return PumpCurveOrderReason(s); });
     } else {
-        c.NotNegative("OperatingFlowRate", s.OperatingFlowRate);
-        c.NotNegative("OperatingEfficiency", s.OperatingEfficiency);
+        c.NotNegative("operating flow rate", s.OperatingFlowRate);
+        c.NotNegative("pump efficiency", s.OperatingEfficiency);
     }
 }
 

@@ -25,8 +25,11 @@ namespace vemora {
 // - finite and 0..100: the rock, bedding-import and blanket-import shares (%);
 // - finite and at least -100 (a yearly fall of at most 100 %): the cost and
 //   energy escalation rates and the yearly water-price increase (%);
-// - pumping: SummerMonths 0..12 and PumpingHours 1..24.
-// On failure `why` (when given) names the first bad input.
+// - pumping: SummerMonths 0..12 and PumpingHours 1..24;
+// - chainages rising along the profile, and a pump curve's flows rising
+//   from point 1 to point 6.
+// On failure `why` (when given) names the first bad input in plain words:
+// "The pipe diameter of node 3 is negative.".
 bool CheckAnalysisInputs(const ProjectStore& store, float supervisionCost,
                          std::string* why = nullptr);
 

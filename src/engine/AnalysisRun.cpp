@@ -1,6 +1,7 @@
 #include "engine/AnalysisRun.h"
 
 #include "engine/AnalysisInputCheck.h"
+#include "engine/AnalysisReasons.h"
 #include "engine/CapitalCost.h"
 #include "engine/ConvertInputToSI.h"
 #include "engine/EngineMath.h"
@@ -36,6 +37,21 @@ AnalysisOutcome Ended(AnalysisOutcome outcome, AnalysisStatus status, int year =
     return outcome;
 }
 
+// The outcome of a run that failed for `reason`.
+AnalysisOutcome Refused(AnalysisOutcome outcome, AnalysisStatus status, std::string reason)
+{
+    outcome.Status = status;
+    outcome.Reason = std::move(reason);
+    return outcome;
+}
+
+// The period's status: SupplyBeforeStart has a message of its own.
+AnalysisStatus PeriodStatus(const ProjectStore& store)
+{
+    return SupplyStartsBeforeStartingYear(store) ? AnalysisStatus::SupplyBeforeStart
+                                                 : AnalysisStatus::ProjectPeriodInvalid;
+}
+
 } // namespace
 
 std::string PumpCurveMissedMessage(int year)
@@ -59,26 +75,37 @@ const char* AnalysisFailureMessage(AnalysisStatus status)
         return FlowTooLargeMessage;
     case AnalysisStatus::ProfileWithoutLength:
         return ProfileWithoutLengthMessage;
+    case AnalysisStatus::SupplyBeforeStart:
+        return SupplyBeforeStartMessage;
+    case AnalysisStatus::CostsFailed:
+        return CostsFailedMessage;
     }
     return RunFailedMessage;
+}
+
+std::string AnalysisFailureText(const AnalysisOutcome& outcome)
+{
+    std::string text = AnalysisFailureMessage(outcome.Status);
+    if (!outcome.Reason.empty()) text += "\n" + outcome.Reason;
+    return text;
 }
 
 AnalysisStatus CalcLifeCycleCosts(const ProjectStore& store, ResultsStore& results,
                                   float supervisionCost)
 {
-    if (!ProjectPeriodFits(store)) return AnalysisStatus::ProjectPeriodInvalid;
-    if (!CalcCapitalCost(store, results, supervisionCost)) return AnalysisStatus::RunFailed;
+    if (!ProjectPeriodFits(store)) return PeriodStatus(store);
+    if (!CalcCapitalCost(store, results, supervisionCost)) return AnalysisStatus::CostsFailed;
     switch (CalcYearlyCosts(store, results)) {
     case CostStatus::Ok:
         break;
     case CostStatus::PeriodOutOfRange:
-        return AnalysisStatus::ProjectPeriodInvalid;
+        return PeriodStatus(store);
     case CostStatus::Failed:
-        return AnalysisStatus::RunFailed;
+        return AnalysisStatus::CostsFailed;
     }
     CalcPresentValues(store, results);
     if (!IsFinite(results.NpvExpenditure) || !IsFinite(results.NpvIncome))
-        return AnalysisStatus::RunFailed;
+        return AnalysisStatus::CostsFailed;
     ScanInternalRateOfReturn(store, results);
     return AnalysisStatus::Completed;
 }
@@ -90,14 +117,22 @@ AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results, fl
     run.Flags.GradelineFailed = store.GradelineFailed;
 
     // SI working values and laying rates.
-    if (!CheckAnalysisInputs(store, supervisionCost)) return Ended(run, AnalysisStatus::RunFailed);
+    if (std::string nodes = NodeCountReason(store); !nodes.empty()) {
+        run.Flags.GradelineFailed = 1;
+        return Refused(run, AnalysisStatus::HydraulicsFailed, std::move(nodes));
+    }
+    std::string why;
+    if (!CheckAnalysisInputs(store, supervisionCost, &why))
+        return Refused(run, AnalysisStatus::RunFailed, why);
     const bool unitsKnown = ConvertInputToSI(store, results);
     CopyLayingRates(store, results);
     observer.SetProgress(55);
-    if (!ProjectPeriodFits(store)) return Ended(run, AnalysisStatus::ProjectPeriodInvalid);
+    if (!ProjectPeriodFits(store))
+        return Refused(run, PeriodStatus(store), ProjectPeriodReason(store));
     if (!unitsKnown) {
         run.Flags.GradelineFailed = 1;
-        return Ended(run, AnalysisStatus::HydraulicsFailed);
+        return Refused(run, AnalysisStatus::HydraulicsFailed,
+                       "A unit of the project is not one of its list.");
     }
     if (!ProfileHasLength(store, results)) return Ended(run, AnalysisStatus::ProfileWithoutLength);
 
@@ -107,7 +142,7 @@ AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results, fl
     case HydraulicsStatus::Ok:
         break;
     case HydraulicsStatus::Failed:
-        return Ended(run, AnalysisStatus::HydraulicsFailed);
+        return Refused(run, AnalysisStatus::HydraulicsFailed, HydraulicsReason(store, results));
     case HydraulicsStatus::PumpCurveMissed:
         return Ended(run, AnalysisStatus::PumpCurveMissed, results.DutyYear);
     case HydraulicsStatus::FlowTooLarge:
@@ -122,14 +157,18 @@ AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results, fl
     AllocatePumpingHoursToTariffPeriods(store, results);
     observer.SetProgress(65);
     CalcWaterSalesIncome(store, results);
-    if (!YearsFinite(store, results.YearIncome)) return Ended(run, AnalysisStatus::RunFailed);
+    if (!YearsFinite(store, results.YearIncome))
+        return Refused(run, AnalysisStatus::CostsFailed, CostsReason(store, results));
 
     // The life-cycle costs, the present values and the IRR.
     observer.SetProgress(70);
     const AnalysisStatus costs = CalcLifeCycleCosts(store, results, supervisionCost);
-    if (costs != AnalysisStatus::Completed) return Ended(run, costs);
+    if (costs == AnalysisStatus::CostsFailed)
+        return Refused(run, costs, CostsReason(store, results));
+    if (costs != AnalysisStatus::Completed) return Refused(run, costs, ProjectPeriodReason(store));
 
     run.Flags.ResultsValid = 1;
+    run.Note = NoFlowNote(store, results);
     run.IrrFound = results.IrrFound;
     return Ended(run, AnalysisStatus::Completed);
 }

@@ -23,6 +23,8 @@ enum class AnalysisStatus {
     ProjectPeriodInvalid, // ProjectPeriodMessage
     FlowTooLarge,         // FlowTooLargeMessage
     ProfileWithoutLength, // ProfileWithoutLengthMessage
+    SupplyBeforeStart,    // SupplyBeforeStartMessage
+    CostsFailed,          // CostsFailedMessage
 };
 
 struct AnalysisOutcome
@@ -31,11 +33,16 @@ struct AnalysisOutcome
     int Year = 0;          // the year of a missed pump curve, else 0
     bool IrrFound = false; // a completed run found an internal rate of return
     RunFlags Flags;        // for the store (StoreRunFlags)
+    std::string Reason;    // why a run failed, in the user's terms; may be empty
+    std::string Note;      // a completed run that found no water: why (NoFlowNote)
 };
 
 // Runs the analysis. `supervisionCost` is the value of the supervision field
-// at the moment of the run. Inputs that fail CheckAnalysisInputs end the run
-// at once as RunFailed; a profile whose sections add up to no length ends it
+// at the moment of the run. A profile of fewer than two nodes ends the run at
+// once as HydraulicsFailed, inputs that fail CheckAnalysisInputs as
+// RunFailed, a supply start before the starting year as SupplyBeforeStart,
+// costs or income beyond the range of numbers as CostsFailed; each with its
+// Reason. A profile whose sections add up to no length ends it
 // as ProfileWithoutLength, a gravity flow that would pass the top of its
 // search as FlowTooLarge. Progress goes to the observer from 55 to 70; the
 // showing of the results takes it on to 100. The flags start cleared (a run
@@ -64,6 +71,9 @@ inline constexpr const char* FlowTooLargeMessage =
     "The flow would exceed 100 m³/s: check the reservoir levels, the profile and the pipe sizes !";
 inline constexpr const char* ProfileWithoutLengthMessage =
     "The profile has no length: enter the chainage of each node !";
+inline constexpr const char* SupplyBeforeStartMessage =
+    "The supply start year must not come before the starting year.";
+inline constexpr const char* CostsFailedMessage = "Could not compute the life-cycle costs.";
 inline constexpr const char* ErrorTitle = "Vemora Error";
 inline constexpr const char* PumpCurveMissedTitle = "Error";
 inline constexpr const char* HighPointCommentTitle = "Vemora: comment";
@@ -78,5 +88,9 @@ std::string PumpCurveMissedMessage(int year);
 // ErrorTitle; empty for a completed run and for a missed pump curve, which
 // is told while the run stops.
 const char* AnalysisFailureMessage(AnalysisStatus status);
+
+// The message of a failed run as the user sees it: the outcome's message
+// and, on a second line, its reason when it has one.
+std::string AnalysisFailureText(const AnalysisOutcome& outcome);
 
 } // namespace vemora

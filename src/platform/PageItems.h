@@ -80,6 +80,7 @@ struct PageStatus
     PageFailure failure = PageFailure::None;
     int page = 0;
     QString detail;
+    int systemError = 0; // the system's error number (errno) behind the failure, if any
 
     bool ok() const { return failure == PageFailure::None; }
 };

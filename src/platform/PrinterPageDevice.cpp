@@ -1,9 +1,18 @@
 #include "platform/PrinterPageDevice.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRandomGenerator>
 #include <cups/cups.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "platform/PageFonts.h"
 
@@ -40,8 +49,61 @@ int PrinterPageDevice::takeCopies(QPrinter& printer)
     return copies;
 }
 
+namespace {
+
+// The last bytes of every whole PDF file.
+constexpr char PdfEnd[] = "%%EOF";
+
+// A file name beside `path` that no file has: ".name.XXXXXX", created empty
+// with the mode of a new file (0666 less the umask). Empty with errno set
+// when the folder refuses.
+QString MakeTempBeside(const QString& path)
+{
+    const QFileInfo info(path);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString name = QStringLiteral(".%1.%2")
+                                 .arg(info.fileName())
+                                 .arg(QRandomGenerator::global()->bounded(1 << 30), 0, 36);
+        const QString temp = info.dir().filePath(name);
+        const int fd = ::open(QFile::encodeName(temp).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return temp;
+        }
+        if (errno != EEXIST) return {};
+    }
+    return {};
+}
+
+// Whether `path` ends as a whole PDF file does.
+bool PdfIsWhole(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 64) return false;
+    file.seek(file.size() - 64);
+    return file.read(64).contains(PdfEnd);
+}
+
+// Why the end of a document could not be written to `path`: the error of a
+// further write of a block (a full disk, a file-size limit, a quota), or a
+// failed write of the disk when that write goes through.
+int WriteError(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0) return errno;
+    static const char block[64 * 1024] = {};
+    const ssize_t written = ::write(fd, block, sizeof block);
+    const int error = written < 0 ? errno : EIO;
+    ::close(fd);
+    return error;
+}
+
+} // namespace
+
 QString PrinterPageDevice::target() const
 {
+    if (!pdfTarget_.isEmpty()) return QStringLiteral("the file \"%1\"").arg(pdfTarget_);
     if (printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty())
         return QStringLiteral("the file \"%1\"").arg(printer_.outputFileName());
     const QString name = printer_.printerName();
@@ -55,14 +117,68 @@ void PrinterPageDevice::setOrientation(PageOrientation orientation)
                                                                           : QPageLayout::Portrait);
 }
 
+// A PDF file is printed into a temporary file beside it.
+PageStatus PrinterPageDevice::beginPdf()
+{
+    if (printer_.outputFormat() != QPrinter::PdfFormat || printer_.outputFileName().isEmpty())
+        return {};
+    pdfTarget_ = printer_.outputFileName();
+    pdfTemp_ = MakeTempBeside(pdfTarget_);
+    if (pdfTemp_.isEmpty()) {
+        const int error = errno;
+        const QString detail = QStringLiteral("Could not open %1.").arg(target());
+        pdfTarget_.clear();
+        return {PageFailure::Open, 1, detail, error};
+    }
+    printer_.setOutputFileName(pdfTemp_);
+    return {};
+}
+
+// The printer names the PDF file again; the temporary file is removed.
+void PrinterPageDevice::dropPdf()
+{
+    if (pdfTarget_.isEmpty()) return;
+    printer_.setOutputFileName(pdfTarget_);
+    QFile::remove(pdfTemp_);
+    pdfTarget_.clear();
+    pdfTemp_.clear();
+}
+
+// A whole temporary file takes the PDF file's place (and an earlier file's
+// permissions); anything else is dropped, with the system's reason.
+PageStatus PrinterPageDevice::finishPdf()
+{
+    if (pdfTarget_.isEmpty()) return {};
+    const QString detail = QStringLiteral("Could not finish printing on %1.").arg(target());
+    const QByteArray temp = QFile::encodeName(pdfTemp_);
+    const QByteArray file = QFile::encodeName(pdfTarget_);
+    int error = 0;
+    struct stat earlier
+    {
+    };
+    if (!PdfIsWhole(pdfTemp_))
+        error = WriteError(pdfTemp_);
+    else if (::stat(file.constData(), &earlier) == 0 &&
+             ::chmod(temp.constData(), earlier.st_mode & 07777) != 0)
+        error = errno;
+    else if (::rename(temp.constData(), file.constData()) != 0)
+        error = errno;
+    dropPdf();
+    if (error != 0) return {PageFailure::End, 0, detail, error};
+    return {};
+}
+
 PageStatus PrinterPageDevice::open(PageOrientation orientation)
 {
     setOrientation(orientation);
     printer_.setColorMode(QPrinter::Color);
     if (printer_.resolution() < kDotsPerInch) printer_.setResolution(kDotsPerInch);
+    if (const PageStatus pdf = beginPdf(); !pdf.ok()) return pdf;
     if (!painter_.begin(&printer_) || printer_.printerState() == QPrinter::Error) {
         if (painter_.isActive()) painter_.end();
-        return {PageFailure::Open, 1, QStringLiteral("Could not open %1.").arg(target())};
+        const QString detail = QStringLiteral("Could not open %1.").arg(target());
+        dropPdf();
+        return {PageFailure::Open, 1, detail};
     }
     dotsPerMm_ = printer_.resolution() / 25.4;
     return {};
@@ -72,8 +188,10 @@ PageStatus PrinterPageDevice::nextPage(PageOrientation orientation, int page)
 {
     setOrientation(orientation);
     if (!printer_.newPage() || printer_.printerState() == QPrinter::Error)
+        // A PDF file fails here when its disk fills up: the system says why.
         return {PageFailure::StartPage, page,
-                QStringLiteral("Could not start page %1 on %2.").arg(page).arg(target())};
+                QStringLiteral("Could not start page %1 on %2.").arg(page).arg(target()),
+                pdfTemp_.isEmpty() ? 0 : WriteError(pdfTemp_)};
     return {};
 }
 
@@ -82,9 +200,12 @@ PageStatus PrinterPageDevice::close()
     if (!painter_.isActive()) return {};
     const bool ended = painter_.end();
     if (!ended || printer_.printerState() == QPrinter::Error ||
-        printer_.printerState() == QPrinter::Aborted)
-        return {PageFailure::End, 0,
-                QStringLiteral("Could not finish printing on %1.").arg(target())};
+        printer_.printerState() == QPrinter::Aborted) {
+        const QString detail = QStringLiteral("Could not finish printing on %1.").arg(target());
+        dropPdf();
+        return {PageFailure::End, 0, detail};
+    }
+    if (const PageStatus pdf = finishPdf(); !pdf.ok()) return pdf;
     // Qt hands the finished document to the print system last and keeps no
     // word of a refusal (a queue not accepting jobs, a printer gone); the
     // print system's answer to that request is still at hand.

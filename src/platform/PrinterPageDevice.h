@@ -1,7 +1,10 @@
 // The back end on a QPrinter: a printer chosen in the print dialog, or a PDF
 // file. Millimetres become printer dots at the printer's resolution, so text,
 // rules and vector paintings print sharply. Every start of the document and
-// of a page is checked, and so is the printer's state after the end.
+// of a page is checked, and so is the printer's state after the end. A PDF
+// file is written under a temporary name beside it and moved into place only
+// once it is whole, so a failure leaves an earlier file of that name as it
+// was.
 #pragma once
 
 #include <QPainter>
@@ -44,8 +47,13 @@ class PrinterPageDevice : public PageDevice
     QRectF dots(const QRectF& mm) const;
     void setOrientation(PageOrientation orientation);
     QString target() const;
+    PageStatus beginPdf();
+    PageStatus finishPdf();
+    void dropPdf();
 
     QPrinter& printer_;
+    QString pdfTarget_; // the PDF file being printed, while its temporary file is written
+    QString pdfTemp_;
     QPainter painter_;
     double dotsPerMm_ = 1;
 };

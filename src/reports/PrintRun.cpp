@@ -6,6 +6,7 @@
 #include "app/AppContext.h"
 #include "app/PrintFailure.h"
 #include "platform/ReportPrinter.h"
+#include "project/FileReasons.h"
 
 namespace vemora {
 
@@ -38,8 +39,20 @@ std::optional<QString> RunPrint(AppContext& ctx, PageDevice& device, int copies,
     // end fails the item that printed last.
     if (!printer.EndDoc()) failed = true;
     ctx.PageNumber = 0;
-    // A printer that could not even be opened failed before any item.
-    if (printer.status().failure == PageFailure::Open) return QString::fromUtf8(kPrintStartFailure);
+    // A printer that could not even be opened failed before any item; a
+    // document that could not be finished, or a file the system refused,
+    // is no fault of the item printed last: the message names the printer
+    // or file, and the system's reason.
+    const PageStatus& status = printer.status();
+    const FileUse use = status.failure == PageFailure::Open ? FileUse::Folder : FileUse::Write;
+    const QString reason =
+        status.systemError == 0
+            ? QString()
+            : QStringLiteral("\n") +
+                  QString::fromStdString(SystemErrorReason(status.systemError, use));
+    if (status.failure == PageFailure::Open) return QString::fromUtf8(kPrintStartFailure) + reason;
+    if (status.failure == PageFailure::End || status.systemError != 0)
+        return status.detail + reason;
     if (failed) return QString::fromUtf8(failure);
     return std::nullopt;
 }

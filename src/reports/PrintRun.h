@@ -2,7 +2,8 @@
 // copy's pages numbered from 1, all in one document. The first failure ends
 // the run (pages already finished stay printed) and names the item that was
 // printing; a failure before the first item says the printing could not
-// start.
+// start, and one at the end of the document names the printer or file;
+// either with the system's reason on a second line when there is one.
 #pragma once
 
 #include <QString>

@@ -173,27 +173,29 @@ void frmAnalyse::RunAnalysis()
         ctx_.view.SelectedYear = 1;
         DialogProgress progress(ctx_, proBar);
         const AnalysisOutcome outcome = AnalyseProject(ctx_, SupervisionCost(ctx_), progress);
-        ShowOutcomeMessage(static_cast<int>(outcome.Status));
+        ShowOutcomeMessage(outcome);
     }
     if (ctx_.store.ResultsValid == 1) sscAnalyse->setCaption(QStringLiteral("&Continue"));
     sscAnalyse->setEnabled(true);
 }
 
-void frmAnalyse::ShowOutcomeMessage(int status)
+// The high-point comment and the note of a run that found no water after a
+// completed run; a failure's message with its reason on a second line.
+void frmAnalyse::ShowOutcomeMessage(const AnalysisOutcome& outcome)
 {
-    auto say = [this](const char* text, const char* title, MsgIcon icon) {
-        ctx_.ui.msgBox(QString::fromUtf8(text), MsgButtons::OK, icon, QString::fromUtf8(title),
+    auto say = [this](const std::string& text, const char* title, MsgIcon icon) {
+        ctx_.ui.msgBox(QString::fromStdString(text), MsgButtons::OK, icon, QString::fromUtf8(title),
                        this);
     };
-    const auto outcome = static_cast<AnalysisStatus>(status);
-    if (outcome == AnalysisStatus::Completed) {
+    if (outcome.Status == AnalysisStatus::Completed) {
         if (ctx_.store.HighPointFlag == 1)
             say(HighPointComment, HighPointCommentTitle, MsgIcon::Information);
+        if (!outcome.Note.empty()) say(outcome.Note, HighPointCommentTitle, MsgIcon::Information);
         return;
     }
     // A missed pump curve was told while the run stopped.
-    if (const char* failure = AnalysisFailureMessage(outcome); *failure)
-        say(failure, ErrorTitle, MsgIcon::Exclamation);
+    if (outcome.Status != AnalysisStatus::PumpCurveMissed)
+        say(AnalysisFailureText(outcome), ErrorTitle, MsgIcon::Exclamation);
 }
 
 void frmAnalyse::ContinueToResults()

@@ -15,6 +15,7 @@ class QTimer;
 namespace vemora {
 
 struct AppContext;
+struct AnalysisOutcome;
 class PictureButton;
 
 class frmAnalyse : public QDialog
@@ -57,7 +58,7 @@ class frmAnalyse : public QDialog
     void DiscardResults();
     void RunAnalysis();
     void ContinueToResults();
-    void ShowOutcomeMessage(int status);
+    void ShowOutcomeMessage(const AnalysisOutcome& outcome);
     void SetControlsVisible(bool visible);
 
     AppContext& ctx_;

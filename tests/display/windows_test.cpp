@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -335,6 +336,50 @@ TEST_F(WindowsTest, FailedRunLeavesNoYearForTheNextProject)
     Click(results->sscViewHydraulicTable);
     ASSERT_TRUE(WaitFor([&] { return Shown(results->lblYear1); }));
     EXPECT_EQ(results->lblYear1->text(), QStringLiteral("Year: ") + first);
+}
+
+// A refused analysis shows its message and, on a second line, the cause in
+// the user's terms, in the real message box; the dialog stays for Cancel.
+TEST_F(WindowsTest, ARefusedAnalysisSaysWhyOnASecondLine)
+{
+    auto backwards = GravityProject(100, 0, {{100, 0}, {90, 2400}, {80, 1000}, {0, 3000}});
+    const QString path = SaveProjectFile(*backwards, QStringLiteral("Backwards"));
+    StartUp();
+    OpenThroughMenu(path);
+
+    const QString expected = QStringLiteral(
+        "Could not determine the flow for each year.\nNode 3 at chainage 1000 m comes after node "
+        "2 at 2400 m: chainages must increase along the profile.");
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    ModalScript script;
+    script
+        .then("Analyse", Named("frmAnalyse"),
+              [](QWidget* w) {
+                  auto* dialog = static_cast<frmAnalyse*>(w);
+                  WaitFor([&] { return dialog->sscAnalyse->isVisible(); });
+                  Click(dialog->sscAnalyse);
+              })
+        .then("the refusal", MessageBox(QStringLiteral("Could not determine the flow")),
+              [&](QWidget* w) {
+                  auto* box = static_cast<QMessageBox*>(w);
+                  text = box->text();
+                  title = box->windowTitle();
+                  icon = box->icon();
+                  ClickButton("OK")(w);
+              })
+        .then(
+            "Cancel after the refused run",
+            [](QWidget* w) {
+                auto* dialog = qobject_cast<frmAnalyse*>(w);
+                return dialog && dialog->sscAnalyse->isEnabled();
+            },
+            [](QWidget* w) { Click(static_cast<frmAnalyse*>(w)->sscCancel); });
+    Run(script, [&] { ChooseMenuBarItem(main_->mnuAnalyse); });
+    EXPECT_EQ(text, expected);
+    EXPECT_EQ(title, QStringLiteral("Vemora Error"));
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
 }
 
 TEST_F(WindowsTest, PumpTextBoxesShowTheirTextsAndStartEmpty)

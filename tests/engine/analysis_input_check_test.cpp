@@ -278,9 +278,9 @@ TEST(AnalysisInputCheck, TheReviewedCasesNoLongerCompleteWithMeaninglessFigures)
         EXPECT_EQ(Analyse(*s), AnalysisStatus::RunFailed);
     std::string why;
     EXPECT_FALSE(CheckAnalysisInputs(*flow, 0, &why));
-    EXPECT_EQ(why, "OperatingFlowRate is negative");
+    EXPECT_EQ(why, "The operating flow rate is negative.");
     EXPECT_FALSE(CheckAnalysisInputs(*endLevel, 0, &why));
-    EXPECT_EQ(why, "EndReservoirLevel is not a finite number");
+    EXPECT_EQ(why, "The end reservoir level is not a number.");
 }
 
 TEST(ResultsStore, IndexesOutsideTheTablesAreRefusedInEveryBuild)

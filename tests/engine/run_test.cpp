@@ -132,7 +132,7 @@ TEST(RunAnalysis, FailuresThatSayWhy)
          AnalysisStatus::FlowTooLarge},
         {"every chainage equal", GravityProject(100, 0, {{100, 500}, {50, 500}, {0, 500}}),
          AnalysisStatus::ProfileWithoutLength},
-        {"one node", GravityProject(100, 0, {{100, 0}}), AnalysisStatus::ProfileWithoutLength},
+        {"one node", GravityProject(100, 0, {{100, 0}}), AnalysisStatus::HydraulicsFailed},
         {"pumping, every chainage equal", PumpingProject(0, 50, {{0, 0}, {45, 0}}),
          AnalysisStatus::ProfileWithoutLength},
     };

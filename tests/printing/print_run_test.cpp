@@ -5,7 +5,11 @@
 #include "ReportsFixture.h"
 #include "app/PageFrames.h"
 #include "app/PrintFailure.h"
+#include "support/FileAccess.h"
 #include "support/PdfPages.h"
+
+#include <QDir>
+#include <filesystem>
 
 namespace vemora::test {
 namespace {
@@ -117,18 +121,61 @@ TEST_F(PrintRunTest, PrinterFailuresAreFailuresOfTheirStep)
         QString("Could not print the Summary of the Cost Analysis ! Check the obtained results."));
     EXPECT_EQ(full.pages().size(), 1u);
 
-    // The printer in error after the end: the last item failed.
+    // The printer in error after the end: the printer says so, the item
+    // printed last is not blamed.
     RecordingPageDevice jammed;
     jammed.failAtEnd();
     EXPECT_EQ(RunPrint(ctx, jammed, 1, Only({ReportBox::General})),
-              QString("Could not print the General Data ! Check the input data."));
+              QString("The printer reported an error at the end."));
 
     // A PDF that cannot be written.
     QPrinter printer(QPrinter::HighResolution);
     PrinterPageDevice::setUpPdf(printer, "/nonexistent-folder/x.pdf");
     PrinterPageDevice unwritable(printer);
-    EXPECT_EQ(RunPrint(ctx, unwritable, 1, Only({ReportBox::Cost})),
-              QString("Could not start printing. Check the printer."));
+    EXPECT_EQ(RunPrint(ctx, unwritable, 1, Only({ReportBox::Cost})).value_or("").toStdString(),
+              "Could not start printing. Check the printer.\nThe folder does not exist.");
+}
+
+// A PDF printed onto a full disk: the file and the system's reason are
+// named, and an earlier file of that name is left as it was, with nothing
+// else in its folder.
+TEST_F(PrintRunTest, APdfThatCannotBeFinishedNamesTheFileAndLeavesTheEarlierOne)
+{
+    const std::string folderPath = folder.File("small");
+    std::filesystem::create_directory(folderPath);
+    SmallDisk disk(folderPath, 16384);
+    if (!disk.Mounted()) GTEST_SKIP() << "this user may not mount a small disk";
+    const QString pdf = QString::fromStdString(folderPath + "/report.pdf");
+    {
+        QFile earlier(pdf);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("an earlier print");
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    PrinterPageDevice::setUpPdf(printer, pdf);
+    PrinterPageDevice device(printer);
+    const std::optional<QString> failure =
+        RunPrint(ctx, device, 3, Only({ReportBox::General, ReportBox::Rates}));
+    ASSERT_TRUE(failure);
+    EXPECT_TRUE(failure->startsWith(QStringLiteral("Could not ")));
+    EXPECT_TRUE(
+        failure->endsWith(QStringLiteral(" on the file \"%1\".\nThe disk is full.").arg(pdf)))
+        << failure->toStdString();
+    QFile earlier(pdf);
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), QByteArray("an earlier print"));
+    EXPECT_EQ(QDir(QString::fromStdString(folderPath))
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("report.pdf")});
+    EXPECT_EQ(printer.outputFileName(), pdf);
+
+    // Room again: the file is replaced whole.
+    const std::string roomy = folder.File("roomy.pdf");
+    QPrinter fresh(QPrinter::HighResolution);
+    PrinterPageDevice::setUpPdf(fresh, QString::fromStdString(roomy));
+    PrinterPageDevice again(fresh);
+    EXPECT_FALSE(RunPrint(ctx, again, 1, Only({ReportBox::General})));
+    EXPECT_EQ(readPdfPages(QString::fromStdString(roomy)).size(), 1u);
 }
 
 TEST_F(PrintRunTest, AGraphPageWithoutItsWindowFails)

@@ -201,7 +201,8 @@ TEST_F(PrintWindowTest, AFailedRunNamesItsStepAndClosesTheWindow)
     });
     EXPECT_EQ(result, QDialog::Accepted);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Could not start printing. Check the printer.");
+    EXPECT_EQ(ui.messages[0].text.toStdString(),
+              "Could not start printing. Check the printer.\nThe folder does not exist.");
     EXPECT_EQ(ui.messages[0].title, "Vemora");
     EXPECT_EQ(ctx.PageNumber, 0);
     EXPECT_TRUE(InputShowing());

@@ -148,14 +148,14 @@ TEST_F(AnalyseProjectTest, FailuresKeepNoResults)
         {"period too long", [](ProjectStore& s) { s.DesignLife = 100; },
          AnalysisStatus::ProjectPeriodInvalid},
         {"supply before base", [](ProjectStore& s) { s.SupplyStartYear = s.BaseYear - 1; },
-         AnalysisStatus::ProjectPeriodInvalid},
+         AnalysisStatus::SupplyBeforeStart},
         {"roughness period", [](ProjectStore& s) { s.DeteriorationYears = 0.2f; },
          AnalysisStatus::HydraulicsFailed},
         {"unit code", [](ProjectStore& s) { s.ChainageUnit = 12; },
          AnalysisStatus::HydraulicsFailed},
         {"no efficiency", [](ProjectStore& s) { s.OperatingEfficiency = 0; },
-         AnalysisStatus::RunFailed},
-        {"huge price", [](ProjectStore& s) { s.WaterPrice = 3e38f; }, AnalysisStatus::RunFailed},
+         AnalysisStatus::CostsFailed},
+        {"huge price", [](ProjectStore& s) { s.WaterPrice = 3e38f; }, AnalysisStatus::CostsFailed},
     };
     for (const Case& c : cases) {
         ctx.store = *PumpingProject(0, 10, {{0, 0}, {5, 1000}});

@@ -129,7 +129,7 @@ TEST_F(FileCommandsWorkspaceTest, RefusedDeleteBringsTheWindowBackAndADeletedPro
     ASSERT_TRUE(QFile::remove(file("p.kpj")));
     ui.answers.push_back(MsgAnswer::Yes);
     m->mnuDelete->trigger();
-    EXPECT_EQ(ui.lastMessage(), "Could not delete the project.");
+    EXPECT_EQ(ui.lastMessage(), "Could not delete the project.\nThe file does not exist.");
     EXPECT_TRUE(inputShown());
     EXPECT_EQ(m->windowTitle(), "  Vemora (Canal)");
 

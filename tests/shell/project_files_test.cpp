@@ -294,15 +294,31 @@ TEST_F(ProjectFilesTest, DeleteAsksAndOnlyYesDeletes)
     EXPECT_TRUE(w->isHidden());
 }
 
-TEST_F(ProjectFilesTest, DeleteThatFailsKeepsTheProjectOpen)
+TEST_F(ProjectFilesTest, DeleteThatFailsSaysWhyAndKeepsTheProjectOpen)
 {
     FillGravity();
     ASSERT_TRUE(SaveAs("p.kpj"));
+    // A read-only folder keeps its files.
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                          QFileDevice::ReadOther | QFileDevice::ExeOther);
+    {
+        AsOtherUser other;
+        scripted.answers.push_back(MsgAnswer::Yes);
+        EXPECT_FALSE(DeleteProject(ctx));
+    }
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(scripted.lastMessage(), "Could not delete the project.\nThe folder is read-only.");
+    EXPECT_EQ(scripted.messages.back().title, "Error !");
+    EXPECT_TRUE(QFile::exists(path("p.kpj")));
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+
+    // A file that another program removed.
     QFile::remove(path("p.kpj"));
     scripted.answers.push_back(MsgAnswer::Yes);
     EXPECT_FALSE(DeleteProject(ctx));
-    EXPECT_EQ(scripted.lastMessage(), "Could not delete the project.");
-    EXPECT_EQ(scripted.messages.back().title, "Error !");
+    EXPECT_EQ(scripted.lastMessage(), "Could not delete the project.\nThe file does not exist.");
     EXPECT_EQ(ctx.store.ProjectOpen, 1);
 }
 

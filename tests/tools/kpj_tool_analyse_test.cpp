@@ -165,6 +165,56 @@ TEST(KpjToolAnalyse, FlowsTheSearchCannotFindAndAProfileWithoutLength)
     EXPECT_TRUE(says(json, ProfileWithoutLengthMessage)) << json;
 }
 
+// Each refused input of a saved project: the message, and the reason that
+// names its cause in the user's terms.
+TEST(KpjToolAnalyse, ARefusedAnalysisGivesItsReason)
+{
+    test::TempFolder folder;
+    const std::string path = folder.File("refused.kpj");
+    auto pumping = [] {
+        auto s = test::PumpingProject(0, 50, {{0, 0}, {20, 500}, {45, 1000}});
+        test::AddCosts(*s);
+        return s;
+    };
+    auto backwards = test::GravityProject(100, 0, {{100, 0}, {90, 2400}, {80, 1000}, {0, 3000}});
+    auto noEfficiency = pumping();
+    noEfficiency->OperatingEfficiency = 0;
+    auto early = test::GravityProject(100, 0, {{100, 0}, {0, 1000}});
+    early->BaseYear = 2006;
+    early->SupplyStartYear = 2003;
+    auto escalation = pumping();
+    escalation->EnergyEscalationRate = 1e11f;
+    auto oneNode = test::GravityProject(100, 0, {{100, 0}});
+    const std::pair<ProjectStore*, std::pair<const char*, const char*>> cases[] = {
+        {backwards.get(),
+         {RunFailedMessage, "Node 3 at chainage 1000 m comes after node 2 at 2400 m: chainages "
+                            "must increase along the profile."}},
+        {noEfficiency.get(),
+         {CostsFailedMessage, "The pump efficiency is 0 %: the energy cost cannot be computed."}},
+        {early.get(),
+         {SupplyBeforeStartMessage, "The supply starts in 2003, before the starting year 2006."}},
+        {escalation.get(),
+         {CostsFailedMessage, "From 2025 on, the yearly costs grow beyond the range of numbers: "
+                              "the costs rise by 6 % a year and the energy costs by 1E+11 % a "
+                              "year."}},
+        {oneNode.get(),
+         {HydraulicsFailedMessage,
+          "The profile has only one node: a profile needs at least two nodes."}},
+    };
+    for (const auto& [store, said] : cases) {
+        SCOPED_TRACE(said.second);
+        int64_t record = 0;
+        ASSERT_EQ(WriteProjectFile(path, test::SavedRecord(*store), record), FileStatus::Ok);
+        int exitCode = -1;
+        const std::string json = Analyse(folder, "'" + path + "'", exitCode);
+        EXPECT_EQ(exitCode, 0);
+        EXPECT_NE(json.find(std::string("\"message\": \"") + said.first + "\""), std::string::npos)
+            << json;
+        EXPECT_NE(json.find(std::string("\"reason\": \"") + said.second + "\""), std::string::npos)
+            << json;
+    }
+}
+
 TEST(KpjToolAnalyse, ARefusedFileExitsNonZero)
 {
     test::TempFolder folder;

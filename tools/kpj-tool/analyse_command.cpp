@@ -1,5 +1,7 @@
 // kpj-tool analyse FILE [--supervision X]: loads a project file, runs the
-// analysis and prints the outcome and the results as JSON. The supervision
+// analysis and prints the outcome and the results as JSON; a failed run
+// prints its message and its reason (empty when it has none), a run that
+// found no water its note. The supervision
 // cost defaults to the project's saved supervision fees.
 #include <cstdlib>
 #include <iostream>
@@ -143,9 +145,11 @@ int RunAnalyseCommand(const std::vector<std::string>& args)
     }
     vemora::ProjectRecord rec;
     int64_t recordNumber = 0;
-    const vemora::FileStatus status = vemora::ReadProjectFile(options.path, rec, recordNumber);
+    std::string why;
+    const vemora::FileStatus status =
+        vemora::ReadProjectFile(options.path, rec, recordNumber, &why);
     if (status != vemora::FileStatus::Ok) {
-        std::cerr << FileStatusMessage(status) << "\n";
+        std::cerr << FileStatusMessage(status, why) << "\n";
         return 1;
     }
     auto store = std::make_unique<vemora::ProjectStore>();
@@ -169,10 +173,16 @@ int RunAnalyseCommand(const std::vector<std::string>& args)
     json.Key("HighPointFlag");
     json.Value(store->HighPointFlag);
     if (outcome.Status == vemora::AnalysisStatus::Completed) {
+        if (!outcome.Note.empty()) {
+            json.Key("note");
+            json.Value(outcome.Note);
+        }
         WriteResults(json, *store, *results);
     } else {
         json.Key("message");
         json.Value(StatusMessage(outcome));
+        json.Key("reason");
+        json.Value(outcome.Reason);
     }
     json.EndObject();
     json.Finish();

@@ -64,9 +64,10 @@ int RunDumpCommand(const std::vector<std::string>& args)
     }
     vemora::ProjectRecord rec;
     int64_t recordNumber = 0;
-    const vemora::FileStatus status = vemora::ReadProjectFile(args[0], rec, recordNumber);
+    std::string why;
+    const vemora::FileStatus status = vemora::ReadProjectFile(args[0], rec, recordNumber, &why);
     if (status != vemora::FileStatus::Ok) {
-        std::cerr << FileStatusMessage(status) << "\n";
+        std::cerr << FileStatusMessage(status, why) << "\n";
         return 1;
     }
     JsonWriter json(std::cout);

@@ -1,20 +1,24 @@
-// The messages kpj-tool prints for a project file it could not use.
+// The messages kpj-tool prints for a project file it could not use: the
+// program's message, and on a second line the reason the file functions gave.
 #pragma once
 
 #include <string>
 
 #include "project/ProjectFile.h"
 
-inline std::string FileStatusMessage(vemora::FileStatus status)
+inline std::string FileStatusMessage(vemora::FileStatus status, const std::string& why)
 {
+    std::string message;
     switch (status) {
     case vemora::FileStatus::Ok:
         return "";
     case vemora::FileStatus::CannotOpen:
     case vemora::FileStatus::Damaged:
-        return " Can't open project !";
+        message = " Can't open project !";
+        break;
     case vemora::FileStatus::CannotWrite:
-        return "Could not write the project file.";
+        message = "Could not write the project file.";
+        break;
     }
-    return "";
+    return why.empty() ? message : message + "\n" + why;
 }

@@ -28,10 +28,11 @@ int RunNewCommand(const std::vector<std::string>& args)
     store.SystemType = pumping ? 1 : 0;
     vemora::WriteNewProjectDefaults(store, vemora::TodayProjectDate());
     int64_t recordNumber = 0;
+    std::string why;
     const vemora::FileStatus status =
-        vemora::WriteProjectFile(path, store.ProjectRec, recordNumber);
+        vemora::WriteProjectFile(path, store.ProjectRec, recordNumber, &why);
     if (status != vemora::FileStatus::Ok) {
-        std::cerr << FileStatusMessage(status) << "\n";
+        std::cerr << FileStatusMessage(status, why) << "\n";
         return 1;
     }
     return 0;
