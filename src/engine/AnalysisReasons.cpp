@@ -106,8 +106,8 @@ std::string NodeCountReason(const ProjectStore& s)
     // A saved profile of one node reads as two, the second being the mark
     // that ends the profile.
     int n = 0;
-    while (n < UsedNodeCount(s) && !(s.NodeElevation[n + 1] == UnusedNode &&
-                                     s.NodeAccumulatedLength[n + 1] == UnusedNode))
+    while (n < UsedNodeCount(s) &&
+           !(s.NodeElevation[n + 1] == UnusedNode && s.NodeAccumulatedLength[n + 1] == UnusedNode))
         ++n;
     if (n >= 2) return {};
     return std::string(n == 1 ? "The profile has only one node" : "The profile has no nodes") +
@@ -160,8 +160,7 @@ std::string HydraulicsReason(const ProjectStore& s, const ResultsStore& r)
     if (std::string nodes = NodeCountReason(s); !nodes.empty()) return nodes;
     for (int j = 1; j <= UsedNodeCount(s); ++j)
         if (!(r.InnerDiameterSI[j] > 0.0f))
-            return "The pipe at node " + Number(j) +
-                   " has no inside diameter: its diameter of " +
+            return "The pipe at node " + Number(j) + " has no inside diameter: its diameter of " +
                    EnteredValue(s.PipeDiameter[j], UnitText(PipeDimensionUnits, s.DiameterUnit)) +
                    " leaves nothing inside its wall and lining.";
     const double years = RoundHalfEven(s.DeteriorationYears);
@@ -175,8 +174,7 @@ std::string HydraulicsReason(const ProjectStore& s, const ResultsStore& r)
 
 std::string CostsReason(const ProjectStore& s, const ResultsStore& r)
 {
-    if (std::string efficiency = ZeroEfficiencyReason(s, r); !efficiency.empty())
-        return efficiency;
+    if (std::string efficiency = ZeroEfficiencyReason(s, r); !efficiency.empty()) return efficiency;
     if (const int y = FirstYearBeyondNumbers(s, r))
         return "From " + Number(CalendarYear(s, y)) +
                " on, the yearly costs grow beyond the range of numbers: " + EscalationRates(s) +

@@ -48,12 +48,9 @@ TEST(AnalysisReasons, EachRefusedInputIsNamedUnderItsMessage)
     escalation->EnergyEscalationRate = 1e11f;
     auto oneNode = GravityProject(100, 0, {{100, 0}});
     auto curve = Pumping();
-    test::SetPumpCurve(*curve, {{100, 0, 40},
-                                {95, 0.1f, 60},
-                                {85, 0.2f, 70},
-                                {70, 0.3f, 78},
-                                {50, 0.4f, 74},
-                                {0, 0, 0}});
+    test::SetPumpCurve(
+        *curve,
+        {{100, 0, 40}, {95, 0.1f, 60}, {85, 0.2f, 70}, {70, 0.3f, 78}, {50, 0.4f, 74}, {0, 0, 0}});
     auto flat = Pumping();
     test::SetPumpCurve(*flat, {{100, 0, 40},
                                {95, 0.1f, 60},
@@ -133,8 +130,8 @@ TEST(AnalysisReasons, ARunThatFindsNoWaterSaysWhy)
         SCOPED_TRACE(cause);
         const AnalysisOutcome outcome = Analysed(*store);
         ASSERT_EQ(outcome.Status, AnalysisStatus::Completed);
-        EXPECT_EQ(outcome.Note, std::string("No water flows in any year of the design life.\n") +
-                                    cause);
+        EXPECT_EQ(outcome.Note,
+                  std::string("No water flows in any year of the design life.\n") + cause);
     }
     auto flowing = GravityProject(100, 0, {{100, 0}, {0, 1000}});
     EXPECT_EQ(Analysed(*flowing).Note, "");
