@@ -53,8 +53,7 @@ TEST_F(PasteTest, ACopiedColumnIsRefusedAndACopiedCellGoesIn)
 
     // The annual package of the manager, in the staff table on that page.
     FlexGrid* grid = input->msgOperational;
-    const QPoint cell =
-        grid->cellRect(1, 1).center() - grid->viewport()->geometry().topLeft();
+    const QPoint cell = grid->cellRect(1, 1).center() - grid->viewport()->geometry().topLeft();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
     ASSERT_TRUE(WaitFor([&] { return grid->hasFocus(); }));
     QTest::keyClick(grid, Qt::Key_F2);
