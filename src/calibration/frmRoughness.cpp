@@ -14,6 +14,7 @@
 #include "platform/ControlBuilders.h"
 #include "platform/FlexGrid.h"
 #include "platform/GridCellEditor.h"
+#include "platform/NumberPaste.h"
 #include "platform/PictureButton.h"
 #include "platform/Screen.h"
 #include "platform/ScrollBar.h"
@@ -142,6 +143,14 @@ void frmRoughness::BuildControls()
     rules.filterRows = {ElevationRow, PressureRow};
     rules.editorFilterRows = {LengthRow};
     cells = new GridCellEditor(msgRoughness, txtCell, rules, [] {});
+    // A paste is trimmed; the flow rate takes any typed key, so only the
+    // cells refuse one.
+    const auto status = [this](const QString& reason) {
+        ctx.mainWindow().setPanelText(MainWindow::HintPanel, reason);
+    };
+    cells->setStatusLine(status);
+    new NumberPaste(
+        txtFlowrate, [] { return false; }, status);
 
     connect(hscScenario, &ScrollBar::Change, this, &frmRoughness::hscScenario_Change);
     connect(msgRoughness, &FlexGrid::Click, this, &frmRoughness::msgRoughness_Click);

@@ -14,6 +14,7 @@
 #include "engine/UnitConversion.h"
 #include "platform/ControlBuilders.h"
 #include "platform/KeyCodes.h"
+#include "platform/NumberPaste.h"
 #include "platform/PictureButton.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
@@ -129,7 +130,14 @@ frmConverter::frmConverter(AppContext& ctx, QWidget* parent) : QDialog(parent), 
         connect(comUnit[static_cast<size_t>(i)], &QComboBox::currentIndexChanged, this,
                 [this, i] { comUnit_Click(i); });
     connect(txtConvert, &TextBox::KeyPress, this, &frmConverter::txtConvert_KeyPress);
-    // A paste, a cut or an undo changes the value as typing does.
+    // A paste that is not wholly digits and points is refused, the reason on
+    // the main window's status line; one that goes in, a cut or an undo
+    // changes the value as typing does.
+    new NumberPaste(
+        txtConvert, [] { return true; },
+        [this](const QString& reason) {
+            ctx_.mainWindow().setPanelText(MainWindow::HintPanel, reason);
+        });
     connect(txtConvert, &QLineEdit::textEdited, this, &frmConverter::ResetResult);
     connect(sscConvert, &PictureButton::clicked, this, &frmConverter::sscConvert_Click);
     connect(sscExit, &PictureButton::clicked, this, &frmConverter::sscExit_Click);

@@ -421,11 +421,13 @@ class frmLCC : public QWidget, public InputWindow
     void ShowLayingPanel();
 
     // Read-back helpers: the whole-text cells of a table, the two demand
-    // tables, and the message and focus for a cell that is not a number.
+    // tables, the message for a cell that is not a number, and the message
+    // and focus for any refused cell.
     std::optional<std::vector<float>> ReadWholeCells(GridCellEditor* editing, const QString& table,
                                                      const std::vector<QPoint>& cells);
     bool ReadYearDemand(GridCellEditor* editing);
     void RefuseCell(GridCellEditor* editing, const QString& table, int row, int col);
+    void ShowRefusedCell(GridCellEditor* editing, int row, int col, const QString& message);
 
     // Row editing helpers.
     bool RoomForAnotherRow();

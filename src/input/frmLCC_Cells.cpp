@@ -64,6 +64,12 @@ void frmLCC::BuildCellEditing()
     cellsDemand = new GridCellEditor(msgDemand, txtDemand, demand, discard);
     cellsPumpDemand = new GridCellEditor(msgPumpDemand, txtPumpDemand, demand, discard);
 
+    for (GridCellEditor* cells : {cellsProfile, cellsLaying, cellsOperational,
+                                  cellsOtherOperational, cellsDemand, cellsPumpDemand})
+        cells->setStatusLine([this](const QString& reason) {
+            ctx.mainWindow().setPanelText(MainWindow::HintPanel, reason);
+        });
+
     ConnectGridHandlers();
 }
 

@@ -129,6 +129,7 @@ void frmLCC::BuildGravityFrames(QWidget* page)
     txtGFlowrate = MakeText(fraGravityFlowrate, "txtGFlowrate", 3120, 390, 1320);
     comGFlowrateUnits = MakeUnitList(fraGravityFlowrate, "comGFlowrateUnits", 4560, 382, 1860);
     fields_->AddHint(txtGFlowrate, QStringLiteral("Enter the fixed demand"));
+    fields_->AddUnfilteredNumberBox(txtGFlowrate);
     fields_->AddHint(comGFlowrateUnits, QStringLiteral("Select the demand units"));
 
     fraVaryingDemand = MakeFrame(page, "fraVaryingDemand", QStringLiteral("Varying demand"), 6840,

@@ -164,9 +164,13 @@ void frmLCC::FillProfileGrid()
         Heading(g, 0, c, headings[c]);
     for (int r = 1; r <= s.NodeCount; ++r) {
         const auto i = static_cast<size_t>(r);
+        // The grid shows at least two rows, which may reach past the end of
+        // the profile: such a row shows no elevation and accumulated length
+        // and reads back as the end again.
+        const bool end = IsEndOfProfileMark(s.NodeElevation[i], s.NodeAccumulatedLength[i]);
         g->setTextMatrix(r, 0, QString::number(r));
-        g->setTextMatrix(r, 1, SingleText(s.NodeElevation[i]));
-        g->setTextMatrix(r, 2, SingleText(s.NodeAccumulatedLength[i]));
+        g->setTextMatrix(r, 1, end ? QString() : SingleText(s.NodeElevation[i]));
+        g->setTextMatrix(r, 2, end ? QString() : SingleText(s.NodeAccumulatedLength[i]));
         g->setTextMatrix(r, 3, SingleText(s.PipeDiameter[i]));
         g->setTextMatrix(r, 4, SingleText(s.WallThickness[i]));
         g->setTextMatrix(r, 5, SingleText(s.PipeCostPerMetre[i]));

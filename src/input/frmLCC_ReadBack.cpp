@@ -1,7 +1,8 @@
 // Reading the six grids back into the store, as the save and the row
 // operations do. A table goes into the store whole or not at all: a cell
-// that holds text which is not a number stops its read-back with a message
-// naming the table, the row and the column, and puts the focus on that cell.
+// that holds text which is not a number as a whole stops its read-back with
+// a message naming the table, the row and the column, and puts the focus on
+// that cell.
 #include <QGroupBox>
 #include <QPoint>
 #include <algorithm>
@@ -16,8 +17,8 @@
 #include "platform/NumberText.h"
 #include "platform/TabControl.h"
 #include "platform/Ui.h"
-#include "project/LeadingNumber.h"
 #include "project/NodeTypes.h"
+#include "project/ProfileNodes.h"
 #include "project/ProjectStore.h"
 
 namespace vemora {
@@ -63,8 +64,7 @@ std::optional<std::vector<float>> frmLCC::ReadWholeCells(GridCellEditor* editing
     return values;
 }
 
-// Tells the user which cell is not a number and puts the focus on it: its
-// page shown, its panel open, the cell current.
+// Tells the user which cell is not a number and puts the focus on it.
 void frmLCC::RefuseCell(GridCellEditor* editing, const QString& table, int row, int col)
 {
     FlexGrid* grid = editing->grid();
@@ -76,10 +76,18 @@ void frmLCC::RefuseCell(GridCellEditor* editing, const QString& table, int row, 
     // The laying conditions have their own heading row.
     const int headingRow = grid == msgLaying && row > 10 ? 10 : 0;
     const QString column = grid->TextMatrix(headingRow, col).trimmed();
-    ctx.ui.msgBox(QStringLiteral("The %1 table holds \"%2\" in row %3, column \"%4\": enter a "
-                                 "number !")
-                      .arg(table, text, rowName, column),
-                  MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Error !"),
+    ShowRefusedCell(editing, row, col,
+                    QStringLiteral("The %1 table holds \"%2\" in row %3, column \"%4\": enter a "
+                                   "number !")
+                        .arg(table, text, rowName, column));
+}
+
+// The message for a refused cell, then the focus on that cell: its page
+// shown, its panel open, the cell current.
+void frmLCC::ShowRefusedCell(GridCellEditor* editing, int row, int col, const QString& message)
+{
+    FlexGrid* grid = editing->grid();
+    ctx.ui.msgBox(message, MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Error !"),
                   ctx.mainWindow().widget());
 
     ctx.mainWindow().showWorkingWindow(this);
@@ -91,13 +99,41 @@ void frmLCC::RefuseCell(GridCellEditor* editing, const QString& table, int row, 
     editing->FocusCell(row, col);
 }
 
-// Profile: columns 1 to 6 by the leading-number rule, column 7 by the node
-// type names, column 0 as the node number (its row where it is no number).
-// Every node past the grid's rows becomes an empty node (999999).
+// Profile: columns 1 to 6 by the whole-text rule, column 7 by the node type
+// names, column 0 as the node number (its row where it is no number). The
+// profile ends before the last rows whose elevation and accumulated length
+// are both empty (the row Enter adds at the end, never filled in); those
+// rows and every node past the grid's rows become empty nodes (999999). A
+// row that holds 999999 in both is refused: the file would end the profile
+// there and lose the rows after it.
 bool frmLCC::ReadProfileGrid()
 {
     FlexGrid* g = msgProfile;
-    const int count = std::clamp(g->Rows() - 1, 0, MaxNodes);
+    const int rows = std::clamp(g->Rows() - 1, 0, MaxNodes);
+    std::vector<QPoint> cells;
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= 6; ++c)
+            cells.emplace_back(c, r);
+    const auto values = ReadWholeCells(cellsProfile, QStringLiteral("profile"), cells);
+    if (!values) return false;
+    const auto value = [&](int r, int c) {
+        return (*values)[static_cast<size_t>(6 * (r - 1) + c - 1)];
+    };
+
+    int count = rows;
+    while (count > 0 && g->TextMatrix(count, 1).trimmed().isEmpty() &&
+           g->TextMatrix(count, 2).trimmed().isEmpty())
+        --count;
+    for (int r = 1; r <= count; ++r)
+        if (IsEndOfProfileMark(value(r, 1), value(r, 2))) {
+            ShowRefusedCell(cellsProfile, r, 1,
+                            QStringLiteral("The profile table holds 999999 as both the elevation "
+                                           "and the accumulated length in row %1, which a project "
+                                           "file reads as the end of the profile: change one of "
+                                           "them !")
+                                .arg(r));
+            return false;
+        }
 
     Array1<int16_t, MaxNodes> number{};
     Array1<int16_t, MaxNodes> type{};
@@ -105,21 +141,15 @@ bool frmLCC::ReadProfileGrid()
     for (int i = 1; i <= MaxNodes; ++i) {
         const auto n = static_cast<size_t>(i);
         number[n] = static_cast<int16_t>(i);
-        columns[0][n] = UnusedNode;
-        columns[1][n] = UnusedNode;
+        for (int c = 1; c <= 6; ++c)
+            columns[static_cast<size_t>(c - 1)][n] = i <= rows ? value(i, c) : 0.0f;
+        if (i > count) columns[0][n] = columns[1][n] = UnusedNode;
     }
-    for (int i = 1; i <= count; ++i) {
+    for (int i = 1; i <= rows; ++i) {
         const auto n = static_cast<size_t>(i);
         float label = 0;
         if (WholeTextNumber(g->TextMatrix(i, 0), label) && std::fabs(label) <= 32767.0f)
             number[n] = static_cast<int16_t>(std::lround(label));
-        for (int c = 1; c <= 6; ++c) {
-            if (!ReadLeadingNumber(g->TextMatrix(i, c).toStdString(),
-                                   columns[static_cast<size_t>(c - 1)][n])) {
-                RefuseCell(cellsProfile, QStringLiteral("profile"), i, c);
-                return false;
-            }
-        }
         type[n] = static_cast<int16_t>(NodeTypeCodeOf(g->TextMatrix(i, 7).toStdString()));
     }
 

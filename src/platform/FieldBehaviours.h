@@ -2,11 +2,10 @@
 // window owns:
 // - hints: a control's hint is its tooltip; a focus hint is also handed to
 //   the window's hint sink (status panel 3) when the control gets the focus;
-// - the numeric key filter: a text box takes only digits and the full stop,
-//   character by character as if typed, whatever the route of the text:
-//   typed, pasted (Ctrl+V, Shift+Insert, its context menu, the middle
-//   button), dropped or composed by an input method; a refused character is
-//   dropped silently and a text with none that passes changes nothing;
+// - the numeric key filter: a number box takes only digits and the full stop
+//   as typed keys, a refused character dropped silently; a paste, a drop or
+//   an input method's text goes through the number box's paste guard
+//   (NumberPaste), which tells the hint sink why it refused a paste;
 // - the wheel guard: the mouse wheel changes a control only while it has the
 //   focus, never while the pointer merely passes over it.
 #pragma once
@@ -31,6 +30,9 @@ class FieldBehaviours : public QObject
     void AddHint(QWidget* w, const QString& hint);
     void AddFocusHint(QWidget* w, const QString& hint);
     void AddKeyFilter(QLineEdit* w);
+    // A number box that takes any typed key: a paste or a drop only loses
+    // its outer blanks and line ends.
+    void AddUnfilteredNumberBox(QLineEdit* w);
     void GuardWheel(QWidget* w);
     // Guards every list box, scroll bar and date field below `root`.
     void GuardWheels(QWidget* root);

@@ -4,6 +4,7 @@
 
 #include "platform/FlexGrid.h"
 #include "platform/KeyCodes.h"
+#include "platform/NumberPaste.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
 
@@ -14,17 +15,6 @@ namespace {
 bool Contains(const std::vector<int>& list, int value)
 {
     return std::find(list.begin(), list.end(), value) != list.end();
-}
-
-// The characters of a pasted or dropped text that the numeric filter lets
-// through, as if each had been typed.
-QString FilteredText(const QString& text)
-{
-    QString kept;
-    for (QChar c : text)
-        if (c.unicode() < 256 && isNumericKey(c.unicode(), false) && c.unicode() >= 32)
-            kept.append(c);
-    return kept;
 }
 
 Qt::Alignment HorizontalAlignment(int align)
@@ -53,6 +43,16 @@ GridCellEditor::GridCellEditor(FlexGrid* grid, TextBox* editor, CellEditRules ru
     connect(editor_, &TextBox::KeyDown, this, &GridCellEditor::editor_KeyDown);
     connect(editor_, &TextBox::KeyPress, this, &GridCellEditor::editor_KeyPress);
     connect(editor_, &TextBox::Change, this, &GridCellEditor::editor_Change);
+    new NumberPaste(
+        editor_, [this] { return isOpen() && EditorFiltered(boundRow_, boundCol_); },
+        [this](const QString& reason) {
+            if (showStatus_) showStatus_(reason);
+        });
+}
+
+void GridCellEditor::setStatusLine(std::function<void(const QString&)> show)
+{
+    showStatus_ = std::move(show);
 }
 
 bool GridCellEditor::Filtered(int col) const
@@ -93,8 +93,7 @@ void GridCellEditor::EditCell()
 
     boundRow_ = grid_->Row();
     boundCol_ = grid_->Col();
-    shownText_ = grid_->Text();
-    editor_->setText(shownText_);
+    editor_->setText(grid_->Text());
     editor_->raise();
     editor_->show();
     editor_->setSelStart(static_cast<int>(editor_->Text().size()));
@@ -230,7 +229,6 @@ void GridCellEditor::editor_KeyDown(int& keyCode, int)
     const int lastCol = grid_->Cols() - 1;
     switch (keyCode) {
     case keycode::Escape:
-        shownText_ = grid_->Tag;
         editor_->setText(grid_->Tag);
         editor_->setSelStart(static_cast<int>(grid_->Tag.size()));
         break;
@@ -285,32 +283,12 @@ void GridCellEditor::editor_KeyPress(int& ascii)
     }
 }
 
-// Every change of the editor's text goes into its cell at once. On a
-// numeric column, text that arrives other than by typing (a paste, a drop)
-// keeps only the characters the filter lets through.
+// Every change of the editor's text goes into its cell at once. Text that
+// arrives other than by typing (a paste, a drop) has passed the paste guard.
 void GridCellEditor::editor_Change()
 {
     if (!isOpen()) return;
-    const QString text = editor_->Text();
-    if (EditorFiltered(boundRow_, boundCol_)) {
-        const auto oldSize = shownText_.size();
-        qsizetype prefix = 0;
-        while (prefix < oldSize && prefix < text.size() && text[prefix] == shownText_[prefix])
-            ++prefix;
-        qsizetype suffix = 0;
-        while (suffix < oldSize - prefix && suffix < text.size() - prefix &&
-               text[text.size() - 1 - suffix] == shownText_[oldSize - 1 - suffix])
-            ++suffix;
-        const QString inserted = text.mid(prefix, text.size() - prefix - suffix);
-        const QString kept = FilteredText(inserted);
-        if (kept != inserted) {
-            editor_->setText(text.left(prefix) + kept + text.right(suffix));
-            editor_->setSelStart(static_cast<int>(prefix + kept.size()));
-            return;
-        }
-    }
-    shownText_ = text;
-    grid_->setTextMatrix(boundRow_, boundCol_, text);
+    grid_->setTextMatrix(boundRow_, boundCol_, editor_->Text());
 }
 
 } // namespace vemora

@@ -6,6 +6,11 @@
 // grid, a scroll, or any change of the current cell first commits the
 // editor into that cell and closes it.
 //
+// A paste or a drop into the editor goes through its paste guard
+// (NumberPaste): outer blanks and line ends go, and on a cell that filters
+// its keys a text the filter would change is refused whole, the reason on
+// the status line.
+//
 // Keys typed in the grid: a character replaces the cell's text and opens the
 // editor after it, Backspace drops the last character and opens the editor,
 // Enter moves to the next cell (right, and at the last column down), F2 opens
@@ -66,6 +71,8 @@ class GridCellEditor : public QObject
     FlexGrid* grid() const { return grid_; }
     TextBox* editor() const { return editor_; }
     bool isOpen() const { return boundRow_ >= 0; }
+    // Where the editor's paste guard writes why it refused a paste.
+    void setStatusLine(std::function<void(const QString&)> show);
 
     // Lays the editor over the current cell, with the cell's text, font and
     // alignment, the caret at the end, and gives it the focus.
@@ -107,7 +114,7 @@ class GridCellEditor : public QObject
     std::function<void()> listKey_;
     int boundRow_ = -1;
     int boundCol_ = -1;
-    QString shownText_; // the editor's text after its last accepted change
+    std::function<void(const QString&)> showStatus_;
 };
 
 } // namespace vemora

@@ -1,5 +1,6 @@
 #include "project/ProfileClipboard.h"
 
+#include "project/ProfileNodes.h"
 #include "project/ProjectStore.h"
 #include "project/StrictNumber.h"
 #include "project/TextCodec.h"
@@ -57,10 +58,21 @@ ClipboardProfileOutcome SplitRows(std::string_view text, ClipboardProfileTable& 
     return {};
 }
 
-// Reads every cell; the first one that is not a number refuses the table.
+ClipboardProfileOutcome EndOfProfileRefusal(int row)
+{
+    return {ClipboardProfileStatus::EndOfProfile,
+            "Row " + std::to_string(row) +
+                " holds 999999 as both its elevation and its accumulated length, which a "
+                "project file reads as the end of the profile.  Correct the data in the "
+                "spreadsheet, copy it and paste again.",
+            row, 0};
+}
+
+// Reads every cell; the first one that is not a number, or the first row that
+// holds the end mark, refuses the table.
 ClipboardProfileOutcome ReadNumbers(ClipboardProfileTable& rows)
 {
-    for (std::size_t r = 0; r < rows.size(); ++r)
+    for (std::size_t r = 0; r < rows.size(); ++r) {
         for (std::size_t c = 0; c < ColumnNames.size(); ++c) {
             const std::string& cell = rows[r].cells[c];
             float& value = rows[r].values[c];
@@ -80,6 +92,9 @@ ClipboardProfileOutcome ReadNumbers(ClipboardProfileTable& rows)
                         "it and paste again.",
                     row, column};
         }
+        if (IsEndOfProfileMark(rows[r].values[0], rows[r].values[1]))
+            return EndOfProfileRefusal(static_cast<int>(r) + 1);
+    }
     return {};
 }
 

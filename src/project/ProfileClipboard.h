@@ -33,6 +33,7 @@ enum class ClipboardProfileStatus {
     Ok,
     TooManyColumns, // a row has a seventh cell: the user must select again and paste again
     NotANumber,     // a cell that is not a number; its row and column are named
+    EndOfProfile,   // a row of 999999 and 999999, the file's end-of-profile mark; its row is named
     NothingPasted,  // no complete row, more than 100 rows, or another fault
 };
 
@@ -41,7 +42,7 @@ struct ClipboardProfileOutcome
     ClipboardProfileStatus status = ClipboardProfileStatus::Ok;
     std::string message; // the text to show (title "Error !"); empty when Ok
     int row = 0;         // 1-based row and column of a cell that is not a number
-    int column = 0;
+    int column = 0;      // (the row alone for a row that holds the end mark)
 };
 
 inline constexpr std::string_view NothingToPasteMessage =
@@ -63,12 +64,12 @@ inline constexpr std::string_view NothingCouldBePastedMessage =
 ClipboardProfileOutcome ParseClipboardProfile(std::string_view text, ClipboardProfileTable& table);
 
 // Replaces the store's profile by a parsed table. Every cell is read again
-// first; a cell that is not a number (or an empty or over-long table) refuses
-// the whole table and the store stays exactly as it was. On success node 1 to
-// rows take the six columns and the node type "Node" (code 0), the elevation
-// and accumulated length of every later node become the empty-node marker
-// 999999 (their other values stay), NodeCount is the number of rows and no
-// NodeNumber changes. Values keep the units selected in the input window.
+// first; a cell that is not a number, a row holding the end mark (or an empty
+// or over-long table) refuses the whole table and the store stays exactly as it was. On success
+// node 1 to rows take the six columns and the node type "Node" (code 0), the elevation and
+// accumulated length of every later node become the empty-node marker 999999 (their other values
+// stay), NodeCount is the number of rows and no NodeNumber changes. Values keep the units selected
+// in the input window.
 ClipboardProfileOutcome ApplyClipboardProfile(const ClipboardProfileTable& table,
                                               ProjectStore& store);
 

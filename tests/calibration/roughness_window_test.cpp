@@ -3,6 +3,7 @@
 // results of the scenario on screen.
 #include "CalibrationFixture.h"
 
+#include <QClipboard>
 #include <QLabel>
 
 #include "platform/ScrollBar.h"
@@ -84,6 +85,31 @@ TEST_F(RoughnessWindowTest, GridKeysFilterRowsTwoAndThreeMoveOnEnterAndRestoreOn
     EXPECT_EQ(g->TextMatrix(1, 2), "x");
     Keys("y5");
     EXPECT_EQ(w->txtCell->Text(), "x5");
+}
+
+// A paste into a measurement cell goes in whole, without the line end a
+// spreadsheet cell is copied with, or not at all, the reason on the main
+// window's status line; the flow rate box, which filters no keys, takes any
+// paste without its line end.
+TEST_F(RoughnessWindowTest, PastesGoInWholeOrNotAtAll)
+{
+    FlexGrid* g = w->msgRoughness;
+    Click(g, 3, 2);
+    Keys("4");
+    QApplication::clipboard()->setText(QStringLiteral("25\n30\n"));
+    QTest::keyClick(w->txtCell, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(g->TextMatrix(3, 2), "4");
+    EXPECT_EQ(main->panelText(MainWindow::HintPanel),
+              "Nothing pasted: \"25 30\" holds characters other than digits and the full stop.");
+    QApplication::clipboard()->setText(QStringLiteral("5.5\r\n"));
+    QTest::keyClick(w->txtCell, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(g->TextMatrix(3, 2), "45.5");
+
+    w->txtFlowrate->clear();
+    w->txtFlowrate->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("0.3\n"));
+    QTest::keyClick(w->txtFlowrate, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w->txtFlowrate->text(), "0.3");
 }
 
 TEST_F(RoughnessWindowTest, TheChoiceListLiesOverTheLengthRowAndWritesItsChoice)

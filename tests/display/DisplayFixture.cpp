@@ -1,5 +1,7 @@
 #include "display/DisplayFixture.h"
 
+#include <QProcess>
+
 #include "engine/EngineProjects.h"
 #include "project/ProjectFile.h"
 #include "results/AnalysedProjects.h"
@@ -7,6 +9,21 @@
 #include "shell/frmAnalyse.h"
 
 namespace vemora::test {
+
+bool HoldOnTheClipboard(const QString& text)
+{
+    QProcess xclip;
+    xclip.setStandardOutputFile(QProcess::nullDevice());
+    xclip.setStandardErrorFile(QProcess::nullDevice());
+    // xclip reads the text, then serves it from the background until another
+    // program takes the clipboard.
+    xclip.start(QStringLiteral("xclip"),
+                {QStringLiteral("-selection"), QStringLiteral("clipboard")});
+    if (!xclip.waitForStarted()) return false;
+    xclip.write(text.toUtf8());
+    xclip.closeWriteChannel();
+    return xclip.waitForFinished() && xclip.exitCode() == 0;
+}
 
 namespace {
 

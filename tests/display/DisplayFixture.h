@@ -47,6 +47,10 @@ inline bool Shown(const QWidget* w)
            w->window()->windowHandle()->isExposed();
 }
 
+// Another program (xclip) owns the desktop's clipboard, holding the text as a
+// spreadsheet does after Copy; false when xclip could not take it.
+bool HoldOnTheClipboard(const QString& text);
+
 // A click in the middle of the widget, once it is on the screen.
 inline void Click(QWidget* w)
 {

@@ -3,7 +3,6 @@
 // Copy, and File > Import & Export > Import Profile walks the wizard.
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QProcess>
 
 #include "display/DisplayFixture.h"
 #include "input/frmImport.h"
@@ -19,23 +18,6 @@ namespace {
 const QString CopiedRows = QStringLiteral("310\t0\t400\t6\t900\t0.5\n"
                                           "295.5\t420\t400\t6\t900\t\n"
                                           "280\t1000\t350\t5\t750\t1.5\n");
-
-// Another program owns the clipboard, holding the text; false when xclip
-// could not take it.
-bool HoldOnTheClipboard(const QString& text)
-{
-    QProcess xclip;
-    xclip.setStandardOutputFile(QProcess::nullDevice());
-    xclip.setStandardErrorFile(QProcess::nullDevice());
-    // xclip reads the text, then serves it from the background until another
-    // program takes the clipboard.
-    xclip.start(QStringLiteral("xclip"),
-                {QStringLiteral("-selection"), QStringLiteral("clipboard")});
-    if (!xclip.waitForStarted()) return false;
-    xclip.write(text.toUtf8());
-    xclip.closeWriteChannel();
-    return xclip.waitForFinished() && xclip.exitCode() == 0;
-}
 
 // The wizard showing the step.
 ModalScript::Match WizardOnStep(int step)

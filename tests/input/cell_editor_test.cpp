@@ -73,8 +73,8 @@ TEST_F(CellEditingTest, F2BackspaceAndEscape)
 }
 
 // The cell holds exactly the editor's text whatever changed it: typing in
-// the middle, Delete, or a paste, which on a number column keeps only what
-// the key filter would let through.
+// the middle, Delete, or a paste, which on a number column goes in whole,
+// without its outer blanks and line end, or not at all.
 TEST_F(CellEditingTest, TheCellAlwaysHoldsWhatTheEditorShows)
 {
     Profile(3);
@@ -88,16 +88,21 @@ TEST_F(CellEditingTest, TheCellAlwaysHoldsWhatTheEditorShows)
     EXPECT_EQ(g->TextMatrix(1, 1), "15");
 
     QApplication::clipboard()->setText("2a.5-");
-    w->txtCell->paste();
+    QTest::keyClick(w->txtCell, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w->txtCell->Text(), "15");
+    EXPECT_EQ(main->panelText(MainWindow::HintPanel),
+              "Nothing pasted: \"2a.5-\" holds characters other than digits and the full stop.");
+    QApplication::clipboard()->setText("2.5\n");
+    QTest::keyClick(w->txtCell, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(w->txtCell->Text(), "12.55");
     EXPECT_EQ(g->TextMatrix(1, 1), "12.55");
 
-    // The pipe diameter column takes any text.
+    // The pipe diameter column takes any text; a paste loses its line end.
     Key(Qt::Key_Return);
     Select(g, 1, 3);
     Keys("3");
-    QApplication::clipboard()->setText("00 mm");
-    w->txtCell->paste();
+    QApplication::clipboard()->setText("00 mm\r\n");
+    QTest::keyClick(w->txtCell, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(g->TextMatrix(1, 3), "300 mm");
 
     // Text shown by a fill is not filtered when the editor opens on it.

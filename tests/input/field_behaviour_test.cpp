@@ -57,10 +57,15 @@ TEST_F(InputWindowTest, KeyFilterCannotBeBypassed)
     QApplication::sendEvent(field, &digits);
     EXPECT_EQ(field->text(), QStringLiteral("85"));
 
-    // A paste goes through the filter character by character.
+    // A paste the filter would change is refused whole, the reason on the
+    // status line; it discards nothing.
+    PretendResults();
     QApplication::clipboard()->setText(QStringLiteral("-1,5"));
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(field->text(), QStringLiteral("8515"));
+    EXPECT_EQ(field->text(), QStringLiteral("85"));
+    EXPECT_EQ(main->panelText(MainWindow::HintPanel),
+              "Nothing pasted: \"-1,5\" holds characters other than digits and the full stop.");
+    EXPECT_EQ(ctx.store.ResultsValid, 1);
 }
 
 TEST_F(InputWindowTest, KeyFilterAppliesOnlyToNumericFields)

@@ -27,6 +27,19 @@ class GridReadBackTest : public InputWindowTest
         WholeTextNumber(SingleText(v), read);
         return read;
     }
+
+    // Every node array but the count is as it was.
+    static void ExpectSameNodes(const ProjectStore& s, const ProjectStore& before)
+    {
+        EXPECT_EQ(s.NodeNumber, before.NodeNumber);
+        EXPECT_EQ(s.NodeElevation, before.NodeElevation);
+        EXPECT_EQ(s.NodeAccumulatedLength, before.NodeAccumulatedLength);
+        EXPECT_EQ(s.PipeDiameter, before.PipeDiameter);
+        EXPECT_EQ(s.WallThickness, before.WallThickness);
+        EXPECT_EQ(s.PipeCostPerMetre, before.PipeCostPerMetre);
+        EXPECT_EQ(s.SecondaryLoss, before.SecondaryLoss);
+        EXPECT_EQ(s.NodeTypeCode, before.NodeTypeCode);
+    }
 };
 
 TEST_F(GridReadBackTest, NewProjectShowsTwoProfileRowsOfZeros)
@@ -93,25 +106,102 @@ TEST_F(GridReadBackTest, ProfileCountEndsOnlyAtTheEmptyMarker)
     w->FillProfileGrid();
     EXPECT_EQ(w->msgProfile->Rows(), 5);
 
-    // A single node shows a second row holding the marker, which reads back
-    // as an empty node again.
+    // A single node shows a second row past the end of the profile: no
+    // elevation and accumulated length (never the file's 999999), its other
+    // cells as stored. It reads back as the end again.
     s.NodeElevation[2] = UnusedNode;
     s.NodeAccumulatedLength[2] = UnusedNode;
+    s.PipeDiameter[2] = 250;
     w->FillProfileGrid();
     ASSERT_EQ(w->msgProfile->Rows(), 3);
-    EXPECT_EQ(w->msgProfile->TextMatrix(2, 1), "999999");
+    EXPECT_EQ(w->msgProfile->TextMatrix(2, 1), "");
+    EXPECT_EQ(w->msgProfile->TextMatrix(2, 2), "");
+    EXPECT_EQ(w->msgProfile->TextMatrix(2, 3), "250");
+    EXPECT_EQ(w->msgProfile->TextMatrix(2, 7).trimmed(), "Node");
     ASSERT_TRUE(w->ReadProfileGrid());
+    EXPECT_EQ(s.NodeCount, 1);
     EXPECT_EQ(s.NodeElevation[2], UnusedNode);
     EXPECT_EQ(s.NodeAccumulatedLength[2], UnusedNode);
+    EXPECT_EQ(s.PipeDiameter[2], 250.0f);
+    EXPECT_TRUE(scripted.messages.empty());
 }
 
-TEST_F(GridReadBackTest, ProfileCellsReadByTheLeadingNumberAndNodeTypeRules)
+// The last rows with neither elevation nor accumulated length (a row Enter
+// added and nobody filled) end the profile instead of becoming nodes at 0
+// and 0; such a row higher up is a node at 0 and 0. A row of 999999 and
+// 999999, in any form, is the file's end mark: it is refused, as the file
+// would end the profile there and lose the rows after it.
+TEST_F(GridReadBackTest, EmptyLastRowsEndTheProfileAndTheEndMarkIsRefused)
+{
+    main->show();
+    QApplication::setActiveWindow(main.get());
+    FlexGrid* g = w->msgProfile;
+    ProjectStore& s = ctx.store;
+    g->setRows(6); // rows 3 to 5 added and left empty but for their pipe
+    for (int r = 1; r <= 5; ++r) {
+        g->setTextMatrix(r, 0, QString::number(r));
+        g->setTextMatrix(r, 1, r <= 2 ? QString::number(100 + r) : QString());
+        g->setTextMatrix(r, 2, r <= 2 ? QString::number(10 * r) : QStringLiteral(" "));
+        g->setTextMatrix(r, 3, QStringLiteral("300"));
+    }
+    g->setTextMatrix(4, 1, QStringLiteral("7"));
+    ASSERT_TRUE(w->ReadProfileGrid());
+    EXPECT_EQ(s.NodeCount, 4);
+    EXPECT_EQ(s.NodeElevation[3], 0.0f);
+    EXPECT_EQ(s.NodeAccumulatedLength[3], 0.0f);
+    EXPECT_EQ(s.NodeElevation[4], 7.0f);
+    EXPECT_EQ(s.NodeElevation[5], UnusedNode);
+    EXPECT_EQ(s.NodeAccumulatedLength[5], UnusedNode);
+    EXPECT_EQ(s.PipeDiameter[5], 300.0f);
+    g->setTextMatrix(4, 1, QString());
+    ASSERT_TRUE(w->ReadProfileGrid());
+    EXPECT_EQ(s.NodeCount, 2);
+    EXPECT_EQ(s.NodeElevation[3], UnusedNode);
+    w->FillProfileGrid();
+    EXPECT_EQ(g->Rows(), 3);
+
+    const ProjectStore before = s;
+    g->setRows(4);
+    g->setTextMatrix(3, 1, "150");
+    g->setTextMatrix(3, 2, "30");
+    for (const auto& [elevation, length] :
+         {std::pair{"999999", "999999"}, {" 999999.0", "9.99999E+05"}, {"999999.01", "999999"}}) {
+        SCOPED_TRACE(elevation);
+        g->setTextMatrix(2, 1, elevation);
+        g->setTextMatrix(2, 2, length);
+        scripted.messages.clear();
+        EXPECT_FALSE(w->ReadProfileGrid());
+        ASSERT_EQ(scripted.messages.size(), 1u);
+        EXPECT_EQ(scripted.lastMessage(),
+                  "The profile table holds 999999 as both the elevation and the accumulated "
+                  "length in row 2, which a project file reads as the end of the profile: "
+                  "change one of them !");
+        EXPECT_EQ(scripted.messages[0].title, "Error !");
+        EXPECT_EQ(g->Row(), 2);
+        EXPECT_EQ(g->Col(), 1);
+        EXPECT_EQ(QApplication::focusWidget(), g);
+        EXPECT_EQ(s.NodeCount, before.NodeCount);
+        EXPECT_EQ(s.NodeElevation, before.NodeElevation);
+    }
+    // 999999 in one of the two is an ordinary node.
+    g->setTextMatrix(2, 2, "0");
+    ASSERT_TRUE(w->ReadProfileGrid());
+    EXPECT_EQ(s.NodeCount, 3);
+    EXPECT_EQ(s.NodeElevation[2], UnusedNode);
+    EXPECT_EQ(s.NodeElevation[3], 150.0f);
+}
+
+// Every number column of the profile reads its whole text: an empty cell
+// and a lone full stop read 0, a sign and the E form that the fill writes
+// for large values read as numbers; column 7 reads by the node type names.
+TEST_F(GridReadBackTest, ProfileCellsReadByTheWholeTextAndNodeTypeRules)
 {
     FlexGrid* g = w->msgProfile;
     g->setTextMatrix(1, 0, "letters");
-    g->setTextMatrix(1, 1, "12 m");
-    g->setTextMatrix(1, 2, "abc");
+    g->setTextMatrix(1, 1, " -12.5 ");
+    g->setTextMatrix(1, 2, "1.5E+08");
     g->setTextMatrix(1, 3, "");
+    g->setTextMatrix(1, 4, ".");
     g->setTextMatrix(1, 7, "Pumpstation");
     g->setTextMatrix(2, 0, " 2");
     g->setTextMatrix(2, 7, "pumpstation");
@@ -120,14 +210,45 @@ TEST_F(GridReadBackTest, ProfileCellsReadByTheLeadingNumberAndNodeTypeRules)
     const ProjectStore& s = ctx.store;
     EXPECT_EQ(s.NodeNumber[1], 1);
     EXPECT_EQ(s.NodeNumber[2], 2);
-    EXPECT_EQ(s.NodeElevation[1], 12.0f);
-    EXPECT_EQ(s.NodeAccumulatedLength[1], 0.0f);
+    EXPECT_EQ(s.NodeElevation[1], -12.5f);
+    EXPECT_EQ(s.NodeAccumulatedLength[1], 1.5e8f);
     EXPECT_EQ(s.PipeDiameter[1], 0.0f);
+    EXPECT_EQ(s.WallThickness[1], 0.0f);
     EXPECT_EQ(s.NodeTypeCode[1], 2);
     EXPECT_EQ(s.NodeTypeCode[2], 0);
     EXPECT_EQ(s.NodeElevation[3], UnusedNode);
     EXPECT_EQ(g->Row(), 1);
     EXPECT_EQ(g->Col(), 1);
+}
+
+// Text that is not wholly a number, in any number column of the profile, is
+// refused with the message the other tables give, naming row and column;
+// none of it reaches the store as its leading number or as 0.
+TEST_F(GridReadBackTest, EveryProfileNumberColumnRefusesTextThatIsNotWhollyANumber)
+{
+    main->show();
+    QApplication::setActiveWindow(main.get());
+    FlexGrid* g = w->msgProfile;
+    const ProjectStore before = ctx.store;
+    const char* columns[] = {"Elevation",      "Accumulated length", "Pipe diameter",
+                             "Wall thickness", "Pipe cost/metre",    "Secondary loss"};
+    for (int c = 1; c <= 6; ++c)
+        for (const char* text : {"abc", "12xy", "12 m", "1,5"}) {
+            SCOPED_TRACE(std::string(columns[c - 1]) + " " + text);
+            g->setTextMatrix(2, c, text);
+            scripted.messages.clear();
+            EXPECT_FALSE(w->ReadProfileGrid());
+            ASSERT_EQ(scripted.messages.size(), 1u);
+            EXPECT_EQ(scripted.lastMessage(),
+                      QStringLiteral("The profile table holds \"%1\" in row 2, column \"%2\": "
+                                     "enter a number !")
+                          .arg(QString::fromUtf8(text), QString::fromUtf8(columns[c - 1])));
+            EXPECT_EQ(g->Row(), 2);
+            EXPECT_EQ(g->Col(), c);
+            g->setTextMatrix(2, c, "0");
+        }
+    EXPECT_EQ(ctx.store.NodeCount, before.NodeCount);
+    ExpectSameNodes(ctx.store, before);
 }
 
 TEST_F(GridReadBackTest, NodeTypeCodesOutsideTheTableShowAsNode)
@@ -358,14 +479,7 @@ TEST_F(GridReadBackTest, FillAndReadBackOfEveryGridChangeNoValue)
         EXPECT_EQ(s.YearDemand, before.YearDemand);
         ASSERT_TRUE(w->ReadPumpDemandGrid());
         EXPECT_EQ(s.NodeCount, nodes);
-        EXPECT_EQ(s.NodeNumber, before.NodeNumber);
-        EXPECT_EQ(s.NodeElevation, before.NodeElevation);
-        EXPECT_EQ(s.NodeAccumulatedLength, before.NodeAccumulatedLength);
-        EXPECT_EQ(s.PipeDiameter, before.PipeDiameter);
-        EXPECT_EQ(s.WallThickness, before.WallThickness);
-        EXPECT_EQ(s.PipeCostPerMetre, before.PipeCostPerMetre);
-        EXPECT_EQ(s.SecondaryLoss, before.SecondaryLoss);
-        EXPECT_EQ(s.NodeTypeCode, before.NodeTypeCode);
+        ExpectSameNodes(s, before);
         EXPECT_EQ(s.YearDemand, before.YearDemand);
         EXPECT_EQ(s.LayingCost, before.LayingCost);
         EXPECT_EQ(s.StaffCost, before.StaffCost);

@@ -105,6 +105,28 @@ TEST_F(ImportWizardTest, RefusalsStayOnStepTwoAndLeaveTheProfile)
     EXPECT_TRUE(IsWorkingWindowShowing(ctx, w));
 }
 
+// A pasted row of 999999 and 999999, the file's end-of-profile mark, would
+// end the profile there at the next Open: Next refuses it by its row, and
+// the wizard waits on step 2 for another paste.
+TEST_F(ImportWizardTest, ARowHoldingTheEndOfProfileMarkIsRefusedAtNext)
+{
+    scripted.setClipboardText("310\t0\n999999\t999999\n280\t1000\n");
+    Run([this](frmImport& d) {
+        ClickOn(d.sscNext);
+        ClickOn(d.sscPaste);
+        ClickOn(d.sscNext);
+        EXPECT_EQ(d.CurrentStep(), 2);
+        ASSERT_EQ(scripted.messages.size(), 1u);
+        EXPECT_TRUE(scripted.lastMessage().startsWith(
+            "Row 2 holds 999999 as both its elevation and its accumulated length"))
+            << scripted.lastMessage().toStdString();
+        EXPECT_EQ(scripted.messages.back().title, "Error !");
+        ClickOn(d.sscCancel);
+    });
+    EXPECT_TRUE(ProfileUnchanged());
+    EXPECT_EQ(w->msgProfile->Rows(), 3);
+}
+
 TEST_F(ImportWizardTest, PreviousAndNextWalkBackAndParseTheSamePasteAgain)
 {
     scripted.setClipboardText(ThreeRows);

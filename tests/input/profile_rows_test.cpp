@@ -85,8 +85,10 @@ TEST_F(ProfileRowsTest, EnterReleasedOnTheLastRowAddsARowOnlyAfterItsOwnPress)
     ASSERT_EQ(g->Rows(), 5);
     EXPECT_EQ(g->Row(), 4);
     EXPECT_EQ(g->Col(), 1);
-    EXPECT_EQ(ctx.store.NodeCount, 4);
+    // The new row, empty yet, is no node at 0 and 0.
+    EXPECT_EQ(ctx.store.NodeCount, 3);
     EXPECT_EQ(ctx.store.NodeAccumulatedLength[3], 5.0f);
+    EXPECT_EQ(ctx.store.NodeAccumulatedLength[4], UnusedNode);
 
     // Enter pressed in another field and released over the grid adds nothing.
     QTest::keyPress(w->txtKsNew, Qt::Key_Return);
@@ -109,8 +111,9 @@ TEST_F(ProfileRowsTest, AppendTakesThePipeOfTheLastRow)
     EXPECT_EQ(Cell(4, 6), "0.5");
     EXPECT_EQ(Cell(4, 7), "Node");
     EXPECT_EQ(g->RowHeight(4), g->RowHeight(3));
-    EXPECT_EQ(ctx.store.NodeCount, 4);
-    EXPECT_EQ(ctx.store.NodeElevation[4], 0.0f);
+    // Until its elevation or length is typed, the row ends the profile.
+    EXPECT_EQ(ctx.store.NodeCount, 3);
+    EXPECT_EQ(ctx.store.NodeElevation[4], UnusedNode);
     EXPECT_EQ(ctx.store.PipeDiameter[4], 450.0f);
     EXPECT_EQ(g->Row(), 1);
     EXPECT_EQ(g->Col(), 1);

@@ -1,5 +1,6 @@
-// Every way text gets into a box: into a number box it goes through the key
-// filter as if typed, into the description only as far as the record keeps.
+// Every way text gets into a box: into a number box a paste or a drop goes
+// whole or not at all and an input method's text through the key filter,
+// into the description only as far as the record keeps.
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
@@ -60,29 +61,48 @@ void Compose(QWidget* box, const QString& text)
 
 } // namespace
 
-TEST_F(InputWindowUserTest, EveryRouteIntoANumberBoxIsTypedThroughTheFilter)
+// Every paste route into a number box takes a number whole, without the
+// outer blanks and line end a spreadsheet cell is copied with, or nothing:
+// text the key filter would change is refused, the reason on the status
+// line. An input method's text is typed, through the filter.
+TEST_F(InputWindowUserTest, EveryPasteRouteIntoANumberBoxTakesAWholeNumberOrNothing)
 {
     NewOfType(0);
     w->sstInput->setTab(3);
     QLineEdit* box = w->txtDiscountRate;
     box->clear();
     FocusByClick(box);
+    const auto status = [this] { return main->panelText(MainWindow::HintPanel); };
 
     SetClipboard(QStringLiteral("12.5"));
     PressKey(w, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(box->text(), QStringLiteral("12.5"));
 
-    box->clear();
+    box->selectAll();
     SetClipboard(QStringLiteral("157.5abc-1,5"));
     PressKey(w, Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(box->text(), QStringLiteral("157.515"));
+    EXPECT_EQ(box->text(), QStringLiteral("12.5"));
+    EXPECT_EQ(box->selectedText(), QStringLiteral("12.5"));
+    EXPECT_EQ(status(), QStringLiteral("Nothing pasted: \"157.5abc-1,5\" holds characters other "
+                                       "than digits and the full stop."));
 
-    box->clear();
+    main->setPanelText(MainWindow::HintPanel, QString());
+    SetClipboard(QStringLiteral("12\n34\n56\n"));
     PasteFromContextMenu(box);
-    EXPECT_EQ(box->text(), QStringLiteral("157.515"));
+    EXPECT_EQ(box->text(), QStringLiteral("12.5"));
+    EXPECT_EQ(status(), QStringLiteral("Nothing pasted: \"12 34 56\" holds characters other "
+                                       "than digits and the full stop."));
+
+    box->selectAll();
+    SetClipboard(QStringLiteral(" 7.25\r\n"));
+    PasteFromContextMenu(box);
+    EXPECT_EQ(box->text(), QStringLiteral("7.25"));
 
     box->setText(QStringLiteral("1"));
-    DropText(box, QStringLiteral("2 x-3"), box->rect().center() + QPoint(box->width() / 2 - 3, 0));
+    const QPoint end = box->rect().center() + QPoint(box->width() / 2 - 3, 0);
+    DropText(box, QStringLiteral("2 x-3"), end);
+    EXPECT_EQ(box->text(), QStringLiteral("1"));
+    DropText(box, QStringLiteral("23\n"), end);
     EXPECT_EQ(box->text(), QStringLiteral("123"));
 
     box->setText(QStringLiteral("8"));
@@ -91,9 +111,9 @@ TEST_F(InputWindowUserTest, EveryRouteIntoANumberBoxIsTypedThroughTheFilter)
     EXPECT_EQ(box->text(), QStringLiteral("842"));
 }
 
-// A text of which no character passes is like a refused key: the box, its
-// selection and the results stay as they were.
-TEST_F(InputWindowUserTest, TextWithNothingThatPassesChangesNothing)
+// A refused paste is like a refused key: the box, its selection and the
+// results stay as they were.
+TEST_F(InputWindowUserTest, ARefusedPasteChangesNothing)
 {
     NewOfType(0);
     w->sstInput->setTab(3);
@@ -105,6 +125,8 @@ TEST_F(InputWindowUserTest, TextWithNothingThatPassesChangesNothing)
     SetClipboard(QStringLiteral("abc -,"));
     PressKey(w, Qt::Key_V, Qt::ControlModifier);
     PasteFromContextMenu(box);
+    EXPECT_EQ(box->selectedText(), QStringLiteral("9"));
+    // A drag over the box moves its caret, as over any box.
     DropText(box, QStringLiteral("x"), box->rect().center());
     Compose(box, QStringLiteral("e"));
     EXPECT_EQ(box->text(), QStringLiteral("9"));
@@ -113,7 +135,7 @@ TEST_F(InputWindowUserTest, TextWithNothingThatPassesChangesNothing)
 }
 
 // The middle button pastes the selection of systems that have one (X11).
-TEST_F(InputWindowUserTest, MiddleButtonPastesTheSelectionThroughTheFilter)
+TEST_F(InputWindowUserTest, MiddleButtonPastesTheSelectionAsAWhole)
 {
     if (!QApplication::clipboard()->supportsSelection())
         GTEST_SKIP() << "this platform has no selection to paste";
@@ -123,7 +145,23 @@ TEST_F(InputWindowUserTest, MiddleButtonPastesTheSelectionThroughTheFilter)
     box->clear();
     SetClipboard(QStringLiteral("3-4a.5"), QClipboard::Selection);
     ClickOn(box, Qt::MiddleButton);
+    EXPECT_EQ(box->text(), QString());
+    SetClipboard(QStringLiteral("34.5\n"), QClipboard::Selection);
+    ClickOn(box, Qt::MiddleButton);
     EXPECT_EQ(box->text(), QStringLiteral("34.5"));
+}
+
+// A number box without the key filter (the gravity fixed demand) takes any
+// paste, without its outer blanks and line ends.
+TEST_F(InputWindowUserTest, APasteIntoAnUnfilteredNumberBoxLosesItsLineEnd)
+{
+    NewOfType(0);
+    QLineEdit* box = w->txtGFlowrate;
+    FocusByClick(box);
+    box->selectAll();
+    SetClipboard(QStringLiteral("  0.35 l/s\r\n"));
+    PressKey(w, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("0.35 l/s"));
 }
 
 // The description takes as many characters as the record keeps, by any

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/FieldBehaviours.h"
+#include "platform/NumberPaste.h"
 
 namespace vemora {
 namespace {
@@ -37,7 +38,7 @@ TEST_F(FieldBehavioursTest, OnlyFocusHintsReachTheSink)
     EXPECT_EQ(hints, QStringList{"Enter the pump head"});
 }
 
-TEST_F(FieldBehavioursTest, NumericFilterKeepsDigitsAndTheFullStopWhateverTheWay)
+TEST_F(FieldBehavioursTest, NumericFilterKeepsDigitsAndTheFullStopAndAPasteGoesWholeOrNot)
 {
     auto* field = new QLineEdit(&window);
     fields->AddKeyFilter(field);
@@ -47,21 +48,35 @@ TEST_F(FieldBehavioursTest, NumericFilterKeepsDigitsAndTheFullStopWhateverTheWay
     composed.setCommitString(QStringLiteral("\u00e9"));
     QApplication::sendEvent(field, &composed);
     EXPECT_EQ(field->text(), "12.5");
-    // A paste is typed character by character: what the filter drops is left out.
+    // A paste goes in whole, without its outer blanks and line ends, or not
+    // at all: the hint sink hears why.
     QApplication::clipboard()->setText("9a-9");
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "12.5");
+    EXPECT_EQ(hints, QStringList{"Nothing pasted: \"9a-9\" holds characters other than digits "
+                                 "and the full stop."});
+    QApplication::clipboard()->setText(" 99\r\n");
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(field->text(), "12.599");
     QTest::keyClick(field, Qt::Key_Backspace);
     EXPECT_EQ(field->text(), "12.59");
     QApplication::clipboard()->setText("x y");
     field->selectAll();
-    QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier); // nothing passes: nothing changes
+    QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier); // refused: nothing changes
     EXPECT_EQ(field->text(), "12.59");
     EXPECT_EQ(field->selectedText(), "12.59");
+    EXPECT_EQ(hints.size(), 2);
 
     EXPECT_TRUE(NumericTextAccepted("0.25\t"));
     EXPECT_FALSE(NumericTextAccepted("1e5"));
     EXPECT_EQ(NumericCharacters("157.5abc-1,5\r\n"), "157.515");
+    EXPECT_EQ(PastedNumberText(" \r\n 12.5 \n", true), QString("12.5"));
+    EXPECT_EQ(PastedNumberText("12\n34", true), std::nullopt);
+    EXPECT_EQ(PastedNumberText("12\t", true), std::nullopt);
+    EXPECT_EQ(PastedNumberText("-3 m\n", false), QString("-3 m"));
+    EXPECT_EQ(PasteRefusedReason(QString(40, QLatin1Char('x'))),
+              "Nothing pasted: \"" + QString(30, QLatin1Char('x')) +
+                  "...\" holds characters other than digits and the full stop.");
 }
 
 TEST_F(FieldBehavioursTest, WheelChangesAGuardedListOnlyWithTheFocus)

@@ -270,5 +270,34 @@ TEST(ProfileClipboardApply, ATableThatIsNotAllNumbersLeavesTheStoreAsItWas)
     EXPECT_EQ(s.NodeElevation, before.NodeElevation);
 }
 
+// A row of 999999 and 999999 is the project file's end-of-profile mark: the
+// file would end the profile there and drop every row after it. Such a row
+// is refused by its number, in whatever form the numbers are written.
+TEST(ProfileClipboard, ARowHoldingTheEndOfProfileMarkIsNamedAndNothingChanges)
+{
+    for (const char* text : {"310\t0\n999999\t999999\t400\n280\t1000\n",
+                             "310\t0\r\n999999.0\t999999.00\r\n280\t1000\r\n"}) {
+        ClipboardProfileTable table = EarlierTable();
+        const auto outcome = ParseClipboardProfile(text, table);
+        EXPECT_EQ(outcome.status, Status::EndOfProfile) << text;
+        EXPECT_EQ(outcome.row, 2) << text;
+        EXPECT_EQ(outcome.message,
+                  "Row 2 holds 999999 as both its elevation and its accumulated length, which a "
+                  "project file reads as the end of the profile.  Correct the data in the "
+                  "spreadsheet, copy it and paste again.");
+        EXPECT_TRUE(SameTable(table, EarlierTable())) << text;
+    }
+    // 999999 in one of the two is a node like any other.
+    ClipboardProfileTable table;
+    ASSERT_EQ(ParseClipboardProfile("999999\t0\n0\t999999\n", table).status, Status::Ok);
+    // The apply reads the table again and refuses the mark as well.
+    table[1].cells[0] = "999999";
+    const ProjectStore before = FiveNodeStore();
+    ProjectStore s = before;
+    EXPECT_EQ(ApplyClipboardProfile(table, s).status, Status::EndOfProfile);
+    EXPECT_EQ(s.NodeElevation, before.NodeElevation);
+    EXPECT_EQ(s.NodeCount, before.NodeCount);
+}
+
 } // namespace
 } // namespace vemora

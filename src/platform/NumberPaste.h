@@ -1,0 +1,62 @@
+// Text that reaches a number box or a grid's cell editor other than as typed
+// keys, whatever its route: a paste (Ctrl+V, Shift+Insert, the box's own
+// context menu, the middle button's selection), a drop, or the text an input
+// method commits.
+//
+// A paste or a drop first loses its outer blanks and line ends (a
+// spreadsheet copies a cell with a line end). Where the box's key filter
+// applies, a text that the filter would change (a letter, a minus sign, a
+// comma, a second line) is refused whole: the box keeps its text and
+// selection, and the reason goes to the status line. Otherwise the text
+// replaces the selection at the caret. What an input method commits is typed,
+// so it goes through the key filter as typed keys do.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QContextMenuEvent;
+class QDropEvent;
+class QLineEdit;
+
+namespace vemora {
+
+class NumberPaste : public QObject
+{
+    Q_OBJECT
+  public:
+    // Guards `field` for as long as it lives. `filtered` says whether the
+    // key filter applies to the field now (a cell editor filters some cells
+    // only); `showReason` writes a refusal's reason into the status line.
+    NumberPaste(QLineEdit* field, std::function<bool()> filtered,
+                std::function<void(const QString&)> showReason);
+
+    // Pastes `text` at the caret as every route does; false when refused or
+    // when nothing is left to paste.
+    bool Paste(const QString& text);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The text to put in; nothing when refused (the reason shown) or empty.
+    std::optional<QString> Take(const QString& text);
+    void ShowMenu(const QContextMenuEvent* e);
+    void Drop(QDropEvent* e);
+
+    QLineEdit* field_;
+    std::function<bool()> filtered_;
+    std::function<void(const QString&)> showReason_;
+};
+
+// The text a paste puts in: `text` without its outer blanks and line ends;
+// nothing when `filtered` and the key filter would drop one of its
+// characters.
+std::optional<QString> PastedNumberText(const QString& text, bool filtered);
+
+// The status line's reason for refusing the paste of `text`.
+QString PasteRefusedReason(const QString& text);
+
+} // namespace vemora
