@@ -30,7 +30,7 @@ struct AnalysisOutcome
     AnalysisStatus Status = AnalysisStatus::Completed;
     int Year = 0;          // the year of a missed pump curve, else 0
     bool IrrFound = false; // a completed run found an internal rate of return
-    RunFlags Flags;        // for the store (StoreRunFlags)
+    RunFlags Flags;        // for the store (AnalyseProject keeps them)
 };
 
 // Runs the analysis. `supervisionCost` is the value of the supervision field

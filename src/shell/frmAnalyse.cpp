@@ -173,19 +173,18 @@ void frmAnalyse::RunAnalysis()
         ctx_.view.SelectedYear = 1;
         DialogProgress progress(ctx_, proBar);
         const AnalysisOutcome outcome = AnalyseProject(ctx_, SupervisionCost(ctx_), progress);
-        ShowOutcomeMessage(static_cast<int>(outcome.Status));
+        ShowOutcomeMessage(outcome.Status);
     }
     if (ctx_.store.ResultsValid == 1) sscAnalyse->setCaption(QStringLiteral("&Continue"));
     sscAnalyse->setEnabled(true);
 }
 
-void frmAnalyse::ShowOutcomeMessage(int status)
+void frmAnalyse::ShowOutcomeMessage(AnalysisStatus outcome)
 {
     auto say = [this](const char* text, const char* title, MsgIcon icon) {
         ctx_.ui.msgBox(QString::fromUtf8(text), MsgButtons::OK, icon, QString::fromUtf8(title),
                        this);
     };
-    const auto outcome = static_cast<AnalysisStatus>(status);
     if (outcome == AnalysisStatus::Completed) {
         if (ctx_.store.HighPointFlag == 1)
             say(HighPointComment, HighPointCommentTitle, MsgIcon::Information);

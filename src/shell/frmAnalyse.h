@@ -16,6 +16,7 @@ namespace vemora {
 
 struct AppContext;
 class PictureButton;
+enum class AnalysisStatus;
 
 class frmAnalyse : public QDialog
 {
@@ -57,7 +58,7 @@ class frmAnalyse : public QDialog
     void DiscardResults();
     void RunAnalysis();
     void ContinueToResults();
-    void ShowOutcomeMessage(int status);
+    void ShowOutcomeMessage(AnalysisStatus outcome);
     void SetControlsVisible(bool visible);
 
     AppContext& ctx_;

@@ -155,7 +155,6 @@ int RunAnalyseCommand(const std::vector<std::string>& args)
     const float supervision = options.hasSupervision ? options.supervision : store->SupervisionFees;
 
     const vemora::AnalysisOutcome outcome = vemora::RunAnalysis(*store, *results, supervision);
-    vemora::StoreRunFlags(outcome.Flags, *store);
 
     JsonWriter json(std::cout);
     json.BeginObject();
@@ -167,7 +166,7 @@ int RunAnalyseCommand(const std::vector<std::string>& args)
     else
         json.Value(std::numeric_limits<double>::quiet_NaN()); // written as null
     json.Key("HighPointFlag");
-    json.Value(store->HighPointFlag);
+    json.Value(outcome.Flags.HighPointFlag);
     if (outcome.Status == vemora::AnalysisStatus::Completed) {
         WriteResults(json, *store, *results);
     } else {
