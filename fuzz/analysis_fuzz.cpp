@@ -85,12 +85,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CopyRecordToStore(rec, *store);
     store->NodeCount = ProfileNodeCount(*store);
     const AnalysisOutcome outcome = RunAnalysis(*store, *results, store->SupervisionFees);
-    StoreRunFlags(outcome.Flags, *store);
     if (outcome.Status == AnalysisStatus::Completed) {
         ++reach.completed;
         CheckCompletedRun(*store, *results);
     } else {
-        Require(store->ResultsValid == 0, "results offered after a failed run");
+        Require(outcome.Flags.ResultsValid == 0, "results offered after a failed run");
     }
     return 0;
 }

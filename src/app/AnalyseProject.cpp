@@ -4,6 +4,19 @@
 
 namespace vemora {
 
+namespace {
+
+// The run decides these flags; the store keeps them for the windows.
+void StoreRunFlags(const RunFlags& flags, ProjectStore& store)
+{
+    store.ResultsValid = flags.ResultsValid;
+    store.AnalysisError = flags.AnalysisError;
+    store.HighPointFlag = flags.HighPointFlag;
+    store.GradelineFailed = flags.GradelineFailed;
+}
+
+} // namespace
+
 AnalysisOutcome AnalyseProject(AppContext& ctx, float supervisionCost, AnalysisObserver& observer)
 {
     // Every run fills a freshly loaded window, from the first supply year; a

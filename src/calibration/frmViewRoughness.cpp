@@ -15,6 +15,7 @@
 #include "engine/NumberFormat.h"
 #include "graphs/GraphPictures.h"
 #include "graphs/GraphPieces.h"
+#include "graphs/LegendKeys.h"
 #include "graphs/PrintRoughnessProfilePlot.h"
 #include "graphs/ProfilePlot.h"
 #include "platform/ControlBuilders.h"
@@ -34,16 +35,6 @@ constexpr int SideWidth = 2940;
 QString Utf8(const std::string& text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A short sample of a drawn line, for the legend.
-QPixmap LineSample(uint32_t colour, int width = 2, int length = 41)
-{
-    QPixmap p(length, 15);
-    p.fill(Qt::white);
-    QPainter g(&p);
-    g.fillRect(2, 7 - width / 2, length - 4, width, vbColor(colour));
-    return p;
 }
 
 // The change-view button's picture: axes with a profile and a gradeline.
@@ -145,7 +136,8 @@ void frmViewRoughness::BuildSideControls()
         box->setObjectName(QStringLiteral("chkScenario%1").arg(s));
         setTwipsGeometry(box, 120, 270 + s * 300, 2400, 285);
         // The scenario's colour beside its box, as on the graph.
-        MakeImage(fraScenarios, LineSample(ScenarioColours[static_cast<size_t>(s)], 2, 20), 2540,
+        MakeImage(fraScenarios,
+                  QPixmap::fromImage(LineKey(ScenarioColours[static_cast<size_t>(s)], 2, 20)), 2540,
                   270 + s * 300 + 30);
         chkScenario[static_cast<size_t>(s)] = box;
     }
@@ -180,7 +172,7 @@ void frmViewRoughness::BuildSideControls()
                    {2, 0, "Pumpstation"}};
     int top = 270;
     for (const auto& entry : entries) {
-        const QPixmap picture = entry.type == 0 ? LineSample(entry.colour, 1)
+        const QPixmap picture = entry.type == 0 ? QPixmap::fromImage(LineKey(entry.colour, 1))
                                                 : QPixmap::fromImage(ComponentSymbol(entry.type));
         MakeImage(legend, picture, 120, top + (255 - pixelsToTwips(picture.height())) / 2);
         MakeLabel(legend, QString::fromLatin1(entry.text), 840, top, 1700);

@@ -32,7 +32,7 @@ struct AnalysisOutcome
     AnalysisStatus Status = AnalysisStatus::Completed;
     int Year = 0;          // the year of a missed pump curve, else 0
     bool IrrFound = false; // a completed run found an internal rate of return
-    RunFlags Flags;        // for the store (StoreRunFlags)
+    RunFlags Flags;        // for the store (AnalyseProject keeps them)
     std::string Reason;    // why a run failed, in the user's terms; may be empty
     std::string Note;      // a completed run that found no water: why (NoFlowNote)
 };

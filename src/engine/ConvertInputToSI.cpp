@@ -4,6 +4,7 @@
 
 #include "engine/EngineMath.h"
 #include "project/SystemType.h"
+#include "project/UnitSystem.h"
 #include "project/UnitTables.h"
 
 namespace vemora {
@@ -152,7 +153,7 @@ void CopyLayingRates(const ProjectStore& store, ResultsStore& r)
     r.BlanketImportPercent = c[11];
     r.RequiredCover = c[12];
     r.ExcavationBelowInvert = c[13];
-    if (store.UnitSystem == 0) return;
+    if (IsMetric(store)) return;
 
     constexpr double Foot = 0.3048;                      // m
     constexpr double CubicFoot = Foot * Foot * Foot;     // m³

@@ -1,12 +1,10 @@
 // The state flags of the project store that an analysis run decides. The run
 // reads the project store and never writes it: it returns these in its
-// outcome, and its caller keeps them in the store with StoreRunFlags, where
+// outcome, and the program keeps them in the store (AnalyseProject), where
 // the windows read them.
 #pragma once
 
 #include <cstdint>
-
-#include "project/ProjectStore.h"
 
 namespace vemora {
 
@@ -17,13 +15,5 @@ struct RunFlags
     int16_t HighPointFlag = 0;   // 1 when a local high point lowered a gravity flow
     int16_t GradelineFailed = 0; // 1 when no gradeline could be laid
 };
-
-inline void StoreRunFlags(const RunFlags& flags, ProjectStore& store)
-{
-    store.ResultsValid = flags.ResultsValid;
-    store.AnalysisError = flags.AnalysisError;
-    store.HighPointFlag = flags.HighPointFlag;
-    store.GradelineFailed = flags.GradelineFailed;
-}
 
 } // namespace vemora

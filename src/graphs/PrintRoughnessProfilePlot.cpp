@@ -10,9 +10,11 @@
 #include "graphs/GraphPictures.h"
 #include "graphs/GraphPieces.h"
 #include "graphs/GraphUnits.h"
+#include "graphs/LegendKeys.h"
 #include "graphs/ViewProfilePage.h"
 #include "platform/ReportPrinter.h"
 #include "platform/Twips.h"
+#include "project/UnitSystem.h"
 #include "project/UnitTables.h"
 
 namespace vemora {
@@ -37,7 +39,7 @@ QString DistanceText(const AppContext& ctx, const QString& listText)
 QString RoughnessText(const AppContext& ctx, int year)
 {
     const double ks = ctx.results.YearRoughness[static_cast<size_t>(year)];
-    if (ctx.store.UnitSystem == 0) return Utf8(FormatThreeDecimals(ks * 1000)) + " mm";
+    if (IsMetric(ctx.store)) return Utf8(FormatThreeDecimals(ks * 1000)) + " mm";
     return Utf8(FormatThreeDecimals(ks * InchesPerMetre)) + " ''";
 }
 
@@ -48,15 +50,6 @@ QString FlowText(const AppContext& ctx, int year)
     if (!unit.usable()) return {};
     const double flow = ctx.results.YearFlow[static_cast<size_t>(year)] / *unit.Factor;
     return Utf8(FormatThreeDecimals(flow)) + QLatin1Char(' ') + Utf8(unit.Text).trimmed();
-}
-
-QImage LineSample(uint32_t colour)
-{
-    QImage sample(41, 15, QImage::Format_RGB32);
-    sample.fill(Qt::white);
-    QPainter g(&sample);
-    g.fillRect(2, 7, 37, 1, vbColor(colour));
-    return sample;
 }
 
 } // namespace
@@ -98,9 +91,9 @@ void PrintRoughnessProfilePlot(ReportPrinter& printer, AppContext& ctx,
     const int symbols[] = {5, 4, 3, 1, 2}; // air valve, non-return, isolating, reservoir, pump
     for (int i = 1; i <= 5; ++i)
         printer.PaintPicture(ComponentSymbol(symbols[i - 1]), QPointF(31, 100 + 8 * i));
-    printer.PaintPicture(LineSample(graphcolor::Ground), QPointF(31, 146));
+    printer.PaintPicture(LineKey(graphcolor::Ground, 1), QPointF(31, 146));
     if (page.GradelineShown)
-        printer.PaintPicture(LineSample(graphcolor::Gradeline), QPointF(31, 154));
+        printer.PaintPicture(LineKey(graphcolor::Gradeline, 1), QPointF(31, 154));
     const char* labels[] = {"Air valve", "", "Non-return",  "valve", "Isolating", "valve",
                             "Reservoir", "", "Pumpstation", "",      "Pipeline",  "profile"};
     for (const char* label : labels)

@@ -8,14 +8,12 @@
 #include "graphs/AxisScale.h"
 #include "graphs/GraphPictures.h"
 #include "graphs/GraphPieces.h"
+#include "graphs/LegendKeys.h"
 #include "project/UnitTables.h"
 
 namespace vemora {
 
 namespace {
-
-constexpr uint32_t PumpBlue = 0xFF0000;
-constexpr uint32_t CurveGreen = 0x00FF00;
 
 struct PumpPoints
 {
@@ -48,7 +46,7 @@ AxisScale scaleOver(const std::array<double, 6>& v)
 void drawPumpCurve(DrawingSurface& s, const PlotFrame& f, const PumpPoints& p)
 {
     s.setDrawStyle(DrawStyle::Solid);
-    s.setForeColor(PumpBlue);
+    s.setForeColor(PumpCurveColor);
     s.setDrawWidth(1);
     const QImage& dot = PumpPointPicture();
     for (size_t k = 0; k < 6; ++k) {
@@ -159,7 +157,7 @@ PumpGraphStatus DrawPumpCurveGraph(DrawingSurface& s, PlotFrame& f, const Projec
     drawVerticalGrid(s, f, flow);
 
     drawPumpCurve(s, f, p);
-    s.setForeColor(CurveGreen);
+    s.setForeColor(SecondCurveColor);
     for (size_t k = 0; k < 6; ++k) {
         const double x = f.x(p.flow[k]), y = f.y2(p.efficiency[k]);
         if (k == 0) {
@@ -215,7 +213,7 @@ PumpGraphStatus DrawPumpSystemCurves(DrawingSurface& s, PlotFrame& f, const Proj
     drawVerticalGrid(s, f, flow);
     drawPumpCurve(s, f, p);
 
-    s.setForeColor(CurveGreen);
+    s.setForeColor(SecondCurveColor);
     s.setCurrentX(f.x(systemFlow[0] / flowFactor));
     s.setCurrentY(f.y(systemHead[0] / headFactor));
     for (int i = 1; i < MaxSystemSamples; ++i)
@@ -237,6 +235,16 @@ PumpReadOut ReadPumpCurve(const PlotFrame& f, const ProjectStore& store, double 
     if (const std::optional<double> flow = f.valueAtX(x))
         out.Flow = withUnit(*flow, PumpCurveFlowUnits.Text(store.CurveFlowUnit));
     return out;
+}
+
+QImage PumpCurveKey()
+{
+    return LineKey(PumpCurveColor, 3);
+}
+
+QImage SecondCurveKey()
+{
+    return LineKey(SecondCurveColor, 3);
 }
 
 } // namespace vemora

@@ -21,11 +21,20 @@ inline constexpr const char* PumpCurveFailedMessage =
 inline constexpr const char* PumpCurveFailedTitle = "Vemora";
 
 inline constexpr uint32_t PumpGridColor = 0xC0C0C0; // light grey grid of the pump graphs
+// The curves: the pump curve blue; the efficiency curve of the preview and
+// the system curve of a year green.
+inline constexpr uint32_t PumpCurveColor = 0xFF0000;
+inline constexpr uint32_t SecondCurveColor = 0x00FF00;
 
 enum class PumpGraphStatus {
     Drawn,
     Failed, // cleared only: nothing to scale (an all-zero head or efficiency, no usable unit)
 };
+
+// The legend keys of the two curves, in the windows and on the printed
+// pages: lines three pixels thick in the curves' colours.
+QImage PumpCurveKey();
+QImage SecondCurveKey();
 
 // The blue disc, 10 x 10 pixels, that marks every pump-curve point.
 const QImage& PumpPointPicture();

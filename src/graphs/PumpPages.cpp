@@ -1,6 +1,7 @@
 #include "graphs/PumpPages.h"
 
 #include "app/PageFrames.h"
+#include "graphs/PumpGraphs.h"
 #include "platform/Drawing.h"
 #include "platform/FlexGrid.h"
 #include "platform/ReportPrinter.h"
@@ -28,11 +29,11 @@ void PaintGraph(ReportPrinter& p, const Drawing& graph)
     });
 }
 
-void PrintLegend(ReportPrinter& p, const PumpLegendSamples& legend, const char* second)
+void PrintLegend(ReportPrinter& p, const char* second)
 {
     PrintLegendCaption(p, 200);
-    p.PaintPicture(legend.pumpCurve, QPointF(15, 208));
-    p.PaintPicture(legend.secondCurve, QPointF(65, 208));
+    p.PaintPicture(PumpCurveKey(), QPointF(15, 208));
+    p.PaintPicture(SecondCurveKey(), QPointF(65, 208));
     p.Print({{23, "- Pump curve"}, {60, QLatin1String(second)}});
 }
 
@@ -64,29 +65,27 @@ void StartTablePage(AppContext& ctx, ReportPrinter& p, const FlexGrid& duty)
 
 } // namespace
 
-void PrintPumpCurvePage(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
-                        const PumpLegendSamples& legend)
+void PrintPumpCurvePage(AppContext& ctx, ReportPrinter& p, const Drawing& graph)
 {
     PrintPageHeader(ctx, p);
     PrintTitle(p, "PUMP CURVE:");
     p.setFontSize(11);
     p.Print();
     PaintGraph(p, graph);
-    PrintLegend(p, legend, "- Efficiency curve");
+    PrintLegend(p, "- Efficiency curve");
     p.setCurrentY(240);
     PrintPageFooter(ctx, p);
 }
 
 void PrintPumpSystemCurvePages(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
-                               const PumpLegendSamples& legend, const QString& dutyYear,
-                               const FlexGrid& duty)
+                               const QString& dutyYear, const FlexGrid& duty)
 {
     PrintPageHeader(ctx, p);
     PrintTitle(p, "RESULTS: PUMP & SYSTEM CURVE");
     p.setFontSize(11);
     p.Print({{8, dutyYear.trimmed()}});
     PaintGraph(p, graph);
-    PrintLegend(p, legend, "- System curve");
+    PrintLegend(p, "- System curve");
     p.setCurrentY(240);
     PrintPageFooter(ctx, p);
 

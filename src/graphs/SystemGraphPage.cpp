@@ -5,7 +5,7 @@
 
 #include "app/AppContext.h"
 #include "app/PageFrames.h"
-#include "graphs/ResultPictures.h"
+#include "graphs/LegendKeys.h"
 #include "graphs/SystemGraphs.h"
 #include "platform/DrawingSurface.h"
 #include "platform/ReportPrinter.h"

@@ -7,9 +7,12 @@
 #include "app/PrintFailure.h"
 #include "engine/NumberFormat.h"
 #include "graphs/GraphPictures.h"
+#include "graphs/GraphPieces.h"
+#include "graphs/LegendKeys.h"
 #include "graphs/ProfileGraph.h"
 #include "platform/Drawing.h"
 #include "platform/ReportPrinter.h"
+#include "project/UnitSystem.h"
 #include "project/UnitTables.h"
 
 namespace vemora {
@@ -29,7 +32,7 @@ QString DistanceText(const ProjectStore& store, const QString& listText)
 QString RoughnessText(const AppContext& ctx, int year)
 {
     const double metres = FiniteOrFail(ctx.results.YearRoughness[year]);
-    const bool metric = ctx.store.UnitSystem == 0;
+    const bool metric = IsMetric(ctx.store);
     const double value = metres * (metric ? 1000.0 : kInchesPerMetre);
     return QString::fromStdString(FormatThreeDecimals(value)) +
            (metric ? QStringLiteral(" mm") : QStringLiteral(" ''"));
@@ -46,7 +49,7 @@ QString FlowText(const AppContext& ctx, int year)
     return caption.mid(colon + 2);
 }
 
-void PrintLegend(ReportPrinter& p, const ViewProfileLegend& legend, bool gradeline)
+void PrintLegend(ReportPrinter& p, bool gradeline)
 {
     p.setFontSize(9);
     p.setCurrentY(102);
@@ -57,8 +60,8 @@ void PrintLegend(ReportPrinter& p, const ViewProfileLegend& legend, bool gradeli
     static const int symbols[] = {5, 4, 3, 1, 2}; // air valve ... pumpstation
     for (int i = 1; i <= 5; ++i)
         p.PaintPicture(ComponentSymbol(symbols[i - 1]), QPointF(31, 100 + 8 * i));
-    p.PaintPicture(legend.pipelineProfile, QPointF(31, 146));
-    if (gradeline) p.PaintPicture(legend.gradeline, QPointF(31, 154));
+    p.PaintPicture(LineKey(graphcolor::Ground), QPointF(31, 146));
+    if (gradeline) p.PaintPicture(LineKey(graphcolor::Gradeline), QPointF(31, 154));
 
     static const char* const labels[] = {"Air valve",   "",      "Non-return", "valve",
                                          "Isolating",   "valve", "Reservoir",  "",
@@ -92,8 +95,7 @@ void PrintBesideProfileGraph(ReportPrinter& p, const QString& text)
 }
 
 void PrintViewProfilePlotPage(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
-                              const QString& beginText, const QString& endText,
-                              const ViewProfileLegend& legend)
+                              const QString& beginText, const QString& endText)
 {
     const int year = std::clamp<int>(ctx.view.SelectedYear, 1, MaxYears);
     const bool gradeline = ctx.view.HideGradeline == 0;
@@ -130,7 +132,7 @@ void PrintViewProfilePlotPage(AppContext& ctx, ReportPrinter& p, const Drawing& 
     p.PaintDrawing(kProfileViewGraphBox, [graph](QPainter& painter, const QRectF& target) {
         graph.replay(painter, target, ReplayStyle::Print);
     });
-    PrintLegend(p, legend, gradeline);
+    PrintLegend(p, gradeline);
     p.setCurrentY(175);
     PrintGraphPageFooter(ctx, p);
 }

@@ -4,7 +4,6 @@
 // graph page.
 #pragma once
 
-#include <QImage>
 #include <QRectF>
 #include <QString>
 
@@ -18,12 +17,6 @@ struct AppContext;
 class Drawing;
 class ReportPrinter;
 
-struct ViewProfileLegend
-{
-    QImage pipelineProfile; // line sample of the ground profile
-    QImage gradeline;       // line sample of the hydraulic gradeline
-};
-
 // A value of the column left of the graph: `text` at print column 8, carried
 // on at its blanks over further lines where it would reach the graph, so
 // that it shows whole.
@@ -33,7 +26,6 @@ void PrintBesideProfileGraph(ReportPrinter& printer, const QString& text);
 // year and the gradeline switch come from ctx.view. A value that cannot be
 // formed stops the page with a PrintFailure before anything is printed.
 void PrintViewProfilePlotPage(AppContext& ctx, ReportPrinter& printer, const Drawing& graph,
-                              const QString& beginText, const QString& endText,
-                              const ViewProfileLegend& legend);
+                              const QString& beginText, const QString& endText);
 
 } // namespace vemora

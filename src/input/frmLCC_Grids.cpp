@@ -16,6 +16,7 @@
 #include "project/ProfileNodes.h"
 #include "project/RecordCheck.h"
 #include "project/SystemType.h"
+#include "project/UnitSystem.h"
 
 namespace vemora {
 
@@ -80,19 +81,18 @@ QString ExpenseAmountHeading(const ProjectStore& s)
 QString LayingCostHeading(const ProjectStore& s)
 {
     return QStringLiteral("Cost (%1/%2)")
-        .arg(Currency(s), s.UnitSystem != 0 ? QStringLiteral("ft³") : QStringLiteral("m³"));
+        .arg(Currency(s), IsUS(s) ? QStringLiteral("ft³") : QStringLiteral("m³"));
 }
 
 QString CoverLabel(const ProjectStore& s)
 {
-    return s.UnitSystem != 0 ? QStringLiteral("Required cover (ft)")
-                             : QStringLiteral("Required cover (m)");
+    return IsUS(s) ? QStringLiteral("Required cover (ft)") : QStringLiteral("Required cover (m)");
 }
 
 QString BelowInvertLabel(const ProjectStore& s)
 {
-    return s.UnitSystem != 0 ? QStringLiteral("Excavation lower than pipe invert (ft)")
-                             : QStringLiteral("Excavation lower than pipe invert (m)");
+    return IsUS(s) ? QStringLiteral("Excavation lower than pipe invert (ft)")
+                   : QStringLiteral("Excavation lower than pipe invert (m)");
 }
 
 // Years 1 to the design life with the stored demand of each.

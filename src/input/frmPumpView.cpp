@@ -59,9 +59,9 @@ frmPumpView::frmPumpView(AppContext& context, QWidget* parent) : QWidget(parent)
     lblDEff = boldLabel(Frame1, "lblDEff", QString(), 1860, 840, 1800, Blue);
 
     Frame3 = MakeFrame(this, "Frame3", QString(), 3840, 5220, 2235, 1155);
-    MakeLegendKey(Frame3, "imgPumpCurve", QColor(0, 0, 255), 120, 330);
+    MakeImage(Frame3, "imgPumpCurve", QPixmap::fromImage(PumpCurveKey()), 120, 330);
     Label7 = boldLabel(Frame3, "Label7", QStringLiteral("Pump curve"), 840, 300, 1350, Navy);
-    MakeLegendKey(Frame3, "imgEfficiencyCurve", QColor(0, 255, 0), 120, 720);
+    MakeImage(Frame3, "imgEfficiencyCurve", QPixmap::fromImage(SecondCurveKey()), 120, 720);
     Label8 = boldLabel(Frame3, "Label8", QStringLiteral("Efficiency curve"), 840, 690, 1350, Navy);
 
     Frame2 = MakeFrame(this, "Frame2", QString(), 6120, 5220, 1935, 1155);
@@ -122,14 +122,9 @@ void frmPumpView::sscHelp_Click()
 
 void frmPumpView::sscPrintView_Click()
 {
-    auto sample = [this](const char* name) {
-        const auto* key = findChild<QLabel*>(QLatin1String(name));
-        return key ? key->pixmap().toImage() : QImage();
-    };
-    const PumpLegendSamples legend{sample("imgPumpCurve"), sample("imgEfficiencyCurve")};
     PrintCopies(ctx, {QStringLiteral("the pump curve"), PageOrientation::Portrait,
-                      [this, legend](ReportPrinter& printer) {
-                          PrintPumpCurvePage(ctx, printer, picGraph->drawing(), legend);
+                      [this](ReportPrinter& printer) {
+                          PrintPumpCurvePage(ctx, printer, picGraph->drawing());
                       }});
 }
 

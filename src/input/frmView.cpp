@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
 #include <QTimer>
 #include <algorithm>
 
@@ -35,18 +34,6 @@ class MissedYear : public AnalysisObserver
     void PumpCurveMissed(int year) override { this->year = year; }
     int year = 0;
 };
-
-// A short line in a graph's colour, the key beside its name in the printed
-// legend.
-QImage LineSample(const QColor& colour)
-{
-    QImage sample(40, 9, QImage::Format_RGB32);
-    sample.fill(Qt::white);
-    QPainter painter(&sample);
-    painter.setPen(QPen(colour, 2));
-    painter.drawLine(0, 4, 39, 4);
-    return sample;
-}
 
 QLabel* namedLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
                    int width)
@@ -236,13 +223,11 @@ void frmView::sscView_Click()
 void frmView::sscPrintView_Click()
 {
     DrawProfilePlot();
-    const ViewProfileLegend legend{LineSample(QColor(0, 64, 0)), LineSample(Qt::blue)};
     const QString begin = comBegin->currentText();
     const QString end = comEnd->currentText();
     PrintCopies(ctx, {QStringLiteral("the pipeline profile"), PageOrientation::Landscape,
-                      [this, legend, begin, end](ReportPrinter& printer) {
-                          PrintViewProfilePlotPage(ctx, printer, picGraph->drawing(), begin, end,
-                                                   legend);
+                      [this, begin, end](ReportPrinter& printer) {
+                          PrintViewProfilePlotPage(ctx, printer, picGraph->drawing(), begin, end);
                       }});
 }
 

@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
 
@@ -89,17 +88,14 @@ PictureButton* MakeTipButton(QWidget* parent, const char* name, const QString& c
     return button;
 }
 
-QLabel* MakeLegendKey(QWidget* parent, const char* name, const QColor& color, int left, int top)
+QLabel* MakeImage(QWidget* parent, const char* name, const QPixmap& picture, int left, int top)
 {
-    QPixmap picture(41, 15);
-    picture.fill(Qt::white);
-    QPainter(&picture).fillRect(2, 6, 37, 3, color);
-    auto* key = new QLabel(parent);
-    key->setObjectName(QString::fromLatin1(name));
-    key->setPixmap(picture);
-    key->move(twipsToPixels(left), twipsToPixels(top));
-    key->resize(picture.size());
-    return key;
+    auto* image = new QLabel(parent);
+    image->setObjectName(QString::fromLatin1(name));
+    image->setPixmap(picture);
+    image->move(twipsToPixels(left), twipsToPixels(top));
+    image->resize(picture.size());
+    return image;
 }
 
 ScrollBar* MakeScrollBar(QWidget* parent, const char* name, int min, int max, int largeChange,

@@ -10,6 +10,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPixmap;
 class QRadioButton;
 class QWidget;
 
@@ -38,8 +39,8 @@ PictureButton* MakeButton(QWidget* parent, const char* name, const QString& capt
 // A button that shows `tip` while the mouse rests on it.
 PictureButton* MakeTipButton(QWidget* parent, const char* name, const QString& caption,
                              const QString& tip, int left, int top, int width);
-// A graph legend's key: a short bar of the curve's colour on white.
-QLabel* MakeLegendKey(QWidget* parent, const char* name, const QColor& color, int left, int top);
+// A picture shown at its own size; twips of its top left corner.
+QLabel* MakeImage(QWidget* parent, const char* name, const QPixmap& picture, int left, int top);
 ScrollBar* MakeScrollBar(QWidget* parent, const char* name, int min, int max, int largeChange,
                          int left, int top, int width, bool flat = false);
 FlexGrid* MakeGrid(QWidget* parent, const char* name, int left, int top, int width, int height);

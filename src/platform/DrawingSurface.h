@@ -79,7 +79,6 @@ class DrawingSurface
 
     uint32_t ForeColor() const { return foreColor_; }
     void setForeColor(uint32_t c) { foreColor_ = c; }
-    uint32_t FillColor() const { return fillColor_; }
     void setFillColor(uint32_t c) { fillColor_ = c; }
     // The colour Cls clears to (button face until set); it takes effect at
     // the next Cls.
@@ -87,9 +86,7 @@ class DrawingSurface
     void setBackColor(uint32_t c) { backColor_ = c; }
 
     // Line width in pixels, 1 or more.
-    int DrawWidth() const { return drawWidth_; }
     void setDrawWidth(int pixels);
-    DrawStyle drawStyle() const { return drawStyle_; }
     void setDrawStyle(DrawStyle s) { drawStyle_ = s; }
 
     QString FontName() const { return font_.name; }

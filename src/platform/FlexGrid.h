@@ -132,7 +132,6 @@ class FlexGrid : public QAbstractScrollArea
     int MouseCol() const { return mouseCol_; }
 
     // Painting is suspended while Redraw is false; switching it on repaints.
-    bool Redraw() const { return redraw_; }
     void setRedraw(bool on);
     void Refresh();
 

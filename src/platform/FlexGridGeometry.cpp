@@ -43,6 +43,24 @@ template <typename SizeOf> int lineStartPx(int index, int fixed, int firstShown,
     return spanPx(0, fixed, size) + scrolled;
 }
 
+// The line at `px` along one axis, counted from the viewport's edge: the
+// fixed lines first, then the scrolling ones from the first shown; -1 past
+// the last line or before the edge.
+template <typename SizeOf> int lineAtPx(int px, int fixed, int firstShown, int count, SizeOf size)
+{
+    if (px < 0) return -1;
+    int end = 0;
+    for (int i = 0; i < fixed; ++i) {
+        end += size(i);
+        if (px < end) return i;
+    }
+    for (int i = firstShown; i < count; ++i) {
+        end += size(i);
+        if (px < end) return i;
+    }
+    return -1;
+}
+
 } // namespace
 
 int FlexGrid::fixedHeightPx() const
@@ -78,34 +96,14 @@ QRect FlexGrid::cellRect(int r, int c) const
 
 int FlexGrid::rowAt(int y) const
 {
-    const int vy = y - viewport()->geometry().top();
-    if (vy < 0) return -1;
-    int top = 0;
-    for (int r = 0; r < fixedRows_; ++r) {
-        top += rowHeightPx(r);
-        if (vy < top) return r;
-    }
-    for (int r = topRow_; r < rows_ && top <= vy; ++r) {
-        top += rowHeightPx(r);
-        if (vy < top) return r;
-    }
-    return -1;
+    return lineAtPx(y - viewport()->geometry().top(), fixedRows_, topRow_, rows_,
+                    [this](int i) { return rowHeightPx(i); });
 }
 
 int FlexGrid::colAt(int x) const
 {
-    const int vx = x - viewport()->geometry().left();
-    if (vx < 0) return -1;
-    int left = 0;
-    for (int c = 0; c < fixedCols_; ++c) {
-        left += colWidthPx(c);
-        if (vx < left) return c;
-    }
-    for (int c = leftCol_; c < cols_ && left <= vx; ++c) {
-        left += colWidthPx(c);
-        if (vx < left) return c;
-    }
-    return -1;
+    return lineAtPx(x - viewport()->geometry().left(), fixedCols_, leftCol_, cols_,
+                    [this](int i) { return colWidthPx(i); });
 }
 
 int FlexGrid::CellLeft()

@@ -60,7 +60,6 @@ class ReportPrinter
     void setFontSize(double points);
     bool FontBold() const { return font_.bold; }
     void setFontBold(bool bold);
-    bool FontUnderline() const { return font_.underline; }
     void setFontUnderline(bool underline);
     const PageFont& font() const { return font_; }
     QColor ForeColor() const { return color_; }

@@ -44,11 +44,7 @@ QMargins frameMargins(const QWidget* w)
 class ScreenPlacement : public QObject
 {
   public:
-    explicit ScreenPlacement(QWidget* w) : QObject(w), window_(w)
-    {
-        setObjectName(QStringLiteral("ScreenPlacement"));
-        w->installEventFilter(this);
-    }
+    explicit ScreenPlacement(QWidget* w) : QObject(w), window_(w) { w->installEventFilter(this); }
 
     void place(QSize screen)
     {
@@ -91,8 +87,10 @@ class ScreenPlacement : public QObject
 void placeOverScreen(QWidget* w, QSize screen)
 {
     if (!w) return;
-    auto* placement = w->findChild<ScreenPlacement*>(QStringLiteral("ScreenPlacement"),
-                                                     Qt::FindDirectChildrenOnly);
+    // One placement a window: a later call places it again.
+    ScreenPlacement* placement = nullptr;
+    for (QObject* child : w->children())
+        if (!placement) placement = dynamic_cast<ScreenPlacement*>(child);
     if (!placement) placement = new ScreenPlacement(w);
     placement->place(screen);
 }

@@ -15,7 +15,6 @@ class TextArea : public QPlainTextEdit
   public:
     explicit TextArea(QWidget* parent);
 
-    int MaxLength() const { return maxLength_; }
     void setMaxLength(int characters) { maxLength_ = std::max(0, characters); }
 
   protected:

@@ -8,6 +8,7 @@
 #include "engine/NumberFormat.h"
 #include "platform/ReportPrinter.h"
 #include "project/SystemType.h"
+#include "project/UnitSystem.h"
 #include "reports/ReportTexts.h"
 #include "reports/Reports.h"
 
@@ -137,8 +138,8 @@ void PrintLaying(AppContext& ctx, ReportPrinter& p)
 {
     const ProjectStore& s = ctx.store;
     const QString symbol = CurrencyText(ctx);
-    const QString length = s.UnitSystem != 0 ? QStringLiteral("ft") : QStringLiteral("m");
-    const QString volume = s.UnitSystem != 0 ? QStringLiteral("/ft³") : QStringLiteral("/m³");
+    const QString length = IsUS(s) ? QStringLiteral("ft") : QStringLiteral("m");
+    const QString volume = IsUS(s) ? QStringLiteral("/ft³") : QStringLiteral("/m³");
     auto number = [&](int i) {
         return QString::fromStdString(
             FormatGeneral(static_cast<float>(FiniteOrFail(s.LayingCost[i]))));

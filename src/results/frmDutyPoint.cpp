@@ -27,9 +27,9 @@ frmDutyPoint::frmDutyPoint(AppContext& context, QWidget* parent) : QDialog(paren
     picDuty->surface().setFontName(QStringLiteral("Times New Roman"));
     setTwipsGeometry(picDuty, 120, 480, 7200, 4800);
 
-    MakeLegendKey(this, "imgPumpCurve", QColor(0, 0, 255), 240, 5460);
+    MakeImage(this, "imgPumpCurve", QPixmap::fromImage(PumpCurveKey()), 240, 5460);
     Label19 = MakeLabel(this, QStringLiteral("Pump curve"), 960, 5445, 1500);
-    MakeLegendKey(this, "imgEfficiencyCurve", QColor(0, 255, 0), 2640, 5460);
+    MakeImage(this, "imgEfficiencyCurve", QPixmap::fromImage(SecondCurveKey()), 2640, 5460);
     Label18 = MakeLabel(this, QStringLiteral("System curve"), 3360, 5445, 1500);
 
     sscOK = MakeButton(this, "sscOK", QStringLiteral("&OK"), 4920, 5820, 1140);

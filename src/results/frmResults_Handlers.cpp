@@ -199,14 +199,9 @@ void frmResults::sscInput_Click()
 
 void frmResults::sscPrintDutyYear_Click()
 {
-    auto sample = [this](const char* name) {
-        const auto* key = findChild<QLabel*>(QLatin1String(name));
-        return key ? key->pixmap().toImage() : QImage();
-    };
-    const PumpLegendSamples legend{sample("imgPumpCurve"), sample("imgSystemCurve")};
     PrintCopies(ctx, {QStringLiteral("the duty point pages"), PageOrientation::Portrait,
-                      [this, legend](ReportPrinter& printer) {
-                          PrintPumpSystemCurvePages(ctx, printer, picDuty->drawing(), legend,
+                      [this](ReportPrinter& printer) {
+                          PrintPumpSystemCurvePages(ctx, printer, picDuty->drawing(),
                                                     lblDutyYear->text(), *msgDuty);
                       }});
 }

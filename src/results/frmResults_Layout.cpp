@@ -8,7 +8,8 @@
 
 #include "graphs/GraphPictures.h"
 #include "graphs/GraphPieces.h"
-#include "graphs/ResultPictures.h"
+#include "graphs/LegendKeys.h"
+#include "graphs/PumpGraphs.h"
 #include "platform/ControlBuilders.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureBox.h"
@@ -60,17 +61,6 @@ QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption, 
     box->setChecked(true);
     setTwipsGeometry(box, left, top, width, 285);
     return box;
-}
-
-// A picture shown at its own size; twips of its top left corner.
-QLabel* MakeImage(QWidget* parent, const char* name, const QPixmap& picture, int left, int top)
-{
-    auto* image = new QLabel(parent);
-    image->setObjectName(QString::fromLatin1(name));
-    image->setPixmap(picture);
-    image->move(twipsToPixels(left), twipsToPixels(top));
-    image->resize(picture.size());
-    return image;
 }
 
 // A picture the drawings or printed pages take from the window; never shown.
@@ -171,11 +161,11 @@ void frmResults::BuildPlotArea(QWidget* page)
 
     fraNew =
         MakeFrame(fraPlot, "fraNew", QStringLiteral("Legend"), SideLeft, 2160, SideWidth, 1380);
-    imgPipelineWater =
-        MakeImage(fraNew, "imgPipelineWater", LineKey(vbColor(graphcolor::Ground)), 120, 300);
+    imgPipelineWater = MakeImage(fraNew, "imgPipelineWater",
+                                 QPixmap::fromImage(LineKey(graphcolor::Ground)), 120, 300);
     MakeLabel(fraNew, QStringLiteral("Pipeline profile"), 840, 285, 1400);
-    imgGradeline =
-        MakeImage(fraNew, "imgGradeline", LineKey(vbColor(graphcolor::Gradeline)), 120, 615);
+    imgGradeline = MakeImage(fraNew, "imgGradeline",
+                             QPixmap::fromImage(LineKey(graphcolor::Gradeline)), 120, 615);
     MakeLabel(fraNew, QStringLiteral("Hydraulic gradeline"), 840, 600, 1400);
     sscComponents = MakeTipButton(fraNew, "sscComponents", QStringLiteral("&Components"),
                                   QStringLiteral("View the components legend"), 120, 930, 2070);
@@ -233,9 +223,9 @@ void frmResults::BuildDutyFrame(QWidget* page)
     picDuty = MakePicture(fraDuty, "picDuty", 4860, 300, 5370, 4500);
     hscDuty = MakeScrollBar(fraDuty, "hscDuty", 1, 100, 1, 4860, 4920, 2400);
     lblDutyYear = MakeNamedLabel(fraDuty, "lblDutyYear", QString(), 7380, 4920, 1800);
-    MakeImage(fraDuty, "imgPumpCurve", LineKey(QColor(0, 0, 255)), 4860, 5370);
+    MakeImage(fraDuty, "imgPumpCurve", QPixmap::fromImage(PumpCurveKey()), 4860, 5370);
     MakeLabel(fraDuty, QStringLiteral("Pump curve"), 5580, 5355, 1500);
-    MakeImage(fraDuty, "imgSystemCurve", LineKey(QColor(0, 255, 0)), 7380, 5370);
+    MakeImage(fraDuty, "imgSystemCurve", QPixmap::fromImage(SecondCurveKey()), 7380, 5370);
     MakeLabel(fraDuty, QStringLiteral("System curve"), 8100, 5355, 1500);
     sscHideDuty =
         MakeTipButton(fraDuty, "sscHideDuty", QStringLiteral("&Hide duty point"),

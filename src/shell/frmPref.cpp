@@ -17,6 +17,7 @@
 #include "platform/Twips.h"
 #include "platform/Ui.h"
 #include "project/Currency.h"
+#include "project/UnitSystem.h"
 #include "shell/Pictures.h"
 
 namespace vemora {
@@ -110,7 +111,7 @@ void frmPref::Form_Load()
 {
     HideMainViews(ctx_);
     const ProjectStore& s = ctx_.store;
-    loadedUS_ = s.UnitSystem != 0;
+    loadedUS_ = IsUS(s);
     loadedDollars_ = IsDollar(s.CurrencyCode);
     (loadedUS_ ? optUS : optMetric)->setChecked(true);
     (loadedDollars_ ? optDollars : optRand)->setChecked(true);
@@ -189,8 +190,10 @@ void frmPref::sscOK_Click()
 {
     ShowHint(QString());
     ProjectStore& s = ctx_.store;
-    if (optUS->isChecked() != loadedUS_) s.UnitSystem = optMetric->isChecked() ? 0 : 1;
-    if (optDollars->isChecked() != loadedDollars_) s.CurrencyCode = optRand->isChecked() ? 0 : 1;
+    if (optUS->isChecked() != loadedUS_)
+        s.UnitSystem = optMetric->isChecked() ? UnitSystems::Metric : UnitSystems::US;
+    if (optDollars->isChecked() != loadedDollars_)
+        s.CurrencyCode = optRand->isChecked() ? Currencies::Rand : Currencies::Dollar;
     if (InputWindow* input = ctx_.windows.input.Get()) input->RelabelCurrencyAndUnits();
     s.ContingencyPercent = PercentToStore(contingencies_, hsbContingencies);
     s.PrelimGeneralPercent = PercentToStore(pg_, hsbPG);

@@ -19,25 +19,9 @@
 #include "platform/ScriptedUi.h"
 #include "platform/TextBox.h"
 #include "support/FakeMainWindow.h"
+#include "support/StandInInput.h"
 
 namespace vemora::test {
-
-// An input window that only shows and hides.
-class StandInInput : public QWidget, public InputWindow
-{
-  public:
-    QWidget* widget() override { return this; }
-    void ShowFileName(const QString&) override {}
-    void ShowSystemTypeView() override {}
-    void ShowProject() override {}
-    void RefreshCurrencyLabels() override {}
-    bool ReadProfileGrid() override { return true; }
-    bool ReadDemandGrid() override { return true; }
-    bool ReadPumpDemandGrid() override { return true; }
-    bool ReadLayingGrid() override { return true; }
-    bool ReadStaffGrid() override { return true; }
-    bool ReadOtherOperationalGrid() override { return true; }
-};
 
 class ConverterTest : public ::testing::Test
 {
@@ -45,12 +29,7 @@ class ConverterTest : public ::testing::Test
     void SetUp() override
     {
         ctx.screen.setSizeOverride(QSize(800, 600));
-        ctx.windows.input.Install([this]() -> InputWindow* {
-            auto* w = new StandInInput;
-            w->hide();
-            ctx.mainWindow().addWorkingWindow(w);
-            return w;
-        });
+        InstallStandInInput(ctx);
         InstallConverter(ctx);
         // As Help > Unit converter leaves things: the input window hidden by
         // the command, the view code of the start-up.

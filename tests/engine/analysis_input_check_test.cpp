@@ -45,9 +45,8 @@ AnalysisStatus Analyse(ProjectStore& s, float supervision = 1000)
 {
     auto r = std::make_unique<ResultsStore>();
     const AnalysisOutcome outcome = RunAnalysis(s, *r, supervision);
-    StoreRunFlags(outcome.Flags, s);
     if (outcome.Status != AnalysisStatus::Completed) {
-        EXPECT_EQ(s.ResultsValid, 0);
+        EXPECT_EQ(outcome.Flags.ResultsValid, 0);
     }
     return outcome.Status;
 }

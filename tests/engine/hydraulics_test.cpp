@@ -27,16 +27,19 @@ double SectionCoefficient(double D, double L, double K, double ks)
     return (f * L / D + K) / (G2 * A * A);
 }
 
-// Solves the hydraulics and keeps the flags they set in the store, as the
-// analysis run and its caller do.
-HydraulicsStatus Solve(ProjectStore& s, ResultsStore& r)
+// Solves the hydraulics as the analysis run does, from the run flags in
+// `flags`, which keeps the flags they set.
+HydraulicsStatus Solve(ProjectStore& s, ResultsStore& r, RunFlags& flags)
 {
     AnalysisObserver quiet;
     ConvertInputToSI(s, r);
-    RunFlags flags{s.ResultsValid, s.AnalysisError, s.HighPointFlag, s.GradelineFailed};
-    const HydraulicsStatus status = CalculateHydraulics(s, r, quiet, flags);
-    StoreRunFlags(flags, s);
-    return status;
+    return CalculateHydraulics(s, r, quiet, flags);
+}
+
+HydraulicsStatus Solve(ProjectStore& s, ResultsStore& r)
+{
+    RunFlags flags;
+    return Solve(s, r, flags);
 }
 
 TEST(Roughness, GrowsLinearlyToTheOldValue)
@@ -69,8 +72,9 @@ TEST(Roughness, GrowsLinearlyToTheOldValue)
     for (float bad : {0.4f, 0.5f, -3.0f, NAN, 101.0f, 250.0f}) {
         s->DeteriorationYears = bad;
         EXPECT_FALSE(AgeRoughness(*s, *r)) << bad;
-        EXPECT_EQ(Solve(*s, *r), HydraulicsStatus::Failed);
-        EXPECT_EQ(s->GradelineFailed, 1);
+        RunFlags flags;
+        EXPECT_EQ(Solve(*s, *r, flags), HydraulicsStatus::Failed);
+        EXPECT_EQ(flags.GradelineFailed, 1);
     }
 }
 
@@ -80,13 +84,14 @@ TEST(GravityHydraulics, OneSectionMatchesTheEnergyEquation)
     s->SecondaryLoss[1] = 2.0f;
     s->SecondaryLoss[2] = 1.0f; // outlet into the end reservoir
     auto r = std::make_unique<ResultsStore>();
-    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
+    RunFlags flags;
+    ASSERT_EQ(Solve(*s, *r, flags), HydraulicsStatus::Ok);
     const double c =
         SectionCoefficient(0.5, 1000, 2.0, 0.0001) + SectionCoefficient(0.5, 0, 1.0, 0.0001);
     const double expected = std::sqrt(50.0 / c);
     for (int y = 1; y <= s->DesignLife; ++y)
         EXPECT_NEAR(r->YearFlow[y], expected, 2e-6);
-    EXPECT_EQ(s->HighPointFlag, 0);
+    EXPECT_EQ(flags.HighPointFlag, 0);
     EXPECT_FLOAT_EQ(r->Gradeline(0, 1), 100.0f);
     EXPECT_NEAR(r->Gradeline(2, 1), 50.0, 1e-3); // reaches the end level
 }
@@ -95,8 +100,9 @@ TEST(GravityHydraulics, CrestLowersTheFlowUntilItsHeadIsJustAboveMinusOne)
 {
     auto s = GravityProject(100, 0, {{100, 0}, {98, 500}, {0, 2000}});
     auto r = std::make_unique<ResultsStore>();
-    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
-    EXPECT_EQ(s->HighPointFlag, 1);
+    RunFlags flags;
+    ASSERT_EQ(Solve(*s, *r, flags), HydraulicsStatus::Ok);
+    EXPECT_EQ(flags.HighPointFlag, 1);
     const double c1 = SectionCoefficient(0.5, 500, 0, 0.0001);
     const double q = r->YearFlow[1];
     const double crestHead = 100.0 - 98.0 - c1 * q * q;
@@ -114,8 +120,9 @@ TEST(GravityHydraulics, AHeadThatCannotDriveTheLeastFlowGivesNoFlow)
     auto s = GravityProject(100, 99, {{95, 0}, {90, 100000}}, 15);
     s->WallThickness[1] = s->WallThickness[2] = 1.5f;
     auto r = std::make_unique<ResultsStore>();
-    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
-    EXPECT_EQ(s->HighPointFlag, 0);
+    RunFlags flags;
+    ASSERT_EQ(Solve(*s, *r, flags), HydraulicsStatus::Ok);
+    EXPECT_EQ(flags.HighPointFlag, 0);
     for (int y = 1; y <= s->DesignLife; ++y) {
         EXPECT_EQ(r->YearFlow[y], 0.0f) << y;
         for (int k = 0; k <= 2; ++k)
@@ -134,15 +141,17 @@ TEST(GravityHydraulics, AFlowAtTheTopOfTheSearchIsNoResult)
 {
     auto r = std::make_unique<ResultsStore>();
     auto high = GravityProject(3e37f, 0, {{100, 0}, {0, 1000}});
-    EXPECT_EQ(Solve(*high, *r), HydraulicsStatus::FlowTooLarge);
-    EXPECT_EQ(high->GradelineFailed, 0);
+    RunFlags flags;
+    EXPECT_EQ(Solve(*high, *r, flags), HydraulicsStatus::FlowTooLarge);
+    EXPECT_EQ(flags.GradelineFailed, 0);
     auto wide = GravityProject(3000, 0, {{100, 0}, {0, 1000}}, 2000);
     EXPECT_EQ(Solve(*wide, *r), HydraulicsStatus::FlowTooLarge);
 
     // A crest 120 m below the start at 500 m holds the flow near 94 m³/s.
     auto crest = GravityProject(3000, 0, {{100, 0}, {2880, 500}, {0, 1000}}, 2000);
-    ASSERT_EQ(Solve(*crest, *r), HydraulicsStatus::Ok);
-    EXPECT_EQ(crest->HighPointFlag, 1);
+    RunFlags crestFlags;
+    ASSERT_EQ(Solve(*crest, *r, crestFlags), HydraulicsStatus::Ok);
+    EXPECT_EQ(crestFlags.HighPointFlag, 1);
     const double c1 = SectionCoefficient(2.0, 500, 0, 0.0001);
     EXPECT_NEAR(r->YearFlow[1], std::sqrt(121.0 / c1), 1e-3);
     EXPECT_LT(r->YearFlow[1], 100.0f);
@@ -173,8 +182,9 @@ TEST(GravityHydraulics, CrestAboveTheTopReservoirGivesNoFlowRatherThanNegative)
 {
     auto s = GravityProject(100, 0, {{100, 0}, {105, 500}, {0, 2000}});
     auto r = std::make_unique<ResultsStore>();
-    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
-    EXPECT_EQ(s->HighPointFlag, 1);
+    RunFlags flags;
+    ASSERT_EQ(Solve(*s, *r, flags), HydraulicsStatus::Ok);
+    EXPECT_EQ(flags.HighPointFlag, 1);
     EXPECT_EQ(r->YearFlow[1], 0.0f);
 }
 
@@ -218,8 +228,9 @@ TEST(GravityHydraulics, NodeWithoutDiameterFails)
     auto s = GravityProject(100, 50, {{100, 0}, {80, 500}, {50, 1000}});
     s->PipeDiameter[2] = 0;
     auto r = std::make_unique<ResultsStore>();
-    EXPECT_EQ(Solve(*s, *r), HydraulicsStatus::Failed);
-    EXPECT_EQ(s->GradelineFailed, 1);
+    RunFlags flags;
+    EXPECT_EQ(Solve(*s, *r, flags), HydraulicsStatus::Failed);
+    EXPECT_EQ(flags.GradelineFailed, 1);
 }
 
 TEST(PumpingHydraulics, LowestNodeIsLiftedToMinusOneMetre)
@@ -274,10 +285,11 @@ TEST(PumpingHydraulics, GradelineStepsFromTheStoredLevels)
 TEST(PumpingHydraulics, AnalysisErrorIsClearedWhenTheHydraulicsStart)
 {
     auto s = PumpingProject(0, 10, {{0, 0}, {5, 1000}});
-    s->AnalysisError = -1;
     auto r = std::make_unique<ResultsStore>();
-    ASSERT_EQ(Solve(*s, *r), HydraulicsStatus::Ok);
-    EXPECT_EQ(s->AnalysisError, 0);
+    RunFlags flags;
+    flags.AnalysisError = -1;
+    ASSERT_EQ(Solve(*s, *r, flags), HydraulicsStatus::Ok);
+    EXPECT_EQ(flags.AnalysisError, 0);
     EXPECT_GT(r->Gradeline(1, s->DesignLife), 10.0f);
 }
 

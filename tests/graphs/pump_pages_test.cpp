@@ -1,8 +1,9 @@
-// The pump pages: the pump-curve page with its legend, and the duty-point
-// pages of one year, whose table runs 27 grid rows a page.
+// The pump pages: the pump-curve page with its legend keys, and the
+// duty-point pages of one year, whose table runs 27 grid rows a page.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <tuple>
 
 #include "app/AppContext.h"
 #include "graphs/PumpPages.h"
@@ -39,7 +40,7 @@ class PumpPagesTest : public ::testing::Test
     {
         RecordingPageDevice device;
         ReportPrinter printer(device);
-        PrintPumpSystemCurvePages(ctx, printer, Drawing(), legend, " Year 2001 ", duty);
+        PrintPumpSystemCurvePages(ctx, printer, Drawing(), " Year 2001 ", duty);
         printer.EndDoc();
         return device.pages();
     }
@@ -47,9 +48,30 @@ class PumpPagesTest : public ::testing::Test
     ScriptedUi scripted;
     AppContext ctx{scripted};
     FlexGrid duty{nullptr};
-    PumpLegendSamples legend{QImage(30, 4, QImage::Format_RGB32),
-                             QImage(30, 4, QImage::Format_RGB32)};
 };
+
+// The legend of a pump page: the pump curve's key at (15, 208) mm and the
+// second curve's at (65, 208) mm, each 41 x 15 pixels at their own size: a
+// line three pixels thick in the curve's colour across the middle, on white.
+void ExpectPumpLegendKeys(const RecordedPage& page, const QColor& second)
+{
+    ASSERT_EQ(page.pictures.size(), 2u);
+    const double mmPerPixel = 25.4 / 96;
+    for (const auto& [picture, at, colour] :
+         {std::tuple{page.pictures[0], QPointF(15, 208), QColor(0, 0, 255)},
+          std::tuple{page.pictures[1], QPointF(65, 208), second}}) {
+        EXPECT_EQ(picture.rect.topLeft(), at);
+        EXPECT_NEAR(picture.rect.width(), 41 * mmPerPixel, 1e-6);
+        EXPECT_NEAR(picture.rect.height(), 15 * mmPerPixel, 1e-6);
+        const QImage& key = picture.image;
+        ASSERT_EQ(key.size(), QSize(41, 15));
+        for (int y = 6; y <= 8; ++y)
+            for (int x = 2; x <= 38; ++x)
+                ASSERT_EQ(key.pixelColor(x, y), colour) << x << ", " << y;
+        for (QPoint white : {QPoint(1, 7), QPoint(39, 7), QPoint(20, 5), QPoint(20, 9)})
+            EXPECT_EQ(key.pixelColor(white), QColor(Qt::white)) << white.x() << ", " << white.y();
+    }
+}
 
 TEST_F(PumpPagesTest, DutyTablePagesFollowTheDesignLife)
 {
@@ -93,8 +115,7 @@ TEST_F(PumpPagesTest, GraphPageShowsTheYearGraphAndLegend)
     EXPECT_FALSE(page.findText("- Efficiency curve"));
     ASSERT_EQ(page.paintings.size(), 1u);
     EXPECT_EQ(page.paintings[0].rect, QRectF(16, 100, 170, 90));
-    ASSERT_EQ(page.pictures.size(), 2u);
-    EXPECT_EQ(page.pictures[1].rect.topLeft(), QPointF(65, 208));
+    ExpectPumpLegendKeys(page, QColor(0, 255, 0)); // the system curve green
 }
 
 TEST_F(PumpPagesTest, PumpCurvePageNamesTheEfficiencyCurve)
@@ -102,7 +123,7 @@ TEST_F(PumpPagesTest, PumpCurvePageNamesTheEfficiencyCurve)
     RecordingPageDevice device;
     {
         ReportPrinter printer(device);
-        PrintPumpCurvePage(ctx, printer, Drawing(), legend);
+        PrintPumpCurvePage(ctx, printer, Drawing());
     }
     ASSERT_EQ(device.pages().size(), 1u);
     const RecordedPage& page = device.pages()[0];
@@ -113,6 +134,7 @@ TEST_F(PumpPagesTest, PumpCurvePageNamesTheEfficiencyCurve)
     ASSERT_TRUE(key);
     EXPECT_EQ(key->tab, 23);
     EXPECT_EQ(page.paintings.size(), 1u);
+    ExpectPumpLegendKeys(page, QColor(0, 255, 0)); // the efficiency curve green
 }
 
 } // namespace

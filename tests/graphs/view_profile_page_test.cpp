@@ -39,7 +39,7 @@ class ViewProfilePageTest : public ::testing::Test
         RecordingPageDevice device;
         {
             ReportPrinter printer(device);
-            PrintViewProfilePlotPage(ctx, printer, Drawing(), " 0 ", "1250.5", legend);
+            PrintViewProfilePlotPage(ctx, printer, Drawing(), " 0 ", "1250.5");
         }
         EXPECT_EQ(device.pages().size(), 1u);
         return device.pages().empty() ? RecordedPage() : device.pages()[0];
@@ -47,8 +47,6 @@ class ViewProfilePageTest : public ::testing::Test
 
     ScriptedUi scripted;
     AppContext ctx{scripted};
-    ViewProfileLegend legend{QImage(20, 3, QImage::Format_RGB32),
-                             QImage(20, 3, QImage::Format_RGB32)};
 };
 
 TEST_F(ViewProfilePageTest, GradelineShownPrintsRoughnessYearAndFlow)
@@ -62,7 +60,12 @@ TEST_F(ViewProfilePageTest, GradelineShownPrintsRoughnessYearAndFlow)
     EXPECT_TRUE(page.findText("Year: 2001"));
     EXPECT_TRUE(page.findText("10.800 Mega liters/day"));
     EXPECT_TRUE(page.findText("gradeline"));
-    EXPECT_EQ(page.pictures.size(), 7u); // five symbols and two line keys
+    ASSERT_EQ(page.pictures.size(), 7u); // five symbols and two line keys
+    // The profile's key dark green, the gradeline's blue, as the graph draws them.
+    EXPECT_EQ(page.pictures[5].rect.topLeft(), QPointF(31, 146));
+    EXPECT_EQ(page.pictures[5].image.pixelColor(20, 7), QColor(0, 64, 0));
+    EXPECT_EQ(page.pictures[6].rect.topLeft(), QPointF(31, 154));
+    EXPECT_EQ(page.pictures[6].image.pixelColor(20, 7), QColor(0, 0, 255));
     ASSERT_EQ(page.paintings.size(), 1u);
     EXPECT_EQ(page.paintings[0].rect, QRectF(50, 55, 215, 98));
 }
@@ -100,8 +103,7 @@ TEST_F(ViewProfilePageTest, NonFiniteRoughnessStopsBeforeAnyPage)
     RecordingPageDevice device;
     {
         ReportPrinter printer(device);
-        EXPECT_THROW(PrintViewProfilePlotPage(ctx, printer, Drawing(), "0", "1", legend),
-                     PrintFailure);
+        EXPECT_THROW(PrintViewProfilePlotPage(ctx, printer, Drawing(), "0", "1"), PrintFailure);
     }
     EXPECT_TRUE(device.pages().empty());
 }

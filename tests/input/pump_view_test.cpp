@@ -1,9 +1,10 @@
 // The pump curve entry's View button and the pump-curve view it opens:
 // the checks of the eighteen values, what is stored, the drawing, the
-// read-out, the failing curve, copy, help and OK.
+// read-out, the failing curve, copy, print, help and OK.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "input/InputWindowFixture.h"
@@ -12,6 +13,8 @@
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
 #include "support/FramePlacement.h"
+#include "support/PdfPages.h"
+#include "support/PumpLegendKeys.h"
 
 using namespace vemora;
 using namespace vemora::test;
@@ -126,7 +129,7 @@ TEST_F(PumpViewTest, AllZeroIsRefusedButOnePositiveValuePasses)
     EXPECT_TRUE(w->isVisible());
 }
 
-TEST_F(PumpViewTest, ReadOutCopyHelpAndOk)
+TEST_F(PumpViewTest, ReadOutCopyPrintHelpAndOk)
 {
     typeExample();
     w->comFlowUnits->setCurrentIndex(1);
@@ -146,6 +149,20 @@ TEST_F(PumpViewTest, ReadOutCopyHelpAndOk)
     EXPECT_TRUE(scripted.messages.empty());
     emit v->picGraph->MouseDown(mousebutton::Right, 0, 0, 0);
     EXPECT_EQ(scripted.lastMessage(), "The pump curve was copied to the clipboard");
+
+    // The printed page's legend shows the keys of the two curves where the
+    // legend stands: the pump curve blue, the efficiency curve green.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("pump.pdf");
+    scripted.printAnswers = {true};
+    scripted.printCopies = {1};
+    scripted.printFiles = {pdf};
+    QTest::mouseClick(v->sscPrintView, Qt::LeftButton);
+    const auto pages = readPdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_TRUE(pages[0].text.contains("- Efficiency curve"));
+    ExpectPumpLegendKeysOn(pdf, 0);
+
     QTest::mouseClick(v->sscHelp, Qt::LeftButton);
     EXPECT_EQ(scripted.helpTopics.back(), 3080);
 

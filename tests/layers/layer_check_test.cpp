@@ -2,8 +2,9 @@
 // name the file's own folder or one its row of the README's layout table
 // lets it use. The table is the one place the rule is written; a folder
 // without a row fails too. The plain C++ folders include no Qt header, and
-// the engine names no window or control. The system-type and currency rules
-// are read only through their helpers outside the project folder. No file in
+// the engine names no window or control. The system-type, currency and
+// unit-system codes are read and written only through their helpers outside
+// the project folder. No file in
 // src/ is over 600 lines and no function over 80.
 #include <gtest/gtest.h>
 
@@ -156,41 +157,65 @@ TEST(Layers, TheEngineNamesNoWindowOrControl)
     EXPECT_TRUE(wrong.empty()) << "the engine names a window or control:" << Lines(wrong);
 }
 
-// A comparison of the project's system type or currency code with a number
-// (either side, outside a comment): `s.SystemType == 1`, `0 != CurrencyCode`.
-const std::regex RawCodeComparison(
-    R"(\b(SystemType|CurrencyCode)\s*(==|!=|<=|>=|<|>)\s*[-+(]*\d|\d\s*(==|!=|<=|>=|<|>)\s*[\w.>()-]*\b(SystemType|CurrencyCode)\b)");
+// The codes of the project's system type, currency and unit system, which
+// outside the project folder are read only through their helpers (IsPumping,
+// IsGravity, CurrencySymbol, IsDollar, IsMetric, IsUS) and written only as
+// their named values (PipelineSystem, Currencies, UnitSystems).
+const std::string ProjectCode = "(SystemType|CurrencyCode|UnitSystem)";
+
+// A comparison of one of those codes with a number, on either side:
+// `s.SystemType == 1`, `0 != CurrencyCode`.
+const std::regex
+    RawCodeComparison(R"(\b)" + ProjectCode +
+                      R"(\s*(==|!=|<=|>=|<|>)\s*[-+(]*\d|\d\s*(==|!=|<=|>=|<|>)\s*[\w.>()-]*\b)" +
+                      ProjectCode + R"(\b)");
+
+// A write of a number into one of them: `s.UnitSystem = metric ? 0 : 1;`.
+const std::regex RawCodeWrite(R"(\b)" + ProjectCode + R"(\s*=(?!=)([^;]*\W)?\d)");
 
 bool OutsideComment(const std::smatch& m)
 {
     return m.prefix().str().find("//") == std::string::npos;
 }
 
-TEST(Layers, SystemTypeAndCurrencyAreReadThroughTheirHelpers)
+// Whether a line of src/ outside the project folder uses a code raw.
+bool RawCodeUse(const std::string& line)
+{
+    std::smatch m;
+    for (const std::regex* raw : {&RawCodeComparison, &RawCodeWrite})
+        if (std::regex_search(line, m, *raw) && OutsideComment(m)) return true;
+    return false;
+}
+
+TEST(Layers, ProjectCodesAreReadAndWrittenThroughTheirHelpers)
 {
     for (const char* raw : {"if (s.SystemType == 1)", "pumping = store.SystemType != 0;",
                             "ctx.store.CurrencyCode == 0 ? \"R\" : \"$\"", "0 != p->CurrencyCode",
-                            "s.SystemType > 0"}) {
-        std::smatch m;
-        const std::string line = raw;
-        EXPECT_TRUE(std::regex_search(line, m, RawCodeComparison) && OutsideComment(m)) << raw;
-    }
-    for (const char* fine : {"if (IsPumping(s))", "store.SystemType = PipelineSystem::Pumping;",
-                             "CurrencySymbol(s.CurrencyCode)", "// SystemType == 1 is pumping",
-                             "s.CurrencyCode = optRand->isChecked() ? 0 : 1;"}) {
-        std::smatch m;
-        const std::string line = fine;
-        EXPECT_FALSE(std::regex_search(line, m, RawCodeComparison) && OutsideComment(m)) << fine;
-    }
+                            "s.SystemType > 0", "const bool metric = ctx.store.UnitSystem == 0;",
+                            "s.UnitSystem != 0 ? QStringLiteral(\"ft\") : QStringLiteral(\"m\")",
+                            "s.CurrencyCode = optRand->isChecked() ? 0 : 1;",
+                            "store.UnitSystem = 1;", "r.SystemType=0;"})
+        EXPECT_TRUE(RawCodeUse(raw)) << raw;
+    for (const char* fine :
+         {"if (IsPumping(s))", "store.SystemType = PipelineSystem::Pumping;",
+          "CurrencySymbol(s.CurrencyCode)", "// SystemType == 1 is pumping", "if (IsMetric(store))",
+          "s.UnitSystem = optMetric->isChecked() ? UnitSystems::Metric : UnitSystems::US;",
+          "t.UnitSystem = static_cast<int16_t>(f.UnitSystem);",
+          "s.CurrencyCode = Currencies::Dollar; // 1 is the dollar"})
+        EXPECT_FALSE(RawCodeUse(fine)) << fine;
 
     std::vector<std::string> wrong;
+    const std::regex named(R"(\b)" + ProjectCode + R"(\b)");
     for (const fs::path& file : SourceFiles(SourceDir / "src")) {
         if (FolderOf(file) == "project") continue;
-        for (const std::string& w : Matches(file, RawCodeComparison, OutsideComment))
+        for (const std::string& w : Matches(file, named, [](const std::smatch& m) {
+                 return RawCodeUse(m.prefix().str() + m.str() + m.suffix().str());
+             }))
             wrong.push_back(w);
     }
-    EXPECT_TRUE(wrong.empty()) << "a raw system-type or currency comparison; use IsPumping, "
-                                  "IsGravity or CurrencySymbol:"
+    EXPECT_TRUE(wrong.empty()) << "a raw system-type, currency or unit-system code; use IsPumping, "
+                                  "IsGravity, CurrencySymbol, IsDollar, IsMetric or IsUS and the "
+                                  "named values:"
                                << Lines(wrong);
 }
 

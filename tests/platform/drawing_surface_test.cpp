@@ -225,7 +225,8 @@ TEST(DrawingSurface, BadPropertyValuesAreRefused)
 {
     DrawingSurface s = whiteSurface();
     s.setDrawWidth(0);
-    EXPECT_EQ(s.DrawWidth(), 1);
+    s.Line(0, 0, 100, 100);
+    EXPECT_EQ(s.drawing().of(PrimitiveKind::Line).back()->width, 1);
     s.setFontSize(std::nan(""));
     s.setFontSize(-3);
     EXPECT_EQ(s.FontSize(), 8);

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
-#include <QWidget>
 #include <memory>
 #include <vector>
 
@@ -19,31 +18,9 @@
 #include "project/SystemType.h"
 #include "reports/Reports.h"
 #include "support/FakeMainWindow.h"
+#include "support/StandInInput.h"
 
 namespace vemora::test {
-
-// An input window that is nothing but the snapshot it is given.
-class SnapshotInput : public QWidget, public InputWindow
-{
-  public:
-    explicit SnapshotInput(const InputSnapshot& snapshot) : snapshot_(snapshot) {}
-
-    QWidget* widget() override { return this; }
-    void ShowFileName(const QString&) override {}
-    void ShowSystemTypeView() override {}
-    void ShowProject() override {}
-    void RefreshCurrencyLabels() override {}
-    bool ReadProfileGrid() override { return true; }
-    bool ReadDemandGrid() override { return true; }
-    bool ReadPumpDemandGrid() override { return true; }
-    bool ReadLayingGrid() override { return true; }
-    bool ReadStaffGrid() override { return true; }
-    bool ReadOtherOperationalGrid() override { return true; }
-    InputSnapshot Snapshot() const override { return snapshot_; }
-
-  private:
-    const InputSnapshot& snapshot_;
-};
 
 using Report = void (*)(AppContext&, ReportPrinter&);
 
@@ -53,12 +30,7 @@ class SnapshotReportTest : public ::testing::Test
     void SetUp() override
     {
         WriteNewProjectDefaults(ctx.store, "01/02/2024");
-        ctx.windows.input.Install([this]() -> InputWindow* {
-            auto* window = new SnapshotInput(snapshot);
-            window->hide();
-            ctx.mainWindow().addWorkingWindow(window);
-            return window;
-        });
+        InstallStandInInput(ctx, &snapshot);
     }
 
     void Pumping() { ctx.store.SystemType = PipelineSystem::Pumping; }

@@ -4,6 +4,7 @@
 
 #include "ResultsWindowFixture.h"
 #include "support/PdfPages.h"
+#include "support/PumpLegendKeys.h"
 
 namespace vemora::test {
 namespace {
@@ -41,6 +42,7 @@ TEST_F(PrintButtonsTest, DutyYearButtonPrintsTheGraphAndTablePagesOncePerCopy)
     EXPECT_TRUE(pages[0].text.contains("RESULTS: PUMP & SYSTEM CURVE"));
     EXPECT_TRUE(pages[1].text.contains("RESULTS: DUTY POINTS"));
     EXPECT_TRUE(pages[2].text.contains("Page 1"));
+    ExpectPumpLegendKeysOn(dir.filePath("duty.pdf"), 0); // the system curve green
 }
 
 } // namespace

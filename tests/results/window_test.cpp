@@ -7,32 +7,22 @@
 #include "app/InvalidateResults.h"
 #include "platform/Twips.h"
 #include "support/FramePlacement.h"
+#include "support/StandInInput.h"
 
 namespace vemora::test {
 namespace {
 
-// A working window that only shows and hides, for the slots other windows fill.
+// A view that only shows and hides, for the slots other windows fill.
 class StandInWindow : public QWidget,
                       public IrrViewWindow,
                       public ProfileViewWindow,
-                      public PumpViewWindow,
-                      public InputWindow
+                      public PumpViewWindow
 {
   public:
     using QWidget::QWidget;
     QWidget* widget() override { return this; }
     void DrawProfilePlot() override {}
     void DrawPumpCurveGraph() override {}
-    void ShowFileName(const QString&) override {}
-    void ShowSystemTypeView() override {}
-    void ShowProject() override {}
-    void RefreshCurrencyLabels() override {}
-    bool ReadProfileGrid() override { return true; }
-    bool ReadDemandGrid() override { return true; }
-    bool ReadPumpDemandGrid() override { return true; }
-    bool ReadLayingGrid() override { return true; }
-    bool ReadStaffGrid() override { return true; }
-    bool ReadOtherOperationalGrid() override { return true; }
 };
 
 template <typename Window> Window* InstallStandIn(WindowSlot<Window>& slot, QWidget* parent)
@@ -160,11 +150,11 @@ TEST_F(ResultsWindowTest, InputScreenWithoutAProjectRefusesAndStays)
 
 TEST_F(FramedResultsWindowTest, InputScreenShowsTheInputAndKeepsTheResultsForLater)
 {
-    QWidget* input = InstallStandIn(ctx.windows.input, main.get())->widget();
+    InstallStandInInput(ctx);
+    QWidget* input = ctx.windows.input.Load()->widget();
     QWidget* profile = InstallStandIn(ctx.windows.profileView, main.get())->widget();
     InstallStandIn(ctx.windows.pumpView, main.get()); // loaded, not showing
     input->resize(400, 300);
-    main->addWorkingWindow(input);
     profile->show();
     ctx.store.ResultsValid = 1;
     ctx.mainWindow().showWorkingWindow(w);
@@ -180,7 +170,8 @@ TEST_F(FramedResultsWindowTest, InputScreenShowsTheInputAndKeepsTheResultsForLat
 
 TEST_F(ResultsWindowTest, IrrButtonOpensTheIrrWindowBesideTheResults)
 {
-    QWidget* input = InstallStandIn(ctx.windows.input, main.get())->widget();
+    InstallStandInInput(ctx);
+    QWidget* input = ctx.windows.input.Load()->widget();
     input->show();
     ctx.windows.irrView.Install([this]() -> IrrViewWindow* {
         auto* window = new StandInWindow(main.get());

@@ -4,6 +4,8 @@
 #include <QPdfSelection>
 #include <QProcess>
 #include <QXmlStreamReader>
+#include <algorithm>
+#include <cstdlib>
 
 namespace vemora::test {
 
@@ -43,6 +45,30 @@ std::vector<std::vector<PdfWord>> readPdfWords(const QString& path)
         }
     }
     return pages;
+}
+
+int pdfPixelsOfColour(const QString& path, int page, const QRectF& mm, const QColor& colour)
+{
+    QPdfDocument doc;
+    if (doc.load(path) != QPdfDocument::Error::None || page >= doc.pageCount()) return -1;
+    constexpr double PixelsPerMm = 10;
+    constexpr double MmPerPoint = 25.4 / 72;
+    const QImage image =
+        doc.render(page, (doc.pagePointSize(page) * MmPerPoint * PixelsPerMm).toSize())
+            .convertToFormat(QImage::Format_ARGB32);
+    const QRect area = QRectF(mm.topLeft() * PixelsPerMm, mm.size() * PixelsPerMm)
+                           .toRect()
+                           .intersected(image.rect());
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor shown = image.pixelColor(x, y);
+            const int off = std::max({std::abs(shown.red() - colour.red()),
+                                      std::abs(shown.green() - colour.green()),
+                                      std::abs(shown.blue() - colour.blue())});
+            if (shown.alpha() > 200 && off <= 80) ++count;
+        }
+    return count;
 }
 
 } // namespace vemora::test

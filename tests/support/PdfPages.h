@@ -1,7 +1,9 @@
 // Reads a PDF back for tests of printed output: per page its text, its size
-// in points and its orientation, and the words with their boxes.
+// in points and its orientation, the words with their boxes, and the colours
+// the page shows in a place.
 #pragma once
 
+#include <QColor>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -30,5 +32,12 @@ struct PdfWord
 // The words of every page, read with pdftotext -bbox-layout (poppler-utils);
 // empty when the file cannot be read.
 std::vector<std::vector<PdfWord>> readPdfWords(const QString& path);
+
+// How many pixels of page `page`, drawn at ten pixels a millimetre, show
+// `colour` inside `mm`, a rectangle in millimetres from the page's top left
+// corner; -1 when the page cannot be drawn. A pixel shows it within 80 of
+// each component, as the blur of a picture the PDF keeps compressed leaves
+// it.
+int pdfPixelsOfColour(const QString& path, int page, const QRectF& mm, const QColor& colour);
 
 } // namespace vemora::test

@@ -159,7 +159,6 @@ int RunAnalyseCommand(const std::vector<std::string>& args)
     const float supervision = options.hasSupervision ? options.supervision : store->SupervisionFees;
 
     const vemora::AnalysisOutcome outcome = vemora::RunAnalysis(*store, *results, supervision);
-    vemora::StoreRunFlags(outcome.Flags, *store);
 
     JsonWriter json(std::cout);
     json.BeginObject();
@@ -171,7 +170,7 @@ int RunAnalyseCommand(const std::vector<std::string>& args)
     else
         json.Value(std::numeric_limits<double>::quiet_NaN()); // written as null
     json.Key("HighPointFlag");
-    json.Value(store->HighPointFlag);
+    json.Value(outcome.Flags.HighPointFlag);
     if (outcome.Status == vemora::AnalysisStatus::Completed) {
         if (!outcome.Note.empty()) {
             json.Key("note");

@@ -1,6 +1,8 @@
-#include "graphs/ResultPictures.h"
+#include "graphs/LegendKeys.h"
 
 #include <QPainter>
+
+#include "platform/Twips.h"
 
 namespace vemora {
 
@@ -17,12 +19,12 @@ QPixmap Blank(int width, int height)
 
 } // namespace
 
-QPixmap LineKey(const QColor& color, int width, int height)
+QImage LineKey(uint32_t colour, int thickness, int length)
 {
-    QPixmap p = Blank(width, height);
-    QPainter g(&p);
-    g.fillRect(2, height / 2 - 1, width - 4, 2, color);
-    return p;
+    QImage key(length, 15, QImage::Format_RGB32);
+    key.fill(Qt::white);
+    QPainter(&key).fillRect(2, 7 - thickness / 2, length - 4, thickness, vbColor(colour));
+    return key;
 }
 
 QPixmap Swatch(const QColor& color, int width, int height, const QColor& upper, int upperRows)
