@@ -67,6 +67,45 @@ TEST_F(ViewProfilePageTest, GradelineShownPrintsRoughnessYearAndFlow)
     EXPECT_EQ(page.paintings[0].rect, QRectF(50, 55, 215, 98));
 }
 
+// Each name of the legend stands beside its key, and a gap of a third of a
+// line or more parts it from the next name ("Isolating valve" from
+// "Reservoir"); the legend ends above the footer.
+TEST_F(ViewProfilePageTest, LegendNamesStandBesideTheirKeysApart)
+{
+    legend = {QImage(40, 9, QImage::Format_RGB32), QImage(40, 9, QImage::Format_RGB32)};
+    const RecordedPage page = PrintPage();
+    const PageText* caption = page.findText("LEGEND:");
+    ASSERT_TRUE(caption);
+    std::vector<PageText> names;
+    for (const PageText& t : page.texts)
+        if (t.pos.y() > caption->pos.y() && t.pos.x() < 50 && t.pos.y() < 175) names.push_back(t);
+    std::sort(names.begin(), names.end(),
+              [](const PageText& a, const PageText& b) { return a.pos.y() < b.pos.y(); });
+    const std::vector<QStringList> groups = {
+        {"Air valve"},   {"Non-return", "valve"}, {"Isolating", "valve"},    {"Reservoir"},
+        {"Pumpstation"}, {"Pipeline", "profile"}, {"Hydraulic", "gradeline"}};
+    ASSERT_EQ(names.size(), 11u);
+    ASSERT_EQ(page.pictures.size(), groups.size());
+    const double lineHeight = names[2].pos.y() - names[1].pos.y(); // "Non-return" to "valve"
+    ASSERT_GT(lineHeight, 0);
+
+    size_t next = 0;
+    double previousBottom = 0;
+    for (size_t g = 0; g < groups.size(); ++g) {
+        const double top = names[next].pos.y();
+        for (const QString& line : groups[g])
+            EXPECT_EQ(names[next++].text, line);
+        const double bottom = names[next - 1].pos.y() + lineHeight;
+        const double key = page.pictures[g].rect.center().y();
+        EXPECT_LT(top, key) << groups[g].join(' ').toStdString();
+        EXPECT_GT(bottom, key) << groups[g].join(' ').toStdString();
+        if (g > 0)
+            EXPECT_GE(top - previousBottom, lineHeight / 3) << groups[g].join(' ').toStdString();
+        previousBottom = bottom;
+    }
+    EXPECT_LT(previousBottom, 175);
+}
+
 TEST_F(ViewProfilePageTest, HiddenGradelineLeavesThreeEmptyLinesAndNoKey)
 {
     ctx.view.HideGradeline = -1;
