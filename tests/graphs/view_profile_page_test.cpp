@@ -99,8 +99,9 @@ TEST_F(ViewProfilePageTest, LegendNamesStandBesideTheirKeysApart)
         const double key = page.pictures[g].rect.center().y();
         EXPECT_LT(top, key) << groups[g].join(' ').toStdString();
         EXPECT_GT(bottom, key) << groups[g].join(' ').toStdString();
-        if (g > 0)
+        if (g > 0) {
             EXPECT_GE(top - previousBottom, lineHeight / 3) << groups[g].join(' ').toStdString();
+        }
         previousBottom = bottom;
     }
     EXPECT_LT(previousBottom, 175);
