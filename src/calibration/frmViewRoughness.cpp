@@ -310,8 +310,6 @@ void frmViewRoughness::PrintPage(ReportPrinter& printer)
     RoughnessProfilePage page;
     page.BeginDistance = comBegin->currentText();
     page.EndDistance = comEnd->currentText();
-    page.GradelineShown = ctx.view.HideGradeline == 0;
-    page.Year = ctx.view.SelectedYear;
     page.Picture = picGraph->drawing(); // the picture as it stands on screen
     PrintRoughnessProfilePlot(printer, ctx, page);
 }

@@ -1,9 +1,8 @@
-// The printed page of the calibration's profile view: a landscape graph page
-// with the title "PROFILE PLOT:", the section's begin and end distances, the
-// year's roughness, year and flow while the gradeline is shown, the view's
-// picture stretched to 215 x 98 mm at (50, 55) mm, and the legend of the
-// node symbols and the lines. The scenario gradelines appear in the picture
-// only.
+// The printed page of the calibration's profile view: the profile view page
+// (ViewProfilePage.h) item for item, with the calibration view's picture,
+// distance texts and legend keys. The year and the gradeline switch come
+// from ctx.view, as the calibration view sets them; the scenario gradelines
+// appear in the picture only.
 #pragma once
 
 #include <QString>
@@ -19,8 +18,6 @@ struct RoughnessProfilePage
 {
     QString BeginDistance; // the list texts of the begin and end node
     QString EndDistance;
-    bool GradelineShown = true;
-    int Year = 1; // design-life year of the drawn gradeline
     Drawing Picture;
 };
 

@@ -81,9 +81,15 @@ void drawSymbols(DrawingSurface& s, const PlotFrame& f, const ProjectStore& stor
         const double x = f.x(plot.PlotDistance[static_cast<size_t>(i)]);
         const double y = f.y(plot.PlotElevation[static_cast<size_t>(i)]);
         if (!std::isfinite(x) || !std::isfinite(y)) continue;
-        const Point at = symbolCorner(i, type, x, y, picture.width() * kTwipsPerPixel,
-                                      picture.height() * kTwipsPerPixel, style);
-        s.PaintPicture(picture, at.x, at.y);
+        const double w = picture.width() * kTwipsPerPixel, h = picture.height() * kTwipsPerPixel;
+        const Point at = symbolCorner(i, type, x, y, w, h, style);
+        // A symbol never reaches past the plot frame (the reservoir right of
+        // a last node on the frame's edge would): it moves inside.
+        const auto inside = [](double v, double low, double high) {
+            return std::max(low, std::min(v, high));
+        };
+        s.PaintPicture(picture, inside(at.x, f.left, f.right + PlotFrame::kInset - w),
+                       inside(at.y, f.top - PlotFrame::kInset, f.bottom - h));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "graphs/ViewProfilePage.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "app/AppContext.h"
 #include "app/PageFrames.h"
@@ -49,6 +50,15 @@ QString FlowText(const AppContext& ctx, int year)
     return caption.mid(colon + 2);
 }
 
+// A legend key and its name, on one or two lines.
+struct LegendEntry
+{
+    QImage key;
+    std::vector<const char*> lines;
+};
+
+// The names follow one another at column 8, half a line apart, from one
+// line below "LEGEND:"; each key stands at 31 mm, centred beside its name.
 void PrintLegend(ReportPrinter& p, bool gradeline)
 {
     p.setFontSize(9);
@@ -57,20 +67,21 @@ void PrintLegend(ReportPrinter& p, bool gradeline)
     p.Print({{8, "LEGEND:"}});
     p.setFontUnderline(false);
     p.Print();
-    static const int symbols[] = {5, 4, 3, 1, 2}; // air valve ... pumpstation
-    for (int i = 1; i <= 5; ++i)
-        p.PaintPicture(ComponentSymbol(symbols[i - 1]), QPointF(31, 100 + 8 * i));
-    p.PaintPicture(LineKey(graphcolor::Ground), QPointF(31, 146));
-    if (gradeline) p.PaintPicture(LineKey(graphcolor::Gradeline), QPointF(31, 154));
+    std::vector<LegendEntry> entries = {{ComponentSymbol(5), {"Air valve"}},
+                                        {ComponentSymbol(4), {"Non-return", "valve"}},
+                                        {ComponentSymbol(3), {"Isolating", "valve"}},
+                                        {ComponentSymbol(1), {"Reservoir"}},
+                                        {ComponentSymbol(2), {"Pumpstation"}},
+                                        {LineKey(graphcolor::Ground), {"Pipeline", "profile"}}};
+    if (gradeline) entries.push_back({LineKey(graphcolor::Gradeline), {"Hydraulic", "gradeline"}});
 
-    static const char* const labels[] = {"Air valve",   "",      "Non-return", "valve",
-                                         "Isolating",   "valve", "Reservoir",  "",
-                                         "Pumpstation", "",      "Pipeline",   "profile"};
-    for (const char* label : labels)
-        p.Print({{8, QLatin1String(label)}});
-    if (gradeline) {
-        p.Print({{8, "Hydraulic"}});
-        p.Print({{8, "gradeline"}});
+    for (const LegendEntry& e : entries) {
+        const double middle =
+            p.CurrentY() + static_cast<double>(e.lines.size()) * p.TextHeight() / 2;
+        p.PaintPicture(e.key, QPointF(31, middle - ReportPrinter::OwnSize(e.key).height() / 2));
+        for (const char* line : e.lines)
+            p.Print({{8, QLatin1String(line)}});
+        p.setCurrentY(p.CurrentY() + p.TextHeight() / 2);
     }
 }
 

@@ -12,7 +12,9 @@
 // TextHeight measured. On a printer or PDF (ReplayStyle::Print) the drawing
 // is scaled from twips into the target as vector lines and real text, so
 // the page is sharp at any resolution; text keeps its twips position and
-// scales uniformly with the smaller of the two scale factors.
+// scales uniformly with the smaller of the two scale factors, and so do
+// circles and pictures painted at their own size, about their centres, so
+// that a marker stays round however the drawing is stretched.
 #pragma once
 
 #include <QImage>
@@ -56,7 +58,7 @@ enum class PrimitiveKind {
     Line,      // (x1, y1) to (x2, y2)
     Box,       // outline of the rectangle with corners (x1, y1), (x2, y2)
     FilledBox, // that rectangle outlined and filled in `color`
-    Circle,    // centre (x1, y1), `radius`
+    Circle,    // centre (x1, y1), `radius`; round however the replay stretches
     Text,      // `text` with its top left at (x1, y1), extent to (x2, y2)
     Picture,   // `image` stretched over the rectangle (x1, y1) to (x2, y2)
 };
@@ -72,6 +74,10 @@ struct Primitive
     DrawFont font; // texts
     QString text;  // texts
     QImage image;  // pictures
+    // Pictures painted at their own size (markers, symbols, titles): a
+    // replay that stretches the drawing keeps their shape, scaling them
+    // about their centre as it scales text.
+    bool keepShape = false;
 };
 
 enum class ReplayStyle {

@@ -94,6 +94,16 @@ QPen penFor(const Primitive& p, double width, bool cosmetic)
     return pen;
 }
 
+// The rectangle of a picture that keeps its shape: its own rectangle scaled
+// about its centre by (sx, sy), the factors that undo the replay's stretch.
+QRectF keptShape(const Primitive& p, double sx, double sy)
+{
+    const QRectF own(QPointF(p.x1, p.y1), QPointF(p.x2, p.y2));
+    QRectF kept(0, 0, own.width() * sx, own.height() * sy);
+    kept.moveCenter(own.center());
+    return kept;
+}
+
 bool invisible(const Primitive& p)
 {
     return p.style == DrawStyle::Transparent &&
@@ -110,7 +120,8 @@ class ScreenReplay
     {
         p_.setRenderHint(QPainter::Antialiasing, false);
         p_.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        fontScale_ = std::min(target.width() / w_, target.height() / h_) * kTwipsPerPixel;
+        uniform_ = std::min(target.width() / w_, target.height() / h_);
+        fontScale_ = uniform_ * kTwipsPerPixel;
     }
 
     int px(double x) const
@@ -146,8 +157,7 @@ class ScreenReplay
     {
         p_.setPen(penFor(pr, pr.width, true));
         p_.setBrush(Qt::NoBrush);
-        p_.drawEllipse(QPointF(px(pr.x1), py(pr.y1)), pr.radius * target_.width() / w_,
-                       pr.radius * target_.height() / h_);
+        p_.drawEllipse(QPointF(px(pr.x1), py(pr.y1)), pr.radius * uniform_, pr.radius * uniform_);
     }
 
     void text(const Primitive& pr)
@@ -162,7 +172,10 @@ class ScreenReplay
 
     void picture(const Primitive& pr)
     {
-        const QPoint a(px(pr.x1), py(pr.y1)), b(px(pr.x2), py(pr.y2));
+        const QRectF r = pr.keepShape ? keptShape(pr, uniform_ * w_ / target_.width(),
+                                                  uniform_ * h_ / target_.height())
+                                      : QRectF(QPointF(pr.x1, pr.y1), QPointF(pr.x2, pr.y2));
+        const QPoint a(px(r.left()), py(r.top())), b(px(r.right()), py(r.bottom()));
         p_.drawImage(QRect(a, QSize(b.x() - a.x(), b.y() - a.y())), pr.image);
     }
 
@@ -170,6 +183,7 @@ class ScreenReplay
     QPainter& p_;
     QRectF target_;
     double w_, h_;
+    double uniform_ = 1; // the smaller of the two scales, pixels a twip
     double fontScale_ = 1;
 };
 
@@ -215,7 +229,8 @@ class PrintReplay
     {
         p_.setPen(penFor(pr, penWidth(pr), false));
         p_.setBrush(Qt::NoBrush);
-        p_.drawEllipse(QPointF(pr.x1, pr.y1), pr.radius, pr.radius);
+        const double s = std::min(kx_, ky_);
+        p_.drawEllipse(QPointF(pr.x1, pr.y1), pr.radius * s / kx_, pr.radius * s / ky_);
     }
 
     void text(const Primitive& pr)
@@ -235,7 +250,10 @@ class PrintReplay
 
     void picture(const Primitive& pr)
     {
-        p_.drawImage(QRectF(QPointF(pr.x1, pr.y1), QPointF(pr.x2, pr.y2)), pr.image);
+        const double s = std::min(kx_, ky_);
+        p_.drawImage(pr.keepShape ? keptShape(pr, s / kx_, s / ky_)
+                                  : QRectF(QPointF(pr.x1, pr.y1), QPointF(pr.x2, pr.y2)),
+                     pr.image);
     }
 
   private:

@@ -122,8 +122,12 @@ double DrawingSurface::TextHeight(const QString&) const
 
 void DrawingSurface::PaintPicture(const QImage& picture, double x, double y)
 {
-    PaintPicture(picture, x, y, picture.width() * kTwipsPerPixel,
-                 picture.height() * kTwipsPerPixel);
+    if (picture.isNull()) return;
+    Primitive p = styled(PrimitiveKind::Picture, x, y, x + picture.width() * kTwipsPerPixel,
+                         y + picture.height() * kTwipsPerPixel);
+    p.image = picture;
+    p.keepShape = true;
+    record(std::move(p));
 }
 
 void DrawingSurface::PaintPicture(const QImage& picture, double x, double y, double width,

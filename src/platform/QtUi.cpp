@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -174,6 +175,27 @@ std::optional<QString> QtUi::saveFile(const FileDialogRequest& req, QWidget* par
     return runFileDialog(req, parent, true);
 }
 
+namespace {
+
+// Every print prints all its pages, so the print dialog offers no page
+// range. Qt's own dialog on this desktop shows its page-range group
+// ("Pages from ... to ...") each time it opens, whatever the options say:
+// the group is hidden again as the dialog shows, before it is on screen.
+class PageRangeHider : public QObject
+{
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* range = watched->findChild<QWidget*>(QStringLiteral("gbPrintRange")))
+                range->hide();
+        return false;
+    }
+};
+
+} // namespace
+
 bool QtUi::printDialog(QPrinter& printer, QWidget* parent)
 {
     if (cannotAsk("printer dialog")) return false;
@@ -183,6 +205,9 @@ bool QtUi::printDialog(QPrinter& printer, QWidget* parent)
     // On this desktop the dialog's only PDF printer is its "Print to File
     // (PDF)" entry: it stays offered, printer queue or not.
     dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
+    PageRangeHider hider;
+    dlg.installEventFilter(&hider);
+    printer.setPrintRange(QPrinter::AllPages);
     return dlg.exec() == QDialog::Accepted;
 }
 

@@ -141,8 +141,13 @@ void ReportPrinter::PaintPicture(const QImage& image, const QRectF& rect)
 
 void ReportPrinter::PaintPicture(const QImage& image, QPointF topLeft)
 {
+    PaintPicture(image, QRectF(topLeft, OwnSize(image)));
+}
+
+QSizeF ReportPrinter::OwnSize(const QImage& image)
+{
     const double mmPerPixel = kTwipsPerPixel / kTwipsPerMm;
-    PaintPicture(image, QRectF(topLeft, QSizeF(image.width(), image.height()) * mmPerPixel));
+    return QSizeF(image.width(), image.height()) * mmPerPixel;
 }
 
 void ReportPrinter::PaintDrawing(const QRectF& rect, const VectorPainter& paint)

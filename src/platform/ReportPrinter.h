@@ -96,6 +96,8 @@ class ReportPrinter
     // 15 twips) with its top left corner at a point; millimetres.
     void PaintPicture(const QImage& image, const QRectF& rect);
     void PaintPicture(const QImage& image, QPointF topLeft);
+    // The size a picture takes at its own size, millimetres.
+    static QSizeF OwnSize(const QImage& image);
     // A vector drawing painted into a rectangle given in millimetres.
     void PaintDrawing(const QRectF& rect, const VectorPainter& paint);
 

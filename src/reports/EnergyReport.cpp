@@ -21,9 +21,12 @@ QString TariffLetter(int code)
     return code >= 0 && code <= 2 ? QLatin1String(letters[code]) : QStringLiteral("?");
 }
 
+// Hour h at column 13 + 4h: a column further right than 12 + 4h, so that a
+// blank's width stays between "Summer" and hour 1's letter; hour 24 still
+// ends inside the page's rule.
 int HourColumn(int hour)
 {
-    return 12 + 4 * hour;
+    return 13 + 4 * hour;
 }
 
 void PrintPatternRow(ReportPrinter& p, const char* season, const Array1<int16_t, 24>& pattern)

@@ -13,6 +13,7 @@
 #include "engine/NumberFormat.h"
 #include "graphs/DrawRoughnessProfile.h"
 #include "graphs/PrintRoughnessProfilePlot.h"
+#include "graphs/ViewProfilePage.h"
 #include "platform/PictureBox.h"
 #include "platform/PrinterPageDevice.h"
 #include "platform/RecordingPageDevice.h"
@@ -196,6 +197,44 @@ TEST_F(RoughnessViewTest, TheFlowBesideTheGraphShowsWholeInAnyUnit)
         const QString unitName = QString::fromUtf8(FlowUnits.Text(unit));
         EXPECT_TRUE(flow.join(' ').endsWith(" " + unitName)) << flow.join('|').toStdString();
         v->close();
+    }
+}
+
+// The calibration page is the profile view page line for line: for a
+// pump-curve project both print the flow in the pump curve's unit, as the
+// views show it, not in the demand's unit.
+TEST_F(RoughnessViewTest, ThePageIsTheProfileViewPageLineForLine)
+{
+    ProjectStore& s = ctx.store;
+    s.SystemType = 1;
+    s.PumpCurveGiven = 1;
+    s.CurveFlowUnit = 0;   // m³/h
+    s.FixedDemandUnit = 3; // l/s
+    Calibrate(1, 0.3);
+    frmViewRoughness* v = OpenView();
+    for (int y = 1; y <= MaxYears; ++y) {
+        ctx.results.YearFlow[y] = 384.7f / 3600;
+        ctx.results.YearRoughness[y] = 0.0001f;
+    }
+    for (bool gradeline : {true, false}) {
+        if (!gradeline) v->chkHydraulic->click();
+        RecordingPageDevice calibration;
+        ASSERT_EQ(PrintCopiesOn(ctx, calibration, 1, v->PrintViewJob()), PrintOutcome::Printed);
+        ctx.PageNumber = 0;
+        RecordingPageDevice view;
+        {
+            ReportPrinter printer(view);
+            PrintViewProfilePlotPage(ctx, printer, v->picGraph->drawing(),
+                                     v->comBegin->currentText(), v->comEnd->currentText());
+        }
+        ASSERT_EQ(calibration.pages().size(), 1u);
+        ASSERT_EQ(view.pages().size(), 1u);
+        const RecordedPage& page = calibration.pages()[0];
+        EXPECT_EQ(page.textLines().join('\n').toStdString(),
+                  view.pages()[0].textLines().join('\n').toStdString());
+        EXPECT_EQ(page.pictures.size(), view.pages()[0].pictures.size());
+        EXPECT_EQ(page.findText("384.700 m³/h") != nullptr, gradeline);
+        EXPECT_FALSE(page.findTextStartingWith("106.861"));
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -37,6 +38,23 @@ QAbstractButton* buttonBoxButton(QWidget* dialog, QDialogButtonBox::StandardButt
     for (auto* box : dialog->findChildren<QDialogButtonBox*>())
         if (QAbstractButton* b = box->button(which); b && b->isVisible()) return b;
     return nullptr;
+}
+
+// Shows the print dialog's options (its "Options >>" button) and names the
+// page-range choices that can then be seen and chosen.
+QStringList offeredPageRange(QWidget* dialog)
+{
+    for (auto* b : dialog->findChildren<QPushButton*>())
+        if (b->isVisible() && withoutMnemonic(b->text()).startsWith(QStringLiteral("Options >>")))
+            click(b);
+    auto* copies = dialog->findChild<QWidget*>(QStringLiteral("copies"));
+    if (!copies || !copies->isVisible()) ADD_FAILURE() << "the print dialog's options did not show";
+    QStringList offered;
+    for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+        auto* w = dialog->findChild<QWidget*>(QLatin1String(name));
+        if (w && w->isVisible() && w->isEnabled()) offered << QLatin1String(name);
+    }
+    return offered;
 }
 
 } // namespace
@@ -156,7 +174,8 @@ ModalScript::Act PrintToPdf(const QString& path, PrintDialogSeen* seen)
             ADD_FAILURE() << "the print dialog has no printer list or file name box";
             return;
         }
-        if (seen) *seen = {printers->currentText(), file->text(), printers->count()};
+        if (seen)
+            *seen = {printers->currentText(), file->text(), printers->count(), offeredPageRange(w)};
         const int pdf = printers->findText(QStringLiteral("Print to File (PDF)"));
         if (pdf < 0) {
             ADD_FAILURE() << "the print dialog offers no PDF file";

@@ -76,6 +76,9 @@ struct PrintDialogSeen
     QString printer; // the entry chosen
     QString file;    // the file name filled in
     int entries = 0; // entries of the printer list
+    // The page-range choices the dialog offers with its options shown
+    // ("Pages from ... to ...", "Pages"), by their object names.
+    QStringList pageRange;
 };
 // In the print dialog: chooses "Print to File (PDF)", types the file name
 // (kept as it is when empty) and presses Print; `seen` receives what the

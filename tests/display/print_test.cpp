@@ -73,10 +73,13 @@ class PrintTest : public DisplayTest
     {
         const QString pdf = ProjectsFolder() + name;
         RepaintPictureButtonsDisabled();
+        PrintDialogSeen seen;
         ModalScript script;
-        script.then("the print dialog of " + name, PrintDialog(), PrintToPdf(pdf));
+        script.then("the print dialog of " + name, PrintDialog(), PrintToPdf(pdf, &seen));
         Run(script, [&] { Click(button); });
         EXPECT_TRUE(QFileInfo::exists(pdf)) << name.toStdString();
+        // The pages print whole: the dialog offers no range of them.
+        EXPECT_EQ(seen.pageRange.join(' ').toStdString(), "") << name.toStdString();
         return readPdfPages(pdf);
     }
 
@@ -141,6 +144,7 @@ TEST_F(PrintTest, EveryItemOfThePrintWindowGoesIntoOnePdf)
     // project, in the project's folder.
     EXPECT_EQ(seen.printer, QStringLiteral("Print to File (PDF)"));
     EXPECT_EQ(seen.file, expected);
+    EXPECT_EQ(seen.pageRange.join(' ').toStdString(), "");
     // The year dialog's title bar holds its whole caption beside the
     // frame's buttons.
     EXPECT_GE(yearDialogWidth, yearCaptionWidth + 120);

@@ -164,8 +164,10 @@ TEST(ProfileGraph, SymbolsStandAtTheirNodesBeforeTheGrid)
     const auto pictures = g.of(PrimitiveKind::Picture);
     ASSERT_EQ(pictures.size(), 4u + 1u); // two reservoirs, air valve, isolating valve; title
 
-    const double x1 = d.frame.x(0), y1 = d.frame.y(1500);
-    EXPECT_EQ(pictures[0]->x2, x1); // the first reservoir left of and above its node
+    // The first reservoir left of and above its node, from the vertical axis
+    // on: it does not reach past the plot frame.
+    const double y1 = d.frame.y(1500);
+    EXPECT_EQ(pictures[0]->x1, d.frame.left);
     EXPECT_EQ(pictures[0]->y2, y1);
     const double x3 = d.frame.x(200), y3 = d.frame.y(1490);
     EXPECT_EQ((pictures[1]->x1 + pictures[1]->x2) / 2, x3); // the air valve centred
@@ -173,9 +175,21 @@ TEST(ProfileGraph, SymbolsStandAtTheirNodesBeforeTheGrid)
     const double x4 = d.frame.x(300), y4 = d.frame.y(1300);
     EXPECT_EQ((pictures[2]->x1 + pictures[2]->x2) / 2, x4);
     EXPECT_EQ((pictures[2]->y1 + pictures[2]->y2) / 2, y4);
+    // The end reservoir above its node, which lies on the frame's right
+    // edge: it stands left of the node, inside the frame.
     const double x6 = d.frame.x(500), y6 = d.frame.y(1200);
-    EXPECT_EQ(pictures[3]->x1, x6); // the end reservoir right of and above its node
+    EXPECT_EQ(x6, d.frame.right + PlotFrame::kInset);
+    EXPECT_EQ(pictures[3]->x2, x6);
     EXPECT_EQ(pictures[3]->y2, y6);
+    // A section that ends before the axis maximum leaves room: the
+    // reservoir stands right of its node.
+    Drawn shorter;
+    const ProfileView whole{1, 6, 1, true, false};
+    p.s().NodeAccumulatedLength[6] = 420;
+    DrawProfileGraph(shorter.surface, shorter.frame, p.s(), p.r(), whole, resultsStyle());
+    const auto shorterPictures = shorter.surface.drawing().of(PrimitiveKind::Picture);
+    ASSERT_EQ(shorterPictures.size(), 5u);
+    EXPECT_EQ(shorterPictures[3]->x1, shorter.frame.x(420));
 
     // Drawn first, so the grid and the profile pass over them.
     const auto& all = g.primitives();

@@ -89,6 +89,9 @@ TEST(PumpCurveGraph, SixPointExampleScalesThreeAxes)
     EXPECT_NE(d.drawing().findText("Flow rate ( m³/h )"), nullptr);
     EXPECT_EQ(d.drawing().of(PrimitiveKind::Picture).size(), 6u + 2u); // dots and two titles
     EXPECT_EQ(linesOf(d.drawing(), 0x00FF00).size(), 5u);              // efficiency curve
+    // The dots keep their round shape when the page stretches the graph.
+    for (const Primitive* p : d.drawing().of(PrimitiveKind::Picture))
+        EXPECT_TRUE(p->keepShape);
 }
 
 TEST(PumpCurveGraph, ReadOutOfHeadFlowAndEfficiency)

@@ -62,12 +62,49 @@ TEST_F(ViewProfilePageTest, GradelineShownPrintsRoughnessYearAndFlow)
     EXPECT_TRUE(page.findText("gradeline"));
     ASSERT_EQ(page.pictures.size(), 7u); // five symbols and two line keys
     // The profile's key dark green, the gradeline's blue, as the graph draws them.
-    EXPECT_EQ(page.pictures[5].rect.topLeft(), QPointF(31, 146));
     EXPECT_EQ(page.pictures[5].image.pixelColor(20, 7), QColor(0, 64, 0));
-    EXPECT_EQ(page.pictures[6].rect.topLeft(), QPointF(31, 154));
     EXPECT_EQ(page.pictures[6].image.pixelColor(20, 7), QColor(0, 0, 255));
     ASSERT_EQ(page.paintings.size(), 1u);
     EXPECT_EQ(page.paintings[0].rect, QRectF(50, 55, 215, 98));
+}
+
+// Each name of the legend stands beside its key, and a gap of a third of a
+// line or more parts it from the next name ("Isolating valve" from
+// "Reservoir"); the legend ends above the footer.
+TEST_F(ViewProfilePageTest, LegendNamesStandBesideTheirKeysApart)
+{
+    const RecordedPage page = PrintPage();
+    const PageText* caption = page.findText("LEGEND:");
+    ASSERT_TRUE(caption);
+    std::vector<PageText> names;
+    for (const PageText& t : page.texts)
+        if (t.pos.y() > caption->pos.y() && t.pos.x() < 50 && t.pos.y() < 175) names.push_back(t);
+    std::sort(names.begin(), names.end(),
+              [](const PageText& a, const PageText& b) { return a.pos.y() < b.pos.y(); });
+    const std::vector<QStringList> groups = {
+        {"Air valve"},   {"Non-return", "valve"}, {"Isolating", "valve"},    {"Reservoir"},
+        {"Pumpstation"}, {"Pipeline", "profile"}, {"Hydraulic", "gradeline"}};
+    ASSERT_EQ(names.size(), 11u);
+    ASSERT_EQ(page.pictures.size(), groups.size());
+    const double lineHeight = names[2].pos.y() - names[1].pos.y(); // "Non-return" to "valve"
+    ASSERT_GT(lineHeight, 0);
+
+    size_t next = 0;
+    double previousBottom = 0;
+    for (size_t g = 0; g < groups.size(); ++g) {
+        const double top = names[next].pos.y();
+        for (const QString& line : groups[g])
+            EXPECT_EQ(names[next++].text, line);
+        const double bottom = names[next - 1].pos.y() + lineHeight;
+        const double key = page.pictures[g].rect.center().y();
+        EXPECT_LT(top, key) << groups[g].join(' ').toStdString();
+        EXPECT_GT(bottom, key) << groups[g].join(' ').toStdString();
+        if (g > 0) {
+            EXPECT_GE(top - previousBottom, lineHeight / 3) << groups[g].join(' ').toStdString();
+        }
+        previousBottom = bottom;
+    }
+    EXPECT_LT(previousBottom, 175);
 }
 
 TEST_F(ViewProfilePageTest, HiddenGradelineLeavesThreeEmptyLinesAndNoKey)

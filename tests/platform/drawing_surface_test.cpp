@@ -202,6 +202,41 @@ TEST(DrawingReplay, ScreenPixelsTakeTheColourNumbersAndStyles)
     EXPECT_EQ(img.pixelColor(121, 121), QColor(Qt::white));
 }
 
+// A graph pasted into a page box of another shape than its picture box (the
+// pump page's 170 x 90 mm): its markers stay round, where the lines stretch.
+TEST(DrawingReplay, StretchedReplaysKeepMarkersRound)
+{
+    DrawingSurface s = whiteSurface(3000, 3000);
+    QImage dot(10, 10, QImage::Format_RGB32);
+    dot.fill(Qt::black);
+    s.PaintPicture(dot, 675, 675);             // a 10-pixel marker centred at (750, 750)
+    s.PaintPicture(dot, 1500, 1500, 600, 600); // stretched on purpose
+    s.setForeColor(vbcolor::Black);
+    s.Circle(2250, 750, 150);
+
+    for (ReplayStyle style : {ReplayStyle::Screen, ReplayStyle::Print}) {
+        QImage page(800, 200, QImage::Format_RGB32); // four times wider than the drawing's shape
+        page.fill(Qt::white);
+        {
+            QPainter painter(&page);
+            s.drawing().replay(painter, QRectF(0, 0, 800, 200), style);
+        }
+        const auto inkIn = [&](const QRect& r) {
+            const QImage part = page.copy(r);
+            const Ink across = inkAcross(part, true), down = inkAcross(part, false);
+            return QSize(across.last - across.first + 1, down.last - down.first + 1);
+        };
+        const QSize marker = inkIn(QRect(0, 0, 400, 100));
+        EXPECT_NEAR(marker.width(), marker.height(), 1) << static_cast<int>(style);
+        EXPECT_NEAR(marker.height(), 10, 2); // its own 10 pixels: the height keeps its scale
+        const QSize circle = inkIn(QRect(400, 0, 400, 100));
+        EXPECT_NEAR(circle.width(), circle.height(), 2) << static_cast<int>(style);
+        // The picture pasted at a given size stretches with the drawing.
+        const QSize stretched = inkIn(QRect(0, 100, 800, 100));
+        EXPECT_NEAR(stretched.width(), 4 * stretched.height(), 4) << static_cast<int>(style);
+    }
+}
+
 TEST(DrawingReplay, FarOffCoordinatesAreCutNotBent)
 {
     DrawingSurface s = whiteSurface(3000, 3000);

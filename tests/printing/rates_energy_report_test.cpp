@@ -101,10 +101,26 @@ TEST_F(EnergyReportTest, PatternRowsReadTheHourCodesInOrder)
     for (int h = 1; h <= 24; ++h)
         hours << QString::number(h);
     EXPECT_TRUE(lines.contains(hours.join(' ')));
-    // Hour h stands at column 12 + 4h, its letters under it.
+    // Hour h stands at column 13 + 4h, its letters under it.
     const PageText* nine = pages[0].findText("9");
     ASSERT_TRUE(nine);
-    EXPECT_EQ(nine->tab, 48);
+    EXPECT_EQ(nine->tab, 49);
+    // The row names stand apart from hour 1 by more than a blank (1.06 mm at
+    // 12 points), and hour 24 ends inside the page's rule (193 mm).
+    for (const char* name : {"Hour", "Summer", "Winter"}) {
+        const PageText* label = pages[0].findText(QLatin1String(name));
+        ASSERT_TRUE(label) << name;
+        const PageText* next = nullptr;
+        for (const PageText& t : pages[0].texts)
+            if (t.pos.y() == label->pos.y() && t.pos.x() > label->pos.x() &&
+                (!next || t.pos.x() < next->pos.x()))
+                next = &t;
+        ASSERT_TRUE(next) << name;
+        EXPECT_GE(next->pos.x() - (label->pos.x() + label->width), 1.5) << name;
+    }
+    const PageText* last = pages[0].findText("24");
+    ASSERT_TRUE(last);
+    EXPECT_LE(last->pos.x() + last->width, 193.0);
 }
 
 TEST_F(EnergyReportTest, RatesInDollarsWithTwoDecimals)
