@@ -184,6 +184,7 @@ bool DeleteProject(AppContext& ctx)
     s.ProjectSaved = 0;
     HideWorkingWindow(ctx, w);
     ForgetPreviousProject(ctx);
+    ctx.mainWindow().setCaption(QStringLiteral("  Vemora")); // no project's name
     Message(ctx, QStringLiteral("The current project was successfully deleted"));
     return true;
 }

@@ -31,8 +31,9 @@ void SaveProject(AppContext& ctx);
 void SaveProjectAs(AppContext& ctx);
 
 // Deletes the project's file after the checks and the question; its windows
-// and results go with it (ForgetPreviousProject). A project without a file
-// of its own (New, never saved) is refused. Returns whether the file was
+// and results go with it (ForgetPreviousProject) and its name leaves the
+// main window's caption. A project without a file of its own (New, never
+// saved) is refused. Returns whether the file was
 // deleted.
 bool DeleteProject(AppContext& ctx);
 

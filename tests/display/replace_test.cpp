@@ -193,8 +193,8 @@ TEST_F(ReplaceTest, CalibrationWindowsGoWhenAnotherProjectIsOpened)
     ASSERT_EQ(profile.size(), 1u);
     EXPECT_EQ(printed[0].text.toStdString(), profile[0].text.toStdString());
     EXPECT_TRUE(printed[0].text.contains("LONG GRAVITY")) << printed[0].text.toStdString();
-    EXPECT_TRUE(printed[0].text.simplified().contains(
-        "Begin distance: 0.000 m End distance: 4000.000 m"))
+    EXPECT_TRUE(
+        printed[0].text.simplified().contains("Begin distance: 0.000 m End distance: 4000.000 m"))
         << printed[0].text.toStdString();
 }
 
@@ -229,17 +229,19 @@ TEST_F(ReplaceTest, PumpPanelAndResultsGoWithTheirProject)
     OpenProject(pumping);
     ViewProfile();
     OpenCalibration();
-    ChooseMenu(main_->mnuFile, main_->mnuSave);
+    ChooseMenu(main_->mnuFile, main_->mnuSave); // the same project: its windows stay
+    EXPECT_TRUE(ctx.windows.roughness.Loaded());
+    EXPECT_TRUE(main_->mnuRoughness->isVisible());
     AnalyseAndContinue();
     ModalScript deletion;
     deletion
-        .then("the question",
-              MessageBox("Are you sure you want to delete the current project ?"),
+        .then("the question", MessageBox("Are you sure you want to delete the current project ?"),
               ClickButton("&Yes"))
         .then("the deletion", MessageBox("The current project was successfully deleted"),
               ClickButton("OK"));
     Run(deletion, [&] { ChooseMenu(main_->mnuFile, main_->mnuDelete); });
     EXPECT_FALSE(QFile::exists(pumping));
+    EXPECT_EQ(main_->windowTitle(), QStringLiteral("  Vemora"));
     ExpectNoProjectViews();
     EXPECT_FALSE(ctx.windows.results.Loaded());
 
