@@ -34,6 +34,14 @@ std::unique_ptr<ProjectStore> LongGravityProject()
 class ReplaceTest : public DisplayTest
 {
   protected:
+    void SetUp() override
+    {
+        DisplayTest::SetUp();
+        pumping_ = SavePumpingProject(QStringLiteral("Pumping main"));
+        gravity_ = SaveProjectFile(*LongGravityProject(), QStringLiteral("Gravity main"));
+        StartUp();
+    }
+
     frmLCC* Input() { return static_cast<frmLCC*>(ctx.windows.input.Get()); }
     frmRoughness* Calibration() { return static_cast<frmRoughness*>(ctx.windows.roughness.Get()); }
     frmViewRoughness* Graph()
@@ -45,16 +53,6 @@ class ReplaceTest : public DisplayTest
     {
         OpenThroughMenu(path);
         ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));
-    }
-
-    frmView* ViewProfile()
-    {
-        frmLCC* input = Input();
-        ShowPageOf(input->sstInput, input->sscViewProfile);
-        Click(input->sscViewProfile);
-        auto* view = static_cast<frmView*>(ctx.windows.profileView.Get());
-        EXPECT_TRUE(view && WaitFor([&] { return Shown(view); }));
-        return view;
     }
 
     frmRoughness* OpenCalibration()
@@ -120,14 +118,14 @@ class ReplaceTest : public DisplayTest
         Run(script, [&] { Click(button); });
         return readPdfPages(pdf);
     }
+
+    QString pumping_;
+    QString gravity_;
 };
 
 TEST_F(ReplaceTest, CalibrationWindowsGoWhenAnotherProjectIsOpened)
 {
-    const QString pumping = SavePumpingProject(QStringLiteral("Calibrated pumping"));
-    const QString gravity = SaveProjectFile(*LongGravityProject(), QStringLiteral("Long gravity"));
-    StartUp();
-    OpenProject(pumping);
+    OpenProject(pumping_);
 
     // Scenario 1 measured between the first two nodes, calculated and
     // drawn in the graph view.
@@ -161,7 +159,7 @@ TEST_F(ReplaceTest, CalibrationWindowsGoWhenAnotherProjectIsOpened)
     EXPECT_TRUE(main_->mnuRoughness->isVisible());
 
     // The gravity project replaces it: nothing of the calibration is left.
-    OpenProject(gravity);
+    OpenProject(gravity_);
     ExpectNoProjectViews();
 
     // Calibration opened afresh on the gravity project: its own chainages
@@ -192,7 +190,7 @@ TEST_F(ReplaceTest, CalibrationWindowsGoWhenAnotherProjectIsOpened)
     ASSERT_EQ(printed.size(), 1u);
     ASSERT_EQ(profile.size(), 1u);
     EXPECT_EQ(printed[0].text.toStdString(), profile[0].text.toStdString());
-    EXPECT_TRUE(printed[0].text.contains("LONG GRAVITY")) << printed[0].text.toStdString();
+    EXPECT_TRUE(printed[0].text.contains("GRAVITY MAIN")) << printed[0].text.toStdString();
     EXPECT_TRUE(
         printed[0].text.simplified().contains("Begin distance: 0.000 m End distance: 4000.000 m"))
         << printed[0].text.toStdString();
@@ -200,19 +198,15 @@ TEST_F(ReplaceTest, CalibrationWindowsGoWhenAnotherProjectIsOpened)
 
 TEST_F(ReplaceTest, PumpPanelAndResultsGoWithTheirProject)
 {
-    const QString pumping = SavePumpingProject(QStringLiteral("Pumping"));
-    const QString gravity = SaveProjectFile(*LongGravityProject(), QStringLiteral("Gravity"));
-    StartUp();
-
     // The pump-curve panel of a pumping project, then a gravity project
     // opened: its reservoir levels are in sight.
-    OpenProject(pumping);
+    OpenProject(pumping_);
     ShowPumpDetails();
-    OpenProject(gravity);
+    OpenProject(gravity_);
     ExpectReservoirLevelInSight();
 
     // The same after New with a gravity system.
-    OpenProject(pumping);
+    OpenProject(pumping_);
     ShowPumpDetails();
     ModalScript fresh;
     fresh
@@ -226,7 +220,7 @@ TEST_F(ReplaceTest, PumpPanelAndResultsGoWithTheirProject)
 
     // A pumping project with its calibration window up, saved and
     // analysed, then deleted: its calibration and results go with it.
-    OpenProject(pumping);
+    OpenProject(pumping_);
     ViewProfile();
     OpenCalibration();
     ChooseMenu(main_->mnuFile, main_->mnuSave); // the same project: its windows stay
@@ -240,7 +234,7 @@ TEST_F(ReplaceTest, PumpPanelAndResultsGoWithTheirProject)
         .then("the deletion", MessageBox("The current project was successfully deleted"),
               ClickButton("OK"));
     Run(deletion, [&] { ChooseMenu(main_->mnuFile, main_->mnuDelete); });
-    EXPECT_FALSE(QFile::exists(pumping));
+    EXPECT_FALSE(QFile::exists(pumping_));
     EXPECT_EQ(main_->windowTitle(), QStringLiteral("  Vemora"));
     ExpectNoProjectViews();
     EXPECT_FALSE(ctx.windows.results.Loaded());
