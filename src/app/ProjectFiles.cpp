@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "app/AppContext.h"
+#include "app/ForgetPreviousProject.h"
 #include "app/ProjectLoading.h"
 #include "app/SaveChecks.h"
 #include "app/WorkingViews.h"
@@ -98,7 +99,10 @@ void OpenProject(AppContext& ctx)
     const std::string previous = s.ProjectFilePath;
     s.ProjectFilePath = file->toStdString();
     s.NewProjectFlag = 0;
-    if (!LoadProject(ctx)) s.ProjectFilePath = previous;
+    if (LoadProject(ctx))
+        ForgetPreviousProject(ctx);
+    else
+        s.ProjectFilePath = previous;
 }
 
 void SaveProject(AppContext& ctx)
@@ -186,7 +190,8 @@ bool DeleteProject(AppContext& ctx)
     s.ProjectOpen = 0;
     s.ProjectSaved = 0;
     HideWorkingWindow(ctx, w);
-    if (s.ResultsValid == 1) HideWorkingWindow(ctx, ctx.windows.results.Get());
+    ForgetPreviousProject(ctx);
+    ctx.mainWindow().setCaption(QStringLiteral("  Vemora")); // no project's name
     Message(ctx, QStringLiteral("The current project was successfully deleted"));
     return true;
 }

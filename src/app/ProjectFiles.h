@@ -10,9 +10,10 @@ struct AppContext;
 // The caption of the file label while the project has no file of its own.
 inline constexpr const char* NewProjectFileLabel = "Vemora (New project file)";
 
-// Asks for a project file and loads it. Cancelled, or a file that will not
-// open: the progress caption is hidden and cleared, and the project, its
-// path, flags, caption and window stay as they were. Never creates a file.
+// Asks for a project file and loads it; the windows of the project before
+// then go (ForgetPreviousProject). Cancelled, or a file that will not open:
+// the progress caption is hidden and cleared, and the project, its path,
+// flags, caption and windows stay as they were. Never creates a file.
 void OpenProject(AppContext& ctx);
 
 // Checks the input window, reads its grids and fields into the store and the
@@ -29,9 +30,11 @@ void SaveProject(AppContext& ctx);
 // succeeded; a cancelled dialog or failed check writes nothing.
 void SaveProjectAs(AppContext& ctx);
 
-// Deletes the project's file after the checks and the question. A project
-// without a file of its own (New, never saved) is refused. Returns whether
-// the file was deleted.
+// Deletes the project's file after the checks and the question; its windows
+// and results go with it (ForgetPreviousProject) and its name leaves the
+// main window's caption. A project without a file of its own (New, never
+// saved) is refused. Returns whether the file was
+// deleted.
 bool DeleteProject(AppContext& ctx);
 
 } // namespace vemora

@@ -1,6 +1,7 @@
 #include "app/ProjectLoading.h"
 
 #include "app/AppContext.h"
+#include "app/ForgetPreviousProject.h"
 #include "app/WorkingViews.h"
 #include "project/ProjectDate.h"
 #include "project/ProjectFile.h"
@@ -53,6 +54,7 @@ void NewProject(AppContext& ctx)
         window->ShowFileName(QStringLiteral("Vemora (New project file)"));
     WriteNewProjectDefaults(s, TodayProjectDate());
     LoadProject(ctx);
+    ForgetPreviousProject(ctx);
 }
 
 bool LoadProject(AppContext& ctx)

@@ -7,7 +7,8 @@ namespace vemora {
 struct AppContext;
 
 // Blank project of the store's SystemType with the new-project defaults, then
-// LoadProject. The file label reads "Vemora (New project file)".
+// LoadProject; the windows of the project before go (ForgetPreviousProject).
+// The file label reads "Vemora (New project file)".
 void NewProject(AppContext& ctx);
 
 // Reads the record from ProjectFilePath (unless the project is new), copies it

@@ -42,6 +42,8 @@ class InputWindow : public WorkingWindow
     // Rebuilds the profile grid from the store's node arrays (an imported
     // profile); the other grids and fields keep what was typed.
     virtual void FillProfileGrid() {}
+    // Closes the pump-curve panel, as its OK button does.
+    virtual void ClosePumpCurvePanel() {}
 
     // The six grid read-backs of the save. Each puts its whole table into the
     // store and returns true, or, when a non-empty cell is not a number,

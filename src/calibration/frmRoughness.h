@@ -3,8 +3,8 @@
 // elevation, measured pressure), its flow and its flow and pressure units.
 // Calculate stores the scenario on screen and recomputes all eight; the
 // results grid shows the scenario on screen. What is typed stays in the grid
-// until Calculate; the stored scenarios live in ctx.calibration for the
-// whole run.
+// until Calculate; the stored scenarios live in ctx.calibration until
+// another project takes the place of the current one.
 #pragma once
 
 #include <QWidget>

@@ -94,7 +94,8 @@ using CalibrationResults = std::array<ScenarioCalibration, CalibrationScenarioCo
 
 // What the calibration keeps for the whole run of the program: the scenario
 // last chosen (1..8), every scenario as its last Calculate stored it, and the
-// results of that Calculate. Never saved, never reset by a project.
+// results of that Calculate. Never saved; cleared only when another project
+// takes the place of the current one, whose profile they were measured on.
 struct CalibrationData
 {
     int CalibScenario = 1;

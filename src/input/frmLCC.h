@@ -235,6 +235,7 @@ class frmLCC : public QWidget, public InputWindow
     void FillDemandGrid();
     void FillPumpDemandGrid();
     void FillProfileGrid() override;
+    void ClosePumpCurvePanel() override { sscOK_Click(); }
     void FillLayingGrid();
     void FillStaffGrid();
     void FillOtherOperationalGrid();

@@ -3,6 +3,8 @@
 #include <QProcess>
 
 #include "engine/EngineProjects.h"
+#include "input/frmLCC.h"
+#include "input/frmView.h"
 #include "project/ProjectFile.h"
 #include "results/AnalysedProjects.h"
 #include "shell/frmAgree.h"
@@ -102,6 +104,17 @@ void DisplayTest::AnalyseAndContinue()
     EXPECT_EQ(ctx.store.ResultsValid, 1);
     ResultsWindow* results = ctx.windows.results.Get();
     EXPECT_TRUE(results && WaitFor([&] { return Shown(results->widget()); }));
+}
+
+frmView* DisplayTest::ViewProfile()
+{
+    auto* input = static_cast<frmLCC*>(ctx.windows.input.Get());
+    if (!input) return nullptr;
+    ShowPageOf(input->sstInput, input->sscViewProfile);
+    Click(input->sscViewProfile);
+    auto* view = static_cast<frmView*>(ctx.windows.profileView.Get());
+    EXPECT_TRUE(view && WaitFor([&] { return Shown(view); }));
+    return view;
 }
 
 int DisplayTest::RepaintPictureButtonsDisabled()

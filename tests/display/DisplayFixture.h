@@ -26,6 +26,10 @@
 #include "platform/TabControl.h"
 #include "shell/MDIProject.h"
 
+namespace vemora {
+class frmView;
+}
+
 namespace vemora::test {
 
 // Waits, handling events, until the condition holds or `ms` have passed.
@@ -147,6 +151,8 @@ class DisplayTest : public ::testing::Test
     void OpenThroughMenu(const QString& path);
     // Analyse, Analyse, Continue: the results window comes up.
     void AnalyseAndContinue();
+    // The input window's View profile button: the profile view comes up.
+    frmView* ViewProfile();
 
     // Disables every picture button with a picture that stands on the screen
     // (in every window, dialogs included), paints it at once, and enables it

@@ -116,16 +116,6 @@ class WindowsTest : public DisplayTest
         ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));
     }
 
-    frmView* ViewProfile()
-    {
-        frmLCC* input = Input();
-        ShowPageOf(input->sstInput, input->sscViewProfile);
-        Click(input->sscViewProfile);
-        auto* view = static_cast<frmView*>(ctx.windows.profileView.Get());
-        EXPECT_TRUE(view && WaitFor([&] { return Shown(view); }));
-        return view;
-    }
-
     frmRoughness* OpenCalibration()
     {
         ViewProfile();

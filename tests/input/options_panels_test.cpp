@@ -159,10 +159,13 @@ TEST_F(InputWindowTest, PumpCurvePanelOpensAndCloses)
     QTest::mouseClick(w->optPumpVarying, Qt::LeftButton);
     QTest::mouseClick(w->optFlowrate, Qt::LeftButton);
     ExpectCoversWhatItStandsOver(w->fraPumpDetails, "operating flow rate, varying demand");
-    NewOfType(0); // a panel left open stays open over the next project's frames
-    ASSERT_FALSE(w->fraPumpDetails->isHidden());
-    ExpectCoversWhatItStandsOver(w->fraPumpDetails, "gravity");
+    NewOfType(0); // a panel left open goes with its project
+    EXPECT_TRUE(w->fraPumpDetails->isHidden());
     NewOfType(1);
+    EXPECT_TRUE(w->fraPumpDetails->isHidden());
+    QTest::mouseClick(w->optPumpDetails, Qt::LeftButton);
+    QTest::mouseClick(w->sscPumpcurve, Qt::LeftButton);
+    ASSERT_FALSE(w->fraPumpDetails->isHidden());
     w->txtH[0]->setText(QStringLiteral("30"));
     QTest::mouseClick(w->sscOK, Qt::LeftButton);
     EXPECT_TRUE(w->fraPumpDetails->isHidden());
