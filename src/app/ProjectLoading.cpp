@@ -1,6 +1,7 @@
 #include "app/ProjectLoading.h"
 
 #include "app/AppContext.h"
+#include "app/PendingEdits.h"
 #include "app/WorkingViews.h"
 #include "project/ProjectDate.h"
 #include "project/ProjectFile.h"
@@ -99,6 +100,7 @@ bool LoadProject(AppContext& ctx)
     progress.Set(50);
 
     if (window) window->ShowProject();
+    NoteSavedInput(ctx);
     progress.Set(70);
     progress.Set(100);
 

@@ -127,6 +127,7 @@ void frmLCC::SetNodeTypeFromCombo()
 
 void frmLCC::comNode_Click()
 {
+    Discard();
     SetNodeTypeFromCombo();
 }
 
