@@ -141,8 +141,9 @@ class DisplayTest : public ::testing::Test
     QString SavePumpingProject(const QString& name);
     // File > Open of that file through the real file dialog.
     void OpenThroughMenu(const QString& path);
-    // Analyse, Analyse, Continue: the results window comes up.
-    void AnalyseAndContinue();
+    // Analyse, Analyse, Continue: the results window comes up. `first` adds
+    // the steps that answer what comes before the analysis dialog.
+    void AnalyseAndContinue(const std::function<void(ModalScript&)>& first = {});
 
     // Disables every picture button with a picture that stands on the screen
     // (in every window, dialogs included), paints it at once, and enables it

@@ -97,8 +97,10 @@ TEST_F(PendingEditsTest, WhatTheSaveChecksWouldRefuseIsPending)
 {
     OpenSavedPumpingProject();
     const std::vector<std::pair<QLineEdit*, QString>> refused = {
-        {w->txtDesigner, QString()},           {w->txtSupervision, QString()},
-        {w->txtDiscountRate, QStringLiteral("1.2.3")}, {w->txtH[2], QString()},
+        {w->txtDesigner, QString()},
+        {w->txtSupervision, QString()},
+        {w->txtDiscountRate, QStringLiteral("1.2.3")},
+        {w->txtH[2], QString()},
         {w->txtLiningThickness, QStringLiteral(".")}};
     for (const auto& [box, text] : refused) {
         const QString saved = box->text();
