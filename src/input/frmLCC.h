@@ -426,6 +426,7 @@ class frmLCC : public QWidget, public InputWindow
     void BuildConsultingFrame(QWidget* page);
     void BuildOperationalFrame(QWidget* page);
     void ConnectHandlers();
+    void ConnectTextHandlers();
     void BuildCellEditing();
     void ConnectGridHandlers();
 

@@ -32,7 +32,7 @@ QString PercentText(int hundredths)
 
 } // namespace
 
-void frmLCC::ConnectHandlers()
+void frmLCC::ConnectTextHandlers()
 {
     const auto onText = [this](QLineEdit* field, void (frmLCC::*handler)()) {
         connect(field, &QLineEdit::textChanged, this, handler);
@@ -76,6 +76,11 @@ void frmLCC::ConnectHandlers()
     connect(txtDescription, &QPlainTextEdit::textChanged, this, &frmLCC::txtDescription_Change);
     connect(txtPumpDescription, &QPlainTextEdit::textChanged, this,
             &frmLCC::txtPumpDescription_Change);
+}
+
+void frmLCC::ConnectHandlers()
+{
+    ConnectTextHandlers();
     connect(dtpDate, &DatePicker::Change, this, &frmLCC::dtpDate_Change);
 
     connect(hscLife, &ScrollBar::Change, this, &frmLCC::hscLife_Change);

@@ -95,7 +95,10 @@ class SaveTest : public DisplayTest
     // The main window's close box, as the window manager passes it on.
     void CloseBox() { main_->windowHandle()->close(); }
 
-    bool Ended() { return WaitFor([&] { return !main_ || !main_->isVisible(); }); }
+    bool Ended()
+    {
+        return WaitFor([&] { return !main_ || !main_->isVisible(); });
+    }
 
     // No modal window is left standing (none came that the script did not expect).
     static void ExpectNoModalLeft()
