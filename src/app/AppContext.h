@@ -9,6 +9,7 @@
 
 #include "app/GraphPages.h"
 #include "app/MainWindow.h"
+#include "app/PendingEdits.h"
 #include "app/ViewState.h"
 #include "app/WindowRegistry.h"
 #include "engine/ResultsStore.h"
@@ -37,6 +38,7 @@ struct AppContext
     int16_t PrintYear = 0;       // design-life year of the printed hydraulic table
     GraphPages graphPages;       // graph pages owned by the window folders
     CalibrationData calibration; // the roughness calibration's scenarios and results
+    PendingInput savedInput;     // what a save made of the window at the last load or save
 
     WindowRegistry windows;
     Ui& ui;

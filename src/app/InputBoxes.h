@@ -40,6 +40,9 @@ enum class InputBox {
     txtSupervision,
 };
 
+// The six grids that the save reads back.
+enum class InputGrid { Profile, Demand, PumpDemand, Laying, Staff, OtherOperational };
+
 // The options chosen in the window, as the save stores them.
 struct ChosenOptions
 {

@@ -43,13 +43,6 @@ FileDialogRequest ProjectDialog(AppContext& ctx, const QString& title, const QSt
     return req;
 }
 
-// The option codes, written before the first check.
-void StoreOptionCodes(ProjectStore& s, const ChosenOptions& chosen)
-{
-    s.DemandMode = chosen.varyingDemand ? 1 : 0;
-    if (!IsGravity(s)) s.PumpCurveGiven = chosen.pumpCurve ? 1 : 0;
-}
-
 // Checks, read-backs and copies into the store and the record; false when a
 // check stopped them.
 bool FillRecord(AppContext& ctx)
@@ -61,7 +54,7 @@ bool FillRecord(AppContext& ctx)
     if (!w) return false;
     StoreOptionCodes(s, w->Options());
     if (!RunSaveChecks(ctx, *w)) return false;
-    w->CopyFieldsToStore();
+    w->CopyFieldsToStore(s);
     CopyStoreToRecord(s, s.ProjectRec);
     ctx.mainWindow().setProgressValue(70);
     s.ValidationFailed = 0;

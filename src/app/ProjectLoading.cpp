@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/ForgetPreviousProject.h"
+#include "app/PendingEdits.h"
 #include "app/WorkingViews.h"
 #include "project/ProjectDate.h"
 #include "project/ProjectFile.h"
@@ -101,6 +102,7 @@ bool LoadProject(AppContext& ctx)
     progress.Set(50);
 
     if (window) window->ShowProject();
+    NoteSavedInput(ctx);
     progress.Set(70);
     progress.Set(100);
 

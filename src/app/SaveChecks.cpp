@@ -21,10 +21,17 @@ struct NumberBox
     const char* name;
 };
 
+// The rows of the checks. Aloud (the save) the first refusal says so, puts
+// the focus on its box and stops them; quietly every refusal is listed and
+// the checks go on.
 class Checks
 {
   public:
-    Checks(AppContext& ctx, InputWindow& window) : ctx_(ctx), w_(window) {}
+    Checks(AppContext& ctx, InputWindow& window) : ctx_(&ctx), w_(window) {}
+    Checks(InputWindow& window, ProjectStore& into, std::vector<QString>& refusals)
+        : w_(window), into_(&into), refusals_(&refusals)
+    {
+    }
 
     // One row: the box must not be empty, and must read as `need` asks.
     bool Row(InputBox box, const char* message, Need need = Need::Number, int index = 0)
@@ -48,6 +55,23 @@ class Checks
         return Refuse(b.box, b.index, NotANumber(b.box, b.index));
     }
 
+    // The save gives an empty description one blank; the quiet checks change
+    // nothing (the copy trims it to the same empty text).
+    void BlankEmptyDescription()
+    {
+        if (!refusals_ && w_.BoxText(InputBox::txtDescription).trimmed().isEmpty())
+            w_.SetBoxText(InputBox::txtDescription, 0, QStringLiteral(" "));
+    }
+
+    // A grid read back at its point of the checks.
+    bool Grid(InputGrid grid)
+    {
+        if (!refusals_) return ReadAloud(grid);
+        QString refused;
+        if (!w_.ReadGridQuietly(grid, *into_, refused)) refusals_->push_back(refused);
+        return true;
+    }
+
   private:
     QString NotANumber(InputBox box, int index) const
     {
@@ -56,16 +80,44 @@ class Checks
 
     bool Refuse(InputBox box, int index, const QString& message)
     {
-        ctx_.ui.msgBox(message, MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Error !"),
-                       ctx_.mainWindow().widget());
+        if (refusals_) {
+            refusals_->push_back(QStringLiteral("box %1.%2: %3")
+                                     .arg(static_cast<int>(box))
+                                     .arg(index)
+                                     .arg(w_.BoxText(box, index)));
+            return true;
+        }
+        ctx_->ui.msgBox(message, MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Error !"),
+                        ctx_->mainWindow().widget());
         w_.FocusBox(box, index);
+        return false;
+    }
+
+    bool ReadAloud(InputGrid grid)
+    {
+        switch (grid) {
+        case InputGrid::Profile:
+            return w_.ReadProfileGrid();
+        case InputGrid::Demand:
+            return w_.ReadDemandGrid();
+        case InputGrid::PumpDemand:
+            return w_.ReadPumpDemandGrid();
+        case InputGrid::Laying:
+            return w_.ReadLayingGrid();
+        case InputGrid::Staff:
+            return w_.ReadStaffGrid();
+        case InputGrid::OtherOperational:
+            return w_.ReadOtherOperationalGrid();
+        }
         return false;
     }
 
     static QString BoxName(InputBox box, int index);
 
-    AppContext& ctx_;
+    AppContext* ctx_ = nullptr;
     InputWindow& w_;
+    ProjectStore* into_ = nullptr;
+    std::vector<QString>* refusals_ = nullptr;
 };
 
 const std::vector<NumberBox>& NumberBoxes()
@@ -153,13 +205,13 @@ bool ConvertedBy(const NumberBox& b, bool gravity, const ChosenOptions& options)
     }
 }
 
-bool PumpingChecks(Checks& c, InputWindow& w, const ProjectStore& s)
+bool PumpingChecks(Checks& c, const ProjectStore& s)
 {
     if (s.DemandMode == 0) {
         if (!c.Row(InputBox::txtPFlowrate, "Enter the fixed demand (must be greater than zero) !",
                    Need::Positive))
             return false;
-    } else if (!w.ReadPumpDemandGrid()) {
+    } else if (!c.Grid(InputGrid::PumpDemand)) {
         return false;
     }
     if (!c.Row(InputBox::txtPPRWL, "Enter the pumpstation reservoir water level !")) return false;
@@ -179,13 +231,13 @@ bool PumpingChecks(Checks& c, InputWindow& w, const ProjectStore& s)
                  Need::Positive);
 }
 
-bool GravityChecks(Checks& c, InputWindow& w, const ProjectStore& s)
+bool GravityChecks(Checks& c, const ProjectStore& s)
 {
     if (s.DemandMode == 0) {
         if (!c.Row(InputBox::txtGFlowrate, "Enter the fixed demand (must be greater than zero) !",
                    Need::Positive))
             return false;
-    } else if (!w.ReadDemandGrid()) {
+    } else if (!c.Grid(InputGrid::Demand)) {
         return false;
     }
     return c.Row(InputBox::txtTRWL, "Enter the top reservoir water level !") &&
@@ -215,21 +267,17 @@ bool RatesChecks(Checks& c, bool pumping)
             c.Row(InputBox::txtEnergyEscalation, "Enter the estimated energy escalation rate !"));
 }
 
-} // namespace
-
-bool RunSaveChecks(AppContext& ctx, InputWindow& w)
+// Every row in its order, on the options coded in `s`.
+bool RunChecks(Checks& c, InputWindow& w, const ProjectStore& s)
 {
-    const ProjectStore& s = ctx.store;
     const bool gravity = IsGravity(s);
     const ChosenOptions options = w.Options();
-    Checks c(ctx, w);
 
     if (!c.Row(InputBox::txtProject, "Enter the project name !", Need::Text)) return false;
     if (!c.Row(InputBox::txtDesigner, "Enter the designer !", Need::Text)) return false;
-    if (w.BoxText(InputBox::txtDescription).trimmed().isEmpty())
-        w.SetBoxText(InputBox::txtDescription, 0, QStringLiteral(" "));
+    c.BlankEmptyDescription();
 
-    if (!(gravity ? GravityChecks(c, w, s) : PumpingChecks(c, w, s))) return false;
+    if (!(gravity ? GravityChecks(c, s) : PumpingChecks(c, s))) return false;
 
     if (!c.Row(InputBox::txtKsNew, "Enter absolute roughness value of a new pipe !") ||
         !c.Row(InputBox::txtKsOld, "Enter absolute roughness value of an old pipe !") ||
@@ -239,15 +287,37 @@ bool RunSaveChecks(AppContext& ctx, InputWindow& w)
     if (options.mortarLining &&
         !c.Row(InputBox::txtLiningThickness, "Enter cement mortar lining thickness !"))
         return false;
-    if (!w.ReadProfileGrid() || !w.ReadLayingGrid()) return false;
+    if (!c.Grid(InputGrid::Profile) || !c.Grid(InputGrid::Laying)) return false;
 
     if (!gravity && !TariffChecks(c)) return false;
     if (!RatesChecks(c, !gravity)) return false;
-    if (!w.ReadStaffGrid() || !w.ReadOtherOperationalGrid()) return false;
+    if (!c.Grid(InputGrid::Staff) || !c.Grid(InputGrid::OtherOperational)) return false;
 
     for (const NumberBox& b : NumberBoxes())
         if (ConvertedBy(b, gravity, options) && !c.Convertible(b)) return false;
     return true;
+}
+
+} // namespace
+
+void StoreOptionCodes(ProjectStore& s, const ChosenOptions& chosen)
+{
+    s.DemandMode = chosen.varyingDemand ? 1 : 0;
+    if (!IsGravity(s)) s.PumpCurveGiven = chosen.pumpCurve ? 1 : 0;
+}
+
+bool RunSaveChecks(AppContext& ctx, InputWindow& w)
+{
+    Checks c(ctx, w);
+    return RunChecks(c, w, ctx.store);
+}
+
+std::vector<QString> ListSaveRefusals(InputWindow& w, ProjectStore& into)
+{
+    std::vector<QString> refusals;
+    Checks c(w, into, refusals);
+    RunChecks(c, w, into);
+    return refusals;
 }
 
 } // namespace vemora

@@ -2,12 +2,19 @@
 // read-backs at their points between them.
 #pragma once
 
+#include <QString>
+#include <vector>
+
 #include "app/InputBoxes.h"
 
 namespace vemora {
 
 struct AppContext;
+struct ProjectStore;
 class InputWindow;
+
+// The option codes, written into the store before the first check.
+void StoreOptionCodes(ProjectStore& s, const ChosenOptions& chosen);
 
 // Runs the checks for the store's system type and the window's options.
 // The first box that is empty (blanks only), or holds text that is not a
@@ -18,5 +25,11 @@ class InputWindow;
 // description is given one blank. Then every other number box that the copy
 // converts must be empty or a number.
 bool RunSaveChecks(AppContext& ctx, InputWindow& window);
+
+// The same checks on the options coded in `into`, without a message, a
+// focus move or a change to the window: every box and grid cell they would
+// stop at, each named with its text, in their order; the grids are read into
+// `into` (a table with a refused cell keeps what `into` held).
+std::vector<QString> ListSaveRefusals(InputWindow& window, ProjectStore& into);
 
 } // namespace vemora

@@ -21,6 +21,7 @@
 namespace vemora {
 
 class ReportPrinter;
+struct ProjectStore;
 
 // frmLCC, as the project loading and the working-view bookkeeping use it.
 class InputWindow : public WorkingWindow
@@ -55,6 +56,13 @@ class InputWindow : public WorkingWindow
     virtual bool ReadLayingGrid() = 0;
     virtual bool ReadStaffGrid() = 0;
     virtual bool ReadOtherOperationalGrid() = 0;
+    // The same read-back into `into`, without a message or a focus move: when
+    // a cell is not a number, `refused` names the table, cell and text, `into`
+    // keeps that table and the result is false.
+    virtual bool ReadGridQuietly(InputGrid /*grid*/, ProjectStore& /*into*/, QString& /*refused*/)
+    {
+        return true;
+    }
 
     // What the save reads of the window. The file label's text; a box's text
     // (point `index` 0..5 of the pump-curve boxes); setting a box's text;
@@ -68,9 +76,10 @@ class InputWindow : public WorkingWindow
     // stands; a stand-in gives an empty snapshot.
     virtual InputSnapshot Snapshot() const { return InputSnapshot(); }
     // Copies every field, unit list, scroll bar and hour colour of the
-    // project's system type into the store; the grids are read back apart.
-    // Number boxes have been checked: an empty one gives 0.
-    virtual void CopyFieldsToStore() {}
+    // project's system type into `into` (the store, or a copy of it); the
+    // grids are read back apart. An empty number box, or one that is not a
+    // number (the checks refuse it), gives 0.
+    virtual void CopyFieldsToStore(ProjectStore& /*into*/) {}
 
     // The profile's row operations, as the main window's row menu starts
     // them: add a row at the end, insert one before the current row, delete

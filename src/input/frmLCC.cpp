@@ -78,25 +78,32 @@ void frmLCC::Form_Load()
     placeAtWorkAreaCorner(this);
     imgLaying->setPixmap(QPixmap(QStringLiteral(":/input/Laying")));
 
-    FillList(comPFlowrateUnits, FlowUnits);
-    FillList(comPumpOperatingFlowrateUnits, OperatingFlowUnits);
-    FillList(comGFlowrateUnits, FlowUnits);
-    FillList(comVaryingDemandUnits, FlowUnits);
-    FillList(comPumpVaryingDemandUnits, FlowUnits);
-    FillList(comTRWLUnits, LengthUnits);
-    FillList(comBRWLUnits, LengthUnits);
-    FillList(comPPRWLUnits, LengthUnits);
-    FillList(comPERWLUnits, LengthUnits);
-    FillList(comKsNewUnits, PipeDimensionUnits);
-    FillList(comKsOldUnits, PipeDimensionUnits);
-    FillList(comLiningThicknessUnits, PipeDimensionUnits);
-    FillList(comDiameterUnits, PipeDimensionUnits);
-    FillList(comElevationUnits, LengthUnits);
-    FillList(comLengthUnits, LengthUnits);
-    FillList(comWallThicknessUnits, PipeDimensionUnits);
-    FillList(comWaterSalesUnits, WaterSalesVolumeUnits);
-    FillList(comHeadUnits, PumpHeadUnits);
-    FillList(comFlowUnits, PumpCurveFlowUnits);
+    const std::pair<QComboBox*, const UnitList*> lists[] = {
+        {comPFlowrateUnits, &FlowUnits},
+        {comPumpOperatingFlowrateUnits, &OperatingFlowUnits},
+        {comGFlowrateUnits, &FlowUnits},
+        {comVaryingDemandUnits, &FlowUnits},
+        {comPumpVaryingDemandUnits, &FlowUnits},
+        {comTRWLUnits, &LengthUnits},
+        {comBRWLUnits, &LengthUnits},
+        {comPPRWLUnits, &LengthUnits},
+        {comPERWLUnits, &LengthUnits},
+        {comKsNewUnits, &PipeDimensionUnits},
+        {comKsOldUnits, &PipeDimensionUnits},
+        {comLiningThicknessUnits, &PipeDimensionUnits},
+        {comDiameterUnits, &PipeDimensionUnits},
+        {comElevationUnits, &LengthUnits},
+        {comLengthUnits, &LengthUnits},
+        {comWallThicknessUnits, &PipeDimensionUnits},
+        {comWaterSalesUnits, &WaterSalesVolumeUnits},
+        {comHeadUnits, &PumpHeadUnits},
+        {comFlowUnits, &PumpCurveFlowUnits},
+    };
+    for (const auto& [list, units] : lists) {
+        FillList(list, *units);
+        // A unit code is saved like any value: a pick discards the results.
+        connect(list, &QComboBox::currentIndexChanged, this, &frmLCC::comUnits_Click);
+    }
 
     // The mouse wheel changes a unit list, a scroll bar or the date only when
     // that control has the focus, never while the pointer merely passes over.

@@ -60,7 +60,8 @@ class frmLCC : public QWidget, public InputWindow
     void FocusBox(InputBox box, int index = 0) override;
     ChosenOptions Options() const override;
     InputSnapshot Snapshot() const override;
-    void CopyFieldsToStore() override;
+    void CopyFieldsToStore(ProjectStore& into) override;
+    bool ReadGridQuietly(InputGrid grid, ProjectStore& into, QString& refused) override;
 
     // --- Window ---------------------------------------------------------
     TabControl* sstInput = nullptr;
@@ -305,6 +306,20 @@ class frmLCC : public QWidget, public InputWindow
     void txtEnergyEscalation_Change();
     void txtWaterSales_Change();
     void txtWaterIncrease_Change();
+    void txtTRWL_Change();
+    void txtBRWL_Change();
+    void txtLiningThickness_Change();
+    void txtMechanical_Change();
+    void txtElectrical_Change();
+    void txtSupervision_Change();
+    void txtSPeak_Change();
+    void txtSStandard_Change();
+    void txtSOffpeak_Change();
+    void txtWPeak_Change();
+    void txtWStandard_Change();
+    void txtWOffpeak_Change();
+    // Any of the nineteen unit lists picked.
+    void comUnits_Click();
     void dtpDate_Change();
 
     void hscLife_Change();
@@ -412,6 +427,7 @@ class frmLCC : public QWidget, public InputWindow
     void BuildConsultingFrame(QWidget* page);
     void BuildOperationalFrame(QWidget* page);
     void ConnectHandlers();
+    void ConnectTextHandlers();
     void BuildCellEditing();
     void ConnectGridHandlers();
 
@@ -421,14 +437,24 @@ class frmLCC : public QWidget, public InputWindow
     void ShowHelpTopic(int topic);
     void ShowLayingPanel();
 
-    // Read-back helpers: the whole-text cells of a table, the two demand
-    // tables, the message for a cell that is not a number, and the message
-    // and focus for any refused cell.
+    // Read-back helpers: each table into a store, aloud (quiet null) or
+    // quietly; the whole-text cells of a table; the message and focus for a
+    // cell that is not a number, or for any refused cell.
+    bool ReadProfileInto(ProjectStore& into, QString* quiet);
+    bool ReadYearDemand(GridCellEditor* editing, ProjectStore& into, QString* quiet);
+    bool ReadLayingInto(ProjectStore& into, QString* quiet);
+    bool ReadStaffInto(ProjectStore& into, QString* quiet);
+    bool ReadOtherOperationalInto(ProjectStore& into, QString* quiet);
     std::optional<std::vector<float>> ReadWholeCells(GridCellEditor* editing, const QString& table,
-                                                     const std::vector<QPoint>& cells);
-    bool ReadYearDemand(GridCellEditor* editing);
-    void RefuseCell(GridCellEditor* editing, const QString& table, int row, int col);
-    void ShowRefusedCell(GridCellEditor* editing, int row, int col, const QString& message);
+                                                     const std::vector<QPoint>& cells,
+                                                     QString* quiet);
+    void RefuseCell(GridCellEditor* editing, const QString& table, int row, int col,
+                    QString* quiet);
+    void ShowRefusedCell(GridCellEditor* editing, int row, int col, const QString& message,
+                         QString* quiet);
+    // Brings a control into sight for the focus: the window up, the page that
+    // holds it current, the laying or pump-curve panel that holds it open.
+    void BringUp(QWidget* control);
 
     // Row editing helpers.
     bool RoomForAnotherRow();

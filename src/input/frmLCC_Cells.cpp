@@ -133,6 +133,7 @@ void frmLCC::SetNodeTypeFromCombo()
 
 void frmLCC::comNode_Click()
 {
+    Discard();
     SetNodeTypeFromCombo();
 }
 

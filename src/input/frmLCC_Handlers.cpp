@@ -1,4 +1,5 @@
-// The input window's event handlers: field changes that discard results,
+// The input window's event handlers: field changes that discard results (every
+// change of what a save would write),
 // the scroll bars that write the store at once, the options, the panel and
 // help buttons, the tariff hour labels and the currency refresh.
 #include <QComboBox>
@@ -31,7 +32,7 @@ QString PercentText(int hundredths)
 
 } // namespace
 
-void frmLCC::ConnectHandlers()
+void frmLCC::ConnectTextHandlers()
 {
     const auto onText = [this](QLineEdit* field, void (frmLCC::*handler)()) {
         connect(field, &QLineEdit::textChanged, this, handler);
@@ -53,6 +54,18 @@ void frmLCC::ConnectHandlers()
     onText(txtEnergyEscalation, &frmLCC::txtEnergyEscalation_Change);
     onText(txtWaterSales, &frmLCC::txtWaterSales_Change);
     onText(txtWaterIncrease, &frmLCC::txtWaterIncrease_Change);
+    onText(txtTRWL, &frmLCC::txtTRWL_Change);
+    onText(txtBRWL, &frmLCC::txtBRWL_Change);
+    onText(txtLiningThickness, &frmLCC::txtLiningThickness_Change);
+    onText(txtMechanical, &frmLCC::txtMechanical_Change);
+    onText(txtElectrical, &frmLCC::txtElectrical_Change);
+    onText(txtSupervision, &frmLCC::txtSupervision_Change);
+    onText(txtSPeak, &frmLCC::txtSPeak_Change);
+    onText(txtSStandard, &frmLCC::txtSStandard_Change);
+    onText(txtSOffpeak, &frmLCC::txtSOffpeak_Change);
+    onText(txtWPeak, &frmLCC::txtWPeak_Change);
+    onText(txtWStandard, &frmLCC::txtWStandard_Change);
+    onText(txtWOffpeak, &frmLCC::txtWOffpeak_Change);
     for (int k = 0; k < 6; ++k) {
         const auto i = static_cast<size_t>(k);
         connect(txtH[i], &QLineEdit::textChanged, this, [this, k] { txtH_Change(k); });
@@ -63,6 +76,11 @@ void frmLCC::ConnectHandlers()
     connect(txtDescription, &QPlainTextEdit::textChanged, this, &frmLCC::txtDescription_Change);
     connect(txtPumpDescription, &QPlainTextEdit::textChanged, this,
             &frmLCC::txtPumpDescription_Change);
+}
+
+void frmLCC::ConnectHandlers()
+{
+    ConnectTextHandlers();
     connect(dtpDate, &DatePicker::Change, this, &frmLCC::dtpDate_Change);
 
     connect(hscLife, &ScrollBar::Change, this, &frmLCC::hscLife_Change);
@@ -196,6 +214,58 @@ void frmLCC::txtWaterIncrease_Change()
 {
     Discard();
 }
+void frmLCC::txtTRWL_Change()
+{
+    Discard();
+}
+void frmLCC::txtBRWL_Change()
+{
+    Discard();
+}
+void frmLCC::txtLiningThickness_Change()
+{
+    Discard();
+}
+void frmLCC::txtMechanical_Change()
+{
+    Discard();
+}
+void frmLCC::txtElectrical_Change()
+{
+    Discard();
+}
+void frmLCC::txtSupervision_Change()
+{
+    Discard();
+}
+void frmLCC::txtSPeak_Change()
+{
+    Discard();
+}
+void frmLCC::txtSStandard_Change()
+{
+    Discard();
+}
+void frmLCC::txtSOffpeak_Change()
+{
+    Discard();
+}
+void frmLCC::txtWPeak_Change()
+{
+    Discard();
+}
+void frmLCC::txtWStandard_Change()
+{
+    Discard();
+}
+void frmLCC::txtWOffpeak_Change()
+{
+    Discard();
+}
+void frmLCC::comUnits_Click()
+{
+    Discard();
+}
 void frmLCC::dtpDate_Change()
 {
     Discard();
@@ -247,21 +317,25 @@ void frmLCC::hscMElectrical_Change()
     ctx.store.MaintenanceElectrical = static_cast<int16_t>(hscMElectrical->Value());
 }
 
-// The two flat scroll bars only label; the save reads them.
+// The two flat scroll bars discard and label; the save reads them.
 void frmLCC::fsbPumpingHours_Change()
 {
+    Discard();
     lblPumpingHours->setText(QString::number(fsbPumpingHours->Value()));
 }
 
 void frmLCC::fsbSummer_Change()
 {
+    Discard();
     lblSummer->setText(QString::number(fsbSummer->Value()));
 }
 
-// --- Options: which inputs apply; nothing is stored, nothing discarded -----
+// --- Options: which inputs apply; the save stores the choice, so a choice
+// discards the results ----------------------------------------------------
 
 void frmLCC::optGSpecifiedFlowrate_Click()
 {
+    Discard();
     for (QWidget* w :
          {static_cast<QWidget*>(fraGravityFlowrate), static_cast<QWidget*>(comGFlowrateUnits),
           static_cast<QWidget*>(txtGFlowrate), static_cast<QWidget*>(Label52)})
@@ -274,6 +348,7 @@ void frmLCC::optGSpecifiedFlowrate_Click()
 
 void frmLCC::optGCalculatedFlowrate_Click()
 {
+    Discard();
     for (QWidget* w :
          {static_cast<QWidget*>(fraGravityFlowrate), static_cast<QWidget*>(comGFlowrateUnits),
           static_cast<QWidget*>(txtGFlowrate), static_cast<QWidget*>(Label52)})
@@ -286,30 +361,35 @@ void frmLCC::optGCalculatedFlowrate_Click()
 
 void frmLCC::optPumpFixed_Click()
 {
+    Discard();
     FraPumpFixedDemand->show();
     fraPumpVaryingDemand->hide();
 }
 
 void frmLCC::optPumpVarying_Click()
 {
+    Discard();
     fraPumpVaryingDemand->show();
     FraPumpFixedDemand->hide();
 }
 
 void frmLCC::optFlowrate_Click()
 {
+    Discard();
     fraPumpingFlowrate->show();
     fraPumpcurve->hide();
 }
 
 void frmLCC::optPumpDetails_Click()
 {
+    Discard();
     fraPumpcurve->show();
     fraPumpingFlowrate->hide();
 }
 
 void frmLCC::optEpoxy_Click()
 {
+    Discard();
     txtLiningThickness->setEnabled(false);
     comLiningThicknessUnits->setEnabled(false);
     Label51->setEnabled(false);
@@ -317,6 +397,7 @@ void frmLCC::optEpoxy_Click()
 
 void frmLCC::optMortar_Click()
 {
+    Discard();
     txtLiningThickness->setEnabled(true);
     comLiningThicknessUnits->setEnabled(true);
     Label51->setEnabled(true);
@@ -431,6 +512,7 @@ void frmLCC::lblSummerHour_Click(int index)
     if (index < 0 || index >= 24) return;
     QLabel* label = lblSummerHour[static_cast<size_t>(index)];
     ctx.mainWindow().setPanelText(MainWindow::HintPanel, label->toolTip());
+    Discard();
     CycleHourColour(label);
 }
 
@@ -439,6 +521,7 @@ void frmLCC::lblWinterHour_Click(int index)
     if (index < 0 || index >= 24) return;
     QLabel* label = lblWinterHour[static_cast<size_t>(index)];
     ctx.mainWindow().setPanelText(MainWindow::HintPanel, label->toolTip());
+    Discard();
     CycleHourColour(label);
 }
 

@@ -47,17 +47,18 @@ int LayingItemOfRow(int row)
 } // namespace
 
 // Reads the given cells by the whole-text rule; nothing when one is refused
-// (after the message).
+// (after the message, or described in `quiet`).
 std::optional<std::vector<float>> frmLCC::ReadWholeCells(GridCellEditor* editing,
                                                          const QString& table,
-                                                         const std::vector<QPoint>& cells)
+                                                         const std::vector<QPoint>& cells,
+                                                         QString* quiet)
 {
     const FlexGrid* grid = editing->grid();
     std::vector<float> values(cells.size(), 0.0f);
     for (size_t i = 0; i < cells.size(); ++i) {
         const QPoint& cell = cells[i];
         if (!ReadWholeCell(grid->TextMatrix(cell.y(), cell.x()), values[i])) {
-            RefuseCell(editing, table, cell.y(), cell.x());
+            RefuseCell(editing, table, cell.y(), cell.x(), quiet);
             return std::nullopt;
         }
     }
@@ -65,7 +66,9 @@ std::optional<std::vector<float>> frmLCC::ReadWholeCells(GridCellEditor* editing
 }
 
 // Tells the user which cell is not a number and puts the focus on it.
-void frmLCC::RefuseCell(GridCellEditor* editing, const QString& table, int row, int col)
+// Quietly, only describes it.
+void frmLCC::RefuseCell(GridCellEditor* editing, const QString& table, int row, int col,
+                        QString* quiet)
 {
     FlexGrid* grid = editing->grid();
     const QString text = grid->TextMatrix(row, col).trimmed();
@@ -79,24 +82,43 @@ void frmLCC::RefuseCell(GridCellEditor* editing, const QString& table, int row, 
     ShowRefusedCell(editing, row, col,
                     QStringLiteral("The %1 table holds \"%2\" in row %3, column \"%4\": enter a "
                                    "number !")
-                        .arg(table, text, rowName, column));
+                        .arg(table, text, rowName, column),
+                    quiet);
 }
 
 // The message for a refused cell, then the focus on that cell: its page
-// shown, its panel open, the cell current.
-void frmLCC::ShowRefusedCell(GridCellEditor* editing, int row, int col, const QString& message)
+// shown, its panel open, the cell current. Quietly, the message only goes
+// into `quiet`.
+void frmLCC::ShowRefusedCell(GridCellEditor* editing, int row, int col, const QString& message,
+                             QString* quiet)
 {
-    FlexGrid* grid = editing->grid();
+    if (quiet) {
+        *quiet = message;
+        return;
+    }
     ctx.ui.msgBox(message, MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Error !"),
                   ctx.mainWindow().widget());
-
-    ctx.mainWindow().showWorkingWindow(this);
-    for (QWidget* w = grid; w && w != sstInput; w = w->parentWidget()) {
-        const int page = sstInput->indexOf(w);
-        if (page >= 0) sstInput->setTab(page);
-    }
-    if (grid == msgLaying && fraLaying->isHidden()) ShowLayingPanel();
+    BringUp(editing->grid());
     editing->FocusCell(row, col);
+}
+
+bool frmLCC::ReadGridQuietly(InputGrid grid, ProjectStore& into, QString& refused)
+{
+    switch (grid) {
+    case InputGrid::Profile:
+        return ReadProfileInto(into, &refused);
+    case InputGrid::Demand:
+        return ReadYearDemand(cellsDemand, into, &refused);
+    case InputGrid::PumpDemand:
+        return ReadYearDemand(cellsPumpDemand, into, &refused);
+    case InputGrid::Laying:
+        return ReadLayingInto(into, &refused);
+    case InputGrid::Staff:
+        return ReadStaffInto(into, &refused);
+    case InputGrid::OtherOperational:
+        return ReadOtherOperationalInto(into, &refused);
+    }
+    return true;
 }
 
 // Profile: columns 1 to 6 by the whole-text rule, column 7 by the node type
@@ -108,13 +130,21 @@ void frmLCC::ShowRefusedCell(GridCellEditor* editing, int row, int col, const QS
 // there and lose the rows after it.
 bool frmLCC::ReadProfileGrid()
 {
+    if (!ReadProfileInto(ctx.store, nullptr)) return false;
+    msgProfile->setRow(1);
+    msgProfile->setCol(1);
+    return true;
+}
+
+bool frmLCC::ReadProfileInto(ProjectStore& s, QString* quiet)
+{
     FlexGrid* g = msgProfile;
     const int rows = std::clamp(g->Rows() - 1, 0, MaxNodes);
     std::vector<QPoint> cells;
     for (int r = 1; r <= rows; ++r)
         for (int c = 1; c <= 6; ++c)
             cells.emplace_back(c, r);
-    const auto values = ReadWholeCells(cellsProfile, QStringLiteral("profile"), cells);
+    const auto values = ReadWholeCells(cellsProfile, QStringLiteral("profile"), cells, quiet);
     if (!values) return false;
     const auto value = [&](int r, int c) {
         return (*values)[static_cast<size_t>(6 * (r - 1) + c - 1)];
@@ -131,7 +161,8 @@ bool frmLCC::ReadProfileGrid()
                                            "and the accumulated length in row %1, which a project "
                                            "file reads as the end of the profile: change one of "
                                            "them !")
-                                .arg(r));
+                                .arg(r),
+                            quiet);
             return false;
         }
 
@@ -153,7 +184,6 @@ bool frmLCC::ReadProfileGrid()
         type[n] = static_cast<int16_t>(NodeTypeCodeOf(g->TextMatrix(i, 7).toStdString()));
     }
 
-    ProjectStore& s = ctx.store;
     s.NodeCount = static_cast<int16_t>(count);
     s.NodeNumber = number;
     s.NodeElevation = columns[0];
@@ -163,21 +193,18 @@ bool frmLCC::ReadProfileGrid()
     s.PipeCostPerMetre = columns[4];
     s.SecondaryLoss = columns[5];
     s.NodeTypeCode = type;
-    g->setRow(1);
-    g->setCol(1);
     return true;
 }
 
 // Demand: rows 1 to the design life into YearDemand; every later year is 0.
-bool frmLCC::ReadYearDemand(GridCellEditor* editing)
+bool frmLCC::ReadYearDemand(GridCellEditor* editing, ProjectStore& s, QString* quiet)
 {
     const FlexGrid* grid = editing->grid();
-    ProjectStore& s = ctx.store;
     const int years = std::clamp<int>(s.DesignLife, 0, std::min(MaxYears, grid->Rows() - 1));
     std::vector<QPoint> cells;
     for (int r = 1; r <= years; ++r)
         cells.emplace_back(1, r);
-    const auto values = ReadWholeCells(editing, QStringLiteral("demand"), cells);
+    const auto values = ReadWholeCells(editing, QStringLiteral("demand"), cells, quiet);
     if (!values) return false;
     s.YearDemand.fill(0);
     for (int r = 1; r <= years; ++r)
@@ -187,24 +214,28 @@ bool frmLCC::ReadYearDemand(GridCellEditor* editing)
 
 bool frmLCC::ReadDemandGrid()
 {
-    return ReadYearDemand(cellsDemand);
+    return ReadYearDemand(cellsDemand, ctx.store, nullptr);
 }
 
 bool frmLCC::ReadPumpDemandGrid()
 {
-    return ReadYearDemand(cellsPumpDemand);
+    return ReadYearDemand(cellsPumpDemand, ctx.store, nullptr);
 }
 
 // Laying rates (rows 1 to 8) and conditions (rows 11 to 15) into LayingCost
 // 1 to 13; item 14 belongs to no row and is set to 0.
 bool frmLCC::ReadLayingGrid()
 {
+    return ReadLayingInto(ctx.store, nullptr);
+}
+
+bool frmLCC::ReadLayingInto(ProjectStore& s, QString* quiet)
+{
     std::vector<QPoint> cells;
     for (int r : LayingRows)
         cells.emplace_back(1, r);
-    const auto values = ReadWholeCells(cellsLaying, QStringLiteral("laying"), cells);
+    const auto values = ReadWholeCells(cellsLaying, QStringLiteral("laying"), cells, quiet);
     if (!values) return false;
-    ProjectStore& s = ctx.store;
     s.LayingCost.fill(0);
     for (size_t i = 0; i < cells.size(); ++i)
         s.LayingCost[static_cast<size_t>(LayingItemOfRow(cells[i].y()))] = (*values)[i];
@@ -215,14 +246,18 @@ bool frmLCC::ReadLayingGrid()
 // staff categories.
 bool frmLCC::ReadStaffGrid()
 {
+    return ReadStaffInto(ctx.store, nullptr);
+}
+
+bool frmLCC::ReadStaffInto(ProjectStore& s, QString* quiet)
+{
     std::vector<QPoint> cells;
     for (int r = 1; r <= 8; ++r) {
         cells.emplace_back(1, r);
         cells.emplace_back(2, r);
     }
-    const auto values = ReadWholeCells(cellsOperational, QStringLiteral("staff"), cells);
+    const auto values = ReadWholeCells(cellsOperational, QStringLiteral("staff"), cells, quiet);
     if (!values) return false;
-    ProjectStore& s = ctx.store;
     for (size_t i = 0; i < cells.size(); ++i)
         s.StaffCost[static_cast<size_t>(cells[i].y())][static_cast<size_t>(cells[i].x())] =
             (*values)[i];
@@ -231,13 +266,17 @@ bool frmLCC::ReadStaffGrid()
 
 bool frmLCC::ReadOtherOperationalGrid()
 {
+    return ReadOtherOperationalInto(ctx.store, nullptr);
+}
+
+bool frmLCC::ReadOtherOperationalInto(ProjectStore& s, QString* quiet)
+{
     std::vector<QPoint> cells;
     for (int r = 1; r <= 5; ++r)
         cells.emplace_back(1, r);
     const auto values =
-        ReadWholeCells(cellsOtherOperational, QStringLiteral("other expenses"), cells);
+        ReadWholeCells(cellsOtherOperational, QStringLiteral("other expenses"), cells, quiet);
     if (!values) return false;
-    ProjectStore& s = ctx.store;
     for (size_t i = 0; i < cells.size(); ++i)
         s.OtherExpenseAmount[static_cast<size_t>(cells[i].y())] = (*values)[i];
     return true;

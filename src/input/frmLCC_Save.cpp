@@ -2,6 +2,7 @@
 // options, and the copy of every field into the data store.
 #include <QComboBox>
 #include <QDate>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -147,11 +148,24 @@ void frmLCC::SetBoxText(InputBox box, int index, const QString& text)
         static_cast<QLineEdit*>(w)->setText(text);
 }
 
-// The window comes up and the box takes the focus; the page showing stays.
+// The box comes into sight, on its page, and takes the focus, so that the
+// next keys go into the box the message named.
 void frmLCC::FocusBox(InputBox box, int index)
 {
+    QWidget* target = Box(box, index);
+    BringUp(target);
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+void frmLCC::BringUp(QWidget* control)
+{
     ctx.mainWindow().showWorkingWindow(this);
-    Box(box, index)->setFocus(Qt::OtherFocusReason);
+    for (QWidget* w = control; w && w != sstInput; w = w->parentWidget()) {
+        const int page = sstInput->indexOf(w);
+        if (page >= 0) sstInput->setTab(page);
+    }
+    if (fraLaying->isAncestorOf(control) && fraLaying->isHidden()) ShowLayingPanel();
+    if (fraPumpDetails->isAncestorOf(control) && fraPumpDetails->isHidden()) sscPumpcurve_Click();
 }
 
 ChosenOptions frmLCC::Options() const
@@ -166,9 +180,8 @@ ChosenOptions frmLCC::Options() const
     return chosen;
 }
 
-void frmLCC::CopyFieldsToStore()
+void frmLCC::CopyFieldsToStore(ProjectStore& s)
 {
-    ProjectStore& s = ctx.store;
     const bool gravity = IsGravity(s);
     CopyGeneralFields(s, gravity);
     if (gravity)

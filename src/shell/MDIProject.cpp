@@ -237,6 +237,12 @@ void MDIProject::MDIForm_MouseDown(int button, const QPoint& globalPos)
 
 void MDIProject::closeEvent(QCloseEvent* e)
 {
+    // The close box offers to save pending edits first, as Exit does.
+    if (!exitAnswered_ && !SaveEditsFirst()) {
+        e->ignore();
+        return;
+    }
+    exitAnswered_ = true;
     // The main window's end is the program's end: every other window goes too.
     e->accept();
     tmrWelcome->stop();

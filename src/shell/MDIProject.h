@@ -194,6 +194,12 @@ class MDIProject : public QMainWindow, public MainWindow
         QString caption; // empty while the welcome animation runs
     };
     ShownWorkspace ShowingWorkspace() const;
+    // With edits pending, asks "Do you want to save the project ?" (Yes, No,
+    // Cancel); Yes runs the Save command. False when the command must end
+    // there: Cancel, or a save that did not complete.
+    bool SaveEditsFirst();
+    // Exit has asked its question: closing the window asks nothing more.
+    bool exitAnswered_ = false;
     // After a File command that left the workspace empty with the project
     // still open (a failed or cancelled Open, Save or Save As, a refused
     // Delete): shows again what was showing, with its title.

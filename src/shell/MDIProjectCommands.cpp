@@ -93,6 +93,8 @@ void MDIProject::mnuAnalyse_Click()
     if (!RequireOpenProject(
             QStringLiteral("First open an existing project or start a new project")))
         return;
+    // The analysis reads the saved project: pending edits are offered for saving.
+    if (!SaveEditsFirst()) return;
     HideWorkingWindow(ctx, ctx.windows.input.Get());
     UnloadProjectViews();
     ctx.windows.analysis.Exec();

@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "app/AppContext.h"
+#include "app/PendingEdits.h"
 #include "app/ProjectFiles.h"
 #include "app/WorkingViews.h"
 #include "platform/Ui.h"
@@ -17,6 +18,7 @@ const QString OpenFirst = QStringLiteral("First open an existing project or star
 
 void MDIProject::mnuNew_Click()
 {
+    ShownWorkspace before = ShowingWorkspace();
     StopWelcome();
     ProjectStore& s = ctx.store;
     HideWorkingWindow(ctx, ctx.windows.input.Get());
@@ -30,12 +32,28 @@ void MDIProject::mnuNew_Click()
                 ShowWorkingWindow(ctx, ctx.windows.input.Get());
                 return;
             }
+            before = ShowingWorkspace(); // the saved project, under its new caption
         }
         HideWorkingWindow(ctx, ctx.windows.input.Get());
         if (s.ResultsValid == 1) HideWorkingWindow(ctx, ctx.windows.results.Get());
     }
     frmLCCType dialog(ctx, this);
     ctx.ui.execDialog(&dialog);
+    // Cancelled: the project stays, and so does what showed of it.
+    BringBackWorkspace(before);
+}
+
+bool MDIProject::SaveEditsFirst()
+{
+    if (!EditsPending(ctx)) return true;
+    const MsgAnswer answer =
+        ctx.ui.msgBox(QStringLiteral("Do you want to save the project ?"), MsgButtons::YesNoCancel,
+                      MsgIcon::Question, QStringLiteral("Vemora"), this);
+    if (answer == MsgAnswer::No) return true;
+    if (answer != MsgAnswer::Yes) return false;
+    ctx.store.SaveSucceeded = 0;
+    mnuSave_Click();
+    return ctx.store.SaveSucceeded == 1;
 }
 
 MDIProject::ShownWorkspace MDIProject::ShowingWorkspace() const
@@ -65,6 +83,7 @@ void MDIProject::BringBackWorkspace(const ShownWorkspace& before)
 
 void MDIProject::mnuOpen_Click()
 {
+    if (!SaveEditsFirst()) return;
     const ShownWorkspace before = ShowingWorkspace();
     StopWelcome();
     HideWorkspace();
@@ -129,11 +148,17 @@ void MDIProject::mnuPrint_Click()
     ctx.windows.print.Exec();
 }
 
+// With edits pending the save question stands in for "Are you sure you want
+// to quit ?".
 void MDIProject::mnuExit_Click()
 {
-    if (ctx.ui.msgBox(QStringLiteral("Are you sure you want to quit ?"), MsgButtons::YesNo,
-                      MsgIcon::Question, QStringLiteral("Vemora"), this) != MsgAnswer::Yes)
+    if (EditsPending(ctx)) {
+        if (!SaveEditsFirst()) return;
+    } else if (ctx.ui.msgBox(QStringLiteral("Are you sure you want to quit ?"), MsgButtons::YesNo,
+                             MsgIcon::Question, QStringLiteral("Vemora"), this) != MsgAnswer::Yes) {
         return;
+    }
+    exitAnswered_ = true;
     hide();
     close();
 }

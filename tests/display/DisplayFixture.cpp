@@ -95,9 +95,10 @@ void DisplayTest::OpenThroughMenu(const QString& path)
     EXPECT_EQ(QString::fromStdString(ctx.store.ProjectFilePath), path);
 }
 
-void DisplayTest::AnalyseAndContinue()
+void DisplayTest::AnalyseAndContinue(const std::function<void(ModalScript&)>& first)
 {
     ModalScript script;
+    if (first) first(script);
     script.then("Analyse", AnalysisButton(QStringLiteral("&Analyse")), ClickAnalysisButton)
         .then("Continue", AnalysisButton(QStringLiteral("&Continue")), ClickAnalysisButton);
     Run(script, [&] { ChooseMenuBarItem(main_->mnuAnalyse); });

@@ -149,8 +149,9 @@ class DisplayTest : public ::testing::Test
     QString SavePumpingProject(const QString& name);
     // File > Open of that file through the real file dialog.
     void OpenThroughMenu(const QString& path);
-    // Analyse, Analyse, Continue: the results window comes up.
-    void AnalyseAndContinue();
+    // Analyse, Analyse, Continue: the results window comes up. `first` adds
+    // the steps that answer what comes before the analysis dialog.
+    void AnalyseAndContinue(const std::function<void(ModalScript&)>& first = {});
     // The input window's View profile button: the profile view comes up.
     frmView* ViewProfile();
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -84,34 +85,49 @@ TEST_F(InputWindowTest, KeyFilterAppliesOnlyToNumericFields)
     }
 }
 
-TEST_F(InputWindowTest, TypingDiscardsResultsOnlyInTheFieldsThatSaySo)
+// Every value box is saved, so typing into any of them discards the results
+// (the reservoir levels, lining, works costs, supervision and tariffs too).
+TEST_F(InputWindowTest, TypingIntoAnyBoxDiscardsResults)
 {
     NewOfType(1);
-    const std::vector<QLineEdit*> discarding = {w->txtProject,        w->txtDesigner,
-                                                w->txtPumptype,       w->txtGFlowrate,
-                                                w->txtPFlowrate,      w->txtPPRWL,
-                                                w->txtPERWL,          w->txtPumpOperatingFlowrate,
-                                                w->txtPumpEfficiency, w->txtH[0],
-                                                w->txtQ[3],           w->txtEfficiency[5],
-                                                w->txtKsNew,          w->txtKsOld,
-                                                w->txtKsOldYears,     w->txtDiscountRate,
-                                                w->txtEscalation,     w->txtEnergyEscalation,
-                                                w->txtWaterSales,     w->txtWaterIncrease};
-    for (QLineEdit* field : discarding) {
+    w->optMortar->setChecked(true); // the lining thickness takes keys
+    const std::vector<QLineEdit*> fields = {w->txtProject,
+                                            w->txtDesigner,
+                                            w->txtPumptype,
+                                            w->txtGFlowrate,
+                                            w->txtPFlowrate,
+                                            w->txtPPRWL,
+                                            w->txtPERWL,
+                                            w->txtPumpOperatingFlowrate,
+                                            w->txtPumpEfficiency,
+                                            w->txtH[0],
+                                            w->txtQ[3],
+                                            w->txtEfficiency[5],
+                                            w->txtKsNew,
+                                            w->txtKsOld,
+                                            w->txtKsOldYears,
+                                            w->txtDiscountRate,
+                                            w->txtEscalation,
+                                            w->txtEnergyEscalation,
+                                            w->txtWaterSales,
+                                            w->txtWaterIncrease,
+                                            w->txtTRWL,
+                                            w->txtBRWL,
+                                            w->txtLiningThickness,
+                                            w->txtMechanical,
+                                            w->txtElectrical,
+                                            w->txtSupervision,
+                                            w->txtSPeak,
+                                            w->txtSStandard,
+                                            w->txtSOffpeak,
+                                            w->txtWPeak,
+                                            w->txtWStandard,
+                                            w->txtWOffpeak};
+    for (QLineEdit* field : fields) {
         PretendResults();
         QTest::keyClicks(field, QStringLiteral("1"));
         EXPECT_EQ(ctx.store.ResultsValid, 0) << field->objectName().toStdString();
         EXPECT_EQ(ctx.store.ProjectSaved, 0) << field->objectName().toStdString();
-    }
-    const std::vector<QLineEdit*> keeping = {
-        w->txtTRWL,       w->txtBRWL,        w->txtLiningThickness, w->txtMechanical,
-        w->txtElectrical, w->txtSupervision, w->txtSPeak,           w->txtSStandard,
-        w->txtSOffpeak,   w->txtWPeak,       w->txtWStandard,       w->txtWOffpeak};
-    for (QLineEdit* field : keeping) {
-        PretendResults();
-        QTest::keyClicks(field, QStringLiteral("1"));
-        EXPECT_EQ(ctx.store.ResultsValid, 1) << field->objectName().toStdString();
-        EXPECT_EQ(ctx.store.ProjectSaved, 1) << field->objectName().toStdString();
     }
 }
 
@@ -127,14 +143,21 @@ TEST_F(InputWindowTest, DescriptionAndDateEditsDiscardResults)
     EXPECT_EQ(ctx.store.ProjectSaved, 0);
 }
 
-TEST_F(InputWindowTest, UnitPicksKeepResultsAndStore)
+// A pick reaches the store only at the next save, but the results go at once.
+TEST_F(InputWindowTest, UnitPicksDiscardResultsAndStoreNothing)
 {
-    NewOfType(0);
+    NewOfType(1);
+    for (QComboBox* list : {w->comDiameterUnits, w->comTRWLUnits, w->comWaterSalesUnits,
+                            w->comLiningThicknessUnits, w->comHeadUnits}) {
+        PretendResults();
+        list->setCurrentIndex(list->currentIndex() == 1 ? 2 : 1);
+        EXPECT_EQ(ctx.store.ResultsValid, 0) << list->objectName().toStdString();
+    }
     PretendResults();
     w->comDiameterUnits->setCurrentIndex(3);
     EXPECT_EQ(w->comDiameterUnits->currentText(), QStringLiteral("ft"));
     EXPECT_EQ(ctx.store.DiameterUnit, 0);
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
 }
 
 namespace {
@@ -247,17 +270,19 @@ TEST_F(InputWindowTest, EveryYearAndMaintenanceBarDiscardsResults)
     EXPECT_EQ(w->hscLife->SmallChange(), 1);
 }
 
-TEST_F(InputWindowTest, FlatBarsOnlyLabel)
+TEST_F(InputWindowTest, FlatBarsLabelAndDiscardResults)
 {
     NewOfType(1);
     PretendResults();
     w->fsbSummer->setValue(4);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    PretendResults();
     w->fsbPumpingHours->setValue(12);
     EXPECT_EQ(w->lblSummer->text(), QStringLiteral("4"));
     EXPECT_EQ(w->lblPumpingHours->text(), QStringLiteral("12"));
     EXPECT_EQ(ctx.store.SummerMonths, 6);
     EXPECT_EQ(ctx.store.PumpingHours, 20);
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
 }
 
 TEST_F(InputWindowTest, LongerDesignLifeAddsARowAndKeepsTypedDemands)

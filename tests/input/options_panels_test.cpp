@@ -56,7 +56,7 @@ TEST_F(InputWindowTest, GravityProjectShowsItsFramesOnly)
     EXPECT_FALSE(w->comVaryingDemandUnits->isEnabled());
 }
 
-TEST_F(InputWindowTest, GravityDemandOptionSwitchesEnabledStatesOnly)
+TEST_F(InputWindowTest, GravityDemandOptionSwitchesEnabledStatesAndDiscardsResults)
 {
     NewOfType(0);
     w->txtGFlowrate->setText(QStringLiteral("12"));
@@ -70,7 +70,7 @@ TEST_F(InputWindowTest, GravityDemandOptionSwitchesEnabledStatesOnly)
     EXPECT_TRUE(w->Label53->isEnabled());
     EXPECT_FALSE(w->fraGravityFlowrate->isHidden());
     EXPECT_EQ(w->txtGFlowrate->text(), QStringLiteral("12"));
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
     EXPECT_EQ(ctx.store.DemandMode, 0);
 }
 
@@ -99,7 +99,7 @@ TEST_F(InputWindowTest, PumpingProjectShowsItsFramesAndOptions)
     EXPECT_TRUE(w->FraPumpFixedDemand->isHidden());
     EXPECT_FALSE(w->fraPumpVaryingDemand->isHidden());
     EXPECT_EQ(w->txtPumpOperatingFlowrate->text(), QStringLiteral("55"));
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
     EXPECT_EQ(ctx.store.PumpCurveGiven, 0);
 }
 

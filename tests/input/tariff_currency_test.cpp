@@ -11,7 +11,7 @@
 
 namespace vemora::test {
 
-TEST_F(InputWindowTest, HourLabelCyclesRedGreenYellowAndChangesNoFlag)
+TEST_F(InputWindowTest, HourLabelCyclesRedGreenYellowAndDiscardsResults)
 {
     NewOfType(1);
     QLabel* hour = w->lblSummerHour[7];
@@ -24,8 +24,8 @@ TEST_F(InputWindowTest, HourLabelCyclesRedGreenYellowAndChangesNoFlag)
     EXPECT_EQ(frmLCC::HourColour(hour), vbcolor::Green);
     QTest::mouseClick(hour, Qt::LeftButton);
     EXPECT_EQ(frmLCC::HourColour(hour), vbcolor::Yellow);
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
-    EXPECT_EQ(ctx.store.ProjectSaved, 1);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_EQ(ctx.store.ProjectSaved, 0);
     EXPECT_EQ(ctx.store.SummerHourPeriod[8], 0);
     // Only the clicked label changed.
     EXPECT_EQ(frmLCC::HourColour(w->lblSummerHour[8]), vbcolor::Yellow);

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "ShellFixture.h"
+#include "app/PendingEdits.h"
 #include "engine/AnalysisRun.h"
 #include "engine/EngineProjects.h"
 #include "platform/PictureButton.h"
@@ -30,6 +31,7 @@ class AnalysisDialogTest : public ShellTest
         ctx.store = *project;
         ctx.store.ProjectOpen = 1;
         ctx.store.ProjectSaved = 1;
+        NoteSavedInput(ctx);
     }
 
     // Runs the Analyse command; `inDialog` acts on the dialog while it shows.

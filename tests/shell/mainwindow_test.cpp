@@ -241,8 +241,9 @@ TEST_F(MainWindowTest, NewAsksToSaveAnOpenProjectThenOffersTheSystemType)
     ASSERT_EQ(ui.dialogsShown.size(), 1u);
     EXPECT_EQ(ui.dialogsShown[0], "frmLCCType");
     EXPECT_FALSE(inputShownDuringDialog);
-    // Cancelled: the working area stays empty, the project stays open.
-    EXPECT_TRUE(input()->isHidden());
+    // Cancelled: the project stays open, its window and caption come back.
+    EXPECT_FALSE(input()->isHidden());
+    EXPECT_EQ(m.windowTitle(), "  Vemora");
     EXPECT_EQ(ctx.store.ProjectOpen, 1);
 }
 

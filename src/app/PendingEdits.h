@@ -1,0 +1,37 @@
+// Whether the input window holds edits that the project file does not: the
+// record a save would write now, compared with the one built right after the
+// last load or save. Making a grid cell current changes neither.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+namespace vemora {
+
+struct AppContext;
+
+// What a save would make of the input window: the record's bytes, and each
+// box or grid cell that its checks would stop at, named with its text (such
+// a field has no value in the record, so its text stands for it).
+struct PendingInput
+{
+    std::string record;
+    std::vector<QString> refusals;
+
+    bool operator==(const PendingInput&) const = default;
+};
+
+// Builds it without a message, a focus move or a write to the store; empty
+// when there is no input window.
+PendingInput BuildPendingInput(AppContext& ctx);
+
+// Takes the window as it now stands as the project's saved input; the load
+// calls it once the window shows the project.
+void NoteSavedInput(AppContext& ctx);
+
+// A project is open and a save would write something other than its file
+// holds.
+bool EditsPending(AppContext& ctx);
+
+} // namespace vemora

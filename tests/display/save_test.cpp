@@ -1,0 +1,333 @@
+// Nothing the user typed is lost on a real display: with edits pending, Open,
+// Exit, the main window's close box and Analyse first ask whether to save
+// (Yes saves, No goes on, Cancel ends the command); without edits they ask
+// nothing new. A New cancelled in the system-type dialog brings the project's
+// window and caption back, and a save check that stops at a box shows its
+// page, so the next keys go into that box.
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include "display/DisplayFixture.h"
+#include "engine/EngineProjects.h"
+#include "input/frmLCC.h"
+#include "platform/FlexGrid.h"
+#include "project/ProjectFile.h"
+#include "project/TextCodec.h"
+#include "shell/frmLCCType.h"
+
+namespace vemora::test {
+namespace {
+
+// "Do you want to save the project ?" with Yes, No and Cancel, the question
+// icon and the title "Vemora".
+ModalScript::Match SaveQuestion()
+{
+    return [](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        return box && box->text() == QStringLiteral("Do you want to save the project ?") &&
+               box->icon() == QMessageBox::Question && box->windowTitle() == "Vemora" &&
+               box->button(QMessageBox::Yes) && box->button(QMessageBox::No) &&
+               box->button(QMessageBox::Cancel);
+    };
+}
+
+// The project name that the file holds.
+std::string NameInFile(const QString& path)
+{
+    ProjectRecord rec;
+    int64_t number = 0;
+    EXPECT_EQ(ReadProjectFile(path.toStdString(), rec, number), FileStatus::Ok);
+    return TrimBlanks(rec.ProjectName);
+}
+
+class SaveTest : public DisplayTest
+{
+  protected:
+    frmLCC* Input() { return static_cast<frmLCC*>(ctx.windows.input.Get()); }
+
+    // A gravity project that passes every save check, in the Projects folder.
+    QString GravityFile(const QString& name)
+    {
+        return SaveProjectFile(*GravityProject(100, 50, {{60, 0}, {55, 500}, {40, 1000}}), name);
+    }
+
+    // Starts the program and opens the file: nothing is pending at start-up,
+    // so Open asks nothing before its file dialog.
+    void StartWith(const QString& path)
+    {
+        StartUp();
+        OpenThroughMenu(path);
+        ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));
+    }
+
+    // As a user types a new text into a box: its page, a click into it, the
+    // old text taken away with Backspace, the keys.
+    void TypeInto(QLineEdit* box, const QString& text)
+    {
+        ShowPageOf(Input()->sstInput, box);
+        Click(box);
+        QTest::keyClick(box, Qt::Key_End);
+        for (int n = static_cast<int>(box->text().size()); n > 0; --n)
+            QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, text);
+        ASSERT_EQ(box->text(), text);
+    }
+
+    // Keys as the keyboard sends them: to the active window, which hands
+    // them to its focus.
+    static void TypeAtFocus(const QString& text)
+    {
+        ASSERT_TRUE(WaitFor([] { return QGuiApplication::focusWindow() != nullptr; }));
+        for (QChar c : text)
+            QTest::keyClick(QGuiApplication::focusWindow(), c.toLatin1());
+    }
+
+    // A click on a cell of a grid of the input window, its page shown first.
+    void ClickCell(FlexGrid* grid, int row, int col)
+    {
+        ShowPageOf(Input()->sstInput, grid);
+        QWidget* inner = grid->viewport();
+        QTest::mouseClick(inner, Qt::LeftButton, {},
+                          inner->mapFrom(grid, grid->cellRect(row, col).center()));
+    }
+
+    // The main window's close box, as the window manager passes it on.
+    void CloseBox() { main_->windowHandle()->close(); }
+
+    bool Ended()
+    {
+        return WaitFor([&] { return !main_ || !main_->isVisible(); });
+    }
+
+    // No modal window is left standing (none came that the script did not expect).
+    static void ExpectNoModalLeft()
+    {
+        QTest::qWait(300);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+};
+
+TEST_F(SaveTest, OpenAsksFirstCancelKeepsNoOpensYesSavesThenOpens)
+{
+    const QString first = GravityFile(QStringLiteral("First"));
+    const QString second = GravityFile(QStringLiteral("Second"));
+    StartWith(first);
+    TypeInto(Input()->txtProject, QStringLiteral("First edited"));
+
+    ModalScript cancel;
+    cancel.then("the save question", SaveQuestion(), ClickButton("Cancel"));
+    Run(cancel, [&] { ChooseMenu(main_->mnuFile, main_->mnuOpen); });
+    ExpectNoModalLeft();
+    EXPECT_TRUE(Shown(Input()));
+    EXPECT_EQ(Input()->txtProject->text(), QStringLiteral("First edited"));
+    EXPECT_EQ(QString::fromStdString(ctx.store.ProjectFilePath), first);
+
+    ModalScript no;
+    no.then("the save question", SaveQuestion(), ClickButton("&No"))
+        .then("the open dialog", FileDialog(), ChooseFile(second));
+    Run(no, [&] { ChooseMenu(main_->mnuFile, main_->mnuOpen); });
+    EXPECT_EQ(QString::fromStdString(ctx.store.ProjectFilePath), second);
+    EXPECT_EQ(NameInFile(first), "First");
+
+    TypeInto(Input()->txtProject, QStringLiteral("Second edited"));
+    ModalScript yes;
+    yes.then("the save question", SaveQuestion(), ClickButton("&Yes"))
+        .then("the open dialog", FileDialog(), ChooseFile(first));
+    Run(yes, [&] { ChooseMenu(main_->mnuFile, main_->mnuOpen); });
+    EXPECT_EQ(NameInFile(second), "Second edited");
+    EXPECT_EQ(QString::fromStdString(ctx.store.ProjectFilePath), first);
+    EXPECT_EQ(Input()->txtProject->text(), QStringLiteral("First"));
+    ExpectNoModalLeft();
+}
+
+TEST_F(SaveTest, ExitWithEditsCancelKeepsYesSavesAndEnds)
+{
+    const QString path = GravityFile(QStringLiteral("Leaving"));
+    StartWith(path);
+    TypeInto(Input()->txtProject, QStringLiteral("Saved at exit"));
+
+    ModalScript cancel;
+    cancel.then("the save question", SaveQuestion(), ClickButton("Cancel"));
+    Run(cancel, [&] { ChooseMenu(main_->mnuFile, main_->mnuExit); });
+    ExpectNoModalLeft();
+    EXPECT_TRUE(main_->isVisible());
+    EXPECT_EQ(Input()->txtProject->text(), QStringLiteral("Saved at exit"));
+
+    ModalScript yes;
+    yes.then("the save question", SaveQuestion(), ClickButton("&Yes"));
+    Run(yes, [&] { ChooseMenu(main_->mnuFile, main_->mnuExit); });
+    EXPECT_TRUE(Ended());
+    EXPECT_EQ(NameInFile(path), "Saved at exit");
+}
+
+// Without edits (a grid cell made current is none) Exit asks its own
+// question; with edits, No ends the program and the file stays as it was.
+TEST_F(SaveTest, ExitAsksAsBeforeWithoutEditsAndNoEndsWithoutSaving)
+{
+    const QString path = GravityFile(QStringLiteral("Unsaved"));
+    StartWith(path);
+    ClickCell(Input()->msgProfile, 2, 2);
+    ModalScript stay;
+    stay.then("the quit question", MessageBox("Are you sure you want to quit ?"),
+              ClickButton("&No"));
+    Run(stay, [&] { ChooseMenu(main_->mnuFile, main_->mnuExit); });
+    ExpectNoModalLeft();
+    EXPECT_TRUE(main_->isVisible());
+
+    TypeInto(Input()->txtProject, QStringLiteral("Never saved"));
+    ModalScript no;
+    no.then("the save question", SaveQuestion(), ClickButton("&No"));
+    Run(no, [&] { ChooseMenu(main_->mnuFile, main_->mnuExit); });
+    EXPECT_TRUE(Ended());
+    EXPECT_EQ(NameInFile(path), "Unsaved");
+}
+
+// The close box: Cancel keeps the program; Yes with a box the save refuses
+// ends at the check, the focus in that box; Yes again saves and ends.
+TEST_F(SaveTest, CloseBoxCancelKeepsYesStopsAtACheckThenSavesAndEnds)
+{
+    const QString path = GravityFile(QStringLiteral("Closing"));
+    StartWith(path);
+    TypeInto(Input()->txtProject, QStringLiteral("Closed"));
+    TypeInto(Input()->txtDesigner, QString());
+
+    ModalScript cancel;
+    cancel.then("the save question", SaveQuestion(), ClickButton("Cancel"));
+    Run(cancel, [&] { CloseBox(); });
+    ExpectNoModalLeft();
+    EXPECT_TRUE(main_->isVisible());
+
+    ModalScript stopped;
+    stopped.then("the save question", SaveQuestion(), ClickButton("&Yes"))
+        .then("the check", MessageBox("Enter the designer !"), ClickButton("OK"));
+    Run(stopped, [&] { CloseBox(); });
+    ExpectNoModalLeft();
+    EXPECT_TRUE(main_->isVisible());
+    EXPECT_EQ(NameInFile(path), "Closing");
+    EXPECT_TRUE(WaitFor([&] { return Input()->txtDesigner->hasFocus(); }));
+    TypeAtFocus(QStringLiteral("Me"));
+    EXPECT_EQ(Input()->txtDesigner->text(), QStringLiteral("Me"));
+
+    ModalScript yes;
+    yes.then("the save question", SaveQuestion(), ClickButton("&Yes"));
+    Run(yes, [&] { CloseBox(); });
+    EXPECT_TRUE(Ended());
+    EXPECT_EQ(NameInFile(path), "Closed");
+}
+
+TEST_F(SaveTest, CloseBoxNoEndsWithoutSaving)
+{
+    const QString path = GravityFile(QStringLiteral("Dropped"));
+    StartWith(path);
+    TypeInto(Input()->txtProject, QStringLiteral("Not kept"));
+    ModalScript no;
+    no.then("the save question", SaveQuestion(), ClickButton("&No"));
+    Run(no, [&] { CloseBox(); });
+    EXPECT_TRUE(Ended());
+    EXPECT_EQ(NameInFile(path), "Dropped");
+}
+
+TEST_F(SaveTest, CloseBoxWithoutEditsEndsAtOnce)
+{
+    StartWith(GravityFile(QStringLiteral("Untouched")));
+    CloseBox();
+    EXPECT_TRUE(Ended());
+    ExpectNoModalLeft();
+}
+
+// Analyse: with nothing pending the analysis dialog comes at once; with
+// edits, Cancel does nothing, No analyses the saved project, Yes saves and
+// then analyses.
+TEST_F(SaveTest, AnalyseAsksFirstWhenEditsArePending)
+{
+    const QString path = SavePumpingProject(QStringLiteral("Pumped"));
+    StartWith(path);
+    AnalyseAndContinue();
+    const auto editName = [&](const QString& name) {
+        ChooseMenu(main_->mnuFile, main_->mnuView, main_->mnuGeneral);
+        ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));
+        TypeInto(Input()->txtProject, name);
+        EXPECT_EQ(ctx.store.ResultsValid, 0);
+    };
+    editName(QStringLiteral("Pumped twice"));
+
+    ModalScript cancel;
+    cancel.then("the save question", SaveQuestion(), ClickButton("Cancel"));
+    Run(cancel, [&] { ChooseMenuBarItem(main_->mnuAnalyse); });
+    ExpectNoModalLeft();
+    EXPECT_TRUE(Shown(Input()));
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
+
+    AnalyseAndContinue([](ModalScript& script) {
+        script.then("the save question", SaveQuestion(), ClickButton("&No"));
+    });
+    EXPECT_EQ(NameInFile(path), "Pumped");
+    EXPECT_EQ(ctx.store.ProjectName.substr(0, 6), "Pumped");
+    EXPECT_NE(ctx.store.ProjectName.substr(0, 12), "Pumped twice");
+
+    editName(QStringLiteral("Pumped thrice"));
+    AnalyseAndContinue([](ModalScript& script) {
+        script.then("the save question", SaveQuestion(), ClickButton("&Yes"));
+    });
+    EXPECT_EQ(NameInFile(path), "Pumped thrice");
+    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    ExpectNoModalLeft();
+}
+
+// New, No to its question, Cancel in the system-type dialog: the project's
+// window and caption come back with what was typed.
+TEST_F(SaveTest, NewCancelledBringsTheProjectBack)
+{
+    StartWith(GravityFile(QStringLiteral("Kept")));
+    TypeInto(Input()->txtProject, QStringLiteral("Kept edited"));
+    ModalScript script;
+    script
+        .then("the New question", MessageBox("Do you want to save the project ?"),
+              ClickButton("&No"))
+        .then("the system type", Named("frmLCCType"),
+              [](QWidget* w) { Click(static_cast<frmLCCType*>(w)->sscCancel); });
+    Run(script, [&] { ChooseMenu(main_->mnuFile, main_->mnuNew); });
+    ExpectNoModalLeft();
+    EXPECT_TRUE(WaitFor([&] { return Shown(Input()); }));
+    EXPECT_EQ(main_->windowTitle(), QStringLiteral("  Vemora (Kept)"));
+    EXPECT_EQ(Input()->txtProject->text(), QStringLiteral("Kept edited"));
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+}
+
+// A check that stops at a box on another page, or in the closed pump-curve
+// panel, shows it first: the focus and the next keys go into that box.
+TEST_F(SaveTest, ASaveCheckShowsThePageAndPanelOfTheBoxItNames)
+{
+    StartWith(SavePumpingProject(QStringLiteral("Checked")));
+    frmLCC* in = Input();
+    TypeInto(in->txtProject, QString());
+    ClickCell(in->msgProfile, 2, 2);
+    const QString cell = in->msgProfile->TextMatrix(2, 2);
+
+    ModalScript name;
+    name.then("the check", MessageBox("Enter the project name !"), ClickButton("OK"));
+    Run(name, [&] { ChooseMenu(main_->mnuFile, main_->mnuSave); });
+    EXPECT_TRUE(WaitFor([&] { return in->txtProject->hasFocus(); }));
+    EXPECT_EQ(in->sstInput->currentIndex(), 0);
+    TypeAtFocus(QStringLiteral("Named"));
+    EXPECT_EQ(in->txtProject->text(), QStringLiteral("Named"));
+    EXPECT_EQ(in->msgProfile->TextMatrix(2, 2), cell);
+
+    Click(in->sscPumpcurve);
+    TypeInto(in->txtH[2], QString());
+    Click(in->sscOK);
+    ShowPageOf(in->sstInput, in->txtSupervision);
+    Click(in->txtSupervision);
+    ModalScript head;
+    head.then("the check", MessageBox("Enter the pump head !"), ClickButton("OK"));
+    Run(head, [&] { ChooseMenu(main_->mnuFile, main_->mnuSave); });
+    EXPECT_TRUE(WaitFor([&] { return in->txtH[2]->hasFocus(); }));
+    EXPECT_TRUE(Shown(in->fraPumpDetails));
+    TypeAtFocus(QStringLiteral("55"));
+    EXPECT_EQ(in->txtH[2]->text(), QStringLiteral("55"));
+    ExpectNoModalLeft();
+}
+
+} // namespace
+} // namespace vemora::test
