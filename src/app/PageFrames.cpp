@@ -193,9 +193,9 @@ void PrintPageHeader(AppContext& ctx, ReportPrinter& p, const std::function<void
                       pathLines(p, trimmed(ctx.store.ProjectFilePath), f.valueColumn),
                       f.valueColumn);
     p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx)}});
-    printTwoLineValue(
-        p, QStringLiteral("Description :"), QStringLiteral("Description : "),
-        descriptionLines(p, trimmed(ctx.store.ProjectDescription), f.valueColumn), f.valueColumn);
+    printTwoLineValue(p, QStringLiteral("Description :"), QStringLiteral("Description : "),
+                      descriptionLines(p, trimmed(ctx.store.ProjectDescription), f.valueColumn),
+                      f.valueColumn);
     printDateAndPage(ctx, p, f);
     if (heading) heading();
     p.setBodyEnd(kReportBodyEnd, [&ctx, &p, heading] {
@@ -231,9 +231,9 @@ void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& p)
     p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx)}});
     // One line, whatever the path's length, so the header never reaches
     // down into the page's title and graph.
-    p.Print({{7, QStringLiteral("Filename :")},
-             {f.valueColumn,
-              elidedInTheMiddle(p, FileLabelText(ctx), roomFrom(p, f.valueColumn))}});
+    p.Print(
+        {{7, QStringLiteral("Filename :")},
+         {f.valueColumn, elidedInTheMiddle(p, FileLabelText(ctx), roomFrom(p, f.valueColumn))}});
     printDateAndPage(ctx, p, f);
 }
 

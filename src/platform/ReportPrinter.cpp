@@ -89,7 +89,11 @@ void ReportPrinter::PrintText(const QString& text)
     const int tab = pendingTab_;
     pendingTab_ = 0;
     if (text.isEmpty() || !ok()) return;
-    if (x_ + TextWidth(text) <= RightEnd() + kSameMm) {
+    // Trailing blanks (of a padded name) print nothing: they may pass the end.
+    qsizetype shown = text.size();
+    while (shown > 0 && text[shown - 1] == ' ')
+        --shown;
+    if (x_ + TextWidth(text.left(shown)) <= RightEnd() + kSameMm) {
         drawLineOfText(text, tab);
         return;
     }

@@ -160,7 +160,7 @@ class ReportPrinter
     bool closed_ = false;
     bool pageOpen_ = false;
     int pendingTab_ = 0; // the column the next text was tabbed to
-    double bodyEnd_ = 0;  // 0: the page has no body end
+    double bodyEnd_ = 0; // 0: the page has no body end
     std::function<void()> turn_;
     int pages_ = 0;
     PageStatus status_;

@@ -111,8 +111,8 @@ TEST_F(PageFramesTest, LongTextsKeepTheHeaderInItsLinesAndAtItsHeight)
 
     // Texts longer than their lines: the name and designer on one line each,
     // the path and description on two, ending in (or shortened with) "...".
-    const std::string path = "/data/projects/" + std::string(150, 'a') + "/" +
-                             std::string(150, 'z') + "/transfer.kpj";
+    const std::string path =
+        "/data/projects/" + std::string(150, 'a') + "/" + std::string(150, 'z') + "/transfer.kpj";
     ctx.store.ProjectFilePath = path;
     ctx.store.ProjectName = std::string(80, 'w');
     ctx.store.Designer = std::string(80, 'W');
