@@ -154,9 +154,9 @@ TEST_F(PageFramesTest, ALineThatWouldReachTheFooterTurnsThePage)
     PrintPageHeader(ctx, printer, heading);
     printer.setFontSize(12);
     printer.setFontBold(false);
-    int line = 0;
-    while (device.pages().size() < 2 || printer.CurrentY() < 120)
-        printer.Print({{9, QStringLiteral("line %1").arg(++line)}});
+    const int line = 60; // more than a page holds
+    for (int n = 1; n <= line; ++n)
+        printer.Print({{9, QStringLiteral("line %1").arg(n)}});
     printer.setCurrentY(245);
     PrintPageFooter(ctx, printer);
 
