@@ -235,9 +235,10 @@ class LegiblePagesTest : public ReportsTest
         const double footer = FooterTop(on);
         EXPECT_LT(footer, size.height()) << where << ": no footer";
         for (size_t i = 0; i < on.size(); ++i) {
-            if (on[i].box.top() < footer + kFooterLead - 1) // not a word of the footer
+            if (on[i].box.top() < footer + kFooterLead - 1) { // not a word of the footer
                 EXPECT_LE(on[i].box.bottom(), footer)
                     << where << ": \"" << on[i].text.toStdString() << "\" reaches into the footer";
+            }
             EXPECT_TRUE(page.contains(on[i].box))
                 << where << ": \"" << on[i].text.toStdString() << "\" runs past the page's edge";
             EXPECT_FALSE(kYearsRunTogether.match(on[i].text).hasMatch())
@@ -260,17 +261,23 @@ class LegibleLivesTest : public LegiblePagesTest, public ::testing::WithParamInt
 {
 };
 
+const char* const kMainNames[] = {"gravity", "pump-curve", "operating-flow"};
+
 TEST_P(LegibleLivesTest, EveryDesignLifeWithAVaryingDemand)
 {
-    const char* kinds[] = {"gravity", "pump-curve", "operating-flow"};
-    const std::string kind = kinds[static_cast<int>(GetParam())];
+    const std::string kind = kMainNames[static_cast<int>(GetParam())];
     for (int years : DesignLives())
         ExpectLegible({kind + "-" + std::to_string(years) + "-years",
                        [&] { return VaryingDemand(GetParam(), years); }});
 }
 
 INSTANTIATE_TEST_SUITE_P(Mains, LegibleLivesTest,
-                         ::testing::Values(Main::Gravity, Main::PumpCurve, Main::OperatingFlow));
+                         ::testing::Values(Main::Gravity, Main::PumpCurve, Main::OperatingFlow),
+                         [](const ::testing::TestParamInfo<Main>& info) {
+                             std::string name = kMainNames[static_cast<int>(info.param)];
+                             name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+                             return name;
+                         });
 
 } // namespace
 } // namespace vemora::test
