@@ -26,41 +26,76 @@ struct FrameLayout
     double titleSize; // its size in points
     double nameSize;  // the project-name and designer lines
     int valueColumn;  // designer, file and date values
-    int lineLimit;    // characters of a file or description line (report pages)
     int pageColumn;   // "Page n"
 };
 
-constexpr FrameLayout kReportFrame{24, 21, 13, 22, 70, 153};
-constexpr FrameLayout kGraphFrame{55, 16, 12, 21, 0, 215};
+constexpr FrameLayout kReportFrame{24, 21, 13, 22, 153};
+constexpr FrameLayout kGraphFrame{55, 16, 12, 21, 215};
 
-// A label and a value that takes two lines: the value when it fits in
-// `limit` characters, then (when `emptyAfterShort`) an empty line; or the
-// first `limit` characters and the rest on the next line.
-void printLongValue(ReportPrinter& p, const QString& label, const QString& shortLabel,
-                    const QString& value, int column, int limit, bool emptyAfterShort)
+const QString kDots = QStringLiteral("...");
+
+// The room a value at tab `column` has up to the end of the line.
+double roomFrom(const ReportPrinter& p, int column)
 {
-    if (value.size() <= limit) {
-        p.Print({{7, shortLabel}, {column, value}});
-        if (emptyAfterShort) p.Print();
-        return;
-    }
-    p.Print({{7, label}, {column, value.left(limit)}});
-    p.Print({{column, value.mid(limit)}});
+    return p.RightEnd() - p.TabPosition(column);
+}
+
+// `text` whole when it is at most `width` mm wide, otherwise as much of its
+// beginning as fits before "...", ending at a blank when it has one.
+QString elidedAtTheEnd(const ReportPrinter& p, const QString& text, double width)
+{
+    if (p.TextWidth(text) <= width) return text;
+    const QStringList lines = p.BreakLines(text, width - p.TextWidth(kDots));
+    return (lines.isEmpty() ? QString() : lines.front()) + kDots;
 }
 
 // `text` whole when it is at most `width` mm wide, otherwise its beginning
 // and end around "..." in as much of that width as they fill.
-QString elidedInTheMiddle(const ReportPrinter& p, const QString& text, double width)
+QString elidedInTheMiddle(const ReportPrinter& p, const QString& text, double width,
+                          qsizetype lines = 1)
 {
-    if (p.TextWidth(text) <= width) return text;
-    const QString dots = QStringLiteral("...");
-    auto keeping = [&](qsizetype n) { return text.left(n - n / 2) + dots + text.right(n / 2); };
+    auto fitsIn = [&](const QString& t) { return p.BreakLines(t, width).size() <= lines; };
+    if (fitsIn(text)) return text;
+    auto keeping = [&](qsizetype n) { return text.left(n - n / 2) + kDots + text.right(n / 2); };
     qsizetype fits = 0, tooWide = text.size();
     while (tooWide - fits > 1) {
         const qsizetype n = (fits + tooWide) / 2;
-        (p.TextWidth(keeping(n)) <= width ? fits : tooWide) = n;
+        (fitsIn(keeping(n)) ? fits : tooWide) = n;
     }
     return keeping(fits);
+}
+
+// A label and a value that takes two lines: its one line and an empty line,
+// or its two lines (`lines`, at most two).
+void printTwoLineValue(ReportPrinter& p, const QString& label, const QString& shortLabel,
+                       const QStringList& lines, int column)
+{
+    if (lines.size() <= 1) {
+        p.Print({{7, shortLabel}, {column, lines.value(0)}});
+        p.Print();
+        return;
+    }
+    p.Print({{7, label}, {column, lines[0]}});
+    p.Print({{column, lines[1]}});
+}
+
+// The file path in two lines at most, shortened in the middle.
+QStringList pathLines(const ReportPrinter& p, const QString& path, int column)
+{
+    const double width = roomFrom(p, column);
+    return p.BreakLines(elidedInTheMiddle(p, path, width, 2), width);
+}
+
+// The description broken at blanks, in two lines at most: the second ends
+// in "..." when the text goes on.
+QStringList descriptionLines(const ReportPrinter& p, const QString& text, int column)
+{
+    const double width = roomFrom(p, column);
+    const QStringList lines = p.BreakLines(text, width);
+    if (lines.size() <= 2) return lines;
+    // The first line is where the text begins; the rest follows it.
+    const QString rest = text.mid(lines[0].size()).trimmed();
+    return {lines[0], elidedAtTheEnd(p, rest, width)};
 }
 
 void printTitleLines(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
@@ -82,8 +117,15 @@ void printTitleLines(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
     if (!logo.isNull()) p.PaintPicture(logo.toImage(), QRectF(15, 5, 20, 20));
     p.setFontSize(f.nameSize);
     p.Print();
-    p.Print({{7, trimmed(ctx.store.ProjectName).toUpper()}});
+    p.Print({{7, elidedAtTheEnd(p, trimmed(ctx.store.ProjectName).toUpper(), roomFrom(p, 7))}});
     p.setFontUnderline(false);
+}
+
+void printDesigner(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
+{
+    p.Print({{7, QStringLiteral("Designer : ")},
+             {f.valueColumn,
+              elidedAtTheEnd(p, trimmed(ctx.store.Designer), roomFrom(p, f.valueColumn))}});
 }
 
 void printDateAndPage(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
@@ -139,23 +181,33 @@ QString FileLabelText(const AppContext& ctx)
     return trimmed(ctx.store.ProjectFilePath);
 }
 
-void PrintPageHeader(AppContext& ctx, ReportPrinter& p)
+void PrintPageHeader(AppContext& ctx, ReportPrinter& p, const std::function<void()>& heading)
 {
     const FrameLayout& f = kReportFrame;
     printTitleLines(ctx, p, f);
     p.setFontSize(13);
     p.Print();
-    p.Print({{7, QStringLiteral("Designer : ")}, {f.valueColumn, trimmed(ctx.store.Designer)}});
-    printLongValue(p, QStringLiteral("Filename :"), QStringLiteral("Filename :"),
-                   trimmed(ctx.store.ProjectFilePath), f.valueColumn, f.lineLimit, true);
+    printDesigner(ctx, p, f);
+    const QString file = QStringLiteral("Filename :");
+    printTwoLineValue(p, file, file,
+                      pathLines(p, trimmed(ctx.store.ProjectFilePath), f.valueColumn),
+                      f.valueColumn);
     p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx)}});
-    printLongValue(p, QStringLiteral("Description :"), QStringLiteral("Description : "),
-                   trimmed(ctx.store.ProjectDescription), f.valueColumn, f.lineLimit, true);
+    printTwoLineValue(p, QStringLiteral("Description :"), QStringLiteral("Description : "),
+                      descriptionLines(p, trimmed(ctx.store.ProjectDescription), f.valueColumn),
+                      f.valueColumn);
     printDateAndPage(ctx, p, f);
+    if (heading) heading();
+    p.setBodyEnd(kReportBodyEnd, [&ctx, &p, heading] {
+        p.setCurrentY(kReportBodyEnd);
+        PrintPageFooter(ctx, p);
+        PrintPageHeader(ctx, p, heading);
+    });
 }
 
 void PrintPageFooter(AppContext&, ReportPrinter& p)
 {
+    p.setBodyEnd(0, nullptr); // the footer lies below the body's end
     printFooter(
         p,
         {QStringLiteral("The software program was developed for the convenience of its users.  "
@@ -175,14 +227,13 @@ void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& p)
     const FrameLayout& f = kGraphFrame;
     p.setOrientation(PageOrientation::Landscape);
     printTitleLines(ctx, p, f);
-    p.Print({{7, QStringLiteral("Designer : ")}, {f.valueColumn, trimmed(ctx.store.Designer)}});
+    printDesigner(ctx, p, f);
     p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx)}});
     // One line, whatever the path's length, so the header never reaches
     // down into the page's title and graph.
-    const double lineEnd = 8 + ruleLength(PageOrientation::Landscape);
-    p.Print({{7, QStringLiteral("Filename :")},
-             {f.valueColumn,
-              elidedInTheMiddle(p, FileLabelText(ctx), lineEnd - p.TabPosition(f.valueColumn))}});
+    p.Print(
+        {{7, QStringLiteral("Filename :")},
+         {f.valueColumn, elidedInTheMiddle(p, FileLabelText(ctx), roomFrom(p, f.valueColumn))}});
     printDateAndPage(ctx, p, f);
 }
 

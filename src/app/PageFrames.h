@@ -11,6 +11,7 @@
 #include <QColor>
 #include <QDate>
 #include <QString>
+#include <functional>
 
 namespace vemora {
 
@@ -20,15 +21,28 @@ class ReportPrinter;
 // The dark blue of titles and the program line: RGB(0, 0, 128).
 inline const QColor kPrintDarkBlue{0, 0, 128};
 
+// Where the body of a portrait report page ends: the top of the footer of a
+// page that goes on (a report's last page has its footer at 245 mm).
+constexpr double kReportBodyEnd = 240;
+
 // Leaves the printer in Times New Roman 8 pt bold, black, not underlined,
-// with the print position below the header rule.
-void PrintPageHeader(AppContext& ctx, ReportPrinter& printer);
+// with the print position below the header rule; then prints the report's
+// `heading` (its title block), if any. The header keeps its height whatever
+// the texts: the project name and the designer take one line each, cut at
+// the end of the line with "..."; the file path two lines at most,
+// shortened in the middle with "..." as on graph pages; the description two
+// lines broken at blanks, the second ending in "..." when the text goes on.
+// Until the footer, a line that would reach below kReportBodyEnd turns the
+// page first: the footer at kReportBodyEnd, this header and the heading.
+void PrintPageHeader(AppContext& ctx, ReportPrinter& printer,
+                     const std::function<void()>& heading = {});
 // The caller sets CurrentY where the footer begins. Leaves 9 pt bold black.
 void PrintPageFooter(AppContext& ctx, ReportPrinter& printer);
 
-// Switches to landscape first; no description; the file line shows the
-// input window's file label (FileLabelText) on one line, shortened in the
-// middle ("/data/pro...ject.kpj") when it is wider than the line.
+// Switches to landscape first; no description; the name and designer as on
+// report pages; the file line shows the input window's file label
+// (FileLabelText) on one line, shortened in the middle
+// ("/data/pro...ject.kpj") when it is wider than the line.
 void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& printer);
 void PrintGraphPageFooter(AppContext& ctx, ReportPrinter& printer);
 

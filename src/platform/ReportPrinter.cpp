@@ -88,7 +88,60 @@ void ReportPrinter::PrintText(const QString& text)
 {
     const int tab = pendingTab_;
     pendingTab_ = 0;
-    if (text.isEmpty() || !ensurePage()) return;
+    if (text.isEmpty() || !ok()) return;
+    // Trailing blanks (of a padded name) print nothing: they may pass the end.
+    qsizetype shown = text.size();
+    while (shown > 0 && text[shown - 1] == ' ')
+        --shown;
+    if (x_ + TextWidth(text.left(shown)) <= RightEnd() + kSameMm) {
+        drawLineOfText(text, tab);
+        return;
+    }
+    // Too little of the line left for even one letter: the next line.
+    if (RightEnd() - x_ < TextWidth(QStringLiteral("W"))) EndLine();
+    const double column = x_;
+    const QStringList lines = BreakLines(text, RightEnd() - column);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            EndLine();
+            x_ = column;
+        }
+        drawLineOfText(lines[i], tab);
+    }
+}
+
+QStringList ReportPrinter::BreakLines(const QString& text, double width) const
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    auto fits = [&](qsizetype end) { return TextWidth(text.mid(start, end - start)) <= width; };
+    while (start < n) {
+        if (fits(n)) {
+            lines << text.mid(start);
+            break;
+        }
+        qsizetype end = -1; // the last blank the line can end at
+        for (qsizetype b = text.indexOf(' ', start + 1); b > 0 && fits(b);
+             b = text.indexOf(' ', b + 1))
+            end = b;
+        if (end < 0) { // one word wider than the line: as much of it as fits
+            end = start + 1;
+            while (end < n && fits(end + 1))
+                ++end;
+        }
+        lines << text.mid(start, end - start).trimmed();
+        start = end;
+        while (start < n && text[start] == ' ')
+            ++start;
+    }
+    return lines;
+}
+
+void ReportPrinter::drawLineOfText(const QString& text, int tab)
+{
+    if (passesBodyEnd(TextHeight())) turnPage();
+    if (!ensurePage()) return;
     PageText item;
     item.text = text;
     item.pos = QPointF(x_, y_);
@@ -99,6 +152,47 @@ void ReportPrinter::PrintText(const QString& text)
     item.tab = tab;
     device_.drawText(item);
     x_ += item.width;
+}
+
+bool ReportPrinter::passesBodyEnd(double height) const
+{
+    return turn_ && y_ + height > bodyEnd_ + kSameMm;
+}
+
+void ReportPrinter::turnPage()
+{
+    // The turn prints the footer and the next page's heading in their own
+    // fonts; the text that turned the page keeps its font, colour and column.
+    const PageFont font = font_;
+    const QColor color = color_;
+    const double x = x_;
+    const std::function<void()> turn = std::move(turn_);
+    turn_ = nullptr;
+    turn();
+    font_ = font;
+    metrics_.reset();
+    color_ = color;
+    x_ = x;
+}
+
+void ReportPrinter::setBodyEnd(double end, std::function<void()> turn)
+{
+    bodyEnd_ = end;
+    turn_ = std::move(turn);
+}
+
+void ReportPrinter::KeepTogether(double height)
+{
+    if (passesBodyEnd(height)) {
+        turnPage();
+        x_ = 0;
+    }
+}
+
+double ReportPrinter::RightEnd() const
+{
+    const PageOrientation o = pageOpen_ ? pageOrientation_ : orientation_;
+    return std::min(8 + ruleLength(o), ScaleWidth());
 }
 
 void ReportPrinter::EndLine()
@@ -188,6 +282,7 @@ bool ReportPrinter::ensurePage()
 
 void ReportPrinter::EndPage()
 {
+    turn_ = nullptr;
     if (!ensurePage()) return;
     pageOpen_ = false;
     x_ = 0;
@@ -196,6 +291,7 @@ void ReportPrinter::EndPage()
 
 bool ReportPrinter::EndDoc()
 {
+    turn_ = nullptr;
     if (opened_) {
         const PageStatus closed = device_.close();
         if (!closed.ok()) fail(closed);

@@ -17,8 +17,16 @@
 // opened, a page cannot be started, the printer is in error after the end)
 // is kept in status(); from then on nothing more is printed. EndDoc (or the
 // destructor) still ends the document, so pages already finished print.
+//
+// Page body: the page layer tells the printer where the body of the page
+// ends (the top of its footer) and how to turn the page. A text whose line
+// would reach below that end first turns the page and then prints on the
+// next one, in its own font, colour and column. A text that would run past
+// the right end of the page's rules carries on at its column on the next
+// lines, broken at blanks (inside a word only when the word alone is wider).
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 
@@ -82,6 +90,10 @@ class ReportPrinter
     // Where column n starts in the current font, in millimetres.
     double TabPosition(int column) const;
     double TextWidth(const QString& text) const;
+    // `text` broken at blanks into lines at most `width` millimetres wide in
+    // the current font; a word wider than that alone is cut where it fills a
+    // line.
+    QStringList BreakLines(const QString& text, double width) const;
     // One line height of the current font.
     double TextHeight() const;
 
@@ -100,6 +112,17 @@ class ReportPrinter
     static QSizeF OwnSize(const QImage& image);
     // A vector drawing painted into a rectangle given in millimetres.
     void PaintDrawing(const QRectF& rect, const VectorPainter& paint);
+
+    // The body of the current page ends `end` millimetres down; `turn` ends
+    // the page and opens the next one, leaving the print position at the
+    // start of a line of its body. The page's end forgets both.
+    void setBodyEnd(double end, std::function<void()> turn);
+    // Turns the page now when `height` millimetres below the print position
+    // would reach past the body's end (a block that is to stay together).
+    void KeepTogether(double height);
+    // Where the texts of the current page must end on the right: the end of
+    // its rules.
+    double RightEnd() const;
 
     // The orientation of the pages started from now on.
     PageOrientation Orientation() const { return orientation_; }
@@ -122,6 +145,9 @@ class ReportPrinter
   private:
     bool ensurePage();
     void fail(const PageStatus& status);
+    bool passesBodyEnd(double height) const;
+    void turnPage();
+    void drawLineOfText(const QString& text, int tab);
     const PageFontMetrics& metrics() const;
 
     PageDevice& device_;
@@ -135,6 +161,8 @@ class ReportPrinter
     bool closed_ = false;
     bool pageOpen_ = false;
     int pendingTab_ = 0; // the column the next text was tabbed to
+    double bodyEnd_ = 0; // 0: the page has no body end
+    std::function<void()> turn_;
     int pages_ = 0;
     PageStatus status_;
     mutable std::optional<PageFontMetrics> metrics_;

@@ -31,8 +31,7 @@ class GeneralReport
 
     void Print()
     {
-        PrintPageHeader(ctx_, p_);
-        titleBlock();
+        newPage();
         periods();
         demand();
         reservoirs();
@@ -43,6 +42,16 @@ class GeneralReport
 
   private:
     bool pumping() const { return !IsGravity(ctx_.store); }
+
+    // The page header and the title block; a block that would reach the
+    // footer turns the page to the same.
+    void newPage()
+    {
+        PrintPageHeader(ctx_, p_, [this] { titleBlock(); });
+    }
+
+    // Turns the page first when `lines` lines of 12 pt would reach the footer.
+    void keepLines(int lines) { p_.KeepTogether(lines * p_.TextHeight()); }
 
     void titleBlock()
     {
@@ -86,8 +95,7 @@ class GeneralReport
             if (pageEndsAfterDemandRow(r)) {
                 p_.setCurrentY(240);
                 PrintPageFooter(ctx_, p_);
-                PrintPageHeader(ctx_, p_);
-                titleBlock();
+                newPage();
                 demandHeading(grid, unit);
             }
         }
@@ -102,6 +110,7 @@ class GeneralReport
 
     void reservoirs()
     {
+        keepLines(3);
         p_.setFontBold(true);
         p_.Print({{7, QStringLiteral("Reservoir levels")}});
         p_.setFontBold(false);
@@ -123,6 +132,7 @@ class GeneralReport
 
     void pumpData()
     {
+        keepLines(in_.PumpCurveChosen ? 10 : in_.OperatingFlowChosen ? 4 : 1);
         p_.setFontBold(true);
         p_.Print({{7, QStringLiteral("Pumping system")}});
         p_.setFontBold(false);
@@ -152,11 +162,17 @@ class GeneralReport
             p_.Print({{9, text(s.PumpCurve[1][k])},
                       {30, text(s.PumpCurve[2][k])},
                       {51, text(s.PumpCurve[3][k])}});
+        // The pump type and its configuration, each carried on at blanks.
+        const QString type = QStringLiteral("Pump type: ") +
+                             QString::fromStdString(TrimBlanks(s.PumpType)).trimmed();
+        const QString configuration = QString::fromStdString(s.PumpDescription).trimmed();
+        const double width = p_.RightEnd() - p_.TabPosition(7);
+        keepLines(2 + static_cast<int>(p_.BreakLines(type, width).size() +
+                                       p_.BreakLines(configuration, width).size()));
         p_.Print();
-        p_.Print({{7, QStringLiteral("Pump type: ") +
-                          QString::fromStdString(TrimBlanks(s.PumpType)).trimmed()}});
+        p_.Print({{7, type}});
         p_.Print({{7, QStringLiteral("Configuration:")}});
-        p_.Print({{7, QString::fromStdString(s.PumpDescription).trimmed()}});
+        p_.Print({{7, configuration}});
         p_.Print();
     }
 

@@ -82,25 +82,105 @@ TEST_F(PageFramesTest, TheReportHeaderAndFooterHoldTheProjectAndTheDisclaimer)
     EXPECT_EQ(ctx.PageNumber, 1);
 }
 
-TEST_F(PageFramesTest, LongValuesTakeASecondLineAndTheRuleStaysAtOneHeight)
+// The texts of the page at tab `column`, top to bottom.
+QStringList TextsAt(const RecordedPage& page, int column)
+{
+    QStringList texts;
+    for (const PageText& t : page.texts)
+        if (t.tab == column) texts << t.text;
+    return texts;
+}
+
+TEST_F(PageFramesTest, LongTextsKeepTheHeaderInItsLinesAndAtItsHeight)
 {
     const double shortRule = PrintPage().lines[0].from.y();
+    const double shortGraphRule = PrintPage(true).lines[0].from.y();
 
-    ctx.store.ProjectDescription = "  " + std::string(70, 'a') + "b  ";
-    ctx.store.ProjectFilePath = std::string(70, 'p') + std::string(80, 'q');
+    // A description of two lines breaks at a blank, never inside a word.
+    const QString twoLines =
+        QStringLiteral("Transfer from the hill reservoir to the town, ").repeated(3).trimmed();
+    ctx.store.ProjectDescription = "  " + twoLines.toStdString() + "  ";
     const RecordedPage& page = PrintPage();
     EXPECT_NE(page.findText("Description :"), nullptr); // no blank before a long value
-    EXPECT_NE(page.findText(QString(70, 'a')), nullptr);
-    EXPECT_NE(page.findText("b"), nullptr);
-    EXPECT_NE(page.findText(QString(70, 'p')), nullptr);
-    EXPECT_NE(page.findText(QString(80, 'q')), nullptr); // the rest is not wrapped again
+    const QStringList values = TextsAt(page, 22);
+    ASSERT_GE(values.size(), 5);
+    const QStringList lines = values.mid(values.size() - 2); // after designer, file, date
+    EXPECT_EQ(lines.join(' '), twoLines);
+    EXPECT_TRUE(twoLines.startsWith(lines[0] + ' '));
     EXPECT_DOUBLE_EQ(page.lines[0].from.y(), shortRule);
-    EXPECT_NE(page.findText("Page 2"), nullptr);
 
-    ctx.store.ProjectDescription = std::string(70, 'c');
-    const RecordedPage& exact = PrintPage();
-    EXPECT_NE(exact.findText(QString(70, 'c')), nullptr);
-    EXPECT_NE(exact.findText("Description : "), nullptr);
+    // Texts longer than their lines: the name and designer on one line each,
+    // the path and description on two, ending in (or shortened with) "...".
+    const std::string path =
+        "/data/projects/" + std::string(150, 'a') + "/" + std::string(150, 'z') + "/transfer.kpj";
+    ctx.store.ProjectFilePath = path;
+    ctx.store.ProjectName = std::string(80, 'w');
+    ctx.store.Designer = std::string(80, 'W');
+    const QString description = QStringLiteral("Pumps and reservoirs ").repeated(25).trimmed();
+    ctx.store.ProjectDescription = description.toStdString();
+    for (const bool graph : {false, true}) {
+        SCOPED_TRACE(graph ? "graph page" : "report page");
+        const RecordedPage& p = PrintPage(graph);
+        for (const PageText& t : p.texts)
+            EXPECT_LE(t.pos.x() + t.width, p.lines[0].to.x() + 0.01) << t.text.toStdString();
+        int namesAndDesigners = 0; // each one line, cut with "..."
+        for (const PageText& t : p.texts)
+            if (t.text.startsWith("WWW")) {
+                ++namesAndDesigners;
+                EXPECT_TRUE(t.text.endsWith("...")) << t.text.toStdString();
+            }
+        EXPECT_EQ(namesAndDesigners, 2);
+        EXPECT_DOUBLE_EQ(p.lines[0].from.y(), graph ? shortGraphRule : shortRule);
+
+        QStringList pathParts;
+        for (const PageText& t : p.texts)
+            if (t.text.contains("aaa") || t.text.contains("zzz") || t.text.startsWith("/data"))
+                pathParts << t.text;
+        ASSERT_EQ(pathParts.size(), graph ? 1 : 2);
+        const QString shortened = pathParts.join("");
+        EXPECT_TRUE(shortened.startsWith("/data/projects/aaa"));
+        EXPECT_TRUE(shortened.endsWith("zzz/transfer.kpj"));
+        EXPECT_EQ(shortened.count("..."), 1);
+    }
+    const QStringList report = TextsAt(device.pages()[device.pages().size() - 2], 22);
+    const QStringList described = report.mid(report.size() - 2);
+    EXPECT_TRUE(described[1].endsWith("..."));
+    EXPECT_TRUE(description.startsWith(described[0] + ' ' + described[1].chopped(3).trimmed()));
+}
+
+TEST_F(PageFramesTest, ALineThatWouldReachTheFooterTurnsThePage)
+{
+    const auto heading = [this] { printer.Print({{7, QStringLiteral("TITLE BLOCK")}}); };
+    PrintPageHeader(ctx, printer, heading);
+    printer.setFontSize(12);
+    printer.setFontBold(false);
+    const int line = 60; // more than a page holds
+    for (int n = 1; n <= line; ++n)
+        printer.Print({{9, QStringLiteral("line %1").arg(n)}});
+    printer.setCurrentY(245);
+    PrintPageFooter(ctx, printer);
+
+    ASSERT_EQ(device.pages().size(), 2u);
+    const RecordedPage& first = device.pages()[0];
+    const RecordedPage& second = device.pages()[1];
+    // The first page's body ends above its footer, which begins at 240 mm.
+    EXPECT_DOUBLE_EQ(first.lines[1].from.y(), 241);
+    for (const PageText& t : first.texts)
+        if (t.text.startsWith("line ")) {
+            EXPECT_LE(t.pos.y() + printer.TextHeight(), 240 + 1e-6);
+        }
+    // The next page opens with the header and the heading, and goes on.
+    EXPECT_NE(second.findText("Page 2"), nullptr);
+    const PageText* title = second.findText("TITLE BLOCK");
+    ASSERT_NE(title, nullptr);
+    const PageText* next = nullptr;
+    for (int n = 1; n <= line && !next; ++n)
+        next = second.findText(QStringLiteral("line %1").arg(n));
+    ASSERT_NE(next, nullptr);
+    EXPECT_GT(next->pos.y(), title->pos.y());
+    EXPECT_EQ(next->font.size, 12);
+    EXPECT_FALSE(next->font.bold);
+    EXPECT_EQ(first.findText(next->text), nullptr);
 }
 
 TEST_F(PageFramesTest, TheGraphFrameIsLandscapeAndWiderWithTheFileLabel)

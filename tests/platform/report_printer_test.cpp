@@ -132,6 +132,70 @@ TEST_F(Printed, PrintPositionAfterTextsAndEmptyLines)
     EXPECT_TRUE(page(1).findText("Top")->font.bold);
 }
 
+TEST_F(Printed, TextsStayInsideThePageBody)
+{
+    printer.setFontSize(12);
+    // A text that would pass the end of the rules carries on at its column,
+    // broken at blanks; a word wider than a line is cut where it fills one.
+    const QString words = QStringLiteral("pump ").repeated(60).trimmed();
+    printer.Print({{7, "Configuration:"}, {20, words}});
+    printer.Print({{7, QString(120, 'W')}});
+    const RecordedPage& p = page(0);
+    QString carried;
+    double y = -1;
+    for (const PageText& t : p.texts) {
+        EXPECT_LE(t.pos.x() + t.width, printer.RightEnd() + kMm) << t.text.toStdString();
+        if (t.text == "Configuration:") continue;
+        EXPECT_GT(t.pos.y(), y); // each piece on a line of its own
+        y = t.pos.y();
+        if (t.text.startsWith("pump")) {
+            EXPECT_NEAR(t.pos.x(), printer.TabPosition(20), kMm);
+            carried += (carried.isEmpty() ? "" : " ") + t.text;
+        }
+    }
+    EXPECT_EQ(carried, words);
+    EXPECT_DOUBLE_EQ(printer.RightEnd(), 193);
+    EXPECT_EQ(printer.BreakLines(QString(120, 'W'), 100).join(""), QString(120, 'W'));
+
+    // A line that would reach below the body's end turns the page first and
+    // then prints in its own font, colour and column; so does a block kept
+    // together.
+    int turns = 0;
+    auto turn = [&] {
+        ++turns;
+        printer.setFontSize(20);
+        printer.setForeColor(Qt::red);
+        printer.EndPage();
+        printer.Print({{1, "Heading"}});
+    };
+    printer.setBodyEnd(100, turn);
+    printer.setCurrentY(100 - printer.TextHeight());
+    printer.Print({{10, "last"}});
+    EXPECT_EQ(turns, 0);
+    printer.setFontBold(true);
+    printer.Print({{10, "over"}});
+    EXPECT_EQ(turns, 1);
+    const PageText* over = page(1).findText("over");
+    ASSERT_TRUE(over);
+    EXPECT_EQ(over->font, (PageFont{"Times New Roman", 12, true, false}));
+    EXPECT_EQ(over->color, QColor(Qt::black));
+    EXPECT_NEAR(over->pos.x(), printer.TabPosition(10), kMm);
+    EXPECT_GT(over->pos.y(), page(1).findText("Heading")->pos.y());
+    EXPECT_EQ(page(0).findText("over"), nullptr);
+
+    printer.setBodyEnd(100, turn);
+    printer.setCurrentY(80);
+    printer.KeepTogether(19);
+    EXPECT_EQ(turns, 1);
+    printer.KeepTogether(21);
+    EXPECT_EQ(turns, 2);
+    // The page's end forgets the body's end.
+    printer.EndPage();
+    printer.setCurrentY(200);
+    printer.Print({{1, "free"}});
+    EXPECT_EQ(turns, 2);
+}
+
 TEST_F(Printed, RulesPicturesAndPaintings)
 {
     printer.setCurrentY(50);

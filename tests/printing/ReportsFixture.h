@@ -39,11 +39,12 @@ class ReportsTest : public ::testing::Test
         InstallReports(ctx);
     }
 
-    // Saves the project (as `name` in the test's folder) and opens the file.
+    // Saves the project (as `name` in the test's folder) and opens the file;
+    // a project without a name or designer gets the usual ones.
     void Open(ProjectStore& project, const std::string& name = "project.kpj")
     {
-        project.ProjectName = "Pipeline to town";
-        project.Designer = "A. Engineer";
+        if (project.ProjectName.empty()) project.ProjectName = "Pipeline to town";
+        if (project.Designer.empty()) project.Designer = "A. Engineer";
         project.ProjectDate = "16/05/2005";
         ProjectRecord rec = SavedRecord(project);
         int64_t record = 0;

@@ -1,8 +1,14 @@
-// Graph pages that can be read: printing every item of projects of many
-// sizes and kinds into a PDF leaves no two words of a graph page on top of
-// each other, and no year labels run together into one word.
+// Printed pages that can be read: printing every item of projects of many
+// sizes and kinds into a PDF leaves, on no page (portrait or landscape), two
+// words on top of each other, a word past the page's edge or below the top
+// of the footer, and no year labels run together into one word. The projects: every design life
+// from 2 to 100 years with a varying demand, for a gravity main and for a pumping main with a pump
+// curve or an operating flow (VEMORA_SAMPLE_LIVES=1 takes only the lives at the edges of the demand
+// table's pages); long texts in every field of the page header and the pump lines; a path of 240
+// characters; and mains of many nodes and incomes.
 #include <QFile>
 #include <QRegularExpression>
+#include <filesystem>
 
 #include "ReportsFixture.h"
 #include "results/AnalysedProjects.h"
@@ -38,24 +44,87 @@ std::unique_ptr<ProjectStore> PumpingOfYears(int years)
     return s;
 }
 
+// The three ways a main meets a varying demand.
+enum class Main { Gravity, PumpCurve, OperatingFlow };
+
+// A main of `years` years whose demand grows year by year, built within its
+// first supply year so that every life up to 100 years fits the project's
+// period.
+std::unique_ptr<ProjectStore> VaryingDemand(Main main, int years)
+{
+    auto s = main == Main::Gravity ? GravityCrestProject() : PumpingCurveProject();
+    if (main == Main::OperatingFlow) {
+        s->PumpCurveGiven = 0;
+        s->OperatingFlowRate = 180; // l/s
+    }
+    s->DesignLife = static_cast<int16_t>(years);
+    s->BaseYear = s->SupplyStartYear;
+    s->DemandMode = 1;
+    s->YearDemandUnit = 3; // l/s
+    for (int y = 1; y <= years; ++y)
+        s->YearDemand[y] = 150 + 0.3f * y;
+    return s;
+}
+
+// Words of `count` characters in all, wide letters first, broken by blanks
+// every `word` characters (never, for 0).
+std::string LongText(int count, int word)
+{
+    const std::string letters = "WMmwQ0Oo";
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += word > 0 && i % (word + 1) == word ? ' ' : letters[i % letters.size()];
+    return text;
+}
+
+// The pumping project with every header field and pump line as long as the
+// project file holds it: words, and a designer and pump type of one word.
+std::unique_ptr<ProjectStore> LongTexts()
+{
+    auto s = PumpingOfYears(30);
+    s->ProjectName = LongText(80, 9);
+    s->Designer = LongText(80, 0);
+    s->ProjectDescription = LongText(500, 7);
+    s->PumpType = LongText(100, 0);
+    s->PumpDescription = LongText(1000, 11);
+    return s;
+}
+
 struct LegibilityCase
 {
-    const char* name;
-    std::unique_ptr<ProjectStore> (*make)();
+    std::string name;
+    std::function<std::unique_ptr<ProjectStore>()> make;
     double largestIncome = 0; // the water price is set so that the income peaks here
     int pathLength = 0;       // the project file's path is this long
 };
 
-const LegibilityCase kCases[] = {
-    {"gravity-500-nodes", [] { return GravityOfNodes(500, 50); }},
-    {"century", CenturyGravityProject},
-    {"crest-24-years", [] { return CrestOfYears(24); }},
-    {"pumping-30-years", [] { return PumpingOfYears(30); }},
-    {"crest-39-years", [] { return CrestOfYears(39); }},
-    {"pumping-income", [] { return PumpingOfYears(20); }, 3.6e8},
-    {"us-units", UsPumpingProject},
-    {"long-path", [] { return CrestOfYears(30); }, 0, 200},
-};
+std::vector<LegibilityCase> GraphCases()
+{
+    return {
+        {"gravity-500-nodes", [] { return GravityOfNodes(500, 50); }},
+        {"century", CenturyGravityProject},
+        {"crest-24-years", [] { return CrestOfYears(24); }},
+        {"pumping-30-years", [] { return PumpingOfYears(30); }},
+        {"crest-39-years", [] { return CrestOfYears(39); }},
+        {"pumping-income", [] { return PumpingOfYears(20); }, 3.6e8},
+        {"us-units", UsPumpingProject},
+        {"long-path", [] { return CrestOfYears(30); }, 0, 240},
+        {"long-texts", LongTexts},
+    };
+}
+
+// The design lives to print: all of 2 to 100, or (VEMORA_SAMPLE_LIVES=1) the
+// first and last of each run of lives whose demand table ends on the same
+// page, and the lives on either side.
+std::vector<int> DesignLives()
+{
+    if (qEnvironmentVariableIntValue("VEMORA_SAMPLE_LIVES") == 1)
+        return {2, 12, 13, 22, 23, 39, 40, 47, 48, 64, 65, 72, 73, 89, 90, 97, 98, 100};
+    std::vector<int> lives;
+    for (int years = 2; years <= 100; ++years)
+        lives.push_back(years);
+    return lives;
+}
 
 // Two or more calendar years run together ("20032004").
 const QRegularExpression kYearsRunTogether(QStringLiteral("^((19|20|21)\\d\\d){2,}$"));
@@ -68,6 +137,21 @@ bool overlap(const QRectF& a, const QRectF& b)
     return both.width() > 0.1 && both.height() > 0.1;
 }
 
+// The footer begins with a rule 1 mm below its top, a 6-pt empty line and
+// then the disclaimer: its first line's words start this far (points) below
+// the footer's top.
+constexpr double kFooterLead = 9;
+
+// The top of the page's footer in points: above the first line of its
+// disclaimer ("The software program ..."); the page's height when none.
+double FooterTop(const std::vector<PdfWord>& on)
+{
+    for (size_t i = 0; i + 1 < on.size(); ++i)
+        if (on[i].text == "The" && on[i + 1].text == "software")
+            return on[i].box.top() - kFooterLead;
+    return 1e9;
+}
+
 class LegiblePagesTest : public ReportsTest
 {
   protected:
@@ -76,9 +160,7 @@ class LegiblePagesTest : public ReportsTest
     QString PrintEveryItem(const LegibilityCase& c)
     {
         std::unique_ptr<ProjectStore> project = c.make();
-        std::string name = std::string(c.name) + ".kpj";
-        if (c.pathLength > 0)
-            name = std::string(c.pathLength - folder.Path().string().size() - 5, 'p') + ".kpj";
+        const std::string name = FileName(c);
         Open(*project, name);
         Analyse();
         if (c.largestIncome > 0) {
@@ -95,7 +177,7 @@ class LegiblePagesTest : public ReportsTest
         PrintSelection ticked{};
         for (const ReportItem& item : ReportItems())
             ticked[static_cast<size_t>(item.step)] = ReportAvailable(ctx, item.box);
-        const QString pdf = QString::fromStdString(folder.File(std::string(c.name) + ".pdf"));
+        const QString pdf = QString::fromStdString(folder.File(c.name + ".pdf"));
         QPrinter printer(QPrinter::HighResolution);
         PrinterPageDevice::setUpPdf(printer, pdf);
         PrinterPageDevice pdfDevice(printer);
@@ -105,40 +187,97 @@ class LegiblePagesTest : public ReportsTest
         if (qEnvironmentVariableIsSet("VEMORA_GRAB_DIR")) {
             const QString dir = GrabDir(QString());
             for (const QString& file : {QString::fromStdString(path), pdf}) {
-                const QString to = dir + "/" + QString(c.name) + "." + QFileInfo(file).suffix();
+                const QString to =
+                    dir + "/" + QString::fromStdString(c.name) + "." + QFileInfo(file).suffix();
                 QFile::remove(to);
                 QFile::copy(file, to);
             }
         }
         return pdf;
     }
-};
 
-TEST_F(LegiblePagesTest, NoTwoWordsOfAGraphPageOverlap)
-{
-    for (const LegibilityCase& c : kCases) {
+    // The project file's name in the test's folder: in folders that make
+    // its whole path `pathLength` characters long, when the case asks so.
+    std::string FileName(const LegibilityCase& c) const
+    {
+        std::string name = c.name + ".kpj";
+        const int length = static_cast<int>(folder.Path().string().size() + 1 + name.size());
+        if (c.pathLength <= length) return name;
+        std::string folders;
+        int left = c.pathLength - length;
+        for (; left > 100; left -= 61)
+            folders += std::string(60, 'd') + '/';
+        std::filesystem::create_directories(folder.File(folders));
+        return folders + std::string(static_cast<size_t>(left), 'p') + name;
+    }
+
+    // Prints the case and checks every page word by word; returns how many
+    // graph pages (landscape, or the profile plot) it printed.
+    int ExpectLegible(const LegibilityCase& c)
+    {
         SCOPED_TRACE(c.name);
         const QString pdf = PrintEveryItem(c);
         const auto words = readPdfWords(pdf);
         const auto pages = readPdfPages(pdf);
-        ASSERT_EQ(words.size(), pages.size());
+        EXPECT_EQ(words.size(), pages.size());
         int graphPages = 0;
-        for (size_t p = 0; p < pages.size(); ++p) {
-            if (!pages[p].landscape && !pages[p].text.contains("PROFILE PLOT:")) continue;
-            ++graphPages;
-            const std::vector<PdfWord>& on = words[p];
-            for (size_t i = 0; i < on.size(); ++i) {
-                EXPECT_FALSE(kYearsRunTogether.match(on[i].text).hasMatch())
-                    << "page " << p + 1 << ": " << on[i].text.toStdString();
-                for (size_t j = i + 1; j < on.size(); ++j)
-                    EXPECT_FALSE(overlap(on[i].box, on[j].box))
-                        << "page " << p + 1 << ": \"" << on[i].text.toStdString() << "\" and \""
-                        << on[j].text.toStdString() << "\"";
-            }
+        for (size_t p = 0; p < std::min(pages.size(), words.size()); ++p) {
+            graphPages += pages[p].landscape || pages[p].text.contains("PROFILE PLOT:");
+            ExpectLegiblePage(words[p], pages[p].size, c.name + " page " + std::to_string(p + 1));
         }
-        EXPECT_EQ(graphPages, 4); // profile, demand, income and IRR graphs
+        return graphPages;
     }
+
+    static void ExpectLegiblePage(const std::vector<PdfWord>& on, QSizeF size,
+                                  const std::string& where)
+    {
+        const QRectF page = QRectF(QPointF(0, 0), size).adjusted(-0.01, -0.01, 0.01, 0.01);
+        const double footer = FooterTop(on);
+        EXPECT_LT(footer, size.height()) << where << ": no footer";
+        for (size_t i = 0; i < on.size(); ++i) {
+            if (on[i].box.top() < footer + kFooterLead - 1) { // not a word of the footer
+                EXPECT_LE(on[i].box.bottom(), footer)
+                    << where << ": \"" << on[i].text.toStdString() << "\" reaches into the footer";
+            }
+            EXPECT_TRUE(page.contains(on[i].box))
+                << where << ": \"" << on[i].text.toStdString() << "\" runs past the page's edge";
+            EXPECT_FALSE(kYearsRunTogether.match(on[i].text).hasMatch())
+                << where << ": " << on[i].text.toStdString();
+            for (size_t j = i + 1; j < on.size(); ++j)
+                EXPECT_FALSE(overlap(on[i].box, on[j].box))
+                    << where << ": \"" << on[i].text.toStdString() << "\" and \""
+                    << on[j].text.toStdString() << "\"";
+        }
+    }
+};
+
+TEST_F(LegiblePagesTest, NoWordOverlapsAnotherOrTheFooterOrPassesTheEdge)
+{
+    for (const LegibilityCase& c : GraphCases())
+        EXPECT_EQ(ExpectLegible(c), 4) << c.name; // profile, demand, income and IRR graphs
 }
+
+class LegibleLivesTest : public LegiblePagesTest, public ::testing::WithParamInterface<Main>
+{
+};
+
+const char* const kMainNames[] = {"gravity", "pump-curve", "operating-flow"};
+
+TEST_P(LegibleLivesTest, EveryDesignLifeWithAVaryingDemand)
+{
+    const std::string kind = kMainNames[static_cast<int>(GetParam())];
+    for (int years : DesignLives())
+        ExpectLegible({kind + "-" + std::to_string(years) + "-years",
+                       [&] { return VaryingDemand(GetParam(), years); }});
+}
+
+INSTANTIATE_TEST_SUITE_P(Mains, LegibleLivesTest,
+                         ::testing::Values(Main::Gravity, Main::PumpCurve, Main::OperatingFlow),
+                         [](const ::testing::TestParamInfo<Main>& info) {
+                             std::string name = kMainNames[static_cast<int>(info.param)];
+                             name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+                             return name;
+                         });
 
 } // namespace
 } // namespace vemora::test
