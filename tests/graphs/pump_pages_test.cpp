@@ -10,7 +10,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
-#include "platform/ScriptedUi.h"
+#include "support/CheckedUi.h"
 
 namespace vemora::test {
 namespace {
@@ -44,8 +44,8 @@ class PumpPagesTest : public ::testing::Test
         return device.pages();
     }
 
-    ScriptedUi scripted;
-    AppContext ctx{scripted};
+    CheckedUi scripted;
+    CheckedContext ctx{scripted};
     FlexGrid duty{nullptr};
     PumpLegendSamples legend{QImage(30, 4, QImage::Format_RGB32),
                              QImage(30, 4, QImage::Format_RGB32)};
