@@ -9,7 +9,7 @@ extern "C" {
 
 const char* __asan_default_options()
 {
-    return "detect_leaks=1:halt_on_error=1:strict_string_checks=1:check_initialization_order=1";
+    return "detect_leaks=1:halt_on_error=1:check_initialization_order=1";
 }
 
 const char* __ubsan_default_options()
