@@ -128,4 +128,20 @@ QString ScriptedUi::lastMessage() const
     return messages.empty() ? QString() : messages.back().text;
 }
 
+QStringList ScriptedUi::unusedAnswers() const
+{
+    QStringList unused;
+    const auto count = [&unused](size_t left, const char* what) {
+        if (left > 0) unused << QStringLiteral("%1 %2").arg(left).arg(QLatin1String(what));
+    };
+    count(answers.size(), "message answer(s)");
+    count(files.size(), "file dialog answer(s)");
+    count(printAnswers.size(), "print dialog answer(s)");
+    count(printCopies.size(), "copy count(s) of an accepted print dialog");
+    count(printFiles.size(), "PDF file(s) of an accepted print dialog");
+    count(dialogHandlers.size(), "dialog handler(s)");
+    count(menuChoices.size(), "popup menu choice(s)");
+    return unused;
+}
+
 } // namespace vemora

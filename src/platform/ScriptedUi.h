@@ -84,6 +84,9 @@ class ScriptedUi : public Ui
 
     // The last message's text ("" when none).
     QString lastMessage() const;
+    // The queued answers nothing took: one line for each queue that still
+    // holds some ("2 message answers"); empty when every one was used.
+    QStringList unusedAnswers() const;
 
   private:
     std::optional<QString> nextFile();

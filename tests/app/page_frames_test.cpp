@@ -7,7 +7,7 @@
 #include "app/PageFrames.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
-#include "platform/ScriptedUi.h"
+#include "support/CheckedUi.h"
 #include "support/FakeMainWindow.h"
 
 namespace vemora {
@@ -41,8 +41,8 @@ class PageFramesTest : public ::testing::Test
         return device.pages().back();
     }
 
-    ScriptedUi ui;
-    AppContext ctx{ui};
+    test::CheckedUi ui;
+    test::CheckedContext ctx{ui};
     test::FakeMainWindow main{ctx};
     RecordingPageDevice device;
     ReportPrinter printer{device};

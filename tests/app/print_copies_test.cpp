@@ -9,7 +9,7 @@
 #include "app/PrintFailure.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
-#include "platform/ScriptedUi.h"
+#include "support/CheckedUi.h"
 
 namespace vemora {
 namespace {
@@ -27,8 +27,8 @@ class PrintCopiesTest : public ::testing::Test
                 }};
     }
 
-    ScriptedUi ui;
-    AppContext ctx{ui};
+    test::CheckedUi ui;
+    test::CheckedContext ctx{ui};
     RecordingPageDevice device;
 };
 

@@ -1,11 +1,13 @@
 // The window registry's slots, and the results window's unloading when an
 // edit discards the results.
 #include <QWidget>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "app/AppContext.h"
 #include "app/InvalidateResults.h"
 #include "platform/ScriptedUi.h"
+#include "support/CheckedUi.h"
 
 namespace vemora {
 namespace {
@@ -136,6 +138,49 @@ TEST_F(RegistryTest, TwoContextsKeepTheirOwnWindows)
     EXPECT_TRUE(other.windows.results.Loaded());
     EXPECT_EQ(other.store.ResultsValid, 1);
     other.windows.results.Unload();
+}
+
+// What window tests stand on: an answer a test queued and the program never
+// used fails the test, and so does a dialog shown with no handler queued or
+// with no dialog installed in its slot. Answers used up fail nothing.
+TEST(CheckedServicesTest, UnusedAnswersAndUnscriptedDialogsFailTheTest)
+{
+    // Two answers queued, one used.
+    const auto oneOfTwoAnswers = [] {
+        test::CheckedUi checked;
+        checked.answers = {MsgAnswer::No, MsgAnswer::Cancel};
+        checked.msgBox("Save ?", MsgButtons::YesNoCancel, MsgIcon::Question, "Vemora");
+    };
+    EXPECT_NONFATAL_FAILURE(oneOfTwoAnswers(),
+                            "the test queued answers the program never used: 1 message answer(s)");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            test::CheckedUi checked;
+            checked.printAnswers = {true};
+        },
+        "never used: 1 print dialog answer(s)");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            test::CheckedUi checked;
+            QDialog dialog;
+            dialog.setObjectName("frmAbout");
+            EXPECT_EQ(checked.execDialog(&dialog), QDialog::Rejected);
+        },
+        "the program showed frmAbout, but the test queued no handler for it");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            test::CheckedUi checked;
+            test::CheckedContext context{checked};
+            EXPECT_EQ(context.windows.converter.Exec(), QDialog::Rejected);
+        },
+        "the program showed frmConverter, but the test installed no dialog in its slot");
+
+    test::CheckedUi used;
+    used.answers = {MsgAnswer::No};
+    used.dialogHandlers.push_back(test::RejectDialog);
+    EXPECT_EQ(used.msgBox("Save ?", MsgButtons::YesNo, MsgIcon::Question, "Vemora"), MsgAnswer::No);
+    QDialog dialog;
+    EXPECT_EQ(used.execDialog(&dialog), QDialog::Rejected);
 }
 
 } // namespace

@@ -21,9 +21,9 @@
 #include "engine/EngineProjects.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
-#include "platform/ScriptedUi.h"
 #include "platform/ScrollBar.h"
 #include "platform/TextBox.h"
+#include "support/CheckedUi.h"
 #include "support/FakeMainWindow.h"
 
 namespace vemora::test {
@@ -86,8 +86,8 @@ class CalibrationTest : public ::testing::Test
             QTest::keyClicks(QApplication::focusWidget(), QString(c));
     }
 
-    ScriptedUi scripted;
-    AppContext ctx{scripted};
+    CheckedUi scripted;
+    CheckedContext ctx{scripted};
     std::unique_ptr<FakeMainWindow> main = std::make_unique<FakeMainWindow>(ctx);
 };
 

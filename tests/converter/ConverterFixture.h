@@ -16,8 +16,8 @@
 #include "converter/InstallConverter.h"
 #include "converter/frmConverter.h"
 #include "platform/PictureButton.h"
-#include "platform/ScriptedUi.h"
 #include "platform/TextBox.h"
+#include "support/CheckedUi.h"
 #include "support/FakeMainWindow.h"
 #include "support/StandInInput.h"
 
@@ -67,8 +67,8 @@ class ConverterTest : public ::testing::Test
 
     static void convert(frmConverter& d) { QTest::mouseClick(d.sscConvert, Qt::LeftButton); }
 
-    ScriptedUi scripted;
-    AppContext ctx{scripted};
+    CheckedUi scripted;
+    CheckedContext ctx{scripted};
     std::unique_ptr<FakeMainWindow> main = std::make_unique<FakeMainWindow>(ctx);
     QWidget* input = nullptr;
 };

@@ -67,7 +67,13 @@ ModalScript::ModalScript()
     QTimer::singleShot(PollMs, &guard_, [this] { poll(); });
 }
 
-ModalScript::~ModalScript() = default;
+// A step the program never came to fails the test that set it up, whether or
+// not the test waited for it.
+ModalScript::~ModalScript()
+{
+    if (!steps_.empty())
+        ADD_FAILURE() << "a step of the modal script was never used: " << waiting().toStdString();
+}
 
 ModalScript& ModalScript::then(const QString& what, Match match, Act act)
 {

@@ -24,6 +24,7 @@ class ModalScript
     using Act = std::function<void(QWidget*)>;
 
     ModalScript();
+    // Fails the test when a step is still waiting.
     ~ModalScript();
     ModalScript(const ModalScript&) = delete;
     ModalScript& operator=(const ModalScript&) = delete;

@@ -10,7 +10,7 @@
 #include "graphs/IrrGraphPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
-#include "platform/ScriptedUi.h"
+#include "support/CheckedUi.h"
 
 namespace vemora::test {
 namespace {
@@ -39,8 +39,8 @@ class IrrGraphPageTest : public ::testing::Test
         return device.pages();
     }
 
-    ScriptedUi scripted;
-    AppContext ctx{scripted};
+    CheckedUi scripted;
+    CheckedContext ctx{scripted};
 };
 
 TEST_F(IrrGraphPageTest, FullRangePageIsLandscapeWithRangeAndIrr)

@@ -11,7 +11,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
-#include "platform/ScriptedUi.h"
+#include "support/CheckedUi.h"
 
 namespace vemora::test {
 namespace {
@@ -45,8 +45,8 @@ class PumpPagesTest : public ::testing::Test
         return device.pages();
     }
 
-    ScriptedUi scripted;
-    AppContext ctx{scripted};
+    CheckedUi scripted;
+    CheckedContext ctx{scripted};
     FlexGrid duty{nullptr};
 };
 

@@ -13,8 +13,8 @@
 #include "platform/Drawing.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
-#include "platform/ScriptedUi.h"
 #include "project/UnitTables.h"
+#include "support/CheckedUi.h"
 
 namespace vemora::test {
 namespace {
@@ -45,8 +45,8 @@ class ViewProfilePageTest : public ::testing::Test
         return device.pages().empty() ? RecordedPage() : device.pages()[0];
     }
 
-    ScriptedUi scripted;
-    AppContext ctx{scripted};
+    CheckedUi scripted;
+    CheckedContext ctx{scripted};
 };
 
 TEST_F(ViewProfilePageTest, GradelineShownPrintsRoughnessYearAndFlow)

@@ -13,9 +13,9 @@
 #include "app/WorkingViews.h"
 #include "input/InstallInputWindow.h"
 #include "input/frmLCC.h"
-#include "platform/ScriptedUi.h"
 #include "project/RecordStore.h"
 #include "project/SystemType.h"
+#include "support/CheckedUi.h"
 #include "support/FakeMainWindow.h"
 
 namespace vemora::test {
@@ -47,8 +47,8 @@ class InputWindowTest : public ::testing::Test
         ctx.store.ProjectSaved = 1;
     }
 
-    ScriptedUi scripted;
-    AppContext ctx{scripted};
+    CheckedUi scripted;
+    CheckedContext ctx{scripted};
     std::unique_ptr<FakeMainWindow> main = std::make_unique<FakeMainWindow>(ctx);
     frmLCC* w = nullptr;
 };

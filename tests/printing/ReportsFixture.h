@@ -19,12 +19,12 @@
 #include "platform/PrinterPageDevice.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
-#include "platform/ScriptedUi.h"
 #include "project/ProjectFile.h"
 #include "project/test_files.h"
 #include "reports/InstallReports.h"
 #include "reports/PrintRun.h"
 #include "results/InstallResultsWindow.h"
+#include "support/CheckedUi.h"
 #include "support/FakeMainWindow.h"
 
 namespace vemora::test {
@@ -92,8 +92,8 @@ class ReportsTest : public ::testing::Test
 
     const std::vector<RecordedPage>& pages() const { return device.pages(); }
 
-    ScriptedUi ui;
-    AppContext ctx{ui};
+    CheckedUi ui;
+    CheckedContext ctx{ui};
     std::unique_ptr<FakeMainWindow> main = std::make_unique<FakeMainWindow>(ctx);
     RecordingPageDevice device;
     TempFolder folder;

@@ -18,8 +18,8 @@
 #include "input/frmLCC.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
-#include "platform/ScriptedUi.h"
 #include "project/ProfileNodes.h"
+#include "support/CheckedUi.h"
 #include "support/FakeMainWindow.h"
 
 namespace vemora::test {
@@ -92,8 +92,8 @@ class TextReportTest : public ::testing::Test
         return n;
     }
 
-    ScriptedUi scripted;
-    AppContext ctx{scripted};
+    CheckedUi scripted;
+    CheckedContext ctx{scripted};
     std::unique_ptr<FakeMainWindow> main = std::make_unique<FakeMainWindow>(ctx);
     frmLCC* w = nullptr;
 };

@@ -13,10 +13,10 @@
 #include "app/AppContext.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
-#include "platform/ScriptedUi.h"
 #include "project/RecordStore.h"
 #include "project/SystemType.h"
 #include "reports/Reports.h"
+#include "support/CheckedUi.h"
 #include "support/FakeMainWindow.h"
 #include "support/StandInInput.h"
 
@@ -59,8 +59,8 @@ class SnapshotReportTest : public ::testing::Test
     // A grid of the given rows, the heading row first.
     static GridTexts Grid(std::vector<std::vector<QString>> rows) { return GridTexts{rows}; }
 
-    ScriptedUi scripted;
-    AppContext ctx{scripted};
+    CheckedUi scripted;
+    CheckedContext ctx{scripted};
     std::unique_ptr<FakeMainWindow> main = std::make_unique<FakeMainWindow>(ctx);
     InputSnapshot snapshot;
 };

@@ -181,8 +181,8 @@ TEST_F(SnapshotReportTest, TheEnergyReportPrintsTheSixRatesHoursAndMonths)
 // Without an input window every report still prints, its window texts empty.
 TEST(ReportsWithoutInputWindow, PrintTheirCaptionsWithoutValues)
 {
-    ScriptedUi scripted;
-    AppContext ctx{scripted};
+    CheckedUi scripted;
+    CheckedContext ctx{scripted};
     FakeMainWindow main(ctx);
     WriteNewProjectDefaults(ctx.store, "01/02/2024");
     RecordingPageDevice device;

@@ -17,11 +17,11 @@
 #include "platform/FlexGrid.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
-#include "platform/ScriptedUi.h"
 #include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
 #include "results/InstallResultsWindow.h"
 #include "results/frmResults.h"
+#include "support/CheckedUi.h"
 #include "support/FakeMainWindow.h"
 
 namespace vemora::test {
@@ -91,8 +91,8 @@ class ResultsWindowTest : public ::testing::Test
 
     static QString cell(FlexGrid* g, int r, int c) { return g->TextMatrix(r, c); }
 
-    ScriptedUi scripted;
-    AppContext ctx{scripted};
+    CheckedUi scripted;
+    CheckedContext ctx{scripted};
     std::unique_ptr<FakeMainWindow> main = std::make_unique<FakeMainWindow>(ctx);
     frmResults* w = nullptr;
 };

@@ -11,8 +11,8 @@
 #include "app/AppContext.h"
 #include "engine/EngineProjects.h"
 #include "engine/NumberFormat.h"
-#include "platform/ScriptedUi.h"
 #include "results/ResultsRefresh.h"
+#include "support/CheckedUi.h"
 
 namespace vemora {
 namespace {
@@ -74,23 +74,18 @@ class AnalyseProjectTest : public ::testing::Test
     {
         ctx.windows.results.Install([this]() -> ResultsWindow* {
             calls.push_back("load");
-            window = new RecordingResults(ctx, calls, &area);
-            return window;
+            return new RecordingResults(ctx, calls, &area);
         });
     }
 
-    // The labels the results window was given ("" before any refresh).
-    const ResultLabels& labels()
-    {
-        static const ResultLabels none;
-        return window ? window->labels : none;
-    }
+    // The results window in its slot: every run unloads the one before and
+    // loads a new one (nullptr when none is loaded).
+    RecordingResults* window() { return static_cast<RecordingResults*>(ctx.windows.results.Get()); }
 
-    ScriptedUi ui;
-    AppContext ctx{ui};
+    test::CheckedUi ui;
+    test::CheckedContext ctx{ui};
     QWidget area;
     std::vector<std::string> calls;
-    RecordingResults* window = nullptr;
     RecordingObserver observer{calls};
 };
 
@@ -107,15 +102,17 @@ TEST_F(AnalyseProjectTest, CompletedGravityRunReportsInOrder)
     EXPECT_EQ(observer.progress, (std::vector<int>{55, 60, 65, 70, 75, 80, 85, 90, 95, 100}));
     EXPECT_EQ(calls, (std::vector<std::string>{"load", "labels", "costs", "distances", "profile",
                                                "demand"}));
-    EXPECT_FALSE(window->dutyButton);
-    EXPECT_EQ(labels().DesignLife, "30 years");
-    EXPECT_EQ(labels().NpvE, "R" + FormatThousandsWhole(r.NpvExpenditure));
+    ASSERT_TRUE(window());
+    EXPECT_FALSE(window()->dutyButton);
+    const ResultLabels& labels = window()->labels;
+    EXPECT_EQ(labels.DesignLife, "30 years");
+    EXPECT_EQ(labels.NpvE, "R" + FormatThousandsWhole(r.NpvExpenditure));
     EXPECT_GT(r.YearShortage[1], 0.0f);
     EXPECT_NEAR(r.YearIncome[1], r.YearFlow[1] * 31536000.0 * 0.01, 1.0);
     EXPECT_EQ(r.YearEnergy[1], 0.0f);
     ASSERT_TRUE(r.IrrFound);
     EXPECT_TRUE(outcome.IrrFound);
-    EXPECT_EQ(labels().Irr, "IRR = " + FormatThreeDecimals(r.Irr) + " %");
+    EXPECT_EQ(labels.Irr, "IRR = " + FormatThreeDecimals(r.Irr) + " %");
 }
 
 TEST_F(AnalyseProjectTest, PumpCurveRunShowsTheDutyButton)
@@ -130,8 +127,9 @@ TEST_F(AnalyseProjectTest, PumpCurveRunShowsTheDutyButton)
     ctx.store.CurrencyCode = 1;
     const ResultsStore& r = ctx.results;
     ASSERT_EQ(AnalyseProject(ctx, 0, observer).Status, AnalysisStatus::Completed);
-    EXPECT_TRUE(window->dutyButton);
-    EXPECT_EQ(labels().NpvI.substr(0, 1), "$");
+    ASSERT_TRUE(window());
+    EXPECT_TRUE(window()->dutyButton);
+    EXPECT_EQ(window()->labels.NpvI.substr(0, 1), "$");
     EXPECT_GT(r.YearEnergy[1], 0.0f);
     EXPECT_NEAR(r.YearPumpingHours[1], 0.1 * 24 / r.YearFlow[1], 1e-4); // 100 l/s demand
 }
@@ -163,7 +161,7 @@ TEST_F(AnalyseProjectTest, FailuresKeepNoResults)
         RecordingObserver fresh{calls};
         EXPECT_EQ(AnalyseProject(ctx, 0, fresh).Status, c.expected) << c.name;
         EXPECT_EQ(ctx.store.ResultsValid, 0) << c.name;
-        EXPECT_TRUE(labels().Irr.empty()) << c.name;
+        EXPECT_FALSE(window()) << c.name; // no window holds this run's results
     }
 }
 

@@ -271,6 +271,8 @@ TEST_F(GraphWindowTest, GraphsOfAnalysedProjectsStayInsideTheirFramesWithLabelsA
         ASSERT_EQ(AnalyseProject(ctx, ctx.store.SupervisionFees, progress).Status,
                   AnalysisStatus::Completed)
             << c.name;
+        w = static_cast<frmResults*>(ctx.windows.results.Get()); // the run loaded a new one
+        ASSERT_TRUE(w) << c.name;
         const Drawing& profile = w->picHydraulic->drawing();
         const PlotFrame& f = w->picHydraulicFrame;
         ASSERT_FALSE(profile.isEmpty()) << c.name;

@@ -58,6 +58,15 @@ class ProjectFilesTest : public InputWindowTest
         return QFile::exists(path(name));
     }
 
+    // Save As that the input checks stop before its file dialog: whether no
+    // file dialog was asked for.
+    bool SaveAsStopsAtTheChecks()
+    {
+        const size_t asked = scripted.fileRequests.size();
+        SaveProjectAs(ctx);
+        return scripted.fileRequests.size() == asked;
+    }
+
     QByteArray Bytes(const char* name) const
     {
         QFile f(path(name));

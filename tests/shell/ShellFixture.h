@@ -10,8 +10,8 @@
 
 #include "app/AppContext.h"
 #include "input/frmLCC.h"
-#include "platform/ScriptedUi.h"
 #include "shell/MDIProject.h"
+#include "support/CheckedUi.h"
 
 namespace vemora::test {
 
@@ -50,8 +50,8 @@ class ShellTest : public ::testing::Test
     // The input window the main window's start-up loaded.
     frmLCC* input() const { return static_cast<frmLCC*>(ctx.windows.input.Get()); }
 
-    ScriptedUi ui;
-    AppContext ctx{ui};
+    CheckedUi ui;
+    CheckedContext ctx{ui};
     MDIProject* main_ = nullptr;
 };
 

@@ -126,6 +126,7 @@ TEST_F(AnalysisDialogTest, MissedPumpCurveKeepsAnalyseAndShowsTheDutyPoints)
     Use(std::move(project));
     Analyse([this](frmAnalyse& d) {
         Ready(d);
+        ui.dialogHandlers.push_back(RejectDialog); // the duty points
         d.sscAnalyse->click();
         EXPECT_EQ(d.sscAnalyse->Caption(), "&Analyse");
         EXPECT_TRUE(d.sscAnalyse->isEnabled());

@@ -73,6 +73,7 @@ TEST_F(CommandsTest, WithoutAnOpenProjectTheCommandsSayWhatIsMissing)
     }
     // New goes straight to the system-type dialog.
     const size_t said = ui.messages.size();
+    ui.dialogHandlers.push_back(RejectDialog);
     m->mnuNew->trigger();
     EXPECT_EQ(ui.messages.size(), said);
     EXPECT_EQ(ui.dialogsShown.back(), "frmLCCType");
@@ -93,14 +94,17 @@ TEST_F(CommandsTest, DialogCommandsOpenTheirWindows)
         {m->mnuAbout, "frmAbout"},
     };
     for (const auto& [action, dialog] : rows) {
+        ui.dialogHandlers.push_back(RejectDialog);
         action->trigger();
         ASSERT_FALSE(ui.dialogsShown.empty());
         EXPECT_EQ(ui.dialogsShown.back(), dialog);
     }
     EXPECT_TRUE(ui.messages.empty());
     ui.answers.push_back(MsgAnswer::Cancel); // no guide file in the test folder
+    ui.dialogHandlers.push_back(RejectDialog);
     m->mnuStep->trigger();
     EXPECT_EQ(ui.dialogsShown.back(), "frmPDFView");
+    ui.dialogHandlers.push_back(RejectDialog);
     m->sscPrint->click();
     EXPECT_EQ(ui.dialogsShown.back(), "frmPrint");
     m->mnuContents->trigger();
@@ -154,6 +158,7 @@ TEST_F(CommandsTest, NewAsksToSaveAndAnUnfinishedSaveStopsIt)
 
     // No: the system-type dialog.
     ui.answers.push_back(MsgAnswer::No);
+    ui.dialogHandlers.push_back(RejectDialog);
     m->mnuNew->trigger();
     EXPECT_TRUE(shown("frmLCCType"));
 }

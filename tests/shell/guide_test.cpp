@@ -16,9 +16,9 @@
 
 #include "app/AppContext.h"
 #include "platform/PictureButton.h"
-#include "platform/ScriptedUi.h"
 #include "shell/InstallShellDialogs.h"
 #include "shell/frmPDFView.h"
+#include "support/CheckedUi.h"
 #include "support/FakeMainWindow.h"
 
 namespace vemora::test {
@@ -26,7 +26,7 @@ namespace {
 
 // Scripted services that can act when a message is shown, as a user who
 // copies the guide into place before pressing Retry.
-class GuideUi : public ScriptedUi
+class GuideUi : public CheckedUi
 {
   public:
     std::function<void()> onMessage;
@@ -73,7 +73,7 @@ class GuideTest : public ::testing::Test
 
     QTemporaryDir dir;
     GuideUi ui;
-    AppContext ctx{ui, AppPaths(dir.path())};
+    CheckedContext ctx{ui, AppPaths(dir.path())};
     std::unique_ptr<FakeMainWindow> main = std::make_unique<FakeMainWindow>(ctx);
 };
 

@@ -251,6 +251,7 @@ TEST_F(MainWindowTest, NewWithoutAnOpenProjectAsksNothing)
 {
     MDIProject& m = makeMain();
     ctx.store.ProjectOpen = 0;
+    ui.dialogHandlers.push_back(RejectDialog);
     m.mnuNew->trigger();
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(ui.dialogsShown.size(), 1u);
