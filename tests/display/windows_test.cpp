@@ -39,6 +39,26 @@ namespace {
 // work area's corner, a press on the middle of the title bar reaching the
 // frame (not the window's content painted over it), and the window's
 // content reaching down to the frame's bottom border.
+// The analysis dialog's Analyse button, once the dialog shows it.
+void PressAnalyse(QWidget* w)
+{
+    auto* dialog = static_cast<frmAnalyse*>(w);
+    WaitFor([&] { return dialog->sscAnalyse->isVisible(); });
+    Click(dialog->sscAnalyse);
+}
+
+// The analysis dialog once its run has ended, and its Cancel button.
+bool AnalyseDialogAfterItsRun(QWidget* w)
+{
+    auto* dialog = qobject_cast<frmAnalyse*>(w);
+    return dialog && dialog->sscAnalyse->isEnabled();
+}
+
+void PressCancel(QWidget* w)
+{
+    Click(static_cast<frmAnalyse*>(w)->sscCancel);
+}
+
 void ExpectOnScreenAtCorner(QWidget* window)
 {
     ASSERT_TRUE(WaitFor([&] { return Shown(window); })) << window->objectName().toStdString();
@@ -255,13 +275,7 @@ TEST_F(WindowsTest, AnalysisDialogCloseBoxActsAsCancelAfterARun)
 {
     OpenPumpingProject(QStringLiteral("Close box"));
     ModalScript script;
-    script
-        .then("Analyse", Named("frmAnalyse"),
-              [](QWidget* w) {
-                  auto* dialog = static_cast<frmAnalyse*>(w);
-                  WaitFor([&] { return dialog->sscAnalyse->isVisible(); });
-                  Click(dialog->sscAnalyse);
-              })
+    script.then("Analyse", Named("frmAnalyse"), PressAnalyse)
         .then(
             "the close box after the run",
             [](QWidget* w) {
@@ -295,23 +309,11 @@ TEST_F(WindowsTest, FailedRunLeavesNoYearForTheNextProject)
     OpenThroughMenu(failingPath);
 
     ModalScript script;
-    script
-        .then("Analyse", Named("frmAnalyse"),
-              [](QWidget* w) {
-                  auto* dialog = static_cast<frmAnalyse*>(w);
-                  WaitFor([&] { return dialog->sscAnalyse->isVisible(); });
-                  Click(dialog->sscAnalyse);
-              })
+    script.then("Analyse", Named("frmAnalyse"), PressAnalyse)
         .then("the missed pump curve", MessageBox("does not intersect the system curve"),
               ClickButton("OK"))
         .then("the duty-point warning", Named("frmDutyPoint"), ClickButton("&OK"))
-        .then(
-            "Cancel after the failed run",
-            [](QWidget* w) {
-                auto* dialog = qobject_cast<frmAnalyse*>(w);
-                return dialog && dialog->sscAnalyse->isEnabled();
-            },
-            [](QWidget* w) { Click(static_cast<frmAnalyse*>(w)->sscCancel); });
+        .then("Cancel after the failed run", AnalyseDialogAfterItsRun, PressCancel);
     Run(script, [&] { ChooseMenuBarItem(main_->mnuAnalyse); });
     EXPECT_EQ(ctx.store.ResultsValid, 0);
     EXPECT_FALSE(ctx.windows.results.Loaded());
@@ -343,13 +345,7 @@ TEST_F(WindowsTest, ARefusedAnalysisSaysWhyOnASecondLine)
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     ModalScript script;
-    script
-        .then("Analyse", Named("frmAnalyse"),
-              [](QWidget* w) {
-                  auto* dialog = static_cast<frmAnalyse*>(w);
-                  WaitFor([&] { return dialog->sscAnalyse->isVisible(); });
-                  Click(dialog->sscAnalyse);
-              })
+    script.then("Analyse", Named("frmAnalyse"), PressAnalyse)
         .then("the refusal", MessageBox(QStringLiteral("Could not determine the flow")),
               [&](QWidget* w) {
                   auto* box = static_cast<QMessageBox*>(w);
@@ -358,13 +354,7 @@ TEST_F(WindowsTest, ARefusedAnalysisSaysWhyOnASecondLine)
                   icon = box->icon();
                   ClickButton("OK")(w);
               })
-        .then(
-            "Cancel after the refused run",
-            [](QWidget* w) {
-                auto* dialog = qobject_cast<frmAnalyse*>(w);
-                return dialog && dialog->sscAnalyse->isEnabled();
-            },
-            [](QWidget* w) { Click(static_cast<frmAnalyse*>(w)->sscCancel); });
+        .then("Cancel after the refused run", AnalyseDialogAfterItsRun, PressCancel);
     Run(script, [&] { ChooseMenuBarItem(main_->mnuAnalyse); });
     EXPECT_EQ(text, expected);
     EXPECT_EQ(title, QStringLiteral("Vemora Error"));
