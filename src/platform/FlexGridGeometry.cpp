@@ -61,6 +61,17 @@ template <typename SizeOf> int lineAtPx(int px, int fixed, int firstShown, int c
     return -1;
 }
 
+// The first scrolling line to show along one axis so that line `index` is
+// in sight within `room` pixels: the one shown now, moved back to `index`
+// when that lies before it, or on until `index` ends inside the room.
+template <typename SizeOf> int firstShownFor(int index, int firstShown, int room, SizeOf size)
+{
+    int first = std::min(firstShown, index);
+    while (first < index && spanPx(first, index + 1, size) > room)
+        ++first;
+    return first;
+}
+
 } // namespace
 
 int FlexGrid::fixedHeightPx() const
@@ -228,34 +239,12 @@ void FlexGrid::scrollContentsBy(int, int)
 
 void FlexGrid::ensureVisible(int r, int c)
 {
-    if (r >= fixedRows_ && r < rows_) {
-        int top = topRow_;
-        if (r < top) top = r;
-        const int avail = viewport()->height() - fixedHeightPx();
-        auto bottomOf = [&](int t) {
-            int y = 0;
-            for (int i = t; i <= r; ++i)
-                y += rowHeightPx(i);
-            return y;
-        };
-        while (top < r && bottomOf(top) > avail)
-            ++top;
-        setTopRow(top);
-    }
-    if (c >= fixedCols_ && c < cols_) {
-        int left = leftCol_;
-        if (c < left) left = c;
-        const int avail = viewport()->width() - fixedWidthPx();
-        auto rightOf = [&](int l) {
-            int x = 0;
-            for (int i = l; i <= c; ++i)
-                x += colWidthPx(i);
-            return x;
-        };
-        while (left < c && rightOf(left) > avail)
-            ++left;
-        setLeftCol(left);
-    }
+    if (r >= fixedRows_ && r < rows_)
+        setTopRow(firstShownFor(r, topRow_, viewport()->height() - fixedHeightPx(),
+                                [this](int i) { return rowHeightPx(i); }));
+    if (c >= fixedCols_ && c < cols_)
+        setLeftCol(firstShownFor(c, leftCol_, viewport()->width() - fixedWidthPx(),
+                                 [this](int i) { return colWidthPx(i); }));
 }
 
 void FlexGrid::scrollToCurrent()
