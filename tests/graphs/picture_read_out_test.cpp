@@ -5,29 +5,11 @@
 
 #include "graphs/PlotFrame.h"
 #include "platform/PictureBox.h"
+#include "support/PictureBoxFixture.h"
 #include "support/SmallGraph.h"
 
 using namespace vemora;
-
-namespace {
-
-struct PictureBoxTest : ::testing::Test
-{
-    QWidget window;
-    PictureBox* pic = new PictureBox(&window);
-
-    void SetUp() override
-    {
-        window.resize(500, 300);
-        pic->setGeometry(10, 10, 404, 204); // 400 x 200 inside the border
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        // QTest keeps the buttons of earlier tests held; let them go.
-        QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(490, 290));
-    }
-};
-
-} // namespace
+using vemora::test::PictureBoxTest;
 
 TEST_F(PictureBoxTest, ReadOutAtTheFramesFirstPixelAndOneBeyond)
 {

@@ -7,9 +7,11 @@
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
 #include "platform/ScriptedUi.h"
+#include "support/PictureBoxFixture.h"
 #include "support/SmallGraph.h"
 
 using namespace vemora;
+using vemora::test::PictureBoxTest;
 
 namespace {
 
@@ -18,23 +20,6 @@ QImage shownInside(PictureBox& pic)
 {
     return pic.grab(pic.contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
 }
-
-struct PictureBoxTest : ::testing::Test
-{
-    ScriptedUi ui;
-    QWidget window;
-    PictureBox* pic = new PictureBox(&window);
-
-    void SetUp() override
-    {
-        window.resize(500, 300);
-        pic->setGeometry(10, 10, 404, 204); // 400 x 200 inside the border
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        // QTest keeps the buttons of earlier tests held; let them go.
-        QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(490, 290));
-    }
-};
 
 } // namespace
 
@@ -79,6 +64,7 @@ TEST_F(PictureBoxTest, ShowsAndCopiesExactlyTheDrawnPicture)
     window.repaint();
     EXPECT_EQ(shownInside(*pic), picture);
 
+    ScriptedUi ui;
     pic->copyToClipboard(ui);
     EXPECT_EQ(ui.clipboardImage(), picture);
     EXPECT_EQ(ui.clipboardImage().pixelColor(150, 120), QColor(0, 0, 255));
