@@ -7,7 +7,7 @@
 #include "app/PrintCopies.h"
 #include "app/WorkingViews.h"
 #include "graphs/PumpGraphs.h"
-#include "graphs/PumpPages.h"
+#include "pages/PumpPages.h"
 #include "platform/ControlBuilders.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"

@@ -14,7 +14,7 @@
 #include "engine/AnalysisRun.h"
 #include "engine/NumberFormat.h"
 #include "graphs/ProfilePlot.h"
-#include "graphs/ViewProfilePage.h"
+#include "pages/ViewProfilePage.h"
 #include "platform/ControlBuilders.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"

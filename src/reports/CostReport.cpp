@@ -2,10 +2,10 @@
 // cost, the design life, the net present values, the internal rate of
 // return and the first-year annual costs with their escalation rates.
 #include "app/AppContext.h"
-#include "app/PageFrames.h"
 #include "app/PrintFailure.h"
 #include "engine/CapitalCostLines.h"
 #include "engine/NumberFormat.h"
+#include "pages/PageFrames.h"
 #include "platform/ReportPrinter.h"
 #include "reports/ReportTexts.h"
 #include "reports/Reports.h"
@@ -28,7 +28,8 @@ class CostReport
         const ProjectStore& s = ctx_.store;
         const ResultsStore& r = ctx_.results;
         p_.setFontBold(false);
-        PrintPageHeader(ctx_, p_);
+        ReportPages pages(ctx_, p_);
+        pages.Begin();
         PrintReportTitle(p_, 40, QStringLiteral("COST ANALYSIS"));
         p_.setFontSize(12);
         p_.Print();
@@ -59,8 +60,7 @@ class CostReport
                    s.EscalationRate);
         annualLine("Energy cost", r.YearEnergy[1], s.EnergyEscalationRate);
 
-        p_.setCurrentY(245);
-        PrintPageFooter(ctx_, p_);
+        pages.End();
     }
 
   private:

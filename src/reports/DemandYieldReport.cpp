@@ -7,9 +7,9 @@
 
 #include "app/AppContext.h"
 #include "app/InputSnapshot.h"
-#include "app/PageFrames.h"
 #include "app/PrintFailure.h"
 #include "engine/NumberFormat.h"
+#include "pages/PageFrames.h"
 #include "platform/ReportPrinter.h"
 #include "project/SystemType.h"
 #include "reports/ReportTexts.h"
@@ -91,7 +91,8 @@ void PrintDemandYieldTable(AppContext& ctx, ReportPrinter& p)
     const bool pumping = !IsGravity(ctx.store);
     const TableHeading heading = DemandHeading();
 
-    PrintTableHeading(ctx, p, heading);
+    ReportPages pages(ctx, p);
+    PrintTableHeading(ctx, pages, p, heading);
     for (int i = 1; i <= years; ++i) {
         const DemandRow& row = rows[i - 1];
         p.Print({{5, row.year},
@@ -105,10 +106,10 @@ void PrintDemandYieldTable(AppContext& ctx, ReportPrinter& p)
         if (i == years) p.Print({{15, unitLine}});
         if (i % kYearsPerPage == 0 && i < MaxYears) {
             p.Print({{15, unitLine}});
-            TurnTablePage(ctx, p, heading);
+            TurnTablePage(ctx, pages, p, heading);
         }
     }
-    EndTablePage(ctx, p);
+    pages.End();
 }
 
 } // namespace vemora

@@ -3,8 +3,8 @@
 // the number of summer months, on one page.
 #include "app/AppContext.h"
 #include "app/InputSnapshot.h"
-#include "app/PageFrames.h"
 #include "engine/NumberFormat.h"
+#include "pages/PageFrames.h"
 #include "platform/ReportPrinter.h"
 #include "reports/ReportTexts.h"
 #include "reports/Reports.h"
@@ -55,7 +55,8 @@ void PrintRates(const EnergyInputs& in, const QString& symbol, ReportPrinter& p)
 void PrintEnergyData(AppContext& ctx, ReportPrinter& p)
 {
     const EnergyInputs in = ReadInputWindow(ctx).energy;
-    PrintPageHeader(ctx, p);
+    ReportPages pages(ctx, p);
+    pages.Begin();
     p.setFontSize(13);
     p.Print();
     p.setFontUnderline(true);
@@ -93,8 +94,7 @@ void PrintEnergyData(AppContext& ctx, ReportPrinter& p)
     p.Print({{7, QStringLiteral("Pumping hours per day - ") + in.PumpingHours.trimmed()}});
     p.Print({{7, QStringLiteral("Number of summer months - ") + in.SummerMonths +
                      QStringLiteral(" months")}});
-    p.setCurrentY(245);
-    PrintPageFooter(ctx, p);
+    pages.End();
 }
 
 } // namespace vemora

@@ -4,8 +4,8 @@
 // pumping system's demand option and the pump data from the store.
 #include "app/AppContext.h"
 #include "app/InputSnapshot.h"
-#include "app/PageFrames.h"
 #include "engine/NumberFormat.h"
+#include "pages/PageFrames.h"
 #include "platform/ReportPrinter.h"
 #include "project/SystemType.h"
 #include "project/TextCodec.h"
@@ -25,30 +25,23 @@ class GeneralReport
 {
   public:
     GeneralReport(AppContext& ctx, ReportPrinter& p)
-        : ctx_(ctx), p_(p), in_(ReadInputWindow(ctx).general)
+        : ctx_(ctx), p_(p), in_(ReadInputWindow(ctx).general),
+          pages_(ctx, p, [this] { titleBlock(); })
     {
     }
 
     void Print()
     {
-        newPage();
+        pages_.Begin();
         periods();
         demand();
         reservoirs();
         if (pumping()) pumpData();
-        p_.setCurrentY(245);
-        PrintPageFooter(ctx_, p_);
+        pages_.End();
     }
 
   private:
     bool pumping() const { return !IsGravity(ctx_.store); }
-
-    // The page header and the title block; a block that would reach the
-    // footer turns the page to the same.
-    void newPage()
-    {
-        PrintPageHeader(ctx_, p_, [this] { titleBlock(); });
-    }
 
     // Turns the page first when `lines` lines of 12 pt would reach the footer.
     void keepLines(int lines) { p_.KeepTogether(lines * p_.TextHeight()); }
@@ -93,9 +86,7 @@ class GeneralReport
         for (int r = 1; r < rows; ++r) {
             p_.Print({{9, grid.Cell(r, 0)}, {30, grid.Cell(r, 1)}});
             if (pageEndsAfterDemandRow(r)) {
-                p_.setCurrentY(240);
-                PrintPageFooter(ctx_, p_);
-                newPage();
+                pages_.Turn();
                 demandHeading(grid, unit);
             }
         }
@@ -179,6 +170,9 @@ class GeneralReport
     AppContext& ctx_;
     ReportPrinter& p_;
     const GeneralInputs in_;
+    // Each page begins with the header and the title block; a block that
+    // would reach the footer turns the page to the same.
+    ReportPages pages_;
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 // The system analysis graph pages of the print run, drawn from the stores,
 // so printing never loads or changes the results window.
-#include "graphs/SystemGraphPage.h"
+#include "pages/SystemGraphPage.h"
 #include "reports/Reports.h"
 
 namespace vemora {

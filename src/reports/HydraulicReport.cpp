@@ -6,10 +6,10 @@
 
 #include "app/AppContext.h"
 #include "app/InputSnapshot.h"
-#include "app/PageFrames.h"
 #include "app/PrintFailure.h"
 #include "engine/Hydraulics.h"
 #include "engine/NumberFormat.h"
+#include "pages/PageFrames.h"
 #include "platform/PrintNumber.h"
 #include "platform/ReportPrinter.h"
 #include "project/NodeTypes.h"
@@ -35,7 +35,8 @@ QString threeDecimals(double value)
 class HydraulicReport
 {
   public:
-    HydraulicReport(AppContext& ctx, ReportPrinter& p) : ctx_(ctx), p_(p), in_(ReadInputWindow(ctx))
+    HydraulicReport(AppContext& ctx, ReportPrinter& p)
+        : ctx_(ctx), p_(p), in_(ReadInputWindow(ctx)), pages_(ctx, p)
     {
     }
 
@@ -51,14 +52,12 @@ class HydraulicReport
         for (int i = 1; i <= nodes; ++i) {
             nodeRow(i);
             if (i % kNodesPerPage == 0 && i <= 18 * kNodesPerPage) {
-                p_.setCurrentY(240);
-                PrintPageFooter(ctx_, p_);
+                pages_.End(kReportBodyEnd);
                 p_.setFontBold(false);
                 pageTop(false);
             }
         }
-        p_.setCurrentY(245);
-        PrintPageFooter(ctx_, p_);
+        pages_.End();
     }
 
   private:
@@ -89,7 +88,7 @@ class HydraulicReport
 
     void pageTop(bool first)
     {
-        PrintPageHeader(ctx_, p_);
+        pages_.Begin();
         PrintReportTitle(p_, 40, QStringLiteral("HYDRAULIC ANALYSIS"));
         p_.setFontSize(6);
         p_.Print();
@@ -146,6 +145,7 @@ class HydraulicReport
     AppContext& ctx_;
     ReportPrinter& p_;
     const InputSnapshot in_;
+    ReportPages pages_;
     int year_ = 1;
     QString flowText_;
     QString headText_;

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "app/AppContext.h"
-#include "app/PageFrames.h"
 #include "app/PrintFailure.h"
 #include "engine/NumberFormat.h"
+#include "pages/PageFrames.h"
 #include "platform/ReportPrinter.h"
 #include "project/SystemType.h"
 #include "reports/ReportTexts.h"
@@ -86,7 +86,8 @@ void PrintIncomeExpenditureTable(AppContext& ctx, ReportPrinter& p)
     const int n = static_cast<int>(rows.size());
     const TableHeading heading = IncomeHeading();
 
-    PrintTableHeading(ctx, p, heading);
+    ReportPages pages(ctx, p);
+    PrintTableHeading(ctx, pages, p, heading);
     for (int i = 1; i <= n; ++i) {
         const CostRow& row = rows[i - 1];
         p.Print({{5, row.year},
@@ -100,10 +101,10 @@ void PrintIncomeExpenditureTable(AppContext& ctx, ReportPrinter& p)
         p.Print();
         if (i % kRowsPerPage == 0 && i < MaxYears) {
             p.Print({{15, QStringLiteral("All units are: ") + CurrencyText(ctx)}});
-            TurnTablePage(ctx, p, heading);
+            TurnTablePage(ctx, pages, p, heading);
         }
     }
-    EndTablePage(ctx, p);
+    pages.End();
 }
 
 } // namespace vemora

@@ -1,6 +1,6 @@
 // The print run's IRR page: the full range of the IRR scan, drawn afresh, so
 // printing never loads or shows the IRR window.
-#include "graphs/IrrGraphPage.h"
+#include "pages/IrrGraphPage.h"
 #include "reports/Reports.h"
 
 namespace vemora {

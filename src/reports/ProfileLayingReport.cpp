@@ -3,9 +3,9 @@
 // pipeline characteristics and the pipe laying conditions.
 #include "app/AppContext.h"
 #include "app/InputSnapshot.h"
-#include "app/PageFrames.h"
 #include "app/PrintFailure.h"
 #include "engine/NumberFormat.h"
+#include "pages/PageFrames.h"
 #include "platform/ReportPrinter.h"
 #include "project/SystemType.h"
 #include "project/UnitSystem.h"
@@ -65,20 +65,14 @@ void PrintTableHeading(const ProfileInputs& in, ReportPrinter& p)
     p.setFontBold(false);
 }
 
-void StartPage(AppContext& ctx, ReportPrinter& p)
+void StartPage(AppContext& ctx, ReportPages& pages, ReportPrinter& p)
 {
     p.setFontBold(false);
-    PrintPageHeader(ctx, p);
+    pages.Begin();
     PrintTitle(ctx, p);
 }
 
-void EndPage(AppContext& ctx, ReportPrinter& p, double footerMm)
-{
-    p.setCurrentY(footerMm);
-    PrintPageFooter(ctx, p);
-}
-
-void PrintNodeRows(AppContext& ctx, const ProfileInputs& in, ReportPrinter& p)
+void PrintNodeRows(AppContext& ctx, ReportPages& pages, const ProfileInputs& in, ReportPrinter& p)
 {
     static const int tabs[] = {5, 11, 22, 35, 45, 56, 65, 75};
     const int lastRow = in.Nodes.Rows() - 1;
@@ -89,8 +83,8 @@ void PrintNodeRows(AppContext& ctx, const ProfileInputs& in, ReportPrinter& p)
         }
         p.EndLine();
         if (r % kNodesPerPage == 0 && r <= kLastBreak) {
-            EndPage(ctx, p, 240);
-            StartPage(ctx, p);
+            pages.End(kReportBodyEnd);
+            StartPage(ctx, pages, p);
             PrintTableHeading(in, p);
         }
     }
@@ -172,15 +166,16 @@ void PrintLaying(AppContext& ctx, ReportPrinter& p)
 void PrintProfileData(AppContext& ctx, ReportPrinter& p)
 {
     const ProfileInputs in = ReadInputWindow(ctx).profile;
-    StartPage(ctx, p);
+    ReportPages pages(ctx, p);
+    StartPage(ctx, pages, p);
     PrintTableHeading(in, p);
-    PrintNodeRows(ctx, in, p);
+    PrintNodeRows(ctx, pages, in, p);
 
-    EndPage(ctx, p, 245);
-    StartPage(ctx, p); // the header's face at 13 points for the whole page
+    pages.End();
+    StartPage(ctx, pages, p); // the header's face at 13 points for the whole page
     PrintCharacteristics(in, p);
     PrintLaying(ctx, p);
-    EndPage(ctx, p, 245);
+    pages.End();
 }
 
 } // namespace vemora

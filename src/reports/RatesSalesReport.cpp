@@ -3,8 +3,8 @@
 // the water tariff, as the input window shows them.
 #include "app/AppContext.h"
 #include "app/InputSnapshot.h"
-#include "app/PageFrames.h"
 #include "engine/NumberFormat.h"
+#include "pages/PageFrames.h"
 #include "platform/ReportPrinter.h"
 #include "project/SystemType.h"
 #include "reports/ReportTexts.h"
@@ -91,7 +91,8 @@ void PrintRatesAndSales(AppContext& ctx, ReportPrinter& p)
     const RatesInputs in = ReadInputWindow(ctx).rates;
     const QString symbol = CurrencyText(ctx);
     p.setFontBold(false);
-    PrintPageHeader(ctx, p);
+    ReportPages pages(ctx, p);
+    pages.Begin();
     p.setFontSize(12);
     p.Print();
     p.setFontUnderline(true);
@@ -101,8 +102,7 @@ void PrintRatesAndSales(AppContext& ctx, ReportPrinter& p)
     PrintCosts(in, symbol, p);
     PrintOperational(in, symbol, p);
     PrintRates(ctx, in, symbol, p);
-    p.setCurrentY(245);
-    PrintPageFooter(ctx, p);
+    pages.End();
 }
 
 } // namespace vemora

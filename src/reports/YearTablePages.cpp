@@ -1,7 +1,7 @@
 #include "reports/YearTablePages.h"
 
 #include "app/AppContext.h"
-#include "app/PageFrames.h"
+#include "pages/PageFrames.h"
 #include "project/SystemType.h"
 
 namespace vemora {
@@ -16,11 +16,12 @@ void PrintItemAt(ReportPrinter& p, const PrintItem& item)
 
 } // namespace
 
-void PrintTableHeading(AppContext& ctx, ReportPrinter& p, const TableHeading& heading)
+void PrintTableHeading(AppContext& ctx, ReportPages& pages, ReportPrinter& p,
+                       const TableHeading& heading)
 {
     const bool pumping = !IsGravity(ctx.store);
     p.setFontBold(false);
-    PrintPageHeader(ctx, p);
+    pages.Begin();
     PrintReportTitle(p, heading.titleColumn, heading.title);
     p.setFontSize(6);
     p.Print();
@@ -39,17 +40,11 @@ void PrintTableHeading(AppContext& ctx, ReportPrinter& p, const TableHeading& he
     p.setFontBold(false);
 }
 
-void TurnTablePage(AppContext& ctx, ReportPrinter& p, const TableHeading& heading)
+void TurnTablePage(AppContext& ctx, ReportPages& pages, ReportPrinter& p,
+                   const TableHeading& heading)
 {
-    p.setCurrentY(240);
-    PrintPageFooter(ctx, p);
-    PrintTableHeading(ctx, p, heading);
-}
-
-void EndTablePage(AppContext& ctx, ReportPrinter& p)
-{
-    p.setCurrentY(245);
-    PrintPageFooter(ctx, p);
+    pages.End(kReportBodyEnd);
+    PrintTableHeading(ctx, pages, p, heading);
 }
 
 } // namespace vemora

@@ -1,6 +1,6 @@
 // The pages of a yearly table: each starts with the page header, the title
 // and two lines of column captions between rules in Courier New, and ends
-// with the page footer.
+// with the page footer (the caller's ReportPages ends the last one).
 #pragma once
 
 #include <array>
@@ -11,6 +11,7 @@
 namespace vemora {
 
 struct AppContext;
+class ReportPages;
 
 // One line of column captions; its last column only a pumping project has.
 struct TableCaptionLine
@@ -27,10 +28,11 @@ struct TableHeading
     std::array<TableCaptionLine, 2> captions;
 };
 
-void PrintTableHeading(AppContext& ctx, ReportPrinter& p, const TableHeading& heading);
+// Begins a page of `pages` and heads it.
+void PrintTableHeading(AppContext& ctx, ReportPages& pages, ReportPrinter& p,
+                       const TableHeading& heading);
 // Ends a full page with its footer and heads the next one.
-void TurnTablePage(AppContext& ctx, ReportPrinter& p, const TableHeading& heading);
-// Ends the table's last page with its footer.
-void EndTablePage(AppContext& ctx, ReportPrinter& p);
+void TurnTablePage(AppContext& ctx, ReportPages& pages, ReportPrinter& p,
+                   const TableHeading& heading);
 
 } // namespace vemora

@@ -7,7 +7,7 @@
 #include "app/PrintCopies.h"
 #include "app/WorkingViews.h"
 #include "graphs/IrrGraph.h"
-#include "graphs/IrrGraphPage.h"
+#include "pages/IrrGraphPage.h"
 #include "platform/ControlBuilders.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"

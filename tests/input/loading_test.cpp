@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 
 #include "InputWindowFixture.h"
-#include "app/PageFrames.h"
 #include "app/ReadProjectDate.h"
+#include "pages/PageFrames.h"
 #include "platform/DatePicker.h"
 #include "platform/FlexGrid.h"
 #include "platform/ScrollBar.h"

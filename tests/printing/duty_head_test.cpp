@@ -7,7 +7,7 @@
 
 #include "ReportsFixture.h"
 #include "engine/NumberFormat.h"
-#include "graphs/PumpPages.h"
+#include "pages/PumpPages.h"
 #include "platform/Drawing.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"

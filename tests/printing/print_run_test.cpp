@@ -3,8 +3,8 @@
 // after portrait reports, and each kind of failure reported as the failure
 // of the step that was printing.
 #include "ReportsFixture.h"
-#include "app/PageFrames.h"
 #include "app/PrintFailure.h"
+#include "pages/PageFrames.h"
 #include "support/FileAccess.h"
 #include "support/PdfPages.h"
 

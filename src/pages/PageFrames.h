@@ -1,6 +1,6 @@
-// The frames of every printed page. Portrait report pages begin with
-// PrintPageHeader and end with PrintPageFooter; landscape graph pages use
-// the wider PrintGraphPageHeader and PrintGraphPageFooter. Each header
+// The frames of every printed page. Portrait report pages are framed by a
+// ReportPages object; landscape graph pages by the wider
+// PrintGraphPageHeader and PrintGraphPageFooter. Each header
 // counts the page in ctx.PageNumber (set to 0 before every copy) and prints
 // the logo, the project's name, designer, file, date (and, on report pages,
 // description), the print date and the page number above a rule. Each
@@ -25,19 +25,41 @@ inline const QColor kPrintDarkBlue{0, 0, 128};
 // page that goes on (a report's last page has its footer at 245 mm).
 constexpr double kReportBodyEnd = 240;
 
-// Leaves the printer in Times New Roman 8 pt bold, black, not underlined,
-// with the print position below the header rule; then prints the report's
-// `heading` (its title block), if any. The header keeps its height whatever
-// the texts: the project name and the designer take one line each, cut at
-// the end of the line with "..."; the file path two lines at most,
-// shortened in the middle with "..." as on graph pages; the description two
-// lines broken at blanks, the second ending in "..." when the text goes on.
-// Until the footer, a line that would reach below kReportBodyEnd turns the
-// page first: the footer at kReportBodyEnd, this header and the heading.
-void PrintPageHeader(AppContext& ctx, ReportPrinter& printer,
-                     const std::function<void()>& heading = {});
-// The caller sets CurrentY where the footer begins. Leaves 9 pt bold black.
-void PrintPageFooter(AppContext& ctx, ReportPrinter& printer);
+// Where the footer of a report's last page begins.
+constexpr double kReportLastFooter = 245;
+
+// The pages of one portrait report, one after another. Begin prints a page's
+// header: it leaves the printer in Times New Roman 8 pt bold, black, not
+// underlined, with the print position below the header rule, and then
+// prints the report's `heading` (its title block), if any. The header keeps
+// its height whatever the texts: the project name and the designer take one
+// line each, cut at the end of the line with "..."; the file path two lines
+// at most, shortened in the middle with "..." as on graph pages; the
+// description two lines broken at blanks, the second ending in "..." when
+// the text goes on. While a page is open, a line that would reach below
+// kReportBodyEnd turns the page first (Turn). End prints the page's footer
+// (a rule, the disclaimer, the program line and a second rule) with its top
+// at `footerTop` and ends the page; it leaves 9 pt bold black. A report
+// stopped by a PrintFailure leaves its page open: the object then takes its
+// page turns back from the printer as it goes.
+class ReportPages
+{
+  public:
+    ReportPages(AppContext& ctx, ReportPrinter& printer, std::function<void()> heading = {});
+    ~ReportPages();
+    ReportPages(const ReportPages&) = delete;
+    ReportPages& operator=(const ReportPages&) = delete;
+
+    void Begin();
+    // Ends the page with its footer at kReportBodyEnd and begins the next.
+    void Turn();
+    void End(double footerTop = kReportLastFooter);
+
+  private:
+    AppContext& ctx_;
+    ReportPrinter& printer_;
+    std::function<void()> heading_;
+};
 
 // Switches to landscape first; no description; the name and designer as on
 // report pages; the file line shows the input window's file label

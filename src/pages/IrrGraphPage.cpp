@@ -1,10 +1,10 @@
-#include "graphs/IrrGraphPage.h"
+#include "pages/IrrGraphPage.h"
 
 #include "app/AppContext.h"
-#include "app/PageFrames.h"
 #include "app/PrintFailure.h"
 #include "engine/NumberFormat.h"
 #include "graphs/IrrGraph.h"
+#include "pages/PageFrames.h"
 #include "platform/DrawingSurface.h"
 #include "platform/ReportPrinter.h"
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppContext.h"
-#include "app/PageFrames.h"
+#include "pages/PageFrames.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
 #include "support/CheckedUi.h"
@@ -28,16 +28,17 @@ class PageFramesTest : public ::testing::Test
     // One framed page: header, a line of text and the footer at 240 mm.
     const RecordedPage& PrintPage(bool graph = false)
     {
-        if (graph)
+        if (graph) {
             PrintGraphPageHeader(ctx, printer);
-        else
-            PrintPageHeader(ctx, printer);
-        printer.Print({{1, QStringLiteral("body")}});
-        printer.setCurrentY(graph ? 165 : 240);
-        if (graph)
+            printer.Print({{1, QStringLiteral("body")}});
+            printer.setCurrentY(165);
             PrintGraphPageFooter(ctx, printer);
-        else
-            PrintPageFooter(ctx, printer);
+        } else {
+            ReportPages pages(ctx, printer);
+            pages.Begin();
+            printer.Print({{1, QStringLiteral("body")}});
+            pages.End(kReportBodyEnd);
+        }
         return device.pages().back();
     }
 
@@ -80,6 +81,44 @@ TEST_F(PageFramesTest, TheReportHeaderAndFooterHoldTheProjectAndTheDisclaimer)
     // The footer begins where the report left the position.
     EXPECT_DOUBLE_EQ(page.lines[1].from.y(), 241);
     EXPECT_EQ(ctx.PageNumber, 1);
+}
+
+// The disclaimer's lines as each footer prints them, at tab 10 in 8 pt bold
+// (as is the header's print date).
+QStringList DisclaimerLines(const RecordedPage& page)
+{
+    QStringList lines;
+    for (const PageText& t : page.texts)
+        if (t.tab == 10 && t.font.size == 8 && t.font.bold && !t.text.startsWith("Printed: "))
+            lines << t.text;
+    return lines;
+}
+
+TEST_F(PageFramesTest, PortraitAndLandscapeFootersBreakTheDisclaimerAtTheirOwnWords)
+{
+    EXPECT_EQ(DisclaimerLines(PrintPage()),
+              QStringList({"The software program was developed for the convenience of its users.  "
+                           "Although every reasonable effort has been made to ensure that the "
+                           "results are",
+                           "correct and accurate, the developers assume no responsibility for any "
+                           "results, interpretation thereof or any use made of the results "
+                           "obtained",
+                           "with this program.  This program is not presented nor is it intended "
+                           "to be used as a complete study and the use of this software program "
+                           "or output",
+                           "shall be made under the direction of trained engineers exercising "
+                           "their independent judgement regarding the proposed optimized "
+                           "design."}));
+    EXPECT_EQ(DisclaimerLines(PrintPage(true)),
+              QStringList({"The software program was developed for the convenience of its users.  "
+                           "Although every reasonable effort has been made to ensure that the "
+                           "results are correct and accurate, the developers assume no",
+                           "responsibility for any results, interpretation thereof or any use "
+                           "made of the results obtained with this program.  This program is not "
+                           "presented nor is it intended to be used as a complete study",
+                           "and the use of this software program or output shall be made under "
+                           "the direction of trained engineers exercising their independent "
+                           "judgement regarding the proposed optimized design."}));
 }
 
 // The texts of the page at tab `column`, top to bottom.
@@ -150,15 +189,16 @@ TEST_F(PageFramesTest, LongTextsKeepTheHeaderInItsLinesAndAtItsHeight)
 
 TEST_F(PageFramesTest, ALineThatWouldReachTheFooterTurnsThePage)
 {
-    const auto heading = [this] { printer.Print({{7, QStringLiteral("TITLE BLOCK")}}); };
-    PrintPageHeader(ctx, printer, heading);
+    ReportPages pages(ctx, printer, [this] {
+        printer.Print({{7, QStringLiteral("TITLE BLOCK")}});
+    });
+    pages.Begin();
     printer.setFontSize(12);
     printer.setFontBold(false);
     const int line = 60; // more than a page holds
     for (int n = 1; n <= line; ++n)
         printer.Print({{9, QStringLiteral("line %1").arg(n)}});
-    printer.setCurrentY(245);
-    PrintPageFooter(ctx, printer);
+    pages.End();
 
     ASSERT_EQ(device.pages().size(), 2u);
     const RecordedPage& first = device.pages()[0];
@@ -181,6 +221,20 @@ TEST_F(PageFramesTest, ALineThatWouldReachTheFooterTurnsThePage)
     EXPECT_EQ(next->font.size, 12);
     EXPECT_FALSE(next->font.bold);
     EXPECT_EQ(first.findText(next->text), nullptr);
+}
+
+TEST_F(PageFramesTest, AReportStoppedOnAnOpenPageLeavesThePrinterNoPageTurn)
+{
+    {
+        ReportPages pages(ctx, printer);
+        pages.Begin(); // and a PrintFailure ends the report before its footer
+    }
+    printer.setFontSize(12);
+    for (int n = 1; n <= 60; ++n)
+        printer.Print({{9, QStringLiteral("line %1").arg(n)}});
+    // No footer and no second header: the lines ran on down the one page.
+    EXPECT_EQ(ctx.PageNumber, 1);
+    EXPECT_TRUE(device.pages().empty() || device.pages().back().findText("Page 2") == nullptr);
 }
 
 TEST_F(PageFramesTest, TheGraphFrameIsLandscapeAndWiderWithTheFileLabel)

@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "app/AppContext.h"
-#include "graphs/PumpPages.h"
+#include "pages/PumpPages.h"
 #include "platform/Drawing.h"
 #include "platform/FlexGrid.h"
 #include "platform/RecordingPageDevice.h"

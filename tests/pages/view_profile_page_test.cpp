@@ -9,7 +9,7 @@
 
 #include "app/AppContext.h"
 #include "app/PrintFailure.h"
-#include "graphs/ViewProfilePage.h"
+#include "pages/ViewProfilePage.h"
 #include "platform/Drawing.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"

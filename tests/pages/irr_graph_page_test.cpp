@@ -7,7 +7,7 @@
 
 #include "app/AppContext.h"
 #include "app/PrintFailure.h"
-#include "graphs/IrrGraphPage.h"
+#include "pages/IrrGraphPage.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
 #include "support/CheckedUi.h"

@@ -1,12 +1,12 @@
-#include "graphs/SystemGraphPage.h"
+#include "pages/SystemGraphPage.h"
 
 #include <QPainter>
 #include <QStringList>
 
 #include "app/AppContext.h"
-#include "app/PageFrames.h"
 #include "graphs/LegendKeys.h"
 #include "graphs/SystemGraphs.h"
+#include "pages/PageFrames.h"
 #include "platform/DrawingSurface.h"
 #include "platform/ReportPrinter.h"
 

@@ -1,13 +1,13 @@
-#include "graphs/ProfilePlotPage.h"
+#include "pages/ProfilePlotPage.h"
 
 #include <algorithm>
 
 #include "app/AppContext.h"
-#include "app/PageFrames.h"
 #include "app/PrintFailure.h"
 #include "engine/NumberFormat.h"
 #include "graphs/GraphPictures.h"
 #include "graphs/HydraulicProfileGraph.h"
+#include "pages/PageFrames.h"
 #include "platform/ReportPrinter.h"
 #include "project/SystemType.h"
 #include "project/UnitTables.h"
@@ -87,7 +87,8 @@ void PrintProfilePlotPage(AppContext& ctx, ReportPrinter& p, const ProfilePlotSe
     const QString yearText =
         QStringLiteral("Year ") + QString::number(s.SupplyStartYear + year - 1);
 
-    PrintPageHeader(ctx, p);
+    ReportPages pages(ctx, p);
+    pages.Begin();
     p.setFontSize(13);
     p.Print();
     p.setFontUnderline(true);
@@ -109,8 +110,7 @@ void PrintProfilePlotPage(AppContext& ctx, ReportPrinter& p, const ProfilePlotSe
         graph.replay(painter, target, ReplayStyle::Print);
     });
     PrintLegend(p);
-    p.setCurrentY(245);
-    PrintPageFooter(ctx, p);
+    pages.End();
 }
 
 } // namespace vemora

@@ -1,16 +1,16 @@
-#include "graphs/ViewProfilePage.h"
+#include "pages/ViewProfilePage.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "app/AppContext.h"
-#include "app/PageFrames.h"
 #include "app/PrintFailure.h"
 #include "engine/NumberFormat.h"
 #include "graphs/GraphPictures.h"
 #include "graphs/GraphPieces.h"
 #include "graphs/LegendKeys.h"
 #include "graphs/ProfileGraph.h"
+#include "pages/PageFrames.h"
 #include "platform/Drawing.h"
 #include "platform/ReportPrinter.h"
 #include "project/UnitSystem.h"

@@ -1,4 +1,4 @@
-#include "app/PageFrames.h"
+#include "pages/PageFrames.h"
 
 #include <QLocale>
 
@@ -137,6 +137,34 @@ void printDateAndPage(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
     p.Rule();
 }
 
+// The disclaimer every footer prints, as one text.
+const QString kDisclaimer = QStringLiteral(
+    "The software program was developed for the convenience of its users.  Although every "
+    "reasonable effort has been made to ensure that the results are correct and accurate, the "
+    "developers assume no responsibility for any results, interpretation thereof or any use made "
+    "of the results obtained with this program.  This program is not presented nor is it "
+    "intended to be used as a complete study and the use of this software program or output "
+    "shall be made under the direction of trained engineers exercising their independent "
+    "judgement regarding the proposed optimized design.");
+
+// Where each page form breaks the disclaimer: the words that end each of its
+// lines but the last (four lines on portrait pages, three on landscape ones).
+const QStringList kPortraitLineEnds{QStringLiteral("results are"), QStringLiteral("obtained"),
+                                    QStringLiteral("output")};
+const QStringList kLandscapeLineEnds{QStringLiteral("assume no"), QStringLiteral("complete study")};
+
+QStringList disclaimerLines(const QStringList& lineEnds)
+{
+    QStringList lines;
+    qsizetype from = 0;
+    for (const QString& end : lineEnds) {
+        const qsizetype to = kDisclaimer.indexOf(end + ' ', from) + end.size();
+        lines << kDisclaimer.mid(from, to - from);
+        from = to + 1;
+    }
+    return lines << kDisclaimer.mid(from);
+}
+
 void printFooter(ReportPrinter& p, const QStringList& disclaimer)
 {
     p.setFontName(QStringLiteral("Times New Roman"));
@@ -181,45 +209,48 @@ QString FileLabelText(const AppContext& ctx)
     return trimmed(ctx.store.ProjectFilePath);
 }
 
-void PrintPageHeader(AppContext& ctx, ReportPrinter& p, const std::function<void()>& heading)
+ReportPages::ReportPages(AppContext& ctx, ReportPrinter& printer, std::function<void()> heading)
+    : ctx_(ctx), printer_(printer), heading_(std::move(heading))
 {
-    const FrameLayout& f = kReportFrame;
-    printTitleLines(ctx, p, f);
-    p.setFontSize(13);
-    p.Print();
-    printDesigner(ctx, p, f);
-    const QString file = QStringLiteral("Filename :");
-    printTwoLineValue(p, file, file,
-                      pathLines(p, trimmed(ctx.store.ProjectFilePath), f.valueColumn),
-                      f.valueColumn);
-    p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx)}});
-    printTwoLineValue(p, QStringLiteral("Description :"), QStringLiteral("Description : "),
-                      descriptionLines(p, trimmed(ctx.store.ProjectDescription), f.valueColumn),
-                      f.valueColumn);
-    printDateAndPage(ctx, p, f);
-    if (heading) heading();
-    p.setBodyEnd(kReportBodyEnd, [&ctx, &p, heading] {
-        p.setCurrentY(kReportBodyEnd);
-        PrintPageFooter(ctx, p);
-        PrintPageHeader(ctx, p, heading);
-    });
 }
 
-void PrintPageFooter(AppContext&, ReportPrinter& p)
+ReportPages::~ReportPages()
 {
-    p.setBodyEnd(0, nullptr); // the footer lies below the body's end
-    printFooter(
-        p,
-        {QStringLiteral("The software program was developed for the convenience of its users.  "
-                        "Although every reasonable effort has been made to ensure that the "
-                        "results are"),
-         QStringLiteral("correct and accurate, the developers assume no responsibility for any "
-                        "results, interpretation thereof or any use made of the results obtained"),
-         QStringLiteral("with this program.  This program is not presented nor is it intended to "
-                        "be used as a complete study and the use of this software program or "
-                        "output"),
-         QStringLiteral("shall be made under the direction of trained engineers exercising their "
-                        "independent judgement regarding the proposed optimized design.")});
+    printer_.setBodyEnd(0, nullptr);
+}
+
+void ReportPages::Begin()
+{
+    ReportPrinter& p = printer_;
+    const FrameLayout& f = kReportFrame;
+    printTitleLines(ctx_, p, f);
+    p.setFontSize(13);
+    p.Print();
+    printDesigner(ctx_, p, f);
+    const QString file = QStringLiteral("Filename :");
+    printTwoLineValue(p, file, file,
+                      pathLines(p, trimmed(ctx_.store.ProjectFilePath), f.valueColumn),
+                      f.valueColumn);
+    p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx_)}});
+    printTwoLineValue(p, QStringLiteral("Description :"), QStringLiteral("Description : "),
+                      descriptionLines(p, trimmed(ctx_.store.ProjectDescription), f.valueColumn),
+                      f.valueColumn);
+    printDateAndPage(ctx_, p, f);
+    if (heading_) heading_();
+    p.setBodyEnd(kReportBodyEnd, [this] { Turn(); });
+}
+
+void ReportPages::Turn()
+{
+    End(kReportBodyEnd);
+    Begin();
+}
+
+void ReportPages::End(double footerTop)
+{
+    printer_.setBodyEnd(0, nullptr); // the footer lies below the body's end
+    printer_.setCurrentY(footerTop);
+    printFooter(printer_, disclaimerLines(kPortraitLineEnds));
 }
 
 void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& p)
@@ -239,16 +270,7 @@ void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& p)
 
 void PrintGraphPageFooter(AppContext&, ReportPrinter& p)
 {
-    printFooter(
-        p, {QStringLiteral("The software program was developed for the convenience of its users.  "
-                           "Although every reasonable effort has been made to ensure that the "
-                           "results are correct and accurate, the developers assume no"),
-            QStringLiteral("responsibility for any results, interpretation thereof or any use made "
-                           "of the results obtained with this program.  This program is not "
-                           "presented nor is it intended to be used as a complete study"),
-            QStringLiteral("and the use of this software program or output shall be made under the "
-                           "direction of trained engineers exercising their independent judgement "
-                           "regarding the proposed optimized design.")});
+    printFooter(p, disclaimerLines(kLandscapeLineEnds));
 }
 
 void PrintReportTitle(ReportPrinter& p, int column, const QString& title)

@@ -1,6 +1,6 @@
-#include "graphs/PrintRoughnessProfilePlot.h"
+#include "pages/PrintRoughnessProfilePlot.h"
 
-#include "graphs/ViewProfilePage.h"
+#include "pages/ViewProfilePage.h"
 
 namespace vemora {
 

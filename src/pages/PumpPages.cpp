@@ -1,7 +1,7 @@
-#include "graphs/PumpPages.h"
+#include "pages/PumpPages.h"
 
-#include "app/PageFrames.h"
 #include "graphs/PumpGraphs.h"
+#include "pages/PageFrames.h"
 #include "platform/Drawing.h"
 #include "platform/FlexGrid.h"
 #include "platform/ReportPrinter.h"
@@ -47,10 +47,10 @@ void PrintGridRow(ReportPrinter& p, const FlexGrid& grid, int row)
     p.EndLine();
 }
 
-void StartTablePage(AppContext& ctx, ReportPrinter& p, const FlexGrid& duty)
+void StartTablePage(ReportPages& pages, ReportPrinter& p, const FlexGrid& duty)
 {
     p.setFontBold(false);
-    PrintPageHeader(ctx, p);
+    pages.Begin();
     PrintTitle(p, "RESULTS: DUTY POINTS");
     p.setFontName(QStringLiteral("Courier New"));
     p.setFontSize(10);
@@ -67,39 +67,37 @@ void StartTablePage(AppContext& ctx, ReportPrinter& p, const FlexGrid& duty)
 
 void PrintPumpCurvePage(AppContext& ctx, ReportPrinter& p, const Drawing& graph)
 {
-    PrintPageHeader(ctx, p);
+    ReportPages pages(ctx, p);
+    pages.Begin();
     PrintTitle(p, "PUMP CURVE:");
     p.setFontSize(11);
     p.Print();
     PaintGraph(p, graph);
     PrintLegend(p, "- Efficiency curve");
-    p.setCurrentY(240);
-    PrintPageFooter(ctx, p);
+    pages.End(kReportBodyEnd);
 }
 
 void PrintPumpSystemCurvePages(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
                                const QString& dutyYear, const FlexGrid& duty)
 {
-    PrintPageHeader(ctx, p);
+    ReportPages pages(ctx, p);
+    pages.Begin();
     PrintTitle(p, "RESULTS: PUMP & SYSTEM CURVE");
     p.setFontSize(11);
     p.Print({{8, dutyYear.trimmed()}});
     PaintGraph(p, graph);
     PrintLegend(p, "- System curve");
-    p.setCurrentY(240);
-    PrintPageFooter(ctx, p);
+    pages.End(kReportBodyEnd);
 
-    StartTablePage(ctx, p, duty);
+    StartTablePage(pages, p, duty);
     for (int r = 2; r < duty.Rows(); ++r) {
         PrintGridRow(p, duty, r);
         if (r % kGridRowsPerPage == 0) {
-            p.setCurrentY(240);
-            PrintPageFooter(ctx, p);
-            StartTablePage(ctx, p, duty);
+            pages.End(kReportBodyEnd);
+            StartTablePage(pages, p, duty);
         }
     }
-    p.setCurrentY(245);
-    PrintPageFooter(ctx, p);
+    pages.End();
 }
 
 } // namespace vemora
