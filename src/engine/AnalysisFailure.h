@@ -8,27 +8,27 @@ namespace vemora {
 
 enum class FailureKind {
     None,
-    TooFewNodes,       // Number: the nodes before the mark that ends the profile
-    InputNotANumber,   // Input names the value
-    InputNegative,     // Input names the value
-    InputAbove100,     // Input names the value (a share in %)
+    TooFewNodes,        // Number: the nodes before the mark that ends the profile
+    InputNotANumber,    // Input names the value
+    InputNegative,      // Input names the value
+    InputAbove100,      // Input names the value (a share in %)
     InputBelowMinus100, // Input names the value (a yearly growth in %)
-    InputOutOfRange,   // Input names the value, Value its whole number, Min..Max the range
-    ChainageFalls,     // Number: node j, which node j + 1 lies before
+    InputOutOfRange,    // Input names the value, Value its whole number, Min..Max the range
+    ChainageFalls,      // Number: node j, which node j + 1 lies before
     PumpFlowsNotRising, // Number: point k, whose flow is not above point k - 1's
     SupplyBeforeStart,
     NoDesignLife,
-    PeriodTooLong,          // the construction years and the design life above 100
-    UnknownUnit,            // a unit code outside its list
-    NoInsideDiameter,       // Number: node
-    PipeBeyondNumbers,      // Number: node whose length, loss or elevation is not finite
-    DeteriorationYears,     // the period outside 1 to 100 years
-    ZeroRoughness,          // a year's roughness is 0
-    LossUndefined,          // Number: node whose head loss has no value
+    PeriodTooLong,           // the construction years and the design life above 100
+    UnknownUnit,             // a unit code outside its list
+    NoInsideDiameter,        // Number: node
+    PipeBeyondNumbers,       // Number: node whose length, loss or elevation is not finite
+    DeteriorationYears,      // the period outside 1 to 100 years
+    ZeroRoughness,           // a year's roughness is 0
+    LossUndefined,           // Number: node whose head loss has no value
     SystemHeadBeyondNumbers, // Number: operating year
-    GradelineBeyondNumbers, // Number: operating year
-    SupplyBeyondNumbers,    // Number: operating year of a shortage or pumping hours
-    IncomeBeyondNumbers,    // Number: operating year
+    GradelineBeyondNumbers,  // Number: operating year
+    SupplyBeyondNumbers,     // Number: operating year of a shortage or pumping hours
+    IncomeBeyondNumbers,     // Number: operating year
     ZeroOperatingEfficiency,
     ZeroDutyEfficiency, // Number: operating year
     CapitalCostBeyondNumbers,

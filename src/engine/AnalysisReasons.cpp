@@ -1,5 +1,7 @@
 #include "engine/AnalysisReasons.h"
 
+#include <utility>
+
 #include "engine/EngineMath.h"
 #include "engine/NumberFormat.h"
 #include "project/SystemType.h"
@@ -63,26 +65,17 @@ std::string NoGravityFlowCause(const ProjectStore& s, const ResultsStore& r)
 // "The pipe diameter of node 3" and what is wrong with it.
 std::string InputReason(const AnalysisFailure& f)
 {
+    static constexpr std::pair<FailureKind, const char*> Faults[] = {
+        {FailureKind::InputNotANumber, "is not a number"},
+        {FailureKind::InputNegative, "is negative"},
+        {FailureKind::InputAbove100, "is above 100 %"},
+        {FailureKind::InputBelowMinus100, "is below -100 %"}};
     std::string fault;
-    switch (f.Kind) {
-    case FailureKind::InputNotANumber:
-        fault = "is not a number";
-        break;
-    case FailureKind::InputNegative:
-        fault = "is negative";
-        break;
-    case FailureKind::InputAbove100:
-        fault = "is above 100 %";
-        break;
-    case FailureKind::InputBelowMinus100:
-        fault = "is below -100 %";
-        break;
-    case FailureKind::InputOutOfRange:
+    for (const auto& [kind, text] : Faults)
+        if (kind == f.Kind) fault = text;
+    if (f.Kind == FailureKind::InputOutOfRange)
         fault = "is " + Number(f.Value) + ", outside " + Number(f.Min) + " to " + Number(f.Max);
-        break;
-    default:
-        return {};
-    }
+    if (fault.empty()) return {};
     std::string text = std::string("The ") + f.Input.Name;
     if (f.Input.Of) text += std::string(" of ") + f.Input.Of + " " + Number(f.Input.Number);
     return text + " " + fault + ".";

@@ -1,5 +1,7 @@
 #include "engine/AnalysisRun.h"
 
+#include <utility>
+
 #include "engine/AnalysisInputCheck.h"
 #include "engine/AnalysisReasons.h"
 #include "engine/CapitalCost.h"
@@ -64,15 +66,10 @@ AnalysisOutcome Refused(const ProjectStore& store, AnalysisOutcome outcome, Anal
 // starting year has a message of its own, as has the project period.
 AnalysisStatus CostStageStatus(const AnalysisFailure& failure)
 {
-    switch (failure.Kind) {
-    case FailureKind::SupplyBeforeStart:
-        return AnalysisStatus::SupplyBeforeStart;
-    case FailureKind::NoDesignLife:
-    case FailureKind::PeriodTooLong:
+    if (failure.Kind == FailureKind::SupplyBeforeStart) return AnalysisStatus::SupplyBeforeStart;
+    if (failure.Kind == FailureKind::NoDesignLife || failure.Kind == FailureKind::PeriodTooLong)
         return AnalysisStatus::ProjectPeriodInvalid;
-    default:
-        return AnalysisStatus::CostsFailed;
-    }
+    return AnalysisStatus::CostsFailed;
 }
 
 } // namespace
@@ -84,26 +81,18 @@ std::string PumpCurveMissedMessage(int year)
 
 const char* AnalysisFailureMessage(AnalysisStatus status)
 {
-    switch (status) {
-    case AnalysisStatus::Completed:
-    case AnalysisStatus::PumpCurveMissed:
-        return "";
-    case AnalysisStatus::HydraulicsFailed:
-        return HydraulicsFailedMessage;
-    case AnalysisStatus::RunFailed:
-        return RunFailedMessage;
-    case AnalysisStatus::ProjectPeriodInvalid:
-        return ProjectPeriodMessage;
-    case AnalysisStatus::FlowTooLarge:
-        return FlowTooLargeMessage;
-    case AnalysisStatus::ProfileWithoutLength:
-        return ProfileWithoutLengthMessage;
-    case AnalysisStatus::SupplyBeforeStart:
-        return SupplyBeforeStartMessage;
-    case AnalysisStatus::CostsFailed:
-        return CostsFailedMessage;
-    }
-    return RunFailedMessage;
+    using enum AnalysisStatus;
+    static constexpr std::pair<AnalysisStatus, const char*> Messages[] = {
+        {HydraulicsFailed, HydraulicsFailedMessage},
+        {RunFailed, RunFailedMessage},
+        {ProjectPeriodInvalid, ProjectPeriodMessage},
+        {FlowTooLarge, FlowTooLargeMessage},
+        {ProfileWithoutLength, ProfileWithoutLengthMessage},
+        {SupplyBeforeStart, SupplyBeforeStartMessage},
+        {CostsFailed, CostsFailedMessage}};
+    for (const auto& [failed, message] : Messages)
+        if (failed == status) return message;
+    return "";
 }
 
 std::string AnalysisFailureText(const AnalysisOutcome& outcome)
