@@ -38,7 +38,9 @@ struct AppContext
     int16_t PrintYear = 0;       // design-life year of the printed hydraulic table
     GraphPages graphPages;       // graph pages owned by the window folders
     CalibrationData calibration; // the roughness calibration's scenarios and results
-    PendingInput savedInput;     // what a save made of the window at the last load or save
+    // What a save would have written from the input window right after the
+    // last load or save; EditsPending compares what it would write now.
+    PendingInput savedInput;
 
     WindowRegistry windows;
     Ui& ui;

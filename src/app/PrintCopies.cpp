@@ -6,9 +6,9 @@
 
 #include "app/AppContext.h"
 #include "app/PrintFailure.h"
+#include "files/FileReasons.h"
 #include "platform/PrinterPageDevice.h"
 #include "platform/ReportPrinter.h"
-#include "project/FileReasons.h"
 
 namespace vemora {
 
@@ -65,9 +65,9 @@ PrintOutcome PrintCopiesOn(AppContext& ctx, PageDevice& device, int copies, cons
     QWidget* parent = ctx.mainWindow().widget();
     if (!printer.ok() || failure) {
         QString detail = failure ? *failure : printer.status().detail;
-        if (const int error = printer.status().systemError; error != 0 && !failure)
-            detail += QStringLiteral("\n") +
-                      QString::fromStdString(SystemErrorReason(error, FileUse::Write));
+        if (const QString reason = printer.status().systemReason(FileUse::Write);
+            !reason.isEmpty() && !failure)
+            detail += QStringLiteral("\n") + reason;
         ctx.ui.msgBox(QStringLiteral("Could not print %1. %2").arg(job.what, detail),
                       MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Print Error !"),
                       parent);

@@ -9,7 +9,7 @@
 #include "app/ProjectLoading.h"
 #include "app/SaveChecks.h"
 #include "app/WorkingViews.h"
-#include "project/FileReasons.h"
+#include "files/FileReasons.h"
 #include "project/ProjectFile.h"
 #include "project/RecordStore.h"
 #include "project/SystemType.h"

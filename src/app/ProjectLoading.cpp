@@ -11,41 +11,6 @@
 
 namespace vemora {
 
-namespace {
-
-// The main window's "Opening project" progress, when there is a main window.
-class LoadProgress
-{
-  public:
-    explicit LoadProgress(MainWindow* main) : main_(main) {}
-
-    void Start()
-    {
-        if (!main_) return;
-        main_->setProgressValue(0);
-        main_->setProgressVisible(true);
-    }
-    void Set(int value)
-    {
-        if (main_) main_->setProgressValue(value);
-    }
-    void Hide()
-    {
-        if (!main_) return;
-        main_->setProgressCaptionVisible(false);
-        main_->setProgressVisible(false);
-    }
-    void ClearCaption()
-    {
-        if (main_) main_->setProgressCaption(QString());
-    }
-
-  private:
-    MainWindow* main_;
-};
-
-} // namespace
-
 void NewProject(AppContext& ctx)
 {
     ProjectStore& s = ctx.store;
@@ -61,8 +26,15 @@ void NewProject(AppContext& ctx)
 bool LoadProject(AppContext& ctx)
 {
     ProjectStore& s = ctx.store;
-    LoadProgress progress(ctx.main);
-    progress.Start();
+    // The "Opening project" progress; the stand-in main window, before the
+    // main window stands, shows nothing.
+    MainWindow& main = ctx.mainWindow();
+    main.setProgressValue(0);
+    main.setProgressVisible(true);
+    const auto hideProgress = [&main] {
+        main.setProgressCaptionVisible(false);
+        main.setProgressVisible(false);
+    };
 
     const bool isNew = s.NewProjectFlag == 1;
     if (!isNew) {
@@ -71,18 +43,18 @@ bool LoadProject(AppContext& ctx)
         int64_t recordNumber = s.ProjectRecordNumber;
         std::string why;
         if (ReadProjectFile(s.ProjectFilePath, rec, recordNumber, &why) != FileStatus::Ok) {
-            progress.Hide();
-            progress.ClearCaption();
+            hideProgress();
+            main.setProgressCaption(QString());
             ctx.ui.msgBox(QStringLiteral(" Can't open project !\n") + QString::fromStdString(why),
                           MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Vemora"),
-                          ctx.main ? ctx.main->widget() : nullptr);
+                          main.widget());
             return false;
         }
         s.ProjectRecordLength = ProjectRecord::Size;
         s.ProjectRecordNumber = recordNumber;
         s.ProjectRec = rec;
     }
-    progress.Set(10);
+    main.setProgressValue(10);
     CopyRecordToStore(s.ProjectRec, s);
 
     InputWindow* window = ctx.windows.input.Load();
@@ -90,29 +62,25 @@ bool LoadProject(AppContext& ctx)
         window->ShowSystemTypeView();
         if (!isNew) {
             window->ShowFileName(QString::fromStdString(TrimBlanks(s.ProjectFilePath)));
-            std::string name = s.ProjectName;
-            while (!name.empty() && name.back() == ' ')
-                name.pop_back();
-            if (ctx.main)
-                ctx.main->setCaption(
-                    QStringLiteral("  Vemora (%1)").arg(QString::fromStdString(name)));
+            main.setCaption(QStringLiteral("  Vemora (%1)")
+                                .arg(QString::fromStdString(TrimBlanks(s.ProjectName))));
         }
     }
     s.NewProjectFlag = 0;
-    progress.Set(50);
+    main.setProgressValue(50);
 
     if (window) window->ShowProject();
     NoteSavedInput(ctx);
-    progress.Set(70);
-    progress.Set(100);
+    main.setProgressValue(70);
+    main.setProgressValue(100);
 
     s.ResultsValid = 0;
     s.ProjectOpen = 1;
     s.ProjectSaved = 1;
     s.SaveAsPending = 0;
     s.SaveSucceeded = 1;
-    progress.Hide();
-    if (ctx.main) ShowWorkingWindow(ctx, window);
+    hideProgress();
+    ShowWorkingWindow(ctx, window);
     return true;
 }
 

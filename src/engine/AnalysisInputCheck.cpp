@@ -1,6 +1,5 @@
 #include "engine/AnalysisInputCheck.h"
 
-#include "engine/AnalysisReasons.h"
 #include "engine/EngineMath.h"
 #include "project/RecordCheck.h"
 #include "project/SystemType.h"
@@ -9,80 +8,69 @@ namespace vemora {
 
 namespace {
 
-// Which node, year or row of a table a value belongs to ("node 3").
-struct Of
+InputName Node(int i)
 {
-    const char* kind = nullptr;
-    int number = 0;
-};
-
-Of Node(int i)
-{
-    return {"node", i};
+    return {"", "node", i};
 }
 
-Of Row(int k)
+InputName Row(int k)
 {
-    return {"row", k};
+    return {"", "row", k};
 }
 
-Of Point(int k)
+InputName Point(int k)
 {
-    return {"point", k};
+    return {"", "point", k};
 }
 
+// Keeps the first failure of the rules applied in order.
 class InputCheck
 {
   public:
-    explicit InputCheck(std::string* why) : why_(why) {}
-
     // `name` is the value in plain words, `of` its element of an array.
-    void Finite(const char* name, double value, Of of = {})
+    void Finite(const char* name, double value, InputName of = {})
     {
-        Require(IsFinite(value), name, of, "is not a number");
+        Require(IsFinite(value), FailureKind::InputNotANumber, name, of);
     }
-    void NotNegative(const char* name, double value, Of of = {})
+    void NotNegative(const char* name, double value, InputName of = {})
     {
         Finite(name, value, of);
-        Require(value >= 0.0, name, of, "is negative");
+        Require(value >= 0.0, FailureKind::InputNegative, name, of);
     }
-    void Share(const char* name, double value, Of of = {})
+    void Share(const char* name, double value, InputName of = {})
     {
         NotNegative(name, value, of);
-        Require(value <= 100.0, name, of, "is above 100 %");
+        Require(value <= 100.0, FailureKind::InputAbove100, name, of);
     }
     void Growth(const char* name, double value)
     {
         Finite(name, value);
-        Require(value >= -100.0, name, {}, "is below -100 %");
+        Require(value >= -100.0, FailureKind::InputBelowMinus100, name, {});
     }
     void Whole(const char* name, int value, int min, int max)
     {
-        Require(value >= min && value <= max, name, {},
-                ("is " + std::to_string(value) + ", outside " + std::to_string(min) + " to " +
-                 std::to_string(max))
-                    .c_str());
+        if (!failure_.Ok() || (value >= min && value <= max)) return;
+        Require(false, FailureKind::InputOutOfRange, name, {});
+        failure_.Value = value;
+        failure_.Min = min;
+        failure_.Max = max;
     }
-    // A rule of its own, with the whole reason.
-    template <typename Reason> void Rule(bool holds, Reason reason)
+    // A rule of its own about node, point or year `number`.
+    void Rule(bool holds, FailureKind kind, int number)
     {
-        if (!ok_ || holds) return;
-        ok_ = false;
-        if (why_) *why_ = reason();
+        if (failure_.Ok() && !holds) failure_ = Failed(kind, number);
     }
-    bool Ok() const { return ok_; }
+    const AnalysisFailure& Failure() const { return failure_; }
 
   private:
-    void Require(bool holds, const char* name, Of of, const char* fault)
+    void Require(bool holds, FailureKind kind, const char* name, InputName of)
     {
-        Rule(holds, [&] {
-            std::string text = std::string("The ") + name;
-            if (of.kind) text += std::string(" of ") + of.kind + " " + std::to_string(of.number);
-            return text + " " + fault + ".";
-        });
+        if (!failure_.Ok() || holds) return;
+        failure_.Kind = kind;
+        failure_.Input = of;
+        failure_.Input.Name = name;
     }
-    std::string* why_;
-    bool ok_ = true;
+    AnalysisFailure failure_;
 };
 
 void CheckProfile(const ProjectStore& s, InputCheck& c)
@@ -100,7 +88,7 @@ void CheckProfile(const ProjectStore& s, InputCheck& c)
     for (int j = 1; j < n; ++j) {
         // As the SI conversion forms it: a difference of two 4-byte reals.
         const float length = s.NodeAccumulatedLength[j + 1] - s.NodeAccumulatedLength[j];
-        c.Rule(length >= 0.0f, [&] { return ChainageOrderReason(s, j); });
+        c.Rule(length >= 0.0f, FailureKind::ChainageFalls, j);
         c.NotNegative("pipe cost per length", s.PipeCostPerMetre[j], Node(j));
     }
     if (s.LiningSystem == 1) c.NotNegative("lining thickness", s.LiningThickness);
@@ -113,7 +101,7 @@ void CheckDemandAndIncome(const ProjectStore& s, InputCheck& c)
 {
     if (s.DemandMode == 1)
         for (int y = 1; y <= UsedDesignLife(s); ++y)
-            c.NotNegative("demand", s.YearDemand[y], {"year", s.SupplyStartYear + y - 1});
+            c.NotNegative("demand", s.YearDemand[y], {"", "year", s.SupplyStartYear + y - 1});
     else
         c.NotNegative("fixed demand", s.FixedDemand);
     c.NotNegative("water price", s.WaterPrice);
@@ -163,7 +151,8 @@ void CheckPumping(const ProjectStore& s, InputCheck& c)
         for (int v = 1; v <= 3; ++v)
             for (int k = 1; k <= 6; ++k)
                 c.NotNegative(Names[v], s.PumpCurve[v][k], Point(k));
-        c.Rule(PumpCurveOrderReason(s).empty(), [&] { return PumpCurveOrderReason(s); });
+        for (int k = 2; k <= 6; ++k)
+            c.Rule(s.PumpCurve[2][k] > s.PumpCurve[2][k - 1], FailureKind::PumpFlowsNotRising, k);
     } else {
         c.NotNegative("operating flow rate", s.OperatingFlowRate);
         c.NotNegative("pump efficiency", s.OperatingEfficiency);
@@ -172,14 +161,14 @@ void CheckPumping(const ProjectStore& s, InputCheck& c)
 
 } // namespace
 
-bool CheckAnalysisInputs(const ProjectStore& store, float supervisionCost, std::string* why)
+AnalysisFailure CheckAnalysisInputs(const ProjectStore& store, float supervisionCost)
 {
-    InputCheck c(why);
+    InputCheck c;
     CheckProfile(store, c);
     CheckDemandAndIncome(store, c);
     CheckCosts(store, supervisionCost, c);
     if (IsPumping(store)) CheckPumping(store, c);
-    return c.Ok();
+    return c.Failure();
 }
 
 } // namespace vemora

@@ -4,13 +4,12 @@
 // results. Levels and elevations may be negative.
 #pragma once
 
-#include <string>
-
+#include "engine/AnalysisFailure.h"
 #include "project/ProjectStore.h"
 
 namespace vemora {
 
-// True when the inputs of `store` that the analysis reads (nodes 1..NodeCount,
+// None when the inputs of `store` that the analysis reads (nodes 1..NodeCount,
 // years 1..DesignLife, the pumping inputs only for SystemType 1) and the
 // supervision cost pass these rules:
 // - finite: reservoir levels (m, ft, ...), node elevations, chainages,
@@ -28,9 +27,9 @@ namespace vemora {
 // - pumping: SummerMonths 0..12 and PumpingHours 1..24;
 // - chainages rising along the profile, and a pump curve's flows rising
 //   from point 1 to point 6.
-// On failure `why` (when given) names the first bad input in plain words:
-// "The pipe diameter of node 3 is negative.".
-bool CheckAnalysisInputs(const ProjectStore& store, float supervisionCost,
-                         std::string* why = nullptr);
+// Otherwise the first rule that fails, in the order of this list, and what
+// it failed for (FailureReason words it: "The pipe diameter of node 3 is
+// negative.").
+AnalysisFailure CheckAnalysisInputs(const ProjectStore& store, float supervisionCost);
 
 } // namespace vemora

@@ -1,5 +1,7 @@
 #include "engine/AnalysisReasons.h"
 
+#include <utility>
+
 #include "engine/EngineMath.h"
 #include "engine/NumberFormat.h"
 #include "project/SystemType.h"
@@ -34,38 +36,6 @@ std::string EscalationRates(const ProjectStore& s)
     return rates;
 }
 
-// The first operating year whose costs are not finite numbers; 0 when none.
-int FirstYearBeyondNumbers(const ProjectStore& s, const ResultsStore& r)
-{
-    for (int y = 1; y <= UsedDesignLife(s); ++y)
-        if (!IsFinite(r.YearMaintenance[y]) || !IsFinite(r.YearOperational[y]) ||
-            (IsPumping(s) && !IsFinite(r.YearEnergy[y])))
-            return y;
-    return 0;
-}
-
-// The first operating year whose income is not a finite number; 0 when none.
-int FirstIncomeBeyondNumbers(const ProjectStore& s, const ResultsStore& r)
-{
-    for (int y = 1; y <= UsedDesignLife(s); ++y)
-        if (!IsFinite(r.YearIncome[y])) return y;
-    return 0;
-}
-
-// A pump efficiency of 0 stops the energy cost; the text names where it is.
-std::string ZeroEfficiencyReason(const ProjectStore& s, const ResultsStore& r)
-{
-    if (!IsPumping(s)) return {};
-    const std::string cannot = ": the energy cost cannot be computed.";
-    if (s.PumpCurveGiven == 0)
-        return s.OperatingEfficiency == 0.0f ? "The pump efficiency is 0 %" + cannot : "";
-    for (int y = 1; y <= UsedDesignLife(s); ++y)
-        if (r.YearPumpEfficiency[y] == 0.0f)
-            return "The pump efficiency at the duty point of " + Number(CalendarYear(s, y)) +
-                   " is 0 %" + cannot;
-    return {};
-}
-
 // The first node after the first that stands 1 m or more above the start
 // reservoir's level, which no gravity flow can pass; 0 when none.
 int NodeAboveStartLevel(const ProjectStore& s, const ResultsStore& r)
@@ -92,6 +62,130 @@ std::string NoGravityFlowCause(const ProjectStore& s, const ResultsStore& r)
     return "The pipes are too small to carry any water with the head between the reservoirs.";
 }
 
+// "The pipe diameter of node 3" and what is wrong with it.
+std::string InputReason(const AnalysisFailure& f)
+{
+    static constexpr std::pair<FailureKind, const char*> Faults[] = {
+        {FailureKind::InputNotANumber, "is not a number"},
+        {FailureKind::InputNegative, "is negative"},
+        {FailureKind::InputAbove100, "is above 100 %"},
+        {FailureKind::InputBelowMinus100, "is below -100 %"}};
+    std::string fault;
+    for (const auto& [kind, text] : Faults)
+        if (kind == f.Kind) fault = text;
+    if (f.Kind == FailureKind::InputOutOfRange)
+        fault = "is " + Number(f.Value) + ", outside " + Number(f.Min) + " to " + Number(f.Max);
+    if (fault.empty()) return {};
+    std::string text = std::string("The ") + f.Input.Name;
+    if (f.Input.Of) text += std::string(" of ") + f.Input.Of + " " + Number(f.Input.Number);
+    return text + " " + fault + ".";
+}
+
+// The profile's nodes and pump curve, which the run checks first.
+std::string ProfileReason(const ProjectStore& s, const AnalysisFailure& f)
+{
+    const int k = f.Number;
+    switch (f.Kind) {
+    case FailureKind::TooFewNodes:
+        return std::string(k == 1 ? "The profile has only one node" : "The profile has no nodes") +
+               ": a profile needs at least two nodes.";
+    case FailureKind::ChainageFalls: {
+        const char* unit = UnitText(LengthUnits, s.ChainageUnit);
+        return "Node " + Number(k + 1) + " at chainage " +
+               EnteredValue(s.NodeAccumulatedLength[k + 1], unit) + " comes after node " +
+               Number(k) + " at " + EnteredValue(s.NodeAccumulatedLength[k], unit) +
+               ": chainages must not fall along the profile.";
+    }
+    case FailureKind::PumpFlowsNotRising: {
+        const char* unit = UnitText(PumpCurveFlowUnits, s.CurveFlowUnit);
+        return "The flow rates of the pump curve must rise from point 1 to point 6: point " +
+               Number(k) + " (" + EnteredValue(s.PumpCurve[2][k], unit) + ") is not above point " +
+               Number(k - 1) + " (" + EnteredValue(s.PumpCurve[2][k - 1], unit) + ").";
+    }
+    case FailureKind::UnknownUnit:
+        return "A unit of the project is not one of its list.";
+    default:
+        return {};
+    }
+}
+
+std::string HydraulicsReason(const ProjectStore& s, const AnalysisFailure& f)
+{
+    const int j = f.Number;
+    switch (f.Kind) {
+    case FailureKind::NoInsideDiameter:
+        return "The pipe at node " + Number(j) + " has no inside diameter: its diameter of " +
+               EnteredValue(s.PipeDiameter[j], UnitText(PipeDimensionUnits, s.DiameterUnit)) +
+               " leaves nothing inside its wall and lining.";
+    case FailureKind::PipeBeyondNumbers:
+        return "The section length, secondary loss or elevation at node " + Number(j) +
+               " is beyond the range of numbers.";
+    case FailureKind::DeteriorationYears:
+        return "The roughness reaches its old value after " + EnteredValue(s.DeteriorationYears) +
+               " years: that must be 1 to 100 years.";
+    case FailureKind::ZeroRoughness:
+        return "The roughness of a new or an old pipe is 0: the friction cannot be computed.";
+    case FailureKind::LossUndefined:
+        return "The head loss of the pipe at node " + Number(j) +
+               " cannot be computed: its inside diameter, roughness or secondary loss is out of "
+               "range.";
+    case FailureKind::SystemHeadBeyondNumbers:
+        return "In " + Number(CalendarYear(s, j)) +
+               " the head of the system curve is beyond the range of numbers.";
+    case FailureKind::GradelineBeyondNumbers:
+        return "In " + Number(CalendarYear(s, j)) +
+               " the flow or the gradeline is beyond the range of numbers.";
+    case FailureKind::SupplyBeyondNumbers:
+        return "In " + Number(CalendarYear(s, j)) +
+               " the shortage or the pumping hours are beyond the range of numbers.";
+    default:
+        return {};
+    }
+}
+
+std::string PeriodReason(const ProjectStore& s, const AnalysisFailure& f)
+{
+    const int C = s.SupplyStartYear - s.BaseYear;
+    switch (f.Kind) {
+    case FailureKind::SupplyBeforeStart:
+        return "The supply starts in " + Number(s.SupplyStartYear) + ", before the starting year " +
+               Number(s.BaseYear) + ".";
+    case FailureKind::NoDesignLife:
+        return "The design life is " + Number(s.DesignLife) + " years.";
+    case FailureKind::PeriodTooLong:
+        return "The " + Number(C) + " years from the starting year " + Number(s.BaseYear) +
+               " to the supply start and the design life of " + Number(s.DesignLife) +
+               " years add up to " + Number(C + s.DesignLife) + " years.";
+    default:
+        return {};
+    }
+}
+
+std::string CostsReason(const ProjectStore& s, const AnalysisFailure& f)
+{
+    const std::string cannot = ": the energy cost cannot be computed.";
+    const std::string from = "From " + Number(CalendarYear(s, f.Number)) + " on, the ";
+    switch (f.Kind) {
+    case FailureKind::ZeroOperatingEfficiency:
+        return "The pump efficiency is 0 %" + cannot;
+    case FailureKind::ZeroDutyEfficiency:
+        return "The pump efficiency at the duty point of " + Number(CalendarYear(s, f.Number)) +
+               " is 0 %" + cannot;
+    case FailureKind::CostsBeyondNumbers:
+        return from + "yearly costs grow beyond the range of numbers: " + EscalationRates(s) + ".";
+    case FailureKind::IncomeBeyondNumbers:
+        return from + "income grows beyond the range of numbers: the water price rises by " +
+               Percent(s.WaterPriceIncrease) + " a year.";
+    case FailureKind::CapitalCostBeyondNumbers:
+        return "The capital cost is beyond the range of numbers.";
+    case FailureKind::PresentValuesBeyondNumbers:
+        return "The present value of the costs or the income is beyond the range of numbers: " +
+               EscalationRates(s) + ".";
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 std::string EnteredValue(float value, const char* unit)
@@ -101,91 +195,14 @@ std::string EnteredValue(float value, const char* unit)
     return text;
 }
 
-std::string NodeCountReason(const ProjectStore& s)
+std::string FailureReason(const ProjectStore& s, const AnalysisFailure& f)
 {
-    // A saved profile of one node reads as two, the second being the mark
-    // that ends the profile.
-    int n = 0;
-    while (n < UsedNodeCount(s) &&
-           !(s.NodeElevation[n + 1] == UnusedNode && s.NodeAccumulatedLength[n + 1] == UnusedNode))
-        ++n;
-    if (n >= 2) return {};
-    return std::string(n == 1 ? "The profile has only one node" : "The profile has no nodes") +
-           ": a profile needs at least two nodes.";
-}
-
-std::string ChainageOrderReason(const ProjectStore& s, int j)
-{
-    const char* unit = UnitText(LengthUnits, s.ChainageUnit);
-    return "Node " + Number(j + 1) + " at chainage " +
-           EnteredValue(s.NodeAccumulatedLength[j + 1], unit) + " comes after node " + Number(j) +
-           " at " + EnteredValue(s.NodeAccumulatedLength[j], unit) +
-           ": chainages must increase along the profile.";
-}
-
-std::string PumpCurveOrderReason(const ProjectStore& s)
-{
-    if (!IsPumping(s) || s.PumpCurveGiven == 0) return {};
-    const char* unit = UnitText(PumpCurveFlowUnits, s.CurveFlowUnit);
-    for (int k = 2; k <= 6; ++k)
-        if (!(s.PumpCurve[2][k] > s.PumpCurve[2][k - 1]))
-            return "The flow rates of the pump curve must rise from point 1 to point 6: point " +
-                   Number(k) + " (" + EnteredValue(s.PumpCurve[2][k], unit) +
-                   ") is not above point " + Number(k - 1) + " (" +
-                   EnteredValue(s.PumpCurve[2][k - 1], unit) + ").";
-    return {};
-}
-
-bool SupplyStartsBeforeStartingYear(const ProjectStore& s)
-{
-    return s.SupplyStartYear < s.BaseYear;
-}
-
-std::string ProjectPeriodReason(const ProjectStore& s)
-{
-    const int C = s.SupplyStartYear - s.BaseYear;
-    if (C < 0)
-        return "The supply starts in " + Number(s.SupplyStartYear) + ", before the starting year " +
-               Number(s.BaseYear) + ".";
-    if (s.DesignLife < 1) return "The design life is " + Number(s.DesignLife) + " years.";
-    if (C + s.DesignLife > MaxYears)
-        return "The " + Number(C) + " years from the starting year " + Number(s.BaseYear) +
-               " to the supply start and the design life of " + Number(s.DesignLife) +
-               " years add up to " + Number(C + s.DesignLife) + " years.";
-    return {};
-}
-
-std::string HydraulicsReason(const ProjectStore& s, const ResultsStore& r)
-{
-    if (std::string nodes = NodeCountReason(s); !nodes.empty()) return nodes;
-    for (int j = 1; j <= UsedNodeCount(s); ++j)
-        if (!(r.InnerDiameterSI[j] > 0.0f))
-            return "The pipe at node " + Number(j) + " has no inside diameter: its diameter of " +
-                   EnteredValue(s.PipeDiameter[j], UnitText(PipeDimensionUnits, s.DiameterUnit)) +
-                   " leaves nothing inside its wall and lining.";
-    const double years = RoundHalfEven(s.DeteriorationYears);
-    if (years < 1.0 || years > MaxYears)
-        return "The roughness reaches its old value after " + EnteredValue(s.DeteriorationYears) +
-               " years: that must be 1 to 100 years.";
-    if (!(r.RoughnessNewSI > 0.0f) || !(r.RoughnessOldSI > 0.0f))
-        return "The roughness of a new or an old pipe is 0: the friction cannot be computed.";
-    return {};
-}
-
-std::string CostsReason(const ProjectStore& s, const ResultsStore& r)
-{
-    if (std::string efficiency = ZeroEfficiencyReason(s, r); !efficiency.empty()) return efficiency;
-    if (const int y = FirstYearBeyondNumbers(s, r))
-        return "From " + Number(CalendarYear(s, y)) +
-               " on, the yearly costs grow beyond the range of numbers: " + EscalationRates(s) +
-               ".";
-    if (const int y = FirstIncomeBeyondNumbers(s, r))
-        return "From " + Number(CalendarYear(s, y)) +
-               " on, the income grows beyond the range of numbers: the water price rises by " +
-               Percent(s.WaterPriceIncrease) + " a year.";
-    if (!IsFinite(r.TotalCapitalCost)) return "The capital cost is beyond the range of numbers.";
-    return "The present value of the costs or the income is beyond the range of numbers: " +
-           EscalationRates(s) + ".";
+    if (f.Ok()) return {};
+    if (std::string text = InputReason(f); !text.empty()) return text;
+    if (std::string text = ProfileReason(s, f); !text.empty()) return text;
+    if (std::string text = HydraulicsReason(s, f); !text.empty()) return text;
+    if (std::string text = PeriodReason(s, f); !text.empty()) return text;
+    return CostsReason(s, f);
 }
 
 std::string NoFlowNote(const ProjectStore& s, const ResultsStore& r)

@@ -1,5 +1,7 @@
 #include "engine/AnalysisRun.h"
 
+#include <utility>
+
 #include "engine/AnalysisInputCheck.h"
 #include "engine/AnalysisReasons.h"
 #include "engine/CapitalCost.h"
@@ -9,15 +11,28 @@
 #include "engine/SupplyAndIncome.h"
 #include "engine/TariffSplit.h"
 #include "engine/YearlyCosts.h"
+#include "project/ProfileNodes.h"
 
 namespace vemora {
 namespace {
 
-bool YearsFinite(const ProjectStore& s, const YearArray& values)
+// The first operating year whose value is not finite; 0 when none.
+int FirstYearBeyondNumbers(const ProjectStore& s, const YearArray& values)
 {
     for (int y = 1; y <= UsedDesignLife(s); ++y)
-        if (!IsFinite(values[y])) return false;
-    return true;
+        if (!IsFinite(values[y])) return y;
+    return 0;
+}
+
+// The nodes before the mark that ends the profile: a saved profile of one
+// node reads as two, the second being that mark.
+int NodesBeforeEndMark(const ProjectStore& s)
+{
+    int n = 0;
+    while (n < UsedNodeCount(s) &&
+           !IsEndOfProfileMark(s.NodeElevation[n + 1], s.NodeAccumulatedLength[n + 1]))
+        ++n;
+    return n;
 }
 
 // The sections of nodes 1..NodeCount add up to some length.
@@ -37,19 +52,24 @@ AnalysisOutcome Ended(AnalysisOutcome outcome, AnalysisStatus status, int year =
     return outcome;
 }
 
-// The outcome of a run that failed for `reason`.
-AnalysisOutcome Refused(AnalysisOutcome outcome, AnalysisStatus status, std::string reason)
+// The outcome of a run that a stage stopped with `failure`.
+AnalysisOutcome Refused(const ProjectStore& store, AnalysisOutcome outcome, AnalysisStatus status,
+                        const AnalysisFailure& failure)
 {
     outcome.Status = status;
-    outcome.Reason = std::move(reason);
+    outcome.Failure = failure;
+    outcome.Reason = FailureReason(store, failure);
     return outcome;
 }
 
-// The period's status: SupplyBeforeStart has a message of its own.
-AnalysisStatus PeriodStatus(const ProjectStore& store)
+// The status of a failure of the life-cycle costs: a supply start before the
+// starting year has a message of its own, as has the project period.
+AnalysisStatus CostStageStatus(const AnalysisFailure& failure)
 {
-    return SupplyStartsBeforeStartingYear(store) ? AnalysisStatus::SupplyBeforeStart
-                                                 : AnalysisStatus::ProjectPeriodInvalid;
+    if (failure.Kind == FailureKind::SupplyBeforeStart) return AnalysisStatus::SupplyBeforeStart;
+    if (failure.Kind == FailureKind::NoDesignLife || failure.Kind == FailureKind::PeriodTooLong)
+        return AnalysisStatus::ProjectPeriodInvalid;
+    return AnalysisStatus::CostsFailed;
 }
 
 } // namespace
@@ -61,26 +81,18 @@ std::string PumpCurveMissedMessage(int year)
 
 const char* AnalysisFailureMessage(AnalysisStatus status)
 {
-    switch (status) {
-    case AnalysisStatus::Completed:
-    case AnalysisStatus::PumpCurveMissed:
-        return "";
-    case AnalysisStatus::HydraulicsFailed:
-        return HydraulicsFailedMessage;
-    case AnalysisStatus::RunFailed:
-        return RunFailedMessage;
-    case AnalysisStatus::ProjectPeriodInvalid:
-        return ProjectPeriodMessage;
-    case AnalysisStatus::FlowTooLarge:
-        return FlowTooLargeMessage;
-    case AnalysisStatus::ProfileWithoutLength:
-        return ProfileWithoutLengthMessage;
-    case AnalysisStatus::SupplyBeforeStart:
-        return SupplyBeforeStartMessage;
-    case AnalysisStatus::CostsFailed:
-        return CostsFailedMessage;
-    }
-    return RunFailedMessage;
+    using enum AnalysisStatus;
+    static constexpr std::pair<AnalysisStatus, const char*> Messages[] = {
+        {HydraulicsFailed, HydraulicsFailedMessage},
+        {RunFailed, RunFailedMessage},
+        {ProjectPeriodInvalid, ProjectPeriodMessage},
+        {FlowTooLarge, FlowTooLargeMessage},
+        {ProfileWithoutLength, ProfileWithoutLengthMessage},
+        {SupplyBeforeStart, SupplyBeforeStartMessage},
+        {CostsFailed, CostsFailedMessage}};
+    for (const auto& [failed, message] : Messages)
+        if (failed == status) return message;
+    return "";
 }
 
 std::string AnalysisFailureText(const AnalysisOutcome& outcome)
@@ -90,24 +102,18 @@ std::string AnalysisFailureText(const AnalysisOutcome& outcome)
     return text;
 }
 
-AnalysisStatus CalcLifeCycleCosts(const ProjectStore& store, ResultsStore& results,
-                                  float supervisionCost)
+AnalysisFailure CalcLifeCycleCosts(const ProjectStore& store, ResultsStore& results,
+                                   float supervisionCost)
 {
-    if (!ProjectPeriodFits(store)) return PeriodStatus(store);
-    if (!CalcCapitalCost(store, results, supervisionCost)) return AnalysisStatus::CostsFailed;
-    switch (CalcYearlyCosts(store, results)) {
-    case CostStatus::Ok:
-        break;
-    case CostStatus::PeriodOutOfRange:
-        return PeriodStatus(store);
-    case CostStatus::Failed:
-        return AnalysisStatus::CostsFailed;
-    }
+    if (AnalysisFailure period = CheckProjectPeriod(store); !period.Ok()) return period;
+    if (!CalcCapitalCost(store, results, supervisionCost))
+        return Failed(FailureKind::CapitalCostBeyondNumbers);
+    if (AnalysisFailure yearly = CalcYearlyCosts(store, results); !yearly.Ok()) return yearly;
     CalcPresentValues(store, results);
     if (!IsFinite(results.NpvExpenditure) || !IsFinite(results.NpvIncome))
-        return AnalysisStatus::CostsFailed;
+        return Failed(FailureKind::PresentValuesBeyondNumbers);
     ScanInternalRateOfReturn(store, results);
-    return AnalysisStatus::Completed;
+    return {};
 }
 
 AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results, float supervisionCost,
@@ -117,32 +123,33 @@ AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results, fl
     run.Flags.GradelineFailed = store.GradelineFailed;
 
     // SI working values and laying rates.
-    if (std::string nodes = NodeCountReason(store); !nodes.empty()) {
+    if (const int nodes = NodesBeforeEndMark(store); nodes < 2) {
         run.Flags.GradelineFailed = 1;
-        return Refused(run, AnalysisStatus::HydraulicsFailed, std::move(nodes));
+        return Refused(store, run, AnalysisStatus::HydraulicsFailed,
+                       Failed(FailureKind::TooFewNodes, nodes));
     }
-    std::string why;
-    if (!CheckAnalysisInputs(store, supervisionCost, &why))
-        return Refused(run, AnalysisStatus::RunFailed, why);
+    if (AnalysisFailure input = CheckAnalysisInputs(store, supervisionCost); !input.Ok())
+        return Refused(store, run, AnalysisStatus::RunFailed, input);
     const bool unitsKnown = ConvertInputToSI(store, results);
     CopyLayingRates(store, results);
     observer.SetProgress(55);
-    if (!ProjectPeriodFits(store))
-        return Refused(run, PeriodStatus(store), ProjectPeriodReason(store));
+    if (AnalysisFailure period = CheckProjectPeriod(store); !period.Ok())
+        return Refused(store, run, CostStageStatus(period), period);
     if (!unitsKnown) {
         run.Flags.GradelineFailed = 1;
-        return Refused(run, AnalysisStatus::HydraulicsFailed,
-                       "A unit of the project is not one of its list.");
+        return Refused(store, run, AnalysisStatus::HydraulicsFailed,
+                       Failed(FailureKind::UnknownUnit));
     }
     if (!ProfileHasLength(store, results)) return Ended(run, AnalysisStatus::ProfileWithoutLength);
 
     // The flow and the gradeline of every year; a missed pump curve ends the
     // run here.
-    switch (CalculateHydraulics(store, results, observer, run.Flags)) {
+    AnalysisFailure failure;
+    switch (CalculateHydraulics(store, results, observer, run.Flags, failure)) {
     case HydraulicsStatus::Ok:
         break;
     case HydraulicsStatus::Failed:
-        return Refused(run, AnalysisStatus::HydraulicsFailed, HydraulicsReason(store, results));
+        return Refused(store, run, AnalysisStatus::HydraulicsFailed, failure);
     case HydraulicsStatus::PumpCurveMissed:
         return Ended(run, AnalysisStatus::PumpCurveMissed, results.DutyYear);
     case HydraulicsStatus::FlowTooLarge:
@@ -151,21 +158,23 @@ AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results, fl
 
     // Supply, shortage, pumping hours, the tariff split and the income.
     CalcSupplyAndShortage(store, results);
-    if (!YearsFinite(store, results.YearShortage) || !YearsFinite(store, results.YearPumpingHours))
-        return Ended(run, AnalysisStatus::RunFailed);
+    const int shortage = FirstYearBeyondNumbers(store, results.YearShortage);
+    const int hours = FirstYearBeyondNumbers(store, results.YearPumpingHours);
+    if (shortage || hours)
+        return Refused(store, run, AnalysisStatus::RunFailed,
+                       Failed(FailureKind::SupplyBeyondNumbers, shortage ? shortage : hours));
     observer.SetProgress(60);
     AllocatePumpingHoursToTariffPeriods(store, results);
     observer.SetProgress(65);
     CalcWaterSalesIncome(store, results);
-    if (!YearsFinite(store, results.YearIncome))
-        return Refused(run, AnalysisStatus::CostsFailed, CostsReason(store, results));
+    if (const int y = FirstYearBeyondNumbers(store, results.YearIncome))
+        return Refused(store, run, AnalysisStatus::CostsFailed,
+                       Failed(FailureKind::IncomeBeyondNumbers, y));
 
     // The life-cycle costs, the present values and the IRR.
     observer.SetProgress(70);
-    const AnalysisStatus costs = CalcLifeCycleCosts(store, results, supervisionCost);
-    if (costs == AnalysisStatus::CostsFailed)
-        return Refused(run, costs, CostsReason(store, results));
-    if (costs != AnalysisStatus::Completed) return Refused(run, costs, ProjectPeriodReason(store));
+    failure = CalcLifeCycleCosts(store, results, supervisionCost);
+    if (!failure.Ok()) return Refused(store, run, CostStageStatus(failure), failure);
 
     run.Flags.ResultsValid = 1;
     run.Note = NoFlowNote(store, results);

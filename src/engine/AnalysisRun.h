@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "engine/AnalysisFailure.h"
 #include "engine/AnalysisObserver.h"
 #include "engine/ResultsStore.h"
 #include "engine/RunFlags.h"
@@ -30,25 +31,25 @@ enum class AnalysisStatus {
 struct AnalysisOutcome
 {
     AnalysisStatus Status = AnalysisStatus::Completed;
-    int Year = 0;          // the year of a missed pump curve, else 0
-    bool IrrFound = false; // a completed run found an internal rate of return
-    RunFlags Flags;        // for the store (AnalyseProject keeps them)
-    std::string Reason;    // why a run failed, in the user's terms; may be empty
-    std::string Note;      // a completed run that found no water: why (NoFlowNote)
+    int Year = 0;            // the year of a missed pump curve, else 0
+    bool IrrFound = false;   // a completed run found an internal rate of return
+    RunFlags Flags;          // for the store (AnalyseProject keeps them)
+    AnalysisFailure Failure; // what stopped a failed run and where
+    std::string Reason;      // that failure in the user's terms (FailureReason)
+    std::string Note;        // a completed run that found no water: why (NoFlowNote)
 };
 
 // Runs the analysis. `supervisionCost` is the value of the supervision field
 // at the moment of the run. A profile of fewer than two nodes ends the run at
 // once as HydraulicsFailed, inputs that fail CheckAnalysisInputs as
 // RunFailed, a supply start before the starting year as SupplyBeforeStart,
-// costs or income beyond the range of numbers as CostsFailed; each with its
-// Reason. A profile whose sections add up to no length ends it
-// as ProfileWithoutLength, a gravity flow that would pass the top of its
-// search as FlowTooLarge. Progress goes to the observer from 55 to 70; the
-// showing of the results takes it on to 100. The flags start cleared (a run
-// that ends before the hydraulics keeps the store's GradelineFailed); only a
-// completed run has ResultsValid = 1, any other outcome 0, and then the
-// results are not to be offered.
+// costs or income beyond the range of numbers as CostsFailed; each with the
+// Failure its stage found and its Reason. A profile whose sections add up to
+// no length ends it as ProfileWithoutLength, a gravity flow that would pass
+// the top of its search as FlowTooLarge: their messages say it all. Progress goes to the observer
+// from 55 to 70; the showing of the results takes it on to 100. The flags start cleared (a run that
+// ends before the hydraulics keeps the store's GradelineFailed); only a completed run has
+// ResultsValid = 1, any other outcome 0, and then the results are not to be offered.
 AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results, float supervisionCost,
                             AnalysisObserver& observer);
 
@@ -58,8 +59,8 @@ AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results,
 
 // The life-cycle costs: capital cost, yearly costs, present values and the
 // IRR scan. Part of the run; exposed for the checks of the cost stages.
-AnalysisStatus CalcLifeCycleCosts(const ProjectStore& store, ResultsStore& results,
-                                  float supervisionCost);
+AnalysisFailure CalcLifeCycleCosts(const ProjectStore& store, ResultsStore& results,
+                                   float supervisionCost);
 
 // Messages and titles of the outcomes, for the window that shows them.
 inline constexpr const char* HydraulicsFailedMessage =

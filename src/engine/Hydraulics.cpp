@@ -29,9 +29,10 @@ bool YearIsFinite(const PipeModel& m, int y, const ResultsStore& r)
     return true;
 }
 
-HydraulicsStatus Fail(RunFlags& flags)
+HydraulicsStatus Fail(RunFlags& flags, AnalysisFailure& kept, AnalysisFailure failure)
 {
     flags.GradelineFailed = 1;
+    kept = failure;
     return HydraulicsStatus::Failed;
 }
 
@@ -63,19 +64,24 @@ float PumpingHead(const ResultsStore& r, int y)
 }
 
 HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
-                                     AnalysisObserver& observer, RunFlags& flags)
+                                     AnalysisObserver& observer, RunFlags& flags,
+                                     AnalysisFailure& failure)
 {
     flags.AnalysisError = 0;
     flags.GradelineFailed = 0;
     PipeModel model;
-    if (!BuildPipeModel(store, r, model) || !AgeRoughness(store, r)) return Fail(flags);
+    if (AnalysisFailure built = BuildPipeModel(store, r, model); !built.Ok())
+        return Fail(flags, failure, built);
+    if (!AgeRoughness(store, r))
+        return Fail(flags, failure, Failed(FailureKind::DeteriorationYears));
 
     const bool pumping = IsPumping(store);
     const bool pumpCurve = pumping && store.PumpCurveGiven != 0;
     std::vector<double> c;
     SystemCurve curve;
     for (int y = 1; y <= UsedDesignLife(store); ++y) {
-        if (!ComputeYearLossCoefficients(model, y, r, c)) return Fail(flags);
+        if (AnalysisFailure loss = ComputeYearLossCoefficients(model, y, r, c); !loss.Ok())
+            return Fail(flags, failure, loss);
         bool missed = false;
         if (!pumping) {
             const GravityFlow g = SolveGravityFlow(model, c, r.StartLevelSI, r.EndLevelSI);
@@ -88,7 +94,8 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
             r.DutyYear = static_cast<int16_t>(y);
             curve.Build(model, c, r.StartLevelSI, r.EndLevelSI);
             const DutyPointStatus duty = CalcDutyPoint(store, r, curve, y, observer);
-            if (duty == DutyPointStatus::Failed) return Fail(flags);
+            if (duty == DutyPointStatus::Failed)
+                return Fail(flags, failure, Failed(FailureKind::SystemHeadBeyondNumbers, y));
             missed = duty == DutyPointStatus::Missed;
             r.YearFlow[y] = r.PumpFlowSI;
             r.YearPumpEfficiency[y] = r.PumpEfficiency;
@@ -106,7 +113,8 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
             flags.AnalysisError = -1;
             return HydraulicsStatus::PumpCurveMissed;
         }
-        if (!YearIsFinite(model, y, r)) return Fail(flags);
+        if (!YearIsFinite(model, y, r))
+            return Fail(flags, failure, Failed(FailureKind::GradelineBeyondNumbers, y));
     }
     flags.GradelineFailed = 0;
     return HydraulicsStatus::Ok;
@@ -116,7 +124,8 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& re
                                      AnalysisObserver& observer)
 {
     RunFlags unkept;
-    return CalculateHydraulics(store, results, observer, unkept);
+    AnalysisFailure unsaid;
+    return CalculateHydraulics(store, results, observer, unkept, unsaid);
 }
 
 } // namespace vemora

@@ -2,6 +2,7 @@
 // and the hydraulic gradeline.
 #pragma once
 
+#include "engine/AnalysisFailure.h"
 #include "engine/AnalysisObserver.h"
 #include "engine/PipeModel.h"
 #include "engine/ResultsStore.h"
@@ -27,11 +28,14 @@ enum class HydraulicsStatus {
 // clears AnalysisError and GradelineFailed at the start; it sets
 // GradelineFailed = 1 on failure, AnalysisError = -1 when the pump curve
 // missed and HighPointFlag = 1 when a high point lowered a gravity flow.
+// On failure `failure` says what failed, at which node or year.
 // Needs ConvertInputToSI to have run.
 HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& results,
-                                     AnalysisObserver& observer, RunFlags& flags);
+                                     AnalysisObserver& observer, RunFlags& flags,
+                                     AnalysisFailure& failure);
 
-// The same for a view that solves the hydraulics to draw them and keeps no flags.
+// The same for a view that solves the hydraulics to draw them and keeps no
+// flags and no failure.
 HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& results,
                                      AnalysisObserver& observer);
 

@@ -6,10 +6,14 @@
 
 namespace vemora {
 
-bool BuildPipeModel(const ProjectStore& store, const ResultsStore& r, PipeModel& m)
+AnalysisFailure BuildPipeModel(const ProjectStore& store, const ResultsStore& r, PipeModel& m)
 {
     const int n = UsedNodeCount(store);
-    if (n < 1) return false;
+    if (n < 1) return Failed(FailureKind::TooFewNodes, n);
+    for (int j = 1; j <= n; ++j) {
+        const double d = r.InnerDiameterSI[j];
+        if (!(d > 0.0) || !IsFinite(d)) return Failed(FailureKind::NoInsideDiameter, j);
+    }
     m.n = n;
     m.D.assign(n + 1, 0.0);
     m.L.assign(n + 1, 0.0);
@@ -18,15 +22,15 @@ bool BuildPipeModel(const ProjectStore& store, const ResultsStore& r, PipeModel&
     m.z.assign(n + 1, 0.0f);
     for (int j = 1; j <= n; ++j) {
         const double d = r.InnerDiameterSI[j];
-        if (!(d > 0.0) || !IsFinite(d)) return false;
         m.D[j] = d;
         m.L[j] = j < n ? static_cast<double>(r.SectionLengthSI[j]) : 0.0;
         m.K[j] = store.SecondaryLoss[j];
         m.Area[j] = Pi * d * d / 4.0;
         m.z[j] = store.NodeElevation[j] * r.LevelUnitFactor;
-        if (!IsFinite(m.L[j]) || !IsFinite(m.K[j]) || !IsFinite(m.z[j])) return false;
+        if (!IsFinite(m.L[j]) || !IsFinite(m.K[j]) || !IsFinite(m.z[j]))
+            return Failed(FailureKind::PipeBeyondNumbers, j);
     }
-    return true;
+    return {};
 }
 
 bool RoughFrictionFactor(double diameter, double roughness, float& f)
@@ -41,19 +45,20 @@ bool RoughFrictionFactor(double diameter, double roughness, float& f)
     return IsFinite(f);
 }
 
-bool ComputeYearLossCoefficients(const PipeModel& m, int year, ResultsStore& r,
-                                 std::vector<double>& c)
+AnalysisFailure ComputeYearLossCoefficients(const PipeModel& m, int year, ResultsStore& r,
+                                            std::vector<double>& c)
 {
     c.assign(m.n + 1, 0.0);
     const double ks = r.YearRoughness[year];
+    if (!(ks > 0.0)) return Failed(FailureKind::ZeroRoughness);
     for (int j = 1; j <= m.n; ++j) {
         float f = 0.0f;
-        if (!RoughFrictionFactor(m.D[j], ks, f)) return false;
+        if (!RoughFrictionFactor(m.D[j], ks, f)) return Failed(FailureKind::LossUndefined, j);
         r.FrictionFactor(j, year) = f;
         c[j] = (f * m.L[j] / m.D[j] + m.K[j]) / (TwoG * m.Area[j] * m.Area[j]);
-        if (!IsFinite(c[j])) return false;
+        if (!IsFinite(c[j])) return Failed(FailureKind::LossUndefined, j);
     }
-    return true;
+    return {};
 }
 
 void StoreSectionLosses(const PipeModel& m, int year, double flow, ResultsStore& r)

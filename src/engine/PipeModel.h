@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "engine/AnalysisFailure.h"
 #include "engine/ResultsStore.h"
 #include "project/ProjectStore.h"
 
@@ -23,10 +24,11 @@ struct PipeModel
     std::vector<float> z;     // node elevation, m (elevation x LevelUnitFactor)
 };
 
-// Builds the model from the store and the SI working values. False when a
-// node has no usable diameter (0, negative or not finite) or a value is not
-// finite, or when there is no node at all.
-bool BuildPipeModel(const ProjectStore& store, const ResultsStore& results, PipeModel& model);
+// Builds the model from the store and the SI working values. Fails when there
+// is no node at all, then at the first node without a usable diameter (0,
+// negative or not finite), then at the first with a value that is not finite.
+AnalysisFailure BuildPipeModel(const ProjectStore& store, const ResultsStore& results,
+                               PipeModel& model);
 
 // Darcy friction factor of the fully rough turbulent law,
 // f = (1 / (2 log10(3.7 D / Ks)))², D and Ks in m. False when the logarithm is
@@ -35,9 +37,10 @@ bool RoughFrictionFactor(double diameter, double roughness, float& f);
 
 // Writes FrictionFactor(j, y) for j = 1..n at the year's roughness and the
 // loss coefficients c[j] (m per (m³/s)²) with hf + hs = c[j] Q²:
-// c = (f L / D + K) / (19.62 A²). False on an undefined friction factor.
-bool ComputeYearLossCoefficients(const PipeModel& model, int year, ResultsStore& results,
-                                 std::vector<double>& c);
+// c = (f L / D + K) / (19.62 A²). Fails on a roughness of 0, or at the first
+// node whose friction factor or coefficient has no value.
+AnalysisFailure ComputeYearLossCoefficients(const PipeModel& model, int year, ResultsStore& results,
+                                            std::vector<double>& c);
 
 // Friction loss hf = f L v² / (D 19.62) and secondary loss hs = K v² / 19.62
 // of every section j = 1..n at flow Q (m³/s), v = Q / A, written to

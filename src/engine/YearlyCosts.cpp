@@ -38,21 +38,23 @@ double AnnualTariff(const ProjectStore& s, const ResultsStore& r, int y)
                    summer * DaysPerYear * s.SummerMonths / 12.0);
 }
 
-// Energy cost of year y before escalation; false for a zero efficiency.
-bool YearEnergyCost(const ProjectStore& s, const ResultsStore& r, int y, double& cost)
+// Energy cost of year y before escalation; fails on a zero efficiency.
+AnalysisFailure YearEnergyCost(const ProjectStore& s, const ResultsStore& r, int y, double& cost)
 {
     const bool curve = s.PumpCurveGiven != 0;
     const double e = curve ? r.YearPumpEfficiency[y] : s.OperatingEfficiency;
-    if (e == 0.0) return false;
+    if (e == 0.0)
+        return curve ? Failed(FailureKind::ZeroDutyEfficiency, y)
+                     : Failed(FailureKind::ZeroOperatingEfficiency);
     const double H = PumpingHead(r, y);
     if (H < 0.0) {
         cost = 0.0;
-        return true;
+        return {};
     }
     const double Q = r.YearFlow[y];
     cost =
         H * (Q * KilowattsPerFlowAndHead) * AnnualTariff(s, r, y) / (e / 100.0 * PlantEfficiency);
-    return true;
+    return {};
 }
 
 // Sum over operating years of cost(y) / (1 + i)^(C + y - 1), with the
@@ -101,15 +103,18 @@ std::vector<double> Incomes(const ProjectStore& s, const ResultsStore& r)
 
 } // namespace
 
-bool ProjectPeriodFits(const ProjectStore& s)
+AnalysisFailure CheckProjectPeriod(const ProjectStore& s)
 {
     const int C = ConstructionYears(s);
-    return C >= 0 && s.DesignLife >= 1 && C + s.DesignLife <= MaxYears;
+    if (C < 0) return Failed(FailureKind::SupplyBeforeStart);
+    if (s.DesignLife < 1) return Failed(FailureKind::NoDesignLife);
+    if (C + s.DesignLife > MaxYears) return Failed(FailureKind::PeriodTooLong);
+    return {};
 }
 
-CostStatus CalcYearlyCosts(const ProjectStore& s, ResultsStore& r)
+AnalysisFailure CalcYearlyCosts(const ProjectStore& s, ResultsStore& r)
 {
-    if (!ProjectPeriodFits(s)) return CostStatus::PeriodOutOfRange;
+    if (AnalysisFailure period = CheckProjectPeriod(s); !period.Ok()) return period;
     const int C = ConstructionYears(s);
     const int N = UsedDesignLife(s);
 
@@ -141,7 +146,7 @@ CostStatus CalcYearlyCosts(const ProjectStore& s, ResultsStore& r)
             continue;
         }
         double energy = 0.0;
-        if (!YearEnergyCost(s, r, y, energy)) return CostStatus::Failed;
+        if (AnalysisFailure cost = YearEnergyCost(s, r, y, energy); !cost.Ok()) return cost;
         r.YearEnergyRaw[y] =
             ToFloat(energy * std::pow(1.0 + s.EnergyEscalationRate / 100.0, y - 1));
         r.YearEnergy[y] = r.YearEnergyRaw[y];
@@ -149,8 +154,8 @@ CostStatus CalcYearlyCosts(const ProjectStore& s, ResultsStore& r)
     for (int y = 1; y <= N; ++y)
         if (!IsFinite(r.YearMaintenance[y]) || !IsFinite(r.YearOperational[y]) ||
             !IsFinite(r.YearEnergy[y]))
-            return CostStatus::Failed;
-    return CostStatus::Ok;
+            return Failed(FailureKind::CostsBeyondNumbers, y);
+    return {};
 }
 
 void CalcPresentValues(const ProjectStore& s, ResultsStore& r)

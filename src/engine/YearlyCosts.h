@@ -3,20 +3,16 @@
 // operating years; operating year y is project year C + y.
 #pragma once
 
+#include "engine/AnalysisFailure.h"
 #include "engine/ResultsStore.h"
 #include "project/ProjectStore.h"
 
 namespace vemora {
 
-enum class CostStatus {
-    Ok,
-    PeriodOutOfRange, // C below 0, N below 1 or C + N above 100
-    Failed,           // a pump efficiency of 0 or a value that is not finite
-};
-
 // C + N must fit the 100 entries of the per-year series; C must not be
-// negative and there must be at least one operating year.
-bool ProjectPeriodFits(const ProjectStore& store);
+// negative and there must be at least one operating year. Fails as
+// SupplyBeforeStart, NoDesignLife or PeriodTooLong, checked in that order.
+AnalysisFailure CheckProjectPeriod(const ProjectStore& store);
 
 // Maintenance g(y) x base x percentage/10000 per kind (g(y) = (1 + EscalationRate/100)^(y-1)),
 // YearOperational = g(y) x (staff + other), YearEnergy (pumping only) and
@@ -26,7 +22,9 @@ bool ProjectPeriodFits(const ProjectStore& store);
 // Q (m³/s) and e (%) the duty flow and efficiency, or the operating flow and
 // OperatingEfficiency, and T the year's tariff per kW:
 // T = 365 ((12 - SummerMonths)/12 x winter rates x hours + SummerMonths/12 x summer rates x hours).
-CostStatus CalcYearlyCosts(const ProjectStore& store, ResultsStore& results);
+// Fails as CheckProjectPeriod does, at the first year of a pump efficiency of
+// 0, or at the first year whose costs are not finite.
+AnalysisFailure CalcYearlyCosts(const ProjectStore& store, ResultsStore& results);
 
 // NpvExpenditure: capital (undiscounted when C < 2, else the C equal parts
 // discounted by (1 + d)^(t - 1)) plus each operating year's costs / (1 + d)^(C + y - 1);

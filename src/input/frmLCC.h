@@ -5,7 +5,8 @@
 // The window shows the data store (ShowProject, called by the load) and keeps
 // what the user types until the next save reads it back; only the six scroll
 // bars of the first and fourth page and the laying panel's save write the
-// store at once. Edits of most fields discard the analysis results.
+// store at once. An edit of anything a save would write discards the
+// analysis results (Discard).
 #pragma once
 
 #include <QPoint>

@@ -12,6 +12,8 @@
 #include <QString>
 #include <functional>
 
+#include "files/FileReasons.h"
+
 class QPainter;
 
 namespace vemora {
@@ -81,8 +83,16 @@ struct PageStatus
     int page = 0;
     QString detail;
     int systemError = 0; // the system's error number (errno) behind the failure, if any
+    QString reason = {}; // the system's reason in words, where the device has it
 
     bool ok() const { return failure == PageFailure::None; }
+    // The system's reason behind the failure, in words; the error number is
+    // read as that of a file used as `use`. Empty when the system gave none.
+    QString systemReason(FileUse use) const
+    {
+        if (!reason.isEmpty() || systemError == 0) return reason;
+        return QString::fromStdString(SystemErrorReason(systemError, use));
+    }
 };
 
 } // namespace vemora

@@ -1,15 +1,11 @@
 #include "platform/PrinterPageDevice.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QRandomGenerator>
 #include <cups/cups.h>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -54,28 +50,6 @@ namespace {
 // The last bytes of every whole PDF file.
 constexpr char PdfEnd[] = "%%EOF";
 
-// A file name beside `path` that no file has: ".name.XXXXXX", created empty
-// with the mode of a new file (0666 less the umask). Empty with errno set
-// when the folder refuses.
-QString MakeTempBeside(const QString& path)
-{
-    const QFileInfo info(path);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString name = QStringLiteral(".%1.%2")
-                                 .arg(info.fileName())
-                                 .arg(QRandomGenerator::global()->bounded(1 << 30), 0, 36);
-        const QString temp = info.dir().filePath(name);
-        const int fd = ::open(QFile::encodeName(temp).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
-            return temp;
-        }
-        if (errno != EEXIST) return {};
-    }
-    return {};
-}
-
 // Whether `path` ends as a whole PDF file does.
 bool PdfIsWhole(const QString& path)
 {
@@ -117,20 +91,21 @@ void PrinterPageDevice::setOrientation(PageOrientation orientation)
                                                                           : QPageLayout::Portrait);
 }
 
-// A PDF file is printed into a temporary file beside it.
+// A PDF file is printed into a temporary file beside the file its name
+// leads to, as a project is saved.
 PageStatus PrinterPageDevice::beginPdf()
 {
     if (printer_.outputFormat() != QPrinter::PdfFormat || printer_.outputFileName().isEmpty())
         return {};
     pdfTarget_ = printer_.outputFileName();
-    pdfTemp_ = MakeTempBeside(pdfTarget_);
-    if (pdfTemp_.isEmpty()) {
-        const int error = errno;
+    pdf_ = std::make_unique<FileReplacement>();
+    std::string why;
+    if (!pdf_->Begin(QFile::encodeName(pdfTarget_).toStdString(), why) || !pdf_->MakeTemp(why)) {
         const QString detail = QStringLiteral("Could not open %1.").arg(target());
-        pdfTarget_.clear();
-        return {PageFailure::Open, 1, detail, error};
+        dropPdf();
+        return {PageFailure::Open, 1, detail, 0, QString::fromStdString(why)};
     }
-    printer_.setOutputFileName(pdfTemp_);
+    printer_.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(pdf_->TempPath())));
     return {};
 }
 
@@ -139,32 +114,30 @@ void PrinterPageDevice::dropPdf()
 {
     if (pdfTarget_.isEmpty()) return;
     printer_.setOutputFileName(pdfTarget_);
-    QFile::remove(pdfTemp_);
+    pdf_.reset();
     pdfTarget_.clear();
-    pdfTemp_.clear();
 }
 
-// A whole temporary file takes the PDF file's place (and an earlier file's
-// permissions); anything else is dropped, with the system's reason.
+QString PrinterPageDevice::pdfTemp() const
+{
+    return pdf_ ? QFile::decodeName(QByteArray::fromStdString(pdf_->TempPath())) : QString();
+}
+
+// A whole temporary file takes the place of the file (and its permissions);
+// anything else is dropped, with the system's reason.
 PageStatus PrinterPageDevice::finishPdf()
 {
     if (pdfTarget_.isEmpty()) return {};
     const QString detail = QStringLiteral("Could not finish printing on %1.").arg(target());
-    const QByteArray temp = QFile::encodeName(pdfTemp_);
-    const QByteArray file = QFile::encodeName(pdfTarget_);
     int error = 0;
-    struct stat earlier
-    {
-    };
-    if (!PdfIsWhole(pdfTemp_))
-        error = WriteError(pdfTemp_);
-    else if (::stat(file.constData(), &earlier) == 0 &&
-             ::chmod(temp.constData(), earlier.st_mode & 07777) != 0)
-        error = errno;
-    else if (::rename(temp.constData(), file.constData()) != 0)
-        error = errno;
+    std::string why;
+    if (!PdfIsWhole(pdfTemp()))
+        error = WriteError(pdfTemp());
+    else
+        pdf_->Commit(why);
     dropPdf();
-    if (error != 0) return {PageFailure::End, 0, detail, error};
+    if (error != 0 || !why.empty())
+        return {PageFailure::End, 0, detail, error, QString::fromStdString(why)};
     return {};
 }
 
@@ -191,7 +164,7 @@ PageStatus PrinterPageDevice::nextPage(PageOrientation orientation, int page)
         // A PDF file fails here when its disk fills up: the system says why.
         return {PageFailure::StartPage, page,
                 QStringLiteral("Could not start page %1 on %2.").arg(page).arg(target()),
-                pdfTemp_.isEmpty() ? 0 : WriteError(pdfTemp_)};
+                pdf_ ? WriteError(pdfTemp()) : 0};
     return {};
 }
 

@@ -2,12 +2,16 @@
 // file. Millimetres become printer dots at the printer's resolution, so text,
 // rules and vector paintings print sharply. Every start of the document and
 // of a page is checked, and so is the printer's state after the end. A PDF
-// file is written under a temporary name beside it and moved into place only
-// once it is whole, so a failure leaves an earlier file of that name as it
-// was.
+// file is written as a project is saved (FileReplacement): under a temporary
+// name beside the file its name leads to, and moved into place only once it
+// is whole, so a failure leaves an earlier file of that name as it was; a
+// link at the name is followed, one another user planted is refused.
 #pragma once
 
 #include <QPainter>
+#include <memory>
+
+#include "files/SafeReplace.h"
 
 #include "platform/PageDevice.h"
 
@@ -50,10 +54,11 @@ class PrinterPageDevice : public PageDevice
     PageStatus beginPdf();
     PageStatus finishPdf();
     void dropPdf();
+    QString pdfTemp() const;
 
     QPrinter& printer_;
     QString pdfTarget_; // the PDF file being printed, while its temporary file is written
-    QString pdfTemp_;
+    std::unique_ptr<FileReplacement> pdf_;
     QPainter painter_;
     double dotsPerMm_ = 1;
 };

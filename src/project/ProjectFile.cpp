@@ -7,11 +7,11 @@
 #include <exception>
 #include <utility>
 
-#include "project/FileIo.h"
-#include "project/FileReasons.h"
+#include "files/FileIo.h"
+#include "files/FileReasons.h"
+#include "files/SafeReplace.h"
 #include "project/RecordCheck.h"
 #include "project/RecordCodec.h"
-#include "project/SafeReplace.h"
 
 namespace vemora {
 
@@ -81,13 +81,11 @@ FileStatus WriteProjectFile(const std::string& path, const ProjectRecord& rec,
     if (!CheckRecord(rec, &reason))
         return Refused(FileStatus::Damaged, why, UnsavableRecordReason(reason));
     try {
-        std::string target;
-        FileToReplace old;
-        if (!FollowLinks(path, target, reason) || !OpenFileToReplace(target, old, reason))
-            return Refused(CannotWrite, why, reason);
-        const std::optional<int64_t> r = RecordNumberForLength(old.length);
-        if (!r) return Refused(CannotWrite, why, TooLongReason(old.length));
-        if (!ReplaceFilePatched(target, old, RecordOffset(*r), EncodeRecord(rec), reason))
+        FileReplacement file;
+        if (!file.Begin(path, reason)) return Refused(CannotWrite, why, reason);
+        const std::optional<int64_t> r = RecordNumberForLength(file.Old().length);
+        if (!r) return Refused(CannotWrite, why, TooLongReason(file.Old().length));
+        if (!file.WritePatched(RecordOffset(*r), EncodeRecord(rec), reason) || !file.Commit(reason))
             return Refused(CannotWrite, why, reason);
         recordNumber = *r;
         return FileStatus::Ok;

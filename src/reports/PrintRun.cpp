@@ -5,8 +5,8 @@
 
 #include "app/AppContext.h"
 #include "app/PrintFailure.h"
+#include "files/FileReasons.h"
 #include "platform/ReportPrinter.h"
-#include "project/FileReasons.h"
 
 namespace vemora {
 
@@ -45,14 +45,10 @@ std::optional<QString> RunPrint(AppContext& ctx, PageDevice& device, int copies,
     // or file, and the system's reason.
     const PageStatus& status = printer.status();
     const FileUse use = status.failure == PageFailure::Open ? FileUse::Folder : FileUse::Write;
-    const QString reason =
-        status.systemError == 0
-            ? QString()
-            : QStringLiteral("\n") +
-                  QString::fromStdString(SystemErrorReason(status.systemError, use));
+    const QString said = status.systemReason(use);
+    const QString reason = said.isEmpty() ? QString() : QStringLiteral("\n") + said;
     if (status.failure == PageFailure::Open) return QString::fromUtf8(kPrintStartFailure) + reason;
-    if (status.failure == PageFailure::End || status.systemError != 0)
-        return status.detail + reason;
+    if (status.failure == PageFailure::End || !said.isEmpty()) return status.detail + reason;
     if (failed) return QString::fromUtf8(failure);
     return std::nullopt;
 }

@@ -3,9 +3,9 @@
 #include <QApplication>
 
 #include "app/AppContext.h"
+#include "files/FileIo.h"
 #include "platform/AppStyle.h"
 #include "platform/QtUi.h"
-#include "project/FileIo.h"
 #include "shell/Pictures.h"
 #include "shell/Startup.h"
 #include "shell/frmAgree.h"

@@ -341,7 +341,7 @@ TEST_F(WindowsTest, ARefusedAnalysisSaysWhyOnASecondLine)
 
     const QString expected = QStringLiteral(
         "Could not determine the flow for each year.\nNode 3 at chainage 1000 m comes after node "
-        "2 at 2400 m: chainages must increase along the profile.");
+        "2 at 2400 m: chainages must not fall along the profile.");
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     ModalScript script;

@@ -8,6 +8,7 @@
 
 #include "EngineProjects.h"
 #include "engine/AnalysisInputCheck.h"
+#include "engine/AnalysisReasons.h"
 #include "engine/AnalysisRun.h"
 
 namespace vemora {
@@ -140,8 +141,8 @@ TEST(AnalysisInputCheck, TheProjectsOfTheseChecksCompleteAsTheyAre)
 {
     for (const Project& p : Projects()) {
         auto s = p.make();
-        std::string why;
-        EXPECT_TRUE(CheckAnalysisInputs(*s, 1000, &why)) << p.name << ": " << why;
+        const AnalysisFailure input = CheckAnalysisInputs(*s, 1000);
+        EXPECT_TRUE(input.Ok()) << p.name << ": " << FailureReason(*s, input);
         EXPECT_EQ(Analyse(*s), AnalysisStatus::Completed) << p.name;
     }
 }
@@ -275,11 +276,10 @@ TEST(AnalysisInputCheck, TheReviewedCasesNoLongerCompleteWithMeaninglessFigures)
     for (ProjectStore* s :
          {endLevel.get(), startLevel.get(), efficiency.get(), discount.get(), flow.get()})
         EXPECT_EQ(Analyse(*s), AnalysisStatus::RunFailed);
-    std::string why;
-    EXPECT_FALSE(CheckAnalysisInputs(*flow, 0, &why));
-    EXPECT_EQ(why, "The operating flow rate is negative.");
-    EXPECT_FALSE(CheckAnalysisInputs(*endLevel, 0, &why));
-    EXPECT_EQ(why, "The end reservoir level is not a number.");
+    EXPECT_EQ(FailureReason(*flow, CheckAnalysisInputs(*flow, 0)),
+              "The operating flow rate is negative.");
+    EXPECT_EQ(FailureReason(*endLevel, CheckAnalysisInputs(*endLevel, 0)),
+              "The end reservoir level is not a number.");
 }
 
 TEST(ResultsStore, IndexesOutsideTheTablesAreRefusedInEveryBuild)

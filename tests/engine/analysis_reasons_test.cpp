@@ -2,6 +2,7 @@
 // outcome; a run that finds no water says why in a note.
 #include <gtest/gtest.h>
 
+#include "engine/AnalysisReasons.h"
 #include "engine/AnalysisRun.h"
 #include "engine/EngineProjects.h"
 
@@ -65,7 +66,7 @@ TEST(AnalysisReasons, EachRefusedInputIsNamedUnderItsMessage)
     Case cases[] = {
         {"chainage falling", std::move(backwards), AnalysisStatus::RunFailed,
          "Could not determine the flow for each year.\nNode 3 at chainage 1000 m comes after node "
-         "2 at 2400 m: chainages must increase along the profile."},
+         "2 at 2400 m: chainages must not fall along the profile."},
         {"pump efficiency 0", std::move(noEfficiency), AnalysisStatus::CostsFailed,
          "Could not compute the life-cycle costs.\nThe pump efficiency is 0 %: the energy cost "
          "cannot be computed."},
@@ -99,6 +100,7 @@ TEST(AnalysisReasons, EachRefusedInputIsNamedUnderItsMessage)
         const AnalysisOutcome outcome = Analysed(*c.store);
         EXPECT_EQ(outcome.Status, c.status);
         EXPECT_EQ(outcome.Flags.ResultsValid, 0);
+        EXPECT_FALSE(outcome.Failure.Ok());
         EXPECT_EQ(AnalysisFailureText(outcome), c.text);
     }
 
@@ -109,6 +111,25 @@ TEST(AnalysisReasons, EachRefusedInputIsNamedUnderItsMessage)
     EXPECT_EQ(done.Status, AnalysisStatus::Completed);
     EXPECT_TRUE(done.Reason.empty());
     EXPECT_TRUE(done.Note.empty());
+}
+
+// Whatever a stage stops with, the refusal has its second line.
+TEST(AnalysisReasons, EveryFailureAStageCanReportHasItsWords)
+{
+    auto s = Pumping();
+    test::SetPumpCurve(*s, test::TypicalPumpCurve);
+    for (int k = static_cast<int>(FailureKind::None) + 1; k <= static_cast<int>(FailureKind::Last);
+         ++k) {
+        AnalysisFailure failure = Failed(static_cast<FailureKind>(k), 2);
+        failure.Input = {"pipe diameter", "node", 2};
+        SCOPED_TRACE(k);
+        EXPECT_NE(FailureReason(*s, failure), "");
+    }
+    EXPECT_EQ(FailureReason(*s, AnalysisFailure{}), "");
+
+    // Equal chainages (a valve at the node before) are a normal profile.
+    auto valve = GravityProject(100, 0, {{100, 0}, {90, 500}, {90, 500}, {0, 1000}});
+    EXPECT_EQ(Analysed(*valve).Status, AnalysisStatus::Completed);
 }
 
 TEST(AnalysisReasons, ARunThatFindsNoWaterSaysWhy)

@@ -270,16 +270,16 @@ TEST(EnergyCost, OperatingFlowHeadFromTheReservoirAndEfficiency)
     s->StartReservoirLevel = 33; // in feet, with metre elevations: not what the head uses
     s->StartReservoirLevelUnit = 2;
     auto r = EnergyYear(60);
-    ASSERT_EQ(CalcYearlyCosts(*s, *r), CostStatus::Ok);
+    ASSERT_TRUE(CalcYearlyCosts(*s, *r).Ok());
     const double tariff = (8 * 0.5 + 10 * 1.0 + 2 * 2.0) * 365.0;
     EXPECT_NEAR(r->YearEnergy[1], 50 * 0.1 * 9.81 * tariff / (0.75 * 0.95), 0.5);
 
     auto downhill = EnergyYear(5); // the pump would lose head: buys nothing
-    ASSERT_EQ(CalcYearlyCosts(*s, *downhill), CostStatus::Ok);
+    ASSERT_TRUE(CalcYearlyCosts(*s, *downhill).Ok());
     EXPECT_EQ(downhill->YearEnergy[1], 0.0f);
 
     s->OperatingEfficiency = 0;
-    EXPECT_EQ(CalcYearlyCosts(*s, *r), CostStatus::Failed);
+    EXPECT_EQ(CalcYearlyCosts(*s, *r).Kind, FailureKind::ZeroOperatingEfficiency);
 }
 
 TEST(YearlyCosts, ProjectPeriodMustFitOneHundredYears)
@@ -287,15 +287,15 @@ TEST(YearlyCosts, ProjectPeriodMustFitOneHundredYears)
     auto s = SimpleGravity();
     s->DesignLife = 95;
     s->SupplyStartYear = static_cast<int16_t>(s->BaseYear + 5);
-    EXPECT_TRUE(ProjectPeriodFits(*s));
+    EXPECT_TRUE(CheckProjectPeriod(*s).Ok());
     s->SupplyStartYear = static_cast<int16_t>(s->BaseYear + 6);
-    EXPECT_FALSE(ProjectPeriodFits(*s));
+    EXPECT_EQ(CheckProjectPeriod(*s).Kind, FailureKind::PeriodTooLong);
     s->DesignLife = 10;
     s->SupplyStartYear = static_cast<int16_t>(s->BaseYear - 1);
-    EXPECT_FALSE(ProjectPeriodFits(*s));
+    EXPECT_EQ(CheckProjectPeriod(*s).Kind, FailureKind::SupplyBeforeStart);
     s->SupplyStartYear = s->BaseYear;
     s->DesignLife = 0;
-    EXPECT_FALSE(ProjectPeriodFits(*s));
+    EXPECT_EQ(CheckProjectPeriod(*s).Kind, FailureKind::NoDesignLife);
 }
 
 } // namespace

@@ -32,8 +32,9 @@ double SectionCoefficient(double D, double L, double K, double ks)
 HydraulicsStatus Solve(ProjectStore& s, ResultsStore& r, RunFlags& flags)
 {
     AnalysisObserver quiet;
+    AnalysisFailure failure;
     ConvertInputToSI(s, r);
-    return CalculateHydraulics(s, r, quiet, flags);
+    return CalculateHydraulics(s, r, quiet, flags, failure);
 }
 
 HydraulicsStatus Solve(ProjectStore& s, ResultsStore& r)
@@ -164,9 +165,9 @@ TEST(GravityHydraulics, ReductionStepMatchesTheOneByOneScan)
     ConvertInputToSI(*s, *r);
     ASSERT_TRUE(AgeRoughness(*s, *r));
     PipeModel model;
-    ASSERT_TRUE(BuildPipeModel(*s, *r, model));
+    ASSERT_TRUE(BuildPipeModel(*s, *r, model).Ok());
     std::vector<double> c;
-    ASSERT_TRUE(ComputeYearLossCoefficients(model, 1, *r, c));
+    ASSERT_TRUE(ComputeYearLossCoefficients(model, 1, *r, c).Ok());
     for (double start : {0.6, 0.55, 0.5229, 0.3}) {
         int64_t scanned = 1;
         while (HasNodeAtOrBelowMinusOne(model, c, r->StartLevelSI, start - scanned / 1e6))
@@ -307,9 +308,9 @@ TEST(SystemCurve, EnvelopeEqualsTheNodeByNodeHead)
     ConvertInputToSI(*s, *r);
     ASSERT_TRUE(AgeRoughness(*s, *r));
     PipeModel model;
-    ASSERT_TRUE(BuildPipeModel(*s, *r, model));
+    ASSERT_TRUE(BuildPipeModel(*s, *r, model).Ok());
     std::vector<double> c;
-    ASSERT_TRUE(ComputeYearLossCoefficients(model, 1, *r, c));
+    ASSERT_TRUE(ComputeYearLossCoefficients(model, 1, *r, c).Ok());
     SystemCurve curve;
     curve.Build(model, c, r->StartLevelSI, r->EndLevelSI);
     for (int p = 0; p <= 2000; ++p) { // up, and back down again
@@ -443,7 +444,9 @@ TEST(DutyPoint, CurveBelowTheSystemCurveIsReportedForItsYear)
     ConvertInputToSI(*s, *r);
     MissRecorder observer;
     RunFlags flags;
-    EXPECT_EQ(CalculateHydraulics(*s, *r, observer, flags), HydraulicsStatus::PumpCurveMissed);
+    AnalysisFailure failure;
+    EXPECT_EQ(CalculateHydraulics(*s, *r, observer, flags, failure),
+              HydraulicsStatus::PumpCurveMissed);
     EXPECT_EQ(observer.shownYear, 1);
     EXPECT_EQ(r->DutyYear, 1);
     EXPECT_EQ(flags.AnalysisError, -1);

@@ -4,6 +4,7 @@
 // of the step that was printing.
 #include "ReportsFixture.h"
 #include "app/PrintFailure.h"
+#include "files/FileReasons.h"
 #include "pages/PageFrames.h"
 #include "support/FileAccess.h"
 #include "support/PdfPages.h"
@@ -176,6 +177,44 @@ TEST_F(PrintRunTest, APdfThatCannotBeFinishedNamesTheFileAndLeavesTheEarlierOne)
     PrinterPageDevice again(fresh);
     EXPECT_FALSE(RunPrint(ctx, again, 1, Only({ReportBox::General})));
     EXPECT_EQ(readPdfPages(QString::fromStdString(roomy)).size(), 1u);
+}
+
+// A PDF printed through a link replaces the file the link names and keeps
+// the link, as a project save does; a link another user planted in a shared
+// folder is refused with the save's reason, and its file is left alone.
+TEST_F(PrintRunTest, APdfIsWrittenThroughALinkButNotThroughAPlantedOne)
+{
+    const std::string real = folder.File("real.pdf");
+    {
+        QFile earlier(QString::fromStdString(real));
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("an earlier print");
+    }
+    const std::string link = folder.File("link.pdf");
+    std::filesystem::create_symlink(real, link);
+    const auto print = [&](const std::string& path) {
+        QPrinter printer(QPrinter::HighResolution);
+        PrinterPageDevice::setUpPdf(printer, QString::fromStdString(path));
+        PrinterPageDevice device(printer);
+        return RunPrint(ctx, device, 1, Only({ReportBox::General})).value_or("").toStdString();
+    };
+    EXPECT_EQ(print(link), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(readPdfPages(QString::fromStdString(real)).size(), 1u);
+
+    if (::geteuid() != 0) GTEST_SKIP() << "only root may give a link to another user";
+    const std::string shared = folder.File("shared");
+    std::filesystem::create_directory(shared);
+    std::filesystem::permissions(shared,
+                                 std::filesystem::perms::all | std::filesystem::perms::sticky_bit);
+    const std::string planted = shared + "/report.pdf";
+    std::filesystem::create_symlink(real, planted);
+    ASSERT_EQ(::lchown(planted.c_str(), OtherUser, static_cast<gid_t>(-1)), 0);
+    const auto before = std::filesystem::last_write_time(real);
+    EXPECT_EQ(print(planted),
+              "Could not start printing. Check the printer.\n" + PlantedLinkReason());
+    EXPECT_EQ(std::filesystem::last_write_time(real), before);
+    EXPECT_TRUE(std::filesystem::is_symlink(planted));
 }
 
 TEST_F(PrintRunTest, AGraphPageWithoutItsWindowFails)

@@ -12,11 +12,11 @@
 #include <fstream>
 #include <limits>
 
+#include "files/SafeReplace.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectStore.h"
 #include "project/RecordCodec.h"
 #include "project/RecordStore.h"
-#include "project/SafeReplace.h"
 #include "test_files.h"
 
 namespace vemora {

@@ -188,7 +188,7 @@ TEST(KpjToolAnalyse, ARefusedAnalysisGivesItsReason)
     const std::pair<ProjectStore*, std::pair<const char*, const char*>> cases[] = {
         {backwards.get(),
          {RunFailedMessage, "Node 3 at chainage 1000 m comes after node 2 at 2400 m: chainages "
-                            "must increase along the profile."}},
+                            "must not fall along the profile."}},
         {noEfficiency.get(),
          {CostsFailedMessage, "The pump efficiency is 0 %: the energy cost cannot be computed."}},
         {early.get(),

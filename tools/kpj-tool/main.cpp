@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "commands.h"
-#include "project/FileIo.h"
+#include "files/FileIo.h"
 
 int main(int argc, char** argv)
 {

@@ -1,4 +1,4 @@
-#include "project/SafeReplace.h"
+#include "files/SafeReplace.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -14,7 +14,7 @@
 #include <random>
 #include <string_view>
 
-#include "project/FileReasons.h"
+#include "files/FileReasons.h"
 
 namespace vemora {
 
@@ -153,6 +153,7 @@ class TempFile
         return CreateNamed(folder, prefix, mode);
     }
     int Get() const { return file_.Get(); }
+    const std::string& Path() const { return path_; }
 
   private:
     static std::string RandomName(const std::string& folder, const std::string& prefix)
@@ -324,36 +325,74 @@ bool OpenFileToReplace(const std::string& target, FileToReplace& old, std::strin
     return true;
 }
 
-bool ReplaceFilePatched(const std::string& target, const FileToReplace& old, int64_t offset,
-                        const std::string& bytes, std::string& why)
+struct FileReplacement::Temp : TempFile
 {
-    const PathParts parts = SplitPath(target);
-    if (parts.name.empty() || offset < 0) {
+};
+
+FileReplacement::FileReplacement() = default;
+FileReplacement::~FileReplacement() = default;
+
+bool FileReplacement::Begin(const std::string& path, std::string& why)
+{
+    return FollowLinks(path, target_, why) && OpenFileToReplace(target_, old_, why);
+}
+
+bool FileReplacement::MakeTemp(std::string& why)
+{
+    if (temp_) return true;
+    const PathParts parts = SplitPath(target_);
+    if (parts.name.empty()) {
         why = SystemErrorReason(EISDIR, FileUse::Write);
         return false;
     }
     const std::string prefix = TempPrefix(parts.name);
     RemoveLeftovers(parts.folder, prefix);
-
-    TempFile temp;
-    const bool existing = old.file.IsOpen();
-    if (!temp.Create(parts.folder, prefix, existing ? 0600 : 0666))
+    temp_ = std::make_unique<Temp>();
+    if (!temp_->Create(parts.folder, prefix, old_.file.IsOpen() ? 0600 : 0666)) {
+        temp_.reset();
         return Failed(why, FileUse::Folder);
-    const int to = temp.Get();
-    const int64_t end = offset + static_cast<int64_t>(bytes.size());
-    if (::ftruncate(to, std::max(old.length, end)) != 0) return Failed(why, FileUse::Folder);
-    if (existing) {
-        const int from = old.file.Get();
-        const int64_t blockSize = std::clamp<int64_t>(old.length, 1, CopyBlock);
-        const std::unique_ptr<char[]> block(new char[static_cast<size_t>(blockSize)]);
-        if (!CopyRange(from, to, 0, std::min(offset, old.length), block.get(), blockSize, why) ||
-            !CopyRange(from, to, end, old.length, block.get(), blockSize, why))
-            return false;
-        if (::fchmod(to, old.mode) != 0) return Failed(why, FileUse::Folder);
     }
-    if (!WriteAt(to, bytes.data(), bytes.size(), offset) || !temp.RenameOver(target))
+    return true;
+}
+
+std::string FileReplacement::TempPath() const
+{
+    return temp_ ? temp_->Path() : std::string();
+}
+
+bool FileReplacement::WritePatched(int64_t offset, const std::string& bytes, std::string& why)
+{
+    if (offset < 0) {
+        why = SystemErrorReason(EISDIR, FileUse::Write);
+        return false;
+    }
+    if (!MakeTemp(why)) return false;
+    const int to = temp_->Get();
+    const int64_t end = offset + static_cast<int64_t>(bytes.size());
+    if (::ftruncate(to, std::max(old_.length, end)) != 0) return Failed(why, FileUse::Folder);
+    if (old_.file.IsOpen()) {
+        const int from = old_.file.Get();
+        const int64_t blockSize = std::clamp<int64_t>(old_.length, 1, CopyBlock);
+        const std::unique_ptr<char[]> block(new char[static_cast<size_t>(blockSize)]);
+        if (!CopyRange(from, to, 0, std::min(offset, old_.length), block.get(), blockSize, why) ||
+            !CopyRange(from, to, end, old_.length, block.get(), blockSize, why))
+            return false;
+    }
+    if (!WriteAt(to, bytes.data(), bytes.size(), offset)) return Failed(why, FileUse::Folder);
+    return true;
+}
+
+bool FileReplacement::Commit(std::string& why)
+{
+    if (!temp_) {
+        why = SystemErrorReason(EISDIR, FileUse::Write);
+        return false;
+    }
+    if ((old_.file.IsOpen() && ::fchmod(temp_->Get(), old_.mode) != 0) ||
+        !temp_->RenameOver(target_))
         return Failed(why, FileUse::Folder);
-    SyncFolder(parts.folder);
+    temp_.reset();
+    SyncFolder(SplitPath(target_).folder);
     return true;
 }
 

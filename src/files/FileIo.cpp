@@ -1,4 +1,4 @@
-#include "project/FileIo.h"
+#include "files/FileIo.h"
 
 #include <unistd.h>
 

@@ -1,5 +1,6 @@
-// Why a project file could not be opened or saved, in plain words: the line
-// that follows " Can't open project !" or "Can't Save the project !".
+// Why a project file (or a printed PDF) could not be opened or saved, in
+// plain words: the line that follows " Can't open project !" or "Can't Save
+// the project !", or the message of a print that failed.
 #pragma once
 
 #include <sys/types.h>

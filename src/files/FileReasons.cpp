@@ -1,4 +1,4 @@
-#include "project/FileReasons.h"
+#include "files/FileReasons.h"
 
 #include <sys/stat.h>
 

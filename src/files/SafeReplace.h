@@ -9,9 +9,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
-#include "project/FileIo.h"
+#include "files/FileIo.h"
 
 namespace vemora {
 
@@ -37,14 +38,43 @@ bool FollowLinks(const std::string& path, std::string& target, std::string& why)
 // write is refused, with `why`.
 bool OpenFileToReplace(const std::string& target, FileToReplace& old, std::string& why);
 
-// Replaces `target` by its old contents with `bytes` written at `offset`; a
-// shorter file grows with zero bytes up to the end of `bytes`. First removes
-// the temporary files that interrupted earlier replacements of `target` left
-// behind. The new file keeps the old one's permission bits; a new file gets
-// the system's mode for new files (0666 less the umask). On failure the old
-// file is as it was, no temporary file remains and `why` says what failed.
-bool ReplaceFilePatched(const std::string& target, const FileToReplace& old, int64_t offset,
-                        const std::string& bytes, std::string& why);
+// The replacement of one file, always either wholly old or wholly new: the
+// project save and the PDF writer both go through it. Begin follows the
+// links of the path to the file they name (FollowLinks) and opens that file
+// (OpenFileToReplace). MakeTemp makes a locked temporary file beside it,
+// after removing the temporary files that interrupted replacements of the
+// same file left behind. The new contents go into the temporary file, by
+// WritePatched or by any writer given TempPath. Commit gives it the old file's permission
+// bits (a new file has the system's mode for new files, 0666 less the
+// umask), flushes it to disk, renames it over the file and flushes the
+// folder. Until then the old file is as it was; a replacement dropped
+// uncommitted removes its temporary file. Every failure sets `why`.
+class FileReplacement
+{
+  public:
+    FileReplacement();
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    bool Begin(const std::string& path, std::string& why);
+    // The file being replaced, open for reading (nothing open for a new file).
+    const FileToReplace& Old() const { return old_; }
+    bool MakeTemp(std::string& why);
+    // The temporary file's path once made.
+    std::string TempPath() const;
+    // Writes the old contents with `bytes` at `offset` into the temporary
+    // file (made first when it is not yet); a shorter file grows with zero
+    // bytes up to the end of `bytes`.
+    bool WritePatched(int64_t offset, const std::string& bytes, std::string& why);
+    bool Commit(std::string& why);
+
+  private:
+    struct Temp;
+    std::string target_;
+    FileToReplace old_;
+    std::unique_ptr<Temp> temp_;
+};
 
 // Seams for the tests of concurrent saves: `tempFileMade` runs between the
 // making of a temporary file and its lock (with the folder), and
