@@ -1,7 +1,9 @@
 // The back end on a QPrinter: a printer chosen in the print dialog, or a PDF
 // file. Millimetres become printer dots at the printer's resolution, so text,
-// rules and vector paintings print sharply. Every start of the document and
-// of a page is checked, and so is the printer's state after the end. A PDF
+// rules and vector paintings print sharply. Margins that leave less than the
+// layout frame (an A4 sheet less the PDF border) scale every page down
+// uniformly to fit them, never up. Every start of the document and of a page
+// is checked, and so is the printer's state after the end. A PDF
 // file is written under a temporary name beside it and moved into place only
 // once it is whole, so a failure leaves an earlier file of that name as it
 // was.
@@ -46,6 +48,11 @@ class PrinterPageDevice : public PageDevice
     QPointF dots(QPointF mm) const;
     QRectF dots(const QRectF& mm) const;
     void setOrientation(PageOrientation orientation);
+    // The printable area in millimetres, and the factor the page is drawn
+    // at to fit it (1 or less).
+    QSizeF printableSize(PageOrientation orientation) const;
+    double pageScale(PageOrientation orientation) const;
+    void scalePage(PageOrientation orientation);
     QString target() const;
     PageStatus beginPdf();
     PageStatus finishPdf();
