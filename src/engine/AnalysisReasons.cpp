@@ -123,17 +123,21 @@ std::string ChainageOrderReason(const ProjectStore& s, int j)
            ": chainages must increase along the profile.";
 }
 
+std::string PumpFlowOrderReason(const Array1<float, 6>& flows, int curveFlowUnit)
+{
+    const char* unit = UnitText(PumpCurveFlowUnits, curveFlowUnit);
+    for (int k = 2; k <= 6; ++k)
+        if (!(flows[k] > flows[k - 1]))
+            return "The flow rates of the pump curve must rise from point 1 to point 6: point " +
+                   Number(k) + " (" + EnteredValue(flows[k], unit) + ") is not above point " +
+                   Number(k - 1) + " (" + EnteredValue(flows[k - 1], unit) + ").";
+    return {};
+}
+
 std::string PumpCurveOrderReason(const ProjectStore& s)
 {
     if (!IsPumping(s) || s.PumpCurveGiven == 0) return {};
-    const char* unit = UnitText(PumpCurveFlowUnits, s.CurveFlowUnit);
-    for (int k = 2; k <= 6; ++k)
-        if (!(s.PumpCurve[2][k] > s.PumpCurve[2][k - 1]))
-            return "The flow rates of the pump curve must rise from point 1 to point 6: point " +
-                   Number(k) + " (" + EnteredValue(s.PumpCurve[2][k], unit) +
-                   ") is not above point " + Number(k - 1) + " (" +
-                   EnteredValue(s.PumpCurve[2][k - 1], unit) + ").";
-    return {};
+    return PumpFlowOrderReason(s.PumpCurve[2], s.CurveFlowUnit);
 }
 
 bool SupplyStartsBeforeStartingYear(const ProjectStore& s)

@@ -29,8 +29,12 @@ std::string NodeCountReason(const ProjectStore& s);
 std::string ChainageOrderReason(const ProjectStore& s, int j);
 
 // The pump curve's flows must rise strictly from point 1 to point 6 (point 1
-// may be 0, the shut-off head); names the first point out of order.
+// may be 0, the shut-off head); names the first point out of order. For a
+// pumping project with a pump curve.
 std::string PumpCurveOrderReason(const ProjectStore& s);
+// The same rule for any six flows (flows[1..6]) in the pump-curve flow unit
+// `curveFlowUnit`, as the pump-curve view checks them.
+std::string PumpFlowOrderReason(const Array1<float, 6>& flows, int curveFlowUnit);
 
 // The supply starting before the starting year; the construction years and
 // the design life adding up to more than 100 years; no design life.
