@@ -151,8 +151,8 @@ void CheckPumping(const ProjectStore& s, InputCheck& c)
         for (int v = 1; v <= 3; ++v)
             for (int k = 1; k <= 6; ++k)
                 c.NotNegative(Names[v], s.PumpCurve[v][k], Point(k));
-        for (int k = 2; k <= 6; ++k)
-            c.Rule(s.PumpCurve[2][k] > s.PumpCurve[2][k - 1], FailureKind::PumpFlowsNotRising, k);
+        const int k = FirstPumpFlowNotRising(s.PumpCurve[2]);
+        c.Rule(k == 0, FailureKind::PumpFlowsNotRising, k);
     } else {
         c.NotNegative("operating flow rate", s.OperatingFlowRate);
         c.NotNegative("pump efficiency", s.OperatingEfficiency);
@@ -169,6 +169,13 @@ AnalysisFailure CheckAnalysisInputs(const ProjectStore& store, float supervision
     CheckCosts(store, supervisionCost, c);
     if (IsPumping(store)) CheckPumping(store, c);
     return c.Failure();
+}
+
+int FirstPumpFlowNotRising(const Array1<float, 6>& flows)
+{
+    for (int k = 2; k <= 6; ++k)
+        if (!(flows[k] > flows[k - 1])) return k;
+    return 0;
 }
 
 } // namespace vemora

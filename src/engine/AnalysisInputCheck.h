@@ -32,4 +32,10 @@ namespace vemora {
 // negative.").
 AnalysisFailure CheckAnalysisInputs(const ProjectStore& store, float supervisionCost);
 
+// The pump curve's flows must rise strictly from point 1 to point 6 (point 1
+// may be 0, the shut-off head): the first point k whose flow is not above
+// point k - 1's, or 0 when they rise. The analysis and the pump-curve view
+// apply it.
+int FirstPumpFlowNotRising(const Array1<float, 6>& flows);
+
 } // namespace vemora

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "engine/AnalysisInputCheck.h"
 #include "engine/EngineMath.h"
 #include "engine/NumberFormat.h"
 #include "project/SystemType.h"
@@ -81,6 +82,16 @@ std::string InputReason(const AnalysisFailure& f)
     return text + " " + fault + ".";
 }
 
+// Point k of the six pump-curve flows is not above point k - 1, in the flow
+// unit the curve was entered in.
+std::string PumpFlowsReason(const Array1<float, 6>& flows, int curveFlowUnit, int k)
+{
+    const char* unit = UnitText(PumpCurveFlowUnits, curveFlowUnit);
+    return "The flow rates of the pump curve must rise from point 1 to point 6: point " +
+           Number(k) + " (" + EnteredValue(flows[k], unit) + ") is not above point " +
+           Number(k - 1) + " (" + EnteredValue(flows[k - 1], unit) + ").";
+}
+
 // The profile's nodes and pump curve, which the run checks first.
 std::string ProfileReason(const ProjectStore& s, const AnalysisFailure& f)
 {
@@ -96,12 +107,8 @@ std::string ProfileReason(const ProjectStore& s, const AnalysisFailure& f)
                Number(k) + " at " + EnteredValue(s.NodeAccumulatedLength[k], unit) +
                ": chainages must not fall along the profile.";
     }
-    case FailureKind::PumpFlowsNotRising: {
-        const char* unit = UnitText(PumpCurveFlowUnits, s.CurveFlowUnit);
-        return "The flow rates of the pump curve must rise from point 1 to point 6: point " +
-               Number(k) + " (" + EnteredValue(s.PumpCurve[2][k], unit) + ") is not above point " +
-               Number(k - 1) + " (" + EnteredValue(s.PumpCurve[2][k - 1], unit) + ").";
-    }
+    case FailureKind::PumpFlowsNotRising:
+        return PumpFlowsReason(s.PumpCurve[2], s.CurveFlowUnit, k);
     case FailureKind::UnknownUnit:
         return "A unit of the project is not one of its list.";
     default:
@@ -187,6 +194,12 @@ std::string CostsReason(const ProjectStore& s, const AnalysisFailure& f)
 }
 
 } // namespace
+
+std::string PumpFlowOrderReason(const Array1<float, 6>& flows, int curveFlowUnit)
+{
+    const int k = FirstPumpFlowNotRising(flows);
+    return k == 0 ? std::string() : PumpFlowsReason(flows, curveFlowUnit, k);
+}
 
 std::string EnteredValue(float value, const char* unit)
 {

@@ -29,6 +29,10 @@ template <typename List> const char* UnitText(const List& list, int code)
 // profile."; empty for no failure.
 std::string FailureReason(const ProjectStore& s, const AnalysisFailure& failure);
 
+// The pump-curve view's check of six flows (flows[1..6]) in the pump-curve
+// flow unit `curveFlowUnit`, in the analysis's words; empty when they rise.
+std::string PumpFlowOrderReason(const Array1<float, 6>& flows, int curveFlowUnit);
+
 // After a completed run: when no water flows in any year, the note's text
 // (first line, and the cause on a second line); otherwise empty.
 std::string NoFlowNote(const ProjectStore& s, const ResultsStore& r);

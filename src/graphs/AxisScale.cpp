@@ -240,6 +240,29 @@ std::string tickLabel(double value, double step)
     return formatFixed(value, labelDecimals(step));
 }
 
+std::vector<std::string> fixedLabels(const std::vector<double>& values, int decimals)
+{
+    std::vector<std::string> labels;
+    for (int d = std::max(decimals, 0); d <= 15; ++d) {
+        labels.clear();
+        for (double v : values)
+            labels.push_back(formatFixed(v, d));
+        bool apart = true;
+        for (size_t i = 1; i < values.size() && apart; ++i)
+            apart = labels[i] != labels[i - 1] || values[i] == values[i - 1];
+        if (apart) break;
+    }
+    return labels;
+}
+
+std::vector<std::string> tickLabels(const AxisScale& axis)
+{
+    std::vector<double> values;
+    for (int32_t k = 0; k <= axis.divisions; ++k)
+        values.push_back(axis.valueAt(k));
+    return fixedLabels(values, labelDecimals(axis.step));
+}
+
 std::string generalNumberText(double value, int digits)
 {
     if (!std::isfinite(value)) return "";

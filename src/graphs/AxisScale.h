@@ -111,6 +111,15 @@ std::string formatFixed(double value, int decimals);
 // A vertical tick label: formatFixed(value, labelDecimals(step)).
 std::string tickLabel(double value, double step);
 
+// The labels of one axis's grid lines, each formatFixed(value, decimals),
+// with more decimals for the whole axis (up to 15) wherever two
+// neighbouring values would otherwise read the same: 32.43 and 32.44 at one
+// decimal read "32.43" and "32.44".
+std::vector<std::string> fixedLabels(const std::vector<double>& values, int decimals);
+
+// fixedLabels of the axis's grid lines at the decimals of its step.
+std::vector<std::string> tickLabels(const AxisScale& axis);
+
 // General decimal text: up to `digits` significant digits, a leading blank
 // when the value is not negative and a minus sign otherwise, no zero before
 // the decimal point below 1, exponent form beyond: 0.5 -> " .5",

@@ -58,12 +58,28 @@ void printCentred(DrawingSurface& s, double x, double y, const QString& text)
     printAt(s, x - s.TextWidth(text) / 2, y, text);
 }
 
+int axisClearOfLabels(DrawingSurface& s, const AxisScale& y, double labelX, int left)
+{
+    s.setFontSize(8);
+    double widest = 0;
+    for (const std::string& label : tickLabels(y))
+        widest = std::max(widest, s.TextWidth(QString::fromStdString(label)));
+    return std::max(left, static_cast<int>(std::ceil(labelX + widest + kTextGap)));
+}
+
+void paintVerticalTitle(DrawingSurface& s, const QImage& title, double labelX, double top)
+{
+    const double width = title.width() * kTwipsPerPixel;
+    s.PaintPicture(title, std::clamp(labelX - kTextGap - width, 0.0, 11.0), top);
+}
+
 void drawVerticalTickLabels(DrawingSurface& s, const PlotFrame& f, const AxisScale& y,
                             double labelX)
 {
+    const std::vector<std::string> labels = tickLabels(y);
     for (int k = 0; k <= y.divisions; ++k) {
         const double yk = gridLineY(f, y, k);
-        printAt(s, labelX, yk - 85, QString::fromStdString(tickLabel(y.valueAt(k), y.step)));
+        printAt(s, labelX, yk - 85, QString::fromStdString(labels[static_cast<size_t>(k)]));
         s.Line(f.left, yk, f.left + 40, yk);
     }
 }
@@ -102,6 +118,15 @@ void drawBar(DrawingSurface& s, double x, double width, double yTop, double yBot
     top = std::max(top, clipTop);
     bottom = std::min(bottom, clipBottom);
     s.FilledBox(x, top, x + width, bottom, color);
+}
+
+void drawClippedLine(DrawingSurface& s, const ClipBounds& box, double x1, double y1, double x2,
+                     double y2)
+{
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return;
+    if (const std::optional<QLineF> part = clipSegment(x1, y1, x2, y2, box))
+        s.Line(part->x1(), part->y1(), part->x2(), part->y2());
 }
 
 QImage verticalTitlePicture(const QString& text, int widthPixels, const DrawFont& font)

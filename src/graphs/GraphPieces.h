@@ -24,6 +24,7 @@
 
 #include "graphs/AxisScale.h"
 #include "graphs/PlotFrame.h"
+#include "platform/ClipSegment.h"
 #include "platform/DrawingSurface.h"
 
 namespace vemora {
@@ -50,6 +51,19 @@ void drawVerticalGrid(DrawingSurface& s, const PlotFrame& f, const AxisScale& x)
 // Black solid axes, width 1, font size 8: from (left, top - 220) down to
 // (left, bottom) and on to (right + 220, bottom).
 void drawAxes(DrawingSurface& s, const PlotFrame& f);
+
+// Twips a text keeps from another text and from an axis line: 2 pixels.
+inline constexpr double kTextGap = 30;
+
+// The vertical axis's x (the frame's left margin) for labels printed at
+// `labelX`: `left`, or further right where the widest label (font size 8,
+// the surface's font) would come within kTextGap of it.
+int axisClearOfLabels(DrawingSurface& s, const AxisScale& y, double labelX, int left);
+
+// A vertical axis title picture at `top`, kTextGap or more left of the
+// labels at `labelX`: at x = 11 where that leaves room, else further left,
+// down to the picture's edge.
+void paintVerticalTitle(DrawingSurface& s, const QImage& title, double labelX, double top);
 
 // The labels of a vertical axis, one per grid line: the value in the pattern
 // of the step ("##0.000" .. "##0") printed at (labelX, y - 85), and a tick
@@ -79,6 +93,11 @@ void printCentred(DrawingSurface& s, double x, double y, const QString& text);
 // bar wholly outside the band draws nothing.
 void drawBar(DrawingSurface& s, double x, double width, double yTop, double yBottom, double clipTop,
              double clipBottom, uint32_t color);
+
+// The part of the segment from (x1, y1) to (x2, y2) inside `box` (twips),
+// drawn in the current style; nothing where the segment misses the box.
+void drawClippedLine(DrawingSurface& s, const ClipBounds& box, double x1, double y1, double x2,
+                     double y2);
 
 // The picture of a vertical axis title: `text` in black on white, turned to
 // read upwards, `widthPixels` wide and as high as the text needs (with a few

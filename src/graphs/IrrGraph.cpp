@@ -38,10 +38,10 @@ std::string plainText(double v)
 
 void drawRateLabels(DrawingSurface& s, const PlotFrame& f, const AxisScale& x)
 {
-    std::vector<std::string> texts;
+    std::vector<double> values;
     for (int k = 0; k <= x.divisions; ++k)
-        texts.push_back(formatFixed(x.valueAt(k), 1));
-    const std::vector<CutLabel> labels = cutLabels(texts, 5);
+        values.push_back(x.valueAt(k));
+    const std::vector<CutLabel> labels = cutLabels(fixedLabels(values, 1), 5);
     for (int k = 0; k <= x.divisions; ++k) {
         const double at = gridLineX(f, x, k);
         const QString plain = QString::fromStdString(plainText(x.valueAt(k)));
@@ -82,6 +82,7 @@ IrrGraphStatus DrawIRRGraph(DrawingSurface& s, PlotFrame& frame, const ResultsSt
 
     const AxisScale rate = scaleAxis(begin / 100.0, end / 100.0, rateRules());
     const AxisScale difference = scaleAxis(dMin, dMax, differenceRules());
+    frame.left = axisClearOfLabels(s, difference, 500, frame.left);
     frame.setScales(rate, difference);
 
     drawHorizontalGrid(s, frame, difference);

@@ -148,9 +148,11 @@ ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame, const 
 
     surface.setBackColor(vbcolor::White);
     surface.Cls();
-    PlotFrame f = plotFrameFor(surface.ScaleWidth(), surface.ScaleHeight());
     const AxisScale xAxis = scaleAxis(xb, xe);
     const AxisScale yAxis = scaleAxis(low, high);
+    FrameMargins margins;
+    margins.left = axisClearOfLabels(surface, yAxis, 300, margins.left);
+    PlotFrame f = plotFrameFor(surface.ScaleWidth(), surface.ScaleHeight(), margins);
     f.setScales(xAxis, yAxis);
     frame = f;
 
@@ -174,7 +176,7 @@ ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame, const 
 
     printHorizontalTitle(surface, f, style.HorizontalTitle, f.bottom + 250);
     const QImage& title = ElevationTitlePicture(store.ElevationUnit);
-    if (!title.isNull()) surface.PaintPicture(title, 11, style.VerticalTitleTop);
+    if (!title.isNull()) paintVerticalTitle(surface, title, 300, style.VerticalTitleTop);
 
     if (!view.HideGradeline) {
         surface.setForeColor(graphcolor::Gradeline);

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
+#include "engine/AnalysisReasons.h"
 #include "graphs/AxisScale.h"
 #include "graphs/GraphPictures.h"
 #include "graphs/GraphPieces.h"
@@ -96,7 +98,60 @@ void drawFlowAxisTexts(DrawingSurface& s, const PlotFrame& f, const AxisScale& f
         roundHalfEven((gridLineX(f, flow, flow.divisions) - f.left - PlotFrame::kInset) / 2);
     printAt(s, half + f.left - 300, f.bottom + 270, PumpFlowTitle(store.CurveFlowUnit));
     s.setFontBold(false);
-    s.PaintPicture(HeadTitlePicture(store.CurveHeadUnit), 11, 2200);
+    paintVerticalTitle(s, HeadTitlePicture(store.CurveHeadUnit), 300, 2200);
+}
+
+// One year's system curve in the pump curve's units; samples 0..MaxSystemSamples - 1.
+struct SystemCurve
+{
+    const float* flows;
+    const float* heads;
+    double flowFactor, headFactor;
+
+    double flow(int i) const { return flows[i] / flowFactor; }
+    double head(int i) const { return heads[i] / headFactor; }
+
+    // The head at `q`, between the two samples around it; the nearest
+    // sample's head where no two samples enclose it.
+    double headAt(double q) const
+    {
+        int nearest = 0;
+        for (int i = 0; i < MaxSystemSamples; ++i) {
+            if (i > 0) {
+                const double q0 = flow(i - 1), q1 = flow(i);
+                if (std::min(q0, q1) <= q && q <= std::max(q0, q1)) {
+                    const double t = q1 != q0 ? (q - q0) / (q1 - q0) : 0;
+                    return head(i - 1) + t * (head(i) - head(i - 1));
+                }
+            }
+            if (std::fabs(flow(i) - q) < std::fabs(flow(nearest) - q)) nearest = i;
+        }
+        return head(nearest);
+    }
+};
+
+struct HeadRange
+{
+    double low, high;
+};
+
+// The head axis's range: from the lowest head of the pump and the whole
+// system curve up to the highest of the pump's heads, the duty head and the
+// system head at the pump curve's first flow. A system curve that climbs
+// far above the pump beyond the crossing does not squeeze the crossing
+// into the bottom of the graph; one that starts above the pump still shows
+// where it starts.
+HeadRange dutyHeadRange(const PumpPoints& p, const SystemCurve& system,
+                        std::optional<double> dutyHead)
+{
+    HeadRange r{*std::min_element(p.head.begin(), p.head.end()),
+                *std::max_element(p.head.begin(), p.head.end())};
+    for (int i = 0; i < MaxSystemSamples; ++i)
+        if (std::isfinite(system.head(i))) r.low = std::min(r.low, system.head(i));
+    const double start = system.headAt(p.flow[0]);
+    for (double h : {start, dutyHead.value_or(r.high)})
+        if (std::isfinite(h)) r.high = std::max(r.high, h);
+    return r;
 }
 
 std::string withUnit(double v, const char* unit)
@@ -132,6 +187,13 @@ const QImage& EfficiencyTitlePicture()
     return picture;
 }
 
+QString PumpFlowRefusal(const Array1<float, 6>& flows, int curveFlowUnit)
+{
+    const std::string reason = PumpFlowOrderReason(flows, curveFlowUnit);
+    if (reason.empty()) return {};
+    return QString::fromUtf8(PumpCurveFailedMessage) + '\n' + QString::fromStdString(reason);
+}
+
 QString PumpFlowTitle(int curveFlowUnit)
 {
     const char* unit = PumpCurveFlowUnits.Text(curveFlowUnit);
@@ -144,11 +206,15 @@ PumpGraphStatus DrawPumpCurveGraph(DrawingSurface& s, PlotFrame& f, const Projec
     const PumpPoints p = pumpPoints(store);
     s.Cls();
     s.setFontBold(false);
-    if (allZero(p.head) || allZero(p.efficiency)) return PumpGraphStatus::Failed;
+    if (allZero(p.head) || allZero(p.efficiency) ||
+        !PumpFlowRefusal(store.PumpCurve[2], store.CurveFlowUnit).isEmpty())
+        return PumpGraphStatus::Failed;
 
-    f = plotFrameFor(s.ScaleWidth(), s.ScaleHeight(), {800, 1050, 570, 470});
     const AxisScale flow = scaleOver(p.flow);
     const AxisScale head = scaleOver(p.head);
+    s.setFontName(QStringLiteral("Times New Roman"));
+    f = plotFrameFor(s.ScaleWidth(), s.ScaleHeight(),
+                     {axisClearOfLabels(s, head, 300, 800), 1050, 570, 470});
     const AxisScale efficiency = scaleOver(p.efficiency);
     f.setScales(flow, head);
     f.setSecondScale(efficiency);
@@ -170,11 +236,12 @@ PumpGraphStatus DrawPumpCurveGraph(DrawingSurface& s, PlotFrame& f, const Projec
 
     s.setForeColor(vbcolor::Black);
     const double xr = drawPumpAxes(s, f, flow, head);
+    const std::vector<std::string> percents = tickLabels(efficiency);
     for (int k = 0; k <= efficiency.divisions; ++k) {
         const double y =
             roundHalfEven(f.bottom - PlotFrame::kInset - k * efficiency.step * f.scaleY2);
         printAt(s, f.right + 350, y - 85,
-                QString::fromStdString(tickLabel(efficiency.valueAt(k), efficiency.step) + " %"));
+                QString::fromStdString(percents[static_cast<size_t>(k)] + " %"));
         s.Line(xr, y, xr - 40, y);
     }
     drawFlowAxisTexts(s, f, flow, store);
@@ -183,7 +250,7 @@ PumpGraphStatus DrawPumpCurveGraph(DrawingSurface& s, PlotFrame& f, const Projec
 }
 
 PumpGraphStatus DrawPumpSystemCurves(DrawingSurface& s, PlotFrame& f, const ProjectStore& store,
-                                     const ResultsStore& results, int year)
+                                     const ResultsStore& results, int year, DutyCrossing crossing)
 {
     const PumpPoints p = pumpPoints(store);
     s.Cls();
@@ -193,20 +260,19 @@ PumpGraphStatus DrawPumpSystemCurves(DrawingSurface& s, PlotFrame& f, const Proj
     if (year < 1 || year > MaxYears || flowFactor == 0 || headFactor == 0 || allZero(p.head))
         return PumpGraphStatus::Failed;
 
-    const float* systemHead = results.YearSystemHead.Year(year);
-    const float* systemFlow = results.YearSystemFlow.Year(year);
-    double headMin = *std::min_element(p.head.begin(), p.head.end());
-    double headMax = *std::max_element(p.head.begin(), p.head.end());
-    for (int i = 0; i < MaxSystemSamples; ++i) {
-        const double h = systemHead[i] / headFactor;
-        if (!std::isfinite(h)) continue;
-        headMin = std::min(headMin, h);
-        headMax = std::max(headMax, h);
-    }
+    const SystemCurve system{results.YearSystemFlow.Year(year), results.YearSystemHead.Year(year),
+                             flowFactor, headFactor};
+    const std::optional<double> dutyHead =
+        crossing == DutyCrossing::Shown
+            ? std::optional<double>(results.YearPumpHead[static_cast<size_t>(year)] / headFactor)
+            : std::nullopt;
+    const HeadRange range = dutyHeadRange(p, system, dutyHead);
 
-    f = plotFrameFor(s.ScaleWidth(), s.ScaleHeight(), {800, 600, 570, 470});
     const AxisScale flow = scaleOver(p.flow);
-    const AxisScale head = scaleAxis(headMin, headMax);
+    const AxisScale head = scaleAxis(range.low, range.high);
+    s.setFontName(QStringLiteral("Times New Roman"));
+    f = plotFrameFor(s.ScaleWidth(), s.ScaleHeight(),
+                     {axisClearOfLabels(s, head, 300, 800), 600, 570, 470});
     f.setScales(flow, head);
 
     drawHorizontalGrid(s, f, head, PumpGridColor);
@@ -214,10 +280,12 @@ PumpGraphStatus DrawPumpSystemCurves(DrawingSurface& s, PlotFrame& f, const Proj
     drawPumpCurve(s, f, p);
 
     s.setForeColor(SecondCurveColor);
-    s.setCurrentX(f.x(systemFlow[0] / flowFactor));
-    s.setCurrentY(f.y(systemHead[0] / headFactor));
+    const ClipBounds box{static_cast<double>(f.left),
+                         f.top - static_cast<double>(PlotFrame::kInset),
+                         gridLineX(f, flow, flow.divisions), static_cast<double>(f.bottom)};
     for (int i = 1; i < MaxSystemSamples; ++i)
-        s.LineTo(f.x(systemFlow[i] / flowFactor), f.y(systemHead[i] / headFactor));
+        drawClippedLine(s, box, f.x(system.flow(i - 1)), f.y(system.head(i - 1)),
+                        f.x(system.flow(i)), f.y(system.head(i)));
 
     s.setForeColor(vbcolor::Black);
     drawPumpAxes(s, f, flow, head);

@@ -20,6 +20,11 @@ inline constexpr const char* PumpCurveFailedMessage =
     "Could not show the pump curve.  Please check the pump data !";
 inline constexpr const char* PumpCurveFailedTitle = "Vemora";
 
+// Why the six flows (flows[1..6], in the pump-curve unit `curveFlowUnit`)
+// cannot make a curve: empty when they rise from point 1 to point 6,
+// otherwise PumpCurveFailedMessage with the reason on a second line.
+QString PumpFlowRefusal(const Array1<float, 6>& flows, int curveFlowUnit);
+
 inline constexpr uint32_t PumpGridColor = 0xC0C0C0; // light grey grid of the pump graphs
 // The curves: the pump curve blue; the efficiency curve of the preview and
 // the system curve of a year green.
@@ -48,19 +53,27 @@ QString PumpFlowTitle(int curveFlowUnit);
 // %) against flow through the six points as entered. The flow axis runs
 // from the least to the greatest of the six flows while the curves join the
 // points in entry order; every axis by the 1-2-5 rule, at least one
-// division. Frame: left 800, top 570, right = width - 1050, bottom =
+// division. Flows that do not rise from point 1 to point 6 draw nothing
+// (Failed), as they would make a loop. Frame: left 800, top 570, right = width - 1050, bottom =
 // height - 470. Leaves flow, head and efficiency scales in `frame`.
 PumpGraphStatus DrawPumpCurveGraph(DrawingSurface& surface, PlotFrame& frame,
                                    const ProjectStore& store);
 
+// Whether the year's duty point (YearPumpHead) is a crossing of the two
+// curves: the duty-point warning shows a year whose curves do not meet.
+enum class DutyCrossing { Shown, None };
+
 // The pump curve and year `year`'s system curve (YearSystemFlow in m³/s
 // divided by PumpFlowUnitFactor, YearSystemHead in m divided by
-// PumpHeadUnitFactor). The flow axis is the pump curve's; the head axis
-// spans the six heads and the whole system curve. Frame: left 800, top 570,
+// PumpHeadUnitFactor). The flow axis is the pump curve's; the head axis runs
+// from the lowest head of the pump and the system curve to the first grid
+// line at or above the highest of the six heads, the duty head (when
+// `crossing` is Shown) and the system head at the pump curve's first flow;
+// the system curve is cut at the plot's frame. Frame: left 800, top 570,
 // right = width - 600, bottom = height - 470.
 PumpGraphStatus DrawPumpSystemCurves(DrawingSurface& surface, PlotFrame& frame,
                                      const ProjectStore& store, const ResultsStore& results,
-                                     int year);
+                                     int year, DutyCrossing crossing = DutyCrossing::Shown);
 
 // The read-out over the pump-curve preview (twips): head "#0.00 m",
 // flow "#0.00 m³/h" and efficiency "#0.00 %". A height outside the plot

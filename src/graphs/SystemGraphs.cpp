@@ -55,13 +55,26 @@ YearColumns yearColumns(const DrawingSurface& s, int left, int count, const Axis
     return c;
 }
 
+// The columns a year label goes under: the first and every interval-th
+// (the income graph), or every step-th from the first (the demand graph).
+struct YearLabelRule
+{
+    int interval = 1;
+    bool fromFirst = false;
+
+    bool labels(int column) const
+    {
+        return fromFirst ? (column - 1) % interval == 0 : column == 1 || column % interval == 0;
+    }
+};
+
 // Grid, axes and vertical labels at `labelX`, then the year ticks under
-// every column with the calendar year under the first and every
-// interval-th, then "Year" in `titlePoints`. A year label that would come
-// closer than a blank to the one before it is left out, so that labels
-// never run together in narrow columns.
-void drawYearFrame(DrawingSurface& s, const YearColumns& c, int count, int firstYear, int interval,
-                   double labelX, double titlePoints)
+// every column with the calendar years the rule names, then "Year" in
+// `titlePoints`. A year label that would come closer than a blank to the
+// one before it is left out, so that labels never run together in narrow
+// columns.
+void drawYearFrame(DrawingSurface& s, const YearColumns& c, int count, int firstYear,
+                   YearLabelRule rule, double labelX, double titlePoints)
 {
     drawHorizontalGrid(s, c.frame, c.values);
     drawAxes(s, c.frame);
@@ -70,7 +83,7 @@ void drawYearFrame(DrawingSurface& s, const YearColumns& c, int count, int first
     double lastLabelEnd = -std::numeric_limits<double>::infinity();
     for (int k = 1; k <= count; ++k) {
         const double x = c.right(k);
-        if (k == 1 || k % interval == 0) {
+        if (rule.labels(k)) {
             const QString year = QString::number(firstYear + k - 1);
             const double width = s.TextWidth(year);
             if (x - width / 2 >= lastLabelEnd + gap) {
@@ -81,6 +94,25 @@ void drawYearFrame(DrawingSurface& s, const YearColumns& c, int count, int first
         s.Line(x, c.frame.bottom, x, c.frame.bottom - 40);
     }
     printHorizontalTitle(s, c.frame, QStringLiteral("Year"), c.frame.bottom + 270, titlePoints);
+}
+
+// Every k-th column from the first labelled, k the smallest of 1, 2, 5, 10
+// and 20 at which each label stands a blank or more from the next (in the
+// labels' font, size 8).
+YearLabelRule evenYearLabels(DrawingSurface& s, const YearColumns& c, int count, int firstYear)
+{
+    s.setFontSize(8);
+    const double gap = s.TextWidth(QStringLiteral(" "));
+    for (int k : {1, 2, 5, 10, 20}) {
+        bool apart = true;
+        for (int col = 1 + k; col <= count && apart; col += k) {
+            const double before = s.TextWidth(QString::number(firstYear + col - k - 1));
+            const double after = s.TextWidth(QString::number(firstYear + col - 1));
+            apart = c.right(col) - after / 2 >= c.right(col - k) + before / 2 + gap;
+        }
+        if (apart) return {k, true};
+    }
+    return {20, true};
 }
 
 int operatingYears(const ProjectStore& store)
@@ -135,9 +167,11 @@ DemandLegend DrawDemandCapacityGraph(DrawingSurface& surface, const ProjectStore
     if (!std::isfinite(high) || !std::isfinite(low)) high = low = 0;
     low *= 0.9;
 
-    const YearColumns c = yearColumns(surface, 800, life, scaleAxis(low, high));
-    drawYearFrame(surface, c, life, OperatingCalendarYear(store, 1), YearLabelInterval(life), 300,
-                  9);
+    const AxisScale values = scaleAxis(low, high);
+    const YearColumns c =
+        yearColumns(surface, axisClearOfLabels(surface, values, 300, 800), life, values);
+    const int firstYear = OperatingCalendarYear(store, 1);
+    drawYearFrame(surface, c, life, firstYear, evenYearLabels(surface, c, life, firstYear), 300, 9);
     surface.PaintPicture(YieldDemandTitlePicture(), 10, 1500);
 
     surface.setDrawStyle(DrawStyle::Solid);
@@ -208,11 +242,14 @@ IncomeLegend DrawIncomeExpenditureGraph(DrawingSurface& surface, const ProjectSt
     // 1-2-5 to 1,000,000, then 5,000,000 and 10,000,000 (no 2,000,000),
     // and on in 1-2-5 steps, so that large amounts keep about ten divisions.
     const AxisRules rules{seriesWithTail(1000000, {5000000, 10000000}), 2};
-    const YearColumns c = yearColumns(surface, 1000, columns, scaleAxis(low, high, rules));
+    const AxisScale values = scaleAxis(low, high, rules);
+    const YearColumns c =
+        yearColumns(surface, axisClearOfLabels(surface, values, 100, 1000), columns, values);
     // The first column is the base year; without construction years it is
     // the first supply year.
     const int firstYear = store.SupplyStartYear - construction;
-    drawYearFrame(surface, c, columns, firstYear, YearLabelInterval(store.DesignLife), 100, 8);
+    drawYearFrame(surface, c, columns, firstYear, {YearLabelInterval(store.DesignLife), false}, 100,
+                  8);
 
     surface.setDrawStyle(DrawStyle::Solid);
     for (int i = 1; i <= life; ++i)

@@ -13,8 +13,9 @@
 
 namespace vemora {
 
-// Every how many years a year column is labelled (the first is always):
-// 1 below 20 years, 2 from 20, 3 from 40, 4 from 60, 5 from 80.
+// Every how many years a column of the income and expenditure graph is
+// labelled (the first is always): 1 below 20 years, 2 from 20, 3 from 40, 4
+// from 60, 5 from 80.
 int YearLabelInterval(int designLife);
 
 // The captions of the demand legend that name the demand's flow unit.
@@ -30,7 +31,9 @@ struct DemandLegend
 // as the supplied part D - S in blue with the shortage S = YearShortage(i)
 // in red on top. Vertical axis by the 1-2-5 rule from 0.9 x the smallest to
 // the largest of Y and D; frame left 800, top 570, right = width - 600,
-// bottom = height - 470; columns labelled by calendar year.
+// bottom = height - 470; every k-th column from the first supply year
+// labelled by calendar year, k the smallest of 1, 2, 5, 10 and 20 whose
+// labels do not touch.
 DemandLegend DrawDemandCapacityGraph(DrawingSurface& surface, const ProjectStore& store,
                                      const ResultsStore& results);
 

@@ -11,6 +11,7 @@
 #include "app/ProjectFiles.h"
 #include "app/WorkingViews.h"
 #include "engine/ConvertInputToSI.h"
+#include "graphs/PumpGraphs.h"
 #include "input/frmLCC.h"
 #include "platform/Screen.h"
 #include "project/StrictNumber.h"
@@ -81,6 +82,17 @@ void frmLCC::sscViewCurve_Click()
     const PumpCurveEntry entry = readPumpCurve(txtH, txtQ, txtEfficiency);
     if (!entry.refusal.isEmpty()) {
         ctx.ui.msgBox(entry.refusal, MsgButtons::OK, MsgIcon::Exclamation, entry.title, this);
+        return;
+    }
+    // Flows that do not rise would draw a loop: refused as the view refuses
+    // a curve it cannot show, before anything is stored.
+    Array1<float, 6> flows{};
+    for (int k = 1; k <= 6; ++k)
+        flows[static_cast<size_t>(k)] = entry.values[static_cast<size_t>(k - 1)][1];
+    const QString order = PumpFlowRefusal(flows, comFlowUnits->currentIndex());
+    if (!order.isEmpty()) {
+        ctx.ui.msgBox(order, MsgButtons::OK, MsgIcon::Exclamation,
+                      QString::fromUtf8(PumpCurveFailedTitle), this);
         return;
     }
     for (int k = 1; k <= 6; ++k)

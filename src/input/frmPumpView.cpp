@@ -51,10 +51,12 @@ frmPumpView::frmPumpView(AppContext& context, QWidget* parent) : QWidget(parent)
     setTwipsGeometry(picGraph, 0, 0, 8100, 5175);
 
     Frame1 = MakeFrame(this, "Frame1", QString(), 60, 5220, 3735, 1155);
-    Label1 = boldLabel(Frame1, "Label1", QStringLiteral("Pump head :"), 120, 240, 1700, Navy);
-    lblH = boldLabel(Frame1, "lblH", QString(), 1860, 240, 1800, Blue);
-    Label2 = boldLabel(Frame1, "Label2", QStringLiteral("Pump flowrate :"), 120, 540, 1700, Navy);
-    lblQ = boldLabel(Frame1, "lblQ", QString(), 1860, 540, 1800, Blue);
+    // The read-out gives the cursor's position, not the curve's values.
+    boldLabel(Frame1, "lblAtCursor", QStringLiteral("At the cursor:"), 120, 30, 3500, Navy);
+    Label1 = boldLabel(Frame1, "Label1", QStringLiteral("Pump head :"), 120, 300, 1700, Navy);
+    lblH = boldLabel(Frame1, "lblH", QString(), 1860, 300, 1800, Blue);
+    Label2 = boldLabel(Frame1, "Label2", QStringLiteral("Pump flowrate :"), 120, 570, 1700, Navy);
+    lblQ = boldLabel(Frame1, "lblQ", QString(), 1860, 570, 1800, Blue);
     Label3 = boldLabel(Frame1, "Label3", QStringLiteral("Pump efficiency :"), 120, 840, 1700, Navy);
     lblDEff = boldLabel(Frame1, "lblDEff", QString(), 1860, 840, 1800, Blue);
 
@@ -87,7 +89,9 @@ void frmPumpView::DrawPumpCurveGraph()
         PumpGraphStatus::Drawn)
         return;
     AppContext& c = ctx;
-    c.ui.msgBox(QString::fromUtf8(PumpCurveFailedMessage), MsgButtons::OK, MsgIcon::Exclamation,
+    QString message = PumpFlowRefusal(c.store.PumpCurve[2], c.store.CurveFlowUnit);
+    if (message.isEmpty()) message = QString::fromUtf8(PumpCurveFailedMessage);
+    c.ui.msgBox(message, MsgButtons::OK, MsgIcon::Exclamation,
                 QString::fromUtf8(PumpCurveFailedTitle), this);
     c.windows.pumpView.Unload();
     ShowWorkingWindow(c, c.windows.input.Get());

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/ClipSegment.h"
 #include "platform/Drawing.h"
 #include "platform/Twips.h"
 
@@ -17,41 +18,12 @@ namespace {
 // enough for the widest pen, small enough to keep every coordinate tame.
 constexpr double kReplayMargin = 1500;
 
-struct Bounds
-{
-    double left, top, right, bottom;
-    bool contains(double x, double y) const
-    {
-        return x >= left && x <= right && y >= top && y <= bottom;
-    }
-};
+using Bounds = ClipBounds;
 
 bool finite(const Primitive& p)
 {
     return std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) &&
            std::isfinite(p.y2) && std::isfinite(p.radius);
-}
-
-// The part of a segment inside the bounds (Liang-Barsky), or nothing.
-std::optional<QLineF> clipSegment(double x1, double y1, double x2, double y2, const Bounds& b)
-{
-    double t0 = 0, t1 = 1;
-    const double dx = x2 - x1, dy = y2 - y1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - b.left, b.right - x1, y1 - b.top, b.bottom - y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return std::nullopt;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1) return std::nullopt;
-    }
-    return QLineF(x1 + t0 * dx, y1 + t0 * dy, x1 + t1 * dx, y1 + t1 * dy);
 }
 
 // The rectangle of two corners cut to the bounds, or nothing when it lies

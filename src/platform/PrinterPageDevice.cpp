@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/PageFonts.h"
@@ -21,6 +22,19 @@ constexpr double kLineWidthMm = 0.2;
 constexpr int kDotsPerInch = 1200;
 // The unprintable border of a common office printer, kept on PDF pages too.
 constexpr double kPdfMarginMm = 4.2;
+
+namespace {
+
+// The area a page is laid out in: an A4 sheet less that border, in its
+// orientation. Margins that leave less than this scale the page down.
+QSizeF layoutFrame(PageOrientation orientation)
+{
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    const QSizeF portrait = a4 - QSizeF(2 * kPdfMarginMm, 2 * kPdfMarginMm);
+    return orientation == PageOrientation::Landscape ? portrait.transposed() : portrait;
+}
+
+} // namespace
 
 PrinterPageDevice::PrinterPageDevice(QPrinter& printer) : printer_(printer) {}
 
@@ -91,6 +105,30 @@ void PrinterPageDevice::setOrientation(PageOrientation orientation)
                                                                           : QPageLayout::Portrait);
 }
 
+QSizeF PrinterPageDevice::printableSize(PageOrientation orientation) const
+{
+    QPageLayout layout = printer_.pageLayout();
+    layout.setOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                    : QPageLayout::Portrait);
+    return layout.paintRect(QPageLayout::Millimeter).size();
+}
+
+double PrinterPageDevice::pageScale(PageOrientation orientation) const
+{
+    const QSizeF area = printableSize(orientation);
+    const QSizeF frame = layoutFrame(orientation);
+    if (area.isEmpty()) return 1;
+    return std::min({1.0, area.width() / frame.width(), area.height() / frame.height()});
+}
+
+// The page's drawing scaled down uniformly when the printable area is
+// smaller than the layout frame (wide margins, a small sheet); never up.
+void PrinterPageDevice::scalePage(PageOrientation orientation)
+{
+    const double scale = pageScale(orientation);
+    painter_.setTransform(QTransform::fromScale(scale, scale));
+}
+
 // A PDF file is printed into a temporary file beside the file its name
 // leads to, as a project is saved.
 PageStatus PrinterPageDevice::beginPdf()
@@ -154,6 +192,7 @@ PageStatus PrinterPageDevice::open(PageOrientation orientation)
         return {PageFailure::Open, 1, detail};
     }
     dotsPerMm_ = printer_.resolution() / 25.4;
+    scalePage(orientation);
     return {};
 }
 
@@ -165,6 +204,7 @@ PageStatus PrinterPageDevice::nextPage(PageOrientation orientation, int page)
         return {PageFailure::StartPage, page,
                 QStringLiteral("Could not start page %1 on %2.").arg(page).arg(target()),
                 pdf_ ? WriteError(pdfTemp()) : 0};
+    scalePage(orientation);
     return {};
 }
 
@@ -192,10 +232,7 @@ PageStatus PrinterPageDevice::close()
 
 QSizeF PrinterPageDevice::pageSize(PageOrientation orientation) const
 {
-    QPageLayout layout = printer_.pageLayout();
-    layout.setOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
-                                                                    : QPageLayout::Portrait);
-    return layout.paintRect(QPageLayout::Millimeter).size();
+    return printableSize(orientation) / pageScale(orientation);
 }
 
 QPointF PrinterPageDevice::dots(QPointF mm) const

@@ -1,11 +1,13 @@
 // The back end on a QPrinter: a printer chosen in the print dialog, or a PDF
 // file. Millimetres become printer dots at the printer's resolution, so text,
-// rules and vector paintings print sharply. Every start of the document and
-// of a page is checked, and so is the printer's state after the end. A PDF
-// file is written as a project is saved (FileReplacement): under a temporary
-// name beside the file its name leads to, and moved into place only once it
-// is whole, so a failure leaves an earlier file of that name as it was; a
-// link at the name is followed, one another user planted is refused.
+// rules and vector paintings print sharply. Margins that leave less than the
+// layout frame (an A4 sheet less the PDF border) scale every page down
+// uniformly to fit them, never up. Every start of the document and of a page
+// is checked, and so is the printer's state after the end. A PDF file is
+// written as a project is saved (FileReplacement): under a temporary name
+// beside the file its name leads to, and moved into place only once it is
+// whole, so a failure leaves an earlier file of that name as it was; a link
+// at the name is followed, one another user planted is refused.
 #pragma once
 
 #include <QPainter>
@@ -50,6 +52,11 @@ class PrinterPageDevice : public PageDevice
     QPointF dots(QPointF mm) const;
     QRectF dots(const QRectF& mm) const;
     void setOrientation(PageOrientation orientation);
+    // The printable area in millimetres, and the factor the page is drawn
+    // at to fit it (1 or less).
+    QSizeF printableSize(PageOrientation orientation) const;
+    double pageScale(PageOrientation orientation) const;
+    void scalePage(PageOrientation orientation);
     QString target() const;
     PageStatus beginPdf();
     PageStatus finishPdf();

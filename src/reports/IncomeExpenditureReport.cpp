@@ -1,6 +1,7 @@
 // The income and expenditure table: one row for every calendar year from the
 // base year to the end of the design life (construction years first), with
-// the year's income and costs in the project currency, 32 rows a page.
+// the year's income and costs in the project currency, 32 rows a page; the
+// last page holds at least one row.
 #include <vector>
 
 #include "app/AppContext.h"
@@ -99,7 +100,7 @@ void PrintIncomeExpenditureTable(AppContext& ctx, ReportPrinter& p)
                 LineEnd::Keep);
         if (pumping) p.Print({{92, row.energy}}, LineEnd::Keep);
         p.Print();
-        if (i % kRowsPerPage == 0 && i < MaxYears) {
+        if (i % kRowsPerPage == 0 && i < n) { // no page of headings alone
             p.Print({{15, QStringLiteral("All units are: ") + CurrencyText(ctx)}});
             TurnTablePage(ctx, pages, p, heading);
         }

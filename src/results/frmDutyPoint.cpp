@@ -43,8 +43,9 @@ frmDutyPoint::frmDutyPoint(AppContext& context, QWidget* parent) : QDialog(paren
 
 void frmDutyPoint::DrawDutyPointGraph()
 {
+    // The year shown is one whose curves do not meet: it has no duty point.
     DrawPumpSystemCurves(picDuty->surface(), picDutyFrame, ctx.store, ctx.results,
-                         ctx.results.DutyYear);
+                         ctx.results.DutyYear, DutyCrossing::None);
 }
 
 void frmDutyPoint::sscOK_Click()

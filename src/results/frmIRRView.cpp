@@ -48,6 +48,9 @@ frmIRRView::frmIRRView(AppContext& context, QWidget* parent) : QWidget(parent), 
     picIRR->surface().setFontName(QStringLiteral("Times New Roman"));
     picIRR->setCrossHair(true);
     setTwipsGeometry(picIRR, 0, 0, 10095, 5655);
+    // The read-out gives the cursor's position, not the curve's values; its
+    // heading leads the row, whose top is the picture's.
+    readOutLabel(picIRR, "lblAtCursor", QStringLiteral("At the cursor:"), 120, 1380);
     Label1 = readOutLabel(picIRR, "Label1", QStringLiteral("IRR :"), 1560, 540);
     lblX = readOutLabel(picIRR, "lblX", QString(), 2160, 1500);
     Label2 = readOutLabel(picIRR, "Label2", QStringLiteral("NPV of (Income - Expenditure):"), 4200,

@@ -227,6 +227,15 @@ TEST(TickLabels, VerticalPatternsFollowTheStep)
     EXPECT_EQ(formatFixed(std::nan(""), 3), "");
 }
 
+TEST(TickLabels, FixedLabelsGainDecimalsUntilNeighboursDiffer)
+{
+    EXPECT_EQ(fixedLabels({32.43, 32.44, 32.45}, 1),
+              (std::vector<std::string>{"32.43", "32.44", "32.45"}));
+    EXPECT_EQ(fixedLabels({0, 20, 40}, 1), (std::vector<std::string>{"0.0", "20.0", "40.0"}));
+    EXPECT_EQ(fixedLabels({199.999, 200}, 0), (std::vector<std::string>{"199.999", "200.000"}));
+    EXPECT_EQ(fixedLabels({5, 5}, 0), (std::vector<std::string>{"5", "5"})); // equal values
+}
+
 TEST(TickLabels, GeneralDecimalText)
 {
     EXPECT_EQ(generalNumberText(0.5), " .5");

@@ -113,6 +113,27 @@ TEST(IrrGraph, NarrowRangeAtHighRateDraws)
     EXPECT_GE(rateLabels(s.drawing()).size(), 2u);
 }
 
+// A zoomed range: the rate labels gain decimals until neighbours differ.
+TEST(IrrGraph, ZoomedRatesReadApart)
+{
+    auto r = linearScan();
+    DrawingSurface s(kWidth, kHeight);
+    PlotFrame f;
+    ASSERT_EQ(DrawIRRGraph(s, f, *r, 3243, 3253), IrrGraphStatus::Drawn);
+    std::vector<QString> labels = rateLabels(s.drawing());
+    ASSERT_GE(labels.size(), 11u);
+    EXPECT_EQ(labels.front(), "32.43");
+    EXPECT_EQ(labels[1], "32.44");
+    EXPECT_EQ(labels[10], "32.53");
+
+    ASSERT_EQ(DrawIRRGraph(s, f, *r, 19999, 20000), IrrGraphStatus::Drawn);
+    labels = rateLabels(s.drawing());
+    ASSERT_GE(labels.size(), 11u);
+    EXPECT_EQ(labels.front(), "199.990");
+    EXPECT_EQ(labels[1], "199.991");
+    EXPECT_EQ(labels[10], "200.000");
+}
+
 // All differences negative and far below zero: the origin lies below the lowest.
 TEST(IrrGraph, NegativeDifferencesStartBelowTheData)
 {

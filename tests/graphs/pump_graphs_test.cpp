@@ -132,21 +132,24 @@ TEST(PumpCurveGraph, ReadOutUnitsForEveryCode)
 
 // Points out of flow order: the axis spans the least to the greatest flow
 // and the curve joins the points as entered.
-TEST(PumpCurveGraph, PointsOutOfOrderStillDraw)
+// Flows that do not rise from point 1 to point 6 would join the points in a
+// loop: nothing is drawn, and the refusal names the first point out of order.
+TEST(PumpCurveGraph, FlowsThatDoNotRiseDrawNothing)
 {
     auto s = pumpProject(
-        {{300, 48, 75}, {0, 60, 40}, {500, 30, 60}, {100, 58, 55}, {400, 40, 72}, {200, 54, 68}});
+        {{0, 60, 40}, {100, 58, 55}, {200, 54, 68}, {300, 48, 75}, {1200, 40, 72}, {1100, 30, 60}});
     DrawingSurface d(kWidth, kHeight);
     PlotFrame f;
-    ASSERT_EQ(DrawPumpCurveGraph(d, f, *s), PumpGraphStatus::Drawn);
-    EXPECT_DOUBLE_EQ(f.originX, 0);
-    EXPECT_GT(f.scaleX, 0);
-    EXPECT_EQ(flowLabels(d.drawing()).size(), 11u);
-    const auto pump = linesOf(d.drawing(), 0xFF0000);
-    ASSERT_EQ(pump.size(), 5u);
-    EXPECT_EQ(pump[0]->x1, f.x(300));
-    EXPECT_EQ(pump[0]->x2, f.x(0));
-    EXPECT_EQ(pump[1]->x2, f.x(500));
+    ASSERT_EQ(DrawPumpCurveGraph(d, f, *pumpProject(kExample)), PumpGraphStatus::Drawn);
+    EXPECT_EQ(DrawPumpCurveGraph(d, f, *s), PumpGraphStatus::Failed);
+    EXPECT_TRUE(d.drawing().isEmpty());
+    EXPECT_EQ(PumpFlowRefusal(s->PumpCurve[2], 0),
+              "Could not show the pump curve.  Please check the pump data !\n"
+              "The flow rates of the pump curve must rise from point 1 to point 6: point 6 "
+              "(1100 m³/h) is not above point 5 (1200 m³/h).");
+    s->PumpCurve[2][6] = 1300;
+    EXPECT_TRUE(PumpFlowRefusal(s->PumpCurve[2], 0).isEmpty());
+    EXPECT_EQ(DrawPumpCurveGraph(d, f, *s), PumpGraphStatus::Drawn);
 }
 
 TEST(PumpCurveGraph, EqualEfficienciesDrawOneDivision)
@@ -191,11 +194,14 @@ TEST(PumpSystemCurves, SystemCurveWidensTheHeadAxisOnly)
     ASSERT_EQ(DrawPumpSystemCurves(d, f, *s, r, 2), PumpGraphStatus::Drawn);
     EXPECT_EQ(f.right, static_cast<int>(kWidth) - 600);
     EXPECT_DOUBLE_EQ(f.originX, 0);
-    EXPECT_DOUBLE_EQ(f.originY, 10);
+    // From the system curve's lowest head (15) to the first grid line above
+    // the pump's highest (60): the system curve's 90 m at the last flow does
+    // not widen it.
+    EXPECT_DOUBLE_EQ(f.originY, 15);
     const std::vector<QString> heads = textsAt(d.drawing(), 300);
-    EXPECT_EQ(heads.front(), "10");
-    EXPECT_EQ(heads.back(), "100");
-    EXPECT_EQ(linesOf(d.drawing(), 0x00FF00).size(), static_cast<size_t>(MaxSystemSamples - 1));
+    EXPECT_EQ(heads.front(), "15");
+    EXPECT_EQ(heads.back(), "65");
+    EXPECT_LT(linesOf(d.drawing(), 0x00FF00).size(), static_cast<size_t>(MaxSystemSamples - 1));
     EXPECT_EQ(linesOf(d.drawing(), 0xFF0000).size(), 5u);
     // Year 3 holds no curve: the head axis is the pump's alone, the flow axis the same.
     ASSERT_EQ(DrawPumpSystemCurves(d, f, *s, r, 3), PumpGraphStatus::Drawn);
@@ -203,4 +209,73 @@ TEST(PumpSystemCurves, SystemCurveWidensTheHeadAxisOnly)
     EXPECT_DOUBLE_EQ(f.originX, 0);
     EXPECT_EQ(DrawPumpSystemCurves(d, f, *s, r, 0), PumpGraphStatus::Failed);
     EXPECT_EQ(DrawPumpSystemCurves(d, f, *s, r, 101), PumpGraphStatus::Failed);
+}
+
+namespace {
+
+// A pump in ft and gal/s on a long steep main: the pump gives 320 ft at no
+// flow and 210 ft at 50 gal/s; the system curve of year 1 climbs from a
+// static head of 150 ft to 6000 ft at 150 gal/s and meets the pump at
+// about 23 gal/s and 294 ft.
+struct SteepMain
+{
+    std::unique_ptr<ProjectStore> store = pumpProject(
+        {{0, 320, 40}, {10, 315, 55}, {20, 300, 68}, {30, 280, 75}, {40, 250, 72}, {50, 210, 60}},
+        3, 1);
+    ResultsStore results;
+    static constexpr float kFoot = 0.3048f, kGallon = 0.0037854118f;
+    static constexpr double kDutyHead = 294;
+
+    explicit SteepMain(double staticHead = 150)
+    {
+        results.PumpFlowUnitFactor = kGallon;
+        results.PumpHeadUnitFactor = kFoot;
+        for (int i = 1; i <= MaxSystemSamples; ++i) {
+            const double q = 150.0 * (i - 1) / (MaxSystemSamples - 1); // gal/s
+            results.YearSystemFlow(1, i) = static_cast<float>(q * kGallon);
+            results.YearSystemHead(1, i) = static_cast<float>((staticHead + 0.26 * q * q) * kFoot);
+        }
+        results.YearPumpHead[1] = static_cast<float>(kDutyHead * kFoot);
+    }
+};
+
+// Every segment of the colour lies within the plot's frame.
+void expectInsideTheFrame(const Drawing& d, const PlotFrame& f, uint32_t color)
+{
+    for (const Primitive* l : linesOf(d, color))
+        for (auto [x, y] : {std::pair(l->x1, l->y1), std::pair(l->x2, l->y2)}) {
+            EXPECT_GE(x, f.left - 0.5);
+            EXPECT_LE(x, f.right + PlotFrame::kInset + 0.5);
+            EXPECT_GE(y, f.top - PlotFrame::kInset - 0.5);
+            EXPECT_LE(y, f.bottom + 0.5);
+        }
+}
+
+} // namespace
+
+TEST(PumpSystemCurves, ASteepSystemCurveLeavesTheCrossingReadable)
+{
+    SteepMain main;
+    DrawingSurface d(kWidth, kHeight);
+    PlotFrame f;
+    ASSERT_EQ(DrawPumpSystemCurves(d, f, *main.store, main.results, 1), PumpGraphStatus::Drawn);
+    // 150 ft (the static head) up to the grid line above the pump's 320 ft,
+    // not to 6000 ft.
+    EXPECT_DOUBLE_EQ(f.originY, 140);
+    EXPECT_EQ(textsAt(d.drawing(), 300).back(), "340");
+    const double share =
+        (f.bottom - PlotFrame::kInset - f.y(SteepMain::kDutyHead)) / (f.bottom - f.top);
+    EXPECT_GT(share, 0.1);
+    EXPECT_LT(share, 0.9);
+    expectInsideTheFrame(d.drawing(), f, SecondCurveColor);
+    EXPECT_FALSE(linesOf(d.drawing(), SecondCurveColor).empty());
+
+    // The warning's year has no crossing: the axis still reaches the
+    // system curve's start where that lies above the pump.
+    SteepMain above(400);
+    ASSERT_EQ(DrawPumpSystemCurves(d, f, *above.store, above.results, 1, DutyCrossing::None),
+              PumpGraphStatus::Drawn);
+    EXPECT_EQ(textsAt(d.drawing(), 300).back(), "420");
+    EXPECT_DOUBLE_EQ(f.originY, 200);
+    expectInsideTheFrame(d.drawing(), f, SecondCurveColor);
 }

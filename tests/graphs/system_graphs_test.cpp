@@ -63,21 +63,23 @@ double gridLevel(const Drawing& d, const char* label)
 
 } // namespace
 
-TEST(DemandCapacityGraph, YearLabelsThinnedByTheDesignLifeFromTheFirstSupplyYear)
+TEST(DemandCapacityGraph, EveryKthYearLabelledFromTheFirstSupplyYear)
 {
     struct Case
     {
         int life;
+        double width;
         size_t labels;
         const char* second;
         const char* last;
     } cases[] = {
-        {19, 19, "2002", "2019"}, {20, 11, "2002", "2020"},  {30, 16, "2002", "2030"},
-        {45, 16, "2003", "2045"}, {100, 21, "2005", "2100"}, {2, 2, "2002", "2002"},
+        {19, kWidth, 19, "2002", "2019"},  {45, kWidth, 23, "2003", "2045"},
+        {100, kWidth, 20, "2006", "2096"}, {100, kWideWidth, 100, "2002", "2100"},
+        {2, kWidth, 2, "2002", "2002"},
     };
     for (const Case& c : cases) {
         GraphProject p = demandProject(c.life);
-        DrawingSurface s(kWideWidth, kHeight);
+        DrawingSurface s(c.width, kHeight);
         DrawDemandCapacityGraph(s, p.s(), p.r());
         const auto labels = yearLabels(s.drawing());
         ASSERT_EQ(labels.size(), c.labels) << c.life;
@@ -408,6 +410,42 @@ TEST(IncomeExpenditureGraph, LegendByCurrencyAndSystem)
 
 namespace {
 
+// The printed year labels (on the line under the axis) and the x of each
+// column's tick.
+struct YearAxis
+{
+    std::vector<const Primitive*> labels;
+    std::vector<double> ticks;
+    double blank = 0;
+
+    explicit YearAxis(const DrawingSurface& s)
+    {
+        for (const Primitive* t : s.drawing().of(PrimitiveKind::Text))
+            if (t->y1 == kBottom + 50) labels.push_back(t);
+        for (const Primitive* l : s.drawing().of(PrimitiveKind::Line))
+            if (l->y1 == kBottom && l->y2 == kBottom - 40) ticks.push_back(l->x1);
+        blank = measure().TextWidth(" ");
+    }
+
+    static DrawingSurface measure()
+    {
+        DrawingSurface m(kWidth, kHeight);
+        m.setFontSize(8);
+        return m;
+    }
+
+    // Whether the labels of columns a and b (1-based) would stand a blank
+    // or more apart.
+    bool apart(int a, int b, int firstYear) const
+    {
+        const DrawingSurface m = measure();
+        const double left = m.TextWidth(QString::number(firstYear + a - 1)) / 2;
+        const double right = m.TextWidth(QString::number(firstYear + b - 1)) / 2;
+        return ticks[static_cast<size_t>(b - 1)] - right >=
+               ticks[static_cast<size_t>(a - 1)] + left + blank - 0.5;
+    }
+};
+
 // The year labels under the columns of a system graph never touch: each
 // stands a blank or more from the next, the first column is always
 // labelled, every label is one the thinning rule names, and a label the rule
@@ -415,19 +453,11 @@ namespace {
 void ExpectYearLabelsApart(const DrawingSurface& s, int columns, int firstYear, int interval,
                            const std::string& what)
 {
-    std::vector<const Primitive*> labels;
-    for (const Primitive* t : s.drawing().of(PrimitiveKind::Text))
-        if (t->y1 == kBottom + 50) labels.push_back(t);
+    const YearAxis axis(s);
+    const auto& labels = axis.labels;
     ASSERT_FALSE(labels.empty()) << what;
     EXPECT_EQ(labels[0]->text, QString::number(firstYear)) << what;
-
-    DrawingSurface measure(kWidth, kHeight);
-    measure.setFontSize(8);
-    const double blank = measure.TextWidth(" ");
-    std::vector<double> ticks; // the x of each column's tick
-    for (const Primitive* l : s.drawing().of(PrimitiveKind::Line))
-        if (l->y1 == kBottom && l->y2 == kBottom - 40) ticks.push_back(l->x1);
-    ASSERT_EQ(ticks.size(), static_cast<size_t>(columns)) << what;
+    ASSERT_EQ(axis.ticks.size(), static_cast<size_t>(columns)) << what;
 
     size_t next = 0; // the printed label to meet next
     for (int k = 1; k <= columns; ++k) {
@@ -435,21 +465,45 @@ void ExpectYearLabelsApart(const DrawingSurface& s, int columns, int firstYear, 
         const QString year = QString::number(firstYear + k - 1);
         if (next < labels.size() && labels[next]->text == year) {
             if (next > 0) {
-                EXPECT_GE(labels[next]->x1 - labels[next - 1]->x2, blank - 0.5)
+                EXPECT_GE(labels[next]->x1 - labels[next - 1]->x2, axis.blank - 0.5)
                     << what << ": " << year.toStdString();
             }
             ++next;
             continue;
         }
         // Left out: it would have come within a blank of a printed neighbour.
-        const double half = measure.TextWidth(year) / 2;
-        const double left = ticks[static_cast<size_t>(k - 1)] - half;
-        const double right = ticks[static_cast<size_t>(k - 1)] + half;
-        const bool touchesBefore = next > 0 && left < labels[next - 1]->x2 + blank;
-        const bool touchesAfter = next < labels.size() && right + blank > labels[next]->x1;
+        const double half = YearAxis::measure().TextWidth(year) / 2;
+        const double left = axis.ticks[static_cast<size_t>(k - 1)] - half;
+        const double right = axis.ticks[static_cast<size_t>(k - 1)] + half;
+        const bool touchesBefore = next > 0 && left < labels[next - 1]->x2 + axis.blank;
+        const bool touchesAfter = next < labels.size() && right + axis.blank > labels[next]->x1;
         EXPECT_TRUE(touchesBefore || touchesAfter) << what << ": " << year.toStdString();
     }
     EXPECT_EQ(next, labels.size()) << what << ": a label outside the rule";
+}
+
+// The demand graph labels every k-th column from the first, all of them,
+// k the smallest of 1, 2, 5, 10 and 20 whose labels stand apart.
+void ExpectEvenYearLabels(const DrawingSurface& s, int columns, int firstYear,
+                          const std::string& what)
+{
+    const YearAxis axis(s);
+    ASSERT_EQ(axis.ticks.size(), static_cast<size_t>(columns)) << what;
+    ASSERT_GE(axis.labels.size(), 1u) << what;
+    const int k = axis.labels.size() > 1 ? axis.labels[1]->text.toInt() - firstYear : 20;
+    ASSERT_EQ(axis.labels.size(), static_cast<size_t>((columns - 1) / k + 1)) << what;
+    for (size_t i = 0; i < axis.labels.size(); ++i) {
+        EXPECT_EQ(axis.labels[i]->text, QString::number(firstYear + static_cast<int>(i) * k))
+            << what;
+        if (i > 0) EXPECT_GE(axis.labels[i]->x1 - axis.labels[i - 1]->x2, axis.blank - 0.5) << what;
+    }
+    for (int smaller : {1, 2, 5, 10}) {
+        if (smaller >= k || smaller + 1 > columns) break;
+        bool apart = true;
+        for (int col = 1 + smaller; col <= columns; col += smaller)
+            apart = apart && axis.apart(col - smaller, col, firstYear);
+        EXPECT_FALSE(apart) << what << ": every " << smaller << " would do";
+    }
 }
 
 } // namespace
@@ -463,7 +517,7 @@ TEST(SystemGraphs, YearLabelsNeverTouchAtAnyDesignLife)
             GraphProject d = demandProject(life);
             DrawingSurface s(width, kHeight);
             DrawDemandCapacityGraph(s, d.s(), d.r());
-            ExpectYearLabelsApart(s, life, 2001, YearLabelInterval(life), "demand " + what);
+            ExpectEvenYearLabels(s, life, 2001, "demand " + what);
 
             // Two construction years before the supply start.
             GraphProject i = incomeProject(std::min(life, MaxYears - 2), 1);

@@ -2,6 +2,7 @@
 // the checks of the eighteen values, what is stored, the drawing, the
 // read-out, the failing curve, copy, print, help and OK.
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -120,6 +121,8 @@ TEST_F(PumpViewTest, AllZeroIsRefusedButOnePositiveValuePasses)
     EXPECT_FALSE(ctx.windows.pumpView.Loaded());
 
     // Stored, then the drawing finds nothing to scale: its message, and back to the input.
+    for (size_t k = 0; k < 6; ++k)
+        w->txtQ[k]->setText(QString::number(100 * k));
     w->txtH[2]->setText(QStringLiteral("12"));
     viewCurve();
     EXPECT_FLOAT_EQ(ctx.store.PumpCurve[1][3], 12);
@@ -127,6 +130,30 @@ TEST_F(PumpViewTest, AllZeroIsRefusedButOnePositiveValuePasses)
               "Could not show the pump curve.  Please check the pump data !");
     EXPECT_FALSE(ctx.windows.pumpView.Loaded());
     EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(PumpViewTest, FlowsThatDoNotRiseAreRefusedWithTheReason)
+{
+    typePoints({{"60", "0", "40"},
+                {"58", "100", "55"},
+                {"54", "200", "68"},
+                {"48", "300", "75"},
+                {"40", "1200", "72"},
+                {"30", "1100", "60"}});
+    viewCurve();
+    EXPECT_EQ(scripted.lastMessage(),
+              "Could not show the pump curve.  Please check the pump data !\n"
+              "The flow rates of the pump curve must rise from point 1 to point 6: point 6 "
+              "(1100 m³/h) is not above point 5 (1200 m³/h).");
+    EXPECT_EQ(scripted.messages.back().title, "Vemora");
+    EXPECT_FALSE(ctx.windows.pumpView.Loaded());   // nothing drawn
+    EXPECT_FLOAT_EQ(ctx.store.PumpCurve[2][6], 0); // nothing stored
+    EXPECT_TRUE(w->isVisible());
+
+    w->txtQ[5]->setText(QStringLiteral("1300"));
+    viewCurve();
+    ASSERT_NE(view(), nullptr);
+    EXPECT_FALSE(view()->picGraph->drawing().isEmpty());
 }
 
 TEST_F(PumpViewTest, ReadOutCopyPrintHelpAndOk)
@@ -137,6 +164,12 @@ TEST_F(PumpViewTest, ReadOutCopyPrintHelpAndOk)
     frmPumpView* v = view();
     ASSERT_NE(v, nullptr);
     const PlotFrame& f = v->picGraphFrame;
+    // The read-out block is headed as the cursor's position, not the curve's values.
+    const auto* heading = v->Frame1->findChild<QLabel*>(QStringLiteral("lblAtCursor"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->text(), "At the cursor:");
+    EXPECT_LT(heading->geometry().bottom(), v->Label1->geometry().top());
+    EXPECT_EQ(v->Label1->text(), "Pump head :");
     const double y = f.bottom - 220 - (45 - f.originY) * f.scaleY;
     emit v->picGraph->MouseMove(0, 0, f.left + 220 + 250 * f.scaleX, y);
     EXPECT_EQ(v->lblH->text(), "45.00 m");

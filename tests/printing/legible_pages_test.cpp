@@ -1,7 +1,8 @@
 // Printed pages that can be read: printing every item of projects of many
 // sizes and kinds into a PDF leaves, on no page (portrait or landscape), two
 // words on top of each other, a word past the page's edge or below the top
-// of the footer, and no year labels run together into one word. The projects: every design life
+// of the footer, no year labels run together into one word and no page of the income and
+// expenditure table without rows. The projects: every design life
 // from 2 to 100 years with a varying demand, for a gravity main and for a pumping main with a pump
 // curve or an operating flow (VEMORA_SAMPLE_LIVES=1 takes only the lives at the edges of the demand
 // table's pages); long texts in every field of the page header and the pump lines; a path of 240
@@ -115,11 +116,12 @@ std::vector<LegibilityCase> GraphCases()
 
 // The design lives to print: all of 2 to 100, or (VEMORA_SAMPLE_LIVES=1) the
 // first and last of each run of lives whose demand table ends on the same
-// page, and the lives on either side.
+// page, and the lives on either side, and the lives that fill the income
+// table's pages exactly.
 std::vector<int> DesignLives()
 {
     if (qEnvironmentVariableIntValue("VEMORA_SAMPLE_LIVES") == 1)
-        return {2, 12, 13, 22, 23, 39, 40, 47, 48, 64, 65, 72, 73, 89, 90, 97, 98, 100};
+        return {2, 12, 13, 22, 23, 32, 33, 39, 40, 47, 48, 64, 65, 72, 73, 89, 90, 96, 97, 98, 100};
     std::vector<int> lives;
     for (int years = 2; years <= 100; ++years)
         lives.push_back(years);
@@ -137,6 +139,24 @@ bool overlap(const QRectF& a, const QRectF& b)
     return both.width() > 0.1 && both.height() > 0.1;
 }
 
+// A row of the income and expenditure table: its year, then an amount.
+bool IsIncomeRow(const std::vector<PdfWord>& on, size_t i)
+{
+    static const QRegularExpression year(QStringLiteral("^(19|20|21)\\d\\d$"));
+    static const QRegularExpression amount(QStringLiteral("^[R$][0-9,]+$"));
+    return i + 1 < on.size() && year.match(on[i].text).hasMatch() &&
+           amount.match(on[i + 1].text).hasMatch();
+}
+
+// Whether a page of the income and expenditure table holds no row.
+bool IncomePageWithoutRows(const PdfPage& page, const std::vector<PdfWord>& on)
+{
+    if (!page.text.contains(QStringLiteral("SYSTEM ANALYSIS (INCOME & EXPENDITURE)"))) return false;
+    for (size_t i = 0; i < on.size(); ++i)
+        if (IsIncomeRow(on, i)) return false;
+    return true;
+}
+
 // The footer begins with a rule 1 mm below its top, a 6-pt empty line and
 // then the disclaimer: its first line's words start this far (points) below
 // the footer's top.
@@ -144,11 +164,10 @@ constexpr double kFooterLead = 9;
 
 // The top of the page's footer in points: above the first line of its
 // disclaimer ("The software program ..."); the page's height when none.
-double FooterTop(const std::vector<PdfWord>& on)
+double FooterTop(const std::vector<PdfWord>& on, double lead = kFooterLead)
 {
     for (size_t i = 0; i + 1 < on.size(); ++i)
-        if (on[i].text == "The" && on[i + 1].text == "software")
-            return on[i].box.top() - kFooterLead;
+        if (on[i].text == "The" && on[i + 1].text == "software") return on[i].box.top() - lead;
     return 1e9;
 }
 
@@ -157,7 +176,7 @@ class LegiblePagesTest : public ReportsTest
   protected:
     // Saves, opens and analyses the case's project; with every item the
     // project allows ticked, prints it into a PDF and returns its path.
-    QString PrintEveryItem(const LegibilityCase& c)
+    QString PrintEveryItem(const LegibilityCase& c, std::optional<double> marginsMm = {})
     {
         std::unique_ptr<ProjectStore> project = c.make();
         const std::string name = FileName(c);
@@ -180,6 +199,9 @@ class LegiblePagesTest : public ReportsTest
         const QString pdf = QString::fromStdString(folder.File(c.name + ".pdf"));
         QPrinter printer(QPrinter::HighResolution);
         PrinterPageDevice::setUpPdf(printer, pdf);
+        if (marginsMm) // as Printer Setup sets them
+            printer.setPageMargins(QMarginsF(*marginsMm, *marginsMm, *marginsMm, *marginsMm),
+                                   QPageLayout::Millimeter);
         PrinterPageDevice pdfDevice(printer);
         ctx.PrintYear = 1;
         const std::optional<QString> failure = RunPrint(ctx, pdfDevice, 1, ticked);
@@ -223,19 +245,26 @@ class LegiblePagesTest : public ReportsTest
         int graphPages = 0;
         for (size_t p = 0; p < std::min(pages.size(), words.size()); ++p) {
             graphPages += pages[p].landscape || pages[p].text.contains("PROFILE PLOT:");
-            ExpectLegiblePage(words[p], pages[p].size, c.name + " page " + std::to_string(p + 1));
+            const std::string where = c.name + " page " + std::to_string(p + 1);
+            ExpectLegiblePage(words[p], pages[p].size, where);
+            EXPECT_FALSE(IncomePageWithoutRows(pages[p], words[p])) << where << ": no rows";
         }
         return graphPages;
     }
 
+    // `margin` (points) is the border the printer's margins leave empty;
+    // `scale` the factor the page was drawn at to fit between them.
     static void ExpectLegiblePage(const std::vector<PdfWord>& on, QSizeF size,
-                                  const std::string& where)
+                                  const std::string& where, double margin = 0, double scale = 1)
     {
-        const QRectF page = QRectF(QPointF(0, 0), size).adjusted(-0.01, -0.01, 0.01, 0.01);
-        const double footer = FooterTop(on);
+        const QRectF page =
+            QRectF(QPointF(0, 0), size)
+                .adjusted(margin - 0.01, margin - 0.01, 0.01 - margin, 0.01 - margin);
+        const double lead = kFooterLead * scale;
+        const double footer = FooterTop(on, lead);
         EXPECT_LT(footer, size.height()) << where << ": no footer";
         for (size_t i = 0; i < on.size(); ++i) {
-            if (on[i].box.top() < footer + kFooterLead - 1) { // not a word of the footer
+            if (on[i].box.top() < footer + lead - 1) { // not a word of the footer
                 EXPECT_LE(on[i].box.bottom(), footer)
                     << where << ": \"" << on[i].text.toStdString() << "\" reaches into the footer";
             }
@@ -255,6 +284,47 @@ TEST_F(LegiblePagesTest, NoWordOverlapsAnotherOrTheFooterOrPassesTheEdge)
 {
     for (const LegibilityCase& c : GraphCases())
         EXPECT_EQ(ExpectLegible(c), 4) << c.name; // profile, demand, income and IRR graphs
+}
+
+// The page's words in reading order, without their places.
+QStringList WordTexts(const std::vector<PdfWord>& on)
+{
+    QStringList texts;
+    for (const PdfWord& w : on)
+        texts << w.text;
+    return texts;
+}
+
+// Printer Setup's margins: pages that would not fit between them are
+// scaled down whole, so every word stays on the paper and out of the
+// margins, the footer stays whole and no line breaks anew (each page reads
+// word for word as at the PDF's own margins).
+TEST_F(LegiblePagesTest, WideMarginsScaleThePagesDownWhole)
+{
+    constexpr double kPointsPerMm = 72 / 25.4;
+    for (const LegibilityCase& c : {LegibilityCase{"pumping", [] { return PumpingOfYears(30); }},
+                                    LegibilityCase{"long-texts", LongTexts}}) {
+        const auto reference = readPdfWords(PrintEveryItem(c));
+        ASSERT_FALSE(reference.empty()) << c.name;
+        for (double margins : {0.0, 15.0, 40.0}) {
+            const std::string name = c.name + " at " + std::to_string(int(margins)) + " mm";
+            const QString pdf = PrintEveryItem(c, margins);
+            const auto words = readPdfWords(pdf);
+            const auto pages = readPdfPages(pdf);
+            ASSERT_EQ(words.size(), reference.size()) << name;
+            ASSERT_EQ(pages.size(), words.size()) << name;
+            for (size_t p = 0; p < words.size(); ++p) {
+                const std::string where = name + " page " + std::to_string(p + 1);
+                // An A4 sheet less 4.2 mm a side is laid out; less room scales it down.
+                const QSizeF room = pages[p].size - QSizeF(2, 2) * margins * kPointsPerMm;
+                const QSizeF frame = pages[p].size - QSizeF(2, 2) * 4.2 * kPointsPerMm;
+                const double scale =
+                    std::min({1.0, room.width() / frame.width(), room.height() / frame.height()});
+                ExpectLegiblePage(words[p], pages[p].size, where, margins * kPointsPerMm, scale);
+                EXPECT_EQ(WordTexts(words[p]), WordTexts(reference[p])) << where;
+            }
+        }
+    }
 }
 
 class LegibleLivesTest : public LegiblePagesTest, public ::testing::WithParamInterface<Main>

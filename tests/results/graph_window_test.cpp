@@ -281,6 +281,16 @@ TEST_F(GraphWindowTest, GraphsOfAnalysedProjectsStayInsideTheirFramesWithLabelsA
         ExpectApartAlongTheLine(profile, f.bottom + 50, c.name);
         ExpectLeftOfTheAxis(profile, 300, f, c.name);
         EXPECT_FALSE(w->lblMaxFlow->text().isEmpty()) << c.name;
+        if (IsPumping(ctx.store)) {
+            // Duty point: the duty point lies within the middle 80 % of the head axis.
+            w->sscDutypoint->click();
+            const PlotFrame& duty = w->picDutyFrame;
+            const double head = ctx.results.YearPumpHead[1] / ctx.results.PumpHeadUnitFactor;
+            const double share =
+                (duty.bottom - PlotFrame::kInset - duty.y(head)) / (duty.bottom - duty.top);
+            EXPECT_GT(share, 0.1) << c.name;
+            EXPECT_LT(share, 0.9) << c.name;
+        }
 
         const PlotFrame columns = plotFrameFor(w->picSystem->surface().ScaleWidth(),
                                                w->picSystem->surface().ScaleHeight());

@@ -111,6 +111,14 @@ TEST_F(IrrViewTest, ReadOutCopyAndHelp)
     const PlotFrame& f = v->picIRRFrame;
     const double x = f.left + 220 + (12.3454 - f.originX) * f.scaleX;
     const double y = f.bottom - 220 - (-125000 - f.originY) * f.scaleY;
+    // The read-out is headed as the cursor's position, not the IRR's.
+    const auto* heading = v->picIRR->findChild<QLabel*>(QStringLiteral("lblAtCursor"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->text(), "At the cursor:");
+    EXPECT_EQ(heading->geometry().top(), v->Label1->geometry().top());
+    EXPECT_LT(heading->x() + heading->fontMetrics().horizontalAdvance(heading->text()),
+              v->Label1->x());
+    EXPECT_EQ(v->Label1->text(), "IRR :");
     emit v->picIRR->MouseMove(0, 0, x, y);
     EXPECT_EQ(v->lblX->text(), "12.345%");
     EXPECT_EQ(v->lblY->text(), "$-125000");
