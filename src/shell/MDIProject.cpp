@@ -137,6 +137,11 @@ void MDIProject::setPanelText(int panel, const QString& text)
     StatusBar->setPanelText(panel, text);
 }
 
+void MDIProject::showHint(QWidget* writer, const QString& text)
+{
+    StatusBar->showHint(writer, text);
+}
+
 QString MDIProject::panelText(int panel) const
 {
     return StatusBar->panelText(panel);
