@@ -23,6 +23,13 @@ class MainWindow
     static constexpr int HintPanel = 3;
     virtual void setPanelText(int panel, const QString& text) = 0;
     virtual QString panelText(int panel) const = 0;
+    // Writes the hint panel for `writer`, a working window or a dialog; the
+    // main window takes the text away when that window hides or closes.
+    virtual void showHint(QWidget* writer, const QString& text)
+    {
+        (void)writer;
+        setPanelText(HintPanel, text);
+    }
 
     // The progress caption ("Opening project") and bar of the toolbar strip.
     virtual void setProgressCaption(const QString& text) = 0;

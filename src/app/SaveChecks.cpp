@@ -87,6 +87,9 @@ class Checks
                                      .arg(w_.BoxText(box, index)));
             return true;
         }
+        // The field's window and page are up before the message shows over
+        // them; the focus goes back to the field once it is read.
+        w_.FocusBox(box, index);
         ctx_->ui.msgBox(message, MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Error !"),
                         ctx_->mainWindow().widget());
         w_.FocusBox(box, index);

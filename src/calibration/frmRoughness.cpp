@@ -145,9 +145,7 @@ void frmRoughness::BuildControls()
     cells = new GridCellEditor(msgRoughness, txtCell, rules, [] {});
     // A paste is trimmed; the flow rate takes any typed key, so only the
     // cells refuse one.
-    const auto status = [this](const QString& reason) {
-        ctx.mainWindow().setPanelText(MainWindow::HintPanel, reason);
-    };
+    const auto status = [this](const QString& reason) { ctx.mainWindow().showHint(this, reason); };
     cells->setStatusLine(status);
     new NumberPaste(
         txtFlowrate, [] { return false; }, status);

@@ -135,9 +135,7 @@ frmConverter::frmConverter(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     // changes the value as typing does.
     new NumberPaste(
         txtConvert, [] { return true; },
-        [this](const QString& reason) {
-            ctx_.mainWindow().setPanelText(MainWindow::HintPanel, reason);
-        });
+        [this](const QString& reason) { ctx_.mainWindow().showHint(this, reason); });
     connect(txtConvert, &QLineEdit::textEdited, this, &frmConverter::ResetResult);
     connect(sscConvert, &PictureButton::clicked, this, &frmConverter::sscConvert_Click);
     connect(sscExit, &PictureButton::clicked, this, &frmConverter::sscExit_Click);

@@ -37,9 +37,8 @@ frmDeleteRow::frmDeleteRow(frmLCC& input, QWidget* parent) : QDialog(parent), in
     setWindowTitle(QStringLiteral("  DELETE ROW"));
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     setFixedSize(twipsToPixels(5400), twipsToPixels(3540));
-    fields_ = new FieldBehaviours(this, [&input](const QString& hint) {
-        input.ctx.mainWindow().setPanelText(MainWindow::HintPanel, hint);
-    });
+    fields_ = new FieldBehaviours(
+        this, [this, &input](const QString& hint) { input.ctx.mainWindow().showHint(this, hint); });
 
     for (int i = 0; i < 7; ++i) {
         const int top = 180 + i * RowPitch;

@@ -45,9 +45,8 @@ void FillList(QComboBox* list, const UnitList& units)
 frmLCC::frmLCC(AppContext& context, QWidget* parent) : QWidget(parent), ctx(context)
 {
     InitInputResources();
-    fields_ = new FieldBehaviours(this, [this](const QString& hint) {
-        ctx.mainWindow().setPanelText(MainWindow::HintPanel, hint);
-    });
+    fields_ = new FieldBehaviours(
+        this, [this](const QString& hint) { ctx.mainWindow().showHint(this, hint); });
     setObjectName(QStringLiteral("frmLCC"));
     setWindowTitle(QStringLiteral("  LIFE CYCLE COSTING ANALYSIS INPUT DATA"));
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
@@ -153,8 +152,7 @@ bool frmLCC::OverBareWindow(const QMouseEvent* e) const
 void frmLCC::mouseMoveEvent(QMouseEvent* e)
 {
     if (OverBareWindow(e))
-        ctx.mainWindow().setPanelText(MainWindow::HintPanel,
-                                      QStringLiteral("Enter the project General Data"));
+        ctx.mainWindow().showHint(this, QStringLiteral("Enter the project General Data"));
     QWidget::mouseMoveEvent(e);
 }
 

@@ -66,9 +66,8 @@ void frmLCC::BuildCellEditing()
 
     for (GridCellEditor* cells : {cellsProfile, cellsLaying, cellsOperational,
                                   cellsOtherOperational, cellsDemand, cellsPumpDemand})
-        cells->setStatusLine([this](const QString& reason) {
-            ctx.mainWindow().setPanelText(MainWindow::HintPanel, reason);
-        });
+        cells->setStatusLine(
+            [this](const QString& reason) { ctx.mainWindow().showHint(this, reason); });
 
     ConnectGridHandlers();
 }
@@ -165,9 +164,17 @@ void frmLCC::msgProfile_MouseDown(int button, int, int x, int y)
     ctx.mainWindow().popupGridRowsMenu(g->mapToGlobal(QPoint(twipsToPixels(x), twipsToPixels(y))));
 }
 
-void frmLCC::msgProfile_KeyDown(int& keyCode, int)
+// The grid takes no pasted block of rows: a profile comes in through the
+// import wizard, which the status line names.
+void frmLCC::msgProfile_KeyDown(int& keyCode, int shift)
 {
     if (keyCode == keycode::Return) enterDown_ = true;
+    const bool paste = (keyCode == 'V' && shift == shiftstate::Ctrl) ||
+                       (keyCode == keycode::Insert && shift == shiftstate::Shift);
+    if (paste)
+        ctx.mainWindow().showHint(
+            this, QStringLiteral("Nothing pasted: paste a profile through File > Import & Export > "
+                                 "Import Profile."));
 }
 
 void frmLCC::txtCell_KeyDown(int& keyCode, int)

@@ -511,7 +511,7 @@ void frmLCC::lblSummerHour_Click(int index)
 {
     if (index < 0 || index >= 24) return;
     QLabel* label = lblSummerHour[static_cast<size_t>(index)];
-    ctx.mainWindow().setPanelText(MainWindow::HintPanel, label->toolTip());
+    ctx.mainWindow().showHint(this, label->toolTip());
     Discard();
     CycleHourColour(label);
 }
@@ -520,7 +520,7 @@ void frmLCC::lblWinterHour_Click(int index)
 {
     if (index < 0 || index >= 24) return;
     QLabel* label = lblWinterHour[static_cast<size_t>(index)];
-    ctx.mainWindow().setPanelText(MainWindow::HintPanel, label->toolTip());
+    ctx.mainWindow().showHint(this, label->toolTip());
     Discard();
     CycleHourColour(label);
 }

@@ -86,9 +86,9 @@ void frmLCC::RefuseCell(GridCellEditor* editing, const QString& table, int row, 
                     quiet);
 }
 
-// The message for a refused cell, then the focus on that cell: its page
-// shown, its panel open, the cell current. Quietly, the message only goes
-// into `quiet`.
+// The window with the refused cell's page and panel up, the message over
+// it, then the focus on that cell. Quietly, the message only goes into
+// `quiet`.
 void frmLCC::ShowRefusedCell(GridCellEditor* editing, int row, int col, const QString& message,
                              QString* quiet)
 {
@@ -96,9 +96,9 @@ void frmLCC::ShowRefusedCell(GridCellEditor* editing, int row, int col, const QS
         *quiet = message;
         return;
     }
+    BringUp(editing->grid());
     ctx.ui.msgBox(message, MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Error !"),
                   ctx.mainWindow().widget());
-    BringUp(editing->grid());
     editing->FocusCell(row, col);
 }
 

@@ -77,11 +77,12 @@ void ShowHourColours(const Array1<int16_t, 24>& periods, std::array<QLabel*, 24>
 } // namespace
 
 // Tabs on, every option frame hidden, then the system type's label, Energy
-// tab and energy escalation field.
+// tab and energy escalation field. A new project starts on its first page.
 void frmLCC::ShowSystemTypeView()
 {
     for (int t = 0; t < 4; ++t)
         sstInput->setTabEnabled(t, true);
+    if (ctx.store.NewProjectFlag == 1) sstInput->setTab(0);
     for (QWidget* frame :
          {FraPumpFixedDemand, fraPumpingFlowrate, FraPumpingOption, fraPumpReservoir,
           fraPumpVaryingDemand, fraPumpOption, fraGravityFlowrate, fraGravityOption,

@@ -54,6 +54,7 @@ bool FilterKey(QLineEdit* field, QKeyEvent* e)
 FieldBehaviours::FieldBehaviours(QObject* parent, std::function<void(const QString&)> showHint)
     : QObject(parent), showHint_(std::move(showHint))
 {
+    if (parent && parent->isWidgetType()) parent->installEventFilter(this);
 }
 
 void FieldBehaviours::AddHint(QWidget* w, const QString& hint)
@@ -109,6 +110,15 @@ bool FieldBehaviours::eventFilter(QObject* watched, QEvent* event)
             event->ignore();
             return true;
         }
+        break;
+    case QEvent::Show:
+        // The window coming up writes the hint of the field it holds the
+        // focus in (the text it left when it hid has gone).
+        if (watched == parent())
+            if (QWidget* field = static_cast<QWidget*>(watched)->focusWidget())
+                if (const auto hint = focusHints_.constFind(field);
+                    hint != focusHints_.constEnd() && showHint_)
+                    showHint_(hint.value());
         break;
     case QEvent::FocusIn: {
         const auto hint = focusHints_.constFind(watched);

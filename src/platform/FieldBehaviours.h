@@ -1,7 +1,8 @@
 // Behaviours a window gives its fields, kept by one event filter that the
 // window owns:
 // - hints: a control's hint is its tooltip; a focus hint is also handed to
-//   the window's hint sink (status panel 3) when the control gets the focus;
+//   the window's hint sink (status panel 3) when the control gets the focus,
+//   and again when the window shows while the control holds its focus;
 // - the numeric key filter: a number box takes only digits and the full stop
 //   as typed keys, a refused character dropped silently; a paste, a drop or
 //   an input method's text goes through the number box's paste guard

@@ -79,6 +79,8 @@ std::optional<QString> NumberPaste::Take(const QString& text)
         return std::nullopt;
     }
     if (kept->isEmpty()) return std::nullopt;
+    // A paste that goes in ends whatever refusal the status line told.
+    if (showReason_) showReason_(QString());
     return kept;
 }
 

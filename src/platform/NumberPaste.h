@@ -8,7 +8,8 @@
 // applies, a text that the filter would change (a letter, a minus sign, a
 // comma, a second line) is refused whole: the box keeps its text and
 // selection, and the reason goes to the status line. Otherwise the text
-// replaces the selection at the caret. What an input method commits is typed,
+// replaces the selection at the caret and the status line is emptied of an
+// earlier refusal. What an input method commits is typed,
 // so it goes through the key filter as typed keys do.
 #pragma once
 
@@ -29,7 +30,8 @@ class NumberPaste : public QObject
   public:
     // Guards `field` for as long as it lives. `filtered` says whether the
     // key filter applies to the field now (a cell editor filters some cells
-    // only); `showReason` writes a refusal's reason into the status line.
+    // only); `showReason` writes a refusal's reason into the status line,
+    // and an empty text once a paste has gone in.
     NumberPaste(QLineEdit* field, std::function<bool()> filtered,
                 std::function<void(const QString&)> showReason);
 

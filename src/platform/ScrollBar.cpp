@@ -1,5 +1,7 @@
 #include "platform/ScrollBar.h"
 
+#include <QKeyEvent>
+
 namespace vemora {
 
 ScrollBar::ScrollBar(Qt::Orientation o, QWidget* parent, bool flat)
@@ -20,6 +22,34 @@ ScrollBar::ScrollBar(Qt::Orientation o, QWidget* parent, bool flat)
     connect(this, &QScrollBar::sliderReleased, this, [this] {
         if (value() != pressValue_) emit Change();
     });
+}
+
+// The platform's bar turns its controls round so that the wheel scrolls the
+// right way, and with them Left and Right: here each arrow key takes the step
+// of the arrow button it points at (left and top lower the value).
+void ScrollBar::keyPressEvent(QKeyEvent* e)
+{
+    const bool mirrored = orientation() == Qt::Horizontal && isRightToLeft();
+    SliderAction action = SliderNoAction;
+    switch (e->key()) {
+    case Qt::Key_Left:
+        action = mirrored ? SliderSingleStepAdd : SliderSingleStepSub;
+        break;
+    case Qt::Key_Right:
+        action = mirrored ? SliderSingleStepSub : SliderSingleStepAdd;
+        break;
+    case Qt::Key_Up:
+        action = SliderSingleStepSub;
+        break;
+    case Qt::Key_Down:
+        action = SliderSingleStepAdd;
+        break;
+    default:
+        QScrollBar::keyPressEvent(e);
+        return;
+    }
+    triggerAction(action);
+    e->accept();
 }
 
 } // namespace vemora

@@ -1,7 +1,9 @@
 // A scroll bar with Min, Max, Value, SmallChange and LargeChange that raises
 // Change when its value settles (a click, a key, the end of a drag, or code
 // setting Value) and Scroll while the thumb is dragged. The flat style draws
-// without the 3-D look.
+// without the 3-D look. An arrow key moves the value the way it points, as a
+// click on the arrow button at that end does; the wheel turns as the
+// platform's bars do.
 #pragma once
 
 #include <QScrollBar>
@@ -29,6 +31,9 @@ class ScrollBar : public QScrollBar
   signals:
     void Change();
     void Scroll();
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
 
   private:
     bool flat_ = false;

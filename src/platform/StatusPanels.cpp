@@ -1,5 +1,6 @@
 #include "platform/StatusPanels.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QTimer>
@@ -49,7 +50,34 @@ QString StatusPanels::panelText(int panel) const
 
 void StatusPanels::setPanelText(int panel, const QString& text)
 {
+    if (panel == 3) hintWriter_ = nullptr;
     if (QLabel* l = this->panel(panel)) l->setText(text);
+}
+
+void StatusPanels::showHint(QWidget* writer, const QString& text)
+{
+    setPanelText(3, text);
+    hintWriter_ = writer;
+    if (!writer || watched_.contains(writer)) return;
+    watched_.insert(writer);
+    writer->installEventFilter(this);
+    connect(writer, &QObject::destroyed, this, [this](QObject* gone) {
+        WithdrawHintOf(gone);
+        watched_.remove(gone);
+    });
+}
+
+void StatusPanels::WithdrawHintOf(const QObject* writer)
+{
+    if (!writer || hintWriter_ != writer) return;
+    hintWriter_ = nullptr;
+    panels_[2]->clear();
+}
+
+bool StatusPanels::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Hide || event->type() == QEvent::Close) WithdrawHintOf(watched);
+    return QStatusBar::eventFilter(watched, event);
 }
 
 void StatusPanels::showClock(const QDateTime& now)

@@ -102,6 +102,7 @@ frmPrint::frmPrint(AppContext& ctx, QWidget* parent)
             box->setObjectName(QString::fromLatin1(boxName(t.box)));
             box->setToolTip(plainHint(t.hint));
             box->setMouseTracking(true);
+            box->installEventFilter(this);
             layout->addWidget(box);
             boxes_[static_cast<size_t>(t.box)] = box;
         }
@@ -256,11 +257,24 @@ void frmPrint::done(int result)
     QDialog::done(result);
 }
 
+void frmPrint::ShowHint()
+{
+    ctx_.mainWindow().showHint(this, QStringLiteral("Select the components to print"));
+}
+
 void frmPrint::mouseMoveEvent(QMouseEvent* event)
 {
-    ctx_.mainWindow().setPanelText(MainWindow::HintPanel,
-                                   QStringLiteral("Select the components to print"));
+    ShowHint();
     QDialog::mouseMoveEvent(event);
+}
+
+bool frmPrint::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (qobject_cast<QCheckBox*>(watched) &&
+        (type == QEvent::Enter || type == QEvent::MouseMove || type == QEvent::FocusIn))
+        ShowHint();
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace vemora

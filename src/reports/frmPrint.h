@@ -69,9 +69,13 @@ class frmPrint : public QDialog
 
   protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    // A check box under the mouse or taking the focus shows the hint.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Form_Load();
+    // "Select the components to print" in the status line.
+    void ShowHint();
     PrintSelection Ticked() const;
 
     AppContext& ctx_;

@@ -60,6 +60,10 @@ MDIProject::MDIProject(AppContext& context, QWidget* parent) : QMainWindow(paren
     sspProject->setFixedHeight(twipsToPixels(StripHeightTwips));
     sspProject->setAutoFillBackground(true);
     mdiArea = new QMdiArea(client);
+    // A working window larger than the work area (a small screen) is reached
+    // by scrolling the area; its frame never runs under the status bar.
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     layout->addWidget(sspProject);
     layout->addWidget(mdiArea, 1);
     setCentralWidget(client);
@@ -135,6 +139,11 @@ void MDIProject::createStatusBar()
 void MDIProject::setPanelText(int panel, const QString& text)
 {
     StatusBar->setPanelText(panel, text);
+}
+
+void MDIProject::showHint(QWidget* writer, const QString& text)
+{
+    StatusBar->showHint(writer, text);
 }
 
 QString MDIProject::panelText(int panel) const
@@ -268,12 +277,14 @@ void MDIProject::showWorkingWindow(QWidget* w)
 
 void MDIProject::hideWorkingWindow(QWidget* w)
 {
-    if (w) w->hide();
+    ChildWindowFrame::HideWindow(w);
 }
 
+// A minimised window counts as showing: every command treats it as it
+// treats one at its normal size.
 bool MDIProject::isWorkingWindowShowing(const QWidget* w) const
 {
-    return w && !w->isHidden();
+    return ChildWindowFrame::IsShowing(w);
 }
 
 } // namespace vemora

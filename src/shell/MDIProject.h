@@ -35,6 +35,7 @@ class MDIProject : public QMainWindow, public MainWindow
     // Status panels are numbered 1..4; HintPanel takes every hint and message.
     void setPanelText(int panel, const QString& text) override;
     QString panelText(int panel) const override;
+    void showHint(QWidget* writer, const QString& text) override;
     void setProgressCaption(const QString& text) override;
     void setProgressCaptionVisible(bool visible) override;
     void setProgressValue(int value) override;

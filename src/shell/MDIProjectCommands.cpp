@@ -78,7 +78,9 @@ void MDIProject::mnuResults_Click()
 {
     if (ctx.store.ResultsValid != 1) {
         Message(QStringLiteral("Project has not been analysed."));
-        if (ctx.store.ProjectOpen == 1) ShowWorkingWindow(ctx, ctx.windows.input.Load());
+        // Back to the input window as View > Input Data goes: the profile and
+        // pump-curve views go, so none is left behind it.
+        if (ctx.store.ProjectOpen == 1) mnuGeneral_Click();
         return;
     }
     ResultsWindow* results = ctx.windows.results.Load();

@@ -6,6 +6,7 @@
 #include "app/AppContext.h"
 #include "app/WorkingViews.h"
 #include "platform/ControlBuilders.h"
+#include "platform/DefaultButton.h"
 #include "platform/PictureButton.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
@@ -47,6 +48,7 @@ frmAbout::frmAbout(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     for (PictureButton* b : {sscOK, sscSystemInfo})
         b->setFont(WindowFont(QStringLiteral("Times New Roman"), 10, true));
     connect(sscOK, &PictureButton::clicked, this, &frmAbout::sscOK_Click);
+    SetDefaultButton(this, sscOK);
     connect(sscSystemInfo, &PictureButton::clicked, this, &frmAbout::sscSystemInfo_Click);
 
     findSystemInfo = [] { return FindSystemInfoProgram(qEnvironmentVariable("PATH")); };

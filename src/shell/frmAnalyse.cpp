@@ -11,6 +11,7 @@
 #include "app/PumpCurveMissed.h"
 #include "app/WorkingViews.h"
 #include "platform/ControlBuilders.h"
+#include "platform/DefaultButton.h"
 #include "platform/NumberText.h"
 #include "platform/PictureButton.h"
 #include "platform/Screen.h"
@@ -71,11 +72,13 @@ frmAnalyse::frmAnalyse(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_
 
     sscAnalyse = MakeButton(this, "sscAnalyse", QStringLiteral("&Analyse"), 240, 2040, 1800, 495);
     sscAnalyse->setToolTip(QStringLiteral("Analyse the system"));
-    sscCancel = MakeButton(this, "sscCancel", QStringLiteral("&Cancel"), 2220, 2040, 1800, 495);
+    sscCancel = MakeButton(this, "sscCancel", QStringLiteral("Ca&ncel"), 2220, 2040, 1800, 495);
     sscCancel->setToolTip(QStringLiteral("Cancel"));
     sscHelp = MakeButton(this, "sscHelp", QString(), 4200, 2040, 1560, 495);
     sscHelp->setToolTip(QStringLiteral("Help"));
     sscHelp->setPicture(ShellPicture(QStringLiteral("help")));
+    // Return runs Analyse, and after a run Continue; Esc cancels.
+    SetDefaultButton(this, sscAnalyse);
 
     tmrMatrix = new QTimer(this);
     tmrMatrix->setInterval(MatrixInterval);

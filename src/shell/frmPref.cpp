@@ -163,7 +163,7 @@ void frmPref::hsbContingencies_Change()
 
 void frmPref::ShowHint(const QString& text)
 {
-    ctx_.mainWindow().setPanelText(MainWindow::HintPanel, text);
+    ctx_.mainWindow().showHint(this, text);
 }
 
 void frmPref::Form_MouseMove()

@@ -21,14 +21,17 @@
 #include "app/AppContext.h"
 #include "display/ModalScript.h"
 #include "platform/AppPaths.h"
+#include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
 #include "platform/QtUi.h"
 #include "platform/TabControl.h"
 #include "shell/MDIProject.h"
 
 namespace vemora {
+class frmLCC;
+class frmResults;
 class frmView;
-}
+} // namespace vemora
 
 namespace vemora::test {
 
@@ -63,6 +66,14 @@ inline void Click(QWidget* w)
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
 }
 
+// A click in the middle of a cell of a grid.
+inline void ClickGridCell(FlexGrid* grid, int row, int col)
+{
+    QWidget* inner = grid->viewport();
+    QTest::mouseClick(inner, Qt::LeftButton, {},
+                      inner->mapFrom(grid, grid->cellRect(row, col).center()));
+}
+
 class DisplayTest : public ::testing::Test
 {
   protected:
@@ -88,7 +99,7 @@ class DisplayTest : public ::testing::Test
     QString ProjectsFolder() const { return paths_.projectsPath(); }
 
     // From the agreement to the main window: Accept, OK to the screen-size
-    // note, Esc on the splash.
+    // note (none on a screen of 800 x 600), Esc on the splash.
     MDIProject& StartUp();
 
     // Runs a user action while the script answers the modal windows it
@@ -154,6 +165,12 @@ class DisplayTest : public ::testing::Test
     void AnalyseAndContinue(const std::function<void(ModalScript&)>& first = {});
     // The input window's View profile button: the profile view comes up.
     frmView* ViewProfile();
+    // The input and results windows, once made.
+    frmLCC* Input();
+    frmResults* Results();
+    // Starts up and opens a pumping project saved as `name`: the input
+    // window comes up.
+    void OpenPumpingProject(const QString& name);
 
     // Disables every picture button with a picture that stands on the screen
     // (in every window, dialogs included), paints it at once, and enables it

@@ -116,26 +116,9 @@ void ExpectNoEmptyBand(FlexGrid* grid)
     EXPECT_EQ(last.right(), inner.right()) << grid->objectName().toStdString();
 }
 
-void ClickCell(FlexGrid* grid, int row, int col)
-{
-    QWidget* inner = grid->viewport();
-    QTest::mouseClick(inner, Qt::LeftButton, {},
-                      inner->mapFrom(grid, grid->cellRect(row, col).center()));
-}
-
 class WindowsTest : public DisplayTest
 {
   protected:
-    frmLCC* Input() { return static_cast<frmLCC*>(ctx.windows.input.Get()); }
-    frmResults* Results() { return static_cast<frmResults*>(ctx.windows.results.Get()); }
-
-    void OpenPumpingProject(const QString& name)
-    {
-        StartUp();
-        OpenThroughMenu(SavePumpingProject(name));
-        ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));
-    }
-
     frmRoughness* OpenCalibration()
     {
         ViewProfile();
@@ -432,7 +415,7 @@ TEST_F(WindowsTest, CalibrationPickListAndGridsFitTheirCells)
     // The pick list lies exactly over its cell, the elevation row below it
     // in sight.
     FlexGrid* grid = w->msgRoughness;
-    ClickCell(grid, frmRoughness::LengthRow, 1);
+    ClickGridCell(grid, frmRoughness::LengthRow, 1);
     ASSERT_TRUE(WaitFor([&] { return Shown(w->comAccLength); }));
     const QRect cell = grid->cellRect(frmRoughness::LengthRow, 1);
     EXPECT_EQ(w->comAccLength->mapToGlobal(QPoint(0, 0)), grid->mapToGlobal(cell.topLeft()));
@@ -451,7 +434,7 @@ TEST_F(WindowsTest, CalibrationPickListAndGridsFitTheirCells)
     EXPECT_EQ(QApplication::widgetAt(typed), grid->viewport());
 
     // Back on the cell, the list shows what the cell holds.
-    ClickCell(grid, frmRoughness::LengthRow, 1);
+    ClickGridCell(grid, frmRoughness::LengthRow, 1);
     ASSERT_TRUE(WaitFor([&] { return Shown(w->comAccLength); }));
     EXPECT_EQ(w->comAccLength->currentIndex(), -1);
     EXPECT_EQ(w->comAccLength->placeholderText(), QStringLiteral("750"));

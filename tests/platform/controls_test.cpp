@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
+#include <memory>
 
 #include "platform/DatePicker.h"
 #include "platform/PictureButton.h"
@@ -38,6 +40,35 @@ TEST(ScrollBar, ChangeFollowsCodeAndKeysWithinRange)
     EXPECT_EQ(change.count(), 5);
     ScrollBar flat(Qt::Horizontal, &owner, true);
     EXPECT_TRUE(flat.flat());
+}
+
+// Each arrow key steps the way it points on both kinds of bar, as the arrow
+// button at that end does; the wheel turned towards the user still raises
+// the value.
+TEST(ScrollBar, ArrowKeysStepTheWayTheyPoint)
+{
+    QWidget owner;
+    for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
+        ScrollBar bar(o, &owner);
+        bar.setMin(1);
+        bar.setMax(100);
+        bar.setValue(50);
+        QSignalSpy change(&bar, &ScrollBar::Change);
+        const std::pair<Qt::Key, int> steps[] = {
+            {Qt::Key_Left, -1}, {Qt::Key_Right, 1}, {Qt::Key_Up, -1}, {Qt::Key_Down, 1}};
+        for (const auto& [key, step] : steps) {
+            bar.setValue(50);
+            change.clear();
+            QTest::keyClick(&bar, key);
+            EXPECT_EQ(bar.Value(), 50 + step) << o << " key " << key;
+            EXPECT_EQ(change.count(), 1);
+        }
+        bar.setValue(50);
+        QWheelEvent down(QPointF(5, 5), bar.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&bar, &down);
+        EXPECT_GT(bar.Value(), 50) << o;
+    }
 }
 
 TEST(TabControl, TabsSwitchOffOneByOneAndClickReportsThePreviousTab)
@@ -91,6 +122,33 @@ TEST(StatusPanels, FourPanelsWithTheFixedLastPanel)
     bar.showClock(QDateTime(QDate(2024, 6, 1), QTime(14, 5)));
     EXPECT_TRUE(bar.panelText(1).contains("5"));
     EXPECT_TRUE(bar.panelText(2).contains("24"));
+}
+
+// A window's hint lasts while the window shows and no other text replaced
+// it: hiding or deleting the window takes it away.
+TEST(StatusPanels, AWindowsHintGoesWithTheWindow)
+{
+    QWidget owner;
+    StatusPanels bar(&owner);
+    QWidget first;
+    auto second = std::make_unique<QWidget>();
+    first.show();
+    second->show();
+    bar.showHint(&first, "Enter the project name");
+    first.hide();
+    EXPECT_EQ(bar.panelText(3), "");
+    first.show();
+    bar.showHint(&first, "Enter the project name");
+    bar.showHint(second.get(), "Select the components to print");
+    first.hide();
+    EXPECT_EQ(bar.panelText(3), "Select the components to print");
+    second.reset();
+    EXPECT_EQ(bar.panelText(3), "");
+    bar.showHint(&first, "Enter the designer");
+    bar.setPanelText(3, "Open a project or start a new project");
+    first.show();
+    first.hide();
+    EXPECT_EQ(bar.panelText(3), "Open a project or start a new project");
 }
 
 TEST(PictureButton, HoverClickAndLook)

@@ -38,6 +38,22 @@ TEST_F(FieldBehavioursTest, OnlyFocusHintsReachTheSink)
     EXPECT_EQ(hints, QStringList{"Enter the pump head"});
 }
 
+// The window coming up again writes the hint of the field that holds its
+// focus.
+TEST_F(FieldBehavioursTest, AWindowShowingWritesTheHintOfItsFocusField)
+{
+    auto* focused = new QLineEdit(&window);
+    auto* other = new QLineEdit(&window);
+    fields->AddFocusHint(focused, "Enter the project name");
+    fields->AddFocusHint(other, "Enter the designer");
+    window.show();
+    focused->setFocus();
+    window.hide();
+    hints.clear();
+    window.show();
+    EXPECT_EQ(hints, QStringList{"Enter the project name"});
+}
+
 TEST_F(FieldBehavioursTest, NumericFilterKeepsDigitsAndTheFullStopAndAPasteGoesWholeOrNot)
 {
     auto* field = new QLineEdit(&window);
@@ -58,6 +74,7 @@ TEST_F(FieldBehavioursTest, NumericFilterKeepsDigitsAndTheFullStopAndAPasteGoesW
     QApplication::clipboard()->setText(" 99\r\n");
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(field->text(), "12.599");
+    EXPECT_EQ(hints.last(), ""); // the paste that went in ends the refusal
     QTest::keyClick(field, Qt::Key_Backspace);
     EXPECT_EQ(field->text(), "12.59");
     QApplication::clipboard()->setText("x y");
@@ -65,7 +82,7 @@ TEST_F(FieldBehavioursTest, NumericFilterKeepsDigitsAndTheFullStopAndAPasteGoesW
     QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier); // refused: nothing changes
     EXPECT_EQ(field->text(), "12.59");
     EXPECT_EQ(field->selectedText(), "12.59");
-    EXPECT_EQ(hints.size(), 2);
+    EXPECT_EQ(hints.size(), 3);
 
     EXPECT_TRUE(NumericTextAccepted("0.25\t"));
     EXPECT_FALSE(NumericTextAccepted("1e5"));

@@ -1,0 +1,15 @@
+// The default button of a dialog built of picture buttons: Return or Enter,
+// wherever the focus is in the dialog, clicks it when it stands on the dialog
+// enabled (whatever its caption then). The dialog's own Esc handling stays.
+#pragma once
+
+class QWidget;
+
+namespace vemora {
+
+class PictureButton;
+
+// Makes `button` the default button of `dialog` for as long as both live.
+void SetDefaultButton(QWidget* dialog, PictureButton* button);
+
+} // namespace vemora

@@ -1,0 +1,205 @@
+// The controls as a keyboard user meets them: arrow keys on every scroll bar
+// of a window, Return and Esc in the analysis dialog and About, and the page
+// a new project opens on.
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+#include "display/DisplayFixture.h"
+#include "input/frmLCC.h"
+#include "platform/ScrollBar.h"
+#include "results/frmIRRView.h"
+#include "results/frmResults.h"
+#include "shell/frmAnalyse.h"
+#include "shell/frmLCCType.h"
+
+namespace vemora::test {
+namespace {
+
+// The thumb of a scroll bar, in the bar's coordinates.
+QPoint Thumb(const ScrollBar* bar)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_All;
+    option.orientation = bar->orientation();
+    if (bar->orientation() == Qt::Horizontal) option.state |= QStyle::State_Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    return bar->style()
+        ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar)
+        .center();
+}
+
+// A click on the bar's thumb gives it the focus; then Left and Up lower the
+// value by one step and Right and Down raise it, as the arrow buttons at
+// those ends do.
+void ExpectArrowKeysStepTheWayTheyPoint(ScrollBar* bar)
+{
+    const std::string name = bar->objectName().toStdString();
+    if (bar->Value() - bar->Min() < 2) bar->setValue(bar->Min() + 2);
+    if (bar->Max() - bar->Value() < 2) bar->setValue(bar->Max() - 2);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, Thumb(bar));
+    ASSERT_TRUE(WaitFor([&] { return bar->hasFocus(); })) << name;
+    const std::pair<Qt::Key, int> steps[] = {
+        {Qt::Key_Left, -1}, {Qt::Key_Right, 1}, {Qt::Key_Up, -1}, {Qt::Key_Down, 1}};
+    for (const auto& [key, step] : steps) {
+        const int before = bar->Value();
+        QTest::keyClick(bar, key);
+        EXPECT_EQ(bar->Value(), before + step) << name << " key " << key;
+    }
+}
+
+// The analysis dialog with its button up, enabled and bearing `caption`.
+ModalScript::Match AnalysisDialogAt(const QString& caption)
+{
+    return [caption](QWidget* w) {
+        auto* dialog = qobject_cast<frmAnalyse*>(w);
+        return dialog && dialog->sscAnalyse->isVisible() && dialog->sscAnalyse->isEnabled() &&
+               dialog->sscAnalyse->Caption() == caption;
+    };
+}
+
+ModalScript::Act Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    return [key, modifiers](QWidget* w) { QTest::keyClick(w, key, modifiers); };
+}
+
+class ControlsTest : public DisplayTest
+{
+  protected:
+    // Every scroll bar of the window, each on its page of `tabs` when it
+    // stands on one; a bar that the project's options hide is passed over.
+    // Returns how many were pressed.
+    static int ExpectEveryBarStepsTheWayItsKeysPoint(QWidget* window, TabControl* tabs)
+    {
+        int pressed = 0;
+        for (ScrollBar* bar : window->findChildren<ScrollBar*>()) {
+            if (tabs && tabs->isAncestorOf(bar)) ShowPageOf(tabs, bar);
+            if (!WaitFor([&] { return Shown(bar); }, 2000)) continue;
+            ExpectArrowKeysStepTheWayTheyPoint(bar);
+            ++pressed;
+        }
+        return pressed;
+    }
+
+    void RunAnalysisDialog(ModalScript& script)
+    {
+        Run(script, [&] { ChooseMenuBarItem(main_->mnuAnalyse); });
+    }
+};
+
+TEST_F(ControlsTest, InputWindowBarsStepTheWayTheArrowKeysPoint)
+{
+    OpenPumpingProject(QStringLiteral("InputKeys"));
+    EXPECT_GE(ExpectEveryBarStepsTheWayItsKeysPoint(Input(), Input()->sstInput), 8);
+}
+
+TEST_F(ControlsTest, ResultsWindowBarsStepTheWayTheArrowKeysPoint)
+{
+    OpenPumpingProject(QStringLiteral("ResultKeys"));
+    AnalyseAndContinue();
+    frmResults* results = Results();
+    // The duty-point frame, with its year bar, stands over the profile's.
+    EXPECT_EQ(ExpectEveryBarStepsTheWayItsKeysPoint(results, results->sstResults), 2);
+    ShowPageOf(results->sstResults, results->sscDutypoint);
+    Click(results->sscDutypoint);
+    ASSERT_TRUE(WaitFor([&] { return Shown(results->hscDuty); }));
+    ExpectArrowKeysStepTheWayTheyPoint(results->hscDuty);
+    Click(results->sscHideDuty);
+
+    // The year under the profile goes down with Left.
+    ASSERT_TRUE(WaitFor([&] { return Shown(results->hscYears); }));
+    results->hscYears->setValue(5);
+    const QString year = results->lblYear->text();
+    QTest::mouseClick(results->hscYears, Qt::LeftButton, {}, Thumb(results->hscYears));
+    QTest::keyClick(results->hscYears, Qt::Key_Left);
+    EXPECT_EQ(results->lblYear->text().toInt(), year.toInt() - 1);
+}
+
+TEST_F(ControlsTest, IrrWindowBarsStepTheWayTheArrowKeysPoint)
+{
+    OpenPumpingProject(QStringLiteral("IrrKeys"));
+    AnalyseAndContinue();
+    ShowPageOf(Results()->sstResults, Results()->sscIRR);
+    Click(Results()->sscIRR);
+    auto* irr = static_cast<frmIRRView*>(ctx.windows.irrView.Get());
+    ASSERT_TRUE(irr && WaitFor([&] { return Shown(irr); }));
+    EXPECT_EQ(ExpectEveryBarStepsTheWayItsKeysPoint(irr, nullptr), 2);
+}
+
+// Return runs Analyse and then Continue; Esc and Alt+N cancel; Alt+C
+// continues, Continue and Cancel no longer sharing their key.
+TEST_F(ControlsTest, AnalysisDialogRunsAndCancelsFromTheKeyboard)
+{
+    OpenPumpingProject(QStringLiteral("DialogKeys"));
+    ModalScript byReturn;
+    byReturn
+        .then("Return on Analyse", AnalysisDialogAt(QStringLiteral("&Analyse")),
+              [](QWidget* w) {
+                  EXPECT_EQ(static_cast<frmAnalyse*>(w)->sscCancel->Caption(), "Ca&ncel");
+                  QTest::keyClick(w, Qt::Key_Return);
+              })
+        .then("Return on Continue", AnalysisDialogAt(QStringLiteral("&Continue")),
+              Press(Qt::Key_Return));
+    RunAnalysisDialog(byReturn);
+    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_TRUE(WaitFor([&] { return Shown(Results()); }));
+
+    ModalScript byEscape;
+    byEscape.then("Esc", AnalysisDialogAt(QStringLiteral("&Analyse")), Press(Qt::Key_Escape));
+    RunAnalysisDialog(byEscape);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_TRUE(WaitFor([&] { return Shown(Input()); }));
+
+    ModalScript byAlt;
+    byAlt
+        .then("Alt+A", AnalysisDialogAt(QStringLiteral("&Analyse")),
+              Press(Qt::Key_A, Qt::AltModifier))
+        .then("Alt+C", AnalysisDialogAt(QStringLiteral("&Continue")),
+              Press(Qt::Key_C, Qt::AltModifier));
+    RunAnalysisDialog(byAlt);
+    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_TRUE(WaitFor([&] { return Shown(Results()); }));
+
+    ModalScript byAltN;
+    byAltN.then("Alt+N", AnalysisDialogAt(QStringLiteral("&Analyse")),
+                Press(Qt::Key_N, Qt::AltModifier));
+    RunAnalysisDialog(byAltN);
+    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_TRUE(WaitFor([&] { return Shown(Input()); }));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(ControlsTest, AboutClosesOnReturn)
+{
+    OpenPumpingProject(QStringLiteral("About"));
+    ModalScript script;
+    script.then("About", Named("frmAbout"), Press(Qt::Key_Return));
+    Run(script, [&] { ChooseMenu(main_->mnuHelp, main_->mnuAbout); });
+    EXPECT_TRUE(WaitFor([&] { return QApplication::activeModalWidget() == nullptr; }));
+    EXPECT_TRUE(WaitFor([&] { return Shown(Input()); }));
+}
+
+TEST_F(ControlsTest, ANewProjectOpensOnGeneralData)
+{
+    OpenPumpingProject(QStringLiteral("Pages"));
+    ClickTab(Input()->sstInput, 1);
+    ASSERT_EQ(Input()->sstInput->currentIndex(), 1);
+    ModalScript script;
+    script
+        .then("the New question", MessageBox("Do you want to save the project ?"),
+              ClickButton("&No"))
+        .then("the system type", Named("frmLCCType"),
+              [](QWidget* w) { Click(static_cast<frmLCCType*>(w)->sscContinue); });
+    Run(script, [&] { ChooseMenu(main_->mnuFile, main_->mnuNew); });
+    ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));
+    EXPECT_EQ(Input()->sstInput->currentIndex(), 0);
+    EXPECT_EQ(Input()->sstInput->tabText(0), QStringLiteral("General Data"));
+}
+
+} // namespace
+} // namespace vemora::test
