@@ -12,6 +12,7 @@
 #include <string>
 
 #include "project/FileIo.h"
+#include "project/FileReasons.h"
 
 namespace vemora {
 
@@ -29,8 +30,10 @@ struct FileToReplace
 // kernel's protected-symlinks rule would not follow: one in a sticky,
 // world-writable folder (like /tmp) owned by neither the user nor the
 // folder's owner, which another user may have planted there to make the
-// save overwrite a file of the user's. Every failure sets `why`.
-bool FollowLinks(const std::string& path, std::string& target, std::string& why);
+// save overwrite a file of the user's. Every failure sets `why`, the
+// system's refusals worded for `use` (a save's write or an open's read).
+bool FollowLinks(const std::string& path, std::string& target, std::string& why,
+                 FileUse use = FileUse::Write);
 
 // Opens `target` for a replacement. A missing file is a new one (true, with
 // nothing open); anything but a regular file that the user may read and
@@ -46,13 +49,15 @@ bool OpenFileToReplace(const std::string& target, FileToReplace& old, std::strin
 bool ReplaceFilePatched(const std::string& target, const FileToReplace& old, int64_t offset,
                         const std::string& bytes, std::string& why);
 
-// Seams for the tests of concurrent saves: `tempFileMade` runs between the
-// making of a temporary file and its lock (with the folder), and
-// `unnamedRefused` makes the save behave as on a file system that cannot
-// make unnamed files. Left empty and false by the program.
+// Seams for the tests of concurrent and interrupted saves: `tempFileMade`
+// runs between the making of a temporary file and its lock (with the
+// folder), `tempFileWritten` once the temporary file is whole on disk and
+// not yet renamed, and `unnamedRefused` makes the save behave as on a file
+// system that cannot make unnamed files. Left empty and false by the program.
 struct SafeReplaceSeams
 {
     std::function<void(const std::string& folder)> tempFileMade;
+    std::function<void()> tempFileWritten;
     bool unnamedRefused = false;
 };
 SafeReplaceSeams& TestSeams();
