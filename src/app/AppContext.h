@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "app/ForeignChange.h"
 #include "app/GraphPages.h"
 #include "app/MainWindow.h"
 #include "app/PendingEdits.h"
@@ -39,6 +41,7 @@ struct AppContext
     GraphPages graphPages;       // graph pages owned by the window folders
     CalibrationData calibration; // the roughness calibration's scenarios and results
     PendingInput savedInput;     // what a save made of the window at the last load or save
+    std::optional<NotedProjectFile> projectFile; // as last opened or saved (ForeignChange)
 
     WindowRegistry windows;
     Ui& ui;
