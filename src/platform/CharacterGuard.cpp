@@ -75,8 +75,8 @@ bool CharacterGuard::TakesPaste(const QString& text) const
 
 void CharacterGuard::ShowTyped(char32_t c) const
 {
-    showReason_(QStringLiteral("\"%1\" cannot be kept in the project file.")
-                    .arg(QString::fromUcs4(&c, 1)));
+    showReason_(
+        QStringLiteral("\"%1\" cannot be kept in the project file.").arg(QString::fromUcs4(&c, 1)));
 }
 
 bool CharacterGuard::eventFilter(QObject* watched, QEvent* event)
