@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "app/ForeignChange.h"
 #include "app/GraphPages.h"
 #include "app/MainWindow.h"
 #include "app/PendingEdits.h"
@@ -41,6 +43,7 @@ struct AppContext
     // What a save would have written from the input window right after the
     // last load or save; EditsPending compares what it would write now.
     PendingInput savedInput;
+    std::optional<NotedProjectFile> projectFile; // as last opened or saved (ForeignChange)
 
     WindowRegistry windows;
     Ui& ui;

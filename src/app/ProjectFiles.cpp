@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "app/AppContext.h"
+#include "app/ForeignChange.h"
 #include "app/ForgetPreviousProject.h"
 #include "app/ProjectLoading.h"
 #include "app/SaveChecks.h"
@@ -106,6 +107,10 @@ void SaveProject(AppContext& ctx)
         return;
     }
     if (s.SaveAsPending == 1) return;
+    if (!MayOverwriteProjectFile(ctx)) {
+        HideProgressCaption(ctx);
+        return;
+    }
     if (!WriteRecord(ctx, TrimBlanks(s.ProjectFilePath))) return;
     if (LoadProject(ctx)) s.SaveSucceeded = 1;
 }

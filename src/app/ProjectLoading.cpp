@@ -1,6 +1,7 @@
 #include "app/ProjectLoading.h"
 
 #include "app/AppContext.h"
+#include "app/ForeignChange.h"
 #include "app/ForgetPreviousProject.h"
 #include "app/PendingEdits.h"
 #include "app/WorkingViews.h"
@@ -71,6 +72,7 @@ bool LoadProject(AppContext& ctx)
 
     if (window) window->ShowProject();
     NoteSavedInput(ctx);
+    NoteProjectFile(ctx, !isNew);
     main.setProgressValue(70);
     main.setProgressValue(100);
 

@@ -144,12 +144,18 @@ class TempFile
     }
 
     // Creates the file with `mode` (less the umask) and locks it before any
-    // other save's clean-up can take it: unnamed and locked, then named;
-    // where the file system cannot make unnamed files, named and locked, and
-    // made again under another name when a clean-up took it first.
-    bool Create(const std::string& folder, const std::string& prefix, mode_t mode)
+    // other save's clean-up can take it. Where the file system makes unnamed
+    // files it stays unnamed until RenameOver, so that a save cut short
+    // leaves nothing behind; elsewhere it is named, locked, and made again
+    // under another name when a clean-up took it first. A file that another
+    // writer opens by its path is `named` at once.
+    bool Create(const std::string& folder, const std::string& prefix, mode_t mode, bool named)
     {
-        if (!TestSeams().unnamedRefused && CreateUnnamed(folder, prefix, mode)) return true;
+        if (!TestSeams().unnamedRefused && CreateUnnamed(folder, mode)) {
+            folder_ = folder;
+            prefix_ = prefix;
+            return !named || NameUnnamed();
+        }
         return CreateNamed(folder, prefix, mode);
     }
     int Get() const { return file_.Get(); }
@@ -173,25 +179,31 @@ class TempFile
         if (TestSeams().tempFileMade) TestSeams().tempFileMade(folder);
     }
 
-    bool CreateUnnamed(const std::string& folder, const std::string& prefix, mode_t mode)
+    bool CreateUnnamed(const std::string& folder, mode_t mode)
     {
         file_.Reset(::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, mode));
         if (!file_.IsOpen()) return false;
         Made(folder);
-        if (::flock(file_.Get(), LOCK_EX | LOCK_NB) == 0) {
-            // Linking by the descriptor's name needs no privilege.
-            const std::string self = "/proc/self/fd/" + std::to_string(file_.Get());
-            for (int attempt = 0; attempt < TempNameAttempts; ++attempt) {
-                std::string path = RandomName(folder, prefix);
-                if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) ==
-                    0) {
-                    path_ = std::move(path);
-                    return true;
-                }
-                if (errno != EEXIST) break;
-            }
-        }
+        if (::flock(file_.Get(), LOCK_EX | LOCK_NB) == 0) return true;
         file_.Close();
+        return false;
+    }
+
+    // Gives the unnamed file a name beside the target, its lock held on: the
+    // rename needs one.
+    bool NameUnnamed()
+    {
+        // Linking by the descriptor's name needs no privilege.
+        const std::string self = "/proc/self/fd/" + std::to_string(file_.Get());
+        for (int attempt = 0; attempt < TempNameAttempts; ++attempt) {
+            std::string path = RandomName(folder_, prefix_);
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+                path_ = std::move(path);
+                return true;
+            }
+            if (errno != EEXIST) return false;
+        }
+        errno = EAGAIN;
         return false;
     }
 
@@ -235,11 +247,14 @@ class TempFile
     }
 
   public:
-    // Flushes the file and renames it over `target`.
+    // Flushes the file and renames it over `target`; an unnamed file is named
+    // only now.
     bool RenameOver(const std::string& target)
     {
-        if (::fsync(file_.Get()) != 0 || std::rename(path_.c_str(), target.c_str()) != 0)
-            return false;
+        if (::fsync(file_.Get()) != 0) return false;
+        if (TestSeams().tempFileWritten) TestSeams().tempFileWritten();
+        if (path_.empty() && !NameUnnamed()) return false;
+        if (std::rename(path_.c_str(), target.c_str()) != 0) return false;
         path_.clear();
         file_.Close(); // the data are on disk: a late close error changes nothing
         return true;
@@ -247,7 +262,8 @@ class TempFile
 
   private:
     FileHandle file_;
-    std::string path_;
+    std::string path_;            // empty while the file is unnamed
+    std::string folder_, prefix_; // where and how an unnamed file is named
 };
 
 // True when the kernel's fs.protected_symlinks rule would not follow the
@@ -273,7 +289,7 @@ SafeReplaceSeams& TestSeams()
     return seams;
 }
 
-bool FollowLinks(const std::string& path, std::string& target, std::string& why)
+bool FollowLinks(const std::string& path, std::string& target, std::string& why, FileUse use)
 {
     target = path;
     for (int hop = 0; hop < MaxLinkHops; ++hop) {
@@ -282,7 +298,7 @@ bool FollowLinks(const std::string& path, std::string& target, std::string& why)
         };
         if (::lstat(target.c_str(), &info) != 0) {
             if (errno == ENOENT) return true; // a file to be made
-            return Failed(why, FileUse::Write);
+            return Failed(why, use);
         }
         if (!S_ISLNK(info.st_mode)) return true;
         if (IsPlantedLink(target, info)) {
@@ -297,7 +313,7 @@ bool FollowLinks(const std::string& path, std::string& target, std::string& why)
         }
         target = link.front() == '/' ? link : SplitPath(target).folder + "/" + link;
     }
-    why = SystemErrorReason(ELOOP, FileUse::Write);
+    why = SystemErrorReason(ELOOP, use);
     return false;
 }
 
@@ -337,7 +353,7 @@ bool FileReplacement::Begin(const std::string& path, std::string& why)
     return FollowLinks(path, target_, why) && OpenFileToReplace(target_, old_, why);
 }
 
-bool FileReplacement::MakeTemp(std::string& why)
+bool FileReplacement::MakeTemp(std::string& why, TempName name)
 {
     if (temp_) return true;
     const PathParts parts = SplitPath(target_);
@@ -348,7 +364,8 @@ bool FileReplacement::MakeTemp(std::string& why)
     const std::string prefix = TempPrefix(parts.name);
     RemoveLeftovers(parts.folder, prefix);
     temp_ = std::make_unique<Temp>();
-    if (!temp_->Create(parts.folder, prefix, old_.file.IsOpen() ? 0600 : 0666)) {
+    if (!temp_->Create(parts.folder, prefix, old_.file.IsOpen() ? 0600 : 0666,
+                       name == TempName::Now)) {
         temp_.reset();
         return Failed(why, FileUse::Folder);
     }

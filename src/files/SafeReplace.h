@@ -13,6 +13,7 @@
 #include <string>
 
 #include "files/FileIo.h"
+#include "files/FileReasons.h"
 
 namespace vemora {
 
@@ -30,8 +31,10 @@ struct FileToReplace
 // kernel's protected-symlinks rule would not follow: one in a sticky,
 // world-writable folder (like /tmp) owned by neither the user nor the
 // folder's owner, which another user may have planted there to make the
-// save overwrite a file of the user's. Every failure sets `why`.
-bool FollowLinks(const std::string& path, std::string& target, std::string& why);
+// save overwrite a file of the user's. Every failure sets `why`, the
+// system's refusals worded for `use` (a save's write or an open's read).
+bool FollowLinks(const std::string& path, std::string& target, std::string& why,
+                 FileUse use = FileUse::Write);
 
 // Opens `target` for a replacement. A missing file is a new one (true, with
 // nothing open); anything but a regular file that the user may read and
@@ -60,8 +63,13 @@ class FileReplacement
     bool Begin(const std::string& path, std::string& why);
     // The file being replaced, open for reading (nothing open for a new file).
     const FileToReplace& Old() const { return old_; }
-    bool MakeTemp(std::string& why);
-    // The temporary file's path once made.
+    // Whether the temporary file has a name before Commit: a writer that
+    // opens it by its path (TempPath) needs one Now; one that writes through
+    // WritePatched leaves it unnamed where the file system allows, so that a
+    // replacement cut short leaves nothing behind.
+    enum class TempName { AtCommit, Now };
+    bool MakeTemp(std::string& why, TempName name = TempName::AtCommit);
+    // The temporary file's path once made and named.
     std::string TempPath() const;
     // Writes the old contents with `bytes` at `offset` into the temporary
     // file (made first when it is not yet); a shorter file grows with zero
@@ -76,13 +84,15 @@ class FileReplacement
     std::unique_ptr<Temp> temp_;
 };
 
-// Seams for the tests of concurrent saves: `tempFileMade` runs between the
-// making of a temporary file and its lock (with the folder), and
-// `unnamedRefused` makes the save behave as on a file system that cannot
-// make unnamed files. Left empty and false by the program.
+// Seams for the tests of concurrent and interrupted saves: `tempFileMade`
+// runs between the making of a temporary file and its lock (with the
+// folder), `tempFileWritten` once the temporary file is whole on disk and
+// not yet renamed, and `unnamedRefused` makes the save behave as on a file
+// system that cannot make unnamed files. Left empty and false by the program.
 struct SafeReplaceSeams
 {
     std::function<void(const std::string& folder)> tempFileMade;
+    std::function<void()> tempFileWritten;
     bool unnamedRefused = false;
 };
 SafeReplaceSeams& TestSeams();

@@ -244,16 +244,24 @@ void frmImport::sscPaste_Click()
     PasteClipboardText();
 }
 
+// A paste that Next would refuse is refused at once, with Next's message, and
+// shows no success line.
 void frmImport::PasteClipboardText()
 {
     clipboardText_ = ctx_.ui.clipboardText();
-    if (!clipboardText_.isEmpty()) {
-        lblPaste->show();
+    lblPaste->hide();
+    if (clipboardText_.isEmpty()) {
+        ctx_.ui.msgBox(fromUtf8(NothingToPasteMessage), MsgButtons::OK, MsgIcon::Question,
+                       QStringLiteral("Vemora: Error"), this);
         return;
     }
-    ctx_.ui.msgBox(fromUtf8(NothingToPasteMessage), MsgButtons::OK, MsgIcon::Question,
-                   QStringLiteral("Vemora: Error"), this);
-    lblPaste->hide();
+    ClipboardProfileTable checked;
+    const auto outcome = ParseClipboardProfile(clipboardText_.toStdString(), checked);
+    if (outcome.status != ClipboardProfileStatus::Ok) {
+        ShowRefusal(outcome);
+        return;
+    }
+    lblPaste->show();
 }
 
 // Reads the pasted text into the table; false, after its message, when the
@@ -269,9 +277,14 @@ bool frmImport::ParsePastedProfileTable()
     if (outcome.status == ClipboardProfileStatus::Ok) return true;
     // Too many columns needs a new selection, so a new paste.
     if (outcome.status == ClipboardProfileStatus::TooManyColumns) lblPaste->hide();
+    ShowRefusal(outcome);
+    return false;
+}
+
+void frmImport::ShowRefusal(const ClipboardProfileOutcome& outcome)
+{
     ctx_.ui.msgBox(QString::fromStdString(outcome.message), MsgButtons::OK, MsgIcon::Exclamation,
                    ErrorTitle, this);
-    return false;
 }
 
 void frmImport::ShowImportPreview()
@@ -317,8 +330,7 @@ bool frmImport::ApplyImportedProfile()
 {
     const auto outcome = ApplyClipboardProfile(importTable_, ctx_.store);
     if (outcome.status != ClipboardProfileStatus::Ok) {
-        ctx_.ui.msgBox(QString::fromStdString(outcome.message), MsgButtons::OK,
-                       MsgIcon::Exclamation, ErrorTitle, this);
+        ShowRefusal(outcome);
         return false;
     }
     InvalidateResults(ctx_);

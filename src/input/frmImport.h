@@ -88,6 +88,7 @@ class frmImport : public QDialog
     void BuildStep3();
     void PasteClipboardText();
     bool ParsePastedProfileTable();
+    void ShowRefusal(const ClipboardProfileOutcome& outcome);
     bool ApplyImportedProfile();
     void ShowImportPreview();
     void SetWidths(int window, int frame, int grid);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/WindowRegistry.h"
+#include "project/ProjectStore.h"
 
 class QComboBox;
 class QGroupBox;
@@ -461,6 +462,10 @@ class frmLCC : public QWidget, public InputWindow
     bool RoomForAnotherRow();
     bool ConfirmRowDeletion(int row);
     void RemoveProfileRow(int row);
+
+    // The laying rates the panel was last filled with: its Cancel puts them
+    // back into the store and the grid.
+    Array1<float, 14> layingAsFilled_{};
 
     // Enter went down in the profile grid or its editor and is not yet up.
     bool enterDown_ = false;

@@ -18,6 +18,7 @@
 #include "platform/TextArea.h"
 #include "platform/Twips.h"
 #include "project/RecordCheck.h"
+#include "project/TextCodec.h"
 
 namespace vemora {
 
@@ -41,16 +42,20 @@ void frmLCC::BuildHeaderFields(QWidget* page)
     MakeLabel(page, QStringLiteral("Project name"), 120, 540, 1560);
     txtProject = MakeText(page, "txtProject", 1740, 500, 4140);
     txtProject->setMaxLength(ProjectRecord::ProjectNameWidth);
+    fields_->KeepCharacters(txtProject, Windows1252Holds);
     fields_->AddFocusHint(txtProject, QStringLiteral("Enter the project name"));
 
     MakeLabel(page, QStringLiteral("Designer"), 120, 960, 1560);
     txtDesigner = MakeText(page, "txtDesigner", 1740, 920, 4140);
     txtDesigner->setMaxLength(ProjectRecord::DesignerWidth);
+    fields_->KeepCharacters(txtDesigner, Windows1252Holds);
     fields_->AddFocusHint(txtDesigner, QStringLiteral("Enter the designer's name"));
 
     MakeLabel(page, QStringLiteral("Description"), 120, 1380, 1560);
-    txtDescription = MakeTextArea(page, "txtDescription", 1740, 1340, 4140, 960,
-                                  ProjectRecord::ProjectDescriptionWidth);
+    TextArea* description = MakeTextArea(page, "txtDescription", 1740, 1340, 4140, 960,
+                                         ProjectRecord::ProjectDescriptionWidth);
+    fields_->KeepCharacters(description, Windows1252Holds);
+    txtDescription = description;
     fields_->AddFocusHint(txtDescription, QStringLiteral("Enter a description of the project"));
 
     MakeLabel(page, QStringLiteral("Date"), 6120, 540, 1380);
@@ -296,8 +301,13 @@ void frmLCC::BuildPumpDetailsPanel(QWidget* page)
 
     MakeLabel(fraPumpDetails, QStringLiteral("Pump type"), 5160, 330, 1200);
     txtPumptype = MakeText(fraPumpDetails, "txtPumptype", 6480, 300, 3000);
+    txtPumptype->setMaxLength(ProjectRecord::PumpTypeWidth);
+    fields_->KeepCharacters(txtPumptype, Windows1252Holds);
     MakeLabel(fraPumpDetails, QStringLiteral("Configuration"), 5160, 750, 1200);
-    txtPumpDescription = MakeTextArea(fraPumpDetails, "txtPumpDescription", 6480, 720, 3000, 1800);
+    TextArea* configuration = MakeTextArea(fraPumpDetails, "txtPumpDescription", 6480, 720, 3000,
+                                           1800, ProjectRecord::PumpDescriptionWidth);
+    fields_->KeepCharacters(configuration, Windows1252Holds);
+    txtPumpDescription = configuration;
     fields_->AddFocusHint(txtPumptype, QStringLiteral("Enter the pump type"));
     fields_->AddFocusHint(txtPumpDescription,
                           QStringLiteral("Enter a description of the pump configuration"));

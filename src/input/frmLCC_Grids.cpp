@@ -198,6 +198,7 @@ void frmLCC::FillLayingGrid()
 {
     const ProjectStore& s = ctx.store;
     FlexGrid* g = msgLaying;
+    layingAsFilled_ = s.LayingCost;
     cellsLaying->Abandon();
     g->Clear();
     g->setFixedRows(0);

@@ -439,8 +439,12 @@ void frmLCC::sscHideLaying_Click()
     fraLaying->hide();
 }
 
+// Cancel drops what was typed and what a save read from the panel since it
+// was filled: the store and the grid get the rates back that it showed then.
 void frmLCC::sscCancelLaying_Click()
 {
+    ctx.store.LayingCost = layingAsFilled_;
+    FillLayingGrid();
     fraLaying->hide();
 }
 

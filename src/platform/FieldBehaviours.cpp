@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "platform/CharacterGuard.h"
 #include "platform/DatePicker.h"
 #include "platform/NumberPaste.h"
 #include "platform/ScrollBar.h"
@@ -81,6 +82,16 @@ void FieldBehaviours::AddUnfilteredNumberBox(QLineEdit* w)
 {
     new NumberPaste(
         w, [] { return false; }, showHint_);
+}
+
+void FieldBehaviours::KeepCharacters(QLineEdit* w, std::function<bool(char32_t)> holds)
+{
+    new CharacterGuard(w, std::move(holds), showHint_);
+}
+
+void FieldBehaviours::KeepCharacters(TextArea* w, std::function<bool(char32_t)> holds)
+{
+    new CharacterGuard(w, std::move(holds), showHint_);
 }
 
 void FieldBehaviours::GuardWheel(QWidget* w)

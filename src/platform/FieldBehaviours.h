@@ -7,6 +7,7 @@
 //   as typed keys, a refused character dropped silently; a paste, a drop or
 //   an input method's text goes through the number box's paste guard
 //   (NumberPaste), which tells the hint sink why it refused a paste;
+// - the character guard of text boxes (CharacterGuard);
 // - the wheel guard: the mouse wheel changes a control only while it has the
 //   focus, never while the pointer merely passes over it.
 #pragma once
@@ -22,6 +23,8 @@ class QWidget;
 
 namespace vemora {
 
+class TextArea;
+
 class FieldBehaviours : public QObject
 {
     Q_OBJECT
@@ -34,6 +37,10 @@ class FieldBehaviours : public QObject
     // A number box that takes any typed key: a paste or a drop only loses
     // its outer blanks and line ends.
     void AddUnfilteredNumberBox(QLineEdit* w);
+    // A text box that takes only characters for which `holds` is true (see
+    // CharacterGuard); its refusals go to the hint sink.
+    void KeepCharacters(QLineEdit* w, std::function<bool(char32_t)> holds);
+    void KeepCharacters(TextArea* w, std::function<bool(char32_t)> holds);
     void GuardWheel(QWidget* w);
     // Guards every list box, scroll bar and date field below `root`.
     void GuardWheels(QWidget* root);

@@ -52,14 +52,19 @@ std::optional<QString> PastedNumberText(const QString& text, bool filtered)
     return kept;
 }
 
-QString PasteRefusedReason(const QString& text)
+QString QuotedPaste(const QString& text)
 {
     // Line ends and tabs show as blanks on the one-line status bar.
     QString quoted = text.simplified();
     if (quoted.size() > QuotedLength) quoted = quoted.left(QuotedLength) + QStringLiteral("...");
-    return QStringLiteral("Nothing pasted: \"%1\" holds characters other than digits and the "
+    return QStringLiteral("\"%1\"").arg(quoted);
+}
+
+QString PasteRefusedReason(const QString& text)
+{
+    return QStringLiteral("Nothing pasted: %1 holds characters other than digits and the "
                           "full stop.")
-        .arg(quoted);
+        .arg(QuotedPaste(text));
 }
 
 NumberPaste::NumberPaste(QLineEdit* field, std::function<bool()> filtered,

@@ -58,6 +58,10 @@ class NumberPaste : public QObject
 // characters.
 std::optional<QString> PastedNumberText(const QString& text, bool filtered);
 
+// A refused paste as the status line quotes it: in double quotes, on one
+// line, its first 30 characters.
+QString QuotedPaste(const QString& text);
+
 // The status line's reason for refusing the paste of `text`.
 QString PasteRefusedReason(const QString& text);
 

@@ -5,9 +5,11 @@
 
 namespace vemora {
 
-// A stored single-precision number as text: as many significant digits as it
-// needs, at most seven, no thousands separator, no leading blank; very large
-// or small values in the "1.5E+08" form.
+// A stored single-precision number as text: the shortest plain digits (no
+// exponent, no thousands separator, no leading blank) that WholeTextNumber
+// reads back as the same value, so that showing a value and saving it again
+// changes nothing. The longest, for the largest and the smallest values, is
+// under 50 characters.
 QString SingleText(float value);
 
 // The whole text (surrounding blanks aside) read as a number. False, with

@@ -59,6 +59,7 @@ bool TextArea::canInsertFromMimeData(const QMimeData* source) const
 void TextArea::insertFromMimeData(const QMimeData* source)
 {
     if (!source->hasText()) return;
+    if (insertCheck_ && !insertCheck_(source->text())) return;
     const QString kept = fitting(source->text());
     if (kept.isEmpty()) return;
     textCursor().insertText(kept);

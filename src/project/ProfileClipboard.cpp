@@ -44,7 +44,10 @@ ClipboardProfileOutcome SplitRows(std::string_view text, ClipboardProfileTable& 
         row.cells[static_cast<std::size_t>(column)] = FirstCharacters(cell, ClipboardCellLength);
         if (c == '\t') {
             if (++column == ClipboardProfileColumns)
-                return Refusal(ClipboardProfileStatus::TooManyColumns, TooManyColumnsMessage);
+                return {ClipboardProfileStatus::TooManyColumns,
+                        "Row " + std::to_string(rows.size() + 1) + " of the selection " +
+                            std::string(TooManyColumnsMessage),
+                        static_cast<int>(rows.size()) + 1, 0};
         } else {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i; // CR LF
             rows.push_back(std::move(row));

@@ -31,7 +31,7 @@ using ClipboardProfileTable = std::vector<ClipboardProfileRow>; // 1 to 100 rows
 
 enum class ClipboardProfileStatus {
     Ok,
-    TooManyColumns, // a row has a seventh cell: the user must select again and paste again
+    TooManyColumns, // a row has a seventh cell (its row is named): select again and paste again
     NotANumber,     // a cell that is not a number; its row and column are named
     EndOfProfile,   // a row of 999999 and 999999, the file's end-of-profile mark; its row is named
     NothingPasted,  // no complete row, more than 100 rows, or another fault
@@ -42,16 +42,17 @@ struct ClipboardProfileOutcome
     ClipboardProfileStatus status = ClipboardProfileStatus::Ok;
     std::string message; // the text to show (title "Error !"); empty when Ok
     int row = 0;         // 1-based row and column of a cell that is not a number
-    int column = 0;      // (the row alone for a row that holds the end mark)
+    int column = 0;      // (the row alone for a row that holds the end mark or a seventh cell)
 };
 
 inline constexpr std::string_view NothingToPasteMessage =
     "There was nothing on the clipboard to paste";
 inline constexpr std::string_view NoPastedDataMessage =
     "There was no data on the clipboard to paste.  Select the data and click on the paste button.";
+// Follows "Row <n> of the selection ", which names the first row too wide.
 inline constexpr std::string_view TooManyColumnsMessage =
-    "The selection copied from the spreadsheet has more than six columns.  Select at most six "
-    "columns and paste again.";
+    "copied from the spreadsheet has more than six columns.  Select at most six columns and "
+    "paste again.";
 inline constexpr std::string_view NothingCouldBePastedMessage =
     "Nothing could be pasted please check that your copied data is as specified in the help file.";
 

@@ -47,7 +47,12 @@ FileStatus ReadProjectFile(const std::string& path, ProjectRecord& out, int64_t&
                            std::string* why)
 {
     constexpr FileStatus CannotOpen = FileStatus::CannotOpen;
-    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    // Links are followed as a save follows them, so that Open refuses what
+    // Save would refuse (a link another user planted in a shared folder).
+    std::string target;
+    std::string reason;
+    if (!FollowLinks(path, target, reason, FileUse::Read)) return Refused(CannotOpen, why, reason);
+    FileHandle file(::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
     struct stat info
     {
     };

@@ -27,6 +27,15 @@ int ByteOf(char32_t cp)
     return -1;
 }
 
+} // namespace
+
+bool Windows1252Holds(char32_t cp)
+{
+    return ByteOf(cp) >= 0;
+}
+
+namespace {
+
 void AppendUtf8(std::string& out, char32_t cp)
 {
     if (cp < 0x80) {

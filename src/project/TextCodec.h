@@ -11,6 +11,9 @@ namespace vemora {
 // UTF-8, become '?'.
 std::string Utf8ToWindows1252(const std::string& utf8);
 
+// Whether Windows-1252 has a byte for the character `cp`.
+bool Windows1252Holds(char32_t cp);
+
 // Windows-1252 to UTF-8. The five bytes the code page leaves undefined map to
 // the matching C1 control characters, so every byte survives a round trip.
 std::string Windows1252ToUtf8(const std::string& bytes);

@@ -4,9 +4,11 @@
 // nothing new. A New cancelled in the system-type dialog brings the project's
 // window and caption back, and a save check that stops at a box shows its
 // page, so the next keys go into that box.
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <cstdio>
 
 #include "display/DisplayFixture.h"
 #include "engine/EngineProjects.h"
@@ -159,6 +161,71 @@ TEST_F(SaveTest, ExitWithEditsCancelKeepsYesSavesAndEnds)
     Run(yes, [&] { ChooseMenu(main_->mnuFile, main_->mnuExit); });
     EXPECT_TRUE(Ended());
     EXPECT_EQ(NameInFile(path), "Saved at exit");
+}
+
+// Another program moves its project over the one open: Save asks before it
+// writes over it; Cancel keeps the other project, Yes writes this one.
+TEST_F(SaveTest, ASaveOverAFileAnotherProgramReplacedAsksFirst)
+{
+    const QString path = GravityFile(QStringLiteral("Mine"));
+    const QString theirs = GravityFile(QStringLiteral("Theirs"));
+    StartWith(path);
+    ASSERT_EQ(::rename(theirs.toLocal8Bit().constData(), path.toLocal8Bit().constData()), 0);
+    const auto changedQuestion = [](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        return box &&
+               box->text() == QStringLiteral("The project file has been changed by another "
+                                             "program since it was opened.\nDo you want to "
+                                             "overwrite it ?") &&
+               box->button(QMessageBox::Yes) && box->button(QMessageBox::No) &&
+               box->button(QMessageBox::Cancel);
+    };
+
+    ModalScript cancel;
+    cancel.then("the changed-file question", changedQuestion, ClickButton("Cancel"));
+    Run(cancel, [&] { ChooseMenu(main_->mnuFile, main_->mnuSave); });
+    ExpectNoModalLeft();
+    EXPECT_EQ(NameInFile(path), "Theirs");
+
+    ModalScript yes;
+    yes.then("the changed-file question", changedQuestion, ClickButton("&Yes"));
+    Run(yes, [&] { ChooseMenu(main_->mnuFile, main_->mnuSave); });
+    EXPECT_TRUE(WaitFor([&] { return NameInFile(path) == "Mine"; }));
+    ExpectNoModalLeft();
+}
+
+// The laying panel's Cancel gives back what it showed when it opened: the
+// rate typed and cancelled is not saved.
+TEST_F(SaveTest, LayingCancelKeepsTheTypedRateOutOfTheFile)
+{
+    auto project = GravityProject(100, 50, {{60, 0}, {55, 500}, {40, 1000}});
+    project->LayingCost[2] = 12;
+    const QString path = SaveProjectFile(*project, QStringLiteral("Laid"));
+    StartWith(path);
+    frmLCC* in = Input();
+    ShowPageOf(in->sstInput, in->sscLaying);
+    Click(in->sscLaying);
+    ASSERT_TRUE(WaitFor([&] { return Shown(in->msgLaying); }));
+    QWidget* cells = in->msgLaying->viewport();
+    QTest::mouseClick(cells, Qt::LeftButton, {},
+                      cells->mapFrom(in->msgLaying, in->msgLaying->cellRect(2, 1).center()));
+    TypeAtFocus(QStringLiteral("99"));
+    QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Return);
+    EXPECT_EQ(in->msgLaying->TextMatrix(2, 1), QStringLiteral("99"));
+    Click(in->sscCancelLaying);
+    EXPECT_TRUE(WaitFor([&] { return !in->fraLaying->isVisible(); }));
+
+    const auto layingInFile = [&] {
+        ProjectRecord rec;
+        int64_t number = 0;
+        EXPECT_EQ(ReadProjectFile(path.toStdString(), rec, number), FileStatus::Ok);
+        return rec.LayingCost[2];
+    };
+    ASSERT_TRUE(QFile::remove(path)); // the save makes it again
+    ChooseMenu(main_->mnuFile, main_->mnuSave);
+    ASSERT_TRUE(WaitFor([&] { return QFile::exists(path); }));
+    EXPECT_EQ(layingInFile(), 12.0f);
+    ExpectNoModalLeft();
 }
 
 // Without edits (a grid cell made current is none) Exit asks its own

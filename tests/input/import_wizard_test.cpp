@@ -79,26 +79,34 @@ TEST_F(ImportWizardTest, RefusalsStayOnStepTwoAndLeaveTheProfile)
         EXPECT_EQ(scripted.messages.back().title, "Vemora: Error");
         EXPECT_EQ(scripted.messages.back().icon, MsgIcon::Question);
         EXPECT_TRUE(d.lblPaste->isHidden());
+        // Each refusal of Next comes at the paste already, naming its row,
+        // with no success line; Next then still refuses.
+        const auto refusedAtPaste = [&](const char* text, const QString& message) {
+            SCOPED_TRACE(text);
+            scripted.setClipboardText(text);
+            ClickOn(d.sscPaste);
+            EXPECT_EQ(scripted.lastMessage(), message);
+            EXPECT_EQ(scripted.messages.back().title, "Error !");
+            EXPECT_EQ(scripted.messages.back().icon, MsgIcon::Exclamation);
+            EXPECT_TRUE(d.lblPaste->isHidden());
+            ClickOn(d.sscNext);
+            EXPECT_EQ(d.CurrentStep(), 2);
+            EXPECT_EQ(scripted.lastMessage(), QString::fromUtf8(NoPastedDataMessage.data()));
+        };
         // A copied heading row names its cell.
-        scripted.setClipboardText("Elevation\tChainage\n1200\t0\n");
-        ClickOn(d.sscPaste);
-        ClickOn(d.sscNext);
-        EXPECT_EQ(d.CurrentStep(), 2);
-        EXPECT_TRUE(scripted.lastMessage().contains("Row 1, column 1"))
-            << scripted.lastMessage().toStdString();
-        EXPECT_FALSE(d.lblPaste->isHidden());
-        // Seven columns: the user must select again, so paste again.
-        scripted.setClipboardText("1\t2\t3\t4\t5\t6\t7\n");
-        ClickOn(d.sscPaste);
-        ClickOn(d.sscNext);
-        EXPECT_EQ(d.CurrentStep(), 2);
-        EXPECT_TRUE(d.lblPaste->isHidden());
+        refusedAtPaste("Elevation\tChainage\n1200\t0\n",
+                       "Row 1, column 1 (Elevation) holds \"Elevation\", which is not a number.  "
+                       "Correct the data in the spreadsheet, copy it and paste again.");
+        // Seven columns: the user must select again.
+        refusedAtPaste("1\t2\n1\t2\t3\t4\t5\t6\t7\n",
+                       "Row 2 of the selection " + QString::fromUtf8(TooManyColumnsMessage.data()));
+        // The file's end-of-profile mark.
+        refusedAtPaste("310\t0\n999999\t999999\n",
+                       "Row 2 holds 999999 as both its elevation and its accumulated length, "
+                       "which a project file reads as the end of the profile.  Correct the data "
+                       "in the spreadsheet, copy it and paste again.");
         // No complete row.
-        scripted.setClipboardText("1200\t0");
-        ClickOn(d.sscPaste);
-        ClickOn(d.sscNext);
-        EXPECT_EQ(scripted.lastMessage(), QString::fromUtf8(NothingCouldBePastedMessage.data()));
-        EXPECT_EQ(d.CurrentStep(), 2);
+        refusedAtPaste("1200\t0", QString::fromUtf8(NothingCouldBePastedMessage.data()));
         ClickOn(d.sscCancel);
     });
     EXPECT_TRUE(ProfileUnchanged());
@@ -106,21 +114,22 @@ TEST_F(ImportWizardTest, RefusalsStayOnStepTwoAndLeaveTheProfile)
 }
 
 // A pasted row of 999999 and 999999, the file's end-of-profile mark, would
-// end the profile there at the next Open: Next refuses it by its row, and
-// the wizard waits on step 2 for another paste.
-TEST_F(ImportWizardTest, ARowHoldingTheEndOfProfileMarkIsRefusedAtNext)
+// end the profile there at the next Open: the paste refuses it by its row,
+// with no success line, and the wizard waits on step 2 for another paste.
+TEST_F(ImportWizardTest, ARowHoldingTheEndOfProfileMarkIsRefusedAtPaste)
 {
     scripted.setClipboardText("310\t0\n999999\t999999\n280\t1000\n");
     Run([this](frmImport& d) {
         ClickOn(d.sscNext);
         ClickOn(d.sscPaste);
-        ClickOn(d.sscNext);
-        EXPECT_EQ(d.CurrentStep(), 2);
         ASSERT_EQ(scripted.messages.size(), 1u);
         EXPECT_TRUE(scripted.lastMessage().startsWith(
             "Row 2 holds 999999 as both its elevation and its accumulated length"))
             << scripted.lastMessage().toStdString();
         EXPECT_EQ(scripted.messages.back().title, "Error !");
+        EXPECT_TRUE(d.lblPaste->isHidden());
+        ClickOn(d.sscNext);
+        EXPECT_EQ(d.CurrentStep(), 2);
         ClickOn(d.sscCancel);
     });
     EXPECT_TRUE(ProfileUnchanged());

@@ -11,6 +11,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
 #include "platform/TabControl.h"
+#include "platform/TextBox.h"
 #include "platform/Twips.h"
 
 namespace vemora::test {
@@ -203,6 +204,31 @@ TEST_F(InputWindowTest, LayingCancelDropsTypingAndSaveStoresAtOnce)
     EXPECT_FLOAT_EQ(ctx.store.LayingCost[12], 1.2f);
     EXPECT_FLOAT_EQ(ctx.store.LayingCost[13], 0.0f);
     EXPECT_FLOAT_EQ(ctx.store.LayingCost[14], 0.0f);
+}
+
+// Cancel gives back what the panel showed when it opened, in the grid and in
+// the store: typed rates and rates a save has read meanwhile alike.
+TEST_F(InputWindowTest, LayingCancelRestoresGridAndStore)
+{
+    NewOfType(0);
+    ctx.store.LayingCost[2] = 12.0f;
+    QTest::mouseClick(w->sscLaying, Qt::LeftButton);
+    w->msgLaying->setFocus();
+    w->msgLaying->setRow(2);
+    w->msgLaying->setCol(1);
+    QTest::keyClick(w->msgLaying, Qt::Key_9);
+    QTest::keyClick(w->txtLaying, Qt::Key_9);
+    QTest::keyClick(w->txtLaying, Qt::Key_Return);
+    ASSERT_EQ(w->msgLaying->TextMatrix(2, 1), QStringLiteral("99"));
+    ASSERT_TRUE(w->ReadLayingGrid()); // as a save does before a later check stops it
+    ASSERT_FLOAT_EQ(ctx.store.LayingCost[2], 99.0f);
+
+    QTest::mouseClick(w->sscCancelLaying, Qt::LeftButton);
+    EXPECT_TRUE(w->fraLaying->isHidden());
+    EXPECT_FLOAT_EQ(ctx.store.LayingCost[2], 12.0f);
+    EXPECT_EQ(w->msgLaying->TextMatrix(2, 1), QStringLiteral("12"));
+    ASSERT_TRUE(w->ReadLayingGrid()); // the next save reads the rate back
+    EXPECT_FLOAT_EQ(ctx.store.LayingCost[2], 12.0f);
 }
 
 TEST_F(InputWindowTest, LayingHeadingsFollowUnitsAndCurrency)

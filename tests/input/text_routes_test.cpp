@@ -8,8 +8,11 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
 
 #include "InputWindowUserFixture.h"
+#include "platform/PictureButton.h"
 #include "platform/TabControl.h"
 #include "project/ProjectRecord.h"
 
@@ -207,6 +210,65 @@ TEST_F(InputWindowUserTest, DescriptionHoldsWhatTheRecordKeeps)
     box->moveCursor(QTextCursor::End);
     PressKey(w, Qt::Key_S);
     EXPECT_EQ(box->toPlainText(), QStringLiteral("Dams"));
+}
+
+// The text boxes take only what the project file's character set holds: a
+// typed character it lacks is dropped with the reason on the status line; a
+// paste or a drop that holds one is refused whole. Pump type and
+// configuration take as much as the record keeps.
+TEST_F(InputWindowUserTest, TextBoxesTakeOnlyWhatTheFileCanHold)
+{
+    NewOfType(1);
+    const auto status = [this] { return main->panelText(MainWindow::HintPanel); };
+    const auto type = [](QWidget* box, const QString& text) {
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    };
+    QLineEdit* designer = w->txtDesigner;
+    designer->clear();
+    FocusByClick(designer);
+    type(designer, QStringLiteral("Pipe \u65e5"));
+    EXPECT_EQ(status(), QStringLiteral("\"\u65e5\" cannot be kept in the project file."));
+    type(designer, QStringLiteral("\u672c \u20ac5 \u014dk"));
+    EXPECT_EQ(designer->text(), QStringLiteral("Pipe  \u20ac5 k"));
+    EXPECT_EQ(status(), QStringLiteral("\"\u014d\" cannot be kept in the project file."));
+
+    designer->selectAll();
+    SetClipboard(QStringLiteral("\u65e5\u672c pipe"));
+    PressKey(w, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(designer->text(), QStringLiteral("Pipe  \u20ac5 k"));
+    EXPECT_EQ(status(), QStringLiteral("Nothing pasted: \"\u65e5\u672c pipe\" holds characters the "
+                                       "project file cannot hold."));
+    main->setPanelText(MainWindow::HintPanel, QString());
+    PasteFromContextMenu(designer);
+    EXPECT_EQ(designer->text(), QStringLiteral("Pipe  \u20ac5 k"));
+    EXPECT_TRUE(status().startsWith(QStringLiteral("Nothing pasted:")));
+    SetClipboard(QStringLiteral("Gr\u00f6\u00dfe \u20ac"));
+    PressKey(w, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(designer->text(), QStringLiteral("Gr\u00f6\u00dfe \u20ac"));
+
+    QPlainTextEdit* description = w->txtDescription;
+    description->setPlainText(QStringLiteral("Dam"));
+    FocusByClick(description);
+    description->moveCursor(QTextCursor::End);
+    type(description, QStringLiteral("\u014d"));
+    SetClipboard(QStringLiteral("x\u014d"));
+    PressKey(w, Qt::Key_V, Qt::ControlModifier);
+    DropText(description->viewport(), QStringLiteral("\u65e5"),
+             description->viewport()->rect().center());
+    Compose(description, QStringLiteral("a\u014d"));
+    EXPECT_EQ(description->toPlainText(), QStringLiteral("Dam"));
+
+    QTest::mouseClick(w->optPumpDetails, Qt::LeftButton);
+    QTest::mouseClick(w->sscPumpcurve, Qt::LeftButton);
+    FocusByClick(w->txtPumptype);
+    SetClipboard(QString(132, QLatin1Char('p')));
+    PressKey(w, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w->txtPumptype->text().size(), ProjectRecord::PumpTypeWidth);
+    FocusByClick(w->txtPumpDescription);
+    SetClipboard(QString(1040, QLatin1Char('c')));
+    PressKey(w, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w->txtPumpDescription->toPlainText().size(), ProjectRecord::PumpDescriptionWidth);
 }
 
 } // namespace vemora::test

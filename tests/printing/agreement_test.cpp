@@ -9,6 +9,7 @@
 
 #include "ReportsFixture.h"
 #include "engine/NumberFormat.h"
+#include "platform/NumberText.h"
 #include "project/UnitTables.h"
 #include "results/AnalysedProjects.h"
 #include "support/KpjToolJson.h"
@@ -135,6 +136,25 @@ TEST_F(AgreementTest, APumpingProjectWithAPumpCurveInDollars)
     const double factor = *PumpCurveFlowUnits.Factor(ctx.store.CurveFlowUnit);
     ExpectHydraulicPages(tool, 1, factor);
     ExpectHydraulicPages(tool, ctx.store.DesignLife, factor);
+}
+
+// The analysis takes the supervision fees from their box: an eight-digit fee
+// opened with no edit costs what the tool computes from the file.
+TEST_F(AgreementTest, EightDigitSupervisionFeesAsTheWindowShowsThem)
+{
+    auto project = GravityCrestProject();
+    project->SupervisionFees = 12345678.0f;
+    Open(*project);
+    json = ToolAnalysisJson(path, folder);
+    float supervision = 0;
+    ASSERT_TRUE(
+        WholeTextNumber(ctx.windows.input.Get()->Snapshot().rates.Supervision, supervision));
+    AnalysisObserver progress;
+    ASSERT_EQ(AnalyseProject(ctx, supervision, progress).Status, AnalysisStatus::Completed);
+    ctx.store.ResultsValid = 1;
+    const ToolResults tool = JsonReader(json).Read();
+    EXPECT_EQ(ctx.results.TotalCapitalCost, tool.scalar("TotalCapitalCost"));
+    ExpectCostPage(tool);
 }
 
 TEST_F(AgreementTest, ThePrintToolPrintsEveryPageTheProjectAllows)

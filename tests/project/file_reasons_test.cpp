@@ -205,11 +205,19 @@ TEST(PlantedLinks, ALinkOfAnotherUserInASharedFolderIsNotFollowed)
               "The name is a link that another user made in a shared folder; it is not followed.");
     EXPECT_EQ(ReadBytes(target), bytes);
     EXPECT_TRUE(std::filesystem::is_symlink(planted));
+    // Open refuses it as Save does, even when the file it names is a project.
+    int64_t number = 0;
+    ASSERT_EQ(WriteProjectFile(target, NewProjectRecord(1), number), FileStatus::Ok);
+    EXPECT_EQ(OpenRefusal(planted),
+              "The name is a link that another user made in a shared folder; it is not followed.");
+    WriteBytes(target, bytes);
 
     // Reached through a link of the user's own elsewhere: refused all the same.
     const std::string own = home.File("own.kpj");
     std::filesystem::create_symlink(planted, own);
     EXPECT_EQ(SaveRefusal(own),
+              "The name is a link that another user made in a shared folder; it is not followed.");
+    EXPECT_EQ(OpenRefusal(own),
               "The name is a link that another user made in a shared folder; it is not followed.");
     EXPECT_EQ(ReadBytes(target), bytes);
 }

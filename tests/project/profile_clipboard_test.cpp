@@ -79,10 +79,12 @@ TEST(ProfileClipboard, AtMostAHundredRowsAndSixColumns)
     table = EarlierTable();
     auto outcome = ParseClipboardProfile("1\t2\t3\t4\t5\t6\t\r\n", table);
     EXPECT_EQ(outcome.status, Status::TooManyColumns);
-    EXPECT_EQ(outcome.message, TooManyColumnsMessage);
+    EXPECT_EQ(outcome.message, "Row 1 of the selection " + std::string(TooManyColumnsMessage));
     EXPECT_TRUE(SameTable(table, EarlierTable()));
     outcome = ParseClipboardProfile(SixColumnText(5, "\n") + "1\t2\t3\t4\t5\t6\t7\n", table);
     EXPECT_EQ(outcome.status, Status::TooManyColumns);
+    EXPECT_EQ(outcome.row, 6); // the row too wide is named
+    EXPECT_EQ(outcome.message.rfind("Row 6 of the selection", 0), 0u) << outcome.message;
 }
 
 TEST(ProfileClipboard, ShortRowsBlankLinesAndUnendedText)

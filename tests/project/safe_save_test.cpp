@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <fstream>
 #include <limits>
+#include <vector>
 
 #include "files/SafeReplace.h"
 #include "project/ProjectFile.h"
@@ -58,10 +59,12 @@ bool WritesRecord(const std::string& path, int16_t systemType)
 }
 
 // Saves `path` in a child process that a file-size limit kills half way, as
-// a power cut or a crash would: the child dies with its temporary file made.
-int InterruptedSave(const std::string& path)
+// a power cut or a crash would: the child dies with its temporary file made,
+// named (`named`) or as the file system makes it.
+int InterruptedSave(const std::string& path, bool named = true)
 {
     return InChild([&] {
+        TestSeams().unnamedRefused = named;
         const rlimit noCore{0, 0};
         ::setrlimit(RLIMIT_CORE, &noCore);
         std::signal(SIGXFSZ, SIG_DFL);
@@ -153,6 +156,65 @@ TEST(SafeSave, TheNextSaveRemovesWhatAnInterruptedSaveLeftButNothingElse)
     EXPECT_EQ(ReadBytes(folder.File(".notes")), "hidden, and not ours");
     ASSERT_TRUE(WritesRecord(other, 1));
     EXPECT_EQ(test::EntryCount(folder.Path()), 3u);
+}
+
+// A save of an unnamed temporary file killed part way, while writing or with
+// the file whole and not yet renamed, leaves nothing beside the project.
+TEST(SafeSave, ASaveKilledPartWayLeavesNoTemporaryFile)
+{
+    TempFolder folder;
+    const std::string path = folder.File("keep.kpj");
+    const std::string before = EncodeRecord(NewProjectRecord(0));
+    WriteBytes(path, before);
+
+    const int limited = InterruptedSave(path, false);
+    ASSERT_TRUE(WIFSIGNALED(limited));
+    EXPECT_EQ(WTERMSIG(limited), SIGXFSZ);
+    EXPECT_EQ(test::EntryCount(folder.Path()), 1u);
+
+    const int killed = InChild([&] {
+        TestSeams().tempFileWritten = [] { ::kill(::getpid(), SIGKILL); };
+        return WritesRecord(path, 1);
+    });
+    ASSERT_TRUE(WIFSIGNALED(killed));
+    EXPECT_EQ(WTERMSIG(killed), SIGKILL);
+    EXPECT_EQ(test::EntryCount(folder.Path()), 1u);
+    EXPECT_EQ(ReadBytes(path), before);
+}
+
+// Two programs saving the same project over and over, with unnamed and with
+// named temporary files: no save fails, the file is whole, and no temporary
+// file is left.
+TEST(SafeSave, TwoProgramsSavingTheSameFileAThousandTimesEach)
+{
+    for (const bool unnamedRefused : {false, true}) {
+        SCOPED_TRACE(unnamedRefused ? "named temporary files" : "unnamed temporary files");
+        TempFolder folder;
+        const std::string path = folder.File("shared.kpj");
+        WriteBytes(path, EncodeRecord(NewProjectRecord(0)));
+        std::fflush(nullptr);
+        std::vector<pid_t> savers;
+        for (int16_t systemType : {0, 1}) {
+            const pid_t pid = ::fork();
+            if (pid == 0) {
+                TestSeams().unnamedRefused = unnamedRefused;
+                int failures = 0;
+                for (int i = 0; i < 1000; ++i)
+                    failures += WritesRecord(path, systemType) ? 0 : 1;
+                ::_exit(failures == 0 ? 0 : 1);
+            }
+            savers.push_back(pid);
+        }
+        for (pid_t pid : savers) {
+            int status = -1;
+            ::waitpid(pid, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
+        }
+        const std::string after = ReadBytes(path);
+        EXPECT_TRUE(after == EncodeRecord(NewProjectRecord(0)) ||
+                    after == EncodeRecord(NewProjectRecord(1)));
+        EXPECT_EQ(test::EntryCount(folder.Path()), 1u);
+    }
 }
 
 // Another program saves the same project at the moment this save has made

@@ -448,5 +448,91 @@ TEST_F(ProjectFilesTest, ASaveThroughALinkPlantedInASharedFolderIsRefused)
     EXPECT_NE(Bytes("p.kpj"), before);
 }
 
+// Open refuses the planted link as Save does, with Save's reason, and the
+// project open stays as it was.
+TEST_F(ProjectFilesTest, AnOpenThroughALinkPlantedInASharedFolderIsRefused)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "only root may give a link to another user";
+    FillGravity();
+    ASSERT_TRUE(SaveAs("p.kpj"));
+    ASSERT_TRUE(SaveAs("other.kpj"));
+    QTemporaryDir shared;
+    ASSERT_EQ(::chmod(shared.path().toLocal8Bit().constData(), 01777), 0);
+    const QString planted = shared.filePath(QStringLiteral("plan.kpj"));
+    ASSERT_TRUE(QFile::link(path("p.kpj"), planted));
+    ASSERT_EQ(::lchown(planted.toLocal8Bit().constData(), OtherUser, gid_t(-1)), 0);
+
+    scripted.files.push_back(planted);
+    OpenProject(ctx);
+    EXPECT_EQ(scripted.lastMessage(), " Can't open project !\nThe name is a link that another "
+                                      "user made in a shared folder; it is not followed.");
+    EXPECT_EQ(ctx.store.ProjectFilePath, path("other.kpj").toStdString());
+}
+
+// Another program replaced the project file after it was opened: a save asks
+// before it writes over it. Cancel writes nothing, Yes writes, No saves under
+// another name through Save As; a file gone meanwhile is written unasked.
+TEST_F(ProjectFilesTest, ASaveOverAFileAnotherProgramChangedAsksFirst)
+{
+    const QString question = QStringLiteral("The project file has been changed by another "
+                                            "program since it was opened.\nDo you want to "
+                                            "overwrite it ?");
+    FillGravity();
+    ASSERT_TRUE(SaveAs("other.kpj"));
+    w->txtBRWL->setText(QStringLiteral("7"));
+    ASSERT_TRUE(SaveAs("p.kpj"));
+    const QByteArray theirs = Bytes("other.kpj");
+    const auto replaceByTheirs = [&] {
+        QFile::copy(path("other.kpj"), path("new.kpj"));
+        ASSERT_EQ(::rename(path("new.kpj").toLocal8Bit().constData(),
+                           path("p.kpj").toLocal8Bit().constData()),
+                  0);
+    };
+    const auto save = [&] {
+        ctx.store.SaveSucceeded = 0;
+        SaveProject(ctx);
+        return ctx.store.SaveSucceeded == 1;
+    };
+
+    // An unchanged file is saved unasked, again and again.
+    size_t said = scripted.messages.size();
+    ASSERT_TRUE(save());
+    ASSERT_TRUE(save());
+    EXPECT_EQ(scripted.messages.size(), said);
+
+    replaceByTheirs();
+    scripted.answers.push_back(MsgAnswer::Cancel);
+    EXPECT_FALSE(save());
+    EXPECT_EQ(scripted.lastMessage(), question);
+    EXPECT_EQ(scripted.messages.back().buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(Bytes("p.kpj"), theirs);
+
+    scripted.answers.push_back(MsgAnswer::Yes);
+    EXPECT_TRUE(save());
+    EXPECT_EQ(scripted.lastMessage(), question);
+    EXPECT_NE(Bytes("p.kpj"), theirs);
+    said = scripted.messages.size();
+    EXPECT_TRUE(save()); // the program's own save is noted
+    EXPECT_EQ(scripted.messages.size(), said);
+
+    replaceByTheirs();
+    scripted.answers.push_back(MsgAnswer::No);
+    scripted.files.push_back(std::nullopt); // Save As cancelled: the command stops
+    EXPECT_FALSE(save());
+    EXPECT_EQ(Bytes("p.kpj"), theirs);
+    scripted.answers.push_back(MsgAnswer::No);
+    scripted.files.push_back(path("mine.kpj"));
+    EXPECT_TRUE(save());
+    EXPECT_EQ(Bytes("p.kpj"), theirs);
+    EXPECT_EQ(ctx.store.ProjectFilePath, path("mine.kpj").toStdString());
+    EXPECT_EQ(ctx.store.EndReservoirLevel, 7.0f);
+
+    said = scripted.messages.size();
+    ASSERT_TRUE(QFile::remove(path("mine.kpj")));
+    EXPECT_TRUE(save());
+    EXPECT_EQ(scripted.messages.size(), said);
+    EXPECT_TRUE(QFile::exists(path("mine.kpj")));
+}
+
 } // namespace
 } // namespace vemora::test

@@ -1,15 +1,19 @@
 // Opening a saved project and saving it again gives back its record byte for
 // byte: the projects of the engine checks, and projects filled at random.
 #include <QRandomGenerator>
+#include <functional>
+#include <string_view>
 
 #include "ProjectFilesFixture.h"
 #include "engine/EngineProjects.h"
+#include "project/ProfileNodes.h"
 #include "project/ProjectFile.h"
 #include "project/RecordCheck.h"
 #include "project/RecordFields.h"
 #include "project/RecordStore.h"
 #include "project/SystemType.h"
 #include "project/TextCodec.h"
+#include "project/UnitSystem.h"
 #include "project/UnitTables.h"
 
 namespace vemora::test {
@@ -179,6 +183,45 @@ std::string FieldAt(qsizetype offset)
     return locate.found;
 }
 
+// Stored values whose seven-digit text would read back as another value,
+// from the smallest to the largest a 4-byte real holds.
+constexpr std::array<float, 14> SweepValues = {
+    12345678.0f, 123456789.0f, 12345.678f,  3.4028235e38f, 1.17549435e-38f, 1.4e-45f,   16777217.0f,
+    0.1f,        1.0f / 3.0f,  2.71828175f, 0.00001f,      987654.321f,     8388607.5f, 1.0e37f,
+};
+
+// Gives every real field of a record that holds a value (not 0, not the
+// empty-node mark) one of the sweep values, each field the next one from
+// `start` on.
+class SweepFields
+{
+  public:
+    explicit SweepFields(size_t start) : next_(start) {}
+    void operator()(const char*, int16_t&) {}
+    void operator()(const char*, std::string&, size_t) {}
+    template <size_t N> void operator()(const char*, std::array<int16_t, N>&) {}
+    void operator()(const char* name, float& v) { Set(name, v); }
+    template <size_t N> void operator()(const char* name, std::array<float, N>& a)
+    {
+        for (size_t i = 1; i < N; ++i)
+            Set(name, a[i]);
+    }
+    void operator()(const char* name, std::array<std::array<float, 7>, 4>& curve)
+    {
+        for (size_t value = 1; value <= 3; ++value)
+            for (size_t point = 1; point <= 6; ++point)
+                Set(name, curve[value][point]);
+    }
+
+  private:
+    void Set(const char* name, float& v)
+    {
+        if (v == 0.0f || v == UnusedNode || std::string_view(name) == "ReservedValue") return;
+        v = SweepValues[next_++ % SweepValues.size()];
+    }
+    size_t next_;
+};
+
 class RoundTripTest : public ProjectFilesTest
 {
   protected:
@@ -186,11 +229,23 @@ class RoundTripTest : public ProjectFilesTest
     // bytes written back.
     void ExpectSameAfterOpenAndSave(ProjectStore& project, const char* what)
     {
-        SCOPED_TRACE(what);
+        ProjectRecord rec = RecordFor(project);
+        ExpectRecordComesBack(rec, what);
+    }
+
+    ProjectRecord RecordFor(ProjectStore& project)
+    {
         project.LayingCost[14] = 0; // no row holds it: every save writes 0 there
         // A gravity load keeps the store's pump values, and the save writes them.
         if (IsGravity(project)) project.OperatingEfficiency = ctx.store.OperatingEfficiency;
-        ProjectRecord rec = RecordOf(project);
+        return RecordOf(project);
+    }
+
+    // Writes the record, opens it in the window and saves it twice: both
+    // saves write the bytes the file held.
+    void ExpectRecordComesBack(const ProjectRecord& rec, const std::string& what)
+    {
+        SCOPED_TRACE(what);
         std::string why;
         ASSERT_TRUE(CheckRecord(rec, &why)) << why;
         const std::string file = path("trip.kpj").toStdString();
@@ -202,16 +257,19 @@ class RoundTripTest : public ProjectFilesTest
         scripted.files.push_back(path("trip.kpj"));
         OpenProject(ctx);
         ASSERT_EQ(ctx.store.ProjectFilePath, file);
-        const size_t said = scripted.messages.size();
-        ctx.store.SaveSucceeded = 0;
-        SaveProject(ctx);
-        ASSERT_EQ(scripted.messages.size(), said) << scripted.lastMessage().toStdString();
-        ASSERT_EQ(ctx.store.SaveSucceeded, 1);
-        const QByteArray after = Bytes("trip.kpj");
-        ASSERT_EQ(after.size(), before.size());
-        for (qsizetype i = 0; i < after.size(); ++i)
-            ASSERT_EQ(after[i], before[i])
-                << "first difference at byte " << i << " (" << FieldAt(i) << ")";
+        for (const char* save : {"first save", "second save"}) {
+            SCOPED_TRACE(save);
+            const size_t said = scripted.messages.size();
+            ctx.store.SaveSucceeded = 0;
+            SaveProject(ctx);
+            ASSERT_EQ(scripted.messages.size(), said) << scripted.lastMessage().toStdString();
+            ASSERT_EQ(ctx.store.SaveSucceeded, 1);
+            const QByteArray after = Bytes("trip.kpj");
+            ASSERT_EQ(after.size(), before.size());
+            for (qsizetype i = 0; i < after.size(); ++i)
+                ASSERT_EQ(after[i], before[i])
+                    << "first difference at byte " << i << " (" << FieldAt(i) << ")";
+        }
     }
 };
 
@@ -237,6 +295,47 @@ TEST_F(RoundTripTest, EngineProjectsComeBackByteForByte)
     SetPumpCurve(*curve, TypicalPumpCurve);
     curve->SupplyStartYear = static_cast<int16_t>(curve->BaseYear + 2);
     ExpectSameAfterOpenAndSave(*curve, "pumping, pump curve");
+}
+
+// Every real field of projects of every kind, metric and US, holding each
+// sweep value in turn: the window shows it so that saves with no edit write
+// it back unchanged.
+TEST_F(RoundTripTest, EveryValueOfEveryFieldComesBack)
+{
+    auto flowProject = [] {
+        auto p = PumpingProject(0, 50, {{0, 0}, {20, 500}, {45, 1000}});
+        p->EnergyEscalationRate = 7;
+        return p;
+    };
+    auto curveProject = [] {
+        auto p = PumpingProject(0, 50, {{0, 0}, {45, 1000}});
+        SetPumpCurve(*p, TypicalPumpCurve);
+        return p;
+    };
+    auto varyingProject = [] {
+        auto p = GravityProject(120, 40, {{120, 0}, {90, 800}, {40, 2600}}, 400);
+        p->DemandMode = 1;
+        for (int y = 1; y <= p->DesignLife; ++y)
+            p->YearDemand[y] = 5.0f + static_cast<float>(y);
+        AddCosts(*p);
+        return p;
+    };
+    const std::vector<std::pair<const char*, std::function<std::unique_ptr<ProjectStore>()>>>
+        kinds = {{"gravity", varyingProject},
+                 {"operating flow", flowProject},
+                 {"pump curve", curveProject}};
+    for (const auto& [kind, make] : kinds)
+        for (int16_t units : {UnitSystems::Metric, UnitSystems::US})
+            for (size_t start = 0; start < SweepValues.size(); ++start) {
+                auto project = make();
+                project->UnitSystem = units;
+                project->RoughnessOld = 1.0f;
+                ProjectRecord rec = RecordFor(*project);
+                ForEachRecordField(rec, SweepFields(start));
+                ExpectRecordComesBack(rec, std::string(kind) +
+                                               (units == UnitSystems::US ? ", US" : ", metric") +
+                                               ", sweep from " + std::to_string(start));
+            }
 }
 
 TEST_F(RoundTripTest, RandomProjectsComeBackByteForByte)

@@ -19,7 +19,7 @@
 #include "input/InstallInputWindow.h"
 #include "platform/PrinterPageDevice.h"
 #include "platform/ScriptedUi.h"
-#include "project/FileIo.h"
+#include "files/FileIo.h"
 #include "reports/InstallReports.h"
 #include "reports/PrintRun.h"
 #include "results/InstallResultsWindow.h"

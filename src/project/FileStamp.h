@@ -1,0 +1,26 @@
+// What tells one file from another, and a file from itself after a change:
+// the device and inode it lives at, its size and its modification time.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace vemora {
+
+struct FileStamp
+{
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    int64_t size = 0;
+    int64_t modifiedSeconds = 0;
+    int64_t modifiedNanoseconds = 0;
+
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of the file `path` names, links followed; nothing when there is
+// no such file or it cannot be looked at.
+std::optional<FileStamp> StampOfFile(const std::string& path);
+
+} // namespace vemora
