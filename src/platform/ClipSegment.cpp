@@ -4,8 +4,7 @@
 
 namespace vemora {
 
-std::optional<QLineF> clipSegment(double x1, double y1, double x2, double y2,
-                                  const ClipBounds& b)
+std::optional<QLineF> clipSegment(double x1, double y1, double x2, double y2, const ClipBounds& b)
 {
     double t0 = 0, t1 = 1;
     const double dx = x2 - x1, dy = y2 - y1;

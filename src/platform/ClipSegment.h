@@ -19,7 +19,6 @@ struct ClipBounds
 
 // The part of the segment from (x1, y1) to (x2, y2) inside the bounds
 // (Liang-Barsky), or nothing where it misses them.
-std::optional<QLineF> clipSegment(double x1, double y1, double x2, double y2,
-                                  const ClipBounds& b);
+std::optional<QLineF> clipSegment(double x1, double y1, double x2, double y2, const ClipBounds& b);
 
 } // namespace vemora

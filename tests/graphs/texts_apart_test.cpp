@@ -45,8 +45,8 @@ std::vector<std::pair<QRectF, QString>> textBoxes(const Drawing& d, const PlotFr
 // (negative where they overlap).
 double distance(const QRectF& a, const QRectF& b)
 {
-    return std::max({b.left() - a.right(), a.left() - b.right(), b.top() - a.bottom(),
-                     a.top() - b.bottom()});
+    return std::max(
+        {b.left() - a.right(), a.left() - b.right(), b.top() - a.bottom(), a.top() - b.bottom()});
 }
 
 void ExpectTextsApart(const Drawing& d, const PlotFrame& f, const std::string& what)
