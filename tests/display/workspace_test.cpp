@@ -38,7 +38,8 @@ class WorkspaceTest : public DisplayTest
     {
         ASSERT_TRUE(HoldOnTheClipboard(text)) << "xclip is missing";
         ASSERT_TRUE(WaitFor([&] { return QGuiApplication::clipboard()->text() == text; }));
-        ASSERT_TRUE(WaitFor([&] { return field->hasFocus(); })) << field->objectName().toStdString();
+        ASSERT_TRUE(WaitFor([&] { return field->hasFocus(); }))
+            << field->objectName().toStdString();
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     }
 
