@@ -20,6 +20,7 @@
 #include "support/CheckedUi.h"
 #include "support/FakeMainWindow.h"
 #include "support/StandInInput.h"
+#include "support/WaitLimit.h"
 
 namespace vemora::test {
 
@@ -44,7 +45,7 @@ class ConverterTest : public ::testing::Test
         scripted.dialogHandlers.push_back([work](QDialog* d) {
             // Access keys answer only in the active window.
             d->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(d));
+            EXPECT_TRUE(QTest::qWaitForWindowActive(d, WaitLimitMs()));
             work(*static_cast<frmConverter*>(d));
         });
         return ctx.windows.converter.Exec();

@@ -8,6 +8,7 @@
 
 #include "ConverterFixture.h"
 #include "engine/UnitConversion.h"
+#include "support/WaitLimit.h"
 
 namespace vemora::test {
 namespace {
@@ -129,7 +130,7 @@ TEST_F(ConverterTest, ConvertsTheChosenUnitsAndAnyChangeResetsTheResult)
         typeValue(d, "3600");
         QTest::keyClick(&d, Qt::Key_C, Qt::AltModifier);
         // An access key clicks its button after the button's short pressed look.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return d.lblConvert->text() == "= 1"; }, 2000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return d.lblConvert->text() == "= 1"; }, WaitLimitMs()));
     });
     EXPECT_TRUE(scripted.messages.empty());
 }
@@ -217,7 +218,7 @@ TEST_F(ConverterTest, ExitEscAndTheCloseBoxAllBringTheWorkingWindowBack)
         [](frmConverter& d) { QTest::mouseClick(d.sscExit, Qt::LeftButton); },
         [](frmConverter& d) {
             QTest::keyClick(&d, Qt::Key_X, Qt::AltModifier);
-            EXPECT_TRUE(QTest::qWaitFor([&] { return !d.isVisible(); }, 2000));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !d.isVisible(); }, WaitLimitMs()));
         },
         [](frmConverter& d) {
             d.txtConvert->setFocus();

@@ -10,6 +10,7 @@
 #include "results/frmResults.h"
 #include "shell/frmAgree.h"
 #include "shell/frmAnalyse.h"
+#include "support/WaitLimit.h"
 
 namespace vemora::test {
 
@@ -22,10 +23,10 @@ bool HoldOnTheClipboard(const QString& text)
     // program takes the clipboard.
     xclip.start(QStringLiteral("xclip"),
                 {QStringLiteral("-selection"), QStringLiteral("clipboard")});
-    if (!xclip.waitForStarted()) return false;
+    if (!xclip.waitForStarted(WaitLimitMs())) return false;
     xclip.write(text.toUtf8());
     xclip.closeWriteChannel();
-    return xclip.waitForFinished() && xclip.exitCode() == 0;
+    return xclip.waitForFinished(WaitLimitMs()) && xclip.exitCode() == 0;
 }
 
 namespace {
@@ -59,7 +60,7 @@ MDIProject& DisplayTest::StartUp()
     auto* agree = new frmAgree(ctx);
     agree->setAttribute(Qt::WA_DeleteOnClose);
     agree->show();
-    EXPECT_TRUE(WaitFor([&] { return Shown(agree); }));
+    EXPECT_TRUE(WaitShown(agree));
     ModalScript script;
     // The note comes on any screen but the recommended one.
     if (ctx.screen.size() != QSize(800, 600))
@@ -68,7 +69,8 @@ MDIProject& DisplayTest::StartUp()
     script.then("the splash", Named("frmIntro"),
                 [](QWidget* splash) { QTest::keyClick(splash, Qt::Key_Escape); });
     Run(script, [&] { Click(agree->sscAccept); });
-    EXPECT_TRUE(WaitFor([&] { return MainWindowShown() != nullptr; }));
+    EXPECT_TRUE(WaitFor([&] { return MainWindowShown() != nullptr; },
+                        QStringLiteral("the main window on the screen")));
     main_ = MainWindowShown();
     if (!main_) throw std::runtime_error("no main window came up");
     return *main_;
@@ -106,7 +108,7 @@ void DisplayTest::AnalyseAndContinue(const std::function<void(ModalScript&)>& fi
     Run(script, [&] { ChooseMenuBarItem(main_->mnuAnalyse); });
     EXPECT_EQ(ctx.store.ResultsValid, 1);
     ResultsWindow* results = ctx.windows.results.Get();
-    EXPECT_TRUE(results && WaitFor([&] { return Shown(results->widget()); }));
+    EXPECT_TRUE(results && WaitShown(results->widget()));
 }
 
 frmView* DisplayTest::ViewProfile()
@@ -116,7 +118,7 @@ frmView* DisplayTest::ViewProfile()
     ShowPageOf(input->sstInput, input->sscViewProfile);
     Click(input->sscViewProfile);
     auto* view = static_cast<frmView*>(ctx.windows.profileView.Get());
-    EXPECT_TRUE(view && WaitFor([&] { return Shown(view); }));
+    EXPECT_TRUE(view && WaitShown(view));
     return view;
 }
 

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -20,6 +19,7 @@
 
 #include "app/AppContext.h"
 #include "display/ModalScript.h"
+#include "display/Waiting.h"
 #include "platform/AppPaths.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
@@ -35,25 +35,6 @@ class frmView;
 
 namespace vemora::test {
 
-// Waits, handling events, until the condition holds or `ms` have passed.
-inline bool WaitFor(const std::function<bool()>& condition, int ms = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > ms) return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
-
-// The widget is on the screen, with its window mapped by the window manager.
-inline bool Shown(const QWidget* w)
-{
-    return w && w->isVisible() && w->window()->windowHandle() &&
-           w->window()->windowHandle()->isExposed();
-}
-
 // Another program (xclip) owns the desktop's clipboard, holding the text as a
 // spreadsheet does after Copy; false when xclip could not take it.
 bool HoldOnTheClipboard(const QString& text);
@@ -62,7 +43,7 @@ bool HoldOnTheClipboard(const QString& text);
 inline void Click(QWidget* w)
 {
     ASSERT_TRUE(w);
-    EXPECT_TRUE(WaitFor([&] { return Shown(w); })) << w->objectName().toStdString();
+    EXPECT_TRUE(WaitShown(w));
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
 }
 
@@ -107,25 +88,40 @@ class DisplayTest : public ::testing::Test
     void Run(ModalScript& script, const std::function<void()>& action)
     {
         action();
-        EXPECT_TRUE(WaitFor([&] { return script.done(); }, 20000))
-            << script.waiting().toStdString();
+        EXPECT_TRUE(WaitFor([&] { return script.done(); }, script.waiting()));
     }
 
-    // A click on a menu of the menu bar, then on its item.
+    // A click on a menu of the menu bar (again while the menu does not
+    // open: opening it changes nothing), then on its item.
     void ChooseMenu(QMenu* menu, QAction* item)
     {
-        QMenuBar* bar = main_->menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {},
-                          bar->actionGeometry(menu->menuAction()).center());
-        ASSERT_TRUE(WaitFor([&] { return Shown(menu); })) << menu->title().toStdString();
+        ASSERT_TRUE(OpenMenu(menu));
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     }
     // A click on a menu of the menu bar, on its submenu, then on the item.
     void ChooseMenu(QMenu* menu, QMenu* submenu, QAction* item)
     {
-        ChooseMenu(menu, submenu->menuAction());
-        ASSERT_TRUE(WaitFor([&] { return Shown(submenu); })) << submenu->title().toStdString();
+        ASSERT_TRUE(OpenMenu(menu));
+        ASSERT_TRUE(Retry(
+            [&] {
+                if (!submenu->isVisible())
+                    QTest::mouseClick(menu, Qt::LeftButton, {},
+                                      menu->actionGeometry(submenu->menuAction()).center());
+            },
+            [&] { return Shown(submenu); }, submenu->title() + QStringLiteral(" open")));
         QTest::mouseClick(submenu, Qt::LeftButton, {}, submenu->actionGeometry(item).center());
+    }
+    // Opens a menu of the menu bar with a click on its title.
+    ::testing::AssertionResult OpenMenu(QMenu* menu)
+    {
+        QMenuBar* bar = main_->menuBar();
+        return Retry(
+            [&] {
+                if (!menu->isVisible())
+                    QTest::mouseClick(bar, Qt::LeftButton, {},
+                                      bar->actionGeometry(menu->menuAction()).center());
+            },
+            [&] { return Shown(menu); }, menu->title() + QStringLiteral(" open"));
     }
     // A click on a command that stands on the menu bar itself.
     void ChooseMenuBarItem(QAction* item)

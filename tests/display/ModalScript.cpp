@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "support/WaitLimit.h"
+
 namespace vemora::test {
 
 namespace {
@@ -59,8 +61,6 @@ QStringList offeredPageRange(QWidget* dialog)
 
 } // namespace
 
-constexpr qint64 UnansweredMs = 30000;
-
 ModalScript::ModalScript()
 {
     sinceProgress_.start();
@@ -98,7 +98,7 @@ void ModalScript::poll()
         sinceProgress_.restart();
         return;
     }
-    if (sinceProgress_.elapsed() > UnansweredMs) {
+    if (sinceProgress_.elapsed() > WaitLimitMs()) {
         ADD_FAILURE() << "nothing answered the modal window " << modal->objectName().toStdString()
                       << " \"" << modal->windowTitle().toStdString() << "\"; "
                       << waiting().toStdString();

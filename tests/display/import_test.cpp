@@ -66,7 +66,7 @@ TEST_F(ImportTest, RowsCopiedInAnotherProgramBecomeTheProfile)
     EXPECT_EQ(s.SecondaryLoss[2], 0.0f);
     EXPECT_EQ(s.SecondaryLoss[3], 1.5f);
     auto* input = static_cast<frmLCC*>(ctx.windows.input.Get());
-    ASSERT_TRUE(input && WaitFor([&] { return Shown(input); }));
+    ASSERT_TRUE(input && WaitShown(input));
     EXPECT_EQ(input->msgProfile->Rows(), 4);
     EXPECT_EQ(input->msgProfile->TextMatrix(3, 1), "280");
 }

@@ -36,7 +36,7 @@ TEST_F(PasteTest, ACopiedColumnIsRefusedAndACopiedCellGoesIn)
     StartUp();
     OpenThroughMenu(SavePumpingProject(QStringLiteral("Pasted")));
     auto* input = static_cast<frmLCC*>(ctx.windows.input.Get());
-    ASSERT_TRUE(input && WaitFor([&] { return Shown(input); }));
+    ASSERT_TRUE(input && WaitShown(input));
 
     QLineEdit* box = input->txtMechanical;
     ShowPageOf(input->sstInput, box);

@@ -23,6 +23,7 @@
 #include "results/frmIRRView.h"
 #include "results/frmResults.h"
 #include "support/PdfPages.h"
+#include "support/WaitLimit.h"
 
 namespace vemora::test {
 namespace {
@@ -37,7 +38,7 @@ QJsonObject ToolAnalysis(const QString& project)
 {
     QProcess tool;
     tool.start(ToolPath("kpj-tool"), {QStringLiteral("analyse"), project});
-    EXPECT_TRUE(tool.waitForFinished(60000));
+    EXPECT_TRUE(tool.waitForFinished(WaitLimitMs()));
     return QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
 }
 
@@ -48,7 +49,7 @@ std::vector<PdfPage> ToolPages(const QString& project, int year, const QString& 
     QProcess tool;
     tool.start(ToolPath("print-tool"),
                {project, pdf, QStringLiteral("--year"), QString::number(year)});
-    EXPECT_TRUE(tool.waitForFinished(120000));
+    EXPECT_TRUE(tool.waitForFinished(WaitLimitMs()));
     EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
     return readPdfPages(pdf);
 }
@@ -111,7 +112,8 @@ TEST_F(PrintTest, EveryItemOfThePrintWindowGoesIntoOnePdf)
               [&](QWidget* w) {
                   auto* print = static_cast<frmPrint*>(w);
                   // The boxes are enabled shortly after the window opens.
-                  WaitFor([&] { return print->chkGeneral->isEnabled(); });
+                  EXPECT_TRUE(WaitFor([&] { return print->chkGeneral->isEnabled(); },
+                                      QStringLiteral("the print boxes enabled")));
                   Click(print->sscSetup);
                   // Nothing ticked yet: Print says so, with the window
                   // disabled and its picture button greyed behind the box.
@@ -129,7 +131,8 @@ TEST_F(PrintTest, EveryItemOfThePrintWindowGoesIntoOnePdf)
                   auto* year = static_cast<frmSelectYear*>(w);
                   // The window manager frames the window a moment after it
                   // shows: the frame is known once it is wider than the window.
-                  WaitFor([&] { return year->frameGeometry().width() > year->width(); });
+                  EXPECT_TRUE(WaitFor([&] { return year->frameGeometry().width() > year->width(); },
+                                      QStringLiteral("the year window framed")));
                   yearDialogWidth = year->frameGeometry().width();
                   QFont bold = QApplication::font(); // the title bar's font on this desktop
                   bold.setBold(true);
@@ -189,35 +192,35 @@ TEST_F(PrintTest, EveryPrintButtonWritesItsPdf)
 
     ShowPageOf(results->sstResults, results->sscDutypoint);
     Click(results->sscDutypoint);
-    ASSERT_TRUE(WaitFor([&] { return Shown(results->sscPrintDutyYear); }));
+    ASSERT_TRUE(WaitShown(results->sscPrintDutyYear));
     EXPECT_FALSE(PrintWith(results->sscPrintDutyYear, "duty.pdf").empty());
     Click(results->sscHideDuty);
 
     ShowPageOf(results->sstResults, results->sscIRR);
     Click(results->sscIRR);
     auto* irr = static_cast<frmIRRView*>(ctx.windows.irrView.Get());
-    ASSERT_TRUE(irr && WaitFor([&] { return Shown(irr); }));
+    ASSERT_TRUE(irr && WaitShown(irr));
     EXPECT_FALSE(PrintWith(irr->sscPrintView, "irr.pdf").empty());
     Click(irr->sscOK);
 
     // Back to the input window, then its profile view.
-    ASSERT_TRUE(WaitFor([&] { return Shown(results->sscInput); }));
+    ASSERT_TRUE(WaitShown(results->sscInput));
     Click(results->sscInput);
     auto* input = static_cast<frmLCC*>(ctx.windows.input.Get());
-    ASSERT_TRUE(WaitFor([&] { return Shown(input); }));
+    ASSERT_TRUE(WaitShown(input));
     ShowPageOf(input->sstInput, input->sscViewProfile);
     Click(input->sscViewProfile);
     auto* view = static_cast<frmView*>(ctx.windows.profileView.Get());
-    ASSERT_TRUE(view && WaitFor([&] { return Shown(view); }));
+    ASSERT_TRUE(view && WaitShown(view));
     EXPECT_FALSE(PrintWith(view->sscPrintView, "view.pdf").empty());
 
     // The calibration, from the menu the profile view brings.
     ChooseMenuBarItem(main_->mnuRoughness);
     auto* roughness = static_cast<frmRoughness*>(ctx.windows.roughness.Get());
-    ASSERT_TRUE(roughness && WaitFor([&] { return Shown(roughness); }));
+    ASSERT_TRUE(roughness && WaitShown(roughness));
     Click(roughness->sscViewGraph);
     auto* roughnessView = static_cast<frmViewRoughness*>(ctx.windows.roughnessView.Get());
-    ASSERT_TRUE(roughnessView && WaitFor([&] { return Shown(roughnessView); }));
+    ASSERT_TRUE(roughnessView && WaitShown(roughnessView));
     EXPECT_FALSE(PrintWith(roughnessView->sscPrintView, "calibration.pdf").empty());
 }
 
@@ -225,13 +228,13 @@ TEST_F(PrintTest, ThePumpCurveViewPrintsItsPdf)
 {
     Click(Results()->sscInput);
     auto* input = static_cast<frmLCC*>(ctx.windows.input.Get());
-    ASSERT_TRUE(WaitFor([&] { return Shown(input); }));
+    ASSERT_TRUE(WaitShown(input));
     ShowPageOf(input->sstInput, input->sscPumpcurve);
     Click(input->sscPumpcurve);
-    ASSERT_TRUE(WaitFor([&] { return Shown(input->sscViewCurve); }));
+    ASSERT_TRUE(WaitShown(input->sscViewCurve));
     Click(input->sscViewCurve);
     auto* pump = static_cast<frmPumpView*>(ctx.windows.pumpView.Get());
-    ASSERT_TRUE(pump && WaitFor([&] { return Shown(pump); }));
+    ASSERT_TRUE(pump && WaitShown(pump));
     EXPECT_FALSE(PrintWith(pump->sscPrintView, "pump.pdf").empty());
 }
 

@@ -52,13 +52,13 @@ class ReplaceTest : public DisplayTest
     void OpenProject(const QString& path)
     {
         OpenThroughMenu(path);
-        ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));
+        ASSERT_TRUE(WaitShown(Input()));
     }
 
     frmRoughness* OpenCalibration()
     {
         ChooseMenuBarItem(main_->mnuRoughness);
-        EXPECT_TRUE(Calibration() && WaitFor([&] { return Shown(Calibration()); }));
+        EXPECT_TRUE(Calibration() && WaitShown(Calibration()));
         return Calibration();
     }
 
@@ -71,7 +71,7 @@ class ReplaceTest : public DisplayTest
         QTest::mouseClick(inner, Qt::LeftButton, {},
                           inner->mapFrom(grid, grid->cellRect(row, col).center()));
         QTest::keyClicks(grid, text.left(1));
-        ASSERT_TRUE(WaitFor([&] { return Shown(w->txtCell); }));
+        ASSERT_TRUE(WaitShown(w->txtCell));
         QTest::keyClicks(w->txtCell, text.mid(1));
         QTest::keyClick(w->txtCell, Qt::Key_Return);
         EXPECT_EQ(grid->TextMatrix(row, col), text);
@@ -83,7 +83,7 @@ class ReplaceTest : public DisplayTest
         frmLCC* input = Input();
         ShowPageOf(input->sstInput, input->sscPumpcurve);
         Click(input->sscPumpcurve);
-        ASSERT_TRUE(WaitFor([&] { return Shown(input->fraPumpDetails); }));
+        ASSERT_TRUE(WaitShown(input->fraPumpDetails));
     }
 
     // The gravity project's top reservoir level is in sight and takes the
@@ -93,7 +93,7 @@ class ReplaceTest : public DisplayTest
         frmLCC* input = Input();
         ASSERT_TRUE(input);
         ShowPageOf(input->sstInput, input->txtTRWL);
-        ASSERT_TRUE(WaitFor([&] { return Shown(input->txtTRWL); }));
+        ASSERT_TRUE(WaitShown(input->txtTRWL));
         EXPECT_FALSE(input->fraPumpDetails->isVisible());
         const QPoint centre = input->txtTRWL->mapToGlobal(input->txtTRWL->rect().center());
         QWidget* at = QApplication::widgetAt(centre);
@@ -142,7 +142,7 @@ TEST_F(ReplaceTest, CalibrationWindowsGoWhenAnotherProjectIsOpened)
     TypeIntoCell(calibration, frmRoughness::PressureRow, 2, QStringLiteral("450"));
     Click(calibration->sscCalculate);
     Click(calibration->sscViewGraph);
-    ASSERT_TRUE(Graph() && WaitFor([&] { return Shown(Graph()); }));
+    ASSERT_TRUE(Graph() && WaitShown(Graph()));
     EXPECT_TRUE(Graph()->chkScenario[0]->isChecked());
 
     // A refused Open leaves every window where it was.
@@ -155,7 +155,7 @@ TEST_F(ReplaceTest, CalibrationWindowsGoWhenAnotherProjectIsOpened)
     refused.then("the open dialog", FileDialog(), ChooseFile(damaged))
         .then("the refusal", MessageBox("Can't open project !"), ClickButton("OK"));
     Run(refused, [&] { ChooseMenu(main_->mnuFile, main_->mnuOpen); });
-    EXPECT_TRUE(Graph() && WaitFor([&] { return Shown(Graph()); }));
+    EXPECT_TRUE(Graph() && WaitShown(Graph()));
     EXPECT_TRUE(main_->mnuRoughness->isVisible());
 
     // The gravity project replaces it: nothing of the calibration is left.
@@ -173,7 +173,7 @@ TEST_F(ReplaceTest, CalibrationWindowsGoWhenAnotherProjectIsOpened)
         picks << calibration->comAccLength->itemText(i);
     EXPECT_EQ(picks.join(' ').toStdString(), "0.000 1500.000 3200.000 4000.000");
     Click(calibration->sscViewGraph);
-    ASSERT_TRUE(Graph() && WaitFor([&] { return Shown(Graph()); }));
+    ASSERT_TRUE(Graph() && WaitShown(Graph()));
     for (QCheckBox* box : Graph()->chkScenario) {
         EXPECT_FALSE(box->isChecked()) << box->text().toStdString();
         EXPECT_FALSE(box->isEnabled()) << box->text().toStdString();
@@ -183,9 +183,9 @@ TEST_F(ReplaceTest, CalibrationWindowsGoWhenAnotherProjectIsOpened)
     // word the page of the profile view (no scenario is ticked).
     const std::vector<PdfPage> printed = PrintWith(Graph()->sscPrintView, "calibration.pdf");
     Click(Graph()->sscOK);
-    ASSERT_TRUE(WaitFor([&] { return Shown(calibration); }));
+    ASSERT_TRUE(WaitShown(calibration));
     Click(calibration->sscPrevious);
-    ASSERT_TRUE(WaitFor([&] { return Shown(view); }));
+    ASSERT_TRUE(WaitShown(view));
     const std::vector<PdfPage> profile = PrintWith(view->sscPrintView, "profile.pdf");
     ASSERT_EQ(printed.size(), 1u);
     ASSERT_EQ(profile.size(), 1u);
@@ -215,7 +215,7 @@ TEST_F(ReplaceTest, PumpPanelAndResultsGoWithTheirProject)
         .then("the system type", Named("frmLCCType"),
               [](QWidget* w) { Click(static_cast<frmLCCType*>(w)->sscContinue); });
     Run(fresh, [&] { ChooseMenu(main_->mnuFile, main_->mnuNew); });
-    ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));
+    ASSERT_TRUE(WaitShown(Input()));
     ExpectReservoirLevelInSight();
 
     // A pumping project with its calibration window up, saved and

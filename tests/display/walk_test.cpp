@@ -36,7 +36,7 @@ TEST_F(WalkTest, StartUpOpenAnalyseAndEveryResultsPage)
 
     ShowPageOf(results->sstResults, results->sscDutypoint);
     Click(results->sscDutypoint);
-    EXPECT_TRUE(WaitFor([&] { return Shown(results->sscPrintDutyYear); }));
+    EXPECT_TRUE(WaitShown(results->sscPrintDutyYear));
     RepaintPictureButtonsDisabled();
     Click(results->sscHideDuty);
 
@@ -44,7 +44,7 @@ TEST_F(WalkTest, StartUpOpenAnalyseAndEveryResultsPage)
     Click(results->sscIRR);
     IrrViewWindow* irr = ctx.windows.irrView.Get();
     ASSERT_TRUE(irr);
-    EXPECT_TRUE(WaitFor([&] { return Shown(irr->widget()); }));
+    EXPECT_TRUE(WaitShown(irr->widget()));
     EXPECT_GT(RepaintPictureButtonsDisabled(), 0);
 }
 

@@ -43,7 +43,8 @@ namespace {
 void PressAnalyse(QWidget* w)
 {
     auto* dialog = static_cast<frmAnalyse*>(w);
-    WaitFor([&] { return dialog->sscAnalyse->isVisible(); });
+    EXPECT_TRUE(WaitFor([&] { return dialog->sscAnalyse->isVisible(); },
+                        QStringLiteral("the Analyse button")));
     Click(dialog->sscAnalyse);
 }
 
@@ -61,7 +62,7 @@ void PressCancel(QWidget* w)
 
 void ExpectOnScreenAtCorner(QWidget* window)
 {
-    ASSERT_TRUE(WaitFor([&] { return Shown(window); })) << window->objectName().toStdString();
+    ASSERT_TRUE(WaitShown(window)) << window->objectName().toStdString();
     ExpectFramedAtCorner(window);
     QMdiSubWindow* frame = FrameOf(window);
     ASSERT_TRUE(frame);
@@ -124,7 +125,7 @@ class WindowsTest : public DisplayTest
         ViewProfile();
         ChooseMenuBarItem(main_->mnuRoughness);
         auto* roughness = static_cast<frmRoughness*>(ctx.windows.roughness.Get());
-        EXPECT_TRUE(roughness && WaitFor([&] { return Shown(roughness); }));
+        EXPECT_TRUE(roughness && WaitShown(roughness));
         return roughness;
     }
 
@@ -137,9 +138,9 @@ class WindowsTest : public DisplayTest
         if (!input->optPumpDetails->isChecked())
             QTest::mouseClick(input->optPumpDetails, Qt::LeftButton, {},
                               QPoint(8, input->optPumpDetails->height() / 2));
-        ASSERT_TRUE(WaitFor([&] { return Shown(input->sscPumpcurve); }));
+        ASSERT_TRUE(WaitShown(input->sscPumpcurve));
         Click(input->sscPumpcurve);
-        ASSERT_TRUE(WaitFor([&] { return Shown(input->txtPumptype); }));
+        ASSERT_TRUE(WaitShown(input->txtPumptype));
     }
 
     // The item stands on the menu bar where the user can click it.
@@ -208,7 +209,7 @@ TEST_F(WindowsTest, RoughnessCalibrationItemGoesWithTheProfileView)
 
     // The view's close box: the view goes, the item with it, the input
     // window comes back.
-    ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));
+    ASSERT_TRUE(WaitShown(Input()));
     frmView* view = ViewProfile();
     ASSERT_TRUE(view);
     EXPECT_TRUE(OnMenuBar(main_->mnuRoughness));
@@ -309,7 +310,7 @@ TEST_F(WindowsTest, FailedRunLeavesNoYearForTheNextProject)
     EXPECT_EQ(results->lblYear->text(), first);
     ShowPageOf(results->sstResults, results->sscViewHydraulicTable);
     Click(results->sscViewHydraulicTable);
-    ASSERT_TRUE(WaitFor([&] { return Shown(results->lblYear1); }));
+    ASSERT_TRUE(WaitShown(results->lblYear1));
     EXPECT_EQ(results->lblYear1->text(), QStringLiteral("Year: ") + first);
 }
 
@@ -357,9 +358,12 @@ TEST_F(WindowsTest, PumpTextBoxesShowTheirTextsAndStartEmpty)
     frmLCC* input = Input();
     EXPECT_EQ(input->txtPumptype->text(), QStringLiteral("Acme 200"));
     EXPECT_EQ(input->txtPumpDescription->toPlainText(), QStringLiteral("Two pumps in parallel"));
-    QTest::qWait(100);
-    EXPECT_GT(DarkPixelsOnScreen(input->txtPumptype), 20); // the text is in sight
-    EXPECT_GT(DarkPixelsOnScreen(input->txtPumpDescription->viewport()), 20);
+    // The text comes into sight once the boxes are painted.
+    EXPECT_TRUE(WaitFor([&] { return DarkPixelsOnScreen(input->txtPumptype) > 20; },
+                        QStringLiteral("the pump type's text on the screen")));
+    EXPECT_TRUE(
+        WaitFor([&] { return DarkPixelsOnScreen(input->txtPumpDescription->viewport()) > 20; },
+                QStringLiteral("the pump description's text on the screen")));
 
     // A new type typed over the old one is saved at the record's fixed width.
     input->txtPumptype->setFocus();
@@ -387,7 +391,7 @@ TEST_F(WindowsTest, PumpTextBoxesShowTheirTextsAndStartEmpty)
         });
     Click(input->sscOK); // the pump panel closed
     Run(script, [&] { ChooseMenu(main_->mnuFile, main_->mnuNew); });
-    ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));
+    ASSERT_TRUE(WaitShown(Input()));
     ShowPumpDetails();
     EXPECT_TRUE(input->txtPumptype->text().isEmpty());
     EXPECT_TRUE(input->txtPumpDescription->toPlainText().isEmpty());
@@ -402,7 +406,7 @@ TEST_F(WindowsTest, CalibrationPickListAndGridsFitTheirCells)
     frmLCC* input = Input();
     ShowPageOf(input->sstInput, input->sscLaying);
     Click(input->sscLaying);
-    ASSERT_TRUE(WaitFor([&] { return Shown(input->msgLaying); }));
+    ASSERT_TRUE(WaitShown(input->msgLaying));
     ExpectNoEmptyBand(input->msgLaying);
     Click(input->sscCancelLaying);
     ASSERT_TRUE(WaitFor([&] { return !Shown(input->fraLaying); }));
@@ -416,7 +420,7 @@ TEST_F(WindowsTest, CalibrationPickListAndGridsFitTheirCells)
     // in sight.
     FlexGrid* grid = w->msgRoughness;
     ClickGridCell(grid, frmRoughness::LengthRow, 1);
-    ASSERT_TRUE(WaitFor([&] { return Shown(w->comAccLength); }));
+    ASSERT_TRUE(WaitShown(w->comAccLength));
     const QRect cell = grid->cellRect(frmRoughness::LengthRow, 1);
     EXPECT_EQ(w->comAccLength->mapToGlobal(QPoint(0, 0)), grid->mapToGlobal(cell.topLeft()));
     EXPECT_EQ(w->comAccLength->size(), cell.size());
@@ -426,7 +430,7 @@ TEST_F(WindowsTest, CalibrationPickListAndGridsFitTheirCells)
 
     // A chainage typed into the cell shows there, not the list's old choice.
     QTest::keyClick(grid, Qt::Key_7, {}); // the first key opens the cell's editor
-    ASSERT_TRUE(WaitFor([&] { return Shown(w->txtCell); }));
+    ASSERT_TRUE(WaitShown(w->txtCell));
     QTest::keyClicks(w->txtCell, QStringLiteral("50"));
     QTest::keyClick(w->txtCell, Qt::Key_Return);
     EXPECT_EQ(grid->TextMatrix(frmRoughness::LengthRow, 1), QStringLiteral("750"));
@@ -435,7 +439,7 @@ TEST_F(WindowsTest, CalibrationPickListAndGridsFitTheirCells)
 
     // Back on the cell, the list shows what the cell holds.
     ClickGridCell(grid, frmRoughness::LengthRow, 1);
-    ASSERT_TRUE(WaitFor([&] { return Shown(w->comAccLength); }));
+    ASSERT_TRUE(WaitShown(w->comAccLength));
     EXPECT_EQ(w->comAccLength->currentIndex(), -1);
     EXPECT_EQ(w->comAccLength->placeholderText(), QStringLiteral("750"));
 }

@@ -14,6 +14,7 @@
 #include "platform/StatusPanels.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
+#include "support/WaitLimit.h"
 
 using namespace vemora;
 
@@ -166,7 +167,7 @@ TEST(PictureButton, HoverClickAndLook)
     caption->setGeometry(60, 4, 100, 28);
     owner.show();
     owner.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner, test::WaitLimitMs()));
 
     // Start from a pointer outside the button.
     QEvent away(QEvent::Leave);
@@ -198,7 +199,7 @@ TEST(PictureButton, HoverClickAndLook)
     caption->setFocus();
     QTest::keyClick(ssc, Qt::Key_C, Qt::AltModifier);
     // A shortcut clicks the button after its short pressed look.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return clickedCaption.count() == 1; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clickedCaption.count() == 1; }, test::WaitLimitMs()));
     EXPECT_GE(focus.count(), 1);
     owner.grab().save("/tmp/platform_buttons.png");
 }

@@ -8,6 +8,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
+#include "support/WaitLimit.h"
 
 using namespace vemora;
 
@@ -48,7 +49,7 @@ class FlexGridTest : public ::testing::Test
         grid->setColWidth(-1, 1500); // 100 px
         grid->setRowHeight(-1, 300); // 20 px
         window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window, test::WaitLimitMs()));
     }
 
     QPoint centreOf(int r, int c) const
@@ -323,7 +324,7 @@ TEST_F(FlexGridTest, AnEditorPlacedFromTheCellMembersCoversTheCellExactly)
 TEST_F(FlexGridTest, DoubleClickAndLosingTheFocus)
 {
     window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window, test::WaitLimitMs()));
     auto* other = new TextBox(&window);
     other->setGeometry(10, 330, 100, 24);
     other->show();

@@ -15,6 +15,7 @@
 #include "platform/HelpWindow.h"
 #include "platform/QtUi.h"
 #include "platform/ScriptedUi.h"
+#include "support/WaitLimit.h"
 
 using namespace vemora;
 
@@ -231,7 +232,7 @@ TEST(QtUi, HelpOpensBesideTheMenusAndTheToolbar)
     main.setCentralWidget(client);
     main.setGeometry(0, 0, 800, 600);
     main.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main, test::WaitLimitMs()));
 
     QtUi real;
     real.setHelpParent(&main, area);

@@ -12,6 +12,8 @@
 #include <filesystem>
 
 #include "ReportsFixture.h"
+#include "project/ProfileNodes.h"
+#include "project/RecordStore.h"
 #include "results/AnalysedProjects.h"
 #include "support/GrabDir.h"
 #include "support/PdfPages.h"
@@ -339,6 +341,36 @@ TEST_P(LegibleLivesTest, EveryDesignLifeWithAVaryingDemand)
     for (int years : DesignLives())
         ExpectLegible({kind + "-" + std::to_string(years) + "-years",
                        [&] { return VaryingDemand(GetParam(), years); }});
+}
+
+// A project as its file holds it.
+std::unique_ptr<ProjectStore> FromFile(const std::filesystem::path& file)
+{
+    auto s = std::make_unique<ProjectStore>();
+    int64_t record = 0;
+    EXPECT_EQ(ReadProjectFile(file.string(), s->ProjectRec, record), FileStatus::Ok) << file;
+    CopyRecordToStore(s->ProjectRec, *s);
+    s->NodeCount = ProfileNodeCount(*s);
+    return s;
+}
+
+// The example projects the program ships in Projects/: each analyses with no
+// warning and prints every item legibly.
+TEST_F(LegiblePagesTest, EveryExampleProjectAnalysesAndPrintsLegibly)
+{
+    int examples = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(
+             std::filesystem::path(VEMORA_SOURCE_DIR) / "Projects")) {
+        if (entry.path().extension() != ".kpj") continue;
+        ++examples;
+        const std::string name = entry.path().stem().string();
+        EXPECT_EQ(ExpectLegible({name, [&] { return FromFile(entry.path()); }}), 4) << name;
+        EXPECT_EQ(ctx.store.ResultsValid, 1) << name;
+        EXPECT_EQ(ctx.store.HighPointFlag, 0) << name;
+        EXPECT_EQ(ctx.store.GradelineFailed, 0) << name;
+        EXPECT_EQ(ctx.store.AnalysisError, 0) << name;
+    }
+    EXPECT_EQ(examples, 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Mains, LegibleLivesTest,

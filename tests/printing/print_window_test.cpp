@@ -14,6 +14,7 @@
 #include "reports/frmPrint.h"
 #include "reports/frmSelectYear.h"
 #include "support/PdfPages.h"
+#include "support/WaitLimit.h"
 
 namespace vemora::test {
 namespace {
@@ -28,7 +29,7 @@ class PrintWindowTest : public ReportsTest
         ui.dialogHandlers.push_back([act](QDialog* d) {
             auto* w = static_cast<frmPrint*>(d);
             w->show();
-            QTRY_VERIFY(!w->tmrCheck->isActive());
+            QTRY_VERIFY_WITH_TIMEOUT(!w->tmrCheck->isActive(), WaitLimitMs());
             act(w);
         });
         return ctx.windows.print.Exec();
@@ -132,7 +133,7 @@ TEST_F(PrintWindowTest, TheHydraulicBoxAsksForTheYear)
     QStringList years;
     ui.dialogHandlers.push_back([&](QDialog* d) {
         auto* w = static_cast<frmPrint*>(d);
-        QTRY_VERIFY(!w->tmrCheck->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->tmrCheck->isActive(), WaitLimitMs());
         ui.dialogHandlers.push_back([&](QDialog* y) {
             auto* select = static_cast<frmSelectYear*>(y);
             for (int i = 0; i < select->comYear->count(); ++i)

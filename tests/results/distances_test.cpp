@@ -2,6 +2,7 @@
 // section a drawing or printed page needs.
 #include "ResultsWindowFixture.h"
 #include "platform/Twips.h"
+#include "support/WaitLimit.h"
 
 namespace vemora::test {
 namespace {
@@ -113,7 +114,7 @@ TEST_F(DistancesTest, TheProfileIsDrawnForTheChosenSectionAndYear)
     // The read-out over the plot in the project's units.
     main->show();
     ctx.mainWindow().showWorkingWindow(w);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get(), WaitLimitMs()));
     QTest::mouseMove(w->picHydraulic, w->picHydraulic->rect().center());
     EXPECT_TRUE(w->lblX->text().endsWith(" m")) << w->lblX->text().toStdString();
     EXPECT_NE(w->lblX->text(), "Out of range");

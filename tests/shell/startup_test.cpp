@@ -16,6 +16,7 @@
 #include "shell/Startup.h"
 #include "shell/frmAgree.h"
 #include "shell/frmIntro.h"
+#include "support/WaitLimit.h"
 
 namespace vemora::test {
 namespace {
@@ -147,7 +148,7 @@ TEST_F(StartupTest, MainAndInputWindowComeUpActiveAfterTheSplash)
     QTest::mouseClick(agree.sscAccept, Qt::LeftButton);
     ASSERT_EQ(mainWindows().size(), 1u);
     MDIProject* main = mainWindows()[0];
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main, WaitLimitMs()));
     ASSERT_NE(main->mdiArea->activeSubWindow(), nullptr);
     EXPECT_EQ(main->mdiArea->activeSubWindow()->widget(), input());
     EXPECT_TRUE(input()->isActiveWindow());

@@ -1,4 +1,5 @@
 #include "support/PdfPages.h"
+#include "support/WaitLimit.h"
 
 #include <QPdfDocument>
 #include <QPdfSelection>
@@ -30,7 +31,7 @@ std::vector<std::vector<PdfWord>> readPdfWords(const QString& path)
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"),
                     {QStringLiteral("-bbox-layout"), path, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0) return pages;
+    if (!pdftotext.waitForFinished(WaitLimitMs()) || pdftotext.exitCode() != 0) return pages;
     QXmlStreamReader xml(pdftotext.readAllStandardOutput());
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;

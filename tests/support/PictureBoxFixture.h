@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/PictureBox.h"
+#include "support/WaitLimit.h"
 
 namespace vemora::test {
 
@@ -20,7 +21,7 @@ struct PictureBoxTest : ::testing::Test
         window.resize(500, 300);
         pic->setGeometry(10, 10, 404, 204); // 400 x 200 inside the border
         window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window, WaitLimitMs()));
         // QTest keeps the buttons of earlier tests held; let them go.
         QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(490, 290));
     }

@@ -1,4 +1,5 @@
 #include "support/UserInput.h"
+#include "support/WaitLimit.h"
 
 #include <QApplication>
 #include <QTest>
@@ -31,7 +32,7 @@ bool ShowActive(QWidget* w)
     top->show();
     QApplication::setActiveWindow(top);
     top->activateWindow();
-    return QTest::qWaitForWindowActive(top);
+    return QTest::qWaitForWindowActive(top, WaitLimitMs());
 }
 
 void TurnWheel(QWidget* over, int notches, QPoint at)

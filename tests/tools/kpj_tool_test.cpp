@@ -18,6 +18,7 @@
 #include "project/RecordCodec.h"
 #include "project/RecordStore.h"
 #include "project/TextCodec.h"
+#include "support/WaitLimit.h"
 
 namespace vemora {
 namespace {
@@ -228,7 +229,8 @@ TEST(Program, IgnoresTheFileSizeSignalFromTheStart)
     // signal n), once the program has started.
     const std::string status = "/proc/" + std::to_string(pid) + "/status";
     bool ignored = false;
-    for (int tries = 0; tries < 200 && !ignored; ++tries) {
+    const auto limit = std::chrono::steady_clock::now() + test::WaitLimit();
+    while (!ignored && std::chrono::steady_clock::now() < limit) {
         std::this_thread::sleep_for(std::chrono::milliseconds(25));
         std::smatch m;
         const std::string text = test::ReadBytes(status);
