@@ -80,7 +80,10 @@ class ControlsTest : public DisplayTest
         for (ScrollBar* bar : window->findChildren<ScrollBar*>()) {
             if (tabs && tabs->isAncestorOf(bar)) ShowPageOf(tabs, bar);
             if (!bar->isVisibleTo(window)) continue; // hidden by the project's options
-            if (!WaitShown(bar)) continue;
+            if (!WaitShown(bar)) {
+                ADD_FAILURE() << bar->objectName().toStdString() << " never showed";
+                continue;
+            }
             ExpectArrowKeysStepTheWayTheyPoint(bar);
             ++pressed;
         }
