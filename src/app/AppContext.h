@@ -39,6 +39,7 @@ struct AppContext
     GraphPages graphPages;       // graph pages owned by the window folders
     CalibrationData calibration; // the roughness calibration's scenarios and results
     PendingInput savedInput;     // what a save made of the window at the last load or save
+    PendingInput analysedInput;  // what a save made of the window when the results' run started
 
     WindowRegistry windows;
     Ui& ui;

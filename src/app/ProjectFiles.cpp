@@ -48,16 +48,11 @@ FileDialogRequest ProjectDialog(AppContext& ctx, const QString& title, const QSt
 bool FillRecord(AppContext& ctx)
 {
     ProjectStore& s = ctx.store;
-    s.ValidationFailed = 1;
     s.ProjectRecordLength = ProjectRecord::Size;
-    InputWindow* w = ctx.windows.input.Get();
-    if (!w) return false;
-    StoreOptionCodes(s, w->Options());
-    if (!RunSaveChecks(ctx, *w)) return false;
-    w->CopyFieldsToStore(s);
+    if (!CheckInputForSave(ctx)) return false;
+    ctx.windows.input.Get()->CopyFieldsToStore(s);
     CopyStoreToRecord(s, s.ProjectRec);
     ctx.mainWindow().setProgressValue(70);
-    s.ValidationFailed = 0;
     return true;
 }
 
@@ -77,6 +72,14 @@ bool WriteRecord(AppContext& ctx, const std::string& path)
 }
 
 } // namespace
+
+bool CheckInputForSave(AppContext& ctx)
+{
+    InputWindow* w = ctx.windows.input.Get();
+    if (!w) return false;
+    StoreOptionCodes(ctx.store, w->Options());
+    return RunSaveChecks(ctx, *w);
+}
 
 void OpenProject(AppContext& ctx)
 {
@@ -98,19 +101,18 @@ void OpenProject(AppContext& ctx)
         s.ProjectFilePath = previous;
 }
 
-void SaveProject(AppContext& ctx)
+SaveOutcome SaveProject(AppContext& ctx)
 {
     ProjectStore& s = ctx.store;
     if (!FillRecord(ctx)) {
         HideProgressCaption(ctx);
-        return;
+        return SaveOutcome::StoppedByCheck;
     }
-    if (s.SaveAsPending == 1) return;
-    if (!WriteRecord(ctx, TrimBlanks(s.ProjectFilePath))) return;
-    if (LoadProject(ctx)) s.SaveSucceeded = 1;
+    if (!WriteRecord(ctx, TrimBlanks(s.ProjectFilePath))) return SaveOutcome::Failed;
+    return LoadProject(ctx) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
-void SaveProjectAs(AppContext& ctx)
+SaveOutcome SaveProjectAs(AppContext& ctx)
 {
     ProjectStore& s = ctx.store;
     MainWindow& main = ctx.mainWindow();
@@ -121,25 +123,18 @@ void SaveProjectAs(AppContext& ctx)
     req.overwritePrompt = true;
     main.setProgressValue(10);
 
-    s.ValidationFailed = 0;
-    s.SaveAsPending = 1;
-    SaveProject(ctx);
-    if (s.ValidationFailed == 1) {
-        s.SaveAsPending = 0;
-        return;
+    if (!FillRecord(ctx)) {
+        HideProgressCaption(ctx);
+        return SaveOutcome::StoppedByCheck;
     }
     const std::optional<QString> file = ctx.ui.saveFile(req, main.widget());
     if (!file) {
-        s.SaveAsPending = 0;
         HideProgressCaption(ctx);
-        return;
+        return SaveOutcome::Cancelled;
     }
     main.setProgressValue(80);
     const std::string path = TrimBlanks(file->toStdString());
-    if (!WriteRecord(ctx, path)) {
-        s.SaveAsPending = 0;
-        return;
-    }
+    if (!WriteRecord(ctx, path)) return SaveOutcome::Failed;
     main.setProgressValue(100);
     s.ProjectFilePath = path;
     InputWindow* w = ctx.windows.input.Get();
@@ -148,7 +143,7 @@ void SaveProjectAs(AppContext& ctx)
     main.setProgressCaptionVisible(true);
     main.setProgressValue(0);
     s.NewProjectFlag = 0;
-    if (!LoadProject(ctx)) s.SaveAsPending = 0;
+    return LoadProject(ctx) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
 bool DeleteProject(AppContext& ctx)

@@ -16,19 +16,33 @@ inline constexpr const char* NewProjectFileLabel = "Vemora (New project file)";
 // flags, caption and windows stay as they were. Never creates a file.
 void OpenProject(AppContext& ctx);
 
+// How a save ended: written and loaded again, stopped by an input check
+// (which showed its message), cancelled at a dialog or question, or the file
+// could not be written (which said why).
+enum class SaveOutcome {
+    Saved,
+    StoppedByCheck,
+    Cancelled,
+    Failed,
+};
+
+// The save's option codes and checks of the input window, with their
+// messages (RunSaveChecks); the grids read back go into the store. False
+// when a check stopped them or there is no input window. Writes no file.
+bool CheckInputForSave(AppContext& ctx);
+
 // Checks the input window, reads its grids and fields into the store and the
-// store into the record (ValidationFailed 0 once that is done). Unless a
-// Save As pass is under way, writes the record atomically at the file's
-// record number and loads the project again from the file (SaveSucceeded
-// 1). A write that fails leaves the file as it was and says "Can't Save the
-// project !" with the reason on a second line. Whenever the save ends
-// without writing, the "Saving project" caption is hidden and cleared.
-void SaveProject(AppContext& ctx);
+// store into the record, writes the record atomically at the file's record
+// number and loads the project again from the file. A write that fails
+// leaves the file as it was and says "Can't Save the project !" with the
+// reason on a second line. Whenever the save ends without writing, the
+// "Saving project" caption is hidden and cleared.
+SaveOutcome SaveProject(AppContext& ctx);
 
 // The checks and copies of SaveProject, then the file name asked, the write
 // and the load. ProjectFilePath takes the new name only once the write has
 // succeeded; a cancelled dialog or failed check writes nothing.
-void SaveProjectAs(AppContext& ctx);
+SaveOutcome SaveProjectAs(AppContext& ctx);
 
 // Deletes the project's file after the checks and the question; its windows
 // and results go with it (ForgetPreviousProject) and its name leaves the

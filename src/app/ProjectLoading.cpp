@@ -50,7 +50,6 @@ void NewProject(AppContext& ctx)
 {
     ProjectStore& s = ctx.store;
     s.NewProjectFlag = 1;
-    s.SaveAsPending = 0;
     if (InputWindow* window = ctx.windows.input.Load())
         window->ShowFileName(QStringLiteral("Vemora (New project file)"));
     WriteNewProjectDefaults(s, TodayProjectDate());
@@ -109,8 +108,6 @@ bool LoadProject(AppContext& ctx)
     s.ResultsValid = 0;
     s.ProjectOpen = 1;
     s.ProjectSaved = 1;
-    s.SaveAsPending = 0;
-    s.SaveSucceeded = 1;
     progress.Hide();
     if (ctx.main) ShowWorkingWindow(ctx, window);
     return true;

@@ -26,9 +26,7 @@ void MDIProject::mnuNew_Click()
         if (ctx.ui.msgBox(QStringLiteral("Do you want to save the project ?"), MsgButtons::YesNo,
                           MsgIcon::Question, QStringLiteral("Vemora"), this) == MsgAnswer::Yes) {
             // A save that did not complete keeps the user's work on screen.
-            s.SaveSucceeded = 0;
-            mnuSave_Click();
-            if (s.SaveSucceeded != 1) {
+            if (SaveCommand() != SaveOutcome::Saved) {
                 ShowWorkingWindow(ctx, ctx.windows.input.Get());
                 return;
             }
@@ -43,17 +41,15 @@ void MDIProject::mnuNew_Click()
     BringBackWorkspace(before);
 }
 
-bool MDIProject::SaveEditsFirst()
+bool MDIProject::SaveEditsFirst(bool checkOnNo)
 {
     if (!EditsPending(ctx)) return true;
     const MsgAnswer answer =
         ctx.ui.msgBox(QStringLiteral("Do you want to save the project ?"), MsgButtons::YesNoCancel,
                       MsgIcon::Question, QStringLiteral("Vemora"), this);
-    if (answer == MsgAnswer::No) return true;
+    if (answer == MsgAnswer::No) return !checkOnNo || CheckInputForSave(ctx);
     if (answer != MsgAnswer::Yes) return false;
-    ctx.store.SaveSucceeded = 0;
-    mnuSave_Click();
-    return ctx.store.SaveSucceeded == 1;
+    return SaveCommand() == SaveOutcome::Saved;
 }
 
 MDIProject::ShownWorkspace MDIProject::ShowingWorkspace() const
@@ -93,19 +89,19 @@ void MDIProject::mnuOpen_Click()
     BringBackWorkspace(before);
 }
 
-void MDIProject::mnuSave_Click()
+SaveOutcome MDIProject::SaveCommand()
 {
     const ShownWorkspace before = ShowingWorkspace();
     HideWorkspace();
-    if (!RequireOpenProject(OpenFirst)) return;
+    if (!RequireOpenProject(OpenFirst)) return SaveOutcome::Cancelled;
     setProgressCaption(QStringLiteral("Saving project"));
     setProgressCaptionVisible(true);
     InputWindow* input = ctx.windows.input.Get();
-    if (!input || input->FileNameText() == QLatin1String(NewProjectFileLabel))
-        SaveProjectAs(ctx);
-    else
-        SaveProject(ctx);
+    const SaveOutcome outcome =
+        !input || input->FileNameText() == QLatin1String(NewProjectFileLabel) ? SaveProjectAs(ctx)
+                                                                              : SaveProject(ctx);
     BringBackWorkspace(before);
+    return outcome;
 }
 
 void MDIProject::mnuSaveAs_Click()

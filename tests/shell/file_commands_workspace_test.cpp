@@ -10,6 +10,7 @@
 
 #include "ShellFixture.h"
 #include "StandInResults.h"
+#include "app/PendingEdits.h"
 #include "app/WorkingViews.h"
 #include "platform/PictureButton.h"
 
@@ -44,10 +45,12 @@ class FileCommandsWorkspaceTest : public ShellTest
         ASSERT_TRUE(inputShown());
     }
 
-    // Results present and their window showing, as View > Results leaves it.
+    // Results of the input on screen, their window showing, as View >
+    // Results leaves it.
     void ShowResults()
     {
         ctx.store.ResultsValid = 1;
+        ctx.analysedInput = BuildPendingInput(ctx);
         m->mnuResults->trigger();
         ASSERT_TRUE(resultsShown());
         ASSERT_FALSE(inputShown());
