@@ -129,6 +129,7 @@ TEST_F(ResultsFollowInputTest, NoAtAnalyseAnalysesTheWindowWithoutWriting)
     for (int c = 3; c < w->msgProfile->Cols(); ++c)
         w->msgProfile->setTextMatrix(4, c, w->msgProfile->TextMatrix(3, c));
     w->txtBRWL->setText(QStringLiteral("20"));
+    w->txtDiscountRate->setText(QStringLiteral("9.5"));
     const size_t said = ui.messages.size();
     ui.answers.push_back(MsgAnswer::No);
     ASSERT_TRUE(AnalyseAndContinue()) << ui.lastMessage().toStdString();
