@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "app/AppContext.h"
+#include "app/ProjectFiles.h"
 #include "app/ReadProjectDate.h"
 #include "platform/ReportPrinter.h"
 #include "project/TextCodec.h"
@@ -177,7 +178,7 @@ QString PrintedProjectDate(const AppContext& ctx)
 
 QString FileLabelText(const AppContext& ctx)
 {
-    if (ctx.store.NewProjectFlag == 1) return QStringLiteral("Vemora (New project file)");
+    if (!HasFileOfItsOwn(ctx)) return QString::fromLatin1(NewProjectFileLabel);
     return trimmed(ctx.store.ProjectFilePath);
 }
 
@@ -189,8 +190,7 @@ void PrintPageHeader(AppContext& ctx, ReportPrinter& p, const std::function<void
     p.Print();
     printDesigner(ctx, p, f);
     const QString file = QStringLiteral("Filename :");
-    printTwoLineValue(p, file, file,
-                      pathLines(p, trimmed(ctx.store.ProjectFilePath), f.valueColumn),
+    printTwoLineValue(p, file, file, pathLines(p, FileLabelText(ctx), f.valueColumn),
                       f.valueColumn);
     p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx)}});
     printTwoLineValue(p, QStringLiteral("Description :"), QStringLiteral("Description : "),

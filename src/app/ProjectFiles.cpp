@@ -6,6 +6,8 @@
 
 #include "app/AppContext.h"
 #include "app/ForgetPreviousProject.h"
+#include "app/PageFrames.h"
+#include "app/PendingEdits.h"
 #include "app/ProjectLoading.h"
 #include "app/SaveChecks.h"
 #include "app/WorkingViews.h"
@@ -73,6 +75,11 @@ bool WriteRecord(AppContext& ctx, const std::string& path)
 
 } // namespace
 
+bool HasFileOfItsOwn(const AppContext& ctx)
+{
+    return !TrimBlanks(ctx.store.ProjectFilePath).empty();
+}
+
 bool CheckInputForSave(AppContext& ctx)
 {
     InputWindow* w = ctx.windows.input.Get();
@@ -137,8 +144,7 @@ SaveOutcome SaveProjectAs(AppContext& ctx)
     if (!WriteRecord(ctx, path)) return SaveOutcome::Failed;
     main.setProgressValue(100);
     s.ProjectFilePath = path;
-    InputWindow* w = ctx.windows.input.Get();
-    if (w) w->ShowFileName(QString::fromStdString(path));
+    if (InputWindow* w = ctx.windows.input.Get()) w->ShowFileName(FileLabelText(ctx));
     main.setProgressCaption(QStringLiteral("Opening project"));
     main.setProgressCaptionVisible(true);
     main.setProgressValue(0);
@@ -154,8 +160,7 @@ bool DeleteProject(AppContext& ctx)
         Message(ctx, QStringLiteral("First open the project that you want to delete"));
         return false;
     }
-    const bool ownFile = w && w->FileNameText() != QLatin1String(NewProjectFileLabel);
-    if (s.ProjectSaved == 0 || !ownFile) {
+    if (!HasFileOfItsOwn(ctx) || EditsPending(ctx)) {
         Message(ctx, QStringLiteral("The project has not been saved and thus cannot be deleted"),
                 MsgIcon::None);
         return false;

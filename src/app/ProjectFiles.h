@@ -10,6 +10,11 @@ struct AppContext;
 // The caption of the file label while the project has no file of its own.
 inline constexpr const char* NewProjectFileLabel = "Vemora (New project file)";
 
+// Whether the project has a file of its own: it was opened from one or saved
+// into one since New (which clears the path). The file label, the page
+// headers, the PDF's name, Save, Save As and Delete all ask this.
+bool HasFileOfItsOwn(const AppContext& ctx);
+
 // Asks for a project file and loads it; the windows of the project before
 // then go (ForgetPreviousProject). Cancelled, or a file that will not open:
 // the progress caption is hidden and cleared, and the project, its path,
@@ -47,8 +52,8 @@ SaveOutcome SaveProjectAs(AppContext& ctx);
 // Deletes the project's file after the checks and the question; its windows
 // and results go with it (ForgetPreviousProject) and its name leaves the
 // main window's caption. A project without a file of its own (New, never
-// saved) is refused. Returns whether the file was
-// deleted.
+// saved), or with edits pending (the save question's comparison), is
+// refused. Returns whether the file was deleted.
 bool DeleteProject(AppContext& ctx);
 
 } // namespace vemora

@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/ForgetPreviousProject.h"
+#include "app/PageFrames.h"
 #include "app/PendingEdits.h"
 #include "app/WorkingViews.h"
 #include "project/ProjectDate.h"
@@ -50,8 +51,8 @@ void NewProject(AppContext& ctx)
 {
     ProjectStore& s = ctx.store;
     s.NewProjectFlag = 1;
-    if (InputWindow* window = ctx.windows.input.Load())
-        window->ShowFileName(QStringLiteral("Vemora (New project file)"));
+    s.ProjectFilePath.clear(); // a new project has no file of its own
+    if (InputWindow* window = ctx.windows.input.Load()) window->ShowFileName(FileLabelText(ctx));
     WriteNewProjectDefaults(s, TodayProjectDate());
     LoadProject(ctx);
     ForgetPreviousProject(ctx);
@@ -88,7 +89,7 @@ bool LoadProject(AppContext& ctx)
     if (window) {
         window->ShowSystemTypeView();
         if (!isNew) {
-            window->ShowFileName(QString::fromStdString(TrimBlanks(s.ProjectFilePath)));
+            window->ShowFileName(FileLabelText(ctx));
             std::string name = s.ProjectName;
             while (!name.empty() && name.back() == ' ')
                 name.pop_back();

@@ -108,7 +108,7 @@ void frmLCC::sscViewProfile_Click()
 {
     ctx.view.SelectedYear = 1;
     SaveOutcome outcome = SaveOutcome::Failed;
-    if (lblFileName->text() == QLatin1String(NewProjectFileLabel)) {
+    if (!HasFileOfItsOwn(ctx)) {
         ctx.ui.msgBox(
             QStringLiteral("The project must first be saved before the profile can be viewed"),
             MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Vemora"), this);

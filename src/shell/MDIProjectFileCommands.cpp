@@ -16,25 +16,18 @@ namespace {
 const QString OpenFirst = QStringLiteral("First open an existing project or start a new project");
 } // namespace
 
+// Edits pending are offered for saving first, as at Open: Cancel, or a save
+// that did not complete, ends the command with the project, its windows and
+// its caption as they were.
 void MDIProject::mnuNew_Click()
 {
     ShownWorkspace before = ShowingWorkspace();
     StopWelcome();
-    ProjectStore& s = ctx.store;
+    if (!before.caption.isEmpty()) setWindowTitle(before.caption); // the project's name stays
+    if (!SaveEditsFirst()) return;
+    before = ShowingWorkspace(); // a saved project shows under its new caption
     HideWorkingWindow(ctx, ctx.windows.input.Get());
-    if (s.ProjectOpen == 1) {
-        if (ctx.ui.msgBox(QStringLiteral("Do you want to save the project ?"), MsgButtons::YesNo,
-                          MsgIcon::Question, QStringLiteral("Vemora"), this) == MsgAnswer::Yes) {
-            // A save that did not complete keeps the user's work on screen.
-            if (SaveCommand() != SaveOutcome::Saved) {
-                ShowWorkingWindow(ctx, ctx.windows.input.Get());
-                return;
-            }
-            before = ShowingWorkspace(); // the saved project, under its new caption
-        }
-        HideWorkingWindow(ctx, ctx.windows.input.Get());
-        if (s.ResultsValid == 1) HideWorkingWindow(ctx, ctx.windows.results.Get());
-    }
+    if (ctx.store.ResultsValid == 1) HideWorkingWindow(ctx, ctx.windows.results.Get());
     frmLCCType dialog(ctx, this);
     ctx.ui.execDialog(&dialog);
     // Cancelled: the project stays, and so does what showed of it.
@@ -96,10 +89,7 @@ SaveOutcome MDIProject::SaveCommand()
     if (!RequireOpenProject(OpenFirst)) return SaveOutcome::Cancelled;
     setProgressCaption(QStringLiteral("Saving project"));
     setProgressCaptionVisible(true);
-    InputWindow* input = ctx.windows.input.Get();
-    const SaveOutcome outcome =
-        !input || input->FileNameText() == QLatin1String(NewProjectFileLabel) ? SaveProjectAs(ctx)
-                                                                              : SaveProject(ctx);
+    const SaveOutcome outcome = HasFileOfItsOwn(ctx) ? SaveProject(ctx) : SaveProjectAs(ctx);
     BringBackWorkspace(before);
     return outcome;
 }

@@ -31,8 +31,8 @@ class ResultsTest : public DisplayTest
 // makes it current), a digit typed into the editor: the results are refused.
 TEST_F(ResultsTest, ADigitTypedIntoTheCurrentCellLeavesNoResults)
 {
-    const QString path = SaveProjectFile(
-        *GravityProject(100, 50, {{60, 0}, {55, 500}, {40, 1000}}), QStringLiteral("Typed"));
+    const QString path = SaveProjectFile(*GravityProject(100, 50, {{60, 0}, {55, 500}, {40, 1000}}),
+                                         QStringLiteral("Typed"));
     StartUp();
     OpenThroughMenu(path);
     ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));

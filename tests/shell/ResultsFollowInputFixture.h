@@ -81,7 +81,8 @@ class ResultsFollowInputTest : public ShellTest
     {
         const size_t said = ui.messages.size();
         main_->mnuResults->trigger();
-        return ui.messages.size() == said + 1 && ui.lastMessage() == "Project has not been analysed.";
+        return ui.messages.size() == said + 1 &&
+               ui.lastMessage() == "Project has not been analysed.";
     }
 
     // The input window back, as its "Input screen" button brings it.
@@ -134,13 +135,14 @@ class ResultsFollowInputTest : public ShellTest
         } else if (auto* list = qobject_cast<QComboBox*>(control)) {
             if (list->count() < 2) return false;
             list->setFocus();
-            QTest::keyClick(list, list->currentIndex() + 1 < list->count() ? Qt::Key_Down
-                                                                            : Qt::Key_Up);
+            QTest::keyClick(list,
+                            list->currentIndex() + 1 < list->count() ? Qt::Key_Down : Qt::Key_Up);
         } else if (auto* date = qobject_cast<QDateTimeEdit*>(control)) {
             date->setDate(date->date().addDays(1));
         } else if (auto* bar = qobject_cast<QAbstractSlider*>(control)) {
-            bar->triggerAction(bar->value() < bar->maximum() ? QAbstractSlider::SliderSingleStepAdd
-                                                             : QAbstractSlider::SliderSingleStepSub);
+            bar->triggerAction(bar->value() < bar->maximum()
+                                   ? QAbstractSlider::SliderSingleStepAdd
+                                   : QAbstractSlider::SliderSingleStepSub);
         } else if (auto* grid = qobject_cast<FlexGrid*>(control)) {
             TypeIntoCell(grid);
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {

@@ -136,13 +136,13 @@ TEST_F(FileCommandsWorkspaceTest, RefusedDeleteBringsTheWindowBackAndADeletedPro
     EXPECT_TRUE(inputShown());
     EXPECT_EQ(m->windowTitle(), "  Vemora (Canal)");
 
+    input()->txtProject->setText(QStringLiteral("Canal 2")); // an edit since the save
     ShowResults();
-    ctx.store.ProjectSaved = 0; // an edit since the save
     m->mnuDelete->trigger();
     EXPECT_EQ(ui.lastMessage(), "The project has not been saved and thus cannot be deleted");
     EXPECT_TRUE(resultsShown());
 
-    ctx.store.ProjectSaved = 1;
+    NoteSavedInput(ctx); // as if it had been saved
     ASSERT_TRUE(QFile(file("p.kpj")).open(QIODevice::WriteOnly));
     ui.answers.push_back(MsgAnswer::Yes);
     m->mnuDelete->trigger();

@@ -10,6 +10,7 @@
 #include "ProjectFilesFixture.h"
 #include "app/WorkingViews.h"
 #include "platform/DatePicker.h"
+#include "platform/PictureButton.h"
 #include "project/ProjectFile.h"
 #include "project/TextCodec.h"
 #include "support/FileAccess.h"
@@ -251,7 +252,7 @@ TEST_F(ProjectFilesTest, DeleteRefusesAProjectWithoutAFileOfItsOwn)
 {
     FillGravity();
     ASSERT_TRUE(SaveAs("old.kpj"));
-    NewOfType(0); // the path still names old.kpj
+    NewOfType(0); // no file of its own, though old.kpj was open
     EXPECT_FALSE(DeleteProject(ctx));
     EXPECT_EQ(scripted.lastMessage(), "The project has not been saved and thus cannot be deleted");
     EXPECT_EQ(scripted.messages.back().icon, MsgIcon::None);
@@ -288,6 +289,27 @@ TEST_F(ProjectFilesTest, DeleteAsksAndOnlyYesDeletes)
     ctx.ViewCode = WorkingView::InputAfterResults;
     RestoreCurrentView(ctx);
     EXPECT_TRUE(w->isHidden());
+}
+
+// Only edits pending refuse: an edit typed back, or saved by View profile,
+// leaves the project free to delete.
+TEST_F(ProjectFilesTest, DeleteRefusesOnlyEditsPending)
+{
+    FillGravity();
+    ASSERT_TRUE(SaveAs("p.kpj"));
+    w->txtBRWL->setText(QStringLiteral("41"));
+    EXPECT_FALSE(DeleteProject(ctx));
+    EXPECT_EQ(scripted.lastMessage(), "The project has not been saved and thus cannot be deleted");
+    w->txtBRWL->setText(QStringLiteral("40"));
+    scripted.answers.push_back(MsgAnswer::No);
+    EXPECT_FALSE(DeleteProject(ctx));
+    EXPECT_EQ(scripted.lastMessage(), "Are you sure you want to delete the current project ?");
+
+    w->txtBRWL->setText(QStringLiteral("41"));
+    w->sscViewProfile->click(); // saves; no profile view is installed here
+    scripted.answers.push_back(MsgAnswer::Yes);
+    EXPECT_TRUE(DeleteProject(ctx));
+    EXPECT_FALSE(QFile::exists(path("p.kpj")));
 }
 
 TEST_F(ProjectFilesTest, DeleteThatFailsSaysWhyAndKeepsTheProjectOpen)

@@ -143,13 +143,13 @@ TEST_F(ResultsFollowInputTest, NoAtAnalyseAnalysesTheWindowWithoutWriting)
 
     ASSERT_EQ(SaveProject(ctx), SaveOutcome::Saved);
     const TempFolder folder;
-    const QJsonObject tool = QJsonDocument::fromJson(QByteArray::fromStdString(ToolAnalysisJson(
-                                                         file.toStdString(), folder)))
-                                 .object();
-    for (const auto& [key, value] :
-         {std::pair{"TotalCapitalCost", results.TotalCapitalCost},
-          std::pair{"NpvExpenditure", results.NpvExpenditure},
-          std::pair{"NpvIncome", results.NpvIncome}})
+    const QJsonObject tool =
+        QJsonDocument::fromJson(
+            QByteArray::fromStdString(ToolAnalysisJson(file.toStdString(), folder)))
+            .object();
+    for (const auto& [key, value] : {std::pair{"TotalCapitalCost", results.TotalCapitalCost},
+                                     std::pair{"NpvExpenditure", results.NpvExpenditure},
+                                     std::pair{"NpvIncome", results.NpvIncome}})
         EXPECT_FLOAT_EQ(static_cast<float>(tool.value(QLatin1String(key)).toDouble()),
                         static_cast<float>(value))
             << key;
@@ -201,7 +201,7 @@ class StaleResultsTest : public ResultsFollowInputTest
         QLineEdit* box = input()->txtBRWL;
         const QSignalBlocker unseen(box);
         box->setText(box->text() == QStringLiteral("21") ? QStringLiteral("22")
-                                                          : QStringLiteral("21"));
+                                                         : QStringLiteral("21"));
     }
 
     // The controls a user can reach in the window: each visible one that
@@ -211,8 +211,8 @@ class StaleResultsTest : public ResultsFollowInputTest
         std::vector<QPointer<QWidget>> controls;
         for (QWidget* c : window->findChildren<QWidget*>()) {
             const auto inner = c->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-            if (c->isVisible() && std::none_of(inner.begin(), inner.end(),
-                                               [](QWidget* i) { return i->isVisible(); }))
+            if (c->isVisible() &&
+                std::none_of(inner.begin(), inner.end(), [](QWidget* i) { return i->isVisible(); }))
                 controls.emplace_back(c);
         }
         return controls;
@@ -238,8 +238,7 @@ class StaleResultsTest : public ResultsFollowInputTest
 TEST_F(StaleResultsTest, NoControlOfTheResultsWindowOrTheIrrViewReadsThem)
 {
     ASSERT_TRUE(Analyse());
-    const std::vector<QPointer<QWidget>> controls =
-        Reachable(ctx.windows.results.Get()->widget());
+    const std::vector<QPointer<QWidget>> controls = Reachable(ctx.windows.results.Get()->widget());
     ASSERT_GT(controls.size(), 10u);
     for (size_t i = 0; i < controls.size(); ++i) {
         if (i > 0) {
@@ -262,8 +261,8 @@ TEST_F(StaleResultsTest, NoControlOfTheResultsWindowOrTheIrrViewReadsThem)
     for (size_t i = 0; i < irrControls; ++i) {
         if (i > 0) {
             ASSERT_TRUE(Analyse());
-            static_cast<QAbstractButton*>(ctx.windows.results.Get()->widget()->findChild<QWidget*>(
-                                              QStringLiteral("sscIRR")))
+            static_cast<QAbstractButton*>(
+                ctx.windows.results.Get()->widget()->findChild<QWidget*>(QStringLiteral("sscIRR")))
                 ->click();
         }
         ChangeBehindTheResults();
