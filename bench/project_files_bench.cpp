@@ -60,9 +60,7 @@ void BM_SaveProjectFromWindow(benchmark::State& state)
     SavedPumpingProject p;
     if (!p.loaded) state.SkipWithError("cannot make the project");
     for (auto _ : state) {
-        p.ctx.store.SaveSucceeded = 0;
-        SaveProject(p.ctx);
-        if (p.ctx.store.SaveSucceeded != 1) state.SkipWithError("save refused");
+        if (SaveProject(p.ctx) != SaveOutcome::Saved) state.SkipWithError("save refused");
     }
 }
 BENCHMARK(BM_SaveProjectFromWindow)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,8 @@
 #include "app/AnalyseProject.h"
 
 #include "app/AppContext.h"
+#include "app/InvalidateResults.h"
+#include "app/PendingEdits.h"
 
 namespace vemora {
 
@@ -22,6 +24,8 @@ AnalysisOutcome AnalyseProject(AppContext& ctx, float supervisionCost, AnalysisO
     // Every run fills a freshly loaded window, from the first supply year; a
     // window left from an earlier run would show that run's years.
     ctx.windows.results.Unload();
+    DiscardResults(ctx);
+    TakeInputOnScreen(ctx);
     ResultsWindow* results = ctx.windows.results.Load();
     const AnalysisOutcome outcome = RunAnalysis(ctx.store, ctx.results, supervisionCost, observer);
     StoreRunFlags(outcome.Flags, ctx.store);

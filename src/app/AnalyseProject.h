@@ -8,8 +8,9 @@ namespace vemora {
 
 struct AppContext;
 
-// Loads a fresh results window without showing it, runs the analysis on the
-// context's stores with `supervisionCost` (the supervision field's value),
+// Discards the results there were, loads a fresh results window without
+// showing it, has the store take the input on screen (TakeInputOnScreen),
+// runs the analysis on the context's stores with `supervisionCost` (the supervision field's value),
 // keeps the run's flags in the project store and after a completed run has
 // the results window refresh itself from the stores; a failed run leaves no
 // results window loaded. `observer` sees the

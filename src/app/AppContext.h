@@ -44,6 +44,7 @@ struct AppContext
     // last load or save; EditsPending compares what it would write now.
     PendingInput savedInput;
     std::optional<NotedProjectFile> projectFile; // as last opened or saved (ForeignChange)
+    PendingInput analysedInput; // what a save made of the window when the results' run started
 
     WindowRegistry windows;
     Ui& ui;

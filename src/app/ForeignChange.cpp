@@ -13,20 +13,20 @@ void NoteProjectFile(AppContext& ctx, bool hasFile)
     ctx.projectFile = stamp ? std::optional<NotedProjectFile>({path, *stamp}) : std::nullopt;
 }
 
-bool MayOverwriteProjectFile(AppContext& ctx)
+std::optional<SaveOutcome> AskBeforeOverwrite(AppContext& ctx)
 {
     const std::string path = TrimBlanks(ctx.store.ProjectFilePath);
     const std::optional<FileStamp> now = StampOfFile(path);
     const std::optional<NotedProjectFile>& noted = ctx.projectFile;
-    if (!now || !noted || noted->path != path || *now == noted->stamp) return true;
+    if (!now || !noted || noted->path != path || *now == noted->stamp) return std::nullopt;
     const MsgAnswer answer = ctx.ui.msgBox(
         QStringLiteral("The project file has been changed by another program since it was "
                        "opened.\nDo you want to overwrite it ?"),
         MsgButtons::YesNoCancel, MsgIcon::Exclamation, QStringLiteral("Vemora"),
         ctx.mainWindow().widget());
-    if (answer == MsgAnswer::Yes) return true;
-    if (answer == MsgAnswer::No) SaveProjectAs(ctx);
-    return false;
+    if (answer == MsgAnswer::Yes) return std::nullopt;
+    if (answer == MsgAnswer::No) return SaveProjectAs(ctx);
+    return SaveOutcome::Cancelled;
 }
 
 } // namespace vemora

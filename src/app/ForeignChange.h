@@ -2,7 +2,10 @@
 // opened or last saved it is not written over without the user's word.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "app/ProjectFiles.h"
 
 #include "project/FileStamp.h"
 
@@ -21,13 +24,14 @@ struct NotedProjectFile
 // program's own; a project without a file has nothing to note.
 void NoteProjectFile(AppContext& ctx, bool hasFile);
 
-// Before a save writes over the project file: true to write. When the file
-// changed since it was noted (a file the program never noted under its
-// name is not asked about), asks "The project file has been changed by
-// another program since it was opened." / "Do you want to overwrite it ?":
-// Yes writes; No saves under another name through Save As instead (false,
-// and the command goes on only when that saved); Cancel writes nothing
-// (false). A file that no longer exists is written without a question.
-bool MayOverwriteProjectFile(AppContext& ctx);
+// Before a save writes over the project file: nothing when it may write;
+// otherwise how the save ended instead. When the file changed since it was
+// noted (a file the program never noted under its name is not asked
+// about), asks "The project file has been changed by another program since
+// it was opened." / "Do you want to overwrite it ?": Yes writes; No saves
+// under another name through Save As instead (its outcome, so the command
+// goes on only when that saved); Cancel writes nothing (Cancelled). A file
+// that no longer exists is written without a question.
+std::optional<SaveOutcome> AskBeforeOverwrite(AppContext& ctx);
 
 } // namespace vemora

@@ -1,6 +1,7 @@
 #include "app/ForgetPreviousProject.h"
 
 #include "app/AppContext.h"
+#include "app/InvalidateResults.h"
 
 namespace vemora {
 
@@ -11,10 +12,9 @@ void ForgetPreviousProject(AppContext& ctx)
     windows.roughness.Unload();
     windows.profileView.Unload(); // the calibration menu item goes with it
     windows.pumpView.Unload();
-    windows.irrView.Unload();
-    windows.results.Unload();
+    windows.results.Unload(); // also when the load has already cleared the results
+    DiscardResults(ctx);
     if (InputWindow* input = windows.input.Get()) input->ClosePumpCurvePanel();
-    ctx.store.ResultsValid = 0;
     ctx.calibration = CalibrationData();
 }
 

@@ -1,13 +1,25 @@
-// Discarding the analysis results when an input is edited.
+// Discarding the analysis results: when an input is edited, and whenever
+// results are about to be shown, printed or read and no longer describe the
+// input on screen.
 #pragma once
 
 namespace vemora {
 
 struct AppContext;
 
-// The edited input no longer matches the results: unload the results window
-// when results are valid and the IRR window always, then mark the project as without results and
-// unsaved. Both flags are cleared on every call.
+// The one way results go: the results window is unloaded when results are
+// valid, the IRR view always (it would show the discarded scan), and the
+// project is marked as without results.
+void DiscardResults(AppContext& ctx);
+
+// The edited input no longer matches the results: DiscardResults, then the
+// project is marked as unsaved. Both flags are cleared on every call.
 void InvalidateResults(AppContext& ctx);
+
+// Results describe the input they were computed from. When the record a
+// save would write now (BuildPendingInput) differs from the one the run
+// analysed, the results are discarded. Returns whether results stand.
+// Everything that shows, prints or reads results asks this first.
+bool ResultsMatchInput(AppContext& ctx);
 
 } // namespace vemora

@@ -30,6 +30,13 @@ PendingInput BuildPendingInput(AppContext& ctx);
 // calls it once the window shows the project.
 void NoteSavedInput(AppContext& ctx);
 
+// An analysis is about to start: with edits pending, the store's input takes
+// what the window shows (as a save would read it, quietly; the record and
+// the file stay as they are, so the edits stay pending); without, it holds
+// the file's values already. The results to come keep the window's image
+// (BuildPendingInput) as the input they describe.
+void TakeInputOnScreen(AppContext& ctx);
+
 // A project is open and a save would write something other than its file
 // holds.
 bool EditsPending(AppContext& ctx);

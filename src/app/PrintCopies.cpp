@@ -6,16 +6,18 @@
 
 #include "app/AppContext.h"
 #include "app/PrintFailure.h"
+#include "app/ProjectFiles.h"
 #include "files/FileReasons.h"
 #include "platform/PrinterPageDevice.h"
 #include "platform/ReportPrinter.h"
+#include "project/TextCodec.h"
 
 namespace vemora {
 
 QString ProjectPdfPath(const AppContext& ctx)
 {
-    const QString file = QString::fromStdString(ctx.store.ProjectFilePath);
-    if (!file.isEmpty()) {
+    if (HasFileOfItsOwn(ctx)) {
+        const QString file = QString::fromStdString(TrimBlanks(ctx.store.ProjectFilePath));
         const QFileInfo info(file);
         return QDir(info.absolutePath()).filePath(info.completeBaseName() + QStringLiteral(".pdf"));
     }

@@ -7,6 +7,7 @@
 #include "app/AppContext.h"
 #include "app/ForeignChange.h"
 #include "app/ForgetPreviousProject.h"
+#include "app/PendingEdits.h"
 #include "app/ProjectLoading.h"
 #include "app/SaveChecks.h"
 #include "app/WorkingViews.h"
@@ -49,16 +50,11 @@ FileDialogRequest ProjectDialog(AppContext& ctx, const QString& title, const QSt
 bool FillRecord(AppContext& ctx)
 {
     ProjectStore& s = ctx.store;
-    s.ValidationFailed = 1;
     s.ProjectRecordLength = ProjectRecord::Size;
-    InputWindow* w = ctx.windows.input.Get();
-    if (!w) return false;
-    StoreOptionCodes(s, w->Options());
-    if (!RunSaveChecks(ctx, *w)) return false;
-    w->CopyFieldsToStore(s);
+    if (!CheckInputForSave(ctx)) return false;
+    ctx.windows.input.Get()->CopyFieldsToStore(s);
     CopyStoreToRecord(s, s.ProjectRec);
     ctx.mainWindow().setProgressValue(70);
-    s.ValidationFailed = 0;
     return true;
 }
 
@@ -78,6 +74,25 @@ bool WriteRecord(AppContext& ctx, const std::string& path)
 }
 
 } // namespace
+
+bool HasFileOfItsOwn(const AppContext& ctx)
+{
+    return !TrimBlanks(ctx.store.ProjectFilePath).empty();
+}
+
+QString FileLabelText(const AppContext& ctx)
+{
+    if (!HasFileOfItsOwn(ctx)) return QString::fromLatin1(NewProjectFileLabel);
+    return QString::fromStdString(TrimBlanks(ctx.store.ProjectFilePath)).trimmed();
+}
+
+bool CheckInputForSave(AppContext& ctx)
+{
+    InputWindow* w = ctx.windows.input.Get();
+    if (!w) return false;
+    StoreOptionCodes(ctx.store, w->Options());
+    return RunSaveChecks(ctx, *w);
+}
 
 void OpenProject(AppContext& ctx)
 {
@@ -99,23 +114,22 @@ void OpenProject(AppContext& ctx)
         s.ProjectFilePath = previous;
 }
 
-void SaveProject(AppContext& ctx)
+SaveOutcome SaveProject(AppContext& ctx)
 {
     ProjectStore& s = ctx.store;
     if (!FillRecord(ctx)) {
         HideProgressCaption(ctx);
-        return;
+        return SaveOutcome::StoppedByCheck;
     }
-    if (s.SaveAsPending == 1) return;
-    if (!MayOverwriteProjectFile(ctx)) {
+    if (const std::optional<SaveOutcome> instead = AskBeforeOverwrite(ctx)) {
         HideProgressCaption(ctx);
-        return;
+        return *instead;
     }
-    if (!WriteRecord(ctx, TrimBlanks(s.ProjectFilePath))) return;
-    if (LoadProject(ctx)) s.SaveSucceeded = 1;
+    if (!WriteRecord(ctx, TrimBlanks(s.ProjectFilePath))) return SaveOutcome::Failed;
+    return LoadProject(ctx) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
-void SaveProjectAs(AppContext& ctx)
+SaveOutcome SaveProjectAs(AppContext& ctx)
 {
     ProjectStore& s = ctx.store;
     MainWindow& main = ctx.mainWindow();
@@ -126,34 +140,26 @@ void SaveProjectAs(AppContext& ctx)
     req.overwritePrompt = true;
     main.setProgressValue(10);
 
-    s.ValidationFailed = 0;
-    s.SaveAsPending = 1;
-    SaveProject(ctx);
-    if (s.ValidationFailed == 1) {
-        s.SaveAsPending = 0;
-        return;
+    if (!FillRecord(ctx)) {
+        HideProgressCaption(ctx);
+        return SaveOutcome::StoppedByCheck;
     }
     const std::optional<QString> file = ctx.ui.saveFile(req, main.widget());
     if (!file) {
-        s.SaveAsPending = 0;
         HideProgressCaption(ctx);
-        return;
+        return SaveOutcome::Cancelled;
     }
     main.setProgressValue(80);
     const std::string path = TrimBlanks(file->toStdString());
-    if (!WriteRecord(ctx, path)) {
-        s.SaveAsPending = 0;
-        return;
-    }
+    if (!WriteRecord(ctx, path)) return SaveOutcome::Failed;
     main.setProgressValue(100);
     s.ProjectFilePath = path;
-    InputWindow* w = ctx.windows.input.Get();
-    if (w) w->ShowFileName(QString::fromStdString(path));
+    if (InputWindow* w = ctx.windows.input.Get()) w->ShowFileName(FileLabelText(ctx));
     main.setProgressCaption(QStringLiteral("Opening project"));
     main.setProgressCaptionVisible(true);
     main.setProgressValue(0);
     s.NewProjectFlag = 0;
-    if (!LoadProject(ctx)) s.SaveAsPending = 0;
+    return LoadProject(ctx) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
 bool DeleteProject(AppContext& ctx)
@@ -164,8 +170,7 @@ bool DeleteProject(AppContext& ctx)
         Message(ctx, QStringLiteral("First open the project that you want to delete"));
         return false;
     }
-    const bool ownFile = w && w->FileNameText() != QLatin1String(NewProjectFileLabel);
-    if (s.ProjectSaved == 0 || !ownFile) {
+    if (!HasFileOfItsOwn(ctx) || EditsPending(ctx)) {
         Message(ctx, QStringLiteral("The project has not been saved and thus cannot be deleted"),
                 MsgIcon::None);
         return false;

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/ForeignChange.h"
 #include "app/ForgetPreviousProject.h"
+#include "app/ProjectFiles.h"
 #include "app/PendingEdits.h"
 #include "app/WorkingViews.h"
 #include "project/ProjectDate.h"
@@ -16,9 +17,8 @@ void NewProject(AppContext& ctx)
 {
     ProjectStore& s = ctx.store;
     s.NewProjectFlag = 1;
-    s.SaveAsPending = 0;
-    if (InputWindow* window = ctx.windows.input.Load())
-        window->ShowFileName(QStringLiteral("Vemora (New project file)"));
+    s.ProjectFilePath.clear(); // a new project has no file of its own
+    if (InputWindow* window = ctx.windows.input.Load()) window->ShowFileName(FileLabelText(ctx));
     WriteNewProjectDefaults(s, TodayProjectDate());
     LoadProject(ctx);
     ForgetPreviousProject(ctx);
@@ -62,7 +62,7 @@ bool LoadProject(AppContext& ctx)
     if (window) {
         window->ShowSystemTypeView();
         if (!isNew) {
-            window->ShowFileName(QString::fromStdString(TrimBlanks(s.ProjectFilePath)));
+            window->ShowFileName(FileLabelText(ctx));
             main.setCaption(QStringLiteral("  Vemora (%1)")
                                 .arg(QString::fromStdString(TrimBlanks(s.ProjectName))));
         }
@@ -79,8 +79,6 @@ bool LoadProject(AppContext& ctx)
     s.ResultsValid = 0;
     s.ProjectOpen = 1;
     s.ProjectSaved = 1;
-    s.SaveAsPending = 0;
-    s.SaveSucceeded = 1;
     hideProgress();
     ShowWorkingWindow(ctx, window);
     return true;

@@ -119,16 +119,16 @@ void frmLCC::sscViewCurve_Click()
 void frmLCC::sscViewProfile_Click()
 {
     ctx.view.SelectedYear = 1;
-    ctx.store.SaveSucceeded = 0;
-    if (lblFileName->text() == QLatin1String(NewProjectFileLabel)) {
+    SaveOutcome outcome = SaveOutcome::Failed;
+    if (!HasFileOfItsOwn(ctx)) {
         ctx.ui.msgBox(
             QStringLiteral("The project must first be saved before the profile can be viewed"),
             MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Vemora"), this);
-        SaveProjectAs(ctx);
+        outcome = SaveProjectAs(ctx);
     } else {
-        SaveProject(ctx);
+        outcome = SaveProject(ctx);
     }
-    if (ctx.store.SaveSucceeded != 1) {
+    if (outcome != SaveOutcome::Saved) {
         InvalidateResults(ctx);
         return;
     }

@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "app/AppContext.h"
+#include "app/ProjectFiles.h"
 #include "app/ReadProjectDate.h"
 #include "platform/ReportPrinter.h"
 #include "project/TextCodec.h"
@@ -203,12 +204,6 @@ QString PrintedProjectDate(const AppContext& ctx)
     return date.isValid() ? PrintedDate(date) : trimmed(ctx.store.ProjectDate);
 }
 
-QString FileLabelText(const AppContext& ctx)
-{
-    if (ctx.store.NewProjectFlag == 1) return QStringLiteral("Vemora (New project file)");
-    return trimmed(ctx.store.ProjectFilePath);
-}
-
 ReportPages::ReportPages(AppContext& ctx, ReportPrinter& printer, std::function<void()> heading)
     : ctx_(ctx), printer_(printer), heading_(std::move(heading))
 {
@@ -228,8 +223,7 @@ void ReportPages::Begin()
     p.Print();
     printDesigner(ctx_, p, f);
     const QString file = QStringLiteral("Filename :");
-    printTwoLineValue(p, file, file,
-                      pathLines(p, trimmed(ctx_.store.ProjectFilePath), f.valueColumn),
+    printTwoLineValue(p, file, file, pathLines(p, FileLabelText(ctx_), f.valueColumn),
                       f.valueColumn);
     p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx_)}});
     printTwoLineValue(p, QStringLiteral("Description :"), QStringLiteral("Description : "),

@@ -81,8 +81,4 @@ QString PrintedDate(const QDate& date);
 // The project date of the store as "d mmmm yyyy", or its text trimmed when
 // it is not a date.
 QString PrintedProjectDate(const AppContext& ctx);
-// What the input window's file label shows: the project file's path, or
-// "Vemora (New project file)" for a project never saved.
-QString FileLabelText(const AppContext& ctx);
-
 } // namespace vemora

@@ -140,9 +140,6 @@ struct ProjectStore
     int16_t ProjectSaved = 0;
     int16_t ResultsValid = 0;
     int16_t NewProjectFlag = 0;
-    int16_t ValidationFailed = 0;
-    int16_t SaveAsPending = 0;
-    int16_t SaveSucceeded = 0;
     int16_t AnalysisError = 0; // 0, or -1 when a pump curve missed the system curve
     int16_t HighPointFlag = 0;
     int16_t GradelineFailed = 0;

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
+#include "app/InvalidateResults.h"
 #include "app/PrintCopies.h"
 #include "app/WorkingViews.h"
 #include "platform/ControlBuilders.h"
@@ -178,6 +179,7 @@ void frmPrint::Form_Load()
 // looked at again while the window stays open.
 void frmPrint::tmrCheck_Timer()
 {
+    ResultsMatchInput(ctx_); // results of other input are no longer offered
     for (const ReportItem& item : ReportItems())
         Box(item.box)->setEnabled(ReportAvailable(ctx_, item.box));
     tmrCheck->stop();

@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/PrintFailure.h"
+#include "app/ResultsGuard.h"
 #include "results/frmDutyPoint.h"
 #include "results/frmIRRView.h"
 #include "results/frmResults.h"
@@ -12,6 +13,7 @@ void InstallResultsWindow(AppContext& ctx)
 {
     ctx.windows.results.Install([&ctx]() -> ResultsWindow* {
         auto* window = new frmResults(ctx);
+        GuardResultsWindow(ctx, window);
         window->hide();
         ctx.mainWindow().addWorkingWindow(window);
         return window;
@@ -23,6 +25,7 @@ void InstallResultsWindow(AppContext& ctx)
     };
     ctx.windows.irrView.Install([&ctx]() -> IrrViewWindow* {
         auto* window = new frmIRRView(ctx);
+        GuardResultsWindow(ctx, window);
         window->hide();
         ctx.mainWindow().addWorkingWindow(window);
         return window;

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "app/MainWindow.h"
+#include "app/ProjectFiles.h"
 
 class QAction;
 class QMenu;
@@ -66,7 +67,10 @@ class MDIProject : public QMainWindow, public MainWindow
     // Commands of the menus and toolbar buttons.
     void mnuNew_Click();
     void mnuOpen_Click();
-    void mnuSave_Click();
+    void mnuSave_Click() { SaveCommand(); }
+    // The Save command; says how the save ended (Cancelled when no project
+    // is open).
+    SaveOutcome SaveCommand();
     void mnuSaveAs_Click();
     void mnuDelete_Click();
     void mnuImport_Click();
@@ -197,8 +201,10 @@ class MDIProject : public QMainWindow, public MainWindow
     ShownWorkspace ShowingWorkspace() const;
     // With edits pending, asks "Do you want to save the project ?" (Yes, No,
     // Cancel); Yes runs the Save command. False when the command must end
-    // there: Cancel, or a save that did not complete.
-    bool SaveEditsFirst();
+    // there: Cancel, or a save that did not complete. With `checkOnNo`, No
+    // runs the save's checks without writing, and one that stops ends the
+    // command too.
+    bool SaveEditsFirst(bool checkOnNo = false);
     // Exit has asked its question: closing the window asks nothing more.
     bool exitAnswered_ = false;
     // After a File command that left the workspace empty with the project

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "app/AppContext.h"
+#include "app/InvalidateResults.h"
 #include "app/WorkingViews.h"
 #include "platform/Screen.h"
 #include "platform/Ui.h"
@@ -76,7 +77,7 @@ void MDIProject::mnuGeneral_Click()
 
 void MDIProject::mnuResults_Click()
 {
-    if (ctx.store.ResultsValid != 1) {
+    if (!ResultsMatchInput(ctx)) {
         Message(QStringLiteral("Project has not been analysed."));
         // Back to the input window as View > Input Data goes: the profile and
         // pump-curve views go, so none is left behind it.
@@ -95,8 +96,9 @@ void MDIProject::mnuAnalyse_Click()
     if (!RequireOpenProject(
             QStringLiteral("First open an existing project or start a new project")))
         return;
-    // The analysis reads the saved project: pending edits are offered for saving.
-    if (!SaveEditsFirst()) return;
+    // Pending edits are offered for saving; unsaved, they are analysed as
+    // they stand once the save's checks pass.
+    if (!SaveEditsFirst(true)) return;
     HideWorkingWindow(ctx, ctx.windows.input.Get());
     UnloadProjectViews();
     ctx.windows.analysis.Exec();
@@ -110,9 +112,11 @@ void MDIProject::mnuRoughness_Click()
     if (calibration) placeAtWorkAreaCorner(calibration->widget());
 }
 
+// The preferences travel with the project: results of other ones go.
 void MDIProject::mnuPreferences_Click()
 {
     ctx.windows.preferences.Exec();
+    ResultsMatchInput(ctx);
 }
 
 void MDIProject::mnuContents_Click()

@@ -16,44 +16,33 @@ namespace {
 const QString OpenFirst = QStringLiteral("First open an existing project or start a new project");
 } // namespace
 
+// Edits pending are offered for saving first, as at Open: Cancel, or a save
+// that did not complete, ends the command with the project, its windows and
+// its caption as they were.
 void MDIProject::mnuNew_Click()
 {
     ShownWorkspace before = ShowingWorkspace();
     StopWelcome();
-    ProjectStore& s = ctx.store;
+    if (!before.caption.isEmpty()) setWindowTitle(before.caption); // the project's name stays
+    if (!SaveEditsFirst()) return;
+    before = ShowingWorkspace(); // a saved project shows under its new caption
     HideWorkingWindow(ctx, ctx.windows.input.Get());
-    if (s.ProjectOpen == 1) {
-        if (ctx.ui.msgBox(QStringLiteral("Do you want to save the project ?"), MsgButtons::YesNo,
-                          MsgIcon::Question, QStringLiteral("Vemora"), this) == MsgAnswer::Yes) {
-            // A save that did not complete keeps the user's work on screen.
-            s.SaveSucceeded = 0;
-            mnuSave_Click();
-            if (s.SaveSucceeded != 1) {
-                ShowWorkingWindow(ctx, ctx.windows.input.Get());
-                return;
-            }
-            before = ShowingWorkspace(); // the saved project, under its new caption
-        }
-        HideWorkingWindow(ctx, ctx.windows.input.Get());
-        if (s.ResultsValid == 1) HideWorkingWindow(ctx, ctx.windows.results.Get());
-    }
+    if (ctx.store.ResultsValid == 1) HideWorkingWindow(ctx, ctx.windows.results.Get());
     frmLCCType dialog(ctx, this);
     ctx.ui.execDialog(&dialog);
     // Cancelled: the project stays, and so does what showed of it.
     BringBackWorkspace(before);
 }
 
-bool MDIProject::SaveEditsFirst()
+bool MDIProject::SaveEditsFirst(bool checkOnNo)
 {
     if (!EditsPending(ctx)) return true;
     const MsgAnswer answer =
         ctx.ui.msgBox(QStringLiteral("Do you want to save the project ?"), MsgButtons::YesNoCancel,
                       MsgIcon::Question, QStringLiteral("Vemora"), this);
-    if (answer == MsgAnswer::No) return true;
+    if (answer == MsgAnswer::No) return !checkOnNo || CheckInputForSave(ctx);
     if (answer != MsgAnswer::Yes) return false;
-    ctx.store.SaveSucceeded = 0;
-    mnuSave_Click();
-    return ctx.store.SaveSucceeded == 1;
+    return SaveCommand() == SaveOutcome::Saved;
 }
 
 MDIProject::ShownWorkspace MDIProject::ShowingWorkspace() const
@@ -93,19 +82,16 @@ void MDIProject::mnuOpen_Click()
     BringBackWorkspace(before);
 }
 
-void MDIProject::mnuSave_Click()
+SaveOutcome MDIProject::SaveCommand()
 {
     const ShownWorkspace before = ShowingWorkspace();
     HideWorkspace();
-    if (!RequireOpenProject(OpenFirst)) return;
+    if (!RequireOpenProject(OpenFirst)) return SaveOutcome::Cancelled;
     setProgressCaption(QStringLiteral("Saving project"));
     setProgressCaptionVisible(true);
-    InputWindow* input = ctx.windows.input.Get();
-    if (!input || input->FileNameText() == QLatin1String(NewProjectFileLabel))
-        SaveProjectAs(ctx);
-    else
-        SaveProject(ctx);
+    const SaveOutcome outcome = HasFileOfItsOwn(ctx) ? SaveProject(ctx) : SaveProjectAs(ctx);
     BringBackWorkspace(before);
+    return outcome;
 }
 
 void MDIProject::mnuSaveAs_Click()

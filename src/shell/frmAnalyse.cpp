@@ -8,6 +8,7 @@
 
 #include "app/AnalyseProject.h"
 #include "app/AppContext.h"
+#include "app/InvalidateResults.h"
 #include "app/PumpCurveMissed.h"
 #include "app/WorkingViews.h"
 #include "platform/ControlBuilders.h"
@@ -111,13 +112,7 @@ void frmAnalyse::Form_Load()
     SetControlsVisible(false);
     tmrMatrix->start();
     tmrStopMatrix->start();
-    if (ctx_.store.ResultsValid == 1) DiscardResults();
-}
-
-void frmAnalyse::DiscardResults()
-{
-    ctx_.windows.results.Unload();
-    ctx_.store.ResultsValid = 0;
+    if (ctx_.store.ResultsValid == 1) DiscardResults(ctx_);
 }
 
 void frmAnalyse::tmrMatrix_Timer()
@@ -157,12 +152,13 @@ void frmAnalyse::paintEvent(QPaintEvent* e)
     }
 }
 
+// Continue only while the results still describe the input on screen.
 void frmAnalyse::sscAnalyse_Click()
 {
-    if (ctx_.store.ResultsValid == 0)
-        RunAnalysis();
-    else
+    if (ResultsMatchInput(ctx_))
         ContinueToResults();
+    else
+        RunAnalysis();
 }
 
 void frmAnalyse::RunAnalysis()
@@ -222,7 +218,7 @@ void frmAnalyse::sscCancel_Click()
 // comes back at the top left.
 void frmAnalyse::reject()
 {
-    DiscardResults();
+    DiscardResults(ctx_);
     QDialog::reject();
     InputWindow* input = ctx_.windows.input.Get();
     ShowWorkingWindow(ctx_, input);

@@ -54,8 +54,6 @@ class frmAnalyse : public QDialog
     void paintEvent(QPaintEvent* e) override;
 
   private:
-    // No results stay: ResultsValid 0 and no results window loaded.
-    void DiscardResults();
     void RunAnalysis();
     void ContinueToResults();
     void ShowOutcomeMessage(const AnalysisOutcome& outcome);

@@ -334,9 +334,9 @@ TEST_F(SaveTest, AnalyseAsksFirstWhenEditsArePending)
     AnalyseAndContinue([](ModalScript& script) {
         script.then("the save question", SaveQuestion(), ClickButton("&No"));
     });
+    // No analyses what the window shows and leaves the file as it was.
     EXPECT_EQ(NameInFile(path), "Pumped");
-    EXPECT_EQ(ctx.store.ProjectName.substr(0, 6), "Pumped");
-    EXPECT_NE(ctx.store.ProjectName.substr(0, 12), "Pumped twice");
+    EXPECT_EQ(ctx.store.ProjectName.substr(0, 12), "Pumped twice");
 
     editName(QStringLiteral("Pumped thrice"));
     AnalyseAndContinue([](ModalScript& script) {
@@ -364,6 +364,36 @@ TEST_F(SaveTest, NewCancelledBringsTheProjectBack)
     EXPECT_TRUE(WaitShown(Input()));
     EXPECT_EQ(main_->windowTitle(), QStringLiteral("  Vemora (Kept)"));
     EXPECT_EQ(Input()->txtProject->text(), QStringLiteral("Kept edited"));
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+}
+
+// New with nothing typed goes straight to the system type; with edits
+// pending it asks as Open does: Cancel keeps everything, and Yes with a save
+// stopped at a check keeps the project under its name.
+TEST_F(SaveTest, NewAsksOnlyWithEditsAndAStoppedSaveKeepsTheName)
+{
+    StartWith(GravityFile(QStringLiteral("Named")));
+    const auto chooseNew = [&] { ChooseMenu(main_->mnuFile, main_->mnuNew); };
+    ModalScript straight;
+    straight.then("the system type", Named("frmLCCType"),
+                  [](QWidget* w) { Click(static_cast<frmLCCType*>(w)->sscCancel); });
+    Run(straight, chooseNew);
+    EXPECT_TRUE(WaitFor([&] { return Shown(Input()); }));
+
+    TypeInto(Input()->txtDesigner, QString());
+    ModalScript cancel;
+    cancel.then("the New question", SaveQuestion(), ClickButton("Cancel"));
+    Run(cancel, chooseNew);
+    EXPECT_TRUE(WaitFor([&] { return Shown(Input()); }));
+    EXPECT_EQ(main_->windowTitle(), QStringLiteral("  Vemora (Named)"));
+
+    ModalScript stopped;
+    stopped.then("the New question", SaveQuestion(), ClickButton("&Yes"))
+        .then("the check", MessageBox("Enter the designer !"), ClickButton("OK"));
+    Run(stopped, chooseNew);
+    ExpectNoModalLeft();
+    EXPECT_TRUE(WaitFor([&] { return Shown(Input()); }));
+    EXPECT_EQ(main_->windowTitle(), QStringLiteral("  Vemora (Named)"));
     EXPECT_EQ(ctx.store.ProjectOpen, 1);
 }
 

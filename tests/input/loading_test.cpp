@@ -41,7 +41,6 @@ TEST_F(InputWindowTest, NewGravityProjectShowsTheDefaults)
     EXPECT_EQ(s.ProjectSaved, 1);
     EXPECT_EQ(s.ResultsValid, 0);
     EXPECT_EQ(s.NewProjectFlag, 0);
-    EXPECT_EQ(s.SaveSucceeded, 1);
     EXPECT_EQ(w->lblFileName->text(), QStringLiteral("Vemora (New project file)"));
     EXPECT_FALSE(w->isHidden());
     EXPECT_EQ(w->lblLife->text(), QStringLiteral("30 years"));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppContext.h"
+#include "app/ProjectLoading.h"
 #include "pages/PageFrames.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
@@ -239,8 +240,10 @@ TEST_F(PageFramesTest, AReportStoppedOnAnOpenPageLeavesThePrinterNoPageTurn)
 
 TEST_F(PageFramesTest, TheGraphFrameIsLandscapeAndWiderWithTheFileLabel)
 {
-    PrintPage(); // a portrait page first, in the same document
-    ctx.store.NewProjectFlag = 1;
+    PrintPage();     // a portrait page first, in the same document
+    NewProject(ctx); // a project without a file of its own, as New makes it
+    ctx.store.Designer = "A. Engineer";
+    EXPECT_TRUE(PrintPage().textLines().contains("Filename : Vemora (New project file)"));
     const RecordedPage& page = PrintPage(true);
     EXPECT_EQ(page.orientation, PageOrientation::Landscape);
     EXPECT_EQ(device.pages().front().orientation, PageOrientation::Portrait);
@@ -249,13 +252,12 @@ TEST_F(PageFramesTest, TheGraphFrameIsLandscapeAndWiderWithTheFileLabel)
     EXPECT_EQ(page.findText("Transfer to the town"), nullptr);
     EXPECT_EQ(page.findText("Vemora")->font.size, 16);
     EXPECT_EQ(page.findText("A. Engineer")->tab, 21);
-    EXPECT_EQ(page.findText("Page 2")->tab, 215);
+    EXPECT_EQ(page.findText("Page 3")->tab, 215);
     ASSERT_EQ(page.lines.size(), 3u);
     EXPECT_DOUBLE_EQ(page.lines[0].to.x() - page.lines[0].from.x(), 265);
     EXPECT_NE(page.findTextStartingWith("and the use of this software program"), nullptr);
 
     // A label that fits its line prints whole, however many characters it has.
-    ctx.store.NewProjectFlag = 0;
     ctx.store.ProjectFilePath = std::string(100, 'f');
     EXPECT_NE(PrintPage(true).findText(QString(100, 'f')), nullptr);
     ctx.store.ProjectFilePath = std::string(101, 'f');

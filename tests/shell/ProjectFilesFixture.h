@@ -54,8 +54,7 @@ class ProjectFilesTest : public InputWindowTest
     bool SaveAs(const char* name)
     {
         scripted.files.push_back(path(name));
-        SaveProjectAs(ctx);
-        return QFile::exists(path(name));
+        return SaveProjectAs(ctx) == SaveOutcome::Saved && QFile::exists(path(name));
     }
 
     // Save As that the input checks stop before its file dialog: whether no
@@ -63,8 +62,8 @@ class ProjectFilesTest : public InputWindowTest
     bool SaveAsStopsAtTheChecks()
     {
         const size_t asked = scripted.fileRequests.size();
-        SaveProjectAs(ctx);
-        return scripted.fileRequests.size() == asked;
+        return SaveProjectAs(ctx) == SaveOutcome::StoppedByCheck &&
+               scripted.fileRequests.size() == asked;
     }
 
     QByteArray Bytes(const char* name) const

@@ -8,8 +8,10 @@
 #include <QTemporaryDir>
 
 #include "ShellFixture.h"
+#include "app/PrintCopies.h"
 #include "app/ProjectFiles.h"
 #include "platform/PictureButton.h"
+#include "shell/frmLCCType.h"
 
 namespace vemora::test {
 namespace {
@@ -41,6 +43,23 @@ class CommandsTest : public ShellTest
         ui.answers.push_back(MsgAnswer::Yes);
         m->mnuDelete->trigger();
         ASSERT_EQ(ctx.store.ProjectOpen, 0);
+    }
+
+    // Fills the checked boxes and saves through Save As into `file`.
+    void SaveNamed(const QString& file, const char* name)
+    {
+        input()->txtProject->setText(QString::fromLatin1(name));
+        input()->txtDesigner->setText(QStringLiteral("D"));
+        input()->txtGFlowrate->setText(QStringLiteral("10"));
+        ui.files.push_back(file);
+        m->mnuSave->trigger();
+        ASSERT_TRUE(QFile::exists(file));
+    }
+
+    static QByteArray ReadAll(const QString& file)
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     MDIProject* m = nullptr;
@@ -163,6 +182,34 @@ TEST_F(CommandsTest, NewAsksToSaveAndAnUnfinishedSaveStopsIt)
     EXPECT_TRUE(shown("frmLCCType"));
 }
 
+// New asks only with edits pending, with Yes, No and Cancel; Cancel, and a
+// save stopped at a check, leave the project, its window and its caption.
+TEST_F(CommandsTest, NewAsksOnlyWithEditsPendingAndKeepsTheProjectWhenStopped)
+{
+    ui.dialogHandlers.push_back(RejectDialog);
+    m->mnuNew->trigger(); // nothing typed since start-up: no question
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(shown("frmLCCType"));
+
+    SaveNamed(dir.filePath(QStringLiteral("n.kpj")), "Named");
+    ASSERT_EQ(m->windowTitle(), "  Vemora (Named)");
+    input()->txtDesigner->clear();
+    ui.answers.push_back(MsgAnswer::Cancel);
+    m->mnuNew->trigger();
+    EXPECT_EQ(ui.messages.back().buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(ui.dialogsShown.size(), 1u);
+    EXPECT_FALSE(input()->isHidden());
+    EXPECT_EQ(m->windowTitle(), "  Vemora (Named)");
+
+    ui.answers.push_back(MsgAnswer::Yes);
+    m->mnuNew->trigger();
+    EXPECT_EQ(ui.lastMessage(), "Enter the designer !");
+    EXPECT_EQ(ui.dialogsShown.size(), 1u);
+    EXPECT_FALSE(input()->isHidden());
+    EXPECT_EQ(m->windowTitle(), "  Vemora (Named)");
+    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+}
+
 TEST_F(CommandsTest, SaveOfANewProjectGoesThroughSaveAsThenWritesItsFile)
 {
     input()->txtProject->setText(QStringLiteral("P"));
@@ -183,7 +230,6 @@ TEST_F(CommandsTest, SaveOfANewProjectGoesThroughSaveAsThenWritesItsFile)
     EXPECT_EQ(ctx.store.FixedDemand, 12.0f);
 
     // Open it from a new project: every value as saved.
-    ui.answers.push_back(MsgAnswer::No);
     ui.dialogHandlers.push_back([](QDialog* d) { static_cast<QDialog*>(d)->reject(); });
     m->mnuNew->trigger();
     ui.files.push_back(file);
@@ -191,6 +237,30 @@ TEST_F(CommandsTest, SaveOfANewProjectGoesThroughSaveAsThenWritesItsFile)
     EXPECT_EQ(input()->txtGFlowrate->text(), "12");
     EXPECT_EQ(input()->txtDesigner->text(), "D");
     EXPECT_FALSE(input()->isHidden());
+}
+
+// After New the project has no file of its own, whatever was open before:
+// its label, its printed pages and its PDF say so, Save goes through Save
+// As and the file opened before stays as it was.
+TEST_F(CommandsTest, NewLeavesTheProjectWithoutAFile)
+{
+    const QString file = dir.filePath(QStringLiteral("a.kpj"));
+    SaveNamed(file, "A");
+    const QByteArray before = ReadAll(file);
+
+    input()->txtProject->setText(QStringLiteral("Second")); // pending: New asks
+    ui.answers.push_back(MsgAnswer::No);
+    ui.dialogHandlers.push_back(
+        [](QDialog* d) { static_cast<frmLCCType*>(d)->sscContinue->click(); });
+    m->mnuNew->trigger();
+    EXPECT_EQ(input()->lblFileName->text(), NewProjectFileLabel);
+    EXPECT_EQ(FileLabelText(ctx), NewProjectFileLabel);
+    EXPECT_EQ(ProjectPdfPath(ctx), ctx.paths.projectsPath() + QStringLiteral("Project.pdf"));
+
+    const size_t asked = ui.fileRequests.size();
+    SaveNamed(dir.filePath(QStringLiteral("b.kpj")), "Second");
+    EXPECT_EQ(ui.fileRequests.size(), asked + 1);
+    EXPECT_EQ(ReadAll(file), before);
 }
 
 TEST_F(CommandsTest, DeleteOfANewProjectKeepsTheSystemLabel)

@@ -10,6 +10,7 @@
 
 #include "ShellFixture.h"
 #include "StandInResults.h"
+#include "app/PendingEdits.h"
 #include "app/WorkingViews.h"
 #include "platform/PictureButton.h"
 
@@ -44,10 +45,12 @@ class FileCommandsWorkspaceTest : public ShellTest
         ASSERT_TRUE(inputShown());
     }
 
-    // Results present and their window showing, as View > Results leaves it.
+    // Results of the input on screen, their window showing, as View >
+    // Results leaves it.
     void ShowResults()
     {
         ctx.store.ResultsValid = 1;
+        ctx.analysedInput = BuildPendingInput(ctx);
         m->mnuResults->trigger();
         ASSERT_TRUE(resultsShown());
         ASSERT_FALSE(inputShown());
@@ -133,13 +136,13 @@ TEST_F(FileCommandsWorkspaceTest, RefusedDeleteBringsTheWindowBackAndADeletedPro
     EXPECT_TRUE(inputShown());
     EXPECT_EQ(m->windowTitle(), "  Vemora (Canal)");
 
+    input()->txtProject->setText(QStringLiteral("Canal 2")); // an edit since the save
     ShowResults();
-    ctx.store.ProjectSaved = 0; // an edit since the save
     m->mnuDelete->trigger();
     EXPECT_EQ(ui.lastMessage(), "The project has not been saved and thus cannot be deleted");
     EXPECT_TRUE(resultsShown());
 
-    ctx.store.ProjectSaved = 1;
+    NoteSavedInput(ctx); // as if it had been saved
     ASSERT_TRUE(QFile(file("p.kpj")).open(QIODevice::WriteOnly));
     ui.answers.push_back(MsgAnswer::Yes);
     m->mnuDelete->trigger();

@@ -1,6 +1,7 @@
 // The main window: menus, toolbar, placement, status bar and its small
 // mouse and focus behaviours.
 #include <QAction>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -217,7 +218,6 @@ TEST_F(MainWindowTest, NewDuringTheAnimationStopsItForGood)
     MDIProject& m = makeMain();
     for (int tick = 1; tick <= 10; ++tick)
         m.tmrWelcome_Timer();
-    ui.answers.push_back(MsgAnswer::No);
     ui.dialogHandlers.push_back([](QDialog*) {}); // system-type dialog cancelled
     m.mnuNew->trigger();
     EXPECT_EQ(m.windowTitle(), "  Vemora");
@@ -226,16 +226,17 @@ TEST_F(MainWindowTest, NewDuringTheAnimationStopsItForGood)
     EXPECT_EQ(m.windowTitle(), "  Vemora");
 }
 
-TEST_F(MainWindowTest, NewAsksToSaveAnOpenProjectThenOffersTheSystemType)
+TEST_F(MainWindowTest, NewAsksToSaveEditsThenOffersTheSystemType)
 {
     MDIProject& m = makeMain();
+    input()->txtProject->setText(QStringLiteral("Typed")); // an edit pending
     ui.answers.push_back(MsgAnswer::No);
     bool inputShownDuringDialog = true;
     ui.dialogHandlers.push_back([&](QDialog*) { inputShownDuringDialog = !input()->isHidden(); });
     QTest::mouseClick(m.sscNew, Qt::LeftButton);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Do you want to save the project ?");
-    EXPECT_EQ(ui.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(ui.messages[0].buttons, MsgButtons::YesNoCancel);
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Question);
     EXPECT_EQ(ui.messages[0].title, "Vemora");
     ASSERT_EQ(ui.dialogsShown.size(), 1u);

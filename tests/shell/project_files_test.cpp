@@ -10,6 +10,7 @@
 #include "ProjectFilesFixture.h"
 #include "app/WorkingViews.h"
 #include "platform/DatePicker.h"
+#include "platform/PictureButton.h"
 #include "project/ProjectFile.h"
 #include "project/TextCodec.h"
 #include "support/FileAccess.h"
@@ -47,7 +48,8 @@ TEST_F(ProjectFilesTest, FirstEmptyBoxStopsTheSaveWithItsMessageAndFocus)
     EXPECT_EQ(scripted.messages[0].text, "Enter the project name !");
     EXPECT_EQ(scripted.messages[0].title, "Error !");
     EXPECT_EQ(focused(), w->txtProject);
-    EXPECT_EQ(ctx.store.ValidationFailed, 1);
+    EXPECT_EQ(SaveProject(ctx), SaveOutcome::StoppedByCheck);
+    EXPECT_EQ(scripted.lastMessage(), "Enter the project name !");
 
     w->txtProject->setText(QStringLiteral("   "));
     w->txtDesigner->setText(QStringLiteral("x"));
@@ -123,7 +125,6 @@ TEST_F(ProjectFilesTest, SaveAsWritesTheRecordAndLoadsItBack)
     EXPECT_EQ(main->windowTitle(), "  Vemora (Main line)");
     EXPECT_EQ(ctx.store.ProjectOpen, 1);
     EXPECT_EQ(ctx.store.ProjectSaved, 1);
-    EXPECT_EQ(ctx.store.SaveAsPending, 0);
     EXPECT_EQ(ctx.store.FixedDemand, 100.0f);
     // An empty description is saved as blanks; the box then holds one blank.
     EXPECT_EQ(w->txtDescription->toPlainText(), "");
@@ -135,7 +136,7 @@ TEST_F(ProjectFilesTest, SaveAsWritesTheRecordAndLoadsItBack)
 
     // A plain save writes the same file again with what was typed since.
     w->txtBRWL->setText(QStringLiteral("35"));
-    SaveProject(ctx);
+    EXPECT_EQ(SaveProject(ctx), SaveOutcome::Saved);
     ProjectRecord rec;
     int64_t number = 0;
     ASSERT_EQ(ReadProjectFile(path("p.kpj").toStdString(), rec, number), FileStatus::Ok);
@@ -148,10 +149,9 @@ TEST_F(ProjectFilesTest, CancelledSaveAsWritesNothingAndClearsTheCaption)
     main->setProgressCaption(QStringLiteral("Saving project"));
     main->lblProgessBar->show();
     const std::string before = ctx.store.ProjectFilePath;
-    SaveProjectAs(ctx); // no file queued: cancelled
+    EXPECT_EQ(SaveProjectAs(ctx), SaveOutcome::Cancelled); // no file queued
     EXPECT_EQ(scripted.fileRequests.size(), 1u);
     EXPECT_EQ(ctx.store.ProjectFilePath, before);
-    EXPECT_EQ(ctx.store.SaveAsPending, 0);
     EXPECT_TRUE(main->lblProgessBar->isHidden());
     EXPECT_EQ(main->lblProgessBar->text(), "");
     EXPECT_EQ(w->lblFileName->text(), NewProjectFileLabel);
@@ -166,7 +166,7 @@ TEST_F(ProjectFilesTest, FailedWriteKeepsTheFileAndThePath)
 
     // Save As into a folder that does not exist: nothing changes.
     scripted.files.push_back(path("missing/q.kpj"));
-    SaveProjectAs(ctx);
+    EXPECT_EQ(SaveProjectAs(ctx), SaveOutcome::Failed);
     EXPECT_EQ(scripted.lastMessage(), "Can't Save the project !\nThe folder does not exist.");
     EXPECT_EQ(ctx.store.ProjectFilePath, path("p.kpj").toStdString());
     EXPECT_EQ(w->lblFileName->text(), path("p.kpj"));
@@ -175,16 +175,14 @@ TEST_F(ProjectFilesTest, FailedWriteKeepsTheFileAndThePath)
     // in for a full disk) says so and leaves the file whole.
     w->txtBRWL->setText(QStringLiteral("1"));
     const size_t said = scripted.messages.size();
-    ctx.store.SaveSucceeded = 0;
     {
         FileSizeLimit limit(1000);
-        SaveProject(ctx);
+        EXPECT_EQ(SaveProject(ctx), SaveOutcome::Failed);
     }
     ASSERT_EQ(scripted.messages.size(), said + 1);
     EXPECT_EQ(scripted.lastMessage(),
               "Can't Save the project !\nThe file would be larger than the system allows.");
     EXPECT_EQ(Bytes("p.kpj"), before);
-    EXPECT_NE(ctx.store.SaveSucceeded, 1);
 }
 
 TEST_F(ProjectFilesTest, FailedOpenChangesNothingAndCreatesNoFile)
@@ -254,7 +252,7 @@ TEST_F(ProjectFilesTest, DeleteRefusesAProjectWithoutAFileOfItsOwn)
 {
     FillGravity();
     ASSERT_TRUE(SaveAs("old.kpj"));
-    NewOfType(0); // the path still names old.kpj
+    NewOfType(0); // no file of its own, though old.kpj was open
     EXPECT_FALSE(DeleteProject(ctx));
     EXPECT_EQ(scripted.lastMessage(), "The project has not been saved and thus cannot be deleted");
     EXPECT_EQ(scripted.messages.back().icon, MsgIcon::None);
@@ -291,6 +289,27 @@ TEST_F(ProjectFilesTest, DeleteAsksAndOnlyYesDeletes)
     ctx.ViewCode = WorkingView::InputAfterResults;
     RestoreCurrentView(ctx);
     EXPECT_TRUE(w->isHidden());
+}
+
+// Only edits pending refuse: an edit typed back, or saved by View profile,
+// leaves the project free to delete.
+TEST_F(ProjectFilesTest, DeleteRefusesOnlyEditsPending)
+{
+    FillGravity();
+    ASSERT_TRUE(SaveAs("p.kpj"));
+    w->txtBRWL->setText(QStringLiteral("41"));
+    EXPECT_FALSE(DeleteProject(ctx));
+    EXPECT_EQ(scripted.lastMessage(), "The project has not been saved and thus cannot be deleted");
+    w->txtBRWL->setText(QStringLiteral("40"));
+    scripted.answers.push_back(MsgAnswer::No);
+    EXPECT_FALSE(DeleteProject(ctx));
+    EXPECT_EQ(scripted.lastMessage(), "Are you sure you want to delete the current project ?");
+
+    w->txtBRWL->setText(QStringLiteral("41"));
+    w->sscViewProfile->click(); // saves; no profile view is installed here
+    scripted.answers.push_back(MsgAnswer::Yes);
+    EXPECT_TRUE(DeleteProject(ctx));
+    EXPECT_FALSE(QFile::exists(path("p.kpj")));
 }
 
 TEST_F(ProjectFilesTest, DeleteThatFailsSaysWhyAndKeepsTheProjectOpen)
@@ -488,11 +507,7 @@ TEST_F(ProjectFilesTest, ASaveOverAFileAnotherProgramChangedAsksFirst)
                            path("p.kpj").toLocal8Bit().constData()),
                   0);
     };
-    const auto save = [&] {
-        ctx.store.SaveSucceeded = 0;
-        SaveProject(ctx);
-        return ctx.store.SaveSucceeded == 1;
-    };
+    const auto save = [&] { return SaveProject(ctx) == SaveOutcome::Saved; };
 
     // An unchanged file is saved unasked, again and again.
     size_t said = scripted.messages.size();

@@ -260,10 +260,9 @@ class RoundTripTest : public ProjectFilesTest
         for (const char* save : {"first save", "second save"}) {
             SCOPED_TRACE(save);
             const size_t said = scripted.messages.size();
-            ctx.store.SaveSucceeded = 0;
-            SaveProject(ctx);
+            const SaveOutcome outcome = SaveProject(ctx);
             ASSERT_EQ(scripted.messages.size(), said) << scripted.lastMessage().toStdString();
-            ASSERT_EQ(ctx.store.SaveSucceeded, 1);
+            ASSERT_EQ(outcome, SaveOutcome::Saved);
             const QByteArray after = Bytes("trip.kpj");
             ASSERT_EQ(after.size(), before.size());
             for (qsizetype i = 0; i < after.size(); ++i)
