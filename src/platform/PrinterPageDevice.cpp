@@ -138,7 +138,8 @@ PageStatus PrinterPageDevice::beginPdf()
     pdfTarget_ = printer_.outputFileName();
     pdf_ = std::make_unique<FileReplacement>();
     std::string why;
-    if (!pdf_->Begin(QFile::encodeName(pdfTarget_).toStdString(), why) || !pdf_->MakeTemp(why, FileReplacement::TempName::Now)) {
+    if (!pdf_->Begin(QFile::encodeName(pdfTarget_).toStdString(), why) ||
+        !pdf_->MakeTemp(why, FileReplacement::TempName::Now)) {
         const QString detail = QStringLiteral("Could not open %1.").arg(target());
         dropPdf();
         return {PageFailure::Open, 1, detail, 0, QString::fromStdString(why)};

@@ -86,9 +86,9 @@ bool Shown(const QWidget* w)
             QTest::qWait(kPollMs);
         if (taken()) return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionFailure() << "tried " << limit / 1000 << " s to get "
-                                         << what.toStdString() << "; the screen is in "
-                                         << SaveScreen().toStdString();
+    return ::testing::AssertionFailure()
+           << "tried " << limit / 1000 << " s to get " << what.toStdString()
+           << "; the screen is in " << SaveScreen().toStdString();
 }
 
 } // namespace vemora::test

@@ -58,9 +58,9 @@ QStringList TitleAndHeadings(int topic)
     QFile file(QStringLiteral(VEMORA_SOURCE_DIR "/resources/help/%1.html").arg(topic));
     if (!file.open(QIODevice::ReadOnly)) return {};
     const QString html = QString::fromUtf8(file.readAll());
-    static const QRegularExpression heading(
-        QStringLiteral("<(title|h[1-6])[^>]*>(.*?)</\\1>"),
-        QRegularExpression::DotMatchesEverythingOption | QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression heading(QStringLiteral("<(title|h[1-6])[^>]*>(.*?)</\\1>"),
+                                            QRegularExpression::DotMatchesEverythingOption |
+                                                QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
     QStringList found;
     for (const auto& m : heading.globalMatch(html))
@@ -144,13 +144,12 @@ TEST_F(HelpRoutesTest, EveryHelpLandsOnAPageThatNamesItsWindow)
     CollectButtons(&main);
 
     WindowRegistry& w = ctx.windows;
-    for (WorkingWindow* window :
-         std::initializer_list<WorkingWindow*>{w.input.Load(), w.results.Load(), w.irrView.Load(),
-                                               w.profileView.Load(), w.pumpView.Load(),
-                                               w.roughness.Load(), w.roughnessView.Load()})
+    for (WorkingWindow* window : std::initializer_list<WorkingWindow*>{
+             w.input.Load(), w.results.Load(), w.irrView.Load(), w.profileView.Load(),
+             w.pumpView.Load(), w.roughness.Load(), w.roughnessView.Load()})
         CollectButtons(window->widget());
-    for (DialogSlot* slot : {&w.analysis, &w.dutyPoint, &w.print, &w.converter, &w.importWizard,
-                             &w.preferences})
+    for (DialogSlot* slot :
+         {&w.analysis, &w.dutyPoint, &w.print, &w.converter, &w.importWizard, &w.preferences})
         CollectDialog([slot] { slot->Exec(); });
     CollectDialog([&] {
         if (ctx.store.ProjectOpen == 1) ui.answers.push_back(MsgAnswer::No); // save first?
@@ -167,10 +166,11 @@ TEST_F(HelpRoutesTest, EveryHelpLandsOnAPageThatNamesItsWindow)
         ASSERT_FALSE(route.subject.isEmpty()) << "no subject for this window";
         const QStringList headings = TitleAndHeadings(route.topic);
         EXPECT_FALSE(headings.isEmpty()) << "no help page";
-        EXPECT_TRUE(std::any_of(headings.begin(), headings.end(), [&](const QString& h) {
-            return h.contains(route.subject, Qt::CaseInsensitive);
-        })) << "no title or heading names \"" << route.subject.toStdString() << "\": "
-            << headings.join(QStringLiteral(" | ")).toStdString();
+        EXPECT_TRUE(std::any_of(
+            headings.begin(), headings.end(),
+            [&](const QString& h) { return h.contains(route.subject, Qt::CaseInsensitive); }))
+            << "no title or heading names \"" << route.subject.toStdString()
+            << "\": " << headings.join(QStringLiteral(" | ")).toStdString();
     }
 }
 

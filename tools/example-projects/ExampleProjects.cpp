@@ -18,8 +18,7 @@ struct ProfilePoint
 };
 
 // Node types as the profile grid lists them.
-constexpr int16_t kReservoir = 1, kPumpstation = 2, kIsolatingValve = 3, kAirValve = 5,
-                  kBend45 = 7;
+constexpr int16_t kReservoir = 1, kPumpstation = 2, kIsolatingValve = 3, kAirValve = 5, kBend45 = 7;
 
 // A new project of the system type with the program's defaults (metric, Rand).
 ProjectStore NewProject(bool pumping)

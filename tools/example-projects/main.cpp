@@ -19,8 +19,7 @@ int main(int argc, char** argv)
         const std::string path = std::string(argv[1]) + "/" + example.fileName;
         int64_t record = 0;
         std::string why;
-        if (vemora::WriteProjectFile(path, s.ProjectRec, record, &why) !=
-            vemora::FileStatus::Ok) {
+        if (vemora::WriteProjectFile(path, s.ProjectRec, record, &why) != vemora::FileStatus::Ok) {
             std::cerr << path << ": " << why << "\n";
             return 1;
         }
