@@ -495,7 +495,9 @@ void ExpectEvenYearLabels(const DrawingSurface& s, int columns, int firstYear,
     for (size_t i = 0; i < axis.labels.size(); ++i) {
         EXPECT_EQ(axis.labels[i]->text, QString::number(firstYear + static_cast<int>(i) * k))
             << what;
-        if (i > 0) EXPECT_GE(axis.labels[i]->x1 - axis.labels[i - 1]->x2, axis.blank - 0.5) << what;
+        if (i > 0) {
+            EXPECT_GE(axis.labels[i]->x1 - axis.labels[i - 1]->x2, axis.blank - 0.5) << what;
+        }
     }
     for (int smaller : {1, 2, 5, 10}) {
         if (smaller >= k || smaller + 1 > columns) break;
