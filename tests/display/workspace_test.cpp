@@ -94,7 +94,7 @@ TEST_F(WorkspaceTest, InputWindowPastesAndTheConverterLeaveNoStaleReason)
     Run(script, [&] { ChooseMenu(main_->mnuHelp, main_->mnuConvert); });
     EXPECT_TRUE(refused.startsWith(QStringLiteral("Nothing pasted"))) << refused.toStdString();
     ASSERT_TRUE(WaitFor([&] { return Shown(input); }));
-    EXPECT_EQ(Status(), projectHint);
+    EXPECT_TRUE(WaitFor([&] { return Status() == projectHint; })) << Status().toStdString();
 }
 
 // The input window's hint goes with it when the results window comes up.

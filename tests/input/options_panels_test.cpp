@@ -113,11 +113,11 @@ TEST_F(InputWindowTest, GravityProjectLoadedOverTheEnergyPageShowsTheFirstPage)
     EXPECT_FALSE(w->sstInput->TabEnabled(2));
     EXPECT_EQ(w->sstInput->Tab(), 0);
 
-    // Any other page stays as it was.
+    // A new project opens on the first page from any other page too.
     NewOfType(1);
     w->sstInput->setTab(3);
     NewOfType(0);
-    EXPECT_EQ(w->sstInput->Tab(), 3);
+    EXPECT_EQ(w->sstInput->Tab(), 0);
 }
 
 TEST_F(InputWindowTest, GravityAfterPumpCurveProjectHidesThePumpCurveFrame)
