@@ -16,10 +16,10 @@
 #include "app/AnalyseProject.h"
 #include "app/AppContext.h"
 #include "app/ProjectLoading.h"
+#include "files/FileIo.h"
 #include "input/InstallInputWindow.h"
 #include "platform/PrinterPageDevice.h"
 #include "platform/ScriptedUi.h"
-#include "project/FileIo.h"
 #include "reports/InstallReports.h"
 #include "reports/PrintRun.h"
 #include "results/InstallResultsWindow.h"
@@ -115,9 +115,7 @@ int main(int argc, char** argv)
     }
     AnalysisObserver progress;
     const AnalysisOutcome outcome = AnalyseProject(ctx, ctx.store.SupervisionFees, progress);
-    if (outcome.Status == AnalysisStatus::Completed)
-        ctx.store.ResultsValid = 1;
-    else
+    if (outcome.Status != AnalysisStatus::Completed)
         std::cerr << "print-tool: the analysis did not complete; only the input data print\n";
 
     PrintSelection ticked{};
