@@ -158,16 +158,18 @@ struct WindowRegistry
     WindowSlot<RoughnessWindow> roughness;
     WindowSlot<RoughnessViewWindow> roughnessView;
 
-    // Modal dialogs, made afresh for every showing.
-    DialogSlot analysis;     // frmAnalyse
-    DialogSlot dutyPoint;    // frmDutyPoint, during a run whose pump curve misses
-    DialogSlot print;        // frmPrint
-    DialogSlot converter;    // frmConverter
-    DialogSlot importWizard; // frmImport
-    DialogSlot preferences;  // frmPref
-    DialogSlot about;        // frmAbout
-    DialogSlot disclaimer;   // frmDisclaimer
-    DialogSlot guide;        // frmPDFView
+    // Modal dialogs, made afresh for every showing; every one is in
+    // dialogSlots too.
+    DialogSlots dialogSlots;
+    DialogSlot analysis{dialogSlots, "frmAnalyse"};
+    DialogSlot dutyPoint{dialogSlots, "frmDutyPoint"}; // during a run whose pump curve misses
+    DialogSlot print{dialogSlots, "frmPrint"};
+    DialogSlot converter{dialogSlots, "frmConverter"};
+    DialogSlot importWizard{dialogSlots, "frmImport"};
+    DialogSlot preferences{dialogSlots, "frmPref"};
+    DialogSlot about{dialogSlots, "frmAbout"};
+    DialogSlot disclaimer{dialogSlots, "frmDisclaimer"};
+    DialogSlot guide{dialogSlots, "frmPDFView"};
 };
 
 } // namespace vemora

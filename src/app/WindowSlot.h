@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QWidget>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace vemora {
 
@@ -76,12 +78,24 @@ template <typename Window> class WindowSlot
     QMetaObject::Connection destroyed_;
 };
 
+class DialogSlot;
+
+// The dialog slots of a registry with the names of their dialogs, in the
+// order the slots were made.
+using DialogSlots = std::vector<std::pair<DialogSlot*, const char*>>;
+
 class DialogSlot
 {
   public:
     // Makes the dialog, shows it modally through the UI service and returns
     // its result (QDialog::Accepted or Rejected).
     using Show = std::function<int()>;
+
+    // A slot is made into its registry's list under its dialog's name, so
+    // whoever goes through every slot finds a new one too.
+    DialogSlot(DialogSlots& registry, const char* dialog) { registry.emplace_back(this, dialog); }
+    DialogSlot(const DialogSlot&) = delete;
+    DialogSlot& operator=(const DialogSlot&) = delete;
 
     void Install(Show show) { show_ = std::move(show); }
     bool Installed() const { return static_cast<bool>(show_); }

@@ -37,22 +37,6 @@ QString Utf8(const std::string& text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The change-view button's picture: axes with a profile and a gradeline.
-QPixmap ChangeViewSample()
-{
-    QPixmap p(22, 18);
-    p.fill(Qt::white);
-    QPainter g(&p);
-    g.setPen(Qt::black);
-    g.drawLine(2, 1, 2, 16);
-    g.drawLine(2, 16, 21, 16);
-    g.setPen(vbColor(graphcolor::Ground));
-    g.drawPolyline(QPolygon({QPoint(3, 13), QPoint(8, 10), QPoint(13, 12), QPoint(20, 7)}));
-    g.setPen(vbColor(graphcolor::Gradeline));
-    g.drawLine(3, 4, 20, 6);
-    return p;
-}
-
 QLabel* MakeImage(QWidget* parent, const QPixmap& picture, int left, int top)
 {
     auto* label = new QLabel(parent);
@@ -102,7 +86,7 @@ void frmViewRoughness::BuildControls()
     hscYears->setToolTip(QStringLiteral("Select the year to view"));
     lblYear = MakeNamedLabel(this, "lblYear", 2640, 5640, 600);
     sscChangeView = MakeButton(this, "sscChangeView", QString(), 3240, 5580, 540);
-    sscChangeView->setPicture(ChangeViewSample());
+    sscChangeView->setPicture(ChangeViewPicture());
     sscChangeView->setToolTip(QStringLiteral("Click to view the profile for the selected year"));
     chkHydraulic = new QCheckBox(QStringLiteral("View hydraulic gradeline"), this);
     chkHydraulic->setObjectName(QStringLiteral("chkHydraulic"));

@@ -2,13 +2,12 @@
 
 #include <QPainter>
 
+#include "graphs/GraphPieces.h"
 #include "platform/Twips.h"
 
 namespace vemora {
 
 namespace {
-
-const QColor SymbolBlue(0, 0, 255);
 
 QPixmap Blank(int width, int height)
 {
@@ -45,9 +44,9 @@ QPixmap ChangeViewPicture()
     g.setPen(QPen(Qt::black, 1));
     g.drawLine(2, 1, 2, 16);
     g.drawLine(2, 16, 21, 16);
-    g.setPen(QPen(QColor(0, 64, 0), 1.5));
+    g.setPen(QPen(vbColor(graphcolor::Ground), 1.5));
     g.drawPolyline(QPolygonF({QPointF(3, 13), QPointF(8, 10), QPointF(13, 12), QPointF(20, 7)}));
-    g.setPen(QPen(SymbolBlue, 1.5));
+    g.setPen(QPen(vbColor(graphcolor::Gradeline), 1.5));
     g.drawPolyline(QPolygonF({QPointF(3, 4), QPointF(20, 6)}));
     return p;
 }

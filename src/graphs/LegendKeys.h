@@ -20,7 +20,8 @@ QImage LineKey(uint32_t colour, int thickness = 2, int length = 41);
 QPixmap Swatch(const QColor& color, int width, int height, const QColor& upper = QColor(),
                int upperRows = 0);
 
-// The picture of the button that shows the profile of the chosen year.
+// The picture of the buttons that show the profile of the chosen year: axes
+// with a ground profile and a gradeline in the graphs' colours.
 QPixmap ChangeViewPicture();
 
 } // namespace vemora

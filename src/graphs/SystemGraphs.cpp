@@ -16,14 +16,6 @@ namespace vemora {
 
 namespace {
 
-namespace barcolor {
-constexpr uint32_t Green = 0x00FF00;   // yield, maintenance
-constexpr uint32_t Blue = 0xFF0000;    // supplied, income
-constexpr uint32_t Red = 0x0000FF;     // shortage, capital
-constexpr uint32_t Yellow = 0x00FFFF;  // operational
-constexpr uint32_t Magenta = 0xF00AFF; // energy, RGB(255, 10, 240)
-} // namespace barcolor
-
 // A frame of one column per year: column k (1..count) starts at
 // left + 220 + (k - 1) x scaleX, and holds two bars of `bar` twips side by
 // side with about 50 twips free to their right.
@@ -176,15 +168,15 @@ DemandLegend DrawDemandCapacityGraph(DrawingSurface& surface, const ProjectStore
 
     surface.setDrawStyle(DrawStyle::Solid);
     for (int i = 1; i <= life; ++i)
-        c.drawBar(surface, c.left(i), c.level(yield(i)), c.base(), barcolor::Green);
+        c.drawBar(surface, c.left(i), c.level(yield(i)), c.base(), barcolor::Yield);
     for (int i = 1; i <= life; ++i)
         c.drawBar(surface, c.right(i), c.level(demand(i) - at(results.YearShortage, i)), c.base(),
-                  barcolor::Blue);
+                  barcolor::Supplied);
     for (int i = 1; i <= life; ++i) {
         const double shortage = at(results.YearShortage, i);
         if (shortage > 0)
             c.drawBar(surface, c.right(i), c.level(demand(i)), c.level(demand(i) - shortage),
-                      barcolor::Red);
+                      barcolor::Shortage);
     }
     return legend;
 }
@@ -254,20 +246,20 @@ IncomeLegend DrawIncomeExpenditureGraph(DrawingSurface& surface, const ProjectSt
     surface.setDrawStyle(DrawStyle::Solid);
     for (int i = 1; i <= life; ++i)
         c.drawBar(surface, c.left(construction + i), c.level(at(results.YearIncome, i)), c.base(),
-                  barcolor::Blue);
+                  barcolor::Income);
     for (int i = 1; i <= construction; ++i)
         c.drawBar(surface, c.right(i), c.level(at(results.YearExpenditure, i)), c.base(),
-                  barcolor::Red);
+                  barcolor::Capital);
     for (int i = 1; i <= life; ++i)
         c.drawBar(surface, c.right(construction + i), c.level(at(results.YearMaintenance, i)),
-                  c.base(), barcolor::Green);
+                  c.base(), barcolor::Maintenance);
     for (int i = 1; i <= life; ++i)
         c.drawBar(surface, c.right(construction + i), c.level(costs(i, false)),
-                  c.level(at(results.YearMaintenance, i)), barcolor::Yellow);
+                  c.level(at(results.YearMaintenance, i)), barcolor::Operational);
     if (pumping)
         for (int i = 1; i <= life; ++i)
             c.drawBar(surface, c.right(construction + i), c.level(costs(i, true)),
-                      c.level(costs(i, false)), barcolor::Magenta);
+                      c.level(costs(i, false)), barcolor::Energy);
     return legend;
 }
 

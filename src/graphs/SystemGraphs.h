@@ -5,6 +5,7 @@
 // graph; neither leaves a frame, as the system picture has no read-out.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "engine/ResultsStore.h"
@@ -12,6 +13,16 @@
 #include "project/ProjectStore.h"
 
 namespace vemora {
+
+// The colours of the system graphs' bars (&HBBGGRR); the keys of both graphs'
+// legends, in the window and on the printed page, take them too.
+namespace barcolor {
+constexpr uint32_t Blue = 0xFF0000, Red = 0x0000FF, Green = 0x00FF00;
+constexpr uint32_t Yield = Green, Supplied = Blue, Shortage = Red;
+constexpr uint32_t Income = Blue, Capital = Red, Maintenance = Green;
+constexpr uint32_t Operational = 0x00FFFF; // yellow
+constexpr uint32_t Energy = 0xF00AFF;      // magenta, RGB(255, 10, 240)
+} // namespace barcolor
 
 // Every how many years a column of the income and expenditure graph is
 // labelled (the first is always): 1 below 20 years, 2 from 20, 3 from 40, 4

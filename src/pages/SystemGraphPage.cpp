@@ -9,6 +9,7 @@
 #include "pages/PageFrames.h"
 #include "platform/DrawingSurface.h"
 #include "platform/ReportPrinter.h"
+#include "platform/Twips.h"
 
 namespace vemora {
 namespace {
@@ -45,10 +46,12 @@ SystemGraphPageContent drawSystemGraph(const AppContext& ctx, SystemGraph which)
     return page;
 }
 
-// The legend swatches at their screen size (14 by 15 pixels).
-QImage swatch(const QColor& color, const QColor& upper = QColor(), int upperRows = 0)
+// The legend swatches at their screen size (14 by 15 pixels), in the colour
+// of their bars (&HBBGGRR).
+QImage swatch(uint32_t color, uint32_t upper = 0, int upperRows = 0)
 {
-    return Swatch(color, 14, 15, upper, upperRows).toImage();
+    return Swatch(vbColor(color), 14, 15, upperRows > 0 ? vbColor(upper) : QColor(), upperRows)
+        .toImage();
 }
 
 QString caption(const QStringList& captions, int i)
@@ -61,8 +64,8 @@ void demandLegend(ReportPrinter& p, const QStringList& captions)
     p.Print({{8, QStringLiteral("LEGEND:")},
              {25, QStringLiteral("Demand (Supplied + shortage") + caption(captions, 0)},
              {87, caption(captions, 1)}});
-    p.PaintPicture(swatch(Qt::blue, Qt::red, 5), QPointF(30, 155));
-    p.PaintPicture(swatch(Qt::green), QPointF(125, 155));
+    p.PaintPicture(swatch(barcolor::Supplied, barcolor::Shortage, 5), QPointF(30, 155));
+    p.PaintPicture(swatch(barcolor::Yield), QPointF(125, 155));
 }
 
 void incomeLegend(ReportPrinter& p, const QStringList& captions, bool pumping)
@@ -78,11 +81,11 @@ void incomeLegend(ReportPrinter& p, const QStringList& captions, bool pumping)
         p.Print({{25, caption(captions, 3)}, {71, caption(captions, 4)}});
     else
         p.Print({{25, caption(captions, 3)}});
-    p.PaintPicture(swatch(Qt::blue), QPointF(30, 155));
-    p.PaintPicture(swatch(Qt::red), QPointF(100, 155));
-    p.PaintPicture(swatch(Qt::yellow), QPointF(170, 155));
-    p.PaintPicture(swatch(Qt::green), QPointF(30, 160));
-    if (pumping) p.PaintPicture(swatch(Qt::magenta), QPointF(100, 160));
+    p.PaintPicture(swatch(barcolor::Income), QPointF(30, 155));
+    p.PaintPicture(swatch(barcolor::Capital), QPointF(100, 155));
+    p.PaintPicture(swatch(barcolor::Operational), QPointF(170, 155));
+    p.PaintPicture(swatch(barcolor::Maintenance), QPointF(30, 160));
+    if (pumping) p.PaintPicture(swatch(barcolor::Energy), QPointF(100, 160));
 }
 
 } // namespace

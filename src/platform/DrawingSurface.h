@@ -94,7 +94,6 @@ class DrawingSurface
     // Points; sizes that are not positive numbers are ignored.
     double FontSize() const { return font_.size; }
     void setFontSize(double points);
-    bool FontBold() const { return font_.bold; }
     void setFontBold(bool bold);
     const DrawFont& font() const { return font_; }
 

@@ -276,11 +276,6 @@ int FlexGrid::effectiveAlignment(int r, int c) const
     return cellAlignmentAt(r, c);
 }
 
-QColor FlexGrid::CellBackColor() const
-{
-    return cellBackColorAt(row_, col_);
-}
-
 void FlexGrid::setCellBackColor(const QColor& color)
 {
     if (Cell* cell = cellAt(row_, col_)) {
@@ -289,22 +284,12 @@ void FlexGrid::setCellBackColor(const QColor& color)
     }
 }
 
-QColor FlexGrid::CellForeColor() const
-{
-    return cellForeColorAt(row_, col_);
-}
-
 void FlexGrid::setCellForeColor(const QColor& color)
 {
     if (Cell* cell = cellAt(row_, col_)) {
         cell->fore = color;
         repaintNow();
     }
-}
-
-bool FlexGrid::CellFontBold() const
-{
-    return cellFontBoldAt(row_, col_);
 }
 
 void FlexGrid::setCellFontBold(bool bold)

@@ -85,11 +85,8 @@ class FlexGrid : public QAbstractScrollArea
     int CellHeight() const;
 
     // Format of the current cell. Colours unset read the grid's colours.
-    QColor CellBackColor() const;
     void setCellBackColor(const QColor& c);
-    QColor CellForeColor() const;
     void setCellForeColor(const QColor& c);
-    bool CellFontBold() const;
     void setCellFontBold(bool bold);
     int CellAlignment() const;
     void setCellAlignment(int align);

@@ -66,7 +66,6 @@ class ReportPrinter
     void setFontName(const QString& name);
     double FontSize() const { return font_.size; }
     void setFontSize(double points);
-    bool FontBold() const { return font_.bold; }
     void setFontBold(bool bold);
     void setFontUnderline(bool underline);
     const PageFont& font() const { return font_; }

@@ -14,7 +14,6 @@ class TabControl : public QTabWidget
 
     int Tab() const { return currentIndex(); }
     void setTab(int i) { setCurrentIndex(i); }
-    int Tabs() const { return count(); }
     bool TabEnabled(int i) const { return isTabEnabled(i); }
     void setTabEnabled(int i, bool on);
     QString TabCaption(int i) const { return tabText(i); }

@@ -10,6 +10,7 @@
 #include "graphs/GraphPieces.h"
 #include "graphs/LegendKeys.h"
 #include "graphs/PumpGraphs.h"
+#include "graphs/SystemGraphs.h"
 #include "platform/ControlBuilders.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureBox.h"
@@ -312,8 +313,8 @@ void frmResults::BuildSystemLegends(QWidget* page)
                   SystemLegendWidth, 1140 + LegendCaptionLine);
     SetColour(fraDemandLegend, TitleBlue);
     Image6 = MakeImage(fraDemandLegend, "Image6",
-                       Swatch(QColor(0, 0, 255), 18, 18, QColor(255, 0, 0), 6), 120,
-                       285 + LegendCaptionLine);
+                       Swatch(vbColor(barcolor::Supplied), 18, 18, vbColor(barcolor::Shortage), 6),
+                       120, 285 + LegendCaptionLine);
     // The first line's words follow one another as wide as each is.
     int x = 480;
     const auto word = [&](const char* name, const QString& text, const QColor& colour) {
@@ -325,13 +326,13 @@ void frmResults::BuildSystemLegends(QWidget* page)
         return label;
     };
     Label9 = word("Label9", QStringLiteral("Demand ("), LegendNavy);
-    Label12 = word("Label12", QStringLiteral("Supplied"), TitleBlue);
+    Label12 = word("Label12", QStringLiteral("Supplied"), vbColor(barcolor::Supplied));
     Label14 = word("Label14", QStringLiteral("+"), LegendNavy);
-    Label13 = word("Label13", QStringLiteral("shortage"), QColor(255, 0, 0));
+    Label13 = word("Label13", QStringLiteral("shortage"), vbColor(barcolor::Shortage));
     lblDemand = MakeNamedLabel(fraDemandLegend, "lblDemand", QStringLiteral(") (M/day)"), x,
                                300 + LegendCaptionLine, SystemLegendWidth - 180 - x);
     SetColour(lblDemand, LegendNavy);
-    Image7 = MakeImage(fraDemandLegend, "Image7", Swatch(QColor(0, 255, 0), 18, 18), 120,
+    Image7 = MakeImage(fraDemandLegend, "Image7", Swatch(vbColor(barcolor::Yield), 18, 18), 120,
                        700 + LegendCaptionLine);
     lblYield = MakeNamedLabel(fraDemandLegend, "lblYield", QStringLiteral("Yield (Ml/day)"), 480,
                               715 + LegendCaptionLine, SystemLegendWidth - 660);
@@ -351,16 +352,16 @@ void frmResults::BuildSystemLegends(QWidget* page)
         int labelLeft, labelTop;
     };
     const Entry entries[] = {
-        {"Shape1", QColor(0, 0, 255), 120, 290, &lblIncome, "lblIncome", "Income (R/year)", 470,
-         310},
-        {"Shape2", QColor(255, 0, 0), 120, 700, &lblCapitalExpenditure, "lblCapitalExpenditure",
-         "Capital expenditure (R/year)", 465, 720},
-        {"Shape3", QColor(0, 255, 0), 2880, 170, &lblMaintenance, "lblMaintenance",
+        {"Shape1", vbColor(barcolor::Income), 120, 290, &lblIncome, "lblIncome", "Income (R/year)",
+         470, 310},
+        {"Shape2", vbColor(barcolor::Capital), 120, 700, &lblCapitalExpenditure,
+         "lblCapitalExpenditure", "Capital expenditure (R/year)", 465, 720},
+        {"Shape3", vbColor(barcolor::Maintenance), 2880, 170, &lblMaintenance, "lblMaintenance",
          "Maintenance costs (R/year)", 3240, 200},
-        {"Shape4", QColor(255, 255, 0), 2880, 470, &lblOperational, "lblOperational",
+        {"Shape4", vbColor(barcolor::Operational), 2880, 470, &lblOperational, "lblOperational",
          "Operational costs (R/year)", 3240, 500},
-        {"Shape5", QColor(255, 0, 255), 2880, 770, &lblEnergy, "lblEnergy", "Energy costs (R/year)",
-         3240, 800},
+        {"Shape5", vbColor(barcolor::Energy), 2880, 770, &lblEnergy, "lblEnergy",
+         "Energy costs (R/year)", 3240, 800},
     };
     int k = 1;
     for (const Entry& e : entries) {

@@ -260,8 +260,10 @@ TEST(AnalysisInputCheck, ValuesTheRunDoesNotUseAreNotLookedAt)
     EXPECT_EQ(Analyse(*flow), AnalysisStatus::Completed);
 }
 
-// The faults a review found: each once gave a run marked as completed.
-TEST(AnalysisInputCheck, TheReviewedCasesNoLongerCompleteWithMeaninglessFigures)
+// A level that is not a number or infinite, an infinite efficiency or
+// discount rate, and a negative operating flow: each once gave a run marked
+// as completed, with a made-up flow, no energy cost or an income NPV of 0.
+TEST(AnalysisInputCheck, UnusableLevelsRatesAndFlowsNoLongerCompleteTheRun)
 {
     auto endLevel = Gravity();
     endLevel->EndReservoirLevel = NaN; // once a flow of 15 m³/s

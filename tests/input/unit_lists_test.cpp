@@ -66,11 +66,4 @@ TEST_F(InputWindowTest, UnitListsCannotBeTypedInto)
         EXPECT_FALSE(list->isEditable()) << list->objectName().toStdString();
 }
 
-TEST_F(InputWindowTest, FourthItemsGiveCodeThreeOfTheirOwnList)
-{
-    EXPECT_EQ(w->comFlowUnits->itemText(3), QStringLiteral("gal/s (USA)"));
-    EXPECT_EQ(w->comPumpOperatingFlowrateUnits->itemText(3), QStringLiteral("ft³/s"));
-    EXPECT_EQ(w->comPFlowrateUnits->itemText(3), QStringLiteral("l/s"));
-}
-
 } // namespace vemora::test

@@ -120,30 +120,6 @@ TEST(ScriptedUi, PopupMenuTriggersTheChosenAction)
               QStringList({"Add a row at the end of the profile", "Delete the current row"}));
 }
 
-TEST(ScriptedUi, PointerClipboardAndHelpAreRecorded)
-{
-    ScriptedUi s;
-    {
-        HourglassScope busy(s);
-        EXPECT_EQ(s.mousePointer(), MousePointer::Hourglass);
-    }
-    EXPECT_EQ(s.mousePointer(), MousePointer::Default);
-    EXPECT_EQ(s.pointerChanges,
-              (std::vector<MousePointer>{MousePointer::Hourglass, MousePointer::Default}));
-
-    s.setClipboardText("1\t2\r\n");
-    EXPECT_EQ(s.clipboardText(), "1\t2\r\n");
-    QImage img(4, 3, QImage::Format_RGB32);
-    img.fill(Qt::red);
-    s.setClipboardImage(img);
-    EXPECT_EQ(s.clipboardImage().size(), QSize(4, 3));
-    EXPECT_TRUE(s.clipboardText().isEmpty()); // an image replaces the text
-
-    s.showHelp(3050);
-    s.showHelp(1000);
-    EXPECT_EQ(s.helpTopics, (std::vector<int>{3050, 1000}));
-}
-
 TEST(QtUi, PipeFiltersBecomeQtNameFilters)
 {
     EXPECT_EQ(qtFileFilters("All Files (*.*)|*.*|Vemora Files (*.kpj)|*.kpj"),

@@ -43,8 +43,6 @@ TEST(Colours, ColourNumbersAreBlueGreenRed)
 
 TEST(Colours, SystemColoursComeFromThePalette)
 {
-    EXPECT_EQ(vbColor(vbcolor::WindowBackground), systemWindowBackground());
-    EXPECT_EQ(vbColor(vbcolor::ButtonFace), systemButtonFace());
-    EXPECT_EQ(systemButtonFace(), QPalette().color(QPalette::Button));
-    EXPECT_EQ(systemWindowBackground(), QPalette().color(QPalette::Base));
+    EXPECT_EQ(vbColor(vbcolor::WindowBackground), QPalette().color(QPalette::Base));
+    EXPECT_EQ(vbColor(vbcolor::ButtonFace), QPalette().color(QPalette::Button));
 }

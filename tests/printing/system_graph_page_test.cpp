@@ -5,10 +5,12 @@
 #include <QPainter>
 #include <QPicture>
 #include <QRadioButton>
+#include <set>
 
 #include "ReportsFixture.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
+#include "platform/Twips.h"
 #include "results/frmResults.h"
 #include "support/PdfPages.h"
 
@@ -86,6 +88,53 @@ TEST_F(SystemGraphPageTest, TheIncomeLegendHasEnergyOnlyForPumping)
     const RecordedPage& pumping = pages().back();
     EXPECT_NE(pumping.findText("Energy costs (R/year)"), nullptr);
     EXPECT_EQ(pumping.pictures.size(), 5u);
+}
+
+// Every key of either legend, in the window and on the printed page, has
+// the colour of its series' bars in the graph the window draws.
+TEST_F(SystemGraphPageTest, EachLegendKeyHasTheColourOfItsBars)
+{
+    OpenAnalysed(RisingMain(5, 10)); // pumping, one construction year
+    ctx.results.YearShortage[1] = 1; // a red part on the first demand bar
+    using Colours = std::set<QRgb>;
+    const auto bars = [this](QRadioButton* graph) {
+        graph->click();
+        Colours colours;
+        for (const Primitive* bar : w->picSystem->drawing().of(PrimitiveKind::FilledBox))
+            colours.insert(vbColor(bar->color).rgb());
+        colours.erase(QColor(Qt::white).rgb());
+        return colours;
+    };
+    const auto at = [](const QImage& key, int x, int y) { return key.pixelColor(x, y).rgb(); };
+    const auto printedKeys = [&](ReportBox box) {
+        device = RecordingPageDevice();
+        EXPECT_FALSE(Record({box}));
+        Colours colours;
+        for (const PagePicture& key : pages().back().pictures) {
+            colours.insert(at(key.image, 5, 3));
+            colours.insert(at(key.image, 5, 12));
+        }
+        return colours;
+    };
+
+    const Colours demand = bars(w->ssoDemandCapacity);
+    EXPECT_EQ(demand.size(), 3u); // yield, supplied and shortage
+    const QImage supplied = w->Image6->pixmap().toImage();
+    EXPECT_EQ(demand, Colours({at(supplied, 5, 3), at(supplied, 5, 14),
+                               at(w->Image7->pixmap().toImage(), 5, 9)}));
+    EXPECT_EQ(demand, printedKeys(ReportBox::Demand));
+
+    // Every colour of the income graph's bars (energy included) has its key.
+    const Colours income = bars(w->ssoIncomeExpenditure);
+    EXPECT_GE(income.size(), 4u);
+    Colours shapes;
+    for (int k = 1; k <= 5; ++k)
+        shapes.insert(w->Shape[k]->palette().color(QPalette::Window).rgb());
+    const Colours printed = printedKeys(ReportBox::Income);
+    for (QRgb bar : income) {
+        EXPECT_EQ(shapes.count(bar), 1u) << std::hex << bar;
+        EXPECT_EQ(printed.count(bar), 1u) << std::hex << bar;
+    }
 }
 
 TEST_F(SystemGraphPageTest, TheWindowsPrintButtonPrintsTheGraphOnViewInLandscape)

@@ -57,7 +57,7 @@ TEST_F(FramedResultsWindowTest, LoadsAtItsSizeWithItsPagesAndFramesAsDesigned)
     ctx.mainWindow().showWorkingWindow(w);
     ExpectFramedAtCorner(w);
     ctx.mainWindow().hideWorkingWindow(w);
-    ASSERT_EQ(w->sstResults->Tabs(), 3);
+    ASSERT_EQ(w->sstResults->count(), 3);
     EXPECT_EQ(w->sstResults->TabCaption(0), "Hydraulic analysis");
     EXPECT_EQ(w->sstResults->TabCaption(1), "System analysis");
     EXPECT_EQ(w->sstResults->TabCaption(2), "Cost analysis");

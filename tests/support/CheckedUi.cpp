@@ -22,14 +22,7 @@ int CheckedUi::execDialog(QDialog* dialog)
 
 void FailOnUninstalledDialogs(WindowRegistry& windows)
 {
-    const std::pair<DialogSlot*, const char*> dialogs[] = {
-        {&windows.analysis, "frmAnalyse"},    {&windows.dutyPoint, "frmDutyPoint"},
-        {&windows.print, "frmPrint"},         {&windows.converter, "frmConverter"},
-        {&windows.importWizard, "frmImport"}, {&windows.preferences, "frmPref"},
-        {&windows.about, "frmAbout"},         {&windows.disclaimer, "frmDisclaimer"},
-        {&windows.guide, "frmPDFView"},
-    };
-    for (const auto& [slot, name] : dialogs) {
+    for (const auto& [slot, name] : windows.dialogSlots) {
         slot->Install([name = name] {
             ADD_FAILURE() << "the program showed " << name
                           << ", but the test installed no dialog in its slot";

@@ -115,9 +115,7 @@ int main(int argc, char** argv)
     }
     AnalysisObserver progress;
     const AnalysisOutcome outcome = AnalyseProject(ctx, ctx.store.SupervisionFees, progress);
-    if (outcome.Status == AnalysisStatus::Completed)
-        ctx.store.ResultsValid = 1;
-    else
+    if (outcome.Status != AnalysisStatus::Completed)
         std::cerr << "print-tool: the analysis did not complete; only the input data print\n";
 
     PrintSelection ticked{};
