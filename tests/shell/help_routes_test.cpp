@@ -10,6 +10,7 @@
 #include <map>
 
 #include "ShellFixture.h"
+#include "app/PendingEdits.h"
 #include "platform/PictureButton.h"
 #include "platform/TabControl.h"
 #include "shell/InstallWindows.h"
@@ -152,7 +153,7 @@ TEST_F(HelpRoutesTest, EveryHelpLandsOnAPageThatNamesItsWindow)
          {&w.analysis, &w.dutyPoint, &w.print, &w.converter, &w.importWizard, &w.preferences})
         CollectDialog([slot] { slot->Exec(); });
     CollectDialog([&] {
-        if (ctx.store.ProjectOpen == 1) ui.answers.push_back(MsgAnswer::No); // save first?
+        if (EditsPending(ctx)) ui.answers.push_back(MsgAnswer::No); // save first?
         main.mnuNew->trigger();
     });
     CollectDialog([&] { static_cast<frmLCC*>(w.input.Get())->sscDelete->click(); });
