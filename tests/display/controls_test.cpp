@@ -194,11 +194,8 @@ TEST_F(ControlsTest, ANewProjectOpensOnGeneralData)
     ClickTab(Input()->sstInput, 1);
     ASSERT_EQ(Input()->sstInput->currentIndex(), 1);
     ModalScript script;
-    script
-        .then("the New question", MessageBox("Do you want to save the project ?"),
-              ClickButton("&No"))
-        .then("the system type", Named("frmLCCType"),
-              [](QWidget* w) { Click(static_cast<frmLCCType*>(w)->sscContinue); });
+    script.then("the system type", Named("frmLCCType"),
+                [](QWidget* w) { Click(static_cast<frmLCCType*>(w)->sscContinue); });
     Run(script, [&] { ChooseMenu(main_->mnuFile, main_->mnuNew); });
     ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));
     EXPECT_EQ(Input()->sstInput->currentIndex(), 0);

@@ -209,11 +209,8 @@ TEST_F(ReplaceTest, PumpPanelAndResultsGoWithTheirProject)
     OpenProject(pumping_);
     ShowPumpDetails();
     ModalScript fresh;
-    fresh
-        .then("the save question", MessageBox("Do you want to save the project ?"),
-              ClickButton("&No"))
-        .then("the system type", Named("frmLCCType"),
-              [](QWidget* w) { Click(static_cast<frmLCCType*>(w)->sscContinue); });
+    fresh.then("the system type", Named("frmLCCType"),
+               [](QWidget* w) { Click(static_cast<frmLCCType*>(w)->sscContinue); });
     Run(fresh, [&] { ChooseMenu(main_->mnuFile, main_->mnuNew); });
     ASSERT_TRUE(WaitShown(Input()));
     ExpectReservoirLevelInSight();

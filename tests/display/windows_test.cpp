@@ -378,17 +378,14 @@ TEST_F(WindowsTest, PumpTextBoxesShowTheirTextsAndStartEmpty)
               "Two pumps in parallel" + std::string(ProjectRecord::PumpDescriptionWidth - 21, ' '));
 
     // A new pumping project: both boxes empty, and what is typed is all
-    // they hold.
+    // they hold. The project was just saved, so New asks no save question.
     ModalScript script;
-    script
-        .then("the save question", MessageBox("Do you want to save the project ?"),
-              ClickButton("&No"))
-        .then("the system type", Named("frmLCCType"), [](QWidget* w) {
-            auto* type = static_cast<frmLCCType*>(w);
-            QTest::mouseClick(type->optPumping, Qt::LeftButton, {},
-                              QPoint(8, type->optPumping->height() / 2));
-            Click(type->sscContinue);
-        });
+    script.then("the system type", Named("frmLCCType"), [](QWidget* w) {
+        auto* type = static_cast<frmLCCType*>(w);
+        QTest::mouseClick(type->optPumping, Qt::LeftButton, {},
+                          QPoint(8, type->optPumping->height() / 2));
+        Click(type->sscContinue);
+    });
     Click(input->sscOK); // the pump panel closed
     Run(script, [&] { ChooseMenu(main_->mnuFile, main_->mnuNew); });
     ASSERT_TRUE(WaitShown(Input()));
