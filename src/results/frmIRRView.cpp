@@ -22,6 +22,7 @@ namespace {
 
 constexpr int WindowWidth = 10110;
 constexpr int WindowHeight = 6345;
+constexpr int HeadingBand = 240; // twips above the picture
 
 QLabel* readOutLabel(QWidget* parent, const char* name, const QString& text, int left, int width)
 {
@@ -47,10 +48,13 @@ frmIRRView::frmIRRView(AppContext& context, QWidget* parent) : QWidget(parent), 
     picIRR->surface().setBackColor(vbcolor::White);
     picIRR->surface().setFontName(QStringLiteral("Times New Roman"));
     picIRR->setCrossHair(true);
-    setTwipsGeometry(picIRR, 0, 0, 10095, 5655);
-    // The read-out gives the cursor's position, not the curve's values; its
-    // heading leads the row, whose top is the picture's.
-    readOutLabel(picIRR, "lblAtCursor", QStringLiteral("At the cursor:"), 120, 1380);
+    // A band above the picture holds the heading of the read-out, which
+    // gives the cursor's position, not the curve's values; the read-out row
+    // runs along the picture's top edge under it.
+    setTwipsGeometry(picIRR, 0, HeadingBand, 10095, 5655 - HeadingBand);
+    QLabel* heading = MakeLabel(this, QStringLiteral("At the cursor:"), 1560, 0, 1380, HeadingBand);
+    heading->setObjectName(QStringLiteral("lblAtCursor"));
+    heading->setFont(WindowFont(QStringLiteral("Times New Roman"), 9, true));
     Label1 = readOutLabel(picIRR, "Label1", QStringLiteral("IRR :"), 1560, 540);
     lblX = readOutLabel(picIRR, "lblX", QString(), 2160, 1500);
     Label2 = readOutLabel(picIRR, "Label2", QStringLiteral("NPV of (Income - Expenditure):"), 4200,

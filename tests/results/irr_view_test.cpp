@@ -5,6 +5,7 @@
 #include "app/InvalidateResults.h"
 #include "app/WorkingViews.h"
 #include "platform/KeyCodes.h"
+#include "platform/Twips.h"
 #include "results/ResultsWindowFixture.h"
 #include "results/frmIRRView.h"
 
@@ -105,19 +106,46 @@ TEST_F(IrrViewTest, EmptyScanSaysSo)
     EXPECT_EQ(scripted.lastMessage(), "Could not show the Internal Rate of Return graph.");
 }
 
+// The rectangle a widget takes in the window, in the window's pixels.
+QRect InWindow(const QWidget* widget, const QWidget* window)
+{
+    return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
+}
+
+// The read-out is headed as the cursor's position, not the IRR's: the
+// heading stands above the row of captions and values, inside the window,
+// clear of every other control; the row keeps above the drawn graph.
+TEST_F(IrrViewTest, TheReadOutIsHeadedFromAbove)
+{
+    frmIRRView* v = open();
+    const auto* heading = v->findChild<QLabel*>(QStringLiteral("lblAtCursor"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->text(), "At the cursor:");
+    const QRect head = InWindow(heading, v);
+    EXPECT_TRUE(v->rect().contains(head));
+    const int textWidth = heading->fontMetrics().horizontalAdvance(heading->text());
+    EXPECT_LE(textWidth, head.width());
+    for (const QLabel* item : {v->Label1, v->lblX, v->Label2, v->lblY}) {
+        const QRect at = InWindow(item, v);
+        EXPECT_LE(head.bottom(), at.top()) << item->objectName().toStdString();
+        EXPECT_LE((at.bottom() + 1 - v->picIRR->y()) * kTwipsPerPixel,
+                  v->picIRRFrame.top - PlotFrame::kInset)
+            << item->objectName().toStdString() << " covers the graph";
+    }
+    EXPECT_GE(head.left(), InWindow(v->Label1, v).left());
+    EXPECT_LE(head.left() + textWidth, InWindow(v->lblY, v).right());
+    for (const QWidget* other : v->findChildren<QWidget*>()) {
+        if (other == heading || !other->isVisibleTo(v)) continue;
+        EXPECT_FALSE(head.intersects(InWindow(other, v))) << other->objectName().toStdString();
+    }
+}
+
 TEST_F(IrrViewTest, ReadOutCopyAndHelp)
 {
     frmIRRView* v = open();
     const PlotFrame& f = v->picIRRFrame;
     const double x = f.left + 220 + (12.3454 - f.originX) * f.scaleX;
     const double y = f.bottom - 220 - (-125000 - f.originY) * f.scaleY;
-    // The read-out is headed as the cursor's position, not the IRR's.
-    const auto* heading = v->picIRR->findChild<QLabel*>(QStringLiteral("lblAtCursor"));
-    ASSERT_NE(heading, nullptr);
-    EXPECT_EQ(heading->text(), "At the cursor:");
-    EXPECT_EQ(heading->geometry().top(), v->Label1->geometry().top());
-    EXPECT_LT(heading->x() + heading->fontMetrics().horizontalAdvance(heading->text()),
-              v->Label1->x());
     EXPECT_EQ(v->Label1->text(), "IRR :");
     emit v->picIRR->MouseMove(0, 0, x, y);
     EXPECT_EQ(v->lblX->text(), "12.345%");
