@@ -21,6 +21,7 @@
 #include "platform/ScrollBar.h"
 #include "project/UnitTables.h"
 #include "support/PdfPages.h"
+#include "support/TextsApart.h"
 
 namespace vemora::test {
 namespace {
@@ -170,6 +171,22 @@ TEST_F(RoughnessViewTest, TwoCopiesPrintAsTwoLandscapePagesEachNumberedOne)
     ASSERT_FALSE(scripted.messages.empty());
     EXPECT_TRUE(
         scripted.messages.back().text.startsWith("Could not print the calibration profile"));
+}
+
+// The printed calibration profile keeps its texts half a millimetre apart
+// and off its axes on the paper, at the margins that shrink the page too.
+TEST_F(RoughnessViewTest, ThePrintedGraphKeepsItsTextsApart)
+{
+    Calibrate(1, 0.3);
+    frmViewRoughness* v = OpenView();
+    for (double margins : {0.0, 15.0, 40.0}) {
+        const MarginsLayout layout = LayOutForMargins(margins);
+        RecordingPageDevice device(layout.portrait);
+        ASSERT_EQ(PrintCopiesOn(ctx, device, 1, v->PrintViewJob()), PrintOutcome::Printed);
+        EXPECT_EQ(ExpectPageGraphsApart(device.pages().at(0), layout.scale,
+                                        std::to_string(int(margins)) + " mm"),
+                  1);
+    }
 }
 
 TEST_F(RoughnessViewTest, TheFlowBesideTheGraphShowsWholeInAnyUnit)

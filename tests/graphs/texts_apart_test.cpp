@@ -12,6 +12,7 @@
 #include "graphs/PumpGraphs.h"
 #include "graphs/SystemGraphs.h"
 #include "support/GraphProjects.h"
+#include "support/TextsApart.h"
 
 using namespace vemora;
 using namespace vemora::test;
@@ -22,34 +23,26 @@ constexpr double kGap = 30 - 0.5; // two pixels, less rounding
 
 // The texts of a drawing and the pictures left of its vertical axis (the
 // axis titles), each with its box.
-std::vector<std::pair<QRectF, QString>> textBoxes(const Drawing& d, const PlotFrame& f)
+std::vector<TextBox> textBoxes(const Drawing& d, const PlotFrame& f)
 {
-    std::vector<std::pair<QRectF, QString>> boxes;
+    std::vector<TextBox> boxes;
     for (const Primitive* t : d.of(PrimitiveKind::Text)) {
         // Across, the room the text takes on its line; down, its ink (a
         // line's box holds empty leading under digits).
         const QFontMetricsF m(screenFont(t->font));
         const QRectF ink = m.tightBoundingRect(t->text);
         const double baseline = t->y1 + m.ascent() * kTwipsPerPixel;
-        boxes.emplace_back(QRectF(QPointF(t->x1, baseline + ink.top() * kTwipsPerPixel),
-                                  QPointF(t->x2, baseline + ink.bottom() * kTwipsPerPixel)),
-                           t->text);
+        boxes.push_back({QRectF(QPointF(t->x1, baseline + ink.top() * kTwipsPerPixel),
+                                QPointF(t->x2, baseline + ink.bottom() * kTwipsPerPixel)),
+                         t->text});
     }
     for (const Primitive* p : d.of(PrimitiveKind::Picture))
         if (p->x2 <= f.left)
-            boxes.emplace_back(QRectF(QPointF(p->x1, p->y1), QPointF(p->x2, p->y2)), "(title)");
+            boxes.push_back({QRectF(QPointF(p->x1, p->y1), QPointF(p->x2, p->y2)), "(title)"});
     return boxes;
 }
 
-// How far apart two boxes are: the larger of their gaps across and down
-// (negative where they overlap).
-double distance(const QRectF& a, const QRectF& b)
-{
-    return std::max(
-        {b.left() - a.right(), a.left() - b.right(), b.top() - a.bottom(), a.top() - b.bottom()});
-}
-
-void ExpectTextsApart(const Drawing& d, const PlotFrame& f, const std::string& what)
+void ExpectDrawnTextsApart(const Drawing& d, const PlotFrame& f, const std::string& what)
 {
     const auto boxes = textBoxes(d, f);
     ASSERT_GE(boxes.size(), 2u) << what;
@@ -58,16 +51,7 @@ void ExpectTextsApart(const Drawing& d, const PlotFrame& f, const std::string& w
     const QRectF vertical(QPointF(f.left, f.top - PlotFrame::kInset), QPointF(f.left, f.bottom));
     const QRectF horizontal(QPointF(f.left, f.bottom),
                             QPointF(f.right + PlotFrame::kInset, f.bottom));
-    for (size_t i = 0; i < boxes.size(); ++i) {
-        const auto& [box, text] = boxes[i];
-        for (const QRectF& axis : {vertical, horizontal})
-            EXPECT_GE(distance(box, axis), kGap)
-                << what << ": \"" << text.toStdString() << "\" touches an axis";
-        for (size_t j = i + 1; j < boxes.size(); ++j)
-            EXPECT_GE(distance(box, boxes[j].first), kGap)
-                << what << ": \"" << text.toStdString() << "\" and \""
-                << boxes[j].second.toStdString() << "\"";
-    }
+    test::ExpectTextsApart(boxes, {}, {vertical, horizontal}, kGap, what);
 }
 
 } // namespace
@@ -82,7 +66,7 @@ TEST(TextsApart, FlatProfileLabelsKeepClearOfTheAxis)
     const ProfileView view{1, flat.s().NodeCount, 1, true, false};
     ASSERT_EQ(DrawProfileGraph(s, f, flat.s(), flat.r(), view, style), ProfileStatus::Drawn);
     ASSERT_NE(s.drawing().findText("100.001"), nullptr);
-    ExpectTextsApart(s.drawing(), f, "flat profile");
+    ExpectDrawnTextsApart(s.drawing(), f, "flat profile");
 }
 
 TEST(TextsApart, DutyGraphInFeetKeepsItsTitleClearOfTheLabels)
@@ -108,9 +92,9 @@ TEST(TextsApart, DutyGraphInFeetKeepsItsTitleClearOfTheLabels)
     PlotFrame f;
     ASSERT_EQ(DrawPumpSystemCurves(s, f, store, r, 1), PumpGraphStatus::Drawn);
     ASSERT_NE(s.drawing().findText("2000"), nullptr);
-    ExpectTextsApart(s.drawing(), f, "duty graph");
+    ExpectDrawnTextsApart(s.drawing(), f, "duty graph");
     ASSERT_EQ(DrawPumpCurveGraph(s, f, store), PumpGraphStatus::Drawn);
-    ExpectTextsApart(s.drawing(), f, "pump curve");
+    ExpectDrawnTextsApart(s.drawing(), f, "pump curve");
 }
 
 TEST(TextsApart, IrrGraphOfLargeDifferences)
@@ -123,5 +107,5 @@ TEST(TextsApart, IrrGraphOfLargeDifferences)
     DrawingSurface s(10095, 5655);
     PlotFrame f;
     ASSERT_EQ(DrawIRRGraph(s, f, r, 3243, 3253), IrrGraphStatus::Drawn);
-    ExpectTextsApart(s.drawing(), f, "IRR");
+    ExpectDrawnTextsApart(s.drawing(), f, "IRR");
 }
