@@ -65,9 +65,9 @@ class KeepingEngine : public QPaintEngine
     {
         const QFontMetricsF metrics(item.font());
         const QRectF ink = metrics.tightBoundingRect(item.text());
-        const QRectF box(QPointF(at.x(), at.y() + ink.top()),
-                         QPointF(at.x() + metrics.horizontalAdvance(item.text()),
-                                 at.y() + ink.bottom()));
+        const QRectF box(
+            QPointF(at.x(), at.y() + ink.top()),
+            QPointF(at.x() + metrics.horizontalAdvance(item.text()), at.y() + ink.bottom()));
         kept.texts.push_back({transform_.mapRect(box), item.text()});
     }
 
@@ -221,9 +221,10 @@ std::vector<TextBox> PageTextBoxes(const std::vector<PageText>& texts)
         font.setBold(t.font.bold);
         const QRectF ink = QFontMetricsF(font).tightBoundingRect(t.text);
         const double baseline = t.pos.y() + t.ascent;
-        boxes.push_back({QRectF(QPointF(t.pos.x(), baseline + ink.top() * kMmPerPixel),
-                                QPointF(t.pos.x() + t.width, baseline + ink.bottom() * kMmPerPixel)),
-                         t.text});
+        boxes.push_back(
+            {QRectF(QPointF(t.pos.x(), baseline + ink.top() * kMmPerPixel),
+                    QPointF(t.pos.x() + t.width, baseline + ink.bottom() * kMmPerPixel)),
+             t.text});
     }
     return boxes;
 }
@@ -235,7 +236,8 @@ MarginsLayout LayOutForMargins(double mm)
     printer.setPageMargins(QMarginsF(mm, mm, mm, mm), QPageLayout::Millimeter);
     const PrinterPageDevice pdf(printer);
     const QSizeF laidOut = pdf.pageSize(PageOrientation::Portrait);
-    return {laidOut, printer.pageLayout().paintRect(QPageLayout::Millimeter).width() / laidOut.width()};
+    return {laidOut,
+            printer.pageLayout().paintRect(QPageLayout::Millimeter).width() / laidOut.width()};
 }
 
 int ExpectPageGraphsApart(const RecordedPage& page, double scale, const std::string& where)
@@ -245,8 +247,8 @@ int ExpectPageGraphsApart(const RecordedPage& page, double scale, const std::str
         const PaintedGraph graph = ReadPaintedGraph(painting);
         EXPECT_GE(graph.axes.size(), 2u) << where;
         EXPECT_GE(graph.texts.size(), 4u) << where;
-        ExpectTextsApart(graph.texts, PageTextBoxes(page.texts), graph.axes,
-                         kGapOnPaperMm / scale, where);
+        ExpectTextsApart(graph.texts, PageTextBoxes(page.texts), graph.axes, kGapOnPaperMm / scale,
+                         where);
     }
     return static_cast<int>(page.paintings.size());
 }
