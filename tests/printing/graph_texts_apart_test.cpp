@@ -1,6 +1,6 @@
 // Printed graphs keep their texts apart: on every graph page of the print
-// run and of the windows' print buttons (the duty points and the pump
-// curve), no tick label or axis title comes within half a millimetre of
+// run and of the windows' print buttons (the profile view, the duty points
+// and the pump curve), no tick label or axis title comes within half a millimetre of
 // another text or of an axis line on the paper, at margins of 0, 15 and
 // 40 mm, which scale the page down whole when they leave less room than
 // its layout.
