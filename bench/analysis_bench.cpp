@@ -122,7 +122,7 @@ void RunWhole(benchmark::State& state, std::unique_ptr<ProjectStore> store)
     }
     state.counters["flow_year1"] = results->YearFlow[1];
     state.counters["flow_year100"] = results->YearFlow[100];
-    state.counters["high_point"] = flags.HighPointFlag;
+    state.counters["high_point"] = flags.HighPointFlag ? 1 : 0;
 }
 
 void BM_PumpCurve(benchmark::State& state)

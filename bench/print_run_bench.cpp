@@ -50,7 +50,7 @@ struct PrintProject
         InputWindow* input = ctx->windows.input.Load();
         input->ShowSystemTypeView();
         input->ShowProject();
-        s.ResultsValid = 1;
+        s.ResultsValid = true;
         ctx->PrintYear = 1;
 
         ResultsStore& r = ctx->results;

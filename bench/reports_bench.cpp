@@ -75,7 +75,7 @@ struct Project
         LoadProject(*ctx);
         AnalysisObserver progress;
         AnalyseProject(*ctx, 0, progress);
-        ctx->store.ResultsValid = 1;
+        ctx->store.ResultsValid = true;
         ctx->PrintYear = 1;
     }
 };

@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         ++reach.completed;
         CheckCompletedRun(*store, *results);
     } else {
-        Require(outcome.Flags.ResultsValid == 0, "results offered after a failed run");
+        Require(!outcome.Flags.ResultsValid, "results offered after a failed run");
     }
     return 0;
 }

@@ -7,22 +7,22 @@ namespace vemora {
 
 void DiscardResults(AppContext& ctx)
 {
-    if (ctx.store.ResultsValid == 1) ctx.windows.results.Unload();
+    if (ctx.store.ResultsValid) ctx.windows.results.Unload();
     ctx.windows.irrView.Unload();
-    ctx.store.ResultsValid = 0;
+    ctx.store.ResultsValid = false;
 }
 
 void InvalidateResults(AppContext& ctx)
 {
     DiscardResults(ctx);
-    ctx.store.ProjectSaved = 0;
+    ctx.store.ProjectSaved = false;
 }
 
 bool ResultsMatchInput(AppContext& ctx)
 {
-    if (ctx.store.ResultsValid != 1) return false;
+    if (!ctx.store.ResultsValid) return false;
     if (BuildPendingInput(ctx) != ctx.analysedInput) DiscardResults(ctx);
-    return ctx.store.ResultsValid == 1;
+    return ctx.store.ResultsValid;
 }
 
 } // namespace vemora

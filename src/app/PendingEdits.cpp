@@ -53,7 +53,7 @@ void NoteSavedInput(AppContext& ctx)
 
 bool EditsPending(AppContext& ctx)
 {
-    if (ctx.store.ProjectOpen != 1 || !ctx.windows.input.Get()) return false;
+    if (!ctx.store.ProjectOpen || !ctx.windows.input.Get()) return false;
     return BuildPendingInput(ctx) != ctx.savedInput;
 }
 

@@ -107,7 +107,7 @@ void OpenProject(AppContext& ctx)
     ProjectStore& s = ctx.store;
     const std::string previous = s.ProjectFilePath;
     s.ProjectFilePath = file->toStdString();
-    s.NewProjectFlag = 0;
+    s.NewProjectFlag = false;
     if (LoadProject(ctx))
         ForgetPreviousProject(ctx);
     else
@@ -158,7 +158,7 @@ SaveOutcome SaveProjectAs(AppContext& ctx)
     main.setProgressCaption(QStringLiteral("Opening project"));
     main.setProgressCaptionVisible(true);
     main.setProgressValue(0);
-    s.NewProjectFlag = 0;
+    s.NewProjectFlag = false;
     return LoadProject(ctx) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
@@ -166,7 +166,7 @@ bool DeleteProject(AppContext& ctx)
 {
     ProjectStore& s = ctx.store;
     InputWindow* w = ctx.windows.input.Get();
-    if (s.ProjectOpen != 1) {
+    if (!s.ProjectOpen) {
         Message(ctx, QStringLiteral("First open the project that you want to delete"));
         return false;
     }
@@ -190,8 +190,8 @@ bool DeleteProject(AppContext& ctx)
                 MsgIcon::None, QStringLiteral("Error !"));
         return false;
     }
-    s.ProjectOpen = 0;
-    s.ProjectSaved = 0;
+    s.ProjectOpen = false;
+    s.ProjectSaved = false;
     HideWorkingWindow(ctx, w);
     ForgetPreviousProject(ctx);
     ctx.mainWindow().setCaption(QStringLiteral("  Vemora")); // no project's name

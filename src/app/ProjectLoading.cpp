@@ -16,7 +16,7 @@ namespace vemora {
 void NewProject(AppContext& ctx)
 {
     ProjectStore& s = ctx.store;
-    s.NewProjectFlag = 1;
+    s.NewProjectFlag = true;
     s.ProjectFilePath.clear(); // a new project has no file of its own
     if (InputWindow* window = ctx.windows.input.Load()) window->ShowFileName(FileLabelText(ctx));
     WriteNewProjectDefaults(s, TodayProjectDate());
@@ -37,7 +37,7 @@ bool LoadProject(AppContext& ctx)
         main.setProgressVisible(false);
     };
 
-    const bool isNew = s.NewProjectFlag == 1;
+    const bool isNew = s.NewProjectFlag;
     if (!isNew) {
         // Read into a copy: a refused file leaves the project as it was.
         ProjectRecord rec;
@@ -67,7 +67,7 @@ bool LoadProject(AppContext& ctx)
                                 .arg(QString::fromStdString(TrimBlanks(s.ProjectName))));
         }
     }
-    s.NewProjectFlag = 0;
+    s.NewProjectFlag = false;
     main.setProgressValue(50);
 
     if (window) window->ShowProject();
@@ -76,9 +76,9 @@ bool LoadProject(AppContext& ctx)
     main.setProgressValue(70);
     main.setProgressValue(100);
 
-    s.ResultsValid = 0;
-    s.ProjectOpen = 1;
-    s.ProjectSaved = 1;
+    s.ResultsValid = false;
+    s.ProjectOpen = true;
+    s.ProjectSaved = true;
     hideProgress();
     ShowWorkingWindow(ctx, window);
     return true;

@@ -33,13 +33,13 @@ class StaleResultsFilter : public QObject
 
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (!IsUserAction(event->type()) || ctx_.store.ResultsValid != 1) return false;
+        if (!IsUserAction(event->type()) || !ctx_.store.ResultsValid) return false;
         if (BuildPendingInput(ctx_) == ctx_.analysedInput) return false;
         // The window that holds the control cannot go while the control
         // handles its event: it goes right after.
         AppContext& ctx = ctx_;
         QTimer::singleShot(0, this, [&ctx] {
-            if (ResultsMatchInput(ctx) || ctx.store.ProjectOpen != 1) return;
+            if (ResultsMatchInput(ctx) || !ctx.store.ProjectOpen) return;
             ShowWorkingWindow(ctx, ctx.windows.input.Load());
         });
         return true;

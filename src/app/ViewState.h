@@ -11,9 +11,9 @@ struct ViewState
 {
     // Operating year 1..DesignLife of the profile graphs and the node table.
     int16_t SelectedYear = 1;
-    // 0 while the profile graphs draw the gradeline (the component symbols), -1 while not.
-    int16_t HideGradeline = 0;
-    int16_t HideComponents = 0;
+    // Set while the profile graphs leave out the gradeline (the component symbols).
+    bool HideGradeline = false;
+    bool HideComponents = false;
 };
 
 } // namespace vemora

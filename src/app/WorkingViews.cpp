@@ -36,7 +36,7 @@ void HideMainViews(AppContext& ctx)
 void RestoreCurrentView(AppContext& ctx)
 {
     // A deleted project's input window does not come back.
-    InputWindow* input = ctx.store.ProjectOpen == 1 ? ctx.windows.input.Get() : nullptr;
+    InputWindow* input = ctx.store.ProjectOpen ? ctx.windows.input.Get() : nullptr;
     ResultsWindow* results = ctx.windows.results.Get();
     switch (ctx.ViewCode) {
     case WorkingView::Input:

@@ -173,7 +173,7 @@ void frmViewRoughness::BuildSideControls()
 void frmViewRoughness::Form_Load()
 {
     ctx.view.SelectedYear = 1;
-    ctx.view.HideGradeline = 0;
+    ctx.view.HideGradeline = false;
     ConvertInputToSI(ctx.store, ctx.results);
     const ProfilePlotData plot = PrepareProfilePlotData(ctx.store);
     comBegin->clear();
@@ -224,7 +224,7 @@ void frmViewRoughness::DrawRoughnessProfilePlot()
     view.BeginNode = comBegin->currentIndex() + 1;
     view.EndNode = comEnd->currentIndex() + 1;
     view.Year = year;
-    view.HideGradeline = ctx.view.HideGradeline != 0;
+    view.HideGradeline = ctx.view.HideGradeline;
     view.HideComponents = false;
     ScenarioTicks ticked{};
     for (int s = 0; s < CalibrationScenarioCount; ++s)
@@ -254,7 +254,7 @@ void frmViewRoughness::DrawRoughnessProfilePlot()
 
 void frmViewRoughness::chkHydraulic_Click()
 {
-    ctx.view.HideGradeline = ctx.view.HideGradeline == 0 ? -1 : 0;
+    ctx.view.HideGradeline = !ctx.view.HideGradeline;
     DrawRoughnessProfilePlot();
 }
 

@@ -124,7 +124,7 @@ AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results, fl
 
     // SI working values and laying rates.
     if (const int nodes = NodesBeforeEndMark(store); nodes < 2) {
-        run.Flags.GradelineFailed = 1;
+        run.Flags.GradelineFailed = true;
         return Refused(store, run, AnalysisStatus::HydraulicsFailed,
                        Failed(FailureKind::TooFewNodes, nodes));
     }
@@ -136,7 +136,7 @@ AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results, fl
     if (AnalysisFailure period = CheckProjectPeriod(store); !period.Ok())
         return Refused(store, run, CostStageStatus(period), period);
     if (!unitsKnown) {
-        run.Flags.GradelineFailed = 1;
+        run.Flags.GradelineFailed = true;
         return Refused(store, run, AnalysisStatus::HydraulicsFailed,
                        Failed(FailureKind::UnknownUnit));
     }
@@ -176,7 +176,7 @@ AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results, fl
     failure = CalcLifeCycleCosts(store, results, supervisionCost);
     if (!failure.Ok()) return Refused(store, run, CostStageStatus(failure), failure);
 
-    run.Flags.ResultsValid = 1;
+    run.Flags.ResultsValid = true;
     run.Note = NoFlowNote(store, results);
     run.IrrFound = results.IrrFound;
     return Ended(run, AnalysisStatus::Completed);

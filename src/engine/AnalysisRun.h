@@ -17,7 +17,7 @@
 namespace vemora {
 
 enum class AnalysisStatus {
-    Completed,            // ResultsValid = 1; HighPointFlag = 1 asks for HighPointComment
+    Completed,            // ResultsValid set; a set HighPointFlag asks for HighPointComment
     PumpCurveMissed,      // Year holds the operating year (the observer has been told)
     HydraulicsFailed,     // HydraulicsFailedMessage
     RunFailed,            // RunFailedMessage
@@ -48,8 +48,8 @@ struct AnalysisOutcome
 // no length ends it as ProfileWithoutLength, a gravity flow that would pass
 // the top of its search as FlowTooLarge: their messages say it all. Progress goes to the observer
 // from 55 to 70; the showing of the results takes it on to 100. The flags start cleared (a run that
-// ends before the hydraulics keeps the store's GradelineFailed); only a completed run has
-// ResultsValid = 1, any other outcome 0, and then the results are not to be offered.
+// ends before the hydraulics keeps the store's GradelineFailed); only a completed run sets
+// ResultsValid, any other outcome clears it, and then the results are not to be offered.
 AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results, float supervisionCost,
                             AnalysisObserver& observer);
 

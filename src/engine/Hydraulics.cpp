@@ -31,7 +31,7 @@ bool YearIsFinite(const PipeModel& m, int y, const ResultsStore& r)
 
 HydraulicsStatus Fail(RunFlags& flags, AnalysisFailure& kept, AnalysisFailure failure)
 {
-    flags.GradelineFailed = 1;
+    flags.GradelineFailed = true;
     kept = failure;
     return HydraulicsStatus::Failed;
 }
@@ -67,8 +67,8 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
                                      AnalysisObserver& observer, RunFlags& flags,
                                      AnalysisFailure& failure)
 {
-    flags.AnalysisError = 0;
-    flags.GradelineFailed = 0;
+    flags.AnalysisError = false;
+    flags.GradelineFailed = false;
     PipeModel model;
     if (AnalysisFailure built = BuildPipeModel(store, r, model); !built.Ok())
         return Fail(flags, failure, built);
@@ -86,7 +86,7 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
         if (!pumping) {
             const GravityFlow g = SolveGravityFlow(model, c, r.StartLevelSI, r.EndLevelSI);
             if (g.AtSearchTop) return HydraulicsStatus::FlowTooLarge;
-            if (g.HighPoint) flags.HighPointFlag = 1;
+            if (g.HighPoint) flags.HighPointFlag = true;
             r.YearFlow[y] = ToFloat(g.Flow);
             StoreSectionLosses(model, y, r.YearFlow[y], r);
             LayGravityGradeline(model, y, r);
@@ -110,13 +110,13 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
             LayPumpingGradeline(model, y, r);
         }
         if (missed) {
-            flags.AnalysisError = -1;
+            flags.AnalysisError = true;
             return HydraulicsStatus::PumpCurveMissed;
         }
         if (!YearIsFinite(model, y, r))
             return Fail(flags, failure, Failed(FailureKind::GradelineBeyondNumbers, y));
     }
-    flags.GradelineFailed = 0;
+    flags.GradelineFailed = false;
     return HydraulicsStatus::Ok;
 }
 

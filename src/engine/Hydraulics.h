@@ -14,7 +14,7 @@ namespace vemora {
 enum class HydraulicsStatus {
     Ok,
     Failed,          // "Could not determine the hydraulic gradeline. Please check input data"
-    PumpCurveMissed, // AnalysisError = -1; DutyYear is the year
+    PumpCurveMissed, // AnalysisError set; DutyYear is the year
     FlowTooLarge,    // a gravity flow would exceed 100 m³/s, the top of its search
 };
 
@@ -26,8 +26,8 @@ enum class HydraulicsStatus {
 // hs(k), Gradeline(0) = z(1)), raised so that no node is below -1 m; with a
 // pump curve YearPumpHead = PumpingHead (below). Of the run's `flags` it
 // clears AnalysisError and GradelineFailed at the start; it sets
-// GradelineFailed = 1 on failure, AnalysisError = -1 when the pump curve
-// missed and HighPointFlag = 1 when a high point lowered a gravity flow.
+// GradelineFailed on failure, AnalysisError when the pump curve missed and
+// HighPointFlag when a high point lowered a gravity flow.
 // On failure `failure` says what failed, at which node or year.
 // Needs ConvertInputToSI to have run.
 HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& results,

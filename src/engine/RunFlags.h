@@ -4,16 +4,14 @@
 // the windows read them.
 #pragma once
 
-#include <cstdint>
-
 namespace vemora {
 
 struct RunFlags
 {
-    int16_t ResultsValid = 0;    // 1 after a completed run
-    int16_t AnalysisError = 0;   // -1 when a pump curve missed the system curve
-    int16_t HighPointFlag = 0;   // 1 when a local high point lowered a gravity flow
-    int16_t GradelineFailed = 0; // 1 when no gradeline could be laid
+    bool ResultsValid = false;    // after a completed run
+    bool AnalysisError = false;   // when a pump curve missed the system curve
+    bool HighPointFlag = false;   // when a local high point lowered a gravity flow
+    bool GradelineFailed = false; // when no gradeline could be laid
 };
 
 } // namespace vemora

@@ -82,7 +82,7 @@ void frmLCC::ShowSystemTypeView()
 {
     for (int t = 0; t < 4; ++t)
         sstInput->setTabEnabled(t, true);
-    if (ctx.store.NewProjectFlag == 1) sstInput->setTab(0);
+    if (ctx.store.NewProjectFlag) sstInput->setTab(0);
     for (QWidget* frame :
          {FraPumpFixedDemand, fraPumpingFlowrate, FraPumpingOption, fraPumpReservoir,
           fraPumpVaryingDemand, fraPumpOption, fraGravityFlowrate, fraGravityOption,

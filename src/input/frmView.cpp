@@ -122,7 +122,7 @@ frmView::frmView(AppContext& context, QWidget* parent) : QWidget(parent), ctx(co
 void frmView::ShowProfile()
 {
     ctx.view.SelectedYear = 1;
-    ctx.view.HideGradeline = 0;
+    ctx.view.HideGradeline = false;
     chkHydraulic->setChecked(true);
     placeAtWorkAreaCorner(this);
     ShowWorkingWindow(ctx, this);
@@ -167,8 +167,8 @@ void frmView::DrawProfilePlot()
     hscYears->setMin(1);
     hscYears->setMax(designYears(ctx.store));
     const int year = std::clamp<int>(ctx.view.SelectedYear, 1, designYears(ctx.store));
-    const ProfileView view{chosenNode(comBegin), chosenNode(comEnd), year,
-                           ctx.view.HideGradeline != 0, false};
+    const ProfileView view{chosenNode(comBegin), chosenNode(comEnd), year, ctx.view.HideGradeline,
+                           false};
     const ProfilePlotResult drawn = vemora::DrawProfilePlot(picGraph->surface(), picGraphFrame,
                                                             ctx.store, ctx.results, view, solution);
     lblKs->setText(QString::fromStdString(drawn.Roughness));
@@ -197,7 +197,7 @@ void frmView::showMessage(const QString& text, const QString& title)
 
 void frmView::chkHydraulic_Click()
 {
-    ctx.view.HideGradeline = ctx.view.HideGradeline == 0 ? -1 : 0;
+    ctx.view.HideGradeline = !ctx.view.HideGradeline;
     DrawProfilePlot();
 }
 

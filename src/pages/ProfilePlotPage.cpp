@@ -76,8 +76,7 @@ void PrintProfilePlotPage(AppContext& ctx, ReportPrinter& p, const ProfilePlotSe
     // The graph is drawn again for the page, so it prints at full resolution.
     DrawingSurface surface(section.graphWidth, section.graphHeight);
     PlotFrame frame;
-    const ProfileView view{begin, end, year, ctx.view.HideGradeline != 0,
-                           ctx.view.HideComponents != 0};
+    const ProfileView view{begin, end, year, ctx.view.HideGradeline, ctx.view.HideComponents};
     const HydraulicProfileResult drawn = DrawHydraulicProfile(surface, frame, s, ctx.results, view);
     if (drawn.Status != ProfileStatus::Drawn)
         throw PrintFailure("the chosen section of the profile cannot be drawn");

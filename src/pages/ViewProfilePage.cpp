@@ -109,7 +109,7 @@ void PrintViewProfilePlotPage(AppContext& ctx, ReportPrinter& p, const Drawing& 
                               const QString& beginText, const QString& endText)
 {
     const int year = std::clamp<int>(ctx.view.SelectedYear, 1, MaxYears);
-    const bool gradeline = ctx.view.HideGradeline == 0;
+    const bool gradeline = !ctx.view.HideGradeline;
     QString roughness, flow;
     if (gradeline) {
         roughness = RoughnessText(ctx, year);

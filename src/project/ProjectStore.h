@@ -136,13 +136,13 @@ struct ProjectStore
     ProjectRecord ProjectRec{};
 
     // State flags
-    int16_t ProjectOpen = 0;
-    int16_t ProjectSaved = 0;
-    int16_t ResultsValid = 0;
-    int16_t NewProjectFlag = 0;
-    int16_t AnalysisError = 0; // 0, or -1 when a pump curve missed the system curve
-    int16_t HighPointFlag = 0;
-    int16_t GradelineFailed = 0;
+    bool ProjectOpen = false;
+    bool ProjectSaved = false;
+    bool ResultsValid = false;
+    bool NewProjectFlag = false;
+    bool AnalysisError = false; // a pump curve missed the system curve
+    bool HighPointFlag = false;
+    bool GradelineFailed = false;
 };
 
 } // namespace vemora

@@ -47,10 +47,10 @@ const std::array<ReportItem, kReportItemCount>& ReportItems()
 bool ReportAvailable(const AppContext& ctx, ReportBox box)
 {
     if (box < ReportBox::TextHydraulic) {
-        if (ctx.store.ProjectOpen != 1) return false;
+        if (!ctx.store.ProjectOpen) return false;
         return box != ReportBox::Energy || IsPumping(ctx.store);
     }
-    return ctx.store.ResultsValid == 1;
+    return ctx.store.ResultsValid;
 }
 
 } // namespace vemora

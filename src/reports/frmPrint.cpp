@@ -248,7 +248,7 @@ void frmPrint::sscHelp_Click()
 void frmPrint::done(int result)
 {
     tmrCheck->stop();
-    if (ctx_.store.ProjectOpen == 1) {
+    if (ctx_.store.ProjectOpen) {
         if (InputWindow* input = ctx_.windows.input.Load()) {
             ShowWorkingWindow(ctx_, input);
             input->widget()->setWindowState(input->widget()->windowState() &

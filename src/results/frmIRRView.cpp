@@ -160,7 +160,7 @@ void frmIRRView::sscPrintView_Click()
 void frmIRRView::sscOK_Click()
 {
     AppContext& c = ctx;
-    const bool backToResults = hidResults_ && c.store.ResultsValid == 1 && c.windows.results.Get();
+    const bool backToResults = hidResults_ && c.store.ResultsValid && c.windows.results.Get();
     c.windows.irrView.Unload();
     if (backToResults) {
         HideWorkingWindow(c, c.windows.input.Get());

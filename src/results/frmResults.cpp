@@ -135,8 +135,8 @@ void frmResults::FillDistanceCombos()
     }
     comBegin->setCurrentIndex(comBegin->count() > 0 ? 0 : -1);
     comEnd->setCurrentIndex(comEnd->count() - 1);
-    ctx.view.HideGradeline = 0;
-    ctx.view.HideComponents = 0;
+    ctx.view.HideGradeline = false;
+    ctx.view.HideComponents = false;
     // The boxes follow the switches (ticking them by code runs no handler).
     chkGradeline->setChecked(true);
     chkComponents->setChecked(true);
@@ -172,7 +172,7 @@ void frmResults::DrawHydraulicProfile()
         return;
     }
     const ProfileView view{section->begin, section->end, ctx.view.SelectedYear,
-                           ctx.view.HideGradeline != 0, ctx.view.HideComponents != 0};
+                           ctx.view.HideGradeline, ctx.view.HideComponents};
     const HydraulicProfileResult drawn = vemora::DrawHydraulicProfile(
         picHydraulic->surface(), picHydraulicFrame, ctx.store, ctx.results, view);
     switch (drawn.Status) {

@@ -57,13 +57,13 @@ void frmResults::sscView_Click()
 // Each box switches its part of the drawing to what the box now shows.
 void frmResults::chkComponents_Click()
 {
-    ctx.view.HideComponents = chkComponents->isChecked() ? 0 : -1;
+    ctx.view.HideComponents = !chkComponents->isChecked();
     RedrawProfile();
 }
 
 void frmResults::chkGradeline_Click()
 {
-    ctx.view.HideGradeline = chkGradeline->isChecked() ? 0 : -1;
+    ctx.view.HideGradeline = !chkGradeline->isChecked();
     RedrawProfile();
 }
 
@@ -173,7 +173,7 @@ void frmResults::CopyGraph(PictureBox* picture, int button)
 // The IRR window opens beside this one, which stays as it is.
 void frmResults::sscIRR_Click()
 {
-    if (ctx.store.ProjectOpen == 1) {
+    if (ctx.store.ProjectOpen) {
         HideWorkingWindow(ctx, ctx.windows.input.Get());
         UnloadShowingViews(ctx);
     }
@@ -183,7 +183,7 @@ void frmResults::sscIRR_Click()
 // Back to the input window; the results stay loaded for View > Results.
 void frmResults::sscInput_Click()
 {
-    if (ctx.store.ProjectOpen != 1) {
+    if (!ctx.store.ProjectOpen) {
         ctx.ui.msgBox(QStringLiteral("No project has been opened."), MsgButtons::OK,
                       MsgIcon::Exclamation, QStringLiteral("Vemora Error"), this);
         return;
@@ -191,7 +191,7 @@ void frmResults::sscInput_Click()
     InputWindow* input = ctx.windows.input.Load();
     ShowWorkingWindow(ctx, input);
     UnloadShowingViews(ctx);
-    if (ctx.store.ResultsValid == 1) HideWorkingWindow(ctx, this);
+    if (ctx.store.ResultsValid) HideWorkingWindow(ctx, this);
     if (input) placeAtWorkAreaCorner(input->widget());
 }
 

@@ -43,7 +43,7 @@ void MDIProject::Message(const QString& text)
 
 bool MDIProject::RequireOpenProject(const QString& message)
 {
-    if (ctx.store.ProjectOpen == 1) return true;
+    if (ctx.store.ProjectOpen) return true;
     Message(message);
     return false;
 }
@@ -58,11 +58,11 @@ void MDIProject::UnloadProjectViews()
 
 void MDIProject::HideWorkspace()
 {
-    if (ctx.store.ProjectOpen == 1) {
+    if (ctx.store.ProjectOpen) {
         HideWorkingWindow(ctx, ctx.windows.input.Get());
         UnloadProjectViews();
     }
-    if (ctx.store.ResultsValid == 1) HideWorkingWindow(ctx, ctx.windows.results.Get());
+    if (ctx.store.ResultsValid) HideWorkingWindow(ctx, ctx.windows.results.Get());
 }
 
 void MDIProject::mnuGeneral_Click()
@@ -71,7 +71,7 @@ void MDIProject::mnuGeneral_Click()
     InputWindow* input = ctx.windows.input.Load();
     ShowWorkingWindow(ctx, input);
     UnloadProjectViews();
-    if (ctx.store.ResultsValid == 1) HideWorkingWindow(ctx, ctx.windows.results.Get());
+    if (ctx.store.ResultsValid) HideWorkingWindow(ctx, ctx.windows.results.Get());
     if (input) placeAtWorkAreaCorner(input->widget());
 }
 
@@ -81,7 +81,7 @@ void MDIProject::mnuResults_Click()
         Message(QStringLiteral("Project has not been analysed."));
         // Back to the input window as View > Input Data goes: the profile and
         // pump-curve views go, so none is left behind it.
-        if (ctx.store.ProjectOpen == 1) mnuGeneral_Click();
+        if (ctx.store.ProjectOpen) mnuGeneral_Click();
         return;
     }
     ResultsWindow* results = ctx.windows.results.Load();

@@ -27,7 +27,7 @@ void MDIProject::mnuNew_Click()
     if (!SaveEditsFirst()) return;
     before = ShowingWorkspace(); // a saved project shows under its new caption
     HideWorkingWindow(ctx, ctx.windows.input.Get());
-    if (ctx.store.ResultsValid == 1) HideWorkingWindow(ctx, ctx.windows.results.Get());
+    if (ctx.store.ResultsValid) HideWorkingWindow(ctx, ctx.windows.results.Get());
     frmLCCType dialog(ctx, this);
     ctx.ui.execDialog(&dialog);
     // Cancelled: the project stays, and so does what showed of it.
@@ -58,13 +58,13 @@ MDIProject::ShownWorkspace MDIProject::ShowingWorkspace() const
 
 void MDIProject::BringBackWorkspace(const ShownWorkspace& before)
 {
-    if (ctx.store.ProjectOpen != 1) return; // deleted: nothing to show
+    if (!ctx.store.ProjectOpen) return; // deleted: nothing to show
     InputWindow* input = ctx.windows.input.Get();
     ResultsWindow* results = ctx.windows.results.Get();
     // A load, or a save stopped at a check, has shown the input window.
     if (IsWorkingWindowShowing(ctx, input) || IsWorkingWindowShowing(ctx, results)) return;
     // Results that the command discarded leave the input window in their place.
-    const bool resultsKept = before.results && ctx.store.ResultsValid == 1;
+    const bool resultsKept = before.results && ctx.store.ResultsValid;
     if (before.input || (before.results && !resultsKept)) ShowWorkingWindow(ctx, input);
     if (resultsKept) ShowWorkingWindow(ctx, results);
     if (!before.caption.isEmpty()) setWindowTitle(before.caption);

@@ -112,7 +112,7 @@ void frmAnalyse::Form_Load()
     SetControlsVisible(false);
     tmrMatrix->start();
     tmrStopMatrix->start();
-    if (ctx_.store.ResultsValid == 1) DiscardResults(ctx_);
+    if (ctx_.store.ResultsValid) DiscardResults(ctx_);
 }
 
 void frmAnalyse::tmrMatrix_Timer()
@@ -174,7 +174,7 @@ void frmAnalyse::RunAnalysis()
         const AnalysisOutcome outcome = AnalyseProject(ctx_, SupervisionCost(ctx_), progress);
         ShowOutcomeMessage(outcome);
     }
-    if (ctx_.store.ResultsValid == 1) sscAnalyse->setCaption(QStringLiteral("&Continue"));
+    if (ctx_.store.ResultsValid) sscAnalyse->setCaption(QStringLiteral("&Continue"));
     sscAnalyse->setEnabled(true);
 }
 
@@ -187,7 +187,7 @@ void frmAnalyse::ShowOutcomeMessage(const AnalysisOutcome& outcome)
                        this);
     };
     if (outcome.Status == AnalysisStatus::Completed) {
-        if (ctx_.store.HighPointFlag == 1)
+        if (ctx_.store.HighPointFlag)
             say(HighPointComment, HighPointCommentTitle, MsgIcon::Information);
         if (!outcome.Note.empty()) say(outcome.Note, HighPointCommentTitle, MsgIcon::Information);
         return;

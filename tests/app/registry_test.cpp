@@ -107,16 +107,16 @@ TEST_F(RegistryTest, InvalidateResultsClosesTheResultsWindowOnlyWhenResultsAreVa
     InstallResults(ctx, closed);
     ctx.windows.results.Load();
     ProjectStore& store = ctx.store;
-    store.ResultsValid = 1;
-    store.ProjectSaved = 1;
+    store.ResultsValid = true;
+    store.ProjectSaved = true;
     InvalidateResults(ctx);
     EXPECT_EQ(closed, 1);
-    EXPECT_EQ(store.ResultsValid, 0);
-    EXPECT_EQ(store.ProjectSaved, 0);
-    store.ProjectSaved = 1;
+    EXPECT_FALSE(store.ResultsValid);
+    EXPECT_FALSE(store.ProjectSaved);
+    store.ProjectSaved = true;
     InvalidateResults(ctx);
     EXPECT_EQ(closed, 1);
-    EXPECT_EQ(store.ProjectSaved, 0);
+    EXPECT_FALSE(store.ProjectSaved);
 }
 
 // Nothing is shared between contexts: an edit in one closes no window of
@@ -130,13 +130,13 @@ TEST_F(RegistryTest, TwoContextsKeepTheirOwnWindows)
     InstallResults(other, otherEnded);
     ctx.windows.results.Load();
     other.windows.results.Load();
-    ctx.store.ResultsValid = 1;
-    other.store.ResultsValid = 1;
+    ctx.store.ResultsValid = true;
+    other.store.ResultsValid = true;
     InvalidateResults(ctx);
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(otherEnded, 0);
     EXPECT_TRUE(other.windows.results.Loaded());
-    EXPECT_EQ(other.store.ResultsValid, 1);
+    EXPECT_TRUE(other.store.ResultsValid);
     other.windows.results.Unload();
 }
 

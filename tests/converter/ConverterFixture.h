@@ -36,7 +36,7 @@ class ConverterTest : public ::testing::Test
         // the command, the view code of the start-up.
         input = ctx.windows.input.Load()->widget();
         ctx.ViewCode = WorkingView::Input;
-        ctx.store.ProjectOpen = 1; // the input window shows an open project
+        ctx.store.ProjectOpen = true; // the input window shows an open project
     }
 
     // Opens the converter through its slot and works it while it shows.

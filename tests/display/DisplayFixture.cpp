@@ -106,7 +106,7 @@ void DisplayTest::AnalyseAndContinue(const std::function<void(ModalScript&)>& fi
     script.then("Analyse", AnalysisButton(QStringLiteral("&Analyse")), ClickAnalysisButton)
         .then("Continue", AnalysisButton(QStringLiteral("&Continue")), ClickAnalysisButton);
     Run(script, [&] { ChooseMenuBarItem(main_->mnuAnalyse); });
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_TRUE(ctx.store.ResultsValid);
     ResultsWindow* results = ctx.windows.results.Get();
     EXPECT_TRUE(results && WaitShown(results->widget()));
 }

@@ -150,13 +150,13 @@ TEST_F(ControlsTest, AnalysisDialogRunsAndCancelsFromTheKeyboard)
         .then("Return on Continue", AnalysisDialogAt(QStringLiteral("&Continue")),
               Press(Qt::Key_Return));
     RunAnalysisDialog(byReturn);
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_TRUE(ctx.store.ResultsValid);
     EXPECT_TRUE(WaitFor([&] { return Shown(Results()); }));
 
     ModalScript byEscape;
     byEscape.then("Esc", AnalysisDialogAt(QStringLiteral("&Analyse")), Press(Qt::Key_Escape));
     RunAnalysisDialog(byEscape);
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     EXPECT_TRUE(WaitFor([&] { return Shown(Input()); }));
 
     ModalScript byAlt;
@@ -166,14 +166,14 @@ TEST_F(ControlsTest, AnalysisDialogRunsAndCancelsFromTheKeyboard)
         .then("Alt+C", AnalysisDialogAt(QStringLiteral("&Continue")),
               Press(Qt::Key_C, Qt::AltModifier));
     RunAnalysisDialog(byAlt);
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_TRUE(ctx.store.ResultsValid);
     EXPECT_TRUE(WaitFor([&] { return Shown(Results()); }));
 
     ModalScript byAltN;
     byAltN.then("Alt+N", AnalysisDialogAt(QStringLiteral("&Analyse")),
                 Press(Qt::Key_N, Qt::AltModifier));
     RunAnalysisDialog(byAltN);
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     EXPECT_TRUE(WaitFor([&] { return Shown(Input()); }));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

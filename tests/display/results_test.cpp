@@ -51,7 +51,7 @@ TEST_F(ResultsTest, ADigitTypedIntoTheCurrentCellLeavesNoResults)
     ModalScript refusal;
     refusal.then("the refusal", MessageBox("Project has not been analysed."), ClickButton("OK"));
     Run(refusal, [&] { ChooseMenu(main_->mnuFile, main_->mnuView, main_->mnuResults); });
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     EXPECT_FALSE(ctx.windows.results.Loaded());
     EXPECT_TRUE(WaitFor([&] { return Shown(Input()); }));
 }

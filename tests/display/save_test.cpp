@@ -320,7 +320,7 @@ TEST_F(SaveTest, AnalyseAsksFirstWhenEditsArePending)
         ChooseMenu(main_->mnuFile, main_->mnuView, main_->mnuGeneral);
         ASSERT_TRUE(WaitShown(Input()));
         TypeInto(Input()->txtProject, name);
-        EXPECT_EQ(ctx.store.ResultsValid, 0);
+        EXPECT_FALSE(ctx.store.ResultsValid);
     };
     editName(QStringLiteral("Pumped twice"));
 
@@ -329,7 +329,7 @@ TEST_F(SaveTest, AnalyseAsksFirstWhenEditsArePending)
     Run(cancel, [&] { ChooseMenuBarItem(main_->mnuAnalyse); });
     ExpectNoModalLeft();
     EXPECT_TRUE(Shown(Input()));
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
 
     AnalyseAndContinue([](ModalScript& script) {
         script.then("the save question", SaveQuestion(), ClickButton("&No"));
@@ -343,7 +343,7 @@ TEST_F(SaveTest, AnalyseAsksFirstWhenEditsArePending)
         script.then("the save question", SaveQuestion(), ClickButton("&Yes"));
     });
     EXPECT_EQ(NameInFile(path), "Pumped thrice");
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_TRUE(ctx.store.ResultsValid);
     ExpectNoModalLeft();
 }
 
@@ -364,7 +364,7 @@ TEST_F(SaveTest, NewCancelledBringsTheProjectBack)
     EXPECT_TRUE(WaitShown(Input()));
     EXPECT_EQ(main_->windowTitle(), QStringLiteral("  Vemora (Kept)"));
     EXPECT_EQ(Input()->txtProject->text(), QStringLiteral("Kept edited"));
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
 }
 
 // New with nothing typed goes straight to the system type; with edits
@@ -394,7 +394,7 @@ TEST_F(SaveTest, NewAsksOnlyWithEditsAndAStoppedSaveKeepsTheName)
     ExpectNoModalLeft();
     EXPECT_TRUE(WaitFor([&] { return Shown(Input()); }));
     EXPECT_EQ(main_->windowTitle(), QStringLiteral("  Vemora (Named)"));
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
 }
 
 // A check that stops at a box on another page, or in the closed pump-curve

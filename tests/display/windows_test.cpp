@@ -250,7 +250,7 @@ TEST_F(WindowsTest, AnalysisDialogLeavesNoFrameBehindItAndEscActsAsCancel)
     EXPECT_EQ(atCorner, main_->mdiArea->viewport());
 
     // Esc did what Cancel does.
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     EXPECT_FALSE(ctx.windows.results.Loaded());
     ExpectOnScreenAtCorner(Input());
 }
@@ -269,7 +269,7 @@ TEST_F(WindowsTest, AnalysisDialogCloseBoxActsAsCancelAfterARun)
             [](QWidget* dialog) { dialog->windowHandle()->close(); });
     Run(script, [&] { ChooseMenuBarItem(main_->mnuAnalyse); });
     EXPECT_TRUE(WaitFor([&] { return QApplication::activeModalWidget() == nullptr; }));
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     EXPECT_FALSE(ctx.windows.results.Loaded());
     ExpectOnScreenAtCorner(Input());
 }
@@ -299,7 +299,7 @@ TEST_F(WindowsTest, FailedRunLeavesNoYearForTheNextProject)
         .then("the duty-point warning", Named("frmDutyPoint"), ClickButton("&OK"))
         .then("Cancel after the failed run", AnalyseDialogAfterItsRun, PressCancel);
     Run(script, [&] { ChooseMenuBarItem(main_->mnuAnalyse); });
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     EXPECT_FALSE(ctx.windows.results.Loaded());
 
     OpenThroughMenu(goodPath);
@@ -343,7 +343,7 @@ TEST_F(WindowsTest, ARefusedAnalysisSaysWhyOnASecondLine)
     EXPECT_EQ(text, expected);
     EXPECT_EQ(title, QStringLiteral("Vemora Error"));
     EXPECT_EQ(icon, QMessageBox::Warning);
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
 }
 
 TEST_F(WindowsTest, PumpTextBoxesShowTheirTextsAndStartEmpty)

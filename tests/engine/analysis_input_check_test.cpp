@@ -47,7 +47,7 @@ AnalysisStatus Analyse(ProjectStore& s, float supervision = 1000)
     auto r = std::make_unique<ResultsStore>();
     const AnalysisOutcome outcome = RunAnalysis(s, *r, supervision);
     if (outcome.Status != AnalysisStatus::Completed) {
-        EXPECT_EQ(outcome.Flags.ResultsValid, 0);
+        EXPECT_FALSE(outcome.Flags.ResultsValid);
     }
     return outcome.Status;
 }

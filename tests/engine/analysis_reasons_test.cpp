@@ -99,7 +99,7 @@ TEST(AnalysisReasons, EachRefusedInputIsNamedUnderItsMessage)
         SCOPED_TRACE(c.name);
         const AnalysisOutcome outcome = Analysed(*c.store);
         EXPECT_EQ(outcome.Status, c.status);
-        EXPECT_EQ(outcome.Flags.ResultsValid, 0);
+        EXPECT_FALSE(outcome.Flags.ResultsValid);
         EXPECT_FALSE(outcome.Failure.Ok());
         EXPECT_EQ(AnalysisFailureText(outcome), c.text);
     }

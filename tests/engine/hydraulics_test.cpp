@@ -75,7 +75,7 @@ TEST(Roughness, GrowsLinearlyToTheOldValue)
         EXPECT_FALSE(AgeRoughness(*s, *r)) << bad;
         RunFlags flags;
         EXPECT_EQ(Solve(*s, *r, flags), HydraulicsStatus::Failed);
-        EXPECT_EQ(flags.GradelineFailed, 1);
+        EXPECT_TRUE(flags.GradelineFailed);
     }
 }
 
@@ -92,7 +92,7 @@ TEST(GravityHydraulics, OneSectionMatchesTheEnergyEquation)
     const double expected = std::sqrt(50.0 / c);
     for (int y = 1; y <= s->DesignLife; ++y)
         EXPECT_NEAR(r->YearFlow[y], expected, 2e-6);
-    EXPECT_EQ(flags.HighPointFlag, 0);
+    EXPECT_FALSE(flags.HighPointFlag);
     EXPECT_FLOAT_EQ(r->Gradeline(0, 1), 100.0f);
     EXPECT_NEAR(r->Gradeline(2, 1), 50.0, 1e-3); // reaches the end level
 }
@@ -103,7 +103,7 @@ TEST(GravityHydraulics, CrestLowersTheFlowUntilItsHeadIsJustAboveMinusOne)
     auto r = std::make_unique<ResultsStore>();
     RunFlags flags;
     ASSERT_EQ(Solve(*s, *r, flags), HydraulicsStatus::Ok);
-    EXPECT_EQ(flags.HighPointFlag, 1);
+    EXPECT_TRUE(flags.HighPointFlag);
     const double c1 = SectionCoefficient(0.5, 500, 0, 0.0001);
     const double q = r->YearFlow[1];
     const double crestHead = 100.0 - 98.0 - c1 * q * q;
@@ -123,7 +123,7 @@ TEST(GravityHydraulics, AHeadThatCannotDriveTheLeastFlowGivesNoFlow)
     auto r = std::make_unique<ResultsStore>();
     RunFlags flags;
     ASSERT_EQ(Solve(*s, *r, flags), HydraulicsStatus::Ok);
-    EXPECT_EQ(flags.HighPointFlag, 0);
+    EXPECT_FALSE(flags.HighPointFlag);
     for (int y = 1; y <= s->DesignLife; ++y) {
         EXPECT_EQ(r->YearFlow[y], 0.0f) << y;
         for (int k = 0; k <= 2; ++k)
@@ -144,7 +144,7 @@ TEST(GravityHydraulics, AFlowAtTheTopOfTheSearchIsNoResult)
     auto high = GravityProject(3e37f, 0, {{100, 0}, {0, 1000}});
     RunFlags flags;
     EXPECT_EQ(Solve(*high, *r, flags), HydraulicsStatus::FlowTooLarge);
-    EXPECT_EQ(flags.GradelineFailed, 0);
+    EXPECT_FALSE(flags.GradelineFailed);
     auto wide = GravityProject(3000, 0, {{100, 0}, {0, 1000}}, 2000);
     EXPECT_EQ(Solve(*wide, *r), HydraulicsStatus::FlowTooLarge);
 
@@ -152,7 +152,7 @@ TEST(GravityHydraulics, AFlowAtTheTopOfTheSearchIsNoResult)
     auto crest = GravityProject(3000, 0, {{100, 0}, {2880, 500}, {0, 1000}}, 2000);
     RunFlags crestFlags;
     ASSERT_EQ(Solve(*crest, *r, crestFlags), HydraulicsStatus::Ok);
-    EXPECT_EQ(crestFlags.HighPointFlag, 1);
+    EXPECT_TRUE(crestFlags.HighPointFlag);
     const double c1 = SectionCoefficient(2.0, 500, 0, 0.0001);
     EXPECT_NEAR(r->YearFlow[1], std::sqrt(121.0 / c1), 1e-3);
     EXPECT_LT(r->YearFlow[1], 100.0f);
@@ -185,7 +185,7 @@ TEST(GravityHydraulics, CrestAboveTheTopReservoirGivesNoFlowRatherThanNegative)
     auto r = std::make_unique<ResultsStore>();
     RunFlags flags;
     ASSERT_EQ(Solve(*s, *r, flags), HydraulicsStatus::Ok);
-    EXPECT_EQ(flags.HighPointFlag, 1);
+    EXPECT_TRUE(flags.HighPointFlag);
     EXPECT_EQ(r->YearFlow[1], 0.0f);
 }
 
@@ -231,7 +231,7 @@ TEST(GravityHydraulics, NodeWithoutDiameterFails)
     auto r = std::make_unique<ResultsStore>();
     RunFlags flags;
     EXPECT_EQ(Solve(*s, *r, flags), HydraulicsStatus::Failed);
-    EXPECT_EQ(flags.GradelineFailed, 1);
+    EXPECT_TRUE(flags.GradelineFailed);
 }
 
 TEST(PumpingHydraulics, LowestNodeIsLiftedToMinusOneMetre)
@@ -288,9 +288,9 @@ TEST(PumpingHydraulics, AnalysisErrorIsClearedWhenTheHydraulicsStart)
     auto s = PumpingProject(0, 10, {{0, 0}, {5, 1000}});
     auto r = std::make_unique<ResultsStore>();
     RunFlags flags;
-    flags.AnalysisError = -1;
+    flags.AnalysisError = true;
     ASSERT_EQ(Solve(*s, *r, flags), HydraulicsStatus::Ok);
-    EXPECT_EQ(flags.AnalysisError, 0);
+    EXPECT_FALSE(flags.AnalysisError);
     EXPECT_GT(r->Gradeline(1, s->DesignLife), 10.0f);
 }
 
@@ -449,7 +449,7 @@ TEST(DutyPoint, CurveBelowTheSystemCurveIsReportedForItsYear)
               HydraulicsStatus::PumpCurveMissed);
     EXPECT_EQ(observer.shownYear, 1);
     EXPECT_EQ(r->DutyYear, 1);
-    EXPECT_EQ(flags.AnalysisError, -1);
+    EXPECT_TRUE(flags.AnalysisError);
 }
 
 } // namespace

@@ -53,8 +53,8 @@ TEST(RunAnalysis, MissedPumpCurveEndsTheRunWithItsYear)
     ASSERT_EQ(outcome.Status, AnalysisStatus::PumpCurveMissed);
     EXPECT_GT(outcome.Year, 1);
     EXPECT_EQ(observer.calls.back(), "duty " + std::to_string(outcome.Year));
-    EXPECT_EQ(outcome.Flags.AnalysisError, -1);
-    EXPECT_EQ(outcome.Flags.ResultsValid, 0);
+    EXPECT_TRUE(outcome.Flags.AnalysisError);
+    EXPECT_FALSE(outcome.Flags.ResultsValid);
     EXPECT_EQ(PumpCurveMissedMessage(7),
               "The pump curve does not intersect the system curve for year 7");
 
@@ -62,7 +62,7 @@ TEST(RunAnalysis, MissedPumpCurveEndsTheRunWithItsYear)
     s->RoughnessOld = s->RoughnessNew;              // a later run starts afresh
     const AnalysisOutcome later = RunAnalysis(*s, *r, 0);
     EXPECT_EQ(later.Status, AnalysisStatus::Completed);
-    EXPECT_EQ(later.Flags.AnalysisError, 0);
+    EXPECT_FALSE(later.Flags.AnalysisError);
 }
 
 TEST(RunAnalysis, HighPointIsFlaggedAndTheRunCompletes)
@@ -71,8 +71,8 @@ TEST(RunAnalysis, HighPointIsFlaggedAndTheRunCompletes)
     auto r = std::make_unique<ResultsStore>();
     const AnalysisOutcome outcome = RunAnalysis(*s, *r, 0);
     EXPECT_EQ(outcome.Status, AnalysisStatus::Completed);
-    EXPECT_EQ(outcome.Flags.HighPointFlag, 1);
-    EXPECT_EQ(outcome.Flags.ResultsValid, 1);
+    EXPECT_TRUE(outcome.Flags.HighPointFlag);
+    EXPECT_TRUE(outcome.Flags.ResultsValid);
 }
 
 // The run hands its flags to its caller and leaves the project store as it
@@ -81,31 +81,31 @@ TEST(RunAnalysis, HighPointIsFlaggedAndTheRunCompletes)
 TEST(RunAnalysis, FlagsComeBackInTheOutcome)
 {
     auto stale = [](ProjectStore& s) {
-        s.ResultsValid = 1;
-        s.AnalysisError = -1;
-        s.HighPointFlag = 1;
-        s.GradelineFailed = 1;
+        s.ResultsValid = true;
+        s.AnalysisError = true;
+        s.HighPointFlag = true;
+        s.GradelineFailed = true;
     };
     auto r = std::make_unique<ResultsStore>();
     auto flat = GravityProject(100, 0, {{100, 500}, {50, 500}});
     stale(*flat);
     const AnalysisOutcome early = RunAnalysis(*flat, *r, 0);
     ASSERT_EQ(early.Status, AnalysisStatus::ProfileWithoutLength);
-    EXPECT_EQ(early.Flags.ResultsValid, 0);
-    EXPECT_EQ(early.Flags.AnalysisError, 0);
-    EXPECT_EQ(early.Flags.HighPointFlag, 0);
-    EXPECT_EQ(early.Flags.GradelineFailed, 1);
-    EXPECT_EQ(flat->ResultsValid, 1); // the store is the caller's to write
-    EXPECT_EQ(flat->AnalysisError, -1);
+    EXPECT_FALSE(early.Flags.ResultsValid);
+    EXPECT_FALSE(early.Flags.AnalysisError);
+    EXPECT_FALSE(early.Flags.HighPointFlag);
+    EXPECT_TRUE(early.Flags.GradelineFailed);
+    EXPECT_TRUE(flat->ResultsValid); // the store is the caller's to write
+    EXPECT_TRUE(flat->AnalysisError);
 
     auto crest = GravityProject(100, 0, {{100, 0}, {98, 500}, {0, 2000}});
     stale(*crest);
     const AnalysisOutcome done = RunAnalysis(*crest, *r, 0);
     ASSERT_EQ(done.Status, AnalysisStatus::Completed);
-    EXPECT_EQ(done.Flags.ResultsValid, 1);
-    EXPECT_EQ(done.Flags.AnalysisError, 0);
-    EXPECT_EQ(done.Flags.HighPointFlag, 1);
-    EXPECT_EQ(done.Flags.GradelineFailed, 0);
+    EXPECT_TRUE(done.Flags.ResultsValid);
+    EXPECT_FALSE(done.Flags.AnalysisError);
+    EXPECT_TRUE(done.Flags.HighPointFlag);
+    EXPECT_FALSE(done.Flags.GradelineFailed);
 }
 
 // Flows the search cannot find and a profile without length end the run
@@ -134,7 +134,7 @@ TEST(RunAnalysis, FailuresThatSayWhy)
         auto r = std::make_unique<ResultsStore>();
         const AnalysisOutcome outcome = RunAnalysis(*c.store, *r, 0);
         EXPECT_EQ(outcome.Status, c.status);
-        EXPECT_EQ(outcome.Flags.ResultsValid, 0);
+        EXPECT_FALSE(outcome.Flags.ResultsValid);
     }
     EXPECT_STREQ(AnalysisFailureMessage(AnalysisStatus::FlowTooLarge),
                  "The flow would exceed 100 m³/s: check the reservoir levels, the profile and the "
@@ -159,7 +159,7 @@ TEST(RunAnalysis, NoFlowLeavesTheWholeDemandShort)
     auto r = std::make_unique<ResultsStore>();
     const AnalysisOutcome outcome = RunAnalysis(*s, *r, 0);
     ASSERT_EQ(outcome.Status, AnalysisStatus::Completed);
-    EXPECT_EQ(outcome.Flags.HighPointFlag, 0);
+    EXPECT_FALSE(outcome.Flags.HighPointFlag);
     for (int y = 1; y <= s->DesignLife; ++y) {
         EXPECT_EQ(r->YearFlow[y], 0.0f);
         EXPECT_EQ(r->YearShortage[y], s->FixedDemand);

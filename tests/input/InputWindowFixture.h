@@ -43,8 +43,8 @@ class InputWindowTest : public ::testing::Test
     // Results present and the project saved, as after an analysis.
     void PretendResults()
     {
-        ctx.store.ResultsValid = 1;
-        ctx.store.ProjectSaved = 1;
+        ctx.store.ResultsValid = true;
+        ctx.store.ProjectSaved = true;
     }
 
     CheckedUi scripted;

@@ -206,9 +206,9 @@ TEST_F(CellEditingTest, RefusedKeysChangeNothingAndKeepTheResults)
     Keys("a");
     EXPECT_FALSE(w->txtDemand->isVisible());
     EXPECT_EQ(g->TextMatrix(1, 1), before);
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_TRUE(ctx.store.ResultsValid);
     Keys("2");
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     Keys("x-,");
     EXPECT_EQ(w->txtDemand->Text(), "2");
     EXPECT_EQ(g->TextMatrix(1, 1), "2");
@@ -229,10 +229,10 @@ TEST_F(CellEditingTest, LockedLayingRowsTakeNoDigit)
         const QString text = g->TextMatrix(row, 1);
         PretendResults();
         Keys("a");
-        EXPECT_EQ(ctx.store.ResultsValid, 1);
+        EXPECT_TRUE(ctx.store.ResultsValid);
         Keys("7");
         Key(Qt::Key_F2);
-        EXPECT_EQ(ctx.store.ResultsValid, 0);
+        EXPECT_FALSE(ctx.store.ResultsValid);
         EXPECT_FALSE(w->txtLaying->isVisible());
         EXPECT_EQ(g->TextMatrix(row, 1), text);
         Select(g, 8, 1);
@@ -276,11 +276,11 @@ TEST_F(CellEditingTest, EnteringACellDiscardsTheResults)
     Profile(3);
     PretendResults();
     Key(Qt::Key_Down);
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
-    EXPECT_EQ(ctx.store.ProjectSaved, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
+    EXPECT_FALSE(ctx.store.ProjectSaved);
     PretendResults();
     Click(w->msgProfile, 1, 2);
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
 }
 
 // A fill replaces the table: an open editor closes without writing into it.

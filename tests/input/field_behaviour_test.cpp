@@ -26,13 +26,13 @@ TEST_F(InputWindowTest, KeyFilterDropsOtherCharactersAndKeepsResults)
     PretendResults();
     QTest::keyClicks(w->txtDiscountRate, QStringLiteral("a-, xE+"));
     EXPECT_EQ(w->txtDiscountRate->text(), QString());
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
-    EXPECT_EQ(ctx.store.ProjectSaved, 1);
+    EXPECT_TRUE(ctx.store.ResultsValid);
+    EXPECT_TRUE(ctx.store.ProjectSaved);
 
     QTest::keyClicks(w->txtDiscountRate, QStringLiteral("7.5"));
     EXPECT_EQ(w->txtDiscountRate->text(), QStringLiteral("7.5"));
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
-    EXPECT_EQ(ctx.store.ProjectSaved, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
+    EXPECT_FALSE(ctx.store.ProjectSaved);
 
     w->txtDiscountRate->clear();
     QTest::keyClicks(w->txtDiscountRate, QStringLiteral("1.2.3"));
@@ -52,7 +52,7 @@ TEST_F(InputWindowTest, KeyFilterCannotBeBypassed)
     composed.setCommitString(QStringLiteral("\u00e9"));
     QApplication::sendEvent(field, &composed);
     EXPECT_EQ(field->text(), QStringLiteral("8"));
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_TRUE(ctx.store.ResultsValid);
     QInputMethodEvent digits;
     digits.setCommitString(QStringLiteral("5"));
     QApplication::sendEvent(field, &digits);
@@ -66,7 +66,7 @@ TEST_F(InputWindowTest, KeyFilterCannotBeBypassed)
     EXPECT_EQ(field->text(), QStringLiteral("85"));
     EXPECT_EQ(main->panelText(MainWindow::HintPanel),
               "Nothing pasted: \"-1,5\" holds characters other than digits and the full stop.");
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_TRUE(ctx.store.ResultsValid);
 }
 
 TEST_F(InputWindowTest, KeyFilterAppliesOnlyToNumericFields)
@@ -126,8 +126,8 @@ TEST_F(InputWindowTest, TypingIntoAnyBoxDiscardsResults)
     for (QLineEdit* field : fields) {
         PretendResults();
         QTest::keyClicks(field, QStringLiteral("1"));
-        EXPECT_EQ(ctx.store.ResultsValid, 0) << field->objectName().toStdString();
-        EXPECT_EQ(ctx.store.ProjectSaved, 0) << field->objectName().toStdString();
+        EXPECT_FALSE(ctx.store.ResultsValid) << field->objectName().toStdString();
+        EXPECT_FALSE(ctx.store.ProjectSaved) << field->objectName().toStdString();
     }
 }
 
@@ -136,11 +136,11 @@ TEST_F(InputWindowTest, DescriptionAndDateEditsDiscardResults)
     NewOfType(0);
     PretendResults();
     QTest::keyClicks(w->txtDescription, QStringLiteral("x"));
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     PretendResults();
     w->dtpDate->setDate(w->dtpDate->date().addDays(1));
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
-    EXPECT_EQ(ctx.store.ProjectSaved, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
+    EXPECT_FALSE(ctx.store.ProjectSaved);
 }
 
 // A pick reaches the store only at the next save, but the results go at once.
@@ -151,13 +151,13 @@ TEST_F(InputWindowTest, UnitPicksDiscardResultsAndStoreNothing)
                             w->comLiningThicknessUnits, w->comHeadUnits}) {
         PretendResults();
         list->setCurrentIndex(list->currentIndex() == 1 ? 2 : 1);
-        EXPECT_EQ(ctx.store.ResultsValid, 0) << list->objectName().toStdString();
+        EXPECT_FALSE(ctx.store.ResultsValid) << list->objectName().toStdString();
     }
     PretendResults();
     w->comDiameterUnits->setCurrentIndex(3);
     EXPECT_EQ(w->comDiameterUnits->currentText(), QStringLiteral("ft"));
     EXPECT_EQ(ctx.store.DiameterUnit, 0);
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
 }
 
 namespace {
@@ -187,7 +187,7 @@ TEST_F(InputWindowTest, WheelOverUnfocusedControlsChangesNothing)
     const QDate date = w->dtpDate->Value();
     WheelOver(w->dtpDate, 1);
     EXPECT_EQ(w->dtpDate->Value(), date);
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_TRUE(ctx.store.ResultsValid);
 }
 
 TEST_F(InputWindowTest, FocusWritesTheHintIntoStatusPanelThree)
@@ -229,7 +229,7 @@ TEST_F(InputWindowTest, MaintenanceBarsLabelAndStoreAtOnce)
     w->hscMElectrical->setValue(1000);
     EXPECT_EQ(w->lblMElectrical->text(), QStringLiteral("10 %"));
     EXPECT_EQ(ctx.store.MaintenanceElectrical, 1000);
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     w->hscMElectrical->setValue(5);
     EXPECT_EQ(w->lblMElectrical->text(), QStringLiteral("0.05 %"));
     EXPECT_EQ(ctx.store.MaintenanceElectrical, 5);
@@ -262,8 +262,8 @@ TEST_F(InputWindowTest, EveryYearAndMaintenanceBarDiscardsResults)
                            w->hscMMechanical, w->hscMElectrical}) {
         PretendResults();
         bar->setValue(bar->Value() + 1);
-        EXPECT_EQ(ctx.store.ResultsValid, 0) << bar->objectName().toStdString();
-        EXPECT_EQ(ctx.store.ProjectSaved, 0) << bar->objectName().toStdString();
+        EXPECT_FALSE(ctx.store.ResultsValid) << bar->objectName().toStdString();
+        EXPECT_FALSE(ctx.store.ProjectSaved) << bar->objectName().toStdString();
     }
     EXPECT_EQ(w->hscBaseYear->LargeChange(), 5);
     EXPECT_EQ(w->hscSupplyStart->LargeChange(), 10);
@@ -275,14 +275,14 @@ TEST_F(InputWindowTest, FlatBarsLabelAndDiscardResults)
     NewOfType(1);
     PretendResults();
     w->fsbSummer->setValue(4);
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     PretendResults();
     w->fsbPumpingHours->setValue(12);
     EXPECT_EQ(w->lblSummer->text(), QStringLiteral("4"));
     EXPECT_EQ(w->lblPumpingHours->text(), QStringLiteral("12"));
     EXPECT_EQ(ctx.store.SummerMonths, 6);
     EXPECT_EQ(ctx.store.PumpingHours, 20);
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
 }
 
 TEST_F(InputWindowTest, LongerDesignLifeAddsARowAndKeepsTypedDemands)
@@ -295,7 +295,7 @@ TEST_F(InputWindowTest, LongerDesignLifeAddsARowAndKeepsTypedDemands)
     w->hscLife->setValue(31);
     EXPECT_EQ(w->lblLife->text(), QStringLiteral("31 years"));
     EXPECT_EQ(ctx.store.DesignLife, 31);
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     ASSERT_EQ(w->msgDemand->Rows(), 32);
     EXPECT_EQ(w->msgDemand->TextMatrix(31, 0), QStringLiteral("31"));
     EXPECT_EQ(w->msgDemand->TextMatrix(31, 1), QStringLiteral("4.5"));

@@ -19,8 +19,8 @@ namespace {
 
 TEST_F(ImportWizardTest, PasteNextFinishReplacesTheProfileAndDiscardsTheResults)
 {
-    ctx.store.ResultsValid = 1;
-    ctx.store.ProjectSaved = 1;
+    ctx.store.ResultsValid = true;
+    ctx.store.ProjectSaved = true;
     scripted.setClipboardText(ThreeRows);
     const int result = Run([](frmImport& d) {
         EXPECT_EQ(d.windowTitle(), "  IMPORT PROFILE DATA WIZARD");
@@ -55,8 +55,8 @@ TEST_F(ImportWizardTest, PasteNextFinishReplacesTheProfileAndDiscardsTheResults)
     EXPECT_EQ(s.SecondaryLoss[2], 0.0f);
     EXPECT_EQ(s.SecondaryLoss[3], 1.2f);
     EXPECT_EQ(s.NodeElevation[4], UnusedNode);
-    EXPECT_EQ(s.ResultsValid, 0);
-    EXPECT_EQ(s.ProjectSaved, 0);
+    EXPECT_FALSE(s.ResultsValid);
+    EXPECT_FALSE(s.ProjectSaved);
     // The input window shows again, its profile grid refilled.
     EXPECT_TRUE(IsWorkingWindowShowing(ctx, w));
     EXPECT_EQ(w->msgProfile->Rows(), 4);

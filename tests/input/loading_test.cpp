@@ -26,7 +26,7 @@ namespace {
 // Loads ProjectRec as it stands, the way New does (no file is read).
 void LoadRecord(AppContext& ctx)
 {
-    ctx.store.NewProjectFlag = 1;
+    ctx.store.NewProjectFlag = true;
     LoadProject(ctx);
 }
 
@@ -37,10 +37,10 @@ TEST_F(InputWindowTest, NewGravityProjectShowsTheDefaults)
     PretendResults();
     NewOfType(0);
     const ProjectStore& s = ctx.store;
-    EXPECT_EQ(s.ProjectOpen, 1);
-    EXPECT_EQ(s.ProjectSaved, 1);
-    EXPECT_EQ(s.ResultsValid, 0);
-    EXPECT_EQ(s.NewProjectFlag, 0);
+    EXPECT_TRUE(s.ProjectOpen);
+    EXPECT_TRUE(s.ProjectSaved);
+    EXPECT_FALSE(s.ResultsValid);
+    EXPECT_FALSE(s.NewProjectFlag);
     EXPECT_EQ(w->lblFileName->text(), QStringLiteral("Vemora (New project file)"));
     EXPECT_FALSE(w->isHidden());
     EXPECT_EQ(w->lblLife->text(), QStringLiteral("30 years"));
@@ -116,8 +116,8 @@ TEST_F(InputWindowTest, PumpingRecordFillsThePumpingFields)
     EXPECT_EQ(w->fsbPumpingHours->Value(), 18);
     EXPECT_EQ(w->txtEnergyEscalation->text(), QStringLiteral("6"));
     EXPECT_EQ(w->lblUnit[0]->text(), QStringLiteral("$"));
-    EXPECT_EQ(ctx.store.ProjectSaved, 1);
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_TRUE(ctx.store.ProjectSaved);
+    EXPECT_FALSE(ctx.store.ResultsValid);
 }
 
 TEST_F(InputWindowTest, EpoxyLoadClearsTheStoredLiningThickness)
@@ -165,14 +165,14 @@ TEST_F(InputWindowTest, OutOfRangeValuesAreShownWithoutHarm)
     EXPECT_EQ(w->fsbPumpingHours->Value(), 1);
     EXPECT_EQ(w->msgProfile->TextMatrix(1, 7).trimmed(), QStringLiteral("Node"));
     EXPECT_EQ(w->dtpDate->Value(), before);
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
 }
 
 TEST_F(InputWindowTest, RefusedFileChangesNothing)
 {
     NewOfType(0);
     w->txtProject->setText(QStringLiteral("Kept"));
-    ctx.store.ProjectSaved = 1;
+    ctx.store.ProjectSaved = true;
     const std::string path = "/nonexistent/folder/missing.kpj";
     ctx.store.ProjectFilePath = path;
     const int16_t life = ctx.store.DesignLife;
@@ -185,7 +185,7 @@ TEST_F(InputWindowTest, RefusedFileChangesNothing)
     EXPECT_EQ(w->txtProject->text(), QStringLiteral("Kept"));
     EXPECT_EQ(w->lblFileName->text(), QStringLiteral("Vemora (New project file)"));
     EXPECT_EQ(ctx.store.DesignLife, life);
-    EXPECT_EQ(ctx.store.ProjectSaved, 1);
+    EXPECT_TRUE(ctx.store.ProjectSaved);
     EXPECT_TRUE(main->proProgressBar->isHidden());
 }
 
@@ -208,8 +208,8 @@ namespace vemora::test {
 
 TEST_F(InputWindowTest, StartUpShowsABlankGravityProject)
 {
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
-    EXPECT_EQ(ctx.store.ProjectSaved, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
+    EXPECT_TRUE(ctx.store.ProjectSaved);
     EXPECT_EQ(ctx.store.SystemType, 0);
     EXPECT_EQ(w->lblFileName->text(), QStringLiteral("Vemora (New project file)"));
     EXPECT_FALSE(w->fraGravityOption->isHidden());
@@ -244,8 +244,8 @@ TEST_F(InputWindowTest, OpenedFileFillsWindowLabelAndCaption)
     EXPECT_EQ(w->msgDemand->Rows(), 41);
     EXPECT_EQ(w->msgDemand->TextMatrix(40, 1), QStringLiteral("3.25"));
     EXPECT_EQ(w->dtpDate->Value(), QDate(2021, 6, 5));
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
-    EXPECT_EQ(ctx.store.ProjectSaved, 1);
+    EXPECT_FALSE(ctx.store.ResultsValid);
+    EXPECT_TRUE(ctx.store.ProjectSaved);
     EXPECT_TRUE(scripted.messages.empty());
 }
 
@@ -262,11 +262,11 @@ TEST_F(InputWindowTest, WorksWithoutAMainWindow)
     QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
     QApplication::sendEvent(w->txtProject, &in);
     NewOfType(1);
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
     EXPECT_TRUE(w->fraPumpOption->isVisibleTo(w));
     PretendResults();
     w->txtProject->setText(QStringLiteral("x"));
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     ctx.main = main.get();
     EXPECT_EQ(main->panelText(3), QStringLiteral("before"));
     EXPECT_EQ(main->lblSystem->text(), QStringLiteral("Gravity system"));

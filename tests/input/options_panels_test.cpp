@@ -71,7 +71,7 @@ TEST_F(InputWindowTest, GravityDemandOptionSwitchesEnabledStatesAndDiscardsResul
     EXPECT_TRUE(w->Label53->isEnabled());
     EXPECT_FALSE(w->fraGravityFlowrate->isHidden());
     EXPECT_EQ(w->txtGFlowrate->text(), QStringLiteral("12"));
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     EXPECT_EQ(ctx.store.DemandMode, 0);
 }
 
@@ -100,7 +100,7 @@ TEST_F(InputWindowTest, PumpingProjectShowsItsFramesAndOptions)
     EXPECT_TRUE(w->FraPumpFixedDemand->isHidden());
     EXPECT_FALSE(w->fraPumpVaryingDemand->isHidden());
     EXPECT_EQ(w->txtPumpOperatingFlowrate->text(), QStringLiteral("55"));
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     EXPECT_EQ(ctx.store.PumpCurveGiven, 0);
 }
 
@@ -125,7 +125,7 @@ TEST_F(InputWindowTest, GravityAfterPumpCurveProjectHidesThePumpCurveFrame)
     ctx.store.SystemType = 1;
     WriteNewProjectDefaults(ctx.store, "01/02/2020");
     ctx.store.ProjectRec.PumpCurveGiven = 1;
-    ctx.store.NewProjectFlag = 1;
+    ctx.store.NewProjectFlag = true;
     LoadProject(ctx);
     EXPECT_FALSE(w->fraPumpcurve->isHidden());
     NewOfType(0);
@@ -237,7 +237,7 @@ TEST_F(InputWindowTest, LayingHeadingsFollowUnitsAndCurrency)
     WriteNewProjectDefaults(ctx.store, "01/02/2020");
     ctx.store.ProjectRec.UnitSystem = 1;
     ctx.store.ProjectRec.CurrencyCode = 1;
-    ctx.store.NewProjectFlag = 1;
+    ctx.store.NewProjectFlag = true;
     LoadProject(ctx);
     EXPECT_EQ(w->msgLaying->TextMatrix(0, 1), QStringLiteral("Cost ($/ft³)"));
     EXPECT_EQ(w->msgLaying->TextMatrix(15, 0),

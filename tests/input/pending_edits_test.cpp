@@ -62,7 +62,7 @@ TEST_F(PendingEditsTest, OnlyAChangeOfWhatASaveWritesIsPending)
     w->sstInput->setTab(1);
     w->msgProfile->setRow(2);
     w->msgProfile->setCol(3);
-    EXPECT_EQ(ctx.store.ProjectSaved, 0);
+    EXPECT_FALSE(ctx.store.ProjectSaved);
     EXPECT_FALSE(PendingQuietly());
 
     w->txtProject->setText(QStringLiteral("Pending 2"));
@@ -123,7 +123,7 @@ TEST_F(PendingEditsTest, ABlankProjectAndADeletedOneHaveNothingPending)
     EXPECT_FALSE(PendingQuietly());
     w->txtProject->setText(QStringLiteral("First"));
     EXPECT_TRUE(PendingQuietly());
-    ctx.store.ProjectOpen = 0;
+    ctx.store.ProjectOpen = false;
     EXPECT_FALSE(PendingQuietly());
 }
 

@@ -62,7 +62,7 @@ TEST_F(ProfileRowsTest, KeysOnTheDescriptionColumnOpenTheList)
     Keys("x");
     EXPECT_TRUE(w->comNode->isVisible());
     EXPECT_EQ(Cell(3, 7).trimmed(), "Node");
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     // Enter there does not move; released on the last row it adds a row.
     Key(Qt::Key_Return);
     EXPECT_EQ(g->Rows(), 5);
@@ -314,14 +314,14 @@ TEST_F(ProfileRowsTest, DoubleClicksDiscardResultsExceptOnTheDemandTables)
     w->sstInput->setTab(0);
     QTest::mouseDClick(w->msgDemand->viewport(), Qt::LeftButton, {},
                        CellCentre(w->msgDemand, 1, 1));
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_TRUE(ctx.store.ResultsValid);
     w->sstInput->setTab(1);
     w->sscLaying_Click();
     Select(w->msgLaying, 2, 1);
     PretendResults();
     QTest::mouseDClick(w->msgLaying->viewport(), Qt::LeftButton, {},
                        CellCentre(w->msgLaying, 2, 1));
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
 }
 
 } // namespace

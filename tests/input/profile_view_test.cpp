@@ -29,7 +29,7 @@ class ProfileViewTest : public InputWindowTest
         InputWindowTest::SetUp();
         main->show();
         ctx.store = *GravityProject(100, 0, {{100, 0}, {60, 1000}, {30, 2500}, {0, 4000}});
-        ctx.store.ProjectOpen = 1;
+        ctx.store.ProjectOpen = true;
     }
 
     frmView* open()
@@ -90,10 +90,10 @@ TEST_F(ProfileViewTest, GradelineSwitchRedrawsAtOnce)
 {
     frmView* v = open();
     QTest::mouseClick(v->chkHydraulic, Qt::LeftButton);
-    EXPECT_EQ(ctx.view.HideGradeline, -1);
+    EXPECT_TRUE(ctx.view.HideGradeline);
     EXPECT_EQ(gradelineSegments(v), 0u);
     QTest::mouseClick(v->chkHydraulic, Qt::LeftButton);
-    EXPECT_EQ(ctx.view.HideGradeline, 0);
+    EXPECT_FALSE(ctx.view.HideGradeline);
     EXPECT_EQ(gradelineSegments(v), 3u);
 }
 
@@ -108,7 +108,7 @@ TEST_F(ProfileViewTest, FailedSolutionLeavesNoEarlierValues)
     EXPECT_EQ(v->lblFlowrate->text(), "Flow rate:");
     EXPECT_EQ(gradelineSegments(v), 0u);
     EXPECT_FALSE(v->picGraph->drawing().isEmpty());
-    EXPECT_EQ(ctx.store.GradelineFailed, 0);
+    EXPECT_FALSE(ctx.store.GradelineFailed);
 }
 
 // A flow beyond the top of the search (a 2 m pipe under 3000 m of head) is no
@@ -116,7 +116,7 @@ TEST_F(ProfileViewTest, FailedSolutionLeavesNoEarlierValues)
 TEST_F(ProfileViewTest, AFlowBeyondTheSearchSaysWhy)
 {
     ctx.store = *GravityProject(3000, 0, {{100, 0}, {50, 500}, {0, 1000}}, 2000);
-    ctx.store.ProjectOpen = 1;
+    ctx.store.ProjectOpen = true;
     frmView* v = open();
     ASSERT_EQ(scripted.messages.size(), 1u);
     EXPECT_EQ(scripted.messages[0].text,
@@ -145,7 +145,7 @@ TEST_F(ProfileViewTest, MissedPumpCurveIsAFailedGradeline)
     EXPECT_EQ(gradelineSegments(v), 0u);
     QTest::mouseClick(v->sscView, Qt::LeftButton);
     EXPECT_EQ(scripted.messages.size(), 2u);
-    EXPECT_EQ(ctx.store.AnalysisError, 0);
+    EXPECT_FALSE(ctx.store.AnalysisError);
 }
 
 TEST_F(ProfileViewTest, SectionChecks)

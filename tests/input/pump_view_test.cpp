@@ -68,7 +68,7 @@ TEST_F(PumpViewTest, StoresThePointsAndShowsTheView)
     w->comFlowUnits->setCurrentIndex(0);
     PretendResults();
     viewCurve();
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     EXPECT_FLOAT_EQ(ctx.store.PumpCurve[1][1], 60);
     EXPECT_FLOAT_EQ(ctx.store.PumpCurve[2][6], 500);
     EXPECT_FLOAT_EQ(ctx.store.PumpCurve[3][4], 75);

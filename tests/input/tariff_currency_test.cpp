@@ -24,8 +24,8 @@ TEST_F(InputWindowTest, HourLabelCyclesRedGreenYellowAndDiscardsResults)
     EXPECT_EQ(frmLCC::HourColour(hour), vbcolor::Green);
     QTest::mouseClick(hour, Qt::LeftButton);
     EXPECT_EQ(frmLCC::HourColour(hour), vbcolor::Yellow);
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
-    EXPECT_EQ(ctx.store.ProjectSaved, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
+    EXPECT_FALSE(ctx.store.ProjectSaved);
     EXPECT_EQ(ctx.store.SummerHourPeriod[8], 0);
     // Only the clicked label changed.
     EXPECT_EQ(frmLCC::HourColour(w->lblSummerHour[8]), vbcolor::Yellow);
@@ -49,7 +49,7 @@ TEST_F(InputWindowTest, LoadShowsTheStoredHourPattern)
     ctx.store.ProjectRec.SummerHourPeriod[2] = 1;
     ctx.store.ProjectRec.WinterHourPeriod[24] = 2;
     ctx.store.ProjectRec.WinterHourPeriod[5] = 9; // unknown: the colour stays
-    ctx.store.NewProjectFlag = 1;
+    ctx.store.NewProjectFlag = true;
     LoadProject(ctx);
     EXPECT_EQ(frmLCC::HourColour(w->lblSummerHour[0]), vbcolor::Red);
     EXPECT_EQ(frmLCC::HourColour(w->lblSummerHour[1]), vbcolor::Green);

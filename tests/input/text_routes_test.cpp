@@ -133,8 +133,8 @@ TEST_F(InputWindowUserTest, ARefusedPasteChangesNothing)
     DropText(box, QStringLiteral("x"), box->rect().center());
     Compose(box, QStringLiteral("e"));
     EXPECT_EQ(box->text(), QStringLiteral("9"));
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
-    EXPECT_EQ(ctx.store.ProjectSaved, 1);
+    EXPECT_TRUE(ctx.store.ResultsValid);
+    EXPECT_TRUE(ctx.store.ProjectSaved);
 }
 
 // The middle button pastes the selection of systems that have one (X11).

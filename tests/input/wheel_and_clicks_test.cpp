@@ -48,7 +48,7 @@ TEST_F(InputWindowUserTest, WheelOverControlsWithoutTheFocusChangesNothing)
     EXPECT_EQ(ctx.store.DesignLife, 30);
     EXPECT_EQ(ctx.store.BaseYear, 2001);
     EXPECT_TRUE(w->txtProject->hasFocus());
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_TRUE(ctx.store.ResultsValid);
 }
 
 // Once the user has put the focus on a control, by Tab or a click, the wheel

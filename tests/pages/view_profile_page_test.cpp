@@ -109,7 +109,7 @@ TEST_F(ViewProfilePageTest, LegendNamesStandBesideTheirKeysApart)
 
 TEST_F(ViewProfilePageTest, HiddenGradelineLeavesThreeEmptyLinesAndNoKey)
 {
-    ctx.view.HideGradeline = -1;
+    ctx.view.HideGradeline = true;
     const RecordedPage page = PrintPage();
     EXPECT_FALSE(page.findText("Absolute roughness:"));
     EXPECT_FALSE(page.findText("gradeline"));

@@ -51,7 +51,7 @@ class ReportsTest : public ::testing::Test
         path = folder.File(name);
         ASSERT_EQ(WriteProjectFile(path, rec, record), FileStatus::Ok);
         ctx.store.ProjectFilePath = path;
-        ctx.store.NewProjectFlag = 0;
+        ctx.store.NewProjectFlag = false;
         ctx.store.ProjectRecordNumber = 1;
         ASSERT_TRUE(LoadProject(ctx));
     }
@@ -61,7 +61,7 @@ class ReportsTest : public ::testing::Test
         AnalysisObserver progress;
         ASSERT_EQ(AnalyseProject(ctx, ctx.store.SupervisionFees, progress).Status,
                   AnalysisStatus::Completed);
-        ctx.store.ResultsValid = 1;
+        ctx.store.ResultsValid = true;
     }
 
     static PrintSelection Only(std::initializer_list<ReportBox> boxes)

@@ -151,7 +151,7 @@ TEST_F(AgreementTest, EightDigitSupervisionFeesAsTheWindowShowsThem)
         WholeTextNumber(ctx.windows.input.Get()->Snapshot().rates.Supervision, supervision));
     AnalysisObserver progress;
     ASSERT_EQ(AnalyseProject(ctx, supervision, progress).Status, AnalysisStatus::Completed);
-    ctx.store.ResultsValid = 1;
+    ctx.store.ResultsValid = true;
     const ToolResults tool = JsonReader(json).Read();
     EXPECT_EQ(ctx.results.TotalCapitalCost, tool.scalar("TotalCapitalCost"));
     ExpectCostPage(tool);

@@ -25,7 +25,7 @@ class ToolAgreementTest : public TextReportTest
     QJsonObject AnalyseBoth(ProjectStore& project)
     {
         const std::string json = SaveAndAnalyseWithTool(project, folder, ctx.store);
-        ctx.store.ProjectOpen = 1;
+        ctx.store.ProjectOpen = true;
         Show();
         AnalysisObserver progress;
         EXPECT_EQ(AnalyseProject(ctx, ctx.store.SupervisionFees, progress).Status,

@@ -5,6 +5,6 @@
 TEST(ProjectStore, StartsWithNoProject)
 {
     vemora::ProjectStore store;
-    EXPECT_EQ(store.ProjectOpen, 0);
+    EXPECT_FALSE(store.ProjectOpen);
     EXPECT_EQ(store.ProjectRecordLength, 16650);
 }

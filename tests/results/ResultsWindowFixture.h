@@ -41,7 +41,7 @@ class ResultsWindowTest : public ::testing::Test
     void GravityStores()
     {
         ProjectStore& s = ctx.store;
-        s.ProjectOpen = 1;
+        s.ProjectOpen = true;
         s.SystemType = 0;
         s.CurrencyCode = 0;
         s.DesignLife = 30;

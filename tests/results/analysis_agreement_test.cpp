@@ -26,7 +26,7 @@ class AnalysisAgreementTest : public ResultsWindowTest
         const std::string json = SaveAndAnalyseWithTool(project, folder, ctx.store);
         EXPECT_NE(json.find("\"status\": \"ok\""), std::string::npos) << json;
         ctx.store.NodeCount = ProfileNodeCount(ctx.store);
-        ctx.store.ProjectOpen = 1;
+        ctx.store.ProjectOpen = true;
         AnalysisObserver progress;
         EXPECT_EQ(AnalyseProject(ctx, ctx.store.SupervisionFees, progress).Status,
                   AnalysisStatus::Completed);
@@ -142,7 +142,7 @@ class AnalysisAgreementTest : public ResultsWindowTest
 TEST_F(AnalysisAgreementTest, GravityProjectOverACrest)
 {
     const ToolResults tool = AnalyseBoth(*GravityCrestProject());
-    EXPECT_EQ(ctx.store.HighPointFlag, 1);
+    EXPECT_TRUE(ctx.store.HighPointFlag);
     EXPECT_GT(tool.at("YearShortage", 1), 0);
     ExpectAgreement(tool);
 }

@@ -98,7 +98,7 @@ TEST_F(AnalyseProjectTest, CompletedGravityRunReportsInOrder)
     const ResultsStore& r = ctx.results;
     const AnalysisOutcome outcome = AnalyseProject(ctx, 100000, observer);
     ASSERT_EQ(outcome.Status, AnalysisStatus::Completed);
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_TRUE(ctx.store.ResultsValid);
     EXPECT_EQ(observer.progress, (std::vector<int>{55, 60, 65, 70, 75, 80, 85, 90, 95, 100}));
     EXPECT_EQ(calls, (std::vector<std::string>{"load", "labels", "costs", "distances", "profile",
                                                "demand"}));
@@ -160,7 +160,7 @@ TEST_F(AnalyseProjectTest, FailuresKeepNoResults)
         c.spoil(ctx.store);
         RecordingObserver fresh{calls};
         EXPECT_EQ(AnalyseProject(ctx, 0, fresh).Status, c.expected) << c.name;
-        EXPECT_EQ(ctx.store.ResultsValid, 0) << c.name;
+        EXPECT_FALSE(ctx.store.ResultsValid) << c.name;
         EXPECT_FALSE(window()) << c.name; // no window holds this run's results
     }
 }

@@ -42,24 +42,24 @@ TEST_F(DistancesTest, TheCheckBoxesFollowTheDrawingSwitches)
     Refresh();
     w->chkGradeline->click(); // untick: the gradeline goes
     EXPECT_FALSE(w->chkGradeline->isChecked());
-    EXPECT_EQ(ctx.view.HideGradeline, -1);
+    EXPECT_TRUE(ctx.view.HideGradeline);
     w->chkComponents->click();
-    EXPECT_EQ(ctx.view.HideComponents, -1);
+    EXPECT_TRUE(ctx.view.HideComponents);
 
     // A new analysis switches both back on, and the boxes say so without
     // their clicks running.
     Refresh();
-    EXPECT_EQ(ctx.view.HideGradeline, 0);
-    EXPECT_EQ(ctx.view.HideComponents, 0);
+    EXPECT_FALSE(ctx.view.HideGradeline);
+    EXPECT_FALSE(ctx.view.HideComponents);
     EXPECT_TRUE(w->chkGradeline->isChecked());
     EXPECT_TRUE(w->chkComponents->isChecked());
 
     // A switch set elsewhere (the profile view shares the gradeline's): the
     // next click makes the drawing match the box again.
-    ctx.view.HideGradeline = -1;
+    ctx.view.HideGradeline = true;
     w->chkGradeline->click(); // unticked
     w->chkGradeline->click(); // ticked
-    EXPECT_EQ(ctx.view.HideGradeline, 0);
+    EXPECT_FALSE(ctx.view.HideGradeline);
 }
 
 TEST_F(DistancesTest, AProfileWithoutASectionAsksForOne)

@@ -266,7 +266,7 @@ TEST_F(GraphWindowTest, GraphsOfAnalysedProjectsStayInsideTheirFramesWithLabelsA
                     {"gravity of 100 years", CenturyGravityProject()}};
     for (Case& c : cases) {
         ctx.store = *c.project;
-        ctx.store.ProjectOpen = 1;
+        ctx.store.ProjectOpen = true;
         AnalysisObserver progress;
         ASSERT_EQ(AnalyseProject(ctx, ctx.store.SupervisionFees, progress).Status,
                   AnalysisStatus::Completed)

@@ -24,7 +24,7 @@ class IrrViewTest : public ResultsWindowTest
             ctx.results.IrrRate[static_cast<size_t>(i)] = static_cast<float>(i / 100.0);
             ctx.results.IrrPvDifference[static_cast<size_t>(i)] = 1e6 - 100.0 * i;
         }
-        ctx.store.ResultsValid = 1;
+        ctx.store.ResultsValid = true;
         ctx.store.CurrencyCode = 1;
         main->show();
         w->show();
@@ -175,7 +175,7 @@ TEST_F(IrrViewTest, OkReturnsToTheResults)
 TEST_F(IrrViewTest, OkWithoutValidResultsRestoresTheRecordedView)
 {
     frmIRRView* v = open();
-    ctx.store.ResultsValid = 0;
+    ctx.store.ResultsValid = false;
     QTest::mouseClick(v->sscOK, Qt::LeftButton);
     EXPECT_FALSE(ctx.windows.irrView.Loaded());
     EXPECT_FALSE(w->isVisible());

@@ -138,7 +138,7 @@ TEST_F(ResultsWindowTest, HelpButtonsOpenTheirPagesTopics)
 
 TEST_F(ResultsWindowTest, InputScreenWithoutAProjectRefusesAndStays)
 {
-    ctx.store.ProjectOpen = 0;
+    ctx.store.ProjectOpen = false;
     ctx.mainWindow().showWorkingWindow(w);
     w->sscInput->click();
     ASSERT_EQ(scripted.messages.size(), 1u);
@@ -156,7 +156,7 @@ TEST_F(FramedResultsWindowTest, InputScreenShowsTheInputAndKeepsTheResultsForLat
     InstallStandIn(ctx.windows.pumpView, main.get()); // loaded, not showing
     input->resize(400, 300);
     profile->show();
-    ctx.store.ResultsValid = 1;
+    ctx.store.ResultsValid = true;
     ctx.mainWindow().showWorkingWindow(w);
     w->sscInput->click();
     EXPECT_FALSE(input->isHidden());
@@ -187,7 +187,7 @@ TEST_F(ResultsWindowTest, IrrButtonOpensTheIrrWindowBesideTheResults)
 
     // Without an open project the input window is left as it is.
     ctx.windows.irrView.Unload();
-    ctx.store.ProjectOpen = 0;
+    ctx.store.ProjectOpen = false;
     input->show();
     w->sscIRR->click();
     EXPECT_TRUE(ctx.windows.irrView.Loaded());
@@ -196,7 +196,7 @@ TEST_F(ResultsWindowTest, IrrButtonOpensTheIrrWindowBesideTheResults)
 
 TEST_F(ResultsWindowTest, InvalidatingTheResultsClosesTheWindow)
 {
-    ctx.store.ResultsValid = 1;
+    ctx.store.ResultsValid = true;
     ctx.mainWindow().showWorkingWindow(w);
     InvalidateResults(ctx);
     EXPECT_FALSE(ctx.windows.results.Loaded());

@@ -72,7 +72,7 @@ class ResultsFollowInputTest : public ShellTest
         });
         main_->mnuAnalyse->trigger();
         if (!ran) ui.dialogHandlers.clear(); // a check stopped the command
-        return ran && ctx.store.ResultsValid == 1 && ctx.windows.results.Get() &&
+        return ran && ctx.store.ResultsValid && ctx.windows.results.Get() &&
                !ctx.windows.results.Get()->widget()->isHidden();
     }
 

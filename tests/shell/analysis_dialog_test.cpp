@@ -29,8 +29,8 @@ class AnalysisDialogTest : public ShellTest
     {
         project->ProjectRec = ctx.store.ProjectRec;
         ctx.store = *project;
-        ctx.store.ProjectOpen = 1;
-        ctx.store.ProjectSaved = 1;
+        ctx.store.ProjectOpen = true;
+        ctx.store.ProjectSaved = true;
         NoteSavedInput(ctx);
     }
 
@@ -83,7 +83,7 @@ TEST_F(AnalysisDialogTest, AnalyseThenContinueShowsTheResults)
     Analyse([this](frmAnalyse& d) {
         Ready(d);
         d.sscAnalyse->click();
-        EXPECT_EQ(ctx.store.ResultsValid, 1);
+        EXPECT_TRUE(ctx.store.ResultsValid);
         EXPECT_EQ(d.sscAnalyse->Caption(), "&Continue");
         EXPECT_TRUE(d.sscAnalyse->isEnabled());
         EXPECT_EQ(d.proBar->value(), 100);
@@ -108,7 +108,7 @@ TEST_F(AnalysisDialogTest, AnalyseThenContinueShowsTheResults)
 
     // A new Analyse discards the results before anything else.
     Analyse([this](frmAnalyse&) {
-        EXPECT_EQ(ctx.store.ResultsValid, 0);
+        EXPECT_FALSE(ctx.store.ResultsValid);
         EXPECT_EQ(ctx.windows.results.Get(), nullptr);
     });
 }
@@ -129,7 +129,7 @@ TEST_F(AnalysisDialogTest, MissedPumpCurveKeepsAnalyseAndShowsTheDutyPoints)
         d.sscAnalyse->click();
         EXPECT_EQ(d.sscAnalyse->Caption(), "&Analyse");
         EXPECT_TRUE(d.sscAnalyse->isEnabled());
-        EXPECT_EQ(ctx.store.ResultsValid, 0);
+        EXPECT_FALSE(ctx.store.ResultsValid);
     });
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "The pump curve does not intersect the system curve for year 1");
@@ -165,7 +165,7 @@ TEST_F(AnalysisDialogTest, RunFailuresAreReported)
               std::string(HydraulicsFailedMessage) +
                   "\nThe pipe at node 1 has no inside diameter: its diameter of 0 mm leaves "
                   "nothing inside its wall and lining.");
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
 }
 
 TEST_F(AnalysisDialogTest, AFlowBeyondTheSearchAndAProfileWithoutLengthSayWhy)
@@ -194,7 +194,7 @@ TEST_F(AnalysisDialogTest, AFlowBeyondTheSearchAndAProfileWithoutLengthSayWhy)
         EXPECT_EQ(ui.messages.back().text, c.message);
         EXPECT_EQ(ui.messages.back().title, "Vemora Error");
         EXPECT_EQ(ui.messages.back().icon, MsgIcon::Exclamation);
-        EXPECT_EQ(ctx.store.ResultsValid, 0);
+        EXPECT_FALSE(ctx.store.ResultsValid);
     }
 }
 
@@ -204,10 +204,10 @@ TEST_F(AnalysisDialogTest, CancelDiscardsTheResultsAndShowsTheInputWindow)
     Analyse([this](frmAnalyse& d) {
         Ready(d);
         d.sscAnalyse->click();
-        ASSERT_EQ(ctx.store.ResultsValid, 1);
+        ASSERT_TRUE(ctx.store.ResultsValid);
         d.sscCancel->click();
     });
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     EXPECT_FALSE(input()->isHidden());
     main_->mnuResults->trigger();
     EXPECT_EQ(ui.lastMessage(), "Project has not been analysed.");

@@ -42,7 +42,7 @@ class CommandsTest : public ShellTest
         ASSERT_TRUE(QFile::exists(dir.filePath(QStringLiteral("p.kpj"))));
         ui.answers.push_back(MsgAnswer::Yes);
         m->mnuDelete->trigger();
-        ASSERT_EQ(ctx.store.ProjectOpen, 0);
+        ASSERT_FALSE(ctx.store.ProjectOpen);
     }
 
     // Fills the checked boxes and saves through Save As into `file`.
@@ -207,7 +207,7 @@ TEST_F(CommandsTest, NewAsksOnlyWithEditsPendingAndKeepsTheProjectWhenStopped)
     EXPECT_EQ(ui.dialogsShown.size(), 1u);
     EXPECT_FALSE(input()->isHidden());
     EXPECT_EQ(m->windowTitle(), "  Vemora (Named)");
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
 }
 
 TEST_F(CommandsTest, SaveOfANewProjectGoesThroughSaveAsThenWritesItsFile)
@@ -277,7 +277,7 @@ TEST_F(CommandsTest, OpenCancelledShowsTheInputWindowAgain)
     EXPECT_EQ(m->windowTitle(), "  Vemora");
     EXPECT_FALSE(input()->isHidden());
     EXPECT_TRUE(m->lblProgessBar->isHidden());
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
 }
 
 TEST_F(CommandsTest, InputWindowClosedByItsCloseBoxComesBackAsTyped)
@@ -298,7 +298,7 @@ TEST_F(CommandsTest, ExitAnsweredNoChangesNothing)
     m->mnuExit->trigger();
     EXPECT_EQ(ui.lastMessage(), "Are you sure you want to quit ?");
     EXPECT_FALSE(input()->isHidden());
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
 }
 
 } // namespace

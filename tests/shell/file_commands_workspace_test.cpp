@@ -49,7 +49,7 @@ class FileCommandsWorkspaceTest : public ShellTest
     // Results leaves it.
     void ShowResults()
     {
-        ctx.store.ResultsValid = 1;
+        ctx.store.ResultsValid = true;
         ctx.analysedInput = BuildPendingInput(ctx);
         m->mnuResults->trigger();
         ASSERT_TRUE(resultsShown());
@@ -82,7 +82,7 @@ TEST_F(FileCommandsWorkspaceTest, OpenCancelledOrFailedKeepsTheProjectOnScreen)
     m->mnuOpen->trigger(); // cancelled
     EXPECT_TRUE(resultsShown());
     EXPECT_FALSE(inputShown());
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
+    EXPECT_TRUE(ctx.store.ResultsValid);
 }
 
 TEST_F(FileCommandsWorkspaceTest, FailedOrCancelledSavesBringTheWindowBack)
@@ -111,7 +111,7 @@ TEST_F(FileCommandsWorkspaceTest, FailedOrCancelledSavesBringTheWindowBack)
     ShowResults();
     m->mnuSave->trigger();
     EXPECT_EQ(ui.lastMessage(), "Can't Save the project !\nThe folder does not exist.");
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     EXPECT_TRUE(inputShown());
 
     // A save stopped at a check shows the input window with the box to fill.

@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, StartsWithABlankGravityProjectInTheInputWindow)
     ctx.store.SystemType = 1;
     MDIProject& m = makeMain();
     EXPECT_EQ(ctx.store.SystemType, 0);
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
     EXPECT_EQ(ctx.ViewCode, 1);
     EXPECT_FALSE(input()->isHidden());
     m.show();
@@ -245,13 +245,13 @@ TEST_F(MainWindowTest, NewAsksToSaveEditsThenOffersTheSystemType)
     // Cancelled: the project stays open, its window and caption come back.
     EXPECT_FALSE(input()->isHidden());
     EXPECT_EQ(m.windowTitle(), "  Vemora");
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
 }
 
 TEST_F(MainWindowTest, NewWithoutAnOpenProjectAsksNothing)
 {
     MDIProject& m = makeMain();
-    ctx.store.ProjectOpen = 0;
+    ctx.store.ProjectOpen = false;
     ui.dialogHandlers.push_back(RejectDialog);
     m.mnuNew->trigger();
     EXPECT_TRUE(ui.messages.empty());

@@ -171,8 +171,8 @@ TEST_F(PreferencesTest, UnitsAndCurrencyOnlyRelabelTheInputWindow)
     EXPECT_EQ(w->txtMechanical->text(), "1250000");
     EXPECT_EQ(w->msgOperational->TextMatrix(1, 1), "480000");
     EXPECT_EQ(w->comGFlowrateUnits->currentIndex(), flowUnit);
-    EXPECT_EQ(ctx.store.ResultsValid, 1);
-    EXPECT_EQ(ctx.store.ProjectSaved, 1);
+    EXPECT_TRUE(ctx.store.ResultsValid);
+    EXPECT_TRUE(ctx.store.ProjectSaved);
 
     exec([](frmPref& d) {
         d.optRand->setChecked(true);

@@ -123,8 +123,8 @@ TEST_F(ProjectFilesTest, SaveAsWritesTheRecordAndLoadsItBack)
     EXPECT_EQ(ctx.store.ProjectFilePath, path("p.kpj").toStdString());
     EXPECT_EQ(w->lblFileName->text(), path("p.kpj"));
     EXPECT_EQ(main->windowTitle(), "  Vemora (Main line)");
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
-    EXPECT_EQ(ctx.store.ProjectSaved, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
+    EXPECT_TRUE(ctx.store.ProjectSaved);
     EXPECT_EQ(ctx.store.FixedDemand, 100.0f);
     // An empty description is saved as blanks; the box then holds one blank.
     EXPECT_EQ(w->txtDescription->toPlainText(), "");
@@ -257,7 +257,7 @@ TEST_F(ProjectFilesTest, DeleteRefusesAProjectWithoutAFileOfItsOwn)
     EXPECT_EQ(scripted.lastMessage(), "The project has not been saved and thus cannot be deleted");
     EXPECT_EQ(scripted.messages.back().icon, MsgIcon::None);
     EXPECT_TRUE(QFile::exists(path("old.kpj")));
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
 }
 
 TEST_F(ProjectFilesTest, DeleteAsksAndOnlyYesDeletes)
@@ -275,8 +275,8 @@ TEST_F(ProjectFilesTest, DeleteAsksAndOnlyYesDeletes)
     EXPECT_TRUE(DeleteProject(ctx));
     EXPECT_FALSE(QFile::exists(path("p.kpj")));
     EXPECT_EQ(scripted.lastMessage(), "The current project was successfully deleted");
-    EXPECT_EQ(ctx.store.ProjectOpen, 0);
-    EXPECT_EQ(ctx.store.ProjectSaved, 0);
+    EXPECT_FALSE(ctx.store.ProjectOpen);
+    EXPECT_FALSE(ctx.store.ProjectSaved);
     EXPECT_TRUE(w->isHidden());
 
     // No project open: Delete refuses, and the view bookkeeping does not
@@ -330,14 +330,14 @@ TEST_F(ProjectFilesTest, DeleteThatFailsSaysWhyAndKeepsTheProjectOpen)
     EXPECT_EQ(scripted.lastMessage(), "Could not delete the project.\nThe folder is read-only.");
     EXPECT_EQ(scripted.messages.back().title, "Error !");
     EXPECT_TRUE(QFile::exists(path("p.kpj")));
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
 
     // A file that another program removed.
     QFile::remove(path("p.kpj"));
     scripted.answers.push_back(MsgAnswer::Yes);
     EXPECT_FALSE(DeleteProject(ctx));
     EXPECT_EQ(scripted.lastMessage(), "Could not delete the project.\nThe file does not exist.");
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
 }
 
 // Opens `file` and gives the message the open showed (none: "").

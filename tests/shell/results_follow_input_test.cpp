@@ -118,7 +118,7 @@ TEST_F(ResultsFollowInputTest, NoAtAnalyseAnalysesTheWindowWithoutWriting)
     ui.answers.push_back(MsgAnswer::No);
     EXPECT_FALSE(AnalyseAndContinue());
     EXPECT_EQ(ui.lastMessage(), "Enter the designer !");
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     w->txtDesigner->setText(QStringLiteral("B. Engineer"));
 
     w->sstInput->setTab(1);
@@ -225,7 +225,7 @@ class StaleResultsTest : public ResultsFollowInputTest
         const int printed = ui.printDialogs;
         const size_t helped = ui.helpTopics.size();
         QTest::mouseClick(control, Qt::LeftButton);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return ctx.store.ResultsValid == 0; }))
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !ctx.store.ResultsValid; }))
             << control->objectName().toStdString();
         EXPECT_EQ(ctx.windows.results.Get(), nullptr);
         EXPECT_EQ(ctx.windows.irrView.Get(), nullptr);
@@ -290,7 +290,7 @@ TEST_F(StaleResultsTest, ShowingPrintingAndPreferencesAskFirst)
     });
     main_->mnuPrint->trigger();
     EXPECT_FALSE(offered);
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
 
     // Continue of a dialog whose results went stale runs the analysis again.
     ui.answers.push_back(MsgAnswer::No);
@@ -303,7 +303,7 @@ TEST_F(StaleResultsTest, ShowingPrintingAndPreferencesAskFirst)
         const size_t pointers = ui.pointerChanges.size();
         dialog->sscAnalyse->click();
         runs = ui.pointerChanges.size() > pointers ? 2 : 1;
-        EXPECT_EQ(ctx.store.ResultsValid, 1);
+        EXPECT_TRUE(ctx.store.ResultsValid);
         d->reject();
     });
     main_->mnuAnalyse->trigger();
@@ -318,7 +318,7 @@ TEST_F(StaleResultsTest, ShowingPrintingAndPreferencesAskFirst)
     });
     main_->mnuPreferences->trigger();
     EXPECT_EQ(ctx.store.CurrencyCode, 1);
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
     EXPECT_EQ(ctx.windows.results.Get(), nullptr);
     EXPECT_TRUE(ResultsRefused());
 }

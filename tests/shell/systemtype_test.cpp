@@ -20,7 +20,7 @@ class SystemTypeTest : public ShellTest
         ShellTest::SetUp();
         makeMain();
         input()->hide(); // as New leaves it
-        ctx.store.ProjectOpen = 0;
+        ctx.store.ProjectOpen = false;
     }
     // Runs New with a handler that works the dialog.
     void newWith(std::function<void(frmLCCType&)> work)
@@ -51,7 +51,7 @@ TEST_F(SystemTypeTest, ContinueUntouchedCreatesAGravityProject)
     ctx.store.SystemType = 1;
     newWith([](frmLCCType& d) { QTest::mouseClick(d.sscContinue, Qt::LeftButton); });
     EXPECT_EQ(ctx.store.SystemType, 0);
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
     EXPECT_FALSE(input()->isHidden());
 }
 
@@ -65,14 +65,14 @@ TEST_F(SystemTypeTest, ContinueWithPumpingCreatesAPumpingProject)
     });
     EXPECT_TRUE(closedBeforeTheProject);
     EXPECT_EQ(ctx.store.SystemType, 1);
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
     EXPECT_FALSE(input()->isHidden());
 }
 
 TEST_F(SystemTypeTest, CancelKeepsTheProjectAndShowsNoWorkingWindow)
 {
     ctx.store.SystemType = 1;
-    ctx.store.ProjectOpen = 1;
+    ctx.store.ProjectOpen = true;
     ctx.store.ProjectName = "Kept";
     ui.answers.push_back(MsgAnswer::No);
     newWith([](frmLCCType& d) {
@@ -80,7 +80,7 @@ TEST_F(SystemTypeTest, CancelKeepsTheProjectAndShowsNoWorkingWindow)
         QTest::mouseClick(d.sscCancel, Qt::LeftButton);
     });
     EXPECT_EQ(ctx.store.SystemType, 1);
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
     EXPECT_EQ(ctx.store.ProjectName, "Kept");
     EXPECT_TRUE(input()->isHidden());
 }

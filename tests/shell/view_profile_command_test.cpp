@@ -16,7 +16,7 @@ TEST_F(ProjectFilesTest, ViewProfileOfANeverSavedProjectAsksForAFileFirst)
 {
     FillGravity();
     main->mnuRoughness->setVisible(false);
-    ctx.store.ResultsValid = 1;
+    ctx.store.ResultsValid = true;
     QTest::mouseClick(w->sscViewProfile, Qt::LeftButton); // Save As cancelled
     ASSERT_FALSE(scripted.messages.empty());
     EXPECT_EQ(scripted.messages[0].text,
@@ -26,7 +26,7 @@ TEST_F(ProjectFilesTest, ViewProfileOfANeverSavedProjectAsksForAFileFirst)
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(ctx.windows.profileView.Get(), nullptr);
     EXPECT_FALSE(main->mnuRoughness->isVisible());
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
 }
 
 TEST_F(ProjectFilesTest, ViewProfileSavesThenShowsTheWholeProfile)
@@ -43,7 +43,7 @@ TEST_F(ProjectFilesTest, ViewProfileSavesThenShowsTheWholeProfile)
     EXPECT_TRUE(main->mnuRoughness->isVisible());
     EXPECT_EQ(view->comBegin->currentIndex(), 0);
     EXPECT_EQ(view->comEnd->currentIndex(), view->comEnd->count() - 1);
-    EXPECT_EQ(ctx.store.ResultsValid, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
 
     // Once it has a file, the command saves over it without asking.
     view->hide();

@@ -150,7 +150,7 @@ TEST_F(WorkingViewsTest, StartupWorkspaceShowsMenusToolbarAndTheInputWindow)
     m.sspProject->hide();
     input()->hide();
     ctx.ViewCode = 4;
-    ctx.store.ProjectOpen = 0;
+    ctx.store.ProjectOpen = false;
     ShowStartupWorkspace(m);
     EXPECT_TRUE(m.mnuFile->menuAction()->isVisible());
     EXPECT_TRUE(m.mnuMethod->isVisible());
@@ -160,7 +160,7 @@ TEST_F(WorkingViewsTest, StartupWorkspaceShowsMenusToolbarAndTheInputWindow)
     EXPECT_FALSE(m.mnuExit1->isVisible());
     EXPECT_FALSE(m.sspProject->isHidden());
     EXPECT_EQ(ctx.ViewCode, 1);
-    EXPECT_EQ(ctx.store.ProjectOpen, 1);
+    EXPECT_TRUE(ctx.store.ProjectOpen);
     EXPECT_TRUE(inputShown());
 }
 

@@ -170,7 +170,7 @@ int RunAnalyseCommand(const std::vector<std::string>& args)
     else
         json.Value(std::numeric_limits<double>::quiet_NaN()); // written as null
     json.Key("HighPointFlag");
-    json.Value(outcome.Flags.HighPointFlag);
+    json.Value(outcome.Flags.HighPointFlag ? 1 : 0); // written as 0 or 1
     if (outcome.Status == vemora::AnalysisStatus::Completed) {
         if (!outcome.Note.empty()) {
             json.Key("note");

@@ -103,7 +103,7 @@ int main(int argc, char** argv)
     InstallReports(ctx);
 
     ctx.store.ProjectFilePath = args.project.toStdString();
-    ctx.store.NewProjectFlag = 0;
+    ctx.store.NewProjectFlag = false;
     if (!LoadProject(ctx)) {
         reportMessages(ui);
         return 1;
