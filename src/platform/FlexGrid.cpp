@@ -366,12 +366,6 @@ QRect FlexGrid::mergedCells(int r, int c) const
     return QRect(c, top, 1, bottom - top + 1);
 }
 
-void FlexGrid::setBackColorFixed(const QColor& c)
-{
-    backFixed_ = c;
-    repaintNow();
-}
-
 void FlexGrid::setForeColorFixed(const QColor& c)
 {
     foreFixed_ = c;
@@ -381,12 +375,6 @@ void FlexGrid::setForeColorFixed(const QColor& c)
 void FlexGrid::setBackColor(const QColor& c)
 {
     back_ = c;
-    repaintNow();
-}
-
-void FlexGrid::setForeColor(const QColor& c)
-{
-    fore_ = c;
     repaintNow();
 }
 

@@ -116,13 +116,9 @@ class FlexGrid : public QAbstractScrollArea
 
     // Colours of fixed and of other cells.
     QColor BackColorFixed() const { return backFixed_; }
-    void setBackColorFixed(const QColor& c);
     QColor ForeColorFixed() const { return foreFixed_; }
     void setForeColorFixed(const QColor& c);
-    QColor BackColor() const { return back_; }
     void setBackColor(const QColor& c);
-    QColor ForeColor() const { return fore_; }
-    void setForeColor(const QColor& c);
 
     // The cell under the mouse pointer at the last mouse event (-1 outside).
     int MouseRow() const { return mouseRow_; }
