@@ -11,8 +11,7 @@
 
 namespace vemora {
 
-template <class Font, class Metrics>
-class CurrentFont
+template <class Font, class Metrics> class CurrentFont
 {
   public:
     const Font& font() const { return font_; }

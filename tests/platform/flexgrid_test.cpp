@@ -204,16 +204,16 @@ TEST_F(FlexGridTest, CellFormatsApplyToTheCurrentCellAndClearResetsThem)
     grid->setCellBackColor(vbColor(vbcolor::LightCyan));
     grid->setCellForeColor(vbColor(vbcolor::Red));
     grid->setCellFontBold(true);
-    grid->setCellAlignment(flexalign::CenterCenter);
+    grid->setCellAlignment(FlexAlign::CenterCenter);
     grid->setText("45");
     EXPECT_EQ(grid->cellBackColorAt(2, 3), QColor(192, 255, 255));
     EXPECT_EQ(grid->cellForeColorAt(2, 3), QColor(255, 0, 0));
     EXPECT_TRUE(grid->cellFontBoldAt(2, 3));
-    EXPECT_EQ(grid->cellAlignmentAt(2, 3), flexalign::CenterCenter);
+    EXPECT_EQ(grid->cellAlignmentAt(2, 3), FlexAlign::CenterCenter);
     EXPECT_EQ(grid->TextMatrix(2, 3), "45");
     EXPECT_FALSE(grid->cellFontBoldAt(2, 2));
-    grid->setColAlignment(2, flexalign::RightCenter);
-    EXPECT_EQ(grid->cellAlignmentAt(4, 2), flexalign::RightCenter);
+    grid->setColAlignment(2, FlexAlign::RightCenter);
+    EXPECT_EQ(grid->cellAlignmentAt(4, 2), FlexAlign::RightCenter);
 
     grid->Clear();
     EXPECT_EQ(grid->TextMatrix(2, 3), "");
