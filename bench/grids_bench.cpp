@@ -49,7 +49,7 @@ void BM_ProfileFillAndReadBack500(benchmark::State& state)
     ProfileWindow p;
     for (auto _ : state) {
         p.window->FillProfileGrid();
-        if (!p.window->ReadProfileGrid()) state.SkipWithError("read-back refused");
+        if (!p.window->ReadGrid(InputGrid::Profile)) state.SkipWithError("read-back refused");
     }
 }
 BENCHMARK(BM_ProfileFillAndReadBack500)->Unit(benchmark::kMillisecond);
@@ -59,7 +59,7 @@ void BM_ProfileReadBack500(benchmark::State& state)
     ProfileWindow p;
     p.window->FillProfileGrid();
     for (auto _ : state)
-        if (!p.window->ReadProfileGrid()) state.SkipWithError("read-back refused");
+        if (!p.window->ReadGrid(InputGrid::Profile)) state.SkipWithError("read-back refused");
 }
 BENCHMARK(BM_ProfileReadBack500)->Unit(benchmark::kMillisecond);
 

@@ -14,6 +14,7 @@
 #include "app/PendingEdits.h"
 #include "app/ViewState.h"
 #include "app/WindowRegistry.h"
+#include "app/WorkingViews.h"
 #include "engine/ResultsStore.h"
 #include "engine/RoughnessCalibration.h"
 #include "platform/AppPaths.h"
@@ -34,7 +35,8 @@ struct AppContext
 
     ProjectStore store;
     ResultsStore results;
-    int16_t ViewCode = 0;        // working window to show again when a dialog closes
+    // The working window to show again when a dialog closes.
+    WorkingView ViewCode = WorkingView::None;
     ViewState view;              // year, switches and plot data of the profile views
     int16_t PageNumber = 0;      // running page number of the printed pages
     int16_t PrintYear = 0;       // design-life year of the printed hydraulic table

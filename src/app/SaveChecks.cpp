@@ -21,17 +21,27 @@ struct NumberBox
     const char* name;
 };
 
-// The rows of the checks. Aloud (the save) the first refusal says so, puts
-// the focus on its box and stops them; quietly every refusal is listed and
-// the checks go on.
+// How the checks meet a refusal.
+enum class CheckMode {
+    Aloud,   // the save: the first refusal says so, puts the focus on its box and stops them
+    Quietly, // the list: every refusal is listed and the checks go on
+};
+
+// The rows of the checks, on the store `into` (the project's own aloud).
 class Checks
 {
   public:
-    Checks(AppContext& ctx, InputWindow& window) : ctx_(&ctx), w_(window) {}
-    Checks(InputWindow& window, ProjectStore& into, std::vector<QString>& refusals)
-        : w_(window), into_(&into), refusals_(&refusals)
+    Checks(AppContext& ctx, InputWindow& window)
+        : mode_(CheckMode::Aloud), ctx_(&ctx), w_(window), into_(ctx.store)
     {
     }
+    Checks(InputWindow& window, ProjectStore& into)
+        : mode_(CheckMode::Quietly), w_(window), into_(into)
+    {
+    }
+
+    // What the quiet checks refused, in their order.
+    const std::vector<QString>& refusals() const { return refusals_; }
 
     // One row: the box must not be empty, and must read as `need` asks.
     bool Row(InputBox box, const char* message, Need need = Need::Number, int index = 0)
@@ -59,16 +69,16 @@ class Checks
     // nothing (the copy trims it to the same empty text).
     void BlankEmptyDescription()
     {
-        if (!refusals_ && w_.BoxText(InputBox::txtDescription).trimmed().isEmpty())
+        if (mode_ == CheckMode::Aloud && w_.BoxText(InputBox::txtDescription).trimmed().isEmpty())
             w_.SetBoxText(InputBox::txtDescription, 0, QStringLiteral(" "));
     }
 
     // A grid read back at its point of the checks.
     bool Grid(InputGrid grid)
     {
-        if (!refusals_) return ReadAloud(grid);
+        if (mode_ == CheckMode::Aloud) return w_.ReadGrid(grid);
         QString refused;
-        if (!w_.ReadGridQuietly(grid, *into_, refused)) refusals_->push_back(refused);
+        if (!w_.ReadGrid(grid, QuietRead{into_, refused})) refusals_.push_back(refused);
         return true;
     }
 
@@ -80,11 +90,11 @@ class Checks
 
     bool Refuse(InputBox box, int index, const QString& message)
     {
-        if (refusals_) {
-            refusals_->push_back(QStringLiteral("box %1.%2: %3")
-                                     .arg(static_cast<int>(box))
-                                     .arg(index)
-                                     .arg(w_.BoxText(box, index)));
+        if (mode_ == CheckMode::Quietly) {
+            refusals_.push_back(QStringLiteral("box %1.%2: %3")
+                                    .arg(static_cast<int>(box))
+                                    .arg(index)
+                                    .arg(w_.BoxText(box, index)));
             return true;
         }
         // The field's window and page are up before the message shows over
@@ -96,31 +106,13 @@ class Checks
         return false;
     }
 
-    bool ReadAloud(InputGrid grid)
-    {
-        switch (grid) {
-        case InputGrid::Profile:
-            return w_.ReadProfileGrid();
-        case InputGrid::Demand:
-            return w_.ReadDemandGrid();
-        case InputGrid::PumpDemand:
-            return w_.ReadPumpDemandGrid();
-        case InputGrid::Laying:
-            return w_.ReadLayingGrid();
-        case InputGrid::Staff:
-            return w_.ReadStaffGrid();
-        case InputGrid::OtherOperational:
-            return w_.ReadOtherOperationalGrid();
-        }
-        return false;
-    }
-
     static QString BoxName(InputBox box, int index);
 
-    AppContext* ctx_ = nullptr;
+    const CheckMode mode_;
+    AppContext* ctx_ = nullptr; // aloud only: the message's window
     InputWindow& w_;
-    ProjectStore* into_ = nullptr;
-    std::vector<QString>* refusals_ = nullptr;
+    ProjectStore& into_;
+    std::vector<QString> refusals_;
 };
 
 const std::vector<NumberBox>& NumberBoxes()
@@ -317,10 +309,9 @@ bool RunSaveChecks(AppContext& ctx, InputWindow& w)
 
 std::vector<QString> ListSaveRefusals(InputWindow& w, ProjectStore& into)
 {
-    std::vector<QString> refusals;
-    Checks c(w, into, refusals);
+    Checks c(w, into);
     RunChecks(c, w, into);
-    return refusals;
+    return c.refusals();
 }
 
 } // namespace vemora

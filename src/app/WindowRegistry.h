@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "app/InputBoxes.h"
 #include "app/InputSnapshot.h"
@@ -22,6 +23,13 @@ namespace vemora {
 
 class ReportPrinter;
 struct ProjectStore;
+
+// Where a quiet grid read-back puts the table, and the words of its refusal.
+struct QuietRead
+{
+    ProjectStore& into;
+    QString& refused;
+};
 
 // frmLCC, as the project loading and the working-view bookkeeping use it.
 class InputWindow : public WorkingWindow
@@ -46,23 +54,14 @@ class InputWindow : public WorkingWindow
     // Closes the pump-curve panel, as its OK button does.
     virtual void ClosePumpCurvePanel() {}
 
-    // The six grid read-backs of the save. Each puts its whole table into the
-    // store and returns true, or, when a non-empty cell is not a number,
-    // shows a message naming the table, row and column, puts the focus on
-    // that cell, leaves the store's table as it was and returns false.
-    virtual bool ReadProfileGrid() = 0;
-    virtual bool ReadDemandGrid() = 0;
-    virtual bool ReadPumpDemandGrid() = 0;
-    virtual bool ReadLayingGrid() = 0;
-    virtual bool ReadStaffGrid() = 0;
-    virtual bool ReadOtherOperationalGrid() = 0;
-    // The same read-back into `into`, without a message or a focus move: when
-    // a cell is not a number, `refused` names the table, cell and text, `into`
-    // keeps that table and the result is false.
-    virtual bool ReadGridQuietly(InputGrid /*grid*/, ProjectStore& /*into*/, QString& /*refused*/)
-    {
-        return true;
-    }
+    // The grid read-backs of the save. Aloud (no `quiet`) a read-back puts its
+    // whole table into the store and returns true, or, when a non-empty cell
+    // is not a number, shows a message naming the table, row and column, puts
+    // the focus on that cell, leaves the store's table as it was and returns
+    // false. Quietly it reads into `quiet->into`, without a message or a focus
+    // move: when a cell is not a number, `quiet->refused` names the table,
+    // cell and text, `into` keeps that table and the result is false.
+    virtual bool ReadGrid(InputGrid grid, std::optional<QuietRead> quiet = std::nullopt) = 0;
 
     // What the save reads of the window. The file label's text; a box's text
     // (point `index` 0..5 of the pump-curve boxes); setting a box's text;

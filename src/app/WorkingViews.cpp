@@ -58,7 +58,7 @@ void RestoreCurrentView(AppContext& ctx)
         HideWorkingWindow(ctx, ctx.windows.input.Get());
         HideWorkingWindow(ctx, results);
         break;
-    default:
+    case WorkingView::None:
         break;
     }
 }

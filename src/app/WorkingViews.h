@@ -10,13 +10,15 @@ namespace vemora {
 struct AppContext;
 class WorkingWindow;
 
-namespace WorkingView {
-constexpr int16_t Input = 1;             // show the input window, hide the results
-constexpr int16_t InputAfterResults = 2; // show the input window, refresh its currency labels
-constexpr int16_t Results = 3;           // show the results window
-constexpr int16_t AnalysisDialog = 4;    // show the analysis dialog, hide the results
-constexpr int16_t Nothing = 5;           // hide the analysis dialog and both working windows
-} // namespace WorkingView
+// What ViewCode asks to show again.
+enum class WorkingView : int16_t {
+    None = 0,              // nothing recorded yet
+    Input = 1,             // show the input window, hide the results
+    InputAfterResults = 2, // show the input window, refresh its currency labels
+    Results = 3,           // show the results window
+    AnalysisDialog = 4,    // show the analysis dialog, hide the results
+    Nothing = 5,           // hide the analysis dialog and both working windows
+};
 
 // Shows, hides and tells whether a working window is showing in the main
 // window's client area. A window that is not loaded (nullptr) is left alone
@@ -26,12 +28,12 @@ void HideWorkingWindow(AppContext& ctx, WorkingWindow* window);
 bool IsWorkingWindowShowing(const AppContext& ctx, WorkingWindow* window);
 
 // Hides the input and results windows that are showing and records which:
-// 1 for the input window, 2 when the results window was showing. The code is
-// left as it was when neither was showing.
+// Input for the input window, InputAfterResults when the results window was
+// showing. The code is left as it was when neither was showing.
 void HideMainViews(AppContext& ctx);
 
-// Shows a working window again according to ViewCode; codes outside 1..5
-// do nothing. The input window comes back only while a project is open.
+// Shows a working window again according to ViewCode; None does nothing.
+// The input window comes back only while a project is open.
 void RestoreCurrentView(AppContext& ctx);
 
 } // namespace vemora

@@ -194,10 +194,10 @@ void frmRoughness::LayOutMeasurementGrid()
     for (int r = 1; r < 4; ++r)
         g->setRowHeight(r, 350);
     g->setColWidth(0, 2000);
-    g->setColAlignment(0, flexalign::LeftCenter);
+    g->setColAlignment(0, FlexAlign::LeftCenter);
     for (int c = 1; c <= PointCount; ++c) {
         g->setColWidth(c, 1200);
-        g->setColAlignment(c, flexalign::CenterCenter);
+        g->setColAlignment(c, FlexAlign::CenterCenter);
     }
     for (int r = 0; r < 4; ++r)
         SetHeading(g, r, 0, QString::fromLatin1(MeasurementHeadings[r]));
@@ -220,10 +220,10 @@ void frmRoughness::LayOutResultsGrid()
     for (int r = 0; r < 8; ++r)
         g->setRowHeight(r, 350);
     g->setColWidth(0, 2800);
-    g->setColAlignment(0, flexalign::LeftCenter);
+    g->setColAlignment(0, FlexAlign::LeftCenter);
     for (int c = 1; c <= SectionCount; ++c) {
         g->setColWidth(c, 1000);
-        g->setColAlignment(c, flexalign::CenterCenter);
+        g->setColAlignment(c, FlexAlign::CenterCenter);
     }
     for (int r = 0; r < 8; ++r)
         SetHeading(g, r, 0, QString::fromLatin1(ResultHeadings[r]));

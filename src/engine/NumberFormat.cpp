@@ -27,14 +27,11 @@ std::string Signed(double value, const std::string& digits)
     return value < 0 && !zero ? "-" + digits : digits;
 }
 
-// The integer part of `digits` padded to `minDigits` and grouped by three,
-// followed by its decimals.
-std::string Grouped(const std::string& digits, std::size_t minDigits)
+// The integer part of `digits` grouped by three, followed by its decimals.
+std::string Grouped(const std::string& digits)
 {
     const std::size_t point = std::min(digits.find('.'), digits.size());
-    std::string integer = digits.substr(0, point);
-    while (integer.size() < minDigits)
-        integer.insert(integer.begin(), '0');
+    const std::string integer = digits.substr(0, point);
     std::string text;
     for (std::size_t i = 0; i < integer.size(); ++i) {
         if (i > 0 && (integer.size() - i) % 3 == 0) text += ',';
@@ -44,12 +41,6 @@ std::string Grouped(const std::string& digits, std::size_t minDigits)
 }
 
 } // namespace
-
-std::string FormatThousandsWhole(double value)
-{
-    if (!std::isfinite(value)) return NotANumber;
-    return Signed(value, Grouped(Digits(value, 0), 3));
-}
 
 std::string FormatThreeDecimals(double value)
 {
@@ -73,7 +64,7 @@ std::string FormatNoLeadingZero(double value, int decimals)
 std::string FormatThousands(double value, int decimals)
 {
     if (!std::isfinite(value)) return NotANumber;
-    return Signed(value, Grouped(Digits(value, decimals), 1));
+    return Signed(value, Grouped(Digits(value, decimals)));
 }
 
 std::string FormatGeneral(float value)

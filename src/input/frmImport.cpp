@@ -303,7 +303,7 @@ void frmImport::ShowImportPreview()
     g->setCols(8);
     for (int c = 0; c < 8; ++c) {
         g->setColWidth(c, widths[c]);
-        g->setColAlignment(c, flexalign::CenterCenter);
+        g->setColAlignment(c, FlexAlign::CenterCenter);
         g->setRow(0);
         g->setCol(c);
         g->setCellFontBold(true);

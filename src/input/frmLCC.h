@@ -63,7 +63,6 @@ class frmLCC : public QWidget, public InputWindow
     ChosenOptions Options() const override;
     InputSnapshot Snapshot() const override;
     void CopyFieldsToStore(ProjectStore& into) override;
-    bool ReadGridQuietly(InputGrid grid, ProjectStore& into, QString& refused) override;
 
     // --- Window ---------------------------------------------------------
     TabControl* sstInput = nullptr;
@@ -243,12 +242,7 @@ class frmLCC : public QWidget, public InputWindow
     void FillStaffGrid();
     void FillOtherOperationalGrid();
     // Grid read-backs into the store (the save's, see InputWindow).
-    bool ReadProfileGrid() override;
-    bool ReadDemandGrid() override;
-    bool ReadPumpDemandGrid() override;
-    bool ReadLayingGrid() override;
-    bool ReadStaffGrid() override;
-    bool ReadOtherOperationalGrid() override;
+    bool ReadGrid(InputGrid grid, std::optional<QuietRead> quiet = std::nullopt) override;
     // Rebuilds the demand table of the project's own system type for a new
     // design life, keeping the texts of rows that remain.
     void RebuildDemandTable();

@@ -36,7 +36,7 @@ void Shape(FlexGrid* g, int rows, std::initializer_list<int> widths)
     g->setCols(static_cast<int>(widths.size()));
     int c = 0;
     for (int width : widths) {
-        g->setColAlignment(c, flexalign::CenterCenter);
+        g->setColAlignment(c, FlexAlign::CenterCenter);
         g->setColWidth(c, width);
         ++c;
     }
@@ -208,9 +208,9 @@ void frmLCC::FillLayingGrid()
         g->setRowHeight(r, r == 10 || r == 15 ? 490 : 320);
     g->setCols(2);
     g->setColWidth(0, 2600);
-    g->setColAlignment(0, flexalign::LeftCenter);
+    g->setColAlignment(0, FlexAlign::LeftCenter);
     g->setColWidth(1, 1400);
-    g->setColAlignment(1, flexalign::CenterCenter);
+    g->setColAlignment(1, FlexAlign::CenterCenter);
 
     Heading(g, 0, 0, QStringLiteral("Description"));
     Heading(g, 0, 1, LayingCostHeading(s));
@@ -244,7 +244,7 @@ void frmLCC::FillLayingGrid()
     const QString conditions = QStringLiteral("Anticipated laying conditions");
     for (int c = 0; c < 2; ++c) {
         Heading(g, 9, c, conditions);
-        g->setCellAlignment(flexalign::CenterCenter);
+        g->setCellAlignment(FlexAlign::CenterCenter);
     }
     g->setMergeRow(9, true);
     for (int r = 0; r <= 15; ++r)

@@ -435,7 +435,7 @@ void frmLCC::ShowLayingPanel()
 // A table holding a cell that is not a number stays open on that cell.
 void frmLCC::sscHideLaying_Click()
 {
-    if (!ReadLayingGrid()) return;
+    if (!ReadGrid(InputGrid::Laying)) return;
     fraLaying->hide();
 }
 

@@ -75,7 +75,7 @@ bool frmLCC::AppendProfileRow()
     for (int c = 3; c <= 6; ++c)
         g->setTextMatrix(n, c, g->TextMatrix(n - 1, c));
     g->setTextMatrix(n, LastDataCol, QStringLiteral("Node"));
-    return ReadProfileGrid();
+    return ReadGrid(InputGrid::Profile);
 }
 
 // The rows from the current one down move one row on; the new row takes the
@@ -101,7 +101,7 @@ bool frmLCC::InsertProfileRowBefore()
                          : IsPumping(ctx.store) ? QStringLiteral("Pumpstation")
                                                 : QStringLiteral("Reservoir");
     g->setTextMatrix(r, LastDataCol, type);
-    return ReadProfileGrid();
+    return ReadGrid(InputGrid::Profile);
 }
 
 // A row holding data goes only when the user says so.

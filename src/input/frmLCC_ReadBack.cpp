@@ -102,21 +102,29 @@ void frmLCC::ShowRefusedCell(GridCellEditor* editing, int row, int col, const QS
     editing->FocusCell(row, col);
 }
 
-bool frmLCC::ReadGridQuietly(InputGrid grid, ProjectStore& into, QString& refused)
+bool frmLCC::ReadGrid(InputGrid grid, std::optional<QuietRead> quiet)
 {
+    ProjectStore& into = quiet ? quiet->into : ctx.store;
+    QString* refused = quiet ? &quiet->refused : nullptr;
     switch (grid) {
     case InputGrid::Profile:
-        return ReadProfileInto(into, &refused);
+        if (!ReadProfileInto(into, refused)) return false;
+        // Aloud, the profile's current cell goes back to its first.
+        if (!quiet) {
+            msgProfile->setRow(1);
+            msgProfile->setCol(1);
+        }
+        return true;
     case InputGrid::Demand:
-        return ReadYearDemand(cellsDemand, into, &refused);
+        return ReadYearDemand(cellsDemand, into, refused);
     case InputGrid::PumpDemand:
-        return ReadYearDemand(cellsPumpDemand, into, &refused);
+        return ReadYearDemand(cellsPumpDemand, into, refused);
     case InputGrid::Laying:
-        return ReadLayingInto(into, &refused);
+        return ReadLayingInto(into, refused);
     case InputGrid::Staff:
-        return ReadStaffInto(into, &refused);
+        return ReadStaffInto(into, refused);
     case InputGrid::OtherOperational:
-        return ReadOtherOperationalInto(into, &refused);
+        return ReadOtherOperationalInto(into, refused);
     }
     return true;
 }
@@ -128,14 +136,6 @@ bool frmLCC::ReadGridQuietly(InputGrid grid, ProjectStore& into, QString& refuse
 // rows and every node past the grid's rows become empty nodes (999999). A
 // row that holds 999999 in both is refused: the file would end the profile
 // there and lose the rows after it.
-bool frmLCC::ReadProfileGrid()
-{
-    if (!ReadProfileInto(ctx.store, nullptr)) return false;
-    msgProfile->setRow(1);
-    msgProfile->setCol(1);
-    return true;
-}
-
 bool frmLCC::ReadProfileInto(ProjectStore& s, QString* quiet)
 {
     FlexGrid* g = msgProfile;
@@ -212,23 +212,8 @@ bool frmLCC::ReadYearDemand(GridCellEditor* editing, ProjectStore& s, QString* q
     return true;
 }
 
-bool frmLCC::ReadDemandGrid()
-{
-    return ReadYearDemand(cellsDemand, ctx.store, nullptr);
-}
-
-bool frmLCC::ReadPumpDemandGrid()
-{
-    return ReadYearDemand(cellsPumpDemand, ctx.store, nullptr);
-}
-
 // Laying rates (rows 1 to 8) and conditions (rows 11 to 15) into LayingCost
 // 1 to 13; item 14 belongs to no row and is set to 0.
-bool frmLCC::ReadLayingGrid()
-{
-    return ReadLayingInto(ctx.store, nullptr);
-}
-
 bool frmLCC::ReadLayingInto(ProjectStore& s, QString* quiet)
 {
     std::vector<QPoint> cells;
@@ -244,11 +229,6 @@ bool frmLCC::ReadLayingInto(ProjectStore& s, QString* quiet)
 
 // Annual package (column 1) and percentage of time (column 2) of the eight
 // staff categories.
-bool frmLCC::ReadStaffGrid()
-{
-    return ReadStaffInto(ctx.store, nullptr);
-}
-
 bool frmLCC::ReadStaffInto(ProjectStore& s, QString* quiet)
 {
     std::vector<QPoint> cells;
@@ -264,11 +244,7 @@ bool frmLCC::ReadStaffInto(ProjectStore& s, QString* quiet)
     return true;
 }
 
-bool frmLCC::ReadOtherOperationalGrid()
-{
-    return ReadOtherOperationalInto(ctx.store, nullptr);
-}
-
+// The five other expenses (column 1).
 bool frmLCC::ReadOtherOperationalInto(ProjectStore& s, QString* quiet)
 {
     std::vector<QPoint> cells;

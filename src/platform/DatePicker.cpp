@@ -35,12 +35,4 @@ void DatePicker::setValue(const QDate& d)
     if (d.isValid()) setDate(d);
 }
 
-bool DatePicker::setValueText(const QString& text)
-{
-    const QDate d = ReadDateText(text);
-    if (!d.isValid() || d < minimumDate() || d > maximumDate()) return false;
-    setDate(d);
-    return true;
-}
-
 } // namespace vemora

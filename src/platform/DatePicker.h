@@ -1,5 +1,5 @@
-// A date field with a drop-down calendar; Value is its date. Text that does
-// not read as a date is refused and the previous date kept.
+// A date field with a drop-down calendar; Value is its date. A date that is
+// not valid is refused and the previous date kept.
 #pragma once
 
 #include <QDateEdit>
@@ -19,12 +19,6 @@ class DatePicker : public QDateEdit
 
     QDate Value() const { return date(); }
     void setValue(const QDate& d);
-    // Sets the date from text (the shown format, ISO, or common day-month-
-    // year forms); false, and the date unchanged, when it is not a date in
-    // range.
-    bool setValueText(const QString& text);
-    // The date as the field shows it.
-    QString valueText() const { return text(); }
 
   signals:
     void Change();

@@ -93,7 +93,7 @@ void DrawingSurface::Print(const QString& text, PrintEnd end)
     const double w = TextWidth(text);
     const double h = TextHeight(text);
     Primitive p = styled(PrimitiveKind::Text, currentX_, currentY_, currentX_ + w, currentY_ + h);
-    p.font = font_;
+    p.font = font_.font();
     p.text = text;
     record(std::move(p));
     if (end == PrintEnd::Continue) {
@@ -104,20 +104,14 @@ void DrawingSurface::Print(const QString& text, PrintEnd end)
     }
 }
 
-const QFontMetricsF& DrawingSurface::metrics() const
-{
-    if (!metrics_) metrics_.emplace(screenFont(font_));
-    return *metrics_;
-}
-
 double DrawingSurface::TextWidth(const QString& text) const
 {
-    return std::round(metrics().horizontalAdvance(text)) * kTwipsPerPixel;
+    return std::round(font_.metrics().horizontalAdvance(text)) * kTwipsPerPixel;
 }
 
 double DrawingSurface::TextHeight(const QString&) const
 {
-    return std::round(metrics().lineSpacing()) * kTwipsPerPixel;
+    return std::round(font_.metrics().lineSpacing()) * kTwipsPerPixel;
 }
 
 void DrawingSurface::PaintPicture(const QImage& picture, double x, double y)
@@ -142,26 +136,6 @@ void DrawingSurface::PaintPicture(const QImage& picture, double x, double y, dou
 void DrawingSurface::setDrawWidth(int pixels)
 {
     drawWidth_ = std::clamp(pixels, 1, 1000);
-}
-
-void DrawingSurface::setFontName(const QString& name)
-{
-    if (name.trimmed().isEmpty()) return;
-    font_.name = name;
-    metrics_.reset();
-}
-
-void DrawingSurface::setFontBold(bool bold)
-{
-    font_.bold = bold;
-    metrics_.reset();
-}
-
-void DrawingSurface::setFontSize(double points)
-{
-    if (!std::isfinite(points) || points <= 0) return;
-    font_.size = std::min(points, 2048.0);
-    metrics_.reset();
 }
 
 } // namespace vemora

@@ -18,10 +18,17 @@
 #include <functional>
 #include <optional>
 
+#include "platform/CurrentFont.h"
 #include "platform/Drawing.h"
 #include "platform/Twips.h"
 
 namespace vemora {
+
+// The screen measures of a DrawFont.
+struct ScreenFontMetrics : QFontMetricsF
+{
+    explicit ScreenFontMetrics(const DrawFont& font) : QFontMetricsF(screenFont(font)) {}
+};
 
 // What Print leaves as the current position.
 enum class PrintEnd {
@@ -77,25 +84,21 @@ class DrawingSurface
     double CurrentY() const { return currentY_; }
     void setCurrentY(double y) { currentY_ = y; }
 
-    uint32_t ForeColor() const { return foreColor_; }
     void setForeColor(uint32_t c) { foreColor_ = c; }
     void setFillColor(uint32_t c) { fillColor_ = c; }
     // The colour Cls clears to (button face until set); it takes effect at
     // the next Cls.
-    uint32_t BackColor() const { return backColor_; }
     void setBackColor(uint32_t c) { backColor_ = c; }
 
     // Line width in pixels, 1 or more.
     void setDrawWidth(int pixels);
     void setDrawStyle(DrawStyle s) { drawStyle_ = s; }
 
-    QString FontName() const { return font_.name; }
-    void setFontName(const QString& name);
-    // Points; sizes that are not positive numbers are ignored.
-    double FontSize() const { return font_.size; }
-    void setFontSize(double points);
-    void setFontBold(bool bold);
-    const DrawFont& font() const { return font_; }
+    // The font of the texts printed from now on (a blank name or a size that
+    // is not a positive number is ignored).
+    void setFontName(const QString& name) { font_.setName(name); }
+    void setFontSize(double points) { font_.setSize(points); }
+    void setFontBold(bool bold) { font_.setBold(bold); }
 
     // What has been drawn since the last Cls.
     const Drawing& drawing() const { return drawing_; }
@@ -106,7 +109,6 @@ class DrawingSurface
   private:
     Primitive styled(PrimitiveKind kind, double x1, double y1, double x2, double y2) const;
     void record(Primitive p);
-    const QFontMetricsF& metrics() const;
 
     Drawing drawing_;
     double currentX_ = 0, currentY_ = 0;
@@ -115,8 +117,7 @@ class DrawingSurface
     uint32_t backColor_ = vbcolor::ButtonFace;
     int drawWidth_ = 1;
     DrawStyle drawStyle_ = DrawStyle::Solid;
-    DrawFont font_;
-    mutable std::optional<QFontMetricsF> metrics_; // of font_, made when first needed
+    CurrentFont<DrawFont, ScreenFontMetrics> font_;
     std::function<void()> onChange_;
 };
 

@@ -53,7 +53,7 @@ void FlexGrid::resizeCells(int rows, int cols)
     mergeRow_.resize(static_cast<size_t>(rows), false);
     mergeCol_.resize(static_cast<size_t>(cols), false);
     colWidth_.resize(static_cast<size_t>(cols), defaultColWidth_);
-    colAlign_.resize(static_cast<size_t>(cols), flexalign::General);
+    colAlign_.resize(static_cast<size_t>(cols), FlexAlign::General);
     if (fixedRows_ > rows_) fixedRows_ = rows_;
     if (fixedCols_ > cols_) fixedCols_ = cols_;
     topRow_ = std::clamp(topRow_, fixedRows_, std::max(fixedRows_, rows_ - 1));
@@ -221,15 +221,14 @@ void FlexGrid::setRowHeight(int r, int twips)
     repaintNow();
 }
 
-int FlexGrid::ColAlignment(int c) const
+FlexAlign FlexGrid::ColAlignment(int c) const
 {
-    if (c < 0 || c >= cols_) return flexalign::General;
+    if (c < 0 || c >= cols_) return FlexAlign::General;
     return colAlign_[static_cast<size_t>(c)];
 }
 
-void FlexGrid::setColAlignment(int c, int align)
+void FlexGrid::setColAlignment(int c, FlexAlign align)
 {
-    if (align < flexalign::LeftTop || align > flexalign::General) return;
     if (c == -1) {
         std::fill(colAlign_.begin(), colAlign_.end(), align);
     } else if (c >= 0 && c < cols_) {
@@ -264,16 +263,11 @@ bool FlexGrid::cellFontBoldAt(int r, int c) const
     return cell && cell->bold;
 }
 
-int FlexGrid::cellAlignmentAt(int r, int c) const
+FlexAlign FlexGrid::cellAlignmentAt(int r, int c) const
 {
     const Cell* cell = cellAt(r, c);
-    if (!cell) return flexalign::General;
-    return cell->align >= 0 ? cell->align : ColAlignment(c);
-}
-
-int FlexGrid::effectiveAlignment(int r, int c) const
-{
-    return cellAlignmentAt(r, c);
+    if (!cell) return FlexAlign::General;
+    return cell->align.value_or(ColAlignment(c));
 }
 
 void FlexGrid::setCellBackColor(const QColor& color)
@@ -300,14 +294,13 @@ void FlexGrid::setCellFontBold(bool bold)
     }
 }
 
-int FlexGrid::CellAlignment() const
+FlexAlign FlexGrid::CellAlignment() const
 {
     return cellAlignmentAt(row_, col_);
 }
 
-void FlexGrid::setCellAlignment(int align)
+void FlexGrid::setCellAlignment(FlexAlign align)
 {
-    if (align < flexalign::LeftTop || align > flexalign::General) return;
     if (Cell* cell = cellAt(row_, col_)) {
         cell->align = align;
         repaintNow();
@@ -366,12 +359,6 @@ QRect FlexGrid::mergedCells(int r, int c) const
     return QRect(c, top, 1, bottom - top + 1);
 }
 
-void FlexGrid::setBackColorFixed(const QColor& c)
-{
-    backFixed_ = c;
-    repaintNow();
-}
-
 void FlexGrid::setForeColorFixed(const QColor& c)
 {
     foreFixed_ = c;
@@ -381,12 +368,6 @@ void FlexGrid::setForeColorFixed(const QColor& c)
 void FlexGrid::setBackColor(const QColor& c)
 {
     back_ = c;
-    repaintNow();
-}
-
-void FlexGrid::setForeColor(const QColor& c)
-{
-    fore_ = c;
     repaintNow();
 }
 

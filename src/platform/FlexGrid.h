@@ -20,20 +20,23 @@ class QPainter;
 
 namespace vemora {
 
-// Cell and column alignments (left/centre/right by top/centre/bottom, and
-// "general": text left, numbers right).
-namespace flexalign {
-constexpr int LeftTop = 0;
-constexpr int LeftCenter = 1;
-constexpr int LeftBottom = 2;
-constexpr int CenterTop = 3;
-constexpr int CenterCenter = 4;
-constexpr int CenterBottom = 5;
-constexpr int RightTop = 6;
-constexpr int RightCenter = 7;
-constexpr int RightBottom = 8;
-constexpr int General = 9;
-} // namespace flexalign
+// Cell and column alignments: left/centre/right by top/centre/bottom, and
+// General (text left, numbers right).
+enum class FlexAlign {
+    LeftTop,
+    LeftCenter,
+    LeftBottom,
+    CenterTop,
+    CenterCenter,
+    CenterBottom,
+    RightTop,
+    RightCenter,
+    RightBottom,
+    General,
+};
+
+// How a cell of that alignment holding `text` is aligned on screen.
+Qt::Alignment qtAlignment(FlexAlign align, const QString& text);
 
 class FlexGrid : public QAbstractScrollArea
 {
@@ -73,8 +76,8 @@ class FlexGrid : public QAbstractScrollArea
     void setColWidth(int c, int twips);
     int RowHeight(int r) const;
     void setRowHeight(int r, int twips);
-    int ColAlignment(int c) const;
-    void setColAlignment(int c, int align);
+    FlexAlign ColAlignment(int c) const;
+    void setColAlignment(int c, FlexAlign align);
 
     // Where the current cell lies, in twips, relative to the grid's top-left
     // corner. Reading CellLeft or CellTop first scrolls the current cell into
@@ -88,8 +91,8 @@ class FlexGrid : public QAbstractScrollArea
     void setCellBackColor(const QColor& c);
     void setCellForeColor(const QColor& c);
     void setCellFontBold(bool bold);
-    int CellAlignment() const;
-    void setCellAlignment(int align);
+    FlexAlign CellAlignment() const;
+    void setCellAlignment(FlexAlign align);
     // Colour numbers must go through vbColor(); a raw number is refused.
     void setCellBackColor(int) = delete;
     void setCellBackColor(unsigned) = delete;
@@ -100,7 +103,7 @@ class FlexGrid : public QAbstractScrollArea
     QColor cellBackColorAt(int r, int c) const;
     QColor cellForeColorAt(int r, int c) const;
     bool cellFontBoldAt(int r, int c) const;
-    int cellAlignmentAt(int r, int c) const;
+    FlexAlign cellAlignmentAt(int r, int c) const;
 
     // Adjacent cells of a merged row with equal text show as one. So do
     // cells of a merged column with equal text one above the other, where
@@ -116,13 +119,9 @@ class FlexGrid : public QAbstractScrollArea
 
     // Colours of fixed and of other cells.
     QColor BackColorFixed() const { return backFixed_; }
-    void setBackColorFixed(const QColor& c);
     QColor ForeColorFixed() const { return foreFixed_; }
     void setForeColorFixed(const QColor& c);
-    QColor BackColor() const { return back_; }
     void setBackColor(const QColor& c);
-    QColor ForeColor() const { return fore_; }
-    void setForeColor(const QColor& c);
 
     // The cell under the mouse pointer at the last mouse event (-1 outside).
     int MouseRow() const { return mouseRow_; }
@@ -195,7 +194,7 @@ class FlexGrid : public QAbstractScrollArea
         std::optional<QColor> back;
         std::optional<QColor> fore;
         bool bold = false;
-        int align = -1; // -1: the column's alignment
+        std::optional<FlexAlign> align; // none: the column's alignment
     };
 
     Cell* cellAt(int r, int c);
@@ -206,7 +205,6 @@ class FlexGrid : public QAbstractScrollArea
     void updateScrollBars();
     bool fitsWithoutScrolling() const;
     void ensureVisible(int r, int c);
-    int effectiveAlignment(int r, int c) const;
     // What a cell shows: its own colours, greyed while the grid is disabled.
     QColor shownBackColor(int r, int c) const;
     QColor shownForeColor(int r, int c) const;
@@ -248,7 +246,7 @@ class FlexGrid : public QAbstractScrollArea
     std::vector<std::vector<Cell>> cells_;
     std::vector<int> colWidth_;  // twips
     std::vector<int> rowHeight_; // twips
-    std::vector<int> colAlign_;
+    std::vector<FlexAlign> colAlign_;
     std::vector<bool> mergeRow_;
     std::vector<bool> mergeCol_;
     QColor back_;

@@ -19,15 +19,6 @@ bool looksNumeric(const QString& s)
     return ok;
 }
 
-Qt::Alignment qtAlignment(int align, const QString& text)
-{
-    if (align < flexalign::LeftTop || align > flexalign::RightBottom)
-        return Qt::AlignVCenter | (looksNumeric(text) ? Qt::AlignRight : Qt::AlignLeft);
-    static const Qt::Alignment h[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
-    static const Qt::Alignment v[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
-    return h[align / 3] | v[align % 3];
-}
-
 // The first of `shown` within from..to (a merged block is painted once,
 // at its first row and column on screen), or -1.
 int firstShown(const std::vector<int>& shown, int from, int to)
@@ -37,6 +28,16 @@ int firstShown(const std::vector<int>& shown, int from, int to)
     return -1;
 }
 } // namespace
+
+Qt::Alignment qtAlignment(FlexAlign align, const QString& text)
+{
+    if (align == FlexAlign::General)
+        return Qt::AlignVCenter | (looksNumeric(text) ? Qt::AlignRight : Qt::AlignLeft);
+    static const Qt::Alignment h[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    static const Qt::Alignment v[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
+    const auto k = static_cast<size_t>(align); // three vertical alignments per horizontal one
+    return h[k / 3] | v[k % 3];
+}
 
 void FlexGrid::setRedraw(bool on)
 {
@@ -153,7 +154,7 @@ void FlexGrid::paintCellText(QPainter& p, const QRect& rect, int r, int c) const
     // Texts too wide for their cell wrap onto further lines where
     // the cell has room for them; others keep to one line.
     const int lines = wrapsText(r, c) ? Qt::TextWordWrap : Qt::TextSingleLine;
-    p.drawText(tr, int(qtAlignment(effectiveAlignment(r, c), text)) | lines, text);
+    p.drawText(tr, int(qtAlignment(cellAlignmentAt(r, c), text)) | lines, text);
     p.restore();
 }
 

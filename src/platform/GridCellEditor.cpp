@@ -17,13 +17,6 @@ bool Contains(const std::vector<int>& list, int value)
     return std::find(list.begin(), list.end(), value) != list.end();
 }
 
-Qt::Alignment HorizontalAlignment(int align)
-{
-    if (align < flexalign::LeftTop || align > flexalign::RightBottom) return Qt::AlignLeft;
-    static const Qt::Alignment h[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
-    return h[align / 3];
-}
-
 } // namespace
 
 GridCellEditor::GridCellEditor(FlexGrid* grid, TextBox* editor, CellEditRules rules,
@@ -89,7 +82,10 @@ void GridCellEditor::EditCell()
     const int line = pixelsToTwips(1);
     setTwipsGeometry(editor_, left, top, grid_->CellWidth() - line, grid_->CellHeight() - line);
     editor_->setFont(grid_->font());
-    editor_->setAlignment(HorizontalAlignment(grid_->CellAlignment()) | Qt::AlignVCenter);
+    // An editor is aligned as the cell's text would be, General as text.
+    editor_->setAlignment(
+        (qtAlignment(grid_->CellAlignment(), QString()) & Qt::AlignHorizontal_Mask) |
+        Qt::AlignVCenter);
 
     boundRow_ = grid_->Row();
     boundCol_ = grid_->Col();

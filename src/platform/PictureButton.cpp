@@ -126,7 +126,6 @@ void PictureButton::enterEvent(QEnterEvent* e)
     if (!hovered_) {
         hovered_ = true;
         update();
-        emit MouseEnter();
     }
 }
 
@@ -136,7 +135,6 @@ void PictureButton::leaveEvent(QEvent* e)
     if (hovered_) {
         hovered_ = false;
         update();
-        emit MouseLeave();
     }
 }
 
@@ -155,12 +153,6 @@ void PictureButton::focusInEvent(QFocusEvent* e)
 {
     QAbstractButton::focusInEvent(e);
     emit GotFocus();
-}
-
-void PictureButton::focusOutEvent(QFocusEvent* e)
-{
-    QAbstractButton::focusOutEvent(e);
-    emit LostFocus();
 }
 
 } // namespace vemora

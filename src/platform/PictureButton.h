@@ -1,5 +1,6 @@
 // A raised 3-D command button showing a picture, a caption or both, that
-// reports the mouse entering and leaving it (for hover looks and hints).
+// looks hovered while the mouse is over it and reports the mouse moving over
+// it and the focus coming to it (for hints).
 // Clicks come through QAbstractButton::clicked; a '&' in the caption makes
 // the Alt shortcut.
 #pragma once
@@ -24,12 +25,9 @@ class PictureButton : public QAbstractButton
     QSize sizeHint() const override;
 
   signals:
-    void MouseEnter();
-    void MouseLeave();
     // x and y in twips from the button's corner.
     void MouseMove(int button, int shift, int x, int y);
     void GotFocus();
-    void LostFocus();
 
   protected:
     void paintEvent(QPaintEvent* e) override;
@@ -37,7 +35,6 @@ class PictureButton : public QAbstractButton
     void leaveEvent(QEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
 
   private:
     QPixmap picture_;

@@ -27,36 +27,6 @@ bool ReportPrinter::Begin()
     return ensurePage();
 }
 
-void ReportPrinter::setFontName(const QString& name)
-{
-    font_.name = name;
-    metrics_.reset();
-}
-
-void ReportPrinter::setFontSize(double points)
-{
-    font_.size = points;
-    metrics_.reset();
-}
-
-void ReportPrinter::setFontBold(bool bold)
-{
-    font_.bold = bold;
-    metrics_.reset();
-}
-
-void ReportPrinter::setFontUnderline(bool underline)
-{
-    font_.underline = underline;
-    metrics_.reset();
-}
-
-const PageFontMetrics& ReportPrinter::metrics() const
-{
-    if (!metrics_) metrics_.emplace(font_);
-    return *metrics_;
-}
-
 void ReportPrinter::Print(std::initializer_list<PrintItem> items, LineEnd end)
 {
     for (const PrintItem& item : items) {
@@ -73,7 +43,7 @@ void ReportPrinter::Print()
 
 double ReportPrinter::TabPosition(int column) const
 {
-    return (std::max(column, 1) - 1) * metrics().averageCharWidth();
+    return (std::max(column, 1) - 1) * font_.metrics().averageCharWidth();
 }
 
 void ReportPrinter::Tab(int column)
@@ -145,9 +115,9 @@ void ReportPrinter::drawLineOfText(const QString& text, int tab)
     PageText item;
     item.text = text;
     item.pos = QPointF(x_, y_);
-    item.ascent = metrics().ascent();
-    item.width = metrics().width(text);
-    item.font = font_;
+    item.ascent = font_.metrics().ascent();
+    item.width = font_.metrics().width(text);
+    item.font = font_.font();
     item.color = color_;
     item.tab = tab;
     device_.drawText(item);
@@ -163,14 +133,13 @@ void ReportPrinter::turnPage()
 {
     // The turn prints the footer and the next page's heading in their own
     // fonts; the text that turned the page keeps its font, colour and column.
-    const PageFont font = font_;
+    const PageFont font = font_.font();
     const QColor color = color_;
     const double x = x_;
     const std::function<void()> turn = std::move(turn_);
     turn_ = nullptr;
     turn();
-    font_ = font;
-    metrics_.reset();
+    font_.set(font);
     color_ = color;
     x_ = x;
 }
@@ -204,12 +173,12 @@ void ReportPrinter::EndLine()
 
 double ReportPrinter::TextWidth(const QString& text) const
 {
-    return metrics().width(text);
+    return font_.metrics().width(text);
 }
 
 double ReportPrinter::TextHeight() const
 {
-    return metrics().height();
+    return font_.metrics().height();
 }
 
 void ReportPrinter::LineStep(QPointF start, QPointF end, std::optional<QColor> color)

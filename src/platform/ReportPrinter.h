@@ -30,6 +30,7 @@
 #include <initializer_list>
 #include <optional>
 
+#include "platform/CurrentFont.h"
 #include "platform/PageDevice.h"
 #include "platform/PageFonts.h"
 
@@ -61,15 +62,12 @@ class ReportPrinter
     // printer that cannot be opened is known before anything is printed.
     bool Begin();
 
-    // Font and colour of what is printed next.
-    QString FontName() const { return font_.name; }
-    void setFontName(const QString& name);
-    double FontSize() const { return font_.size; }
-    void setFontSize(double points);
-    void setFontBold(bool bold);
-    void setFontUnderline(bool underline);
-    const PageFont& font() const { return font_; }
-    QColor ForeColor() const { return color_; }
+    // Font and colour of what is printed next (a blank name or a size that
+    // is not a positive number is ignored).
+    void setFontName(const QString& name) { font_.setName(name); }
+    void setFontSize(double points) { font_.setSize(points); }
+    void setFontBold(bool bold) { font_.setBold(bold); }
+    void setFontUnderline(bool underline) { font_.setUnderline(underline); }
     void setForeColor(const QColor& color) { color_ = color; }
 
     // The print position in millimetres.
@@ -147,10 +145,9 @@ class ReportPrinter
     bool passesBodyEnd(double height) const;
     void turnPage();
     void drawLineOfText(const QString& text, int tab);
-    const PageFontMetrics& metrics() const;
 
     PageDevice& device_;
-    PageFont font_;
+    CurrentFont<PageFont, PageFontMetrics> font_;
     QColor color_ = Qt::black;
     double x_ = 0;
     double y_ = 0;
@@ -164,7 +161,6 @@ class ReportPrinter
     std::function<void()> turn_;
     int pages_ = 0;
     PageStatus status_;
-    mutable std::optional<PageFontMetrics> metrics_;
 };
 
 } // namespace vemora

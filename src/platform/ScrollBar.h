@@ -22,9 +22,7 @@ class ScrollBar : public QScrollBar
     void setMax(int v) { setMaximum(v); }
     int Value() const { return value(); }
     void setValue(int v) { QScrollBar::setValue(v); }
-    int SmallChange() const { return singleStep(); }
     void setSmallChange(int v) { setSingleStep(v); }
-    int LargeChange() const { return pageStep(); }
     void setLargeChange(int v) { setPageStep(v); }
     bool flat() const { return flat_; }
 

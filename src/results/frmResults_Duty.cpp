@@ -53,7 +53,7 @@ void frmResults::FillDutyPointTable()
     g->setCols(4);
     const int widths[] = {950, 1150, 1150, 1050};
     for (int c = 0; c < 4; ++c) {
-        g->setColAlignment(c, flexalign::CenterCenter);
+        g->setColAlignment(c, FlexAlign::CenterCenter);
         g->setColWidth(c, widths[c]);
     }
     g->setRowHeight(0, 600);

@@ -47,7 +47,7 @@ void LayOutResultTable(FlexGrid* g, int rows, int cols, int headingRows)
     g->setCols(cols);
     g->setFixedCols(1);
     for (int c = 0; c < cols; ++c) {
-        g->setColAlignment(c, flexalign::CenterCenter);
+        g->setColAlignment(c, FlexAlign::CenterCenter);
         g->setColWidth(c, c == 0 ? YearColumnWidth : ValueColumnWidth);
     }
     for (int r = 0; r < rows; ++r)
@@ -213,7 +213,7 @@ void frmResults::FillCapitalCostTable()
     g->setFixedCols(1);
     for (int row = 1; row < 15; ++row)
         g->setRowHeight(row, DataRowHeight);
-    g->setColAlignment(1, flexalign::RightCenter);
+    g->setColAlignment(1, FlexAlign::RightCenter);
     g->setColWidth(0, 2700);
     g->setColWidth(1, 1800);
 
@@ -274,9 +274,9 @@ void frmResults::LayOutAnnualCostTable()
     a->setFixedCols(2);
     for (int r = 1; r < rows; ++r)
         a->setRowHeight(r, DataRowHeight);
-    a->setColAlignment(0, flexalign::LeftCenter);
-    a->setColAlignment(1, flexalign::LeftCenter);
-    a->setColAlignment(2, flexalign::RightCenter);
+    a->setColAlignment(0, FlexAlign::LeftCenter);
+    a->setColAlignment(1, FlexAlign::LeftCenter);
+    a->setColAlignment(2, FlexAlign::RightCenter);
     a->setColWidth(0, 1700);
     a->setColWidth(1, 1100);
     a->setColWidth(2, 1800);

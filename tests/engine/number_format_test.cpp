@@ -43,7 +43,6 @@ TEST(NumberFormat, ThousandsSeparatedMoney)
     EXPECT_EQ(FormatThousands(-1234567.8, 0), "-1,234,568");
     EXPECT_EQ(FormatThousands(-0.4, 0), "0");
     EXPECT_EQ(FormatThousands(1e15, 0), "1,000,000,000,000,000");
-    EXPECT_EQ(FormatThousandsWhole(-5), "-005");
 }
 
 TEST(NumberFormat, GeneralDecimalTextOfASingle)

@@ -265,9 +265,9 @@ TEST_F(InputWindowTest, EveryYearAndMaintenanceBarDiscardsResults)
         EXPECT_FALSE(ctx.store.ResultsValid) << bar->objectName().toStdString();
         EXPECT_FALSE(ctx.store.ProjectSaved) << bar->objectName().toStdString();
     }
-    EXPECT_EQ(w->hscBaseYear->LargeChange(), 5);
-    EXPECT_EQ(w->hscSupplyStart->LargeChange(), 10);
-    EXPECT_EQ(w->hscLife->SmallChange(), 1);
+    EXPECT_EQ(w->hscBaseYear->pageStep(), 5);
+    EXPECT_EQ(w->hscSupplyStart->pageStep(), 10);
+    EXPECT_EQ(w->hscLife->singleStep(), 1);
 }
 
 TEST_F(InputWindowTest, FlatBarsLabelAndDiscardResults)

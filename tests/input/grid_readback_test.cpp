@@ -74,7 +74,7 @@ TEST_F(GridReadBackTest, FiveHundredNodesFillAndReadBackUnchanged)
     const ProjectStore before = s;
     w->FillProfileGrid();
     EXPECT_EQ(w->msgProfile->Rows(), MaxNodes + 1);
-    ASSERT_TRUE(w->ReadProfileGrid());
+    ASSERT_TRUE(w->ReadGrid(InputGrid::Profile));
     EXPECT_EQ(s.NodeCount, MaxNodes);
     for (int i = 1; i <= MaxNodes; ++i) {
         const auto n = static_cast<size_t>(i);
@@ -118,7 +118,7 @@ TEST_F(GridReadBackTest, ProfileCountEndsOnlyAtTheEmptyMarker)
     EXPECT_EQ(w->msgProfile->TextMatrix(2, 2), "");
     EXPECT_EQ(w->msgProfile->TextMatrix(2, 3), "250");
     EXPECT_EQ(w->msgProfile->TextMatrix(2, 7).trimmed(), "Node");
-    ASSERT_TRUE(w->ReadProfileGrid());
+    ASSERT_TRUE(w->ReadGrid(InputGrid::Profile));
     EXPECT_EQ(s.NodeCount, 1);
     EXPECT_EQ(s.NodeElevation[2], UnusedNode);
     EXPECT_EQ(s.NodeAccumulatedLength[2], UnusedNode);
@@ -145,7 +145,7 @@ TEST_F(GridReadBackTest, EmptyLastRowsEndTheProfileAndTheEndMarkIsRefused)
         g->setTextMatrix(r, 3, QStringLiteral("300"));
     }
     g->setTextMatrix(4, 1, QStringLiteral("7"));
-    ASSERT_TRUE(w->ReadProfileGrid());
+    ASSERT_TRUE(w->ReadGrid(InputGrid::Profile));
     EXPECT_EQ(s.NodeCount, 4);
     EXPECT_EQ(s.NodeElevation[3], 0.0f);
     EXPECT_EQ(s.NodeAccumulatedLength[3], 0.0f);
@@ -154,7 +154,7 @@ TEST_F(GridReadBackTest, EmptyLastRowsEndTheProfileAndTheEndMarkIsRefused)
     EXPECT_EQ(s.NodeAccumulatedLength[5], UnusedNode);
     EXPECT_EQ(s.PipeDiameter[5], 300.0f);
     g->setTextMatrix(4, 1, QString());
-    ASSERT_TRUE(w->ReadProfileGrid());
+    ASSERT_TRUE(w->ReadGrid(InputGrid::Profile));
     EXPECT_EQ(s.NodeCount, 2);
     EXPECT_EQ(s.NodeElevation[3], UnusedNode);
     w->FillProfileGrid();
@@ -170,7 +170,7 @@ TEST_F(GridReadBackTest, EmptyLastRowsEndTheProfileAndTheEndMarkIsRefused)
         g->setTextMatrix(2, 1, elevation);
         g->setTextMatrix(2, 2, length);
         scripted.messages.clear();
-        EXPECT_FALSE(w->ReadProfileGrid());
+        EXPECT_FALSE(w->ReadGrid(InputGrid::Profile));
         ASSERT_EQ(scripted.messages.size(), 1u);
         EXPECT_EQ(scripted.lastMessage(),
                   "The profile table holds 999999 as both the elevation and the accumulated "
@@ -185,7 +185,7 @@ TEST_F(GridReadBackTest, EmptyLastRowsEndTheProfileAndTheEndMarkIsRefused)
     }
     // 999999 in one of the two is an ordinary node.
     g->setTextMatrix(2, 2, "0");
-    ASSERT_TRUE(w->ReadProfileGrid());
+    ASSERT_TRUE(w->ReadGrid(InputGrid::Profile));
     EXPECT_EQ(s.NodeCount, 3);
     EXPECT_EQ(s.NodeElevation[2], UnusedNode);
     EXPECT_EQ(s.NodeElevation[3], 150.0f);
@@ -206,7 +206,7 @@ TEST_F(GridReadBackTest, ProfileCellsReadByTheWholeTextAndNodeTypeRules)
     g->setTextMatrix(2, 0, " 2");
     g->setTextMatrix(2, 7, "pumpstation");
     g->setCol(4);
-    ASSERT_TRUE(w->ReadProfileGrid());
+    ASSERT_TRUE(w->ReadGrid(InputGrid::Profile));
     const ProjectStore& s = ctx.store;
     EXPECT_EQ(s.NodeNumber[1], 1);
     EXPECT_EQ(s.NodeNumber[2], 2);
@@ -237,7 +237,7 @@ TEST_F(GridReadBackTest, EveryProfileNumberColumnRefusesTextThatIsNotWhollyANumb
             SCOPED_TRACE(std::string(columns[c - 1]) + " " + text);
             g->setTextMatrix(2, c, text);
             scripted.messages.clear();
-            EXPECT_FALSE(w->ReadProfileGrid());
+            EXPECT_FALSE(w->ReadGrid(InputGrid::Profile));
             ASSERT_EQ(scripted.messages.size(), 1u);
             EXPECT_EQ(scripted.lastMessage(),
                       QStringLiteral("The profile table holds \"%1\" in row 2, column \"%2\": "
@@ -258,7 +258,7 @@ TEST_F(GridReadBackTest, NodeTypeCodesOutsideTheTableShowAsNode)
     w->FillProfileGrid();
     EXPECT_EQ(w->msgProfile->TextMatrix(1, 7).trimmed(), "Node");
     EXPECT_EQ(w->msgProfile->TextMatrix(2, 7).trimmed(), "Node");
-    ASSERT_TRUE(w->ReadProfileGrid());
+    ASSERT_TRUE(w->ReadGrid(InputGrid::Profile));
     EXPECT_EQ(ctx.store.NodeTypeCode[1], 0);
     EXPECT_EQ(ctx.store.NodeTypeCode[2], 0);
 }
@@ -291,7 +291,7 @@ TEST_F(GridReadBackTest, DemandRowsFollowTheDesignLifeAndLaterYearsReadZero)
     ASSERT_EQ(w->msgDemand->Rows(), 31);
     EXPECT_EQ(w->msgDemand->TextMatrix(30, 0), "30");
     EXPECT_EQ(w->msgDemand->TextMatrix(30, 1), "7.5");
-    ASSERT_TRUE(w->ReadDemandGrid());
+    ASSERT_TRUE(w->ReadGrid(InputGrid::Demand));
     EXPECT_EQ(ctx.store.YearDemand[30], 7.5f);
     for (int y = 31; y <= MaxYears; ++y)
         EXPECT_EQ(ctx.store.YearDemand[static_cast<size_t>(y)], 0.0f) << y;
@@ -308,10 +308,10 @@ TEST_F(GridReadBackTest, EmptyCellsAndALoneFullStopStoreZero)
     w->msgOperational->setTextMatrix(3, 2, " . ");
     w->msgOtherOperational->setTextMatrix(5, 1, "");
     w->msgDemand->setTextMatrix(4, 1, ".");
-    EXPECT_TRUE(w->ReadLayingGrid());
-    EXPECT_TRUE(w->ReadStaffGrid());
-    EXPECT_TRUE(w->ReadOtherOperationalGrid());
-    EXPECT_TRUE(w->ReadDemandGrid());
+    EXPECT_TRUE(w->ReadGrid(InputGrid::Laying));
+    EXPECT_TRUE(w->ReadGrid(InputGrid::Staff));
+    EXPECT_TRUE(w->ReadGrid(InputGrid::OtherOperational));
+    EXPECT_TRUE(w->ReadGrid(InputGrid::Demand));
     EXPECT_EQ(ctx.store.LayingCost[2], 0.0f);
     EXPECT_EQ(ctx.store.LayingCost[10], 0.0f);
     EXPECT_EQ(ctx.store.LayingCost[14], 0.0f);
@@ -334,19 +334,19 @@ TEST_F(GridReadBackTest, ACellThatIsNotANumberStopsItsTableWhole)
     {
         FlexGrid* grid;
         int row, col, page;
-        bool (frmLCC::*read)();
+        InputGrid read;
         const char* words; // what the message must say
     };
     const Case cases[] = {
-        {w->msgProfile, 2, 1, 1, &frmLCC::ReadProfileGrid,
+        {w->msgProfile, 2, 1, 1, InputGrid::Profile,
          "profile table holds \"1.2.3\" in row 2, column \"Elevation\""},
-        {w->msgLaying, 12, 1, 1, &frmLCC::ReadLayingGrid,
+        {w->msgLaying, 12, 1, 1, InputGrid::Laying,
          "laying table holds \"1.2.3\" in row \"Bedding import\", column \"Percentage expected\""},
-        {w->msgOperational, 4, 2, 3, &frmLCC::ReadStaffGrid,
+        {w->msgOperational, 4, 2, 3, InputGrid::Staff,
          "staff table holds \"1.2.3\" in row \"Technician\", column \"Percentage of time (%)\""},
-        {w->msgOtherOperational, 2, 1, 3, &frmLCC::ReadOtherOperationalGrid,
+        {w->msgOtherOperational, 2, 1, 3, InputGrid::OtherOperational,
          "other expenses table holds \"1.2.3\" in row \"Fuel\""},
-        {w->msgDemand, 5, 1, 0, &frmLCC::ReadDemandGrid,
+        {w->msgDemand, 5, 1, 0, InputGrid::Demand,
          "demand table holds \"1.2.3\" in row 5, column \"Demand\""},
     };
     // The gravity demand table serves a varying demand. A value is typed
@@ -362,7 +362,7 @@ TEST_F(GridReadBackTest, ACellThatIsNotANumberStopsItsTableWhole)
         SCOPED_TRACE(c.words);
         w->sstInput->setTab(2);
         scripted.messages.clear();
-        EXPECT_FALSE((w->*c.read)());
+        EXPECT_FALSE(w->ReadGrid(c.read));
         ASSERT_EQ(scripted.messages.size(), 1u);
         EXPECT_TRUE(scripted.lastMessage().contains(QString::fromUtf8(c.words)))
             << scripted.lastMessage().toStdString();
@@ -401,7 +401,7 @@ TEST_F(GridReadBackTest, ARefusedCellStillBeingTypedIsShownWithTheFocus)
         QTest::keyClicks(QApplication::focusWidget(), key);
     ASSERT_TRUE(w->txtCell->isVisible());
     w->txtKsNew->setFocus();
-    EXPECT_FALSE(w->ReadProfileGrid());
+    EXPECT_FALSE(w->ReadGrid(InputGrid::Profile));
     EXPECT_FALSE(w->txtCell->isVisible());
     EXPECT_EQ(g->TextMatrix(2, 1), "1.2.3");
     EXPECT_EQ(QApplication::focusWidget(), g);
@@ -413,10 +413,10 @@ TEST_F(GridReadBackTest, PumpingDemandIsReadFromItsOwnTable)
     NewOfType(PipelineSystem::Pumping);
     w->msgPumpDemand->setTextMatrix(2, 1, "12.25");
     w->msgDemand->setTextMatrix(2, 1, "1.2.3");
-    ASSERT_TRUE(w->ReadPumpDemandGrid());
+    ASSERT_TRUE(w->ReadGrid(InputGrid::PumpDemand));
     EXPECT_EQ(ctx.store.YearDemand[2], 12.25f);
     w->msgPumpDemand->setTextMatrix(2, 1, "12,25");
-    EXPECT_FALSE(w->ReadPumpDemandGrid());
+    EXPECT_FALSE(w->ReadGrid(InputGrid::PumpDemand));
     EXPECT_EQ(ctx.store.YearDemand[2], 12.25f);
 }
 
@@ -471,13 +471,13 @@ TEST_F(GridReadBackTest, FillAndReadBackOfEveryGridChangeNoValue)
         w->FillLayingGrid();
         w->FillStaffGrid();
         w->FillOtherOperationalGrid();
-        ASSERT_TRUE(w->ReadProfileGrid());
-        ASSERT_TRUE(w->ReadLayingGrid());
-        ASSERT_TRUE(w->ReadStaffGrid());
-        ASSERT_TRUE(w->ReadOtherOperationalGrid());
-        ASSERT_TRUE(w->ReadDemandGrid());
+        ASSERT_TRUE(w->ReadGrid(InputGrid::Profile));
+        ASSERT_TRUE(w->ReadGrid(InputGrid::Laying));
+        ASSERT_TRUE(w->ReadGrid(InputGrid::Staff));
+        ASSERT_TRUE(w->ReadGrid(InputGrid::OtherOperational));
+        ASSERT_TRUE(w->ReadGrid(InputGrid::Demand));
         EXPECT_EQ(s.YearDemand, before.YearDemand);
-        ASSERT_TRUE(w->ReadPumpDemandGrid());
+        ASSERT_TRUE(w->ReadGrid(InputGrid::PumpDemand));
         EXPECT_EQ(s.NodeCount, nodes);
         ExpectSameNodes(s, before);
         EXPECT_EQ(s.YearDemand, before.YearDemand);

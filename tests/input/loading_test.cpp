@@ -67,6 +67,7 @@ TEST_F(InputWindowTest, TheDateFieldAndThePrintedHeaderShowTheSameDay)
         {"11/06/2001", QDate(2001, 6, 11)},
         {"2001/06/11", QDate(2001, 6, 11)},
         {"11 June 2001", QDate(2001, 6, 11)},
+        {" 2001-06-11 ", QDate(2001, 6, 11)},
     };
     for (const auto& [stored, day] : cases) {
         WriteNewProjectDefaults(ctx.store, stored);

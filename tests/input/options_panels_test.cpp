@@ -220,14 +220,14 @@ TEST_F(InputWindowTest, LayingCancelRestoresGridAndStore)
     QTest::keyClick(w->txtLaying, Qt::Key_9);
     QTest::keyClick(w->txtLaying, Qt::Key_Return);
     ASSERT_EQ(w->msgLaying->TextMatrix(2, 1), QStringLiteral("99"));
-    ASSERT_TRUE(w->ReadLayingGrid()); // as a save does before a later check stops it
+    ASSERT_TRUE(w->ReadGrid(InputGrid::Laying)); // as a save does before a later check stops it
     ASSERT_FLOAT_EQ(ctx.store.LayingCost[2], 99.0f);
 
     QTest::mouseClick(w->sscCancelLaying, Qt::LeftButton);
     EXPECT_TRUE(w->fraLaying->isHidden());
     EXPECT_FLOAT_EQ(ctx.store.LayingCost[2], 12.0f);
     EXPECT_EQ(w->msgLaying->TextMatrix(2, 1), QStringLiteral("12"));
-    ASSERT_TRUE(w->ReadLayingGrid()); // the next save reads the rate back
+    ASSERT_TRUE(w->ReadGrid(InputGrid::Laying)); // the next save reads the rate back
     EXPECT_FLOAT_EQ(ctx.store.LayingCost[2], 12.0f);
 }
 

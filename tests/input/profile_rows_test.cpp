@@ -39,7 +39,7 @@ TEST_F(ProfileRowsTest, ChoosingANodeTypeWritesItsNameAndReadsBackItsCode)
     w->comNode->setCurrentIndex(5);
     emit w->comNode->activated(5);
     EXPECT_EQ(Cell(4, 7), QString::fromStdString(NodeTypeNames(5)));
-    ASSERT_TRUE(w->ReadProfileGrid());
+    ASSERT_TRUE(w->ReadGrid(InputGrid::Profile));
     EXPECT_EQ(ctx.store.NodeTypeCode[4], 5);
     w->FillProfileGrid();
     EXPECT_EQ(Cell(4, 7).trimmed(), "Air valve");

@@ -264,9 +264,11 @@ TEST(DrawingSurface, BadPropertyValuesAreRefused)
     EXPECT_EQ(s.drawing().of(PrimitiveKind::Line).back()->width, 1);
     s.setFontSize(std::nan(""));
     s.setFontSize(-3);
-    EXPECT_EQ(s.FontSize(), 8);
     s.setFontName("  ");
-    EXPECT_EQ(s.FontName(), "Times New Roman");
+    s.Print("x");
+    const DrawFont& font = s.drawing().of(PrimitiveKind::Text).back()->font;
+    EXPECT_EQ(font.size, 8);
+    EXPECT_EQ(font.name, "Times New Roman");
     s.setScaleSize(-10, 100);
     EXPECT_EQ(s.ScaleWidth(), 0);
     EXPECT_TRUE(s.drawing().toImage().isNull());

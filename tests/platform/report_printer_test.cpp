@@ -1,6 +1,7 @@
 // The printer model on the recording back end: print columns, the print
 // position, rules, pictures, orientation per page and failures.
 #include <QPainter>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "platform/PrintNumber.h"
@@ -53,6 +54,22 @@ TEST_F(Printed, ColumnsAreAverageCharacterWidthsOfTheCurrentFont)
     EXPECT_NEAR(label->pos.x(), printer.TabPosition(7), kMm);
     EXPECT_NEAR(value->pos.x(), printer.TabPosition(22), kMm);
     EXPECT_DOUBLE_EQ(label->pos.y(), value->pos.y());
+}
+
+// A blank font name or a size that is not a positive number leaves the font
+// as it was.
+TEST_F(Printed, BadFontValuesAreRefused)
+{
+    printer.setFontSize(12);
+    printer.setFontSize(std::nan(""));
+    printer.setFontSize(-3);
+    printer.setFontSize(0);
+    printer.setFontName("  ");
+    printer.Print({{0, "x"}});
+    const PageText* x = page(0).findText("x");
+    ASSERT_TRUE(x);
+    EXPECT_EQ(x->font.size, 12);
+    EXPECT_EQ(x->font.name, "Times New Roman");
 }
 
 TEST_F(Printed, ColumnLeftOfThePositionContinuesOnTheNextLine)

@@ -127,10 +127,10 @@ class AnalysisAgreementTest : public ResultsWindowTest
             }
         }
 
-        EXPECT_EQ(w->lblNPVE->text(), symbol + QString::fromStdString(FormatThousandsWhole(
-                                                   tool.scalar("NpvExpenditure"))));
+        EXPECT_EQ(w->lblNPVE->text(), symbol + QString::fromStdString(FormatThousands(
+                                                   tool.scalar("NpvExpenditure"), 0)));
         EXPECT_EQ(w->lblNPVI->text(),
-                  symbol + QString::fromStdString(FormatThousandsWhole(tool.scalar("NpvIncome"))));
+                  symbol + QString::fromStdString(FormatThousands(tool.scalar("NpvIncome"), 0)));
         EXPECT_EQ(w->lblIRR->text(),
                   "IRR = " + QString::fromStdString(FormatThreeDecimals(tool.scalar("Irr"))) +
                       " %");

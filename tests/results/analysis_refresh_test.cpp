@@ -106,7 +106,7 @@ TEST_F(AnalyseProjectTest, CompletedGravityRunReportsInOrder)
     EXPECT_FALSE(window()->dutyButton);
     const ResultLabels& labels = window()->labels;
     EXPECT_EQ(labels.DesignLife, "30 years");
-    EXPECT_EQ(labels.NpvE, "R" + FormatThousandsWhole(r.NpvExpenditure));
+    EXPECT_EQ(labels.NpvE, "R" + FormatThousands(r.NpvExpenditure, 0));
     EXPECT_GT(r.YearShortage[1], 0.0f);
     EXPECT_NEAR(r.YearIncome[1], r.YearFlow[1] * 31536000.0 * 0.01, 1.0);
     EXPECT_EQ(r.YearEnergy[1], 0.0f);

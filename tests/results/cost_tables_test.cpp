@@ -68,7 +68,7 @@ TEST_F(CostTablesTest, CapitalTableBuildsTheWorkedExampleUpRowByRow)
     }
     EXPECT_EQ(g->ColWidth(0), 2700);
     EXPECT_EQ(g->ColWidth(1), 1800);
-    EXPECT_EQ(g->ColAlignment(1), flexalign::RightCenter);
+    EXPECT_EQ(g->ColAlignment(1), FlexAlign::RightCenter);
     EXPECT_EQ(g->RowHeight(1), 350);
     EXPECT_EQ(g->RowHeight(14), 350);
     // The three "Sub total" lines and equal amounts stand alone.
@@ -116,8 +116,8 @@ TEST_F(CostTablesTest, AnnualTableOfAGravityProject)
     EXPECT_EQ(a->ColWidth(0), 1700);
     EXPECT_EQ(a->ColWidth(1), 1100);
     EXPECT_EQ(a->ColWidth(2), 1800);
-    EXPECT_EQ(a->ColAlignment(0), flexalign::LeftCenter);
-    EXPECT_EQ(a->ColAlignment(2), flexalign::RightCenter);
+    EXPECT_EQ(a->ColAlignment(0), FlexAlign::LeftCenter);
+    EXPECT_EQ(a->ColAlignment(2), FlexAlign::RightCenter);
     // The heading and the operational line span both caption columns; the
     // maintenance caption stands once beside its three lines.
     EXPECT_EQ(a->mergedCells(0, 1), QRect(0, 0, 2, 1));

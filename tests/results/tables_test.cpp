@@ -40,7 +40,7 @@ TEST_F(ResultTablesTest, DemandTableOfAGravityProject)
     for (int c = 0; c < 4; ++c) {
         EXPECT_EQ(cell(g, 0, c), headings[c]);
         EXPECT_TRUE(g->cellFontBoldAt(0, c));
-        EXPECT_EQ(g->ColAlignment(c), flexalign::CenterCenter);
+        EXPECT_EQ(g->ColAlignment(c), FlexAlign::CenterCenter);
     }
     EXPECT_EQ(cell(g, 1, 0), "");
     for (int c = 1; c <= 3; ++c) {

@@ -38,63 +38,66 @@ class WorkingViewsTest : public ShellTest
 TEST_F(WorkingViewsTest, HideRecordsWhichWindowWasShowing)
 {
     showOnly(true, false);
-    ctx.ViewCode = 0;
+    ctx.ViewCode = WorkingView::None;
     HideMainViews(ctx);
-    EXPECT_EQ(ctx.ViewCode, 1);
+    EXPECT_EQ(ctx.ViewCode, WorkingView::Input);
     EXPECT_FALSE(inputShown());
 
     showOnly(false, true);
     HideMainViews(ctx);
-    EXPECT_EQ(ctx.ViewCode, 2);
+    EXPECT_EQ(ctx.ViewCode, WorkingView::InputAfterResults);
     EXPECT_FALSE(resultsShown());
 
     showOnly(true, true); // both: the results window wins
-    ctx.ViewCode = 1;
+    ctx.ViewCode = WorkingView::Input;
     HideMainViews(ctx);
-    EXPECT_EQ(ctx.ViewCode, 2);
+    EXPECT_EQ(ctx.ViewCode, WorkingView::InputAfterResults);
     EXPECT_FALSE(inputShown());
     EXPECT_FALSE(resultsShown());
 
     showOnly(false, false); // neither: the code stays
     HideMainViews(ctx);
-    EXPECT_EQ(ctx.ViewCode, 2);
+    EXPECT_EQ(ctx.ViewCode, WorkingView::InputAfterResults);
 }
 
 TEST_F(WorkingViewsTest, RestoreByEveryCode)
 {
     struct Case
     {
-        int16_t code;
+        WorkingView code;
         bool inputAfter;
         bool resultsAfter;
     };
     // Starting with both windows showing and then with neither, so that each
     // code shows what it must and hides what it must.
-    const Case cases[] = {{1, true, false}, {3, true, true}, {4, true, false}, {5, false, false}};
+    const Case cases[] = {{WorkingView::Input, true, false},
+                          {WorkingView::Results, true, true},
+                          {WorkingView::AnalysisDialog, true, false},
+                          {WorkingView::Nothing, false, false}};
     for (const Case& c : cases) {
         showOnly(true, true);
         ctx.ViewCode = c.code;
         RestoreCurrentView(ctx);
-        EXPECT_EQ(inputShown(), c.inputAfter) << "code " << c.code;
-        EXPECT_EQ(resultsShown(), c.resultsAfter) << "code " << c.code;
+        EXPECT_EQ(inputShown(), c.inputAfter) << "code " << static_cast<int>(c.code);
+        EXPECT_EQ(resultsShown(), c.resultsAfter) << "code " << static_cast<int>(c.code);
     }
     showOnly(false, false);
-    ctx.ViewCode = 1;
+    ctx.ViewCode = WorkingView::Input;
     RestoreCurrentView(ctx);
     EXPECT_TRUE(inputShown());
     showOnly(false, false);
-    ctx.ViewCode = 3;
+    ctx.ViewCode = WorkingView::Results;
     RestoreCurrentView(ctx);
     EXPECT_TRUE(resultsShown());
     EXPECT_FALSE(inputShown());
     EXPECT_FALSE(currency->isActive());
 }
 
-TEST_F(WorkingViewsTest, CodeTwoShowsTheInputAndRefreshesItsCurrencyLabels)
+TEST_F(WorkingViewsTest, AfterResultsTheInputShowsAndRefreshesItsCurrencyLabels)
 {
     showOnly(false, true);
     HideMainViews(ctx);
-    ASSERT_EQ(ctx.ViewCode, 2);
+    ASSERT_EQ(ctx.ViewCode, WorkingView::InputAfterResults);
     RestoreCurrentView(ctx);
     EXPECT_TRUE(inputShown());
     EXPECT_FALSE(resultsShown()); // stays hidden, its results still valid
@@ -105,11 +108,11 @@ TEST_F(WorkingViewsTest, OtherCodesDoNothing)
 {
     for (int16_t code : {int16_t{0}, int16_t{6}, int16_t{-1}, int16_t{32767}}) {
         showOnly(true, false);
-        ctx.ViewCode = code;
+        ctx.ViewCode = static_cast<WorkingView>(code);
         RestoreCurrentView(ctx);
         EXPECT_TRUE(inputShown()) << code;
         EXPECT_FALSE(resultsShown()) << code;
-        EXPECT_EQ(ctx.ViewCode, code);
+        EXPECT_EQ(ctx.ViewCode, static_cast<WorkingView>(code));
     }
 }
 
@@ -119,23 +122,25 @@ TEST_F(WorkingViewsTest, WorksWithoutAResultsWindow)
     results = nullptr;
     showOnly(true, false);
     HideMainViews(ctx);
-    EXPECT_EQ(ctx.ViewCode, 1);
-    for (int16_t code = 1; code <= 5; ++code) {
+    EXPECT_EQ(ctx.ViewCode, WorkingView::Input);
+    for (WorkingView code :
+         {WorkingView::Input, WorkingView::InputAfterResults, WorkingView::Results,
+          WorkingView::AnalysisDialog, WorkingView::Nothing}) {
         ctx.ViewCode = code;
         RestoreCurrentView(ctx);
     }
-    EXPECT_FALSE(inputShown()); // code 5 last
+    EXPECT_FALSE(inputShown()); // Nothing last
 }
 
 TEST_F(WorkingViewsTest, DialogAfterTheCommandPreludeBringsBackTheLastRecordedWindow)
 {
     // A command hides the results window itself; the dialog then finds
-    // nothing showing and keeps code 1 from the start-up.
-    ASSERT_EQ(ctx.ViewCode, 1);
+    // nothing showing and keeps Input from the start-up.
+    ASSERT_EQ(ctx.ViewCode, WorkingView::Input);
     showOnly(false, true);
     results->hide();
     HideMainViews(ctx);
-    EXPECT_EQ(ctx.ViewCode, 1);
+    EXPECT_EQ(ctx.ViewCode, WorkingView::Input);
     RestoreCurrentView(ctx);
     EXPECT_TRUE(inputShown());
     EXPECT_FALSE(resultsShown());
@@ -149,7 +154,7 @@ TEST_F(WorkingViewsTest, StartupWorkspaceShowsMenusToolbarAndTheInputWindow)
     m.mnuExit1->setVisible(true);
     m.sspProject->hide();
     input()->hide();
-    ctx.ViewCode = 4;
+    ctx.ViewCode = WorkingView::AnalysisDialog;
     ctx.store.ProjectOpen = false;
     ShowStartupWorkspace(m);
     EXPECT_TRUE(m.mnuFile->menuAction()->isVisible());
@@ -159,7 +164,7 @@ TEST_F(WorkingViewsTest, StartupWorkspaceShowsMenusToolbarAndTheInputWindow)
     EXPECT_TRUE(m.mnuStep->isVisible());
     EXPECT_FALSE(m.mnuExit1->isVisible());
     EXPECT_FALSE(m.sspProject->isHidden());
-    EXPECT_EQ(ctx.ViewCode, 1);
+    EXPECT_EQ(ctx.ViewCode, WorkingView::Input);
     EXPECT_TRUE(ctx.store.ProjectOpen);
     EXPECT_TRUE(inputShown());
 }

@@ -20,12 +20,7 @@ class StandInInput : public QWidget, public InputWindow
     void ShowSystemTypeView() override {}
     void ShowProject() override {}
     void RefreshCurrencyLabels() override {}
-    bool ReadProfileGrid() override { return true; }
-    bool ReadDemandGrid() override { return true; }
-    bool ReadPumpDemandGrid() override { return true; }
-    bool ReadLayingGrid() override { return true; }
-    bool ReadStaffGrid() override { return true; }
-    bool ReadOtherOperationalGrid() override { return true; }
+    bool ReadGrid(InputGrid, std::optional<QuietRead>) override { return true; }
     InputSnapshot Snapshot() const override { return snapshot_ ? *snapshot_ : InputSnapshot(); }
 
   private:
