@@ -6,6 +6,7 @@
 
 #include "app/AppContext.h"
 #include "platform/ControlBuilders.h"
+#include "platform/DefaultButton.h"
 #include "platform/PictureButton.h"
 
 namespace vemora {
@@ -38,6 +39,7 @@ frmSelectYear::frmSelectYear(AppContext& ctx, QWidget* parent) : QDialog(parent)
     comYear->setCurrentIndex(0);
 
     connect(sscOK, &PictureButton::clicked, this, &frmSelectYear::sscOK_Click);
+    SetDefaultButton(this, sscOK);
 }
 
 void frmSelectYear::sscOK_Click()

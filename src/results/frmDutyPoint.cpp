@@ -5,6 +5,7 @@
 #include "app/AppContext.h"
 #include "graphs/PumpGraphs.h"
 #include "platform/ControlBuilders.h"
+#include "platform/DefaultButton.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
 #include "platform/Twips.h"
@@ -36,6 +37,7 @@ frmDutyPoint::frmDutyPoint(AppContext& context, QWidget* parent) : QDialog(paren
     sscOK->setToolTip(QStringLiteral("Click to hide the analysis table"));
     sscHelp = MakeButton(this, "sscHelp", QStringLiteral("Help"), 6180, 5820, 1140);
     connect(sscOK, &QAbstractButton::clicked, this, &frmDutyPoint::sscOK_Click);
+    SetDefaultButton(this, sscOK);
     connect(sscHelp, &QAbstractButton::clicked, this, &frmDutyPoint::sscHelp_Click);
 
     DrawDutyPointGraph();

@@ -6,6 +6,7 @@
 #include "app/AppContext.h"
 #include "app/WorkingViews.h"
 #include "platform/ControlBuilders.h"
+#include "platform/DefaultButton.h"
 #include "platform/PictureButton.h"
 #include "platform/Twips.h"
 #include "shell/Pictures.h"
@@ -45,6 +46,7 @@ frmDisclaimer::frmDisclaimer(AppContext& ctx, QWidget* parent) : QDialog(parent)
     sscOK = MakeButton(this, "sscOK", QStringLiteral("&OK"), 6000, 3345, 1560, 495);
     sscOK->setFont(WindowFont(QStringLiteral("Times New Roman"), 10, true));
     connect(sscOK, &PictureButton::clicked, this, &frmDisclaimer::sscOK_Click);
+    SetDefaultButton(this, sscOK);
 
     Form_Load();
 }

@@ -6,6 +6,7 @@
 
 #include "app/AppContext.h"
 #include "platform/ControlBuilders.h"
+#include "platform/DefaultButton.h"
 #include "platform/PictureButton.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
@@ -46,6 +47,7 @@ frmPDFView::frmPDFView(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_
     pdfReport->setZoomMode(QPdfView::ZoomMode::FitToWidth);
     sscOK = MakeButton(this, "sscOK", QStringLiteral("&OK"), 0, ButtonTop, 1275, 375);
     connect(sscOK, &PictureButton::clicked, this, &frmPDFView::sscOK_Click);
+    SetDefaultButton(this, sscOK);
 
     Form_Load();
 }

@@ -11,6 +11,7 @@
 #include "app/AppContext.h"
 #include "app/WorkingViews.h"
 #include "platform/ControlBuilders.h"
+#include "platform/DefaultButton.h"
 #include "platform/FieldBehaviours.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
@@ -96,6 +97,7 @@ frmPref::frmPref(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
         connect(bar, &ScrollBar::Scroll, this, handler);
     }
     connect(sscOK, &PictureButton::clicked, this, &frmPref::sscOK_Click);
+    SetDefaultButton(this, sscOK);
     connect(sscCancel, &PictureButton::clicked, this, &frmPref::sscCancel_Click);
     connect(sscHelp, &PictureButton::clicked, this, &frmPref::sscHelp_Click);
 

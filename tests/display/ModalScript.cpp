@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "display/Waiting.h"
 #include "support/WaitLimit.h"
 
 namespace vemora::test {
@@ -101,7 +102,8 @@ void ModalScript::poll()
     if (sinceProgress_.elapsed() > WaitLimitMs()) {
         ADD_FAILURE() << "nothing answered the modal window " << modal->objectName().toStdString()
                       << " \"" << modal->windowTitle().toStdString() << "\"; "
-                      << waiting().toStdString();
+                      << waiting().toStdString() << "; the screen is in "
+                      << SaveScreen().toStdString();
         closeModals();
         sinceProgress_.restart();
         return;

@@ -1,13 +1,17 @@
 #include "display/Waiting.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 #include "support/WaitLimit.h"
 
@@ -21,6 +25,32 @@ constexpr int kPollMs = 20;
 // done again.
 constexpr qint64 kRetryMs = 3000;
 
+// The program's own windows drawn over a grab of the screen: the screen's
+// image leaves out the dialogs and menus of this display, which are the ones
+// a failed wait most needs to show. Main windows go first, then dialogs, then
+// modal dialogs with the active one last, then menus and lists.
+QPixmap ScreenWithWindows(QScreen* screen)
+{
+    QPixmap picture = screen->grabWindow(0);
+    const auto layer = [](const QWidget* w) {
+        if (w->windowType() == Qt::Popup) return 4;
+        if (w == QApplication::activeModalWidget()) return 3;
+        if (w->isModal()) return 2;
+        return w->windowType() == Qt::Dialog ? 1 : 0;
+    };
+    QList<QWidget*> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !w->isMinimized()) windows.append(w);
+    std::stable_sort(windows.begin(), windows.end(),
+                     [&](QWidget* a, QWidget* b) { return layer(a) < layer(b); });
+    QPainter painter(&picture);
+    for (QWidget* w : windows)
+        painter.drawPixmap(w->geometry().topLeft() - screen->geometry().topLeft(), w->grab());
+    return picture;
+}
+
+} // namespace
+
 // A picture of the whole screen, named after the running test.
 QString SaveScreen()
 {
@@ -33,11 +63,9 @@ QString SaveScreen()
     QDir().mkpath(folder);
     const QString path = QStringLiteral("%1/%2-%3.png").arg(folder, name).arg(++n);
     QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen || !screen->grabWindow(0).save(path)) return QStringLiteral("(no screenshot)");
+    if (!screen || !ScreenWithWindows(screen).save(path)) return QStringLiteral("(no screenshot)");
     return path;
 }
-
-} // namespace
 
 QString DisplayFailuresFolder()
 {

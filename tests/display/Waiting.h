@@ -16,6 +16,10 @@ namespace vemora::test {
 // <build>/display-failures/<Suite>.<Test>-<n>.png.
 QString DisplayFailuresFolder();
 
+// Saves a picture of the whole screen, the program's windows drawn in, under
+// the running test's name; returns its path, or "(no screenshot)".
+QString SaveScreen();
+
 // Handles events until `condition` holds or the wait limit has passed; on
 // failure the result names `what` and the screenshot.
 ::testing::AssertionResult WaitFor(const std::function<bool()>& condition,

@@ -1,16 +1,23 @@
 // The controls as a keyboard user meets them: arrow keys on every scroll bar
-// of a window, Return and Esc in the analysis dialog and About, and the page
+// of a window, Return and Esc in the analysis dialog and the OK dialogs, and the page
 // a new project opens on.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionSlider>
 
 #include "display/DisplayFixture.h"
 #include "input/frmLCC.h"
 #include "platform/ScrollBar.h"
+#include "project/UnitSystem.h"
+#include "reports/frmPrint.h"
+#include "reports/frmSelectYear.h"
 #include "results/frmIRRView.h"
 #include "results/frmResults.h"
 #include "shell/frmAnalyse.h"
 #include "shell/frmLCCType.h"
+#include "shell/frmPref.h"
 
 namespace vemora::test {
 namespace {
@@ -66,6 +73,15 @@ ModalScript::Match AnalysisDialogAt(const QString& caption)
 ModalScript::Act Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 {
     return [key, modifiers](QWidget* w) { QTest::keyClick(w, key, modifiers); };
+}
+
+// A key pressed where the focus stands in the dialog, as a user presses it.
+ModalScript::Act PressOnFocus(Qt::Key key)
+{
+    return [key](QWidget* w) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus && w->isAncestorOf(focus) ? focus : w, key);
+    };
 }
 
 class ControlsTest : public DisplayTest
@@ -178,14 +194,54 @@ TEST_F(ControlsTest, AnalysisDialogRunsAndCancelsFromTheKeyboard)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST_F(ControlsTest, AboutClosesOnReturn)
+// Return, wherever the focus stands in a dialog with an OK button, runs OK:
+// About and the disclaimer close; Preferences keeps the option chosen; the year of the printed
+// hydraulic table is the one chosen in its list.
+TEST_F(ControlsTest, DialogsRunTheirOkOnReturn)
 {
-    OpenPumpingProject(QStringLiteral("About"));
-    ModalScript script;
-    script.then("About", Named("frmAbout"), Press(Qt::Key_Return));
-    Run(script, [&] { ChooseMenu(main_->mnuHelp, main_->mnuAbout); });
-    EXPECT_TRUE(WaitFor([&] { return QApplication::activeModalWidget() == nullptr; }));
-    EXPECT_TRUE(WaitFor([&] { return Shown(Input()); }));
+    OpenPumpingProject(QStringLiteral("Return"));
+    const std::pair<QString, QAction*> closers[] = {
+        {QStringLiteral("frmAbout"), main_->mnuAbout},
+        {QStringLiteral("frmDisclaimer"), main_->mnuDisclaimer}};
+    for (const auto& [name, item] : closers) {
+        ModalScript script;
+        script.then(name, Named(name), PressOnFocus(Qt::Key_Return));
+        Run(script, [&] { ChooseMenu(main_->mnuHelp, item); });
+        EXPECT_TRUE(WaitFor([&] { return QApplication::activeModalWidget() == nullptr; }))
+            << name.toStdString();
+        EXPECT_TRUE(WaitFor([&] { return Shown(Input()); })) << name.toStdString();
+    }
+
+    ASSERT_EQ(ctx.store.UnitSystem, UnitSystems::Metric);
+    ModalScript preferences;
+    preferences.then("preferences", Named("frmPref"), [](QWidget* w) {
+        auto* pref = static_cast<frmPref*>(w);
+        pref->optUS->setFocus();
+        pref->optUS->setChecked(true);
+        PressOnFocus(Qt::Key_Return)(w);
+    });
+    Run(preferences, [&] { ChooseMenuBarItem(main_->mnuPreferences); });
+    EXPECT_EQ(ctx.store.UnitSystem, UnitSystems::US);
+
+    ModalScript year;
+    year.then("the print window", Named("frmPrint"),
+              [](QWidget* w) {
+                  auto* print = static_cast<frmPrint*>(w);
+                  ASSERT_TRUE(WaitFor([&] { return print->chkTextHydraulic->isEnabled(); },
+                                      QStringLiteral("the print boxes enabled")));
+                  Click(print->chkTextHydraulic);
+              })
+        .then("the year of the hydraulic table", Named("frmSelectYear"),
+              [](QWidget* w) {
+                  auto* dialog = static_cast<frmSelectYear*>(w);
+                  dialog->comYear->setFocus();
+                  dialog->comYear->setCurrentIndex(2);
+                  PressOnFocus(Qt::Key_Return)(w);
+              })
+        .then("the print window again", Named("frmPrint"),
+              [](QWidget* w) { Click(static_cast<frmPrint*>(w)->sscCancel); });
+    Run(year, [&] { ChooseMenu(main_->mnuFile, main_->mnuPrint); });
+    EXPECT_EQ(ctx.PrintYear, 3);
 }
 
 TEST_F(ControlsTest, ANewProjectOpensOnGeneralData)
