@@ -1,5 +1,6 @@
 // The File menu's commands and their toolbar buttons: New, Open, Save,
 // Save As, Delete, Import Profile, Print and Exit.
+#include <QDialog>
 #include <QTimer>
 
 #include "app/AppContext.h"
@@ -18,7 +19,8 @@ const QString OpenFirst = QStringLiteral("First open an existing project or star
 
 // Edits pending are offered for saving first, as at Open: Cancel, or a save
 // that did not complete, ends the command with the project, its windows and
-// its caption as they were.
+// its caption as they were. The blank project that Continue makes has no
+// name in the title until its first save gives it one.
 void MDIProject::mnuNew_Click()
 {
     ShownWorkspace before = ShowingWorkspace();
@@ -29,7 +31,10 @@ void MDIProject::mnuNew_Click()
     HideWorkingWindow(ctx, ctx.windows.input.Get());
     if (ctx.store.ResultsValid) HideWorkingWindow(ctx, ctx.windows.results.Get());
     frmLCCType dialog(ctx, this);
-    ctx.ui.execDialog(&dialog);
+    if (ctx.ui.execDialog(&dialog) == QDialog::Accepted) {
+        StopWelcome(); // the title settles on "  Vemora"
+        return;
+    }
     // Cancelled: the project stays, and so does what showed of it.
     BringBackWorkspace(before);
 }

@@ -56,9 +56,12 @@ QString SaveScreen()
 {
     static int n = 0;
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const QString name = test ? QStringLiteral("%1.%2").arg(QLatin1String(test->test_suite_name()),
-                                                            QLatin1String(test->name()))
-                              : QStringLiteral("display");
+    // A parameterised test's name holds a '/', which would name a folder.
+    const QString name =
+        test ? QStringLiteral("%1.%2")
+                   .arg(QLatin1String(test->test_suite_name()), QLatin1String(test->name()))
+                   .replace(u'/', u'_')
+             : QStringLiteral("display");
     const QString folder = DisplayFailuresFolder();
     QDir().mkpath(folder);
     const QString path = QStringLiteral("%1/%2-%3.png").arg(folder, name).arg(++n);

@@ -2,8 +2,9 @@
 // Exit, the main window's close box and Analyse first ask whether to save
 // (Yes saves, No goes on, Cancel ends the command); without edits they ask
 // nothing new. A New cancelled in the system-type dialog brings the project's
-// window and caption back, and a save check that stops at a box shows its
-// page, so the next keys go into that box.
+// window and caption back, a New that makes a blank project leaves no name in
+// the title, and a save check that stops at a box shows its page, so the
+// next keys go into that box.
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -396,6 +397,76 @@ TEST_F(SaveTest, NewAsksOnlyWithEditsAndAStoppedSaveKeepsTheName)
     EXPECT_EQ(main_->windowTitle(), QStringLiteral("  Vemora (Named)"));
     EXPECT_TRUE(ctx.store.ProjectOpen);
 }
+
+// How a New ends: what was edited before it, the button that answers its
+// save question (none when nothing is pending) and the one pressed in the
+// system-type dialog (none when New stops before it).
+enum class EditBeforeNew { Nothing, Name, DesignerEmptied };
+struct NewEnding
+{
+    const char* name;
+    EditBeforeNew edit;
+    const char* answer;
+    const char* systemTypeButton;
+};
+void PrintTo(const NewEnding& ending, std::ostream* os)
+{
+    *os << ending.name;
+}
+
+class NewTest : public SaveTest, public ::testing::WithParamInterface<NewEnding>
+{
+};
+
+// After Continue the title names no project, not even once a name is typed,
+// until a save names it; wherever New stops the project and its title stay.
+TEST_P(NewTest, TheTitleNamesOnlyTheProjectInTheWindow)
+{
+    const NewEnding& ending = GetParam();
+    const QString path = GravityFile(QStringLiteral("Reference case"));
+    StartWith(path);
+    ASSERT_EQ(main_->windowTitle().toStdString(), "  Vemora (Reference case)");
+    if (ending.edit == EditBeforeNew::Name)
+        TypeInto(Input()->txtProject, QStringLiteral("Reference case edited"));
+    if (ending.edit == EditBeforeNew::DesignerEmptied) TypeInto(Input()->txtDesigner, QString());
+    const QString typedName = Input()->txtProject->text();
+
+    ModalScript script;
+    if (*ending.answer) script.then("the New question", SaveQuestion(), ClickButton(ending.answer));
+    if (ending.edit == EditBeforeNew::DesignerEmptied)
+        script.then("the check", MessageBox("Enter the designer !"), ClickButton("OK"));
+    const QString button = QString::fromLatin1(ending.systemTypeButton);
+    if (!button.isEmpty())
+        script.then("the system type", Named("frmLCCType"),
+                    [button](QWidget* w) { Click(w->findChild<QWidget*>(button)); });
+    Run(script, [&] { ChooseMenu(main_->mnuFile, main_->mnuNew); });
+    ExpectNoModalLeft();
+    ASSERT_TRUE(WaitShown(Input()));
+
+    if (button == QStringLiteral("sscContinue")) {
+        EXPECT_EQ(main_->windowTitle().toStdString(), "  Vemora");
+        EXPECT_EQ(Input()->lblFileName->text(), QStringLiteral("Vemora (New project file)"));
+        TypeInto(Input()->txtProject, QStringLiteral("Fresh"));
+        EXPECT_EQ(main_->windowTitle().toStdString(), "  Vemora");
+        return;
+    }
+    EXPECT_EQ(main_->windowTitle().toStdString(), "  Vemora (Reference case)");
+    EXPECT_EQ(QString::fromStdString(ctx.store.ProjectFilePath), path);
+    EXPECT_EQ(Input()->txtProject->text(), typedName);
+    EXPECT_EQ(NameInFile(path), "Reference case");
+    EXPECT_TRUE(ctx.store.ProjectOpen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , NewTest,
+    ::testing::Values(
+        NewEnding{"NothingPendingContinue", EditBeforeNew::Nothing, "", "sscContinue"},
+        NewEnding{"NoThenContinue", EditBeforeNew::Name, "&No", "sscContinue"},
+        NewEnding{"YesSavedThenContinue", EditBeforeNew::Name, "&Yes", "sscContinue"},
+        NewEnding{"CancelAtTheQuestion", EditBeforeNew::Name, "Cancel", ""},
+        NewEnding{"YesWhoseSaveIsRefused", EditBeforeNew::DesignerEmptied, "&Yes", ""},
+        NewEnding{"NoThenCancelTheSystemType", EditBeforeNew::Name, "&No", "sscCancel"}),
+    [](const ::testing::TestParamInfo<NewEnding>& info) { return info.param.name; });
 
 // A check that stops at a box on another page, or in the closed pump-curve
 // panel, shows it first: the focus and the next keys go into that box.
