@@ -47,26 +47,13 @@ YearColumns yearColumns(const DrawingSurface& s, int left, int count, const Axis
     return c;
 }
 
-// The columns a year label goes under: the first and every interval-th
-// (the income graph), or every step-th from the first (the demand graph).
-struct YearLabelRule
-{
-    int interval = 1;
-    bool fromFirst = false;
-
-    bool labels(int column) const
-    {
-        return fromFirst ? (column - 1) % interval == 0 : column == 1 || column % interval == 0;
-    }
-};
-
 // Grid, axes and vertical labels at `labelX`, then the year ticks under
-// every column with the calendar years the rule names, then "Year" in
-// `titlePoints`. A year label that would come closer than a blank to the
+// every column with the calendar year of every `interval`-th column from the
+// first, then "Year" in `titlePoints`. A year label that would come closer than a blank to the
 // one before it is left out, so that labels never run together in narrow
 // columns.
-void drawYearFrame(DrawingSurface& s, const YearColumns& c, int count, int firstYear,
-                   YearLabelRule rule, double labelX, double titlePoints)
+void drawYearFrame(DrawingSurface& s, const YearColumns& c, int count, int firstYear, int interval,
+                   double labelX, double titlePoints)
 {
     drawHorizontalGrid(s, c.frame, c.values);
     drawAxes(s, c.frame);
@@ -75,7 +62,7 @@ void drawYearFrame(DrawingSurface& s, const YearColumns& c, int count, int first
     double lastLabelEnd = -std::numeric_limits<double>::infinity();
     for (int k = 1; k <= count; ++k) {
         const double x = c.right(k);
-        if (rule.labels(k)) {
+        if ((k - 1) % interval == 0) {
             const QString year = QString::number(firstYear + k - 1);
             const double width = s.TextWidth(year);
             if (x - width / 2 >= lastLabelEnd + gap) {
@@ -88,10 +75,10 @@ void drawYearFrame(DrawingSurface& s, const YearColumns& c, int count, int first
     printHorizontalTitle(s, c.frame, QStringLiteral("Year"), c.frame.bottom + 270, titlePoints);
 }
 
-// Every k-th column from the first labelled, k the smallest of 1, 2, 5, 10
-// and 20 at which each label stands a blank or more from the next (in the
-// labels' font, size 8).
-YearLabelRule evenYearLabels(DrawingSurface& s, const YearColumns& c, int count, int firstYear)
+// The year-label interval of both system graphs: every k-th column from the
+// first labelled, k the smallest of 1, 2, 5, 10 and 20 at which each label
+// stands a blank or more from the next (in the labels' font, size 8).
+int evenYearLabels(DrawingSurface& s, const YearColumns& c, int count, int firstYear)
 {
     s.setFontSize(8);
     const double gap = s.TextWidth(QStringLiteral(" "));
@@ -102,9 +89,9 @@ YearLabelRule evenYearLabels(DrawingSurface& s, const YearColumns& c, int count,
             const double after = s.TextWidth(QString::number(firstYear + col - 1));
             apart = c.right(col) - after / 2 >= c.right(col - k) + before / 2 + gap;
         }
-        if (apart) return {k, true};
+        if (apart) return k;
     }
-    return {20, true};
+    return 20;
 }
 
 int operatingYears(const ProjectStore& store)
@@ -118,15 +105,6 @@ double at(const YearArray& a, int i)
 }
 
 } // namespace
-
-int YearLabelInterval(int designLife)
-{
-    if (designLife >= 80) return 5;
-    if (designLife >= 60) return 4;
-    if (designLife >= 40) return 3;
-    if (designLife >= 20) return 2;
-    return 1;
-}
 
 DemandLegend DrawDemandCapacityGraph(DrawingSurface& surface, const ProjectStore& store,
                                      const ResultsStore& results)
@@ -240,8 +218,8 @@ IncomeLegend DrawIncomeExpenditureGraph(DrawingSurface& surface, const ProjectSt
     // The first column is the base year; without construction years it is
     // the first supply year.
     const int firstYear = store.SupplyStartYear - construction;
-    drawYearFrame(surface, c, columns, firstYear, {YearLabelInterval(store.DesignLife), false}, 100,
-                  8);
+    drawYearFrame(surface, c, columns, firstYear, evenYearLabels(surface, c, columns, firstYear),
+                  100, 8);
 
     surface.setDrawStyle(DrawStyle::Solid);
     for (int i = 1; i <= life; ++i)

@@ -24,11 +24,6 @@ constexpr uint32_t Operational = 0x00FFFF; // yellow
 constexpr uint32_t Energy = 0xF00AFF;      // magenta, RGB(255, 10, 240)
 } // namespace barcolor
 
-// Every how many years a column of the income and expenditure graph is
-// labelled (the first is always): 1 below 20 years, 2 from 20, 3 from 40, 4
-// from 60, 5 from 80.
-int YearLabelInterval(int designLife);
-
 // The captions of the demand legend that name the demand's flow unit.
 struct DemandLegend
 {
@@ -67,7 +62,9 @@ struct IncomeLegend
 // (yellow) and, for a pumping system, energy (magenta) stacked. Vertical axis
 // by the 1-2-5 rule with 5,000,000 and 10,000,000 after 1,000,000 and at
 // least two divisions, over the project's own years; frame left 1000, top
-// 570, right = width - 600, bottom = height - 470; bars cut at the origin.
+// 570, right = width - 600, bottom = height - 470; bars cut at the origin;
+// every k-th column from the base year labelled by calendar year, k chosen
+// as for the demand graph.
 IncomeLegend DrawIncomeExpenditureGraph(DrawingSurface& surface, const ProjectStore& store,
                                         const ResultsStore& results);
 

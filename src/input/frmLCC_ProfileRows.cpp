@@ -12,6 +12,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/GridCellEditor.h"
 #include "platform/Ui.h"
+#include "project/NodeTypes.h"
 #include "project/ProjectStore.h"
 #include "project/SystemType.h"
 
@@ -39,6 +40,12 @@ void SetRowTexts(FlexGrid* g, int row, const QStringList& texts)
 {
     for (int c = 1; c <= LastDataCol; ++c)
         g->setTextMatrix(row, c, texts.value(c - 1));
+}
+
+// A node type as the grid's fill shows it: its name padded to 20 characters.
+QString ShownNodeType(const char* name)
+{
+    return QString::fromStdString(NodeTypeShownName(NodeTypeCodeOf(name)));
 }
 
 // A new last row: its number, the data row height, empty cells.
@@ -74,7 +81,7 @@ bool frmLCC::AppendProfileRow()
     g->setRow(n);
     for (int c = 3; c <= 6; ++c)
         g->setTextMatrix(n, c, g->TextMatrix(n - 1, c));
-    g->setTextMatrix(n, LastDataCol, QStringLiteral("Node"));
+    g->setTextMatrix(n, LastDataCol, ShownNodeType("Node"));
     return ReadGrid(InputGrid::Profile);
 }
 
@@ -97,10 +104,8 @@ bool frmLCC::InsertProfileRowBefore()
     for (int c = 3; c <= 5; ++c)
         g->setTextMatrix(r, c, g->TextMatrix(pipeRow, c));
     g->setTextMatrix(r, 6, QStringLiteral("0"));
-    const QString type = r > 1                  ? QStringLiteral("Node")
-                         : IsPumping(ctx.store) ? QStringLiteral("Pumpstation")
-                                                : QStringLiteral("Reservoir");
-    g->setTextMatrix(r, LastDataCol, type);
+    const char* type = r > 1 ? "Node" : IsPumping(ctx.store) ? "Pumpstation" : "Reservoir";
+    g->setTextMatrix(r, LastDataCol, ShownNodeType(type));
     return ReadGrid(InputGrid::Profile);
 }
 

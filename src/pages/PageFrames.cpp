@@ -1,6 +1,7 @@
 #include "pages/PageFrames.h"
 
 #include <QLocale>
+#include <algorithm>
 
 #include "app/AppContext.h"
 #include "app/ProjectFiles.h"
@@ -35,19 +36,50 @@ constexpr FrameLayout kGraphFrame{55, 16, 12, 21, 215};
 
 const QString kDots = QStringLiteral("...");
 
+// Millimetres between the description's last line and the "Printed:" line
+// below it, taken from the empty line above the designer.
+constexpr double kDescriptionClearance = 0.6;
+
 // The room a value at tab `column` has up to the end of the line.
 double roomFrom(const ReportPrinter& p, int column)
 {
     return p.RightEnd() - p.TabPosition(column);
 }
 
+// The longest beginning of `text` at most `width` mm wide, never ending
+// inside a character's surrogate pair.
+QString FittingBeginning(const ReportPrinter& p, const QString& text, double width)
+{
+    qsizetype fits = 0, tooWide = text.size() + 1;
+    while (tooWide - fits > 1) {
+        const qsizetype n = (fits + tooWide) / 2;
+        (p.TextWidth(text.left(n)) <= width ? fits : tooWide) = n;
+    }
+    if (fits > 0 && text[fits - 1].isHighSurrogate()) --fits;
+    return text.left(fits);
+}
+
+QString WithoutTrailingBlanks(QString text)
+{
+    while (!text.isEmpty() && text.back().isSpace())
+        text.chop(1);
+    return text;
+}
+
 // `text` whole when it is at most `width` mm wide, otherwise as much of its
-// beginning as fits before "...", ending at a blank when it has one.
+// beginning as fits before "...": cut at the last blank there when that keeps
+// at least half the room, inside the word otherwise, so that one long word
+// after a short one does not leave the line nearly empty.
 QString elidedAtTheEnd(const ReportPrinter& p, const QString& text, double width)
 {
     if (p.TextWidth(text) <= width) return text;
-    const QStringList lines = p.BreakLines(text, width - p.TextWidth(kDots));
-    return (lines.isEmpty() ? QString() : lines.front()) + kDots;
+    const double room = width - p.TextWidth(kDots);
+    const QString fits = FittingBeginning(p, text, room);
+    const bool endsAWord = fits.size() < text.size() && text[fits.size()].isSpace();
+    const QString atBlank = WithoutTrailingBlanks(
+        endsAWord ? fits : fits.left(std::max<qsizetype>(fits.lastIndexOf(' '), 0)));
+    if (!atBlank.isEmpty() && p.TextWidth(atBlank) >= room / 2) return atBlank + kDots;
+    return WithoutTrailingBlanks(fits) + kDots;
 }
 
 // `text` whole when it is at most `width` mm wide, otherwise its beginning
@@ -221,6 +253,10 @@ void ReportPages::Begin()
     printTitleLines(ctx_, p, f);
     p.setFontSize(13);
     p.Print();
+    // The lines from the designer to the description stand a little higher,
+    // so that the description's descenders keep clear of the "Printed:"
+    // line while that line and the body below it stay where they are.
+    p.setCurrentY(p.CurrentY() - kDescriptionClearance);
     printDesigner(ctx_, p, f);
     const QString file = QStringLiteral("Filename :");
     printTwoLineValue(p, file, file, pathLines(p, FileLabelText(ctx_), f.valueColumn),
@@ -229,6 +265,7 @@ void ReportPages::Begin()
     printTwoLineValue(p, QStringLiteral("Description :"), QStringLiteral("Description : "),
                       descriptionLines(p, trimmed(ctx_.store.ProjectDescription), f.valueColumn),
                       f.valueColumn);
+    p.setCurrentY(p.CurrentY() + kDescriptionClearance);
     printDateAndPage(ctx_, p, f);
     if (heading_) heading_();
     p.setBodyEnd(kReportBodyEnd, [this] { Turn(); });

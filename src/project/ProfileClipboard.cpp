@@ -83,9 +83,7 @@ ClipboardProfileOutcome ReadNumbers(ClipboardProfileTable& rows)
                 value = 0;
                 continue;
             }
-            // Only an elevation may lie below zero.
-            const MinusSign minus = c == 0 ? MinusSign::Allowed : MinusSign::Refused;
-            if (ReadStrictNumber(cell, value, minus)) continue;
+            if (ReadScientificNumber(cell, value)) continue;
             const int row = static_cast<int>(r) + 1;
             const int column = static_cast<int>(c) + 1;
             return {ClipboardProfileStatus::NotANumber,

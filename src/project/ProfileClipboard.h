@@ -59,8 +59,9 @@ inline constexpr std::string_view NothingCouldBePastedMessage =
 // Parses pasted text. Cells are separated by TAB; a CR LF pair, a lone LF or
 // a lone CR ends a row, and only rows ended so count (text after the last
 // line end is left out). A blank line is a row of empty cells. At most six
-// cells a row and 100 rows. Every cell must be empty or a plain decimal
-// number (a leading minus only for the elevation). On success `table` is
+// cells a row and 100 rows. Every cell must be empty or a number as a
+// spreadsheet writes it (ReadScientificNumber: a sign, a decimal point and an
+// exponent are read; a comma, "inf" or "nan" are not). On success `table` is
 // replaced by the rows; on any refusal `table` is left exactly as it was.
 ClipboardProfileOutcome ParseClipboardProfile(std::string_view text, ClipboardProfileTable& table);
 

@@ -27,6 +27,33 @@ bool IsPlainDecimal(std::string_view text)
     return digits > 0 && points <= 1;
 }
 
+// Digits, then "e" or "E", an optional sign and digits, or no exponent.
+bool IsDecimalWithExponent(std::string_view text)
+{
+    const std::size_t e = text.find_first_of("eE");
+    if (e == std::string_view::npos) return IsPlainDecimal(text);
+    std::string_view exponent = text.substr(e + 1);
+    if (!exponent.empty() && (exponent.front() == '+' || exponent.front() == '-'))
+        exponent.remove_prefix(1);
+    return IsPlainDecimal(text.substr(0, e)) && !exponent.empty() &&
+           exponent.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// The magnitude of a checked form; false when it lies beyond a double.
+bool ReadMagnitude(std::string_view text, std::chars_format format, double& magnitude)
+{
+    // from_chars ignores the locale; the form is already checked, so only the
+    // range can still fail (a value too large, or too small to hold).
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), magnitude, format);
+    return error == std::errc() && end == text.data() + text.size() && std::isfinite(magnitude);
+}
+
+bool FitsAFloat(double number)
+{
+    return std::fabs(number) <= std::numeric_limits<float>::max();
+}
+
 } // namespace
 
 bool ReadStrictNumber(std::string_view text, double& value, MinusSign minus)
@@ -39,14 +66,8 @@ bool ReadStrictNumber(std::string_view text, double& value, MinusSign minus)
         text.remove_prefix(1);
     }
     if (!IsPlainDecimal(text)) return false;
-
-    // from_chars ignores the locale; the form is already checked, so only the
-    // range can still fail (a value too large, or too small to hold).
     double magnitude = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude,
-                                              std::chars_format::fixed);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(magnitude))
-        return false;
+    if (!ReadMagnitude(text, std::chars_format::fixed, magnitude)) return false;
     value = (negative && magnitude != 0) ? -magnitude : magnitude;
     return true;
 }
@@ -55,8 +76,26 @@ bool ReadStrictNumber(std::string_view text, float& value, MinusSign minus)
 {
     double number = 0;
     if (!ReadStrictNumber(text, number, minus)) return false;
-    if (std::fabs(number) > std::numeric_limits<float>::max()) return false;
+    if (!FitsAFloat(number)) return false;
     value = static_cast<float>(number);
+    return true;
+}
+
+bool ReadScientificNumber(std::string_view text, float& value)
+{
+    const std::string trimmed = TrimBlanks(std::string(text));
+    text = trimmed;
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    double magnitude = 0;
+    if (!IsDecimalWithExponent(text) ||
+        !ReadMagnitude(text, std::chars_format::general, magnitude) || !FitsAFloat(magnitude))
+        return false;
+    const auto number = static_cast<float>(magnitude);
+    value = (negative && number != 0) ? -number : number;
     return true;
 }
 

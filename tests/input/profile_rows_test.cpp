@@ -7,6 +7,7 @@
 #include <QTextDocument>
 
 #include "CellEditingFixture.h"
+#include "app/PendingEdits.h"
 #include "input/frmDeleteRow.h"
 #include "platform/PictureButton.h"
 #include "project/NodeTypes.h"
@@ -109,7 +110,7 @@ TEST_F(ProfileRowsTest, AppendTakesThePipeOfTheLastRow)
     EXPECT_EQ(Cell(4, 2), "");
     EXPECT_EQ(Cell(4, 3), "450");
     EXPECT_EQ(Cell(4, 6), "0.5");
-    EXPECT_EQ(Cell(4, 7), "Node");
+    EXPECT_EQ(Cell(4, 7), QString::fromStdString(NodeTypeNames(0)));
     EXPECT_EQ(g->RowHeight(4), g->RowHeight(3));
     // Until its elevation or length is typed, the row ends the profile.
     EXPECT_EQ(ctx.store.NodeCount, 3);
@@ -134,7 +135,7 @@ TEST_F(ProfileRowsTest, InsertAtRowThreeOfFive)
     EXPECT_EQ(Cell(3, 2), "");
     EXPECT_EQ(Cell(3, 3), "250");
     EXPECT_EQ(Cell(3, 6), "0");
-    EXPECT_EQ(Cell(3, 7), "Node");
+    EXPECT_EQ(Cell(3, 7), QString::fromStdString(NodeTypeNames(0)));
     ASSERT_EQ(ctx.store.NodeCount, 6);
     for (int i = 1; i <= 6; ++i)
         EXPECT_EQ(ctx.store.NodeNumber[static_cast<size_t>(i)], i);
@@ -144,12 +145,77 @@ TEST_F(ProfileRowsTest, InsertAtRowThreeOfFive)
     Select(g, 1, 1);
     ASSERT_TRUE(w->InsertProfileRowBefore());
     EXPECT_EQ(Cell(1, 3), "300");
-    EXPECT_EQ(Cell(1, 7), "Reservoir");
+    EXPECT_EQ(Cell(1, 7).trimmed(), "Reservoir");
     ctx.store.SystemType = PipelineSystem::Pumping;
     Select(g, 1, 1);
     ASSERT_TRUE(w->InsertProfileRowBefore());
-    EXPECT_EQ(Cell(1, 7), "Pumpstation");
+    EXPECT_EQ(Cell(1, 7).trimmed(), "Pumpstation");
 }
+
+// Each row command: the row it adds, in a project of the given system type.
+struct AddedRowCase
+{
+    const char* command;
+    int16_t system;
+    int row;          // the row it makes
+    const char* type; // the node type it gives the row
+};
+
+class AddedRowTest : public ProfileRowsTest, public ::testing::WithParamInterface<AddedRowCase>
+{
+  protected:
+    void RunCommand(const AddedRowCase& c)
+    {
+        FlexGrid* g = w->msgProfile;
+        const std::string command = c.command;
+        if (command == "enter") {
+            Select(g, 3, 1);
+            QTest::keyPress(g, Qt::Key_Return);
+            QTest::keyRelease(g, Qt::Key_Return);
+        } else if (command == "append") {
+            ASSERT_TRUE(w->AppendProfileRow());
+        } else {
+            Select(g, c.row, 1);
+            w->sscAdd->click();
+        }
+        ASSERT_EQ(g->Rows(), 5);
+    }
+};
+
+// A row that Insert, Append or Enter on the last row adds shows its node
+// type as the grid's fill writes it, padded to 20 characters, and a save of
+// it writes the same bytes as before: the node type's code.
+TEST_P(AddedRowTest, ShowsItsNodeTypeAsTheFillWritesIt)
+{
+    const AddedRowCase& c = GetParam();
+    ctx.store.SystemType = c.system;
+    Profile(3);
+    RunCommand(c);
+    const int r = c.row;
+    const QString shown = Cell(r, 7);
+    EXPECT_EQ(shown.trimmed(), c.type);
+    EXPECT_EQ(shown.size(), NodeTypeNameWidth) << shown.toStdString();
+
+    // With an elevation and a length the row is a node: the fill writes it again.
+    w->msgProfile->setTextMatrix(r, 1, "120");
+    w->msgProfile->setTextMatrix(r, 2, r == 4 ? "50" : QString::number(10 * r - 5));
+    ASSERT_TRUE(w->ReadGrid(InputGrid::Profile));
+    const PendingInput pending = BuildPendingInput(ctx);
+    EXPECT_EQ(ctx.store.NodeTypeCode[static_cast<size_t>(r)], NodeTypeCodeOf(c.type));
+    w->FillProfileGrid();
+    EXPECT_EQ(Cell(r, 7), shown);
+    // The bare name saves the same record.
+    w->msgProfile->setTextMatrix(r, 7, c.type);
+    EXPECT_EQ(BuildPendingInput(ctx), pending);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, AddedRowTest,
+    ::testing::Values(AddedRowCase{"append", PipelineSystem::Gravity, 4, "Node"},
+                      AddedRowCase{"enter", PipelineSystem::Pumping, 4, "Node"},
+                      AddedRowCase{"insert", PipelineSystem::Gravity, 2, "Node"},
+                      AddedRowCase{"insert", PipelineSystem::Gravity, 1, "Reservoir"},
+                      AddedRowCase{"insert", PipelineSystem::Pumping, 1, "Pumpstation"}));
 
 TEST_F(ProfileRowsTest, AProfileNeverGrowsPastFiveHundredRows)
 {

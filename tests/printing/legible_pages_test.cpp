@@ -373,6 +373,128 @@ TEST_F(LegiblePagesTest, EveryExampleProjectAnalysesAndPrintsLegibly)
     EXPECT_EQ(examples, 3);
 }
 
+// The page header's texts shortened with "...": the project name, the
+// designer and the description's second line.
+enum class HeaderField { Name, Designer, Description };
+enum class Cut { AtBlank, InsideWord };
+
+struct HeaderCase
+{
+    const char* what;
+    HeaderField field;
+    std::string text;
+    Cut cut;
+};
+
+class HeaderTextsTest : public LegiblePagesTest, public ::testing::WithParamInterface<HeaderCase>
+{
+};
+
+constexpr double kPointsPerMm = 72 / 25.4;
+// Where the header has always put the "Printed:" line and the report's
+// heading (points from the page's top): a long text never moves them.
+constexpr double kPrintedTop = 209.14, kHeadingTop = 235.19;
+// The right end of the header's lines, the end of its rules, in points.
+constexpr double kRoomEnd = (4.2 + 8 + 185) * kPointsPerMm;
+
+// The page's words on the line whose top is `top`, left to right.
+std::vector<PdfWord> WordsOnLine(const std::vector<PdfWord>& on, double top)
+{
+    std::vector<PdfWord> line;
+    for (const PdfWord& w : on)
+        if (std::abs(w.box.top() - top) < 0.5) line.push_back(w);
+    std::sort(line.begin(), line.end(),
+              [](const PdfWord& a, const PdfWord& b) { return a.box.left() < b.box.left(); });
+    return line;
+}
+
+// A header text too long for its line keeps at least half of the line's
+// room: it is cut at its last blank there when that keeps half the room,
+// inside the word otherwise; the description's last line keeps 0.5 mm
+// clear of the "Printed:" line, which stays where it was, as does the body.
+TEST_P(HeaderTextsTest, ShortenedTextsKeepHalfTheirRoomAndClearOfThePrintedLine)
+{
+    const HeaderCase& c = GetParam();
+    auto project = PumpingOfYears(30);
+    std::string& field = c.field == HeaderField::Name       ? project->ProjectName
+                         : c.field == HeaderField::Designer ? project->Designer
+                                                            : project->ProjectDescription;
+    field = c.text;
+    Open(*project);
+    const QString pdf = PrintPdf({ReportBox::General});
+    const auto words = readPdfWords(pdf);
+    const auto pages = readPdfPages(pdf);
+    ASSERT_FALSE(words.empty());
+    ASSERT_EQ(words.size(), pages.size());
+    for (size_t p = 0; p < words.size(); ++p)
+        ExpectLegiblePage(words[p], pages[p].size, c.what + (" page " + std::to_string(p + 1)));
+    const std::vector<PdfWord>& on = words[0];
+
+    const auto printed =
+        std::find_if(on.begin(), on.end(), [](const PdfWord& w) { return w.text == "Printed:"; });
+    ASSERT_NE(printed, on.end());
+    EXPECT_NEAR(printed->box.top(), kPrintedTop, 0.05);
+    const auto heading =
+        std::find_if(on.begin(), on.end(), [](const PdfWord& w) { return w.text == "GENERAL"; });
+    ASSERT_NE(heading, on.end());
+    EXPECT_NEAR(heading->box.top(), kHeadingTop, 0.05);
+    double above = 0; // the bottom of the line above "Printed:"
+    for (const PdfWord& w : on)
+        if (w.box.top() < printed->box.top() - 1) above = std::max(above, w.box.bottom());
+    EXPECT_GE(printed->box.top() - above, 0.5 * kPointsPerMm);
+
+    // The shortened line: the name's line under the title, the designer's
+    // line, or the line above "Printed:".
+    double top = 0;
+    for (const PdfWord& w : on) {
+        const bool name = c.field == HeaderField::Name &&
+                          w.text.startsWith(QString::fromStdString(c.text.substr(0, 4)).toUpper());
+        const bool designer = c.field == HeaderField::Designer && w.text == "Designer";
+        const bool last = c.field == HeaderField::Description && w.box.bottom() <= above + 0.01 &&
+                          w.box.bottom() >= above - 0.01;
+        if (name || designer || last) top = w.box.top();
+    }
+    std::vector<PdfWord> line = WordsOnLine(on, top);
+    if (c.field == HeaderField::Designer) line.erase(line.begin(), line.begin() + 2);
+    ASSERT_FALSE(line.empty());
+    QStringList texts;
+    for (const PdfWord& w : line)
+        texts << w.text;
+    const QString shown = texts.join(' ');
+    ASSERT_TRUE(shown.endsWith("...")) << shown.toStdString();
+    const QString source = c.field == HeaderField::Name ? QString::fromStdString(c.text).toUpper()
+                                                        : QString::fromStdString(c.text);
+    const QString kept = shown.chopped(3);
+    EXPECT_TRUE(source.contains(kept)) << shown.toStdString();
+    EXPECT_EQ(source.contains(kept + ' '), c.cut == Cut::AtBlank) << shown.toStdString();
+    const double room = kRoomEnd - line.front().box.left();
+    EXPECT_GE(line.back().box.right() - line.front().box.left(), room / 2) << shown.toStdString();
+    EXPECT_LE(line.back().box.right(), kRoomEnd + 0.01) << shown.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, HeaderTextsTest,
+    ::testing::Values(
+        HeaderCase{"name-early-blank", HeaderField::Name,
+                   "Pipeline " + std::string("abcdefghijklmnopqrstuvwxyz").append(45, 'q'),
+                   Cut::InsideWord},
+        HeaderCase{"name-of-words", HeaderField::Name,
+                   "Upper Dam pipeline to the town reservoir by way of the hills and the valley",
+                   Cut::AtBlank},
+        HeaderCase{"designer-early-blank", HeaderField::Designer, "A. " + std::string(77, 'W'),
+                   Cut::InsideWord},
+        HeaderCase{"description-descenders", HeaderField::Description,
+                   QStringLiteral("Gravity pipeline bringing raw water by way of the hilly "
+                                  "country past every village, going quietly ")
+                       .repeated(6)
+                       .toStdString(),
+                   Cut::AtBlank}),
+    [](const ::testing::TestParamInfo<HeaderCase>& info) {
+        std::string name = info.param.what;
+        name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+        return name;
+    });
+
 INSTANTIATE_TEST_SUITE_P(Mains, LegibleLivesTest,
                          ::testing::Values(Main::Gravity, Main::PumpCurve, Main::OperatingFlow),
                          [](const ::testing::TestParamInfo<Main>& info) {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPicture>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <set>
 
 #include "ReportsFixture.h"
@@ -202,6 +203,69 @@ TEST_F(SystemGraphPageTest, ThePageHoldsThePictureTheWindowShowsForEitherSystem)
         }
     }
 }
+
+// The calendar years under the horizontal axis: texts of four digits on the
+// lowest line that holds such texts, left to right.
+template <typename Item, typename Top, typename Text>
+std::vector<const Item*> LowestYears(const std::vector<const Item*>& items, Top top, Text text)
+{
+    static const QRegularExpression year(QStringLiteral("^(19|20|21)\\d\\d$"));
+    double lowest = -1e9;
+    for (const Item* i : items)
+        if (year.match(text(*i)).hasMatch()) lowest = std::max(lowest, top(*i));
+    std::vector<const Item*> years;
+    for (const Item* i : items)
+        if (year.match(text(*i)).hasMatch() && std::abs(top(*i) - lowest) < 0.5) years.push_back(i);
+    return years;
+}
+
+class IncomeYearLabelsTest : public SystemGraphPageTest, public ::testing::WithParamInterface<int>
+{
+};
+
+// The income and expenditure graph labels every k-th year from its first
+// column, evenly, as the demand graph does; no two labels touch, and the
+// printed page shows the years the window shows.
+TEST_P(IncomeYearLabelsTest, EveryKthYearFromTheFirstColumnOnScreenAndPaper)
+{
+    const int years = GetParam();
+    OpenAnalysed(RisingMain(5, years));
+    w->ssoIncomeExpenditure->click();
+    const int firstYear = ctx.store.BaseYear;
+    const int columns = ctx.store.SupplyStartYear - firstYear + years;
+    ASSERT_GE(ctx.store.SupplyStartYear, firstYear);
+
+    std::vector<const Primitive*> texts = w->picSystem->drawing().of(PrimitiveKind::Text);
+    const auto onScreen = LowestYears<Primitive>(
+        texts, [](const Primitive& t) { return t.y1; }, [](const Primitive& t) { return t.text; });
+    ASSERT_GE(onScreen.size(), 1u);
+    std::vector<int> shown;
+    for (const Primitive* t : onScreen)
+        shown.push_back(t->text.toInt());
+    EXPECT_EQ(shown.front(), firstYear);
+    const int k = shown.size() > 1 ? shown[1] - shown[0] : columns;
+    ASSERT_EQ(shown.size(), static_cast<size_t>((columns - 1) / k + 1)) << k;
+    for (size_t i = 0; i < shown.size(); ++i)
+        EXPECT_EQ(shown[i], firstYear + static_cast<int>(i) * k) << "every " << k;
+
+    const auto words = readPdfWords(PrintPdf({ReportBox::Income}));
+    ASSERT_EQ(words.size(), 1u);
+    std::vector<const PdfWord*> all;
+    for (const PdfWord& word : words[0])
+        all.push_back(&word);
+    std::vector<const PdfWord*> onPaper = LowestYears<PdfWord>(
+        all, [](const PdfWord& w) { return w.box.top(); }, [](const PdfWord& w) { return w.text; });
+    std::sort(onPaper.begin(), onPaper.end(),
+              [](const PdfWord* a, const PdfWord* b) { return a->box.left() < b->box.left(); });
+    std::vector<int> printed;
+    for (const PdfWord* word : onPaper)
+        printed.push_back(word->text.toInt());
+    EXPECT_EQ(printed, shown);
+    for (size_t i = 1; i < onPaper.size(); ++i)
+        EXPECT_GT(onPaper[i]->box.left(), onPaper[i - 1]->box.right()) << printed[i];
+}
+
+INSTANTIATE_TEST_SUITE_P(DesignLives, IncomeYearLabelsTest, ::testing::Values(10, 30, 45, 70, 99));
 
 } // namespace
 } // namespace vemora::test
