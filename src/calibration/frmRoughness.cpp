@@ -146,7 +146,8 @@ void frmRoughness::BuildControls()
     // A paste is trimmed; the flow rate takes any typed key, so only the
     // cells refuse one.
     const auto status = [this](const QString& reason) { ctx.mainWindow().showHint(this, reason); };
-    cells->setStatusLine(status);
+    cells->setStatusLine(status,
+                         [this] { return ctx.mainWindow().panelText(MainWindow::HintPanel); });
     new NumberPaste(
         txtFlowrate, [] { return false; }, status);
 

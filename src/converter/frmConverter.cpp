@@ -133,9 +133,10 @@ frmConverter::frmConverter(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     // A paste that is not wholly digits and points is refused, the reason on
     // the main window's status line; one that goes in, a cut or an undo
     // changes the value as typing does.
-    new NumberPaste(
+    paste_ = new NumberPaste(
         txtConvert, [] { return true; },
         [this](const QString& reason) { ctx_.mainWindow().showHint(this, reason); });
+    paste_->setStatusReader([this] { return ctx_.mainWindow().panelText(MainWindow::HintPanel); });
     connect(txtConvert, &QLineEdit::textEdited, this, &frmConverter::ResetResult);
     connect(sscConvert, &PictureButton::clicked, this, &frmConverter::sscConvert_Click);
     connect(sscExit, &PictureButton::clicked, this, &frmConverter::sscExit_Click);
@@ -196,11 +197,17 @@ void frmConverter::comUnit_Click(int)
 }
 
 // Digits, the point, Backspace and Enter reach the box; every other typed
-// character is dropped. Esc passes on to close the window. Whatever was
-// typed, a shown result no longer belongs to the value.
+// character is dropped, and told on the status line. Esc passes on to close
+// the window. Whatever was typed, a shown result no longer belongs to the
+// value.
 void frmConverter::txtConvert_KeyPress(int& ascii)
 {
-    if (ascii != keycode::Escape && !isNumericKey(ascii, false)) ascii = 0;
+    if (ascii != keycode::Escape && !isNumericKey(ascii, false)) {
+        paste_->RefuseKey(static_cast<char32_t>(ascii));
+        ascii = 0;
+    } else {
+        paste_->EndKeyRefusal();
+    }
     ResetResult();
 }
 

@@ -13,6 +13,7 @@ class QListWidget;
 namespace vemora {
 
 struct AppContext;
+class NumberPaste;
 class PictureButton;
 class TextBox;
 
@@ -51,6 +52,8 @@ class frmConverter : public QDialog
     void ResetResult();
 
     AppContext& ctx_;
+    // The value box's paste guard, which also tells its refused keys.
+    NumberPaste* paste_ = nullptr;
 };
 
 } // namespace vemora

@@ -46,7 +46,8 @@ frmLCC::frmLCC(AppContext& context, QWidget* parent) : QWidget(parent), ctx(cont
 {
     InitInputResources();
     fields_ = new FieldBehaviours(
-        this, [this](const QString& hint) { ctx.mainWindow().showHint(this, hint); });
+        this, [this](const QString& hint) { ctx.mainWindow().showHint(this, hint); },
+        [this] { return ctx.mainWindow().panelText(MainWindow::HintPanel); });
     setObjectName(QStringLiteral("frmLCC"));
     setWindowTitle(QStringLiteral("  LIFE CYCLE COSTING ANALYSIS INPUT DATA"));
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));

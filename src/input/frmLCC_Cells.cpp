@@ -67,7 +67,8 @@ void frmLCC::BuildCellEditing()
     for (GridCellEditor* cells : {cellsProfile, cellsLaying, cellsOperational,
                                   cellsOtherOperational, cellsDemand, cellsPumpDemand})
         cells->setStatusLine(
-            [this](const QString& reason) { ctx.mainWindow().showHint(this, reason); });
+            [this](const QString& reason) { ctx.mainWindow().showHint(this, reason); },
+            [this] { return ctx.mainWindow().panelText(MainWindow::HintPanel); });
 
     ConnectGridHandlers();
 }

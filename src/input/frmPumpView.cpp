@@ -57,7 +57,8 @@ frmPumpView::frmPumpView(AppContext& context, QWidget* parent) : QWidget(parent)
     lblH = boldLabel(Frame1, "lblH", QString(), 1860, 300, 1800, Blue);
     Label2 = boldLabel(Frame1, "Label2", QStringLiteral("Pump flowrate :"), 120, 570, 1700, Navy);
     lblQ = boldLabel(Frame1, "lblQ", QString(), 1860, 570, 1800, Blue);
-    Label3 = boldLabel(Frame1, "Label3", QStringLiteral("Pump efficiency :"), 120, 840, 1700, Navy);
+    Label3 =
+        boldLabel(Frame1, "Label3", QStringLiteral("System efficiency :"), 120, 840, 1700, Navy);
     lblDEff = boldLabel(Frame1, "lblDEff", QString(), 1860, 840, 1800, Blue);
 
     Frame3 = MakeFrame(this, "Frame3", QString(), 3840, 5220, 2235, 1155);

@@ -69,9 +69,11 @@ frmView::frmView(AppContext& context, QWidget* parent) : QWidget(parent), ctx(co
     lblFlowrate = namedLabel(this, "lblFlowrate", QStringLiteral("Flowrate:"), 3240, 5400, 3600);
     lblPumping = namedLabel(this, "lblPumping", QStringLiteral("Pumping head:"), 6960, 5400, 3500);
     MakeLabel(this, QStringLiteral("Distance :"), 120, 5700, 900);
-    lblX = namedLabel(this, "lblX", QString(), 1020, 5700, 1800);
+    // Out of range until the mouse first crosses the plot.
+    const QString outside = QString::fromLatin1(kOutOfRange);
+    lblX = namedLabel(this, "lblX", outside, 1020, 5700, 1800);
     MakeLabel(this, QStringLiteral("Elevation :"), 120, 5970, 900);
-    lblY = namedLabel(this, "lblY", QString(), 1020, 5970, 1800);
+    lblY = namedLabel(this, "lblY", outside, 1020, 5970, 1800);
 
     chkHydraulic = new QCheckBox(QStringLiteral("View hydraulic gradeline"), this);
     chkHydraulic->setObjectName(QStringLiteral("chkHydraulic"));

@@ -9,7 +9,14 @@ namespace vemora {
 
 class PictureButton;
 
+// What Return does while one of the dialog's picture buttons has the focus.
+enum class FocusedButtonReturn {
+    ClicksDefault, // the default button, as from any other control
+    ClicksFocused, // the focused button itself
+};
+
 // Makes `button` the default button of `dialog` for as long as both live.
-void SetDefaultButton(QWidget* dialog, PictureButton* button);
+void SetDefaultButton(QWidget* dialog, PictureButton* button,
+                      FocusedButtonReturn focused = FocusedButtonReturn::ClicksDefault);
 
 } // namespace vemora

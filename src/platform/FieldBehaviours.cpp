@@ -40,20 +40,35 @@ void TypeIntoNumberField(QLineEdit* field, const QString& text)
 
 namespace {
 
-// A key that types text: what the filter lets through is typed, the rest is
-// dropped. Keys that type nothing (arrows, Delete, Ctrl+C ...) pass; the
-// paste keys are the paste guard's.
-bool FilterKey(QLineEdit* field, QKeyEvent* e)
+// The first character of a text that the filter drops, 0 when none is.
+char32_t FirstRefused(const QString& text)
 {
-    if (NumericTextAccepted(e->text())) return false;
-    TypeIntoNumberField(field, e->text());
+    for (char32_t c : text.toUcs4())
+        if (c >= 32 && c != 127 && (c > 0xFF || !isNumericKey(static_cast<int>(c), false)))
+            return c;
+    return 0;
+}
+
+// A key that types text: what the filter lets through is typed, the rest is
+// dropped and told. Keys that type nothing (arrows, Delete, Shift ...) pass;
+// the paste keys are the paste guard's.
+bool FilterKey(QLineEdit* field, QKeyEvent* e, NumberPaste* paste)
+{
+    const QString typed = e->text();
+    if (NumericTextAccepted(typed)) {
+        if (!typed.isEmpty()) paste->EndKeyRefusal();
+        return false;
+    }
+    TypeIntoNumberField(field, typed);
+    paste->RefuseKey(FirstRefused(typed));
     return true;
 }
 
 } // namespace
 
-FieldBehaviours::FieldBehaviours(QObject* parent, std::function<void(const QString&)> showHint)
-    : QObject(parent), showHint_(std::move(showHint))
+FieldBehaviours::FieldBehaviours(QObject* parent, std::function<void(const QString&)> showHint,
+                                 std::function<QString()> readHint)
+    : QObject(parent), showHint_(std::move(showHint)), readHint_(std::move(readHint))
 {
     if (parent && parent->isWidgetType()) parent->installEventFilter(this);
 }
@@ -70,18 +85,23 @@ void FieldBehaviours::AddFocusHint(QWidget* w, const QString& hint)
     w->installEventFilter(this);
 }
 
+NumberPaste* FieldBehaviours::GuardPastes(QLineEdit* w, bool filtered)
+{
+    auto* paste = new NumberPaste(
+        w, [filtered] { return filtered; }, showHint_);
+    paste->setStatusReader(readHint_);
+    return paste;
+}
+
 void FieldBehaviours::AddKeyFilter(QLineEdit* w)
 {
-    keyFiltered_.insert(w);
     w->installEventFilter(this);
-    new NumberPaste(
-        w, [] { return true; }, showHint_);
+    keyFiltered_.insert(w, GuardPastes(w, true));
 }
 
 void FieldBehaviours::AddUnfilteredNumberBox(QLineEdit* w)
 {
-    new NumberPaste(
-        w, [] { return false; }, showHint_);
+    GuardPastes(w, false);
 }
 
 void FieldBehaviours::KeepCharacters(QLineEdit* w, std::function<bool(char32_t)> holds)
@@ -113,8 +133,10 @@ void FieldBehaviours::GuardWheels(QWidget* root)
 
 bool FieldBehaviours::eventFilter(QObject* watched, QEvent* event)
 {
-    if (keyFiltered_.contains(watched) && event->type() == QEvent::KeyPress)
-        return FilterKey(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::KeyPress)
+        if (NumberPaste* paste = keyFiltered_.value(watched))
+            return FilterKey(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event),
+                             paste);
     switch (event->type()) {
     case QEvent::Wheel:
         if (wheelGuarded_.contains(watched) && !static_cast<QWidget*>(watched)->hasFocus()) {

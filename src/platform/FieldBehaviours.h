@@ -4,7 +4,8 @@
 //   the window's hint sink (status panel 3) when the control gets the focus,
 //   and again when the window shows while the control holds its focus;
 // - the numeric key filter: a number box takes only digits and the full stop
-//   as typed keys, a refused character dropped silently; a paste, a drop or
+//   as typed keys, a refused character dropped with its reason in the hint
+//   sink until the next key taken or focus move (NumberPaste); a paste, a drop or
 //   an input method's text goes through the number box's paste guard
 //   (NumberPaste), which tells the hint sink why it refused a paste;
 // - the character guard of text boxes (CharacterGuard);
@@ -23,13 +24,17 @@ class QWidget;
 
 namespace vemora {
 
+class NumberPaste;
 class TextArea;
 
 class FieldBehaviours : public QObject
 {
     Q_OBJECT
   public:
-    FieldBehaviours(QObject* parent, std::function<void(const QString&)> showHint);
+    // `readHint` gives what the hint sink shows now (put back after a
+    // refused key's reason).
+    FieldBehaviours(QObject* parent, std::function<void(const QString&)> showHint,
+                    std::function<QString()> readHint = {});
 
     void AddHint(QWidget* w, const QString& hint);
     void AddFocusHint(QWidget* w, const QString& hint);
@@ -49,9 +54,13 @@ class FieldBehaviours : public QObject
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    NumberPaste* GuardPastes(QLineEdit* w, bool filtered);
+
     std::function<void(const QString&)> showHint_;
+    std::function<QString()> readHint_;
     QHash<QObject*, QString> focusHints_;
-    QSet<QObject*> keyFiltered_;
+    // The number boxes whose keys are filtered, with their paste guards.
+    QHash<QObject*, NumberPaste*> keyFiltered_;
     QSet<QObject*> wheelGuarded_;
 };
 

@@ -36,16 +36,18 @@ GridCellEditor::GridCellEditor(FlexGrid* grid, TextBox* editor, CellEditRules ru
     connect(editor_, &TextBox::KeyDown, this, &GridCellEditor::editor_KeyDown);
     connect(editor_, &TextBox::KeyPress, this, &GridCellEditor::editor_KeyPress);
     connect(editor_, &TextBox::Change, this, &GridCellEditor::editor_Change);
-    new NumberPaste(
+    paste_ = new NumberPaste(
         editor_, [this] { return isOpen() && EditorFiltered(boundRow_, boundCol_); },
         [this](const QString& reason) {
             if (showStatus_) showStatus_(reason);
         });
 }
 
-void GridCellEditor::setStatusLine(std::function<void(const QString&)> show)
+void GridCellEditor::setStatusLine(std::function<void(const QString&)> show,
+                                   std::function<QString()> read)
 {
     showStatus_ = std::move(show);
+    paste_->setStatusReader(std::move(read));
 }
 
 bool GridCellEditor::Filtered(int col) const
@@ -163,6 +165,7 @@ void GridCellEditor::grid_LeaveCell()
 
 void GridCellEditor::grid_LostFocus()
 {
+    paste_->EndKeyRefusal();
     if (rules_.plainOnLostFocus) grid_->setCellBackColor(vbColor(vbcolor::WindowBackground));
 }
 
@@ -180,7 +183,11 @@ void GridCellEditor::grid_KeyPress(int& ascii)
     const int col = grid_->Col();
     const int key = ascii;
     ascii = 0; // the grid itself never edits a cell
-    if (Filtered(row, col) && !isNumericKey(key, true)) return;
+    if (Filtered(row, col) && !isNumericKey(key, true)) {
+        paste_->RefuseKey(static_cast<char32_t>(key));
+        return;
+    }
+    paste_->EndKeyRefusal();
     if (col < rules_.lockedCols) return;
     if (Contains(rules_.lockedRows, row)) {
         discard_();
@@ -266,9 +273,11 @@ void GridCellEditor::editor_KeyPress(int& ascii)
 {
     if (!isOpen()) return;
     if (EditorFiltered(boundRow_, boundCol_) && !isNumericKey(ascii, true)) {
+        paste_->RefuseKey(static_cast<char32_t>(ascii));
         ascii = 0;
         return;
     }
+    paste_->EndKeyRefusal();
     if (ascii == keycode::Return) {
         ascii = 0;
         Close();

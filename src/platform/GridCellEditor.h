@@ -9,7 +9,8 @@
 // A paste or a drop into the editor goes through its paste guard
 // (NumberPaste): outer blanks and line ends go, and on a cell that filters
 // its keys a text the filter would change is refused whole, the reason on
-// the status line.
+// the status line; so is a printable key the filter drops, until the next
+// key taken, paste or focus move.
 //
 // Keys typed in the grid: a character replaces the cell's text and opens the
 // editor after it, Backspace drops the last character and opens the editor,
@@ -31,6 +32,7 @@
 namespace vemora {
 
 class FlexGrid;
+class NumberPaste;
 class TextBox;
 
 // Which cells of one grid take keys and how.
@@ -71,8 +73,11 @@ class GridCellEditor : public QObject
     FlexGrid* grid() const { return grid_; }
     TextBox* editor() const { return editor_; }
     bool isOpen() const { return boundRow_ >= 0; }
-    // Where the editor's paste guard writes why it refused a paste.
-    void setStatusLine(std::function<void(const QString&)> show);
+    // Where the editor's paste guard writes why it refused a paste or a
+    // typed key, and where it reads what the line shows (put back after a
+    // refused key).
+    void setStatusLine(std::function<void(const QString&)> show,
+                       std::function<QString()> read = {});
 
     // Lays the editor over the current cell, with the cell's text, font and
     // alignment, the caret at the end, and gives it the focus.
@@ -115,6 +120,7 @@ class GridCellEditor : public QObject
     int boundRow_ = -1;
     int boundCol_ = -1;
     std::function<void(const QString&)> showStatus_;
+    NumberPaste* paste_ = nullptr;
 };
 
 } // namespace vemora

@@ -67,6 +67,11 @@ QString PasteRefusedReason(const QString& text)
         .arg(QuotedPaste(text));
 }
 
+QString KeyRefusedReason(char32_t c)
+{
+    return QStringLiteral("\"%1\" cannot be typed in a number here.").arg(QString::fromUcs4(&c, 1));
+}
+
 NumberPaste::NumberPaste(QLineEdit* field, std::function<bool()> filtered,
                          std::function<void(const QString&)> showReason)
     : QObject(field), field_(field), filtered_(std::move(filtered)),
@@ -85,8 +90,36 @@ std::optional<QString> NumberPaste::Take(const QString& text)
     }
     if (kept->isEmpty()) return std::nullopt;
     // A paste that goes in ends whatever refusal the status line told.
-    if (showReason_) showReason_(QString());
+    if (!PutBackStatus() && showReason_) showReason_(QString());
     return kept;
+}
+
+void NumberPaste::setStatusReader(std::function<QString()> read)
+{
+    readStatus_ = std::move(read);
+}
+
+void NumberPaste::RefuseKey(char32_t c)
+{
+    if (c < 32 || c == 127 || !showReason_) return;
+    if (!beforeRefusal_) beforeRefusal_ = readStatus_ ? readStatus_() : QString();
+    refusal_ = KeyRefusedReason(c);
+    showReason_(refusal_);
+}
+
+void NumberPaste::EndKeyRefusal()
+{
+    PutBackStatus();
+}
+
+bool NumberPaste::PutBackStatus()
+{
+    if (!beforeRefusal_) return false;
+    const QString before = *beforeRefusal_;
+    beforeRefusal_.reset();
+    if (readStatus_ && readStatus_() != refusal_) return false;
+    showReason_(before);
+    return true;
 }
 
 bool NumberPaste::Paste(const QString& text)
@@ -159,6 +192,13 @@ bool NumberPaste::eventFilter(QObject* watched, QEvent* event)
         return true;
     case QEvent::InputMethod:
         if (filtered_()) FilterComposedText(static_cast<QInputMethodEvent*>(event));
+        break;
+    case QEvent::FocusOut:
+        // A window that hides has had its hints taken away already.
+        if (field_->isVisible())
+            EndKeyRefusal();
+        else
+            beforeRefusal_.reset();
         break;
     default:
         break;

@@ -11,6 +11,10 @@
 // replaces the selection at the caret and the status line is emptied of an
 // earlier refusal. What an input method commits is typed,
 // so it goes through the key filter as typed keys do.
+//
+// A printable key that the box's key filter drops is told on the status line
+// too; the next key the filter takes, the next paste that goes in, or the
+// focus leaving the box puts back what the line showed before.
 #pragma once
 
 #include <QObject>
@@ -39,6 +43,16 @@ class NumberPaste : public QObject
     // when nothing is left to paste.
     bool Paste(const QString& text);
 
+    // Where the status line's text is read, so that the end of a refused
+    // key's reason can put it back; without it the line is emptied then.
+    void setStatusReader(std::function<QString()> read);
+    // The key filter dropped the typed character `c`: a printable one's
+    // reason goes to the status line.
+    void RefuseKey(char32_t c);
+    // The key filter took a key (or the focus moved on): a refused key's
+    // reason gives way to what the status line showed before it.
+    void EndKeyRefusal();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -48,9 +62,17 @@ class NumberPaste : public QObject
     void ShowMenu(const QContextMenuEvent* e);
     void Drop(QDropEvent* e);
 
+    // Puts back the status line's text of before a refused key, unless
+    // another text has replaced the reason since; true when it wrote.
+    bool PutBackStatus();
+
     QLineEdit* field_;
     std::function<bool()> filtered_;
     std::function<void(const QString&)> showReason_;
+    std::function<QString()> readStatus_;
+    // While a refused key's reason shows: the line's text before it.
+    std::optional<QString> beforeRefusal_;
+    QString refusal_;
 };
 
 // The text a paste puts in: `text` without its outer blanks and line ends;
@@ -64,5 +86,8 @@ QString QuotedPaste(const QString& text);
 
 // The status line's reason for refusing the paste of `text`.
 QString PasteRefusedReason(const QString& text);
+
+// The status line's reason for dropping the typed character `c`.
+QString KeyRefusedReason(char32_t c);
 
 } // namespace vemora

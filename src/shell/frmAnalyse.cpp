@@ -172,6 +172,8 @@ void frmAnalyse::RunAnalysis()
         ctx_.view.SelectedYear = 1;
         DialogProgress progress(ctx_, proBar);
         const AnalysisOutcome outcome = AnalyseProject(ctx_, SupervisionCost(ctx_), progress);
+        // A refused run empties the bar before its message shows.
+        if (outcome.Status != AnalysisStatus::Completed) proBar->setValue(0);
         ShowOutcomeMessage(outcome);
     }
     if (ctx_.store.ResultsValid) sscAnalyse->setCaption(QStringLiteral("&Continue"));

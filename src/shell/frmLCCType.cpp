@@ -7,6 +7,7 @@
 #include "app/AppContext.h"
 #include "app/ProjectLoading.h"
 #include "platform/ControlBuilders.h"
+#include "platform/DefaultButton.h"
 #include "platform/PictureButton.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
@@ -45,11 +46,14 @@ frmLCCType::frmLCCType(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_
     sscContinue =
         MakeButton(this, "sscContinue", QStringLiteral("&Continue"), 240, 2460, 1500, 495);
     sscContinue->setToolTip(QStringLiteral("Continue"));
-    sscCancel = MakeButton(this, "sscCancel", QStringLiteral("&Cancel"), 1920, 2460, 1500, 495);
+    sscCancel = MakeButton(this, "sscCancel", QStringLiteral("Ca&ncel"), 1920, 2460, 1500, 495);
     sscCancel->setToolTip(QStringLiteral("Cancel"));
     sscHelp = MakeButton(this, "sscHelp", QString(), 3600, 2460, 720, 495);
     sscHelp->setToolTip(QStringLiteral("Help"));
     sscHelp->setPicture(ShellPicture(QStringLiteral("help")));
+    // Return runs the focused button, and Continue from the option buttons;
+    // Esc runs Cancel.
+    SetDefaultButton(this, sscContinue, FocusedButtonReturn::ClicksFocused);
 
     connect(sscContinue, &PictureButton::clicked, this, &frmLCCType::sscContinue_Click);
     connect(sscCancel, &PictureButton::clicked, this, &frmLCCType::sscCancel_Click);
@@ -66,7 +70,12 @@ void frmLCCType::sscContinue_Click()
 
 void frmLCCType::sscCancel_Click()
 {
-    reject();
+    QDialog::reject();
+}
+
+void frmLCCType::reject()
+{
+    sscCancel_Click();
 }
 
 void frmLCCType::sscHelp_Click()

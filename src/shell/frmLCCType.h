@@ -22,6 +22,8 @@ class frmLCCType : public QDialog
     void sscContinue_Click();
     void sscCancel_Click();
     void sscHelp_Click();
+    // Esc and the close box run Cancel.
+    void reject() override;
 
     QLabel* Label1 = nullptr;
     QGroupBox* Frame1 = nullptr;

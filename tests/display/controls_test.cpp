@@ -8,8 +8,11 @@
 #include <QStyleOptionSlider>
 
 #include "display/DisplayFixture.h"
+#include "engine/AnalysisRun.h"
+#include "engine/EngineProjects.h"
 #include "input/frmLCC.h"
 #include "platform/ScrollBar.h"
+#include "project/SystemType.h"
 #include "project/UnitSystem.h"
 #include "reports/frmPrint.h"
 #include "reports/frmSelectYear.h"
@@ -256,6 +259,91 @@ TEST_F(ControlsTest, ANewProjectOpensOnGeneralData)
     ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));
     EXPECT_EQ(Input()->sstInput->currentIndex(), 0);
     EXPECT_EQ(Input()->sstInput->tabText(0), QStringLiteral("General Data"));
+}
+
+// The system-type dialog from the keyboard: Alt+C continues and Alt+N
+// cancels, the two buttons no longer sharing a key; Return runs the focused
+// button, and Continue while an option button has the focus; Esc cancels.
+TEST_F(ControlsTest, SystemTypeDialogRunsItsButtonsFromTheKeyboard)
+{
+    OpenPumpingProject(QStringLiteral("TypeKeys"));
+    struct Case
+    {
+        const char* name;
+        QWidget* (*focus)(frmLCCType&);
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool continues;
+    };
+    const auto gravity = [](frmLCCType& d) -> QWidget* { return d.optGravity; };
+    const auto pumping = [](frmLCCType& d) -> QWidget* { return d.optPumping; };
+    const auto cancel = [](frmLCCType& d) -> QWidget* { return d.sscCancel; };
+    const auto next = [](frmLCCType& d) -> QWidget* { return d.sscContinue; };
+    const Case cases[] = {
+        {"Alt+N", gravity, Qt::Key_N, Qt::AltModifier, false},
+        {"Return on Cancel", cancel, Qt::Key_Return, {}, false},
+        {"Esc", pumping, Qt::Key_Escape, {}, false},
+        {"Alt+C", gravity, Qt::Key_C, Qt::AltModifier, true},
+        {"Return on Pumping", pumping, Qt::Key_Return, {}, true},
+        {"Return on Gravity", gravity, Qt::Key_Return, {}, true},
+        {"Return on Continue", next, Qt::Key_Return, {}, true},
+    };
+    for (const Case& c : cases) {
+        ctx.store.ProjectName = "Kept";
+        bool pumpingChosen = false;
+        ModalScript script;
+        script.then(c.name, Named("frmLCCType"), [&](QWidget* w) {
+            auto* dialog = static_cast<frmLCCType*>(w);
+            EXPECT_EQ(dialog->sscCancel->Caption(), "Ca&ncel");
+            QWidget* focus = c.focus(*dialog);
+            focus->setFocus();
+            ASSERT_TRUE(WaitFor([&] { return focus->hasFocus(); }, QString::fromUtf8(c.name)));
+            if (auto* option = qobject_cast<QRadioButton*>(focus)) option->setChecked(true);
+            pumpingChosen = dialog->optPumping->isChecked();
+            QTest::keyClick(focus, c.key, c.modifiers);
+        });
+        Run(script, [&] { ChooseMenu(main_->mnuFile, main_->mnuNew); });
+        EXPECT_TRUE(WaitFor([] { return QApplication::activeModalWidget() == nullptr; })) << c.name;
+        if (c.continues) {
+            EXPECT_NE(ctx.store.ProjectName, "Kept") << c.name;
+            EXPECT_EQ(IsPumping(ctx.store), pumpingChosen) << c.name;
+            EXPECT_TRUE(WaitFor([&] { return Shown(Input()); })) << c.name;
+        } else {
+            EXPECT_EQ(ctx.store.ProjectName, "Kept") << c.name;
+        }
+    }
+}
+
+// A refused run: the bar stands at 0 % when the refusal shows, and after it.
+TEST_F(ControlsTest, ARefusedRunEmptiesTheProgressBar)
+{
+    auto project = GravityProject(100, 50, {{100, 0}, {50, 1000}});
+    project->DesignLife = 100;
+    project->SupplyStartYear = static_cast<int16_t>(project->BaseYear + 3);
+    StartUp();
+    OpenThroughMenu(SaveProjectFile(*project, QStringLiteral("Refused")));
+    ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));
+    frmAnalyse* dialog = nullptr;
+    int barAtRefusal = -1;
+    ModalScript script;
+    script
+        .then("Analyse", AnalysisDialogAt(QStringLiteral("&Analyse")),
+              [&](QWidget* w) {
+                  dialog = static_cast<frmAnalyse*>(w);
+                  Click(dialog->sscAnalyse);
+              })
+        .then("the refusal", MessageBox(QString::fromUtf8(ProjectPeriodMessage)),
+              [&](QWidget* w) {
+                  barAtRefusal = dialog->proBar->value();
+                  ClickButton(QStringLiteral("OK"))(w);
+              })
+        .then("the dialog after it", AnalysisDialogAt(QStringLiteral("&Analyse")), [&](QWidget* w) {
+            EXPECT_EQ(dialog->proBar->value(), 0);
+            Press(Qt::Key_Escape)(w);
+        });
+    RunAnalysisDialog(script);
+    EXPECT_EQ(barAtRefusal, 0);
+    EXPECT_FALSE(ctx.store.ResultsValid);
 }
 
 } // namespace

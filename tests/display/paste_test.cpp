@@ -1,10 +1,12 @@
 // A value copied in another program and pasted into a number box or a grid
 // cell of the input window: xclip holds the desktop's clipboard as a
-// spreadsheet does after Copy, with the line end a copied cell carries.
+// spreadsheet does after Copy, with the line end a copied cell carries; and
+// a key that a number refuses, told on the status line.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 
+#include "converter/frmConverter.h"
 #include "display/DisplayFixture.h"
 #include "input/frmLCC.h"
 #include "platform/FlexGrid.h"
@@ -69,6 +71,66 @@ TEST_F(PasteTest, ACopiedColumnIsRefusedAndACopiedCellGoesIn)
     EXPECT_EQ(grid->TextMatrix(1, 1), QStringLiteral("85000"));
     QTest::keyClick(input->txtCellOperational, Qt::Key_Return);
     EXPECT_EQ(grid->TextMatrix(1, 1), QStringLiteral("85000"));
+}
+
+// "1,5" typed as a user types it, in a number box and a number cell of the
+// input window and in the converter's box: the comma is told on the status
+// line and the 5 puts back what the line showed; the number is 15.
+TEST_F(PasteTest, ARefusedKeyIsToldUntilTheNextKeyGoesIn)
+{
+    StartUp();
+    OpenThroughMenu(SavePumpingProject(QStringLiteral("Typed")));
+    auto* input = static_cast<frmLCC*>(ctx.windows.input.Get());
+    ASSERT_TRUE(input && WaitShown(input));
+    const QString comma = QStringLiteral("\",\" cannot be typed in a number here.");
+    // Types "1,5" where the focus stands; the status line after each key.
+    const auto typeOneCommaFive = [&](QStringList& seen) {
+        seen.clear();
+        for (char c : {'1', ',', '5'}) {
+            ASSERT_TRUE(WaitFor([] { return QGuiApplication::focusWindow() != nullptr; }));
+            QTest::keyClick(QGuiApplication::focusWindow(), c);
+            seen << Status();
+        }
+    };
+    const auto expectTold = [&](const QStringList& seen, const QString& before) {
+        EXPECT_EQ(seen, (QStringList{before, comma, before}));
+    };
+
+    QLineEdit* box = input->txtMechanical;
+    ShowPageOf(input->sstInput, box);
+    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+    ASSERT_TRUE(WaitFor([&] { return box->hasFocus(); }));
+    box->clear();
+    QStringList seen;
+    const QString boxHint = Status();
+    typeOneCommaFive(seen);
+    expectTold(seen, boxHint);
+    EXPECT_EQ(box->text(), QStringLiteral("15"));
+
+    FlexGrid* grid = input->msgOperational;
+    const QPoint cell = grid->cellRect(1, 1).center() - grid->viewport()->geometry().topLeft();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    ASSERT_TRUE(WaitFor([&] { return grid->hasFocus(); }));
+    const QString cellHint = Status();
+    typeOneCommaFive(seen);
+    expectTold(seen, cellHint);
+    EXPECT_EQ(grid->TextMatrix(1, 1), QStringLiteral("15"));
+
+    QString converted;
+    ModalScript script;
+    script.then("the converter", Named("frmConverter"), [&](QWidget* w) {
+        auto* converter = static_cast<frmConverter*>(w);
+        Click(converter->txtConvert);
+        ASSERT_TRUE(WaitFor([&] { return converter->txtConvert->hasFocus(); }));
+        converter->txtConvert->selectAll();
+        const QString before = Status();
+        typeOneCommaFive(seen);
+        expectTold(seen, before);
+        converted = converter->txtConvert->text();
+        Click(converter->sscExit);
+    });
+    Run(script, [&] { ChooseMenu(main_->mnuHelp, main_->mnuConvert); });
+    EXPECT_EQ(converted, QStringLiteral("15"));
 }
 
 } // namespace

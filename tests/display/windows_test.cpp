@@ -23,6 +23,7 @@
 #include "input/frmPumpView.h"
 #include "input/frmView.h"
 #include "platform/FlexGrid.h"
+#include "platform/PictureBox.h"
 #include "platform/TextBox.h"
 #include "project/ProjectFile.h"
 #include "results/AnalysedProjects.h"
@@ -439,6 +440,27 @@ TEST_F(WindowsTest, CalibrationPickListAndGridsFitTheirCells)
     ASSERT_TRUE(WaitShown(w->comAccLength));
     EXPECT_EQ(w->comAccLength->currentIndex(), -1);
     EXPECT_EQ(w->comAccLength->placeholderText(), QStringLiteral("750"));
+}
+
+// The profile view's read-outs say "Out of range" from the start, read the
+// plot under the mouse, and say it again once the mouse has left the plot.
+TEST_F(WindowsTest, ProfileViewReadOutsAreOutOfRangeOffThePlot)
+{
+    OpenPumpingProject(QStringLiteral("Read-out"));
+    frmView* view = ViewProfile();
+    ASSERT_TRUE(view);
+    const QString outside = QStringLiteral("Out of range");
+    const auto readOuts = [&] { return QStringList{view->lblX->text(), view->lblY->text()}; };
+    EXPECT_EQ(readOuts(), (QStringList{outside, outside}));
+    QTest::mouseMove(view->picGraph, view->picGraph->rect().center());
+    EXPECT_TRUE(WaitFor([&] { return !readOuts().contains(outside); },
+                        QStringLiteral("the read-outs over the plot")));
+    QTest::mouseMove(view->picGraph, QPoint(2, view->picGraph->height() / 2));
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            return readOuts() == QStringList{outside, outside};
+        },
+        QStringLiteral("the read-outs off the plot")));
 }
 
 } // namespace

@@ -199,3 +199,40 @@ TEST_F(ProfileViewTest, PrintPutsTheViewOnALandscapePageOncePerCopy)
     EXPECT_TRUE(pages[0].text.contains("1000.000") || pages[0].text.contains("0.000"));
     EXPECT_TRUE(pages[1].text.contains("Page 1"));
 }
+
+namespace {
+
+// Where the mouse has been over the plot before the read-outs are read.
+enum class MousePath {
+    NotYet,
+    InThenOut,
+    OutOnly,
+};
+
+class ProfileReadOutTest : public ProfileViewTest, public ::testing::WithParamInterface<MousePath>
+{
+};
+
+} // namespace
+
+// The read-outs show "Out of range" until the mouse is over the plot, as
+// they do once it has left it.
+TEST_P(ProfileReadOutTest, ReadOutsAreOutOfRangeOffThePlot)
+{
+    frmView* v = open();
+    const PlotFrame& frame = v->picGraphFrame;
+    const double inX = (frame.left + frame.right) / 2.0 + PlotFrame::kInset;
+    const double inY = (frame.top + frame.bottom) / 2.0 - PlotFrame::kInset;
+    if (GetParam() == MousePath::InThenOut) {
+        v->picGraph_MouseMove(0, 0, inX, inY);
+        EXPECT_TRUE(v->lblX->text().endsWith(" m")) << v->lblX->text().toStdString();
+        EXPECT_TRUE(v->lblY->text().endsWith(" m")) << v->lblY->text().toStdString();
+    }
+    if (GetParam() != MousePath::NotYet) v->picGraph_MouseMove(0, 0, frame.left - 100, inY);
+    EXPECT_EQ(v->lblX->text(), "Out of range");
+    EXPECT_EQ(v->lblY->text(), "Out of range");
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, ProfileReadOutTest,
+                         ::testing::Values(MousePath::NotYet, MousePath::InThenOut,
+                                           MousePath::OutOnly));

@@ -79,7 +79,7 @@ TEST_F(PumpViewTest, StoresThePointsAndShowsTheView)
     EXPECT_FALSE(w->isVisible());
     ExpectFramedAtCorner(view());
     EXPECT_EQ(view()->windowTitle(), "  VIEW PUMP CURVE");
-    EXPECT_EQ(view()->Label3->text(), "Pump efficiency :");
+    EXPECT_EQ(view()->Label3->text(), "System efficiency :");
     EXPECT_NE(view()->picGraph->drawing().findText("Flow rate ( m³/h )"), nullptr);
     EXPECT_DOUBLE_EQ(view()->picGraphFrame.originY, 30);
 }
@@ -204,3 +204,36 @@ TEST_F(PumpViewTest, ReadOutCopyPrintHelpAndOk)
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->txtH[0]->text(), "60");
 }
+
+namespace {
+
+struct ReadOutCaption
+{
+    QLabel* frmPumpView::*label;
+    const char* caption;
+};
+
+class PumpReadOutCaptionTest : public PumpViewTest,
+                               public ::testing::WithParamInterface<ReadOutCaption>
+{
+};
+
+} // namespace
+
+// The read-out's captions, the efficiency one naming the system's efficiency
+// at the cursor's height, each whole in its label.
+TEST_P(PumpReadOutCaptionTest, CaptionsNameTheirValuesAndFit)
+{
+    typeExample();
+    viewCurve();
+    ASSERT_NE(view(), nullptr);
+    const QLabel* label = view()->*(GetParam().label);
+    EXPECT_EQ(label->text(), QString::fromUtf8(GetParam().caption));
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+}
+
+INSTANTIATE_TEST_SUITE_P(Captions, PumpReadOutCaptionTest,
+                         ::testing::Values(ReadOutCaption{&frmPumpView::Label1, "Pump head :"},
+                                           ReadOutCaption{&frmPumpView::Label2, "Pump flowrate :"},
+                                           ReadOutCaption{&frmPumpView::Label3,
+                                                          "System efficiency :"}));

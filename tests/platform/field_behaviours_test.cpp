@@ -10,7 +10,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/FieldBehaviours.h"
+#include "platform/FlexGrid.h"
+#include "platform/GridCellEditor.h"
 #include "platform/NumberPaste.h"
+#include "platform/TextBox.h"
 
 namespace vemora {
 namespace {
@@ -64,6 +67,7 @@ TEST_F(FieldBehavioursTest, NumericFilterKeepsDigitsAndTheFullStopAndAPasteGoesW
     composed.setCommitString(QStringLiteral("\u00e9"));
     QApplication::sendEvent(field, &composed);
     EXPECT_EQ(field->text(), "12.5");
+    hints.clear(); // what the refused keys told (RefusedKeyTest)
     // A paste goes in whole, without its outer blanks and line ends, or not
     // at all: the hint sink hears why.
     QApplication::clipboard()->setText("9a-9");
@@ -114,6 +118,117 @@ TEST_F(FieldBehavioursTest, WheelChangesAGuardedListOnlyWithTheFocus)
     turn(list);
     EXPECT_EQ(list->currentIndex(), 0);
 }
+
+// ---- a refused key says so -------------------------------------------------
+
+// Where the keys of a number go: a number box of a window's fields, a grid's
+// number cell typed on as it stands, or that cell's editor opened by F2.
+enum class NumberField {
+    Box,
+    Cell,
+    CellEditor,
+};
+
+class RefusedKeyTest : public ::testing::TestWithParam<NumberField>
+{
+  protected:
+    void SetUp() override
+    {
+        other = new QLineEdit(&window);
+        other->move(0, 200);
+        const auto show = [this](const QString& text) { panel = text; };
+        const auto read = [this] { return panel; };
+        if (GetParam() == NumberField::Box) {
+            box = new QLineEdit(&window);
+            (new FieldBehaviours(&window, show, read))->AddKeyFilter(box);
+        } else {
+            grid = new FlexGrid(&window);
+            grid->setRows(3);
+            grid->setCols(3);
+            grid->resize(300, 150);
+            CellEditRules rules;
+            rules.f2Columns = {1};
+            rules.filterColumns = {1};
+            cells = new GridCellEditor(grid, new TextBox(&window), rules, [] {});
+            cells->setStatusLine(show, read);
+        }
+        window.resize(400, 300);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        FocusField();
+        panel = QStringLiteral("Enter the discount rate");
+    }
+
+    void FocusField()
+    {
+        if (box) {
+            box->setFocus();
+            return;
+        }
+        cells->FocusCell(1, 1);
+        if (GetParam() == NumberField::CellEditor) QTest::keyClick(grid, Qt::Key_F2);
+    }
+
+    // A character typed where the focus stands, as a user types it.
+    static void Type(char c)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, c);
+    }
+
+    QString Number() const { return box ? box->text() : grid->TextMatrix(1, 1); }
+
+    QWidget window;
+    QLineEdit* other = nullptr;
+    QLineEdit* box = nullptr;
+    FlexGrid* grid = nullptr;
+    GridCellEditor* cells = nullptr;
+    QString panel;
+};
+
+// "1,5" becomes 15 with the comma told; the next key taken, a paste that
+// goes in and the focus moving on each put back what the line showed; a
+// text written over the reason meanwhile stays.
+TEST_P(RefusedKeyTest, ARefusedKeyIsToldUntilTheNextKeyPasteOrFocusMove)
+{
+    const QString before = QStringLiteral("Enter the discount rate");
+    const std::pair<char, QString> typed[] = {
+        {',', QStringLiteral("\",\" cannot be typed in a number here.")},
+        {'1', before},
+        {',', QStringLiteral("\",\" cannot be typed in a number here.")},
+        {'-', QStringLiteral("\"-\" cannot be typed in a number here.")},
+        {'5', before},
+    };
+    for (const auto& [c, status] : typed) {
+        Type(c);
+        EXPECT_EQ(panel, status) << "after " << c;
+    }
+    EXPECT_EQ(Number(), QStringLiteral("15"));
+
+    Type('e');
+    EXPECT_EQ(panel, QStringLiteral("\"e\" cannot be typed in a number here."));
+    QApplication::clipboard()->setText(QStringLiteral("0"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(panel, before);
+    EXPECT_EQ(Number(), QStringLiteral("150"));
+
+    Type('x');
+    panel = QStringLiteral("Saving");
+    Type('2');
+    EXPECT_EQ(panel, QStringLiteral("Saving"));
+
+    panel = before;
+    Type('x');
+    EXPECT_EQ(panel, QStringLiteral("\"x\" cannot be typed in a number here."));
+    other->setFocus();
+    EXPECT_EQ(panel, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(NumberFields, RefusedKeyTest,
+                         ::testing::Values(NumberField::Box, NumberField::Cell,
+                                           NumberField::CellEditor));
 
 } // namespace
 } // namespace vemora

@@ -50,6 +50,41 @@ class AnalysisDialogTest : public ShellTest
     }
 };
 
+// A run that the project refuses, each after the bar has moved on.
+enum class RefusedRun {
+    ProjectPeriod,
+    NoPipe,
+    PumpCurveMissed,
+    FlowTooLarge,
+};
+
+std::unique_ptr<ProjectStore> RefusedProject(RefusedRun run)
+{
+    switch (run) {
+    case RefusedRun::ProjectPeriod: {
+        auto project = GravityProject(100, 50, {{100, 0}, {50, 1000}});
+        project->DesignLife = 100;
+        project->SupplyStartYear = static_cast<int16_t>(project->BaseYear + 3);
+        return project;
+    }
+    case RefusedRun::NoPipe:
+        return GravityProject(100, 50, {{100, 0}, {50, 1000}}, 0);
+    case RefusedRun::PumpCurveMissed: {
+        auto project = PumpingProject(0, 80, {{0, 0}, {75, 1000}});
+        SetPumpCurve(*project, {{30, 0, 40},
+                                {28, 0.1f, 60},
+                                {25, 0.2f, 70},
+                                {20, 0.3f, 78},
+                                {15, 0.4f, 74},
+                                {10, 0.5f, 60}});
+        return project;
+    }
+    case RefusedRun::FlowTooLarge:
+        return GravityProject(3e37f, 0, {{100, 0}, {0, 1000}});
+    }
+    return nullptr;
+}
+
 TEST_F(AnalysisDialogTest, AnimationThenTheButtons)
 {
     Analyse([](frmAnalyse& d) {
@@ -115,14 +150,7 @@ TEST_F(AnalysisDialogTest, AnalyseThenContinueShowsTheResults)
 
 TEST_F(AnalysisDialogTest, MissedPumpCurveKeepsAnalyseAndShowsTheDutyPoints)
 {
-    auto project = PumpingProject(0, 80, {{0, 0}, {75, 1000}});
-    SetPumpCurve(*project, {{30, 0, 40},
-                            {28, 0.1f, 60},
-                            {25, 0.2f, 70},
-                            {20, 0.3f, 78},
-                            {15, 0.4f, 74},
-                            {10, 0.5f, 60}});
-    Use(std::move(project));
+    Use(RefusedProject(RefusedRun::PumpCurveMissed));
     Analyse([this](frmAnalyse& d) {
         Ready(d);
         ui.dialogHandlers.push_back(RejectDialog); // the duty points
@@ -226,6 +254,29 @@ TEST_F(AnalysisDialogTest, NpvLabelsHaveNoLeadingZeros)
     EXPECT_EQ(MakeResultLabels(ctx.store, results).NpvE, "R1,234,567");
     EXPECT_EQ(MakeResultLabels(ctx.store, results).Irr, "IRR = n/a");
 }
+
+class RefusedRunTest : public AnalysisDialogTest, public ::testing::WithParamInterface<RefusedRun>
+{
+};
+
+// The bar goes back to 0 % with the refusal, as if no run had begun.
+TEST_P(RefusedRunTest, ARefusedRunEmptiesTheProgressBar)
+{
+    Use(RefusedProject(GetParam()));
+    Analyse([this](frmAnalyse& d) {
+        Ready(d);
+        if (GetParam() == RefusedRun::PumpCurveMissed)
+            ui.dialogHandlers.push_back(RejectDialog); // the duty points
+        d.sscAnalyse->click();
+        EXPECT_FALSE(ctx.store.ResultsValid);
+        EXPECT_EQ(d.proBar->value(), 0);
+    });
+    EXPECT_FALSE(ui.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, RefusedRunTest,
+                         ::testing::Values(RefusedRun::ProjectPeriod, RefusedRun::NoPipe,
+                                           RefusedRun::PumpCurveMissed, RefusedRun::FlowTooLarge));
 
 } // namespace
 } // namespace vemora::test
