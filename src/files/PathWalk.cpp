@@ -43,8 +43,8 @@ class WalkFolder
     }
     bool Enter(const std::string& name)
     {
-        const int next = ::openat(folder_.Get(), name.c_str(),
-                                  O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        const int next =
+            ::openat(folder_.Get(), name.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (next < 0) return false;
         folder_.Reset(next);
         if (name != "..")
@@ -114,7 +114,8 @@ bool ReadLink(int folder, const std::string& name, std::string& target, std::str
 // A folder of the path that is missing is the folder's, for a save.
 std::string WalkReason(int error, FileUse use)
 {
-    return SystemErrorReason(error, error == ENOENT && use != FileUse::Read ? FileUse::Folder : use);
+    return SystemErrorReason(error,
+                             error == ENOENT && use != FileUse::Read ? FileUse::Folder : use);
 }
 
 } // namespace

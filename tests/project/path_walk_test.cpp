@@ -22,9 +22,9 @@ namespace vemora {
 namespace {
 
 namespace fs = std::filesystem;
+using test::NewProjectRecord;
 using test::ReadBytes;
 using test::TempFolder;
-using test::NewProjectRecord;
 using test::WriteBytes;
 
 // The inode the walk's folder and name lead to; 0 when the walk fails.
@@ -69,10 +69,19 @@ TEST(PathWalk, ReachesTheFileTheKernelReaches)
     fs::create_symlink("rel/c/up", r + "/chain2");
     fs::create_directory_symlink("..", r + "/a/b/c/parent");
     const char* paths[] = {
-        "a/b/file",        "a//b///file",      "./a/./b/./file", "rel/file",
-        "rel/../file",     "abs/../file",      "abs/up",         "abs/../../file",
-        "chain1",          "abs/parent/file",  "rel/c/../../b/file",
-        "abs/parent/../file", "a/b/c/parent/c/../../file",
+        "a/b/file",
+        "a//b///file",
+        "./a/./b/./file",
+        "rel/file",
+        "rel/../file",
+        "abs/../file",
+        "abs/up",
+        "abs/../../file",
+        "chain1",
+        "abs/parent/file",
+        "rel/c/../../b/file",
+        "abs/parent/../file",
+        "a/b/c/parent/c/../../file",
     };
     const std::string cwd = fs::current_path().string();
     for (const char* path : paths) {

@@ -31,8 +31,7 @@ inline void MakeShared(const std::string& folder)
 
 // The link `name` in `folder` to `target` (relative to the folder where it is
 // relative), made by the user "nobody"; false where it could not be made.
-inline bool PlantLink(const std::string& folder, const std::string& name,
-                      const std::string& target)
+inline bool PlantLink(const std::string& folder, const std::string& name, const std::string& target)
 {
     std::fflush(nullptr);
     const pid_t pid = ::fork();

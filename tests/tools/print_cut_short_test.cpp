@@ -16,7 +16,7 @@
 namespace vemora {
 namespace {
 
-struct Run
+struct ProgramRun
 {
     int status; // as waitpid gives it
     std::string err;
@@ -24,8 +24,8 @@ struct Run
 
 // Runs `program` with `args`, with PRINT_TOOL_KILL_AFTER_PAGE set to
 // `killAfter` unless that is empty.
-Run RunProgram(const std::string& program, const std::vector<std::string>& args,
-               const test::TempFolder& logs, const std::string& killAfter = "")
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                      const test::TempFolder& logs, const std::string& killAfter = "")
 {
     const std::string err = logs.File("err.txt");
     std::fflush(nullptr);
@@ -77,13 +77,14 @@ TEST(PlantedLinkTools, KpjToolAndPrintToolRefuseAPlantedLink)
     for (const bool atName : {false, true}) {
         SCOPED_TRACE(atName ? "at the name" : "at a folder");
         const std::string reason = atName ? test::NameLinkReason() : test::FolderLinkReason();
-        const Run made = RunProgram(KpjTool, {"new", atName ? kpj.atName : kpj.throughFolder}, logs);
+        const ProgramRun made =
+            RunProgram(KpjTool, {"new", atName ? kpj.atName : kpj.throughFolder}, logs);
         EXPECT_EQ(made.status, 1 << 8) << made.err;
         EXPECT_NE(made.err.find(reason), std::string::npos) << made.err;
-        const Run dumped =
+        const ProgramRun dumped =
             RunProgram(KpjTool, {"dump", atName ? kpj.atName : kpj.throughFolder}, logs);
         EXPECT_NE(dumped.err.find(reason), std::string::npos) << dumped.err;
-        const Run printed = RunProgram(
+        const ProgramRun printed = RunProgram(
             PrintTool, {kpj.victim, atName ? pdf.atName : pdf.throughFolder, "General"}, logs);
         EXPECT_EQ(printed.status, 1 << 8) << printed.err;
         EXPECT_NE(printed.err.find(reason), std::string::npos) << printed.err;
@@ -101,7 +102,7 @@ TEST(PrintCutShort, AKilledPrintLeavesOnlyTheEarlierPdf)
     const std::string project = folder.File("p.kpj");
     std::filesystem::copy_file(Example, project);
     const std::string pdf = folder.File("k.pdf");
-    const Run whole = RunProgram(PrintTool, {project, pdf}, logs);
+    const ProgramRun whole = RunProgram(PrintTool, {project, pdf}, logs);
     ASSERT_EQ(whole.status, 0) << whole.err;
     const std::string earlier = test::ReadBytes(pdf);
     ASSERT_TRUE(EndsAsAWholePdf(earlier));
@@ -114,11 +115,13 @@ TEST(PrintCutShort, AKilledPrintLeavesOnlyTheEarlierPdf)
                 test::WriteBytes(pdf, earlier);
             else
                 std::filesystem::remove(pdf);
-            const Run killed = RunProgram(PrintTool, {project, pdf}, logs, page);
+            const ProgramRun killed = RunProgram(PrintTool, {project, pdf}, logs, page);
             ASSERT_TRUE(WIFSIGNALED(killed.status)) << "ended " << killed.status << killed.err;
             EXPECT_EQ(WTERMSIG(killed.status), SIGKILL);
             EXPECT_EQ(test::EntryCount(folder.Path()), withEarlier ? 2u : 1u);
-            if (withEarlier) EXPECT_EQ(test::ReadBytes(pdf), earlier);
+            if (withEarlier) {
+                EXPECT_EQ(test::ReadBytes(pdf), earlier);
+            }
         }
     }
 }
