@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../project/test_files.h"
+#include "ChildProgram.h"
 #include "support/PlantedLink.h"
 
 namespace vemora {
@@ -34,17 +35,10 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
         const int fd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         ::dup2(fd, 2);
         ::dup2(fd, 1);
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
         if (!killAfter.empty()) ::setenv("PRINT_TOOL_KILL_AFTER_PAGE", killAfter.c_str(), 1);
-        std::vector<char*> argv{const_cast<char*>(program.c_str())};
-        for (const std::string& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        ::execv(program.c_str(), argv.data());
-        ::_exit(127);
+        test::ExecOffscreen(program, args);
     }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
+    const int status = test::WaitForChild(pid);
     return {status, test::ReadBytes(err)};
 }
 
