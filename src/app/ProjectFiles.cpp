@@ -12,6 +12,7 @@
 #include "app/SaveChecks.h"
 #include "app/WorkingViews.h"
 #include "files/FileReasons.h"
+#include "files/PathWalk.h"
 #include "project/ProjectFile.h"
 #include "project/RecordStore.h"
 #include "project/SystemType.h"
@@ -181,12 +182,9 @@ bool DeleteProject(AppContext& ctx)
         ShowWorkingWindow(ctx, w);
         return false;
     }
-    if (::unlink(TrimBlanks(s.ProjectFilePath).c_str()) != 0) {
-        // A file already gone is named as the file; any other refusal is the folder's.
-        const FileUse use = errno == ENOENT ? FileUse::Write : FileUse::Folder;
+    if (std::string why; !DeleteFile(TrimBlanks(s.ProjectFilePath), why)) {
         Message(ctx,
-                QStringLiteral("Could not delete the project.\n") +
-                    QString::fromStdString(SystemErrorReason(errno, use)),
+                QStringLiteral("Could not delete the project.\n") + QString::fromStdString(why),
                 MsgIcon::None, QStringLiteral("Error !"));
         return false;
     }

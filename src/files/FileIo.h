@@ -24,6 +24,8 @@ class FileHandle
         Close();
         fd_ = fd;
     }
+    // Gives the descriptor up without closing it.
+    void Release() { fd_ = -1; }
     // Closes the descriptor now; false when the close reports an error.
     bool Close();
 

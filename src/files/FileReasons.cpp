@@ -110,4 +110,10 @@ std::string PlantedLinkReason()
     return "The name is a link that another user made in a shared folder; it is not followed.";
 }
 
+std::string PlantedFolderLinkReason()
+{
+    return "The path goes through a link that another user made in a shared folder; it is not "
+           "followed.";
+}
+
 } // namespace vemora

@@ -35,4 +35,7 @@ std::string UnsavableRecordReason(const std::string& check);
 // A link that another user planted in a shared folder, not followed.
 std::string PlantedLinkReason();
 
+// The same for a link in a folder of the path.
+std::string PlantedFolderLinkReason();
+
 } // namespace vemora

@@ -9,34 +9,20 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <random>
 #include <string_view>
 
 #include "files/FileReasons.h"
+#include "files/PathWalk.h"
 
 namespace vemora {
 
 namespace {
 
-constexpr int MaxLinkHops = 40;          // the system's own limit for one path
 constexpr int64_t CopyBlock = 64 * 1024; // bytes moved at a time
 constexpr size_t TempSuffixLength = 6;   // random characters that make a name unique
 constexpr int TempNameAttempts = 100;
-
-struct PathParts
-{
-    std::string folder;
-    std::string name;
-};
-
-PathParts SplitPath(const std::string& path)
-{
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return {".", path};
-    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
-}
 
 // 64-bit FNV-1a: the same value for the same name in every run and build.
 uint64_t NameHash(const std::string& name)
@@ -63,10 +49,14 @@ std::string TempPrefix(const std::string& targetName)
 
 // Removes what interrupted saves of the same target left behind. A save in
 // progress holds a lock on its temporary file, so its file is left alone.
-void RemoveLeftovers(const std::string& folder, const std::string& prefix)
+void RemoveLeftovers(int folder, const std::string& prefix)
 {
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return;
+    const int listed = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* dir = listed < 0 ? nullptr : ::fdopendir(listed);
+    if (!dir) {
+        if (listed >= 0) ::close(listed);
+        return;
+    }
     const int dirFd = ::dirfd(dir);
     while (const dirent* entry = ::readdir(dir)) {
         const std::string_view name(entry->d_name);
@@ -123,13 +113,14 @@ bool CopyRange(int from, int to, int64_t begin, int64_t end, char* block, int64_
     return true;
 }
 
-void SyncFolder(const std::string& folder)
+void SyncFolder(int folder)
 {
-    FileHandle dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileHandle dir(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.IsOpen()) ::fsync(dir.Get());
 }
 
-// A temporary file beside the target; removed again unless renamed over it.
+// A temporary file beside the target, in the target's folder (a descriptor
+// the caller keeps open); removed again unless renamed over the target.
 class TempFile
 {
   public:
@@ -138,67 +129,107 @@ class TempFile
     TempFile& operator=(const TempFile&) = delete;
     ~TempFile()
     {
-        if (path_.empty()) return;
+        if (name_.empty()) return;
         file_.Close();
-        ::unlink(path_.c_str());
+        ::unlinkat(folder_, name_.c_str(), 0);
     }
 
-    // Creates the file with `mode` (less the umask) and locks it before any
-    // other save's clean-up can take it. Where the file system makes unnamed
-    // files it stays unnamed until RenameOver, so that a save cut short
-    // leaves nothing behind; elsewhere it is named, locked, and made again
-    // under another name when a clean-up took it first. A file that another
-    // writer opens by its path is `named` at once.
-    bool Create(const std::string& folder, const std::string& prefix, mode_t mode, bool named)
+    // Creates the file with `mode` (less the umask) in `folder` (whose path
+    // is `folderPath`) and locks it before any other save's clean-up can
+    // take it. Where the file system makes unnamed files and the process
+    // reaches its own descriptors by path (/proc/self/fd), it stays unnamed
+    // until RenameOver, so that a save cut short leaves nothing behind, and
+    // a writer that opens it by its path opens it there; elsewhere it is
+    // named, locked, and made again under another name when a clean-up took
+    // it first.
+    bool Create(int folder, const std::string& folderPath, const std::string& prefix, mode_t mode)
     {
-        if (!TestSeams().unnamedRefused && CreateUnnamed(folder, mode)) {
-            folder_ = folder;
-            prefix_ = prefix;
-            return !named || NameUnnamed();
-        }
-        return CreateNamed(folder, prefix, mode);
+        folder_ = folder;
+        folderPath_ = folderPath;
+        prefix_ = prefix;
+        if (!TestSeams().unnamedRefused && CreateUnnamed(mode)) return true;
+        return CreateNamed(mode);
     }
     int Get() const { return file_.Get(); }
-    const std::string& Path() const { return path_; }
+    // A path that opens the file, named or not.
+    std::string Path() const { return name_.empty() ? SelfPath() : folderPath_ + "/" + name_; }
+
+    // Flushes the file and renames it over the file `target` of the folder.
+    // An unnamed file is named only now: a new file takes the target's name
+    // at once, a file that replaces another a temporary name first.
+    bool RenameOver(const std::string& target, bool replacing)
+    {
+        if (::fsync(file_.Get()) != 0) return false;
+        if (TestSeams().tempFileWritten) TestSeams().tempFileWritten();
+        if (name_.empty() && !replacing) {
+            if (LinkUnnamed(target)) {
+                file_.Close();
+                return true;
+            }
+            if (errno != EEXIST) return false;
+        }
+        if (name_.empty() && !NameUnnamed()) return false;
+        if (::renameat(folder_, name_.c_str(), folder_, target.c_str()) != 0) return false;
+        name_.clear();
+        file_.Close(); // the data are on disk: a late close error changes nothing
+        return true;
+    }
 
   private:
-    static std::string RandomName(const std::string& folder, const std::string& prefix)
+    std::string RandomName() const
     {
         static constexpr char Letters[] =
             "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
         static thread_local std::mt19937_64 random{std::random_device{}()};
         std::uniform_int_distribution<size_t> letter(0, sizeof Letters - 2);
-        std::string path = folder + "/" + prefix;
+        std::string name = prefix_;
         for (size_t i = 0; i < TempSuffixLength; ++i)
-            path += Letters[letter(random)];
-        return path;
+            name += Letters[letter(random)];
+        return name;
     }
 
-    static void Made(const std::string& folder)
+    void Made() const
     {
-        if (TestSeams().tempFileMade) TestSeams().tempFileMade(folder);
+        if (TestSeams().tempFileMade) TestSeams().tempFileMade(folderPath_);
     }
 
-    bool CreateUnnamed(const std::string& folder, mode_t mode)
+    // The unnamed file's path through the process's own descriptors.
+    std::string SelfPath() const
     {
-        file_.Reset(::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, mode));
+        const std::string self = "/proc/self/fd/" + std::to_string(file_.Get());
+        return TestSeams().procMissing ? "/vemora-no-proc" + self : self;
+    }
+
+    bool CreateUnnamed(mode_t mode)
+    {
+        file_.Reset(::openat(folder_, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, mode));
         if (!file_.IsOpen()) return false;
-        Made(folder);
+        // Without /proc the file could never be named.
+        if (::access(SelfPath().c_str(), F_OK) != 0) {
+            file_.Close();
+            return false;
+        }
+        Made();
         if (::flock(file_.Get(), LOCK_EX | LOCK_NB) == 0) return true;
         file_.Close();
         return false;
     }
 
-    // Gives the unnamed file a name beside the target, its lock held on: the
-    // rename needs one.
+    // Links the unnamed file, its lock held on, at `name` of the folder;
+    // linking by the descriptor's path needs no privilege.
+    bool LinkUnnamed(const std::string& name) const
+    {
+        return ::linkat(AT_FDCWD, SelfPath().c_str(), folder_, name.c_str(), AT_SYMLINK_FOLLOW) ==
+               0;
+    }
+
+    // Gives the unnamed file a temporary name beside the target.
     bool NameUnnamed()
     {
-        // Linking by the descriptor's name needs no privilege.
-        const std::string self = "/proc/self/fd/" + std::to_string(file_.Get());
         for (int attempt = 0; attempt < TempNameAttempts; ++attempt) {
-            std::string path = RandomName(folder_, prefix_);
-            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-                path_ = std::move(path);
+            std::string name = RandomName();
+            if (LinkUnnamed(name)) {
+                name_ = std::move(name);
                 return true;
             }
             if (errno != EEXIST) return false;
@@ -207,24 +238,25 @@ class TempFile
         return false;
     }
 
-    bool CreateNamed(const std::string& folder, const std::string& prefix, mode_t mode)
+    bool CreateNamed(mode_t mode)
     {
         for (int attempt = 0; attempt < TempNameAttempts; ++attempt) {
-            std::string path = RandomName(folder, prefix);
-            const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            std::string name = RandomName();
+            const int fd =
+                ::openat(folder_, name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
             if (fd < 0) {
                 if (errno == EEXIST) continue;
                 return false;
             }
             file_.Reset(fd);
-            Made(folder);
+            Made();
             if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-                if (StillNamed(fd, path)) {
-                    path_ = std::move(path);
+                if (StillNamed(name)) {
+                    name_ = std::move(name);
                     return true;
                 }
             } else if (errno != EWOULDBLOCK) {
-                ::unlink(path.c_str()); // a file system without locks
+                ::unlinkat(folder_, name.c_str(), 0); // a file system without locks
                 file_.Close();
                 return false;
             }
@@ -237,49 +269,21 @@ class TempFile
     }
 
     // The name still leads to the open file (no clean-up removed it).
-    static bool StillNamed(int fd, const std::string& path)
+    bool StillNamed(const std::string& name) const
     {
         struct stat open
         {
         }, named{};
-        return ::fstat(fd, &open) == 0 && open.st_nlink > 0 && ::lstat(path.c_str(), &named) == 0 &&
+        return ::fstat(file_.Get(), &open) == 0 && open.st_nlink > 0 &&
+               ::fstatat(folder_, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
                named.st_dev == open.st_dev && named.st_ino == open.st_ino;
     }
 
-  public:
-    // Flushes the file and renames it over `target`; an unnamed file is named
-    // only now.
-    bool RenameOver(const std::string& target)
-    {
-        if (::fsync(file_.Get()) != 0) return false;
-        if (TestSeams().tempFileWritten) TestSeams().tempFileWritten();
-        if (path_.empty() && !NameUnnamed()) return false;
-        if (std::rename(path_.c_str(), target.c_str()) != 0) return false;
-        path_.clear();
-        file_.Close(); // the data are on disk: a late close error changes nothing
-        return true;
-    }
-
-  private:
     FileHandle file_;
-    std::string path_;            // empty while the file is unnamed
-    std::string folder_, prefix_; // where and how an unnamed file is named
+    int folder_ = -1;
+    std::string folderPath_, prefix_;
+    std::string name_; // empty while the file is unnamed
 };
-
-// True when the kernel's fs.protected_symlinks rule would not follow the
-// link `path` (`link` its lstat): it lies in a sticky, world-writable folder
-// and belongs neither to the user nor to the folder's owner. A folder that
-// cannot be looked at counts as such a folder.
-bool IsPlantedLink(const std::string& path, const struct stat& link)
-{
-    if (link.st_uid == ::geteuid()) return false;
-    struct stat folder
-    {
-    };
-    if (::stat(SplitPath(path).folder.c_str(), &folder) != 0) return true;
-    constexpr mode_t Shared = S_ISVTX | S_IWOTH;
-    return (folder.st_mode & Shared) == Shared && folder.st_uid != link.st_uid;
-}
 
 } // namespace
 
@@ -291,35 +295,17 @@ SafeReplaceSeams& TestSeams()
 
 bool FollowLinks(const std::string& path, std::string& target, std::string& why, FileUse use)
 {
-    target = path;
-    for (int hop = 0; hop < MaxLinkHops; ++hop) {
-        struct stat info
-        {
-        };
-        if (::lstat(target.c_str(), &info) != 0) {
-            if (errno == ENOENT) return true; // a file to be made
-            return Failed(why, use);
-        }
-        if (!S_ISLNK(info.st_mode)) return true;
-        if (IsPlantedLink(target, info)) {
-            why = PlantedLinkReason();
-            return false;
-        }
-        std::error_code ec;
-        const std::string link = std::filesystem::read_symlink(target, ec).string();
-        if (ec || link.empty()) {
-            why = SystemErrorReason(ec ? ec.value() : ENOENT, FileUse::Read);
-            return false;
-        }
-        target = link.front() == '/' ? link : SplitPath(target).folder + "/" + link;
-    }
-    why = SystemErrorReason(ELOOP, use);
-    return false;
+    WalkedPath walked;
+    if (!WalkPath(path, walked, why, use)) return false;
+    target = walked.Path();
+    return true;
 }
 
-bool OpenFileToReplace(const std::string& target, FileToReplace& old, std::string& why)
+bool OpenFileToReplace(const WalkedPath& where, FileToReplace& old, std::string& why)
 {
-    const int fd = ::open(target.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    const int folder = where.folder.Get();
+    const char* name = where.name.c_str();
+    const int fd = ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         if (errno == ENOENT) return true; // a new file
         return Failed(why, FileUse::Read);
@@ -334,7 +320,7 @@ bool OpenFileToReplace(const std::string& target, FileToReplace& old, std::strin
         return false;
     }
     // The effective user, as the kernel will check the replacement.
-    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+    if (::faccessat(folder, name, W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
         return Failed(why, FileUse::Write);
     old.length = static_cast<int64_t>(info.st_size);
     old.mode = info.st_mode & 07777;
@@ -350,22 +336,21 @@ FileReplacement::~FileReplacement() = default;
 
 bool FileReplacement::Begin(const std::string& path, std::string& why)
 {
-    return FollowLinks(path, target_, why) && OpenFileToReplace(target_, old_, why);
+    return WalkPath(path, where_, why, FileUse::Write) && OpenFileToReplace(where_, old_, why);
 }
 
-bool FileReplacement::MakeTemp(std::string& why, TempName name)
+bool FileReplacement::MakeTemp(std::string& why)
 {
     if (temp_) return true;
-    const PathParts parts = SplitPath(target_);
-    if (parts.name.empty()) {
+    if (where_.name == "." || where_.name == "..") {
         why = SystemErrorReason(EISDIR, FileUse::Write);
         return false;
     }
-    const std::string prefix = TempPrefix(parts.name);
-    RemoveLeftovers(parts.folder, prefix);
+    const std::string prefix = TempPrefix(where_.name);
+    RemoveLeftovers(where_.folder.Get(), prefix);
     temp_ = std::make_unique<Temp>();
-    if (!temp_->Create(parts.folder, prefix, old_.file.IsOpen() ? 0600 : 0666,
-                       name == TempName::Now)) {
+    if (!temp_->Create(where_.folder.Get(), where_.folderPath, prefix,
+                       old_.file.IsOpen() ? 0600 : 0666)) {
         temp_.reset();
         return Failed(why, FileUse::Folder);
     }
@@ -406,10 +391,10 @@ bool FileReplacement::Commit(std::string& why)
         return false;
     }
     if ((old_.file.IsOpen() && ::fchmod(temp_->Get(), old_.mode) != 0) ||
-        !temp_->RenameOver(target_))
+        !temp_->RenameOver(where_.name, old_.file.IsOpen()))
         return Failed(why, FileUse::Folder);
     temp_.reset();
-    SyncFolder(SplitPath(target_).folder);
+    SyncFolder(where_.folder.Get());
     return true;
 }
 

@@ -14,6 +14,7 @@
 
 #include "files/FileIo.h"
 #include "files/FileReasons.h"
+#include "files/PathWalk.h"
 
 namespace vemora {
 
@@ -26,32 +27,31 @@ struct FileToReplace
 };
 
 // The path `path` names once symbolic links are followed, to the end of the
-// chain even when the last link points to a file that does not exist yet.
-// False for a loop of links, a link that cannot be read, and a link that the
-// kernel's protected-symlinks rule would not follow: one in a sticky,
-// world-writable folder (like /tmp) owned by neither the user nor the
-// folder's owner, which another user may have planted there to make the
-// save overwrite a file of the user's. Every failure sets `why`, the
-// system's refusals worded for `use` (a save's write or an open's read).
+// chain even when the last link points to a file that does not exist yet,
+// walked as WalkPath walks it: false for a loop of links, a link that cannot
+// be read, and a link another user planted in a shared folder, at the name
+// or in a folder of the path. Every failure sets `why`, the system's
+// refusals worded for `use` (a save's write or an open's read).
 bool FollowLinks(const std::string& path, std::string& target, std::string& why,
                  FileUse use = FileUse::Write);
 
-// Opens `target` for a replacement. A missing file is a new one (true, with
-// nothing open); anything but a regular file that the user may read and
-// write is refused, with `why`.
-bool OpenFileToReplace(const std::string& target, FileToReplace& old, std::string& why);
+// Opens the file `where` leads to for a replacement. A missing file is a new
+// one (true, with nothing open); anything but a regular file that the user
+// may read and write is refused, with `why`.
+bool OpenFileToReplace(const WalkedPath& where, FileToReplace& old, std::string& why);
 
 // The replacement of one file, always either wholly old or wholly new: the
-// project save and the PDF writer both go through it. Begin follows the
-// links of the path to the file they name (FollowLinks) and opens that file
-// (OpenFileToReplace). MakeTemp makes a locked temporary file beside it,
-// after removing the temporary files that interrupted replacements of the
-// same file left behind. The new contents go into the temporary file, by
-// WritePatched or by any writer given TempPath. Commit gives it the old file's permission
-// bits (a new file has the system's mode for new files, 0666 less the
-// umask), flushes it to disk, renames it over the file and flushes the
-// folder. Until then the old file is as it was; a replacement dropped
-// uncommitted removes its temporary file. Every failure sets `why`.
+// project save and the PDF writer both go through it. Begin walks the path
+// to the folder of the file it names (WalkPath) and opens that file
+// (OpenFileToReplace); everything after works in that folder by its
+// descriptor. MakeTemp makes a locked temporary file beside it, after
+// removing the temporary files that interrupted replacements of the same
+// file left behind. The new contents go into the temporary file, by
+// WritePatched or by any writer given TempPath. Commit gives it the old
+// file's permission bits (a new file has the system's mode for new files,
+// 0666 less the umask), flushes it to disk, renames it over the file and
+// flushes the folder. Until then the old file is as it was; a replacement
+// dropped uncommitted removes its temporary file. Every failure sets `why`.
 class FileReplacement
 {
   public:
@@ -63,13 +63,11 @@ class FileReplacement
     bool Begin(const std::string& path, std::string& why);
     // The file being replaced, open for reading (nothing open for a new file).
     const FileToReplace& Old() const { return old_; }
-    // Whether the temporary file has a name before Commit: a writer that
-    // opens it by its path (TempPath) needs one Now; one that writes through
-    // WritePatched leaves it unnamed where the file system allows, so that a
-    // replacement cut short leaves nothing behind.
-    enum class TempName { AtCommit, Now };
-    bool MakeTemp(std::string& why, TempName name = TempName::AtCommit);
-    // The temporary file's path once made and named.
+    bool MakeTemp(std::string& why);
+    // A path that opens the temporary file once made: while the file is
+    // unnamed (see TempFile), its descriptor's path under /proc/self/fd, so
+    // that a writer that opens it by path (Qt's PDF writer) leaves nothing
+    // behind when it is cut short.
     std::string TempPath() const;
     // Writes the old contents with `bytes` at `offset` into the temporary
     // file (made first when it is not yet); a shorter file grows with zero
@@ -79,7 +77,7 @@ class FileReplacement
 
   private:
     struct Temp;
-    std::string target_;
+    WalkedPath where_;
     FileToReplace old_;
     std::unique_ptr<Temp> temp_;
 };
@@ -87,13 +85,15 @@ class FileReplacement
 // Seams for the tests of concurrent and interrupted saves: `tempFileMade`
 // runs between the making of a temporary file and its lock (with the
 // folder), `tempFileWritten` once the temporary file is whole on disk and
-// not yet renamed, and `unnamedRefused` makes the save behave as on a file
-// system that cannot make unnamed files. Left empty and false by the program.
+// not yet renamed, `unnamedRefused` makes the save behave as on a file
+// system that cannot make unnamed files, and `procMissing` as on a system
+// without /proc. Left empty and false by the program.
 struct SafeReplaceSeams
 {
     std::function<void(const std::string& folder)> tempFileMade;
     std::function<void()> tempFileWritten;
     bool unnamedRefused = false;
+    bool procMissing = false;
 };
 SafeReplaceSeams& TestSeams();
 

@@ -130,7 +130,8 @@ void PrinterPageDevice::scalePage(PageOrientation orientation)
 }
 
 // A PDF file is printed into a temporary file beside the file its name
-// leads to, as a project is saved.
+// leads to, as a project is saved; Qt opens it by the path TempPath gives,
+// so it stays unnamed until the rename where the system allows.
 PageStatus PrinterPageDevice::beginPdf()
 {
     if (printer_.outputFormat() != QPrinter::PdfFormat || printer_.outputFileName().isEmpty())
@@ -138,8 +139,7 @@ PageStatus PrinterPageDevice::beginPdf()
     pdfTarget_ = printer_.outputFileName();
     pdf_ = std::make_unique<FileReplacement>();
     std::string why;
-    if (!pdf_->Begin(QFile::encodeName(pdfTarget_).toStdString(), why) ||
-        !pdf_->MakeTemp(why, FileReplacement::TempName::Now)) {
+    if (!pdf_->Begin(QFile::encodeName(pdfTarget_).toStdString(), why) || !pdf_->MakeTemp(why)) {
         const QString detail = QStringLiteral("Could not open %1.").arg(target());
         dropPdf();
         return {PageFailure::Open, 1, detail, 0, QString::fromStdString(why)};

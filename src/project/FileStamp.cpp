@@ -1,15 +1,22 @@
 #include "project/FileStamp.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+
+#include "files/PathWalk.h"
 
 namespace vemora {
 
 std::optional<FileStamp> StampOfFile(const std::string& path)
 {
+    WalkedPath where;
+    std::string why;
     struct stat info
     {
     };
-    if (path.empty() || ::stat(path.c_str(), &info) != 0) return std::nullopt;
+    if (!WalkPath(path, where, why, FileUse::Read) ||
+        ::fstatat(where.folder.Get(), where.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return std::nullopt;
     return FileStamp{static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino),
                      static_cast<int64_t>(info.st_size), static_cast<int64_t>(info.st_mtim.tv_sec),
                      static_cast<int64_t>(info.st_mtim.tv_nsec)};

@@ -19,8 +19,8 @@ struct FileStamp
     bool operator==(const FileStamp&) const = default;
 };
 
-// The stamp of the file `path` names, links followed; nothing when there is
-// no such file or it cannot be looked at.
+// The stamp of the file `path` names, its path walked as a save walks it;
+// nothing when there is no such file or it cannot be looked at.
 std::optional<FileStamp> StampOfFile(const std::string& path);
 
 } // namespace vemora

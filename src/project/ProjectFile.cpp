@@ -9,6 +9,7 @@
 
 #include "files/FileIo.h"
 #include "files/FileReasons.h"
+#include "files/PathWalk.h"
 #include "files/SafeReplace.h"
 #include "project/RecordCheck.h"
 #include "project/RecordCodec.h"
@@ -47,12 +48,13 @@ FileStatus ReadProjectFile(const std::string& path, ProjectRecord& out, int64_t&
                            std::string* why)
 {
     constexpr FileStatus CannotOpen = FileStatus::CannotOpen;
-    // Links are followed as a save follows them, so that Open refuses what
-    // Save would refuse (a link another user planted in a shared folder).
-    std::string target;
+    // The path is walked as a save walks it, so that Open refuses what Save
+    // would refuse (a link another user planted in a shared folder).
+    WalkedPath where;
     std::string reason;
-    if (!FollowLinks(path, target, reason, FileUse::Read)) return Refused(CannotOpen, why, reason);
-    FileHandle file(::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
+    if (!WalkPath(path, where, reason, FileUse::Read)) return Refused(CannotOpen, why, reason);
+    FileHandle file(::openat(where.folder.Get(), where.name.c_str(),
+                             O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
     struct stat info
     {
     };

@@ -5,9 +5,11 @@
 #include "ReportsFixture.h"
 #include "app/PrintFailure.h"
 #include "files/FileReasons.h"
+#include "files/SafeReplace.h"
 #include "pages/PageFrames.h"
 #include "support/FileAccess.h"
 #include "support/PdfPages.h"
+#include "support/PlantedLink.h"
 
 #include <QDir>
 #include <filesystem>
@@ -215,6 +217,65 @@ TEST_F(PrintRunTest, APdfIsWrittenThroughALinkButNotThroughAPlantedOne)
               "Could not start printing. Check the printer.\n" + PlantedLinkReason());
     EXPECT_EQ(std::filesystem::last_write_time(real), before);
     EXPECT_TRUE(std::filesystem::is_symlink(planted));
+}
+
+// Print to File through a link another user planted at a folder of the path
+// or at the name: refused with its reason, the PDF there kept whole.
+TEST_F(PrintRunTest, APdfIsNotWrittenThroughALinkPlantedAnywhereInItsPath)
+{
+    if (const std::string why = CannotPlantLinks(); !why.empty()) GTEST_SKIP() << why;
+    PlantedPaths paths;
+    ASSERT_TRUE(PlantBoth(folder.Path().string(), "victim.pdf", paths));
+    {
+        QFile earlier(QString::fromStdString(paths.victim));
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("an earlier print");
+    }
+    for (const auto& [path, reason] : {std::pair{paths.throughFolder, FolderLinkReason()},
+                                       std::pair{paths.atName, NameLinkReason()}}) {
+        SCOPED_TRACE(path);
+        QPrinter printer(QPrinter::HighResolution);
+        PrinterPageDevice::setUpPdf(printer, QString::fromStdString(path));
+        PrinterPageDevice pdf(printer);
+        EXPECT_EQ(RunPrint(ctx, pdf, 1, Only({ReportBox::General})).value_or("").toStdString(),
+                  std::string("Could not start printing. Check the printer.\n") + reason);
+        EXPECT_EQ(ReadBytes(paths.victim), "an earlier print");
+    }
+}
+
+// While a PDF is printed its file has no name in the folder, so that a print
+// cut short leaves nothing; where the system cannot make unnamed files or has
+// no /proc, it is a hidden file beside the PDF, and gone once it is renamed.
+TEST_F(PrintRunTest, APdfHasNoNameUntilItIsWhole)
+{
+    const size_t entries = EntryCount(folder.Path());
+    struct Case
+    {
+        const char* name;
+        bool unnamedRefused, procMissing;
+        size_t entriesWhileWritten;
+    };
+    const Case cases[] = {{"unnamed", false, false, entries},
+                          {"no unnamed files", true, false, entries + 1},
+                          {"no /proc", false, true, entries + 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string pdf = folder.File("report.pdf");
+        size_t whileWritten = 0;
+        TestSeams().unnamedRefused = c.unnamedRefused;
+        TestSeams().procMissing = c.procMissing;
+        TestSeams().tempFileWritten = [&] { whileWritten = EntryCount(folder.Path()); };
+        QPrinter printer(QPrinter::HighResolution);
+        PrinterPageDevice::setUpPdf(printer, QString::fromStdString(pdf));
+        PrinterPageDevice device(printer);
+        const auto failure = RunPrint(ctx, device, 1, Only({ReportBox::General}));
+        TestSeams() = {};
+        EXPECT_FALSE(failure) << failure.value_or("").toStdString();
+        EXPECT_EQ(whileWritten, c.entriesWhileWritten);
+        EXPECT_EQ(readPdfPages(QString::fromStdString(pdf)).size(), 1u);
+        EXPECT_EQ(EntryCount(folder.Path()), entries + 1);
+        std::filesystem::remove(pdf);
+    }
 }
 
 TEST_F(PrintRunTest, AGraphPageWithoutItsWindowFails)

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "../project/test_files.h"
+#include "ChildProgram.h"
 #include "project/ProjectRecord.h"
 #include "project/RecordCodec.h"
 #include "project/RecordStore.h"
@@ -153,17 +154,9 @@ int RunUnderFileSizeLimit(const std::string& program, const std::vector<std::str
         ::setrlimit(RLIMIT_FSIZE, &small);
         const int fd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         ::dup2(fd, 2);
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        std::vector<char*> argv{const_cast<char*>(program.c_str())};
-        for (const std::string& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        ::execv(program.c_str(), argv.data());
-        ::_exit(127);
+        test::ExecOffscreen(program, args);
     }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return status;
+    return test::WaitForChild(pid);
 }
 
 // Under a file-size limit a write fails with its reason; the tools go on to

@@ -13,6 +13,7 @@
 #include <iostream>
 
 #include "HeadlessMainWindow.h"
+#include "KillAfterPage.h"
 #include "app/AnalyseProject.h"
 #include "app/AppContext.h"
 #include "app/ProjectLoading.h"
@@ -137,7 +138,8 @@ int main(int argc, char** argv)
         PrinterPageDevice::setUpPdf(printer, args.pdf);
     else
         printer.setPrinterName(args.printer);
-    PrinterPageDevice device(printer);
+    PrinterPageDevice printerDevice(printer);
+    KillAfterPage device(printerDevice);
     const std::optional<QString> failure = RunPrint(ctx, device, args.copies, ticked);
     reportMessages(ui);
     if (failure) {
