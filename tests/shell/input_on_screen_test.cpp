@@ -3,6 +3,7 @@
 // opens, the figures the results window shows are those of the record a save
 // would write then; a print or a view leaves the results' input image alone;
 // an unedited project shows what the command-line tool reads from its file.
+#include <QCheckBox>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,6 +25,8 @@
 #include "reports/PrintRun.h"
 #include "results/ResultLabels.h"
 #include "results/frmResults.h"
+#include "reports/frmPrint.h"
+#include "support/PdfPages.h"
 #include "support/ToolAnalysis.h"
 
 namespace vemora::test {
@@ -262,6 +265,125 @@ TEST_F(InputOnScreenTest, AnUneditedProjectShowsTheToolsFigures)
             << source.toStdString();
         InputScreen();
     }
+}
+
+// Each page of a print names the input its body reads: with the name, the
+// designer, the description and the demand edited and not saved, every item
+// of the Print window and every Print View button of the results window
+// print the edited texts; the profile view keeps the name it drew with;
+// after Save the pages print the same.
+class PageHeaderTest : public InputOnScreenTest
+{
+  protected:
+    // The texts of every page printed into `name`.
+    std::vector<QString> Pages(const QString& pdf)
+    {
+        std::vector<QString> texts;
+        for (const PdfPage& page : readPdfPages(pdf))
+            texts.push_back(page.text);
+        return texts;
+    }
+
+    QString Pdf(const char* name)
+    {
+        const QString pdf = dir.filePath(QString::fromLatin1(name));
+        ui.printAnswers.push_back(true);
+        ui.printFiles.push_back(pdf);
+        return pdf;
+    }
+
+    // Every item the Print window offers, ticked and printed.
+    QString PrintEveryItem(const char* name)
+    {
+        const QString pdf = Pdf(name);
+        ui.dialogHandlers.push_back([](QDialog* d) {
+            auto* print = static_cast<frmPrint*>(d);
+            print->tmrCheck_Timer();
+            for (QCheckBox* box : print->findChildren<QCheckBox*>())
+                box->setChecked(box->isEnabled());
+            print->sscPrint->click();
+        });
+        main_->mnuPrint->trigger();
+        return pdf;
+    }
+
+    // Each Print View button of the results window, one file each.
+    std::vector<QString> PrintResultViews()
+    {
+        std::vector<QString> files;
+        auto* w = dynamic_cast<frmResults*>(ctx.windows.results.Get()->widget());
+        for (PictureButton* button : {w->sscPrintView, w->sscPrintSystem}) {
+            files.push_back(Pdf(button->objectName().toLatin1().constData()));
+            button->click();
+        }
+        return files;
+    }
+
+    void ExpectHeaders(const std::vector<QString>& files, const QString& name,
+                       const QString& designer, const QString& description = QString())
+    {
+        for (const QString& file : files) {
+            const std::vector<QString> pages = Pages(file);
+            EXPECT_FALSE(pages.empty()) << file.toStdString();
+            for (const QString& page : pages) {
+                EXPECT_TRUE(page.contains(name)) << file.toStdString() << "\n"
+                                                 << page.toStdString();
+                EXPECT_TRUE(page.contains(designer)) << file.toStdString();
+                const bool portrait = !page.contains(QStringLiteral("Filename :")) ||
+                                      page.contains(QStringLiteral("Description"));
+                if (portrait && !description.isEmpty()) {
+                    EXPECT_TRUE(page.contains(description)) << file.toStdString();
+                }
+            }
+        }
+    }
+};
+
+TEST_F(PageHeaderTest, EveryPagePrintsTheTextsOfTheInputItsBodyReads)
+{
+    auto project = GravityProject(180, 50, {{60, 0}, {55, 500}, {40, 1000}});
+    AddCosts(*project);
+    project->ProjectName = "Reference case";
+    project->Designer = "A. Engineer";
+    project->ProjectDescription = "Old main";
+    const QString file = Write(*project, "reference.kpj");
+    Open(file);
+    frmLCC* w = input();
+    TypeInto(w->txtProject, QStringLiteral("Reference case X"));
+    TypeInto(w->txtDesigner, QStringLiteral("B. Designer"));
+    w->txtDescription->setFocus();
+    w->txtDescription->selectAll();
+    QTest::keyClicks(w->txtDescription, QStringLiteral("New main"));
+    TypeInto(w->txtGFlowrate, QStringLiteral("300"));
+    const QString name = QStringLiteral("REFERENCE CASE X");
+    const QString designer = QStringLiteral("B. Designer");
+    const QString description = QStringLiteral("New main");
+
+    // The input pages, before any run.
+    ExpectHeaders({PrintEveryItem("input.pdf")}, name, designer, description);
+
+    ui.answers.push_back(MsgAnswer::No);
+    ASSERT_TRUE(AnalyseAndContinue()) << ui.lastMessage().toStdString();
+    std::vector<QString> files = PrintResultViews();
+    InputScreen();
+    files.push_back(PrintEveryItem("all.pdf"));
+    ExpectHeaders(files, name, designer, description);
+
+    // The profile view draws with the input saved for it; a name typed
+    // afterwards is not the name of its picture.
+    main_->mnuGeneral->trigger();
+    w->sscViewProfile->click();
+    ASSERT_NE(ctx.windows.profileView.Get(), nullptr);
+    TypeInto(w->txtProject, QStringLiteral("Reference case Y"));
+    auto* view = dynamic_cast<QWidget*>(ctx.windows.profileView.Get()->widget());
+    const QString viewPdf = Pdf("view.pdf");
+    view->findChild<QAbstractButton*>(QStringLiteral("sscPrintView"))->click();
+    ExpectHeaders({viewPdf}, name, designer);
+
+    // Saved, the pages print the same texts.
+    ASSERT_EQ(SaveProject(ctx), SaveOutcome::Saved);
+    ExpectHeaders({PrintEveryItem("saved.pdf")}, QStringLiteral("REFERENCE CASE Y"), designer,
+                  description);
 }
 
 } // namespace
