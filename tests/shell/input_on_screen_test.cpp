@@ -23,9 +23,9 @@
 #include "project/RecordCodec.h"
 #include "project/RecordStore.h"
 #include "reports/PrintRun.h"
+#include "reports/frmPrint.h"
 #include "results/ResultLabels.h"
 #include "results/frmResults.h"
-#include "reports/frmPrint.h"
 #include "support/PdfPages.h"
 #include "support/ToolAnalysis.h"
 
@@ -70,8 +70,8 @@ ShownFigures FiguresOfRecord(const ProjectRecord& rec, bool& completed)
     auto results = std::make_unique<ResultsStore>();
     CopyRecordToStore(rec, *store);
     store->NodeCount = ProfileNodeCount(*store);
-    completed = RunAnalysis(*store, *results, store->SupervisionFees).Status ==
-                AnalysisStatus::Completed;
+    completed =
+        RunAnalysis(*store, *results, store->SupervisionFees).Status == AnalysisStatus::Completed;
     const ResultLabels labels = MakeResultLabels(*store, *results);
     return {QString::fromStdString(MakeProfileCaptions(*store, *results, 1).FlowRate),
             Digits(QString::fromStdString(FormatThousands(results->TotalCapitalCost, 0))),
@@ -182,9 +182,9 @@ TEST_F(InputOnScreenTest, EveryRunAnalysesTheRecordASaveWouldWrite)
         TypeInto(first, edited(first));
         AnalyseAndCompare(false, "edited, No");
         TypeInto(first, fileTexts[first->objectName()]);
-        ASSERT_FALSE(EditsPending(ctx)) << first->objectName().toStdString() << " "
-                                        << first->text().toStdString() << " "
-                                        << fileTexts[first->objectName()].toStdString();
+        ASSERT_FALSE(EditsPending(ctx))
+            << first->objectName().toStdString() << " " << first->text().toStdString() << " "
+            << fileTexts[first->objectName()].toStdString();
         AnalyseAndCompare(false, "typed back");
 
         for (int step = 0; step < 40; ++step) {
@@ -192,9 +192,15 @@ TEST_F(InputOnScreenTest, EveryRunAnalysesTheRecordASaveWouldWrite)
             const std::string name = std::to_string(step) + " " + b->objectName().toStdString();
             switch (std::uniform_int_distribution<int>(0, 6)(random)) {
             case 0:
-            case 1: TypeInto(b, edited(b)); break;
-            case 2: TypeInto(b, fileTexts[b->objectName()]); break;
-            case 3: AnalyseAndCompare(false, name + " No"); break;
+            case 1:
+                TypeInto(b, edited(b));
+                break;
+            case 2:
+                TypeInto(b, fileTexts[b->objectName()]);
+                break;
+            case 3:
+                AnalyseAndCompare(false, name + " No");
+                break;
             case 4:
                 AnalyseAndCompare(true, name + " Yes");
                 noteFile();
