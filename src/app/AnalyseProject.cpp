@@ -25,7 +25,7 @@ AnalysisOutcome AnalyseProject(AppContext& ctx, float supervisionCost, AnalysisO
     // window left from an earlier run would show that run's years.
     ctx.windows.results.Unload();
     DiscardResults(ctx);
-    TakeInputOnScreen(ctx);
+    ctx.analysedInput = TakeInputOnScreen(ctx);
     ResultsWindow* results = ctx.windows.results.Load();
     const AnalysisOutcome outcome = RunAnalysis(ctx.store, ctx.results, supervisionCost, observer);
     StoreRunFlags(outcome.Flags, ctx.store);

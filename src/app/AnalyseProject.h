@@ -9,7 +9,8 @@ namespace vemora {
 struct AppContext;
 
 // Discards the results there were, loads a fresh results window without
-// showing it, has the store take the input on screen (TakeInputOnScreen),
+// showing it, has the store take the input on screen (TakeInputOnScreen)
+// and keeps its image as the input the results describe (analysedInput),
 // runs the analysis on the context's stores with `supervisionCost` (the supervision field's value),
 // keeps the run's flags in the project store and after a completed run has
 // the results window refresh itself from the stores; a failed run leaves no

@@ -11,6 +11,7 @@
 #include "app/ForeignChange.h"
 #include "app/GraphPages.h"
 #include "app/MainWindow.h"
+#include "app/PageHeaderTexts.h"
 #include "app/PendingEdits.h"
 #include "app/ViewState.h"
 #include "app/WindowRegistry.h"
@@ -47,6 +48,9 @@ struct AppContext
     PendingInput savedInput;
     std::optional<NotedProjectFile> projectFile; // as last opened or saved (ForeignChange)
     PendingInput analysedInput; // what a save made of the window when the results' run started
+    // While a view prints the picture it keeps: the header texts of the input
+    // it drew it from; otherwise the headers print the store's.
+    std::optional<PageHeaderTexts> keptPageHeader;
 
     WindowRegistry windows;
     Ui& ui;

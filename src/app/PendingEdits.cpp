@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/SaveChecks.h"
+#include "project/ProfileNodes.h"
 #include "project/RecordCodec.h"
 #include "project/RecordStore.h"
 
@@ -31,19 +32,20 @@ PendingInput BuildPendingInput(AppContext& ctx)
     return pending;
 }
 
-void TakeInputOnScreen(AppContext& ctx)
+PendingInput TakeInputOnScreen(AppContext& ctx)
 {
     PendingInput pending;
-    if (InputWindow* w = ctx.windows.input.Get()) {
-        ProjectStore filled = FillFromWindow(ctx, *w, pending);
-        // Without edits pending the store already holds what the file holds,
-        // to the last digit, which the window shows.
-        if (pending != ctx.savedInput) {
-            filled.ProjectRec = ctx.store.ProjectRec; // the record stays the file's
-            ctx.store = std::move(filled);
-        }
+    InputWindow* w = ctx.windows.input.Get();
+    if (!w) return pending;
+    ProjectStore filled = FillFromWindow(ctx, *w, pending);
+    if (pending != ctx.savedInput) {
+        filled.ProjectRec = ctx.store.ProjectRec; // the record stays the file's
+        ctx.store = std::move(filled);
+    } else {
+        CopyRecordToStore(ctx.store.ProjectRec, ctx.store);
+        ctx.store.NodeCount = ProfileNodeCount(ctx.store); // as the profile grid's fill sets it
     }
-    ctx.analysedInput = std::move(pending);
+    return pending;
 }
 
 void NoteSavedInput(AppContext& ctx)

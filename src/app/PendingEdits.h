@@ -30,12 +30,15 @@ PendingInput BuildPendingInput(AppContext& ctx);
 // calls it once the window shows the project.
 void NoteSavedInput(AppContext& ctx);
 
-// An analysis is about to start: with edits pending, the store's input takes
-// what the window shows (as a save would read it, quietly; the record and
-// the file stay as they are, so the edits stay pending); without, it holds
-// the file's values already. The results to come keep the window's image
-// (BuildPendingInput) as the input they describe.
-void TakeInputOnScreen(AppContext& ctx);
+// The store's input becomes the input on screen, as every run, print and
+// view reads it: with edits pending, each field the window fills takes the
+// window's value as a save would read it, quietly (the record and the file
+// stay as they are, so the edits stay pending); without, the input fields
+// are filled again from the record by the load's copy, so that no value of
+// an earlier take stays. Results, flags and the calibration stay as they
+// are. Returns the window's image (BuildPendingInput): the run keeps it as
+// the input its results describe (analysedInput); nothing else does.
+PendingInput TakeInputOnScreen(AppContext& ctx);
 
 // A project is open and a save would write something other than its file
 // holds.

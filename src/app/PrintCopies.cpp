@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "app/AppContext.h"
+#include "app/PendingEdits.h"
 #include "app/PrintFailure.h"
 #include "app/ProjectFiles.h"
 #include "files/FileReasons.h"
@@ -13,6 +14,17 @@
 #include "project/TextCodec.h"
 
 namespace vemora {
+
+namespace {
+
+// The kept header texts hold for one job only, however it ends.
+struct KeptHeaderScope
+{
+    AppContext& ctx;
+    ~KeptHeaderScope() { ctx.keptPageHeader.reset(); }
+};
+
+} // namespace
 
 QString ProjectPdfPath(const AppContext& ctx)
 {
@@ -48,6 +60,9 @@ PrintOutcome PrintCopies(AppContext& ctx, const PrintJob& job)
 
 PrintOutcome PrintCopiesOn(AppContext& ctx, PageDevice& device, int copies, const PrintJob& job)
 {
+    if (!job.header) TakeInputOnScreen(ctx);
+    ctx.keptPageHeader = job.header;
+    const KeptHeaderScope kept{ctx};
     ReportPrinter printer(device);
     std::optional<QString> failure; // why a page could not go on
     try {

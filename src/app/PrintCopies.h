@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/PageHeaderTexts.h"
 #include "platform/PageItems.h"
 
 class QPrinter;
@@ -26,6 +27,10 @@ struct PrintJob
     QString what;                               // "the hydraulic profile"
     std::optional<PageOrientation> orientation; // set before every copy, when given
     PrintPage page;                             // empty while the page is not available
+    // A view's picture: the header texts of the input it was drawn from.
+    // Without them the page prints the input on screen, which the store
+    // takes first (TakeInputOnScreen).
+    std::optional<PageHeaderTexts> header = std::nullopt;
 };
 
 enum class PrintOutcome { Printed, Cancelled, Failed, NotAvailable };
@@ -43,7 +48,9 @@ std::unique_ptr<QPrinter> NewProjectPrinter(const AppContext& ctx);
 // Then prints the copies chosen (PrintCopiesOn) on the chosen printer.
 PrintOutcome PrintCopies(AppContext& ctx, const PrintJob& job);
 
-// For each of `copies` copies: the orientation, PageNumber 0 (the page
+// The store takes the input on screen unless the job prints a view's kept
+// picture, whose header texts it prints instead. For each of `copies`
+// copies: the orientation, PageNumber 0 (the page
 // header counts from there, so each copy starts at page 1) and the page;
 // PageNumber is 0 again at the end. The first failure of the printer ends
 // the loop (pages already sent stay printed) and shows "Print Error !"

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
+#include "app/PendingEdits.h"
 #include "app/WorkingViews.h"
 #include "engine/CalibrationUnits.h"
 #include "engine/ConvertInputToSI.h"
@@ -165,6 +166,7 @@ void frmRoughness::BuildControls()
 // show when the user scrolls to a scenario.
 void frmRoughness::Form_Load()
 {
+    TakeInputOnScreen(ctx);
     ConvertInputToSI(ctx.store, ctx.results);
     const ProfilePlotData plot = PrepareProfilePlotData(ctx.store);
     comAccLength->clear();

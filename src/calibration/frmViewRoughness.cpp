@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
+#include "app/PendingEdits.h"
 #include "app/PrintCopies.h"
 #include "app/WorkingViews.h"
 #include "engine/ConvertInputToSI.h"
@@ -174,6 +175,7 @@ void frmViewRoughness::Form_Load()
 {
     ctx.view.SelectedYear = 1;
     ctx.view.HideGradeline = false;
+    TakeInputOnScreen(ctx);
     ConvertInputToSI(ctx.store, ctx.results);
     const ProfilePlotData plot = PrepareProfilePlotData(ctx.store);
     comBegin->clear();
@@ -233,6 +235,7 @@ void frmViewRoughness::DrawRoughnessProfilePlot()
     const RoughnessProfileResult drawn =
         DrawRoughnessProfile(picGraph->surface(), frame_, ctx.store, ctx.results, view,
                              ctx.calibration.results, ticked, failed);
+    drawnHeader_ = HeaderTextsOf(ctx.store);
     switch (drawn.Status) {
     case ProfileStatus::Drawn:
         if (failed) break;
@@ -286,7 +289,7 @@ void frmViewRoughness::sscPrintView_Click()
 PrintJob frmViewRoughness::PrintViewJob()
 {
     return {QStringLiteral("the calibration profile"), PageOrientation::Landscape,
-            [this](ReportPrinter& printer) { PrintPage(printer); }};
+            [this](ReportPrinter& printer) { PrintPage(printer); }, drawnHeader_};
 }
 
 void frmViewRoughness::PrintPage(ReportPrinter& printer)

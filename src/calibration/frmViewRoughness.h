@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/PageHeaderTexts.h"
 #include "app/PrintCopies.h"
 #include "app/WindowRegistry.h"
 #include "graphs/DrawRoughnessProfile.h"
@@ -72,6 +73,8 @@ class frmViewRoughness : public QWidget, public RoughnessViewWindow
     void picGraph_MouseDown(int button, int shift, double x, double y);
 
   private:
+    // The header texts of the input the picture was last drawn from.
+    PageHeaderTexts drawnHeader_;
     void BuildControls();
     void BuildSideControls();
     void Form_Load();

@@ -8,6 +8,7 @@
 
 #include "app/AppContext.h"
 #include "app/InvalidateResults.h"
+#include "app/PendingEdits.h"
 #include "app/ProjectFiles.h"
 #include "app/WorkingViews.h"
 #include "engine/ConvertInputToSI.h"
@@ -95,6 +96,7 @@ void frmLCC::sscViewCurve_Click()
                       QString::fromUtf8(PumpCurveFailedTitle), this);
         return;
     }
+    TakeInputOnScreen(ctx);
     for (int k = 1; k <= 6; ++k)
         for (int f = 1; f <= 3; ++f)
             ctx.store.PumpCurve[f][k] =
@@ -134,6 +136,7 @@ void frmLCC::sscViewProfile_Click()
     }
     ProfileViewWindow* view = ctx.windows.profileView.Load();
     if (view) {
+        TakeInputOnScreen(ctx);
         ConvertInputToSI(ctx.store, ctx.results);
         HideWorkingWindow(ctx, this);
         view->ShowProfile();

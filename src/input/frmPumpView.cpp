@@ -86,6 +86,7 @@ frmPumpView::frmPumpView(AppContext& context, QWidget* parent) : QWidget(parent)
 void frmPumpView::DrawPumpCurveGraph()
 {
     ShowWorkingWindow(ctx, this);
+    drawnHeader_ = HeaderTextsOf(ctx.store);
     if (vemora::DrawPumpCurveGraph(picGraph->surface(), picGraphFrame, ctx.store) ==
         PumpGraphStatus::Drawn)
         return;
@@ -130,7 +131,8 @@ void frmPumpView::sscPrintView_Click()
     PrintCopies(ctx, {QStringLiteral("the pump curve"), PageOrientation::Portrait,
                       [this](ReportPrinter& printer) {
                           PrintPumpCurvePage(ctx, printer, picGraph->drawing());
-                      }});
+                      },
+                      drawnHeader_});
 }
 
 } // namespace vemora

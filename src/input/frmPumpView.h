@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "app/PageHeaderTexts.h"
 #include "app/WindowRegistry.h"
 #include "graphs/PlotFrame.h"
 
@@ -55,6 +56,8 @@ class frmPumpView : public QWidget, public PumpViewWindow
     void sscPrintView_Click();
 
   private:
+    // The header texts of the input the picture was last drawn from.
+    PageHeaderTexts drawnHeader_;
     AppContext& ctx;
 };
 

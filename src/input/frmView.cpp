@@ -173,6 +173,7 @@ void frmView::DrawProfilePlot()
                            false};
     const ProfilePlotResult drawn = vemora::DrawProfilePlot(picGraph->surface(), picGraphFrame,
                                                             ctx.store, ctx.results, view, solution);
+    drawnHeader_ = HeaderTextsOf(ctx.store);
     lblKs->setText(QString::fromStdString(drawn.Roughness));
     switch (drawn.Status) {
     case ProfileStatus::Drawn:
@@ -230,7 +231,8 @@ void frmView::sscPrintView_Click()
     PrintCopies(ctx, {QStringLiteral("the pipeline profile"), PageOrientation::Landscape,
                       [this, begin, end](ReportPrinter& printer) {
                           PrintViewProfilePlotPage(ctx, printer, picGraph->drawing(), begin, end);
-                      }});
+                      },
+                      drawnHeader_});
 }
 
 void frmView::sscOK_Click()

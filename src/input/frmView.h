@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include "app/PageHeaderTexts.h"
 #include "app/WindowRegistry.h"
 #include "graphs/PlotFrame.h"
 
@@ -70,6 +71,8 @@ class frmView : public QWidget, public ProfileViewWindow
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    // The header texts of the input the picture was last drawn from.
+    PageHeaderTexts drawnHeader_;
     void showMessage(const QString& text, const QString& title);
     // The section lists' choice as node numbers, 0 where none is chosen.
     int chosenNode(const QComboBox* list) const;

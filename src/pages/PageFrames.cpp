@@ -21,6 +21,12 @@ QString trimmed(const std::string& text)
     return QString::fromStdString(TrimBlanks(text)).trimmed();
 }
 
+// The texts of the input the page's body reads.
+PageHeaderTexts HeaderTexts(const AppContext& ctx)
+{
+    return ctx.keptPageHeader ? *ctx.keptPageHeader : HeaderTextsOf(ctx.store);
+}
+
 // Where the frames of the two page forms differ.
 struct FrameLayout
 {
@@ -150,7 +156,8 @@ void printTitleLines(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
     if (!logo.isNull()) p.PaintPicture(logo.toImage(), QRectF(15, 5, 20, 20));
     p.setFontSize(f.nameSize);
     p.Print();
-    p.Print({{7, elidedAtTheEnd(p, trimmed(ctx.store.ProjectName).toUpper(), roomFrom(p, 7))}});
+    p.Print(
+        {{7, elidedAtTheEnd(p, trimmed(HeaderTexts(ctx).ProjectName).toUpper(), roomFrom(p, 7))}});
     p.setFontUnderline(false);
 }
 
@@ -158,7 +165,7 @@ void printDesigner(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
 {
     p.Print({{7, QStringLiteral("Designer : ")},
              {f.valueColumn,
-              elidedAtTheEnd(p, trimmed(ctx.store.Designer), roomFrom(p, f.valueColumn))}});
+              elidedAtTheEnd(p, trimmed(HeaderTexts(ctx).Designer), roomFrom(p, f.valueColumn))}});
 }
 
 void printDateAndPage(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
@@ -232,8 +239,9 @@ QString PrintedDate(const QDate& date)
 
 QString PrintedProjectDate(const AppContext& ctx)
 {
-    const QDate date = ReadProjectDate(ctx.store.ProjectDate);
-    return date.isValid() ? PrintedDate(date) : trimmed(ctx.store.ProjectDate);
+    const std::string text = HeaderTexts(ctx).ProjectDate;
+    const QDate date = ReadProjectDate(text);
+    return date.isValid() ? PrintedDate(date) : trimmed(text);
 }
 
 ReportPages::ReportPages(AppContext& ctx, ReportPrinter& printer, std::function<void()> heading)
@@ -262,9 +270,10 @@ void ReportPages::Begin()
     printTwoLineValue(p, file, file, pathLines(p, FileLabelText(ctx_), f.valueColumn),
                       f.valueColumn);
     p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx_)}});
-    printTwoLineValue(p, QStringLiteral("Description :"), QStringLiteral("Description : "),
-                      descriptionLines(p, trimmed(ctx_.store.ProjectDescription), f.valueColumn),
-                      f.valueColumn);
+    printTwoLineValue(
+        p, QStringLiteral("Description :"), QStringLiteral("Description : "),
+        descriptionLines(p, trimmed(HeaderTexts(ctx_).ProjectDescription), f.valueColumn),
+        f.valueColumn);
     p.setCurrentY(p.CurrentY() + kDescriptionClearance);
     printDateAndPage(ctx_, p, f);
     if (heading_) heading_();

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "app/AppContext.h"
+#include "app/PendingEdits.h"
 #include "app/PrintFailure.h"
 #include "files/FileReasons.h"
 #include "platform/ReportPrinter.h"
@@ -14,6 +15,7 @@ std::optional<QString> RunPrint(AppContext& ctx, PageDevice& device, int copies,
                                 const PrintSelection& ticked,
                                 const std::array<ReportItem, kReportItemCount>& items)
 {
+    TakeInputOnScreen(ctx); // every page and header prints the input on screen
     ReportPrinter printer(device);
     const char* failure = kPrintStartFailure;
     bool failed = false;

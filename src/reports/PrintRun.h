@@ -20,7 +20,8 @@ class PageDevice;
 // Which items are ticked, by step (the printing order).
 using PrintSelection = std::array<bool, kReportItemCount>;
 
-// Prints `copies` copies (at least one) of the selection on the device.
+// The store takes the input on screen first (TakeInputOnScreen). Prints
+// `copies` copies (at least one) of the selection on the device.
 // Returns the failure message, or nothing when every page printed.
 std::optional<QString>
 RunPrint(AppContext& ctx, PageDevice& device, int copies, const PrintSelection& ticked,

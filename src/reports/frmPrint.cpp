@@ -14,6 +14,7 @@
 
 #include "app/AppContext.h"
 #include "app/InvalidateResults.h"
+#include "app/PendingEdits.h"
 #include "app/PrintCopies.h"
 #include "app/WorkingViews.h"
 #include "platform/ControlBuilders.h"
@@ -171,6 +172,7 @@ QCheckBox* frmPrint::Box(ReportBox box) const
 
 void frmPrint::Form_Load()
 {
+    TakeInputOnScreen(ctx_); // the year window reads the design life on screen
     HideMainViews(ctx_);
     tmrCheck->start();
 }

@@ -17,6 +17,7 @@
 #include "platform/FlexGrid.h"
 #include "project/ProjectFile.h"
 #include "project/TextCodec.h"
+#include "results/frmResults.h"
 #include "shell/frmLCCType.h"
 
 namespace vemora::test {
@@ -499,6 +500,34 @@ TEST_F(SaveTest, ASaveCheckShowsThePageAndPanelOfTheBoxItNames)
     EXPECT_TRUE(Shown(in->fraPumpDetails));
     TypeAtFocus(QStringLiteral("55"));
     EXPECT_EQ(in->txtH[2]->text(), QStringLiteral("55"));
+    ExpectNoModalLeft();
+}
+
+// A level typed, Analyse with No, the file's level typed back from the input
+// screen, Analyse: the run analyses the level on screen, the file's, as the
+// first run did, not the one the No run took.
+TEST_F(SaveTest, TheFilesValueTypedBackAfterANoRunIsAnalysed)
+{
+    StartWith(SaveProjectFile(*GravityProject(180, 50, {{60, 0}, {55, 500}, {40, 1000}}),
+                              QStringLiteral("Typed back")));
+    AnalyseAndContinue();
+    const QString fileFlow = Results()->lblMaxFlow->text();
+    Click(Results()->sscInput);
+    ASSERT_TRUE(WaitShown(Input()));
+
+    TypeInto(Input()->txtTRWL, QStringLiteral("190"));
+    AnalyseAndContinue([](ModalScript& script) {
+        script.then("the save question", SaveQuestion(), ClickButton("&No"));
+    });
+    const QString editedFlow = Results()->lblMaxFlow->text();
+    EXPECT_NE(editedFlow, fileFlow);
+    Click(Results()->sscInput);
+    ASSERT_TRUE(WaitShown(Input()));
+
+    TypeInto(Input()->txtTRWL, QStringLiteral("180"));
+    AnalyseAndContinue();
+    EXPECT_EQ(Results()->lblMaxFlow->text(), fileFlow);
+    EXPECT_EQ(ctx.store.StartReservoirLevel, 180.0f);
     ExpectNoModalLeft();
 }
 

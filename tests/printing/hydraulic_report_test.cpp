@@ -66,6 +66,7 @@ TEST_F(HydraulicReportTest, RowsShowTheGradelineAndPressureOfTheYear)
     Open(*project);
     Analyse();
     ctx.store.NodeTypeCode[2] = 12; // from a damaged file
+    ctx.store.ProjectRec.NodeTypeCode[2] = 12;
     EXPECT_FALSE(Print(3));
     const RecordedPage& page = pages()[0];
     EXPECT_NE(page.findText("Year: 2003"), nullptr);

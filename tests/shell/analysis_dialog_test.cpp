@@ -27,7 +27,9 @@ class AnalysisDialogTest : public ShellTest
     // Puts a project into the store as a load would.
     void Use(std::unique_ptr<ProjectStore> project)
     {
-        project->ProjectRec = ctx.store.ProjectRec;
+        // The project as its file holds it, which a run with nothing
+        // pending reads.
+        SavedRecord(*project);
         ctx.store = *project;
         ctx.store.ProjectOpen = true;
         ctx.store.ProjectSaved = true;
