@@ -13,9 +13,9 @@
 #include "engine/NumberFormat.h"
 #include "graphs/ProfileGraph.h"
 #include "platform/ControlBuilders.h"
+#include "platform/EntryGuard.h"
 #include "platform/FlexGrid.h"
 #include "platform/GridCellEditor.h"
-#include "platform/NumberPaste.h"
 #include "platform/PictureButton.h"
 #include "platform/Screen.h"
 #include "platform/ScrollBar.h"
@@ -149,8 +149,7 @@ void frmRoughness::BuildControls()
     const auto status = [this](const QString& reason) { ctx.mainWindow().showHint(this, reason); };
     cells->setStatusLine(status,
                          [this] { return ctx.mainWindow().panelText(MainWindow::HintPanel); });
-    new NumberPaste(
-        txtFlowrate, [] { return false; }, status);
+    new EntryGuard(txtFlowrate, EntryGuard::NumberKeys::Unfiltered, status);
 
     connect(hscScenario, &ScrollBar::Change, this, &frmRoughness::hscScenario_Change);
     connect(msgRoughness, &FlexGrid::Click, this, &frmRoughness::msgRoughness_Click);

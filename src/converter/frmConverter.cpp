@@ -13,8 +13,8 @@
 #include "app/WorkingViews.h"
 #include "engine/UnitConversion.h"
 #include "platform/ControlBuilders.h"
+#include "platform/EntryGuard.h"
 #include "platform/KeyCodes.h"
-#include "platform/NumberPaste.h"
 #include "platform/PictureButton.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
@@ -133,10 +133,10 @@ frmConverter::frmConverter(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     // A paste that is not wholly digits and points is refused, the reason on
     // the main window's status line; one that goes in, a cut or an undo
     // changes the value as typing does.
-    paste_ = new NumberPaste(
-        txtConvert, [] { return true; },
-        [this](const QString& reason) { ctx_.mainWindow().showHint(this, reason); });
-    paste_->setStatusReader([this] { return ctx_.mainWindow().panelText(MainWindow::HintPanel); });
+    guard_ =
+        new EntryGuard(txtConvert, EntryGuard::NumberKeys::Filtered,
+                       [this](const QString& reason) { ctx_.mainWindow().showHint(this, reason); });
+    guard_->setStatusReader([this] { return ctx_.mainWindow().panelText(MainWindow::HintPanel); });
     connect(txtConvert, &QLineEdit::textEdited, this, &frmConverter::ResetResult);
     connect(sscConvert, &PictureButton::clicked, this, &frmConverter::sscConvert_Click);
     connect(sscExit, &PictureButton::clicked, this, &frmConverter::sscExit_Click);
@@ -203,10 +203,10 @@ void frmConverter::comUnit_Click(int)
 void frmConverter::txtConvert_KeyPress(int& ascii)
 {
     if (ascii != keycode::Escape && !isNumericKey(ascii, false)) {
-        paste_->RefuseKey(static_cast<char32_t>(ascii));
+        guard_->RefuseKey(static_cast<char32_t>(ascii));
         ascii = 0;
     } else {
-        paste_->EndKeyRefusal();
+        guard_->EndKeyRefusal();
     }
     ResetResult();
 }

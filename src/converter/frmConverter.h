@@ -13,7 +13,7 @@ class QListWidget;
 namespace vemora {
 
 struct AppContext;
-class NumberPaste;
+class EntryGuard;
 class PictureButton;
 class TextBox;
 
@@ -52,8 +52,8 @@ class frmConverter : public QDialog
     void ResetResult();
 
     AppContext& ctx_;
-    // The value box's paste guard, which also tells its refused keys.
-    NumberPaste* paste_ = nullptr;
+    // The value box's entry guard, which also tells its refused keys.
+    EntryGuard* guard_ = nullptr;
 };
 
 } // namespace vemora

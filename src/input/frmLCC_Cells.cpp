@@ -11,6 +11,7 @@
 #include "platform/GridCellEditor.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureButton.h"
+#include "platform/RefusalReasons.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
 #include "project/NodeTypes.h"
@@ -172,10 +173,7 @@ void frmLCC::msgProfile_KeyDown(int& keyCode, int shift)
     if (keyCode == keycode::Return) enterDown_ = true;
     const bool paste = (keyCode == 'V' && shift == shiftstate::Ctrl) ||
                        (keyCode == keycode::Insert && shift == shiftstate::Shift);
-    if (paste)
-        ctx.mainWindow().showHint(
-            this, QStringLiteral("Nothing pasted: paste a profile through File > Import & Export > "
-                                 "Import Profile."));
+    if (paste) ctx.mainWindow().showHint(this, ProfilePasteRefusedReason());
 }
 
 void frmLCC::txtCell_KeyDown(int& keyCode, int)

@@ -5,9 +5,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "platform/CharacterGuard.h"
 #include "platform/DatePicker.h"
-#include "platform/NumberPaste.h"
+#include "platform/EntryGuard.h"
 #include "platform/ScrollBar.h"
 #include "platform/TextBox.h"
 
@@ -51,16 +50,16 @@ char32_t FirstRefused(const QString& text)
 
 // A key that types text: what the filter lets through is typed, the rest is
 // dropped and told. Keys that type nothing (arrows, Delete, Shift ...) pass;
-// the paste keys are the paste guard's.
-bool FilterKey(QLineEdit* field, QKeyEvent* e, NumberPaste* paste)
+// the paste keys are the entry guard's.
+bool FilterKey(QLineEdit* field, QKeyEvent* e, EntryGuard* guard)
 {
     const QString typed = e->text();
     if (NumericTextAccepted(typed)) {
-        if (!typed.isEmpty()) paste->EndKeyRefusal();
+        if (!typed.isEmpty()) guard->EndKeyRefusal();
         return false;
     }
     TypeIntoNumberField(field, typed);
-    paste->RefuseKey(FirstRefused(typed));
+    guard->RefuseKey(FirstRefused(typed));
     return true;
 }
 
@@ -85,33 +84,32 @@ void FieldBehaviours::AddFocusHint(QWidget* w, const QString& hint)
     w->installEventFilter(this);
 }
 
-NumberPaste* FieldBehaviours::GuardPastes(QLineEdit* w, bool filtered)
+EntryGuard* FieldBehaviours::GuardNumberBox(QLineEdit* w, EntryGuard::NumberKeys keys)
 {
-    auto* paste = new NumberPaste(
-        w, [filtered] { return filtered; }, showHint_);
-    paste->setStatusReader(readHint_);
-    return paste;
+    auto* guard = new EntryGuard(w, keys, showHint_);
+    guard->setStatusReader(readHint_);
+    return guard;
 }
 
 void FieldBehaviours::AddKeyFilter(QLineEdit* w)
 {
     w->installEventFilter(this);
-    keyFiltered_.insert(w, GuardPastes(w, true));
+    keyFiltered_.insert(w, GuardNumberBox(w, EntryGuard::NumberKeys::Filtered));
 }
 
 void FieldBehaviours::AddUnfilteredNumberBox(QLineEdit* w)
 {
-    GuardPastes(w, false);
+    GuardNumberBox(w, EntryGuard::NumberKeys::Unfiltered);
 }
 
 void FieldBehaviours::KeepCharacters(QLineEdit* w, std::function<bool(char32_t)> holds)
 {
-    new CharacterGuard(w, std::move(holds), showHint_);
+    new EntryGuard(w, std::move(holds), showHint_);
 }
 
 void FieldBehaviours::KeepCharacters(TextArea* w, std::function<bool(char32_t)> holds)
 {
-    new CharacterGuard(w, std::move(holds), showHint_);
+    new EntryGuard(w, std::move(holds), showHint_);
 }
 
 void FieldBehaviours::GuardWheel(QWidget* w)
@@ -134,9 +132,9 @@ void FieldBehaviours::GuardWheels(QWidget* root)
 bool FieldBehaviours::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress)
-        if (NumberPaste* paste = keyFiltered_.value(watched))
+        if (EntryGuard* guard = keyFiltered_.value(watched))
             return FilterKey(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event),
-                             paste);
+                             guard);
     switch (event->type()) {
     case QEvent::Wheel:
         if (wheelGuarded_.contains(watched) && !static_cast<QWidget*>(watched)->hasFocus()) {

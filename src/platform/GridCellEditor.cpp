@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/EntryGuard.h"
 #include "platform/FlexGrid.h"
 #include "platform/KeyCodes.h"
-#include "platform/NumberPaste.h"
 #include "platform/TextBox.h"
 #include "platform/Twips.h"
 
@@ -36,7 +36,7 @@ GridCellEditor::GridCellEditor(FlexGrid* grid, TextBox* editor, CellEditRules ru
     connect(editor_, &TextBox::KeyDown, this, &GridCellEditor::editor_KeyDown);
     connect(editor_, &TextBox::KeyPress, this, &GridCellEditor::editor_KeyPress);
     connect(editor_, &TextBox::Change, this, &GridCellEditor::editor_Change);
-    paste_ = new NumberPaste(
+    guard_ = new EntryGuard(
         editor_, [this] { return isOpen() && EditorFiltered(boundRow_, boundCol_); },
         [this](const QString& reason) {
             if (showStatus_) showStatus_(reason);
@@ -47,7 +47,7 @@ void GridCellEditor::setStatusLine(std::function<void(const QString&)> show,
                                    std::function<QString()> read)
 {
     showStatus_ = std::move(show);
-    paste_->setStatusReader(std::move(read));
+    guard_->setStatusReader(std::move(read));
 }
 
 bool GridCellEditor::Filtered(int col) const
@@ -165,7 +165,7 @@ void GridCellEditor::grid_LeaveCell()
 
 void GridCellEditor::grid_LostFocus()
 {
-    paste_->EndKeyRefusal();
+    guard_->EndKeyRefusal();
     if (rules_.plainOnLostFocus) grid_->setCellBackColor(vbColor(vbcolor::WindowBackground));
 }
 
@@ -184,10 +184,10 @@ void GridCellEditor::grid_KeyPress(int& ascii)
     const int key = ascii;
     ascii = 0; // the grid itself never edits a cell
     if (Filtered(row, col) && !isNumericKey(key, true)) {
-        paste_->RefuseKey(static_cast<char32_t>(key));
+        guard_->RefuseKey(static_cast<char32_t>(key));
         return;
     }
-    paste_->EndKeyRefusal();
+    guard_->EndKeyRefusal();
     if (col < rules_.lockedCols) return;
     if (Contains(rules_.lockedRows, row)) {
         discard_();
@@ -273,11 +273,11 @@ void GridCellEditor::editor_KeyPress(int& ascii)
 {
     if (!isOpen()) return;
     if (EditorFiltered(boundRow_, boundCol_) && !isNumericKey(ascii, true)) {
-        paste_->RefuseKey(static_cast<char32_t>(ascii));
+        guard_->RefuseKey(static_cast<char32_t>(ascii));
         ascii = 0;
         return;
     }
-    paste_->EndKeyRefusal();
+    guard_->EndKeyRefusal();
     if (ascii == keycode::Return) {
         ascii = 0;
         Close();
@@ -289,7 +289,7 @@ void GridCellEditor::editor_KeyPress(int& ascii)
 }
 
 // Every change of the editor's text goes into its cell at once. Text that
-// arrives other than by typing (a paste, a drop) has passed the paste guard.
+// arrives other than by typing (a paste, a drop) has passed the entry guard.
 void GridCellEditor::editor_Change()
 {
     if (!isOpen()) return;

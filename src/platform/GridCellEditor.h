@@ -6,8 +6,8 @@
 // grid, a scroll, or any change of the current cell first commits the
 // editor into that cell and closes it.
 //
-// A paste or a drop into the editor goes through its paste guard
-// (NumberPaste): outer blanks and line ends go, and on a cell that filters
+// A paste or a drop into the editor goes through its entry guard
+// (EntryGuard): outer blanks and line ends go, and on a cell that filters
 // its keys a text the filter would change is refused whole, the reason on
 // the status line; so is a printable key the filter drops, until the next
 // key taken, paste or focus move.
@@ -32,7 +32,7 @@
 namespace vemora {
 
 class FlexGrid;
-class NumberPaste;
+class EntryGuard;
 class TextBox;
 
 // Which cells of one grid take keys and how.
@@ -73,7 +73,7 @@ class GridCellEditor : public QObject
     FlexGrid* grid() const { return grid_; }
     TextBox* editor() const { return editor_; }
     bool isOpen() const { return boundRow_ >= 0; }
-    // Where the editor's paste guard writes why it refused a paste or a
+    // Where the editor's entry guard writes why it refused a paste or a
     // typed key, and where it reads what the line shows (put back after a
     // refused key).
     void setStatusLine(std::function<void(const QString&)> show,
@@ -120,7 +120,7 @@ class GridCellEditor : public QObject
     int boundRow_ = -1;
     int boundCol_ = -1;
     std::function<void(const QString&)> showStatus_;
-    NumberPaste* paste_ = nullptr;
+    EntryGuard* guard_ = nullptr;
 };
 
 } // namespace vemora

@@ -9,10 +9,11 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include "platform/EntryGuard.h"
 #include "platform/FieldBehaviours.h"
 #include "platform/FlexGrid.h"
 #include "platform/GridCellEditor.h"
-#include "platform/NumberPaste.h"
+#include "platform/RefusalReasons.h"
 #include "platform/TextBox.h"
 
 namespace vemora {
@@ -95,7 +96,7 @@ TEST_F(FieldBehavioursTest, NumericFilterKeepsDigitsAndTheFullStopAndAPasteGoesW
     EXPECT_EQ(PastedNumberText("12\n34", true), std::nullopt);
     EXPECT_EQ(PastedNumberText("12\t", true), std::nullopt);
     EXPECT_EQ(PastedNumberText("-3 m\n", false), QString("-3 m"));
-    EXPECT_EQ(PasteRefusedReason(QString(40, QLatin1Char('x'))),
+    EXPECT_EQ(NumberPasteRefusedReason(QString(40, QLatin1Char('x'))),
               "Nothing pasted: \"" + QString(30, QLatin1Char('x')) +
                   "...\" holds characters other than digits and the full stop.");
 }

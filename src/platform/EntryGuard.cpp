@@ -1,0 +1,299 @@
+#include "platform/EntryGuard.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QValidator>
+
+#include "platform/FieldBehaviours.h"
+#include "platform/RefusalReasons.h"
+#include "platform/TextArea.h"
+
+namespace vemora {
+
+namespace {
+
+bool OuterBlankOrLineEnd(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+// What an input method commits into a number box is typed through the key
+// filter.
+void FilterComposedText(QInputMethodEvent* e)
+{
+    const QString kept = NumericCharacters(e->commitString());
+    if (kept == e->commitString()) return;
+    if (kept.isEmpty())
+        e->setCommitString(QString());
+    else
+        e->setCommitString(kept, e->replacementStart(), e->replacementLength());
+}
+
+// Parts the Paste item of a box's standard context menu from the box's own
+// paste slot: true for the item connected to that slot, which is known so
+// whatever its translated text.
+bool TakePasteItem(QAction* action, QLineEdit* box)
+{
+    return QObject::disconnect(action, SIGNAL(triggered()), box, SLOT(paste())) ||
+           QObject::disconnect(action, &QAction::triggered, box, &QLineEdit::paste);
+}
+
+// What a single-line text box takes other than by typed keys (a paste, a
+// drop, the middle button) reaches it as a new text, which the box takes
+// back when it is refused: the part that differs from the text last taken is
+// what came in.
+class HeldTextValidator : public QValidator
+{
+  public:
+    HeldTextValidator(QLineEdit* box, const EntryGuard* guard)
+        : QValidator(box), guard_(guard), taken_(box->text())
+    {
+    }
+
+    State validate(QString& input, int&) const override
+    {
+        qsizetype front = 0;
+        while (front < input.size() && front < taken_.size() && input[front] == taken_[front])
+            ++front;
+        qsizetype back = 0;
+        while (back < input.size() - front && back < taken_.size() - front &&
+               input[input.size() - 1 - back] == taken_[taken_.size() - 1 - back])
+            ++back;
+        if (!guard_->TakesText(input.mid(front, input.size() - front - back))) return Invalid;
+        taken_ = input;
+        return Acceptable;
+    }
+
+  private:
+    const EntryGuard* guard_;
+    mutable QString taken_;
+};
+
+} // namespace
+
+std::optional<QString> PastedNumberText(const QString& text, bool filtered)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && OuterBlankOrLineEnd(text[first]))
+        ++first;
+    while (last > first && OuterBlankOrLineEnd(text[last - 1]))
+        --last;
+    const QString kept = text.mid(first, last - first);
+    if (filtered && NumericCharacters(kept) != kept) return std::nullopt;
+    return kept;
+}
+
+EntryGuard::EntryGuard(QWidget* box, QLineEdit* line, ShowReason showReason)
+    : QObject(box), box_(box), line_(line), showReason_(std::move(showReason))
+{
+    box_->installEventFilter(this);
+}
+
+EntryGuard::EntryGuard(QLineEdit* box, NumberKeys keys, ShowReason showReason)
+    : EntryGuard(box, box, std::move(showReason))
+{
+    const bool filtered = keys == NumberKeys::Filtered;
+    filtered_ = [filtered] { return filtered; };
+}
+
+EntryGuard::EntryGuard(QLineEdit* box, std::function<bool()> filtered, ShowReason showReason)
+    : EntryGuard(box, box, std::move(showReason))
+{
+    filtered_ = std::move(filtered);
+}
+
+EntryGuard::EntryGuard(QLineEdit* box, Holds holds, ShowReason showReason)
+    : EntryGuard(box, box, std::move(showReason))
+{
+    holds_ = std::move(holds);
+    box->setValidator(new HeldTextValidator(box, this));
+}
+
+EntryGuard::EntryGuard(TextArea* box, Holds holds, ShowReason showReason)
+    : EntryGuard(box, static_cast<QLineEdit*>(nullptr), std::move(showReason))
+{
+    holds_ = std::move(holds);
+    box->setInsertCheck([this](const QString& text) { return TakesText(text); });
+}
+
+// ---- Number boxes ----------------------------------------------------------
+
+std::optional<QString> EntryGuard::Take(const QString& text)
+{
+    if (line_->isReadOnly()) return std::nullopt;
+    std::optional<QString> kept = PastedNumberText(text, filtered_());
+    if (!kept) {
+        if (showReason_) showReason_(NumberPasteRefusedReason(text));
+        return std::nullopt;
+    }
+    if (kept->isEmpty()) return std::nullopt;
+    // A paste that goes in ends whatever refusal the status line told.
+    if (!PutBackStatus() && showReason_) showReason_(QString());
+    return kept;
+}
+
+void EntryGuard::setStatusReader(std::function<QString()> read)
+{
+    readStatus_ = std::move(read);
+}
+
+void EntryGuard::RefuseKey(char32_t c)
+{
+    if (c < 32 || c == 127 || !showReason_) return;
+    if (!beforeRefusal_) beforeRefusal_ = readStatus_ ? readStatus_() : QString();
+    refusal_ = NumberKeyRefusedReason(c);
+    showReason_(refusal_);
+}
+
+void EntryGuard::EndKeyRefusal()
+{
+    PutBackStatus();
+}
+
+bool EntryGuard::PutBackStatus()
+{
+    if (!beforeRefusal_) return false;
+    const QString before = *beforeRefusal_;
+    beforeRefusal_.reset();
+    if (readStatus_ && readStatus_() != refusal_) return false;
+    showReason_(before);
+    return true;
+}
+
+bool EntryGuard::Paste(const QString& text)
+{
+    const std::optional<QString> kept = Take(text);
+    if (kept) line_->insert(*kept);
+    return kept.has_value();
+}
+
+// The box's own context menu, whose Paste item pastes through this guard.
+void EntryGuard::ShowMenu(const QContextMenuEvent* e)
+{
+    QMenu* menu = line_->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions())
+        if (TakePasteItem(action, line_))
+            connect(action, &QAction::triggered, this,
+                    [this] { Paste(QGuiApplication::clipboard()->text()); });
+    menu->popup(e->globalPos());
+}
+
+// Dropped text goes in where it is dropped; it is copied, never moved, so a
+// drag out of another field leaves that field as it was.
+void EntryGuard::Drop(QDropEvent* e)
+{
+    if (line_->isReadOnly() || !e->mimeData()->hasText()) {
+        e->ignore();
+        return;
+    }
+    const std::optional<QString> kept = Take(e->mimeData()->text());
+    if (kept) {
+        line_->setCursorPosition(line_->cursorPositionAt(e->position().toPoint()));
+        line_->insert(*kept);
+        e->setDropAction(Qt::CopyAction);
+        e->accept();
+    } else {
+        e->ignore();
+    }
+    QDragLeaveEvent leave; // ends the box's drop caret
+    QCoreApplication::sendEvent(line_, &leave);
+}
+
+// True when the event is handled here.
+bool EntryGuard::FilterNumberEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        // Ctrl+V, Shift+Insert and the platform's other paste keys.
+        if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) return false;
+        Paste(QGuiApplication::clipboard()->text());
+        return true;
+    case QEvent::ContextMenu:
+        ShowMenu(static_cast<QContextMenuEvent*>(event));
+        return true;
+    case QEvent::MouseButtonRelease: {
+        // The middle button pastes the selection where systems have one.
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton ||
+            !clipboard->supportsSelection())
+            return false;
+        line_->deselect();
+        Paste(clipboard->text(QClipboard::Selection));
+        return true;
+    }
+    case QEvent::Drop:
+        Drop(static_cast<QDropEvent*>(event));
+        return true;
+    case QEvent::InputMethod:
+        if (filtered_()) FilterComposedText(static_cast<QInputMethodEvent*>(event));
+        return false;
+    case QEvent::FocusOut:
+        // A window that hides has had its hints taken away already.
+        if (line_->isVisible())
+            EndKeyRefusal();
+        else
+            beforeRefusal_.reset();
+        return false;
+    default:
+        return false;
+    }
+}
+
+// ---- Text boxes ------------------------------------------------------------
+
+std::optional<char32_t> EntryGuard::Unheld(const QString& text) const
+{
+    for (char32_t c : text.toUcs4())
+        if (!holds_(c)) return c;
+    return std::nullopt;
+}
+
+bool EntryGuard::TakesText(const QString& text) const
+{
+    if (!Unheld(text)) return true;
+    showReason_(TextPasteRefusedReason(text));
+    return false;
+}
+
+// True when the event is handled here.
+bool EntryGuard::FilterTextEvent(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
+        if (key->matches(QKeySequence::Paste) || typed.isEmpty() || typed.front().unicode() < 32)
+            return false;
+        if (const auto c = Unheld(typed)) {
+            showReason_(TextKeyRefusedReason(*c));
+            return true;
+        }
+    } else if (event->type() == QEvent::InputMethod) {
+        // What an input method commits is typed: refused whole.
+        auto* composed = static_cast<QInputMethodEvent*>(event);
+        if (const auto c = Unheld(composed->commitString())) {
+            showReason_(TextKeyRefusedReason(*c));
+            composed->setCommitString(QString());
+        }
+    }
+    return false;
+}
+
+bool EntryGuard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != box_) return QObject::eventFilter(watched, event);
+    if (holds_ ? FilterTextEvent(event) : FilterNumberEvent(event)) return true;
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace vemora
