@@ -146,11 +146,14 @@ TEST(IrrGraph, NegativeDifferencesStartBelowTheData)
     PlotFrame f;
     ASSERT_EQ(DrawIRRGraph(s, f, r, 0, 20000), IrrGraphStatus::Drawn);
     EXPECT_LE(f.originY, -5.2e6);
+    size_t segments = 0;
     for (const Primitive* l : s.drawing().of(PrimitiveKind::Line))
         if (l->color == 0xFF0000) {
+            ++segments;
             EXPECT_LE(l->y2, f.bottom - 220);
             EXPECT_GE(l->y2, f.top - 220);
         }
+    EXPECT_EQ(segments, 20000u); // one segment per scan step
 }
 
 TEST(IrrGraph, ReadOutNamesRateAndCurrency)

@@ -206,10 +206,17 @@ TEST_F(PageFramesTest, ALineThatWouldReachTheFooterTurnsThePage)
     const RecordedPage& second = device.pages()[1];
     // The first page's body ends above its footer, which begins at 240 mm.
     EXPECT_DOUBLE_EQ(first.lines[1].from.y(), 241);
+    int linesOnFirst = 0;
     for (const PageText& t : first.texts)
         if (t.text.startsWith("line ")) {
+            ++linesOnFirst;
             EXPECT_LE(t.pos.y() + printer.TextHeight(), 240 + 1e-6);
         }
+    int linesOnSecond = 0;
+    for (const PageText& t : second.texts)
+        linesOnSecond += t.text.startsWith("line ") ? 1 : 0;
+    EXPECT_GT(linesOnFirst, 0);
+    EXPECT_EQ(linesOnFirst + linesOnSecond, line);
     // The next page opens with the header and the heading, and goes on.
     EXPECT_NE(second.findText("Page 2"), nullptr);
     const PageText* title = second.findText("TITLE BLOCK");

@@ -223,13 +223,21 @@ void ExpectApartAlongTheLine(const Drawing& d, double top, const char* what)
                                                 << " and " << line[i]->text.toStdString();
 }
 
-// The vertical axis labels, printed from `labelX`, end before the axis.
+// The vertical axis labels, printed from `labelX`, end before the axis:
+// one label for each of the axis's ticks, two at least.
 void ExpectLeftOfTheAxis(const Drawing& d, double labelX, const PlotFrame& f, const char* what)
 {
+    int labels = 0;
     for (const Primitive* t : d.of(PrimitiveKind::Text))
         if (t->x1 == labelX) {
+            ++labels;
             EXPECT_LT(t->x2, f.left) << what << " " << t->text.toStdString();
         }
+    int ticks = 0;
+    for (const Primitive* l : d.of(PrimitiveKind::Line))
+        ticks += l->x1 == f.left && l->x2 == f.left + 40 && l->y1 == l->y2 ? 1 : 0;
+    EXPECT_GE(ticks, 2) << what;
+    EXPECT_EQ(labels, ticks) << what;
 }
 
 // Lines and bars of the data lie in the plot area of `f`, ticks and axes on its edges.
