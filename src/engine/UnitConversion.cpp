@@ -27,7 +27,7 @@ constexpr std::array<ConversionUnit, 11> AreaUnits = {{
     {"centimetre squared (cm²)", 0.0001},
     {"millimetre squared (mm²)", 0.000001},
     {"hectare (ha)", 10000.0},
-    {"acre", 4046.87260987}, // the survey acre, as the list has always used
+    {"acre", 4046.87260987}, // the survey acre
     {"square mile", Mile* Mile},
     {"square yards (yd²)", 0.83612736},
     {"square feet (ft²)", 0.09290304},

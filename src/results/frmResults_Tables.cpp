@@ -175,7 +175,7 @@ void frmResults::FillHydraulicProfileTable()
         g->setTextMatrix(i, 0, QString::number(i));
         g->setTextMatrix(i, 1, Text(FormatGeneral(s.NodeAccumulatedLength[i])));
         g->setTextMatrix(i, 2, Text(FormatGeneral(s.NodeElevation[i])));
-        // Single-precision level and pressure, as the table has always shown them.
+        // The level and the pressure show at single precision.
         if (const auto level = NodeGradelineLevel(s, r, i, year)) {
             const float h = static_cast<float>(*level);
             g->setTextMatrix(i, 3, Text(FormatNoLeadingZero(h, 3)));

@@ -32,7 +32,7 @@ class ModalScript
     // Adds a step: when the active modal window matches, act on it.
     ModalScript& then(const QString& what, Match match, Act act);
 
-    // No step waits any more.
+    // Whether every step has acted (none waits).
     bool done() const { return steps_.empty(); }
     // What the first waiting step is for, and the window titles seen while
     // it waited.

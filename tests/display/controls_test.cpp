@@ -155,7 +155,7 @@ TEST_F(ControlsTest, IrrWindowBarsStepTheWayTheArrowKeysPoint)
 }
 
 // Return runs Analyse and then Continue; Esc and Alt+N cancel; Alt+C
-// continues, Continue and Cancel no longer sharing their key.
+// continues, Continue and Cancel each with a key of its own.
 TEST_F(ControlsTest, AnalysisDialogRunsAndCancelsFromTheKeyboard)
 {
     OpenPumpingProject(QStringLiteral("DialogKeys"));
@@ -262,7 +262,7 @@ TEST_F(ControlsTest, ANewProjectOpensOnGeneralData)
 }
 
 // The system-type dialog from the keyboard: Alt+C continues and Alt+N
-// cancels, the two buttons no longer sharing a key; Return runs the focused
+// cancels, each of the two buttons with a key of its own; Return runs the focused
 // button, and Continue while an option button has the focus; Esc cancels.
 TEST_F(ControlsTest, SystemTypeDialogRunsItsButtonsFromTheKeyboard)
 {

@@ -1,7 +1,8 @@
 // The main road of the program on a real display, as a user walks it: the
 // start-up, File > Open, the analysis, every page of the results, the duty
 // points and the IRR window, with every picture button painted disabled on
-// the way (a disabled picture button once took the program down).
+// the way (painting a disabled picture button must not take the program
+// down).
 #include <QComboBox>
 #include <QLabel>
 

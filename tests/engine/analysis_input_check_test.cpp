@@ -261,20 +261,20 @@ TEST(AnalysisInputCheck, ValuesTheRunDoesNotUseAreNotLookedAt)
 }
 
 // A level that is not a number or infinite, an infinite efficiency or
-// discount rate, and a negative operating flow: each once gave a run marked
-// as completed, with a made-up flow, no energy cost or an income NPV of 0.
+// discount rate, and a negative operating flow fail the run: analysed, each
+// would give a made-up flow, no energy cost or an income NPV of 0.
 TEST(AnalysisInputCheck, UnusableLevelsRatesAndFlowsNoLongerCompleteTheRun)
 {
     auto endLevel = Gravity();
-    endLevel->EndReservoirLevel = NaN; // once a flow of 15 m³/s
+    endLevel->EndReservoirLevel = NaN; // would give a flow of 15 m³/s
     auto startLevel = OperatingFlow();
-    startLevel->StartReservoirLevel = Inf; // once no energy cost
+    startLevel->StartReservoirLevel = Inf; // would give no energy cost
     auto efficiency = OperatingFlow();
-    efficiency->OperatingEfficiency = Inf; // once no energy cost
+    efficiency->OperatingEfficiency = Inf; // would give no energy cost
     auto discount = Gravity();
-    discount->DiscountRate = Inf; // once an income NPV of 0
+    discount->DiscountRate = Inf; // would give an income NPV of 0
     auto flow = OperatingFlow();
-    flow->OperatingFlowRate = -100; // once negative flows, hours and energy
+    flow->OperatingFlowRate = -100; // would give negative flows, hours and energy
     for (ProjectStore* s :
          {endLevel.get(), startLevel.get(), efficiency.get(), discount.get(), flow.get()})
         EXPECT_EQ(Analyse(*s), AnalysisStatus::RunFailed);

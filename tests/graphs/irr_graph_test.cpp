@@ -101,7 +101,7 @@ TEST(IrrGraph, AllZeroScanFailsAfterClearing)
 }
 
 // A one-step range at a high rate gets a rate step of 0.001: its quotient
-// no longer fits sixteen bits, and the graph still draws.
+// does not fit in sixteen bits, and the graph draws.
 TEST(IrrGraph, NarrowRangeAtHighRateDraws)
 {
     auto r = linearScan();

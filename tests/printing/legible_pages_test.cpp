@@ -391,8 +391,8 @@ class HeaderTextsTest : public LegiblePagesTest, public ::testing::WithParamInte
 };
 
 constexpr double kPointsPerMm = 72 / 25.4;
-// Where the header has always put the "Printed:" line and the report's
-// heading (points from the page's top): a long text never moves them.
+// Where the header puts the "Printed:" line and the report's heading
+// (points from the page's top) for any text: a long text never moves them.
 constexpr double kPrintedTop = 209.14, kHeadingTop = 235.19;
 // The right end of the header's lines, the end of its rules, in points.
 constexpr double kRoomEnd = (4.2 + 8 + 185) * kPointsPerMm;

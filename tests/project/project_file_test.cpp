@@ -52,7 +52,7 @@ TEST(ProjectFile, HugeSparseFilesAreReadAndWrittenAtTheirRecordOrRefused)
     constexpr int64_t Size = ProjectRecord::Size;
     const std::string first = EncodeRecord(NewProjectRecord(0));
 
-    // Record 2^32 + 1 once wrapped to record 1 and loaded that one silently.
+    // Record 2^32 + 1 must not wrap to record 1 and load that one silently.
     const std::string wraps = folder.File("wraps.kpj");
     if (!test::MakeSparseFile(wraps, Size * ((int64_t{1} << 32) + 1)))
         GTEST_SKIP() << "the file system refuses a sparse file of 71 TB";

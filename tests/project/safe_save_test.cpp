@@ -89,8 +89,8 @@ TEST(SafeSave, SavingOverASparseFileOfSeveralGiBKeepsMemoryAndDiskSmall)
     test::WriteBytesAt(path, middleAt, middle);
     test::WriteBytesAt(path, length - 40000, tail);
 
-    // Reading the whole file into memory, as a save once did, cannot happen
-    // under this limit; the save must still succeed.
+    // Reading the whole file into memory cannot happen under this limit; the
+    // save, which copies the file in blocks, must succeed.
     const rlim_t limit = AddressSpaceInUse() + (rlim_t{64} << 20);
     const ProjectRecord rec = NewProjectRecord(1);
     const int status = InChild([&] {

@@ -71,7 +71,7 @@ TEST_F(GeneralReportSnapshotTest, APumpingProjectPrintsItsDemandLevelsAndPumpDat
 {
     Pumping();
     ctx.store.DemandMode = 1;
-    snapshot.general.GravityFixedDemand = true; // the gravity page's option counts no more
+    snapshot.general.GravityFixedDemand = true; // the gravity page's option does not count
     snapshot.general.OperatingFlowChosen = true;
     snapshot.general.PumpCurveChosen = true;
     const QStringList lines = Lines(PrintGeneralData);
