@@ -23,9 +23,9 @@ constexpr double kGap = 30 - 0.5; // two pixels, less rounding
 
 // The texts of a drawing and the pictures left of its vertical axis (the
 // axis titles), each with its box.
-std::vector<TextBox> textBoxes(const Drawing& d, const PlotFrame& f)
+std::vector<TextRect> textBoxes(const Drawing& d, const PlotFrame& f)
 {
-    std::vector<TextBox> boxes;
+    std::vector<TextRect> boxes;
     for (const Primitive* t : d.of(PrimitiveKind::Text)) {
         // Across, the room the text takes on its line; down, its ink (a
         // line's box holds empty leading under digits).

@@ -104,7 +104,7 @@ class KeepingEngine : public QPaintEngine
 
     struct Kept
     {
-        std::vector<TextBox> texts;
+        std::vector<TextRect> texts;
         std::vector<PaintedLine> lines;
         std::vector<QRectF> pictures;
     } kept;
@@ -182,7 +182,7 @@ PaintedGraph ReadPaintedGraph(const PagePainting& painting)
         graph.axes.push_back(box);
         if (down) firstAxis = std::min(firstAxis, line.x1());
     }
-    for (const TextBox& t : kept.texts)
+    for (const TextRect& t : kept.texts)
         graph.texts.push_back({toMm.mapRect(t.box), t.text});
     for (const QRectF& p : kept.pictures)
         if (toMm.mapRect(p).right() <= firstAxis)
@@ -190,7 +190,7 @@ PaintedGraph ReadPaintedGraph(const PagePainting& painting)
     return graph;
 }
 
-void ExpectTextsApart(const std::vector<TextBox>& texts, const std::vector<TextBox>& others,
+void ExpectTextsApart(const std::vector<TextRect>& texts, const std::vector<TextRect>& others,
                       const std::vector<QRectF>& axes, double gap, const std::string& what)
 {
     for (size_t i = 0; i < texts.size(); ++i) {
@@ -202,19 +202,19 @@ void ExpectTextsApart(const std::vector<TextBox>& texts, const std::vector<TextB
             EXPECT_GE(distance(box, texts[j].box), gap)
                 << what << ": \"" << text.toStdString() << "\" and \""
                 << texts[j].text.toStdString() << "\"";
-        for (const TextBox& other : others)
+        for (const TextRect& other : others)
             EXPECT_GE(distance(box, other.box), gap)
                 << what << ": \"" << text.toStdString() << "\" and the page's \""
                 << other.text.toStdString() << "\"";
     }
 }
 
-std::vector<TextBox> PageTextBoxes(const std::vector<PageText>& texts)
+std::vector<TextRect> PageTextBoxes(const std::vector<PageText>& texts)
 {
     // The font at a hundred pixels a point, for the ink's outline.
     constexpr double kPixelsPerPoint = 100;
     constexpr double kMmPerPixel = 25.4 / 72 / kPixelsPerPoint;
-    std::vector<TextBox> boxes;
+    std::vector<TextRect> boxes;
     for (const PageText& t : texts) {
         QFont font(t.font.name);
         font.setPixelSize(static_cast<int>(t.font.size * kPixelsPerPoint));

@@ -15,7 +15,7 @@
 
 namespace vemora::test {
 
-struct TextBox
+struct TextRect
 {
     QRectF box;
     QString text;
@@ -27,18 +27,18 @@ struct TextBox
 // each as the box its pen covers.
 struct PaintedGraph
 {
-    std::vector<TextBox> texts;
+    std::vector<TextRect> texts;
     std::vector<QRectF> axes;
 };
 PaintedGraph ReadPaintedGraph(const PagePainting& painting);
 
 // Fails where two of `texts`, a text and one of `others` or a text and one
 // of `axes` are less than `gap` apart; `what` names the graph.
-void ExpectTextsApart(const std::vector<TextBox>& texts, const std::vector<TextBox>& others,
+void ExpectTextsApart(const std::vector<TextRect>& texts, const std::vector<TextRect>& others,
                       const std::vector<QRectF>& axes, double gap, const std::string& what);
 
 // The texts of a recorded page, each by its advance across and its ink down.
-std::vector<TextBox> PageTextBoxes(const std::vector<PageText>& texts);
+std::vector<TextRect> PageTextBoxes(const std::vector<PageText>& texts);
 
 // How a PDF printer with margins of `mm` a side lays its pages out: the
 // portrait size of the layout, and the factor it prints at (1 or less).
