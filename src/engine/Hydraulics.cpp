@@ -67,7 +67,6 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
                                      AnalysisObserver& observer, RunFlags& flags,
                                      AnalysisFailure& failure)
 {
-    flags.AnalysisError = false;
     flags.GradelineFailed = false;
     PipeModel model;
     if (AnalysisFailure built = BuildPipeModel(store, r, model); !built.Ok())
@@ -109,10 +108,7 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
             r.YearFlow[y] = r.PumpFlowSI;
             LayPumpingGradeline(model, y, r);
         }
-        if (missed) {
-            flags.AnalysisError = true;
-            return HydraulicsStatus::PumpCurveMissed;
-        }
+        if (missed) return HydraulicsStatus::PumpCurveMissed;
         if (!YearIsFinite(model, y, r))
             return Fail(flags, failure, Failed(FailureKind::GradelineBeyondNumbers, y));
     }

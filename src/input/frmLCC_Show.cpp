@@ -77,12 +77,12 @@ void ShowHourColours(const Array1<int16_t, 24>& periods, std::array<QLabel*, 24>
 } // namespace
 
 // Tabs on, every option frame hidden, then the system type's label, Energy
-// tab and energy escalation field. A new project starts on its first page.
-void frmLCC::ShowSystemTypeView()
+// tab and energy escalation field, on the first page when `firstPage`.
+void frmLCC::ShowSystemTypeView(bool firstPage)
 {
     for (int t = 0; t < 4; ++t)
         sstInput->setTabEnabled(t, true);
-    if (ctx.store.NewProjectFlag) sstInput->setTab(0);
+    if (firstPage) sstInput->setTab(0);
     for (QWidget* frame :
          {FraPumpFixedDemand, fraPumpingFlowrate, FraPumpingOption, fraPumpReservoir,
           fraPumpVaryingDemand, fraPumpOption, fraGravityFlowrate, fraGravityOption,

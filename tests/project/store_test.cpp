@@ -6,5 +6,4 @@ TEST(ProjectStore, StartsWithNoProject)
 {
     vemora::ProjectStore store;
     EXPECT_FALSE(store.ProjectOpen);
-    EXPECT_EQ(store.ProjectRecordLength, 16650);
 }
