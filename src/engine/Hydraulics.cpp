@@ -7,6 +7,7 @@
 #include "engine/GravityFlow.h"
 #include "engine/Roughness.h"
 #include "engine/SystemCurve.h"
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 
 namespace vemora {
@@ -75,7 +76,7 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
         return Fail(flags, failure, Failed(FailureKind::DeteriorationYears));
 
     const bool pumping = IsPumping(store);
-    const bool pumpCurve = pumping && store.PumpCurveGiven != 0;
+    const bool pumpCurve = pumping && HasPumpCurve(store);
     std::vector<double> c;
     SystemCurve curve;
     for (int y = 1; y <= UsedDesignLife(store); ++y) {
