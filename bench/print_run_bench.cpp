@@ -48,7 +48,7 @@ struct PrintProject
         for (int y = 1; y <= MaxYears; ++y)
             s.YearDemand[y] = 100 + y;
         InputWindow* input = ctx->windows.input.Load();
-        input->ShowSystemTypeView();
+        input->ShowSystemTypeView(false);
         input->ShowProject();
         s.ResultsValid = true;
         ctx->PrintYear = 1;

@@ -12,7 +12,6 @@ namespace {
 void StoreRunFlags(const RunFlags& flags, ProjectStore& store)
 {
     store.ResultsValid = flags.ResultsValid;
-    store.AnalysisError = flags.AnalysisError;
     store.HighPointFlag = flags.HighPointFlag;
     store.GradelineFailed = flags.GradelineFailed;
 }

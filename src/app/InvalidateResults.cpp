@@ -15,7 +15,6 @@ void DiscardResults(AppContext& ctx)
 void InvalidateResults(AppContext& ctx)
 {
     DiscardResults(ctx);
-    ctx.store.ProjectSaved = false;
 }
 
 bool ResultsMatchInput(AppContext& ctx)

@@ -12,8 +12,7 @@ struct AppContext;
 // project is marked as without results.
 void DiscardResults(AppContext& ctx);
 
-// The edited input no longer matches the results: DiscardResults, then the
-// project is marked as unsaved. Both flags are cleared on every call.
+// The edited input no longer matches the results: DiscardResults.
 void InvalidateResults(AppContext& ctx);
 
 // Results describe the input they were computed from. When the record a

@@ -51,7 +51,6 @@ FileDialogRequest ProjectDialog(AppContext& ctx, const QString& title, const QSt
 bool FillRecord(AppContext& ctx)
 {
     ProjectStore& s = ctx.store;
-    s.ProjectRecordLength = ProjectRecord::Size;
     if (!CheckInputForSave(ctx)) return false;
     ctx.windows.input.Get()->CopyFieldsToStore(s);
     CopyStoreToRecord(s, s.ProjectRec);
@@ -65,10 +64,7 @@ bool WriteRecord(AppContext& ctx, const std::string& path)
 {
     int64_t number = 0;
     std::string why;
-    if (WriteProjectFile(path, ctx.store.ProjectRec, number, &why) == FileStatus::Ok) {
-        ctx.store.ProjectRecordNumber = number;
-        return true;
-    }
+    if (WriteProjectFile(path, ctx.store.ProjectRec, number, &why) == FileStatus::Ok) return true;
     HideProgressCaption(ctx);
     Message(ctx, QStringLiteral("Can't Save the project !\n") + QString::fromStdString(why));
     return false;
@@ -108,7 +104,6 @@ void OpenProject(AppContext& ctx)
     ProjectStore& s = ctx.store;
     const std::string previous = s.ProjectFilePath;
     s.ProjectFilePath = file->toStdString();
-    s.NewProjectFlag = false;
     if (LoadProject(ctx))
         ForgetPreviousProject(ctx);
     else
@@ -159,7 +154,6 @@ SaveOutcome SaveProjectAs(AppContext& ctx)
     main.setProgressCaption(QStringLiteral("Opening project"));
     main.setProgressCaptionVisible(true);
     main.setProgressValue(0);
-    s.NewProjectFlag = false;
     return LoadProject(ctx) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
@@ -189,7 +183,6 @@ bool DeleteProject(AppContext& ctx)
         return false;
     }
     s.ProjectOpen = false;
-    s.ProjectSaved = false;
     HideWorkingWindow(ctx, w);
     ForgetPreviousProject(ctx);
     ctx.mainWindow().setCaption(QStringLiteral("  Vemora")); // no project's name

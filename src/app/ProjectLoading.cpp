@@ -16,15 +16,14 @@ namespace vemora {
 void NewProject(AppContext& ctx)
 {
     ProjectStore& s = ctx.store;
-    s.NewProjectFlag = true;
     s.ProjectFilePath.clear(); // a new project has no file of its own
     if (InputWindow* window = ctx.windows.input.Load()) window->ShowFileName(FileLabelText(ctx));
     WriteNewProjectDefaults(s, TodayProjectDate());
-    LoadProject(ctx);
+    LoadProject(ctx, LoadSource::NewProject);
     ForgetPreviousProject(ctx);
 }
 
-bool LoadProject(AppContext& ctx)
+bool LoadProject(AppContext& ctx, LoadSource source)
 {
     ProjectStore& s = ctx.store;
     // The "Opening project" progress; the stand-in main window, before the
@@ -37,11 +36,11 @@ bool LoadProject(AppContext& ctx)
         main.setProgressVisible(false);
     };
 
-    const bool isNew = s.NewProjectFlag;
+    const bool isNew = source == LoadSource::NewProject;
     if (!isNew) {
         // Read into a copy: a refused file leaves the project as it was.
         ProjectRecord rec;
-        int64_t recordNumber = s.ProjectRecordNumber;
+        int64_t recordNumber = 0;
         std::string why;
         if (ReadProjectFile(s.ProjectFilePath, rec, recordNumber, &why) != FileStatus::Ok) {
             hideProgress();
@@ -51,8 +50,6 @@ bool LoadProject(AppContext& ctx)
                           main.widget());
             return false;
         }
-        s.ProjectRecordLength = ProjectRecord::Size;
-        s.ProjectRecordNumber = recordNumber;
         s.ProjectRec = rec;
     }
     main.setProgressValue(10);
@@ -60,14 +57,13 @@ bool LoadProject(AppContext& ctx)
 
     InputWindow* window = ctx.windows.input.Load();
     if (window) {
-        window->ShowSystemTypeView();
+        window->ShowSystemTypeView(isNew);
         if (!isNew) {
             window->ShowFileName(FileLabelText(ctx));
             main.setCaption(QStringLiteral("  Vemora (%1)")
                                 .arg(QString::fromStdString(TrimBlanks(s.ProjectName))));
         }
     }
-    s.NewProjectFlag = false;
     main.setProgressValue(50);
 
     if (window) window->ShowProject();
@@ -78,7 +74,6 @@ bool LoadProject(AppContext& ctx)
 
     s.ResultsValid = false;
     s.ProjectOpen = true;
-    s.ProjectSaved = true;
     hideProgress();
     ShowWorkingWindow(ctx, window);
     return true;

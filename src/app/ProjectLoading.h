@@ -6,16 +6,21 @@ namespace vemora {
 
 struct AppContext;
 
+// Where a load takes the record from: the file at ProjectFilePath, or the
+// store's record as New has just filled it with the defaults.
+enum class LoadSource { File, NewProject };
+
 // Blank project of the store's SystemType with the new-project defaults, then
-// LoadProject; the windows of the project before go (ForgetPreviousProject).
-// The file label reads "Vemora (New project file)".
+// LoadProject from them; the windows of the project before go
+// (ForgetPreviousProject). The file label reads "Vemora (New project file)".
 void NewProject(AppContext& ctx);
 
-// Reads the record from ProjectFilePath (unless the project is new), copies it
+// Reads the record from ProjectFilePath (not for a new project), copies it
 // into the store and the input window, sets the state flags and shows the
-// window. A file that cannot be read or fails the record check is refused
-// with " Can't open project !" and, on a second line, the reason, and
-// changes nothing; the result is then false.
-bool LoadProject(AppContext& ctx);
+// window; a new project's window starts on its first page. A file that
+// cannot be read or fails the record check is refused with " Can't open
+// project !" and, on a second line, the reason, and changes nothing; the
+// result is then false.
+bool LoadProject(AppContext& ctx, LoadSource source = LoadSource::File);
 
 } // namespace vemora

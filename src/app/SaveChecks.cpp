@@ -4,6 +4,7 @@
 
 #include "app/AppContext.h"
 #include "platform/NumberText.h"
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 
 namespace vemora {
@@ -202,7 +203,7 @@ bool ConvertedBy(const NumberBox& b, bool gravity, const ChosenOptions& options)
 
 bool PumpingChecks(Checks& c, const ProjectStore& s)
 {
-    if (s.DemandMode == 0) {
+    if (!HasVaryingDemand(s)) {
         if (!c.Row(InputBox::txtPFlowrate, "Enter the fixed demand (must be greater than zero) !",
                    Need::Positive))
             return false;
@@ -211,7 +212,7 @@ bool PumpingChecks(Checks& c, const ProjectStore& s)
     }
     if (!c.Row(InputBox::txtPPRWL, "Enter the pumpstation reservoir water level !")) return false;
     if (!c.Row(InputBox::txtPERWL, "Enter the end reservoir water level !")) return false;
-    if (s.PumpCurveGiven == 1) {
+    if (HasPumpCurve(s)) {
         for (int k = 0; k < 6; ++k)
             if (!c.Row(InputBox::txtH, "Enter the pump head !", Need::Number, k) ||
                 !c.Row(InputBox::txtQ, "Enter the Flow rate !", Need::Number, k) ||
@@ -228,7 +229,7 @@ bool PumpingChecks(Checks& c, const ProjectStore& s)
 
 bool GravityChecks(Checks& c, const ProjectStore& s)
 {
-    if (s.DemandMode == 0) {
+    if (!HasVaryingDemand(s)) {
         if (!c.Row(InputBox::txtGFlowrate, "Enter the fixed demand (must be greater than zero) !",
                    Need::Positive))
             return false;
@@ -265,7 +266,7 @@ bool RatesChecks(Checks& c, bool pumping)
 // Every row in its order, on the options coded in `s`.
 bool RunChecks(Checks& c, InputWindow& w, const ProjectStore& s)
 {
-    const bool gravity = IsGravity(s);
+    const bool gravity = !IsPumping(s);
     const ChosenOptions options = w.Options();
 
     if (!c.Row(InputBox::txtProject, "Enter the project name !", Need::Text)) return false;
@@ -297,8 +298,10 @@ bool RunChecks(Checks& c, InputWindow& w, const ProjectStore& s)
 
 void StoreOptionCodes(ProjectStore& s, const ChosenOptions& chosen)
 {
-    s.DemandMode = chosen.varyingDemand ? 1 : 0;
-    if (!IsGravity(s)) s.PumpCurveGiven = chosen.pumpCurve ? 1 : 0;
+    s.DemandMode = chosen.varyingDemand ? DemandOption::Varying : DemandOption::Fixed;
+    if (IsPumping(s))
+        s.PumpCurveGiven =
+            chosen.pumpCurve ? PumpingOption::PumpCurve : PumpingOption::OperatingFlowRate;
 }
 
 bool RunSaveChecks(AppContext& ctx, InputWindow& w)

@@ -38,8 +38,9 @@ class InputWindow : public WorkingWindow
     // The file label: "Vemora (New project file)" or the file's path.
     virtual void ShowFileName(const QString& text) = 0;
     // The first half of showing a project: tabs, option frames hidden, the
-    // system-type label and the energy escalation field.
-    virtual void ShowSystemTypeView() = 0;
+    // system-type label and the energy escalation field; `firstPage` turns
+    // to the first page, as a new project starts there.
+    virtual void ShowSystemTypeView(bool firstPage) = 0;
     // The second half: every field, list and grid from the data store.
     virtual void ShowProject() = 0;
     // Starts the one-shot refresh of the currency labels.

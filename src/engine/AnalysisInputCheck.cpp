@@ -1,6 +1,7 @@
 #include "engine/AnalysisInputCheck.h"
 
 #include "engine/EngineMath.h"
+#include "project/ProjectOptions.h"
 #include "project/RecordCheck.h"
 #include "project/SystemType.h"
 
@@ -91,7 +92,7 @@ void CheckProfile(const ProjectStore& s, InputCheck& c)
         c.Rule(length >= 0.0f, FailureKind::ChainageFalls, j);
         c.NotNegative("pipe cost per length", s.PipeCostPerMetre[j], Node(j));
     }
-    if (s.LiningSystem == 1) c.NotNegative("lining thickness", s.LiningThickness);
+    if (HasMortarLining(s)) c.NotNegative("lining thickness", s.LiningThickness);
     c.NotNegative("roughness of a new pipe", s.RoughnessNew);
     c.NotNegative("roughness of an old pipe", s.RoughnessOld);
     c.Finite("roughness deterioration period", s.DeteriorationYears);
@@ -99,7 +100,7 @@ void CheckProfile(const ProjectStore& s, InputCheck& c)
 
 void CheckDemandAndIncome(const ProjectStore& s, InputCheck& c)
 {
-    if (s.DemandMode == 1)
+    if (HasVaryingDemand(s))
         for (int y = 1; y <= UsedDesignLife(s); ++y)
             c.NotNegative("demand", s.YearDemand[y], {"", "year", s.SupplyStartYear + y - 1});
     else
@@ -145,7 +146,7 @@ void CheckPumping(const ProjectStore& s, InputCheck& c)
     c.NotNegative("winter peak tariff", s.TariffWinterPeak);
     c.NotNegative("winter standard tariff", s.TariffWinterStandard);
     c.NotNegative("winter off-peak tariff", s.TariffWinterOffPeak);
-    if (s.PumpCurveGiven != 0) {
+    if (HasPumpCurve(s)) {
         static constexpr const char* Names[] = {"", "pump head", "pump flow rate",
                                                 "pump efficiency"};
         for (int v = 1; v <= 3; ++v)

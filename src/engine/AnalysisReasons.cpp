@@ -5,6 +5,7 @@
 #include "engine/AnalysisInputCheck.h"
 #include "engine/EngineMath.h"
 #include "engine/NumberFormat.h"
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 #include "project/UnitTables.h"
 
@@ -225,7 +226,7 @@ std::string NoFlowNote(const ProjectStore& s, const ResultsStore& r)
     std::string cause;
     if (!IsPumping(s))
         cause = NoGravityFlowCause(s, r);
-    else if (s.PumpCurveGiven == 0)
+    else if (!HasPumpCurve(s))
         cause = "The operating flow rate is " +
                 EnteredValue(s.OperatingFlowRate,
                              UnitText(OperatingFlowUnits, s.OperatingFlowRateUnit)) +

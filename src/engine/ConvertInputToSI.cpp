@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "engine/EngineMath.h"
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 #include "project/UnitSystem.h"
 #include "project/UnitTables.h"
@@ -41,7 +42,7 @@ void ConvertLevelsAndProfile(const ProjectStore& s, ResultsStore& r, bool& ok)
     }
     if (!diameterKnown) ok = false;
 
-    if (s.LiningSystem == 1) {
+    if (HasMortarLining(s)) {
         if (const auto t = PipeDimensionToMetres(s.LiningThickness, s.LiningThicknessUnit)) {
             r.DoubleLiningSI = 2.0f * *t;
             if (diameterKnown)
@@ -88,7 +89,7 @@ void ConvertLevelsAndProfile(const ProjectStore& s, ResultsStore& r, bool& ok)
 void ConvertDemandAndPump(const ProjectStore& s, ResultsStore& r, bool& ok)
 {
     const int life = UsedDesignLife(s);
-    const bool varying = s.DemandMode == 1;
+    const bool varying = HasVaryingDemand(s);
     if (const auto f = FlowUnits.Factor(varying ? s.YearDemandUnit : s.FixedDemandUnit)) {
         r.DemandUnitFactor = *f;
         for (int y = 1; y <= life; ++y)
@@ -98,7 +99,7 @@ void ConvertDemandAndPump(const ProjectStore& s, ResultsStore& r, bool& ok)
     }
 
     if (!IsPumping(s)) return;
-    if (s.PumpCurveGiven != 0) {
+    if (HasPumpCurve(s)) {
         if (const auto f = PumpHeadUnits.Factor(s.CurveHeadUnit))
             r.PumpHeadUnitFactor = *f;
         else

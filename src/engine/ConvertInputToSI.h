@@ -12,7 +12,7 @@ namespace vemora {
 // Turns the stored inputs into SI working values (m, m³/s) and sets the unit
 // factors, in `results`. Never changes an input; running it twice gives the same
 // values. Internal diameter = outside diameter - 2 x wall - 2 x lining (the
-// lining only for cement mortar, LiningSystem 1). Section j = node j to j + 1,
+// lining only for cement mortar, HasMortarLining). Section j = node j to j + 1,
 // length = difference of accumulated lengths x chainage factor. A unit code
 // outside its list leaves the value it would set as it was and makes the
 // result false; only the codes the project uses are looked at.

@@ -7,6 +7,7 @@
 #include "engine/GravityFlow.h"
 #include "engine/Roughness.h"
 #include "engine/SystemCurve.h"
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 
 namespace vemora {
@@ -67,7 +68,6 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
                                      AnalysisObserver& observer, RunFlags& flags,
                                      AnalysisFailure& failure)
 {
-    flags.AnalysisError = false;
     flags.GradelineFailed = false;
     PipeModel model;
     if (AnalysisFailure built = BuildPipeModel(store, r, model); !built.Ok())
@@ -76,7 +76,7 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
         return Fail(flags, failure, Failed(FailureKind::DeteriorationYears));
 
     const bool pumping = IsPumping(store);
-    const bool pumpCurve = pumping && store.PumpCurveGiven != 0;
+    const bool pumpCurve = pumping && HasPumpCurve(store);
     std::vector<double> c;
     SystemCurve curve;
     for (int y = 1; y <= UsedDesignLife(store); ++y) {
@@ -109,10 +109,7 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
             r.YearFlow[y] = r.PumpFlowSI;
             LayPumpingGradeline(model, y, r);
         }
-        if (missed) {
-            flags.AnalysisError = true;
-            return HydraulicsStatus::PumpCurveMissed;
-        }
+        if (missed) return HydraulicsStatus::PumpCurveMissed;
         if (!YearIsFinite(model, y, r))
             return Fail(flags, failure, Failed(FailureKind::GradelineBeyondNumbers, y));
     }

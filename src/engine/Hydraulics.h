@@ -14,7 +14,7 @@ namespace vemora {
 enum class HydraulicsStatus {
     Ok,
     Failed,          // "Could not determine the hydraulic gradeline. Please check input data"
-    PumpCurveMissed, // AnalysisError set; DutyYear is the year
+    PumpCurveMissed, // DutyYear is the year
     FlowTooLarge,    // a gravity flow would exceed 100 m³/s, the top of its search
 };
 
@@ -25,8 +25,7 @@ enum class HydraulicsStatus {
 // end level up (Gradeline(n) = end, Gradeline(k) = Gradeline(k + 1) + hf(k) +
 // hs(k), Gradeline(0) = z(1)), raised so that no node is below -1 m; with a
 // pump curve YearPumpHead = PumpingHead (below). Of the run's `flags` it
-// clears AnalysisError and GradelineFailed at the start; it sets
-// GradelineFailed on failure, AnalysisError when the pump curve missed and
+// clears GradelineFailed at the start; it sets GradelineFailed on failure and
 // HighPointFlag when a high point lowered a gravity flow.
 // On failure `failure` says what failed, at which node or year.
 // Needs ConvertInputToSI to have run.

@@ -9,7 +9,6 @@ namespace vemora {
 struct RunFlags
 {
     bool ResultsValid = false;    // after a completed run
-    bool AnalysisError = false;   // when a pump curve missed the system curve
     bool HighPointFlag = false;   // when a local high point lowered a gravity flow
     bool GradelineFailed = false; // when no gradeline could be laid
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/EngineMath.h"
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 
 namespace vemora {
@@ -10,7 +11,7 @@ namespace {
 
 float DemandInput(const ProjectStore& s, int y)
 {
-    return s.DemandMode == 1 ? s.YearDemand[y] : s.FixedDemand;
+    return HasVaryingDemand(s) ? s.YearDemand[y] : s.FixedDemand;
 }
 
 // The demand when it is below the other value (compared as 4-byte reals).
@@ -35,7 +36,7 @@ void CalcSupplyAndShortage(const ProjectStore& s, ResultsStore& r)
     }
     const double P = s.PumpingHours;
     for (int y = 1; y <= life; ++y) {
-        if (s.PumpCurveGiven == 0) r.YearFlow[y] = s.OperatingFlowRate * r.OperatingFlowUnitFactor;
+        if (!HasPumpCurve(s)) r.YearFlow[y] = s.OperatingFlowRate * r.OperatingFlowUnitFactor;
         const double Q = r.YearFlow[y];
         const double D = r.YearDemandSI[y];
         const double capacity = P * Q / 24.0;

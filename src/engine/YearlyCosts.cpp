@@ -5,6 +5,7 @@
 
 #include "engine/EngineMath.h"
 #include "engine/Hydraulics.h"
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 
 namespace vemora {
@@ -41,7 +42,7 @@ double AnnualTariff(const ProjectStore& s, const ResultsStore& r, int y)
 // Energy cost of year y before escalation; fails on a zero efficiency.
 AnalysisFailure YearEnergyCost(const ProjectStore& s, const ResultsStore& r, int y, double& cost)
 {
-    const bool curve = s.PumpCurveGiven != 0;
+    const bool curve = HasPumpCurve(s);
     const double e = curve ? r.YearPumpEfficiency[y] : s.OperatingEfficiency;
     if (e == 0.0)
         return curve ? Failed(FailureKind::ZeroDutyEfficiency, y)

@@ -1,5 +1,6 @@
 #include "graphs/GraphUnits.h"
 
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 #include "project/UnitTables.h"
 
@@ -17,13 +18,14 @@ UnitChoice choose(const UnitList& list, int code)
 
 UnitChoice DemandFlowUnit(const ProjectStore& store)
 {
-    return choose(FlowUnits, store.DemandMode == 1 ? store.YearDemandUnit : store.FixedDemandUnit);
+    return choose(FlowUnits,
+                  HasVaryingDemand(store) ? store.YearDemandUnit : store.FixedDemandUnit);
 }
 
 UnitChoice PipelineFlowUnit(const ProjectStore& store)
 {
-    if (IsGravity(store)) return DemandFlowUnit(store);
-    if (store.PumpCurveGiven != 0) return choose(PumpCurveFlowUnits, store.CurveFlowUnit);
+    if (!IsPumping(store)) return DemandFlowUnit(store);
+    if (HasPumpCurve(store)) return choose(PumpCurveFlowUnits, store.CurveFlowUnit);
     return choose(OperatingFlowUnits, store.OperatingFlowRateUnit);
 }
 

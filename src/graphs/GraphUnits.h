@@ -19,8 +19,8 @@ struct UnitChoice
     bool usable() const { return Factor && *Factor != 0; }
 };
 
-// The demand's flow unit: the varying demand's (YearDemandUnit) when
-// DemandMode is 1, otherwise the fixed demand's (FixedDemandUnit).
+// The demand's flow unit: the varying demand's (YearDemandUnit) when the
+// demand varies per year, otherwise the fixed demand's (FixedDemandUnit).
 UnitChoice DemandFlowUnit(const ProjectStore& store);
 
 // The unit a year's pipeline flow is shown in: the demand's for a gravity

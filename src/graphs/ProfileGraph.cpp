@@ -110,7 +110,7 @@ std::optional<double> NodeGradelineLevel(const ProjectStore& store, const Result
                                          int node, int year)
 {
     if (node < 1 || node > MaxNodes) return std::nullopt;
-    return gradelinePoint(store, results, IsGravity(store) ? node - 1 : node, year);
+    return gradelinePoint(store, results, IsPumping(store) ? node : node - 1, year);
 }
 
 ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame, const ProjectStore& store,
@@ -132,7 +132,7 @@ ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame, const 
     for (int i = b; i <= e; ++i)
         widen(low, high, plot.PlotElevation[static_cast<size_t>(i)]);
     std::vector<std::optional<double>> levels(static_cast<size_t>(e - b + 1));
-    const bool pumpLift = style.PumpLiftAtFirstNode && !IsGravity(store) && b == 1;
+    const bool pumpLift = style.PumpLiftAtFirstNode && IsPumping(store) && b == 1;
     std::optional<double> suction;
     if (!view.HideGradeline) {
         for (int i = b; i <= e; ++i) {
@@ -213,7 +213,7 @@ ProfileCaptions MakeProfileCaptions(const ProjectStore& store, const ResultsStor
         if (std::isfinite(flow))
             c.FlowRate = "Flow rate: " + FormatThreeDecimals(flow) + " " + flowUnit.Text;
     }
-    if (IsGravity(store)) return c;
+    if (!IsPumping(store)) return c;
     const UnitChoice elevation = LengthUnit(store.ElevationUnit);
     if (elevation.usable()) {
         const double head = PumpingHead(results, year) / *elevation.Factor;

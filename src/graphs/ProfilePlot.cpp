@@ -61,7 +61,7 @@ ProfilePlotResult DrawProfilePlot(DrawingSurface& surface, PlotFrame& frame,
         out.Captions = MakeProfileCaptions(store, results, view.Year);
     } else {
         out.Captions.FlowRate = "Flow rate:";
-        if (!IsGravity(store)) out.Captions.PumpingHead = "Pumping head:";
+        if (IsPumping(store)) out.Captions.PumpingHead = "Pumping head:";
     }
     return out;
 }

@@ -9,6 +9,7 @@
 #include "graphs/GraphUnits.h"
 #include "graphs/PlotFrame.h"
 #include "project/Currency.h"
+#include "project/ProjectOptions.h"
 #include "project/ProjectYears.h"
 #include "project/SystemType.h"
 
@@ -117,14 +118,14 @@ DemandLegend DrawDemandCapacityGraph(DrawingSurface& surface, const ProjectStore
     if (life < 1 || !unit.usable()) return legend;
 
     const double factor = *unit.Factor;
-    const bool pumping = !IsGravity(store);
+    const bool pumping = IsPumping(store);
     auto yield = [&](int i) {
         const double flow = at(results.YearFlow, i) / factor;
         return pumping ? store.PumpingHours * flow / 24 : flow;
     };
     auto demand = [&](int i) {
-        return store.DemandMode == 0 ? static_cast<double>(store.FixedDemand)
-                                     : at(store.YearDemand, i);
+        return HasVaryingDemand(store) ? at(store.YearDemand, i)
+                                       : static_cast<double>(store.FixedDemand);
     };
 
     double high = yield(1), low = high;
@@ -162,7 +163,7 @@ DemandLegend DrawDemandCapacityGraph(DrawingSurface& surface, const ProjectStore
 IncomeLegend DrawIncomeExpenditureGraph(DrawingSurface& surface, const ProjectStore& store,
                                         const ResultsStore& results)
 {
-    const bool pumping = !IsGravity(store);
+    const bool pumping = IsPumping(store);
     const std::string symbol = CurrencySymbol(store.CurrencyCode);
     auto perYear = [&](const char* what) { return std::string(what) + " (" + symbol + "/year)"; };
     IncomeLegend legend;

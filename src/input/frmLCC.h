@@ -224,14 +224,14 @@ class frmLCC : public QWidget, public InputWindow
     // --- Showing the store (the load's window half) --------------------------
     // Steps in the load's order; each guards its codes and ranges, so any
     // stored value can be shown.
-    void ShowSystemTypeView() override; // tabs, frames hidden, system label, escalation
-    void ShowHeaderFields();            // names, date, description, year scroll bars
-    void ShowPumpingView();             // pumping frames, options, fields, tariffs, hours
-    void ShowGravityView();             // gravity frames, option, fields, demand table
-    void ShowPumpCurveBoxes();          // the six pump-curve points and their units
-    void ShowProfileFields();           // lining, roughness, profile unit lists
-    void ShowRatesFields();             // rates, maintenance, capital, income, consulting
-    void ShowCurrencySymbols();         // "R" or "$" on the ten currency labels
+    void ShowSystemTypeView(bool firstPage) override; // tabs, frames, system label, escalation
+    void ShowHeaderFields();                          // names, date, description, year scroll bars
+    void ShowPumpingView();     // pumping frames, options, fields, tariffs, hours
+    void ShowGravityView();     // gravity frames, option, fields, demand table
+    void ShowPumpCurveBoxes();  // the six pump-curve points and their units
+    void ShowProfileFields();   // lining, roughness, profile unit lists
+    void ShowRatesFields();     // rates, maintenance, capital, income, consulting
+    void ShowCurrencySymbols(); // "R" or "$" on the ten currency labels
 
     // Grid fills from the store.
     void FillDemandGrid();

@@ -128,7 +128,7 @@ void frmLCC::FillPumpDemandGrid()
 // store only at the next save); rows that are new show the stored demand.
 void frmLCC::RebuildDemandTable()
 {
-    GridCellEditor* cells = IsGravity(ctx.store) ? cellsDemand : cellsPumpDemand;
+    GridCellEditor* cells = IsPumping(ctx.store) ? cellsPumpDemand : cellsDemand;
     FlexGrid* grid = cells->grid();
     QStringList typed;
     for (int r = 1; r < grid->Rows(); ++r)

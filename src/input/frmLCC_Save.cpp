@@ -17,6 +17,7 @@
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
 #include "project/ProjectDate.h"
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 
 namespace vemora {
@@ -171,10 +172,10 @@ void frmLCC::BringUp(QWidget* control)
 ChosenOptions frmLCC::Options() const
 {
     ChosenOptions chosen;
-    if (IsGravity(ctx.store))
-        chosen.varyingDemand = !optGSpecifiedFlowrate->isChecked();
-    else
+    if (IsPumping(ctx.store))
         chosen.varyingDemand = !optPumpFixed->isChecked();
+    else
+        chosen.varyingDemand = !optGSpecifiedFlowrate->isChecked();
     chosen.pumpCurve = optPumpDetails->isChecked();
     chosen.mortarLining = optMortar->isChecked();
     return chosen;
@@ -182,7 +183,7 @@ ChosenOptions frmLCC::Options() const
 
 void frmLCC::CopyFieldsToStore(ProjectStore& s)
 {
-    const bool gravity = IsGravity(s);
+    const bool gravity = !IsPumping(s);
     CopyGeneralFields(s, gravity);
     if (gravity)
         CopyGravityFields(s);
@@ -241,11 +242,11 @@ void frmLCC::CopyPumpingFields(ProjectStore& s) const
 void frmLCC::CopyProfileFields(ProjectStore& s) const
 {
     if (optEpoxy->isChecked()) {
-        s.LiningSystem = 0;
+        s.LiningSystem = LiningOption::Epoxy;
         s.LiningThickness = 0;
         s.LiningThicknessUnit = 0;
     } else {
-        s.LiningSystem = 1;
+        s.LiningSystem = LiningOption::Mortar;
         s.LiningThickness = Number(txtLiningThickness);
         s.LiningThicknessUnit = Code(comLiningThicknessUnits);
     }

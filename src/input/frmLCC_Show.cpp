@@ -19,6 +19,7 @@
 #include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 #include "project/TextCodec.h"
 
@@ -77,12 +78,12 @@ void ShowHourColours(const Array1<int16_t, 24>& periods, std::array<QLabel*, 24>
 } // namespace
 
 // Tabs on, every option frame hidden, then the system type's label, Energy
-// tab and energy escalation field. A new project starts on its first page.
-void frmLCC::ShowSystemTypeView()
+// tab and energy escalation field, on the first page when `firstPage`.
+void frmLCC::ShowSystemTypeView(bool firstPage)
 {
     for (int t = 0; t < 4; ++t)
         sstInput->setTabEnabled(t, true);
-    if (ctx.store.NewProjectFlag) sstInput->setTab(0);
+    if (firstPage) sstInput->setTab(0);
     for (QWidget* frame :
          {FraPumpFixedDemand, fraPumpingFlowrate, FraPumpingOption, fraPumpReservoir,
           fraPumpVaryingDemand, fraPumpOption, fraGravityFlowrate, fraGravityOption,
@@ -90,7 +91,7 @@ void frmLCC::ShowSystemTypeView()
         frame->hide();
     fraPumpcurve->hide();
 
-    const bool pumping = !IsGravity(ctx.store);
+    const bool pumping = IsPumping(ctx.store);
     ctx.mainWindow().setSystemTypeCaption(pumping ? QStringLiteral("Pumping system")
                                                   : QStringLiteral("Gravity system"));
     // The Energy page of a gravity project is switched off; when it is the
@@ -111,7 +112,7 @@ void frmLCC::ShowFileName(const QString& text)
 void frmLCC::ShowProject()
 {
     ShowHeaderFields();
-    if (!IsGravity(ctx.store))
+    if (IsPumping(ctx.store))
         ShowPumpingView();
     else
         ShowGravityView();
@@ -146,11 +147,11 @@ void frmLCC::ShowPumpingView()
     ProjectStore& s = ctx.store;
     FraPumpingOption->show();
     fraPumpOption->show();
-    if (s.PumpCurveGiven != 0)
+    if (HasPumpCurve(s))
         SelectOption(this, optPumpDetails, &frmLCC::optPumpDetails_Click);
     else
         SelectOption(this, optFlowrate, &frmLCC::optFlowrate_Click);
-    if (s.DemandMode != 0)
+    if (HasVaryingDemand(s))
         SelectOption(this, optPumpVarying, &frmLCC::optPumpVarying_Click);
     else
         SelectOption(this, optPumpFixed, &frmLCC::optPumpFixed_Click);
@@ -202,7 +203,7 @@ void frmLCC::ShowGravityView()
     fraGravityOption->show();
     fraGravityReservoirs->show();
     fraVaryingDemand->show();
-    if (s.DemandMode != 0)
+    if (HasVaryingDemand(s))
         SelectOption(this, optGCalculatedFlowrate, &frmLCC::optGCalculatedFlowrate_Click);
     else
         SelectOption(this, optGSpecifiedFlowrate, &frmLCC::optGSpecifiedFlowrate_Click);
@@ -235,7 +236,7 @@ void frmLCC::ShowPumpCurveBoxes()
 void frmLCC::ShowProfileFields()
 {
     ProjectStore& s = ctx.store;
-    if (s.LiningSystem != 0) {
+    if (HasMortarLining(s)) {
         SelectOption(this, optMortar, &frmLCC::optMortar_Click);
     } else {
         SelectOption(this, optEpoxy, &frmLCC::optEpoxy_Click);

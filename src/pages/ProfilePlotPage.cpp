@@ -81,7 +81,7 @@ void PrintProfilePlotPage(AppContext& ctx, ReportPrinter& p, const ProfilePlotSe
     if (drawn.Status != ProfileStatus::Drawn)
         throw PrintFailure("the chosen section of the profile cannot be drawn");
     const QString flow = CaptionValue(drawn.Captions.FlowRate);
-    const bool pumping = !IsGravity(s);
+    const bool pumping = IsPumping(s);
     const QString head = pumping ? CaptionValue(drawn.Captions.PumpingHead) : QString();
     const QString yearText =
         QStringLiteral("Year ") + QString::number(s.SupplyStartYear + year - 1);

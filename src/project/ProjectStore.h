@@ -129,18 +129,13 @@ struct ProjectStore
 
     // File bookkeeping
     std::string ProjectFilePath;
-    int32_t ProjectRecordLength = ProjectRecord::Size;
-    int64_t ProjectRecordNumber = 1;
 
     // The in-memory record that loading reads from and saving writes into
     ProjectRecord ProjectRec{};
 
     // State flags
     bool ProjectOpen = false;
-    bool ProjectSaved = false;
     bool ResultsValid = false;
-    bool NewProjectFlag = false;
-    bool AnalysisError = false; // a pump curve missed the system curve
     bool HighPointFlag = false;
     bool GradelineFailed = false;
 };

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "project/RecordFields.h"
+#include "project/SystemType.h"
 
 namespace vemora {
 
@@ -66,7 +67,7 @@ class FiniteCheck
 
 bool CheckRecordReals(const ProjectRecord& rec, std::string* why)
 {
-    FiniteCheck check(rec.SystemType == 0, why);
+    FiniteCheck check(!IsPumping(rec), why);
     ForEachRecordField(rec, check);
     return check.Ok();
 }

@@ -1,7 +1,10 @@
 #include "project/RecordStore.h"
 
+#include "project/Currency.h"
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 #include "project/TextCodec.h"
+#include "project/UnitSystem.h"
 
 namespace vemora {
 
@@ -128,19 +131,19 @@ void CopyRecordToStore(const ProjectRecord& rec, ProjectStore& s)
     }
 
     // An Epoxy-coated pipe has no lining thickness, whatever the file holds.
-    if (s.LiningSystem == 0) {
+    if (!HasMortarLining(s)) {
         s.LiningThickness = 0;
         s.LiningThicknessUnit = 0;
     }
 
     // A gravity load leaves the store's pump, tariff and hour-pattern values.
-    if (!IsGravity(rec)) {
+    if (IsPumping(rec)) {
         CopyPumpingNumbers(rec, s);
+        CopyPumpCurve(rec, s);
         s.OperatingEfficiency = rec.OperatingEfficiency;
         s.PumpType = StoreText(rec.PumpType);
         s.PumpDescription = StoreText(rec.PumpDescription);
     }
-    if (IsPumping(rec)) CopyPumpCurve(rec, s);
 }
 
 void CopyStoreToRecord(const ProjectStore& s, ProjectRecord& rec)
@@ -157,7 +160,7 @@ void CopyStoreToRecord(const ProjectStore& s, ProjectRecord& rec)
     }
     rec.OperatingEfficiency = s.OperatingEfficiency;
     // A gravity project buys no energy: its energy escalation is stored as 0.
-    if (s.SystemType != 1) rec.EnergyEscalationRate = 0;
+    if (!IsPumping(s)) rec.EnergyEscalationRate = 0;
 
     // A gravity project keeps the record's pumping fields as they were.
     if (IsPumping(s)) {
@@ -187,7 +190,7 @@ void WriteDefaultHeader(ProjectRecord& r, const std::string& today)
 
 void WriteDefaultAmounts(ProjectRecord& r)
 {
-    r.DemandMode = 0;
+    r.DemandMode = DemandOption::Fixed;
     r.FixedDemand = 0;
     for (int y = 1; y <= MaxYears; ++y)
         r.YearDemand[y] = 0;
@@ -196,7 +199,7 @@ void WriteDefaultAmounts(ProjectRecord& r)
     r.MaintenanceMechanical = 25;
     r.MaintenanceElectrical = 200;
     r.MaintenancePipeline = 25;
-    r.LiningSystem = 0;
+    r.LiningSystem = LiningOption::Epoxy;
     r.LiningThickness = 0;
     r.RoughnessNew = 0;
     r.RoughnessOld = 0;
@@ -240,7 +243,7 @@ void WriteDefaultProfile(ProjectRecord& r)
 
 void WriteDefaultPump(ProjectRecord& r)
 {
-    r.PumpCurveGiven = 0;
+    r.PumpCurveGiven = PumpingOption::OperatingFlowRate;
     for (int v = 1; v <= 3; ++v)
         for (int k = 1; k <= 6; ++k)
             r.PumpCurve[v][k] = 0;
@@ -254,7 +257,7 @@ void WriteDefaultPump(ProjectRecord& r)
 // price follows that unit system and the currency preference held now.
 void WriteUnitSystemDefaults(ProjectRecord& r, bool rand)
 {
-    const bool metric = r.UnitSystem == 0;
+    const bool metric = IsMetric(r);
     r.FixedDemandUnit = metric ? 3 : 4;
     r.YearDemandUnit = metric ? 0 : 4;
     const int16_t length = metric ? 0 : 2;
@@ -284,7 +287,7 @@ void WriteNewProjectDefaults(ProjectStore& store, const std::string& today)
     WriteDefaultAmounts(r);
     WriteDefaultProfile(r);
     WriteDefaultPump(r);
-    const bool rand = store.CurrencyCode == 0;
+    const bool rand = !IsDollar(store.CurrencyCode);
     WriteUnitSystemDefaults(r, rand);
 }
 

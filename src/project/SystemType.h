@@ -1,10 +1,7 @@
 // The pipeline system of a project, held in SystemType: 0 gravity, 1 pumping.
-//
-// A value outside 0..1 never passes the record check on loading, yet the
-// program reads such a value two ways and keeps doing so: the analysis and
-// the copies between record and store take only 1 as pumping (IsPumping);
-// the windows take anything but 0 as pumping (!IsGravity). Both work on the
-// data store and on the project record alike.
+// Every record is checked to hold 0 or 1 when it is loaded, and the program
+// writes only these two values, so the one reading IsPumping serves for both.
+// Works on the data store and on the project record alike.
 #pragma once
 
 #include <cstdint>
@@ -19,11 +16,6 @@ constexpr int16_t Pumping = 1;
 template <typename Project> bool IsPumping(const Project& p)
 {
     return p.SystemType == PipelineSystem::Pumping;
-}
-
-template <typename Project> bool IsGravity(const Project& p)
-{
-    return p.SystemType == PipelineSystem::Gravity;
 }
 
 } // namespace vemora

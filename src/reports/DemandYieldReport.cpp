@@ -11,6 +11,7 @@
 #include "engine/NumberFormat.h"
 #include "pages/PageFrames.h"
 #include "platform/ReportPrinter.h"
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 #include "reports/ReportTexts.h"
 #include "reports/Reports.h"
@@ -36,9 +37,9 @@ QString Decimals(double value, int decimals)
 // else of its fixed demand.
 QString DemandUnitText(AppContext& ctx)
 {
-    const bool pumping = !IsGravity(ctx.store);
+    const bool pumping = IsPumping(ctx.store);
     const GeneralInputs in = ReadInputWindow(ctx).general;
-    const QString& unit = ctx.store.DemandMode == 1
+    const QString& unit = HasVaryingDemand(ctx.store)
                               ? (pumping ? in.PumpDemandUnit : in.GravityDemandUnit)
                               : (pumping ? in.PumpFlowRateUnit : in.GravityFlowRateUnit);
     return unit.trimmed();
@@ -51,10 +52,10 @@ std::vector<DemandRow> DemandRows(const AppContext& ctx, int years)
 {
     const ProjectStore& s = ctx.store;
     const ResultsStore& r = ctx.results;
-    const bool pumping = !IsGravity(s);
+    const bool pumping = IsPumping(s);
     std::vector<DemandRow> rows;
     for (int i = 1; i <= years; ++i) {
-        const double demand = s.DemandMode == 1 ? s.YearDemand[i] : s.FixedDemand;
+        const double demand = HasVaryingDemand(s) ? s.YearDemand[i] : s.FixedDemand;
         const double flow = pumping ? s.PumpingHours * double(r.YearFlow[i]) / 24 : r.YearFlow[i];
         DemandRow row;
         row.year = QString::number(s.SupplyStartYear + i - 1);
@@ -88,7 +89,7 @@ void PrintDemandYieldTable(AppContext& ctx, ReportPrinter& p)
     const int years = std::clamp<int>(ctx.store.DesignLife, 0, MaxYears);
     const QString unitLine = QStringLiteral("All units are: ") + DemandUnitText(ctx);
     const std::vector<DemandRow> rows = DemandRows(ctx, years); // every figure before any page
-    const bool pumping = !IsGravity(ctx.store);
+    const bool pumping = IsPumping(ctx.store);
     const TableHeading heading = DemandHeading();
 
     ReportPages pages(ctx, p);

@@ -7,6 +7,7 @@
 #include "engine/NumberFormat.h"
 #include "pages/PageFrames.h"
 #include "platform/ReportPrinter.h"
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 #include "project/TextCodec.h"
 #include "reports/Reports.h"
@@ -41,7 +42,7 @@ class GeneralReport
     }
 
   private:
-    bool pumping() const { return !IsGravity(ctx_.store); }
+    bool pumping() const { return IsPumping(ctx_.store); }
 
     // Turns the page first when `lines` lines of 12 pt would reach the footer.
     void keepLines(int lines) { p_.KeepTogether(lines * p_.TextHeight()); }
@@ -68,7 +69,7 @@ class GeneralReport
 
     void demand()
     {
-        const bool varying = pumping() ? ctx_.store.DemandMode != 0 : !in_.GravityFixedDemand;
+        const bool varying = pumping() ? HasVaryingDemand(ctx_.store) : !in_.GravityFixedDemand;
         if (!varying) {
             p_.Print(
                 {{7, QStringLiteral("Preferred option:")}, {30, QStringLiteral("Fixed demand")}});

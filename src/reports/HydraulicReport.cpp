@@ -13,6 +13,7 @@
 #include "platform/PrintNumber.h"
 #include "platform/ReportPrinter.h"
 #include "project/NodeTypes.h"
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 #include "reports/Reports.h"
 
@@ -67,17 +68,16 @@ class HydraulicReport
         const ResultsStore& r = ctx_.results;
         double factor = r.DemandUnitFactor;
         QString unit =
-            s.DemandMode == 1 ? in_.general.GravityDemandUnit : in_.general.GravityFlowRateUnit;
-        if (!IsGravity(s)) {
-            factor = s.PumpCurveGiven != 0 ? r.PumpFlowUnitFactor : r.OperatingFlowUnitFactor;
-            unit = s.PumpCurveGiven != 0 ? in_.general.PumpFlowUnit
-                                         : in_.general.OperatingFlowRateUnit;
+            HasVaryingDemand(s) ? in_.general.GravityDemandUnit : in_.general.GravityFlowRateUnit;
+        if (IsPumping(s)) {
+            factor = HasPumpCurve(s) ? r.PumpFlowUnitFactor : r.OperatingFlowUnitFactor;
+            unit = HasPumpCurve(s) ? in_.general.PumpFlowUnit : in_.general.OperatingFlowRateUnit;
         }
         flowText_ = QStringLiteral("Flow rate: ") +
                     threeDecimals(DivideOrFail(r.YearFlow[year_], factor)) + ' ' + unit.trimmed();
         flowText_ = flowText_.left(50).trimmed();
         headText_.clear();
-        if (!IsGravity(s)) {
+        if (IsPumping(s)) {
             const double head = DivideOrFail(PumpingHead(r, year_), r.LevelUnitFactor);
             headText_ = (QStringLiteral("Pumping head: ") + threeDecimals(head) + ' ' +
                          in_.profile.ElevationUnit.trimmed())
@@ -129,7 +129,7 @@ class HydraulicReport
     {
         const ProjectStore& s = ctx_.store;
         const ResultsStore& r = ctx_.results;
-        const int index = !IsGravity(s) ? i : i - 1;
+        const int index = IsPumping(s) ? i : i - 1;
         const double level = DivideOrFail(r.Gradeline(index, year_), r.LevelUnitFactor);
         const float elevation = s.NodeElevation[i];
         FiniteOrFail(s.NodeAccumulatedLength[i]);

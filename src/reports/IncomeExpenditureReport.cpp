@@ -83,7 +83,7 @@ void PrintIncomeExpenditureTable(AppContext& ctx, ReportPrinter& p)
 {
     const int c = ConstructionYears(ctx.store);
     const std::vector<CostRow> rows = CostRows(ctx, c); // every figure before any page
-    const bool pumping = !IsGravity(ctx.store);
+    const bool pumping = IsPumping(ctx.store);
     const int n = static_cast<int>(rows.size());
     const TableHeading heading = IncomeHeading();
 

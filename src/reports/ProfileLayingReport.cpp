@@ -24,8 +24,8 @@ void PrintTitle(AppContext& ctx, ReportPrinter& p)
     p.setFontSize(13);
     p.Print();
     p.setFontUnderline(true);
-    p.Print({{7, IsGravity(ctx.store) ? QStringLiteral("PIPELINE PROFILE DATA: GRAVITY SYSTEM")
-                                      : QStringLiteral("PIPELINE PROFILE DATA: PUMPING SYSTEM")}});
+    p.Print({{7, IsPumping(ctx.store) ? QStringLiteral("PIPELINE PROFILE DATA: PUMPING SYSTEM")
+                                      : QStringLiteral("PIPELINE PROFILE DATA: GRAVITY SYSTEM")}});
     p.setFontUnderline(false);
     p.Print();
 }

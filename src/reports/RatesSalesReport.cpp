@@ -96,8 +96,8 @@ void PrintRatesAndSales(AppContext& ctx, ReportPrinter& p)
     p.setFontSize(12);
     p.Print();
     p.setFontUnderline(true);
-    p.Print({{7, IsGravity(ctx.store) ? QStringLiteral("RATES AND SALES DATA: GRAVITY SYSTEM")
-                                      : QStringLiteral("RATES AND SALES DATA: PUMPING SYSTEM")}});
+    p.Print({{7, IsPumping(ctx.store) ? QStringLiteral("RATES AND SALES DATA: PUMPING SYSTEM")
+                                      : QStringLiteral("RATES AND SALES DATA: GRAVITY SYSTEM")}});
     p.setFontUnderline(false);
     PrintCosts(in, symbol, p);
     PrintOperational(in, symbol, p);

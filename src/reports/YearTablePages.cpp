@@ -19,7 +19,7 @@ void PrintItemAt(ReportPrinter& p, const PrintItem& item)
 void PrintTableHeading(AppContext& ctx, ReportPages& pages, ReportPrinter& p,
                        const TableHeading& heading)
 {
-    const bool pumping = !IsGravity(ctx.store);
+    const bool pumping = IsPumping(ctx.store);
     p.setFontBold(false);
     pages.Begin();
     PrintReportTitle(p, heading.titleColumn, heading.title);

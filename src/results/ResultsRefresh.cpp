@@ -1,5 +1,6 @@
 #include "results/ResultsRefresh.h"
 
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 
 namespace vemora {
@@ -9,7 +10,7 @@ void RefreshResultsDisplay(ResultsDisplay& display, const ProjectStore& store,
 {
     display.SetResultLabels(MakeResultLabels(store, results));
     progress.SetProgress(75);
-    display.SetDutyPointButtonVisible(IsPumping(store) && store.PumpCurveGiven == 1);
+    display.SetDutyPointButtonVisible(IsPumping(store) && HasPumpCurve(store));
     display.HideDutyFrame();
     progress.SetProgress(80);
     display.ShowCostTables();

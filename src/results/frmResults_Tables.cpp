@@ -13,6 +13,7 @@
 #include "platform/Twips.h"
 #include "project/Currency.h"
 #include "project/NodeTypes.h"
+#include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 #include "results/frmResults.h"
 
@@ -84,7 +85,7 @@ void frmResults::FillDemandYieldTable()
     const ProjectStore& s = ctx.store;
     const ResultsStore& r = ctx.results;
     const int years = DesignYears(s);
-    const bool pumping = !IsGravity(s);
+    const bool pumping = IsPumping(s);
     FlexGrid* g = msgSystem;
     LayOutResultTable(g, years + 2, pumping ? 5 : 4, 2);
 
@@ -102,7 +103,7 @@ void frmResults::FillDemandYieldTable()
         const float yield =
             pumping ? static_cast<float>(s.PumpingHours) * flow / 24.0f / r.DemandUnitFactor
                     : flow / r.DemandUnitFactor;
-        const float demand = s.DemandMode == 1 ? s.YearDemand[y] : s.FixedDemand;
+        const float demand = HasVaryingDemand(s) ? s.YearDemand[y] : s.FixedDemand;
         const float supplied = demand - r.YearShortage[y];
         g->setTextMatrix(y + 1, 0, QString::number(s.SupplyStartYear + y - 1));
         g->setTextMatrix(y + 1, 1, Text(FormatFixed(yield, 3)));
@@ -264,7 +265,7 @@ void frmResults::FillCapitalCostTable()
 
 void frmResults::LayOutAnnualCostTable()
 {
-    const bool pumping = !IsGravity(ctx.store);
+    const bool pumping = IsPumping(ctx.store);
     const int rows = pumping ? 6 : 5;
     FlexGrid* a = msgAnnualCost;
     a->Clear();

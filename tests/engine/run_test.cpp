@@ -53,16 +53,13 @@ TEST(RunAnalysis, MissedPumpCurveEndsTheRunWithItsYear)
     ASSERT_EQ(outcome.Status, AnalysisStatus::PumpCurveMissed);
     EXPECT_GT(outcome.Year, 1);
     EXPECT_EQ(observer.calls.back(), "duty " + std::to_string(outcome.Year));
-    EXPECT_TRUE(outcome.Flags.AnalysisError);
     EXPECT_FALSE(outcome.Flags.ResultsValid);
     EXPECT_EQ(PumpCurveMissedMessage(7),
               "The pump curve does not intersect the system curve for year 7");
 
-    s->AnalysisError = outcome.Flags.AnalysisError; // as the program keeps it
-    s->RoughnessOld = s->RoughnessNew;              // a later run starts afresh
+    s->RoughnessOld = s->RoughnessNew; // a later run starts afresh
     const AnalysisOutcome later = RunAnalysis(*s, *r, 0);
     EXPECT_EQ(later.Status, AnalysisStatus::Completed);
-    EXPECT_FALSE(later.Flags.AnalysisError);
 }
 
 TEST(RunAnalysis, HighPointIsFlaggedAndTheRunCompletes)
@@ -82,7 +79,6 @@ TEST(RunAnalysis, FlagsComeBackInTheOutcome)
 {
     auto stale = [](ProjectStore& s) {
         s.ResultsValid = true;
-        s.AnalysisError = true;
         s.HighPointFlag = true;
         s.GradelineFailed = true;
     };
@@ -92,18 +88,15 @@ TEST(RunAnalysis, FlagsComeBackInTheOutcome)
     const AnalysisOutcome early = RunAnalysis(*flat, *r, 0);
     ASSERT_EQ(early.Status, AnalysisStatus::ProfileWithoutLength);
     EXPECT_FALSE(early.Flags.ResultsValid);
-    EXPECT_FALSE(early.Flags.AnalysisError);
     EXPECT_FALSE(early.Flags.HighPointFlag);
     EXPECT_TRUE(early.Flags.GradelineFailed);
     EXPECT_TRUE(flat->ResultsValid); // the store is the caller's to write
-    EXPECT_TRUE(flat->AnalysisError);
 
     auto crest = GravityProject(100, 0, {{100, 0}, {98, 500}, {0, 2000}});
     stale(*crest);
     const AnalysisOutcome done = RunAnalysis(*crest, *r, 0);
     ASSERT_EQ(done.Status, AnalysisStatus::Completed);
     EXPECT_TRUE(done.Flags.ResultsValid);
-    EXPECT_FALSE(done.Flags.AnalysisError);
     EXPECT_TRUE(done.Flags.HighPointFlag);
     EXPECT_FALSE(done.Flags.GradelineFailed);
 }

@@ -44,8 +44,7 @@ class ImportWizardTest : public InputWindowTest
         const ProjectStore& s = ctx.store;
         return s.NodeElevation == before.NodeElevation &&
                s.NodeAccumulatedLength == before.NodeAccumulatedLength &&
-               s.PipeDiameter == before.PipeDiameter && s.NodeCount == before.NodeCount &&
-               s.ProjectSaved == before.ProjectSaved;
+               s.PipeDiameter == before.PipeDiameter && s.NodeCount == before.NodeCount;
     }
 
     ProjectStore before;

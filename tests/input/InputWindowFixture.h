@@ -40,12 +40,8 @@ class InputWindowTest : public ::testing::Test
         NewProject(ctx);
     }
 
-    // Results present and the project saved, as after an analysis.
-    void PretendResults()
-    {
-        ctx.store.ResultsValid = true;
-        ctx.store.ProjectSaved = true;
-    }
+    // Results present, as after an analysis.
+    void PretendResults() { ctx.store.ResultsValid = true; }
 
     CheckedUi scripted;
     CheckedContext ctx{scripted};

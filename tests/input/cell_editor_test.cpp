@@ -277,7 +277,6 @@ TEST_F(CellEditingTest, EnteringACellDiscardsTheResults)
     PretendResults();
     Key(Qt::Key_Down);
     EXPECT_FALSE(ctx.store.ResultsValid);
-    EXPECT_FALSE(ctx.store.ProjectSaved);
     PretendResults();
     Click(w->msgProfile, 1, 2);
     EXPECT_FALSE(ctx.store.ResultsValid);

@@ -20,7 +20,6 @@ namespace {
 TEST_F(ImportWizardTest, PasteNextFinishReplacesTheProfileAndDiscardsTheResults)
 {
     ctx.store.ResultsValid = true;
-    ctx.store.ProjectSaved = true;
     scripted.setClipboardText(ThreeRows);
     const int result = Run([](frmImport& d) {
         EXPECT_EQ(d.windowTitle(), "  IMPORT PROFILE DATA WIZARD");
@@ -56,7 +55,6 @@ TEST_F(ImportWizardTest, PasteNextFinishReplacesTheProfileAndDiscardsTheResults)
     EXPECT_EQ(s.SecondaryLoss[3], 1.2f);
     EXPECT_EQ(s.NodeElevation[4], UnusedNode);
     EXPECT_FALSE(s.ResultsValid);
-    EXPECT_FALSE(s.ProjectSaved);
     // The input window shows again, its profile grid refilled.
     EXPECT_TRUE(IsWorkingWindowShowing(ctx, w));
     EXPECT_EQ(w->msgProfile->Rows(), 4);

@@ -26,8 +26,7 @@ namespace {
 // Loads ProjectRec as it stands, the way New does (no file is read).
 void LoadRecord(AppContext& ctx)
 {
-    ctx.store.NewProjectFlag = true;
-    LoadProject(ctx);
+    LoadProject(ctx, LoadSource::NewProject);
 }
 
 } // namespace
@@ -38,9 +37,7 @@ TEST_F(InputWindowTest, NewGravityProjectShowsTheDefaults)
     NewOfType(0);
     const ProjectStore& s = ctx.store;
     EXPECT_TRUE(s.ProjectOpen);
-    EXPECT_TRUE(s.ProjectSaved);
     EXPECT_FALSE(s.ResultsValid);
-    EXPECT_FALSE(s.NewProjectFlag);
     EXPECT_EQ(w->lblFileName->text(), QStringLiteral("Vemora (New project file)"));
     EXPECT_FALSE(w->isHidden());
     EXPECT_EQ(w->lblLife->text(), QStringLiteral("30 years"));
@@ -117,7 +114,6 @@ TEST_F(InputWindowTest, PumpingRecordFillsThePumpingFields)
     EXPECT_EQ(w->fsbPumpingHours->Value(), 18);
     EXPECT_EQ(w->txtEnergyEscalation->text(), QStringLiteral("6"));
     EXPECT_EQ(w->lblUnit[0]->text(), QStringLiteral("$"));
-    EXPECT_TRUE(ctx.store.ProjectSaved);
     EXPECT_FALSE(ctx.store.ResultsValid);
 }
 
@@ -173,7 +169,6 @@ TEST_F(InputWindowTest, RefusedFileChangesNothing)
 {
     NewOfType(0);
     w->txtProject->setText(QStringLiteral("Kept"));
-    ctx.store.ProjectSaved = true;
     const std::string path = "/nonexistent/folder/missing.kpj";
     ctx.store.ProjectFilePath = path;
     const int16_t life = ctx.store.DesignLife;
@@ -186,7 +181,6 @@ TEST_F(InputWindowTest, RefusedFileChangesNothing)
     EXPECT_EQ(w->txtProject->text(), QStringLiteral("Kept"));
     EXPECT_EQ(w->lblFileName->text(), QStringLiteral("Vemora (New project file)"));
     EXPECT_EQ(ctx.store.DesignLife, life);
-    EXPECT_TRUE(ctx.store.ProjectSaved);
     EXPECT_TRUE(main->proProgressBar->isHidden());
 }
 
@@ -210,7 +204,6 @@ namespace vemora::test {
 TEST_F(InputWindowTest, StartUpShowsABlankGravityProject)
 {
     EXPECT_TRUE(ctx.store.ProjectOpen);
-    EXPECT_TRUE(ctx.store.ProjectSaved);
     EXPECT_EQ(ctx.store.SystemType, 0);
     EXPECT_EQ(w->lblFileName->text(), QStringLiteral("Vemora (New project file)"));
     EXPECT_FALSE(w->fraGravityOption->isHidden());
@@ -237,8 +230,10 @@ TEST_F(InputWindowTest, OpenedFileFillsWindowLabelAndCaption)
     ASSERT_EQ(WriteProjectFile(path, source.ProjectRec, number), FileStatus::Ok);
 
     PretendResults();
+    w->sstInput->setTab(3);
     ctx.store.ProjectFilePath = path;
     ASSERT_TRUE(LoadProject(ctx));
+    EXPECT_EQ(w->sstInput->Tab(), 3); // unlike a new project, a file opens on the page showing
     EXPECT_EQ(w->lblFileName->text(), QString::fromStdString(path));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("  Vemora (Weir line)"));
     EXPECT_EQ(w->txtProject->text(), QStringLiteral("Weir line"));
@@ -246,7 +241,6 @@ TEST_F(InputWindowTest, OpenedFileFillsWindowLabelAndCaption)
     EXPECT_EQ(w->msgDemand->TextMatrix(40, 1), QStringLiteral("3.25"));
     EXPECT_EQ(w->dtpDate->Value(), QDate(2021, 6, 5));
     EXPECT_FALSE(ctx.store.ResultsValid);
-    EXPECT_TRUE(ctx.store.ProjectSaved);
     EXPECT_TRUE(scripted.messages.empty());
 }
 

@@ -125,8 +125,7 @@ TEST_F(InputWindowTest, GravityAfterPumpCurveProjectHidesThePumpCurveFrame)
     ctx.store.SystemType = 1;
     WriteNewProjectDefaults(ctx.store, "01/02/2020");
     ctx.store.ProjectRec.PumpCurveGiven = 1;
-    ctx.store.NewProjectFlag = true;
-    LoadProject(ctx);
+    LoadProject(ctx, LoadSource::NewProject);
     EXPECT_FALSE(w->fraPumpcurve->isHidden());
     NewOfType(0);
     EXPECT_TRUE(w->fraPumpcurve->isHidden());
@@ -237,8 +236,7 @@ TEST_F(InputWindowTest, LayingHeadingsFollowUnitsAndCurrency)
     WriteNewProjectDefaults(ctx.store, "01/02/2020");
     ctx.store.ProjectRec.UnitSystem = 1;
     ctx.store.ProjectRec.CurrencyCode = 1;
-    ctx.store.NewProjectFlag = true;
-    LoadProject(ctx);
+    LoadProject(ctx, LoadSource::NewProject);
     EXPECT_EQ(w->msgLaying->TextMatrix(0, 1), QStringLiteral("Cost ($/ft³)"));
     EXPECT_EQ(w->msgLaying->TextMatrix(15, 0),
               QStringLiteral("Excavation lower than pipe invert (ft)"));

@@ -25,7 +25,6 @@ TEST_F(InputWindowTest, HourLabelCyclesRedGreenYellowAndDiscardsResults)
     QTest::mouseClick(hour, Qt::LeftButton);
     EXPECT_EQ(frmLCC::HourColour(hour), vbcolor::Yellow);
     EXPECT_FALSE(ctx.store.ResultsValid);
-    EXPECT_FALSE(ctx.store.ProjectSaved);
     EXPECT_EQ(ctx.store.SummerHourPeriod[8], 0);
     // Only the clicked label changed.
     EXPECT_EQ(frmLCC::HourColour(w->lblSummerHour[8]), vbcolor::Yellow);
@@ -49,8 +48,7 @@ TEST_F(InputWindowTest, LoadShowsTheStoredHourPattern)
     ctx.store.ProjectRec.SummerHourPeriod[2] = 1;
     ctx.store.ProjectRec.WinterHourPeriod[24] = 2;
     ctx.store.ProjectRec.WinterHourPeriod[5] = 9; // unknown: the colour stays
-    ctx.store.NewProjectFlag = true;
-    LoadProject(ctx);
+    LoadProject(ctx, LoadSource::NewProject);
     EXPECT_EQ(frmLCC::HourColour(w->lblSummerHour[0]), vbcolor::Red);
     EXPECT_EQ(frmLCC::HourColour(w->lblSummerHour[1]), vbcolor::Green);
     EXPECT_EQ(frmLCC::HourColour(w->lblSummerHour[2]), vbcolor::Yellow);

@@ -51,8 +51,6 @@ class ReportsTest : public ::testing::Test
         path = folder.File(name);
         ASSERT_EQ(WriteProjectFile(path, rec, record), FileStatus::Ok);
         ctx.store.ProjectFilePath = path;
-        ctx.store.NewProjectFlag = false;
-        ctx.store.ProjectRecordNumber = 1;
         ASSERT_TRUE(LoadProject(ctx));
     }
 

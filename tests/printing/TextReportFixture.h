@@ -46,7 +46,7 @@ class TextReportTest : public ::testing::Test
     // The store shown again in the input window, as a load shows it.
     void Show()
     {
-        w->ShowSystemTypeView();
+        w->ShowSystemTypeView(false);
         w->ShowProject();
     }
 

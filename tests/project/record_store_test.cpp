@@ -109,8 +109,10 @@ TEST(RecordStore, GravityLoadLeavesThePumpValuesOfTheStore)
     gravity.PumpType = FitToWidth("other", 100);
     gravity.OperatingEfficiency = 10;
     gravity.DesignLife = 44;
+    gravity.PumpCurveGiven = 2; // not checked on a gravity record
     CopyRecordToStore(gravity, store);
     EXPECT_EQ(store.SystemType, 0);
+    EXPECT_EQ(store.PumpCurveGiven, 1);
     EXPECT_EQ(store.DesignLife, 44);
     EXPECT_EQ(store.PumpingHours, 18);
     EXPECT_EQ(store.TariffSummerPeak, 1.5f);

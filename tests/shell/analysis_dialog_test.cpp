@@ -32,7 +32,6 @@ class AnalysisDialogTest : public ShellTest
         SavedRecord(*project);
         ctx.store = *project;
         ctx.store.ProjectOpen = true;
-        ctx.store.ProjectSaved = true;
         NoteSavedInput(ctx);
     }
 

@@ -124,7 +124,6 @@ TEST_F(ProjectFilesTest, SaveAsWritesTheRecordAndLoadsItBack)
     EXPECT_EQ(w->lblFileName->text(), path("p.kpj"));
     EXPECT_EQ(main->windowTitle(), "  Vemora (Main line)");
     EXPECT_TRUE(ctx.store.ProjectOpen);
-    EXPECT_TRUE(ctx.store.ProjectSaved);
     EXPECT_EQ(ctx.store.FixedDemand, 100.0f);
     // An empty description is saved as blanks; the box then holds one blank.
     EXPECT_EQ(w->txtDescription->toPlainText(), "");
@@ -276,7 +275,6 @@ TEST_F(ProjectFilesTest, DeleteAsksAndOnlyYesDeletes)
     EXPECT_FALSE(QFile::exists(path("p.kpj")));
     EXPECT_EQ(scripted.lastMessage(), "The current project was successfully deleted");
     EXPECT_FALSE(ctx.store.ProjectOpen);
-    EXPECT_FALSE(ctx.store.ProjectSaved);
     EXPECT_TRUE(w->isHidden());
 
     // No project open: Delete refuses, and the view bookkeeping does not

@@ -237,7 +237,7 @@ class RoundTripTest : public ProjectFilesTest
     {
         project.LayingCost[14] = 0; // no row holds it: every save writes 0 there
         // A gravity load keeps the store's pump values, and the save writes them.
-        if (IsGravity(project)) project.OperatingEfficiency = ctx.store.OperatingEfficiency;
+        if (!IsPumping(project)) project.OperatingEfficiency = ctx.store.OperatingEfficiency;
         return RecordOf(project);
     }
 

@@ -34,7 +34,7 @@ struct GraphProject
     // i of a pumping one (whose point 0 is the ground of node 1).
     void setGradeline(int year, const std::vector<float>& levels)
     {
-        const bool gravity = IsGravity(*store);
+        const bool gravity = !IsPumping(*store);
         for (size_t i = 0; i < levels.size(); ++i)
             results->Gradeline(static_cast<int>(gravity ? i : i + 1), year) = levels[i];
         if (!gravity) results->Gradeline(0, year) = store->NodeElevation[1];

@@ -17,7 +17,7 @@ class StandInInput : public QWidget, public InputWindow
 
     QWidget* widget() override { return this; }
     void ShowFileName(const QString&) override {}
-    void ShowSystemTypeView() override {}
+    void ShowSystemTypeView(bool) override {}
     void ShowProject() override {}
     void RefreshCurrencyLabels() override {}
     bool ReadGrid(InputGrid, std::optional<QuietRead>) override { return true; }

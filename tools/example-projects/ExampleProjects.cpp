@@ -3,7 +3,9 @@
 #include <cstddef>
 
 #include "project/ProjectDate.h"
+#include "project/ProjectOptions.h"
 #include "project/RecordStore.h"
+#include "project/SystemType.h"
 
 namespace vemora {
 
@@ -24,7 +26,7 @@ constexpr int16_t kReservoir = 1, kPumpstation = 2, kIsolatingValve = 3, kAirVal
 ProjectStore NewProject(bool pumping)
 {
     ProjectStore s;
-    s.SystemType = pumping ? 1 : 0;
+    s.SystemType = pumping ? PipelineSystem::Pumping : PipelineSystem::Gravity;
     WriteNewProjectDefaults(s, FormatProjectDate(2026, 3, 2));
     CopyRecordToStore(s.ProjectRec, s);
     s.Designer = "Vemora example";
@@ -53,7 +55,7 @@ void SetProfile(ProjectStore& s, const std::vector<ProfilePoint>& points)
 // and other running costs of a bulk-water scheme.
 void SetCosts(ProjectStore& s)
 {
-    s.LiningSystem = 1;
+    s.LiningSystem = LiningOption::Mortar;
     s.LiningThickness = 12;
     s.RoughnessNew = 0.1f; // mm
     s.RoughnessOld = 0.6f;
@@ -158,7 +160,7 @@ ExampleProject PumpingMainAtOperatingFlow()
     SetRisingProfile(s);
     SetCosts(s);
     SetTariffs(s);
-    s.PumpCurveGiven = 0;
+    s.PumpCurveGiven = PumpingOption::OperatingFlowRate;
     s.OperatingFlowRate = 220;
     s.OperatingFlowRateUnit = 2; // l/s
     s.OperatingEfficiency = 78;
@@ -174,14 +176,14 @@ ExampleProject PumpingMainWithPumpCurve()
     s.ProjectName = "Pumping main with pump curve and growing demand";
     s.ProjectDescription = "The Hilltop rising main run by its pumps' curve: the demand grows "
                            "from 100 l/s in the first year of supply to 148 l/s.";
-    s.DemandMode = 1;
+    s.DemandMode = DemandOption::Varying;
     s.YearDemandUnit = 3; // l/s
     for (int y = 1; y <= s.DesignLife; ++y)
         s.YearDemand[y] = y <= 25 ? 100 + 2.0f * (y - 1) : 148;
     SetRisingProfile(s);
     SetCosts(s);
     SetTariffs(s);
-    s.PumpCurveGiven = 1;
+    s.PumpCurveGiven = PumpingOption::PumpCurve;
     s.CurveHeadUnit = 0; // m
     s.CurveFlowUnit = 0; // m³/h
     const float head[] = {140, 133, 123, 109, 91, 67};

@@ -8,6 +8,7 @@
 #include "project/ProjectFile.h"
 #include "project/ProjectStore.h"
 #include "project/RecordStore.h"
+#include "project/SystemType.h"
 
 int RunNewCommand(const std::vector<std::string>& args)
 {
@@ -25,7 +26,7 @@ int RunNewCommand(const std::vector<std::string>& args)
     }
     const std::string& path = paths[0];
     vemora::ProjectStore store; // a zero-filled record, as at start-up
-    store.SystemType = pumping ? 1 : 0;
+    store.SystemType = pumping ? vemora::PipelineSystem::Pumping : vemora::PipelineSystem::Gravity;
     vemora::WriteNewProjectDefaults(store, vemora::TodayProjectDate());
     int64_t recordNumber = 0;
     std::string why;

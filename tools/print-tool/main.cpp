@@ -104,7 +104,6 @@ int main(int argc, char** argv)
     InstallReports(ctx);
 
     ctx.store.ProjectFilePath = args.project.toStdString();
-    ctx.store.NewProjectFlag = false;
     if (!LoadProject(ctx)) {
         reportMessages(ui);
         return 1;
