@@ -45,9 +45,9 @@ struct AppContext
     CalibrationData calibration; // the roughness calibration's scenarios and results
     // What a save would have written from the input window right after the
     // last load or save; EditsPending compares what it would write now.
-    PendingInput savedInput;
+    SaveImage savedInput;
     std::optional<NotedProjectFile> projectFile; // as last opened or saved (ForeignChange)
-    PendingInput analysedInput; // what a save made of the window when the results' run started
+    SaveImage analysedInput; // what a save made of the window when the results' run started
     // While a view prints the picture it keeps: the header texts of the input
     // it drew it from; otherwise the headers print the store's.
     std::optional<PageHeaderTexts> keptPageHeader;

@@ -1,7 +1,9 @@
-// The input window's boxes that the save checks and converts, named as the
-// window names them. Indexed boxes (the six pump-curve points) take the point
-// index 0..5 beside the name.
+// The input window's boxes, named as the window names them (their table is
+// app/InputFields.h). Indexed boxes (the six pump-curve points) take the
+// point index 0..5 beside the name.
 #pragma once
+
+#include <cstddef>
 
 namespace vemora {
 
@@ -38,7 +40,12 @@ enum class InputBox {
     txtElectrical,
     txtMechanical,
     txtSupervision,
+    // The pump-curve panel's texts, which the save copies without a check.
+    txtPumptype,
+    txtPumpDescription,
 };
+
+constexpr std::size_t InputBoxCount = static_cast<std::size_t>(InputBox::txtPumpDescription) + 1;
 
 // The six grids that the save reads back.
 enum class InputGrid { Profile, Demand, PumpDemand, Laying, Staff, OtherOperational };

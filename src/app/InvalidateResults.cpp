@@ -20,7 +20,7 @@ void InvalidateResults(AppContext& ctx)
 bool ResultsMatchInput(AppContext& ctx)
 {
     if (!ctx.store.ResultsValid) return false;
-    if (BuildPendingInput(ctx) != ctx.analysedInput) DiscardResults(ctx);
+    if (BuildSaveImage(ctx) != ctx.analysedInput) DiscardResults(ctx);
     return ctx.store.ResultsValid;
 }
 

@@ -16,7 +16,7 @@ void DiscardResults(AppContext& ctx);
 void InvalidateResults(AppContext& ctx);
 
 // Results describe the input they were computed from. When the record a
-// save would write now (BuildPendingInput) differs from the one the run
+// save would write now (BuildSaveImage) differs from the one the run
 // analysed, the results are discarded. Returns whether results stand.
 // Everything that shows, prints or reads results asks this first.
 bool ResultsMatchInput(AppContext& ctx);

@@ -11,52 +11,52 @@ namespace vemora {
 namespace {
 
 // A copy of the store filled from the window as a save fills it, quietly,
-// with its record; `pending` takes the record's bytes and the refusals.
-ProjectStore FillFromWindow(AppContext& ctx, InputWindow& w, PendingInput& pending)
+// with its record; `image` takes the record's bytes and the refusals.
+ProjectStore FillFromWindow(AppContext& ctx, InputWindow& w, SaveImage& image)
 {
     ProjectStore scratch = ctx.store;
     StoreOptionCodes(scratch, w.Options());
-    pending.refusals = ListSaveRefusals(w, scratch);
+    image.refusals = ListSaveRefusals(w, scratch);
     w.CopyFieldsToStore(scratch);
     CopyStoreToRecord(scratch, scratch.ProjectRec);
-    pending.record = EncodeRecord(scratch.ProjectRec);
+    image.record = EncodeRecord(scratch.ProjectRec);
     return scratch;
 }
 
 } // namespace
 
-PendingInput BuildPendingInput(AppContext& ctx)
+SaveImage BuildSaveImage(AppContext& ctx)
 {
-    PendingInput pending;
-    if (InputWindow* w = ctx.windows.input.Get()) FillFromWindow(ctx, *w, pending);
-    return pending;
+    SaveImage image;
+    if (InputWindow* w = ctx.windows.input.Get()) FillFromWindow(ctx, *w, image);
+    return image;
 }
 
-PendingInput TakeInputOnScreen(AppContext& ctx)
+SaveImage TakeInputOnScreen(AppContext& ctx)
 {
-    PendingInput pending;
+    SaveImage image;
     InputWindow* w = ctx.windows.input.Get();
-    if (!w) return pending;
-    ProjectStore filled = FillFromWindow(ctx, *w, pending);
-    if (pending != ctx.savedInput) {
+    if (!w) return image;
+    ProjectStore filled = FillFromWindow(ctx, *w, image);
+    if (image != ctx.savedInput) {
         filled.ProjectRec = ctx.store.ProjectRec; // the record stays the file's
         ctx.store = std::move(filled);
     } else {
         CopyRecordToStore(ctx.store.ProjectRec, ctx.store);
         ctx.store.NodeCount = ProfileNodeCount(ctx.store); // as the profile grid's fill sets it
     }
-    return pending;
+    return image;
 }
 
 void NoteSavedInput(AppContext& ctx)
 {
-    ctx.savedInput = BuildPendingInput(ctx);
+    ctx.savedInput = BuildSaveImage(ctx);
 }
 
 bool EditsPending(AppContext& ctx)
 {
     if (!ctx.store.ProjectOpen || !ctx.windows.input.Get()) return false;
-    return BuildPendingInput(ctx) != ctx.savedInput;
+    return BuildSaveImage(ctx) != ctx.savedInput;
 }
 
 } // namespace vemora

@@ -14,17 +14,17 @@ struct AppContext;
 // What a save would make of the input window: the record's bytes, and each
 // box or grid cell that its checks would stop at, named with its text (such
 // a field has no value in the record, so its text stands for it).
-struct PendingInput
+struct SaveImage
 {
     std::string record;
     std::vector<QString> refusals;
 
-    bool operator==(const PendingInput&) const = default;
+    bool operator==(const SaveImage&) const = default;
 };
 
 // Builds it without a message, a focus move or a write to the store; empty
 // when there is no input window.
-PendingInput BuildPendingInput(AppContext& ctx);
+SaveImage BuildSaveImage(AppContext& ctx);
 
 // Takes the window as it now stands as the project's saved input; the load
 // calls it once the window shows the project.
@@ -36,9 +36,9 @@ void NoteSavedInput(AppContext& ctx);
 // stay as they are, so the edits stay pending); without, the input fields
 // are filled again from the record by the load's copy, so that no value of
 // an earlier take stays. Results, flags and the calibration stay as they
-// are. Returns the window's image (BuildPendingInput): the run keeps it as
+// are. Returns the window's image (BuildSaveImage): the run keeps it as
 // the input its results describe (analysedInput); nothing else does.
-PendingInput TakeInputOnScreen(AppContext& ctx);
+SaveImage TakeInputOnScreen(AppContext& ctx);
 
 // A project is open and a save would write something other than its file
 // holds.

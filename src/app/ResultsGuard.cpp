@@ -34,7 +34,7 @@ class StaleResultsFilter : public QObject
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (!IsUserAction(event->type()) || !ctx_.store.ResultsValid) return false;
-        if (BuildPendingInput(ctx_) == ctx_.analysedInput) return false;
+        if (BuildSaveImage(ctx_) == ctx_.analysedInput) return false;
         // The window that holds the control cannot go while the control
         // handles its event: it goes right after.
         AppContext& ctx = ctx_;

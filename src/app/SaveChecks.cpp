@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/AppContext.h"
+#include "app/InputFields.h"
 #include "platform/NumberText.h"
 #include "project/ProjectOptions.h"
 #include "project/SystemType.h"
@@ -10,17 +11,6 @@
 namespace vemora {
 
 namespace {
-
-// How a box's text must read.
-enum class Need { Text, Number, Positive };
-
-// What a number box holds, named for the message that refuses its text.
-struct NumberBox
-{
-    InputBox box;
-    int index;
-    const char* name;
-};
 
 // How the checks meet a refusal.
 enum class CheckMode {
@@ -44,26 +34,28 @@ class Checks
     // What the quiet checks refused, in their order.
     const std::vector<QString>& refusals() const { return refusals_; }
 
-    // One row: the box must not be empty, and must read as `need` asks.
-    bool Row(InputBox box, const char* message, Need need = Need::Number, int index = 0)
+    // One row: the box must not be empty, a number box must hold a number,
+    // and more than zero where its row asks for it.
+    bool Row(InputBox box, int index = 0)
     {
+        const InputField& f = FieldOf(box);
         const QString text = w_.BoxText(box, index).trimmed();
-        if (text.isEmpty()) return Refuse(box, index, QString::fromUtf8(message));
-        if (need == Need::Text) return true;
+        if (text.isEmpty()) return Refuse(box, index, QString::fromUtf8(f.emptyMessage));
+        if (f.kind != FieldKind::Number) return true;
         float value = 0;
-        if (!WholeTextNumber(text, value)) return Refuse(box, index, NotANumber(box, index));
-        if (need == Need::Positive && !(value > 0))
-            return Refuse(box, index, QString::fromUtf8(message));
+        if (!WholeTextNumber(text, value)) return Refuse(box, index, NotANumber(f, index));
+        if (f.positive && !(value > 0))
+            return Refuse(box, index, QString::fromUtf8(f.emptyMessage));
         return true;
     }
 
     // A box the copy converts without a row of its own: empty or a number.
-    bool Convertible(const NumberBox& b)
+    bool Convertible(const FieldBox& b)
     {
-        const QString text = w_.BoxText(b.box, b.index).trimmed();
+        const QString text = w_.BoxText(b.field->box, b.index).trimmed();
         float value = 0;
         if (text.isEmpty() || WholeTextNumber(text, value)) return true;
-        return Refuse(b.box, b.index, NotANumber(b.box, b.index));
+        return Refuse(b.field->box, b.index, NotANumber(*b.field, b.index));
     }
 
     // The save gives an empty description one blank; the quiet checks change
@@ -84,9 +76,9 @@ class Checks
     }
 
   private:
-    QString NotANumber(InputBox box, int index) const
+    static QString NotANumber(const InputField& f, int index)
     {
-        return QStringLiteral("Enter a number for the %1 !").arg(BoxName(box, index));
+        return QStringLiteral("Enter a number for the %1 !").arg(NumberName(f, index));
     }
 
     bool Refuse(InputBox box, int index, const QString& message)
@@ -107,8 +99,6 @@ class Checks
         return false;
     }
 
-    static QString BoxName(InputBox box, int index);
-
     const CheckMode mode_;
     AppContext* ctx_ = nullptr; // aloud only: the message's window
     InputWindow& w_;
@@ -116,151 +106,47 @@ class Checks
     std::vector<QString> refusals_;
 };
 
-const std::vector<NumberBox>& NumberBoxes()
-{
-    static const std::vector<NumberBox> boxes = [] {
-        std::vector<NumberBox> list = {
-            {InputBox::txtGFlowrate, 0, "fixed demand"},
-            {InputBox::txtTRWL, 0, "top reservoir water level"},
-            {InputBox::txtBRWL, 0, "bottom reservoir water level"},
-            {InputBox::txtPFlowrate, 0, "fixed demand"},
-            {InputBox::txtPPRWL, 0, "pumpstation reservoir water level"},
-            {InputBox::txtPERWL, 0, "end reservoir water level"},
-            {InputBox::txtPumpOperatingFlowrate, 0, "operating flow rate"},
-            {InputBox::txtPumpEfficiency, 0, "pump efficiency at the operating point"},
-            {InputBox::txtLiningThickness, 0, "cement mortar lining thickness"},
-            {InputBox::txtKsNew, 0, "absolute roughness of a new pipe"},
-            {InputBox::txtKsOld, 0, "absolute roughness of an old pipe"},
-            {InputBox::txtKsOldYears, 0, "number of years to deteriorate"},
-            {InputBox::txtSPeak, 0, "peak summer demand rate"},
-            {InputBox::txtSStandard, 0, "standard summer demand rate"},
-            {InputBox::txtSOffpeak, 0, "off-peak summer demand rate"},
-            {InputBox::txtWPeak, 0, "peak winter demand rate"},
-            {InputBox::txtWStandard, 0, "standard winter demand rate"},
-            {InputBox::txtWOffpeak, 0, "off-peak winter demand rate"},
-            {InputBox::txtEscalation, 0, "escalation rate"},
-            {InputBox::txtDiscountRate, 0, "discount rate"},
-            {InputBox::txtEnergyEscalation, 0, "energy escalation rate"},
-            {InputBox::txtWaterSales, 0, "current cost of water"},
-            {InputBox::txtWaterIncrease, 0, "annual increase in water tariffs"},
-            {InputBox::txtElectrical, 0, "electrical works cost"},
-            {InputBox::txtMechanical, 0, "mechanical works cost"},
-            {InputBox::txtSupervision, 0, "supervision cost"},
-        };
-        for (int k = 0; k < 6; ++k) {
-            list.push_back({InputBox::txtH, k, "pump head"});
-            list.push_back({InputBox::txtQ, k, "flow rate"});
-            list.push_back({InputBox::txtEfficiency, k, "pump efficiency"});
-        }
-        return list;
-    }();
-    return boxes;
-}
-
-QString Checks::BoxName(InputBox box, int index)
-{
-    for (const NumberBox& b : NumberBoxes())
-        if (b.box == box && b.index == index) {
-            const QString name = QString::fromUtf8(b.name);
-            const bool point =
-                box == InputBox::txtH || box == InputBox::txtQ || box == InputBox::txtEfficiency;
-            return point ? QStringLiteral("%1 of pump-curve point %2").arg(name).arg(index + 1)
-                         : name;
-        }
-    return QStringLiteral("value");
-}
-
-// The boxes the copy converts for a system type and its options.
-bool ConvertedBy(const NumberBox& b, bool gravity, const ChosenOptions& options)
-{
-    switch (b.box) {
-    case InputBox::txtGFlowrate:
-    case InputBox::txtTRWL:
-    case InputBox::txtBRWL:
-        return gravity;
-    case InputBox::txtLiningThickness:
-        return options.mortarLining;
-    case InputBox::txtPFlowrate:
-    case InputBox::txtPPRWL:
-    case InputBox::txtPERWL:
-    case InputBox::txtPumpOperatingFlowrate:
-    case InputBox::txtPumpEfficiency:
-    case InputBox::txtH:
-    case InputBox::txtQ:
-    case InputBox::txtEfficiency:
-    case InputBox::txtSPeak:
-    case InputBox::txtSStandard:
-    case InputBox::txtSOffpeak:
-    case InputBox::txtWPeak:
-    case InputBox::txtWStandard:
-    case InputBox::txtWOffpeak:
-    case InputBox::txtEnergyEscalation:
-        return !gravity;
-    default:
-        return true;
-    }
-}
-
 bool PumpingChecks(Checks& c, const ProjectStore& s)
 {
     if (!HasVaryingDemand(s)) {
-        if (!c.Row(InputBox::txtPFlowrate, "Enter the fixed demand (must be greater than zero) !",
-                   Need::Positive))
-            return false;
+        if (!c.Row(InputBox::txtPFlowrate)) return false;
     } else if (!c.Grid(InputGrid::PumpDemand)) {
         return false;
     }
-    if (!c.Row(InputBox::txtPPRWL, "Enter the pumpstation reservoir water level !")) return false;
-    if (!c.Row(InputBox::txtPERWL, "Enter the end reservoir water level !")) return false;
+    if (!c.Row(InputBox::txtPPRWL) || !c.Row(InputBox::txtPERWL)) return false;
     if (HasPumpCurve(s)) {
-        for (int k = 0; k < 6; ++k)
-            if (!c.Row(InputBox::txtH, "Enter the pump head !", Need::Number, k) ||
-                !c.Row(InputBox::txtQ, "Enter the Flow rate !", Need::Number, k) ||
-                !c.Row(InputBox::txtEfficiency, "Enter the pump efficiency !", Need::Number, k))
+        for (int k = 0; k < PumpCurvePoints; ++k)
+            if (!c.Row(InputBox::txtH, k) || !c.Row(InputBox::txtQ, k) ||
+                !c.Row(InputBox::txtEfficiency, k))
                 return false;
         return true;
     }
-    return c.Row(InputBox::txtPumpOperatingFlowrate,
-                 "Enter the operating Flow rate (must be greater than zero) !", Need::Positive) &&
-           c.Row(InputBox::txtPumpEfficiency,
-                 "Enter the pump efficiency at the operating point(must be greater than zero) !",
-                 Need::Positive);
+    return c.Row(InputBox::txtPumpOperatingFlowrate) && c.Row(InputBox::txtPumpEfficiency);
 }
 
 bool GravityChecks(Checks& c, const ProjectStore& s)
 {
     if (!HasVaryingDemand(s)) {
-        if (!c.Row(InputBox::txtGFlowrate, "Enter the fixed demand (must be greater than zero) !",
-                   Need::Positive))
-            return false;
+        if (!c.Row(InputBox::txtGFlowrate)) return false;
     } else if (!c.Grid(InputGrid::Demand)) {
         return false;
     }
-    return c.Row(InputBox::txtTRWL, "Enter the top reservoir water level !") &&
-           c.Row(InputBox::txtBRWL, "Enter the bottom reservoir water level !");
+    return c.Row(InputBox::txtTRWL) && c.Row(InputBox::txtBRWL);
 }
 
 bool TariffChecks(Checks& c)
 {
-    return c.Row(InputBox::txtSPeak, "Enter the peak summer demand rate !") &&
-           c.Row(InputBox::txtSStandard, "Enter the standard summer demand rate !") &&
-           c.Row(InputBox::txtSOffpeak, "Enter the off-peak summer demand rate !") &&
-           c.Row(InputBox::txtWPeak, "Enter the peak winter demand rate !") &&
-           c.Row(InputBox::txtWStandard, "Enter the standard winter demand rate !") &&
-           c.Row(InputBox::txtWOffpeak, "Enter the off-peak winter demand rate !");
+    return c.Row(InputBox::txtSPeak) && c.Row(InputBox::txtSStandard) &&
+           c.Row(InputBox::txtSOffpeak) && c.Row(InputBox::txtWPeak) &&
+           c.Row(InputBox::txtWStandard) && c.Row(InputBox::txtWOffpeak);
 }
 
 bool RatesChecks(Checks& c, bool pumping)
 {
-    return c.Row(InputBox::txtEscalation, "Enter the estimated escalation rate !") &&
-           c.Row(InputBox::txtDiscountRate, "Enter the estimated discount rate !") &&
-           c.Row(InputBox::txtWaterSales, "Enter the current cost of water !") &&
-           c.Row(InputBox::txtWaterIncrease, "Enter the annual increase in water tarriffs !") &&
-           c.Row(InputBox::txtElectrical, "Enter the estimated electrical works cost !") &&
-           c.Row(InputBox::txtMechanical, "Enter the estimated mechanical works cost !") &&
-           c.Row(InputBox::txtSupervision, "Enter the estimated supervision cost !") &&
-           (!pumping ||
-            c.Row(InputBox::txtEnergyEscalation, "Enter the estimated energy escalation rate !"));
+    return c.Row(InputBox::txtEscalation) && c.Row(InputBox::txtDiscountRate) &&
+           c.Row(InputBox::txtWaterSales) && c.Row(InputBox::txtWaterIncrease) &&
+           c.Row(InputBox::txtElectrical) && c.Row(InputBox::txtMechanical) &&
+           c.Row(InputBox::txtSupervision) && (!pumping || c.Row(InputBox::txtEnergyEscalation));
 }
 
 // Every row in its order, on the options coded in `s`.
@@ -269,28 +155,24 @@ bool RunChecks(Checks& c, InputWindow& w, const ProjectStore& s)
     const bool gravity = !IsPumping(s);
     const ChosenOptions options = w.Options();
 
-    if (!c.Row(InputBox::txtProject, "Enter the project name !", Need::Text)) return false;
-    if (!c.Row(InputBox::txtDesigner, "Enter the designer !", Need::Text)) return false;
+    if (!c.Row(InputBox::txtProject) || !c.Row(InputBox::txtDesigner)) return false;
     c.BlankEmptyDescription();
 
     if (!(gravity ? GravityChecks(c, s) : PumpingChecks(c, s))) return false;
 
-    if (!c.Row(InputBox::txtKsNew, "Enter absolute roughness value of a new pipe !") ||
-        !c.Row(InputBox::txtKsOld, "Enter absolute roughness value of an old pipe !") ||
-        !c.Row(InputBox::txtKsOldYears,
-               "Enter the number of years it will take the pipeline to deteriorate !"))
+    if (!c.Row(InputBox::txtKsNew) || !c.Row(InputBox::txtKsOld) || !c.Row(InputBox::txtKsOldYears))
         return false;
-    if (options.mortarLining &&
-        !c.Row(InputBox::txtLiningThickness, "Enter cement mortar lining thickness !"))
-        return false;
+    if (options.mortarLining && !c.Row(InputBox::txtLiningThickness)) return false;
     if (!c.Grid(InputGrid::Profile) || !c.Grid(InputGrid::Laying)) return false;
 
     if (!gravity && !TariffChecks(c)) return false;
     if (!RatesChecks(c, !gravity)) return false;
     if (!c.Grid(InputGrid::Staff) || !c.Grid(InputGrid::OtherOperational)) return false;
 
-    for (const NumberBox& b : NumberBoxes())
-        if (ConvertedBy(b, gravity, options) && !c.Convertible(b)) return false;
+    for (const FieldBox& b : EveryBox())
+        if (b.field->kind == FieldKind::Number &&
+            CopiedBySave(*b.field, gravity, options.mortarLining) && !c.Convertible(b))
+            return false;
     return true;
 }
 

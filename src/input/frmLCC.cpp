@@ -102,7 +102,7 @@ void frmLCC::Form_Load()
     for (const auto& [list, units] : lists) {
         FillList(list, *units);
         // A unit code is saved like any value: a pick discards the results.
-        connect(list, &QComboBox::currentIndexChanged, this, &frmLCC::comUnits_Click);
+        connect(list, &QComboBox::currentIndexChanged, this, &frmLCC::Discard);
     }
 
     // The mouse wheel changes a unit list, a scroll bar or the date only when

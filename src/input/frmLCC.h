@@ -224,13 +224,14 @@ class frmLCC : public QWidget, public InputWindow
     // --- Showing the store (the load's window half) --------------------------
     // Steps in the load's order; each guards its codes and ranges, so any
     // stored value can be shown.
-    void ShowSystemTypeView(bool firstPage) override; // tabs, frames, system label, escalation
-    void ShowHeaderFields();                          // names, date, description, year scroll bars
-    void ShowPumpingView();     // pumping frames, options, fields, tariffs, hours
-    void ShowGravityView();     // gravity frames, option, fields, demand table
-    void ShowPumpCurveBoxes();  // the six pump-curve points and their units
-    void ShowProfileFields();   // lining, roughness, profile unit lists
-    void ShowRatesFields();     // rates, maintenance, capital, income, consulting
+    void ShowSystemTypeView(bool firstPage) override; // tabs, frames hidden, system label, escalation
+    // The boxes show through their table (ShowBoxes).
+    void ShowHeaderFields();    // date, year scroll bars
+    void ShowPumpingView();     // pumping frames, options, unit lists, tariff hours
+    void ShowGravityView();     // gravity frames, option, unit lists, demand table
+    void ShowPumpCurveUnits();  // the pump-curve panel's unit lists
+    void ShowProfileFields();   // lining option, roughness and profile unit lists
+    void ShowRatesFields();     // maintenance scroll bars, water tariff unit
     void ShowCurrencySymbols(); // "R" or "$" on the ten currency labels
 
     // Grid fills from the store.
@@ -280,43 +281,6 @@ class frmLCC : public QWidget, public InputWindow
 
     // --- Event handlers ---------------------------------------------------
     void Form_Load();
-    void txtProject_Change();
-    void txtDesigner_Change();
-    void txtDescription_Change();
-    void txtPumptype_Change();
-    void txtPumpDescription_Change();
-    void txtGFlowrate_Change();
-    void txtPFlowrate_Change();
-    void txtPPRWL_Change();
-    void txtPERWL_Change();
-    void txtPumpOperatingFlowrate_Change();
-    void txtPumpEfficiency_Change();
-    void txtH_Change(int index);
-    void txtQ_Change(int index);
-    void txtEfficiency_Change(int index);
-    void txtKsNew_Change();
-    void txtKsOld_Change();
-    void txtKsOldYears_Change();
-    void txtDiscountRate_Change();
-    void txtEscalation_Change();
-    void txtEnergyEscalation_Change();
-    void txtWaterSales_Change();
-    void txtWaterIncrease_Change();
-    void txtTRWL_Change();
-    void txtBRWL_Change();
-    void txtLiningThickness_Change();
-    void txtMechanical_Change();
-    void txtElectrical_Change();
-    void txtSupervision_Change();
-    void txtSPeak_Change();
-    void txtSStandard_Change();
-    void txtSOffpeak_Change();
-    void txtWPeak_Change();
-    void txtWStandard_Change();
-    void txtWOffpeak_Change();
-    // Any of the nineteen unit lists picked.
-    void comUnits_Click();
-    void dtpDate_Change();
 
     void hscLife_Change();
     void hscBaseYear_Change();
@@ -388,13 +352,11 @@ class frmLCC : public QWidget, public InputWindow
     EnergyInputs EnergySnapshot() const;
     RatesInputs RatesSnapshot() const;
 
-    // The save's copy of the fields into the store, page by page; a gravity
-    // project copies its own frames, a pumping one its frames and tariffs.
-    void CopyGeneralFields(ProjectStore& s, bool gravity) const;
-    void CopyGravityFields(ProjectStore& s) const;
-    void CopyPumpingFields(ProjectStore& s) const;
-    void CopyProfileFields(ProjectStore& s) const;
-    void CopyRatesFields(ProjectStore& s, bool gravity) const;
+    // The save's copy into the store of what is not a box (the boxes copy
+    // through their table): the date and scroll bars, the unit lists of the
+    // project's system type, the lining option and a pumping project's hours.
+    void CopyDateAndBars(ProjectStore& s) const;
+    void CopyUnitCodes(ProjectStore& s, bool gravity) const;
     void CopyEnergyFields(ProjectStore& s) const;
 
     // Page builders
@@ -423,13 +385,18 @@ class frmLCC : public QWidget, public InputWindow
     void BuildConsultingFrame(QWidget* page);
     void BuildOperationalFrame(QWidget* page);
     void ConnectHandlers();
-    void ConnectTextHandlers();
+    // Finds the boxes of the table of boxes by name; every edit of one
+    // discards the results.
+    void FindBoxes();
+    void ConnectBoxes();
     void BuildCellEditing();
     void ConnectGridHandlers();
 
     void Discard();
-    // The widget of a box the save names.
+    // The widget of a box (a pump-curve point's index kept within 0..5).
     QWidget* Box(InputBox box, int index) const;
+    // Every box of the table: its widgets, by InputBox and index.
+    std::array<std::vector<QWidget*>, InputBoxCount> boxes_{};
     void ShowHelpTopic(int topic);
     void ShowLayingPanel();
 

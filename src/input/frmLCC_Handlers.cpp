@@ -1,7 +1,7 @@
-// The input window's event handlers: field changes that discard results (every
-// change of what a save would write),
-// the scroll bars that write the store at once, the options, the panel and
-// help buttons, the tariff hour labels and the currency refresh.
+// The input window's event handlers: every edit of a box, the date or a unit
+// list discards the results (each is saved), the scroll bars write the store
+// at once; the options, the panel and help buttons, the tariff hour labels
+// and the currency refresh.
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,8 +9,10 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTimer>
+#include <stdexcept>
 
 #include "app/AppContext.h"
+#include "app/InputFields.h"
 #include "input/frmLCC.h"
 #include "platform/DatePicker.h"
 #include "platform/FlexGrid.h"
@@ -32,56 +34,34 @@ QString PercentText(int hundredths)
 
 } // namespace
 
-void frmLCC::ConnectTextHandlers()
+void frmLCC::FindBoxes()
 {
-    const auto onText = [this](QLineEdit* field, void (frmLCC::*handler)()) {
-        connect(field, &QLineEdit::textChanged, this, handler);
-    };
-    onText(txtProject, &frmLCC::txtProject_Change);
-    onText(txtDesigner, &frmLCC::txtDesigner_Change);
-    onText(txtPumptype, &frmLCC::txtPumptype_Change);
-    onText(txtGFlowrate, &frmLCC::txtGFlowrate_Change);
-    onText(txtPFlowrate, &frmLCC::txtPFlowrate_Change);
-    onText(txtPPRWL, &frmLCC::txtPPRWL_Change);
-    onText(txtPERWL, &frmLCC::txtPERWL_Change);
-    onText(txtPumpOperatingFlowrate, &frmLCC::txtPumpOperatingFlowrate_Change);
-    onText(txtPumpEfficiency, &frmLCC::txtPumpEfficiency_Change);
-    onText(txtKsNew, &frmLCC::txtKsNew_Change);
-    onText(txtKsOld, &frmLCC::txtKsOld_Change);
-    onText(txtKsOldYears, &frmLCC::txtKsOldYears_Change);
-    onText(txtDiscountRate, &frmLCC::txtDiscountRate_Change);
-    onText(txtEscalation, &frmLCC::txtEscalation_Change);
-    onText(txtEnergyEscalation, &frmLCC::txtEnergyEscalation_Change);
-    onText(txtWaterSales, &frmLCC::txtWaterSales_Change);
-    onText(txtWaterIncrease, &frmLCC::txtWaterIncrease_Change);
-    onText(txtTRWL, &frmLCC::txtTRWL_Change);
-    onText(txtBRWL, &frmLCC::txtBRWL_Change);
-    onText(txtLiningThickness, &frmLCC::txtLiningThickness_Change);
-    onText(txtMechanical, &frmLCC::txtMechanical_Change);
-    onText(txtElectrical, &frmLCC::txtElectrical_Change);
-    onText(txtSupervision, &frmLCC::txtSupervision_Change);
-    onText(txtSPeak, &frmLCC::txtSPeak_Change);
-    onText(txtSStandard, &frmLCC::txtSStandard_Change);
-    onText(txtSOffpeak, &frmLCC::txtSOffpeak_Change);
-    onText(txtWPeak, &frmLCC::txtWPeak_Change);
-    onText(txtWStandard, &frmLCC::txtWStandard_Change);
-    onText(txtWOffpeak, &frmLCC::txtWOffpeak_Change);
-    for (int k = 0; k < 6; ++k) {
-        const auto i = static_cast<size_t>(k);
-        connect(txtH[i], &QLineEdit::textChanged, this, [this, k] { txtH_Change(k); });
-        connect(txtQ[i], &QLineEdit::textChanged, this, [this, k] { txtQ_Change(k); });
-        connect(txtEfficiency[i], &QLineEdit::textChanged, this,
-                [this, k] { txtEfficiency_Change(k); });
+    for (const FieldBox& b : EveryBox()) {
+        const QString name = ControlName(*b.field, b.index);
+        auto* box = findChild<QWidget*>(name);
+        if (!box) throw std::logic_error("the input window has no box " + name.toStdString());
+        std::vector<QWidget*>& widgets = boxes_[static_cast<size_t>(b.field->box)];
+        widgets.resize(static_cast<size_t>(b.field->Count()));
+        widgets[static_cast<size_t>(b.index)] = box;
     }
-    connect(txtDescription, &QPlainTextEdit::textChanged, this, &frmLCC::txtDescription_Change);
-    connect(txtPumpDescription, &QPlainTextEdit::textChanged, this,
-            &frmLCC::txtPumpDescription_Change);
+}
+
+void frmLCC::ConnectBoxes()
+{
+    for (const FieldBox& b : EveryBox()) {
+        QWidget* box = Box(b.field->box, b.index);
+        if (auto* area = qobject_cast<QPlainTextEdit*>(box))
+            connect(area, &QPlainTextEdit::textChanged, this, &frmLCC::Discard);
+        else
+            connect(static_cast<QLineEdit*>(box), &QLineEdit::textChanged, this, &frmLCC::Discard);
+    }
 }
 
 void frmLCC::ConnectHandlers()
 {
-    ConnectTextHandlers();
-    connect(dtpDate, &DatePicker::Change, this, &frmLCC::dtpDate_Change);
+    FindBoxes();
+    ConnectBoxes();
+    connect(dtpDate, &DatePicker::Change, this, &frmLCC::Discard);
 
     connect(hscLife, &ScrollBar::Change, this, &frmLCC::hscLife_Change);
     connect(hscBaseYear, &ScrollBar::Change, this, &frmLCC::hscBaseYear_Change);
@@ -122,153 +102,6 @@ void frmLCC::ConnectHandlers()
     connect(sscElectrical, &PictureButton::clicked, this, &frmLCC::sscElectrical_Click);
 
     connect(tmrCurrency, &QTimer::timeout, this, &frmLCC::tmrCurrency_Timer);
-}
-
-// --- Field changes that discard the results ---------------------------------
-
-void frmLCC::txtProject_Change()
-{
-    Discard();
-}
-void frmLCC::txtDesigner_Change()
-{
-    Discard();
-}
-void frmLCC::txtDescription_Change()
-{
-    Discard();
-}
-void frmLCC::txtPumptype_Change()
-{
-    Discard();
-}
-void frmLCC::txtPumpDescription_Change()
-{
-    Discard();
-}
-void frmLCC::txtGFlowrate_Change()
-{
-    Discard();
-}
-void frmLCC::txtPFlowrate_Change()
-{
-    Discard();
-}
-void frmLCC::txtPPRWL_Change()
-{
-    Discard();
-}
-void frmLCC::txtPERWL_Change()
-{
-    Discard();
-}
-void frmLCC::txtPumpOperatingFlowrate_Change()
-{
-    Discard();
-}
-void frmLCC::txtPumpEfficiency_Change()
-{
-    Discard();
-}
-void frmLCC::txtH_Change(int)
-{
-    Discard();
-}
-void frmLCC::txtQ_Change(int)
-{
-    Discard();
-}
-void frmLCC::txtEfficiency_Change(int)
-{
-    Discard();
-}
-void frmLCC::txtKsNew_Change()
-{
-    Discard();
-}
-void frmLCC::txtKsOld_Change()
-{
-    Discard();
-}
-void frmLCC::txtKsOldYears_Change()
-{
-    Discard();
-}
-void frmLCC::txtDiscountRate_Change()
-{
-    Discard();
-}
-void frmLCC::txtEscalation_Change()
-{
-    Discard();
-}
-void frmLCC::txtEnergyEscalation_Change()
-{
-    Discard();
-}
-void frmLCC::txtWaterSales_Change()
-{
-    Discard();
-}
-void frmLCC::txtWaterIncrease_Change()
-{
-    Discard();
-}
-void frmLCC::txtTRWL_Change()
-{
-    Discard();
-}
-void frmLCC::txtBRWL_Change()
-{
-    Discard();
-}
-void frmLCC::txtLiningThickness_Change()
-{
-    Discard();
-}
-void frmLCC::txtMechanical_Change()
-{
-    Discard();
-}
-void frmLCC::txtElectrical_Change()
-{
-    Discard();
-}
-void frmLCC::txtSupervision_Change()
-{
-    Discard();
-}
-void frmLCC::txtSPeak_Change()
-{
-    Discard();
-}
-void frmLCC::txtSStandard_Change()
-{
-    Discard();
-}
-void frmLCC::txtSOffpeak_Change()
-{
-    Discard();
-}
-void frmLCC::txtWPeak_Change()
-{
-    Discard();
-}
-void frmLCC::txtWStandard_Change()
-{
-    Discard();
-}
-void frmLCC::txtWOffpeak_Change()
-{
-    Discard();
-}
-void frmLCC::comUnits_Click()
-{
-    Discard();
-}
-void frmLCC::dtpDate_Change()
-{
-    Discard();
 }
 
 // --- Scroll bars: discard, label, store at once, demand table ---------------

@@ -1,5 +1,6 @@
 // What the save reads of the input window: the boxes by name, the chosen
-// options, and the copy of every field into the data store.
+// options, and the copy of every field into the data store (the boxes through
+// their table, the other controls here).
 #include <QComboBox>
 #include <QDate>
 #include <QGroupBox>
@@ -10,9 +11,9 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
+#include "app/InputFields.h"
 #include "input/frmLCC.h"
 #include "platform/DatePicker.h"
-#include "platform/NumberText.h"
 #include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
@@ -24,22 +25,9 @@ namespace vemora {
 
 namespace {
 
-// A checked number box's value; an empty box gives 0.
-float Number(const QLineEdit* box)
-{
-    float value = 0;
-    if (!WholeTextNumber(box->text(), value)) value = 0;
-    return value;
-}
-
 int16_t Code(const QComboBox* list)
 {
     return static_cast<int16_t>(list->currentIndex() < 0 ? 0 : list->currentIndex());
-}
-
-std::string Trimmed(const QString& text)
-{
-    return text.trimmed().toStdString();
 }
 
 // Tariff category of an hour label's colour; other colours keep the element.
@@ -63,74 +51,9 @@ QString frmLCC::FileNameText() const
 
 QWidget* frmLCC::Box(InputBox box, int index) const
 {
-    const size_t point = static_cast<size_t>(std::clamp(index, 0, 5));
-    switch (box) {
-    case InputBox::txtProject:
-        return txtProject;
-    case InputBox::txtDesigner:
-        return txtDesigner;
-    case InputBox::txtDescription:
-        return txtDescription;
-    case InputBox::txtGFlowrate:
-        return txtGFlowrate;
-    case InputBox::txtTRWL:
-        return txtTRWL;
-    case InputBox::txtBRWL:
-        return txtBRWL;
-    case InputBox::txtPFlowrate:
-        return txtPFlowrate;
-    case InputBox::txtPPRWL:
-        return txtPPRWL;
-    case InputBox::txtPERWL:
-        return txtPERWL;
-    case InputBox::txtPumpOperatingFlowrate:
-        return txtPumpOperatingFlowrate;
-    case InputBox::txtPumpEfficiency:
-        return txtPumpEfficiency;
-    case InputBox::txtH:
-        return txtH[point];
-    case InputBox::txtQ:
-        return txtQ[point];
-    case InputBox::txtEfficiency:
-        return txtEfficiency[point];
-    case InputBox::txtLiningThickness:
-        return txtLiningThickness;
-    case InputBox::txtKsNew:
-        return txtKsNew;
-    case InputBox::txtKsOld:
-        return txtKsOld;
-    case InputBox::txtKsOldYears:
-        return txtKsOldYears;
-    case InputBox::txtSPeak:
-        return txtSPeak;
-    case InputBox::txtSStandard:
-        return txtSStandard;
-    case InputBox::txtSOffpeak:
-        return txtSOffpeak;
-    case InputBox::txtWPeak:
-        return txtWPeak;
-    case InputBox::txtWStandard:
-        return txtWStandard;
-    case InputBox::txtWOffpeak:
-        return txtWOffpeak;
-    case InputBox::txtEscalation:
-        return txtEscalation;
-    case InputBox::txtDiscountRate:
-        return txtDiscountRate;
-    case InputBox::txtEnergyEscalation:
-        return txtEnergyEscalation;
-    case InputBox::txtWaterSales:
-        return txtWaterSales;
-    case InputBox::txtWaterIncrease:
-        return txtWaterIncrease;
-    case InputBox::txtElectrical:
-        return txtElectrical;
-    case InputBox::txtMechanical:
-        return txtMechanical;
-    case InputBox::txtSupervision:
-        return txtSupervision;
-    }
-    return txtProject;
+    const std::vector<QWidget*>& widgets = boxes_[static_cast<size_t>(box)];
+    const int last = static_cast<int>(widgets.size()) - 1;
+    return widgets[static_cast<size_t>(std::clamp(index, 0, last))];
 }
 
 QString frmLCC::BoxText(InputBox box, int index) const
@@ -140,13 +63,17 @@ QString frmLCC::BoxText(InputBox box, int index) const
     return static_cast<QLineEdit*>(w)->text();
 }
 
+// A kept text (the pump type) shows from its start.
 void frmLCC::SetBoxText(InputBox box, int index, const QString& text)
 {
     QWidget* w = Box(box, index);
-    if (auto* area = qobject_cast<QPlainTextEdit*>(w))
+    if (auto* area = qobject_cast<QPlainTextEdit*>(w)) {
         area->setPlainText(text);
-    else
-        static_cast<QLineEdit*>(w)->setText(text);
+        return;
+    }
+    auto* line = static_cast<QLineEdit*>(w);
+    line->setText(text);
+    if (FieldOf(box).kind == FieldKind::KeptText) line->setCursorPosition(0);
 }
 
 // The box comes into sight, on its page, and takes the focus, so that the
@@ -184,107 +111,54 @@ ChosenOptions frmLCC::Options() const
 void frmLCC::CopyFieldsToStore(ProjectStore& s)
 {
     const bool gravity = !IsPumping(s);
-    CopyGeneralFields(s, gravity);
-    if (gravity)
-        CopyGravityFields(s);
-    else
-        CopyPumpingFields(s);
-    CopyProfileFields(s);
-    CopyRatesFields(s, gravity);
+    CopyBoxesToStore(*this, s, !optEpoxy->isChecked());
+    CopyDateAndBars(s);
+    CopyUnitCodes(s, gravity);
+    s.LiningSystem = optEpoxy->isChecked() ? LiningOption::Epoxy : LiningOption::Mortar;
     if (!gravity) CopyEnergyFields(s);
 }
 
-void frmLCC::CopyGeneralFields(ProjectStore& s, bool gravity) const
+// The two flat scroll bars are a pumping project's (CopyEnergyFields).
+void frmLCC::CopyDateAndBars(ProjectStore& s) const
 {
-    s.ProjectName = Trimmed(txtProject->text());
-    s.Designer = Trimmed(txtDesigner->text());
-    s.ProjectDescription = Trimmed(txtDescription->toPlainText());
     const QDate date = dtpDate->Value();
     s.ProjectDate = FormatProjectDate(date.year(), date.month(), date.day());
     s.DesignLife = static_cast<int16_t>(hscLife->Value());
     s.BaseYear = static_cast<int16_t>(hscBaseYear->Value());
     s.SupplyStartYear = static_cast<int16_t>(hscSupplyStart->Value());
+    s.MaintenanceMechanical = static_cast<int16_t>(hscMMechanical->Value());
+    s.MaintenanceElectrical = static_cast<int16_t>(hscMElectrical->Value());
+    s.MaintenancePipeline = static_cast<int16_t>(hscMPipeline->Value());
+}
+
+// An epoxy lining has no thickness unit: it stores 0.
+void frmLCC::CopyUnitCodes(ProjectStore& s, bool gravity) const
+{
     s.YearDemandUnit = Code(gravity ? comVaryingDemandUnits : comPumpVaryingDemandUnits);
-}
-
-void frmLCC::CopyGravityFields(ProjectStore& s) const
-{
-    s.FixedDemand = Number(txtGFlowrate);
-    s.FixedDemandUnit = Code(comGFlowrateUnits);
-    s.StartReservoirLevel = Number(txtTRWL);
-    s.EndReservoirLevel = Number(txtBRWL);
-    s.StartReservoirLevelUnit = Code(comTRWLUnits);
-    s.EndReservoirLevelUnit = Code(comBRWLUnits);
-}
-
-void frmLCC::CopyPumpingFields(ProjectStore& s) const
-{
-    s.FixedDemand = Number(txtPFlowrate);
-    s.FixedDemandUnit = Code(comPFlowrateUnits);
-    for (size_t k = 0; k < 6; ++k) {
-        s.PumpCurve[1][k + 1] = Number(txtH[k]);
-        s.PumpCurve[2][k + 1] = Number(txtQ[k]);
-        s.PumpCurve[3][k + 1] = Number(txtEfficiency[k]);
-    }
-    s.CurveFlowUnit = Code(comFlowUnits);
-    s.CurveHeadUnit = Code(comHeadUnits);
-    s.OperatingFlowRate = Number(txtPumpOperatingFlowrate);
-    s.OperatingFlowRateUnit = Code(comPumpOperatingFlowrateUnits);
-    s.PumpType = txtPumptype->text().toStdString();
-    s.PumpDescription = txtPumpDescription->toPlainText().toStdString();
-    s.OperatingEfficiency = Number(txtPumpEfficiency);
-    s.StartReservoirLevel = Number(txtPPRWL);
-    s.EndReservoirLevel = Number(txtPERWL);
-    s.StartReservoirLevelUnit = Code(comPPRWLUnits);
-    s.EndReservoirLevelUnit = Code(comPERWLUnits);
-}
-
-void frmLCC::CopyProfileFields(ProjectStore& s) const
-{
-    if (optEpoxy->isChecked()) {
-        s.LiningSystem = LiningOption::Epoxy;
-        s.LiningThickness = 0;
-        s.LiningThicknessUnit = 0;
+    if (gravity) {
+        s.FixedDemandUnit = Code(comGFlowrateUnits);
+        s.StartReservoirLevelUnit = Code(comTRWLUnits);
+        s.EndReservoirLevelUnit = Code(comBRWLUnits);
     } else {
-        s.LiningSystem = LiningOption::Mortar;
-        s.LiningThickness = Number(txtLiningThickness);
-        s.LiningThicknessUnit = Code(comLiningThicknessUnits);
+        s.FixedDemandUnit = Code(comPFlowrateUnits);
+        s.CurveFlowUnit = Code(comFlowUnits);
+        s.CurveHeadUnit = Code(comHeadUnits);
+        s.OperatingFlowRateUnit = Code(comPumpOperatingFlowrateUnits);
+        s.StartReservoirLevelUnit = Code(comPPRWLUnits);
+        s.EndReservoirLevelUnit = Code(comPERWLUnits);
     }
-    s.RoughnessNew = Number(txtKsNew);
+    s.LiningThicknessUnit = optEpoxy->isChecked() ? 0 : Code(comLiningThicknessUnits);
     s.RoughnessNewUnit = Code(comKsNewUnits);
-    s.RoughnessOld = Number(txtKsOld);
     s.RoughnessOldUnit = Code(comKsOldUnits);
-    s.DeteriorationYears = Number(txtKsOldYears);
     s.DiameterUnit = Code(comDiameterUnits);
     s.ChainageUnit = Code(comLengthUnits);
     s.ElevationUnit = Code(comElevationUnits);
     s.WallThicknessUnit = Code(comWallThicknessUnits);
-}
-
-void frmLCC::CopyRatesFields(ProjectStore& s, bool gravity) const
-{
-    s.DiscountRate = Number(txtDiscountRate);
-    s.EscalationRate = Number(txtEscalation);
-    s.EnergyEscalationRate = gravity ? 0.0f : Number(txtEnergyEscalation);
-    s.MaintenanceMechanical = static_cast<int16_t>(hscMMechanical->Value());
-    s.MaintenanceElectrical = static_cast<int16_t>(hscMElectrical->Value());
-    s.MaintenancePipeline = static_cast<int16_t>(hscMPipeline->Value());
-    s.MechanicalWorksCost = Number(txtMechanical);
-    s.ElectricalWorksCost = Number(txtElectrical);
-    s.SupervisionFees = Number(txtSupervision);
-    s.WaterPrice = Number(txtWaterSales);
     s.WaterPriceUnit = Code(comWaterSalesUnits);
-    s.WaterPriceIncrease = Number(txtWaterIncrease);
 }
 
 void frmLCC::CopyEnergyFields(ProjectStore& s) const
 {
-    s.TariffSummerPeak = Number(txtSPeak);
-    s.TariffSummerStandard = Number(txtSStandard);
-    s.TariffSummerOffPeak = Number(txtSOffpeak);
-    s.TariffWinterPeak = Number(txtWPeak);
-    s.TariffWinterStandard = Number(txtWStandard);
-    s.TariffWinterOffPeak = Number(txtWOffpeak);
     s.SummerMonths = static_cast<int16_t>(fsbSummer->Value());
     s.PumpingHours = static_cast<int16_t>(fsbPumpingHours->Value());
     ReadHourColours(lblSummerHour, s.SummerHourPeriod);

@@ -12,34 +12,23 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
+#include "app/InputFields.h"
 #include "app/ReadProjectDate.h"
 #include "input/frmLCC.h"
 #include "platform/DatePicker.h"
-#include "platform/NumberText.h"
 #include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
 #include "project/ProjectOptions.h"
 #include "project/SystemType.h"
-#include "project/TextCodec.h"
 
 namespace vemora {
 
 namespace {
 
-QString Trimmed(const std::string& text)
-{
-    return QString::fromStdString(TrimBlanks(text));
-}
-
 void SelectUnit(QComboBox* list, int code)
 {
     list->setCurrentIndex(code >= 0 && code < list->count() ? code : -1);
-}
-
-void ShowNumber(QLineEdit* field, float value)
-{
-    field->setText(SingleText(value));
 }
 
 // Sets a scroll bar to a stored value, kept inside its range. The bar's
@@ -117,6 +106,7 @@ void frmLCC::ShowProject()
     else
         ShowGravityView();
     ShowProfileFields();
+    ShowBoxes(*this, ctx.store);
     FillProfileGrid();
     FillLayingGrid();
     ShowRatesFields();
@@ -128,15 +118,11 @@ void frmLCC::ShowProject()
 void frmLCC::ShowHeaderFields()
 {
     const ProjectStore& s = ctx.store;
-    txtProject->setText(Trimmed(s.ProjectName));
-    txtDesigner->setText(Trimmed(s.Designer));
-
     // A date the picker cannot take leaves it on its previous date.
     const QDate date = ReadProjectDate(s.ProjectDate);
     if (date.isValid() && date >= dtpDate->minimumDate() && date <= dtpDate->maximumDate())
         dtpDate->setValue(date);
 
-    txtDescription->setPlainText(Trimmed(s.ProjectDescription));
     ShowBarValue(this, hscLife, s.DesignLife, &frmLCC::hscLife_Change);
     ShowBarValue(this, hscBaseYear, s.BaseYear, &frmLCC::hscBaseYear_Change);
     ShowBarValue(this, hscSupplyStart, s.SupplyStartYear, &frmLCC::hscSupplyStart_Change);
@@ -159,39 +145,20 @@ void frmLCC::ShowPumpingView()
     lblEnergyEscalation->show();
     lblEnergyEscalation1->show();
 
-    ShowNumber(txtPumpOperatingFlowrate, s.OperatingFlowRate);
     SelectUnit(comPumpOperatingFlowrateUnits, s.OperatingFlowRateUnit);
     fraPumpReservoir->show();
-    ShowNumber(txtPPRWL, s.StartReservoirLevel);
-    ShowNumber(txtPERWL, s.EndReservoirLevel);
     SelectUnit(comPPRWLUnits, s.StartReservoirLevelUnit);
     SelectUnit(comPERWLUnits, s.EndReservoirLevelUnit);
 
     FillPumpDemandGrid();
     SelectUnit(comPumpVaryingDemandUnits, s.YearDemandUnit);
-    ShowNumber(txtPFlowrate, s.FixedDemand);
     SelectUnit(comPFlowrateUnits, s.FixedDemandUnit);
-    ShowNumber(txtPumpEfficiency, s.OperatingEfficiency);
-
-    // Pump type and configuration without the record's padding (a new
-    // project's boxes are empty; the save pads the texts again), each shown
-    // from its start.
-    txtPumptype->setText(Trimmed(s.PumpType));
-    txtPumptype->setCursorPosition(0);
-    txtPumpDescription->setPlainText(Trimmed(s.PumpDescription));
-    ShowPumpCurveBoxes();
+    ShowPumpCurveUnits();
 
     lblSummer->setText(QString::number(s.SummerMonths));
     ShowBarValue(this, fsbSummer, s.SummerMonths, &frmLCC::fsbSummer_Change);
     lblPumpingHours->setText(QString::number(s.PumpingHours));
     ShowBarValue(this, fsbPumpingHours, s.PumpingHours, &frmLCC::fsbPumpingHours_Change);
-
-    ShowNumber(txtSPeak, s.TariffSummerPeak);
-    ShowNumber(txtSStandard, s.TariffSummerStandard);
-    ShowNumber(txtSOffpeak, s.TariffSummerOffPeak);
-    ShowNumber(txtWPeak, s.TariffWinterPeak);
-    ShowNumber(txtWStandard, s.TariffWinterStandard);
-    ShowNumber(txtWOffpeak, s.TariffWinterOffPeak);
     ShowHourColours(s.SummerHourPeriod, lblSummerHour);
     ShowHourColours(s.WinterHourPeriod, lblWinterHour);
 }
@@ -207,27 +174,19 @@ void frmLCC::ShowGravityView()
         SelectOption(this, optGCalculatedFlowrate, &frmLCC::optGCalculatedFlowrate_Click);
     else
         SelectOption(this, optGSpecifiedFlowrate, &frmLCC::optGSpecifiedFlowrate_Click);
-    ShowNumber(txtGFlowrate, s.FixedDemand);
     SelectUnit(comGFlowrateUnits, s.FixedDemandUnit);
-    ShowNumber(txtTRWL, s.StartReservoirLevel);
-    ShowNumber(txtBRWL, s.EndReservoirLevel);
     SelectUnit(comTRWLUnits, s.StartReservoirLevelUnit);
     SelectUnit(comBRWLUnits, s.EndReservoirLevelUnit);
     FillDemandGrid();
     SelectUnit(comVaryingDemandUnits, s.YearDemandUnit);
-    ShowPumpCurveBoxes();
+    ShowPumpCurveUnits();
 }
 
-// For a gravity project these are the pump values the store kept from before.
-void frmLCC::ShowPumpCurveBoxes()
+// A gravity project shows the units the store kept from before, as it shows
+// the pump-curve points.
+void frmLCC::ShowPumpCurveUnits()
 {
     const ProjectStore& s = ctx.store;
-    for (int k = 1; k <= 6; ++k) {
-        const auto i = static_cast<size_t>(k);
-        ShowNumber(txtH[i - 1], s.PumpCurve[1][i]);
-        ShowNumber(txtQ[i - 1], s.PumpCurve[2][i]);
-        ShowNumber(txtEfficiency[i - 1], s.PumpCurve[3][i]);
-    }
     SelectUnit(comHeadUnits, s.CurveHeadUnit);
     SelectUnit(comFlowUnits, s.CurveFlowUnit);
 }
@@ -243,11 +202,7 @@ void frmLCC::ShowProfileFields()
         s.LiningThickness = 0;
         s.LiningThicknessUnit = 0;
     }
-    ShowNumber(txtLiningThickness, s.LiningThickness);
     SelectUnit(comLiningThicknessUnits, s.LiningThicknessUnit);
-    ShowNumber(txtKsNew, s.RoughnessNew);
-    ShowNumber(txtKsOld, s.RoughnessOld);
-    ShowNumber(txtKsOldYears, s.DeteriorationYears);
     SelectUnit(comKsNewUnits, s.RoughnessNewUnit);
     SelectUnit(comKsOldUnits, s.RoughnessOldUnit);
     SelectUnit(comDiameterUnits, s.DiameterUnit);
@@ -259,18 +214,10 @@ void frmLCC::ShowProfileFields()
 void frmLCC::ShowRatesFields()
 {
     const ProjectStore& s = ctx.store;
-    ShowNumber(txtDiscountRate, s.DiscountRate);
-    ShowNumber(txtEscalation, s.EscalationRate);
-    if (IsPumping(s)) ShowNumber(txtEnergyEscalation, s.EnergyEscalationRate);
     ShowBarValue(this, hscMMechanical, s.MaintenanceMechanical, &frmLCC::hscMMechanical_Change);
     ShowBarValue(this, hscMElectrical, s.MaintenanceElectrical, &frmLCC::hscMElectrical_Change);
     ShowBarValue(this, hscMPipeline, s.MaintenancePipeline, &frmLCC::hscMPipeline_Change);
-    ShowNumber(txtElectrical, s.ElectricalWorksCost);
-    ShowNumber(txtMechanical, s.MechanicalWorksCost);
-    ShowNumber(txtSupervision, s.SupervisionFees);
-    ShowNumber(txtWaterSales, s.WaterPrice);
     SelectUnit(comWaterSalesUnits, s.WaterPriceUnit);
-    ShowNumber(txtWaterIncrease, s.WaterPriceIncrease);
 }
 
 } // namespace vemora

@@ -9,13 +9,16 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QWheelEvent>
+#include <set>
 
 #include "InputWindowFixture.h"
+#include "app/InputFields.h"
 #include "platform/DatePicker.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
+#include "platform/TextBox.h"
 
 namespace vemora::test {
 
@@ -83,48 +86,78 @@ TEST_F(InputWindowTest, KeyFilterAppliesOnlyToNumericFields)
     }
 }
 
-// Every value box is saved, so typing into any of them discards the results
-// (the reservoir levels, lining, works costs, supervision and tariffs too).
+namespace {
+
+// The boxes of the window, found from it: every line and text box but the
+// grids' cell editors and the date picker's own line.
+std::vector<QWidget*> BoxesOfTheWindow(const frmLCC* w)
+{
+    const std::set<const QWidget*> cellEditors = {
+        w->txtCell,   w->txtDemand,          w->txtPumpDemand,
+        w->txtLaying, w->txtCellOperational, w->txtCellOtherOperational};
+    std::vector<QWidget*> boxes;
+    for (QLineEdit* line : w->findChildren<QLineEdit*>())
+        if (!cellEditors.contains(line) && !w->dtpDate->isAncestorOf(line)) boxes.push_back(line);
+    for (QPlainTextEdit* area : w->findChildren<QPlainTextEdit*>())
+        boxes.push_back(area);
+    return boxes;
+}
+
+QString TextOf(const QWidget* box)
+{
+    if (const auto* area = qobject_cast<const QPlainTextEdit*>(box)) return area->toPlainText();
+    return static_cast<const QLineEdit*>(box)->text();
+}
+
+} // namespace
+
+// Each box of the window is the box of one row and index of the table of
+// boxes, which names it: a box the table leaves out is found here.
+TEST_F(InputWindowTest, EveryBoxOfTheWindowIsInTheTableOfBoxes)
+{
+    NewOfType(1);
+    const std::vector<QWidget*> boxes = BoxesOfTheWindow(w);
+    ASSERT_EQ(boxes.size(), 49u);
+    ASSERT_EQ(EveryBox().size(), boxes.size());
+    std::set<const QWidget*> named;
+    int mark = 1000;
+    for (const FieldBox& b : EveryBox()) {
+        const QString text = QString::number(++mark);
+        w->SetBoxText(b.field->box, b.index, text);
+        EXPECT_EQ(w->BoxText(b.field->box, b.index), text) << b.field->name;
+        int holders = 0;
+        for (const QWidget* box : boxes)
+            if (TextOf(box) == text) {
+                ++holders;
+                EXPECT_EQ(box->objectName(), ControlName(*b.field, b.index));
+                EXPECT_TRUE(named.insert(box).second) << b.field->name << " " << b.index;
+            }
+        EXPECT_EQ(holders, 1) << b.field->name << " " << b.index;
+    }
+    for (const QWidget* box : boxes)
+        EXPECT_TRUE(named.contains(box)) << box->objectName().toStdString() << " has no row";
+    for (int k = 0; k < PumpCurvePoints; ++k) {
+        const auto i = static_cast<size_t>(k);
+        EXPECT_EQ(w->BoxText(InputBox::txtH, k), w->txtH[i]->text());
+        EXPECT_EQ(w->BoxText(InputBox::txtQ, k), w->txtQ[i]->text());
+        EXPECT_EQ(w->BoxText(InputBox::txtEfficiency, k), w->txtEfficiency[i]->text());
+    }
+}
+
+// Every box is saved, so typing into any of them discards the results (the
+// reservoir levels, lining, works costs, supervision and tariffs too).
 TEST_F(InputWindowTest, TypingIntoAnyBoxDiscardsResults)
 {
     NewOfType(1);
     w->optMortar->setChecked(true); // the lining thickness takes keys
-    const std::vector<QLineEdit*> fields = {w->txtProject,
-                                            w->txtDesigner,
-                                            w->txtPumptype,
-                                            w->txtGFlowrate,
-                                            w->txtPFlowrate,
-                                            w->txtPPRWL,
-                                            w->txtPERWL,
-                                            w->txtPumpOperatingFlowrate,
-                                            w->txtPumpEfficiency,
-                                            w->txtH[0],
-                                            w->txtQ[3],
-                                            w->txtEfficiency[5],
-                                            w->txtKsNew,
-                                            w->txtKsOld,
-                                            w->txtKsOldYears,
-                                            w->txtDiscountRate,
-                                            w->txtEscalation,
-                                            w->txtEnergyEscalation,
-                                            w->txtWaterSales,
-                                            w->txtWaterIncrease,
-                                            w->txtTRWL,
-                                            w->txtBRWL,
-                                            w->txtLiningThickness,
-                                            w->txtMechanical,
-                                            w->txtElectrical,
-                                            w->txtSupervision,
-                                            w->txtSPeak,
-                                            w->txtSStandard,
-                                            w->txtSOffpeak,
-                                            w->txtWPeak,
-                                            w->txtWStandard,
-                                            w->txtWOffpeak};
-    for (QLineEdit* field : fields) {
+    const std::vector<QWidget*> boxes = BoxesOfTheWindow(w);
+    ASSERT_EQ(boxes.size(), 49u);
+    for (QWidget* box : boxes) {
         PretendResults();
-        QTest::keyClicks(field, QStringLiteral("1"));
-        EXPECT_FALSE(ctx.store.ResultsValid) << field->objectName().toStdString();
+        const QString before = TextOf(box);
+        QTest::keyClicks(box, QStringLiteral("1"));
+        EXPECT_NE(TextOf(box), before) << box->objectName().toStdString();
+        EXPECT_FALSE(ctx.store.ResultsValid) << box->objectName().toStdString();
     }
 }
 

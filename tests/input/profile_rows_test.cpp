@@ -200,13 +200,13 @@ TEST_P(AddedRowTest, ShowsItsNodeTypeAsTheFillWritesIt)
     w->msgProfile->setTextMatrix(r, 1, "120");
     w->msgProfile->setTextMatrix(r, 2, r == 4 ? "50" : QString::number(10 * r - 5));
     ASSERT_TRUE(w->ReadGrid(InputGrid::Profile));
-    const PendingInput pending = BuildPendingInput(ctx);
+    const SaveImage pending = BuildSaveImage(ctx);
     EXPECT_EQ(ctx.store.NodeTypeCode[static_cast<size_t>(r)], NodeTypeCodeOf(c.type));
     w->FillProfileGrid();
     EXPECT_EQ(Cell(r, 7), shown);
     // The bare name saves the same record.
     w->msgProfile->setTextMatrix(r, 7, c.type);
-    EXPECT_EQ(BuildPendingInput(ctx), pending);
+    EXPECT_EQ(BuildSaveImage(ctx), pending);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -50,7 +50,7 @@ class FileCommandsWorkspaceTest : public ShellTest
     void ShowResults()
     {
         ctx.store.ResultsValid = true;
-        ctx.analysedInput = BuildPendingInput(ctx);
+        ctx.analysedInput = BuildSaveImage(ctx);
         m->mnuResults->trigger();
         ASSERT_TRUE(resultsShown());
         ASSERT_FALSE(inputShown());

@@ -111,7 +111,7 @@ class InputOnScreenTest : public ResultsFollowInputTest
     // written when the run started, and the input window comes back.
     void AnalyseAndCompare(bool yes, const std::string& step)
     {
-        const PendingInput pending = BuildPendingInput(ctx);
+        const SaveImage pending = BuildSaveImage(ctx);
         ASSERT_TRUE(pending.refusals.empty()) << step;
         if (EditsPending(ctx)) ui.answers.push_back(yes ? MsgAnswer::Yes : MsgAnswer::No);
         bool completed = false;
@@ -132,7 +132,7 @@ class InputOnScreenTest : public ResultsFollowInputTest
     // run left it.
     void PrintAndKeepImage(const std::string& step)
     {
-        const PendingInput image = ctx.analysedInput;
+        const SaveImage image = ctx.analysedInput;
         RecordingPageDevice device;
         PrintSelection ticked{};
         for (const ReportItem& item : ReportItems())
