@@ -9,6 +9,7 @@
 #include "graphs/HydraulicProfileGraph.h"
 #include "pages/PageFrames.h"
 #include "platform/ReportPrinter.h"
+#include "project/ProjectYears.h"
 #include "project/SystemType.h"
 #include "project/UnitTables.h"
 
@@ -84,7 +85,7 @@ void PrintProfilePlotPage(AppContext& ctx, ReportPrinter& p, const ProfilePlotSe
     const bool pumping = !IsGravity(s);
     const QString head = pumping ? CaptionValue(drawn.Captions.PumpingHead) : QString();
     const QString yearText =
-        QStringLiteral("Year ") + QString::number(s.SupplyStartYear + year - 1);
+        QStringLiteral("Year ") + QString::number(OperatingCalendarYear(s, year));
 
     ReportPages pages(ctx, p);
     pages.Begin();

@@ -13,6 +13,7 @@
 #include "pages/PageFrames.h"
 #include "platform/Drawing.h"
 #include "platform/ReportPrinter.h"
+#include "project/ProjectYears.h"
 #include "project/UnitSystem.h"
 #include "project/UnitTables.h"
 
@@ -131,7 +132,7 @@ void PrintViewProfilePlotPage(AppContext& ctx, ReportPrinter& p, const Drawing& 
         p.Print({{8, "Absolute roughness:"}});
         PrintBesideProfileGraph(p, roughness);
         p.Print({{8, QStringLiteral("Year: ") +
-                         QString::number(ctx.store.SupplyStartYear + year - 1)}});
+                         QString::number(OperatingCalendarYear(ctx.store, year))}});
         p.Print({{8, "Flow rate:"}});
         PrintBesideProfileGraph(p, flow);
     } else {

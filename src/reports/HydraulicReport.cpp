@@ -13,6 +13,7 @@
 #include "platform/PrintNumber.h"
 #include "platform/ReportPrinter.h"
 #include "project/NodeTypes.h"
+#include "project/ProjectYears.h"
 #include "project/SystemType.h"
 #include "reports/Reports.h"
 
@@ -96,7 +97,7 @@ class HydraulicReport
         if (first) p_.setForeColor(QColor(128, 0, 0));
         p_.Print({{9, flowText_},
                   {60, headText_},
-                  {110, QStringLiteral("Year: %1").arg(ctx_.store.SupplyStartYear + year_ - 1)}});
+                  {110, QStringLiteral("Year: %1").arg(OperatingCalendarYear(ctx_.store, year_))}});
         p_.setForeColor(Qt::black);
         tableHeading();
     }

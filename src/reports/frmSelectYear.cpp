@@ -8,6 +8,7 @@
 #include "platform/ControlBuilders.h"
 #include "platform/DefaultButton.h"
 #include "platform/PictureButton.h"
+#include "project/ProjectYears.h"
 
 namespace vemora {
 
@@ -35,7 +36,7 @@ frmSelectYear::frmSelectYear(AppContext& ctx, QWidget* parent) : QDialog(parent)
 
     const int life = ctx_.store.DesignLife;
     for (int i = 1; i <= life; ++i)
-        comYear->addItem(QStringLiteral("Year %1").arg(ctx_.store.SupplyStartYear + i - 1));
+        comYear->addItem(QStringLiteral("Year %1").arg(OperatingCalendarYear(ctx_.store, i)));
     comYear->setCurrentIndex(0);
 
     connect(sscOK, &PictureButton::clicked, this, &frmSelectYear::sscOK_Click);
