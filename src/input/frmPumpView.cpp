@@ -128,11 +128,10 @@ void frmPumpView::sscHelp_Click()
 
 void frmPumpView::sscPrintView_Click()
 {
-    PrintCopies(ctx, {QStringLiteral("the pump curve"), PageOrientation::Portrait,
-                      [this](ReportPrinter& printer) {
-                          PrintPumpCurvePage(ctx, printer, picGraph->drawing());
-                      },
-                      drawnHeader_});
+    PrintCopies(
+        ctx, {QStringLiteral("the pump curve"), PageOrientation::Portrait,
+              [this](ReportPrinter& printer) { PrintPumpCurve(ctx, printer, picGraph->drawing()); },
+              drawnHeader_});
 }
 
 } // namespace vemora

@@ -230,7 +230,7 @@ void frmView::sscPrintView_Click()
     const QString end = comEnd->currentText();
     PrintCopies(ctx, {QStringLiteral("the pipeline profile"), PageOrientation::Landscape,
                       [this, begin, end](ReportPrinter& printer) {
-                          PrintViewProfilePlotPage(ctx, printer, picGraph->drawing(), begin, end);
+                          PrintViewProfilePlot(ctx, printer, picGraph->drawing(), begin, end);
                       },
                       drawnHeader_});
 }

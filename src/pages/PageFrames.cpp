@@ -105,16 +105,16 @@ QString elidedInTheMiddle(const ReportPrinter& p, const QString& text, double wi
 }
 
 // A label and a value that takes two lines: its one line and an empty line,
-// or its two lines (`lines`, at most two).
-void printTwoLineValue(ReportPrinter& p, const QString& label, const QString& shortLabel,
-                       const QStringList& lines, int column)
+// or its two lines (`lines`, at most two) after the label without its
+// trailing blanks.
+void printTwoLineValue(ReportPrinter& p, const QString& label, const QStringList& lines, int column)
 {
     if (lines.size() <= 1) {
-        p.Print({{7, shortLabel}, {column, lines.value(0)}});
+        p.Print({{7, label}, {column, lines.value(0)}});
         p.Print();
         return;
     }
-    p.Print({{7, label}, {column, lines[0]}});
+    p.Print({{7, WithoutTrailingBlanks(label)}, {column, lines[0]}});
     p.Print({{column, lines[1]}});
 }
 
@@ -254,7 +254,7 @@ ReportPages::~ReportPages()
     printer_.setBodyEnd(0, nullptr);
 }
 
-void ReportPages::Begin()
+void ReportPages::PrintPageHeader()
 {
     ReportPrinter& p = printer_;
     const FrameLayout& f = kReportFrame;
@@ -266,12 +266,11 @@ void ReportPages::Begin()
     // line while that line and the body below it stay where they are.
     p.setCurrentY(p.CurrentY() - kDescriptionClearance);
     printDesigner(ctx_, p, f);
-    const QString file = QStringLiteral("Filename :");
-    printTwoLineValue(p, file, file, pathLines(p, FileLabelText(ctx_), f.valueColumn),
-                      f.valueColumn);
+    printTwoLineValue(p, QStringLiteral("Filename :"),
+                      pathLines(p, FileLabelText(ctx_), f.valueColumn), f.valueColumn);
     p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx_)}});
     printTwoLineValue(
-        p, QStringLiteral("Description :"), QStringLiteral("Description : "),
+        p, QStringLiteral("Description : "),
         descriptionLines(p, trimmed(HeaderTexts(ctx_).ProjectDescription), f.valueColumn),
         f.valueColumn);
     p.setCurrentY(p.CurrentY() + kDescriptionClearance);
@@ -282,11 +281,11 @@ void ReportPages::Begin()
 
 void ReportPages::Turn()
 {
-    End(kReportBodyEnd);
-    Begin();
+    PrintPageFooter(kReportBodyEnd);
+    PrintPageHeader();
 }
 
-void ReportPages::End(double footerTop)
+void ReportPages::PrintPageFooter(double footerTop)
 {
     printer_.setBodyEnd(0, nullptr); // the footer lies below the body's end
     printer_.setCurrentY(footerTop);
@@ -308,9 +307,19 @@ void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& p)
     printDateAndPage(ctx, p, f);
 }
 
-void PrintGraphPageFooter(AppContext&, ReportPrinter& p)
+void PrintGraphPageFooter(ReportPrinter& p)
 {
     printFooter(p, disclaimerLines(kLandscapeLineEnds));
+}
+
+void PrintGraphPageTitle(ReportPrinter& p, const QString& title)
+{
+    p.setFontSize(12);
+    p.Print();
+    p.setFontUnderline(true);
+    p.Print({{7, title}});
+    p.setFontUnderline(false);
+    p.setFontSize(11);
 }
 
 void PrintReportTitle(ReportPrinter& p, int column, const QString& title)

@@ -88,7 +88,7 @@ void PrintProfilePlotPage(AppContext& ctx, ReportPrinter& p, const ProfilePlotSe
         QStringLiteral("Year ") + QString::number(OperatingCalendarYear(s, year));
 
     ReportPages pages(ctx, p);
-    pages.Begin();
+    pages.PrintPageHeader();
     p.setFontSize(13);
     p.Print();
     p.setFontUnderline(true);
@@ -110,7 +110,7 @@ void PrintProfilePlotPage(AppContext& ctx, ReportPrinter& p, const ProfilePlotSe
         graph.replay(painter, target, ReplayStyle::Print);
     });
     PrintLegend(p);
-    pages.End();
+    pages.PrintPageFooter();
 }
 
 } // namespace vemora

@@ -50,7 +50,7 @@ void PrintGridRow(ReportPrinter& p, const FlexGrid& grid, int row)
 void StartTablePage(ReportPages& pages, ReportPrinter& p, const FlexGrid& duty)
 {
     p.setFontBold(false);
-    pages.Begin();
+    pages.PrintPageHeader();
     PrintTitle(p, "RESULTS: DUTY POINTS");
     p.setFontName(QStringLiteral("Courier New"));
     p.setFontSize(10);
@@ -65,39 +65,39 @@ void StartTablePage(ReportPages& pages, ReportPrinter& p, const FlexGrid& duty)
 
 } // namespace
 
-void PrintPumpCurvePage(AppContext& ctx, ReportPrinter& p, const Drawing& graph)
+void PrintPumpCurve(AppContext& ctx, ReportPrinter& p, const Drawing& graph)
 {
     ReportPages pages(ctx, p);
-    pages.Begin();
+    pages.PrintPageHeader();
     PrintTitle(p, "PUMP CURVE:");
     p.setFontSize(11);
     p.Print();
     PaintGraph(p, graph);
     PrintLegend(p, "- Efficiency curve");
-    pages.End(kReportBodyEnd);
+    pages.PrintPageFooter(kReportBodyEnd);
 }
 
-void PrintPumpSystemCurvePages(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
-                               const QString& dutyYear, const FlexGrid& duty)
+void PrintPumpSystemCurve(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
+                          const QString& dutyYear, const FlexGrid& duty)
 {
     ReportPages pages(ctx, p);
-    pages.Begin();
+    pages.PrintPageHeader();
     PrintTitle(p, "RESULTS: PUMP & SYSTEM CURVE");
     p.setFontSize(11);
     p.Print({{8, dutyYear.trimmed()}});
     PaintGraph(p, graph);
     PrintLegend(p, "- System curve");
-    pages.End(kReportBodyEnd);
+    pages.PrintPageFooter(kReportBodyEnd);
 
     StartTablePage(pages, p, duty);
     for (int r = 2; r < duty.Rows(); ++r) {
         PrintGridRow(p, duty, r);
         if (r % kGridRowsPerPage == 0) {
-            pages.End(kReportBodyEnd);
+            pages.PrintPageFooter(kReportBodyEnd);
             StartTablePage(pages, p, duty);
         }
     }
-    pages.End();
+    pages.PrintPageFooter();
 }
 
 } // namespace vemora

@@ -110,7 +110,7 @@ void PrintDemandYieldTable(AppContext& ctx, ReportPrinter& p)
             TurnTablePage(ctx, pages, p, heading);
         }
     }
-    pages.End();
+    pages.PrintPageFooter();
 }
 
 } // namespace vemora

@@ -53,12 +53,12 @@ class HydraulicReport
         for (int i = 1; i <= nodes; ++i) {
             nodeRow(i);
             if (i % kNodesPerPage == 0 && i <= 18 * kNodesPerPage) {
-                pages_.End(kReportBodyEnd);
+                pages_.PrintPageFooter(kReportBodyEnd);
                 p_.setFontBold(false);
                 pageTop(false);
             }
         }
-        pages_.End();
+        pages_.PrintPageFooter();
     }
 
   private:
@@ -89,7 +89,7 @@ class HydraulicReport
 
     void pageTop(bool first)
     {
-        pages_.Begin();
+        pages_.PrintPageHeader();
         PrintReportTitle(p_, 40, QStringLiteral("HYDRAULIC ANALYSIS"));
         p_.setFontSize(6);
         p_.Print();

@@ -202,8 +202,8 @@ void frmResults::sscPrintDutyYear_Click()
 {
     PrintCopies(ctx, {QStringLiteral("the duty point pages"), PageOrientation::Portrait,
                       [this](ReportPrinter& printer) {
-                          PrintPumpSystemCurvePages(ctx, printer, picDuty->drawing(),
-                                                    lblDutyYear->text(), *msgDuty);
+                          PrintPumpSystemCurve(ctx, printer, picDuty->drawing(),
+                                               lblDutyYear->text(), *msgDuty);
                       }});
 }
 

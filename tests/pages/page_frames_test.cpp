@@ -33,12 +33,12 @@ class PageFramesTest : public ::testing::Test
             PrintGraphPageHeader(ctx, printer);
             printer.Print({{1, QStringLiteral("body")}});
             printer.setCurrentY(165);
-            PrintGraphPageFooter(ctx, printer);
+            PrintGraphPageFooter(printer);
         } else {
             ReportPages pages(ctx, printer);
-            pages.Begin();
+            pages.PrintPageHeader();
             printer.Print({{1, QStringLiteral("body")}});
-            pages.End(kReportBodyEnd);
+            pages.PrintPageFooter(kReportBodyEnd);
         }
         return device.pages().back();
     }
@@ -193,13 +193,13 @@ TEST_F(PageFramesTest, ALineThatWouldReachTheFooterTurnsThePage)
     ReportPages pages(ctx, printer, [this] {
         printer.Print({{7, QStringLiteral("TITLE BLOCK")}});
     });
-    pages.Begin();
+    pages.PrintPageHeader();
     printer.setFontSize(12);
     printer.setFontBold(false);
     const int line = 60; // more than a page holds
     for (int n = 1; n <= line; ++n)
         printer.Print({{9, QStringLiteral("line %1").arg(n)}});
-    pages.End();
+    pages.PrintPageFooter();
 
     ASSERT_EQ(device.pages().size(), 2u);
     const RecordedPage& first = device.pages()[0];
@@ -228,7 +228,7 @@ TEST_F(PageFramesTest, AReportStoppedOnAnOpenPageLeavesThePrinterNoPageTurn)
 {
     {
         ReportPages pages(ctx, printer);
-        pages.Begin(); // and a PrintFailure ends the report before its footer
+        pages.PrintPageHeader(); // and a PrintFailure ends the report before its footer
     }
     printer.setFontSize(12);
     for (int n = 1; n <= 60; ++n)
@@ -262,6 +262,31 @@ TEST_F(PageFramesTest, TheGraphFrameIsLandscapeAndWiderWithTheFileLabel)
     EXPECT_NE(PrintPage(true).findText(QString(100, 'f')), nullptr);
     ctx.store.ProjectFilePath = std::string(101, 'f');
     EXPECT_NE(PrintPage(true).findText(QString(101, 'f')), nullptr);
+}
+
+TEST_F(PageFramesTest, AGraphPageTitleFollowsABlankLineUnderlinedAndLeaves11Points)
+{
+    PrintGraphPageHeader(ctx, printer);
+    const double below = printer.CurrentY();
+    printer.setFontSize(12);
+    const double blank = printer.TextHeight();
+    printer.setFontSize(8);
+    PrintGraphPageTitle(printer, QStringLiteral("IRR GRAPH:"));
+    printer.Print({{8, QStringLiteral("after")}});
+    printer.setCurrentY(165);
+    PrintGraphPageFooter(printer);
+
+    const RecordedPage& page = device.pages().back();
+    const PageText* title = page.findText("IRR GRAPH:");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->tab, 7);
+    EXPECT_EQ(title->font.size, 12);
+    EXPECT_TRUE(title->font.underline);
+    EXPECT_NEAR(title->pos.y(), below + blank, 1e-9); // its top, one blank line down
+    const PageText* after = page.findText("after");
+    ASSERT_NE(after, nullptr);
+    EXPECT_EQ(after->font.size, 11);
+    EXPECT_FALSE(after->font.underline);
 }
 
 TEST_F(PageFramesTest, ALongPathIsShortenedInTheMiddleAndTheGraphHeaderKeepsItsHeight)
