@@ -7,6 +7,7 @@
 #include "app/ProjectFiles.h"
 #include "app/ReadProjectDate.h"
 #include "platform/ReportPrinter.h"
+#include "platform/TimesFont.h"
 #include "project/TextCodec.h"
 
 #ifndef VEMORA_VERSION_TEXT
@@ -140,7 +141,7 @@ QStringList descriptionLines(const ReportPrinter& p, const QString& text, int co
 void printTitleLines(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
 {
     ++ctx.PageNumber;
-    p.setFontName(QStringLiteral("Times New Roman"));
+    p.setFontName(TimesNewRoman());
     p.setFontSize(12);
     p.Print();
     p.Print();
@@ -207,7 +208,7 @@ QStringList disclaimerLines(const QStringList& lineEnds)
 
 void printFooter(ReportPrinter& p, const QStringList& disclaimer)
 {
-    p.setFontName(QStringLiteral("Times New Roman"));
+    p.setFontName(TimesNewRoman());
     p.setFontSize(10);
     p.setFontBold(false);
     p.setForeColor(Qt::black);

@@ -8,6 +8,7 @@
 #include "platform/ControlBuilders.h"
 #include "platform/DefaultButton.h"
 #include "platform/PictureButton.h"
+#include "platform/TimesFont.h"
 #include "project/ProjectYears.h"
 
 namespace vemora {
@@ -16,7 +17,7 @@ frmSelectYear::frmSelectYear(AppContext& ctx, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmSelectYear"));
     setWindowTitle(QStringLiteral("Select year"));
-    setFont(WindowFont(QStringLiteral("Times New Roman"), 9));
+    setFont(TimesFont(9));
     const QString hint =
         QStringLiteral("Select the year for which the hydraulic analysis should be printed");
 
