@@ -323,6 +323,16 @@ void PrintGraphPageTitle(ReportPrinter& p, const QString& title)
     p.setFontSize(11);
 }
 
+void PrintPlotPageTitle(ReportPrinter& p, const QString& title)
+{
+    p.setFontSize(13);
+    p.Print();
+    p.setFontUnderline(true);
+    p.Print({{7, title}});
+    p.setFontUnderline(false);
+    p.Print();
+}
+
 void PrintReportTitle(ReportPrinter& p, int column, const QString& title)
 {
     p.setFontSize(13);

@@ -89,12 +89,7 @@ void PrintProfilePlotPage(AppContext& ctx, ReportPrinter& p, const ProfilePlotSe
 
     ReportPages pages(ctx, p);
     pages.PrintPageHeader();
-    p.setFontSize(13);
-    p.Print();
-    p.setFontUnderline(true);
-    p.Print({{7, "PROFILE PLOT:"}});
-    p.setFontUnderline(false);
-    p.Print();
+    PrintPlotPageTitle(p, QStringLiteral("PROFILE PLOT:"));
     p.setFontSize(11);
     p.Print({{8, "Begin distance:"}, {28, DistanceText(s, plot.PlotDistance[begin])}});
     p.Print({{8, "End distance:"}, {28, DistanceText(s, plot.PlotDistance[end])}});

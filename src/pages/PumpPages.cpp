@@ -12,16 +12,6 @@ namespace {
 
 constexpr int kGridRowsPerPage = 27;
 
-void PrintTitle(ReportPrinter& p, const char* title)
-{
-    p.setFontSize(13);
-    p.Print();
-    p.setFontUnderline(true);
-    p.Print({{7, QLatin1String(title)}});
-    p.setFontUnderline(false);
-    p.Print();
-}
-
 void PaintGraph(ReportPrinter& p, const Drawing& graph)
 {
     p.PaintDrawing(QRectF(16, 100, 170, 90), [graph](QPainter& painter, const QRectF& target) {
@@ -51,7 +41,7 @@ void StartTablePage(ReportPages& pages, ReportPrinter& p, const FlexGrid& duty)
 {
     p.setFontBold(false);
     pages.PrintPageHeader();
-    PrintTitle(p, "RESULTS: DUTY POINTS");
+    PrintPlotPageTitle(p, QStringLiteral("RESULTS: DUTY POINTS"));
     p.setFontName(QStringLiteral("Courier New"));
     p.setFontSize(10);
     p.Rule();
@@ -69,7 +59,7 @@ void PrintPumpCurve(AppContext& ctx, ReportPrinter& p, const Drawing& graph)
 {
     ReportPages pages(ctx, p);
     pages.PrintPageHeader();
-    PrintTitle(p, "PUMP CURVE:");
+    PrintPlotPageTitle(p, QStringLiteral("PUMP CURVE:"));
     p.setFontSize(11);
     p.Print();
     PaintGraph(p, graph);
@@ -82,7 +72,7 @@ void PrintPumpSystemCurve(AppContext& ctx, ReportPrinter& p, const Drawing& grap
 {
     ReportPages pages(ctx, p);
     pages.PrintPageHeader();
-    PrintTitle(p, "RESULTS: PUMP & SYSTEM CURVE");
+    PrintPlotPageTitle(p, QStringLiteral("RESULTS: PUMP & SYSTEM CURVE"));
     p.setFontSize(11);
     p.Print({{8, dutyYear.trimmed()}});
     PaintGraph(p, graph);

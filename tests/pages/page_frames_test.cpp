@@ -289,6 +289,32 @@ TEST_F(PageFramesTest, AGraphPageTitleFollowsABlankLineUnderlinedAndLeaves11Poin
     EXPECT_FALSE(after->font.underline);
 }
 
+TEST_F(PageFramesTest, APlotPageTitleStandsBetweenTwoBlank13PointLines)
+{
+    ReportPages pages(ctx, printer);
+    pages.PrintPageHeader();
+    const double below = printer.CurrentY();
+    printer.setFontSize(13);
+    const double blank = printer.TextHeight();
+    printer.setFontSize(8);
+    PrintPlotPageTitle(printer, QStringLiteral("PUMP CURVE:"));
+    printer.Print({{8, QStringLiteral("after")}});
+    pages.PrintPageFooter(kReportBodyEnd);
+
+    const RecordedPage& page = device.pages().back();
+    const PageText* title = page.findText("PUMP CURVE:");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->tab, 7);
+    EXPECT_EQ(title->font.size, 13);
+    EXPECT_TRUE(title->font.underline);
+    EXPECT_NEAR(title->pos.y(), below + blank, 1e-9);
+    const PageText* after = page.findText("after");
+    ASSERT_NE(after, nullptr);
+    EXPECT_NEAR(after->pos.y(), below + 3 * blank, 1e-9);
+    EXPECT_EQ(after->font.size, 13);
+    EXPECT_FALSE(after->font.underline);
+}
+
 TEST_F(PageFramesTest, ALongPathIsShortenedInTheMiddleAndTheGraphHeaderKeepsItsHeight)
 {
     const double shortRule = PrintPage(true).lines[0].from.y();
