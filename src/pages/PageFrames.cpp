@@ -231,6 +231,17 @@ void printFooter(ReportPrinter& p, const QStringList& disclaimer)
     p.EndPage();
 }
 
+// A blank line at `points`, then `title` underlined at tab 7; leaves
+// `points`, not underlined.
+void printTitleAfterBlankLine(ReportPrinter& p, double points, const QString& title)
+{
+    p.setFontSize(points);
+    p.Print();
+    p.setFontUnderline(true);
+    p.Print({{7, title}});
+    p.setFontUnderline(false);
+}
+
 } // namespace
 
 QString PrintedDate(const QDate& date)
@@ -315,21 +326,13 @@ void PrintGraphPageFooter(ReportPrinter& p)
 
 void PrintGraphPageTitle(ReportPrinter& p, const QString& title)
 {
-    p.setFontSize(12);
-    p.Print();
-    p.setFontUnderline(true);
-    p.Print({{7, title}});
-    p.setFontUnderline(false);
+    printTitleAfterBlankLine(p, 12, title);
     p.setFontSize(11);
 }
 
 void PrintPlotPageTitle(ReportPrinter& p, const QString& title)
 {
-    p.setFontSize(13);
-    p.Print();
-    p.setFontUnderline(true);
-    p.Print({{7, title}});
-    p.setFontUnderline(false);
+    printTitleAfterBlankLine(p, 13, title);
     p.Print();
 }
 

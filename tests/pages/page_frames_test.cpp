@@ -264,6 +264,25 @@ TEST_F(PageFramesTest, TheGraphFrameIsLandscapeAndWiderWithTheFileLabel)
     EXPECT_NE(PrintPage(true).findText(QString(101, 'f')), nullptr);
 }
 
+// Checks a page title printed underlined at tab 7 in `points` with its top
+// at `top`, and that the line "after" it is not underlined; that line.
+const PageText* TitleAndLineAfter(const RecordedPage& page, const char* text, double points,
+                                  double top)
+{
+    const PageText* title = page.findText(text);
+    EXPECT_NE(title, nullptr) << text;
+    if (!title) return nullptr;
+    EXPECT_EQ(title->tab, 7);
+    EXPECT_EQ(title->font.size, points);
+    EXPECT_TRUE(title->font.underline);
+    EXPECT_NEAR(title->pos.y(), top, 1e-9);
+    const PageText* after = page.findText("after");
+    if (after) {
+        EXPECT_FALSE(after->font.underline);
+    }
+    return after;
+}
+
 TEST_F(PageFramesTest, AGraphPageTitleFollowsABlankLineUnderlinedAndLeaves11Points)
 {
     PrintGraphPageHeader(ctx, printer);
@@ -276,17 +295,10 @@ TEST_F(PageFramesTest, AGraphPageTitleFollowsABlankLineUnderlinedAndLeaves11Poin
     printer.setCurrentY(165);
     PrintGraphPageFooter(printer);
 
-    const RecordedPage& page = device.pages().back();
-    const PageText* title = page.findText("IRR GRAPH:");
-    ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->tab, 7);
-    EXPECT_EQ(title->font.size, 12);
-    EXPECT_TRUE(title->font.underline);
-    EXPECT_NEAR(title->pos.y(), below + blank, 1e-9); // its top, one blank line down
-    const PageText* after = page.findText("after");
+    const PageText* after =
+        TitleAndLineAfter(device.pages().back(), "IRR GRAPH:", 12, below + blank);
     ASSERT_NE(after, nullptr);
     EXPECT_EQ(after->font.size, 11);
-    EXPECT_FALSE(after->font.underline);
 }
 
 TEST_F(PageFramesTest, APlotPageTitleStandsBetweenTwoBlank13PointLines)
@@ -301,18 +313,11 @@ TEST_F(PageFramesTest, APlotPageTitleStandsBetweenTwoBlank13PointLines)
     printer.Print({{8, QStringLiteral("after")}});
     pages.PrintPageFooter(kReportBodyEnd);
 
-    const RecordedPage& page = device.pages().back();
-    const PageText* title = page.findText("PUMP CURVE:");
-    ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->tab, 7);
-    EXPECT_EQ(title->font.size, 13);
-    EXPECT_TRUE(title->font.underline);
-    EXPECT_NEAR(title->pos.y(), below + blank, 1e-9);
-    const PageText* after = page.findText("after");
+    const PageText* after =
+        TitleAndLineAfter(device.pages().back(), "PUMP CURVE:", 13, below + blank);
     ASSERT_NE(after, nullptr);
     EXPECT_NEAR(after->pos.y(), below + 3 * blank, 1e-9);
     EXPECT_EQ(after->font.size, 13);
-    EXPECT_FALSE(after->font.underline);
 }
 
 TEST_F(PageFramesTest, ALongPathIsShortenedInTheMiddleAndTheGraphHeaderKeepsItsHeight)
