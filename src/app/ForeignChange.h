@@ -7,7 +7,7 @@
 
 #include "app/ProjectFiles.h"
 
-#include "project/FileStamp.h"
+#include "files/FileStamp.h"
 
 namespace vemora {
 

@@ -24,6 +24,7 @@
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
+#include "platform/TimesFont.h"
 #include "platform/Twips.h"
 
 namespace vemora {
@@ -71,7 +72,7 @@ void frmViewRoughness::BuildControls()
 {
     picGraph = new PictureBox(this);
     picGraph->setObjectName(QStringLiteral("picGraph"));
-    picGraph->surface().setFontName(QStringLiteral("Times New Roman"));
+    picGraph->surface().setFontName(TimesNewRoman());
     picGraph->setCrossHair(true);
     picGraph->setToolTip(QStringLiteral("Pipeline profile"));
     setTwipsGeometry(picGraph, 120, 120, 7260, 5040);

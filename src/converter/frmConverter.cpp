@@ -17,6 +17,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/PictureButton.h"
 #include "platform/TextBox.h"
+#include "platform/TimesFont.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
 
@@ -36,15 +37,10 @@ namespace vemora {
 
 namespace {
 
-QFont timesFont(double points, bool bold)
-{
-    return WindowFont(QStringLiteral("Times New Roman"), points, bold);
-}
-
 QLabel* heading(QWidget* parent, const QString& text, int left, int top, int width, int height)
 {
     QLabel* label = MakeLabel(parent, text, left, top, width, height);
-    label->setFont(timesFont(11.25, true));
+    label->setFont(TimesFont(11.25, true));
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, vbColor(vbcolor::Blue));
     label->setPalette(pal);
@@ -92,7 +88,7 @@ frmConverter::frmConverter(AppContext& ctx, QWidget* parent) : QDialog(parent), 
 {
     setObjectName(QStringLiteral("frmConverter"));
     setWindowTitle(QStringLiteral("  Unit converter"));
-    setFont(timesFont(9, false));
+    setFont(TimesFont(9, false));
     setFixedSize(twipsToPixels(6015), twipsToPixels(2730));
 
     Label1 = heading(this, QStringLiteral("Unit group"), 120, 120, 1935, 375);
@@ -123,7 +119,7 @@ frmConverter::frmConverter(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     sscExit = MakeButton(this, "sscExit", QStringLiteral("E&xit"), 3960, 2280, 1275);
     sscExit->setToolTip(QStringLiteral("Exit the unit converter program"));
     for (PictureButton* b : {sscConvert, sscExit})
-        b->setFont(timesFont(9.75, true));
+        b->setFont(TimesFont(9.75, true));
 
     connect(lstUnit, &QListWidget::currentRowChanged, this, &frmConverter::lstUnit_Click);
     for (int i = 0; i < 2; ++i)

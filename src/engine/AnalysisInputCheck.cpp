@@ -2,6 +2,7 @@
 
 #include "engine/EngineMath.h"
 #include "project/ProjectOptions.h"
+#include "project/ProjectYears.h"
 #include "project/RecordCheck.h"
 #include "project/SystemType.h"
 
@@ -102,7 +103,7 @@ void CheckDemandAndIncome(const ProjectStore& s, InputCheck& c)
 {
     if (HasVaryingDemand(s))
         for (int y = 1; y <= UsedDesignLife(s); ++y)
-            c.NotNegative("demand", s.YearDemand[y], {"", "year", s.SupplyStartYear + y - 1});
+            c.NotNegative("demand", s.YearDemand[y], {"", "year", OperatingCalendarYear(s, y)});
     else
         c.NotNegative("fixed demand", s.FixedDemand);
     c.NotNegative("water price", s.WaterPrice);

@@ -4,8 +4,10 @@
 
 #include "engine/AnalysisInputCheck.h"
 #include "engine/EngineMath.h"
+#include "engine/GravityFlow.h"
 #include "engine/NumberFormat.h"
 #include "project/ProjectOptions.h"
+#include "project/ProjectYears.h"
 #include "project/SystemType.h"
 #include "project/UnitTables.h"
 
@@ -16,12 +18,6 @@ namespace {
 std::string Number(int value)
 {
     return std::to_string(value);
-}
-
-// The calendar year of operating year y.
-int CalendarYear(const ProjectStore& s, int y)
-{
-    return s.SupplyStartYear + y - 1;
 }
 
 std::string Percent(float rate)
@@ -38,12 +34,13 @@ std::string EscalationRates(const ProjectStore& s)
     return rates;
 }
 
-// The first node after the first that stands 1 m or more above the start
-// reservoir's level, which no gravity flow can pass; 0 when none.
+// The first node after the first that stands at least the depth of the
+// pressure-head limit (1 m) above the start reservoir's level, which no
+// gravity flow can pass; 0 when none.
 int NodeAboveStartLevel(const ProjectStore& s, const ResultsStore& r)
 {
     for (int k = 2; k <= UsedNodeCount(s); ++k)
-        if (s.NodeElevation[k] * r.LevelUnitFactor >= r.StartLevelSI + 1.0f) return k;
+        if (s.NodeElevation[k] * r.LevelUnitFactor >= r.StartLevelSI - PressureHeadLimit) return k;
     return 0;
 }
 
@@ -138,13 +135,13 @@ std::string HydraulicsReason(const ProjectStore& s, const AnalysisFailure& f)
                " cannot be computed: its inside diameter, roughness or secondary loss is out of "
                "range.";
     case FailureKind::SystemHeadBeyondNumbers:
-        return "In " + Number(CalendarYear(s, j)) +
+        return "In " + Number(OperatingCalendarYear(s, j)) +
                " the head of the system curve is beyond the range of numbers.";
     case FailureKind::GradelineBeyondNumbers:
-        return "In " + Number(CalendarYear(s, j)) +
+        return "In " + Number(OperatingCalendarYear(s, j)) +
                " the flow or the gradeline is beyond the range of numbers.";
     case FailureKind::SupplyBeyondNumbers:
-        return "In " + Number(CalendarYear(s, j)) +
+        return "In " + Number(OperatingCalendarYear(s, j)) +
                " the shortage or the pumping hours are beyond the range of numbers.";
     default:
         return {};
@@ -172,13 +169,13 @@ std::string PeriodReason(const ProjectStore& s, const AnalysisFailure& f)
 std::string CostsReason(const ProjectStore& s, const AnalysisFailure& f)
 {
     const std::string cannot = ": the energy cost cannot be computed.";
-    const std::string from = "From " + Number(CalendarYear(s, f.Number)) + " on, the ";
+    const std::string from = "From " + Number(OperatingCalendarYear(s, f.Number)) + " on, the ";
     switch (f.Kind) {
     case FailureKind::ZeroOperatingEfficiency:
         return "The pump efficiency is 0 %" + cannot;
     case FailureKind::ZeroDutyEfficiency:
-        return "The pump efficiency at the duty point of " + Number(CalendarYear(s, f.Number)) +
-               " is 0 %" + cannot;
+        return "The pump efficiency at the duty point of " +
+               Number(OperatingCalendarYear(s, f.Number)) + " is 0 %" + cannot;
     case FailureKind::CostsBeyondNumbers:
         return from + "yearly costs grow beyond the range of numbers: " + EscalationRates(s) + ".";
     case FailureKind::IncomeBeyondNumbers:

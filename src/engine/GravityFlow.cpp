@@ -39,7 +39,7 @@ bool HasLowNode(const PipeModel& m, const std::vector<double>& prefix, double st
 {
     const double x = q * q;
     for (int k = 2; k <= m.n; ++k)
-        if (ToFloat(start - m.z[k] - x * prefix[k]) <= -1.0f) return true;
+        if (ToFloat(start - m.z[k] - x * prefix[k]) <= PressureHeadLimit) return true;
     return false;
 }
 

@@ -46,13 +46,13 @@ void LayPumpingGradeline(const PipeModel& m, int y, ResultsStore& r)
     for (int k = m.n - 1; k >= 1; --k)
         r.Gradeline(k, y) = ToFloat(static_cast<double>(r.Gradeline(k + 1, y)) +
                                     r.FrictionHeadLoss(k, y) + r.SecondaryHeadLoss(k, y));
-    float lowest = -1.0f;
+    float lowest = PressureHeadLimit;
     for (int k = 1; k <= m.n; ++k) {
         const float head = ToFloat(static_cast<double>(r.Gradeline(k, y)) - m.z[k]);
         if (head < lowest) lowest = head;
     }
-    if (lowest < -1.0f) {
-        const float lift = -1.0f - lowest;
+    if (lowest < PressureHeadLimit) {
+        const float lift = PressureHeadLimit - lowest;
         for (int k = 1; k <= m.n; ++k)
             r.Gradeline(k, y) = ToFloat(static_cast<double>(r.Gradeline(k, y)) + lift);
     }

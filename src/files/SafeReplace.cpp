@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "files/FileReasons.h"
+#include "files/FileStamp.h"
 #include "files/PathWalk.h"
 
 namespace vemora {
@@ -276,7 +277,7 @@ class TempFile
         }, named{};
         return ::fstat(file_.Get(), &open) == 0 && open.st_nlink > 0 &&
                ::fstatat(folder_, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-               named.st_dev == open.st_dev && named.st_ino == open.st_ino;
+               StampOf(named).SameFile(StampOf(open));
     }
 
     FileHandle file_;

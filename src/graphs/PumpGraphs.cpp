@@ -11,6 +11,7 @@
 #include "graphs/GraphPictures.h"
 #include "graphs/GraphPieces.h"
 #include "graphs/LegendKeys.h"
+#include "platform/TimesFont.h"
 #include "project/UnitTables.h"
 
 namespace vemora {
@@ -69,7 +70,7 @@ double drawPumpAxes(DrawingSurface& s, const PlotFrame& f, const AxisScale& flow
                     const AxisScale& head)
 {
     s.setFontBold(false);
-    s.setFontName(QStringLiteral("Times New Roman"));
+    s.setFontName(TimesNewRoman());
     drawAxes(s, f);
     const double xr = gridLineX(f, flow, flow.divisions);
     s.Line(xr, f.top - PlotFrame::kInset, xr, f.bottom);
@@ -212,7 +213,7 @@ PumpGraphStatus DrawPumpCurveGraph(DrawingSurface& s, PlotFrame& f, const Projec
 
     const AxisScale flow = scaleOver(p.flow);
     const AxisScale head = scaleOver(p.head);
-    s.setFontName(QStringLiteral("Times New Roman"));
+    s.setFontName(TimesNewRoman());
     f = plotFrameFor(s.ScaleWidth(), s.ScaleHeight(),
                      {axisClearOfLabels(s, head, 300, 800), 1050, 570, 470});
     const AxisScale efficiency = scaleOver(p.efficiency);
@@ -270,7 +271,7 @@ PumpGraphStatus DrawPumpSystemCurves(DrawingSurface& s, PlotFrame& f, const Proj
 
     const AxisScale flow = scaleOver(p.flow);
     const AxisScale head = scaleAxis(range.low, range.high);
-    s.setFontName(QStringLiteral("Times New Roman"));
+    s.setFontName(TimesNewRoman());
     f = plotFrameFor(s.ScaleWidth(), s.ScaleHeight(),
                      {axisClearOfLabels(s, head, 300, 800), 600, 570, 470});
     f.setScales(flow, head);

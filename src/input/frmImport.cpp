@@ -11,6 +11,7 @@
 #include "platform/ControlBuilders.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureButton.h"
+#include "platform/TimesFont.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
 
@@ -39,11 +40,6 @@ constexpr int FrameInterval = 100; // ms between animation frames
 
 const QString ErrorTitle = QStringLiteral("Error !");
 
-QFont timesFont(double points, bool bold = false)
-{
-    return WindowFont(QStringLiteral("Times New Roman"), points, bold);
-}
-
 QLabel* wrapped(QWidget* parent, const char* name, const QString& text, int left, int top,
                 int width, int height, bool bold = false)
 {
@@ -51,7 +47,7 @@ QLabel* wrapped(QWidget* parent, const char* name, const QString& text, int left
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(timesFont(bold ? 10 : 9.75, bold));
+    label->setFont(TimesFont(bold ? 10 : 9.75, bold));
     return label;
 }
 
@@ -76,7 +72,7 @@ frmImport::frmImport(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(c
 {
     setObjectName(QStringLiteral("frmImport"));
     setWindowTitle(QStringLiteral("  IMPORT PROFILE DATA WIZARD"));
-    setFont(timesFont(9.75));
+    setFont(TimesFont(9.75));
 
     BuildStep1();
     BuildStep2();
@@ -163,11 +159,11 @@ void frmImport::BuildStep2()
     Frame1 = MakeFrame(fraStep2, "Frame1", QString(), 240, 900, 2700, 1300);
     sscPaste =
         MakeButton(Frame1, "sscPaste", QStringLiteral("         PASTE"), 180, 300, 2340, 720);
-    sscPaste->setFont(timesFont(12, true));
+    sscPaste->setFont(TimesFont(12, true));
     imgWizard2[0] = picture(fraStep2, "imgWizard2(0)", 3600, 720, 1800);
     lblPaste = wrapped(fraStep2, "lblPaste", QStringLiteral("DATA WAS SUCCESSFULLY PASTED !"), 240,
                        3000, 7100, 400, true);
-    lblPaste->setFont(timesFont(13.5, true));
+    lblPaste->setFont(TimesFont(13.5, true));
     QPalette red = lblPaste->palette();
     red.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
     lblPaste->setPalette(red);

@@ -12,6 +12,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
+#include "platform/TimesFont.h"
 #include "platform/Twips.h"
 
 namespace vemora {
@@ -26,7 +27,7 @@ QLabel* boldLabel(QWidget* parent, const char* name, const QString& text, int le
 {
     QLabel* label = MakeLabel(parent, text, left, top, width);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(WindowFont(QStringLiteral("Times New Roman"), 9, true));
+    label->setFont(TimesFont(9, true));
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, color);
     label->setPalette(p);
@@ -46,7 +47,7 @@ frmPumpView::frmPumpView(AppContext& context, QWidget* parent) : QWidget(parent)
     picGraph->setObjectName(QStringLiteral("picGraph"));
     picGraph->setToolTip(QStringLiteral("Pump curve"));
     picGraph->surface().setBackColor(vbcolor::White);
-    picGraph->surface().setFontName(QStringLiteral("Times New Roman"));
+    picGraph->surface().setFontName(TimesNewRoman());
     picGraph->setCrossHair(true);
     setTwipsGeometry(picGraph, 0, 0, 8100, 5175);
 
@@ -128,11 +129,10 @@ void frmPumpView::sscHelp_Click()
 
 void frmPumpView::sscPrintView_Click()
 {
-    PrintCopies(ctx, {QStringLiteral("the pump curve"), PageOrientation::Portrait,
-                      [this](ReportPrinter& printer) {
-                          PrintPumpCurvePage(ctx, printer, picGraph->drawing());
-                      },
-                      drawnHeader_});
+    PrintCopies(
+        ctx, {QStringLiteral("the pump curve"), PageOrientation::Portrait,
+              [this](ReportPrinter& printer) { PrintPumpCurve(ctx, printer, picGraph->drawing()); },
+              drawnHeader_});
 }
 
 } // namespace vemora

@@ -21,6 +21,7 @@
 #include "platform/PictureButton.h"
 #include "platform/Screen.h"
 #include "platform/ScrollBar.h"
+#include "platform/TimesFont.h"
 #include "platform/Twips.h"
 
 namespace vemora {
@@ -61,7 +62,7 @@ frmView::frmView(AppContext& context, QWidget* parent) : QWidget(parent), ctx(co
     picGraph->setObjectName(QStringLiteral("picGraph"));
     picGraph->setToolTip(QStringLiteral("Pipeline profile"));
     picGraph->surface().setBackColor(vbcolor::White);
-    picGraph->surface().setFontName(QStringLiteral("Times New Roman"));
+    picGraph->surface().setFontName(TimesNewRoman());
     picGraph->setCrossHair(true);
     setTwipsGeometry(picGraph, 60, 60, 10485, 5280);
 
@@ -230,7 +231,7 @@ void frmView::sscPrintView_Click()
     const QString end = comEnd->currentText();
     PrintCopies(ctx, {QStringLiteral("the pipeline profile"), PageOrientation::Landscape,
                       [this, begin, end](ReportPrinter& printer) {
-                          PrintViewProfilePlotPage(ctx, printer, picGraph->drawing(), begin, end);
+                          PrintViewProfilePlot(ctx, printer, picGraph->drawing(), begin, end);
                       },
                       drawnHeader_});
 }

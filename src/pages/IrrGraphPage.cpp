@@ -35,12 +35,7 @@ void PrintIrrGraphPage(AppContext& ctx, ReportPrinter& p, int begin, int end)
     const QString irr = IrrText(ctx.results);
 
     PrintGraphPageHeader(ctx, p);
-    p.setFontSize(12);
-    p.Print();
-    p.setFontUnderline(true);
-    p.Print({{7, "IRR GRAPH:"}});
-    p.setFontUnderline(false);
-    p.setFontSize(11);
+    PrintGraphPageTitle(p, QStringLiteral("IRR GRAPH:"));
     p.Print({{8, "Begin IRR:"}});
     p.Print({{8, QString::fromStdString(IrrRateText(begin)) + QStringLiteral(" %")}});
     p.Print({{8, "End IRR:"}});
@@ -53,7 +48,7 @@ void PrintIrrGraphPage(AppContext& ctx, ReportPrinter& p, int begin, int end)
         graph.replay(painter, target, ReplayStyle::Print);
     });
     p.setCurrentY(165);
-    PrintGraphPageFooter(ctx, p);
+    PrintGraphPageFooter(p);
 }
 
 } // namespace vemora

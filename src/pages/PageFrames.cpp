@@ -7,6 +7,7 @@
 #include "app/ProjectFiles.h"
 #include "app/ReadProjectDate.h"
 #include "platform/ReportPrinter.h"
+#include "platform/TimesFont.h"
 #include "project/TextCodec.h"
 
 #ifndef VEMORA_VERSION_TEXT
@@ -105,16 +106,16 @@ QString elidedInTheMiddle(const ReportPrinter& p, const QString& text, double wi
 }
 
 // A label and a value that takes two lines: its one line and an empty line,
-// or its two lines (`lines`, at most two).
-void printTwoLineValue(ReportPrinter& p, const QString& label, const QString& shortLabel,
-                       const QStringList& lines, int column)
+// or its two lines (`lines`, at most two) after the label without its
+// trailing blanks.
+void printTwoLineValue(ReportPrinter& p, const QString& label, const QStringList& lines, int column)
 {
     if (lines.size() <= 1) {
-        p.Print({{7, shortLabel}, {column, lines.value(0)}});
+        p.Print({{7, label}, {column, lines.value(0)}});
         p.Print();
         return;
     }
-    p.Print({{7, label}, {column, lines[0]}});
+    p.Print({{7, WithoutTrailingBlanks(label)}, {column, lines[0]}});
     p.Print({{column, lines[1]}});
 }
 
@@ -140,7 +141,7 @@ QStringList descriptionLines(const ReportPrinter& p, const QString& text, int co
 void printTitleLines(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
 {
     ++ctx.PageNumber;
-    p.setFontName(QStringLiteral("Times New Roman"));
+    p.setFontName(TimesNewRoman());
     p.setFontSize(12);
     p.Print();
     p.Print();
@@ -207,7 +208,7 @@ QStringList disclaimerLines(const QStringList& lineEnds)
 
 void printFooter(ReportPrinter& p, const QStringList& disclaimer)
 {
-    p.setFontName(QStringLiteral("Times New Roman"));
+    p.setFontName(TimesNewRoman());
     p.setFontSize(10);
     p.setFontBold(false);
     p.setForeColor(Qt::black);
@@ -228,6 +229,17 @@ void printFooter(ReportPrinter& p, const QStringList& disclaimer)
     p.setForeColor(Qt::black);
     p.Rule();
     p.EndPage();
+}
+
+// A blank line at `points`, then `title` underlined at tab 7; leaves
+// `points`, not underlined.
+void printTitleAfterBlankLine(ReportPrinter& p, double points, const QString& title)
+{
+    p.setFontSize(points);
+    p.Print();
+    p.setFontUnderline(true);
+    p.Print({{7, title}});
+    p.setFontUnderline(false);
 }
 
 } // namespace
@@ -254,7 +266,7 @@ ReportPages::~ReportPages()
     printer_.setBodyEnd(0, nullptr);
 }
 
-void ReportPages::Begin()
+void ReportPages::PrintPageHeader()
 {
     ReportPrinter& p = printer_;
     const FrameLayout& f = kReportFrame;
@@ -266,12 +278,11 @@ void ReportPages::Begin()
     // line while that line and the body below it stay where they are.
     p.setCurrentY(p.CurrentY() - kDescriptionClearance);
     printDesigner(ctx_, p, f);
-    const QString file = QStringLiteral("Filename :");
-    printTwoLineValue(p, file, file, pathLines(p, FileLabelText(ctx_), f.valueColumn),
-                      f.valueColumn);
+    printTwoLineValue(p, QStringLiteral("Filename :"),
+                      pathLines(p, FileLabelText(ctx_), f.valueColumn), f.valueColumn);
     p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx_)}});
     printTwoLineValue(
-        p, QStringLiteral("Description :"), QStringLiteral("Description : "),
+        p, QStringLiteral("Description : "),
         descriptionLines(p, trimmed(HeaderTexts(ctx_).ProjectDescription), f.valueColumn),
         f.valueColumn);
     p.setCurrentY(p.CurrentY() + kDescriptionClearance);
@@ -282,11 +293,11 @@ void ReportPages::Begin()
 
 void ReportPages::Turn()
 {
-    End(kReportBodyEnd);
-    Begin();
+    PrintPageFooter(kReportBodyEnd);
+    PrintPageHeader();
 }
 
-void ReportPages::End(double footerTop)
+void ReportPages::PrintPageFooter(double footerTop)
 {
     printer_.setBodyEnd(0, nullptr); // the footer lies below the body's end
     printer_.setCurrentY(footerTop);
@@ -308,9 +319,21 @@ void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& p)
     printDateAndPage(ctx, p, f);
 }
 
-void PrintGraphPageFooter(AppContext&, ReportPrinter& p)
+void PrintGraphPageFooter(ReportPrinter& p)
 {
     printFooter(p, disclaimerLines(kLandscapeLineEnds));
+}
+
+void PrintGraphPageTitle(ReportPrinter& p, const QString& title)
+{
+    printTitleAfterBlankLine(p, 12, title);
+    p.setFontSize(11);
+}
+
+void PrintPlotPageTitle(ReportPrinter& p, const QString& title)
+{
+    printTitleAfterBlankLine(p, 13, title);
+    p.Print();
 }
 
 void PrintReportTitle(ReportPrinter& p, int column, const QString& title)

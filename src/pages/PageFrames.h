@@ -1,6 +1,6 @@
 // The frames of every printed page. Portrait report pages are framed by a
-// ReportPages object; landscape graph pages by the wider
-// PrintGraphPageHeader and PrintGraphPageFooter. Each header
+// ReportPages object (PrintPageHeader, PrintPageFooter); landscape graph
+// pages by the wider PrintGraphPageHeader and PrintGraphPageFooter. Each header
 // counts the page in ctx.PageNumber (set to 0 before every copy) and prints
 // the logo, the project's name, designer, file, date (and, on report pages,
 // description), the print date and the page number above a rule. Each
@@ -28,7 +28,7 @@ constexpr double kReportBodyEnd = 240;
 // Where the footer of a report's last page begins.
 constexpr double kReportLastFooter = 245;
 
-// The pages of one portrait report, one after another. Begin prints a page's
+// The pages of one portrait report, one after another. PrintPageHeader prints a page's
 // header: it leaves the printer in Times New Roman 8 pt bold, black, not
 // underlined, with the print position below the header rule, and then
 // prints the report's `heading` (its title block), if any. The header keeps
@@ -37,7 +37,7 @@ constexpr double kReportLastFooter = 245;
 // at most, shortened in the middle with "..." as on graph pages; the
 // description two lines broken at blanks, the second ending in "..." when
 // the text goes on. While a page is open, a line that would reach below
-// kReportBodyEnd turns the page first (Turn). End prints the page's footer
+// kReportBodyEnd turns the page first (Turn). PrintPageFooter prints the page's footer
 // (a rule, the disclaimer, the program line and a second rule) with its top
 // at `footerTop` and ends the page; it leaves 9 pt bold black. A report
 // stopped by a PrintFailure leaves its page open: the object then takes its
@@ -50,10 +50,10 @@ class ReportPages
     ReportPages(const ReportPages&) = delete;
     ReportPages& operator=(const ReportPages&) = delete;
 
-    void Begin();
+    void PrintPageHeader();
     // Ends the page with its footer at kReportBodyEnd and begins the next.
     void Turn();
-    void End(double footerTop = kReportLastFooter);
+    void PrintPageFooter(double footerTop = kReportLastFooter);
 
   private:
     AppContext& ctx_;
@@ -66,7 +66,16 @@ class ReportPages
 // (FileLabelText) on one line, shortened in the middle
 // ("/data/pro...ject.kpj") when it is wider than the line.
 void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& printer);
-void PrintGraphPageFooter(AppContext& ctx, ReportPrinter& printer);
+void PrintGraphPageFooter(ReportPrinter& printer);
+
+// A graph page's title below its header: a blank 12 pt line, then `title`
+// underlined at tab 7; leaves 11 pt, not underlined.
+void PrintGraphPageTitle(ReportPrinter& printer, const QString& title);
+
+// The title of a portrait page of plots or of a table copied from a window,
+// below the page header: a blank 13 pt line, `title` underlined at tab 7 and
+// a blank line; leaves 13 pt, not underlined.
+void PrintPlotPageTitle(ReportPrinter& printer, const QString& title);
 
 // A report's title in 13 pt underlined at tab column `column`; leaves 13 pt,
 // not underlined.

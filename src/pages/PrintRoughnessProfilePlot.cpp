@@ -7,7 +7,7 @@ namespace vemora {
 void PrintRoughnessProfilePlot(ReportPrinter& printer, AppContext& ctx,
                                const RoughnessProfilePage& page)
 {
-    PrintViewProfilePlotPage(ctx, printer, page.Picture, page.BeginDistance, page.EndDistance);
+    PrintViewProfilePlot(ctx, printer, page.Picture, page.BeginDistance, page.EndDistance);
 }
 
 } // namespace vemora

@@ -9,6 +9,7 @@
 #include "graphs/HydraulicProfileGraph.h"
 #include "pages/PageFrames.h"
 #include "platform/ReportPrinter.h"
+#include "project/ProjectYears.h"
 #include "project/SystemType.h"
 #include "project/UnitTables.h"
 
@@ -84,16 +85,11 @@ void PrintProfilePlotPage(AppContext& ctx, ReportPrinter& p, const ProfilePlotSe
     const bool pumping = IsPumping(s);
     const QString head = pumping ? CaptionValue(drawn.Captions.PumpingHead) : QString();
     const QString yearText =
-        QStringLiteral("Year ") + QString::number(s.SupplyStartYear + year - 1);
+        QStringLiteral("Year ") + QString::number(OperatingCalendarYear(s, year));
 
     ReportPages pages(ctx, p);
-    pages.Begin();
-    p.setFontSize(13);
-    p.Print();
-    p.setFontUnderline(true);
-    p.Print({{7, "PROFILE PLOT:"}});
-    p.setFontUnderline(false);
-    p.Print();
+    pages.PrintPageHeader();
+    PrintPlotPageTitle(p, QStringLiteral("PROFILE PLOT:"));
     p.setFontSize(11);
     p.Print({{8, "Begin distance:"}, {28, DistanceText(s, plot.PlotDistance[begin])}});
     p.Print({{8, "End distance:"}, {28, DistanceText(s, plot.PlotDistance[end])}});
@@ -109,7 +105,7 @@ void PrintProfilePlotPage(AppContext& ctx, ReportPrinter& p, const ProfilePlotSe
         graph.replay(painter, target, ReplayStyle::Print);
     });
     PrintLegend(p);
-    pages.End();
+    pages.PrintPageFooter();
 }
 
 } // namespace vemora

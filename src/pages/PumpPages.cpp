@@ -12,16 +12,6 @@ namespace {
 
 constexpr int kGridRowsPerPage = 27;
 
-void PrintTitle(ReportPrinter& p, const char* title)
-{
-    p.setFontSize(13);
-    p.Print();
-    p.setFontUnderline(true);
-    p.Print({{7, QLatin1String(title)}});
-    p.setFontUnderline(false);
-    p.Print();
-}
-
 void PaintGraph(ReportPrinter& p, const Drawing& graph)
 {
     p.PaintDrawing(QRectF(16, 100, 170, 90), [graph](QPainter& painter, const QRectF& target) {
@@ -50,8 +40,8 @@ void PrintGridRow(ReportPrinter& p, const FlexGrid& grid, int row)
 void StartTablePage(ReportPages& pages, ReportPrinter& p, const FlexGrid& duty)
 {
     p.setFontBold(false);
-    pages.Begin();
-    PrintTitle(p, "RESULTS: DUTY POINTS");
+    pages.PrintPageHeader();
+    PrintPlotPageTitle(p, QStringLiteral("RESULTS: DUTY POINTS"));
     p.setFontName(QStringLiteral("Courier New"));
     p.setFontSize(10);
     p.Rule();
@@ -65,39 +55,39 @@ void StartTablePage(ReportPages& pages, ReportPrinter& p, const FlexGrid& duty)
 
 } // namespace
 
-void PrintPumpCurvePage(AppContext& ctx, ReportPrinter& p, const Drawing& graph)
+void PrintPumpCurve(AppContext& ctx, ReportPrinter& p, const Drawing& graph)
 {
     ReportPages pages(ctx, p);
-    pages.Begin();
-    PrintTitle(p, "PUMP CURVE:");
+    pages.PrintPageHeader();
+    PrintPlotPageTitle(p, QStringLiteral("PUMP CURVE:"));
     p.setFontSize(11);
     p.Print();
     PaintGraph(p, graph);
     PrintLegend(p, "- Efficiency curve");
-    pages.End(kReportBodyEnd);
+    pages.PrintPageFooter(kReportBodyEnd);
 }
 
-void PrintPumpSystemCurvePages(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
-                               const QString& dutyYear, const FlexGrid& duty)
+void PrintPumpSystemCurve(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
+                          const QString& dutyYear, const FlexGrid& duty)
 {
     ReportPages pages(ctx, p);
-    pages.Begin();
-    PrintTitle(p, "RESULTS: PUMP & SYSTEM CURVE");
+    pages.PrintPageHeader();
+    PrintPlotPageTitle(p, QStringLiteral("RESULTS: PUMP & SYSTEM CURVE"));
     p.setFontSize(11);
     p.Print({{8, dutyYear.trimmed()}});
     PaintGraph(p, graph);
     PrintLegend(p, "- System curve");
-    pages.End(kReportBodyEnd);
+    pages.PrintPageFooter(kReportBodyEnd);
 
     StartTablePage(pages, p, duty);
     for (int r = 2; r < duty.Rows(); ++r) {
         PrintGridRow(p, duty, r);
         if (r % kGridRowsPerPage == 0) {
-            pages.End(kReportBodyEnd);
+            pages.PrintPageFooter(kReportBodyEnd);
             StartTablePage(pages, p, duty);
         }
     }
-    pages.End();
+    pages.PrintPageFooter();
 }
 
 } // namespace vemora

@@ -112,7 +112,7 @@ void PrintSystemAnalysisGraph(AppContext& ctx, ReportPrinter& p, SystemGraph whi
     else
         incomeLegend(p, page.captions, page.pumping);
     p.setCurrentY(165);
-    PrintGraphPageFooter(ctx, p);
+    PrintGraphPageFooter(p);
 }
 
 } // namespace vemora

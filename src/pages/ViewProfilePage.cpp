@@ -13,6 +13,7 @@
 #include "pages/PageFrames.h"
 #include "platform/Drawing.h"
 #include "platform/ReportPrinter.h"
+#include "project/ProjectYears.h"
 #include "project/UnitSystem.h"
 #include "project/UnitTables.h"
 
@@ -61,12 +62,7 @@ struct LegendEntry
 // line below "LEGEND:"; each key stands at 31 mm, centred beside its name.
 void PrintLegend(ReportPrinter& p, bool gradeline)
 {
-    p.setFontSize(9);
-    p.setCurrentY(102);
-    p.setFontUnderline(true);
-    p.Print({{8, "LEGEND:"}});
-    p.setFontUnderline(false);
-    p.Print();
+    PrintLegendCaption(p, 102);
     std::vector<LegendEntry> entries = {{ComponentSymbol(5), {"Air valve"}},
                                         {ComponentSymbol(4), {"Non-return", "valve"}},
                                         {ComponentSymbol(3), {"Isolating", "valve"}},
@@ -105,8 +101,8 @@ void PrintBesideProfileGraph(ReportPrinter& p, const QString& text)
     p.Print({{8, line}});
 }
 
-void PrintViewProfilePlotPage(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
-                              const QString& beginText, const QString& endText)
+void PrintViewProfilePlot(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
+                          const QString& beginText, const QString& endText)
 {
     const int year = std::clamp<int>(ctx.view.SelectedYear, 1, MaxYears);
     const bool gradeline = !ctx.view.HideGradeline;
@@ -117,12 +113,7 @@ void PrintViewProfilePlotPage(AppContext& ctx, ReportPrinter& p, const Drawing& 
     }
 
     PrintGraphPageHeader(ctx, p);
-    p.setFontSize(12);
-    p.Print();
-    p.setFontUnderline(true);
-    p.Print({{7, "PROFILE PLOT:"}});
-    p.setFontUnderline(false);
-    p.setFontSize(11);
+    PrintGraphPageTitle(p, QStringLiteral("PROFILE PLOT:"));
     p.Print({{8, "Begin distance:"}});
     PrintBesideProfileGraph(p, DistanceText(ctx.store, beginText));
     p.Print({{8, "End distance:"}});
@@ -131,7 +122,7 @@ void PrintViewProfilePlotPage(AppContext& ctx, ReportPrinter& p, const Drawing& 
         p.Print({{8, "Absolute roughness:"}});
         PrintBesideProfileGraph(p, roughness);
         p.Print({{8, QStringLiteral("Year: ") +
-                         QString::number(ctx.store.SupplyStartYear + year - 1)}});
+                         QString::number(OperatingCalendarYear(ctx.store, year))}});
         p.Print({{8, "Flow rate:"}});
         PrintBesideProfileGraph(p, flow);
     } else {
@@ -145,7 +136,7 @@ void PrintViewProfilePlotPage(AppContext& ctx, ReportPrinter& p, const Drawing& 
     });
     PrintLegend(p, gradeline);
     p.setCurrentY(175);
-    PrintGraphPageFooter(ctx, p);
+    PrintGraphPageFooter(p);
 }
 
 } // namespace vemora

@@ -25,7 +25,7 @@ void PrintBesideProfileGraph(ReportPrinter& printer, const QString& text);
 // `beginText` and `endText` are the texts of the view's distance lists. The
 // year and the gradeline switch come from ctx.view. A value that cannot be
 // formed stops the page with a PrintFailure before anything is printed.
-void PrintViewProfilePlotPage(AppContext& ctx, ReportPrinter& printer, const Drawing& graph,
-                              const QString& beginText, const QString& endText);
+void PrintViewProfilePlot(AppContext& ctx, ReportPrinter& printer, const Drawing& graph,
+                          const QString& beginText, const QString& endText);
 
 } // namespace vemora

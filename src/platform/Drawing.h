@@ -22,6 +22,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/TimesFont.h"
+
 class QFont;
 class QPainter;
 class QRectF;
@@ -42,7 +44,7 @@ enum class DrawStyle {
 
 struct DrawFont
 {
-    QString name = QStringLiteral("Times New Roman");
+    QString name = TimesNewRoman();
     double size = 8; // points
     bool bold = false;
     bool operator==(const DrawFont&) const = default;

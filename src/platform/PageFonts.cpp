@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "platform/TimesFont.h"
+
 namespace vemora {
 
 QString printerFontFamily(const QString& requested)
 {
     const QString name = requested.trimmed();
-    if (name.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0)
+    if (name.compare(TimesNewRoman(), Qt::CaseInsensitive) == 0)
         return QStringLiteral("Liberation Serif");
     if (name.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("Liberation Mono");

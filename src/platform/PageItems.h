@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "files/FileReasons.h"
+#include "platform/TimesFont.h"
 
 class QPainter;
 
@@ -25,7 +26,7 @@ enum class PageOrientation { Portrait = 1, Landscape = 2 };
 // the size in points, bold and underline.
 struct PageFont
 {
-    QString name = QStringLiteral("Times New Roman");
+    QString name = TimesNewRoman();
     double size = 12.0;
     bool bold = false;
     bool underline = false;

@@ -29,7 +29,7 @@ class CostReport
         const ResultsStore& r = ctx_.results;
         p_.setFontBold(false);
         ReportPages pages(ctx_, p_);
-        pages.Begin();
+        pages.PrintPageHeader();
         PrintReportTitle(p_, 40, QStringLiteral("COST ANALYSIS"));
         p_.setFontSize(12);
         p_.Print();
@@ -60,7 +60,7 @@ class CostReport
                    s.EscalationRate);
         annualLine("Energy cost", r.YearEnergy[1], s.EnergyEscalationRate);
 
-        pages.End();
+        pages.PrintPageFooter();
     }
 
   private:

@@ -12,6 +12,7 @@
 #include "pages/PageFrames.h"
 #include "platform/ReportPrinter.h"
 #include "project/ProjectOptions.h"
+#include "project/ProjectYears.h"
 #include "project/SystemType.h"
 #include "reports/ReportTexts.h"
 #include "reports/Reports.h"
@@ -58,7 +59,7 @@ std::vector<DemandRow> DemandRows(const AppContext& ctx, int years)
         const double demand = HasVaryingDemand(s) ? s.YearDemand[i] : s.FixedDemand;
         const double flow = pumping ? s.PumpingHours * double(r.YearFlow[i]) / 24 : r.YearFlow[i];
         DemandRow row;
-        row.year = QString::number(s.SupplyStartYear + i - 1);
+        row.year = QString::number(OperatingCalendarYear(s, i));
         row.yield = Decimals(DivideOrFail(flow, r.DemandUnitFactor), 3);
         row.supplied = Decimals(demand - r.YearShortage[i], 3);
         row.shortage = Decimals(r.YearShortage[i], 3);
@@ -110,7 +111,7 @@ void PrintDemandYieldTable(AppContext& ctx, ReportPrinter& p)
             TurnTablePage(ctx, pages, p, heading);
         }
     }
-    pages.End();
+    pages.PrintPageFooter();
 }
 
 } // namespace vemora

@@ -56,7 +56,7 @@ void PrintEnergyData(AppContext& ctx, ReportPrinter& p)
 {
     const EnergyInputs in = ReadInputWindow(ctx).energy;
     ReportPages pages(ctx, p);
-    pages.Begin();
+    pages.PrintPageHeader();
     p.setFontSize(13);
     p.Print();
     p.setFontUnderline(true);
@@ -94,7 +94,7 @@ void PrintEnergyData(AppContext& ctx, ReportPrinter& p)
     p.Print({{7, QStringLiteral("Pumping hours per day - ") + in.PumpingHours.trimmed()}});
     p.Print({{7, QStringLiteral("Number of summer months - ") + in.SummerMonths +
                      QStringLiteral(" months")}});
-    pages.End();
+    pages.PrintPageFooter();
 }
 
 } // namespace vemora

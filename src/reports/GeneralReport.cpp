@@ -33,12 +33,12 @@ class GeneralReport
 
     void Print()
     {
-        pages_.Begin();
+        pages_.PrintPageHeader();
         periods();
         demand();
         reservoirs();
         if (pumping()) pumpData();
-        pages_.End();
+        pages_.PrintPageFooter();
     }
 
   private:

@@ -14,6 +14,7 @@
 #include "platform/ReportPrinter.h"
 #include "project/NodeTypes.h"
 #include "project/ProjectOptions.h"
+#include "project/ProjectYears.h"
 #include "project/SystemType.h"
 #include "reports/Reports.h"
 
@@ -53,12 +54,12 @@ class HydraulicReport
         for (int i = 1; i <= nodes; ++i) {
             nodeRow(i);
             if (i % kNodesPerPage == 0 && i <= 18 * kNodesPerPage) {
-                pages_.End(kReportBodyEnd);
+                pages_.PrintPageFooter(kReportBodyEnd);
                 p_.setFontBold(false);
                 pageTop(false);
             }
         }
-        pages_.End();
+        pages_.PrintPageFooter();
     }
 
   private:
@@ -88,7 +89,7 @@ class HydraulicReport
 
     void pageTop(bool first)
     {
-        pages_.Begin();
+        pages_.PrintPageHeader();
         PrintReportTitle(p_, 40, QStringLiteral("HYDRAULIC ANALYSIS"));
         p_.setFontSize(6);
         p_.Print();
@@ -96,7 +97,7 @@ class HydraulicReport
         if (first) p_.setForeColor(QColor(128, 0, 0));
         p_.Print({{9, flowText_},
                   {60, headText_},
-                  {110, QStringLiteral("Year: %1").arg(ctx_.store.SupplyStartYear + year_ - 1)}});
+                  {110, QStringLiteral("Year: %1").arg(OperatingCalendarYear(ctx_.store, year_))}});
         p_.setForeColor(Qt::black);
         tableHeading();
     }

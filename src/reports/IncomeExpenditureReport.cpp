@@ -105,7 +105,7 @@ void PrintIncomeExpenditureTable(AppContext& ctx, ReportPrinter& p)
             TurnTablePage(ctx, pages, p, heading);
         }
     }
-    pages.End();
+    pages.PrintPageFooter();
 }
 
 } // namespace vemora

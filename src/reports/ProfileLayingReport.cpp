@@ -68,7 +68,7 @@ void PrintTableHeading(const ProfileInputs& in, ReportPrinter& p)
 void StartPage(AppContext& ctx, ReportPages& pages, ReportPrinter& p)
 {
     p.setFontBold(false);
-    pages.Begin();
+    pages.PrintPageHeader();
     PrintTitle(ctx, p);
 }
 
@@ -83,7 +83,7 @@ void PrintNodeRows(AppContext& ctx, ReportPages& pages, const ProfileInputs& in,
         }
         p.EndLine();
         if (r % kNodesPerPage == 0 && r <= kLastBreak) {
-            pages.End(kReportBodyEnd);
+            pages.PrintPageFooter(kReportBodyEnd);
             StartPage(ctx, pages, p);
             PrintTableHeading(in, p);
         }
@@ -171,11 +171,11 @@ void PrintProfileData(AppContext& ctx, ReportPrinter& p)
     PrintTableHeading(in, p);
     PrintNodeRows(ctx, pages, in, p);
 
-    pages.End();
+    pages.PrintPageFooter();
     StartPage(ctx, pages, p); // the header's face at 13 points for the whole page
     PrintCharacteristics(in, p);
     PrintLaying(ctx, p);
-    pages.End();
+    pages.PrintPageFooter();
 }
 
 } // namespace vemora

@@ -92,7 +92,7 @@ void PrintRatesAndSales(AppContext& ctx, ReportPrinter& p)
     const QString symbol = CurrencyText(ctx);
     p.setFontBold(false);
     ReportPages pages(ctx, p);
-    pages.Begin();
+    pages.PrintPageHeader();
     p.setFontSize(12);
     p.Print();
     p.setFontUnderline(true);
@@ -102,7 +102,7 @@ void PrintRatesAndSales(AppContext& ctx, ReportPrinter& p)
     PrintCosts(in, symbol, p);
     PrintOperational(in, symbol, p);
     PrintRates(ctx, in, symbol, p);
-    pages.End();
+    pages.PrintPageFooter();
 }
 
 } // namespace vemora

@@ -21,7 +21,7 @@ void PrintTableHeading(AppContext& ctx, ReportPages& pages, ReportPrinter& p,
 {
     const bool pumping = IsPumping(ctx.store);
     p.setFontBold(false);
-    pages.Begin();
+    pages.PrintPageHeader();
     PrintReportTitle(p, heading.titleColumn, heading.title);
     p.setFontSize(6);
     p.Print();
@@ -43,7 +43,7 @@ void PrintTableHeading(AppContext& ctx, ReportPages& pages, ReportPrinter& p,
 void TurnTablePage(AppContext& ctx, ReportPages& pages, ReportPrinter& p,
                    const TableHeading& heading)
 {
-    pages.End(kReportBodyEnd);
+    pages.PrintPageFooter(kReportBodyEnd);
     PrintTableHeading(ctx, pages, p, heading);
 }
 

@@ -20,6 +20,7 @@
 #include "platform/ControlBuilders.h"
 #include "platform/PictureButton.h"
 #include "platform/PrinterPageDevice.h"
+#include "platform/TimesFont.h"
 #include "reports/frmSelectYear.h"
 
 namespace vemora {
@@ -88,7 +89,7 @@ frmPrint::frmPrint(AppContext& ctx, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("  PRINT"));
-    setFont(WindowFont(QStringLiteral("Times New Roman"), 9.75, true));
+    setFont(TimesFont(9.75, true));
     setMouseTracking(true);
 
     Label1 = new QLabel(QStringLiteral("Select what to print"), this);

@@ -8,6 +8,8 @@
 #include "platform/ControlBuilders.h"
 #include "platform/DefaultButton.h"
 #include "platform/PictureButton.h"
+#include "platform/TimesFont.h"
+#include "project/ProjectYears.h"
 
 namespace vemora {
 
@@ -15,7 +17,7 @@ frmSelectYear::frmSelectYear(AppContext& ctx, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmSelectYear"));
     setWindowTitle(QStringLiteral("Select year"));
-    setFont(WindowFont(QStringLiteral("Times New Roman"), 9));
+    setFont(TimesFont(9));
     const QString hint =
         QStringLiteral("Select the year for which the hydraulic analysis should be printed");
 
@@ -35,7 +37,7 @@ frmSelectYear::frmSelectYear(AppContext& ctx, QWidget* parent) : QDialog(parent)
 
     const int life = ctx_.store.DesignLife;
     for (int i = 1; i <= life; ++i)
-        comYear->addItem(QStringLiteral("Year %1").arg(ctx_.store.SupplyStartYear + i - 1));
+        comYear->addItem(QStringLiteral("Year %1").arg(OperatingCalendarYear(ctx_.store, i)));
     comYear->setCurrentIndex(0);
 
     connect(sscOK, &PictureButton::clicked, this, &frmSelectYear::sscOK_Click);

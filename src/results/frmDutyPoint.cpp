@@ -8,6 +8,7 @@
 #include "platform/DefaultButton.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
+#include "platform/TimesFont.h"
 #include "platform/Twips.h"
 
 namespace vemora {
@@ -21,11 +22,11 @@ frmDutyPoint::frmDutyPoint(AppContext& context, QWidget* parent) : QDialog(paren
 
     Label1 = MakeLabel(this, QString::fromUtf8(DutyPointWarningText), 120, 120, 7200, 255);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(WindowFont(QStringLiteral("Times New Roman"), 9, true));
+    Label1->setFont(TimesFont(9, true));
     picDuty = new PictureBox(this);
     picDuty->setObjectName(QStringLiteral("picDuty"));
     picDuty->surface().setBackColor(vbcolor::White);
-    picDuty->surface().setFontName(QStringLiteral("Times New Roman"));
+    picDuty->surface().setFontName(TimesNewRoman());
     setTwipsGeometry(picDuty, 120, 480, 7200, 4800);
 
     MakeImage(this, "imgPumpCurve", QPixmap::fromImage(PumpCurveKey()), 240, 5460);

@@ -14,6 +14,7 @@
 #include "platform/PictureButton.h"
 #include "platform/Screen.h"
 #include "platform/ScrollBar.h"
+#include "platform/TimesFont.h"
 #include "platform/Twips.h"
 
 namespace vemora {
@@ -28,7 +29,7 @@ QLabel* readOutLabel(QWidget* parent, const char* name, const QString& text, int
 {
     QLabel* label = MakeLabel(parent, text, left, 60, width);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(WindowFont(QStringLiteral("Times New Roman"), 9, true));
+    label->setFont(TimesFont(9, true));
     label->setStyleSheet(QStringLiteral("background: white"));
     return label;
 }
@@ -46,7 +47,7 @@ frmIRRView::frmIRRView(AppContext& context, QWidget* parent) : QWidget(parent), 
     picIRR->setObjectName(QStringLiteral("picIRR"));
     picIRR->setToolTip(QStringLiteral("IRR graph"));
     picIRR->surface().setBackColor(vbcolor::White);
-    picIRR->surface().setFontName(QStringLiteral("Times New Roman"));
+    picIRR->surface().setFontName(TimesNewRoman());
     picIRR->setCrossHair(true);
     // A band above the picture holds the heading of the read-out, which
     // gives the cursor's position, not the curve's values; the read-out row
@@ -54,7 +55,7 @@ frmIRRView::frmIRRView(AppContext& context, QWidget* parent) : QWidget(parent), 
     setTwipsGeometry(picIRR, 0, HeadingBand, 10095, 5655 - HeadingBand);
     QLabel* heading = MakeLabel(this, QStringLiteral("At the cursor:"), 1560, 0, 1380, HeadingBand);
     heading->setObjectName(QStringLiteral("lblAtCursor"));
-    heading->setFont(WindowFont(QStringLiteral("Times New Roman"), 9, true));
+    heading->setFont(TimesFont(9, true));
     Label1 = readOutLabel(picIRR, "Label1", QStringLiteral("IRR :"), 1560, 540);
     lblX = readOutLabel(picIRR, "lblX", QString(), 2160, 1500);
     Label2 = readOutLabel(picIRR, "Label2", QStringLiteral("NPV of (Income - Expenditure):"), 4200,

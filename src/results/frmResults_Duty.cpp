@@ -9,6 +9,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
+#include "project/ProjectYears.h"
 #include "project/UnitTables.h"
 #include "results/frmResults.h"
 
@@ -68,7 +69,7 @@ void frmResults::FillDutyPointTable()
     boldCell(g, 1, 3, QStringLiteral("%"));
 
     for (int y = 1; y <= years; ++y) {
-        g->setTextMatrix(y + 1, 0, QString::number(s.SupplyStartYear + y - 1));
+        g->setTextMatrix(y + 1, 0, QString::number(OperatingCalendarYear(s, y)));
         g->setTextMatrix(y + 1, 1, converted(r.YearDutyFlow[y], r.PumpFlowUnitFactor, 3));
         g->setTextMatrix(y + 1, 2, converted(r.YearPumpHead[y], r.PumpHeadUnitFactor, 3));
         g->setTextMatrix(y + 1, 3, QString::fromStdString(FormatFixed(r.YearDutyEfficiency[y], 2)));

@@ -17,6 +17,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Screen.h"
 #include "platform/ScrollBar.h"
+#include "project/ProjectYears.h"
 #include "results/frmResults.h"
 
 namespace vemora {
@@ -29,7 +30,7 @@ constexpr int CostHelpTopic = 6030;
 
 QString CalendarYear(const ProjectStore& s, int year)
 {
-    return QString::number(s.SupplyStartYear + year - 1);
+    return QString::number(OperatingCalendarYear(s, year));
 }
 
 // The two view windows a switch of working window closes when they show.
@@ -201,8 +202,8 @@ void frmResults::sscPrintDutyYear_Click()
 {
     PrintCopies(ctx, {QStringLiteral("the duty point pages"), PageOrientation::Portrait,
                       [this](ReportPrinter& printer) {
-                          PrintPumpSystemCurvePages(ctx, printer, picDuty->drawing(),
-                                                    lblDutyYear->text(), *msgDuty);
+                          PrintPumpSystemCurve(ctx, printer, picDuty->drawing(),
+                                               lblDutyYear->text(), *msgDuty);
                       }});
 }
 

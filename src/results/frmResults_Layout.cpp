@@ -16,6 +16,7 @@
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
+#include "platform/TimesFont.h"
 #include "platform/Twips.h"
 #include "results/frmResults.h"
 
@@ -100,7 +101,7 @@ PictureBox* MakePicture(QWidget* parent, const char* name, int left, int top, in
 {
     auto* picture = new PictureBox(parent);
     picture->setObjectName(QString::fromLatin1(name));
-    picture->surface().setFontName(QStringLiteral("Times New Roman"));
+    picture->surface().setFontName(TimesNewRoman());
     setTwipsGeometry(picture, left, top, width, height);
     return picture;
 }
@@ -391,9 +392,9 @@ QWidget* frmResults::BuildCostPage()
 {
     auto* page = new QWidget(this); // the window's font from the start
     page->setObjectName(QStringLiteral("pageCost"));
-    page->setFont(WindowFont(QStringLiteral("Times New Roman"), 9, false));
-    const QFont title = WindowFont(QStringLiteral("Times New Roman"), 12, true);
-    const QFont caption = WindowFont(QStringLiteral("Times New Roman"), 9.75, true);
+    page->setFont(TimesFont(9, false));
+    const QFont title = TimesFont(12, true);
+    const QFont caption = TimesFont(9.75, true);
 
     Label10 =
         MakeNamedLabel(page, "Label10", QStringLiteral("Total capital cost"), 165, 135, 4500, 360);

@@ -14,6 +14,7 @@
 #include "project/Currency.h"
 #include "project/NodeTypes.h"
 #include "project/ProjectOptions.h"
+#include "project/ProjectYears.h"
 #include "project/SystemType.h"
 #include "results/frmResults.h"
 
@@ -105,7 +106,7 @@ void frmResults::FillDemandYieldTable()
                     : flow / r.DemandUnitFactor;
         const float demand = HasVaryingDemand(s) ? s.YearDemand[y] : s.FixedDemand;
         const float supplied = demand - r.YearShortage[y];
-        g->setTextMatrix(y + 1, 0, QString::number(s.SupplyStartYear + y - 1));
+        g->setTextMatrix(y + 1, 0, QString::number(OperatingCalendarYear(s, y)));
         g->setTextMatrix(y + 1, 1, Text(FormatFixed(yield, 3)));
         g->setTextMatrix(y + 1, 2, Text(FormatFixed(supplied, 3)));
         g->setTextMatrix(y + 1, 3, Text(FormatFixed(r.YearShortage[y], 3)));

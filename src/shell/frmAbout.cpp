@@ -8,6 +8,7 @@
 #include "platform/ControlBuilders.h"
 #include "platform/DefaultButton.h"
 #include "platform/PictureButton.h"
+#include "platform/TimesFont.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
 #include "shell/Pictures.h"
@@ -21,7 +22,7 @@ frmAbout::frmAbout(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("  ABOUT THE PROGRAMS"));
     setFixedSize(twipsToPixels(6600), twipsToPixels(4080));
-    setFont(WindowFont(QStringLiteral("Times New Roman"), 10));
+    setFont(TimesFont(10));
 
     imgVEMORA = new QLabel(this);
     imgVEMORA->setObjectName(QStringLiteral("imgVEMORA"));
@@ -46,7 +47,7 @@ frmAbout::frmAbout(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
         MakeButton(this, "sscSystemInfo", QStringLiteral("&System Info..."), 4800, 3240, 1560, 495);
     sscSystemInfo->setToolTip(QStringLiteral("System Info"));
     for (PictureButton* b : {sscOK, sscSystemInfo})
-        b->setFont(WindowFont(QStringLiteral("Times New Roman"), 10, true));
+        b->setFont(TimesFont(10, true));
     connect(sscOK, &PictureButton::clicked, this, &frmAbout::sscOK_Click);
     SetDefaultButton(this, sscOK);
     connect(sscSystemInfo, &PictureButton::clicked, this, &frmAbout::sscSystemInfo_Click);

@@ -8,6 +8,7 @@
 
 #include "app/AppContext.h"
 #include "platform/PictureButton.h"
+#include "platform/TimesFont.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
 #include "shell/Pictures.h"
@@ -17,15 +18,6 @@
 namespace vemora {
 
 namespace {
-
-QFont agreementFont(double points, bool bold)
-{
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setStyleHint(QFont::Serif);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
 
 void setCaptionColour(PictureButton* b, uint32_t colour)
 {
@@ -47,13 +39,13 @@ frmAgree::frmAgree(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     setWindowTitle(QStringLiteral("  Vemora  -  AGREEMENT"));
     setWindowIcon(ProgramIcon());
     setFixedSize(twipsToPixels(7200), twipsToPixels(5400));
-    setFont(agreementFont(10, false));
+    setFont(TimesFont(10, false));
 
     imgLCC = new QLabel(this);
     setTwipsGeometry(imgLCC, 240, 240, 1440, 1440);
 
     Label1 = new QLabel(QStringLiteral("Agreement:"), this);
-    Label1->setFont(agreementFont(14, true));
+    Label1->setFont(TimesFont(14, true));
     setTwipsGeometry(Label1, 1920, 240, 4920, 420);
 
     Label2 = new QLabel(QStringLiteral("Please read the following agreement and if you accept the "
@@ -86,7 +78,7 @@ frmAgree::frmAgree(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     sscCancel->setToolTip(QStringLiteral("I do not accept the agreement"));
     setTwipsGeometry(sscCancel, 3840, 4440, 2040, 495);
     for (PictureButton* b : {sscAccept, sscCancel}) {
-        b->setFont(agreementFont(10, true));
+        b->setFont(TimesFont(10, true));
         connect(b, &PictureButton::MouseMove, this, [this, b] { sscButton_MouseMove(b); });
     }
     connect(sscAccept, &PictureButton::clicked, this, &frmAgree::sscAccept_Click);

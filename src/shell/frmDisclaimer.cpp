@@ -8,6 +8,7 @@
 #include "platform/ControlBuilders.h"
 #include "platform/DefaultButton.h"
 #include "platform/PictureButton.h"
+#include "platform/TimesFont.h"
 #include "platform/Twips.h"
 #include "shell/Pictures.h"
 
@@ -38,13 +39,13 @@ frmDisclaimer::frmDisclaimer(AppContext& ctx, QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmDisclaimer"));
     setWindowTitle(QStringLiteral("  DISCLAIMER"));
     setFixedSize(twipsToPixels(7800), twipsToPixels(4080));
-    setFont(WindowFont(QStringLiteral("Times New Roman"), 10));
+    setFont(TimesFont(10));
 
     imgLCC = new QLabel(this);
     imgLCC->setObjectName(QStringLiteral("imgLCC"));
     setTwipsGeometry(imgLCC, 240, 2400, 1440, 1440);
     sscOK = MakeButton(this, "sscOK", QStringLiteral("&OK"), 6000, 3345, 1560, 495);
-    sscOK->setFont(WindowFont(QStringLiteral("Times New Roman"), 10, true));
+    sscOK->setFont(TimesFont(10, true));
     connect(sscOK, &PictureButton::clicked, this, &frmDisclaimer::sscOK_Click);
     SetDefaultButton(this, sscOK);
 

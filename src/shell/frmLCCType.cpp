@@ -9,6 +9,7 @@
 #include "platform/ControlBuilders.h"
 #include "platform/DefaultButton.h"
 #include "platform/PictureButton.h"
+#include "platform/TimesFont.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
 #include "project/SystemType.h"
@@ -21,16 +22,10 @@ frmLCCType::frmLCCType(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_
     setObjectName(QStringLiteral("frmLCCType"));
     setWindowTitle(QStringLiteral("  SYSTEM TYPE"));
     setFixedSize(twipsToPixels(4560), twipsToPixels(3360));
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSize(10);
-    setFont(font);
+    setFont(TimesFont(10));
 
     Label1 = new QLabel(QStringLiteral("Select the system type"), this);
-    QFont bold = font;
-    bold.setBold(true);
-    bold.setPointSize(12);
-    Label1->setFont(bold);
+    Label1->setFont(TimesFont(12, true));
     setTwipsGeometry(Label1, 240, 180, 4080, 360);
 
     Frame1 = new QGroupBox(QStringLiteral("Select the pipeline system"), this);

@@ -15,6 +15,7 @@
 #include "platform/FieldBehaviours.h"
 #include "platform/PictureButton.h"
 #include "platform/ScrollBar.h"
+#include "platform/TimesFont.h"
 #include "platform/Twips.h"
 #include "platform/Ui.h"
 #include "project/Currency.h"
@@ -26,11 +27,6 @@ namespace vemora {
 namespace {
 
 const QString DialogHint = QStringLiteral("Set the Preferences for the project");
-
-QFont timesFont(int points, bool bold)
-{
-    return WindowFont(QStringLiteral("Times New Roman"), points, bold);
-}
 
 // "#0.00" and "%": 1050 hundredths read "10.50%".
 QString PercentLabel(double percent)
@@ -45,12 +41,12 @@ frmPref::frmPref(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
     setObjectName(QStringLiteral("frmPref"));
     setWindowTitle(QStringLiteral("  USER PREFERENCES"));
     setFixedSize(twipsToPixels(6300), twipsToPixels(4560));
-    setFont(timesFont(10, false));
+    setFont(TimesFont(10, false));
     fields_ = new FieldBehaviours(this, [this](const QString& hint) { ShowHint(hint); });
 
     Label1 =
         MakeLabel(this, QStringLiteral("Set your preferences on this screen"), 240, 180, 5820, 360);
-    Label1->setFont(timesFont(12, true));
+    Label1->setFont(TimesFont(12, true));
 
     Frame1 = MakeFrame(this, "Frame1", QStringLiteral("Rates"), 240, 660, 5820, 1380);
     Label4 = MakeLabel(Frame1, QStringLiteral("Preliminary & General"), 180, 420, 2160);

@@ -241,8 +241,8 @@ TEST_F(RoughnessViewTest, ThePageIsTheProfileViewPageLineForLine)
         RecordingPageDevice view;
         {
             ReportPrinter printer(view);
-            PrintViewProfilePlotPage(ctx, printer, v->picGraph->drawing(),
-                                     v->comBegin->currentText(), v->comEnd->currentText());
+            PrintViewProfilePlot(ctx, printer, v->picGraph->drawing(), v->comBegin->currentText(),
+                                 v->comEnd->currentText());
         }
         ASSERT_EQ(calibration.pages().size(), 1u);
         ASSERT_EQ(view.pages().size(), 1u);

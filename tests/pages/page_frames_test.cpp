@@ -33,12 +33,12 @@ class PageFramesTest : public ::testing::Test
             PrintGraphPageHeader(ctx, printer);
             printer.Print({{1, QStringLiteral("body")}});
             printer.setCurrentY(165);
-            PrintGraphPageFooter(ctx, printer);
+            PrintGraphPageFooter(printer);
         } else {
             ReportPages pages(ctx, printer);
-            pages.Begin();
+            pages.PrintPageHeader();
             printer.Print({{1, QStringLiteral("body")}});
-            pages.End(kReportBodyEnd);
+            pages.PrintPageFooter(kReportBodyEnd);
         }
         return device.pages().back();
     }
@@ -193,13 +193,13 @@ TEST_F(PageFramesTest, ALineThatWouldReachTheFooterTurnsThePage)
     ReportPages pages(ctx, printer, [this] {
         printer.Print({{7, QStringLiteral("TITLE BLOCK")}});
     });
-    pages.Begin();
+    pages.PrintPageHeader();
     printer.setFontSize(12);
     printer.setFontBold(false);
     const int line = 60; // more than a page holds
     for (int n = 1; n <= line; ++n)
         printer.Print({{9, QStringLiteral("line %1").arg(n)}});
-    pages.End();
+    pages.PrintPageFooter();
 
     ASSERT_EQ(device.pages().size(), 2u);
     const RecordedPage& first = device.pages()[0];
@@ -235,7 +235,7 @@ TEST_F(PageFramesTest, AReportStoppedOnAnOpenPageLeavesThePrinterNoPageTurn)
 {
     {
         ReportPages pages(ctx, printer);
-        pages.Begin(); // and a PrintFailure ends the report before its footer
+        pages.PrintPageHeader(); // and a PrintFailure ends the report before its footer
     }
     printer.setFontSize(12);
     for (int n = 1; n <= 60; ++n)
@@ -269,6 +269,62 @@ TEST_F(PageFramesTest, TheGraphFrameIsLandscapeAndWiderWithTheFileLabel)
     EXPECT_NE(PrintPage(true).findText(QString(100, 'f')), nullptr);
     ctx.store.ProjectFilePath = std::string(101, 'f');
     EXPECT_NE(PrintPage(true).findText(QString(101, 'f')), nullptr);
+}
+
+// Checks a page title printed underlined at tab 7 in `points` with its top
+// at `top`, and that the line "after" it is not underlined; that line.
+const PageText* TitleAndLineAfter(const RecordedPage& page, const char* text, double points,
+                                  double top)
+{
+    const PageText* title = page.findText(text);
+    EXPECT_NE(title, nullptr) << text;
+    if (!title) return nullptr;
+    EXPECT_EQ(title->tab, 7);
+    EXPECT_EQ(title->font.size, points);
+    EXPECT_TRUE(title->font.underline);
+    EXPECT_NEAR(title->pos.y(), top, 1e-9);
+    const PageText* after = page.findText("after");
+    if (after) {
+        EXPECT_FALSE(after->font.underline);
+    }
+    return after;
+}
+
+TEST_F(PageFramesTest, AGraphPageTitleFollowsABlankLineUnderlinedAndLeaves11Points)
+{
+    PrintGraphPageHeader(ctx, printer);
+    const double below = printer.CurrentY();
+    printer.setFontSize(12);
+    const double blank = printer.TextHeight();
+    printer.setFontSize(8);
+    PrintGraphPageTitle(printer, QStringLiteral("IRR GRAPH:"));
+    printer.Print({{8, QStringLiteral("after")}});
+    printer.setCurrentY(165);
+    PrintGraphPageFooter(printer);
+
+    const PageText* after =
+        TitleAndLineAfter(device.pages().back(), "IRR GRAPH:", 12, below + blank);
+    ASSERT_NE(after, nullptr);
+    EXPECT_EQ(after->font.size, 11);
+}
+
+TEST_F(PageFramesTest, APlotPageTitleStandsBetweenTwoBlank13PointLines)
+{
+    ReportPages pages(ctx, printer);
+    pages.PrintPageHeader();
+    const double below = printer.CurrentY();
+    printer.setFontSize(13);
+    const double blank = printer.TextHeight();
+    printer.setFontSize(8);
+    PrintPlotPageTitle(printer, QStringLiteral("PUMP CURVE:"));
+    printer.Print({{8, QStringLiteral("after")}});
+    pages.PrintPageFooter(kReportBodyEnd);
+
+    const PageText* after =
+        TitleAndLineAfter(device.pages().back(), "PUMP CURVE:", 13, below + blank);
+    ASSERT_NE(after, nullptr);
+    EXPECT_NEAR(after->pos.y(), below + 3 * blank, 1e-9);
+    EXPECT_EQ(after->font.size, 13);
 }
 
 TEST_F(PageFramesTest, ALongPathIsShortenedInTheMiddleAndTheGraphHeaderKeepsItsHeight)

@@ -40,7 +40,7 @@ class PumpPagesTest : public ::testing::Test
     {
         RecordingPageDevice device;
         ReportPrinter printer(device);
-        PrintPumpSystemCurvePages(ctx, printer, Drawing(), " Year 2001 ", duty);
+        PrintPumpSystemCurve(ctx, printer, Drawing(), " Year 2001 ", duty);
         printer.EndDoc();
         return device.pages();
     }
@@ -123,7 +123,7 @@ TEST_F(PumpPagesTest, PumpCurvePageNamesTheEfficiencyCurve)
     RecordingPageDevice device;
     {
         ReportPrinter printer(device);
-        PrintPumpCurvePage(ctx, printer, Drawing());
+        PrintPumpCurve(ctx, printer, Drawing());
     }
     ASSERT_EQ(device.pages().size(), 1u);
     const RecordedPage& page = device.pages()[0];

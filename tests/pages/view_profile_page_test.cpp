@@ -39,7 +39,7 @@ class ViewProfilePageTest : public ::testing::Test
         RecordingPageDevice device;
         {
             ReportPrinter printer(device);
-            PrintViewProfilePlotPage(ctx, printer, Drawing(), " 0 ", "1250.5");
+            PrintViewProfilePlot(ctx, printer, Drawing(), " 0 ", "1250.5");
         }
         EXPECT_EQ(device.pages().size(), 1u);
         return device.pages().empty() ? RecordedPage() : device.pages()[0];
@@ -140,7 +140,7 @@ TEST_F(ViewProfilePageTest, NonFiniteRoughnessStopsBeforeAnyPage)
     RecordingPageDevice device;
     {
         ReportPrinter printer(device);
-        EXPECT_THROW(PrintViewProfilePlotPage(ctx, printer, Drawing(), "0", "1"), PrintFailure);
+        EXPECT_THROW(PrintViewProfilePlot(ctx, printer, Drawing(), "0", "1"), PrintFailure);
     }
     EXPECT_TRUE(device.pages().empty());
 }

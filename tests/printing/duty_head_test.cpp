@@ -62,7 +62,7 @@ TEST_F(DutyHeadTest, TheTableTheCaptionAndThePrintedPagesShowOneHead)
     // The duty pages print the table's rows as they stand.
     const size_t first = pages().size();
     ReportPrinter printer(device);
-    PrintPumpSystemCurvePages(ctx, printer, Drawing(), w->lblDutyYear->text(), *w->msgDuty);
+    PrintPumpSystemCurve(ctx, printer, Drawing(), w->lblDutyYear->text(), *w->msgDuty);
     printer.EndDoc();
     ASSERT_GE(pages().size(), first + 2);
     EXPECT_NE(pages()[first + 1].findText(w->msgDuty->TextMatrix(2, 2)), nullptr);

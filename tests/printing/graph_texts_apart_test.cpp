@@ -45,8 +45,8 @@ class GraphTextsApartTest : public ReportsTest
         QTest::mouseClick(input->sscViewProfile, Qt::LeftButton);
         auto* profile = static_cast<frmView*>(ctx.windows.profileView.Get());
         ASSERT_NE(profile, nullptr);
-        PrintViewProfilePlotPage(ctx, printer, profile->picGraph->drawing(),
-                                 profile->comBegin->currentText(), profile->comEnd->currentText());
+        PrintViewProfilePlot(ctx, printer, profile->picGraph->drawing(),
+                             profile->comBegin->currentText(), profile->comEnd->currentText());
         if (IsPumping(ctx.store) && ctx.store.PumpCurveGiven == 1) PrintPumpPages(printer);
         printer.EndDoc();
     }
@@ -57,13 +57,13 @@ class GraphTextsApartTest : public ReportsTest
         ASSERT_NE(results, nullptr);
         results->show();
         QTest::mouseClick(results->sscDutypoint, Qt::LeftButton);
-        PrintPumpSystemCurvePages(ctx, printer, results->picDuty->drawing(),
-                                  results->lblDutyYear->text(), *results->msgDuty);
+        PrintPumpSystemCurve(ctx, printer, results->picDuty->drawing(),
+                             results->lblDutyYear->text(), *results->msgDuty);
         auto* input = static_cast<frmLCC*>(ctx.windows.input.Get());
         QTest::mouseClick(input->sscViewCurve, Qt::LeftButton);
         auto* view = static_cast<frmPumpView*>(ctx.windows.pumpView.Get());
         ASSERT_NE(view, nullptr);
-        PrintPumpCurvePage(ctx, printer, view->picGraph->drawing());
+        PrintPumpCurve(ctx, printer, view->picGraph->drawing());
     }
 
     // Prints every graph of the project at each margin and checks the gaps
