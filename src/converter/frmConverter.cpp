@@ -37,7 +37,7 @@ namespace vemora {
 
 namespace {
 
-QLabel* heading(QWidget* parent, const QString& text, int left, int top, int width, int height)
+QLabel* Heading(QWidget* parent, const QString& text, int left, int top, int width, int height)
 {
     QLabel* label = MakeLabel(parent, text, left, top, width, height);
     label->setFont(TimesFont(11.25, true));
@@ -47,7 +47,7 @@ QLabel* heading(QWidget* parent, const QString& text, int left, int top, int wid
     return label;
 }
 
-QComboBox* unitList(QWidget* parent, const char* name, int top)
+QComboBox* UnitList(QWidget* parent, const char* name, int top)
 {
     QComboBox* list = MakeUnitList(parent, name, 2640, top, 3255);
     setTwipsGeometry(list, 2640, top, 3255, 345);
@@ -59,7 +59,7 @@ QComboBox* unitList(QWidget* parent, const char* name, int top)
     return list;
 }
 
-QString fromUtf8(std::string_view text)
+QString FromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -77,7 +77,7 @@ int MissingUnitTextWidth(const QComboBox* list)
     int widest = 0;
     for (std::size_t g = 0; g < UnitGroupNames().size(); ++g)
         for (const ConversionUnit& unit : GroupUnits(static_cast<UnitGroup>(g)))
-            widest = std::max(widest, list->fontMetrics().horizontalAdvance(fromUtf8(unit.text)));
+            widest = std::max(widest, list->fontMetrics().horizontalAdvance(FromUtf8(unit.text)));
     // A few pixels for the text's own margin inside the field.
     return std::max(0, widest + 4 - field);
 }
@@ -91,13 +91,13 @@ frmConverter::frmConverter(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     setFont(TimesFont(9, false));
     setFixedSize(twipsToPixels(6015), twipsToPixels(2730));
 
-    Label1 = heading(this, QStringLiteral("Unit group"), 120, 120, 1935, 375);
+    Label1 = Heading(this, QStringLiteral("Unit group"), 120, 120, 1935, 375);
     lstUnit = new QListWidget(this);
     lstUnit->setObjectName(QStringLiteral("lstUnit"));
     lstUnit->setSelectionMode(QAbstractItemView::SingleSelection);
     setTwipsGeometry(lstUnit, 120, 480, 2175, 2085);
 
-    Label3 = heading(this, QStringLiteral("Convert:"), 2640, 120, 975, 255);
+    Label3 = Heading(this, QStringLiteral("Convert:"), 2640, 120, 975, 255);
     txtConvert = new TextBox(this);
     txtConvert->setObjectName(QStringLiteral("txtConvert"));
     txtConvert->setText(QStringLiteral("0"));
@@ -108,10 +108,10 @@ frmConverter::frmConverter(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     sscHelp->setPicture(
         converterHelpPicture().scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
-    comUnit[0] = unitList(this, "comUnit(0)", 600);
-    Label4 = heading(this, QStringLiteral("to"), 2640, 975, 3015, 255);
-    comUnit[1] = unitList(this, "comUnit(1)", 1320);
-    lblConvert = heading(this, QStringLiteral("="), 2640, 1800, 3255, 255);
+    comUnit[0] = UnitList(this, "comUnit(0)", 600);
+    Label4 = Heading(this, QStringLiteral("to"), 2640, 975, 3015, 255);
+    comUnit[1] = UnitList(this, "comUnit(1)", 1320);
+    lblConvert = Heading(this, QStringLiteral("="), 2640, 1800, 3255, 255);
     lblConvert->setObjectName(QStringLiteral("lblConvert"));
 
     sscConvert = MakeButton(this, "sscConvert", QStringLiteral("&Convert"), 2640, 2280, 1275);
@@ -163,7 +163,7 @@ void frmConverter::WidenForUnitTexts()
 void frmConverter::Form_Load()
 {
     for (std::string_view name : UnitGroupNames())
-        lstUnit->addItem(fromUtf8(name));
+        lstUnit->addItem(FromUtf8(name));
     lstUnit->setCurrentRow(0);
 }
 
@@ -180,7 +180,7 @@ void frmConverter::lstUnit_Click()
         list->clear();
         if (!group) continue;
         for (const ConversionUnit& unit : GroupUnits(*group))
-            list->addItem(fromUtf8(unit.text));
+            list->addItem(FromUtf8(unit.text));
     }
     for (QComboBox* list : comUnit)
         list->setCurrentIndex(list->count() > 0 ? 0 : -1);
@@ -216,7 +216,7 @@ void frmConverter::sscConvert_Click()
         comUnit[0]->currentText().toStdString(), comUnit[1]->currentText().toStdString(),
         txtConvert->text().toStdString(), line);
     if (status != ConversionStatus::Ok) {
-        ctx_.ui.msgBox(fromUtf8(ConversionErrorMessage), MsgButtons::OK, MsgIcon::Exclamation,
+        ctx_.ui.msgBox(FromUtf8(ConversionErrorMessage), MsgButtons::OK, MsgIcon::Exclamation,
                        QStringLiteral("Vemora"), this);
         return;
     }

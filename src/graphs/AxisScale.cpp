@@ -17,13 +17,13 @@ namespace {
 constexpr double kTolerance = 1e-6;
 constexpr double kSinglePrecision = 2e-7;
 
-bool nearlyEqual(double a, double b, double scale)
+bool NearlyEqual(double a, double b, double scale)
 {
     return std::fabs(a - b) <= kTolerance * std::fabs(scale);
 }
 
 // 10^e as a double, exact for the exponents the series uses.
-double powerOfTen(int e)
+double PowerOfTen(int e)
 {
     double p = 1;
     for (int i = 0; i < std::abs(e); ++i)
@@ -33,9 +33,9 @@ double powerOfTen(int e)
 
 // The member mantissa x 10^exponent, written so that 0.001 is the same
 // double as the literal 0.001.
-double member(int mantissa, int exponent)
+double Member(int mantissa, int exponent)
 {
-    return exponent < 0 ? mantissa / powerOfTen(-exponent) : mantissa * powerOfTen(exponent);
+    return exponent < 0 ? mantissa / PowerOfTen(-exponent) : mantissa * PowerOfTen(exponent);
 }
 
 struct SeriesPoint
@@ -44,10 +44,10 @@ struct SeriesPoint
     int exponent;
 };
 
-SeriesPoint seriesPointOf(double value)
+SeriesPoint SeriesPointOf(double value)
 {
     int exponent = static_cast<int>(std::floor(std::log10(value) + kTolerance));
-    const double m = value / powerOfTen(exponent);
+    const double m = value / PowerOfTen(exponent);
     int mantissa = m < 1.5 ? 1 : (m < 3.5 ? 2 : (m < 7.5 ? 5 : 10));
     if (mantissa == 10) {
         mantissa = 1;
@@ -56,7 +56,7 @@ SeriesPoint seriesPointOf(double value)
     return {mantissa, exponent};
 }
 
-SeriesPoint nextPoint(SeriesPoint p)
+SeriesPoint NextPoint(SeriesPoint p)
 {
     if (p.mantissa == 1) return {2, p.exponent};
     if (p.mantissa == 2) return {5, p.exponent};
@@ -65,29 +65,29 @@ SeriesPoint nextPoint(SeriesPoint p)
 
 // The power of ten that makes the step a whole number (1000 for 0.005), or
 // 0 when no power up to 10^9 does.
-double decimalScale(double step)
+double DecimalScale(double step)
 {
     for (int e = 0; e <= 9; ++e) {
-        const double d = powerOfTen(e);
+        const double d = PowerOfTen(e);
         const double scaled = step * d;
-        if (scaled >= 0.5 && nearlyEqual(scaled, std::round(scaled), scaled)) return d;
+        if (scaled >= 0.5 && NearlyEqual(scaled, std::round(scaled), scaled)) return d;
     }
     return 0;
 }
 
 // k x step written as cleanly as the step is: 3 x 0.1 gives 0.3.
-double multipleOf(double k, double step)
+double MultipleOf(double k, double step)
 {
-    const double d = decimalScale(step);
+    const double d = DecimalScale(step);
     return d > 0 ? k * std::round(step * d) / d : k * step;
 }
 
-bool validStep(double step)
+bool ValidStep(double step)
 {
     return std::isfinite(step) && step > 0;
 }
 
-std::string stripBlanks(const std::string& s)
+std::string StripBlanks(const std::string& s)
 {
     std::string out;
     for (char c : s)
@@ -97,7 +97,7 @@ std::string stripBlanks(const std::string& s)
 
 // Whether no two labels read the same while their keys differ.
 template <class Key>
-bool readApart(const std::vector<CutLabel>& labels, const std::vector<Key>& keys)
+bool ReadApart(const std::vector<CutLabel>& labels, const std::vector<Key>& keys)
 {
     std::map<std::string, Key> seen;
     for (size_t i = 0; i < labels.size(); ++i) {
@@ -126,8 +126,8 @@ int32_t toInt32(double v)
 StepSeries series125(double last)
 {
     StepSeries s;
-    for (SeriesPoint p{1, -3};; p = nextPoint(p)) {
-        const double m = member(p.mantissa, p.exponent);
+    for (SeriesPoint p{1, -3};; p = NextPoint(p)) {
+        const double m = Member(p.mantissa, p.exponent);
         if (m > last * (1 + kTolerance) && !s.members.empty()) break;
         s.members.push_back(m);
         if (p.exponent > 300) break;
@@ -152,26 +152,26 @@ double tickStep(double rawStep, const StepSeries& series)
 
     const double last = series.members.back();
     if (!std::isfinite(rawStep)) return last;
-    for (SeriesPoint p = nextPoint(seriesPointOf(last));; p = nextPoint(p)) {
-        const double m = member(p.mantissa, p.exponent);
+    for (SeriesPoint p = NextPoint(SeriesPointOf(last));; p = NextPoint(p)) {
+        const double m = Member(p.mantissa, p.exponent);
         if (rawStep <= m * (1 + kTolerance) || p.exponent > 300) return m;
     }
 }
 
 double axisOrigin(double minimum, double step, PositiveOrigin rule)
 {
-    if (!validStep(step) || !std::isfinite(minimum) || minimum == 0) return 0;
+    if (!ValidStep(step) || !std::isfinite(minimum) || minimum == 0) return 0;
     if (minimum > 0) {
-        if (nearlyEqual(minimum, step, step)) return minimum;
+        if (NearlyEqual(minimum, step, step)) return minimum;
         if (minimum < step) return 0;
         if (rule == PositiveOrigin::Minimum) return minimum;
         const double q = roundHalfEven(minimum / step);
-        const double atQ = multipleOf(q, step);
+        const double atQ = MultipleOf(q, step);
         const double slack = std::max(kTolerance * step, kSinglePrecision * minimum);
-        return atQ <= minimum + slack ? atQ : multipleOf(q - 1, step);
+        return atQ <= minimum + slack ? atQ : MultipleOf(q - 1, step);
     }
     const double depth = -minimum;
-    if (nearlyEqual(depth, step, step)) return minimum;
+    if (NearlyEqual(depth, step, step)) return minimum;
     if (depth < step) return -step;
     // The smallest k with k x step above the depth; a depth that is a whole
     // number of steps needs one step more (-100 with step 50 gives -150).
@@ -180,12 +180,12 @@ double axisOrigin(double minimum, double step, PositiveOrigin rule)
     const double k = (std::fabs(ratio - whole) <= kTolerance * std::max(1.0, ratio))
                          ? whole + 1
                          : std::floor(ratio) + 1;
-    return -multipleOf(k, step);
+    return -MultipleOf(k, step);
 }
 
 int32_t divisionCount(double maximum, double origin, double step, int32_t minDivisions)
 {
-    if (!validStep(step) || !std::isfinite(maximum) || !std::isfinite(origin)) return minDivisions;
+    if (!ValidStep(step) || !std::isfinite(maximum) || !std::isfinite(origin)) return minDivisions;
     const double tolerance = kTolerance * step;
     double n = roundHalfEven((maximum - origin) / step);
     if (n * step < maximum - tolerance) n += 1;
@@ -197,11 +197,11 @@ int32_t divisionCount(double maximum, double origin, double step, int32_t minDiv
 
 double AxisScale::valueAt(int32_t k) const
 {
-    const double value = origin + multipleOf(static_cast<double>(k), step);
+    const double value = origin + MultipleOf(static_cast<double>(k), step);
     // With an origin on the step's decimals, the sum is rounded back to them
     // so that 0.05 + 0.1 reads 0.15.
-    const double d = decimalScale(step);
-    if (d > 0 && nearlyEqual(origin * d, std::round(origin * d), 1.0))
+    const double d = DecimalScale(step);
+    if (d > 0 && NearlyEqual(origin * d, std::round(origin * d), 1.0))
         return std::round(value * d) / d;
     return value;
 }
@@ -295,10 +295,10 @@ std::vector<CutLabel> cutLabels(const std::vector<std::string>& texts, int lengt
         for (size_t i = 0; i < texts.size(); ++i) {
             const std::string& t = texts[i];
             const bool exponent = t.find('E') != std::string::npos;
-            labels[i].text = stripBlanks(exponent ? t : t.substr(0, n));
-            labels[i].whole = stripBlanks(t);
+            labels[i].text = StripBlanks(exponent ? t : t.substr(0, n));
+            labels[i].whole = StripBlanks(t);
         }
-        if (n >= longest || readApart(labels, texts)) return labels;
+        if (n >= longest || ReadApart(labels, texts)) return labels;
     }
 }
 
@@ -310,7 +310,7 @@ std::vector<CutLabel> cutTickLabels(const std::vector<double>& values, int lengt
         for (double v : values)
             texts.push_back(generalNumberText(v, digits));
         labels = cutLabels(texts, length);
-        if (readApart(labels, values)) break;
+        if (ReadApart(labels, values)) break;
     }
     return labels;
 }

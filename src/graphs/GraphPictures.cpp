@@ -13,7 +13,7 @@ namespace {
 
 const QColor kSymbolBlue(0, 0, 255);
 
-QImage reservoir()
+QImage Reservoir()
 {
     QImage image(16, 15, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -24,7 +24,7 @@ QImage reservoir()
     return image;
 }
 
-QImage pumpStation()
+QImage PumpStation()
 {
     QImage image(18, 12, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -41,7 +41,7 @@ QImage pumpStation()
     return image;
 }
 
-QImage isolatingValve()
+QImage IsolatingValve()
 {
     QImage image(12, 13, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -55,7 +55,7 @@ QImage isolatingValve()
     return image;
 }
 
-QImage nonReturnValve()
+QImage NonReturnValve()
 {
     QImage image(9, 18, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -67,7 +67,7 @@ QImage nonReturnValve()
     return image;
 }
 
-QImage airValve()
+QImage AirValve()
 {
     QImage image(16, 17, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -81,7 +81,7 @@ QImage airValve()
     return image;
 }
 
-DrawFont titleFont(bool bold)
+DrawFont TitleFont(bool bold)
 {
     DrawFont f;
     f.size = 10;
@@ -93,8 +93,8 @@ DrawFont titleFont(bool bold)
 
 const QImage& ComponentSymbol(int nodeType)
 {
-    static const std::array<QImage, 6> symbols = {QImage(),         reservoir(),      pumpStation(),
-                                                  isolatingValve(), nonReturnValve(), airValve()};
+    static const std::array<QImage, 6> symbols = {QImage(),         Reservoir(),      PumpStation(),
+                                                  IsolatingValve(), NonReturnValve(), AirValve()};
     static const QImage none;
     if (nodeType < 1 || nodeType >= static_cast<int>(symbols.size())) return none;
     return symbols[static_cast<size_t>(nodeType)];
@@ -107,7 +107,7 @@ const QImage& ElevationTitlePicture(int elevationUnit)
         for (int code = 0; code < LengthUnits.Count(); ++code)
             p[static_cast<size_t>(code)] = verticalTitlePicture(
                 QStringLiteral("Elevation ( %1 )").arg(QString::fromUtf8(LengthUnits.Text(code))),
-                18, titleFont(false));
+                18, TitleFont(false));
         return p;
     }();
     static const QImage none;
@@ -122,7 +122,7 @@ const QImage& HeadTitlePicture(int headUnit)
         for (int code = 0; code < PumpHeadUnits.Count(); ++code)
             p[static_cast<size_t>(code)] = verticalTitlePicture(
                 QStringLiteral("Head (%1)").arg(QString::fromUtf8(PumpHeadUnits.Text(code))), 18,
-                titleFont(true));
+                TitleFont(true));
         return p;
     }();
     static const QImage none;
@@ -133,7 +133,7 @@ const QImage& HeadTitlePicture(int headUnit)
 const QImage& YieldDemandTitlePicture()
 {
     static const QImage picture =
-        verticalTitlePicture(QStringLiteral("Yield & Demand"), 17, titleFont(false));
+        verticalTitlePicture(QStringLiteral("Yield & Demand"), 17, TitleFont(false));
     return picture;
 }
 

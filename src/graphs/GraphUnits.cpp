@@ -8,7 +8,7 @@ namespace vemora {
 
 namespace {
 
-UnitChoice choose(const UnitList& list, int code)
+UnitChoice Choose(const UnitList& list, int code)
 {
     const char* text = list.Text(code);
     return {text ? text : "", list.Factor(code)};
@@ -18,20 +18,20 @@ UnitChoice choose(const UnitList& list, int code)
 
 UnitChoice DemandFlowUnit(const ProjectStore& store)
 {
-    return choose(FlowUnits,
+    return Choose(FlowUnits,
                   HasVaryingDemand(store) ? store.YearDemandUnit : store.FixedDemandUnit);
 }
 
 UnitChoice PipelineFlowUnit(const ProjectStore& store)
 {
     if (!IsPumping(store)) return DemandFlowUnit(store);
-    if (HasPumpCurve(store)) return choose(PumpCurveFlowUnits, store.CurveFlowUnit);
-    return choose(OperatingFlowUnits, store.OperatingFlowRateUnit);
+    if (HasPumpCurve(store)) return Choose(PumpCurveFlowUnits, store.CurveFlowUnit);
+    return Choose(OperatingFlowUnits, store.OperatingFlowRateUnit);
 }
 
 UnitChoice LengthUnit(int code)
 {
-    return choose(LengthUnits, code);
+    return Choose(LengthUnits, code);
 }
 
 } // namespace vemora

@@ -14,7 +14,7 @@ namespace {
 constexpr uint32_t CurveBlue = 0xFF0000;
 
 // Rates: the 1-2-5 series to 500000, then 1000000 and on.
-const AxisRules& rateRules()
+const AxisRules& RateRules()
 {
     static const AxisRules rules{seriesWithTail(500000, {1000000}), 1,
                                  PositiveOrigin::MultipleOfStep};
@@ -22,21 +22,21 @@ const AxisRules& rateRules()
 }
 
 // Differences: the 1-2-5 series to 1,000,000, then 1-5-10 only.
-const AxisRules& differenceRules()
+const AxisRules& DifferenceRules()
 {
     static const AxisRules rules{seriesWithTail(1000000, {5e6, 1e7, 5e7, 1e8, 5e8, 1e9}), 1,
                                  PositiveOrigin::Minimum};
     return rules;
 }
 
-std::string plainText(double v)
+std::string PlainText(double v)
 {
     std::string text = generalNumberText(v);
     text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
     return text;
 }
 
-void drawRateLabels(DrawingSurface& s, const PlotFrame& f, const AxisScale& x)
+void DrawRateLabels(DrawingSurface& s, const PlotFrame& f, const AxisScale& x)
 {
     std::vector<double> values;
     for (int k = 0; k <= x.divisions; ++k)
@@ -44,7 +44,7 @@ void drawRateLabels(DrawingSurface& s, const PlotFrame& f, const AxisScale& x)
     const std::vector<CutLabel> labels = cutLabels(fixedLabels(values, 1), 5);
     for (int k = 0; k <= x.divisions; ++k) {
         const double at = gridLineX(f, x, k);
-        const QString plain = QString::fromStdString(plainText(x.valueAt(k)));
+        const QString plain = QString::fromStdString(PlainText(x.valueAt(k)));
         s.setCurrentX(roundHalfEven(at - s.TextWidth(plain) / 2));
         s.setCurrentY(f.bottom + 50);
         s.Print(QString::fromStdString(labels[static_cast<size_t>(k)].text));
@@ -80,8 +80,8 @@ IrrGraphStatus DrawIRRGraph(DrawingSurface& s, PlotFrame& frame, const ResultsSt
     frame = plotFrameFor(s.ScaleWidth(), s.ScaleHeight(), {1500, 600, 570, 470});
     if (dMin == 0 && dMax == 0) return IrrGraphStatus::Failed;
 
-    const AxisScale rate = scaleAxis(begin / 100.0, end / 100.0, rateRules());
-    const AxisScale difference = scaleAxis(dMin, dMax, differenceRules());
+    const AxisScale rate = scaleAxis(begin / 100.0, end / 100.0, RateRules());
+    const AxisScale difference = scaleAxis(dMin, dMax, DifferenceRules());
     frame.left = axisClearOfLabels(s, difference, 500, frame.left);
     frame.setScales(rate, difference);
 
@@ -90,7 +90,7 @@ IrrGraphStatus DrawIRRGraph(DrawingSurface& s, PlotFrame& frame, const ResultsSt
     drawAxes(s, frame);
     s.PaintPicture(IrrTitlePicture(), 10, 1600);
     drawVerticalTickLabels(s, frame, difference, 500);
-    drawRateLabels(s, frame, rate);
+    DrawRateLabels(s, frame, rate);
 
     s.setDrawStyle(DrawStyle::Solid);
     s.setForeColor(CurveBlue);

@@ -6,13 +6,13 @@ namespace vemora {
 
 namespace {
 
-double scaleOf(int span, const AxisScale& a)
+double ScaleOf(int span, const AxisScale& a)
 {
     const double extent = a.step * a.divisions;
     return extent != 0 ? span / extent : 0;
 }
 
-bool usable(double scale)
+bool Usable(double scale)
 {
     return std::isfinite(scale) && scale != 0;
 }
@@ -21,21 +21,21 @@ bool usable(double scale)
 
 void PlotFrame::setScales(const AxisScale& xAxis, const AxisScale& yAxis)
 {
-    scaleX = scaleOf(right - left, xAxis);
-    scaleY = scaleOf(bottom - top, yAxis);
+    scaleX = ScaleOf(right - left, xAxis);
+    scaleY = ScaleOf(bottom - top, yAxis);
     originX = xAxis.origin;
     originY = yAxis.origin;
 }
 
 void PlotFrame::setSecondScale(const AxisScale& y2Axis)
 {
-    scaleY2 = scaleOf(bottom - top, y2Axis);
+    scaleY2 = ScaleOf(bottom - top, y2Axis);
     originY2 = y2Axis.origin;
 }
 
 bool PlotFrame::valid() const
 {
-    return usable(scaleX) && usable(scaleY);
+    return Usable(scaleX) && Usable(scaleY);
 }
 
 double PlotFrame::x(double u) const
@@ -77,7 +77,7 @@ std::optional<double> PlotFrame::valueAtY(double Y) const
 
 std::optional<double> PlotFrame::valueAtY2(double Y) const
 {
-    if (!valid() || !usable(scaleY2) || !insideY(Y)) return std::nullopt;
+    if (!valid() || !Usable(scaleY2) || !insideY(Y)) return std::nullopt;
     return ((bottom - kInset) - Y) / scaleY2 + originY2;
 }
 

@@ -24,7 +24,7 @@ struct Point
 };
 
 // Lines from point to point; a missing point breaks the line.
-void drawPolyline(DrawingSurface& s, const std::vector<std::optional<Point>>& points)
+void DrawPolyline(DrawingSurface& s, const std::vector<std::optional<Point>>& points)
 {
     bool started = false;
     for (const auto& p : points) {
@@ -43,7 +43,7 @@ void drawPolyline(DrawingSurface& s, const std::vector<std::optional<Point>>& po
 }
 
 // The gradeline level of gradeline point k (0..500) in the elevation unit.
-std::optional<double> gradelinePoint(const ProjectStore& store, const ResultsStore& results, int k,
+std::optional<double> GradelinePoint(const ProjectStore& store, const ResultsStore& results, int k,
                                      int year)
 {
     if (!NodeYearTable<float, 0>::InRange(k, year)) return std::nullopt;
@@ -54,7 +54,7 @@ std::optional<double> gradelinePoint(const ProjectStore& store, const ResultsSto
     return level;
 }
 
-void widen(double& low, double& high, double v)
+void Widen(double& low, double& high, double v)
 {
     if (!std::isfinite(v)) return;
     low = std::min(low, v);
@@ -63,7 +63,7 @@ void widen(double& low, double& high, double v)
 
 // Where a node's symbol goes, its top left corner, for the node's ground
 // point (x, y) and the picture's size w x h (twips).
-Point symbolCorner(int node, int type, double x, double y, double w, double h,
+Point SymbolCorner(int node, int type, double x, double y, double w, double h,
                    const ProfileGraphStyle& style)
 {
     if (type == kReservoir) return node == 1 ? Point{x - w, y - h} : Point{x, y - h};
@@ -71,7 +71,7 @@ Point symbolCorner(int node, int type, double x, double y, double w, double h,
     return {x - w / 2, y - h / 2};
 }
 
-void drawSymbols(DrawingSurface& s, const PlotFrame& f, const ProjectStore& store,
+void DrawSymbols(DrawingSurface& s, const PlotFrame& f, const ProjectStore& store,
                  const ProfilePlotData& plot, int begin, int end, const ProfileGraphStyle& style)
 {
     for (int i = begin; i <= end; ++i) {
@@ -82,7 +82,7 @@ void drawSymbols(DrawingSurface& s, const PlotFrame& f, const ProjectStore& stor
         const double y = f.y(plot.PlotElevation[static_cast<size_t>(i)]);
         if (!std::isfinite(x) || !std::isfinite(y)) continue;
         const double w = picture.width() * kTwipsPerPixel, h = picture.height() * kTwipsPerPixel;
-        const Point at = symbolCorner(i, type, x, y, w, h, style);
+        const Point at = SymbolCorner(i, type, x, y, w, h, style);
         // A symbol never reaches past the plot frame (the reservoir right of
         // a last node on the frame's edge would): it moves inside.
         const auto inside = [](double v, double low, double high) {
@@ -110,7 +110,7 @@ std::optional<double> NodeGradelineLevel(const ProjectStore& store, const Result
                                          int node, int year)
 {
     if (node < 1 || node > MaxNodes) return std::nullopt;
-    return gradelinePoint(store, results, IsPumping(store) ? node : node - 1, year);
+    return GradelinePoint(store, results, IsPumping(store) ? node : node - 1, year);
 }
 
 ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame, const ProjectStore& store,
@@ -130,20 +130,20 @@ ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame, const 
     double low = plot.PlotElevation[static_cast<size_t>(b)];
     double high = low;
     for (int i = b; i <= e; ++i)
-        widen(low, high, plot.PlotElevation[static_cast<size_t>(i)]);
+        Widen(low, high, plot.PlotElevation[static_cast<size_t>(i)]);
     std::vector<std::optional<double>> levels(static_cast<size_t>(e - b + 1));
     const bool pumpLift = style.PumpLiftAtFirstNode && IsPumping(store) && b == 1;
     std::optional<double> suction;
     if (!view.HideGradeline) {
         for (int i = b; i <= e; ++i) {
             levels[static_cast<size_t>(i - b)] = NodeGradelineLevel(store, results, i, view.Year);
-            if (const auto& l = levels[static_cast<size_t>(i - b)]) widen(low, high, *l);
+            if (const auto& l = levels[static_cast<size_t>(i - b)]) Widen(low, high, *l);
         }
-        if (pumpLift) suction = gradelinePoint(store, results, 0, view.Year);
-        if (suction) widen(low, high, *suction);
+        if (pumpLift) suction = GradelinePoint(store, results, 0, view.Year);
+        if (suction) Widen(low, high, *suction);
     }
     for (double level : extraLevels)
-        widen(low, high, level);
+        Widen(low, high, level);
     if (!std::isfinite(low)) low = high = 0;
 
     surface.setBackColor(vbcolor::White);
@@ -156,7 +156,7 @@ ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame, const 
     f.setScales(xAxis, yAxis);
     frame = f;
 
-    if (!view.HideComponents) drawSymbols(surface, f, store, plot, b, e, style);
+    if (!view.HideComponents) DrawSymbols(surface, f, store, plot, b, e, style);
 
     drawHorizontalGrid(surface, f, yAxis);
     drawVerticalGrid(surface, f, xAxis);
@@ -168,7 +168,7 @@ ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame, const 
     for (int i = b; i <= e; ++i)
         ground.push_back(Point{f.x(plot.PlotDistance[static_cast<size_t>(i)]),
                                f.y(plot.PlotElevation[static_cast<size_t>(i)])});
-    drawPolyline(surface, ground);
+    DrawPolyline(surface, ground);
 
     drawAxes(surface, f);
     drawVerticalTickLabels(surface, f, yAxis, 300);
@@ -188,7 +188,7 @@ ProfileStatus DrawProfileGraph(DrawingSurface& surface, PlotFrame& frame, const 
                 l ? std::optional(Point{f.x(plot.PlotDistance[static_cast<size_t>(i)]), f.y(*l)})
                   : std::nullopt);
         }
-        drawPolyline(surface, line);
+        DrawPolyline(surface, line);
         // The pump's lift at the pump station, from the suction level up to
         // the level just after the pump.
         if (suction && levels.front())

@@ -23,7 +23,7 @@ struct PumpPoints
     std::array<double, 6> head{}, flow{}, efficiency{};
 };
 
-PumpPoints pumpPoints(const ProjectStore& store)
+PumpPoints ReadPumpPoints(const ProjectStore& store)
 {
     PumpPoints p;
     for (int k = 1; k <= 6; ++k) {
@@ -34,19 +34,19 @@ PumpPoints pumpPoints(const ProjectStore& store)
     return p;
 }
 
-bool allZero(const std::array<double, 6>& v)
+bool AllZero(const std::array<double, 6>& v)
 {
     return std::all_of(v.begin(), v.end(), [](double x) { return x == 0; });
 }
 
-AxisScale scaleOver(const std::array<double, 6>& v)
+AxisScale ScaleOver(const std::array<double, 6>& v)
 {
     const auto [low, high] = std::minmax_element(v.begin(), v.end());
     return scaleAxis(*low, *high);
 }
 
 // Each point marked by the dot, joined in entry order.
-void drawPumpCurve(DrawingSurface& s, const PlotFrame& f, const PumpPoints& p)
+void DrawPumpCurve(DrawingSurface& s, const PlotFrame& f, const PumpPoints& p)
 {
     s.setDrawStyle(DrawStyle::Solid);
     s.setForeColor(PumpCurveColor);
@@ -66,7 +66,7 @@ void drawPumpCurve(DrawingSurface& s, const PlotFrame& f, const PumpPoints& p)
 
 // Black axes, the line closing the plot at the last flow grid line, and
 // the head labels; returns the x of that closing line.
-double drawPumpAxes(DrawingSurface& s, const PlotFrame& f, const AxisScale& flow,
+double DrawPumpAxes(DrawingSurface& s, const PlotFrame& f, const AxisScale& flow,
                     const AxisScale& head)
 {
     s.setFontBold(false);
@@ -80,7 +80,7 @@ double drawPumpAxes(DrawingSurface& s, const PlotFrame& f, const AxisScale& flow
 
 // Flow labels start 100 twips left of their grid line, cut by the axis
 // maximum; then the bold flow title and the head title picture.
-void drawFlowAxisTexts(DrawingSurface& s, const PlotFrame& f, const AxisScale& flow,
+void DrawFlowAxisTexts(DrawingSurface& s, const PlotFrame& f, const AxisScale& flow,
                        const ProjectStore& store)
 {
     std::vector<double> values;
@@ -142,7 +142,7 @@ struct HeadRange
 // far above the pump beyond the crossing does not squeeze the crossing
 // into the bottom of the graph; one that starts above the pump still shows
 // where it starts.
-HeadRange dutyHeadRange(const PumpPoints& p, const SystemCurve& system,
+HeadRange DutyHeadRange(const PumpPoints& p, const SystemCurve& system,
                         std::optional<double> dutyHead)
 {
     HeadRange r{*std::min_element(p.head.begin(), p.head.end()),
@@ -155,7 +155,7 @@ HeadRange dutyHeadRange(const PumpPoints& p, const SystemCurve& system,
     return r;
 }
 
-std::string withUnit(double v, const char* unit)
+std::string WithUnit(double v, const char* unit)
 {
     return formatFixed(v, 2) + " " + (unit ? unit : "");
 }
@@ -204,26 +204,26 @@ QString PumpFlowTitle(int curveFlowUnit)
 
 PumpGraphStatus DrawPumpCurveGraph(DrawingSurface& s, PlotFrame& f, const ProjectStore& store)
 {
-    const PumpPoints p = pumpPoints(store);
+    const PumpPoints p = ReadPumpPoints(store);
     s.Cls();
     s.setFontBold(false);
-    if (allZero(p.head) || allZero(p.efficiency) ||
+    if (AllZero(p.head) || AllZero(p.efficiency) ||
         !PumpFlowRefusal(store.PumpCurve[2], store.CurveFlowUnit).isEmpty())
         return PumpGraphStatus::Failed;
 
-    const AxisScale flow = scaleOver(p.flow);
-    const AxisScale head = scaleOver(p.head);
+    const AxisScale flow = ScaleOver(p.flow);
+    const AxisScale head = ScaleOver(p.head);
     s.setFontName(TimesNewRoman());
     f = plotFrameFor(s.ScaleWidth(), s.ScaleHeight(),
                      {axisClearOfLabels(s, head, 300, 800), 1050, 570, 470});
-    const AxisScale efficiency = scaleOver(p.efficiency);
+    const AxisScale efficiency = ScaleOver(p.efficiency);
     f.setScales(flow, head);
     f.setSecondScale(efficiency);
 
     drawHorizontalGrid(s, f, head, PumpGridColor);
     drawVerticalGrid(s, f, flow);
 
-    drawPumpCurve(s, f, p);
+    DrawPumpCurve(s, f, p);
     s.setForeColor(SecondCurveColor);
     for (size_t k = 0; k < 6; ++k) {
         const double x = f.x(p.flow[k]), y = f.y2(p.efficiency[k]);
@@ -236,7 +236,7 @@ PumpGraphStatus DrawPumpCurveGraph(DrawingSurface& s, PlotFrame& f, const Projec
     }
 
     s.setForeColor(vbcolor::Black);
-    const double xr = drawPumpAxes(s, f, flow, head);
+    const double xr = DrawPumpAxes(s, f, flow, head);
     const std::vector<std::string> percents = tickLabels(efficiency);
     for (int k = 0; k <= efficiency.divisions; ++k) {
         const double y =
@@ -245,7 +245,7 @@ PumpGraphStatus DrawPumpCurveGraph(DrawingSurface& s, PlotFrame& f, const Projec
                 QString::fromStdString(percents[static_cast<size_t>(k)] + " %"));
         s.Line(xr, y, xr - 40, y);
     }
-    drawFlowAxisTexts(s, f, flow, store);
+    DrawFlowAxisTexts(s, f, flow, store);
     s.PaintPicture(EfficiencyTitlePicture(), f.right + 800, 2300);
     return PumpGraphStatus::Drawn;
 }
@@ -253,12 +253,12 @@ PumpGraphStatus DrawPumpCurveGraph(DrawingSurface& s, PlotFrame& f, const Projec
 PumpGraphStatus DrawPumpSystemCurves(DrawingSurface& s, PlotFrame& f, const ProjectStore& store,
                                      const ResultsStore& results, int year, DutyCrossing crossing)
 {
-    const PumpPoints p = pumpPoints(store);
+    const PumpPoints p = ReadPumpPoints(store);
     s.Cls();
     s.setFontBold(false);
     const float flowFactor = results.PumpFlowUnitFactor;
     const float headFactor = results.PumpHeadUnitFactor;
-    if (year < 1 || year > MaxYears || flowFactor == 0 || headFactor == 0 || allZero(p.head))
+    if (year < 1 || year > MaxYears || flowFactor == 0 || headFactor == 0 || AllZero(p.head))
         return PumpGraphStatus::Failed;
 
     const SystemCurve system{results.YearSystemFlow.Year(year), results.YearSystemHead.Year(year),
@@ -267,9 +267,9 @@ PumpGraphStatus DrawPumpSystemCurves(DrawingSurface& s, PlotFrame& f, const Proj
         crossing == DutyCrossing::Shown
             ? std::optional<double>(results.YearPumpHead[static_cast<size_t>(year)] / headFactor)
             : std::nullopt;
-    const HeadRange range = dutyHeadRange(p, system, dutyHead);
+    const HeadRange range = DutyHeadRange(p, system, dutyHead);
 
-    const AxisScale flow = scaleOver(p.flow);
+    const AxisScale flow = ScaleOver(p.flow);
     const AxisScale head = scaleAxis(range.low, range.high);
     s.setFontName(TimesNewRoman());
     f = plotFrameFor(s.ScaleWidth(), s.ScaleHeight(),
@@ -278,7 +278,7 @@ PumpGraphStatus DrawPumpSystemCurves(DrawingSurface& s, PlotFrame& f, const Proj
 
     drawHorizontalGrid(s, f, head, PumpGridColor);
     drawVerticalGrid(s, f, flow);
-    drawPumpCurve(s, f, p);
+    DrawPumpCurve(s, f, p);
 
     s.setForeColor(SecondCurveColor);
     const ClipBounds box{static_cast<double>(f.left),
@@ -289,8 +289,8 @@ PumpGraphStatus DrawPumpSystemCurves(DrawingSurface& s, PlotFrame& f, const Proj
                         f.x(system.flow(i)), f.y(system.head(i)));
 
     s.setForeColor(vbcolor::Black);
-    drawPumpAxes(s, f, flow, head);
-    drawFlowAxisTexts(s, f, flow, store);
+    DrawPumpAxes(s, f, flow, head);
+    DrawFlowAxisTexts(s, f, flow, store);
     return PumpGraphStatus::Drawn;
 }
 
@@ -299,10 +299,10 @@ PumpReadOut ReadPumpCurve(const PlotFrame& f, const ProjectStore& store, double 
     const std::optional<double> head = f.valueAtY(y);
     const std::optional<double> efficiency = f.valueAtY2(y);
     if (!head || !efficiency) return {kOutOfRange, kOutOfRange, kOutOfRange};
-    PumpReadOut out{withUnit(*head, PumpHeadUnits.Text(store.CurveHeadUnit)), kOutOfRange,
+    PumpReadOut out{WithUnit(*head, PumpHeadUnits.Text(store.CurveHeadUnit)), kOutOfRange,
                     formatFixed(*efficiency, 2) + " %"};
     if (const std::optional<double> flow = f.valueAtX(x))
-        out.Flow = withUnit(*flow, PumpCurveFlowUnits.Text(store.CurveFlowUnit));
+        out.Flow = WithUnit(*flow, PumpCurveFlowUnits.Text(store.CurveFlowUnit));
     return out;
 }
 

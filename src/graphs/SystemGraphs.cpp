@@ -37,7 +37,7 @@ struct YearColumns
     }
 };
 
-YearColumns yearColumns(const DrawingSurface& s, int left, int count, const AxisScale& values)
+YearColumns PlaceYearColumns(const DrawingSurface& s, int left, int count, const AxisScale& values)
 {
     YearColumns c;
     c.frame = plotFrameFor(s.ScaleWidth(), s.ScaleHeight(), {left, 600, 570, 470});
@@ -53,7 +53,7 @@ YearColumns yearColumns(const DrawingSurface& s, int left, int count, const Axis
 // first, then "Year" in `titlePoints`. A year label that would come closer than a blank to the
 // one before it is left out, so that labels never run together in narrow
 // columns.
-void drawYearFrame(DrawingSurface& s, const YearColumns& c, int count, int firstYear, int interval,
+void DrawYearFrame(DrawingSurface& s, const YearColumns& c, int count, int firstYear, int interval,
                    double labelX, double titlePoints)
 {
     drawHorizontalGrid(s, c.frame, c.values);
@@ -79,7 +79,7 @@ void drawYearFrame(DrawingSurface& s, const YearColumns& c, int count, int first
 // The year-label interval of both system graphs: every k-th column from the
 // first labelled, k the smallest of 1, 2, 5, 10 and 20 at which each label
 // stands a blank or more from the next (in the labels' font, size 8).
-int evenYearLabels(DrawingSurface& s, const YearColumns& c, int count, int firstYear)
+int EvenYearLabels(DrawingSurface& s, const YearColumns& c, int count, int firstYear)
 {
     s.setFontSize(8);
     const double gap = s.TextWidth(QStringLiteral(" "));
@@ -95,12 +95,12 @@ int evenYearLabels(DrawingSurface& s, const YearColumns& c, int count, int first
     return 20;
 }
 
-int operatingYears(const ProjectStore& store)
+int OperatingYears(const ProjectStore& store)
 {
     return std::clamp<int>(store.DesignLife, 0, MaxYears);
 }
 
-double at(const YearArray& a, int i)
+double At(const YearArray& a, int i)
 {
     return a[static_cast<size_t>(i)];
 }
@@ -114,17 +114,17 @@ DemandLegend DrawDemandCapacityGraph(DrawingSurface& surface, const ProjectStore
     const DemandLegend legend{") (" + unit.Text + ")", "Yield (" + unit.Text + ")"};
     surface.setBackColor(vbcolor::White);
     surface.Cls();
-    const int life = operatingYears(store);
+    const int life = OperatingYears(store);
     if (life < 1 || !unit.usable()) return legend;
 
     const double factor = *unit.Factor;
     const bool pumping = IsPumping(store);
     auto yield = [&](int i) {
-        const double flow = at(results.YearFlow, i) / factor;
+        const double flow = At(results.YearFlow, i) / factor;
         return pumping ? store.PumpingHours * flow / 24 : flow;
     };
     auto demand = [&](int i) {
-        return HasVaryingDemand(store) ? at(store.YearDemand, i)
+        return HasVaryingDemand(store) ? At(store.YearDemand, i)
                                        : static_cast<double>(store.FixedDemand);
     };
 
@@ -140,19 +140,19 @@ DemandLegend DrawDemandCapacityGraph(DrawingSurface& surface, const ProjectStore
 
     const AxisScale values = scaleAxis(low, high);
     const YearColumns c =
-        yearColumns(surface, axisClearOfLabels(surface, values, 300, 800), life, values);
+        PlaceYearColumns(surface, axisClearOfLabels(surface, values, 300, 800), life, values);
     const int firstYear = OperatingCalendarYear(store, 1);
-    drawYearFrame(surface, c, life, firstYear, evenYearLabels(surface, c, life, firstYear), 300, 9);
+    DrawYearFrame(surface, c, life, firstYear, EvenYearLabels(surface, c, life, firstYear), 300, 9);
     surface.PaintPicture(YieldDemandTitlePicture(), 10, 1500);
 
     surface.setDrawStyle(DrawStyle::Solid);
     for (int i = 1; i <= life; ++i)
         c.drawBar(surface, c.left(i), c.level(yield(i)), c.base(), barcolor::Yield);
     for (int i = 1; i <= life; ++i)
-        c.drawBar(surface, c.right(i), c.level(demand(i) - at(results.YearShortage, i)), c.base(),
+        c.drawBar(surface, c.right(i), c.level(demand(i) - At(results.YearShortage, i)), c.base(),
                   barcolor::Supplied);
     for (int i = 1; i <= life; ++i) {
-        const double shortage = at(results.YearShortage, i);
+        const double shortage = At(results.YearShortage, i);
         if (shortage > 0)
             c.drawBar(surface, c.right(i), c.level(demand(i)), c.level(demand(i) - shortage),
                       barcolor::Shortage);
@@ -185,7 +185,7 @@ IncomeLegend DrawIncomeExpenditureGraph(DrawingSurface& surface, const ProjectSt
     surface.Cls();
     // The project's own columns, never past the 100 years the series hold.
     const int construction = std::min(ConstructionYears(store), MaxYears);
-    const int columns = std::min(construction + operatingYears(store), MaxYears);
+    const int columns = std::min(construction + OperatingYears(store), MaxYears);
     const int life = columns - construction;
     if (columns < 1) return legend;
 
@@ -196,18 +196,18 @@ IncomeLegend DrawIncomeExpenditureGraph(DrawingSurface& surface, const ProjectSt
         if (withEnergy) sum += results.YearEnergy[static_cast<size_t>(i)];
         return static_cast<double>(sum);
     };
-    double high = at(results.YearIncome, 1), low = high;
+    double high = At(results.YearIncome, 1), low = high;
     auto widen = [&](double v) {
         if (!std::isfinite(v)) return;
         high = std::max(high, v);
         low = std::min(low, v);
     };
     for (int i = 1; i <= life; ++i) {
-        widen(at(results.YearIncome, i));
+        widen(At(results.YearIncome, i));
         widen(costs(i, true));
     }
     for (int k = 1; k <= columns; ++k)
-        widen(at(results.YearExpenditure, k));
+        widen(At(results.YearExpenditure, k));
     if (!std::isfinite(high) || !std::isfinite(low)) high = low = 0;
 
     // 1-2-5 to 1,000,000, then 5,000,000 and 10,000,000 (no 2,000,000),
@@ -215,26 +215,26 @@ IncomeLegend DrawIncomeExpenditureGraph(DrawingSurface& surface, const ProjectSt
     const AxisRules rules{seriesWithTail(1000000, {5000000, 10000000}), 2};
     const AxisScale values = scaleAxis(low, high, rules);
     const YearColumns c =
-        yearColumns(surface, axisClearOfLabels(surface, values, 100, 1000), columns, values);
+        PlaceYearColumns(surface, axisClearOfLabels(surface, values, 100, 1000), columns, values);
     // The first column is the base year; without construction years it is
     // the first supply year.
     const int firstYear = store.SupplyStartYear - construction;
-    drawYearFrame(surface, c, columns, firstYear, evenYearLabels(surface, c, columns, firstYear),
+    DrawYearFrame(surface, c, columns, firstYear, EvenYearLabels(surface, c, columns, firstYear),
                   100, 8);
 
     surface.setDrawStyle(DrawStyle::Solid);
     for (int i = 1; i <= life; ++i)
-        c.drawBar(surface, c.left(construction + i), c.level(at(results.YearIncome, i)), c.base(),
+        c.drawBar(surface, c.left(construction + i), c.level(At(results.YearIncome, i)), c.base(),
                   barcolor::Income);
     for (int i = 1; i <= construction; ++i)
-        c.drawBar(surface, c.right(i), c.level(at(results.YearExpenditure, i)), c.base(),
+        c.drawBar(surface, c.right(i), c.level(At(results.YearExpenditure, i)), c.base(),
                   barcolor::Capital);
     for (int i = 1; i <= life; ++i)
-        c.drawBar(surface, c.right(construction + i), c.level(at(results.YearMaintenance, i)),
+        c.drawBar(surface, c.right(construction + i), c.level(At(results.YearMaintenance, i)),
                   c.base(), barcolor::Maintenance);
     for (int i = 1; i <= life; ++i)
         c.drawBar(surface, c.right(construction + i), c.level(costs(i, false)),
-                  c.level(at(results.YearMaintenance, i)), barcolor::Operational);
+                  c.level(At(results.YearMaintenance, i)), barcolor::Operational);
     if (pumping)
         for (int i = 1; i <= life; ++i)
             c.drawBar(surface, c.right(construction + i), c.level(costs(i, true)),

@@ -40,7 +40,7 @@ constexpr int FrameInterval = 100; // ms between animation frames
 
 const QString ErrorTitle = QStringLiteral("Error !");
 
-QLabel* wrapped(QWidget* parent, const char* name, const QString& text, int left, int top,
+QLabel* Wrapped(QWidget* parent, const char* name, const QString& text, int left, int top,
                 int width, int height, bool bold = false)
 {
     QLabel* label = MakeLabel(parent, text, left, top, width, height);
@@ -51,7 +51,7 @@ QLabel* wrapped(QWidget* parent, const char* name, const QString& text, int left
     return label;
 }
 
-QLabel* picture(QWidget* parent, const char* name, int left, int top, int side)
+QLabel* Picture(QWidget* parent, const char* name, int left, int top, int side)
 {
     auto* image = new QLabel(parent);
     image->setObjectName(QString::fromLatin1(name));
@@ -61,7 +61,7 @@ QLabel* picture(QWidget* parent, const char* name, int left, int top, int side)
     return image;
 }
 
-QString fromUtf8(std::string_view text)
+QString FromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -120,29 +120,29 @@ void frmImport::BuildStep1()
 {
     fraStep1 = MakeFrame(this, "fraStep1", QStringLiteral("STEP 1"), FrameLeft, FrameTop,
                          NarrowFrame, FrameHeight);
-    imgWizard = picture(fraStep1, "imgWizard", 240, 480, 1800);
+    imgWizard = Picture(fraStep1, "imgWizard", 240, 480, 1800);
     const int left = 2280, width = 5100;
-    Label6 = wrapped(fraStep1, "Label6", QStringLiteral("STEP 1:"), left, 360, width, 255, true);
-    Label1 = wrapped(fraStep1, "Label1",
+    Label6 = Wrapped(fraStep1, "Label6", QStringLiteral("STEP 1:"), left, 360, width, 255, true);
+    Label1 = Wrapped(fraStep1, "Label1",
                      QStringLiteral("The first step is this screen, providing instructions on "
                                     "how to import an existing profile data set from a "
                                     "spreadsheet type program."),
                      left, 620, width, 720);
-    Label8 = wrapped(fraStep1, "Label8", QStringLiteral("STEP 2:"), left, 1400, width, 255, true);
-    Label7 = wrapped(fraStep1, "Label7",
+    Label8 = Wrapped(fraStep1, "Label8", QStringLiteral("STEP 2:"), left, 1400, width, 255, true);
+    Label7 = Wrapped(fraStep1, "Label7",
                      QStringLiteral("The next step is to goto the spreadsheet, select the "
                                     "relevant data (pipeline profile), copy it to the clipboard "
                                     "and return to this program in which you will paste the "
                                     "data."),
                      left, 1660, width, 960);
-    Label12 = wrapped(fraStep1, "Label12", QStringLiteral("STEP 3:"), left, 2700, width, 255, true);
-    Label11 = wrapped(fraStep1, "Label11",
+    Label12 = Wrapped(fraStep1, "Label12", QStringLiteral("STEP 3:"), left, 2700, width, 255, true);
+    Label11 = Wrapped(fraStep1, "Label11",
                       QStringLiteral("The final step shows your imported data and if you are "
                                      "satisfied that the data is correct import it into the "
                                      "existing project."),
                       left, 2960, width, 720);
     // The '&' of "&Next" marks the button's access key, shown underlined.
-    Label13 = wrapped(fraStep1, "Label13",
+    Label13 = Wrapped(fraStep1, "Label13",
                       QStringLiteral("To go to the next step click on the <u>N</u>ext button."),
                       left, 3960, width, 300, true);
     Label13->setTextFormat(Qt::RichText);
@@ -152,7 +152,7 @@ void frmImport::BuildStep2()
 {
     fraStep2 = MakeFrame(this, "fraStep2", QStringLiteral("STEP 2"), FrameLeft, FrameTop,
                          NarrowFrame, FrameHeight);
-    Label16 = wrapped(fraStep2, "Label16",
+    Label16 = Wrapped(fraStep2, "Label16",
                       QStringLiteral("Goto your spreadsheet, select the data and click on the "
                                      "paste button below. "),
                       240, 360, 7100, 300);
@@ -160,8 +160,8 @@ void frmImport::BuildStep2()
     sscPaste =
         MakeButton(Frame1, "sscPaste", QStringLiteral("         PASTE"), 180, 300, 2340, 720);
     sscPaste->setFont(TimesFont(12, true));
-    imgWizard2[0] = picture(fraStep2, "imgWizard2(0)", 3600, 720, 1800);
-    lblPaste = wrapped(fraStep2, "lblPaste", QStringLiteral("DATA WAS SUCCESSFULLY PASTED !"), 240,
+    imgWizard2[0] = Picture(fraStep2, "imgWizard2(0)", 3600, 720, 1800);
+    lblPaste = Wrapped(fraStep2, "lblPaste", QStringLiteral("DATA WAS SUCCESSFULLY PASTED !"), 240,
                        3000, 7100, 400, true);
     lblPaste->setFont(TimesFont(13.5, true));
     QPalette red = lblPaste->palette();
@@ -178,8 +178,8 @@ void frmImport::BuildStep3()
     msgFImport->setRows(2);
     msgFImport->setFixedRows(1);
     msgFImport->setFixedCols(1);
-    imgWizard2[1] = picture(fraStep3, "imgWizard2(1)", 90, 3720, 900);
-    Label14 = wrapped(fraStep3, "Label14",
+    imgWizard2[1] = Picture(fraStep3, "imgWizard2(1)", 90, 3720, 900);
+    Label14 = Wrapped(fraStep3, "Label14",
                       QStringLiteral("The final step shows your imported data and if satisfied, "
                                      "the data will be imported into the existing project. "
                                      "(Click on Finish)"),
@@ -247,7 +247,7 @@ void frmImport::PasteClipboardText()
     clipboardText_ = ctx_.ui.clipboardText();
     lblPaste->hide();
     if (clipboardText_.isEmpty()) {
-        ctx_.ui.msgBox(fromUtf8(NothingToPasteMessage), MsgButtons::OK, MsgIcon::Question,
+        ctx_.ui.msgBox(FromUtf8(NothingToPasteMessage), MsgButtons::OK, MsgIcon::Question,
                        QStringLiteral("Vemora: Error"), this);
         return;
     }
@@ -265,7 +265,7 @@ void frmImport::PasteClipboardText()
 bool frmImport::ParsePastedProfileTable()
 {
     if (lblPaste->isHidden()) {
-        ctx_.ui.msgBox(fromUtf8(NoPastedDataMessage), MsgButtons::OK, MsgIcon::Exclamation,
+        ctx_.ui.msgBox(FromUtf8(NoPastedDataMessage), MsgButtons::OK, MsgIcon::Exclamation,
                        ErrorTitle, this);
         return false;
     }

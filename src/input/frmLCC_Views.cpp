@@ -32,9 +32,9 @@ struct PumpCurveEntry
     QString title = PumpErrorTitle;
 };
 
-PumpCurveEntry readPumpCurve(const std::array<QLineEdit*, 6>& heads,
-                             const std::array<QLineEdit*, 6>& flows,
-                             const std::array<QLineEdit*, 6>& efficiencies)
+PumpCurveEntry ReadPumpCurveBoxes(const std::array<QLineEdit*, 6>& heads,
+                                  const std::array<QLineEdit*, 6>& flows,
+                                  const std::array<QLineEdit*, 6>& efficiencies)
 {
     static const char* names[] = {"pump head", "pump flowrate", "pump efficiency"};
     PumpCurveEntry entry;
@@ -80,7 +80,7 @@ PumpCurveEntry readPumpCurve(const std::array<QLineEdit*, 6>& heads,
 void frmLCC::sscViewCurve_Click()
 {
     InvalidateResults(ctx);
-    const PumpCurveEntry entry = readPumpCurve(txtH, txtQ, txtEfficiency);
+    const PumpCurveEntry entry = ReadPumpCurveBoxes(txtH, txtQ, txtEfficiency);
     if (!entry.refusal.isEmpty()) {
         ctx.ui.msgBox(entry.refusal, MsgButtons::OK, MsgIcon::Exclamation, entry.title, this);
         return;

@@ -22,7 +22,7 @@ namespace {
 const QColor Navy(0, 0, 128);
 const QColor Blue(0, 0, 255);
 
-QLabel* boldLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+QLabel* BoldLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
                   int width, const QColor& color)
 {
     QLabel* label = MakeLabel(parent, text, left, top, width);
@@ -53,20 +53,20 @@ frmPumpView::frmPumpView(AppContext& context, QWidget* parent) : QWidget(parent)
 
     Frame1 = MakeFrame(this, "Frame1", QString(), 60, 5220, 3735, 1155);
     // The read-out gives the cursor's position, not the curve's values.
-    boldLabel(Frame1, "lblAtCursor", QStringLiteral("At the cursor:"), 120, 30, 3500, Navy);
-    Label1 = boldLabel(Frame1, "Label1", QStringLiteral("Pump head :"), 120, 300, 1700, Navy);
-    lblH = boldLabel(Frame1, "lblH", QString(), 1860, 300, 1800, Blue);
-    Label2 = boldLabel(Frame1, "Label2", QStringLiteral("Pump flowrate :"), 120, 570, 1700, Navy);
-    lblQ = boldLabel(Frame1, "lblQ", QString(), 1860, 570, 1800, Blue);
+    BoldLabel(Frame1, "lblAtCursor", QStringLiteral("At the cursor:"), 120, 30, 3500, Navy);
+    Label1 = BoldLabel(Frame1, "Label1", QStringLiteral("Pump head :"), 120, 300, 1700, Navy);
+    lblH = BoldLabel(Frame1, "lblH", QString(), 1860, 300, 1800, Blue);
+    Label2 = BoldLabel(Frame1, "Label2", QStringLiteral("Pump flowrate :"), 120, 570, 1700, Navy);
+    lblQ = BoldLabel(Frame1, "lblQ", QString(), 1860, 570, 1800, Blue);
     Label3 =
-        boldLabel(Frame1, "Label3", QStringLiteral("System efficiency :"), 120, 840, 1700, Navy);
-    lblDEff = boldLabel(Frame1, "lblDEff", QString(), 1860, 840, 1800, Blue);
+        BoldLabel(Frame1, "Label3", QStringLiteral("System efficiency :"), 120, 840, 1700, Navy);
+    lblDEff = BoldLabel(Frame1, "lblDEff", QString(), 1860, 840, 1800, Blue);
 
     Frame3 = MakeFrame(this, "Frame3", QString(), 3840, 5220, 2235, 1155);
     MakeImage(Frame3, "imgPumpCurve", QPixmap::fromImage(PumpCurveKey()), 120, 330);
-    Label7 = boldLabel(Frame3, "Label7", QStringLiteral("Pump curve"), 840, 300, 1350, Navy);
+    Label7 = BoldLabel(Frame3, "Label7", QStringLiteral("Pump curve"), 840, 300, 1350, Navy);
     MakeImage(Frame3, "imgEfficiencyCurve", QPixmap::fromImage(SecondCurveKey()), 120, 720);
-    Label8 = boldLabel(Frame3, "Label8", QStringLiteral("Efficiency curve"), 840, 690, 1350, Navy);
+    Label8 = BoldLabel(Frame3, "Label8", QStringLiteral("Efficiency curve"), 840, 690, 1350, Navy);
 
     Frame2 = MakeFrame(this, "Frame2", QString(), 6120, 5220, 1935, 1155);
     sscOK = MakeButton(Frame2, "sscOK", QStringLiteral("&OK"), 90, 150, 1080);

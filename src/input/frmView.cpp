@@ -36,7 +36,7 @@ class MissedYear : public AnalysisObserver
     int year = 0;
 };
 
-QLabel* namedLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
                    int width)
 {
     QLabel* label = MakeLabel(parent, text, left, top, width);
@@ -44,7 +44,7 @@ QLabel* namedLabel(QWidget* parent, const char* name, const QString& text, int l
     return label;
 }
 
-int designYears(const ProjectStore& s)
+int DesignYears(const ProjectStore& s)
 {
     return std::clamp<int>(s.DesignLife, 1, MaxYears);
 }
@@ -66,15 +66,15 @@ frmView::frmView(AppContext& context, QWidget* parent) : QWidget(parent), ctx(co
     picGraph->setCrossHair(true);
     setTwipsGeometry(picGraph, 60, 60, 10485, 5280);
 
-    lblKs = namedLabel(this, "lblKs", QStringLiteral("Roughness: 0.5 mm"), 120, 5400, 3000);
-    lblFlowrate = namedLabel(this, "lblFlowrate", QStringLiteral("Flowrate:"), 3240, 5400, 3600);
-    lblPumping = namedLabel(this, "lblPumping", QStringLiteral("Pumping head:"), 6960, 5400, 3500);
+    lblKs = NamedLabel(this, "lblKs", QStringLiteral("Roughness: 0.5 mm"), 120, 5400, 3000);
+    lblFlowrate = NamedLabel(this, "lblFlowrate", QStringLiteral("Flowrate:"), 3240, 5400, 3600);
+    lblPumping = NamedLabel(this, "lblPumping", QStringLiteral("Pumping head:"), 6960, 5400, 3500);
     MakeLabel(this, QStringLiteral("Distance :"), 120, 5700, 900);
     // Out of range until the mouse first crosses the plot.
     const QString outside = QString::fromLatin1(kOutOfRange);
-    lblX = namedLabel(this, "lblX", outside, 1020, 5700, 1800);
+    lblX = NamedLabel(this, "lblX", outside, 1020, 5700, 1800);
     MakeLabel(this, QStringLiteral("Elevation :"), 120, 5970, 900);
-    lblY = namedLabel(this, "lblY", outside, 1020, 5970, 1800);
+    lblY = NamedLabel(this, "lblY", outside, 1020, 5970, 1800);
 
     chkHydraulic = new QCheckBox(QStringLiteral("View hydraulic gradeline"), this);
     chkHydraulic->setObjectName(QStringLiteral("chkHydraulic"));
@@ -84,7 +84,7 @@ frmView::frmView(AppContext& context, QWidget* parent) : QWidget(parent), ctx(co
 
     hscYears = MakeScrollBar(this, "hscYears", 1, 100, 1, 3000, 5760, 2400, true);
     hscYears->setToolTip(QStringLiteral("Select the year to view"));
-    lblYear = namedLabel(this, "lblYear", QStringLiteral("Year 100"), 3000, 6030, 1200);
+    lblYear = NamedLabel(this, "lblYear", QStringLiteral("Year 100"), 3000, 6030, 1200);
     sscChangeView = MakeTipButton(this, "sscChangeView", QStringLiteral("&Year"),
                                   QStringLiteral("Click to view the profile for the selected year"),
                                   4320, 6030, 1080);
@@ -143,7 +143,7 @@ void frmView::ShowProfile()
     {
         const QSignalBlocker quiet(hscYears);
         hscYears->setMin(1);
-        hscYears->setMax(designYears(ctx.store));
+        hscYears->setMax(DesignYears(ctx.store));
         hscYears->setValue(1);
     }
     lblYear->setText(QString::number(ctx.store.SupplyStartYear));
@@ -168,8 +168,8 @@ void frmView::DrawProfilePlot()
         showMessage(QString::fromUtf8(FlowTooLargeMessage), QStringLiteral("Vemora"));
 
     hscYears->setMin(1);
-    hscYears->setMax(designYears(ctx.store));
-    const int year = std::clamp<int>(ctx.view.SelectedYear, 1, designYears(ctx.store));
+    hscYears->setMax(DesignYears(ctx.store));
+    const int year = std::clamp<int>(ctx.view.SelectedYear, 1, DesignYears(ctx.store));
     const ProfileView view{chosenNode(comBegin), chosenNode(comEnd), year, ctx.view.HideGradeline,
                            false};
     const ProfilePlotResult drawn = vemora::DrawProfilePlot(picGraph->surface(), picGraphFrame,

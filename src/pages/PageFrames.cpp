@@ -17,7 +17,7 @@
 namespace vemora {
 namespace {
 
-QString trimmed(const std::string& text)
+QString Trimmed(const std::string& text)
 {
     return QString::fromStdString(TrimBlanks(text)).trimmed();
 }
@@ -48,7 +48,7 @@ const QString kDots = QStringLiteral("...");
 constexpr double kDescriptionClearance = 0.6;
 
 // The room a value at tab `column` has up to the end of the line.
-double roomFrom(const ReportPrinter& p, int column)
+double RoomFrom(const ReportPrinter& p, int column)
 {
     return p.RightEnd() - p.TabPosition(column);
 }
@@ -77,7 +77,7 @@ QString WithoutTrailingBlanks(QString text)
 // beginning as fits before "...": cut at the last blank there when that keeps
 // at least half the room, inside the word otherwise, so that one long word
 // after a short one does not leave the line nearly empty.
-QString elidedAtTheEnd(const ReportPrinter& p, const QString& text, double width)
+QString ElidedAtTheEnd(const ReportPrinter& p, const QString& text, double width)
 {
     if (p.TextWidth(text) <= width) return text;
     const double room = width - p.TextWidth(kDots);
@@ -91,7 +91,7 @@ QString elidedAtTheEnd(const ReportPrinter& p, const QString& text, double width
 
 // `text` whole when it is at most `width` mm wide, otherwise its beginning
 // and end around "..." in as much of that width as they fill.
-QString elidedInTheMiddle(const ReportPrinter& p, const QString& text, double width,
+QString ElidedInTheMiddle(const ReportPrinter& p, const QString& text, double width,
                           qsizetype lines = 1)
 {
     auto fitsIn = [&](const QString& t) { return p.BreakLines(t, width).size() <= lines; };
@@ -108,7 +108,7 @@ QString elidedInTheMiddle(const ReportPrinter& p, const QString& text, double wi
 // A label and a value that takes two lines: its one line and an empty line,
 // or its two lines (`lines`, at most two) after the label without its
 // trailing blanks.
-void printTwoLineValue(ReportPrinter& p, const QString& label, const QStringList& lines, int column)
+void PrintTwoLineValue(ReportPrinter& p, const QString& label, const QStringList& lines, int column)
 {
     if (lines.size() <= 1) {
         p.Print({{7, label}, {column, lines.value(0)}});
@@ -120,25 +120,25 @@ void printTwoLineValue(ReportPrinter& p, const QString& label, const QStringList
 }
 
 // The file path in two lines at most, shortened in the middle.
-QStringList pathLines(const ReportPrinter& p, const QString& path, int column)
+QStringList PathLines(const ReportPrinter& p, const QString& path, int column)
 {
-    const double width = roomFrom(p, column);
-    return p.BreakLines(elidedInTheMiddle(p, path, width, 2), width);
+    const double width = RoomFrom(p, column);
+    return p.BreakLines(ElidedInTheMiddle(p, path, width, 2), width);
 }
 
 // The description broken at blanks, in two lines at most: the second ends
 // in "..." when the text goes on.
-QStringList descriptionLines(const ReportPrinter& p, const QString& text, int column)
+QStringList DescriptionLines(const ReportPrinter& p, const QString& text, int column)
 {
-    const double width = roomFrom(p, column);
+    const double width = RoomFrom(p, column);
     const QStringList lines = p.BreakLines(text, width);
     if (lines.size() <= 2) return lines;
     // The first line is where the text begins; the rest follows it.
     const QString rest = text.mid(lines[0].size()).trimmed();
-    return {lines[0], elidedAtTheEnd(p, rest, width)};
+    return {lines[0], ElidedAtTheEnd(p, rest, width)};
 }
 
-void printTitleLines(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
+void PrintTitleLines(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
 {
     ++ctx.PageNumber;
     p.setFontName(TimesNewRoman());
@@ -158,18 +158,18 @@ void printTitleLines(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
     p.setFontSize(f.nameSize);
     p.Print();
     p.Print(
-        {{7, elidedAtTheEnd(p, trimmed(HeaderTexts(ctx).ProjectName).toUpper(), roomFrom(p, 7))}});
+        {{7, ElidedAtTheEnd(p, Trimmed(HeaderTexts(ctx).ProjectName).toUpper(), RoomFrom(p, 7))}});
     p.setFontUnderline(false);
 }
 
-void printDesigner(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
+void PrintDesigner(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
 {
     p.Print({{7, QStringLiteral("Designer : ")},
              {f.valueColumn,
-              elidedAtTheEnd(p, trimmed(HeaderTexts(ctx).Designer), roomFrom(p, f.valueColumn))}});
+              ElidedAtTheEnd(p, Trimmed(HeaderTexts(ctx).Designer), RoomFrom(p, f.valueColumn))}});
 }
 
-void printDateAndPage(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
+void PrintDateAndPage(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
 {
     p.setFontSize(8);
     p.Print({{10, QStringLiteral("Printed: ") + PrintedDate(QDate::currentDate())},
@@ -194,7 +194,7 @@ const QStringList kPortraitLineEnds{QStringLiteral("results are"), QStringLitera
                                     QStringLiteral("output")};
 const QStringList kLandscapeLineEnds{QStringLiteral("assume no"), QStringLiteral("complete study")};
 
-QStringList disclaimerLines(const QStringList& lineEnds)
+QStringList DisclaimerLines(const QStringList& lineEnds)
 {
     QStringList lines;
     qsizetype from = 0;
@@ -206,7 +206,7 @@ QStringList disclaimerLines(const QStringList& lineEnds)
     return lines << kDisclaimer.mid(from);
 }
 
-void printFooter(ReportPrinter& p, const QStringList& disclaimer)
+void PrintFooter(ReportPrinter& p, const QStringList& disclaimer)
 {
     p.setFontName(TimesNewRoman());
     p.setFontSize(10);
@@ -233,7 +233,7 @@ void printFooter(ReportPrinter& p, const QStringList& disclaimer)
 
 // A blank line at `points`, then `title` underlined at tab 7; leaves
 // `points`, not underlined.
-void printTitleAfterBlankLine(ReportPrinter& p, double points, const QString& title)
+void PrintTitleAfterBlankLine(ReportPrinter& p, double points, const QString& title)
 {
     p.setFontSize(points);
     p.Print();
@@ -253,7 +253,7 @@ QString PrintedProjectDate(const AppContext& ctx)
 {
     const std::string text = HeaderTexts(ctx).ProjectDate;
     const QDate date = ReadProjectDate(text);
-    return date.isValid() ? PrintedDate(date) : trimmed(text);
+    return date.isValid() ? PrintedDate(date) : Trimmed(text);
 }
 
 ReportPages::ReportPages(AppContext& ctx, ReportPrinter& printer, std::function<void()> heading)
@@ -270,23 +270,23 @@ void ReportPages::PrintPageHeader()
 {
     ReportPrinter& p = printer_;
     const FrameLayout& f = kReportFrame;
-    printTitleLines(ctx_, p, f);
+    PrintTitleLines(ctx_, p, f);
     p.setFontSize(13);
     p.Print();
     // The lines from the designer to the description stand a little higher,
     // so that the description's descenders keep clear of the "Printed:"
     // line while that line and the body below it stay where they are.
     p.setCurrentY(p.CurrentY() - kDescriptionClearance);
-    printDesigner(ctx_, p, f);
-    printTwoLineValue(p, QStringLiteral("Filename :"),
-                      pathLines(p, FileLabelText(ctx_), f.valueColumn), f.valueColumn);
+    PrintDesigner(ctx_, p, f);
+    PrintTwoLineValue(p, QStringLiteral("Filename :"),
+                      PathLines(p, FileLabelText(ctx_), f.valueColumn), f.valueColumn);
     p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx_)}});
-    printTwoLineValue(
+    PrintTwoLineValue(
         p, QStringLiteral("Description : "),
-        descriptionLines(p, trimmed(HeaderTexts(ctx_).ProjectDescription), f.valueColumn),
+        DescriptionLines(p, Trimmed(HeaderTexts(ctx_).ProjectDescription), f.valueColumn),
         f.valueColumn);
     p.setCurrentY(p.CurrentY() + kDescriptionClearance);
-    printDateAndPage(ctx_, p, f);
+    PrintDateAndPage(ctx_, p, f);
     if (heading_) heading_();
     p.setBodyEnd(kReportBodyEnd, [this] { Turn(); });
 }
@@ -301,38 +301,38 @@ void ReportPages::PrintPageFooter(double footerTop)
 {
     printer_.setBodyEnd(0, nullptr); // the footer lies below the body's end
     printer_.setCurrentY(footerTop);
-    printFooter(printer_, disclaimerLines(kPortraitLineEnds));
+    PrintFooter(printer_, DisclaimerLines(kPortraitLineEnds));
 }
 
 void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& p)
 {
     const FrameLayout& f = kGraphFrame;
     p.setOrientation(PageOrientation::Landscape);
-    printTitleLines(ctx, p, f);
-    printDesigner(ctx, p, f);
+    PrintTitleLines(ctx, p, f);
+    PrintDesigner(ctx, p, f);
     p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx)}});
     // One line, whatever the path's length, so the header never reaches
     // down into the page's title and graph.
     p.Print(
         {{7, QStringLiteral("Filename :")},
-         {f.valueColumn, elidedInTheMiddle(p, FileLabelText(ctx), roomFrom(p, f.valueColumn))}});
-    printDateAndPage(ctx, p, f);
+         {f.valueColumn, ElidedInTheMiddle(p, FileLabelText(ctx), RoomFrom(p, f.valueColumn))}});
+    PrintDateAndPage(ctx, p, f);
 }
 
 void PrintGraphPageFooter(ReportPrinter& p)
 {
-    printFooter(p, disclaimerLines(kLandscapeLineEnds));
+    PrintFooter(p, DisclaimerLines(kLandscapeLineEnds));
 }
 
 void PrintGraphPageTitle(ReportPrinter& p, const QString& title)
 {
-    printTitleAfterBlankLine(p, 12, title);
+    PrintTitleAfterBlankLine(p, 12, title);
     p.setFontSize(11);
 }
 
 void PrintPlotPageTitle(ReportPrinter& p, const QString& title)
 {
-    printTitleAfterBlankLine(p, 13, title);
+    PrintTitleAfterBlankLine(p, 13, title);
     p.Print();
 }
 

@@ -27,7 +27,7 @@ struct SystemGraphPageContent
 };
 
 // The graph drawn afresh from the stores at the size of the window's picture.
-SystemGraphPageContent drawSystemGraph(const AppContext& ctx, SystemGraph which)
+SystemGraphPageContent DrawSystemGraph(const AppContext& ctx, SystemGraph which)
 {
     DrawingSurface surface(kSystemGraphWidth, kSystemGraphHeight);
     SystemGraphPageContent page;
@@ -48,51 +48,51 @@ SystemGraphPageContent drawSystemGraph(const AppContext& ctx, SystemGraph which)
 
 // The legend swatches at their screen size (14 by 15 pixels), in the colour
 // of their bars (&HBBGGRR).
-QImage swatch(uint32_t color, uint32_t upper = 0, int upperRows = 0)
+QImage ScreenSwatch(uint32_t color, uint32_t upper = 0, int upperRows = 0)
 {
     return Swatch(vbColor(color), 14, 15, upperRows > 0 ? vbColor(upper) : QColor(), upperRows)
         .toImage();
 }
 
-QString caption(const QStringList& captions, int i)
+QString Caption(const QStringList& captions, int i)
 {
     return i < captions.size() ? captions[i].trimmed() : QString();
 }
 
-void demandLegend(ReportPrinter& p, const QStringList& captions)
+void PrintDemandLegend(ReportPrinter& p, const QStringList& captions)
 {
     p.Print({{8, QStringLiteral("LEGEND:")},
-             {25, QStringLiteral("Demand (Supplied + shortage") + caption(captions, 0)},
-             {87, caption(captions, 1)}});
-    p.PaintPicture(swatch(barcolor::Supplied, barcolor::Shortage, 5), QPointF(30, 155));
-    p.PaintPicture(swatch(barcolor::Yield), QPointF(125, 155));
+             {25, QStringLiteral("Demand (Supplied + shortage") + Caption(captions, 0)},
+             {87, Caption(captions, 1)}});
+    p.PaintPicture(ScreenSwatch(barcolor::Supplied, barcolor::Shortage, 5), QPointF(30, 155));
+    p.PaintPicture(ScreenSwatch(barcolor::Yield), QPointF(125, 155));
 }
 
-void incomeLegend(ReportPrinter& p, const QStringList& captions, bool pumping)
+void PrintIncomeLegend(ReportPrinter& p, const QStringList& captions, bool pumping)
 {
     p.Print({{8, QStringLiteral("LEGEND:")},
-             {25, caption(captions, 0)},
-             {71, caption(captions, 1)},
-             {117, caption(captions, 2)}});
+             {25, Caption(captions, 0)},
+             {71, Caption(captions, 1)},
+             {117, Caption(captions, 2)}});
     p.setFontSize(4);
     p.Print();
     p.setFontSize(10);
     if (pumping)
-        p.Print({{25, caption(captions, 3)}, {71, caption(captions, 4)}});
+        p.Print({{25, Caption(captions, 3)}, {71, Caption(captions, 4)}});
     else
-        p.Print({{25, caption(captions, 3)}});
-    p.PaintPicture(swatch(barcolor::Income), QPointF(30, 155));
-    p.PaintPicture(swatch(barcolor::Capital), QPointF(100, 155));
-    p.PaintPicture(swatch(barcolor::Operational), QPointF(170, 155));
-    p.PaintPicture(swatch(barcolor::Maintenance), QPointF(30, 160));
-    if (pumping) p.PaintPicture(swatch(barcolor::Energy), QPointF(100, 160));
+        p.Print({{25, Caption(captions, 3)}});
+    p.PaintPicture(ScreenSwatch(barcolor::Income), QPointF(30, 155));
+    p.PaintPicture(ScreenSwatch(barcolor::Capital), QPointF(100, 155));
+    p.PaintPicture(ScreenSwatch(barcolor::Operational), QPointF(170, 155));
+    p.PaintPicture(ScreenSwatch(barcolor::Maintenance), QPointF(30, 160));
+    if (pumping) p.PaintPicture(ScreenSwatch(barcolor::Energy), QPointF(100, 160));
 }
 
 } // namespace
 
 void PrintSystemAnalysisGraph(AppContext& ctx, ReportPrinter& p, SystemGraph which)
 {
-    const SystemGraphPageContent page = drawSystemGraph(ctx, which);
+    const SystemGraphPageContent page = DrawSystemGraph(ctx, which);
     PrintGraphPageHeader(ctx, p);
     // The graph's white ground reaches up into the title's line, so the
     // graph goes on the page first and the title over it.
@@ -108,9 +108,9 @@ void PrintSystemAnalysisGraph(AppContext& ctx, ReportPrinter& p, SystemGraph whi
     p.setCurrentY(155);
     p.setFontUnderline(false);
     if (page.demandCapacity)
-        demandLegend(p, page.captions);
+        PrintDemandLegend(p, page.captions);
     else
-        incomeLegend(p, page.captions, page.pumping);
+        PrintIncomeLegend(p, page.captions, page.pumping);
     p.setCurrentY(165);
     PrintGraphPageFooter(p);
 }

@@ -16,7 +16,7 @@ constexpr int CaptionIndent = 6;
 // Blank room on either side of the caption, where the border line stops.
 constexpr int CaptionPad = 2;
 
-bool checkable(const QStyleOptionComplex* option)
+bool Checkable(const QStyleOptionComplex* option)
 {
     return (option->subControls & QStyle::SC_GroupBoxCheckBox) != 0;
 }
@@ -85,7 +85,7 @@ QRect AppStyle::valueBarRect(const QStyleOptionComplex* option, SubControl part,
 QRect AppStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                                SubControl part, const QWidget* widget) const
 {
-    if (control == CC_GroupBox && !checkable(option)) return frameRect(option, part);
+    if (control == CC_GroupBox && !Checkable(option)) return frameRect(option, part);
     if (control == CC_ScrollBar && qobject_cast<const ScrollBar*>(widget) &&
         qstyleoption_cast<const QStyleOptionSlider*>(option))
         return valueBarRect(option, part, widget);
@@ -122,7 +122,7 @@ void AppStyle::drawFrame(const QStyleOptionComplex* option, QPainter* painter) c
 void AppStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                   QPainter* painter, const QWidget* widget) const
 {
-    if (control == CC_GroupBox && !checkable(option)) {
+    if (control == CC_GroupBox && !Checkable(option)) {
         drawFrame(option, painter);
         return;
     }

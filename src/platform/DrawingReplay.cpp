@@ -20,7 +20,7 @@ constexpr double kReplayMargin = 1500;
 
 using Bounds = ClipBounds;
 
-bool finite(const Primitive& p)
+bool Finite(const Primitive& p)
 {
     return std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) &&
            std::isfinite(p.y2) && std::isfinite(p.radius);
@@ -28,7 +28,7 @@ bool finite(const Primitive& p)
 
 // The rectangle of two corners cut to the bounds, or nothing when it lies
 // wholly outside them.
-std::optional<QRectF> clipRect(double x1, double y1, double x2, double y2, const Bounds& b)
+std::optional<QRectF> ClipRect(double x1, double y1, double x2, double y2, const Bounds& b)
 {
     const double l = std::max(std::min(x1, x2), b.left), r = std::min(std::max(x1, x2), b.right);
     const double t = std::max(std::min(y1, y2), b.top), d = std::min(std::max(y1, y2), b.bottom);
@@ -37,7 +37,7 @@ std::optional<QRectF> clipRect(double x1, double y1, double x2, double y2, const
 }
 
 // Dash patterns of the line styles, in pen widths.
-QList<qreal> dashPattern(DrawStyle s)
+QList<qreal> DashPattern(DrawStyle s)
 {
     switch (s) {
     case DrawStyle::Dash:
@@ -54,21 +54,21 @@ QList<qreal> dashPattern(DrawStyle s)
 }
 
 // A pen for a primitive; `width` in painter units, 0 for a cosmetic pixel pen.
-QPen penFor(const Primitive& p, double width, bool cosmetic)
+QPen PenFor(const Primitive& p, double width, bool cosmetic)
 {
     QPen pen(vbColor(p.color));
     pen.setCosmetic(cosmetic);
     pen.setWidthF(width);
     pen.setCapStyle(p.width > 1 ? Qt::RoundCap : Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
-    const QList<qreal> dashes = p.width > 1 ? QList<qreal>{} : dashPattern(p.style);
+    const QList<qreal> dashes = p.width > 1 ? QList<qreal>{} : DashPattern(p.style);
     if (!dashes.isEmpty()) pen.setDashPattern(dashes);
     return pen;
 }
 
 // The rectangle of a picture that keeps its shape: its own rectangle scaled
 // about its centre by (sx, sy), the factors that undo the replay's stretch.
-QRectF keptShape(const Primitive& p, double sx, double sy)
+QRectF KeptShape(const Primitive& p, double sx, double sy)
 {
     const QRectF own(QPointF(p.x1, p.y1), QPointF(p.x2, p.y2));
     QRectF kept(0, 0, own.width() * sx, own.height() * sy);
@@ -76,7 +76,7 @@ QRectF keptShape(const Primitive& p, double sx, double sy)
     return kept;
 }
 
-bool invisible(const Primitive& p)
+bool Invisible(const Primitive& p)
 {
     return p.style == DrawStyle::Transparent &&
            (p.kind == PrimitiveKind::Line || p.kind == PrimitiveKind::Box ||
@@ -107,13 +107,13 @@ class ScreenReplay
 
     void line(const Primitive& pr, const QLineF& l)
     {
-        p_.setPen(penFor(pr, pr.width, true));
+        p_.setPen(PenFor(pr, pr.width, true));
         p_.drawLine(QPoint(px(l.x1()), py(l.y1())), QPoint(px(l.x2()), py(l.y2())));
     }
 
     void box(const Primitive& pr, const QRectF& r)
     {
-        p_.setPen(penFor(pr, pr.width, true));
+        p_.setPen(PenFor(pr, pr.width, true));
         p_.setBrush(Qt::NoBrush);
         const QPoint a(px(r.left()), py(r.top())), b(px(r.right()), py(r.bottom()));
         p_.drawRect(QRect(a, QSize(b.x() - a.x(), b.y() - a.y())));
@@ -127,7 +127,7 @@ class ScreenReplay
 
     void circle(const Primitive& pr)
     {
-        p_.setPen(penFor(pr, pr.width, true));
+        p_.setPen(PenFor(pr, pr.width, true));
         p_.setBrush(Qt::NoBrush);
         p_.drawEllipse(QPointF(px(pr.x1), py(pr.y1)), pr.radius * uniform_, pr.radius * uniform_);
     }
@@ -144,7 +144,7 @@ class ScreenReplay
 
     void picture(const Primitive& pr)
     {
-        const QRectF r = pr.keepShape ? keptShape(pr, uniform_ * w_ / target_.width(),
+        const QRectF r = pr.keepShape ? KeptShape(pr, uniform_ * w_ / target_.width(),
                                                   uniform_ * h_ / target_.height())
                                       : QRectF(QPointF(pr.x1, pr.y1), QPointF(pr.x2, pr.y2));
         const QPoint a(px(r.left()), py(r.top())), b(px(r.right()), py(r.bottom()));
@@ -177,13 +177,13 @@ class PrintReplay
 
     void line(const Primitive& pr, const QLineF& l)
     {
-        p_.setPen(penFor(pr, penWidth(pr), false));
+        p_.setPen(PenFor(pr, penWidth(pr), false));
         p_.drawLine(l);
     }
 
     void box(const Primitive& pr, const QRectF& r)
     {
-        p_.setPen(penFor(pr, penWidth(pr), false));
+        p_.setPen(PenFor(pr, penWidth(pr), false));
         p_.setBrush(Qt::NoBrush);
         p_.drawRect(r);
     }
@@ -192,14 +192,14 @@ class PrintReplay
     {
         Primitive solid = pr;
         solid.style = DrawStyle::Solid;
-        p_.setPen(penFor(solid, penWidth(pr), false));
+        p_.setPen(PenFor(solid, penWidth(pr), false));
         p_.setBrush(vbColor(pr.color));
         p_.drawRect(r);
     }
 
     void circle(const Primitive& pr)
     {
-        p_.setPen(penFor(pr, penWidth(pr), false));
+        p_.setPen(PenFor(pr, penWidth(pr), false));
         p_.setBrush(Qt::NoBrush);
         const double s = std::min(kx_, ky_);
         p_.drawEllipse(QPointF(pr.x1, pr.y1), pr.radius * s / kx_, pr.radius * s / ky_);
@@ -223,7 +223,7 @@ class PrintReplay
     void picture(const Primitive& pr)
     {
         const double s = std::min(kx_, ky_);
-        p_.drawImage(pr.keepShape ? keptShape(pr, s / kx_, s / ky_)
+        p_.drawImage(pr.keepShape ? KeptShape(pr, s / kx_, s / ky_)
                                   : QRectF(QPointF(pr.x1, pr.y1), QPointF(pr.x2, pr.y2)),
                      pr.image);
     }
@@ -234,19 +234,19 @@ class PrintReplay
 };
 
 template <class Replay>
-void replayAll(Replay& r, const std::vector<Primitive>& primitives, const Bounds& b)
+void ReplayAll(Replay& r, const std::vector<Primitive>& primitives, const Bounds& b)
 {
     for (const Primitive& pr : primitives) {
-        if (!finite(pr) || invisible(pr)) continue;
+        if (!Finite(pr) || Invisible(pr)) continue;
         switch (pr.kind) {
         case PrimitiveKind::Line:
             if (auto l = clipSegment(pr.x1, pr.y1, pr.x2, pr.y2, b)) r.line(pr, *l);
             break;
         case PrimitiveKind::Box:
-            if (auto rc = clipRect(pr.x1, pr.y1, pr.x2, pr.y2, b)) r.box(pr, *rc);
+            if (auto rc = ClipRect(pr.x1, pr.y1, pr.x2, pr.y2, b)) r.box(pr, *rc);
             break;
         case PrimitiveKind::FilledBox:
-            if (auto rc = clipRect(pr.x1, pr.y1, pr.x2, pr.y2, b)) r.filledBox(pr, *rc);
+            if (auto rc = ClipRect(pr.x1, pr.y1, pr.x2, pr.y2, b)) r.filledBox(pr, *rc);
             break;
         case PrimitiveKind::Circle:
             if (b.contains(pr.x1, pr.y1)) r.circle(pr);
@@ -274,10 +274,10 @@ void Drawing::replay(QPainter& painter, const QRectF& target, ReplayStyle style)
                         height_ + kReplayMargin};
     if (style == ReplayStyle::Screen) {
         ScreenReplay r(painter, target, *this);
-        replayAll(r, primitives_, bounds);
+        ReplayAll(r, primitives_, bounds);
     } else {
         PrintReplay r(painter, target, *this);
-        replayAll(r, primitives_, bounds);
+        ReplayAll(r, primitives_, bounds);
     }
     painter.restore();
 }

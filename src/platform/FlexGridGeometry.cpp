@@ -24,7 +24,7 @@ int FlexGrid::colWidthPx(int c) const
 namespace {
 
 // The pixels lines `from` to `to` - 1 take along one axis.
-template <typename SizeOf> int spanPx(int from, int to, SizeOf size)
+template <typename SizeOf> int SpanPx(int from, int to, SizeOf size)
 {
     int px = 0;
     for (int i = from; i < to; ++i)
@@ -35,18 +35,18 @@ template <typename SizeOf> int spanPx(int from, int to, SizeOf size)
 // Where line `index` starts along one axis: a fixed line from the edge, a
 // scrolling line from the end of the fixed ones, counted from the first
 // line shown (negative for lines scrolled off before it).
-template <typename SizeOf> int lineStartPx(int index, int fixed, int firstShown, SizeOf size)
+template <typename SizeOf> int LineStartPx(int index, int fixed, int firstShown, SizeOf size)
 {
-    if (index < fixed) return spanPx(0, index, size);
+    if (index < fixed) return SpanPx(0, index, size);
     const int scrolled =
-        index >= firstShown ? spanPx(firstShown, index, size) : -spanPx(index, firstShown, size);
-    return spanPx(0, fixed, size) + scrolled;
+        index >= firstShown ? SpanPx(firstShown, index, size) : -SpanPx(index, firstShown, size);
+    return SpanPx(0, fixed, size) + scrolled;
 }
 
 // The line at `px` along one axis, counted from the viewport's edge: the
 // fixed lines first, then the scrolling ones from the first shown; -1 past
 // the last line or before the edge.
-template <typename SizeOf> int lineAtPx(int px, int fixed, int firstShown, int count, SizeOf size)
+template <typename SizeOf> int LineAtPx(int px, int fixed, int firstShown, int count, SizeOf size)
 {
     if (px < 0) return -1;
     int end = 0;
@@ -64,10 +64,10 @@ template <typename SizeOf> int lineAtPx(int px, int fixed, int firstShown, int c
 // The first scrolling line to show along one axis so that line `index` is
 // in sight within `room` pixels: the one shown now, moved back to `index`
 // when that lies before it, or on until `index` ends inside the room.
-template <typename SizeOf> int firstShownFor(int index, int firstShown, int room, SizeOf size)
+template <typename SizeOf> int FirstShownFor(int index, int firstShown, int room, SizeOf size)
 {
     int first = std::min(firstShown, index);
-    while (first < index && spanPx(first, index + 1, size) > room)
+    while (first < index && SpanPx(first, index + 1, size) > room)
         ++first;
     return first;
 }
@@ -76,23 +76,23 @@ template <typename SizeOf> int firstShownFor(int index, int firstShown, int room
 
 int FlexGrid::fixedHeightPx() const
 {
-    return spanPx(0, fixedRows_, [this](int r) { return rowHeightPx(r); });
+    return SpanPx(0, fixedRows_, [this](int r) { return rowHeightPx(r); });
 }
 
 int FlexGrid::fixedWidthPx() const
 {
-    return spanPx(0, fixedCols_, [this](int c) { return colWidthPx(c); });
+    return SpanPx(0, fixedCols_, [this](int c) { return colWidthPx(c); });
 }
 
 // Viewport y of a row's top; rows scrolled off above get negative values.
 int FlexGrid::rowTopPx(int r) const
 {
-    return lineStartPx(r, fixedRows_, topRow_, [this](int i) { return rowHeightPx(i); });
+    return LineStartPx(r, fixedRows_, topRow_, [this](int i) { return rowHeightPx(i); });
 }
 
 int FlexGrid::colLeftPx(int c) const
 {
-    return lineStartPx(c, fixedCols_, leftCol_, [this](int i) { return colWidthPx(i); });
+    return LineStartPx(c, fixedCols_, leftCol_, [this](int i) { return colWidthPx(i); });
 }
 
 QRect FlexGrid::cellRect(int r, int c) const
@@ -107,13 +107,13 @@ QRect FlexGrid::cellRect(int r, int c) const
 
 int FlexGrid::rowAt(int y) const
 {
-    return lineAtPx(y - viewport()->geometry().top(), fixedRows_, topRow_, rows_,
+    return LineAtPx(y - viewport()->geometry().top(), fixedRows_, topRow_, rows_,
                     [this](int i) { return rowHeightPx(i); });
 }
 
 int FlexGrid::colAt(int x) const
 {
-    return lineAtPx(x - viewport()->geometry().left(), fixedCols_, leftCol_, cols_,
+    return LineAtPx(x - viewport()->geometry().left(), fixedCols_, leftCol_, cols_,
                     [this](int i) { return colWidthPx(i); });
 }
 
@@ -240,10 +240,10 @@ void FlexGrid::scrollContentsBy(int, int)
 void FlexGrid::ensureVisible(int r, int c)
 {
     if (r >= fixedRows_ && r < rows_)
-        setTopRow(firstShownFor(r, topRow_, viewport()->height() - fixedHeightPx(),
+        setTopRow(FirstShownFor(r, topRow_, viewport()->height() - fixedHeightPx(),
                                 [this](int i) { return rowHeightPx(i); }));
     if (c >= fixedCols_ && c < cols_)
-        setLeftCol(firstShownFor(c, leftCol_, viewport()->width() - fixedWidthPx(),
+        setLeftCol(FirstShownFor(c, leftCol_, viewport()->width() - fixedWidthPx(),
                                  [this](int i) { return colWidthPx(i); }));
 }
 

@@ -12,7 +12,7 @@ namespace vemora {
 namespace {
 constexpr int kTextPad = 3; // pixels between a cell's edge and its text
 
-bool looksNumeric(const QString& s)
+bool LooksNumeric(const QString& s)
 {
     bool ok = false;
     s.trimmed().toDouble(&ok);
@@ -21,7 +21,7 @@ bool looksNumeric(const QString& s)
 
 // The first of `shown` within from..to (a merged block is painted once,
 // at its first row and column on screen), or -1.
-int firstShown(const std::vector<int>& shown, int from, int to)
+int FirstShown(const std::vector<int>& shown, int from, int to)
 {
     for (int v : shown)
         if (v >= from && v <= to) return v;
@@ -32,7 +32,7 @@ int firstShown(const std::vector<int>& shown, int from, int to)
 Qt::Alignment qtAlignment(FlexAlign align, const QString& text)
 {
     if (align == FlexAlign::General)
-        return Qt::AlignVCenter | (looksNumeric(text) ? Qt::AlignRight : Qt::AlignLeft);
+        return Qt::AlignVCenter | (LooksNumeric(text) ? Qt::AlignRight : Qt::AlignLeft);
     static const Qt::Alignment h[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     static const Qt::Alignment v[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
     const auto k = static_cast<size_t>(align); // three vertical alignments per horizontal one
@@ -121,8 +121,8 @@ FlexGrid::ShownLines FlexGrid::shownLines(const QSize& area) const
 void FlexGrid::paintBlock(QPainter& p, const ShownLines& shown, int r, int c) const
 {
     const QRect block = mergedCells(r, c);
-    if (r != firstShown(shown.rows, block.top(), block.bottom()) ||
-        c != firstShown(shown.cols, block.left(), block.right()))
+    if (r != FirstShown(shown.rows, block.top(), block.bottom()) ||
+        c != FirstShown(shown.cols, block.left(), block.right()))
         return;
     int w = 0, h = 0;
     for (int k : shown.cols)

@@ -27,7 +27,7 @@ namespace {
 
 // The area a page is laid out in: an A4 sheet less that border, in its
 // orientation. Margins that leave less than this scale the page down.
-QSizeF layoutFrame(PageOrientation orientation)
+QSizeF LayoutFrame(PageOrientation orientation)
 {
     const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
     const QSizeF portrait = a4 - QSizeF(2 * kPdfMarginMm, 2 * kPdfMarginMm);
@@ -116,7 +116,7 @@ QSizeF PrinterPageDevice::printableSize(PageOrientation orientation) const
 double PrinterPageDevice::pageScale(PageOrientation orientation) const
 {
     const QSizeF area = printableSize(orientation);
-    const QSizeF frame = layoutFrame(orientation);
+    const QSizeF frame = LayoutFrame(orientation);
     if (area.isEmpty()) return 1;
     return std::min({1.0, area.width() / frame.width(), area.height() / frame.height()});
 }

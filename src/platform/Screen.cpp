@@ -31,7 +31,7 @@ namespace {
 
 // The window frame's width on each side: the difference between the frame's
 // and the client area's geometry (all zero until a frame is known).
-QMargins frameMargins(const QWidget* w)
+QMargins FrameMargins(const QWidget* w)
 {
     const QRect f = w->frameGeometry();
     const QRect g = w->geometry();
@@ -50,7 +50,7 @@ class ScreenPlacement : public QObject
     {
         screen_ = screen;
         const QSize s = screen;
-        const QMargins m = frameMargins(window_);
+        const QMargins m = FrameMargins(window_);
         margins_ = m;
         // The client area is the screen less the frame, and the frame's
         // top-left corner (a window's position) goes to 0, 0.
@@ -67,7 +67,7 @@ class ScreenPlacement : public QObject
             case QEvent::Show:
             case QEvent::Move:
             case QEvent::Resize:
-                if (frameMargins(window_) != margins_) place(screen_);
+                if (FrameMargins(window_) != margins_) place(screen_);
                 break;
             default:
                 break;

@@ -13,7 +13,7 @@
 namespace vemora {
 namespace {
 
-QString text(const std::string& s)
+QString Text(const std::string& s)
 {
     return QString::fromStdString(s);
 }
@@ -46,7 +46,7 @@ class CostReport
         p_.setFontBold(true);
         p_.Print({{6, QStringLiteral("Internal Rate of Return")}}, LineEnd::Keep);
         p_.setFontBold(false);
-        const QString irr = r.IrrFound ? text(FormatThreeDecimals(FiniteOrFail(r.Irr))) + " %"
+        const QString irr = r.IrrFound ? Text(FormatThreeDecimals(FiniteOrFail(r.Irr))) + " %"
                                        : QStringLiteral("n/a");
         p_.Print({{7, QStringLiteral("IRR:")}, {30, irr}});
 
@@ -66,7 +66,7 @@ class CostReport
   private:
     QString amount(double value) const
     {
-        return symbol_ + text(FormatThousands(FiniteOrFail(value), 0));
+        return symbol_ + Text(FormatThousands(FiniteOrFail(value), 0));
     }
 
     void heading(const QString& title)
@@ -81,8 +81,8 @@ class CostReport
         const ProjectStore& s = ctx_.store;
         const CapitalCostLines l = BuildCapitalCostLines(s, ctx_.results);
         // The mark-ups read as entered ("7.5%"), as in the results window.
-        const QString prelim = text(FormatGeneral(FiniteOrFail(s.PrelimGeneralPercent)));
-        const QString contingency = text(FormatGeneral(FiniteOrFail(s.ContingencyPercent)));
+        const QString prelim = Text(FormatGeneral(FiniteOrFail(s.PrelimGeneralPercent)));
+        const QString contingency = Text(FormatGeneral(FiniteOrFail(s.ContingencyPercent)));
         const std::pair<QString, double> lines[] = {
             {QStringLiteral("Pipeline cost"), l.Pipeline},
             {QStringLiteral("Mechanical cost"), l.Mechanical},
@@ -109,7 +109,7 @@ class CostReport
     {
         p_.Print({{7, QString::fromLatin1(label)},
                   {45, amount(value) + "  (Escalation rate is " +
-                           text(FormatFixed(FiniteOrFail(rate), 2)) + "%)"}});
+                           Text(FormatFixed(FiniteOrFail(rate), 2)) + "%)"}});
     }
 
     AppContext& ctx_;

@@ -17,7 +17,7 @@ namespace {
 
 // Rows of the demand table after which a page ends: 23 on the first page,
 // 25 on every later one.
-bool pageEndsAfterDemandRow(int row)
+bool PageEndsAfterDemandRow(int row)
 {
     return row >= 23 && (row - 23) % 25 == 0;
 }
@@ -86,7 +86,7 @@ class GeneralReport
         if (rows > 0) demandHeading(grid, unit);
         for (int r = 1; r < rows; ++r) {
             p_.Print({{9, grid.Cell(r, 0)}, {30, grid.Cell(r, 1)}});
-            if (pageEndsAfterDemandRow(r)) {
+            if (PageEndsAfterDemandRow(r)) {
                 pages_.Turn();
                 demandHeading(grid, unit);
             }

@@ -23,13 +23,13 @@ namespace {
 
 constexpr int kNodesPerPage = 27;
 
-QString lengthLabel(int code)
+QString LengthLabel(int code)
 {
     static const char* labels[] = {"(m)", "(km)", "(ft)", "(miles)"};
     return code >= 0 && code < 4 ? QString::fromLatin1(labels[code]) : QString();
 }
 
-QString threeDecimals(double value)
+QString ThreeDecimals(double value)
 {
     return QString::fromStdString(FormatThreeDecimals(FiniteOrFail(value)));
 }
@@ -75,12 +75,12 @@ class HydraulicReport
             unit = HasPumpCurve(s) ? in_.general.PumpFlowUnit : in_.general.OperatingFlowRateUnit;
         }
         flowText_ = QStringLiteral("Flow rate: ") +
-                    threeDecimals(DivideOrFail(r.YearFlow[year_], factor)) + ' ' + unit.trimmed();
+                    ThreeDecimals(DivideOrFail(r.YearFlow[year_], factor)) + ' ' + unit.trimmed();
         flowText_ = flowText_.left(50).trimmed();
         headText_.clear();
         if (IsPumping(s)) {
             const double head = DivideOrFail(PumpingHead(r, year_), r.LevelUnitFactor);
-            headText_ = (QStringLiteral("Pumping head: ") + threeDecimals(head) + ' ' +
+            headText_ = (QStringLiteral("Pumping head: ") + ThreeDecimals(head) + ' ' +
                          in_.profile.ElevationUnit.trimmed())
                             .left(50)
                             .trimmed();
@@ -104,8 +104,8 @@ class HydraulicReport
 
     void tableHeading()
     {
-        const QString chainage = lengthLabel(ctx_.store.ChainageUnit);
-        const QString elevation = lengthLabel(ctx_.store.ElevationUnit);
+        const QString chainage = LengthLabel(ctx_.store.ChainageUnit);
+        const QString elevation = LengthLabel(ctx_.store.ElevationUnit);
         p_.setFontName(QStringLiteral("Courier New"));
         p_.setFontSize(11);
         p_.Rule();
@@ -138,8 +138,8 @@ class HydraulicReport
         p_.Print({{5, QString::number(i)},
                   {11, printNumberText(s.NodeAccumulatedLength[i])},
                   {24, printNumberText(elevation)},
-                  {36, threeDecimals(level)},
-                  {49, threeDecimals(level - elevation)},
+                  {36, ThreeDecimals(level)},
+                  {49, ThreeDecimals(level - elevation)},
                   {61, QString::fromStdString(NodeTypeNames(s.NodeTypeCode[i]))}});
     }
 

@@ -60,19 +60,19 @@ constexpr BoxText kGraphBoxes[] = {
 };
 
 // A caption's "&&" shows one ampersand; so does its hint.
-QString plainHint(const char* hint)
+QString PlainHint(const char* hint)
 {
     return QString::fromLatin1(hint).replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
-const char* boxName(ReportBox box)
+const char* BoxName(ReportBox box)
 {
     for (const ReportItem& item : ReportItems())
         if (item.box == box) return item.name;
     return "";
 }
 
-PictureButton* button(QWidget* parent, const char* name, const QString& caption,
+PictureButton* Button(QWidget* parent, const char* name, const QString& caption,
                       const QString& hint)
 {
     auto* b = new PictureButton(parent);
@@ -102,8 +102,8 @@ frmPrint::frmPrint(AppContext& ctx, QWidget* parent)
     auto makeBoxes = [this](QWidget* parent, QVBoxLayout* layout, const auto& texts) {
         for (const BoxText& t : texts) {
             auto* box = new QCheckBox(QString::fromLatin1(t.caption), parent);
-            box->setObjectName(QString::fromLatin1(boxName(t.box)));
-            box->setToolTip(plainHint(t.hint));
+            box->setObjectName(QString::fromLatin1(BoxName(t.box)));
+            box->setToolTip(PlainHint(t.hint));
             box->setMouseTracking(true);
             box->installEventFilter(this);
             layout->addWidget(box);
@@ -131,14 +131,14 @@ frmPrint::frmPrint(AppContext& ctx, QWidget* parent)
     chkIRR = Box(ReportBox::IRR);
 
     const QString printHint = QStringLiteral("Print the selected");
-    sscPrint = button(this, "sscPrint", QStringLiteral("&Print"), printHint);
-    sscPrint1 = button(this, "sscPrint1", QString(), printHint);
+    sscPrint = Button(this, "sscPrint", QStringLiteral("&Print"), printHint);
+    sscPrint1 = Button(this, "sscPrint1", QString(), printHint);
     sscPrint1->setPicture(style()->standardIcon(QStyle::SP_DialogSaveButton).pixmap(24, 24));
     sscSetup =
-        button(this, "sscSetup", QStringLiteral("Printer &Setup"), QStringLiteral("Printer setup"));
-    sscCancel = button(this, "sscCancel", QStringLiteral("&Cancel"),
+        Button(this, "sscSetup", QStringLiteral("Printer &Setup"), QStringLiteral("Printer setup"));
+    sscCancel = Button(this, "sscCancel", QStringLiteral("&Cancel"),
                        QStringLiteral("Cancel the printing screen"));
-    sscHelp = button(this, "sscHelp", QStringLiteral("Help"), QString());
+    sscHelp = Button(this, "sscHelp", QStringLiteral("Help"), QString());
 
     auto* buttons = new QHBoxLayout;
     for (PictureButton* b : {sscPrint1, sscPrint, sscSetup, sscCancel, sscHelp})

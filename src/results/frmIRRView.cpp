@@ -25,7 +25,7 @@ constexpr int WindowWidth = 10110;
 constexpr int WindowHeight = 6345;
 constexpr int HeadingBand = 240; // twips above the picture
 
-QLabel* readOutLabel(QWidget* parent, const char* name, const QString& text, int left, int width)
+QLabel* ReadOutLabel(QWidget* parent, const char* name, const QString& text, int left, int width)
 {
     QLabel* label = MakeLabel(parent, text, left, 60, width);
     label->setObjectName(QString::fromLatin1(name));
@@ -56,11 +56,11 @@ frmIRRView::frmIRRView(AppContext& context, QWidget* parent) : QWidget(parent), 
     QLabel* heading = MakeLabel(this, QStringLiteral("At the cursor:"), 1560, 0, 1380, HeadingBand);
     heading->setObjectName(QStringLiteral("lblAtCursor"));
     heading->setFont(TimesFont(9, true));
-    Label1 = readOutLabel(picIRR, "Label1", QStringLiteral("IRR :"), 1560, 540);
-    lblX = readOutLabel(picIRR, "lblX", QString(), 2160, 1500);
-    Label2 = readOutLabel(picIRR, "Label2", QStringLiteral("NPV of (Income - Expenditure):"), 4200,
+    Label1 = ReadOutLabel(picIRR, "Label1", QStringLiteral("IRR :"), 1560, 540);
+    lblX = ReadOutLabel(picIRR, "lblX", QString(), 2160, 1500);
+    Label2 = ReadOutLabel(picIRR, "Label2", QStringLiteral("NPV of (Income - Expenditure):"), 4200,
                           2700);
-    lblY = readOutLabel(picIRR, "lblY", QString(), 6960, 2400);
+    lblY = ReadOutLabel(picIRR, "lblY", QString(), 6960, 2400);
 
     Frame1 = MakeFrame(this, "Frame1", QString(), 60, 5640, 7200, 690);
     lblBeginIRR = MakeLabel(Frame1, QStringLiteral("Begin IRR = 0%"), 120, 90, 2400);

@@ -17,13 +17,13 @@ namespace vemora {
 
 namespace {
 
-QString unitText(const UnitList& list, int code)
+QString UnitText(const UnitList& list, int code)
 {
     const char* text = list.Text(code);
     return text ? QString::fromUtf8(text).trimmed() : QString();
 }
 
-void boldCell(FlexGrid* g, int r, int c, const QString& text)
+void BoldCell(FlexGrid* g, int r, int c, const QString& text)
 {
     g->setRow(r);
     g->setCol(c);
@@ -32,7 +32,7 @@ void boldCell(FlexGrid* g, int r, int c, const QString& text)
 }
 
 // A value in the pump curve's unit; blank when the unit has no factor.
-QString converted(float value, float factor, int decimals)
+QString Converted(float value, float factor, int decimals)
 {
     if (factor == 0) return QString();
     return QString::fromStdString(FormatFixed(value / factor, decimals));
@@ -60,18 +60,18 @@ void frmResults::FillDutyPointTable()
     g->setRowHeight(0, 600);
     g->setRowHeight(1, 300);
 
-    boldCell(g, 0, 0, QStringLiteral("Year"));
-    boldCell(g, 0, 1, QStringLiteral("Flow rate"));
-    boldCell(g, 0, 2, QStringLiteral("Pumping head"));
-    boldCell(g, 0, 3, QStringLiteral("Pump efficiency"));
-    boldCell(g, 1, 1, unitText(PumpCurveFlowUnits, s.CurveFlowUnit));
-    boldCell(g, 1, 2, unitText(PumpHeadUnits, s.CurveHeadUnit));
-    boldCell(g, 1, 3, QStringLiteral("%"));
+    BoldCell(g, 0, 0, QStringLiteral("Year"));
+    BoldCell(g, 0, 1, QStringLiteral("Flow rate"));
+    BoldCell(g, 0, 2, QStringLiteral("Pumping head"));
+    BoldCell(g, 0, 3, QStringLiteral("Pump efficiency"));
+    BoldCell(g, 1, 1, UnitText(PumpCurveFlowUnits, s.CurveFlowUnit));
+    BoldCell(g, 1, 2, UnitText(PumpHeadUnits, s.CurveHeadUnit));
+    BoldCell(g, 1, 3, QStringLiteral("%"));
 
     for (int y = 1; y <= years; ++y) {
         g->setTextMatrix(y + 1, 0, QString::number(OperatingCalendarYear(s, y)));
-        g->setTextMatrix(y + 1, 1, converted(r.YearDutyFlow[y], r.PumpFlowUnitFactor, 3));
-        g->setTextMatrix(y + 1, 2, converted(r.YearPumpHead[y], r.PumpHeadUnitFactor, 3));
+        g->setTextMatrix(y + 1, 1, Converted(r.YearDutyFlow[y], r.PumpFlowUnitFactor, 3));
+        g->setTextMatrix(y + 1, 2, Converted(r.YearPumpHead[y], r.PumpHeadUnitFactor, 3));
         g->setTextMatrix(y + 1, 3, QString::fromStdString(FormatFixed(r.YearDutyEfficiency[y], 2)));
     }
     g->setCol(1);

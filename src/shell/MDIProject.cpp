@@ -26,7 +26,7 @@ namespace {
 constexpr int StripHeightTwips = 555;
 const char* const FixedPanelCaption = "Vemora  -  Pipeline Life-Cycle Cost Analysis";
 
-PictureButton* makeToolButton(QWidget* strip, int left, const QString& picture, const QString& tip)
+PictureButton* MakeToolButton(QWidget* strip, int left, const QString& picture, const QString& tip)
 {
     auto* b = new PictureButton(strip);
     setTwipsGeometry(b, left, 60, 375, 375);
@@ -35,7 +35,7 @@ PictureButton* makeToolButton(QWidget* strip, int left, const QString& picture, 
     return b;
 }
 
-QLabel* makeStripLabel(QWidget* strip, const QString& text, uint32_t colour)
+QLabel* MakeStripLabel(QWidget* strip, const QString& text, uint32_t colour)
 {
     auto* l = new QLabel(text, strip);
     QPalette pal = l->palette();
@@ -96,28 +96,28 @@ MDIProject::MDIProject(AppContext& context, QWidget* parent) : QMainWindow(paren
 
 void MDIProject::createToolbar()
 {
-    sscNew = makeToolButton(sspProject, 60, QStringLiteral("new"),
+    sscNew = MakeToolButton(sspProject, 60, QStringLiteral("new"),
                             QStringLiteral("Start a new project"));
-    sscOpen = makeToolButton(sspProject, 480, QStringLiteral("open"),
+    sscOpen = MakeToolButton(sspProject, 480, QStringLiteral("open"),
                              QStringLiteral("Open an existing project"));
     sscSave =
-        makeToolButton(sspProject, 900, QStringLiteral("save"), QStringLiteral("Save the project"));
-    sscPrint = makeToolButton(sspProject, 1320, QStringLiteral("print"),
+        MakeToolButton(sspProject, 900, QStringLiteral("save"), QStringLiteral("Save the project"));
+    sscPrint = MakeToolButton(sspProject, 1320, QStringLiteral("print"),
                               QStringLiteral("Print the project"));
-    sscHelp = makeToolButton(sspProject, 1740, QStringLiteral("help"), QStringLiteral("Help"));
+    sscHelp = MakeToolButton(sspProject, 1740, QStringLiteral("help"), QStringLiteral("Help"));
     for (PictureButton* b : {sscNew, sscOpen, sscSave, sscPrint, sscHelp}) {
         connect(b, &PictureButton::GotFocus, this, [this, b] { toolbarButtonFocus(b); });
         connect(b, &PictureButton::MouseMove, this,
                 [this] { ctx.ui.setMousePointer(MousePointer::Default); });
     }
 
-    lblSystem = makeStripLabel(sspProject, QString(), vbcolor::Navy);
+    lblSystem = MakeStripLabel(sspProject, QString(), vbcolor::Navy);
     setTwipsGeometry(lblSystem, 2760, 140, 2775, 315);
     QFont bold = lblSystem->font();
     bold.setBold(true);
     lblSystem->setFont(bold);
 
-    lblProgessBar = makeStripLabel(sspProject, QStringLiteral("Opening project"), vbcolor::Blue);
+    lblProgessBar = MakeStripLabel(sspProject, QStringLiteral("Opening project"), vbcolor::Blue);
     setTwipsGeometry(lblProgessBar, 5520, -15, 2115, 255);
     lblProgessBar->hide();
 

@@ -32,13 +32,13 @@ bool IsScreenSize(const Screen& screen, int32_t width, int32_t height)
 
 namespace {
 
-int component(int16_t c)
+int Component(int16_t c)
 {
     return std::clamp<int>(c, 0, 255);
 }
 
 // Colour of band i (0..255) between the two colours, rounded to whole values.
-QColor bandColour(int i, int r1, int g1, int b1, int r2, int g2, int b2)
+QColor BandColour(int i, int r1, int g1, int b1, int r2, int g2, int b2)
 {
     auto step = [i](int from, int to) {
         return from + static_cast<int>(std::lround((to - from) * i / 255.0));
@@ -62,8 +62,8 @@ void DrawGradientBackground(QWidget* target, int16_t r1, int16_t g1, int16_t b1,
     for (int y = 0; y < h; ++y) {
         const int band = h == 1 ? 0 : static_cast<int>(std::lround(y * 255.0 / (h - 1)));
         painter.fillRect(0, y, w, 1,
-                         bandColour(band, component(r1), component(g1), component(b1),
-                                    component(r2), component(g2), component(b2)));
+                         BandColour(band, Component(r1), Component(g1), Component(b1),
+                                    Component(r2), Component(g2), Component(b2)));
     }
     painter.end();
     QPalette pal = target->palette();

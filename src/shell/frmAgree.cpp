@@ -19,7 +19,7 @@ namespace vemora {
 
 namespace {
 
-void setCaptionColour(PictureButton* b, uint32_t colour)
+void SetCaptionColour(PictureButton* b, uint32_t colour)
 {
     QPalette pal = b->palette();
     pal.setColor(QPalette::ButtonText, vbColor(colour));
@@ -116,14 +116,14 @@ void frmAgree::keyPressEvent(QKeyEvent* e)
 
 void frmAgree::Form_MouseMove()
 {
-    setCaptionColour(sscAccept, vbcolor::Navy);
-    setCaptionColour(sscCancel, vbcolor::Navy);
+    SetCaptionColour(sscAccept, vbcolor::Navy);
+    SetCaptionColour(sscCancel, vbcolor::Navy);
 }
 
 void frmAgree::sscButton_MouseMove(PictureButton* button)
 {
     Form_MouseMove();
-    setCaptionColour(button, vbcolor::Blue);
+    SetCaptionColour(button, vbcolor::Blue);
 }
 
 void frmAgree::sscAccept_Click()

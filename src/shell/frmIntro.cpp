@@ -16,7 +16,7 @@ namespace {
 
 const char* const IntroFont = "Bookman Old Style";
 
-QLabel* makeLabel(QWidget* parent, const QString& text, double points, uint32_t colour,
+QLabel* MakeLabel(QWidget* parent, const QString& text, double points, uint32_t colour,
                   bool bold = true)
 {
     auto* l = new QLabel(text, parent);
@@ -32,7 +32,7 @@ QLabel* makeLabel(QWidget* parent, const QString& text, double points, uint32_t 
 }
 
 // A shadow pair: the red copy first, the white one over it, offset by 20 twips.
-void placePair(QLabel* white, QLabel* red, int left, int top, int width, int height)
+void PlacePair(QLabel* white, QLabel* red, int left, int top, int width, int height)
 {
     setTwipsGeometry(red, left + 20, top + 20, width, height);
     setTwipsGeometry(white, left, top, width, height);
@@ -52,21 +52,21 @@ frmIntro::frmIntro(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     imgWelcome = new QLabel(this);
     setTwipsGeometry(imgWelcome, 360, 360, 1440, 1440);
 
-    Label6 = makeLabel(this, QStringLiteral("VEMORA"), 36, vbcolor::Red);
-    Label4 = makeLabel(this, QStringLiteral("VEMORA"), 36, vbcolor::White);
-    placePair(Label4, Label6, 2160, 480, 4800, 900);
-    Label7 = makeLabel(this, QStringLiteral("Life-Cycle Costing"), 26.25, vbcolor::Red);
-    Label5 = makeLabel(this, QStringLiteral("Life-Cycle Costing"), 26.25, vbcolor::White);
-    placePair(Label5, Label7, 600, 1920, 6400, 700);
+    Label6 = MakeLabel(this, QStringLiteral("VEMORA"), 36, vbcolor::Red);
+    Label4 = MakeLabel(this, QStringLiteral("VEMORA"), 36, vbcolor::White);
+    PlacePair(Label4, Label6, 2160, 480, 4800, 900);
+    Label7 = MakeLabel(this, QStringLiteral("Life-Cycle Costing"), 26.25, vbcolor::Red);
+    Label5 = MakeLabel(this, QStringLiteral("Life-Cycle Costing"), 26.25, vbcolor::White);
+    PlacePair(Label5, Label7, 600, 1920, 6400, 700);
 
-    lblVersion1 = makeLabel(this, QString(), 14.25, vbcolor::Yellow);
+    lblVersion1 = MakeLabel(this, QString(), 14.25, vbcolor::Yellow);
     setTwipsGeometry(lblVersion1, 600, 2760, 4000, 400);
-    Label1 = makeLabel(this, QStringLiteral("Developed by:"), 11, vbcolor::White);
+    Label1 = MakeLabel(this, QStringLiteral("Developed by:"), 11, vbcolor::White);
     setTwipsGeometry(Label1, 600, 3480, 1900, 300);
     Label2 =
-        makeLabel(this, QStringLiteral("The Vemora development team"), 11, vbcolor::White, false);
+        MakeLabel(this, QStringLiteral("The Vemora development team"), 11, vbcolor::White, false);
     setTwipsGeometry(Label2, 2520, 3480, 4560, 300);
-    Label3 = makeLabel(this, QStringLiteral("for water-transfer pipeline planners"), 11,
+    Label3 = MakeLabel(this, QStringLiteral("for water-transfer pipeline planners"), 11,
                        vbcolor::White, false);
     setTwipsGeometry(Label3, 2520, 3840, 4560, 300);
 
