@@ -224,7 +224,8 @@ class frmLCC : public QWidget, public InputWindow
     // --- Showing the store (the load's window half) --------------------------
     // Steps in the load's order; each guards its codes and ranges, so any
     // stored value can be shown.
-    void ShowSystemTypeView(bool firstPage) override; // tabs, frames hidden, system label, escalation
+    // Tabs, frames hidden, system label, escalation; New turns to the first page.
+    void ShowSystemTypeView(bool firstPage) override;
     // The boxes show through their table (ShowBoxes).
     void ShowHeaderFields();    // date, year scroll bars
     void ShowPumpingView();     // pumping frames, options, unit lists, tariff hours
