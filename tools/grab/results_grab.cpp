@@ -32,6 +32,7 @@ TEST_F(Results, EveryPageOfFourProjects)
         AnalysisObserver progress;
         ASSERT_EQ(AnalyseProject(ctx, ctx.store.SupervisionFees, progress).Status,
                   AnalysisStatus::Completed);
+        w = static_cast<frmResults*>(ctx.windows.results.Get()); // the run loaded a new one
         w->show();
         const auto grab = [&](const QString& what) {
             QApplication::processEvents();
