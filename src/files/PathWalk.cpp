@@ -120,9 +120,14 @@ std::string WalkReason(int error, FileUse use)
 
 } // namespace
 
-std::string WalkedPath::Path() const
+std::string JoinPath(const std::string& folderPath, const std::string& name)
 {
     return folderPath == "/" ? "/" + name : folderPath + "/" + name;
+}
+
+std::string WalkedPath::Path() const
+{
+    return JoinPath(folderPath, name);
 }
 
 bool WalkPath(const std::string& path, WalkedPath& out, std::string& why, FileUse use,
@@ -133,7 +138,6 @@ bool WalkPath(const std::string& path, WalkedPath& out, std::string& why, FileUs
     if (!folder.Start(path.front() == '/')) return Refused(why, WalkReason(errno, use));
     std::deque<std::string> parts;
     PushParts(path, parts);
-    if (parts.empty()) parts.push_back("."); // the root folder itself
     for (int hops = 0; !parts.empty();) {
         const std::string name = std::move(parts.front());
         parts.pop_front();

@@ -17,6 +17,9 @@ namespace vemora {
 // and the file's name in it. Every later use opens, makes, renames or
 // removes the name relative to that descriptor, so that no later lookup of
 // the path can be led elsewhere.
+// The path of the file `name` in the folder at `folderPath` ("/" included).
+std::string JoinPath(const std::string& folderPath, const std::string& name);
+
 struct WalkedPath
 {
     FileHandle folder;      // opened with O_PATH

@@ -153,7 +153,7 @@ class TempFile
     }
     int Get() const { return file_.Get(); }
     // A path that opens the file, named or not.
-    std::string Path() const { return name_.empty() ? SelfPath() : folderPath_ + "/" + name_; }
+    std::string Path() const { return name_.empty() ? SelfPath() : JoinPath(folderPath_, name_); }
 
     // Flushes the file and renames it over the file `target` of the folder.
     // An unnamed file is named only now: a new file takes the target's name
@@ -292,14 +292,6 @@ SafeReplaceSeams& TestSeams()
 {
     static SafeReplaceSeams seams;
     return seams;
-}
-
-bool FollowLinks(const std::string& path, std::string& target, std::string& why, FileUse use)
-{
-    WalkedPath walked;
-    if (!WalkPath(path, walked, why, use)) return false;
-    target = walked.Path();
-    return true;
 }
 
 bool OpenFileToReplace(const WalkedPath& where, FileToReplace& old, std::string& why)

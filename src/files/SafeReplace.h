@@ -26,15 +26,6 @@ struct FileToReplace
     mode_t mode = 0;    // permission bits
 };
 
-// The path `path` names once symbolic links are followed, to the end of the
-// chain even when the last link points to a file that does not exist yet,
-// walked as WalkPath walks it: false for a loop of links, a link that cannot
-// be read, and a link another user planted in a shared folder, at the name
-// or in a folder of the path. Every failure sets `why`, the system's
-// refusals worded for `use` (a save's write or an open's read).
-bool FollowLinks(const std::string& path, std::string& target, std::string& why,
-                 FileUse use = FileUse::Write);
-
 // Opens the file `where` leads to for a replacement. A missing file is a new
 // one (true, with nothing open); anything but a regular file that the user
 // may read and write is refused, with `why`.

@@ -357,7 +357,7 @@ class frmLCC : public QWidget, public InputWindow
     // through their table): the date and scroll bars, the unit lists of the
     // project's system type, the lining option and a pumping project's hours.
     void CopyDateAndBars(ProjectStore& s) const;
-    void CopyUnitCodes(ProjectStore& s, bool gravity) const;
+    void CopyUnitCodes(ProjectStore& s, bool gravity, bool mortarLining) const;
     void CopyEnergyFields(ProjectStore& s) const;
 
     // Page builders

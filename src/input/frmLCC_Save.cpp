@@ -111,10 +111,11 @@ ChosenOptions frmLCC::Options() const
 void frmLCC::CopyFieldsToStore(ProjectStore& s)
 {
     const bool gravity = !IsPumping(s);
-    CopyBoxesToStore(*this, s, !optEpoxy->isChecked());
+    const bool mortarLining = !optEpoxy->isChecked();
+    CopyBoxesToStore(*this, s, mortarLining);
     CopyDateAndBars(s);
-    CopyUnitCodes(s, gravity);
-    s.LiningSystem = optEpoxy->isChecked() ? LiningOption::Epoxy : LiningOption::Mortar;
+    CopyUnitCodes(s, gravity, mortarLining);
+    s.LiningSystem = mortarLining ? LiningOption::Mortar : LiningOption::Epoxy;
     if (!gravity) CopyEnergyFields(s);
 }
 
@@ -132,7 +133,7 @@ void frmLCC::CopyDateAndBars(ProjectStore& s) const
 }
 
 // An epoxy lining has no thickness unit: it stores 0.
-void frmLCC::CopyUnitCodes(ProjectStore& s, bool gravity) const
+void frmLCC::CopyUnitCodes(ProjectStore& s, bool gravity, bool mortarLining) const
 {
     s.YearDemandUnit = Code(gravity ? comVaryingDemandUnits : comPumpVaryingDemandUnits);
     if (gravity) {
@@ -147,7 +148,7 @@ void frmLCC::CopyUnitCodes(ProjectStore& s, bool gravity) const
         s.StartReservoirLevelUnit = Code(comPPRWLUnits);
         s.EndReservoirLevelUnit = Code(comPERWLUnits);
     }
-    s.LiningThicknessUnit = optEpoxy->isChecked() ? 0 : Code(comLiningThicknessUnits);
+    s.LiningThicknessUnit = mortarLining ? Code(comLiningThicknessUnits) : 0;
     s.RoughnessNewUnit = Code(comKsNewUnits);
     s.RoughnessOldUnit = Code(comKsOldUnits);
     s.DiameterUnit = Code(comDiameterUnits);

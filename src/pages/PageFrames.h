@@ -72,8 +72,8 @@ void PrintGraphPageFooter(ReportPrinter& printer);
 // underlined at tab 7; leaves 11 pt, not underlined.
 void PrintGraphPageTitle(ReportPrinter& printer, const QString& title);
 
-// The title of a portrait page of plots or of a table copied from a window,
-// below the page header: a blank 13 pt line, `title` underlined at tab 7 and
+// The title of a portrait page of plots, of a table copied from a window or
+// of the profile data, below the page header: a blank 13 pt line, `title` underlined at tab 7 and
 // a blank line; leaves 13 pt, not underlined.
 void PrintPlotPageTitle(ReportPrinter& printer, const QString& title);
 

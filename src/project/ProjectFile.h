@@ -36,7 +36,7 @@ FileStatus ReadProjectFile(const std::string& path, ProjectRecord& out, int64_t&
 // replaces the file atomically (through symbolic links, keeping its
 // permissions). A record that a read would refuse is not written (Damaged),
 // so a saved project can always be opened again. A link that another user
-// planted in a shared folder is not followed (see FollowLinks). Memory use
+// planted in a shared folder is not followed (see WalkPath). Memory use
 // does not grow with the size of the file. On failure `why` (when given)
 // says in plain words what was wrong.
 FileStatus WriteProjectFile(const std::string& path, const ProjectRecord& rec,

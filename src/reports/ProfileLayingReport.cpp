@@ -21,13 +21,9 @@ constexpr int kLastBreak = 486; // the last full page of a 500-node profile
 
 void PrintTitle(AppContext& ctx, ReportPrinter& p)
 {
-    p.setFontSize(13);
-    p.Print();
-    p.setFontUnderline(true);
-    p.Print({{7, IsPumping(ctx.store) ? QStringLiteral("PIPELINE PROFILE DATA: PUMPING SYSTEM")
-                                      : QStringLiteral("PIPELINE PROFILE DATA: GRAVITY SYSTEM")}});
-    p.setFontUnderline(false);
-    p.Print();
+    PrintPlotPageTitle(p, IsPumping(ctx.store)
+                              ? QStringLiteral("PIPELINE PROFILE DATA: PUMPING SYSTEM")
+                              : QStringLiteral("PIPELINE PROFILE DATA: GRAVITY SYSTEM"));
 }
 
 void PrintTableHeading(const ProfileInputs& in, ReportPrinter& p)
