@@ -2,20 +2,19 @@
 
 #include "app/AppContext.h"
 #include "app/ProjectFiles.h"
-#include "project/TextCodec.h"
 
 namespace vemora {
 
 void NoteProjectFile(AppContext& ctx, bool hasFile)
 {
-    const std::string path = TrimBlanks(ctx.store.ProjectFilePath);
+    const std::string& path = ctx.store.ProjectFilePath;
     const std::optional<FileStamp> stamp = hasFile ? StampOfFile(path) : std::nullopt;
     ctx.projectFile = stamp ? std::optional<NotedProjectFile>({path, *stamp}) : std::nullopt;
 }
 
 std::optional<SaveOutcome> AskBeforeOverwrite(AppContext& ctx)
 {
-    const std::string path = TrimBlanks(ctx.store.ProjectFilePath);
+    const std::string& path = ctx.store.ProjectFilePath;
     const std::optional<FileStamp> now = StampOfFile(path);
     const std::optional<NotedProjectFile>& noted = ctx.projectFile;
     if (!now || !noted || noted->path != path || *now == noted->stamp) return std::nullopt;

@@ -14,6 +14,9 @@ void ForgetPreviousProject(AppContext& ctx)
     windows.pumpView.Unload();
     windows.results.Unload(); // also when the load has already cleared the results
     DiscardResults(ctx);
+    // Nothing computed for that project stays behind, shown or not: the
+    // results store is as the program starts with it.
+    ctx.results = ResultsStore();
     if (InputWindow* input = windows.input.Get()) input->ClosePumpCurvePanel();
     ctx.calibration = CalibrationData();
 }

@@ -251,7 +251,7 @@ void StoreText(const InputField& f, const QString& text, ProjectStore& s, int in
         break;
     }
     case Text:
-        s.*f.text = text.trimmed().toStdString();
+        s.*f.text = TrimBlanks(text.toStdString());
         break;
     case KeptText:
         s.*f.text = text.toStdString();

@@ -11,7 +11,6 @@
 #include "files/FileReasons.h"
 #include "platform/PrinterPageDevice.h"
 #include "platform/ReportPrinter.h"
-#include "project/TextCodec.h"
 
 namespace vemora {
 
@@ -29,7 +28,7 @@ struct KeptHeaderScope
 QString ProjectPdfPath(const AppContext& ctx)
 {
     if (HasFileOfItsOwn(ctx)) {
-        const QString file = QString::fromStdString(TrimBlanks(ctx.store.ProjectFilePath));
+        const QString file = QString::fromStdString(ctx.store.ProjectFilePath);
         const QFileInfo info(file);
         return QDir(info.absolutePath()).filePath(info.completeBaseName() + QStringLiteral(".pdf"));
     }

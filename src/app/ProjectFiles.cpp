@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QFileInfo>
 #include <cerrno>
 
 #include "app/AppContext.h"
@@ -70,17 +71,36 @@ bool WriteRecord(AppContext& ctx, const std::string& path)
     return false;
 }
 
+// The file a Save As writes, from the name its dialog returned: a file of
+// exactly that name, which the dialog asked to replace, as it is; any other
+// name without blanks at its ends, and when that names a file, only after
+// the dialog's own question ("... already exists." / "Do you want to replace
+// it?") was answered Yes. Nothing when it was answered No.
+std::optional<std::string> PathToSaveAt(AppContext& ctx, const FileDialogRequest& req,
+                                        const QString& chosen)
+{
+    if (QFileInfo::exists(chosen)) return chosen.toStdString();
+    const std::string trimmed = TrimBlanks(chosen.toStdString());
+    const QFileInfo file(QString::fromStdString(trimmed));
+    if (!file.exists()) return trimmed;
+    const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?");
+    if (ctx.ui.msgBox(question.arg(file.fileName()), MsgButtons::YesNo, MsgIcon::Exclamation,
+                      req.title, ctx.mainWindow().widget()) != MsgAnswer::Yes)
+        return std::nullopt;
+    return trimmed;
+}
+
 } // namespace
 
 bool HasFileOfItsOwn(const AppContext& ctx)
 {
-    return !TrimBlanks(ctx.store.ProjectFilePath).empty();
+    return !ctx.store.ProjectFilePath.empty();
 }
 
 QString FileLabelText(const AppContext& ctx)
 {
     if (!HasFileOfItsOwn(ctx)) return QString::fromLatin1(NewProjectFileLabel);
-    return QString::fromStdString(TrimBlanks(ctx.store.ProjectFilePath)).trimmed();
+    return QString::fromStdString(ctx.store.ProjectFilePath);
 }
 
 bool CheckInputForSave(AppContext& ctx)
@@ -121,7 +141,7 @@ SaveOutcome SaveProject(AppContext& ctx)
         HideProgressCaption(ctx);
         return *instead;
     }
-    if (!WriteRecord(ctx, TrimBlanks(s.ProjectFilePath))) return SaveOutcome::Failed;
+    if (!WriteRecord(ctx, s.ProjectFilePath)) return SaveOutcome::Failed;
     return LoadProject(ctx) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
@@ -145,11 +165,15 @@ SaveOutcome SaveProjectAs(AppContext& ctx)
         HideProgressCaption(ctx);
         return SaveOutcome::Cancelled;
     }
+    const std::optional<std::string> path = PathToSaveAt(ctx, req, *file);
+    if (!path) {
+        HideProgressCaption(ctx);
+        return SaveOutcome::Cancelled;
+    }
     main.setProgressValue(80);
-    const std::string path = TrimBlanks(file->toStdString());
-    if (!WriteRecord(ctx, path)) return SaveOutcome::Failed;
+    if (!WriteRecord(ctx, *path)) return SaveOutcome::Failed;
     main.setProgressValue(100);
-    s.ProjectFilePath = path;
+    s.ProjectFilePath = *path;
     if (InputWindow* w = ctx.windows.input.Get()) w->ShowFileName(FileLabelText(ctx));
     main.setProgressCaption(QStringLiteral("Opening project"));
     main.setProgressCaptionVisible(true);
@@ -176,7 +200,7 @@ bool DeleteProject(AppContext& ctx)
         ShowWorkingWindow(ctx, w);
         return false;
     }
-    if (std::string why; !DeleteFile(TrimBlanks(s.ProjectFilePath), why)) {
+    if (std::string why; !DeleteFile(s.ProjectFilePath, why)) {
         Message(ctx,
                 QStringLiteral("Could not delete the project.\n") + QString::fromStdString(why),
                 MsgIcon::None, QStringLiteral("Error !"));

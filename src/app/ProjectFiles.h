@@ -50,8 +50,11 @@ bool CheckInputForSave(AppContext& ctx);
 SaveOutcome SaveProject(AppContext& ctx);
 
 // The checks and copies of SaveProject, then the file name asked, the write
-// and the load. ProjectFilePath takes the new name only once the write has
-// succeeded; a cancelled dialog or failed check writes nothing.
+// and the load. A name with blanks at its ends that names no file is saved
+// without them, after asking before it replaces a file of that shorter name.
+// ProjectFilePath takes the name written only once the write has succeeded,
+// and every later read, write, stamp, delete and file label uses it as it
+// is; a cancelled dialog or question, or a failed check, writes nothing.
 SaveOutcome SaveProjectAs(AppContext& ctx);
 
 // Deletes the project's file after the checks and the question; its windows

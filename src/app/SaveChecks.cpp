@@ -7,6 +7,7 @@
 #include "platform/NumberText.h"
 #include "project/ProjectOptions.h"
 #include "project/SystemType.h"
+#include "project/TextCodec.h"
 
 namespace vemora {
 
@@ -62,7 +63,8 @@ class Checks
     // nothing (the copy trims it to the same empty text).
     void BlankEmptyDescription()
     {
-        if (mode_ == CheckMode::Aloud && w_.BoxText(InputBox::txtDescription).trimmed().isEmpty())
+        if (mode_ == CheckMode::Aloud &&
+            TrimBlanks(w_.BoxText(InputBox::txtDescription).toStdString()).empty())
             w_.SetBoxText(InputBox::txtDescription, 0, QStringLiteral(" "));
     }
 

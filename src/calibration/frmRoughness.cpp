@@ -153,6 +153,7 @@ void frmRoughness::BuildControls()
 
     connect(hscScenario, &ScrollBar::Change, this, &frmRoughness::hscScenario_Change);
     connect(msgRoughness, &FlexGrid::Click, this, &frmRoughness::msgRoughness_Click);
+    connect(msgRoughness, &FlexGrid::LeaveCell, this, &frmRoughness::msgRoughness_LeaveCell);
     connect(comAccLength, &QComboBox::activated, this, &frmRoughness::comAccLength_Click);
     connect(txtCell, &TextBox::Change, comAccLength, &QWidget::hide);
     connect(sscCalculate, &QAbstractButton::clicked, this, &frmRoughness::sscCalculate_Click);
@@ -242,6 +243,7 @@ void frmRoughness::ShowRoughnessMeasurements()
     const int s = std::clamp(ctx.calibration.CalibScenario, 1, CalibrationScenarioCount);
     const CalibrationScenario& stored = ctx.calibration.scenarios[static_cast<size_t>(s - 1)];
     cells->Abandon();
+    comAccLength->hide();
     for (int p = 1; p <= PointCount; ++p) {
         const MeasuringPoint& point = stored.points[static_cast<size_t>(p - 1)];
         msgRoughness->setTextMatrix(LengthRow, p, ValueText(point.chainage));
@@ -270,13 +272,16 @@ void frmRoughness::hscScenario_Change()
 
 // The choice list lies exactly over a cell of the accumulated-length row
 // while that cell is current, showing the cell's own text: the item it
-// holds, or the text typed into it when that is no item. A click elsewhere,
-// or typing into the cell, hides it.
+// holds, or the text typed into it when that is no item. It hides as soon as
+// its cell stops being current, when the cell is typed into and when another
+// scenario fills the grid, so that what it shows is what the cell holds.
 void frmRoughness::msgRoughness_Click()
 {
-    comAccLength->hide();
     FlexGrid* g = msgRoughness;
-    if (g->Row() != LengthRow || g->Col() < 1) return;
+    GridRow = static_cast<int16_t>(g->Row());
+    GridCol = static_cast<int16_t>(g->Col());
+    comAccLength->hide();
+    if (GridRow != LengthRow || GridCol < 1) return;
     const QRect place = twipsGeometry(g);
     setTwipsGeometry(comAccLength, place.x() + g->CellLeft(), place.y() + g->CellTop(),
                      g->CellWidth(), g->CellHeight());
@@ -287,9 +292,16 @@ void frmRoughness::msgRoughness_Click()
     comAccLength->show();
 }
 
+void frmRoughness::msgRoughness_LeaveCell()
+{
+    comAccLength->hide();
+}
+
+// A pick goes into the cell the list lies over.
 void frmRoughness::comAccLength_Click()
 {
-    if (msgRoughness->Row() == LengthRow) msgRoughness->setText(comAccLength->currentText());
+    if (GridRow == LengthRow && GridCol >= 1)
+        msgRoughness->setTextMatrix(GridRow, GridCol, comAccLength->currentText());
 }
 
 void frmRoughness::Refuse(const QString& what, const QString& text)

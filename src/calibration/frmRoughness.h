@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 
 #include "app/WindowRegistry.h"
 
@@ -61,6 +62,7 @@ class frmRoughness : public QWidget, public RoughnessWindow
 
     void hscScenario_Change();
     void msgRoughness_Click();
+    void msgRoughness_LeaveCell();
     void comAccLength_Click();
     void sscCalculate_Click();
     void sscViewGraph_Click();
@@ -80,6 +82,9 @@ class frmRoughness : public QWidget, public RoughnessWindow
 
     AppContext& ctx;
     GridCellEditor* cells = nullptr;
+    // The cell last clicked, which the choice list serves.
+    int16_t GridRow = 0;
+    int16_t GridCol = 0;
 };
 
 } // namespace vemora

@@ -12,8 +12,8 @@
 #include "app/PrintCopies.h"
 #include "app/WorkingViews.h"
 #include "engine/ConvertInputToSI.h"
-#include "engine/Hydraulics.h"
 #include "engine/NumberFormat.h"
+#include "engine/ViewHydraulics.h"
 #include "graphs/GraphPictures.h"
 #include "graphs/GraphPieces.h"
 #include "graphs/LegendKeys.h"
@@ -177,7 +177,7 @@ void frmViewRoughness::Form_Load()
     ctx.view.SelectedYear = 1;
     ctx.view.HideGradeline = false;
     TakeInputOnScreen(ctx);
-    ConvertInputToSI(ctx.store, ctx.results);
+    unitsKnown_ = ConvertInputToSI(ctx.store, ctx.results);
     const ProfilePlotData plot = PrepareProfilePlotData(ctx.store);
     comBegin->clear();
     comEnd->clear();
@@ -212,16 +212,16 @@ void frmViewRoughness::Form_Load()
 
 void frmViewRoughness::DrawRoughnessProfilePlot()
 {
-    AnalysisObserver quiet;
-    const bool failed = CalculateHydraulics(ctx.store, ctx.results, quiet) != HydraulicsStatus::Ok;
+    // On the SI values of the opening, which the calibration's Calculate reads too.
+    const ViewHydraulics solution = SolveViewHydraulics(ctx.store, ctx.results, unitsKnown_);
+    solved_ = solution.Status == HydraulicsStatus::Ok;
     const int year =
         std::clamp<int>(ctx.view.SelectedYear, 1, std::max<int>(1, ctx.store.DesignLife));
-    lblKs->setText(Utf8(RoughnessCaption(ctx.store, ctx.results, year)));
+    lblKs->setText(Utf8(RoughnessCaption(ctx.store, ctx.results, year, solved_)));
     hscYears->setMax(std::max<int>(1, ctx.store.DesignLife));
-    if (failed)
-        ctx.ui.msgBox(
-            QStringLiteral("Could not determine the hydraulic gradeline. Please check input data"),
-            MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Vemora"), this);
+    if (!solved_)
+        ctx.ui.msgBox(Utf8(GradelineFailureText(solution)), MsgButtons::OK, MsgIcon::Exclamation,
+                      QStringLiteral("Vemora"), this);
 
     ProfileView view;
     view.BeginNode = comBegin->currentIndex() + 1;
@@ -235,11 +235,10 @@ void frmViewRoughness::DrawRoughnessProfilePlot()
 
     const RoughnessProfileResult drawn =
         DrawRoughnessProfile(picGraph->surface(), frame_, ctx.store, ctx.results, view,
-                             ctx.calibration.results, ticked, failed);
+                             ctx.calibration.results, ticked, !solved_);
     drawnHeader_ = HeaderTextsOf(ctx.store);
     switch (drawn.Status) {
     case ProfileStatus::Drawn:
-        if (failed) break;
         lblFlowrate->setText(Utf8(drawn.Captions.FlowRate));
         lblPumping->setText(Utf8(drawn.Captions.PumpingHead));
         break;
@@ -299,6 +298,7 @@ void frmViewRoughness::PrintPage(ReportPrinter& printer)
     page.BeginDistance = comBegin->currentText();
     page.EndDistance = comEnd->currentText();
     page.Picture = picGraph->drawing(); // the picture as it stands on screen
+    page.Solved = solved_;
     PrintRoughnessProfilePlot(printer, ctx, page);
 }
 

@@ -75,6 +75,11 @@ class frmViewRoughness : public QWidget, public RoughnessViewWindow
   private:
     // The header texts of the input the picture was last drawn from.
     PageHeaderTexts drawnHeader_;
+    // Whether the opening's SI conversion knew every unit of the project.
+    bool unitsKnown_ = false;
+    // Whether the last drawing's hydraulics were solved: without, no figure
+    // shows or prints.
+    bool solved_ = false;
     void BuildControls();
     void BuildSideControls();
     void Form_Load();

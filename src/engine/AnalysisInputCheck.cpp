@@ -75,7 +75,8 @@ class InputCheck
     AnalysisFailure failure_;
 };
 
-void CheckProfile(const ProjectStore& s, InputCheck& c)
+// With `costs` the pipe cost per length of every section as well.
+void CheckProfile(const ProjectStore& s, InputCheck& c, bool costs)
 {
     c.Finite("start reservoir level", s.StartReservoirLevel);
     c.Finite("end reservoir level", s.EndReservoirLevel);
@@ -91,12 +92,29 @@ void CheckProfile(const ProjectStore& s, InputCheck& c)
         // As the SI conversion forms it: a difference of two 4-byte reals.
         const float length = s.NodeAccumulatedLength[j + 1] - s.NodeAccumulatedLength[j];
         c.Rule(length >= 0.0f, FailureKind::ChainageFalls, j);
-        c.NotNegative("pipe cost per length", s.PipeCostPerMetre[j], Node(j));
+        if (costs) c.NotNegative("pipe cost per length", s.PipeCostPerMetre[j], Node(j));
     }
     if (HasMortarLining(s)) c.NotNegative("lining thickness", s.LiningThickness);
     c.NotNegative("roughness of a new pipe", s.RoughnessNew);
     c.NotNegative("roughness of an old pipe", s.RoughnessOld);
     c.Finite("roughness deterioration period", s.DeteriorationYears);
+}
+
+// The pump curve, or the operating flow and efficiency.
+void CheckPump(const ProjectStore& s, InputCheck& c)
+{
+    if (HasPumpCurve(s)) {
+        static constexpr const char* Names[] = {"", "pump head", "pump flow rate",
+                                                "pump efficiency"};
+        for (int v = 1; v <= 3; ++v)
+            for (int k = 1; k <= 6; ++k)
+                c.NotNegative(Names[v], s.PumpCurve[v][k], Point(k));
+        const int k = FirstPumpFlowNotRising(s.PumpCurve[2]);
+        c.Rule(k == 0, FailureKind::PumpFlowsNotRising, k);
+    } else {
+        c.NotNegative("operating flow rate", s.OperatingFlowRate);
+        c.NotNegative("pump efficiency", s.OperatingEfficiency);
+    }
 }
 
 void CheckDemandAndIncome(const ProjectStore& s, InputCheck& c)
@@ -147,18 +165,7 @@ void CheckPumping(const ProjectStore& s, InputCheck& c)
     c.NotNegative("winter peak tariff", s.TariffWinterPeak);
     c.NotNegative("winter standard tariff", s.TariffWinterStandard);
     c.NotNegative("winter off-peak tariff", s.TariffWinterOffPeak);
-    if (HasPumpCurve(s)) {
-        static constexpr const char* Names[] = {"", "pump head", "pump flow rate",
-                                                "pump efficiency"};
-        for (int v = 1; v <= 3; ++v)
-            for (int k = 1; k <= 6; ++k)
-                c.NotNegative(Names[v], s.PumpCurve[v][k], Point(k));
-        const int k = FirstPumpFlowNotRising(s.PumpCurve[2]);
-        c.Rule(k == 0, FailureKind::PumpFlowsNotRising, k);
-    } else {
-        c.NotNegative("operating flow rate", s.OperatingFlowRate);
-        c.NotNegative("pump efficiency", s.OperatingEfficiency);
-    }
+    CheckPump(s, c);
 }
 
 } // namespace
@@ -166,10 +173,18 @@ void CheckPumping(const ProjectStore& s, InputCheck& c)
 AnalysisFailure CheckAnalysisInputs(const ProjectStore& store, float supervisionCost)
 {
     InputCheck c;
-    CheckProfile(store, c);
+    CheckProfile(store, c, /*costs=*/true);
     CheckDemandAndIncome(store, c);
     CheckCosts(store, supervisionCost, c);
     if (IsPumping(store)) CheckPumping(store, c);
+    return c.Failure();
+}
+
+AnalysisFailure CheckHydraulicInputs(const ProjectStore& store)
+{
+    InputCheck c;
+    CheckProfile(store, c, /*costs=*/false);
+    if (IsPumping(store)) CheckPump(store, c);
     return c.Failure();
 }
 

@@ -32,6 +32,11 @@ namespace vemora {
 // negative.").
 AnalysisFailure CheckAnalysisInputs(const ProjectStore& store, float supervisionCost);
 
+// The same rules, in the same order, for the inputs the yearly hydraulics
+// read alone: the levels and the profile (its pipe costs left out) and, for
+// a pumping system, the pump curve or the operating flow and efficiency.
+AnalysisFailure CheckHydraulicInputs(const ProjectStore& store);
+
 // The pump curve's flows must rise strictly from point 1 to point 6 (point 1
 // may be 0, the shut-off head): the first point k whose flow is not above
 // point k - 1's, or 0 when they rise. The analysis and the pump-curve view

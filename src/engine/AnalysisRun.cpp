@@ -24,26 +24,6 @@ int FirstYearBeyondNumbers(const ProjectStore& s, const YearArray& values)
     return 0;
 }
 
-// The nodes before the mark that ends the profile: a saved profile of one
-// node reads as two, the second being that mark.
-int NodesBeforeEndMark(const ProjectStore& s)
-{
-    int n = 0;
-    while (n < UsedNodeCount(s) &&
-           !IsEndOfProfileMark(s.NodeElevation[n + 1], s.NodeAccumulatedLength[n + 1]))
-        ++n;
-    return n;
-}
-
-// The sections of nodes 1..NodeCount add up to some length.
-bool ProfileHasLength(const ProjectStore& s, const ResultsStore& r)
-{
-    double length = 0.0;
-    for (int j = 1; j < UsedNodeCount(s); ++j)
-        length += r.SectionLengthSI[j];
-    return length > 0.0;
-}
-
 // The outcome as the run ends, with the flags it has set so far.
 AnalysisOutcome Ended(AnalysisOutcome outcome, AnalysisStatus status, int year = 0)
 {
@@ -74,9 +54,26 @@ AnalysisStatus CostStageStatus(const AnalysisFailure& failure)
 
 } // namespace
 
+int NodesBeforeEndMark(const ProjectStore& s)
+{
+    int n = 0;
+    while (n < UsedNodeCount(s) &&
+           !IsEndOfProfileMark(s.NodeElevation[n + 1], s.NodeAccumulatedLength[n + 1]))
+        ++n;
+    return n;
+}
+
+bool ProfileHasLength(const ProjectStore& s, const ResultsStore& r)
+{
+    double length = 0.0;
+    for (int j = 1; j < UsedNodeCount(s); ++j)
+        length += r.SectionLengthSI[j];
+    return length > 0.0;
+}
+
 std::string PumpCurveMissedMessage(int year)
 {
-    return "The pump curve does not intersect the system curve for year " + std::to_string(year);
+    return Worded(AnalysisText::PumpCurveMissed, {std::to_string(year)});
 }
 
 const char* AnalysisFailureMessage(AnalysisStatus status)

@@ -10,6 +10,7 @@
 
 #include "engine/AnalysisFailure.h"
 #include "engine/AnalysisObserver.h"
+#include "engine/AnalysisTexts.h"
 #include "engine/ResultsStore.h"
 #include "engine/RunFlags.h"
 #include "project/ProjectStore.h"
@@ -57,31 +58,23 @@ AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results, fl
 AnalysisOutcome RunAnalysis(const ProjectStore& store, ResultsStore& results,
                             float supervisionCost);
 
+// The nodes before the mark that ends the profile: a saved profile of one
+// node reads as two, the second being that mark. A run needs two.
+int NodesBeforeEndMark(const ProjectStore& store);
+
+// The sections of nodes 1..NodeCount add up to some length (SectionLengthSI,
+// m, after ConvertInputToSI); a run needs some.
+bool ProfileHasLength(const ProjectStore& store, const ResultsStore& results);
+
 // The life-cycle costs: capital cost, yearly costs, present values and the
 // IRR scan. Part of the run; exposed for the checks of the cost stages.
 AnalysisFailure CalcLifeCycleCosts(const ProjectStore& store, ResultsStore& results,
                                    float supervisionCost);
 
-// Messages and titles of the outcomes, for the window that shows them.
-inline constexpr const char* HydraulicsFailedMessage =
-    "Could not determine the hydraulic gradeline. Please check input data";
-inline constexpr const char* RunFailedMessage = "Could not determine the flow for each year.";
-inline constexpr const char* ProjectPeriodMessage =
-    "The construction period and the design life together must fit within 100 years.";
-inline constexpr const char* FlowTooLargeMessage =
-    "The flow would exceed 100 m³/s: check the reservoir levels, the profile and the pipe sizes !";
-inline constexpr const char* ProfileWithoutLengthMessage =
-    "The profile has no length: enter the chainage of each node !";
-inline constexpr const char* SupplyBeforeStartMessage =
-    "The supply start year must not come before the starting year.";
-inline constexpr const char* CostsFailedMessage = "Could not compute the life-cycle costs.";
+// Titles of the outcomes' messages (AnalysisTexts.h holds the messages).
 inline constexpr const char* ErrorTitle = "Vemora Error";
 inline constexpr const char* PumpCurveMissedTitle = "Error";
 inline constexpr const char* HighPointCommentTitle = "Vemora: comment";
-inline constexpr const char* HighPointComment =
-    "A local high point in the pipeline profile resulted in the adjustment of the flow.  In other "
-    "words there will be additional head available after this point.  Reduced diameter sizes might "
-    "be an option to consider.";
 // "The pump curve does not intersect the system curve for year " and the year.
 std::string PumpCurveMissedMessage(int year);
 

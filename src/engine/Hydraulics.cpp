@@ -117,12 +117,4 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
     return HydraulicsStatus::Ok;
 }
 
-HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& results,
-                                     AnalysisObserver& observer)
-{
-    RunFlags unkept;
-    AnalysisFailure unsaid;
-    return CalculateHydraulics(store, results, observer, unkept, unsaid);
-}
-
 } // namespace vemora

@@ -33,11 +33,6 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& re
                                      AnalysisObserver& observer, RunFlags& flags,
                                      AnalysisFailure& failure);
 
-// The same for a view that solves the hydraulics to draw them and keeps no
-// flags and no failure.
-HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& results,
-                                     AnalysisObserver& observer);
-
 // Gradeline of a pumping system for year y from the stored section losses,
 // laid back from EndLevelSI and raised so that the lowest node pressure head
 // (a 4-byte real) is -1 m when it was below; Gradeline(0, y) = z(1).

@@ -79,7 +79,7 @@ struct ResultsStore
     // ---- SI working values and unit factors (set by ConvertInputToSI) ----
     float StartLevelSI = 0;            // m
     float EndLevelSI = 0;              // m
-    float LevelUnitFactor = 1;         // m per unit of the elevation unit
+    float LevelUnitFactor = 0;         // m per unit of the elevation unit
     NodeArray InnerDiameterSI{};       // m, pipe leaving node i
     float DoubleLiningSI = 0;          // m
     float DoubleWallSI = 0;            // m (working value of the last node converted)

@@ -47,9 +47,9 @@ std::string SystemErrorReason(int error, FileUse use)
     case EACCES:
     case EPERM:
         return ByUse(use, "You may not read this file.", "You may not write this file.",
-                     "The folder is read-only.");
+                     "You may not write in this folder.");
     case EROFS:
-        return "The disk is read-only.";
+        return "The folder is read-only.";
     case ENOSPC:
         return "The disk is full.";
     case EDQUOT:
@@ -114,6 +114,11 @@ std::string PlantedFolderLinkReason()
 {
     return "The path goes through a link that another user made in a shared folder; it is not "
            "followed.";
+}
+
+std::string OtherUsersFileReason()
+{
+    return "The file belongs to another user in a shared folder; it is not replaced.";
 }
 
 } // namespace vemora

@@ -38,4 +38,7 @@ std::string PlantedLinkReason();
 // The same for a link in a folder of the path.
 std::string PlantedFolderLinkReason();
 
+// A file that another user owns in a shared folder, not replaced.
+std::string OtherUsersFileReason();
+
 } // namespace vemora

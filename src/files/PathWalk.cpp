@@ -79,21 +79,6 @@ class WalkFolder
     bool absolute_ = false;
 };
 
-// True when the kernel's fs.protected_symlinks rule would not follow the
-// link `link` (its lstat) in `folder`: the folder is sticky and
-// world-writable and the link belongs neither to the user nor to the
-// folder's owner. A folder that cannot be looked at counts as such a folder.
-bool IsPlantedLink(int folder, const struct stat& link)
-{
-    if (link.st_uid == ::geteuid()) return false;
-    struct stat info
-    {
-    };
-    if (::fstat(folder, &info) != 0) return true;
-    constexpr mode_t Shared = S_ISVTX | S_IWOTH;
-    return (info.st_mode & Shared) == Shared && info.st_uid != link.st_uid;
-}
-
 bool Refused(std::string& why, std::string reason)
 {
     why = std::move(reason);
@@ -119,6 +104,24 @@ std::string WalkReason(int error, FileUse use)
 }
 
 } // namespace
+
+bool IsAnotherUsersInSharedFolder(mode_t folderMode, uid_t folderOwner, uid_t entryOwner,
+                                  uid_t user)
+{
+    constexpr mode_t Shared = S_ISVTX | S_IWOTH;
+    return (folderMode & Shared) == Shared && entryOwner != user && entryOwner != folderOwner;
+}
+
+bool IsAnotherUsersInSharedFolder(int folder, uid_t entryOwner)
+{
+    const uid_t user = ::geteuid();
+    if (entryOwner == user) return false;
+    struct stat info
+    {
+    };
+    if (::fstat(folder, &info) != 0) return true;
+    return IsAnotherUsersInSharedFolder(info.st_mode, info.st_uid, entryOwner, user);
+}
 
 std::string JoinPath(const std::string& folderPath, const std::string& name)
 {
@@ -153,7 +156,7 @@ bool WalkPath(const std::string& path, WalkedPath& out, std::string& why, FileUs
         }
         if (S_ISLNK(info.st_mode)) {
             if (++hops > MaxLinkHops) return Refused(why, SystemErrorReason(ELOOP, use));
-            if (IsPlantedLink(folder.Get(), info))
+            if (IsAnotherUsersInSharedFolder(folder.Get(), info.st_uid))
                 return Refused(why, last ? PlantedLinkReason() : PlantedFolderLinkReason());
             if (last && !followName) return folder.MoveTo(out, name);
             std::string target;

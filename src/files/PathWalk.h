@@ -6,6 +6,8 @@
 // in a shared folder is refused wherever it lies in the path.
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 
 #include "files/FileIo.h"
@@ -13,13 +15,26 @@
 
 namespace vemora {
 
+// Whether an entry of a folder (a link the walk would follow, a file a save
+// would replace) is another user's in a shared folder, as the kernel's
+// fs.protected_symlinks and fs.protected_regular=1 rules see it: the folder
+// (`folderMode`, `folderOwner`) is sticky and world-writable, and the entry's
+// owner is neither `user` nor the folder's owner. Another user may have put
+// such an entry there to lead the user's save onto a file of theirs, or to
+// read what the user writes into it.
+bool IsAnotherUsersInSharedFolder(mode_t folderMode, uid_t folderOwner, uid_t entryOwner,
+                                  uid_t user);
+// The same for the open folder `folder` and the effective user; a folder that
+// cannot be looked at counts as a shared folder.
+bool IsAnotherUsersInSharedFolder(int folder, uid_t entryOwner);
+
+// The path of the file `name` in the folder at `folderPath` ("/" included).
+std::string JoinPath(const std::string& folderPath, const std::string& name);
+
 // Where a path leads: the folder that holds the file, open as a descriptor,
 // and the file's name in it. Every later use opens, makes, renames or
 // removes the name relative to that descriptor, so that no later lookup of
 // the path can be led elsewhere.
-// The path of the file `name` in the folder at `folderPath` ("/" included).
-std::string JoinPath(const std::string& folderPath, const std::string& name);
-
 struct WalkedPath
 {
     FileHandle folder;      // opened with O_PATH
@@ -31,10 +46,9 @@ struct WalkedPath
 
 // Walks `path` to the folder of its file. The file itself need not exist
 // (a file to be made); every folder before it must. False for a link that
-// the kernel's protected-symlinks rule would not follow, one in a sticky,
-// world-writable folder (like /tmp) owned by neither the user nor the
-// folder's owner, which another user may have planted there to lead a save
-// onto a file of the user's; for more than 40 links; and for a folder that
+// is another user's in a shared folder (IsAnotherUsersInSharedFolder), which
+// may have been planted there to lead a save onto a file of the user's; for
+// more than 40 links; and for a folder that
 // cannot be looked at. Every failure sets `why`, the system's refusals worded
 // for `use`. Without `followName` a link at the file's name is the file
 // itself (still refused when planted).

@@ -312,6 +312,12 @@ bool OpenFileToReplace(const WalkedPath& where, FileToReplace& old, std::string&
         why = NotAFileReason(info.st_mode);
         return false;
     }
+    // The replacement would keep the file's mode, so that its owner could
+    // read and write what the user saves.
+    if (IsAnotherUsersInSharedFolder(folder, info.st_uid)) {
+        why = OtherUsersFileReason();
+        return false;
+    }
     // The effective user, as the kernel will check the replacement.
     if (::faccessat(folder, name, W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
         return Failed(why, FileUse::Write);

@@ -28,7 +28,8 @@ struct FileToReplace
 
 // Opens the file `where` leads to for a replacement. A missing file is a new
 // one (true, with nothing open); anything but a regular file that the user
-// may read and write is refused, with `why`.
+// may read and write is refused, with `why`, and so is another user's file
+// in a shared folder (IsAnotherUsersInSharedFolder).
 bool OpenFileToReplace(const WalkedPath& where, FileToReplace& old, std::string& why);
 
 // The replacement of one file, always either wholly old or wholly new: the

@@ -106,7 +106,11 @@ RoughnessProfileResult DrawRoughnessProfile(DrawingSurface& surface, PlotFrame& 
 
     RoughnessProfileResult r;
     r.Status = DrawProfileGraph(surface, frame, store, results, view, style, levelsDrawn);
-    if (r.Status != ProfileStatus::Drawn || gradelineFailed) return r;
+    if (r.Status != ProfileStatus::Drawn) return r;
+    if (gradelineFailed) {
+        r.Captions = UnsolvedCaptions(store);
+        return r;
+    }
 
     const ProfilePlotData plot = PrepareProfilePlotData(store);
     surface.setDrawStyle(DrawStyle::Solid);

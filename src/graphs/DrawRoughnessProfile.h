@@ -31,8 +31,8 @@ struct RoughnessProfileResult
 // in the elevation unit (level / metres per unit) and, with the ground and
 // the year's gradeline, make the vertical range. With `gradelineFailed`
 // (the year's hydraulics could not be solved) only the profile, its symbols,
-// grid and axes are drawn. A status other than Drawn leaves the surface and
-// the frame as they were.
+// grid and axes are drawn and the captions are UnsolvedCaptions. A status
+// other than Drawn leaves the surface and the frame as they were.
 RoughnessProfileResult DrawRoughnessProfile(DrawingSurface& surface, PlotFrame& frame,
                                             const ProjectStore& store, const ResultsStore& results,
                                             ProfileView view, const CalibrationResults& calibration,

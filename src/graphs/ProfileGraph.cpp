@@ -223,6 +223,14 @@ ProfileCaptions MakeProfileCaptions(const ProjectStore& store, const ResultsStor
     return c;
 }
 
+ProfileCaptions UnsolvedCaptions(const ProjectStore& store)
+{
+    ProfileCaptions bare;
+    bare.FlowRate = "Flow rate:";
+    if (IsPumping(store)) bare.PumpingHead = "Pumping head:";
+    return bare;
+}
+
 ProfileReadOut ReadProfile(const PlotFrame& frame, const ProjectStore& store, double x, double y)
 {
     const auto p = frame.readOut(x, y);

@@ -107,6 +107,11 @@ struct ProfileCaptions
 ProfileCaptions MakeProfileCaptions(const ProjectStore& store, const ResultsStore& results,
                                     int year);
 
+// The same captions of a view whose hydraulics were not solved: their bare
+// prefixes ("Flow rate:", "Pumping head:" for a pumping system), never a
+// figure.
+ProfileCaptions UnsolvedCaptions(const ProjectStore& store);
+
 // The read-out under the mouse (twips) over a profile: distance and
 // elevation with three decimals and the chainage and elevation units
 // ("125.000 m"), or "Out of range" for both outside the plot area.

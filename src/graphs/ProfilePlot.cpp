@@ -2,36 +2,16 @@
 
 #include <cmath>
 
-#include "engine/AnalysisObserver.h"
-#include "engine/ConvertInputToSI.h"
-#include "engine/Hydraulics.h"
 #include "engine/NumberFormat.h"
-#include "project/SystemType.h"
 #include "project/UnitTables.h"
 
 namespace vemora {
 
-ProfileSolution SolveProfileHydraulics(const ProjectStore& store, ResultsStore& results,
-                                       AnalysisObserver& observer)
-{
-    if (!ConvertInputToSI(store, results)) return ProfileSolution::Failed;
-    switch (CalculateHydraulics(store, results, observer)) {
-    case HydraulicsStatus::Ok:
-        return ProfileSolution::Solved;
-    case HydraulicsStatus::PumpCurveMissed:
-        return ProfileSolution::PumpCurveMissed;
-    case HydraulicsStatus::FlowTooLarge:
-        return ProfileSolution::FlowTooLarge;
-    case HydraulicsStatus::Failed:
-        break;
-    }
-    return ProfileSolution::Failed;
-}
-
-std::string RoughnessCaption(const ProjectStore& store, const ResultsStore& results, int year)
+std::string RoughnessCaption(const ProjectStore& store, const ResultsStore& results, int year,
+                             bool solved)
 {
     const char* unit = PipeDimensionUnits.Text(store.RoughnessNewUnit);
-    if (year < 1 || year > MaxYears || !unit || results.RoughnessUnitFactor == 0)
+    if (!solved || year < 1 || year > MaxYears || !unit || results.RoughnessUnitFactor == 0)
         return "Roughness:";
     const double ks =
         results.YearRoughness[static_cast<size_t>(year)] / results.RoughnessUnitFactor;
@@ -41,11 +21,10 @@ std::string RoughnessCaption(const ProjectStore& store, const ResultsStore& resu
 
 ProfilePlotResult DrawProfilePlot(DrawingSurface& surface, PlotFrame& frame,
                                   const ProjectStore& store, const ResultsStore& results,
-                                  ProfileView view, ProfileSolution solution)
+                                  ProfileView view, bool solved)
 {
     ProfilePlotResult out;
-    out.Roughness = RoughnessCaption(store, results, view.Year);
-    const bool solved = solution == ProfileSolution::Solved;
+    out.Roughness = RoughnessCaption(store, results, view.Year, solved);
     if (!solved) view.HideGradeline = true;
 
     ProfileGraphStyle style;
@@ -57,12 +36,8 @@ ProfilePlotResult DrawProfilePlot(DrawingSurface& surface, PlotFrame& frame,
     out.Status = DrawProfileGraph(surface, frame, store, results, view, style);
     if (out.Status != ProfileStatus::Drawn) return out;
 
-    if (solved) {
-        out.Captions = MakeProfileCaptions(store, results, view.Year);
-    } else {
-        out.Captions.FlowRate = "Flow rate:";
-        if (IsPumping(store)) out.Captions.PumpingHead = "Pumping head:";
-    }
+    out.Captions =
+        solved ? MakeProfileCaptions(store, results, view.Year) : UnsolvedCaptions(store);
     return out;
 }
 

@@ -132,7 +132,7 @@ class frmLCC : public QWidget, public InputWindow
     QComboBox* comHeadUnits = nullptr;
     QComboBox* comFlowUnits = nullptr;
     QLineEdit* txtPumptype = nullptr;
-    QPlainTextEdit* txtPumpDescription = nullptr;
+    QLineEdit* txtPumpDescription = nullptr;
     PictureButton* sscViewCurve = nullptr;
     PictureButton* sscOK = nullptr;
     PictureButton* sscHelp = nullptr;

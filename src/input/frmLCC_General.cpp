@@ -304,10 +304,9 @@ void frmLCC::BuildPumpDetailsPanel(QWidget* page)
     txtPumptype->setMaxLength(ProjectRecord::PumpTypeWidth);
     fields_->KeepCharacters(txtPumptype, Windows1252Holds);
     MakeLabel(fraPumpDetails, QStringLiteral("Configuration"), 5160, 750, 1200);
-    TextArea* configuration = MakeTextArea(fraPumpDetails, "txtPumpDescription", 6480, 720, 3000,
-                                           1800, ProjectRecord::PumpDescriptionWidth);
-    fields_->KeepCharacters(configuration, Windows1252Holds);
-    txtPumpDescription = configuration;
+    txtPumpDescription = MakeText(fraPumpDetails, "txtPumpDescription", 6480, 720, 3000);
+    txtPumpDescription->setMaxLength(ProjectRecord::PumpDescriptionWidth);
+    fields_->KeepCharacters(txtPumpDescription, Windows1252Holds);
     fields_->AddFocusHint(txtPumptype, QStringLiteral("Enter the pump type"));
     fields_->AddFocusHint(txtPumpDescription,
                           QStringLiteral("Enter a description of the pump configuration"));

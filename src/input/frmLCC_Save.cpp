@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <algorithm>
 
@@ -16,6 +15,7 @@
 #include "platform/DatePicker.h"
 #include "platform/ScrollBar.h"
 #include "platform/TabControl.h"
+#include "platform/TextArea.h"
 #include "platform/Twips.h"
 #include "project/ProjectDate.h"
 #include "project/ProjectOptions.h"
@@ -56,10 +56,11 @@ QWidget* frmLCC::Box(InputBox box, int index) const
     return widgets[static_cast<size_t>(std::clamp(index, 0, last))];
 }
 
+// The description with its line breaks as the file holds them.
 QString frmLCC::BoxText(InputBox box, int index) const
 {
     QWidget* w = Box(box, index);
-    if (auto* area = qobject_cast<QPlainTextEdit*>(w)) return area->toPlainText();
+    if (auto* area = qobject_cast<TextArea*>(w)) return area->keptText();
     return static_cast<QLineEdit*>(w)->text();
 }
 
@@ -67,8 +68,8 @@ QString frmLCC::BoxText(InputBox box, int index) const
 void frmLCC::SetBoxText(InputBox box, int index, const QString& text)
 {
     QWidget* w = Box(box, index);
-    if (auto* area = qobject_cast<QPlainTextEdit*>(w)) {
-        area->setPlainText(text);
+    if (auto* area = qobject_cast<TextArea*>(w)) {
+        area->setKeptText(text);
         return;
     }
     auto* line = static_cast<QLineEdit*>(w);

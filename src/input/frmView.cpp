@@ -12,7 +12,9 @@
 #include "app/PrintCopies.h"
 #include "app/WorkingViews.h"
 #include "engine/AnalysisRun.h"
+#include "engine/ConvertInputToSI.h"
 #include "engine/NumberFormat.h"
+#include "engine/ViewHydraulics.h"
 #include "graphs/ProfilePlot.h"
 #include "pages/ViewProfilePage.h"
 #include "platform/ControlBuilders.h"
@@ -27,14 +29,6 @@
 namespace vemora {
 
 namespace {
-
-// Remembers the year in which the view's solution found no duty point.
-class MissedYear : public AnalysisObserver
-{
-  public:
-    void PumpCurveMissed(int year) override { this->year = year; }
-    int year = 0;
-};
 
 QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
                    int width)
@@ -157,15 +151,17 @@ int frmView::chosenNode(const QComboBox* list) const
 
 void frmView::DrawProfilePlot()
 {
-    MissedYear missed;
-    const ProfileSolution solution = SolveProfileHydraulics(ctx.store, ctx.results, missed);
-    if (solution == ProfileSolution::Failed)
-        showMessage(QString::fromUtf8(HydraulicsFailedMessage), QStringLiteral("Vemora"));
-    if (solution == ProfileSolution::PumpCurveMissed)
-        showMessage(QString::fromStdString(PumpCurveMissedMessage(missed.year)),
+    const bool unitsKnown = ConvertInputToSI(ctx.store, ctx.results);
+    const ViewHydraulics solution = SolveViewHydraulics(ctx.store, ctx.results, unitsKnown);
+    solved_ = solution.Status == HydraulicsStatus::Ok;
+    if (solution.Status == HydraulicsStatus::Failed)
+        showMessage(QString::fromStdString(GradelineFailureText(solution)),
+                    QStringLiteral("Vemora"));
+    if (solution.Status == HydraulicsStatus::PumpCurveMissed)
+        showMessage(QString::fromStdString(solution.Reason),
                     QString::fromUtf8(PumpCurveMissedTitle));
-    if (solution == ProfileSolution::FlowTooLarge)
-        showMessage(QString::fromUtf8(FlowTooLargeMessage), QStringLiteral("Vemora"));
+    if (solution.Status == HydraulicsStatus::FlowTooLarge)
+        showMessage(QString::fromStdString(solution.Reason), QStringLiteral("Vemora"));
 
     hscYears->setMin(1);
     hscYears->setMax(DesignYears(ctx.store));
@@ -173,7 +169,7 @@ void frmView::DrawProfilePlot()
     const ProfileView view{chosenNode(comBegin), chosenNode(comEnd), year, ctx.view.HideGradeline,
                            false};
     const ProfilePlotResult drawn = vemora::DrawProfilePlot(picGraph->surface(), picGraphFrame,
-                                                            ctx.store, ctx.results, view, solution);
+                                                            ctx.store, ctx.results, view, solved_);
     drawnHeader_ = HeaderTextsOf(ctx.store);
     lblKs->setText(QString::fromStdString(drawn.Roughness));
     switch (drawn.Status) {
@@ -231,7 +227,8 @@ void frmView::sscPrintView_Click()
     const QString end = comEnd->currentText();
     PrintCopies(ctx, {QStringLiteral("the pipeline profile"), PageOrientation::Landscape,
                       [this, begin, end](ReportPrinter& printer) {
-                          PrintViewProfilePlot(ctx, printer, picGraph->drawing(), begin, end);
+                          PrintViewProfilePlot(ctx, printer, picGraph->drawing(), begin, end,
+                                               solved_);
                       },
                       drawnHeader_});
 }

@@ -73,6 +73,9 @@ class frmView : public QWidget, public ProfileViewWindow
   private:
     // The header texts of the input the picture was last drawn from.
     PageHeaderTexts drawnHeader_;
+    // Whether the last drawing's hydraulics were solved: without, no figure
+    // shows or prints.
+    bool solved_ = false;
     void showMessage(const QString& text, const QString& title);
     // The section lists' choice as node numbers, 0 where none is chosen.
     int chosenNode(const QComboBox* list) const;

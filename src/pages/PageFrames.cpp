@@ -7,6 +7,7 @@
 #include "app/ProjectFiles.h"
 #include "app/ReadProjectDate.h"
 #include "platform/ReportPrinter.h"
+#include "platform/TextBox.h"
 #include "platform/TimesFont.h"
 #include "project/TextCodec.h"
 
@@ -17,9 +18,11 @@
 namespace vemora {
 namespace {
 
+// A project text as the header prints it: trimmed, on one line (a
+// description's line breaks are blanks there).
 QString Trimmed(const std::string& text)
 {
-    return QString::fromStdString(TrimBlanks(text)).trimmed();
+    return SingleLineText(QString::fromStdString(TrimBlanks(text)).trimmed());
 }
 
 // The texts of the input the page's body reads.
@@ -53,17 +56,36 @@ double RoomFrom(const ReportPrinter& p, int column)
     return p.RightEnd() - p.TabPosition(column);
 }
 
+// The largest n from 0 to `most` for which `fits` holds, where it holds
+// for every number below one it holds for.
+qsizetype MostThatFit(qsizetype most, const std::function<bool(qsizetype)>& fits)
+{
+    qsizetype fit = 0, tooMany = most + 1;
+    while (tooMany - fit > 1) {
+        const qsizetype n = (fit + tooMany) / 2;
+        (fits(n) ? fit : tooMany) = n;
+    }
+    return fit;
+}
+
 // The longest beginning of `text` at most `width` mm wide, never ending
 // inside a character's surrogate pair.
 QString FittingBeginning(const ReportPrinter& p, const QString& text, double width)
 {
-    qsizetype fits = 0, tooWide = text.size() + 1;
-    while (tooWide - fits > 1) {
-        const qsizetype n = (fits + tooWide) / 2;
-        (p.TextWidth(text.left(n)) <= width ? fits : tooWide) = n;
-    }
-    if (fits > 0 && text[fits - 1].isHighSurrogate()) --fits;
-    return text.left(fits);
+    qsizetype n =
+        MostThatFit(text.size(), [&](qsizetype k) { return p.TextWidth(text.left(k)) <= width; });
+    if (n > 0 && text[n - 1].isHighSurrogate()) --n;
+    return text.left(n);
+}
+
+// The longest end of `text` at most `width` mm wide, never beginning inside
+// a character's surrogate pair.
+QString FittingEnd(const ReportPrinter& p, const QString& text, double width)
+{
+    qsizetype n =
+        MostThatFit(text.size(), [&](qsizetype k) { return p.TextWidth(text.right(k)) <= width; });
+    if (n > 0 && text[text.size() - n].isLowSurrogate()) --n;
+    return text.right(n);
 }
 
 QString WithoutTrailingBlanks(QString text)
@@ -73,36 +95,37 @@ QString WithoutTrailingBlanks(QString text)
     return text;
 }
 
+// As much of the beginning of `text` as fits in `width` mm: cut at the last
+// blank there when that keeps at least half the room, inside the word
+// otherwise, so that one long word after a short one does not leave the line
+// nearly empty.
+QString FittingWords(const ReportPrinter& p, const QString& text, double width)
+{
+    const QString fits = FittingBeginning(p, text, width);
+    if (fits.size() == text.size()) return fits;
+    const bool endsAWord = text[fits.size()].isSpace();
+    const QString atBlank = WithoutTrailingBlanks(
+        endsAWord ? fits : fits.left(std::max<qsizetype>(fits.lastIndexOf(' '), 0)));
+    if (!atBlank.isEmpty() && p.TextWidth(atBlank) >= width / 2) return atBlank;
+    return WithoutTrailingBlanks(fits);
+}
+
 // `text` whole when it is at most `width` mm wide, otherwise as much of its
-// beginning as fits before "...": cut at the last blank there when that keeps
-// at least half the room, inside the word otherwise, so that one long word
-// after a short one does not leave the line nearly empty.
+// words as fit before "...".
 QString ElidedAtTheEnd(const ReportPrinter& p, const QString& text, double width)
 {
     if (p.TextWidth(text) <= width) return text;
-    const double room = width - p.TextWidth(kDots);
-    const QString fits = FittingBeginning(p, text, room);
-    const bool endsAWord = fits.size() < text.size() && text[fits.size()].isSpace();
-    const QString atBlank = WithoutTrailingBlanks(
-        endsAWord ? fits : fits.left(std::max<qsizetype>(fits.lastIndexOf(' '), 0)));
-    if (!atBlank.isEmpty() && p.TextWidth(atBlank) >= room / 2) return atBlank + kDots;
-    return WithoutTrailingBlanks(fits) + kDots;
+    return FittingWords(p, text, width - p.TextWidth(kDots)) + kDots;
 }
 
 // `text` whole when it is at most `width` mm wide, otherwise its beginning
 // and end around "..." in as much of that width as they fill.
-QString ElidedInTheMiddle(const ReportPrinter& p, const QString& text, double width,
-                          qsizetype lines = 1)
+QString ElidedInTheMiddle(const ReportPrinter& p, const QString& text, double width)
 {
-    auto fitsIn = [&](const QString& t) { return p.BreakLines(t, width).size() <= lines; };
+    auto fitsIn = [&](const QString& t) { return p.TextWidth(t) <= width; };
     if (fitsIn(text)) return text;
     auto keeping = [&](qsizetype n) { return text.left(n - n / 2) + kDots + text.right(n / 2); };
-    qsizetype fits = 0, tooWide = text.size();
-    while (tooWide - fits > 1) {
-        const qsizetype n = (fits + tooWide) / 2;
-        (fitsIn(keeping(n)) ? fits : tooWide) = n;
-    }
-    return keeping(fits);
+    return keeping(MostThatFit(text.size() - 1, [&](qsizetype n) { return fitsIn(keeping(n)); }));
 }
 
 // A label and a value that takes two lines: its one line and an empty line,
@@ -119,23 +142,36 @@ void PrintTwoLineValue(ReportPrinter& p, const QString& label, const QStringList
     p.Print({{column, lines[1]}});
 }
 
-// The file path in two lines at most, shortened in the middle.
+// The file path in two lines at most. A path that fits in two lines is
+// printed whole, broken after the last '/' that leaves the rest one line
+// (not after the leading one), or inside a name longer than a line. A
+// longer one is shortened in the middle: as much of its beginning as fits
+// before "..." on the first line, as much of its end as fits on the second,
+// so that the mark stays whole on the first line.
 QStringList PathLines(const ReportPrinter& p, const QString& path, int column)
 {
     const double width = RoomFrom(p, column);
-    return p.BreakLines(ElidedInTheMiddle(p, path, width, 2), width);
+    auto fitsIn = [&](const QString& t) { return p.TextWidth(t) <= width; };
+    if (fitsIn(path)) return {path};
+    const QString head = FittingBeginning(p, path, width);
+    if (!fitsIn(path.mid(head.size())))
+        return {FittingBeginning(p, path, width - p.TextWidth(kDots)) + kDots,
+                FittingEnd(p, path, width)};
+    const qsizetype slash = head.lastIndexOf('/');
+    if (slash > 0 && fitsIn(path.mid(slash + 1)))
+        return {path.left(slash + 1), path.mid(slash + 1)};
+    return {head, path.mid(head.size())};
 }
 
-// The description broken at blanks, in two lines at most: the second ends
-// in "..." when the text goes on.
+// The description in two lines at most, each cut as the name is: the first
+// at its last blank that keeps half the room, the second ending in "..."
+// when the text goes on.
 QStringList DescriptionLines(const ReportPrinter& p, const QString& text, int column)
 {
     const double width = RoomFrom(p, column);
-    const QStringList lines = p.BreakLines(text, width);
-    if (lines.size() <= 2) return lines;
-    // The first line is where the text begins; the rest follows it.
-    const QString rest = text.mid(lines[0].size()).trimmed();
-    return {lines[0], ElidedAtTheEnd(p, rest, width)};
+    if (p.TextWidth(text) <= width) return {text};
+    const QString first = FittingWords(p, text, width);
+    return {first, ElidedAtTheEnd(p, text.mid(first.size()).trimmed(), width)};
 }
 
 void PrintTitleLines(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)

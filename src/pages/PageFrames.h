@@ -33,10 +33,11 @@ constexpr double kReportLastFooter = 245;
 // underlined, with the print position below the header rule, and then
 // prints the report's `heading` (its title block), if any. The header keeps
 // its height whatever the texts: the project name and the designer take one
-// line each, cut at the end of the line with "..."; the file path two lines
-// at most, shortened in the middle with "..." as on graph pages; the
-// description two lines broken at blanks, the second ending in "..." when
-// the text goes on. While a page is open, a line that would reach below
+// line each, cut at the end of the line with "..." (at a blank where that
+// keeps half the line, inside the word otherwise); the file path two lines
+// at most, broken after a '/' or shortened in the middle with "..." on the
+// first line; the description two lines, each cut as the name is, the
+// second ending in "..." when the text goes on. While a page is open, a line that would reach below
 // kReportBodyEnd turns the page first (Turn). PrintPageFooter prints the page's footer
 // (a rule, the disclaimer, the program line and a second rule) with its top
 // at `footerTop` and ends the page; it leaves 9 pt bold black. A report

@@ -7,7 +7,8 @@ namespace vemora {
 void PrintRoughnessProfilePlot(ReportPrinter& printer, AppContext& ctx,
                                const RoughnessProfilePage& page)
 {
-    PrintViewProfilePlot(ctx, printer, page.Picture, page.BeginDistance, page.EndDistance);
+    PrintViewProfilePlot(ctx, printer, page.Picture, page.BeginDistance, page.EndDistance,
+                         page.Solved);
 }
 
 } // namespace vemora

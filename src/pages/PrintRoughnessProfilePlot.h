@@ -19,6 +19,7 @@ struct RoughnessProfilePage
     QString BeginDistance; // the list texts of the begin and end node
     QString EndDistance;
     Drawing Picture;
+    bool Solved = false; // the view's hydraulics were solved for the picture
 };
 
 void PrintRoughnessProfilePlot(ReportPrinter& printer, AppContext& ctx,

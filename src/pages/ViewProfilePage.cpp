@@ -102,12 +102,13 @@ void PrintBesideProfileGraph(ReportPrinter& p, const QString& text)
 }
 
 void PrintViewProfilePlot(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
-                          const QString& beginText, const QString& endText)
+                          const QString& beginText, const QString& endText, bool solved)
 {
     const int year = std::clamp<int>(ctx.view.SelectedYear, 1, MaxYears);
     const bool gradeline = !ctx.view.HideGradeline;
+    const bool figures = gradeline && solved; // the year's figures and its gradeline
     QString roughness, flow;
-    if (gradeline) {
+    if (figures) {
         roughness = RoughnessText(ctx, year);
         flow = FlowText(ctx, year);
     }
@@ -134,7 +135,7 @@ void PrintViewProfilePlot(AppContext& ctx, ReportPrinter& p, const Drawing& grap
     p.PaintDrawing(kProfileViewGraphBox, [graph](QPainter& painter, const QRectF& target) {
         graph.replay(painter, target, ReplayStyle::Print);
     });
-    PrintLegend(p, gradeline);
+    PrintLegend(p, figures);
     p.setCurrentY(175);
     PrintGraphPageFooter(p);
 }

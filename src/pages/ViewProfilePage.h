@@ -1,5 +1,5 @@
 // The printed page of the profile view: the section, and while the
-// gradeline is drawn the roughness, year and flow of the year on view,
+// gradeline is on the roughness, year and flow of the year on view,
 // beside the profile graph and a column of legend symbols, on a landscape
 // graph page.
 #pragma once
@@ -23,9 +23,12 @@ class ReportPrinter;
 void PrintBesideProfileGraph(ReportPrinter& printer, const QString& text);
 
 // `beginText` and `endText` are the texts of the view's distance lists. The
-// year and the gradeline switch come from ctx.view. A value that cannot be
-// formed stops the page with a PrintFailure before anything is printed.
+// year and the gradeline switch come from ctx.view; `solved` says whether
+// the view's hydraulics were solved for the graph: without, the roughness
+// and the flow print blank and the legend has no gradeline. A value that
+// cannot be formed stops the page with a PrintFailure before anything is
+// printed.
 void PrintViewProfilePlot(AppContext& ctx, ReportPrinter& printer, const Drawing& graph,
-                          const QString& beginText, const QString& endText);
+                          const QString& beginText, const QString& endText, bool solved);
 
 } // namespace vemora

@@ -16,6 +16,7 @@
 #include "platform/FieldBehaviours.h"
 #include "platform/RefusalReasons.h"
 #include "platform/TextArea.h"
+#include "platform/TextBox.h"
 
 namespace vemora {
 
@@ -126,11 +127,16 @@ EntryGuard::EntryGuard(TextArea* box, Holds holds, ShowReason showReason)
     box->setInsertCheck([this](const QString& text) { return TakesText(text); });
 }
 
-// ---- Number boxes ----------------------------------------------------------
+// ---- Pastes into a box of one line, and number boxes ----------------------
 
 std::optional<QString> EntryGuard::Take(const QString& text)
 {
     if (line_->isReadOnly()) return std::nullopt;
+    if (holds_) {
+        const QString line = SingleLineText(text);
+        if (line.isEmpty() || !TakesText(line)) return std::nullopt;
+        return line;
+    }
     std::optional<QString> kept = PastedNumberText(text, filtered_());
     if (!kept) {
         if (showReason_) showReason_(NumberPasteRefusedReason(text));
@@ -210,8 +216,9 @@ void EntryGuard::Drop(QDropEvent* e)
     QCoreApplication::sendEvent(line_, &leave);
 }
 
-// True when the event is handled here.
-bool EntryGuard::FilterNumberEvent(QEvent* event)
+// The paste routes of a box of one line. True when the event is handled
+// here.
+bool EntryGuard::FilterPasteEvent(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
@@ -232,9 +239,24 @@ bool EntryGuard::FilterNumberEvent(QEvent* event)
         Paste(clipboard->text(QClipboard::Selection));
         return true;
     }
-    case QEvent::Drop:
-        Drop(static_cast<QDropEvent*>(event));
+    case QEvent::Drop: {
+        // A text box takes a drop of one line as the box itself does (a drag
+        // inside it moves its text); the guard puts in any other.
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (holds_ && SingleLineText(drop->mimeData()->text()) == drop->mimeData()->text())
+            return false;
+        Drop(drop);
         return true;
+    }
+    default:
+        return false;
+    }
+}
+
+// True when the event is handled here.
+bool EntryGuard::FilterNumberEvent(QEvent* event)
+{
+    switch (event->type()) {
     case QEvent::InputMethod:
         if (filtered_()) FilterComposedText(static_cast<QInputMethodEvent*>(event));
         return false;
@@ -279,11 +301,15 @@ bool EntryGuard::FilterTextEvent(QEvent* event)
             return true;
         }
     } else if (event->type() == QEvent::InputMethod) {
-        // What an input method commits is typed: refused whole.
+        // What an input method commits is typed: refused whole; a box of one
+        // line takes it on one line.
         auto* composed = static_cast<QInputMethodEvent*>(event);
         if (const auto c = Unheld(composed->commitString())) {
             showReason_(TextKeyRefusedReason(*c));
             composed->setCommitString(QString());
+        } else if (line_ && SingleLineText(composed->commitString()) != composed->commitString()) {
+            composed->setCommitString(SingleLineText(composed->commitString()),
+                                      composed->replacementStart(), composed->replacementLength());
         }
     }
     return false;
@@ -292,7 +318,9 @@ bool EntryGuard::FilterTextEvent(QEvent* event)
 bool EntryGuard::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != box_) return QObject::eventFilter(watched, event);
-    if (holds_ ? FilterTextEvent(event) : FilterNumberEvent(event)) return true;
+    if (holds_ && FilterTextEvent(event)) return true;
+    if (line_ && FilterPasteEvent(event)) return true;
+    if (!holds_ && FilterNumberEvent(event)) return true;
     return QObject::eventFilter(watched, event);
 }
 

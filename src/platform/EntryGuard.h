@@ -19,7 +19,10 @@
 //
 // A text box takes only the characters its stored form holds: a typed one
 // is dropped with its reason; a paste, a drop or an input method's text that
-// holds one is refused whole.
+// holds one is refused whole. A text box of one line takes what comes in by
+// those routes on one line, each tab and each line break (CR LF, CR or LF)
+// one blank, as a single-line editor does; what the program sets (a loaded
+// project's text) keeps its characters.
 #pragma once
 
 #include <QObject>
@@ -58,7 +61,7 @@ class EntryGuard : public QObject
     EntryGuard(QLineEdit* box, Holds holds, ShowReason showReason);
     EntryGuard(TextArea* box, Holds holds, ShowReason showReason);
 
-    // Pastes `text` into a number box at the caret as every route does;
+    // Pastes `text` into a box of one line at the caret as every route does;
     // false when refused or when nothing is left to paste.
     bool Paste(const QString& text);
 
@@ -81,11 +84,12 @@ class EntryGuard : public QObject
   private:
     EntryGuard(QWidget* box, QLineEdit* line, ShowReason showReason);
 
-    // The text to put into a number box; nothing when refused (the reason
-    // shown) or empty.
+    // The text to put into a box of one line; nothing when refused (the
+    // reason shown) or empty.
     std::optional<QString> Take(const QString& text);
     void ShowMenu(const QContextMenuEvent* e);
     void Drop(QDropEvent* e);
+    bool FilterPasteEvent(QEvent* event);
     bool FilterNumberEvent(QEvent* event);
     bool FilterTextEvent(QEvent* event);
     // The first character of `text` that a text box cannot hold.

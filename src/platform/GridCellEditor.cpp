@@ -1,5 +1,7 @@
 #include "platform/GridCellEditor.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <algorithm>
 
 #include "platform/EntryGuard.h"
@@ -32,7 +34,8 @@ GridCellEditor::GridCellEditor(FlexGrid* grid, TextBox* editor, CellEditRules ru
     connect(grid_, &FlexGrid::KeyDown, this, &GridCellEditor::grid_KeyDown);
     connect(grid_, &FlexGrid::KeyPress, this, &GridCellEditor::grid_KeyPress);
     connect(grid_, &FlexGrid::MouseDown, this, &GridCellEditor::Close);
-    connect(grid_, &FlexGrid::Scroll, this, &GridCellEditor::Close);
+    connect(grid_, &FlexGrid::Scroll, this, &GridCellEditor::grid_Scroll);
+    grid_->installEventFilter(this);
     connect(editor_, &TextBox::KeyDown, this, &GridCellEditor::editor_KeyDown);
     connect(editor_, &TextBox::KeyPress, this, &GridCellEditor::editor_KeyPress);
     connect(editor_, &TextBox::Change, this, &GridCellEditor::editor_Change);
@@ -76,26 +79,66 @@ bool GridCellEditor::Locked(int row, int col) const
 void GridCellEditor::EditCell()
 {
     if (isOpen() && (boundRow_ != grid_->Row() || boundCol_ != grid_->Col())) Close();
-    // Reading CellTop and CellLeft scrolls the cell into view first.
-    const QRect place = twipsGeometry(grid_);
-    const int top = place.y() + grid_->CellTop();
-    const int left = place.x() + grid_->CellLeft();
-    // The cell's grid lines (its right and bottom pixel) stay in sight.
-    const int line = pixelsToTwips(1);
-    setTwipsGeometry(editor_, left, top, grid_->CellWidth() - line, grid_->CellHeight() - line);
     editor_->setFont(grid_->font());
     // An editor is aligned as the cell's text would be, General as text.
     editor_->setAlignment(
         (qtAlignment(grid_->CellAlignment(), QString()) & Qt::AlignHorizontal_Mask) |
         Qt::AlignVCenter);
-
     boundRow_ = grid_->Row();
     boundCol_ = grid_->Col();
     editor_->setText(grid_->Text());
+    ShowOverCell();
+    editor_->setSelStart(static_cast<int>(editor_->Text().size()));
+}
+
+void GridCellEditor::ShowOverCell()
+{
+    ScrollToCell();
+    PlaceOverCell();
     editor_->raise();
     editor_->show();
-    editor_->setSelStart(static_cast<int>(editor_->Text().size()));
     editor_->setFocus();
+}
+
+// The cell's grid lines (its right and bottom pixel) stay in sight.
+void GridCellEditor::PlaceOverCell()
+{
+    const QRect cell = grid_->cellRect(boundRow_, boundCol_);
+    editor_->setGeometry(cell.translated(grid_->pos()).adjusted(0, 0, -1, -1));
+}
+
+// A scroll moves the editor with its cell while the cell is wholly in view,
+// and hides it while it is not; the grid holds the focus for it meanwhile and
+// hands it back when the cell comes into view again.
+void GridCellEditor::grid_Scroll()
+{
+    if (!isOpen()) return;
+    const QRect cell = grid_->cellRect(boundRow_, boundCol_);
+    if (cell.isEmpty() || !grid_->viewport()->geometry().contains(cell)) {
+        if (editor_->hasFocus()) grid_->setFocus();
+        editor_->hide();
+        return;
+    }
+    PlaceOverCell();
+    if (!editor_->isHidden()) return;
+    editor_->show();
+    if (grid_->hasFocus()) editor_->setFocus();
+}
+
+// While the editor is hidden by a scroll, the next key brings its cell into
+// view and goes on editing there.
+bool GridCellEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != grid_ || event->type() != QEvent::KeyPress || !isOpen() || !editor_->isHidden())
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int code = keyCodeOf(key);
+    const bool modifier =
+        code == keycode::Shift || code == keycode::Control || code == keycode::Menu;
+    if (code == keycode::Tab || modifier || (code == 0 && key->text().isEmpty())) return false;
+    ShowOverCell();
+    QCoreApplication::sendEvent(editor_, event);
+    return true;
 }
 
 void GridCellEditor::Close()

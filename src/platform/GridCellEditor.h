@@ -101,7 +101,15 @@ class GridCellEditor : public QObject
     bool EditorFiltered(int row, int col) const;
     bool Locked(int row, int col) const;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    // Brings the bound cell into view, lays the editor over it, shows it and
+    // gives it the focus.
+    void ShowOverCell();
+    void PlaceOverCell();
+    void grid_Scroll();
     void grid_EnterCell();
     void grid_LeaveCell();
     void grid_LostFocus();

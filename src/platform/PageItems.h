@@ -85,6 +85,7 @@ struct PageStatus
     QString detail;
     int systemError = 0; // the system's error number (errno) behind the failure, if any
     QString reason = {}; // the system's reason in words, where the device has it
+    bool onFile = false; // the document goes to a file, which `detail` names, not to a printer
 
     bool ok() const { return failure == PageFailure::None; }
     // The system's reason behind the failure, in words; the error number is

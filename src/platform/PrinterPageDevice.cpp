@@ -89,11 +89,16 @@ int WriteError(const QString& path)
 
 } // namespace
 
+bool PrinterPageDevice::onFile() const
+{
+    return !pdfTarget_.isEmpty() ||
+           (printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty());
+}
+
 QString PrinterPageDevice::target() const
 {
     if (!pdfTarget_.isEmpty()) return QStringLiteral("the file \"%1\"").arg(pdfTarget_);
-    if (printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty())
-        return QStringLiteral("the file \"%1\"").arg(printer_.outputFileName());
+    if (onFile()) return QStringLiteral("the file \"%1\"").arg(printer_.outputFileName());
     const QString name = printer_.printerName();
     return name.isEmpty() ? QStringLiteral("the printer")
                           : QStringLiteral("the printer \"%1\"").arg(name);
@@ -142,7 +147,7 @@ PageStatus PrinterPageDevice::beginPdf()
     if (!pdf_->Begin(QFile::encodeName(pdfTarget_).toStdString(), why) || !pdf_->MakeTemp(why)) {
         const QString detail = QStringLiteral("Could not open %1.").arg(target());
         dropPdf();
-        return {PageFailure::Open, 1, detail, 0, QString::fromStdString(why)};
+        return {PageFailure::Open, 1, detail, 0, QString::fromStdString(why), true};
     }
     printer_.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(pdf_->TempPath())));
     return {};
@@ -189,8 +194,9 @@ PageStatus PrinterPageDevice::open(PageOrientation orientation)
     if (!painter_.begin(&printer_) || printer_.printerState() == QPrinter::Error) {
         if (painter_.isActive()) painter_.end();
         const QString detail = QStringLiteral("Could not open %1.").arg(target());
+        const bool file = onFile();
         dropPdf();
-        return {PageFailure::Open, 1, detail};
+        return {PageFailure::Open, 1, detail, 0, {}, file};
     }
     dotsPerMm_ = printer_.resolution() / 25.4;
     scalePage(orientation);

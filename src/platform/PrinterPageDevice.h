@@ -57,6 +57,9 @@ class PrinterPageDevice : public PageDevice
     QSizeF printableSize(PageOrientation orientation) const;
     double pageScale(PageOrientation orientation) const;
     void scalePage(PageOrientation orientation);
+    // Whether the document goes to a PDF file, and the file or printer it
+    // goes to, as a message names it.
+    bool onFile() const;
     QString target() const;
     PageStatus beginPdf();
     PageStatus finishPdf();

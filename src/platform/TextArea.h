@@ -1,11 +1,15 @@
-// A text box of several lines that can hold at most MaxLength characters, as
-// a single-line box's maxLength does: typing, pasting (keys, context menu,
-// middle button), dropping and input-method text stop at the limit, keeping
-// what fits. A line break counts as one character. 0 means no limit. A paste
-// or a drop may be refused whole by an insert check.
+// A text box of several lines that keeps the line breaks of the text it is
+// given (setKeptText): each one CR LF, LF or CR as it came, however the text
+// around it is edited; a line break typed or pasted is kept as CR LF. It can
+// hold at most MaxLength characters of that kept text, as a single-line
+// box's maxLength does, so that a CR LF counts two: typing, pasting (keys,
+// context menu, middle button), dropping and input-method text stop at the
+// limit, keeping what fits. 0 means no limit. A paste or a drop may be
+// refused whole by an insert check.
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QStringList>
 #include <algorithm>
 #include <functional>
 
@@ -25,6 +29,11 @@ class TextArea : public QPlainTextEdit
         insertCheck_ = std::move(check);
     }
 
+    // The text with its line breaks as kept.
+    QString keptText() const;
+    // Shows `text`, keeping each of its line breaks.
+    void setKeptText(const QString& text);
+
   protected:
     void keyPressEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
@@ -32,13 +41,24 @@ class TextArea : public QPlainTextEdit
     void insertFromMimeData(const QMimeData* source) override;
 
   private:
-    // How many characters may still come in, the selection being replaced.
+    // The box's text, each line break one LF, every character as it stands.
+    QString shownText() const;
+    // Takes an edit (`removed` characters at `position` replaced by `added`)
+    // into the kept line breaks: those the edit removed go, those it
+    // brought are CR LF.
+    void followEdit(int position, int removed, int added);
+    // How many characters of kept text may still come in, the selection
+    // being replaced.
     int room() const;
-    // The part of `text` that fits, line ends made plain.
+    // The kept length of the shown text from `from` to `to`.
+    int keptLength(int from, int to) const;
+    // The part of `text` that fits, its line breaks each one LF.
     QString fitting(const QString& text) const;
 
     int maxLength_ = 0;
     std::function<bool(const QString&)> insertCheck_;
+    QString shown_;      // the shown text as the last edit left it
+    QStringList breaks_; // the kept form of each of its line breaks, in order
 };
 
 } // namespace vemora

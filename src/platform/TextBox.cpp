@@ -7,6 +7,16 @@
 
 namespace vemora {
 
+QString SingleLineText(const QString& text)
+{
+    QString line = text;
+    line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (QChar& c : line)
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+    return line;
+}
+
 bool isNumericKey(int ascii, bool escAllowed)
 {
     if (ascii >= '0' && ascii <= '9') return true;

@@ -37,6 +37,10 @@ class TextBox : public QLineEdit
     void focusOutEvent(QFocusEvent* e) override;
 };
 
+// `text` as a single-line box holds it: each tab and each line break (CR LF,
+// CR or LF) one blank.
+QString SingleLineText(const QString& text);
+
 // The character filter of numeric fields and grid cells: digits, the full
 // stop, Backspace, Enter and (when escAllowed) Esc.
 bool isNumericKey(int ascii, bool escAllowed);

@@ -71,8 +71,8 @@ ClipboardProfileOutcome EndOfProfileRefusal(int row)
             row, 0};
 }
 
-// Reads every cell; the first one that is not a number, or the first row that
-// holds the end mark, refuses the table.
+// Reads every cell; the first one that is not a number or too large, or the
+// first row that holds the end mark, refuses the table.
 ClipboardProfileOutcome ReadNumbers(ClipboardProfileTable& rows)
 {
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -83,14 +83,17 @@ ClipboardProfileOutcome ReadNumbers(ClipboardProfileTable& rows)
                 value = 0;
                 continue;
             }
-            if (ReadScientificNumber(cell, value)) continue;
+            const NumberReading reading = ReadScientificNumber(cell, value);
+            if (reading == NumberReading::Read) continue;
+            const bool tooLarge = reading == NumberReading::TooLarge;
             const int row = static_cast<int>(r) + 1;
             const int column = static_cast<int>(c) + 1;
-            return {ClipboardProfileStatus::NotANumber,
+            return {tooLarge ? ClipboardProfileStatus::TooLarge
+                             : ClipboardProfileStatus::NotANumber,
                     "Row " + std::to_string(row) + ", column " + std::to_string(column) + " (" +
-                        std::string(ColumnNames[c]) + ") holds \"" + cell +
-                        "\", which is not a number.  Correct the data in the spreadsheet, copy "
-                        "it and paste again.",
+                        std::string(ColumnNames[c]) + ") holds \"" + cell + "\", which is " +
+                        (tooLarge ? "too large for the project file" : "not a number") +
+                        ".  Correct the data in the spreadsheet, copy it and paste again.",
                     row, column};
         }
         if (IsEndOfProfileMark(rows[r].values[0], rows[r].values[1]))

@@ -33,6 +33,7 @@ enum class ClipboardProfileStatus {
     Ok,
     TooManyColumns, // a row has a seventh cell (its row is named): select again and paste again
     NotANumber,     // a cell that is not a number; its row and column are named
+    TooLarge,       // a number beyond a 4-byte real; its row and column are named
     EndOfProfile,   // a row of 999999 and 999999, the file's end-of-profile mark; its row is named
     NothingPasted,  // no complete row, more than 100 rows, or another fault
 };
@@ -41,7 +42,7 @@ struct ClipboardProfileOutcome
 {
     ClipboardProfileStatus status = ClipboardProfileStatus::Ok;
     std::string message; // the text to show (title "Error !"); empty when Ok
-    int row = 0;         // 1-based row and column of a cell that is not a number
+    int row = 0;         // 1-based row and column of a cell that is not read
     int column = 0;      // (the row alone for a row that holds the end mark or a seventh cell)
 };
 
@@ -61,12 +62,13 @@ inline constexpr std::string_view NothingCouldBePastedMessage =
 // line end is left out). A blank line is a row of empty cells. At most six
 // cells a row and 100 rows. Every cell must be empty or a number as a
 // spreadsheet writes it (ReadScientificNumber: a sign, a decimal point and an
-// exponent are read; a comma, "inf" or "nan" are not). On success `table` is
+// exponent are read; a comma, "inf" or "nan" are not) that a 4-byte real
+// holds. On success `table` is
 // replaced by the rows; on any refusal `table` is left exactly as it was.
 ClipboardProfileOutcome ParseClipboardProfile(std::string_view text, ClipboardProfileTable& table);
 
 // Replaces the store's profile by a parsed table. Every cell is read again
-// first; a cell that is not a number, a row holding the end mark (or an empty
+// first; a cell that is not a number or too large, a row holding the end mark (or an empty
 // or over-long table) refuses the whole table and the store stays exactly as it was. On success
 // node 1 to rows take the six columns and the node type "Node" (code 0), the elevation and
 // accumulated length of every later node become the empty-node marker 999999 (their other values

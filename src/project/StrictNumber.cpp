@@ -1,5 +1,6 @@
 #include "project/StrictNumber.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -49,6 +50,31 @@ bool ReadMagnitude(std::string_view text, std::chars_format format, double& magn
     return error == std::errc() && end == text.data() + text.size() && std::isfinite(magnitude);
 }
 
+// The power of ten of the first significant digit of a checked form (0 for
+// zero), the exponent saturated far beyond any range: 2 for "123.4", -2 for
+// "0.05", 400 for "1e400".
+long long PowerOfTen(std::string_view text)
+{
+    const std::size_t e = text.find_first_of("eE");
+    const std::string_view digits = text.substr(0, e);
+    const std::size_t first = digits.find_first_of("123456789");
+    if (first == std::string_view::npos) return 0;
+    const auto point = static_cast<long long>(std::min(digits.find('.'), digits.size()));
+    const auto at = static_cast<long long>(first);
+    long long power = at < point ? point - at - 1 : point - at;
+    if (e == std::string_view::npos) return power;
+    std::string_view exponent = text.substr(e + 1);
+    const bool below = exponent.front() == '-';
+    if (exponent.front() == '+' || below) exponent.remove_prefix(1);
+    constexpr long long Saturated = 1'000'000'000'000;
+    long long read = Saturated;
+    if (std::from_chars(exponent.data(), exponent.data() + exponent.size(), read).ec !=
+            std::errc() ||
+        read > Saturated)
+        read = Saturated;
+    return below ? power - read : power + read;
+}
+
 bool FitsAFloat(double number)
 {
     return std::fabs(number) <= std::numeric_limits<float>::max();
@@ -81,7 +107,7 @@ bool ReadStrictNumber(std::string_view text, float& value, MinusSign minus)
     return true;
 }
 
-bool ReadScientificNumber(std::string_view text, float& value)
+NumberReading ReadScientificNumber(std::string_view text, float& value)
 {
     const std::string trimmed = TrimBlanks(std::string(text));
     text = trimmed;
@@ -90,13 +116,14 @@ bool ReadScientificNumber(std::string_view text, float& value)
         negative = text.front() == '-';
         text.remove_prefix(1);
     }
+    if (!IsDecimalWithExponent(text)) return NumberReading::NotANumber;
     double magnitude = 0;
-    if (!IsDecimalWithExponent(text) ||
-        !ReadMagnitude(text, std::chars_format::general, magnitude) || !FitsAFloat(magnitude))
-        return false;
+    if (!ReadMagnitude(text, std::chars_format::general, magnitude))
+        return PowerOfTen(text) > 0 ? NumberReading::TooLarge : NumberReading::NotANumber;
     const auto number = static_cast<float>(magnitude);
+    if (std::isinf(number)) return NumberReading::TooLarge;
     value = (negative && number != 0) ? -number : number;
-    return true;
+    return NumberReading::Read;
 }
 
 } // namespace vemora

@@ -42,14 +42,15 @@ std::optional<QString> RunPrint(AppContext& ctx, PageDevice& device, int copies,
     if (!printer.EndDoc()) failed = true;
     ctx.PageNumber = 0;
     // A printer that could not even be opened failed before any item; a
-    // document that could not be finished, or a file the system refused,
-    // is no fault of the item printed last: the message names the printer
-    // or file, and the system's reason.
+    // file that could not be opened, a document that could not be finished,
+    // or a file the system refused, is no fault of the item printed last:
+    // the message names the file or printer, and the system's reason.
     const PageStatus& status = printer.status();
-    const FileUse use = status.failure == PageFailure::Open ? FileUse::Folder : FileUse::Write;
-    const QString said = status.systemReason(use);
+    const bool opened = status.failure != PageFailure::Open;
+    const QString said = status.systemReason(opened ? FileUse::Write : FileUse::Folder);
     const QString reason = said.isEmpty() ? QString() : QStringLiteral("\n") + said;
-    if (status.failure == PageFailure::Open) return QString::fromUtf8(kPrintStartFailure) + reason;
+    if (!opened && !status.onFile) return QString::fromUtf8(kPrintStartFailure) + reason;
+    if (!opened) return status.detail + reason;
     if (status.failure == PageFailure::End || !said.isEmpty()) return status.detail + reason;
     if (failed) return QString::fromUtf8(failure);
     return std::nullopt;

@@ -1,9 +1,10 @@
 // The print run: every ticked item in the fixed order, once per copy, each
 // copy's pages numbered from 1, all in one document. The first failure ends
 // the run (pages already finished stay printed) and names the item that was
-// printing; a failure before the first item says the printing could not
-// start, and one at the end of the document names the printer or file;
-// either with the system's reason on a second line when there is one.
+// printing; a printer that cannot be opened says the printing could not
+// start, while a file that cannot be opened, and a failure at the end of
+// the document, name the file or printer; each with the system's reason on
+// a second line when there is one.
 #pragma once
 
 #include <QString>

@@ -241,20 +241,20 @@ TEST(InputFieldsTest, EpoxyAndUnreadableBoxesStoreZero)
     EXPECT_EQ(s.LiningThickness, 12.0f);
 }
 
-// The project's texts are stored without the blanks around them; the pump's
-// as typed.
+// The project's texts are stored without the blanks around them (line
+// breaks stay); the pump's as typed.
 TEST(InputFieldsTest, TextsAreTrimmedOrKeptByTheirKind)
 {
     BoxTexts window;
     window.SetBoxText(InputBox::txtProject, 0, QStringLiteral("  Dam 2 "));
-    window.SetBoxText(InputBox::txtDescription, 0, QStringLiteral("\nLine\n"));
+    window.SetBoxText(InputBox::txtDescription, 0, QStringLiteral(" \r\nLine\n  "));
     window.SetBoxText(InputBox::txtPumptype, 0, QStringLiteral(" KSB "));
     window.SetBoxText(InputBox::txtPumpDescription, 0, QStringLiteral("Two \n"));
     ProjectStore s;
     s.SystemType = PipelineSystem::Pumping;
     CopyBoxesToStore(window, s, true);
     EXPECT_EQ(s.ProjectName, "Dam 2");
-    EXPECT_EQ(s.ProjectDescription, "Line");
+    EXPECT_EQ(s.ProjectDescription, "\r\nLine\n");
     EXPECT_EQ(s.PumpType, " KSB ");
     EXPECT_EQ(s.PumpDescription, "Two \n");
 }

@@ -224,7 +224,8 @@ TEST_F(RoughnessViewTest, ThePageIsTheProfileViewPageLineForLine)
 {
     ProjectStore& s = ctx.store;
     s.SystemType = 1;
-    s.PumpCurveGiven = 1;
+    SetPumpCurve(s, TypicalPumpCurve); // meets a lift of 40 m
+    std::swap(s.StartReservoirLevel, s.EndReservoirLevel);
     s.CurveFlowUnit = 0;   // m³/h
     s.FixedDemandUnit = 3; // l/s
     Calibrate(1, 0.3);
@@ -242,7 +243,7 @@ TEST_F(RoughnessViewTest, ThePageIsTheProfileViewPageLineForLine)
         {
             ReportPrinter printer(view);
             PrintViewProfilePlot(ctx, printer, v->picGraph->drawing(), v->comBegin->currentText(),
-                                 v->comEnd->currentText());
+                                 v->comEnd->currentText(), true);
         }
         ASSERT_EQ(calibration.pages().size(), 1u);
         ASSERT_EQ(view.pages().size(), 1u);

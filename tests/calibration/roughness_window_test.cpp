@@ -3,10 +3,12 @@
 // results of the scenario on screen.
 #include "CalibrationFixture.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QLabel>
 
 #include "platform/ScrollBar.h"
+#include "support/UserInput.h"
 
 namespace vemora::test {
 namespace {
@@ -112,17 +114,104 @@ TEST_F(RoughnessWindowTest, PastesGoInWholeOrNotAtAll)
     EXPECT_EQ(w->txtFlowrate->text(), "0.3");
 }
 
-TEST_F(RoughnessWindowTest, TheChoiceListLiesOverTheLengthRowAndWritesItsChoice)
+// What the user does once the choice list lies over point 2's accumulated
+// length, before a pick of 1250.000 from the list where it still shows (no
+// pick after Esc or another scenario).
+enum class AfterTheClick { Down, Tab, LengthOfPoint4, ElevationOfPoint2, Wheel, Esc, Scenario };
+
+class RoughnessChoiceList : public RoughnessWindowTest,
+                            public ::testing::WithParamInterface<AfterTheClick>
+{
+  protected:
+    // Opens the list with a click and picks the item from it by keys.
+    static void Pick(QComboBox* list, const QString& item)
+    {
+        QTest::mouseClick(list, Qt::LeftButton, {}, list->rect().center());
+        QAbstractItemView* shown = list->view();
+        ASSERT_TRUE(shown->isVisible());
+        QTest::keyClick(shown, Qt::Key_Home);
+        for (int i = 0; i < list->findText(item); ++i)
+            QTest::keyClick(shown, Qt::Key_Down);
+        QTest::keyClick(shown, Qt::Key_Return);
+    }
+    // The cell the list lies over, or (-1, -1) while it is hidden.
+    QPoint CellUnderTheList() const
+    {
+        if (!w->comAccLength->isVisible()) return {-1, -1};
+        const QPoint centre =
+            w->msgRoughness->mapFrom(w->fraScenario, w->comAccLength->geometry().center());
+        return {w->msgRoughness->colAt(centre.x()), w->msgRoughness->rowAt(centre.y())};
+    }
+};
+
+// Whatever the user does, the list shows only what the cell under it holds,
+// a pick goes into that cell, and Calculate stores a value exactly where the
+// window shows one.
+TEST_P(RoughnessChoiceList, ShowsAndWritesOnlyTheCellItLiesOver)
 {
     FlexGrid* g = w->msgRoughness;
-    Click(g, 1, 3);
-    ASSERT_TRUE(w->comAccLength->isVisible());
-    w->comAccLength->setCurrentIndex(3);
-    emit w->comAccLength->activated(3);
-    EXPECT_EQ(g->TextMatrix(1, 3), "1250.000");
-    Click(g, 2, 3);
-    EXPECT_FALSE(w->comAccLength->isVisible());
+    Enter(w, {{"0.000", "100", "20"}, {"500.000", "90", "25"}}, "0.3");
+    Click(g, 1, 2);
+    ASSERT_EQ(CellUnderTheList(), QPoint(2, 1));
+    EXPECT_EQ(w->comAccLength->currentText(), "500.000");
+    switch (GetParam()) {
+    case AfterTheClick::Down:
+        Key(Qt::Key_Down);
+        break;
+    case AfterTheClick::Tab:
+        Key(Qt::Key_Tab);
+        break;
+    case AfterTheClick::LengthOfPoint4:
+        Click(g, 1, 4);
+        break;
+    case AfterTheClick::ElevationOfPoint2:
+        Click(g, 2, 2);
+        break;
+    case AfterTheClick::Wheel:
+        TurnWheel(g, -1, CellCentre(g, 1, 2) + g->viewport()->geometry().topLeft());
+        EXPECT_EQ(w->comAccLength->currentText(), "1000.000"); // the list under the pointer
+        break;
+    case AfterTheClick::Esc:
+        Key(Qt::Key_Escape);
+        break;
+    case AfterTheClick::Scenario:
+        TurnWheel(w->hscScenario, -1);
+        ASSERT_GT(w->hscScenario->Value(), 1);
+        break;
+    }
+    const bool picks = GetParam() != AfterTheClick::Esc && GetParam() != AfterTheClick::Scenario;
+    const QPoint over = CellUnderTheList();
+    if (over.x() >= 0 && picks) Pick(w->comAccLength, "1250.000");
+    ASSERT_EQ(CellUnderTheList(), over);
+    if (over.x() >= 0) {
+        EXPECT_EQ(over, QPoint(g->Col(), g->Row()));
+        EXPECT_EQ(w->comAccLength->currentText(), g->TextMatrix(over.y(), over.x()));
+        if (picks) {
+            EXPECT_EQ(g->TextMatrix(1, over.x()), "1250.000");
+        }
+    }
+
+    w->sscCalculate->click();
+    const auto& stored = ctx.calibration.scenarios[ctx.calibration.CalibScenario - 1];
+    for (int p = 1; p <= 5; ++p) {
+        const MeasuringPoint& point = stored.points[p - 1];
+        const std::optional<double>* values[] = {&point.chainage, &point.elevation,
+                                                 &point.pressure};
+        for (int row = 1; row <= 3; ++row) {
+            const QString shown = g->TextMatrix(row, p);
+            ASSERT_EQ(values[row - 1]->has_value(), !shown.isEmpty()) << row << ", " << p;
+            if (!shown.isEmpty()) {
+                EXPECT_DOUBLE_EQ(**values[row - 1], shown.toDouble());
+            }
+        }
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Sequences, RoughnessChoiceList,
+                         ::testing::Values(AfterTheClick::Down, AfterTheClick::Tab,
+                                           AfterTheClick::LengthOfPoint4,
+                                           AfterTheClick::ElevationOfPoint2, AfterTheClick::Wheel,
+                                           AfterTheClick::Esc, AfterTheClick::Scenario));
 
 TEST_F(RoughnessWindowTest, CalculateFillsOnlyTheMeasuredSectionWithTheExampleValues)
 {

@@ -3,6 +3,7 @@
 // a new project opens on.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -12,6 +13,7 @@
 #include "engine/EngineProjects.h"
 #include "input/frmLCC.h"
 #include "platform/ScrollBar.h"
+#include "platform/TextBox.h"
 #include "project/SystemType.h"
 #include "project/UnitSystem.h"
 #include "reports/frmPrint.h"
@@ -21,6 +23,7 @@
 #include "shell/frmAnalyse.h"
 #include "shell/frmLCCType.h"
 #include "shell/frmPref.h"
+#include "support/UserInput.h"
 
 namespace vemora::test {
 namespace {
@@ -259,6 +262,56 @@ TEST_F(ControlsTest, ANewProjectOpensOnGeneralData)
     ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));
     EXPECT_EQ(Input()->sstInput->currentIndex(), 0);
     EXPECT_EQ(Input()->sstInput->tabText(0), QStringLiteral("General Data"));
+}
+
+// F2 on a profile cell holding 1041, 9, the wheel over the grid, 8: one
+// notch (three rows) keeps the cell in view and moves the open editor with it,
+// two (a page) take it out of view and hide the editor; either way the 8 goes on the end of what
+// was typed, in the editor over its cell.
+TEST_F(ControlsTest, TheWheelOverTheProfileLeavesItsCellEditorOpen)
+{
+    std::vector<Node> nodes;
+    for (int i = 0; i < 40; ++i)
+        nodes.push_back(
+            {i == 3 ? 1041.0f : 100.0f - static_cast<float>(i), 100.0f * static_cast<float>(i)});
+    StartUp();
+    OpenThroughMenu(SaveProjectFile(*GravityProject(120, 80, nodes), QStringLiteral("Wheel")));
+    ASSERT_TRUE(WaitFor([&] { return Shown(Input()); }));
+    FlexGrid* grid = Input()->msgProfile;
+    TextBox* editor = Input()->txtCell;
+    ShowPageOf(Input()->sstInput, grid);
+    const auto typeKey = [](Qt::Key key) {
+        ASSERT_TRUE(WaitFor([] { return QGuiApplication::focusWindow() != nullptr; }));
+        QTest::keyClick(QGuiApplication::focusWindow(), key);
+    };
+    const int row = 4;
+    for (const int notches : {1, 2}) {
+        SCOPED_TRACE(notches);
+        const int col = notches; // elevation 1041, then accumulated length 300
+        ASSERT_EQ(grid->TopRow(), 1);
+        const QString held = grid->TextMatrix(row, col);
+        ClickGridCell(grid, row, col);
+        ASSERT_TRUE(WaitFor([&] { return grid->hasFocus(); }));
+        typeKey(Qt::Key_F2);
+        typeKey(Qt::Key_9);
+        ASSERT_EQ(editor->Text(), held + QStringLiteral("9"));
+        TurnWheel(grid, -notches);
+        ASSERT_TRUE(WaitFor([&] { return grid->TopRow() > 1; }));
+        EXPECT_EQ(grid->cellRect(row, col).isEmpty(), notches == 2);
+        EXPECT_EQ(editor->isVisible(), notches == 1);
+        EXPECT_EQ(QApplication::focusWidget(), notches == 1 ? editor : static_cast<QWidget*>(grid));
+        typeKey(Qt::Key_8);
+        ASSERT_TRUE(WaitFor([&] { return editor->hasFocus() && editor->isVisible(); }));
+        EXPECT_EQ(editor->Text(), held + QStringLiteral("98"));
+        EXPECT_EQ(grid->TextMatrix(row, col), held + QStringLiteral("98"));
+        EXPECT_EQ(editor->geometry(),
+                  grid->cellRect(row, col).translated(grid->pos()).adjusted(0, 0, -1, -1));
+        typeKey(Qt::Key_Return);
+        EXPECT_EQ(grid->TextMatrix(row, col), held + QStringLiteral("98"));
+        TurnWheel(grid, 3);
+        ASSERT_TRUE(WaitFor([&] { return grid->TopRow() == 1; }));
+    }
+    EXPECT_EQ(grid->TextMatrix(row, 1), QStringLiteral("104198"));
 }
 
 // The system-type dialog from the keyboard: Alt+C continues and Alt+N

@@ -1,7 +1,8 @@
 // A value copied in another program and pasted into a number box or a grid
 // cell of the input window: xclip holds the desktop's clipboard as a
-// spreadsheet does after Copy, with the line end a copied cell carries; and
-// a key that a number refuses, told on the status line.
+// spreadsheet does after Copy, with the line end a copied cell carries; a
+// key that a number refuses, told on the status line; and a text of two
+// lines pasted into a text box of one line.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include "input/frmLCC.h"
 #include "platform/FlexGrid.h"
 #include "platform/TextBox.h"
+#include "project/ProjectFile.h"
 
 namespace vemora::test {
 namespace {
@@ -131,6 +133,29 @@ TEST_F(PasteTest, ARefusedKeyIsToldUntilTheNextKeyGoesIn)
     });
     Run(script, [&] { ChooseMenu(main_->mnuHelp, main_->mnuConvert); });
     EXPECT_EQ(converted, QStringLiteral("15"));
+}
+
+// Cells copied with a tab and a line end go into the pump type on one line,
+// each a blank, and the save writes them so.
+TEST_F(PasteTest, APasteIntoThePumpTypeTakesItOnOneLine)
+{
+    OpenPumpingProject(QStringLiteral("Pump type pasted"));
+    frmLCC* input = Input();
+    ShowPageOf(input->sstInput, input->sscPumpcurve);
+    Click(input->sscPumpcurve);
+    QLineEdit* box = input->txtPumptype;
+    ASSERT_TRUE(WaitShown(box));
+    Click(box);
+    ASSERT_TRUE(WaitFor([&] { return box->hasFocus(); }));
+    box->selectAll();
+    PasteFromTheDesktop(box, QStringLiteral("Type\tX\r\nY"));
+    EXPECT_EQ(box->text(), QStringLiteral("Type X Y"));
+
+    ChooseMenu(main_->mnuFile, main_->mnuSave);
+    ProjectRecord saved;
+    int64_t record = 0;
+    ASSERT_EQ(ReadProjectFile(ctx.store.ProjectFilePath, saved, record), FileStatus::Ok);
+    EXPECT_EQ(saved.PumpType, "Type X Y" + std::string(ProjectRecord::PumpTypeWidth - 8, ' '));
 }
 
 } // namespace

@@ -6,8 +6,10 @@
 // the title, and a save check that stops at a box shows its page, so the
 // next keys go into that box.
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <cstdio>
 
@@ -528,6 +530,79 @@ TEST_F(SaveTest, TheFilesValueTypedBackAfterANoRunIsAnalysed)
     AnalyseAndContinue();
     EXPECT_EQ(Results()->lblMaxFlow->text(), fileFlow);
     EXPECT_EQ(ctx.store.StartReservoirLevel, 180.0f);
+    ExpectNoModalLeft();
+}
+
+// Beside "x.kpj" lies "x.kpj " (a blank ends its name). Opened, edited and
+// saved, it is the file written. Save As that picks it writes it after the
+// file dialog's own question; one that types it where it is gone asks the
+// same question for "x.kpj" before writing that, and No writes nothing.
+TEST_F(SaveTest, AFileWhoseNameEndsInABlankIsTheFileSaved)
+{
+    const QString plain = GravityFile(QStringLiteral("x"));
+    const QString blank = plain + QStringLiteral(" ");
+    ASSERT_TRUE(QFile::rename(GravityFile(QStringLiteral("Blank")), blank));
+    const auto bytes = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray plainBytes = bytes(plain);
+    const auto replaceQuestion = [](const QString& name) {
+        return [name](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            return box && box->text() == name + " already exists.\nDo you want to replace it?" &&
+                   box->windowTitle() == "SAVE THE VEMORA PROJECT" &&
+                   box->button(QMessageBox::Yes) && box->button(QMessageBox::No);
+        };
+    };
+    // Its name does not end in ".kpj": the open dialog lists it under "All
+    // Files" only, and opens it from there.
+    StartUp();
+    const auto listing = [](int files) {
+        return [files](QWidget* w) {
+            auto* list =
+                qobject_cast<QFileDialog*>(w) ? w->findChild<QListView*>("listView") : nullptr;
+            return list && list->model()->rowCount(list->rootIndex()) == files;
+        };
+    };
+    ModalScript open;
+    open.then("the open dialog", FileDialog(),
+              [](QWidget* w) {
+                  auto* dialog = static_cast<QFileDialog*>(w);
+                  dialog->selectNameFilter(dialog->nameFilters().first());
+              })
+        .then("both files listed", listing(2), ChooseFile(blank));
+    Run(open, [&] { ChooseMenu(main_->mnuFile, main_->mnuOpen); });
+    ASSERT_TRUE(WaitShown(Input()));
+    EXPECT_EQ(QString::fromStdString(ctx.store.ProjectFilePath), blank);
+    EXPECT_EQ(Input()->txtProject->text(), QStringLiteral("Blank"));
+    TypeInto(Input()->txtProject, QStringLiteral("Blank saved"));
+    ChooseMenu(main_->mnuFile, main_->mnuSave);
+    EXPECT_TRUE(WaitFor([&] { return NameInFile(blank) == "Blank saved"; }));
+    EXPECT_EQ(Input()->txtProject->text(), QStringLiteral("Blank saved"));
+
+    // Save As to `blank`, its replace question for `asked` answered `answer`.
+    const auto saveAs = [&](const char* asked, const char* answer) {
+        ModalScript script;
+        script.then("the save dialog", FileDialog(), ChooseFile(blank))
+            .then(QStringLiteral("the question for ") + asked,
+                  replaceQuestion(QString::fromLatin1(asked)), ClickButton(answer));
+        Run(script, [&] { ChooseMenu(main_->mnuFile, main_->mnuSaveAs); });
+    };
+    TypeInto(Input()->txtProject, QStringLiteral("Blank saved as"));
+    saveAs("x.kpj ", "&Yes"); // the file dialog's own question
+    EXPECT_TRUE(WaitFor([&] { return NameInFile(blank) == "Blank saved as"; }));
+    EXPECT_EQ(bytes(plain), plainBytes);
+
+    ASSERT_TRUE(QFile::remove(blank));
+    saveAs("x.kpj", "&No");
+    ExpectNoModalLeft();
+    EXPECT_EQ(bytes(plain), plainBytes);
+    EXPECT_FALSE(QFile::exists(blank));
+    saveAs("x.kpj", "&Yes");
+    EXPECT_TRUE(WaitFor([&] { return NameInFile(plain) == "Blank saved as"; }));
+    EXPECT_EQ(QString::fromStdString(ctx.store.ProjectFilePath), plain);
+    EXPECT_FALSE(QFile::exists(blank));
     ExpectNoModalLeft();
 }
 

@@ -1,9 +1,11 @@
 // The help pages against the engine: the methodology page lets an engineer
 // check the laying cost by hand (its trench width table and worked example
-// give what the engine computes), and the pages that name the deterioration
-// period give the periods the engine takes.
+// give what the engine computes), the pages that name the deterioration
+// period give the periods the engine takes, and the analysis page quotes
+// every message and reason the analysis gives, and no other.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "EngineProjects.h"
+#include "engine/AnalysisTexts.h"
 #include "engine/CapitalCost.h"
 #include "engine/ConvertInputToSI.h"
 #include "engine/Roughness.h"
@@ -135,6 +138,54 @@ TEST(HelpPages, DeteriorationPeriodOfOneYearIsAllowed)
         for (const char* wrong : {"at least 2", "less than 2 years"})
             EXPECT_EQ(page.find(wrong), std::string::npos) << topic << ": " << wrong;
     }
+}
+
+// The quoted texts of the page's Messages section, as the help window shows
+// them: tags dropped, entities read, blanks run together.
+std::vector<std::string> QuotedMessages(const std::string& page)
+{
+    const size_t start = page.find(">Messages</h2>");
+    if (start == std::string::npos) return {};
+    std::string text = std::regex_replace(page.substr(start, page.find("class=\"nav\"") - start),
+                                          std::regex("<[^>]*>"), "");
+    for (const auto& [entity, character] :
+         {std::pair{"&quot;", "\""}, {"&nbsp;", " "}, {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}})
+        text = std::regex_replace(text, std::regex(entity), character);
+    text = std::regex_replace(text, std::regex("\\s+"), " ");
+    std::vector<std::string> quotes;
+    const std::regex quoted("\"([^\"]*)\"");
+    for (auto m = std::sregex_iterator(text.begin(), text.end(), quoted);
+         m != std::sregex_iterator(); ++m)
+        quotes.push_back((*m)[1]);
+    return quotes;
+}
+
+// A row's text as a pattern: its fixed words as they stand, any figure in
+// place of each "{}".
+std::regex RowPattern(const AnalysisTextRow& row)
+{
+    std::string text = std::regex_replace(row.Text, std::regex("\\s+"), " ");
+    text = std::regex_replace(text, std::regex(R"([.^$|()\[\]*+?\\])"), "\\$&");
+    return std::regex(std::regex_replace(text, std::regex(R"(\{\})"), ".+"));
+}
+
+TEST(AnalysisPage, QuotesEveryTextOfTheAnalysisAndNoOther)
+{
+    const std::vector<std::string> quotes = QuotedMessages(HelpPage(5000));
+    for (const AnalysisTextRow& row : AnalysisTextTable()) {
+        const std::regex pattern = RowPattern(row);
+        const auto quotedHere = [&](const std::string& quote) {
+            return row.Part ? std::regex_search(quote, pattern) : std::regex_match(quote, pattern);
+        };
+        EXPECT_TRUE(std::ranges::any_of(quotes, quotedHere)) << "not on the page: " << row.Text;
+    }
+    for (const std::string& quote : quotes)
+        EXPECT_TRUE(std::ranges::any_of(AnalysisTextTable(),
+                                        [&](const AnalysisTextRow& row) {
+                                            return !row.Part &&
+                                                   std::regex_match(quote, RowPattern(row));
+                                        }))
+            << "never given by the analysis: " << quote;
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "CellEditingFixture.h"
 #include "platform/ScrollBar.h"
 #include "platform/Twips.h"
+#include "support/UserInput.h"
 
 namespace vemora::test {
 namespace {
@@ -114,8 +115,8 @@ TEST_F(CellEditingTest, TheCellAlwaysHoldsWhatTheEditorShows)
     EXPECT_EQ(g->TextMatrix(2, 1), "1.5E+08");
 }
 
-// A click on another cell, a scroll or a move made by the program commits
-// the editor into the cell it was opened on and closes it.
+// A click on another cell or a move made by the program commits the editor
+// into the cell it was opened on and closes it.
 TEST_F(CellEditingTest, TheEditorStaysBoundToItsCell)
 {
     w->optGCalculatedFlowrate->setChecked(true);
@@ -133,10 +134,6 @@ TEST_F(CellEditingTest, TheEditorStaysBoundToItsCell)
     EXPECT_EQ(g->TextMatrix(2, 1), "81");
     EXPECT_EQ(g->TextMatrix(4, 1), "6");
 
-    g->setTopRow(g->Rows() - 1);
-    EXPECT_FALSE(w->txtDemand->isVisible());
-    EXPECT_EQ(g->TextMatrix(4, 1), "6");
-
     Select(g, 3, 1);
     g->setFocus();
     Keys("9");
@@ -146,6 +143,57 @@ TEST_F(CellEditingTest, TheEditorStaysBoundToItsCell)
     EXPECT_EQ(g->TextMatrix(3, 1), "9");
     EXPECT_EQ(g->TextMatrix(5, 1), "4");
 }
+
+// Turns of the wheel over the profile grid leave the editor open on its
+// cell: over it while the cell is in view, hidden while it is not; the next
+// key goes on editing it.
+class WheelOverTheEditor : public CellEditingTest,
+                           public ::testing::WithParamInterface<std::vector<int>>
+{
+};
+
+TEST_P(WheelOverTheEditor, LeavesItOpenOnItsCell)
+{
+    Profile(40);
+    FlexGrid* g = w->msgProfile;
+    g->setTextMatrix(5, 1, "1041");
+    Select(g, 5, 1);
+    Key(Qt::Key_F2);
+    Keys("9");
+    ASSERT_EQ(g->TopRow(), 1);
+    const auto expectOverItsCell = [&] {
+        EXPECT_TRUE(w->txtCell->isVisible());
+        EXPECT_EQ(w->txtCell->geometry(),
+                  g->cellRect(5, 1).translated(g->pos()).adjusted(0, 0, -1, -1));
+        EXPECT_EQ(QApplication::focusWidget(), w->txtCell);
+    };
+    int turned = 0;
+    for (int notches : GetParam()) {
+        TurnWheel(g, notches);
+        turned += notches;
+    }
+    EXPECT_EQ(g->TopRow() == 1, turned == 0);
+    EXPECT_EQ(w->txtCell->Text(), "10419");
+    EXPECT_EQ(g->TextMatrix(5, 1), "10419");
+    if (g->cellRect(5, 1).isEmpty()) {
+        EXPECT_FALSE(w->txtCell->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), g);
+    } else {
+        expectOverItsCell();
+    }
+
+    Keys("8");
+    EXPECT_EQ(w->txtCell->Text(), "104198");
+    EXPECT_EQ(g->TextMatrix(5, 1), "104198");
+    expectOverItsCell();
+    Key(Qt::Key_Return);
+    EXPECT_EQ(g->TextMatrix(5, 1), "104198");
+    EXPECT_EQ(g->Col(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Turns, WheelOverTheEditor,
+                         ::testing::Values(std::vector<int>{-1}, std::vector<int>{-2},
+                                           std::vector<int>{-2, 2}, std::vector<int>{-1, -1, 1}));
 
 TEST_F(CellEditingTest, ArrowKeysCommitAtTheEdgesOfTheText)
 {

@@ -104,7 +104,9 @@ TEST_F(ProfileViewTest, FailedSolutionLeavesNoEarlierValues)
     ctx.store.RoughnessNewUnit = 42; // a unit the lists do not have
     QTest::mouseClick(v->sscView, Qt::LeftButton);
     EXPECT_EQ(scripted.lastMessage(),
-              "Could not determine the hydraulic gradeline. Please check input data");
+              "Could not determine the hydraulic gradeline. Please check input data\n"
+              "A unit of the project is not one of its list.");
+    EXPECT_EQ(v->lblKs->text(), "Roughness:");
     EXPECT_EQ(v->lblFlowrate->text(), "Flow rate:");
     EXPECT_EQ(gradelineSegments(v), 0u);
     EXPECT_FALSE(v->picGraph->drawing().isEmpty());

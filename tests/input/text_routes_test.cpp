@@ -1,6 +1,7 @@
 // Every way text gets into a box: into a number box a paste or a drop goes
 // whole or not at all and an input method's text through the key filter,
-// into the description only as far as the record keeps.
+// into a text box of one line on one line, into the description only as far
+// as the record keeps, its line breaks as the file holds them.
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
@@ -10,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 
 #include "InputWindowUserFixture.h"
 #include "platform/PictureButton.h"
@@ -167,25 +169,29 @@ TEST_F(InputWindowUserTest, APasteIntoAnUnfilteredNumberBoxLosesItsLineEnd)
 }
 
 // The description takes as many characters as the record keeps, by any
-// route; what fits of a longer paste or drop goes in.
+// route, a typed line break as the two of CR LF; what fits of a longer paste
+// or drop goes in.
 TEST_F(InputWindowUserTest, DescriptionHoldsWhatTheRecordKeeps)
 {
     constexpr int width = ProjectRecord::ProjectDescriptionWidth;
     NewOfType(0);
     QPlainTextEdit* box = w->txtDescription;
+    const auto kept = [this] { return w->BoxText(InputBox::txtDescription); };
     FocusByClick(box);
-    box->setPlainText(QString(width - 2, QLatin1Char('a')));
+    box->setPlainText(QString(width - 4, QLatin1Char('a')));
     box->moveCursor(QTextCursor::End);
     PressKey(w, Qt::Key_B);
     PressKey(w, Qt::Key_Return);
     PressKey(w, Qt::Key_C);
-    EXPECT_EQ(box->toPlainText().size(), width);
-    EXPECT_TRUE(box->toPlainText().endsWith(QStringLiteral("b\n")));
+    PressKey(w, Qt::Key_Return);
+    PressKey(w, Qt::Key_D);
+    EXPECT_EQ(kept().size(), width);
+    EXPECT_TRUE(kept().endsWith(QStringLiteral("ab\r\nc"))) << kept().right(6).toStdString();
 
     SetClipboard(QStringLiteral("xyz"));
     PressKey(w, Qt::Key_V, Qt::ControlModifier);
     PasteFromContextMenu(box);
-    EXPECT_EQ(box->toPlainText().size(), width);
+    EXPECT_EQ(kept().size(), width);
 
     // Over a selection of two, two characters of the paste go in.
     QTextCursor cursor = box->textCursor();
@@ -193,15 +199,15 @@ TEST_F(InputWindowUserTest, DescriptionHoldsWhatTheRecordKeeps)
     cursor.setPosition(2, QTextCursor::KeepAnchor);
     box->setTextCursor(cursor);
     PressKey(w, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_TRUE(box->toPlainText().startsWith(QStringLiteral("xya")));
-    EXPECT_EQ(box->toPlainText().size(), width);
+    EXPECT_TRUE(kept().startsWith(QStringLiteral("xya")));
+    EXPECT_EQ(kept().size(), width);
 
-    box->setPlainText(QString(width - 4, QLatin1Char('a')));
+    box->setPlainText(QString(width - 5, QLatin1Char('a')));
     box->moveCursor(QTextCursor::End);
-    DropText(box->viewport(), QStringLiteral("123456789"), box->viewport()->rect().bottomRight());
-    EXPECT_TRUE(box->toPlainText().endsWith(QStringLiteral("a1234")));
+    DropText(box->viewport(), QStringLiteral("1\n23456789"), box->viewport()->rect().bottomRight());
+    EXPECT_TRUE(kept().endsWith(QStringLiteral("a1\r\n23"))) << kept().right(6).toStdString();
     Compose(box, QStringLiteral("zz"));
-    EXPECT_EQ(box->toPlainText().size(), width);
+    EXPECT_EQ(kept().size(), width);
 
     // Text the box already holds (a loaded project) stays whole; shorter
     // texts take typing again.
@@ -267,7 +273,49 @@ TEST_F(InputWindowUserTest, TextBoxesTakeOnlyWhatTheFileCanHold)
     FocusByClick(w->txtPumpDescription);
     SetClipboard(QString(1040, QLatin1Char('c')));
     PressKey(w, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(w->txtPumpDescription->toPlainText().size(), ProjectRecord::PumpDescriptionWidth);
+    EXPECT_EQ(w->txtPumpDescription->text().size(), ProjectRecord::PumpDescriptionWidth);
 }
+
+class OneLineBoxTest : public InputWindowUserTest, public ::testing::WithParamInterface<const char*>
+{
+};
+
+// What comes into a text box of one line by any route comes on one line,
+// each tab and line break (CR LF, CR or LF) one blank; a text the box holds
+// already (a loaded project's) keeps them.
+TEST_P(OneLineBoxTest, EveryRouteTakesTheTextOnOneLine)
+{
+    NewOfType(1);
+    QTest::mouseClick(w->optPumpDetails, Qt::LeftButton);
+    QTest::mouseClick(w->sscPumpcurve, Qt::LeftButton);
+    auto* box = w->findChild<QLineEdit*>(QString::fromLatin1(GetParam()));
+    ASSERT_NE(box, nullptr);
+    FocusByClick(box);
+    const QString pasted = QStringLiteral("Type\tX\r\nY\rZ\n\n");
+    const QString line = QStringLiteral("Type X Y Z  ");
+    const std::vector<std::pair<const char*, std::function<void()>>> routes = {
+        {"Ctrl+V", [&] { PressKey(w, Qt::Key_V, Qt::ControlModifier); }},
+        {"Shift+Insert", [&] { PressKey(w, Qt::Key_Insert, Qt::ShiftModifier); }},
+        {"its menu", [&] { PasteFromContextMenu(box); }},
+        {"a drop", [&] { DropText(box, pasted, box->rect().center()); }},
+        {"an input method", [&] { Compose(box, pasted); }},
+    };
+    SetClipboard(pasted);
+    for (const auto& [route, paste] : routes) {
+        SCOPED_TRACE(route);
+        box->clear();
+        paste();
+        EXPECT_EQ(box->text(), line);
+    }
+
+    box->setText(pasted);
+    box->end(false);
+    PressKey(w, Qt::Key_A);
+    EXPECT_EQ(box->text(), pasted + 'a');
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, OneLineBoxTest,
+                         ::testing::Values("txtProject", "txtDesigner", "txtPumptype",
+                                           "txtPumpDescription"));
 
 } // namespace vemora::test

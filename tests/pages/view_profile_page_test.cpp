@@ -34,12 +34,12 @@ class ViewProfilePageTest : public ::testing::Test
         }
     }
 
-    RecordedPage PrintPage()
+    RecordedPage PrintPage(bool solved = true)
     {
         RecordingPageDevice device;
         {
             ReportPrinter printer(device);
-            PrintViewProfilePlot(ctx, printer, Drawing(), " 0 ", "1250.5");
+            PrintViewProfilePlot(ctx, printer, Drawing(), " 0 ", "1250.5", solved);
         }
         EXPECT_EQ(device.pages().size(), 1u);
         return device.pages().empty() ? RecordedPage() : device.pages()[0];
@@ -117,6 +117,21 @@ TEST_F(ViewProfilePageTest, HiddenGradelineLeavesThreeEmptyLinesAndNoKey)
     EXPECT_EQ(page.pictures.size(), 6u);
 }
 
+// Without a solution the page keeps its lines but prints no figure, not
+// even what the stores hold, and no gradeline key.
+TEST_F(ViewProfilePageTest, UnsolvedHydraulicsPrintBlankFiguresAndNoGradelineKey)
+{
+    const RecordedPage page = PrintPage(false);
+    const QStringList lines = page.textLines();
+    const qsizetype roughness = lines.indexOf("Absolute roughness:");
+    ASSERT_GE(roughness, 0) << lines.join('|').toStdString();
+    EXPECT_EQ(lines.mid(roughness, 3).join('|'), "Absolute roughness:|Year: 2001|Flow rate:");
+    EXPECT_FALSE(page.findTextStartingWith("0.500"));
+    EXPECT_FALSE(page.findTextStartingWith("10.800"));
+    EXPECT_FALSE(page.findText("gradeline"));
+    EXPECT_EQ(page.pictures.size(), 6u);
+}
+
 TEST_F(ViewProfilePageTest, UsProjectInInchesAndPumpingFlowInItsOwnUnit)
 {
     ctx.store.UnitSystem = 1;
@@ -140,7 +155,7 @@ TEST_F(ViewProfilePageTest, NonFiniteRoughnessStopsBeforeAnyPage)
     RecordingPageDevice device;
     {
         ReportPrinter printer(device);
-        EXPECT_THROW(PrintViewProfilePlot(ctx, printer, Drawing(), "0", "1"), PrintFailure);
+        EXPECT_THROW(PrintViewProfilePlot(ctx, printer, Drawing(), "0", "1", true), PrintFailure);
     }
     EXPECT_TRUE(device.pages().empty());
 }

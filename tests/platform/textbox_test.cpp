@@ -1,9 +1,14 @@
 // The text box's key events: the numeric filter dropping keys, the order
-// of KeyDown, KeyPress and the text change, and cancelled keys.
+// of KeyDown, KeyPress and the text change, and cancelled keys; the line
+// breaks a box of several lines keeps through edits.
+#include <QApplication>
+#include <QClipboard>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "platform/KeyCodes.h"
+#include "platform/TextArea.h"
 #include "platform/TextBox.h"
 
 using namespace vemora;
@@ -68,3 +73,93 @@ TEST(TextBox, CancelledAndReplacedKeys)
     txt.setText("9");
     EXPECT_EQ(changes, 1);
 }
+
+namespace {
+
+struct KeptBreaksCase
+{
+    const char* what;
+    QString loaded;
+    std::function<void(TextArea&)> edit;
+    QString kept;
+    int maxLength = 0;
+    friend void PrintTo(const KeptBreaksCase& c, std::ostream* os) { *os << c.what; }
+};
+
+void CaretAt(TextArea& box, int position)
+{
+    QTextCursor cursor = box.textCursor();
+    cursor.setPosition(position);
+    box.setTextCursor(cursor);
+}
+
+class KeptBreaksTest : public ::testing::TestWithParam<KeptBreaksCase>
+{
+};
+
+} // namespace
+
+// The breaks of a loaded text stay as they came through edits around them;
+// typed and pasted ones are CR LF and count two towards the limit.
+TEST_P(KeptBreaksTest, LoadedBreaksStayAndNewOnesAreCrLf)
+{
+    const KeptBreaksCase& c = GetParam();
+    QWidget owner;
+    TextArea box(&owner);
+    box.setMaxLength(c.maxLength);
+    box.setKeptText(c.loaded);
+    box.moveCursor(QTextCursor::End);
+    c.edit(box);
+    EXPECT_EQ(box.keptText(), c.kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, KeptBreaksTest,
+    ::testing::Values(KeptBreaksCase{"typed at the end", "One\nTwo\rThree",
+                                     [](TextArea& b) { QTest::keyClick(&b, Qt::Key_Return); },
+                                     "One\nTwo\rThree\r\n"},
+                      KeptBreaksCase{"a break deleted", "One\nTwo\rThree",
+                                     [](TextArea& b) {
+                                         CaretAt(b, 3);
+                                         QTest::keyClick(&b, Qt::Key_Delete);
+                                     },
+                                     "OneTwo\rThree"},
+                      KeptBreaksCase{"typed between breaks", "One\nTwo\rThree",
+                                     [](TextArea& b) {
+                                         CaretAt(b, 5);
+                                         QTest::keyClick(&b, Qt::Key_Return);
+                                     },
+                                     "One\nT\r\nwo\rThree"},
+                      KeptBreaksCase{"typed over a break", "One\nTwo\rThree",
+                                     [](TextArea& b) {
+                                         QTextCursor cursor = b.textCursor();
+                                         cursor.setPosition(7);
+                                         cursor.setPosition(8, QTextCursor::KeepAnchor);
+                                         b.setTextCursor(cursor);
+                                         QTest::keyClick(&b, Qt::Key_Return);
+                                     },
+                                     "One\nTwo\r\nThree"},
+                      KeptBreaksCase{"typed before a break", "One\nTwo\rThree",
+                                     [](TextArea& b) {
+                                         CaretAt(b, 7);
+                                         QTest::keyClick(&b, Qt::Key_Return);
+                                     },
+                                     "One\nTwo\r\n\rThree"},
+                      KeptBreaksCase{"pasted", "x\ny",
+                                     [](TextArea& b) {
+                                         QApplication::clipboard()->setText("a\nb\rc\r\nd");
+                                         b.paste();
+                                     },
+                                     "x\nya\r\nb\r\nc\r\nd"},
+                      KeptBreaksCase{"no room for CR LF", "ab\ncd",
+                                     [](TextArea& b) {
+                                         QTest::keyClick(&b, Qt::Key_Return);
+                                         QTest::keyClicks(&b, "ef");
+                                     },
+                                     "ab\ncde", 6}),
+    [](const ::testing::TestParamInfo<KeptBreaksCase>& info) {
+        std::string name;
+        for (const char* c = info.param.what; *c; ++c)
+            if (*c != ' ') name += *c;
+        return name;
+    });

@@ -46,7 +46,8 @@ class GraphTextsApartTest : public ReportsTest
         auto* profile = static_cast<frmView*>(ctx.windows.profileView.Get());
         ASSERT_NE(profile, nullptr);
         PrintViewProfilePlot(ctx, printer, profile->picGraph->drawing(),
-                             profile->comBegin->currentText(), profile->comEnd->currentText());
+                             profile->comBegin->currentText(), profile->comEnd->currentText(),
+                             true);
         if (IsPumping(ctx.store) && ctx.store.PumpCurveGiven == 1) PrintPumpPages(printer);
         printer.EndDoc();
     }

@@ -373,7 +373,8 @@ TEST_F(LegiblePagesTest, EveryExampleProjectAnalysesAndPrintsLegibly)
 }
 
 // The page header's texts shortened with "...": the project name, the
-// designer and the description's second line.
+// designer and the description's second line; the description's first line
+// cut as the name is.
 enum class HeaderField { Name, Designer, Description };
 enum class Cut { AtBlank, InsideWord };
 
@@ -383,6 +384,8 @@ struct HeaderCase
     HeaderField field;
     std::string text;
     Cut cut;
+    Cut firstLineCut = Cut::AtBlank; // the description's first line
+    friend void PrintTo(const HeaderCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class HeaderTextsTest : public LegiblePagesTest, public ::testing::WithParamInterface<HeaderCase>
@@ -395,6 +398,10 @@ constexpr double kPointsPerMm = 72 / 25.4;
 constexpr double kPrintedTop = 209.14, kHeadingTop = 235.19;
 // The right end of the header's lines, the end of its rules, in points.
 constexpr double kRoomEnd = (4.2 + 8 + 185) * kPointsPerMm;
+// How far a full line's right end may lie past it in the PDF, whose glyph
+// advances run up to a tenth of a percent wider than the page layout
+// measures them (points; a letter is four times as wide).
+constexpr double kPdfWidthSlack = 1;
 
 // The page's words on the line whose top is `top`, left to right.
 std::vector<PdfWord> WordsOnLine(const std::vector<PdfWord>& on, double top)
@@ -407,10 +414,46 @@ std::vector<PdfWord> WordsOnLine(const std::vector<PdfWord>& on, double top)
     return line;
 }
 
+// A header line's value: its words after the label's `labelWords` joined by
+// blanks, and where it begins and ends (points).
+struct HeaderValue
+{
+    QString text;
+    double left = 0, right = 0;
+};
+
+HeaderValue ValueOnLine(const std::vector<PdfWord>& on, double top, size_t labelWords = 0)
+{
+    std::vector<PdfWord> line = WordsOnLine(on, top);
+    line.erase(line.begin(),
+               line.begin() + static_cast<qsizetype>(std::min(labelWords, line.size())));
+    HeaderValue value;
+    if (line.empty()) return value;
+    QStringList texts;
+    for (const PdfWord& w : line)
+        texts << w.text;
+    return {texts.join(' '), line.front().box.left(), line.back().box.right()};
+}
+
+// The top of the first word that `is` takes; 0 when none.
+double TopOf(const std::vector<PdfWord>& on, const std::function<bool(const PdfWord&)>& is)
+{
+    const auto w = std::find_if(on.begin(), on.end(), is);
+    return w == on.end() ? 0 : w->box.top();
+}
+
+// A value that fills at least half of its line's room and ends by its end.
+void ExpectFillsHalfItsRoom(const HeaderValue& v)
+{
+    EXPECT_GE(v.right - v.left, (kRoomEnd - v.left) / 2) << v.text.toStdString();
+    EXPECT_LE(v.right, kRoomEnd + kPdfWidthSlack) << v.text.toStdString();
+}
+
 // A header text too long for its line keeps at least half of the line's
 // room: it is cut at its last blank there when that keeps half the room,
-// inside the word otherwise; the description's last line keeps 0.5 mm
-// clear of the "Printed:" line, which stays where it was, as does the body.
+// inside the word otherwise, the description's first line too; the
+// description's last line keeps 0.5 mm clear of the "Printed:" line, which
+// stays where it was, as does the body.
 TEST_P(HeaderTextsTest, ShortenedTextsKeepHalfTheirRoomAndClearOfThePrintedLine)
 {
     const HeaderCase& c = GetParam();
@@ -433,42 +476,43 @@ TEST_P(HeaderTextsTest, ShortenedTextsKeepHalfTheirRoomAndClearOfThePrintedLine)
         std::find_if(on.begin(), on.end(), [](const PdfWord& w) { return w.text == "Printed:"; });
     ASSERT_NE(printed, on.end());
     EXPECT_NEAR(printed->box.top(), kPrintedTop, 0.05);
-    const auto heading =
-        std::find_if(on.begin(), on.end(), [](const PdfWord& w) { return w.text == "GENERAL"; });
-    ASSERT_NE(heading, on.end());
-    EXPECT_NEAR(heading->box.top(), kHeadingTop, 0.05);
+    EXPECT_NEAR(TopOf(on, [](const PdfWord& w) { return w.text == "GENERAL"; }), kHeadingTop, 0.05);
     double above = 0; // the bottom of the line above "Printed:"
     for (const PdfWord& w : on)
         if (w.box.top() < printed->box.top() - 1) above = std::max(above, w.box.bottom());
     EXPECT_GE(printed->box.top() - above, 0.5 * kPointsPerMm);
 
+    // The text as the header prints it: upper case for the name, its line
+    // breaks and tabs blanks.
+    QString source = QString::fromStdString(c.text).simplified();
+    if (c.field == HeaderField::Name) source = source.toUpper();
     // The shortened line: the name's line under the title, the designer's
     // line, or the line above "Printed:".
-    double top = 0;
-    for (const PdfWord& w : on) {
-        const bool name = c.field == HeaderField::Name &&
-                          w.text.startsWith(QString::fromStdString(c.text.substr(0, 4)).toUpper());
-        const bool designer = c.field == HeaderField::Designer && w.text == "Designer";
-        const bool last = c.field == HeaderField::Description && w.box.bottom() <= above + 0.01 &&
-                          w.box.bottom() >= above - 0.01;
-        if (name || designer || last) top = w.box.top();
-    }
-    std::vector<PdfWord> line = WordsOnLine(on, top);
-    if (c.field == HeaderField::Designer) line.erase(line.begin(), line.begin() + 2);
-    ASSERT_FALSE(line.empty());
-    QStringList texts;
-    for (const PdfWord& w : line)
-        texts << w.text;
-    const QString shown = texts.join(' ');
+    HeaderValue shortened;
+    if (c.field == HeaderField::Name)
+        shortened = ValueOnLine(
+            on, TopOf(on, [&](const PdfWord& w) { return w.text.startsWith(source.left(4)); }));
+    else if (c.field == HeaderField::Designer)
+        shortened =
+            ValueOnLine(on, TopOf(on, [](const PdfWord& w) { return w.text == "Designer"; }), 2);
+    else
+        shortened = ValueOnLine(on, TopOf(on, [&](const PdfWord& w) {
+                                    return std::abs(w.box.bottom() - above) < 0.01;
+                                }));
+    const QString& shown = shortened.text;
     ASSERT_TRUE(shown.endsWith("...")) << shown.toStdString();
-    const QString source = c.field == HeaderField::Name ? QString::fromStdString(c.text).toUpper()
-                                                        : QString::fromStdString(c.text);
     const QString kept = shown.chopped(3);
     EXPECT_TRUE(source.contains(kept)) << shown.toStdString();
     EXPECT_EQ(source.contains(kept + ' '), c.cut == Cut::AtBlank) << shown.toStdString();
-    const double room = kRoomEnd - line.front().box.left();
-    EXPECT_GE(line.back().box.right() - line.front().box.left(), room / 2) << shown.toStdString();
-    EXPECT_LE(line.back().box.right(), kRoomEnd + 0.01) << shown.toStdString();
+    ExpectFillsHalfItsRoom(shortened);
+
+    if (c.field != HeaderField::Description) return;
+    const HeaderValue first =
+        ValueOnLine(on, TopOf(on, [](const PdfWord& w) { return w.text == "Description"; }), 2);
+    ASSERT_TRUE(source.startsWith(first.text)) << first.text.toStdString();
+    EXPECT_EQ(source[first.text.size()] == ' ', c.firstLineCut == Cut::AtBlank)
+        << first.text.toStdString();
+    ExpectFillsHalfItsRoom(first);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -487,8 +531,84 @@ INSTANTIATE_TEST_SUITE_P(
                                   "country past every village, going quietly ")
                        .repeated(6)
                        .toStdString(),
-                   Cut::AtBlank}),
+                   Cut::AtBlank},
+        HeaderCase{"description-early-blank", HeaderField::Description,
+                   "Route " + std::string(494, 'Y'), Cut::InsideWord, Cut::InsideWord},
+        HeaderCase{
+            "description-line-breaks", HeaderField::Description,
+            QStringLiteral("Pumps\r\nand\treservoirs\rby the\nhills ").repeated(20).toStdString(),
+            Cut::AtBlank}),
     [](const ::testing::TestParamInfo<HeaderCase>& info) {
+        std::string name = info.param.what;
+        name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+        return name;
+    });
+
+struct PathCase
+{
+    const char* what;
+    std::string path;
+    bool shortened; // else whole, broken after a '/'
+    friend void PrintTo(const PathCase& c, std::ostream* os) { *os << c.what; }
+};
+
+class HeaderPathTest : public LegiblePagesTest, public ::testing::WithParamInterface<PathCase>
+{
+};
+
+// A path too long for one line takes two, each ending by the end of the
+// rule: whole when it fits so, broken after a '/' where that serves,
+// otherwise shortened in the middle with "..." whole at the end of the
+// first line.
+TEST_P(HeaderPathTest, ALongPathTakesTwoLinesAndKeepsItsMarkWhole)
+{
+    const PathCase& c = GetParam();
+    auto project = PumpingOfYears(30);
+    Open(*project);
+    ctx.store.ProjectFilePath = c.path;
+    const auto words = readPdfWords(PrintPdf({ReportBox::General}));
+    ASSERT_FALSE(words.empty());
+    const std::vector<PdfWord>& on = words[0];
+    const double label = TopOf(on, [](const PdfWord& w) { return w.text == "Filename"; });
+    const double date = TopOf(on, [](const PdfWord& w) { return w.text == "Date"; });
+    const HeaderValue first = ValueOnLine(on, label, 2);
+    double secondTop = 0;
+    for (const PdfWord& w : on)
+        if (w.box.top() > label + 1 && w.box.top() < date - 1) secondTop = w.box.top();
+    const HeaderValue second = ValueOnLine(on, secondTop);
+    ASSERT_NE(secondTop, 0);
+    const QString path = QString::fromStdString(c.path);
+    const std::string shown = (first.text + " | " + second.text).toStdString();
+    EXPECT_LE(first.right, kRoomEnd + kPdfWidthSlack) << shown;
+    EXPECT_LE(second.right, kRoomEnd + kPdfWidthSlack) << shown;
+    if (!c.shortened) {
+        EXPECT_EQ(first.text + second.text, path) << shown;
+        EXPECT_TRUE(first.text.endsWith('/')) << shown;
+        return;
+    }
+    ASSERT_TRUE(first.text.endsWith("...")) << shown;
+    EXPECT_TRUE(path.startsWith(first.text.chopped(3))) << shown;
+    EXPECT_TRUE(path.endsWith(second.text)) << shown;
+    EXPECT_LT(first.text.size() - 3 + second.text.size(), path.size()) << shown;
+    ExpectFillsHalfItsRoom(first);
+    ExpectFillsHalfItsRoom(second);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, HeaderPathTest,
+    ::testing::Values(
+        PathCase{"at-a-slash",
+                 "/data/projects/" + std::string(40, 'a') + "/" + std::string(30, 'b') +
+                     "/upper-dam-transfer.kpj",
+                 false},
+        PathCase{"long-names",
+                 "/home/engineer/projects/" +
+                     QStringLiteral("long_name_rather_long_").repeated(10).toStdString() + ".kpj",
+                 true},
+        PathCase{"wide-letters",
+                 "/data/" + std::string(120, 'W') + "/" + std::string(120, 'M') + ".kpj", true},
+        PathCase{"narrow-letters", "/data/" + std::string(300, 'i') + ".kpj", true}),
+    [](const ::testing::TestParamInfo<PathCase>& info) {
         std::string name = info.param.what;
         name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
         return name;

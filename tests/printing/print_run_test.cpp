@@ -130,13 +130,47 @@ TEST_F(PrintRunTest, PrinterFailuresAreFailuresOfTheirStep)
     jammed.failAtEnd();
     EXPECT_EQ(RunPrint(ctx, jammed, 1, Only({ReportBox::General})),
               QString("The printer reported an error at the end."));
+}
 
-    // A PDF that cannot be written.
-    QPrinter printer(QPrinter::HighResolution);
-    PrinterPageDevice::setUpPdf(printer, "/nonexistent-folder/x.pdf");
-    PrinterPageDevice unwritable(printer);
-    EXPECT_EQ(RunPrint(ctx, unwritable, 1, Only({ReportBox::Cost})).value_or("").toStdString(),
-              "Could not start printing. Check the printer.\nThe folder does not exist.");
+// A PDF file that cannot be opened names the file, and the system's reason
+// below it: a missing folder, a folder closed to the user, another user's
+// file in a shared folder (which keeps every byte).
+TEST_F(PrintRunTest, APdfThatCannotBeOpenedNamesTheFileAndTheReason)
+{
+    const std::string closed = folder.File("closed"), shared = folder.File("shared");
+    std::filesystem::create_directory(closed);
+    using std::filesystem::perms;
+    const perms enter = perms::group_read | perms::group_exec | perms::others_read |
+                        perms::others_exec; // the other user keeps root's group
+    std::filesystem::permissions(closed, perms::owner_read | perms::owner_exec | enter);
+    std::filesystem::permissions(folder.Path(), perms::owner_all | enter);
+    MakeShared(shared);
+    const std::string theirs = shared + "/theirs.pdf";
+    WriteBytes(theirs, "their print");
+    const bool given = ::chown(theirs.c_str(), OtherUser, static_cast<gid_t>(-1)) == 0;
+    struct Case
+    {
+        std::string pdf;
+        const char* reason;
+        bool asOtherUser;
+    };
+    const Case cases[] = {
+        {"/nonexistent-folder/x.pdf", "The folder does not exist.", false},
+        {closed + "/x.pdf", "You may not write in this folder.", true},
+        {theirs, "The file belongs to another user in a shared folder; it is not replaced.", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pdf);
+        if (c.pdf == theirs && !given) continue; // only root may give a file away
+        QPrinter printer(QPrinter::HighResolution);
+        PrinterPageDevice::setUpPdf(printer, QString::fromStdString(c.pdf));
+        PrinterPageDevice unwritable(printer);
+        std::optional<AsOtherUser> other;
+        if (c.asOtherUser) other.emplace();
+        EXPECT_EQ(RunPrint(ctx, unwritable, 1, Only({ReportBox::Cost})).value_or("").toStdString(),
+                  "Could not open the file \"" + c.pdf + "\".\n" + c.reason);
+    }
+    EXPECT_EQ(ReadBytes(theirs), "their print");
 }
 
 // A PDF printed onto a full disk: the file and the system's reason are
@@ -214,7 +248,7 @@ TEST_F(PrintRunTest, APdfIsWrittenThroughALinkButNotThroughAPlantedOne)
     ASSERT_EQ(::lchown(planted.c_str(), OtherUser, static_cast<gid_t>(-1)), 0);
     const auto before = std::filesystem::last_write_time(real);
     EXPECT_EQ(print(planted),
-              "Could not start printing. Check the printer.\n" + PlantedLinkReason());
+              "Could not open the file \"" + planted + "\".\n" + PlantedLinkReason());
     EXPECT_EQ(std::filesystem::last_write_time(real), before);
     EXPECT_TRUE(std::filesystem::is_symlink(planted));
 }
@@ -238,7 +272,7 @@ TEST_F(PrintRunTest, APdfIsNotWrittenThroughALinkPlantedAnywhereInItsPath)
         PrinterPageDevice::setUpPdf(printer, QString::fromStdString(path));
         PrinterPageDevice pdf(printer);
         EXPECT_EQ(RunPrint(ctx, pdf, 1, Only({ReportBox::General})).value_or("").toStdString(),
-                  std::string("Could not start printing. Check the printer.\n") + reason);
+                  "Could not open the file \"" + path + "\".\n" + reason);
         EXPECT_EQ(ReadBytes(paths.victim), "an earlier print");
     }
 }

@@ -203,7 +203,8 @@ TEST_F(PrintWindowTest, AFailedRunNamesItsStepAndClosesTheWindow)
     EXPECT_EQ(result, QDialog::Accepted);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text.toStdString(),
-              "Could not start printing. Check the printer.\nThe folder does not exist.");
+              "Could not open the file \"/nonexistent-folder/run.pdf\".\nThe folder does not "
+              "exist.");
     EXPECT_EQ(ui.messages[0].title, "Vemora");
     EXPECT_EQ(ctx.PageNumber, 0);
     EXPECT_TRUE(InputShowing());

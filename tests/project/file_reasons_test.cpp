@@ -1,6 +1,7 @@
 // The reason that follows a refused open or save, for each cause a user
 // meets: a missing, unreadable, short or damaged file, a folder that is
-// read-only or missing, a full disk, and a link planted in a shared folder.
+// closed to the user, read-only or missing, a full disk, and a link planted
+// in a shared folder.
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -148,15 +149,17 @@ TEST(FileReasons, SaveSaysWhenTheFileOrItsFolderIsReadOnly)
         if (::geteuid() == 0) { // else the folder refuses first
             EXPECT_EQ(SaveRefusal(theirs), "You may not write this file.");
         }
-        EXPECT_EQ(SaveRefusal(folder.File("new.kpj")), "The folder is read-only.");
-        EXPECT_EQ(SaveRefusal(mine), "The folder is read-only.");
+        EXPECT_EQ(SaveRefusal(folder.File("new.kpj")), "You may not write in this folder.");
+        EXPECT_EQ(SaveRefusal(mine), "You may not write in this folder.");
     }
     EXPECT_EQ(ReadBytes(mine), bytes);
     EXPECT_EQ(ReadBytes(theirs), bytes);
     EXPECT_FALSE(std::filesystem::exists(folder.File("new.kpj")));
 }
 
-TEST(FileReasons, SaveSaysWhenTheDiskIsFull)
+// A disk that is full, then read-only: the second refuses the folder to every
+// user alike, a new file and a file there that anyone may write.
+TEST(FileReasons, SaveSaysWhenTheDiskIsFullOrReadOnly)
 {
     TempFolder folder;
     test::SmallDisk disk(folder.Path().string(), 20480);
@@ -168,6 +171,12 @@ TEST(FileReasons, SaveSaysWhenTheDiskIsFull)
     EXPECT_EQ(SaveRefusal(path), "The disk is full.");
     EXPECT_EQ(ReadBytes(path), bytes);
     EXPECT_EQ(test::EntryCount(folder.Path()), 1u);
+
+    std::filesystem::permissions(path, perms::all);
+    ASSERT_TRUE(disk.MakeReadOnly());
+    EXPECT_EQ(SaveRefusal(path), "The folder is read-only.");
+    EXPECT_EQ(SaveRefusal(folder.File("new.kpj")), "The folder is read-only.");
+    EXPECT_EQ(ReadBytes(path), bytes);
 }
 
 // A sticky, world-writable folder like /tmp, made by the test's user.

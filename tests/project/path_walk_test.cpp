@@ -174,5 +174,35 @@ TEST(PathWalk, OwnAndFolderOwnersLinksInASharedFolderAreFollowed)
     }
 }
 
+// The one rule for a link to follow and a file to replace: another user's
+// entry is refused only in a folder both sticky and world-writable, and only
+// when neither the user nor the folder's owner owns it; root is no exception.
+TEST(SharedFolderRule, RefusesOnlyAnotherUsersEntryInAStickyWorldWritableFolder)
+{
+    constexpr uid_t user = 1000, owner = 2000, other = 3000;
+    struct Case
+    {
+        mode_t folderMode;
+        uid_t folderOwner, entryOwner, user;
+        bool refused;
+    };
+    const Case cases[] = {
+        {S_IFDIR | 01777, owner, other, user, true}, // like /tmp
+        {01733, owner, other, user, true},           // others may not list it
+        {01777, user, other, user, true},            // the user's own shared folder
+        {01777, owner, other, 0, true},              // root
+        {01777, owner, user, user, false},           // the user's own
+        {01777, owner, owner, user, false},          // the folder owner's
+        {0777, owner, other, user, false},           // not sticky
+        {01775, owner, other, user, false},          // not world-writable
+        {01770, owner, other, user, false},          // writable by its group only
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsAnotherUsersInSharedFolder(c.folderMode, c.folderOwner, c.entryOwner, c.user),
+                  c.refused)
+            << std::oct << c.folderMode << std::dec << " " << c.folderOwner << " " << c.entryOwner
+            << " " << c.user;
+}
+
 } // namespace
 } // namespace vemora

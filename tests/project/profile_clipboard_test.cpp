@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 #include <string>
 
@@ -167,12 +168,13 @@ TEST(ProfileClipboard, ACellThatIsNotANumberIsNamedAndNothingChanges)
 }
 
 // A cell reads as a number when it is a sign, digits with at most one point
-// and an exponent, as a spreadsheet writes it, in every column; anything else,
-// or a value beyond a 4-byte real, is refused by its row and column.
+// and an exponent, as a spreadsheet writes it, in every column; anything else
+// is refused by its row and column, as too large where its 4-byte real would
+// be infinite and as not a number otherwise.
 struct CellCase
 {
     const char* cell;
-    bool number;
+    Status status;
     float value; // when read
 };
 
@@ -183,6 +185,8 @@ class ProfileClipboardCell : public ::testing::TestWithParam<CellCase>
 TEST_P(ProfileClipboardCell, ReadsTheNumbersASpreadsheetWritesAndNamesTheRest)
 {
     const CellCase& c = GetParam();
+    const char* const names[] = {"Elevation",           "Accumulated length", "Pipe diameter",
+                                 "Pipe wall thickness", "Pipe cost/metre",    "Secondary loss"};
     for (int column = 1; column <= ClipboardProfileColumns; ++column) {
         SCOPED_TRACE(column);
         std::string row;
@@ -191,34 +195,48 @@ TEST_P(ProfileClipboardCell, ReadsTheNumbersASpreadsheetWritesAndNamesTheRest)
                    (k < ClipboardProfileColumns ? "\t" : "\r\n");
         ClipboardProfileTable table = EarlierTable();
         const auto outcome = ParseClipboardProfile("100\t0\t1\t2\t3\t4\r\n" + row, table);
-        if (c.number) {
-            ASSERT_EQ(outcome.status, Status::Ok) << outcome.message;
+        ASSERT_EQ(outcome.status, c.status) << outcome.message;
+        if (c.status == Status::Ok) {
             EXPECT_EQ(table[1].values[static_cast<std::size_t>(column - 1)], c.value);
             continue;
         }
-        EXPECT_EQ(outcome.status, Status::NotANumber);
         EXPECT_EQ(outcome.row, 2);
         EXPECT_EQ(outcome.column, column);
-        EXPECT_EQ(outcome.message.rfind("Row 2, column " + std::to_string(column) + " (", 0), 0u)
-            << outcome.message;
-        EXPECT_NE(outcome.message.find(std::string("\"") + c.cell + "\""), std::string::npos)
+        const std::string reason =
+            c.status == Status::TooLarge ? "too large for the project file." : "not a number.";
+        EXPECT_EQ(outcome.message.rfind("Row 2, column " + std::to_string(column) + " (" +
+                                            names[column - 1] + ") holds \"" + c.cell +
+                                            "\", which is " + reason,
+                                        0),
+                  0u)
             << outcome.message;
         EXPECT_TRUE(SameTable(table, EarlierTable()));
     }
 }
 
+constexpr Status Ok = Status::Ok;
+constexpr Status NaN = Status::NotANumber;
+constexpr Status Large = Status::TooLarge;
+constexpr float Largest = std::numeric_limits<float>::max();
+
 INSTANTIATE_TEST_SUITE_P(
     Cells, ProfileClipboardCell,
-    ::testing::Values(
-        CellCase{"+80", true, 80}, CellCase{"1e3", true, 1000}, CellCase{"-70", true, -70},
-        CellCase{".5", true, 0.5f}, CellCase{"5.", true, 5}, CellCase{"1.25E-2", true, 0.0125f},
-        CellCase{"-1.5e+2", true, -150}, CellCase{"+.5e1", true, 5}, CellCase{"-0", true, 0},
-        CellCase{"3.4e38", true, 3.4e38f}, CellCase{"1,5", false, 0}, CellCase{"1,250", false, 0},
-        CellCase{"1 250", false, 0}, CellCase{"0x1A", false, 0}, CellCase{"inf", false, 0},
-        CellCase{"-nan", false, 0}, CellCase{"1e39", false, 0}, CellCase{"-3.5e38", false, 0},
-        CellCase{"1e", false, 0}, CellCase{"e5", false, 0}, CellCase{"1e+", false, 0},
-        CellCase{"1e2.5", false, 0}, CellCase{"+-1", false, 0}, CellCase{"+", false, 0},
-        CellCase{".", false, 0}, CellCase{"1.2.3", false, 0}));
+    ::testing::Values(CellCase{"+80", Ok, 80}, CellCase{"1e3", Ok, 1000}, CellCase{"-70", Ok, -70},
+                      CellCase{".5", Ok, 0.5f}, CellCase{"5.", Ok, 5},
+                      CellCase{"1.25E-2", Ok, 0.0125f}, CellCase{"-1.5e+2", Ok, -150},
+                      CellCase{"+.5e1", Ok, 5}, CellCase{"-0", Ok, 0},
+                      CellCase{"3.4e38", Ok, 3.4e38f}, CellCase{"3.40282356e38", Ok, Largest},
+                      CellCase{"1e-50", Ok, 0}, CellCase{"0e999999", Ok, 0},
+                      CellCase{"1e39", Large, 0}, CellCase{"-3.5e38", Large, 0},
+                      CellCase{"3.4028236e38", Large, 0}, CellCase{"99999999999e28", Large, 0},
+                      CellCase{"1e400", Large, 0},
+                      CellCase{"-0.001e99999999999999999999", Large, 0}, CellCase{"1e-400", NaN, 0},
+                      CellCase{"1e-99999999999999999999", NaN, 0}, CellCase{"1,5", NaN, 0},
+                      CellCase{"1,250", NaN, 0}, CellCase{"1 250", NaN, 0},
+                      CellCase{"0x1A", NaN, 0}, CellCase{"inf", NaN, 0}, CellCase{"-nan", NaN, 0},
+                      CellCase{"1e", NaN, 0}, CellCase{"e5", NaN, 0}, CellCase{"1e+", NaN, 0},
+                      CellCase{"1e2.5", NaN, 0}, CellCase{"+-1", NaN, 0}, CellCase{"+", NaN, 0},
+                      CellCase{".", NaN, 0}, CellCase{"1.2.3", NaN, 0}));
 
 // Random bytes and random tab-separated text: never a crash, never an index
 // out of bounds, and every refusal leaves the caller's table as it was.

@@ -12,6 +12,7 @@
 #include "app/ProjectFiles.h"
 #include "platform/PictureButton.h"
 #include "shell/frmLCCType.h"
+#include "support/FileAccess.h"
 
 namespace vemora::test {
 namespace {
@@ -300,6 +301,46 @@ TEST_F(CommandsTest, ExitAnsweredNoChangesNothing)
     EXPECT_FALSE(input()->isHidden());
     EXPECT_TRUE(ctx.store.ProjectOpen);
 }
+
+// A project opened from another user's file in a shared folder, then edited:
+// the save that Yes to the save question starts is refused, and Exit, Open
+// and New stop there as after any failed save, with the edit on screen and
+// the file as it was.
+class RefusedSaveTest : public CommandsTest, public ::testing::WithParamInterface<const char*>
+{
+};
+
+TEST_P(RefusedSaveTest, StopsTheCommandWithTheEditKept)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+    const QString shared = dir.filePath(QStringLiteral("shared"));
+    ASSERT_TRUE(QDir().mkdir(shared));
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    const QString file = shared + QStringLiteral("/p.kpj");
+    SaveNamed(file, "Theirs");
+    ASSERT_EQ(::chown(QFile::encodeName(file).constData(), OtherUser, gid_t(-1)), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0666), 0);
+    ui.files.push_back(file);
+    m->mnuOpen->trigger();
+    const QByteArray before = ReadAll(file);
+    m->show();
+
+    input()->txtProject->setText(QStringLiteral("edited"));
+    ui.answers.push_back(MsgAnswer::Yes);
+    const size_t asked = ui.fileRequests.size();
+    const std::string command = GetParam();
+    (command == "Exit" ? m->mnuExit : command == "Open" ? m->mnuOpen : m->mnuNew)->trigger();
+    EXPECT_EQ(ui.lastMessage(), "Can't Save the project !\nThe file belongs to another user in a "
+                                "shared folder; it is not replaced.");
+    EXPECT_EQ(ui.fileRequests.size(), asked);
+    EXPECT_FALSE(shown("frmLCCType"));
+    EXPECT_TRUE(m->isVisible());
+    EXPECT_FALSE(input()->isHidden());
+    EXPECT_EQ(input()->txtProject->text(), "edited");
+    EXPECT_EQ(ReadAll(file), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachCommand, RefusedSaveTest, ::testing::Values("Exit", "Open", "New"));
 
 } // namespace
 } // namespace vemora::test

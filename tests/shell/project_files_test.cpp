@@ -223,7 +223,7 @@ TEST_F(ProjectFilesTest, FailedOpenChangesNothingAndCreatesNoFile)
 TEST_F(ProjectFilesTest, OpenShowsTheSavedProject)
 {
     FillPumping();
-    w->txtPumpDescription->setPlainText(QStringLiteral("two stage"));
+    w->txtPumpDescription->setText(QStringLiteral("two stage"));
     ASSERT_TRUE(SaveAs("p.kpj"));
     NewOfType(0);
     EXPECT_EQ(w->txtProject->text(), "");
@@ -234,7 +234,7 @@ TEST_F(ProjectFilesTest, OpenShowsTheSavedProject)
     EXPECT_TRUE(w->optPumpDetails->isChecked());
     EXPECT_EQ(w->txtH[5]->text(), "50");
     EXPECT_EQ(w->txtQ[3]->text(), "0.3");
-    EXPECT_TRUE(w->txtPumpDescription->toPlainText().startsWith("two stage"));
+    EXPECT_TRUE(w->txtPumpDescription->text().startsWith("two stage"));
     EXPECT_EQ(main->lblSystem->text(), "Pumping system");
 }
 
@@ -325,7 +325,8 @@ TEST_F(ProjectFilesTest, DeleteThatFailsSaysWhyAndKeepsTheProjectOpen)
     }
     QFile::setPermissions(dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(scripted.lastMessage(), "Could not delete the project.\nThe folder is read-only.");
+    EXPECT_EQ(scripted.lastMessage(),
+              "Could not delete the project.\nYou may not write in this folder.");
     EXPECT_EQ(scripted.messages.back().title, "Error !");
     EXPECT_TRUE(QFile::exists(path("p.kpj")));
     EXPECT_TRUE(ctx.store.ProjectOpen);
@@ -410,9 +411,11 @@ TEST_F(ProjectFilesTest, ASaveThatCannotWriteSaysWhy)
     {
         AsOtherUser other;
         SaveProject(ctx);
-        EXPECT_EQ(scripted.lastMessage(), "Can't Save the project !\nThe folder is read-only.");
+        EXPECT_EQ(scripted.lastMessage(),
+                  "Can't Save the project !\nYou may not write in this folder.");
         EXPECT_FALSE(SaveAs("q.kpj"));
-        EXPECT_EQ(scripted.lastMessage(), "Can't Save the project !\nThe folder is read-only.");
+        EXPECT_EQ(scripted.lastMessage(),
+                  "Can't Save the project !\nYou may not write in this folder.");
     }
     QFile::setPermissions(dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

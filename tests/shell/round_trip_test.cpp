@@ -1,5 +1,6 @@
 // Opening a saved project and saving it again gives back its record byte for
-// byte: the projects of the engine checks, and projects filled at random.
+// byte: the projects of the engine checks, projects filled at random, and
+// texts that hold line breaks and tabs.
 #include <QRandomGenerator>
 #include <functional>
 #include <string_view>
@@ -336,6 +337,49 @@ TEST_F(RoundTripTest, EveryValueOfEveryFieldComesBack)
                                                ", sweep from " + std::to_string(start));
             }
 }
+
+// The project's texts as the file holds them (Windows-1252 bytes).
+struct FileTexts
+{
+    const char* what;
+    std::string description;
+    std::string name = "Round trip";
+    std::string designer = "Tester";
+    std::string pumpType = "Type";
+    std::string configuration = "Two pumps";
+    friend void PrintTo(const FileTexts& t, std::ostream* os) { *os << t.what; }
+};
+
+class TextRoundTripTest : public RoundTripTest, public ::testing::WithParamInterface<FileTexts>
+{
+};
+
+// A description keeps the line breaks the file holds, whichever kind; the
+// boxes of one line keep their tabs and line breaks as loaded.
+TEST_P(TextRoundTripTest, TextsComeBackByteForByte)
+{
+    const FileTexts& t = GetParam();
+    auto project = PumpingProject(0, 50, {{0, 0}, {20, 500}, {45, 1000}});
+    ProjectRecord rec = RecordFor(*project);
+    rec.ProjectDescription = FitToWidth(t.description, ProjectRecord::ProjectDescriptionWidth);
+    rec.ProjectName = FitToWidth(t.name, ProjectRecord::ProjectNameWidth);
+    rec.Designer = FitToWidth(t.designer, ProjectRecord::DesignerWidth);
+    rec.PumpType = FitToWidth(t.pumpType, ProjectRecord::PumpTypeWidth);
+    rec.PumpDescription = FitToWidth(t.configuration, ProjectRecord::PumpDescriptionWidth);
+    ExpectRecordComesBack(rec, t.what);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Breaks, TextRoundTripTest,
+    ::testing::Values(FileTexts{"CRLF", "Upper dam\r\nto the town\r\nby the hills"},
+                      FileTexts{"LF", "Upper dam\nto the town"},
+                      FileTexts{"CR", "Upper dam\rto the town"},
+                      FileTexts{"Mixed", "One\r\nTwo\nThree\rFour\r\n\r\n"},
+                      FileTexts{"FullOfBreaks", std::string(250, '\r') + std::string(250, '\n')},
+                      FileTexts{"NoBreakSpace", "Dam\xA0wall\r\n\tand route"},
+                      FileTexts{"OneLineBoxes", "Route", "Dam\t2", "A.\r\nEngineer", "Type\tX\r\nY",
+                                "Two\tpumps\r\nin\rparallel\n"}),
+    [](const ::testing::TestParamInfo<FileTexts>& info) { return std::string(info.param.what); });
 
 TEST_F(RoundTripTest, RandomProjectsComeBackByteForByte)
 {

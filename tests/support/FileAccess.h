@@ -58,6 +58,12 @@ class SmallDisk
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
     bool Mounted() const { return mounted_; }
+    // Mounts it again read-only, as a disk that refuses every write.
+    bool MakeReadOnly()
+    {
+        return mounted_ &&
+               ::mount(nullptr, folder_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
 
   private:
     std::string folder_;
