@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "../project/test_files.h"
-#include "EngineProjects.h"
+#include "SeedProjects.h"
 #include "engine/AnalysisRun.h"
 #include "project/ProfileNodes.h"
 #include "project/ProjectFile.h"
@@ -15,59 +15,6 @@
 
 namespace vemora {
 namespace {
-
-using test::GravityProject;
-using test::PumpingProject;
-
-struct Seed
-{
-    const char* name;
-    std::unique_ptr<ProjectStore> store;
-};
-
-std::vector<Seed> SeedProjects()
-{
-    std::vector<Seed> seeds;
-    seeds.push_back({"gravity", GravityProject(100, 50, {{100, 0}, {80, 500}, {50, 1000}})});
-    seeds.push_back({"gravity-crest", GravityProject(100, 0, {{100, 0}, {98, 500}, {0, 2000}})});
-
-    auto varying = GravityProject(120, 40, {{120, 0}, {90, 800}, {70, 1500}, {40, 2600}}, 400);
-    varying->DemandMode = 1;
-    varying->YearDemandUnit = 0; // Ml/d
-    for (int y = 1; y <= varying->DesignLife; ++y)
-        varying->YearDemand[y] = 5.0f + y;
-    test::AddCosts(*varying);
-    varying->RoughnessOld = 1.0f;
-    seeds.push_back({"gravity-varying", std::move(varying)});
-
-    auto us = GravityProject(330, 160, {{330, 0}, {250, 2000}, {160, 5000}}, 20);
-    us->UnitSystem = 1;
-    us->CurrencyCode = 1;
-    us->StartReservoirLevelUnit = us->EndReservoirLevelUnit = 2; // ft
-    us->ElevationUnit = us->ChainageUnit = 2;
-    us->DiameterUnit = us->WallThicknessUnit = us->RoughnessNewUnit = us->RoughnessOldUnit = 2;
-    us->RoughnessNew = us->RoughnessOld = 0.004f; // in
-    us->FixedDemandUnit = 6;                      // US gal/min
-    us->FixedDemand = 2000;
-    us->WaterPriceUnit = 3; // per US gallon
-    us->WaterPrice = 0.004f;
-    seeds.push_back({"gravity-us", std::move(us)});
-
-    auto flow = PumpingProject(0, 50, {{0, 0}, {20, 500}, {45, 1000}});
-    flow->EnergyEscalationRate = 7;
-    flow->MechanicalWorksCost = 2000000;
-    flow->ElectricalWorksCost = 1000000;
-    flow->MaintenanceMechanical = 300;
-    seeds.push_back({"pumping-flow", std::move(flow)});
-
-    auto curve = PumpingProject(0, 50, {{0, 0}, {45, 1000}});
-    test::SetPumpCurve(*curve, test::TypicalPumpCurve);
-    curve->SupplyStartYear = curve->BaseYear + 2;
-    seeds.push_back({"pumping-curve", std::move(curve)});
-    for (Seed& seed : seeds)
-        seed.store->SupervisionFees = 25000;
-    return seeds;
-}
 
 using test::NewProjectRecord;
 
@@ -77,7 +24,7 @@ TEST(FuzzSeeds, SavedProjectsOpenAndAnalyseAsTheyDidInMemory)
     std::filesystem::create_directories(seeds / "files");
     std::filesystem::create_directories(seeds / "analysis");
 
-    for (Seed& seed : SeedProjects()) {
+    for (test::Seed& seed : test::SeedProjects()) {
         SCOPED_TRACE(seed.name);
         auto inMemory = std::make_unique<ResultsStore>();
         ASSERT_EQ(RunAnalysis(*seed.store, *inMemory, 25000).Status, AnalysisStatus::Completed);
