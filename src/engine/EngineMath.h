@@ -2,7 +2,9 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "project/ProjectStore.h"
 
@@ -19,6 +21,13 @@ inline double RoundHalfEven(double x)
 inline float ToFloat(double x)
 {
     return static_cast<float>(x);
+}
+
+// `value` where `keep` holds, else +0.0: chosen by a mask of its bits rather
+// than a branch, so that a loop of these can run on several values at once.
+inline double KeptOrZero(bool keep, double value)
+{
+    return std::bit_cast<double>(std::bit_cast<uint64_t>(value) & -static_cast<uint64_t>(keep));
 }
 
 inline bool IsFinite(double x)

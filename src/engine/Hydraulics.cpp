@@ -1,5 +1,6 @@
 #include "engine/Hydraulics.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/DutyPoint.h"
@@ -64,19 +65,17 @@ float PumpingHead(const ResultsStore& r, int y)
     return ToFloat(static_cast<double>(r.Gradeline(1, y)) - r.StartLevelSI);
 }
 
-HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
-                                     AnalysisObserver& observer, RunFlags& flags,
-                                     AnalysisFailure& failure)
-{
-    flags.GradelineFailed = false;
-    PipeModel model;
-    if (AnalysisFailure built = BuildPipeModel(store, r, model); !built.Ok())
-        return Fail(flags, failure, built);
-    if (!AgeRoughness(store, r))
-        return Fail(flags, failure, Failed(FailureKind::DeteriorationYears));
+namespace {
 
+// The years of the hydraulics in turn; `sampledYear` is the last year whose
+// system curve was sampled (0 when none was).
+HydraulicsStatus SolveYears(const ProjectStore& store, ResultsStore& r, const PipeModel& model,
+                            AnalysisObserver& observer, RunFlags& flags, AnalysisFailure& failure,
+                            int& sampledYear)
+{
     const bool pumping = IsPumping(store);
     const bool pumpCurve = pumping && HasPumpCurve(store);
+    const PumpCurveSamples samples = pumpCurve ? SamplePumpCurve(store, r) : PumpCurveSamples{};
     std::vector<double> c;
     SystemCurve curve;
     for (int y = 1; y <= UsedDesignLife(store); ++y) {
@@ -93,7 +92,8 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
         } else if (pumpCurve) {
             r.DutyYear = static_cast<int16_t>(y);
             curve.Build(model, c, r.StartLevelSI, r.EndLevelSI);
-            const DutyPointStatus duty = CalcDutyPoint(store, r, curve, y, observer);
+            sampledYear = y;
+            const DutyPointStatus duty = CalcDutyPoint(samples, r, curve, y, observer);
             if (duty == DutyPointStatus::Failed)
                 return Fail(flags, failure, Failed(FailureKind::SystemHeadBeyondNumbers, y));
             missed = duty == DutyPointStatus::Missed;
@@ -115,6 +115,29 @@ HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
     }
     flags.GradelineFailed = false;
     return HydraulicsStatus::Ok;
+}
+
+} // namespace
+
+HydraulicsStatus CalculateHydraulics(const ProjectStore& store, ResultsStore& r,
+                                     AnalysisObserver& observer, RunFlags& flags,
+                                     AnalysisFailure& failure)
+{
+    flags.GradelineFailed = false;
+    PipeModel model;
+    if (AnalysisFailure built = BuildPipeModel(store, r, model); !built.Ok())
+        return Fail(flags, failure, built);
+    if (!AgeRoughness(store, r))
+        return Fail(flags, failure, Failed(FailureKind::DeteriorationYears));
+    int sampledYear = 0;
+    const HydraulicsStatus status =
+        SolveYears(store, r, model, observer, flags, failure, sampledYear);
+    // SystemHead holds the samples of the last year sampled, however the years ended.
+    if (sampledYear > 0) {
+        const float* last = r.YearSystemHead.Year(sampledYear);
+        std::copy(last, last + MaxSystemSamples, r.SystemHead.begin() + 1);
+    }
+    return status;
 }
 
 } // namespace vemora

@@ -19,35 +19,61 @@ double MinimumPressureLift(double lowestHead)
 
 void LowerEnvelope::Build(const std::vector<double>& slope, const std::vector<double>& intercept)
 {
-    std::vector<std::size_t> order(slope.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t i, std::size_t j) {
-        if (slope[i] != slope[j]) return slope[i] > slope[j];
-        return intercept[i] < intercept[j];
-    });
     a_.clear();
     b_.clear();
-    for (std::size_t k : order) {
-        const double a3 = slope[k], b3 = intercept[k];
-        if (!a_.empty() && a_.back() == a3) continue; // same slope, higher line
-        // Drop the last line while the new one undercuts it wherever it is lowest.
-        while (a_.size() >= 2) {
-            const std::size_t h = a_.size();
-            const double a1 = a_[h - 2], b1 = b_[h - 2], a2 = a_[h - 1], b2 = b_[h - 1];
-            if ((b3 - b1) * (a1 - a2) <= (b2 - b1) * (a1 - a3)) {
-                a_.pop_back();
-                b_.pop_back();
-            } else {
-                break;
-            }
+    const std::size_t count = slope.size();
+    std::size_t k = 1;
+    while (k < count && slope[k] <= slope[k - 1])
+        ++k;
+    if (k >= count) {
+        // In their order already: of each run of equal slopes the lowest
+        // intercept goes in, as the sort below would put it first.
+        for (std::size_t first = 0; first < count;) {
+            std::size_t lowest = first, next = first + 1;
+            for (; next < count && slope[next] == slope[first]; ++next)
+                if (intercept[next] < intercept[lowest]) lowest = next;
+            AddLine(slope[lowest], intercept[lowest]);
+            first = next;
         }
-        a_.push_back(a3);
-        b_.push_back(b3);
+    } else {
+        std::vector<std::size_t> order(count);
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::sort(order.begin(), order.end(), [&](std::size_t i, std::size_t j) {
+            if (slope[i] != slope[j]) return slope[i] > slope[j];
+            return intercept[i] < intercept[j];
+        });
+        for (std::size_t line : order)
+            AddLine(slope[line], intercept[line]);
     }
     breakX_.assign(a_.empty() ? 0 : a_.size() - 1, 0.0);
     for (std::size_t i = 0; i + 1 < a_.size(); ++i)
         breakX_[i] = (b_[i + 1] - b_[i]) / (a_[i] - a_[i + 1]);
     cursor_ = 0;
+}
+
+// Adds the next line in order of falling slope (lowest intercept first among
+// equal slopes) to the hull.
+void LowerEnvelope::AddLine(double a3, double b3)
+{
+    if (!a_.empty() && a_.back() == a3) return; // same slope, higher line
+    // Drop the last line while the new one undercuts it wherever it is lowest.
+    while (a_.size() >= 2) {
+        const std::size_t h = a_.size();
+        const double a1 = a_[h - 2], b1 = b_[h - 2], a2 = a_[h - 1], b2 = b_[h - 1];
+        if ((b3 - b1) * (a1 - a2) <= (b2 - b1) * (a1 - a3)) {
+            a_.pop_back();
+            b_.pop_back();
+        } else {
+            break;
+        }
+    }
+    a_.push_back(a3);
+    b_.push_back(b3);
+}
+
+int LowerEnvelope::RunEnd(const double* x, int from, int count, double limit)
+{
+    return static_cast<int>(std::upper_bound(x + from, x + count, limit) - x);
 }
 
 void SystemCurve::Build(const PipeModel& m, const std::vector<double>& c, float startLevel,

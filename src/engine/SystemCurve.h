@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "engine/EngineMath.h"
 #include "engine/PipeModel.h"
 
 namespace vemora {
@@ -15,6 +16,9 @@ namespace vemora {
 class LowerEnvelope
 {
   public:
+    // Lines with equal slopes keep the one of lowest intercept. Slopes that
+    // do not rise from one line to the next (the pressure lines in node
+    // order) are taken in their order; others are sorted by falling slope.
     void Build(const std::vector<double>& slope, const std::vector<double>& intercept);
     // min over k of slope_k x + intercept_k.
     double Min(double x)
@@ -25,8 +29,29 @@ class LowerEnvelope
             --cursor_;
         return a_[cursor_] * x + b_[cursor_];
     }
+    // For x[0..count) that never falls: calls line(a, b, from, to) for each
+    // run of points [from, to) that Min would evaluate on the hull line
+    // a x + b, the cursor moved by the same comparisons as Min moves it and
+    // left where Min would leave it after x[count - 1].
+    template <typename Line> void ForEachRun(const double* x, int count, Line line)
+    {
+        if (count <= 0) return;
+        Min(x[0]);
+        for (int from = 0; from < count;) {
+            while (cursor_ < breakX_.size() && x[from] > breakX_[cursor_])
+                ++cursor_;
+            const int to =
+                cursor_ < breakX_.size() ? RunEnd(x, from, count, breakX_[cursor_]) : count;
+            line(a_[cursor_], b_[cursor_], from, to);
+            from = to;
+        }
+    }
 
   private:
+    // The first i in [from, count) with x[i] > limit (count when none).
+    static int RunEnd(const double* x, int from, int count, double limit);
+    void AddLine(double a3, double b3);
+
     std::vector<double> a_, b_, breakX_; // hull lines; breakX_[i] joins lines i and i + 1
     std::size_t cursor_ = 0;
 };
@@ -46,12 +71,29 @@ class SystemCurve
     float HeadAt(float flow)
     {
         const double x = static_cast<double>(flow) * flow;
-        const float lowest = static_cast<float>(pressure_.Min(x));
-        const double lift = lowest < -1.0f ? static_cast<double>(-1.0f - lowest) : 0.0;
-        return static_cast<float>(endLevel_ + slopeNode1_ * x + lift - startLevel_);
+        return HeadFrom(pressure_.Min(x), x);
+    }
+    // HeadAt of flows whose squares x[0..count) never fall (x = (double)Q x Q),
+    // into heads[0..count): the same figures, computed a hull line at a
+    // time in a loop without branches. Leaves the envelope's cursor as the
+    // HeadAt calls would.
+    void HeadsAtRisingFlows(const double* x, int count, float* heads)
+    {
+        pressure_.ForEachRun(x, count, [&](double a, double b, int from, int to) {
+            for (int i = from; i < to; ++i)
+                heads[i] = HeadFrom(a * x[i] + b, x[i]);
+        });
     }
 
   private:
+    // The head at x = Q² from the lowest pressure head there.
+    float HeadFrom(double lowestHead, double x) const
+    {
+        const float lowest = static_cast<float>(lowestHead);
+        const double lift = KeptOrZero(lowest < -1.0f, static_cast<double>(-1.0f - lowest));
+        return static_cast<float>(endLevel_ + slopeNode1_ * x + lift - startLevel_);
+    }
+
     LowerEnvelope pressure_; // pressure head of each node, as lines in Q²
     double slopeNode1_ = 0;  // sum of c over all sections
     double startLevel_ = 0, endLevel_ = 0;
