@@ -1,7 +1,6 @@
 #include "engine/DutyPoint.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -49,16 +48,6 @@ int MatchingSegment(const PumpCurveSamples& p, const float* heads)
             if (const int s = SegmentMatching(p, i, heads[i])) return s;
     }
     return 0;
-}
-
-// No head is infinite or not a number (its exponent bits not all set).
-bool AllFinite(const float* heads, int count)
-{
-    constexpr uint32_t Exponent = 0x7f800000u;
-    uint32_t notFinite = 0;
-    for (int i = 0; i < count; ++i)
-        notFinite |= (std::bit_cast<uint32_t>(heads[i]) & Exponent) == Exponent;
-    return notFinite == 0;
 }
 
 struct Duty

@@ -5,6 +5,8 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <type_traits>
 
 #include "project/ProjectStore.h"
 
@@ -33,6 +35,19 @@ inline double KeptOrZero(bool keep, double value)
 inline bool IsFinite(double x)
 {
     return std::isfinite(x);
+}
+
+// No value of values[0..count) is infinite or not a number (its exponent
+// bits not all set), tested without a branch so that it runs on several
+// values at once.
+template <typename Real> bool AllFinite(const Real* values, int count)
+{
+    using Bits = std::conditional_t<sizeof(Real) == 4, uint32_t, uint64_t>;
+    constexpr Bits Exponent = std::bit_cast<Bits>(std::numeric_limits<Real>::infinity());
+    Bits notFinite = 0;
+    for (int i = 0; i < count; ++i)
+        notFinite |= (std::bit_cast<Bits>(values[i]) & Exponent) == Exponent;
+    return notFinite == 0;
 }
 
 // Number of profile nodes the engine works on: NodeCount kept within 0..500.

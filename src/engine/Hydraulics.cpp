@@ -79,7 +79,9 @@ HydraulicsStatus SolveYears(const ProjectStore& store, ResultsStore& r, const Pi
     std::vector<double> c;
     SystemCurve curve;
     for (int y = 1; y <= UsedDesignLife(store); ++y) {
-        if (AnalysisFailure loss = ComputeYearLossCoefficients(model, y, r, c); !loss.Ok())
+        if (y > 1 && r.YearRoughness[y] == r.YearRoughness[y - 1])
+            CopyYearFrictionFactors(model, y - 1, y, r); // and c stays as it is
+        else if (AnalysisFailure loss = ComputeYearLossCoefficients(model, y, r, c); !loss.Ok())
             return Fail(flags, failure, loss);
         bool missed = false;
         if (!pumping) {

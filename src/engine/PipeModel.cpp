@@ -45,12 +45,12 @@ bool RoughFrictionFactor(double diameter, double roughness, float& f)
     return IsFinite(f);
 }
 
-AnalysisFailure ComputeYearLossCoefficients(const PipeModel& m, int year, ResultsStore& r,
-                                            std::vector<double>& c)
+namespace {
+
+// The coefficients node by node, stopping at the first node that fails.
+AnalysisFailure LossCoefficientsByNode(const PipeModel& m, int year, double ks, ResultsStore& r,
+                                       std::vector<double>& c)
 {
-    c.assign(m.n + 1, 0.0);
-    const double ks = r.YearRoughness[year];
-    if (!(ks > 0.0)) return Failed(FailureKind::ZeroRoughness);
     for (int j = 1; j <= m.n; ++j) {
         float f = 0.0f;
         if (!RoughFrictionFactor(m.D[j], ks, f)) return Failed(FailureKind::LossUndefined, j);
@@ -59,6 +59,39 @@ AnalysisFailure ComputeYearLossCoefficients(const PipeModel& m, int year, Result
         if (!IsFinite(c[j])) return Failed(FailureKind::LossUndefined, j);
     }
     return {};
+}
+
+} // namespace
+
+AnalysisFailure ComputeYearLossCoefficients(const PipeModel& m, int year, ResultsStore& r,
+                                            std::vector<double>& c)
+{
+    c.assign(m.n + 1, 0.0);
+    const double ks = r.YearRoughness[year];
+    if (!(ks > 0.0)) return Failed(FailureKind::ZeroRoughness);
+    // The friction factors first, one logarithm for each run of pipes of one
+    // diameter, then the coefficients in a loop without branches.
+    std::vector<float> f(m.n + 1, 0.0f);
+    bool ok = true;
+    for (int j = 1; j <= m.n && ok; ++j) {
+        if (j > 1 && m.D[j] == m.D[j - 1])
+            f[j] = f[j - 1];
+        else
+            ok = RoughFrictionFactor(m.D[j], ks, f[j]);
+    }
+    for (int j = 1; j <= m.n && ok; ++j)
+        c[j] = (f[j] * m.L[j] / m.D[j] + m.K[j]) / (TwoG * m.Area[j] * m.Area[j]);
+    // A node that fails is found, and the factors before it stored, node by node.
+    if (!ok || !AllFinite(c.data() + 1, m.n)) return LossCoefficientsByNode(m, year, ks, r, c);
+    for (int j = 1; j <= m.n; ++j)
+        r.FrictionFactor(j, year) = f[j];
+    return {};
+}
+
+void CopyYearFrictionFactors(const PipeModel& m, int from, int to, ResultsStore& r)
+{
+    for (int j = 1; j <= m.n; ++j)
+        r.FrictionFactor(j, to) = r.FrictionFactor(j, from);
 }
 
 void StoreSectionLosses(const PipeModel& m, int year, double flow, ResultsStore& r)

@@ -42,6 +42,10 @@ bool RoughFrictionFactor(double diameter, double roughness, float& f);
 AnalysisFailure ComputeYearLossCoefficients(const PipeModel& model, int year, ResultsStore& results,
                                             std::vector<double>& c);
 
+// FrictionFactor(j, to) = FrictionFactor(j, from) for j = 1..n: a year whose
+// roughness is that of another has its friction factors and coefficients.
+void CopyYearFrictionFactors(const PipeModel& model, int from, int to, ResultsStore& results);
+
 // Friction loss hf = f L v² / (D 19.62) and secondary loss hs = K v² / 19.62
 // of every section j = 1..n at flow Q (m³/s), v = Q / A, written to
 // FrictionHeadLoss(j, y) and SecondaryHeadLoss(j, y) in m.
