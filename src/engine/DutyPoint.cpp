@@ -56,31 +56,72 @@ struct Duty
     float flow = 0.0f, efficiency = 0.0f;
 };
 
-// Walks segment s in 2,000 steps and takes the step nearest to where the
-// pump head crosses the system head. False when a difference is not finite.
-bool WalkSegment(const PumpCurveSamples& pump, int s, SystemCurve& curve, Duty& duty)
+SegmentSteps StepsAlong(const PumpCurveSamples& pump, int s)
 {
-    float prevDiff = 0.0f, prevFlow = 0.0f, prevEff = 0.0f;
-    for (int t = 0; t <= InterpolationSteps && !duty.found; ++t) {
+    constexpr auto Count = static_cast<std::size_t>(InterpolationSteps + 1);
+    SegmentSteps steps{std::vector<float>(Count), std::vector<float>(Count),
+                       std::vector<float>(Count), std::vector<double>(Count), true};
+    const float H1 = pump.H[s], H2 = pump.H[s + 1], Q1 = pump.Q[s], Q2 = pump.Q[s + 1];
+    const float E1 = pump.E[s], E2 = pump.E[s + 1];
+    float *const ph = steps.Head.data(), *const pq = steps.Flow.data();
+    float* const pe = steps.Efficiency.data();
+    double* const square = steps.FlowSquared.data();
+    for (int t = 0; t <= InterpolationSteps; ++t) {
         const double share = static_cast<double>(t) / InterpolationSteps;
-        const float ph =
-            ToFloat(pump.H[s] - (static_cast<double>(pump.H[s]) - pump.H[s + 1]) * share);
-        const float pq =
-            ToFloat(pump.Q[s] + (static_cast<double>(pump.Q[s + 1]) - pump.Q[s]) * share);
-        const float pe =
-            ToFloat(pump.E[s] + (static_cast<double>(pump.E[s + 1]) - pump.E[s]) * share);
-        const float diff = ToFloat(static_cast<double>(ph) - curve.HeadAt(pq));
-        if (!IsFinite(diff)) return false;
-        if (t > 0 && prevDiff > 0.0f && diff < 0.0f) {
-            const bool takeNext = std::fabs(diff) <= prevDiff;
-            duty = {true, takeNext ? pq : prevFlow, takeNext ? pe : prevEff};
-        } else if (diff == 0.0f) {
-            duty = {true, pq, pe};
-        }
-        prevDiff = diff;
-        prevFlow = pq;
-        prevEff = pe;
+        ph[t] = ToFloat(H1 - (static_cast<double>(H1) - H2) * share);
+        pq[t] = ToFloat(Q1 + (static_cast<double>(Q2) - Q1) * share);
+        pe[t] = ToFloat(E1 + (static_cast<double>(E2) - E1) * share);
+        square[t] = static_cast<double>(pq[t]) * pq[t];
     }
+    for (int t = 1; t <= InterpolationSteps; ++t)
+        steps.FlowsRise &= square[t] >= square[t - 1];
+    return steps;
+}
+
+// The first step t at which the pump head crosses the system head, d(t - 1) > 0
+// and d(t) < 0, or meets it, d(t) = 0; -1 when there is none. Blocks of steps
+// without either are passed over with a loop without branches.
+int FirstCrossing(const std::vector<float>& diff)
+{
+    constexpr int Block = 64;
+    const int count = static_cast<int>(diff.size());
+    const float* const d = diff.data();
+    for (int first = 0; first < count; first += Block) {
+        const int end = std::min(first + Block, count);
+        uint32_t found = 0;
+        for (int t = std::max(first, 1); t < end; ++t)
+            found |= ((d[t - 1] > 0.0f) & (d[t] < 0.0f)) | (d[t] == 0.0f);
+        found |= first == 0 && d[0] == 0.0f;
+        if (found == 0) continue;
+        for (int t = first; t < end; ++t)
+            if ((t > 0 && d[t - 1] > 0.0f && d[t] < 0.0f) || d[t] == 0.0f) return t;
+    }
+    return -1;
+}
+
+// Walks segment s in 2,000 steps and takes the step nearest to where the
+// pump head crosses the system head: of a crossing between t - 1 and t the
+// step t when |d(t)| <= d(t - 1), else t - 1. False when a difference up to
+// that step is not finite.
+bool WalkSegment(const SegmentSteps& steps, SystemCurve& curve, Duty& duty)
+{
+    const std::size_t count = steps.Flow.size();
+    std::vector<float> diff(count);
+    if (steps.FlowsRise) {
+        curve.HeadsAtRisingFlows(steps.FlowSquared.data(), static_cast<int>(count), diff.data());
+    } else {
+        for (std::size_t t = 0; t < count; ++t)
+            diff[t] = curve.HeadAt(steps.Flow[t]);
+    }
+    for (std::size_t t = 0; t < count; ++t)
+        diff[t] = ToFloat(static_cast<double>(steps.Head[t]) - diff[t]);
+    const int crossing = FirstCrossing(diff);
+    const auto last = crossing < 0 ? count : static_cast<std::size_t>(crossing) + 1;
+    if (!AllFinite(diff.data(), static_cast<int>(last))) return false;
+    if (crossing < 0) return true;
+    const auto t = static_cast<std::size_t>(crossing);
+    const bool takeNext = diff[t] == 0.0f || std::fabs(diff[t]) <= diff[t - 1];
+    duty = {true, steps.Flow[takeNext ? t : t - 1], steps.Efficiency[takeNext ? t : t - 1]};
     return true;
 }
 
@@ -118,6 +159,8 @@ PumpCurveSamples SamplePumpCurve(const ProjectStore& store, const ResultsStore& 
         }
         if (i > 0 && !(p.FlowSquared[at] >= p.FlowSquared[at - 1])) p.FlowsRise = false;
     }
+    for (int s = 1; s <= 5; ++s)
+        p.Steps[static_cast<std::size_t>(s)] = StepsAlong(p, s);
     return p;
 }
 
@@ -137,7 +180,8 @@ DutyPointStatus CalcDutyPoint(const PumpCurveSamples& pump, ResultsStore& r, Sys
 
     Duty duty;
     if (const int segment = MatchingSegment(pump, heads); segment != 0)
-        if (!WalkSegment(pump, segment, curve, duty)) return DutyPointStatus::Failed;
+        if (!WalkSegment(pump.Steps[static_cast<std::size_t>(segment)], curve, duty))
+            return DutyPointStatus::Failed;
     if (!duty.found) {
         observer.PumpCurveMissed(y);
         return DutyPointStatus::Missed;
