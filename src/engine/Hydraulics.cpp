@@ -79,8 +79,11 @@ HydraulicsStatus SolveYears(const ProjectStore& store, ResultsStore& r, const Pi
     std::vector<double> c;
     SystemCurve curve;
     for (int y = 1; y <= UsedDesignLife(store); ++y) {
-        if (y > 1 && r.YearRoughness[y] == r.YearRoughness[y - 1])
-            CopyYearFrictionFactors(model, y - 1, y, r); // and c stays as it is
+        // A year of the roughness of the year before has its friction factors,
+        // loss coefficients and system curve.
+        const bool agedAlike = y > 1 && r.YearRoughness[y] == r.YearRoughness[y - 1];
+        if (agedAlike)
+            CopyYearFrictionFactors(model, y - 1, y, r);
         else if (AnalysisFailure loss = ComputeYearLossCoefficients(model, y, r, c); !loss.Ok())
             return Fail(flags, failure, loss);
         bool missed = false;
@@ -93,7 +96,10 @@ HydraulicsStatus SolveYears(const ProjectStore& store, ResultsStore& r, const Pi
             LayGravityGradeline(model, y, r);
         } else if (pumpCurve) {
             r.DutyYear = static_cast<int16_t>(y);
-            curve.Build(model, c, r.StartLevelSI, r.EndLevelSI);
+            if (agedAlike)
+                curve.Rewind();
+            else
+                curve.Build(model, c, r.StartLevelSI, r.EndLevelSI);
             sampledYear = y;
             const DutyPointStatus duty = CalcDutyPoint(samples, r, curve, y, observer);
             if (duty == DutyPointStatus::Failed)

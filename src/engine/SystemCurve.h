@@ -20,6 +20,8 @@ class LowerEnvelope
     // do not rise from one line to the next (the pressure lines in node
     // order) are taken in their order; others are sorted by falling slope.
     void Build(const std::vector<double>& slope, const std::vector<double>& intercept);
+    // The cursor back at the first line, as Build leaves it.
+    void Rewind() { cursor_ = 0; }
     // min over k of slope_k x + intercept_k.
     double Min(double x)
     {
@@ -68,6 +70,8 @@ class SystemCurve
   public:
     void Build(const PipeModel& model, const std::vector<double>& c, float startLevel,
                float endLevel);
+    // The curve as Build left it, for another year of the same coefficients.
+    void Rewind() { pressure_.Rewind(); }
     float HeadAt(float flow)
     {
         const double x = static_cast<double>(flow) * flow;
