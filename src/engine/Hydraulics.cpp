@@ -42,22 +42,26 @@ HydraulicsStatus Fail(RunFlags& flags, AnalysisFailure& kept, AnalysisFailure fa
 
 void LayPumpingGradeline(const PipeModel& m, int y, ResultsStore& r)
 {
+    // Nodes 0..n and sections 1..n of the year as blocks (n is at most MaxNodes).
+    float* const level = r.Gradeline.Year(y);
+    const float* const friction = r.FrictionHeadLoss.Year(y) - 1;
+    const float* const secondary = r.SecondaryHeadLoss.Year(y) - 1;
     // Levels are held as 4-byte reals, each laid on the stored one after it.
-    r.Gradeline(m.n, y) = r.EndLevelSI;
+    level[m.n] = r.EndLevelSI;
     for (int k = m.n - 1; k >= 1; --k)
-        r.Gradeline(k, y) = ToFloat(static_cast<double>(r.Gradeline(k + 1, y)) +
-                                    r.FrictionHeadLoss(k, y) + r.SecondaryHeadLoss(k, y));
+        level[k] = ToFloat(static_cast<double>(level[k + 1]) + friction[k] + secondary[k]);
     float lowest = PressureHeadLimit;
     for (int k = 1; k <= m.n; ++k) {
-        const float head = ToFloat(static_cast<double>(r.Gradeline(k, y)) - m.z[k]);
+        const float head =
+            ToFloat(static_cast<double>(level[k]) - m.z[static_cast<std::size_t>(k)]);
         if (head < lowest) lowest = head;
     }
     if (lowest < PressureHeadLimit) {
         const float lift = PressureHeadLimit - lowest;
         for (int k = 1; k <= m.n; ++k)
-            r.Gradeline(k, y) = ToFloat(static_cast<double>(r.Gradeline(k, y)) + lift);
+            level[k] = ToFloat(static_cast<double>(level[k]) + lift);
     }
-    r.Gradeline(0, y) = m.z[1];
+    level[0] = m.z[1];
 }
 
 float PumpingHead(const ResultsStore& r, int y)

@@ -1,5 +1,6 @@
 #include "engine/PipeModel.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/EngineMath.h"
@@ -83,24 +84,28 @@ AnalysisFailure ComputeYearLossCoefficients(const PipeModel& m, int year, Result
         c[j] = (f[j] * m.L[j] / m.D[j] + m.K[j]) / (TwoG * m.Area[j] * m.Area[j]);
     // A node that fails is found, and the factors before it stored, node by node.
     if (!ok || !AllFinite(c.data() + 1, m.n)) return LossCoefficientsByNode(m, year, ks, r, c);
-    for (int j = 1; j <= m.n; ++j)
-        r.FrictionFactor(j, year) = f[j];
+    std::copy(f.begin() + 1, f.end(), r.FrictionFactor.Year(year));
     return {};
 }
 
 void CopyYearFrictionFactors(const PipeModel& m, int from, int to, ResultsStore& r)
 {
-    for (int j = 1; j <= m.n; ++j)
-        r.FrictionFactor(j, to) = r.FrictionFactor(j, from);
+    std::copy_n(r.FrictionFactor.Year(from), m.n, r.FrictionFactor.Year(to));
 }
 
 void StoreSectionLosses(const PipeModel& m, int year, double flow, ResultsStore& r)
 {
+    // Sections 1..n of the year as blocks (n is at most MaxNodes): a loop
+    // without a check on every index, which runs on several sections at once.
+    const float* const factor = r.FrictionFactor.Year(year);
+    float* const friction = r.FrictionHeadLoss.Year(year);
+    float* const secondary = r.SecondaryHeadLoss.Year(year);
     for (int j = 1; j <= m.n; ++j) {
-        const double v = flow / m.Area[j];
-        const double f = r.FrictionFactor(j, year);
-        r.FrictionHeadLoss(j, year) = ToFloat(f * m.L[j] * v * v / (m.D[j] * TwoG));
-        r.SecondaryHeadLoss(j, year) = ToFloat(m.K[j] * v * v / TwoG);
+        const auto at = static_cast<std::size_t>(j);
+        const double v = flow / m.Area[at];
+        const double f = factor[j - 1];
+        friction[j - 1] = ToFloat(f * m.L[at] * v * v / (m.D[at] * TwoG));
+        secondary[j - 1] = ToFloat(m.K[at] * v * v / TwoG);
     }
 }
 

@@ -34,6 +34,9 @@ template <typename T, int FirstIndex> class NodeYearTable
     }
     T& operator()(int index, int year) { return data_[Offset(index, year)]; }
     const T& operator()(int index, int year) const { return data_[Offset(index, year)]; }
+    // The values FirstIndex..MaxNodes of one year, as a contiguous block.
+    T* Year(int year) { return &data_[Offset(FirstIndex, year)]; }
+    const T* Year(int year) const { return &data_[Offset(FirstIndex, year)]; }
 
   private:
     static std::size_t Offset(int index, int year)

@@ -296,6 +296,11 @@ TEST(ResultsStore, IndexesOutsideTheTablesAreRefusedInEveryBuild)
     EXPECT_THROW(r->SecondaryHeadLoss(1, MaxYears + 1), std::out_of_range);
     EXPECT_THROW(r->YearSystemHead(1, MaxSystemSamples + 1), std::out_of_range);
     EXPECT_THROW(r->YearSystemFlow.Year(0), std::out_of_range);
+    EXPECT_THROW(r->Gradeline.Year(MaxYears + 1), std::out_of_range);
+    EXPECT_THROW(r->FrictionFactor.Year(0), std::out_of_range);
+    // A year's block starts at the table's first index.
+    EXPECT_EQ(r->Gradeline.Year(7), &r->Gradeline(0, 7));
+    EXPECT_EQ(r->FrictionFactor.Year(7) + MaxNodes - 1, &r->FrictionFactor(MaxNodes, 7));
 }
 
 } // namespace
