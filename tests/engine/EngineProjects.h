@@ -5,7 +5,10 @@
 #include <memory>
 #include <vector>
 
+#include "engine/ConvertInputToSI.h"
+#include "engine/PipeModel.h"
 #include "engine/ResultsStore.h"
+#include "engine/Roughness.h"
 #include "project/ProjectStore.h"
 #include "project/RecordStore.h"
 
@@ -91,6 +94,30 @@ inline void SetPumpCurve(ProjectStore& s, const std::vector<PumpPoint>& points)
 // A pump that meets a lift of about 50 m over a short main near 0.3 m³/s.
 inline const std::vector<PumpPoint> TypicalPumpCurve = {
     {100, 0, 40}, {95, 0.1f, 60}, {85, 0.2f, 70}, {70, 0.3f, 78}, {50, 0.4f, 74}, {25, 0.5f, 60}};
+
+// A pumping main whose pipe ages over ten years until, after the first
+// year, its pump can no longer deliver.
+inline std::unique_ptr<ProjectStore> PumpOutgrownByAgeing()
+{
+    auto s = PumpingProject(0, 50, {{0, 0}, {45, 1000}});
+    s->RoughnessOld = 50;
+    s->DeteriorationYears = 10;
+    SetPumpCurve(*s, {{51, 0.1f, 60},
+                      {50.8f, 0.12f, 65},
+                      {50.6f, 0.14f, 70},
+                      {50.4f, 0.16f, 72},
+                      {50.2f, 0.18f, 70},
+                      {50, 0.2f, 65}});
+    return s;
+}
+
+// The SI values and yearly roughness of `store` in `results` and its pipe
+// model, as the hydraulics start from them; false when one of them fails.
+inline bool BuildModel(const ProjectStore& store, ResultsStore& results, PipeModel& model)
+{
+    ConvertInputToSI(store, results);
+    return AgeRoughness(store, results) && BuildPipeModel(store, results, model).Ok();
+}
 
 // Cement-mortar lining, wall thickness, secondary losses, laying rates, works,
 // staff and other costs and rates: a value in every cost input of a project.

@@ -162,10 +162,8 @@ TEST(GravityHydraulics, ReductionStepMatchesTheOneByOneScan)
 {
     auto s = GravityProject(100, 0, {{100, 0}, {96, 500}, {92, 700}, {0, 2000}});
     auto r = std::make_unique<ResultsStore>();
-    ConvertInputToSI(*s, *r);
-    ASSERT_TRUE(AgeRoughness(*s, *r));
     PipeModel model;
-    ASSERT_TRUE(BuildPipeModel(*s, *r, model).Ok());
+    ASSERT_TRUE(test::BuildModel(*s, *r, model));
     std::vector<double> c;
     ASSERT_TRUE(ComputeYearLossCoefficients(model, 1, *r, c).Ok());
     for (double start : {0.6, 0.55, 0.5229, 0.3}) {
@@ -303,10 +301,8 @@ TEST(SystemCurve, EnvelopeEqualsTheNodeByNodeHead)
     for (int k = 1; k <= 300; ++k)
         s->SecondaryLoss[k] = (k % 7) * 0.3f;
     auto r = std::make_unique<ResultsStore>();
-    ConvertInputToSI(*s, *r);
-    ASSERT_TRUE(AgeRoughness(*s, *r));
     PipeModel model;
-    ASSERT_TRUE(BuildPipeModel(*s, *r, model).Ok());
+    ASSERT_TRUE(test::BuildModel(*s, *r, model));
     std::vector<double> c;
     ASSERT_TRUE(ComputeYearLossCoefficients(model, 1, *r, c).Ok());
     SystemCurve curve;

@@ -38,15 +38,7 @@ TEST(RunAnalysis, CompletedRunReportsItsProgress)
 
 TEST(RunAnalysis, MissedPumpCurveEndsTheRunWithItsYear)
 {
-    auto s = PumpingProject(0, 50, {{0, 0}, {45, 1000}});
-    s->RoughnessOld = 50; // the pipe ages until the pump can no longer deliver
-    s->DeteriorationYears = 10;
-    test::SetPumpCurve(*s, {{51, 0.1f, 60},
-                            {50.8f, 0.12f, 65},
-                            {50.6f, 0.14f, 70},
-                            {50.4f, 0.16f, 72},
-                            {50.2f, 0.18f, 70},
-                            {50, 0.2f, 65}});
+    auto s = test::PumpOutgrownByAgeing();
     auto r = std::make_unique<ResultsStore>();
     RecordingObserver observer;
     const AnalysisOutcome outcome = RunAnalysis(*s, *r, 0, observer);

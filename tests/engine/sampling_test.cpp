@@ -11,9 +11,7 @@
 #include "EngineProjects.h"
 #include "GeneratedProjects.h"
 #include "engine/AnalysisRun.h"
-#include "engine/ConvertInputToSI.h"
 #include "engine/PipeModel.h"
-#include "engine/Roughness.h"
 #include "engine/SystemCurve.h"
 
 namespace vemora {
@@ -129,10 +127,8 @@ TEST(SystemCurve, HeadsAtRisingFlowsAreTheHeadsOneByOne)
     for (int index : {0, 2, 4, 6, 8}) { // pump-curve projects of the generated set
         auto s = test::GeneratedProject(index);
         auto r = std::make_unique<ResultsStore>();
-        ConvertInputToSI(*s, *r);
-        ASSERT_TRUE(AgeRoughness(*s, *r));
         PipeModel model;
-        ASSERT_TRUE(BuildPipeModel(*s, *r, model).Ok());
+        ASSERT_TRUE(test::BuildModel(*s, *r, model));
         std::vector<double> c;
         ASSERT_TRUE(ComputeYearLossCoefficients(model, 1, *r, c).Ok());
         SystemCurve oneByOne, atOnce;
@@ -169,10 +165,8 @@ TEST(LossCoefficients, PipesOfOneSizeShareTheirFrictionFactor)
 {
     auto s = PipesOfThreeSizes();
     auto r = std::make_unique<ResultsStore>();
-    ConvertInputToSI(*s, *r);
-    ASSERT_TRUE(AgeRoughness(*s, *r));
     PipeModel model;
-    ASSERT_TRUE(BuildPipeModel(*s, *r, model).Ok());
+    ASSERT_TRUE(test::BuildModel(*s, *r, model));
     std::vector<double> c;
     ASSERT_TRUE(ComputeYearLossCoefficients(model, 1, *r, c).Ok());
     for (int j = 1; j <= model.n; ++j) {
@@ -191,10 +185,8 @@ TEST(LossCoefficients, TheFirstNodeWithoutACoefficientStopsTheYear)
 {
     auto s = PipesOfThreeSizes();
     auto r = std::make_unique<ResultsStore>();
-    ConvertInputToSI(*s, *r);
-    ASSERT_TRUE(AgeRoughness(*s, *r));
     PipeModel model;
-    ASSERT_TRUE(BuildPipeModel(*s, *r, model).Ok());
+    ASSERT_TRUE(test::BuildModel(*s, *r, model));
     model.L[7] = std::numeric_limits<double>::infinity(); // a coefficient with no value
     for (int j = 1; j <= model.n; ++j)
         r->FrictionFactor(j, 1) = -1.0f;
@@ -212,15 +204,7 @@ TEST(LossCoefficients, TheFirstNodeWithoutACoefficientStopsTheYear)
 // pump curve was missed included.
 TEST(DutyPoint, SystemHeadIsTheLastYearSampled)
 {
-    auto s = test::PumpingProject(0, 50, {{0, 0}, {45, 1000}});
-    s->RoughnessOld = 50; // the pipe ages until the pump can no longer deliver
-    s->DeteriorationYears = 10;
-    test::SetPumpCurve(*s, {{51, 0.1f, 60},
-                            {50.8f, 0.12f, 65},
-                            {50.6f, 0.14f, 70},
-                            {50.4f, 0.16f, 72},
-                            {50.2f, 0.18f, 70},
-                            {50, 0.2f, 65}});
+    auto s = test::PumpOutgrownByAgeing();
     auto r = std::make_unique<ResultsStore>();
     const AnalysisOutcome missed = RunAnalysis(*s, *r, 0);
     ASSERT_EQ(missed.Status, AnalysisStatus::PumpCurveMissed);
