@@ -25,11 +25,11 @@ inline float ToFloat(double x)
     return static_cast<float>(x);
 }
 
-// `value` where `keep` holds, else +0.0: chosen by a mask of its bits rather
+// `value` where `keep` holds, else +0.0f: chosen by a mask of its bits rather
 // than a branch, so that a loop of these can run on several values at once.
-inline double KeptOrZero(bool keep, double value)
+inline float KeptOrZero(bool keep, float value)
 {
-    return std::bit_cast<double>(std::bit_cast<uint64_t>(value) & -static_cast<uint64_t>(keep));
+    return std::bit_cast<float>(std::bit_cast<uint32_t>(value) & -static_cast<uint32_t>(keep));
 }
 
 inline bool IsFinite(double x)
