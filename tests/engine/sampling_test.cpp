@@ -11,6 +11,7 @@
 #include "EngineProjects.h"
 #include "GeneratedProjects.h"
 #include "engine/AnalysisRun.h"
+#include "engine/Hydraulics.h"
 #include "engine/PipeModel.h"
 #include "engine/SystemCurve.h"
 
@@ -146,6 +147,35 @@ TEST(SystemCurve, HeadsAtRisingFlowsAreTheHeadsOneByOne)
             ASSERT_EQ(heads[p], oneByOne.HeadAt(flows[p])) << index << " flow " << flows[p];
         EXPECT_EQ(atOnce.HeadAt(0.3f), oneByOne.HeadAt(0.3f));
     }
+}
+
+// A pump curve whose flows fall, as a file may hold one for the views, which
+// lay the gradeline without the input check: its sample flows fall too, and
+// each head is worked out on its own, as HeadAt gives it in turn.
+TEST(DutyPoint, FallingPumpFlowsAreSampledOneByOne)
+{
+    // The crest is the lowest pressure head at small flows, the last node at large.
+    auto s = test::PumpingProject(0, 50, {{0, 0}, {55, 500}, {49, 3000}});
+    test::SetPumpCurve(*s, {{25, 0.5f, 60},
+                            {50, 0.4f, 74},
+                            {70, 0.3f, 78},
+                            {85, 0.2f, 70},
+                            {95, 0.1f, 60},
+                            {100, 0, 40}});
+    auto r = std::make_unique<ResultsStore>();
+    PipeModel model;
+    ASSERT_TRUE(test::BuildModel(*s, *r, model));
+    AnalysisObserver quiet;
+    RunFlags flags;
+    AnalysisFailure failure;
+    CalculateHydraulics(*s, *r, quiet, flags, failure);
+    std::vector<double> c;
+    ASSERT_TRUE(ComputeYearLossCoefficients(model, 1, *r, c).Ok());
+    SystemCurve curve;
+    curve.Build(model, c, r->StartLevelSI, r->EndLevelSI);
+    EXPECT_GT(r->YearSystemFlow(1, 1), r->YearSystemFlow(1, MaxSystemSamples));
+    for (int p = 1; p <= MaxSystemSamples; ++p)
+        ASSERT_EQ(r->YearSystemHead(1, p), curve.HeadAt(r->YearSystemFlow(1, p))) << p;
 }
 
 // The pumping project of the suite over nodes with pipes of three sizes.
