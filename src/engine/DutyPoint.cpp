@@ -41,7 +41,8 @@ int MatchingSegment(const PumpCurveSamples& p, const float* heads)
         uint32_t candidates = 0;
         for (int i = first; i < end; ++i) {
             const auto at = static_cast<std::size_t>(i);
-            candidates |= (p.HighestTop[at] >= heads[i]) & (p.LowestFoot[at] < heads[i]);
+            candidates |= static_cast<uint32_t>(p.HighestTop[at] >= heads[i]) &
+                          static_cast<uint32_t>(p.LowestFoot[at] < heads[i]);
         }
         if (candidates == 0) continue;
         for (int i = first; i < end; ++i)
@@ -90,7 +91,8 @@ int FirstCrossing(const std::vector<float>& diff)
         const int end = std::min(first + Block, count);
         uint32_t found = 0;
         for (int t = std::max(first, 1); t < end; ++t)
-            found |= ((d[t - 1] > 0.0f) & (d[t] < 0.0f)) | (d[t] == 0.0f);
+            found |= (static_cast<uint32_t>(d[t - 1] > 0.0f) & static_cast<uint32_t>(d[t] < 0.0f)) |
+                     static_cast<uint32_t>(d[t] == 0.0f);
         found |= first == 0 && d[0] == 0.0f;
         if (found == 0) continue;
         for (int t = first; t < end; ++t)
