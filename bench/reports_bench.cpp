@@ -74,7 +74,7 @@ struct Project
         ctx->store.ProjectFilePath = path;
         LoadProject(*ctx);
         AnalysisObserver progress;
-        AnalyseProject(*ctx, 0, progress);
+        AnalyseProject(*ctx, progress);
         ctx->store.ResultsValid = true;
         ctx->PrintYear = 1;
     }

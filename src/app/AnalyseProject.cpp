@@ -18,7 +18,7 @@ void StoreRunFlags(const RunFlags& flags, ProjectStore& store)
 
 } // namespace
 
-AnalysisOutcome AnalyseProject(AppContext& ctx, float supervisionCost, AnalysisObserver& observer)
+AnalysisOutcome AnalyseProject(AppContext& ctx, AnalysisObserver& observer)
 {
     // Every run fills a freshly loaded window, from the first supply year; a
     // window left from an earlier run would show that run's years.
@@ -26,7 +26,8 @@ AnalysisOutcome AnalyseProject(AppContext& ctx, float supervisionCost, AnalysisO
     DiscardResults(ctx);
     ctx.analysedInput = TakeInputOnScreen(ctx);
     ResultsWindow* results = ctx.windows.results.Load();
-    const AnalysisOutcome outcome = RunAnalysis(ctx.store, ctx.results, supervisionCost, observer);
+    const AnalysisOutcome outcome =
+        RunAnalysis(ctx.store, ctx.results, ctx.store.SupervisionFees, observer);
     StoreRunFlags(outcome.Flags, ctx.store);
     if (outcome.Status != AnalysisStatus::Completed) {
         ctx.windows.results.Unload(); // a failed run keeps no results

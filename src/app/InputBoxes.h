@@ -47,6 +47,18 @@ enum class InputBox {
 
 constexpr std::size_t InputBoxCount = static_cast<std::size_t>(InputBox::txtPumpDescription) + 1;
 
+// The unit lists of the grids, which have no box of their own (the boxes'
+// lists are in their rows of the table).
+enum class GridUnit {
+    VaryingDemand,
+    PumpVaryingDemand,
+    Elevation,
+    Length,
+    Diameter,
+    WallThickness
+};
+constexpr std::size_t GridUnitCount = static_cast<std::size_t>(GridUnit::WallThickness) + 1;
+
 // The six grids that the save reads back.
 enum class InputGrid { Profile, Demand, PumpDemand, Laying, Staff, OtherOperational };
 

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -16,6 +18,7 @@ namespace vemora {
 
 struct ProjectStore;
 class InputWindow;
+class UnitList;
 
 constexpr int PumpCurvePoints = 6;
 
@@ -36,6 +39,20 @@ enum class FieldUse {
     MortarOrZero,  // copied with a cement mortar lining, 0 with an epoxy one; always shown
 };
 
+// What a printed input page prints of a box: its text as it stands in the
+// window (edits not yet saved included, neither trimmed nor reformatted), or
+// the value the store holds once the window's input is taken.
+enum class PrintedAs { Text, StoredValue };
+
+// A unit list: its name in the window, its entries and the store field of
+// its code.
+struct UnitColumn
+{
+    const char* name = nullptr;
+    const UnitList* entries = nullptr;
+    int16_t ProjectStore::*code = nullptr;
+};
+
 struct InputField
 {
     InputBox box;
@@ -50,6 +67,8 @@ struct InputField
     const char* numberName = nullptr;   // the box in "Enter a number for the ... !"
     const char* emptyMessage = nullptr; // the check's message for an empty box (none: unchecked)
     bool positive = false;              // the check asks for more than zero
+    PrintedAs printed = PrintedAs::Text;
+    UnitColumn unit{}; // the box's unit list; none without a name
 
     // The boxes under the name: the six points of a pump-curve row, else one.
     int Count() const { return curveRow != 0 ? PumpCurvePoints : 1; }
@@ -69,10 +88,26 @@ const InputField& FieldOf(InputBox box);
 // table's order, then the pump-curve boxes point by point.
 const std::vector<FieldBox>& EveryBox();
 
+// One unit list of the window: a box's (`box`) or a grid's (`grid`), with
+// the use of its box's row (a grid's list has its own).
+struct UnitListRow
+{
+    const UnitColumn* unit;
+    FieldUse use;
+    std::optional<InputBox> box;
+    GridUnit grid = GridUnit::VaryingDemand;
+};
+
+// Every unit list: the boxes' in the table's order, then the grids'. The
+// window keeps its lists in this order and is asked for them by position.
+const std::vector<UnitListRow>& EveryUnitList();
+
 // Whether a save copies the box for a gravity (or pumping) project with a
 // cement mortar (or epoxy) lining.
+bool CopiedBySave(FieldUse use, bool gravity, bool mortarLining);
 bool CopiedBySave(const InputField& f, bool gravity, bool mortarLining);
 // Whether a load shows it for a gravity (or pumping) project.
+bool ShownByLoad(FieldUse use, bool gravity);
 bool ShownByLoad(const InputField& f, bool gravity);
 // The name of a box in the window: a pump-curve point's carries its index,
 // "txtH(2)".
@@ -80,10 +115,11 @@ QString ControlName(const InputField& f, int index);
 // The box as the save's "Enter a number" message names it.
 QString NumberName(const InputField& f, int index);
 
-// The load's half: every box of the store's system type shows its field.
+// The load's half: every box and unit list of the store's system type
+// shows its field.
 void ShowBoxes(InputWindow& window, const ProjectStore& s);
-// The save's half: every box that the save copies for the store's system
-// type and the lining goes into its field; an empty number box, or one that
+// The save's half: every box and unit list that the save copies for the
+// store's system type and the lining goes into its field; an empty number box, or one that
 // is not a number (the checks refuse it), gives 0.
 void CopyBoxesToStore(const InputWindow& window, ProjectStore& s, bool mortarLining);
 

@@ -1,14 +1,17 @@
-// What the printed reports and the analysis read of the input window, as it
-// stands (edits not yet saved included): the texts of its fields, labels and
-// unit lists, the options chosen and the texts of its grids, one member for
-// each control (named beside it). The input window fills it
-// (InputWindow::Snapshot), so a control it no longer has fails to compile
-// instead of printing empty; a window that is not there gives an empty one.
+// What the printed reports read of the input window, as it stands (edits
+// not yet saved included): the text of each box whose row prints its text
+// (InputFields' PrintedAs), the chosen entry of each unit list, the labels
+// of the scroll bars, the options chosen and the texts of the grids. The
+// input window fills it (InputWindow::Snapshot) from the table of boxes; a
+// window that is not there gives an empty one.
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstddef>
 #include <vector>
+
+#include "app/InputBoxes.h"
 
 namespace vemora {
 
@@ -30,99 +33,43 @@ struct GridTexts
     }
 };
 
-// Page "General Data": periods, demand, reservoir levels and pump data.
-struct GeneralInputs
+struct InputSnapshot
 {
-    QString DesignLife;  // lblLife
-    QString BaseYear;    // lblBaseYear
-    QString SupplyStart; // lblSupplyStart
+    // The text of each box that prints its text; empty for the others.
+    std::array<QString, InputBoxCount> texts{};
+    // The chosen entry of each box's unit list and of each grid's.
+    std::array<QString, InputBoxCount> boxUnits{};
+    std::array<QString, GridUnitCount> gridUnits{};
 
-    // A gravity project.
-    bool GravityFixedDemand = false; // optGSpecifiedFlowrate
-    QString GravityFlowRate;         // txtGFlowrate
-    QString GravityFlowRateUnit;     // comGFlowrateUnits
-    QString GravityDemandUnit;       // comVaryingDemandUnits
-    GridTexts GravityDemand;         // msgDemand
-    QString TopLevel;                // txtTRWL
-    QString TopLevelUnit;            // comTRWLUnits
-    QString BottomLevel;             // txtBRWL
-    QString BottomLevelUnit;         // comBRWLUnits
-
-    // A pumping project.
-    QString PumpFlowRate;             // txtPFlowrate
-    QString PumpFlowRateUnit;         // comPFlowrateUnits
-    QString PumpDemandUnit;           // comPumpVaryingDemandUnits
-    GridTexts PumpDemand;             // msgPumpDemand
-    QString StationLevel;             // txtPPRWL
-    QString StationLevelUnit;         // comPPRWLUnits
-    QString EndLevel;                 // txtPERWL
-    QString EndLevelUnit;             // comPERWLUnits
-    bool OperatingFlowChosen = false; // optFlowrate
-    QString OperatingFlowRate;        // txtPumpOperatingFlowrate
-    QString OperatingFlowRateUnit;    // comPumpOperatingFlowrateUnits
-    QString PumpEfficiency;           // txtPumpEfficiency
-    bool PumpCurveChosen = false;     // optPumpDetails
-    QString PumpHeadUnit;             // comHeadUnits
-    QString PumpFlowUnit;             // comFlowUnits
-};
-
-// Page "Profile Data": the profile grid, its unit lists, lining and roughness.
-struct ProfileInputs
-{
-    GridTexts Nodes;             // msgProfile
-    QString ElevationUnit;       // comElevationUnits
-    QString LengthUnit;          // comLengthUnits
-    QString DiameterUnit;        // comDiameterUnits
-    QString WallThicknessUnit;   // comWallThicknessUnits
-    bool EpoxyLining = false;    // optEpoxy
-    QString LiningThickness;     // txtLiningThickness
-    QString LiningThicknessUnit; // comLiningThicknessUnits
-    QString RoughnessNew;        // txtKsNew
-    QString RoughnessNewUnit;    // comKsNewUnits
-    QString RoughnessOld;        // txtKsOld
-    QString RoughnessOldUnit;    // comKsOldUnits
-    QString DeteriorationYears;  // txtKsOldYears
-};
-
-// Page "Energy Data": hours, summer months and the six tariff rates.
-struct EnergyInputs
-{
-    QString PumpingHours;   // lblPumpingHours
-    QString SummerMonths;   // lblSummer
-    QString SummerPeak;     // txtSPeak
-    QString SummerStandard; // txtSStandard
-    QString SummerOffPeak;  // txtSOffpeak
-    QString WinterPeak;     // txtWPeak
-    QString WinterStandard; // txtWStandard
-    QString WinterOffPeak;  // txtWOffpeak
-};
-
-// Page "Rates and Sales": works costs, maintenance, operational costs, rates,
-// the water tariff and the supervision cost.
-struct RatesInputs
-{
-    QString Mechanical;            // txtMechanical
-    QString Electrical;            // txtElectrical
+    // The scroll bars' labels as shown.
+    QString DesignLife;            // lblLife
+    QString BaseYear;              // lblBaseYear
+    QString SupplyStart;           // lblSupplyStart
+    QString PumpingHours;          // lblPumpingHours
+    QString SummerMonths;          // lblSummer
     QString MaintenancePipeline;   // lblMPipeline
     QString MaintenanceMechanical; // lblMMechanical
     QString MaintenanceElectrical; // lblMElectrical
-    GridTexts Staff;               // msgOperational
-    GridTexts OtherExpenses;       // msgOtherOperational
-    QString Escalation;            // txtEscalation
-    QString DiscountRate;          // txtDiscountRate
-    QString EnergyEscalation;      // txtEnergyEscalation
-    QString WaterTariff;           // txtWaterSales
-    QString WaterTariffUnit;       // comWaterSalesUnits
-    QString WaterTariffIncrease;   // txtWaterIncrease
-    QString Supervision;           // txtSupervision
-};
 
-struct InputSnapshot
-{
-    GeneralInputs general;
-    ProfileInputs profile;
-    EnergyInputs energy;
-    RatesInputs rates;
+    // The options chosen.
+    bool GravityFixedDemand = false;  // optGSpecifiedFlowrate
+    bool OperatingFlowChosen = false; // optFlowrate
+    bool PumpCurveChosen = false;     // optPumpDetails
+    bool EpoxyLining = false;         // optEpoxy
+
+    // The grids' texts.
+    GridTexts GravityDemand; // msgDemand
+    GridTexts PumpDemand;    // msgPumpDemand
+    GridTexts Nodes;         // msgProfile
+    GridTexts Staff;         // msgOperational
+    GridTexts OtherExpenses; // msgOtherOperational
+
+    const QString& Text(InputBox box) const { return texts[static_cast<std::size_t>(box)]; }
+    const QString& Unit(InputBox box) const { return boxUnits[static_cast<std::size_t>(box)]; }
+    const QString& Unit(GridUnit grid) const { return gridUnits[static_cast<std::size_t>(grid)]; }
+    QString& Text(InputBox box) { return texts[static_cast<std::size_t>(box)]; }
+    QString& Unit(InputBox box) { return boxUnits[static_cast<std::size_t>(box)]; }
+    QString& Unit(GridUnit grid) { return gridUnits[static_cast<std::size_t>(grid)]; }
 };
 
 // The input window's snapshot, the window loaded first when it is not; an

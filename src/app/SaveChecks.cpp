@@ -1,5 +1,6 @@
 #include "app/SaveChecks.h"
 
+#include <initializer_list>
 #include <vector>
 
 #include "app/AppContext.h"
@@ -32,6 +33,18 @@ class Checks
     {
     }
 
+    // Whether the save copies the row for the project's system type and
+    // the lining chosen.
+    bool Copied(const InputField& f) const { return CopiedBySave(f, gravity_, mortarLining_); }
+
+    // The rows in their order, up to the first refusal.
+    bool Rows(std::initializer_list<InputBox> boxes)
+    {
+        for (InputBox box : boxes)
+            if (!Row(box)) return false;
+        return true;
+    }
+
     // What the quiet checks refused, in their order.
     const std::vector<QString>& refusals() const { return refusals_; }
 
@@ -40,6 +53,7 @@ class Checks
     bool Row(InputBox box, int index = 0)
     {
         const InputField& f = FieldOf(box);
+        if (!Copied(f)) return true;
         const QString text = w_.BoxText(box, index).trimmed();
         if (text.isEmpty()) return Refuse(box, index, QString::fromUtf8(f.emptyMessage));
         if (f.kind != FieldKind::Number) return true;
@@ -105,75 +119,52 @@ class Checks
     AppContext* ctx_ = nullptr; // aloud only: the message's window
     InputWindow& w_;
     ProjectStore& into_;
+    const bool gravity_ = !IsPumping(into_);
+    const bool mortarLining_ = w_.Options().mortarLining;
     std::vector<QString> refusals_;
 };
 
-bool PumpingChecks(Checks& c, const ProjectStore& s)
+// The rows of the checks in their order. A row that the save does not copy
+// for the project's system type and lining (its table's use) is skipped.
+bool DemandChecks(Checks& c, const ProjectStore& s)
 {
-    if (!HasVaryingDemand(s)) {
-        if (!c.Row(InputBox::txtPFlowrate)) return false;
-    } else if (!c.Grid(InputGrid::PumpDemand)) {
-        return false;
-    }
-    if (!c.Row(InputBox::txtPPRWL) || !c.Row(InputBox::txtPERWL)) return false;
-    if (HasPumpCurve(s)) {
-        for (int k = 0; k < PumpCurvePoints; ++k)
-            if (!c.Row(InputBox::txtH, k) || !c.Row(InputBox::txtQ, k) ||
-                !c.Row(InputBox::txtEfficiency, k))
-                return false;
-        return true;
-    }
-    return c.Row(InputBox::txtPumpOperatingFlowrate) && c.Row(InputBox::txtPumpEfficiency);
+    if (HasVaryingDemand(s))
+        return c.Grid(IsPumping(s) ? InputGrid::PumpDemand : InputGrid::Demand);
+    return c.Rows({InputBox::txtGFlowrate, InputBox::txtPFlowrate});
 }
 
-bool GravityChecks(Checks& c, const ProjectStore& s)
+bool PumpChecks(Checks& c, const ProjectStore& s)
 {
-    if (!HasVaryingDemand(s)) {
-        if (!c.Row(InputBox::txtGFlowrate)) return false;
-    } else if (!c.Grid(InputGrid::Demand)) {
-        return false;
-    }
-    return c.Row(InputBox::txtTRWL) && c.Row(InputBox::txtBRWL);
-}
-
-bool TariffChecks(Checks& c)
-{
-    return c.Row(InputBox::txtSPeak) && c.Row(InputBox::txtSStandard) &&
-           c.Row(InputBox::txtSOffpeak) && c.Row(InputBox::txtWPeak) &&
-           c.Row(InputBox::txtWStandard) && c.Row(InputBox::txtWOffpeak);
-}
-
-bool RatesChecks(Checks& c, bool pumping)
-{
-    return c.Row(InputBox::txtEscalation) && c.Row(InputBox::txtDiscountRate) &&
-           c.Row(InputBox::txtWaterSales) && c.Row(InputBox::txtWaterIncrease) &&
-           c.Row(InputBox::txtElectrical) && c.Row(InputBox::txtMechanical) &&
-           c.Row(InputBox::txtSupervision) && (!pumping || c.Row(InputBox::txtEnergyEscalation));
+    if (!HasPumpCurve(s))
+        return c.Rows({InputBox::txtPumpOperatingFlowrate, InputBox::txtPumpEfficiency});
+    for (int k = 0; k < PumpCurvePoints; ++k)
+        if (!c.Row(InputBox::txtH, k) || !c.Row(InputBox::txtQ, k) ||
+            !c.Row(InputBox::txtEfficiency, k))
+            return false;
+    return true;
 }
 
 // Every row in its order, on the options coded in `s`.
-bool RunChecks(Checks& c, InputWindow& w, const ProjectStore& s)
+bool RunChecks(Checks& c, const ProjectStore& s)
 {
-    const bool gravity = !IsPumping(s);
-    const ChosenOptions options = w.Options();
-
-    if (!c.Row(InputBox::txtProject) || !c.Row(InputBox::txtDesigner)) return false;
+    using enum InputBox;
+    if (!c.Rows({txtProject, txtDesigner})) return false;
     c.BlankEmptyDescription();
 
-    if (!(gravity ? GravityChecks(c, s) : PumpingChecks(c, s))) return false;
-
-    if (!c.Row(InputBox::txtKsNew) || !c.Row(InputBox::txtKsOld) || !c.Row(InputBox::txtKsOldYears))
+    if (!DemandChecks(c, s) || !c.Rows({txtTRWL, txtBRWL, txtPPRWL, txtPERWL}) || !PumpChecks(c, s))
         return false;
-    if (options.mortarLining && !c.Row(InputBox::txtLiningThickness)) return false;
+    if (!c.Rows({txtKsNew, txtKsOld, txtKsOldYears, txtLiningThickness})) return false;
     if (!c.Grid(InputGrid::Profile) || !c.Grid(InputGrid::Laying)) return false;
 
-    if (!gravity && !TariffChecks(c)) return false;
-    if (!RatesChecks(c, !gravity)) return false;
+    if (!c.Rows({txtSPeak, txtSStandard, txtSOffpeak, txtWPeak, txtWStandard, txtWOffpeak}))
+        return false;
+    if (!c.Rows({txtEscalation, txtDiscountRate, txtWaterSales, txtWaterIncrease, txtElectrical,
+                 txtMechanical, txtSupervision, txtEnergyEscalation}))
+        return false;
     if (!c.Grid(InputGrid::Staff) || !c.Grid(InputGrid::OtherOperational)) return false;
 
     for (const FieldBox& b : EveryBox())
-        if (b.field->kind == FieldKind::Number &&
-            CopiedBySave(*b.field, gravity, options.mortarLining) && !c.Convertible(b))
+        if (b.field->kind == FieldKind::Number && c.Copied(*b.field) && !c.Convertible(b))
             return false;
     return true;
 }
@@ -191,13 +182,13 @@ void StoreOptionCodes(ProjectStore& s, const ChosenOptions& chosen)
 bool RunSaveChecks(AppContext& ctx, InputWindow& w)
 {
     Checks c(ctx, w);
-    return RunChecks(c, w, ctx.store);
+    return RunChecks(c, ctx.store);
 }
 
 std::vector<QString> ListSaveRefusals(InputWindow& w, ProjectStore& into)
 {
     Checks c(w, into);
-    RunChecks(c, w, into);
+    RunChecks(c, into);
     return c.refusals();
 }
 

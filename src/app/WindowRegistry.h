@@ -71,6 +71,10 @@ class InputWindow : public WorkingWindow
     virtual QString BoxText(InputBox /*box*/, int /*index*/ = 0) const { return QString(); }
     virtual void SetBoxText(InputBox /*box*/, int /*index*/, const QString& /*text*/) {}
     virtual void FocusBox(InputBox /*box*/, int /*index*/ = 0) {}
+    // The code chosen in a unit list (its position in EveryUnitList), -1
+    // for none; choosing one (a code outside the list chooses none).
+    virtual int UnitCode(int /*list*/) const { return -1; }
+    virtual void SetUnitCode(int /*list*/, int /*code*/) {}
     virtual ChosenOptions Options() const { return ChosenOptions(); }
     // What the printed reports and the analysis read of the window, as it
     // stands; a stand-in gives an empty snapshot.

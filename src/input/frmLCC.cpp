@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "app/AppContext.h"
+#include "app/InputFields.h"
 #include "app/InvalidateResults.h"
 #include "platform/FieldBehaviours.h"
 #include "platform/Screen.h"
@@ -72,37 +73,17 @@ frmLCC::frmLCC(AppContext& context, QWidget* parent) : QWidget(parent), ctx(cont
     Form_Load();
 }
 
-// Load: the laying sketch and the nineteen unit lists in their fixed order.
+// Load: the laying sketch and the unit lists' entries.
 void frmLCC::Form_Load()
 {
     placeAtWorkAreaCorner(this);
     imgLaying->setPixmap(QPixmap(QStringLiteral(":/input/Laying")));
 
-    const std::pair<QComboBox*, const UnitList*> lists[] = {
-        {comPFlowrateUnits, &FlowUnits},
-        {comPumpOperatingFlowrateUnits, &OperatingFlowUnits},
-        {comGFlowrateUnits, &FlowUnits},
-        {comVaryingDemandUnits, &FlowUnits},
-        {comPumpVaryingDemandUnits, &FlowUnits},
-        {comTRWLUnits, &LengthUnits},
-        {comBRWLUnits, &LengthUnits},
-        {comPPRWLUnits, &LengthUnits},
-        {comPERWLUnits, &LengthUnits},
-        {comKsNewUnits, &PipeDimensionUnits},
-        {comKsOldUnits, &PipeDimensionUnits},
-        {comLiningThicknessUnits, &PipeDimensionUnits},
-        {comDiameterUnits, &PipeDimensionUnits},
-        {comElevationUnits, &LengthUnits},
-        {comLengthUnits, &LengthUnits},
-        {comWallThicknessUnits, &PipeDimensionUnits},
-        {comWaterSalesUnits, &WaterSalesVolumeUnits},
-        {comHeadUnits, &PumpHeadUnits},
-        {comFlowUnits, &PumpCurveFlowUnits},
-    };
-    for (const auto& [list, units] : lists) {
-        FillList(list, *units);
+    const std::vector<UnitListRow>& lists = EveryUnitList();
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        FillList(unitLists_[i], *lists[i].unit->entries);
         // A unit code is saved like any value: a pick discards the results.
-        connect(list, &QComboBox::currentIndexChanged, this, &frmLCC::Discard);
+        connect(unitLists_[i], &QComboBox::currentIndexChanged, this, &frmLCC::Discard);
     }
 
     // The mouse wheel changes a unit list, a scroll bar or the date only when

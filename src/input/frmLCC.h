@@ -60,6 +60,8 @@ class frmLCC : public QWidget, public InputWindow
     QString BoxText(InputBox box, int index = 0) const override;
     void SetBoxText(InputBox box, int index, const QString& text) override;
     void FocusBox(InputBox box, int index = 0) override;
+    int UnitCode(int list) const override;
+    void SetUnitCode(int list, int code) override;
     ChosenOptions Options() const override;
     InputSnapshot Snapshot() const override;
     void CopyFieldsToStore(ProjectStore& into) override;
@@ -230,7 +232,6 @@ class frmLCC : public QWidget, public InputWindow
     void ShowHeaderFields();    // date, year scroll bars
     void ShowPumpingView();     // pumping frames, options, unit lists, tariff hours
     void ShowGravityView();     // gravity frames, option, unit lists, demand table
-    void ShowPumpCurveUnits();  // the pump-curve panel's unit lists
     void ShowProfileFields();   // lining option, roughness and profile unit lists
     void ShowRatesFields();     // maintenance scroll bars, water tariff unit
     void ShowCurrencySymbols(); // "R" or "$" on the ten currency labels
@@ -347,17 +348,10 @@ class frmLCC : public QWidget, public InputWindow
     static constexpr int LayingPanelWidth = 9840;
     static constexpr int LayingPanelHeight = 5898;
 
-    // The snapshot's pages.
-    GeneralInputs GeneralSnapshot() const;
-    ProfileInputs ProfileSnapshot() const;
-    EnergyInputs EnergySnapshot() const;
-    RatesInputs RatesSnapshot() const;
-
-    // The save's copy into the store of what is not a box (the boxes copy
-    // through their table): the date and scroll bars, the unit lists of the
-    // project's system type, the lining option and a pumping project's hours.
+    // The save's copy into the store of what is not a box (the boxes and unit
+    // lists copy through their table): the date and scroll bars, the lining
+    // option and a pumping project's hours.
     void CopyDateAndBars(ProjectStore& s) const;
-    void CopyUnitCodes(ProjectStore& s, bool gravity, bool mortarLining) const;
     void CopyEnergyFields(ProjectStore& s) const;
 
     // Page builders
@@ -386,8 +380,8 @@ class frmLCC : public QWidget, public InputWindow
     void BuildConsultingFrame(QWidget* page);
     void BuildOperationalFrame(QWidget* page);
     void ConnectHandlers();
-    // Finds the boxes of the table of boxes by name; every edit of one
-    // discards the results.
+    // Finds the boxes and unit lists of the table of boxes by name; every
+    // edit of one discards the results.
     void FindBoxes();
     void ConnectBoxes();
     void BuildCellEditing();
@@ -398,6 +392,7 @@ class frmLCC : public QWidget, public InputWindow
     QWidget* Box(InputBox box, int index) const;
     // Every box of the table: its widgets, by InputBox and index.
     std::array<std::vector<QWidget*>, InputBoxCount> boxes_{};
+    std::vector<QComboBox*> unitLists_; // in the order of EveryUnitList
     void ShowHelpTopic(int topic);
     void ShowLayingPanel();
 

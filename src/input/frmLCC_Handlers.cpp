@@ -44,6 +44,12 @@ void frmLCC::FindBoxes()
         widgets.resize(static_cast<size_t>(b.field->Count()));
         widgets[static_cast<size_t>(b.index)] = box;
     }
+    for (const UnitListRow& list : EveryUnitList()) {
+        auto* box = findChild<QComboBox*>(QString::fromLatin1(list.unit->name));
+        if (!box)
+            throw std::logic_error(std::string("the input window has no list ") + list.unit->name);
+        unitLists_.push_back(box);
+    }
 }
 
 void frmLCC::ConnectBoxes()

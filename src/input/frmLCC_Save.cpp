@@ -25,11 +25,6 @@ namespace vemora {
 
 namespace {
 
-int16_t Code(const QComboBox* list)
-{
-    return static_cast<int16_t>(list->currentIndex() < 0 ? 0 : list->currentIndex());
-}
-
 // Tariff category of an hour label's colour; other colours keep the element.
 void ReadHourColours(const std::array<QLabel*, 24>& labels, Array1<int16_t, 24>& periods)
 {
@@ -77,6 +72,18 @@ void frmLCC::SetBoxText(InputBox box, int index, const QString& text)
     if (FieldOf(box).kind == FieldKind::KeptText) line->setCursorPosition(0);
 }
 
+int frmLCC::UnitCode(int list) const
+{
+    return unitLists_[static_cast<size_t>(list)]->currentIndex();
+}
+
+// A code outside the list shows no unit.
+void frmLCC::SetUnitCode(int list, int code)
+{
+    QComboBox* box = unitLists_[static_cast<size_t>(list)];
+    box->setCurrentIndex(code >= 0 && code < box->count() ? code : -1);
+}
+
 // The box comes into sight, on its page, and takes the focus, so that the
 // next keys go into the box the message named.
 void frmLCC::FocusBox(InputBox box, int index)
@@ -115,7 +122,6 @@ void frmLCC::CopyFieldsToStore(ProjectStore& s)
     const bool mortarLining = !optEpoxy->isChecked();
     CopyBoxesToStore(*this, s, mortarLining);
     CopyDateAndBars(s);
-    CopyUnitCodes(s, gravity, mortarLining);
     s.LiningSystem = mortarLining ? LiningOption::Mortar : LiningOption::Epoxy;
     if (!gravity) CopyEnergyFields(s);
 }
@@ -131,32 +137,6 @@ void frmLCC::CopyDateAndBars(ProjectStore& s) const
     s.MaintenanceMechanical = static_cast<int16_t>(hscMMechanical->Value());
     s.MaintenanceElectrical = static_cast<int16_t>(hscMElectrical->Value());
     s.MaintenancePipeline = static_cast<int16_t>(hscMPipeline->Value());
-}
-
-// An epoxy lining has no thickness unit: it stores 0.
-void frmLCC::CopyUnitCodes(ProjectStore& s, bool gravity, bool mortarLining) const
-{
-    s.YearDemandUnit = Code(gravity ? comVaryingDemandUnits : comPumpVaryingDemandUnits);
-    if (gravity) {
-        s.FixedDemandUnit = Code(comGFlowrateUnits);
-        s.StartReservoirLevelUnit = Code(comTRWLUnits);
-        s.EndReservoirLevelUnit = Code(comBRWLUnits);
-    } else {
-        s.FixedDemandUnit = Code(comPFlowrateUnits);
-        s.CurveFlowUnit = Code(comFlowUnits);
-        s.CurveHeadUnit = Code(comHeadUnits);
-        s.OperatingFlowRateUnit = Code(comPumpOperatingFlowrateUnits);
-        s.StartReservoirLevelUnit = Code(comPPRWLUnits);
-        s.EndReservoirLevelUnit = Code(comPERWLUnits);
-    }
-    s.LiningThicknessUnit = mortarLining ? Code(comLiningThicknessUnits) : 0;
-    s.RoughnessNewUnit = Code(comKsNewUnits);
-    s.RoughnessOldUnit = Code(comKsOldUnits);
-    s.DiameterUnit = Code(comDiameterUnits);
-    s.ChainageUnit = Code(comLengthUnits);
-    s.ElevationUnit = Code(comElevationUnits);
-    s.WallThicknessUnit = Code(comWallThicknessUnits);
-    s.WaterPriceUnit = Code(comWaterSalesUnits);
 }
 
 void frmLCC::CopyEnergyFields(ProjectStore& s) const

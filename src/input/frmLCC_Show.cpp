@@ -26,11 +26,6 @@ namespace vemora {
 
 namespace {
 
-void SelectUnit(QComboBox* list, int code)
-{
-    list->setCurrentIndex(code >= 0 && code < list->count() ? code : -1);
-}
-
 // Sets a scroll bar to a stored value, kept inside its range. The bar's
 // change handler runs also when the value stays, so its label and store
 // variable always agree with the bar.
@@ -145,15 +140,9 @@ void frmLCC::ShowPumpingView()
     lblEnergyEscalation->show();
     lblEnergyEscalation1->show();
 
-    SelectUnit(comPumpOperatingFlowrateUnits, s.OperatingFlowRateUnit);
     fraPumpReservoir->show();
-    SelectUnit(comPPRWLUnits, s.StartReservoirLevelUnit);
-    SelectUnit(comPERWLUnits, s.EndReservoirLevelUnit);
 
     FillPumpDemandGrid();
-    SelectUnit(comPumpVaryingDemandUnits, s.YearDemandUnit);
-    SelectUnit(comPFlowrateUnits, s.FixedDemandUnit);
-    ShowPumpCurveUnits();
 
     lblSummer->setText(QString::number(s.SummerMonths));
     ShowBarValue(this, fsbSummer, s.SummerMonths, &frmLCC::fsbSummer_Change);
@@ -174,21 +163,7 @@ void frmLCC::ShowGravityView()
         SelectOption(this, optGCalculatedFlowrate, &frmLCC::optGCalculatedFlowrate_Click);
     else
         SelectOption(this, optGSpecifiedFlowrate, &frmLCC::optGSpecifiedFlowrate_Click);
-    SelectUnit(comGFlowrateUnits, s.FixedDemandUnit);
-    SelectUnit(comTRWLUnits, s.StartReservoirLevelUnit);
-    SelectUnit(comBRWLUnits, s.EndReservoirLevelUnit);
     FillDemandGrid();
-    SelectUnit(comVaryingDemandUnits, s.YearDemandUnit);
-    ShowPumpCurveUnits();
-}
-
-// A gravity project shows the units the store kept from before, as it shows
-// the pump-curve points.
-void frmLCC::ShowPumpCurveUnits()
-{
-    const ProjectStore& s = ctx.store;
-    SelectUnit(comHeadUnits, s.CurveHeadUnit);
-    SelectUnit(comFlowUnits, s.CurveFlowUnit);
 }
 
 // An epoxy-coated pipe has no lining thickness: the store's is cleared.
@@ -202,13 +177,6 @@ void frmLCC::ShowProfileFields()
         s.LiningThickness = 0;
         s.LiningThicknessUnit = 0;
     }
-    SelectUnit(comLiningThicknessUnits, s.LiningThicknessUnit);
-    SelectUnit(comKsNewUnits, s.RoughnessNewUnit);
-    SelectUnit(comKsOldUnits, s.RoughnessOldUnit);
-    SelectUnit(comDiameterUnits, s.DiameterUnit);
-    SelectUnit(comElevationUnits, s.ElevationUnit);
-    SelectUnit(comLengthUnits, s.ChainageUnit);
-    SelectUnit(comWallThicknessUnits, s.WallThicknessUnit);
 }
 
 void frmLCC::ShowRatesFields()
@@ -217,7 +185,6 @@ void frmLCC::ShowRatesFields()
     ShowBarValue(this, hscMMechanical, s.MaintenanceMechanical, &frmLCC::hscMMechanical_Change);
     ShowBarValue(this, hscMElectrical, s.MaintenanceElectrical, &frmLCC::hscMElectrical_Change);
     ShowBarValue(this, hscMPipeline, s.MaintenancePipeline, &frmLCC::hscMPipeline_Change);
-    SelectUnit(comWaterSalesUnits, s.WaterPriceUnit);
 }
 
 } // namespace vemora

@@ -1,10 +1,11 @@
-// The snapshot of the window that the printed reports and the analysis read:
-// each member from its control, as the control stands.
+// The snapshot of the window that the printed reports read: each box whose
+// row prints its text and each unit list through the table of boxes, and
+// the labels, options and grids from their controls, as they stand.
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 
+#include "app/InputFields.h"
 #include "input/frmLCC.h"
 #include "platform/FlexGrid.h"
 
@@ -28,94 +29,37 @@ GridTexts TextsOf(const FlexGrid* grid)
 
 InputSnapshot frmLCC::Snapshot() const
 {
-    return InputSnapshot{GeneralSnapshot(), ProfileSnapshot(), EnergySnapshot(), RatesSnapshot()};
-}
+    InputSnapshot in;
+    for (const InputField& f : InputFields())
+        if (f.printed == PrintedAs::Text) in.texts[static_cast<size_t>(f.box)] = BoxText(f.box);
+    const std::vector<UnitListRow>& lists = EveryUnitList();
+    for (size_t i = 0; i < lists.size(); ++i) {
+        const QString unit = unitLists_[i]->currentText();
+        if (lists[i].box)
+            in.boxUnits[static_cast<size_t>(*lists[i].box)] = unit;
+        else
+            in.gridUnits[static_cast<size_t>(lists[i].grid)] = unit;
+    }
 
-GeneralInputs frmLCC::GeneralSnapshot() const
-{
-    GeneralInputs in;
     in.DesignLife = lblLife->text();
     in.BaseYear = lblBaseYear->text();
     in.SupplyStart = lblSupplyStart->text();
-
-    in.GravityFixedDemand = optGSpecifiedFlowrate->isChecked();
-    in.GravityFlowRate = txtGFlowrate->text();
-    in.GravityFlowRateUnit = comGFlowrateUnits->currentText();
-    in.GravityDemandUnit = comVaryingDemandUnits->currentText();
-    in.GravityDemand = TextsOf(msgDemand);
-    in.TopLevel = txtTRWL->text();
-    in.TopLevelUnit = comTRWLUnits->currentText();
-    in.BottomLevel = txtBRWL->text();
-    in.BottomLevelUnit = comBRWLUnits->currentText();
-
-    in.PumpFlowRate = txtPFlowrate->text();
-    in.PumpFlowRateUnit = comPFlowrateUnits->currentText();
-    in.PumpDemandUnit = comPumpVaryingDemandUnits->currentText();
-    in.PumpDemand = TextsOf(msgPumpDemand);
-    in.StationLevel = txtPPRWL->text();
-    in.StationLevelUnit = comPPRWLUnits->currentText();
-    in.EndLevel = txtPERWL->text();
-    in.EndLevelUnit = comPERWLUnits->currentText();
-    in.OperatingFlowChosen = optFlowrate->isChecked();
-    in.OperatingFlowRate = txtPumpOperatingFlowrate->text();
-    in.OperatingFlowRateUnit = comPumpOperatingFlowrateUnits->currentText();
-    in.PumpEfficiency = txtPumpEfficiency->text();
-    in.PumpCurveChosen = optPumpDetails->isChecked();
-    in.PumpHeadUnit = comHeadUnits->currentText();
-    in.PumpFlowUnit = comFlowUnits->currentText();
-    return in;
-}
-
-ProfileInputs frmLCC::ProfileSnapshot() const
-{
-    ProfileInputs in;
-    in.Nodes = TextsOf(msgProfile);
-    in.ElevationUnit = comElevationUnits->currentText();
-    in.LengthUnit = comLengthUnits->currentText();
-    in.DiameterUnit = comDiameterUnits->currentText();
-    in.WallThicknessUnit = comWallThicknessUnits->currentText();
-    in.EpoxyLining = optEpoxy->isChecked();
-    in.LiningThickness = txtLiningThickness->text();
-    in.LiningThicknessUnit = comLiningThicknessUnits->currentText();
-    in.RoughnessNew = txtKsNew->text();
-    in.RoughnessNewUnit = comKsNewUnits->currentText();
-    in.RoughnessOld = txtKsOld->text();
-    in.RoughnessOldUnit = comKsOldUnits->currentText();
-    in.DeteriorationYears = txtKsOldYears->text();
-    return in;
-}
-
-EnergyInputs frmLCC::EnergySnapshot() const
-{
-    EnergyInputs in;
     in.PumpingHours = lblPumpingHours->text();
     in.SummerMonths = lblSummer->text();
-    in.SummerPeak = txtSPeak->text();
-    in.SummerStandard = txtSStandard->text();
-    in.SummerOffPeak = txtSOffpeak->text();
-    in.WinterPeak = txtWPeak->text();
-    in.WinterStandard = txtWStandard->text();
-    in.WinterOffPeak = txtWOffpeak->text();
-    return in;
-}
-
-RatesInputs frmLCC::RatesSnapshot() const
-{
-    RatesInputs in;
-    in.Mechanical = txtMechanical->text();
-    in.Electrical = txtElectrical->text();
     in.MaintenancePipeline = lblMPipeline->text();
     in.MaintenanceMechanical = lblMMechanical->text();
     in.MaintenanceElectrical = lblMElectrical->text();
+
+    in.GravityFixedDemand = optGSpecifiedFlowrate->isChecked();
+    in.OperatingFlowChosen = optFlowrate->isChecked();
+    in.PumpCurveChosen = optPumpDetails->isChecked();
+    in.EpoxyLining = optEpoxy->isChecked();
+
+    in.GravityDemand = TextsOf(msgDemand);
+    in.PumpDemand = TextsOf(msgPumpDemand);
+    in.Nodes = TextsOf(msgProfile);
     in.Staff = TextsOf(msgOperational);
     in.OtherExpenses = TextsOf(msgOtherOperational);
-    in.Escalation = txtEscalation->text();
-    in.DiscountRate = txtDiscountRate->text();
-    in.EnergyEscalation = txtEnergyEscalation->text();
-    in.WaterTariff = txtWaterSales->text();
-    in.WaterTariffUnit = comWaterSalesUnits->currentText();
-    in.WaterTariffIncrease = txtWaterIncrease->text();
-    in.Supervision = txtSupervision->text();
     return in;
 }
 

@@ -39,10 +39,11 @@ QString Decimals(double value, int decimals)
 QString DemandUnitText(AppContext& ctx)
 {
     const bool pumping = IsPumping(ctx.store);
-    const GeneralInputs in = ReadInputWindow(ctx).general;
-    const QString& unit = HasVaryingDemand(ctx.store)
-                              ? (pumping ? in.PumpDemandUnit : in.GravityDemandUnit)
-                              : (pumping ? in.PumpFlowRateUnit : in.GravityFlowRateUnit);
+    const InputSnapshot in = ReadInputWindow(ctx);
+    const QString& unit =
+        HasVaryingDemand(ctx.store)
+            ? (pumping ? in.Unit(GridUnit::PumpVaryingDemand) : in.Unit(GridUnit::VaryingDemand))
+            : (pumping ? in.Unit(InputBox::txtPFlowrate) : in.Unit(InputBox::txtGFlowrate));
     return unit.trimmed();
 }
 

@@ -40,21 +40,27 @@ void PrintPatternRow(ReportPrinter& p, const char* season, const Array1<int16_t,
     p.EndLine();
 }
 
-void PrintRates(const EnergyInputs& in, const QString& symbol, ReportPrinter& p)
+void PrintRates(const InputSnapshot& in, const QString& symbol, ReportPrinter& p)
 {
     auto rate = [&](const QString& field) {
         return symbol + FormattedField(field, FormatFixed, 2) + QStringLiteral("/kW");
     };
-    p.Print({{7, "Peak rate:"}, {30, rate(in.SummerPeak)}, {55, rate(in.WinterPeak)}});
-    p.Print({{7, "Standard rate:"}, {30, rate(in.SummerStandard)}, {55, rate(in.WinterStandard)}});
-    p.Print({{7, "Off-peak rate:"}, {30, rate(in.SummerOffPeak)}, {55, rate(in.WinterOffPeak)}});
+    p.Print({{7, "Peak rate:"},
+             {30, rate(in.Text(InputBox::txtSPeak))},
+             {55, rate(in.Text(InputBox::txtWPeak))}});
+    p.Print({{7, "Standard rate:"},
+             {30, rate(in.Text(InputBox::txtSStandard))},
+             {55, rate(in.Text(InputBox::txtWStandard))}});
+    p.Print({{7, "Off-peak rate:"},
+             {30, rate(in.Text(InputBox::txtSOffpeak))},
+             {55, rate(in.Text(InputBox::txtWOffpeak))}});
 }
 
 } // namespace
 
 void PrintEnergyData(AppContext& ctx, ReportPrinter& p)
 {
-    const EnergyInputs in = ReadInputWindow(ctx).energy;
+    const InputSnapshot in = ReadInputWindow(ctx);
     ReportPages pages(ctx, p);
     pages.PrintPageHeader();
     p.setFontSize(13);

@@ -26,8 +26,7 @@ class GeneralReport
 {
   public:
     GeneralReport(AppContext& ctx, ReportPrinter& p)
-        : ctx_(ctx), p_(p), in_(ReadInputWindow(ctx).general),
-          pages_(ctx, p, [this] { titleBlock(); })
+        : ctx_(ctx), p_(p), in_(ReadInputWindow(ctx)), pages_(ctx, p, [this] { titleBlock(); })
     {
     }
 
@@ -73,15 +72,18 @@ class GeneralReport
         if (!varying) {
             p_.Print(
                 {{7, QStringLiteral("Preferred option:")}, {30, QStringLiteral("Fixed demand")}});
-            const QString& flow = pumping() ? in_.PumpFlowRate : in_.GravityFlowRate;
-            const QString& unit = pumping() ? in_.PumpFlowRateUnit : in_.GravityFlowRateUnit;
+            const QString& flow =
+                pumping() ? in_.Text(InputBox::txtPFlowrate) : in_.Text(InputBox::txtGFlowrate);
+            const QString& unit =
+                pumping() ? in_.Unit(InputBox::txtPFlowrate) : in_.Unit(InputBox::txtGFlowrate);
             p_.Print({{7, QStringLiteral("Demand: ") + flow + ' ' + unit}});
             return;
         }
         p_.Print(
             {{7, QStringLiteral("Preferred option:")}, {30, QStringLiteral("Varying demand")}});
         const GridTexts& grid = pumping() ? in_.PumpDemand : in_.GravityDemand;
-        const QString& unit = pumping() ? in_.PumpDemandUnit : in_.GravityDemandUnit;
+        const QString& unit =
+            pumping() ? in_.Unit(GridUnit::PumpVaryingDemand) : in_.Unit(GridUnit::VaryingDemand);
         const int rows = grid.Rows();
         if (rows > 0) demandHeading(grid, unit);
         for (int r = 1; r < rows; ++r) {
@@ -111,12 +113,14 @@ class GeneralReport
             const char* label;
             const QString &field, &unit;
         };
-        const Level gravity[] = {
-            {"Top reservoir water level:", in_.TopLevel, in_.TopLevelUnit},
-            {"Bottom reservoir water level:", in_.BottomLevel, in_.BottomLevelUnit}};
-        const Level pump[] = {
-            {"Pumpstation reservoir water level:", in_.StationLevel, in_.StationLevelUnit},
-            {"End reservoir water level:", in_.EndLevel, in_.EndLevelUnit}};
+        const Level gravity[] = {{"Top reservoir water level:", in_.Text(InputBox::txtTRWL),
+                                  in_.Unit(InputBox::txtTRWL)},
+                                 {"Bottom reservoir water level:", in_.Text(InputBox::txtBRWL),
+                                  in_.Unit(InputBox::txtBRWL)}};
+        const Level pump[] = {{"Pumpstation reservoir water level:", in_.Text(InputBox::txtPPRWL),
+                               in_.Unit(InputBox::txtPPRWL)},
+                              {"End reservoir water level:", in_.Text(InputBox::txtPERWL),
+                               in_.Unit(InputBox::txtPERWL)}};
         const int column = pumping() ? 45 : 40;
         for (const Level& l : pumping() ? pump : gravity)
             p_.Print({{9, QString::fromLatin1(l.label)}, {column, l.field + ' ' + l.unit}});
@@ -132,10 +136,11 @@ class GeneralReport
             p_.Print({{7, QStringLiteral("Preferred option:")},
                       {30, QStringLiteral("Specified operating Flow rate")}});
             p_.Print({{9, QStringLiteral("Operating flow rate:")},
-                      {30, in_.OperatingFlowRate.trimmed() + ' ' +
-                               in_.OperatingFlowRateUnit.trimmed()}});
-            p_.Print({{9, QStringLiteral("Pump efficiency:")},
-                      {30, in_.PumpEfficiency.trimmed() + QStringLiteral(" %")}});
+                      {30, in_.Text(InputBox::txtPumpOperatingFlowrate).trimmed() + ' ' +
+                               in_.Unit(InputBox::txtPumpOperatingFlowrate).trimmed()}});
+            p_.Print(
+                {{9, QStringLiteral("Pump efficiency:")},
+                 {30, in_.Text(InputBox::txtPumpEfficiency).trimmed() + QStringLiteral(" %")}});
         }
         if (in_.PumpCurveChosen) pumpCurve();
     }
@@ -148,7 +153,9 @@ class GeneralReport
         p_.Print({{9, QStringLiteral("Head")},
                   {30, QStringLiteral("Flow rate")},
                   {51, QStringLiteral("Efficiency")}});
-        p_.Print({{9, in_.PumpHeadUnit}, {30, in_.PumpFlowUnit}, {51, QStringLiteral("%")}});
+        p_.Print({{9, in_.Unit(InputBox::txtH)},
+                  {30, in_.Unit(InputBox::txtQ)},
+                  {51, QStringLiteral("%")}});
         auto text = [](float v) { return QString::fromStdString(FormatGeneral(v)); };
         for (int k = 1; k <= 6; ++k)
             p_.Print({{9, text(s.PumpCurve[1][k])},
@@ -170,7 +177,7 @@ class GeneralReport
 
     AppContext& ctx_;
     ReportPrinter& p_;
-    const GeneralInputs in_;
+    const InputSnapshot in_;
     // Each page begins with the header and the title block; a block that
     // would reach the footer turns the page to the same.
     ReportPages pages_;

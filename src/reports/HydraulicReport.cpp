@@ -68,11 +68,12 @@ class HydraulicReport
         const ProjectStore& s = ctx_.store;
         const ResultsStore& r = ctx_.results;
         double factor = r.DemandUnitFactor;
-        QString unit =
-            HasVaryingDemand(s) ? in_.general.GravityDemandUnit : in_.general.GravityFlowRateUnit;
+        QString unit = HasVaryingDemand(s) ? in_.Unit(GridUnit::VaryingDemand)
+                                           : in_.Unit(InputBox::txtGFlowrate);
         if (IsPumping(s)) {
             factor = HasPumpCurve(s) ? r.PumpFlowUnitFactor : r.OperatingFlowUnitFactor;
-            unit = HasPumpCurve(s) ? in_.general.PumpFlowUnit : in_.general.OperatingFlowRateUnit;
+            unit = HasPumpCurve(s) ? in_.Unit(InputBox::txtQ)
+                                   : in_.Unit(InputBox::txtPumpOperatingFlowrate);
         }
         flowText_ = QStringLiteral("Flow rate: ") +
                     ThreeDecimals(DivideOrFail(r.YearFlow[year_], factor)) + ' ' + unit.trimmed();
@@ -81,7 +82,7 @@ class HydraulicReport
         if (IsPumping(s)) {
             const double head = DivideOrFail(PumpingHead(r, year_), r.LevelUnitFactor);
             headText_ = (QStringLiteral("Pumping head: ") + ThreeDecimals(head) + ' ' +
-                         in_.profile.ElevationUnit.trimmed())
+                         in_.Unit(GridUnit::Elevation).trimmed())
                             .left(50)
                             .trimmed();
         }

@@ -26,7 +26,7 @@ void PrintTitle(AppContext& ctx, ReportPrinter& p)
                               : QStringLiteral("PIPELINE PROFILE DATA: GRAVITY SYSTEM"));
 }
 
-void PrintTableHeading(const ProfileInputs& in, ReportPrinter& p)
+void PrintTableHeading(const InputSnapshot& in, ReportPrinter& p)
 {
     auto unit = [&](const QString& list) {
         return QStringLiteral("(") + list + QStringLiteral(")");
@@ -49,10 +49,10 @@ void PrintTableHeading(const ProfileInputs& in, ReportPrinter& p)
              {56, "cost/"},
              {65, "losses"}},
             LineEnd::Keep);
-    p.Print({{11, unit(in.ElevationUnit)},
-             {22, unit(in.LengthUnit)},
-             {35, unit(in.DiameterUnit)},
-             {46, unit(in.WallThicknessUnit)},
+    p.Print({{11, unit(in.Unit(GridUnit::Elevation))},
+             {22, unit(in.Unit(GridUnit::Length))},
+             {35, unit(in.Unit(GridUnit::Diameter))},
+             {46, unit(in.Unit(GridUnit::WallThickness))},
              {56, "metre"}},
             LineEnd::Keep);
     p.Print();
@@ -68,7 +68,7 @@ void StartPage(AppContext& ctx, ReportPages& pages, ReportPrinter& p)
     PrintTitle(ctx, p);
 }
 
-void PrintNodeRows(AppContext& ctx, ReportPages& pages, const ProfileInputs& in, ReportPrinter& p)
+void PrintNodeRows(AppContext& ctx, ReportPages& pages, const InputSnapshot& in, ReportPrinter& p)
 {
     static const int tabs[] = {5, 11, 22, 35, 45, 56, 65, 75};
     const int lastRow = in.Nodes.Rows() - 1;
@@ -107,7 +107,7 @@ void PrintCaption(ReportPrinter& p, const QString& caption, const QString& value
     p.EndLine();
 }
 
-void PrintCharacteristics(const ProfileInputs& in, ReportPrinter& p)
+void PrintCharacteristics(const InputSnapshot& in, ReportPrinter& p)
 {
     p.setFontBold(true);
     p.Print({{7, "Pipline characteristics"}});
@@ -115,12 +115,15 @@ void PrintCharacteristics(const ProfileInputs& in, ReportPrinter& p)
     if (in.EpoxyLining)
         p.Print({{8, "Lining system - Epoxy coated"}}, LineEnd::Keep);
     else
-        PrintCaption(p, "Lining system - Cement mortar:",
-                     WithUnit(in.LiningThickness, in.LiningThicknessUnit));
-    PrintCaption(p, "Roughness of new pipe (Ks):", WithUnit(in.RoughnessNew, in.RoughnessNewUnit));
-    PrintCaption(p, "Roughness of old pipe (Ks):", WithUnit(in.RoughnessOld, in.RoughnessOldUnit));
-    PrintCaption(
-        p, "Roughness deterioration years:", in.DeteriorationYears + QStringLiteral(" years"));
+        PrintCaption(
+            p, "Lining system - Cement mortar:",
+            WithUnit(in.Text(InputBox::txtLiningThickness), in.Unit(InputBox::txtLiningThickness)));
+    PrintCaption(p, "Roughness of new pipe (Ks):",
+                 WithUnit(in.Text(InputBox::txtKsNew), in.Unit(InputBox::txtKsNew)));
+    PrintCaption(p, "Roughness of old pipe (Ks):",
+                 WithUnit(in.Text(InputBox::txtKsOld), in.Unit(InputBox::txtKsOld)));
+    PrintCaption(p, "Roughness deterioration years:",
+                 in.Text(InputBox::txtKsOldYears) + QStringLiteral(" years"));
     p.Print();
 }
 
@@ -161,7 +164,7 @@ void PrintLaying(AppContext& ctx, ReportPrinter& p)
 
 void PrintProfileData(AppContext& ctx, ReportPrinter& p)
 {
-    const ProfileInputs in = ReadInputWindow(ctx).profile;
+    const InputSnapshot in = ReadInputWindow(ctx);
     ReportPages pages(ctx, p);
     StartPage(ctx, pages, p);
     PrintTableHeading(in, p);

@@ -25,13 +25,13 @@ QString Percent(const QString& field)
     return field + QStringLiteral(" %");
 }
 
-void PrintCosts(const RatesInputs& in, const QString& symbol, ReportPrinter& p)
+void PrintCosts(const InputSnapshot& in, const QString& symbol, ReportPrinter& p)
 {
     p.setFontBold(true);
     p.Print({{7, "Capital cost"}});
     p.setFontBold(false);
-    p.Print({{8, "Mechanical works - "}, {35, symbol + Amount(in.Mechanical)}});
-    p.Print({{8, "Electrical works - "}, {35, symbol + Amount(in.Electrical)}});
+    p.Print({{8, "Mechanical works - "}, {35, symbol + Amount(in.Text(InputBox::txtMechanical))}});
+    p.Print({{8, "Electrical works - "}, {35, symbol + Amount(in.Text(InputBox::txtElectrical))}});
     p.Print();
 
     p.setFontBold(true);
@@ -42,7 +42,7 @@ void PrintCosts(const RatesInputs& in, const QString& symbol, ReportPrinter& p)
     p.Print({{8, "Electrical works -"}, {35, in.MaintenanceElectrical}});
 }
 
-void PrintOperational(const RatesInputs& in, const QString& symbol, ReportPrinter& p)
+void PrintOperational(const InputSnapshot& in, const QString& symbol, ReportPrinter& p)
 {
     const GridTexts& staff = in.Staff;
     const GridTexts& other = in.OtherExpenses;
@@ -66,29 +66,31 @@ void PrintOperational(const RatesInputs& in, const QString& symbol, ReportPrinte
     p.Print();
 }
 
-void PrintRates(AppContext& ctx, const RatesInputs& in, const QString& symbol, ReportPrinter& p)
+void PrintRates(AppContext& ctx, const InputSnapshot& in, const QString& symbol, ReportPrinter& p)
 {
-    const QString tariff = FormattedField(in.WaterTariff, FormatFixed, 2).trimmed();
+    const QString tariff =
+        FormattedField(in.Text(InputBox::txtWaterSales), FormatFixed, 2).trimmed();
     p.setFontBold(true);
     p.Print({{7, "Rates"}, {52, "Income"}});
     p.setFontBold(false);
     p.Print({{8, "Escalation rate - "},
-             {35, Percent(in.Escalation)},
+             {35, Percent(in.Text(InputBox::txtEscalation))},
              {56, "Current water sales unit tariff - "},
-             {90, symbol + tariff + in.WaterTariffUnit}});
+             {90, symbol + tariff + in.Unit(InputBox::txtWaterSales)}});
     p.Print({{8, "Discount rate - "},
-             {35, Percent(in.DiscountRate)},
+             {35, Percent(in.Text(InputBox::txtDiscountRate))},
              {56, "Water tariff annual increase - "},
-             {90, Percent(in.WaterTariffIncrease)}});
+             {90, Percent(in.Text(InputBox::txtWaterIncrease))}});
     if (IsPumping(ctx.store))
-        p.Print({{8, "Energy escalation rate - "}, {35, Percent(in.EnergyEscalation)}});
+        p.Print({{8, "Energy escalation rate - "},
+                 {35, Percent(in.Text(InputBox::txtEnergyEscalation))}});
 }
 
 } // namespace
 
 void PrintRatesAndSales(AppContext& ctx, ReportPrinter& p)
 {
-    const RatesInputs in = ReadInputWindow(ctx).rates;
+    const InputSnapshot in = ReadInputWindow(ctx);
     const QString symbol = CurrencyText(ctx);
     p.setFontBold(false);
     ReportPages pages(ctx, p);

@@ -40,15 +40,6 @@ class DialogProgress : public AnalysisObserver
     QProgressBar* bar_;
 };
 
-// The supervision cost as the field holds it at the moment of the run.
-float SupervisionCost(AppContext& ctx)
-{
-    InputWindow* input = ctx.windows.input.Get();
-    float value = 0;
-    if (!input || !WholeTextNumber(input->Snapshot().rates.Supervision, value)) value = 0;
-    return value;
-}
-
 } // namespace
 
 frmAnalyse::frmAnalyse(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
@@ -171,7 +162,7 @@ void frmAnalyse::RunAnalysis()
         sscAnalyse->setEnabled(false);
         ctx_.view.SelectedYear = 1;
         DialogProgress progress(ctx_, proBar);
-        const AnalysisOutcome outcome = AnalyseProject(ctx_, SupervisionCost(ctx_), progress);
+        const AnalysisOutcome outcome = AnalyseProject(ctx_, progress);
         // A refused run empties the bar before its message shows.
         if (outcome.Status != AnalysisStatus::Completed) proBar->setValue(0);
         ShowOutcomeMessage(outcome);

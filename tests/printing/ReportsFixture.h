@@ -57,8 +57,7 @@ class ReportsTest : public ::testing::Test
     void Analyse()
     {
         AnalysisObserver progress;
-        ASSERT_EQ(AnalyseProject(ctx, ctx.store.SupervisionFees, progress).Status,
-                  AnalysisStatus::Completed);
+        ASSERT_EQ(AnalyseProject(ctx, progress).Status, AnalysisStatus::Completed);
         ctx.store.ResultsValid = true;
     }
 

@@ -146,11 +146,8 @@ TEST_F(AgreementTest, EightDigitSupervisionFeesAsTheWindowShowsThem)
     project->SupervisionFees = 12345678.0f;
     Open(*project);
     json = ToolAnalysisJson(path, folder);
-    float supervision = 0;
-    ASSERT_TRUE(
-        WholeTextNumber(ctx.windows.input.Get()->Snapshot().rates.Supervision, supervision));
     AnalysisObserver progress;
-    ASSERT_EQ(AnalyseProject(ctx, supervision, progress).Status, AnalysisStatus::Completed);
+    ASSERT_EQ(AnalyseProject(ctx, progress).Status, AnalysisStatus::Completed);
     ctx.store.ResultsValid = true;
     const ToolResults tool = JsonReader(json).Read();
     EXPECT_EQ(ctx.results.TotalCapitalCost, tool.scalar("TotalCapitalCost"));

@@ -28,8 +28,7 @@ class ToolAgreementTest : public TextReportTest
         ctx.store.ProjectOpen = true;
         Show();
         AnalysisObserver progress;
-        EXPECT_EQ(AnalyseProject(ctx, ctx.store.SupervisionFees, progress).Status,
-                  AnalysisStatus::Completed);
+        EXPECT_EQ(AnalyseProject(ctx, progress).Status, AnalysisStatus::Completed);
         return QJsonDocument::fromJson(QByteArray::fromStdString(json)).object();
     }
 

@@ -13,37 +13,37 @@ class GeneralReportSnapshotTest : public SnapshotReportTest
     void SetUp() override
     {
         SnapshotReportTest::SetUp();
-        GeneralInputs& in = snapshot.general;
+        InputSnapshot& in = snapshot;
         in.DesignLife = "25 years";
         in.BaseYear = "2031";
         in.SupplyStart = "2033";
-        in.GravityFlowRate = "120";
-        in.GravityFlowRateUnit = "l/s";
-        in.GravityDemandUnit = "Ml/d";
+        in.Text(InputBox::txtGFlowrate) = "120";
+        in.Unit(InputBox::txtGFlowrate) = "l/s";
+        in.Unit(GridUnit::VaryingDemand) = "Ml/d";
         in.GravityDemand = Grid({{"Year", "Demand"}, {"1", "50"}, {"2", "55"}});
-        in.TopLevel = "310";
-        in.TopLevelUnit = "m";
-        in.BottomLevel = "205";
-        in.BottomLevelUnit = "ft";
-        in.PumpFlowRate = "95";
-        in.PumpFlowRateUnit = "m³/h";
-        in.PumpDemandUnit = "kl/d";
+        in.Text(InputBox::txtTRWL) = "310";
+        in.Unit(InputBox::txtTRWL) = "m";
+        in.Text(InputBox::txtBRWL) = "205";
+        in.Unit(InputBox::txtBRWL) = "ft";
+        in.Text(InputBox::txtPFlowrate) = "95";
+        in.Unit(InputBox::txtPFlowrate) = "m³/h";
+        in.Unit(GridUnit::PumpVaryingDemand) = "kl/d";
         in.PumpDemand = Grid({{"Year", "Demand"}, {"1", "70"}, {"2", "75"}, {"3", "80"}});
-        in.StationLevel = "12";
-        in.StationLevelUnit = "m";
-        in.EndLevel = "64";
-        in.EndLevelUnit = "ft";
-        in.OperatingFlowRate = " 80 ";
-        in.OperatingFlowRateUnit = "m³/h ";
-        in.PumpEfficiency = "72";
-        in.PumpHeadUnit = "ft";
-        in.PumpFlowUnit = "gal/s";
+        in.Text(InputBox::txtPPRWL) = "12";
+        in.Unit(InputBox::txtPPRWL) = "m";
+        in.Text(InputBox::txtPERWL) = "64";
+        in.Unit(InputBox::txtPERWL) = "ft";
+        in.Text(InputBox::txtPumpOperatingFlowrate) = " 80 ";
+        in.Unit(InputBox::txtPumpOperatingFlowrate) = "m³/h ";
+        in.Text(InputBox::txtPumpEfficiency) = "72";
+        in.Unit(InputBox::txtH) = "ft";
+        in.Unit(InputBox::txtQ) = "gal/s";
     }
 };
 
 TEST_F(GeneralReportSnapshotTest, AGravityProjectPrintsItsPeriodsFixedDemandAndLevels)
 {
-    snapshot.general.GravityFixedDemand = true;
+    snapshot.GravityFixedDemand = true;
     const QStringList lines = Lines(PrintGeneralData);
     EXPECT_TRUE(HasLine(lines, "Design life: 25 years"));
     EXPECT_TRUE(HasLine(lines, "Starting year: 2031"));
@@ -58,7 +58,7 @@ TEST_F(GeneralReportSnapshotTest, AGravityProjectPrintsItsPeriodsFixedDemandAndL
 
 TEST_F(GeneralReportSnapshotTest, AGravityVaryingDemandPrintsItsOwnTable)
 {
-    snapshot.general.GravityFixedDemand = false;
+    snapshot.GravityFixedDemand = false;
     const QStringList lines = Lines(PrintGeneralData);
     EXPECT_TRUE(HasLine(lines, "Preferred option: Varying demand"));
     EXPECT_TRUE(HasLine(lines, "Year Demand (Ml/d)"));
@@ -71,9 +71,9 @@ TEST_F(GeneralReportSnapshotTest, APumpingProjectPrintsItsDemandLevelsAndPumpDat
 {
     Pumping();
     ctx.store.DemandMode = 1;
-    snapshot.general.GravityFixedDemand = true; // the gravity page's option does not count
-    snapshot.general.OperatingFlowChosen = true;
-    snapshot.general.PumpCurveChosen = true;
+    snapshot.GravityFixedDemand = true; // the gravity page's option does not count
+    snapshot.OperatingFlowChosen = true;
+    snapshot.PumpCurveChosen = true;
     const QStringList lines = Lines(PrintGeneralData);
     EXPECT_TRUE(HasLine(lines, "Year Demand (kl/d)"));
     EXPECT_TRUE(HasLine(lines, "3 80"));
@@ -85,8 +85,8 @@ TEST_F(GeneralReportSnapshotTest, APumpingProjectPrintsItsDemandLevelsAndPumpDat
     EXPECT_FALSE(lines.join('\n').contains("reservoir water level: 310"));
 
     ctx.store.DemandMode = 0;
-    snapshot.general.OperatingFlowChosen = false;
-    snapshot.general.PumpCurveChosen = false;
+    snapshot.OperatingFlowChosen = false;
+    snapshot.PumpCurveChosen = false;
     const QStringList fixed = Lines(PrintGeneralData);
     EXPECT_TRUE(HasLine(fixed, "Demand: 95 m³/h"));
     EXPECT_FALSE(fixed.join('\n').contains("Operating flow rate:"));
@@ -95,21 +95,21 @@ TEST_F(GeneralReportSnapshotTest, APumpingProjectPrintsItsDemandLevelsAndPumpDat
 
 TEST_F(SnapshotReportTest, TheProfileReportPrintsTheGridUnitsLiningAndRoughness)
 {
-    ProfileInputs& in = snapshot.profile;
+    InputSnapshot& in = snapshot;
     in.Nodes = Grid({{"Node", "Elevation", "Length", "Diameter", "Wall", "Cost", "Loss", "Type"},
                      {"1", "100", "0", "500", "8", "1200", "0.5", "Reservoir"},
                      {"2", "96.5", "750", "450", "7", "1100", "0.2", "Air valve"}});
-    in.ElevationUnit = "ft";
-    in.LengthUnit = "km";
-    in.DiameterUnit = "inch";
-    in.WallThicknessUnit = "mm";
-    in.LiningThickness = "12";
-    in.LiningThicknessUnit = "mm";
-    in.RoughnessNew = "0.05";
-    in.RoughnessNewUnit = "mm";
-    in.RoughnessOld = "0.8";
-    in.RoughnessOldUnit = "inch";
-    in.DeteriorationYears = "15";
+    in.Unit(GridUnit::Elevation) = "ft";
+    in.Unit(GridUnit::Length) = "km";
+    in.Unit(GridUnit::Diameter) = "inch";
+    in.Unit(GridUnit::WallThickness) = "mm";
+    in.Text(InputBox::txtLiningThickness) = "12";
+    in.Unit(InputBox::txtLiningThickness) = "mm";
+    in.Text(InputBox::txtKsNew) = "0.05";
+    in.Unit(InputBox::txtKsNew) = "mm";
+    in.Text(InputBox::txtKsOld) = "0.8";
+    in.Unit(InputBox::txtKsOld) = "inch";
+    in.Text(InputBox::txtKsOldYears) = "15";
     QStringList lines = Lines(PrintProfileData);
     EXPECT_TRUE(HasLine(lines, "(ft) (km) (inch) (mm) metre"));
     EXPECT_TRUE(HasLine(lines, "1 100 0 500 8 1200 0.5 Reservoir"));
@@ -127,20 +127,20 @@ TEST_F(SnapshotReportTest, TheProfileReportPrintsTheGridUnitsLiningAndRoughness)
 
 TEST_F(SnapshotReportTest, TheRatesReportPrintsCostsMaintenanceGridsAndRates)
 {
-    RatesInputs& in = snapshot.rates;
-    in.Mechanical = "1500000";
-    in.Electrical = "250000";
+    InputSnapshot& in = snapshot;
+    in.Text(InputBox::txtMechanical) = "1500000";
+    in.Text(InputBox::txtElectrical) = "250000";
     in.MaintenancePipeline = "0.5%";
     in.MaintenanceMechanical = "2%";
     in.MaintenanceElectrical = "1.5%";
     in.Staff = Grid({{"Staff", "Package", "Time"}, {"Engineer", "180000", "50"}});
     in.OtherExpenses = Grid({{"Description", "Amount"}, {"Chemicals", "12000"}});
-    in.Escalation = "8";
-    in.DiscountRate = "6";
-    in.EnergyEscalation = "7";
-    in.WaterTariff = "2.5";
-    in.WaterTariffUnit = "/kl";
-    in.WaterTariffIncrease = "4";
+    in.Text(InputBox::txtEscalation) = "8";
+    in.Text(InputBox::txtDiscountRate) = "6";
+    in.Text(InputBox::txtEnergyEscalation) = "7";
+    in.Text(InputBox::txtWaterSales) = "2.5";
+    in.Unit(InputBox::txtWaterSales) = "/kl";
+    in.Text(InputBox::txtWaterIncrease) = "4";
     const QStringList lines = Lines(PrintRatesAndSales);
     EXPECT_TRUE(HasLine(lines, "Mechanical works - R1,500,000"));
     EXPECT_TRUE(HasLine(lines, "Electrical works - R250,000"));
@@ -161,13 +161,13 @@ TEST_F(SnapshotReportTest, TheRatesReportPrintsCostsMaintenanceGridsAndRates)
 TEST_F(SnapshotReportTest, TheEnergyReportPrintsTheSixRatesHoursAndMonths)
 {
     Pumping();
-    EnergyInputs& in = snapshot.energy;
-    in.SummerPeak = "0.31";
-    in.SummerStandard = "0.22";
-    in.SummerOffPeak = "0.11";
-    in.WinterPeak = "0.52";
-    in.WinterStandard = "0.33";
-    in.WinterOffPeak = "0.14";
+    InputSnapshot& in = snapshot;
+    in.Text(InputBox::txtSPeak) = "0.31";
+    in.Text(InputBox::txtSStandard) = "0.22";
+    in.Text(InputBox::txtSOffpeak) = "0.11";
+    in.Text(InputBox::txtWPeak) = "0.52";
+    in.Text(InputBox::txtWStandard) = "0.33";
+    in.Text(InputBox::txtWOffpeak) = "0.14";
     in.PumpingHours = " 20 ";
     in.SummerMonths = "4";
     const QStringList lines = Lines(PrintEnergyData);

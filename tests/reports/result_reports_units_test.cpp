@@ -13,14 +13,14 @@ class ResultUnitsTest : public SnapshotReportTest
     void SetUp() override
     {
         SnapshotReportTest::SetUp();
-        GeneralInputs& in = snapshot.general;
-        in.GravityFlowRateUnit = "l/s ";
-        in.GravityDemandUnit = "Ml/d";
-        in.PumpFlowRateUnit = "m³/h";
-        in.PumpDemandUnit = "kl/d";
-        in.OperatingFlowRateUnit = "m³/s";
-        in.PumpFlowUnit = "gal/s";
-        snapshot.profile.ElevationUnit = "ft";
+        InputSnapshot& in = snapshot;
+        in.Unit(InputBox::txtGFlowrate) = "l/s ";
+        in.Unit(GridUnit::VaryingDemand) = "Ml/d";
+        in.Unit(InputBox::txtPFlowrate) = "m³/h";
+        in.Unit(GridUnit::PumpVaryingDemand) = "kl/d";
+        in.Unit(InputBox::txtPumpOperatingFlowrate) = "m³/s";
+        in.Unit(InputBox::txtQ) = "gal/s";
+        snapshot.Unit(GridUnit::Elevation) = "ft";
 
         ResultsStore& r = ctx.results;
         r.DemandUnitFactor = r.PumpFlowUnitFactor = r.OperatingFlowUnitFactor = 1;

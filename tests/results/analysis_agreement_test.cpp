@@ -28,8 +28,7 @@ class AnalysisAgreementTest : public ResultsWindowTest
         ctx.store.NodeCount = ProfileNodeCount(ctx.store);
         ctx.store.ProjectOpen = true;
         AnalysisObserver progress;
-        EXPECT_EQ(AnalyseProject(ctx, ctx.store.SupervisionFees, progress).Status,
-                  AnalysisStatus::Completed);
+        EXPECT_EQ(AnalyseProject(ctx, progress).Status, AnalysisStatus::Completed);
         w = static_cast<frmResults*>(ctx.windows.results.Get()); // the run loaded a new one
         return JsonReader(json).Read();
     }

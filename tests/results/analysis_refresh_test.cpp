@@ -96,7 +96,8 @@ TEST_F(AnalyseProjectTest, CompletedGravityRunReportsInOrder)
     ctx.store.FixedDemand = 5000; // more than the pipe carries: the yield is sold
     ctx.store.WaterPrice = 0.01f;
     const ResultsStore& r = ctx.results;
-    const AnalysisOutcome outcome = AnalyseProject(ctx, 100000, observer);
+    ctx.store.SupervisionFees = 100000;
+    const AnalysisOutcome outcome = AnalyseProject(ctx, observer);
     ASSERT_EQ(outcome.Status, AnalysisStatus::Completed);
     EXPECT_TRUE(ctx.store.ResultsValid);
     EXPECT_EQ(observer.progress, (std::vector<int>{55, 60, 65, 70, 75, 80, 85, 90, 95, 100}));
@@ -126,7 +127,7 @@ TEST_F(AnalyseProjectTest, PumpCurveRunShowsTheDutyButton)
                                    {25, 0.5f, 60}});
     ctx.store.CurrencyCode = 1;
     const ResultsStore& r = ctx.results;
-    ASSERT_EQ(AnalyseProject(ctx, 0, observer).Status, AnalysisStatus::Completed);
+    ASSERT_EQ(AnalyseProject(ctx, observer).Status, AnalysisStatus::Completed);
     ASSERT_TRUE(window());
     EXPECT_TRUE(window()->dutyButton);
     EXPECT_EQ(window()->labels.NpvI.substr(0, 1), "$");
@@ -159,7 +160,7 @@ TEST_F(AnalyseProjectTest, FailuresKeepNoResults)
         ctx.store = *PumpingProject(0, 10, {{0, 0}, {5, 1000}});
         c.spoil(ctx.store);
         RecordingObserver fresh{calls};
-        EXPECT_EQ(AnalyseProject(ctx, 0, fresh).Status, c.expected) << c.name;
+        EXPECT_EQ(AnalyseProject(ctx, fresh).Status, c.expected) << c.name;
         EXPECT_FALSE(ctx.store.ResultsValid) << c.name;
         EXPECT_FALSE(window()) << c.name; // no window holds this run's results
     }

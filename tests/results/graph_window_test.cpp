@@ -276,9 +276,7 @@ TEST_F(GraphWindowTest, GraphsOfAnalysedProjectsStayInsideTheirFramesWithLabelsA
         ctx.store = *c.project;
         ctx.store.ProjectOpen = true;
         AnalysisObserver progress;
-        ASSERT_EQ(AnalyseProject(ctx, ctx.store.SupervisionFees, progress).Status,
-                  AnalysisStatus::Completed)
-            << c.name;
+        ASSERT_EQ(AnalyseProject(ctx, progress).Status, AnalysisStatus::Completed) << c.name;
         w = static_cast<frmResults*>(ctx.windows.results.Get()); // the run loaded a new one
         ASSERT_TRUE(w) << c.name;
         const Drawing& profile = w->picHydraulic->drawing();

@@ -30,8 +30,7 @@ TEST_F(Results, EveryPageOfFourProjects)
         ctx.store = *c.project;
         ctx.store.ProjectOpen = true;
         AnalysisObserver progress;
-        ASSERT_EQ(AnalyseProject(ctx, ctx.store.SupervisionFees, progress).Status,
-                  AnalysisStatus::Completed);
+        ASSERT_EQ(AnalyseProject(ctx, progress).Status, AnalysisStatus::Completed);
         w = static_cast<frmResults*>(ctx.windows.results.Get()); // the run loaded a new one
         w->show();
         const auto grab = [&](const QString& what) {

@@ -114,7 +114,7 @@ int main(int argc, char** argv)
         return 2;
     }
     AnalysisObserver progress;
-    const AnalysisOutcome outcome = AnalyseProject(ctx, ctx.store.SupervisionFees, progress);
+    const AnalysisOutcome outcome = AnalyseProject(ctx, progress);
     if (outcome.Status != AnalysisStatus::Completed)
         std::cerr << "print-tool: the analysis did not complete; only the input data print\n";
 
