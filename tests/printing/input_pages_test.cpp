@@ -17,16 +17,18 @@ class InputPagesTest : public ReportsTest
   protected:
     frmLCC* Window() const { return static_cast<frmLCC*>(ctx.windows.input.Get()); }
 
-    void Type(const std::vector<std::pair<QString, QString>>& boxes)
+    // Each "box=text" typed into the box; each "list=code" chosen in the list.
+    void Type(const QStringList& boxes)
     {
-        for (const auto& [name, text] : boxes)
-            TypeInto(Window()->findChild<QWidget*>(name), text);
+        for (const QString& box : boxes)
+            TypeInto(Window()->findChild<QWidget*>(box.section('=', 0, 0)), box.section('=', 1));
     }
-
-    void Choose(const std::vector<std::pair<const char*, int>>& lists)
+    void Choose(const QStringList& lists)
     {
-        for (const auto& [name, code] : lists)
-            Window()->findChild<QComboBox*>(QLatin1String(name))->setCurrentIndex(code);
+        for (const QString& list : lists)
+            Window()
+                ->findChild<QComboBox*>(list.section('=', 0, 0))
+                ->setCurrentIndex(list.section('=', 1).toInt());
     }
 
     // The pages of one run.
@@ -60,48 +62,23 @@ TEST_F(InputPagesTest, APumpingProjectPrintsEachBoxBesideItsLabel)
     auto project = RisingMain(3, 10);
     SetPumpCurve(*project, TypicalPumpCurve);
     Open(*project);
-    Type({{"txtPFlowrate", "0095.50"},
-          {"txtPPRWL", " 12 "},
-          {"txtPERWL", "6.4e1"},
-          {"txtPumpOperatingFlowrate", "080.0"},
-          {"txtPumpEfficiency", "72.50"},
-          {"txtPumptype", " name-D "},
-          {"txtPumpDescription", "name-E"},
-          {"txtLiningThickness", "012.0"},
-          {"txtKsNew", "0.050"},
-          {"txtKsOld", "1e-1"},
-          {"txtKsOldYears", " 15 "},
-          {"txtSPeak", "0.310"},
-          {"txtSStandard", "00.22"},
-          {"txtSOffpeak", ".11"},
-          {"txtWPeak", "0.5200"},
-          {"txtWStandard", "0.33"},
-          {"txtWOffpeak", "0.140"},
-          {"txtMechanical", "1500000.4"},
-          {"txtElectrical", "0250000"},
-          {"txtEscalation", "08.0"},
-          {"txtDiscountRate", " 6.5"},
-          {"txtEnergyEscalation", "07.25"},
-          {"txtWaterSales", "2.5"},
-          {"txtWaterIncrease", "4e0"}});
+    Type({"txtPFlowrate=0095.50", "txtPPRWL= 12 ", "txtPERWL=6.4e1", "txtPumpEfficiency=72.50",
+          "txtPumpOperatingFlowrate=080.0", "txtPumptype= name-D ", "txtPumpDescription=name-E"});
+    Type({"txtLiningThickness=012.0", "txtKsNew=0.050", "txtKsOld=1e-1", "txtKsOldYears= 15 "});
+    Type({"txtSPeak=0.310", "txtSStandard=00.22", "txtSOffpeak=.11", "txtWPeak=0.5200",
+          "txtWStandard=0.33", "txtWOffpeak=0.140"});
+    Type({"txtMechanical=1500000.4", "txtElectrical=0250000", "txtEscalation=08.0",
+          "txtDiscountRate= 6.5", "txtEnergyEscalation=07.25", "txtWaterSales=2.5",
+          "txtWaterIncrease=4e0"});
     for (int k = 0; k < 6; ++k)
-        Type({{QStringLiteral("txtH(%1)").arg(k), QStringLiteral("0%1.0").arg(101 + k)},
-              {QStringLiteral("txtQ(%1)").arg(k), QStringLiteral("0.%1").arg(21 + k)},
-              {QStringLiteral("txtEfficiency(%1)").arg(k), QStringLiteral("%1.50").arg(61 + k)}});
-    Choose({{"comPFlowrateUnits", 4},
-            {"comPPRWLUnits", 1},
-            {"comPERWLUnits", 3},
-            {"comPumpOperatingFlowrateUnits", 4},
-            {"comHeadUnits", 1},
-            {"comFlowUnits", 2},
-            {"comLiningThicknessUnits", 2},
-            {"comKsNewUnits", 1},
-            {"comKsOldUnits", 3},
-            {"comElevationUnits", 2},
-            {"comLengthUnits", 3},
-            {"comDiameterUnits", 2},
-            {"comWallThicknessUnits", 1},
-            {"comWaterSalesUnits", 1}});
+        Type({QStringLiteral("txtH(%1)=0%2.0").arg(k).arg(101 + k),
+              QStringLiteral("txtQ(%1)=0.%2").arg(k).arg(21 + k),
+              QStringLiteral("txtEfficiency(%1)=%2.50").arg(k).arg(61 + k)});
+    Choose({"comPFlowrateUnits=4", "comPPRWLUnits=1", "comPERWLUnits=3",
+            "comPumpOperatingFlowrateUnits=4", "comHeadUnits=1", "comFlowUnits=2",
+            "comLiningThicknessUnits=2", "comKsNewUnits=1", "comKsOldUnits=3",
+            "comElevationUnits=2", "comLengthUnits=3", "comDiameterUnits=2",
+            "comWallThicknessUnits=1", "comWaterSalesUnits=1"});
 
     ExpectLines(
         PrintedLines({ReportBox::General, ReportBox::Profile, ReportBox::Energy, ReportBox::Rates}),
@@ -136,8 +113,8 @@ TEST_F(InputPagesTest, AGravityProjectPrintsItsDemandAndLevels)
 {
     auto project = GravityProject(100, 50, {{100, 0}, {50, 1000}});
     Open(*project);
-    Type({{"txtGFlowrate", "0120.0"}, {"txtTRWL", " 310 "}, {"txtBRWL", "2.05e2"}});
-    Choose({{"comGFlowrateUnits", 1}, {"comTRWLUnits", 2}, {"comBRWLUnits", 1}});
+    Type({"txtGFlowrate=0120.0", "txtTRWL= 310 ", "txtBRWL=2.05e2"});
+    Choose({"comGFlowrateUnits=1", "comTRWLUnits=2", "comBRWLUnits=1"});
     ExpectLines(PrintedLines({ReportBox::General}),
                 {"Demand: 0120.0 m³/h", "Top reservoir water level: 310 ft",
                  "Bottom reservoir water level: 2.05e2 km"});
