@@ -149,7 +149,7 @@ void frmRoughness::BuildControls()
     const auto status = [this](const QString& reason) { ctx.mainWindow().showHint(this, reason); };
     cells->setStatusLine(status,
                          [this] { return ctx.mainWindow().panelText(MainWindow::HintPanel); });
-    new EntryGuard(txtFlowrate, EntryGuard::NumberKeys::Unfiltered, status);
+    new NumberGuard(txtFlowrate, NumberGuard::Keys::Unfiltered, status);
 
     connect(hscScenario, &ScrollBar::Change, this, &frmRoughness::hscScenario_Change);
     connect(msgRoughness, &FlexGrid::Click, this, &frmRoughness::msgRoughness_Click);

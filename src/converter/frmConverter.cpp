@@ -14,7 +14,6 @@
 #include "engine/UnitConversion.h"
 #include "platform/ControlBuilders.h"
 #include "platform/EntryGuard.h"
-#include "platform/KeyCodes.h"
 #include "platform/PictureButton.h"
 #include "platform/TextBox.h"
 #include "platform/TimesFont.h"
@@ -129,10 +128,10 @@ frmConverter::frmConverter(AppContext& ctx, QWidget* parent) : QDialog(parent), 
     // A paste that is not wholly digits and points is refused, the reason on
     // the main window's status line; one that goes in, a cut or an undo
     // changes the value as typing does.
-    guard_ =
-        new EntryGuard(txtConvert, EntryGuard::NumberKeys::Filtered,
-                       [this](const QString& reason) { ctx_.mainWindow().showHint(this, reason); });
-    guard_->setStatusReader([this] { return ctx_.mainWindow().panelText(MainWindow::HintPanel); });
+    guard_ = new NumberGuard(
+        txtConvert, NumberGuard::Keys::Filtered,
+        [this](const QString& reason) { ctx_.mainWindow().showHint(this, reason); },
+        [this] { return ctx_.mainWindow().panelText(MainWindow::HintPanel); });
     connect(txtConvert, &QLineEdit::textEdited, this, &frmConverter::ResetResult);
     connect(sscConvert, &PictureButton::clicked, this, &frmConverter::sscConvert_Click);
     connect(sscExit, &PictureButton::clicked, this, &frmConverter::sscExit_Click);
@@ -198,12 +197,7 @@ void frmConverter::comUnit_Click(int)
 // value.
 void frmConverter::txtConvert_KeyPress(int& ascii)
 {
-    if (ascii != keycode::Escape && !isNumericKey(ascii, false)) {
-        guard_->RefuseKey(static_cast<char32_t>(ascii));
-        ascii = 0;
-    } else {
-        guard_->EndKeyRefusal();
-    }
+    if (!guard_->TakesKey(QChar(ascii), true)) ascii = 0;
     ResetResult();
 }
 

@@ -13,7 +13,7 @@ class QListWidget;
 namespace vemora {
 
 struct AppContext;
-class EntryGuard;
+class NumberGuard;
 class PictureButton;
 class TextBox;
 
@@ -53,7 +53,7 @@ class frmConverter : public QDialog
 
     AppContext& ctx_;
     // The value box's entry guard, which also tells its refused keys.
-    EntryGuard* guard_ = nullptr;
+    NumberGuard* guard_ = nullptr;
 };
 
 } // namespace vemora

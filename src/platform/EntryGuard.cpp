@@ -55,7 +55,7 @@ bool TakePasteItem(QAction* action, QLineEdit* box)
 class HeldTextValidator : public QValidator
 {
   public:
-    HeldTextValidator(QLineEdit* box, const EntryGuard* guard)
+    HeldTextValidator(QLineEdit* box, const TextGuard* guard)
         : QValidator(box), guard_(guard), taken_(box->text())
     {
     }
@@ -75,9 +75,19 @@ class HeldTextValidator : public QValidator
     }
 
   private:
-    const EntryGuard* guard_;
+    const TextGuard* guard_;
     mutable QString taken_;
 };
+
+// The first character of a typed text that the key filter drops, 0 when
+// none is.
+char32_t FirstRefused(const QString& text)
+{
+    for (char32_t c : text.toUcs4())
+        if (c >= 32 && c != 127 && (c > 0xFF || !isNumericKey(static_cast<int>(c), false)))
+            return c;
+    return 0;
+}
 
 } // namespace
 
@@ -94,86 +104,12 @@ std::optional<QString> PastedNumberText(const QString& text, bool filtered)
     return kept;
 }
 
+// ---- Pastes into a box of one line ----------------------------------------
+
 EntryGuard::EntryGuard(QWidget* box, QLineEdit* line, ShowReason showReason)
-    : QObject(box), box_(box), line_(line), showReason_(std::move(showReason))
+    : QObject(box), line_(line), showReason_(std::move(showReason)), box_(box)
 {
     box_->installEventFilter(this);
-}
-
-EntryGuard::EntryGuard(QLineEdit* box, NumberKeys keys, ShowReason showReason)
-    : EntryGuard(box, box, std::move(showReason))
-{
-    const bool filtered = keys == NumberKeys::Filtered;
-    filtered_ = [filtered] { return filtered; };
-}
-
-EntryGuard::EntryGuard(QLineEdit* box, std::function<bool()> filtered, ShowReason showReason)
-    : EntryGuard(box, box, std::move(showReason))
-{
-    filtered_ = std::move(filtered);
-}
-
-EntryGuard::EntryGuard(QLineEdit* box, Holds holds, ShowReason showReason)
-    : EntryGuard(box, box, std::move(showReason))
-{
-    holds_ = std::move(holds);
-    box->setValidator(new HeldTextValidator(box, this));
-}
-
-EntryGuard::EntryGuard(TextArea* box, Holds holds, ShowReason showReason)
-    : EntryGuard(box, static_cast<QLineEdit*>(nullptr), std::move(showReason))
-{
-    holds_ = std::move(holds);
-    box->setInsertCheck([this](const QString& text) { return TakesText(text); });
-}
-
-// ---- Pastes into a box of one line, and number boxes ----------------------
-
-std::optional<QString> EntryGuard::Take(const QString& text)
-{
-    if (line_->isReadOnly()) return std::nullopt;
-    if (holds_) {
-        const QString line = SingleLineText(text);
-        if (line.isEmpty() || !TakesText(line)) return std::nullopt;
-        return line;
-    }
-    std::optional<QString> kept = PastedNumberText(text, filtered_());
-    if (!kept) {
-        if (showReason_) showReason_(NumberPasteRefusedReason(text));
-        return std::nullopt;
-    }
-    if (kept->isEmpty()) return std::nullopt;
-    // A paste that goes in ends whatever refusal the status line told.
-    if (!PutBackStatus() && showReason_) showReason_(QString());
-    return kept;
-}
-
-void EntryGuard::setStatusReader(std::function<QString()> read)
-{
-    readStatus_ = std::move(read);
-}
-
-void EntryGuard::RefuseKey(char32_t c)
-{
-    if (c < 32 || c == 127 || !showReason_) return;
-    if (!beforeRefusal_) beforeRefusal_ = readStatus_ ? readStatus_() : QString();
-    refusal_ = NumberKeyRefusedReason(c);
-    showReason_(refusal_);
-}
-
-void EntryGuard::EndKeyRefusal()
-{
-    PutBackStatus();
-}
-
-bool EntryGuard::PutBackStatus()
-{
-    if (!beforeRefusal_) return false;
-    const QString before = *beforeRefusal_;
-    beforeRefusal_.reset();
-    if (readStatus_ && readStatus_() != refusal_) return false;
-    showReason_(before);
-    return true;
 }
 
 bool EntryGuard::Paste(const QString& text)
@@ -240,11 +176,9 @@ bool EntryGuard::FilterPasteEvent(QEvent* event)
         return true;
     }
     case QEvent::Drop: {
-        // A text box takes a drop of one line as the box itself does (a drag
-        // inside it moves its text); the guard puts in any other.
+        // The guard puts in a drop that the box does not take itself.
         auto* drop = static_cast<QDropEvent*>(event);
-        if (holds_ && SingleLineText(drop->mimeData()->text()) == drop->mimeData()->text())
-            return false;
+        if (BoxTakesDrop(drop->mimeData()->text())) return false;
         Drop(drop);
         return true;
     }
@@ -253,8 +187,81 @@ bool EntryGuard::FilterPasteEvent(QEvent* event)
     }
 }
 
-// True when the event is handled here.
-bool EntryGuard::FilterNumberEvent(QEvent* event)
+bool EntryGuard::BoxTakesDrop(const QString&) const
+{
+    return false;
+}
+
+bool EntryGuard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != box_) return QObject::eventFilter(watched, event);
+    if (FilterBoxEvent(event)) return true;
+    if (line_ && FilterPasteEvent(event)) return true;
+    return QObject::eventFilter(watched, event);
+}
+
+// ---- Number boxes ----------------------------------------------------------
+
+NumberGuard::NumberGuard(QLineEdit* box, Keys keys, ShowReason showReason, ReadStatus readStatus)
+    : NumberGuard(
+          box, [filtered = keys == Keys::Filtered] { return filtered; }, std::move(showReason),
+          std::move(readStatus))
+{
+}
+
+NumberGuard::NumberGuard(QLineEdit* box, std::function<bool()> filtered, ShowReason showReason,
+                         ReadStatus readStatus)
+    : EntryGuard(box, box, std::move(showReason)), filtered_(std::move(filtered)),
+      readStatus_(std::move(readStatus))
+{
+}
+
+std::optional<QString> NumberGuard::Take(const QString& text)
+{
+    if (line_->isReadOnly()) return std::nullopt;
+    std::optional<QString> kept = PastedNumberText(text, filtered_());
+    if (!kept) {
+        if (showReason_) showReason_(NumberPasteRefusedReason(text));
+        return std::nullopt;
+    }
+    if (kept->isEmpty()) return std::nullopt;
+    // A paste that goes in ends whatever refusal the status line told.
+    if (!PutBackStatus() && showReason_) showReason_(QString());
+    return kept;
+}
+
+bool NumberGuard::TakesKey(const QString& typed, bool filtered)
+{
+    if (typed.isEmpty()) return true;
+    const char32_t refused = filtered ? FirstRefused(typed) : 0;
+    if (refused == 0) {
+        EndKeyRefusal();
+        return true;
+    }
+    if (showReason_) {
+        if (!beforeRefusal_) beforeRefusal_ = readStatus_ ? readStatus_() : QString();
+        refusal_ = NumberKeyRefusedReason(refused);
+        showReason_(refusal_);
+    }
+    return false;
+}
+
+void NumberGuard::EndKeyRefusal()
+{
+    PutBackStatus();
+}
+
+bool NumberGuard::PutBackStatus()
+{
+    if (!beforeRefusal_) return false;
+    const QString before = *beforeRefusal_;
+    beforeRefusal_.reset();
+    if (readStatus_ && readStatus_() != refusal_) return false;
+    showReason_(before);
+    return true;
+}
+
+bool NumberGuard::FilterBoxEvent(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::InputMethod:
@@ -274,22 +281,48 @@ bool EntryGuard::FilterNumberEvent(QEvent* event)
 
 // ---- Text boxes ------------------------------------------------------------
 
-std::optional<char32_t> EntryGuard::Unheld(const QString& text) const
+TextGuard::TextGuard(QLineEdit* box, Holds holds, ShowReason showReason)
+    : EntryGuard(box, box, std::move(showReason)), holds_(std::move(holds))
+{
+    box->setValidator(new HeldTextValidator(box, this));
+}
+
+TextGuard::TextGuard(TextArea* box, Holds holds, ShowReason showReason)
+    : EntryGuard(box, nullptr, std::move(showReason)), holds_(std::move(holds))
+{
+    box->setInsertCheck([this](const QString& text) { return TakesText(text); });
+}
+
+std::optional<char32_t> TextGuard::Unheld(const QString& text) const
 {
     for (char32_t c : text.toUcs4())
         if (!holds_(c)) return c;
     return std::nullopt;
 }
 
-bool EntryGuard::TakesText(const QString& text) const
+bool TextGuard::TakesText(const QString& text) const
 {
     if (!Unheld(text)) return true;
     showReason_(TextPasteRefusedReason(text));
     return false;
 }
 
-// True when the event is handled here.
-bool EntryGuard::FilterTextEvent(QEvent* event)
+std::optional<QString> TextGuard::Take(const QString& text)
+{
+    if (line_->isReadOnly()) return std::nullopt;
+    const QString line = SingleLineText(text);
+    if (line.isEmpty() || !TakesText(line)) return std::nullopt;
+    return line;
+}
+
+// A text box takes a drop of one line as the box itself does (a drag inside
+// it moves its text).
+bool TextGuard::BoxTakesDrop(const QString& text) const
+{
+    return SingleLineText(text) == text;
+}
+
+bool TextGuard::FilterBoxEvent(QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -313,15 +346,6 @@ bool EntryGuard::FilterTextEvent(QEvent* event)
         }
     }
     return false;
-}
-
-bool EntryGuard::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != box_) return QObject::eventFilter(watched, event);
-    if (holds_ && FilterTextEvent(event)) return true;
-    if (line_ && FilterPasteEvent(event)) return true;
-    if (!holds_ && FilterNumberEvent(event)) return true;
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace vemora

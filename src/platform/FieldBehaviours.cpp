@@ -37,34 +37,6 @@ void TypeIntoNumberField(QLineEdit* field, const QString& text)
     field->insert(kept);
 }
 
-namespace {
-
-// The first character of a text that the filter drops, 0 when none is.
-char32_t FirstRefused(const QString& text)
-{
-    for (char32_t c : text.toUcs4())
-        if (c >= 32 && c != 127 && (c > 0xFF || !isNumericKey(static_cast<int>(c), false)))
-            return c;
-    return 0;
-}
-
-// A key that types text: what the filter lets through is typed, the rest is
-// dropped and told. Keys that type nothing (arrows, Delete, Shift ...) pass;
-// the paste keys are the entry guard's.
-bool FilterKey(QLineEdit* field, QKeyEvent* e, EntryGuard* guard)
-{
-    const QString typed = e->text();
-    if (NumericTextAccepted(typed)) {
-        if (!typed.isEmpty()) guard->EndKeyRefusal();
-        return false;
-    }
-    TypeIntoNumberField(field, typed);
-    guard->RefuseKey(FirstRefused(typed));
-    return true;
-}
-
-} // namespace
-
 FieldBehaviours::FieldBehaviours(QObject* parent, std::function<void(const QString&)> showHint,
                                  std::function<QString()> readHint)
     : QObject(parent), showHint_(std::move(showHint)), readHint_(std::move(readHint))
@@ -84,32 +56,25 @@ void FieldBehaviours::AddFocusHint(QWidget* w, const QString& hint)
     w->installEventFilter(this);
 }
 
-EntryGuard* FieldBehaviours::GuardNumberBox(QLineEdit* w, EntryGuard::NumberKeys keys)
-{
-    auto* guard = new EntryGuard(w, keys, showHint_);
-    guard->setStatusReader(readHint_);
-    return guard;
-}
-
 void FieldBehaviours::AddKeyFilter(QLineEdit* w)
 {
     w->installEventFilter(this);
-    keyFiltered_.insert(w, GuardNumberBox(w, EntryGuard::NumberKeys::Filtered));
+    keyFiltered_.insert(w, new NumberGuard(w, NumberGuard::Keys::Filtered, showHint_, readHint_));
 }
 
 void FieldBehaviours::AddUnfilteredNumberBox(QLineEdit* w)
 {
-    GuardNumberBox(w, EntryGuard::NumberKeys::Unfiltered);
+    new NumberGuard(w, NumberGuard::Keys::Unfiltered, showHint_, readHint_);
 }
 
 void FieldBehaviours::KeepCharacters(QLineEdit* w, std::function<bool(char32_t)> holds)
 {
-    new EntryGuard(w, std::move(holds), showHint_);
+    new TextGuard(w, std::move(holds), showHint_);
 }
 
 void FieldBehaviours::KeepCharacters(TextArea* w, std::function<bool(char32_t)> holds)
 {
-    new EntryGuard(w, std::move(holds), showHint_);
+    new TextGuard(w, std::move(holds), showHint_);
 }
 
 void FieldBehaviours::GuardWheel(QWidget* w)
@@ -131,10 +96,15 @@ void FieldBehaviours::GuardWheels(QWidget* root)
 
 bool FieldBehaviours::eventFilter(QObject* watched, QEvent* event)
 {
+    // A typed text that the number box's guard refuses is typed without the
+    // characters the filter drops; the paste keys are the guard's.
     if (event->type() == QEvent::KeyPress)
-        if (EntryGuard* guard = keyFiltered_.value(watched))
-            return FilterKey(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event),
-                             guard);
+        if (NumberGuard* guard = keyFiltered_.value(watched)) {
+            const QString typed = static_cast<QKeyEvent*>(event)->text();
+            if (guard->TakesKey(typed, true)) return false;
+            TypeIntoNumberField(static_cast<QLineEdit*>(watched), typed);
+            return true;
+        }
     switch (event->type()) {
     case QEvent::Wheel:
         if (wheelGuarded_.contains(watched) && !static_cast<QWidget*>(watched)->hasFocus()) {

@@ -5,10 +5,10 @@
 //   and again when the window shows while the control holds its focus;
 // - the numeric key filter: a number box takes only digits and the full stop
 //   as typed keys, a refused character dropped with its reason in the hint
-//   sink until the next key taken or focus move; a paste, a drop or an input
-//   method's text goes through the number box's entry guard (EntryGuard),
-//   which tells the hint sink why it refused a paste;
-// - the entry guard of text boxes (EntryGuard);
+//   sink until the next key taken or focus move; its entry guard
+//   (NumberGuard) judges each key, and a paste, a drop or an input method's
+//   text, telling the hint sink why it refused one;
+// - the entry guard of text boxes (TextGuard);
 // - the wheel guard: the mouse wheel changes a control only while it has the
 //   focus, never while the pointer merely passes over it.
 #pragma once
@@ -19,13 +19,12 @@
 #include <QString>
 #include <functional>
 
-#include "platform/EntryGuard.h"
-
 class QLineEdit;
 class QWidget;
 
 namespace vemora {
 
+class NumberGuard;
 class TextArea;
 
 class FieldBehaviours : public QObject
@@ -44,7 +43,7 @@ class FieldBehaviours : public QObject
     // its outer blanks and line ends.
     void AddUnfilteredNumberBox(QLineEdit* w);
     // A text box that takes only characters for which `holds` is true (see
-    // EntryGuard); its refusals go to the hint sink.
+    // TextGuard); its refusals go to the hint sink.
     void KeepCharacters(QLineEdit* w, std::function<bool(char32_t)> holds);
     void KeepCharacters(TextArea* w, std::function<bool(char32_t)> holds);
     void GuardWheel(QWidget* w);
@@ -55,13 +54,11 @@ class FieldBehaviours : public QObject
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    EntryGuard* GuardNumberBox(QLineEdit* w, EntryGuard::NumberKeys keys);
-
     std::function<void(const QString&)> showHint_;
     std::function<QString()> readHint_;
     QHash<QObject*, QString> focusHints_;
     // The number boxes whose keys are filtered, with their entry guards.
-    QHash<QObject*, EntryGuard*> keyFiltered_;
+    QHash<QObject*, NumberGuard*> keyFiltered_;
     QSet<QObject*> wheelGuarded_;
 };
 

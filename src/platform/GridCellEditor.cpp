@@ -39,18 +39,19 @@ GridCellEditor::GridCellEditor(FlexGrid* grid, TextBox* editor, CellEditRules ru
     connect(editor_, &TextBox::KeyDown, this, &GridCellEditor::editor_KeyDown);
     connect(editor_, &TextBox::KeyPress, this, &GridCellEditor::editor_KeyPress);
     connect(editor_, &TextBox::Change, this, &GridCellEditor::editor_Change);
-    guard_ = new EntryGuard(
+    guard_ = new NumberGuard(
         editor_, [this] { return isOpen() && EditorFiltered(boundRow_, boundCol_); },
         [this](const QString& reason) {
             if (showStatus_) showStatus_(reason);
-        });
+        },
+        [this] { return readStatus_ ? readStatus_() : QString(); });
 }
 
 void GridCellEditor::setStatusLine(std::function<void(const QString&)> show,
                                    std::function<QString()> read)
 {
     showStatus_ = std::move(show);
-    guard_->setStatusReader(std::move(read));
+    readStatus_ = std::move(read);
 }
 
 bool GridCellEditor::Filtered(int col) const
@@ -226,11 +227,7 @@ void GridCellEditor::grid_KeyPress(int& ascii)
     const int col = grid_->Col();
     const int key = ascii;
     ascii = 0; // the grid itself never edits a cell
-    if (Filtered(row, col) && !isNumericKey(key, true)) {
-        guard_->RefuseKey(static_cast<char32_t>(key));
-        return;
-    }
-    guard_->EndKeyRefusal();
+    if (!guard_->TakesKey(QChar(key), Filtered(row, col))) return;
     if (col < rules_.lockedCols) return;
     if (Contains(rules_.lockedRows, row)) {
         discard_();
@@ -315,12 +312,10 @@ void GridCellEditor::editor_KeyDown(int& keyCode, int)
 void GridCellEditor::editor_KeyPress(int& ascii)
 {
     if (!isOpen()) return;
-    if (EditorFiltered(boundRow_, boundCol_) && !isNumericKey(ascii, true)) {
-        guard_->RefuseKey(static_cast<char32_t>(ascii));
+    if (!guard_->TakesKey(QChar(ascii), EditorFiltered(boundRow_, boundCol_))) {
         ascii = 0;
         return;
     }
-    guard_->EndKeyRefusal();
     if (ascii == keycode::Return) {
         ascii = 0;
         Close();

@@ -7,7 +7,7 @@
 // editor into that cell and closes it.
 //
 // A paste or a drop into the editor goes through its entry guard
-// (EntryGuard): outer blanks and line ends go, and on a cell that filters
+// (NumberGuard): outer blanks and line ends go, and on a cell that filters
 // its keys a text the filter would change is refused whole, the reason on
 // the status line; so is a printable key the filter drops, until the next
 // key taken, paste or focus move.
@@ -32,7 +32,7 @@
 namespace vemora {
 
 class FlexGrid;
-class EntryGuard;
+class NumberGuard;
 class TextBox;
 
 // Which cells of one grid take keys and how.
@@ -76,8 +76,7 @@ class GridCellEditor : public QObject
     // Where the editor's entry guard writes why it refused a paste or a
     // typed key, and where it reads what the line shows (put back after a
     // refused key).
-    void setStatusLine(std::function<void(const QString&)> show,
-                       std::function<QString()> read = {});
+    void setStatusLine(std::function<void(const QString&)> show, std::function<QString()> read);
 
     // Lays the editor over the current cell, with the cell's text, font and
     // alignment, the caret at the end, and gives it the focus.
@@ -128,7 +127,8 @@ class GridCellEditor : public QObject
     int boundRow_ = -1;
     int boundCol_ = -1;
     std::function<void(const QString&)> showStatus_;
-    EntryGuard* guard_ = nullptr;
+    std::function<QString()> readStatus_;
+    NumberGuard* guard_ = nullptr;
 };
 
 } // namespace vemora
