@@ -26,6 +26,7 @@
 #include "platform/ScrollBar.h"
 #include "platform/TimesFont.h"
 #include "platform/Twips.h"
+#include "project/ProjectYears.h"
 
 namespace vemora {
 
@@ -192,7 +193,7 @@ void frmViewRoughness::Form_Load()
     hscYears->setMin(1);
     hscYears->setMax(std::max<int>(1, ctx.store.DesignLife));
     hscYears->setValue(1);
-    lblYear->setText(QString::number(ctx.store.SupplyStartYear));
+    lblYear->setText(QString::number(OperatingCalendarYear(ctx.store, 1)));
 
     for (int s = 0; s < CalibrationScenarioCount; ++s) {
         const ScenarioCalibration& result = ctx.calibration.results[static_cast<size_t>(s)];
@@ -264,7 +265,7 @@ void frmViewRoughness::chkHydraulic_Click()
 // The year changes at once; the drawing follows at the next redraw.
 void frmViewRoughness::hscYears_Change()
 {
-    lblYear->setText(QString::number(ctx.store.SupplyStartYear + hscYears->Value() - 1));
+    lblYear->setText(QString::number(OperatingCalendarYear(ctx.store, hscYears->Value())));
     ctx.view.SelectedYear = static_cast<int16_t>(hscYears->Value());
 }
 
