@@ -14,8 +14,8 @@
 
 #include "project/ProjectFile.h"
 #include "project/RecordCodec.h"
+#include "project/test_files.h"
 #include "support/FileAccess.h"
-#include "test_files.h"
 
 namespace vemora {
 namespace {

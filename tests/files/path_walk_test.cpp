@@ -15,8 +15,8 @@
 #include "files/SafeReplace.h"
 #include "project/ProjectFile.h"
 #include "project/RecordCodec.h"
+#include "project/test_files.h"
 #include "support/PlantedLink.h"
-#include "test_files.h"
 
 namespace vemora {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "files/FileStamp.h"
 #include "files/SafeReplace.h"
-#include "test_files.h"
+#include "project/test_files.h"
 
 namespace vemora {
 namespace {
