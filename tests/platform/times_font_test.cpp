@@ -1,32 +1,15 @@
-// The face the windows, graphs and pages are laid out in: one helper makes
-// it, and no other source file names it.
+// The face the windows, graphs and pages are laid out in: no source file but
+// the helper that makes it names it.
 #include <gtest/gtest.h>
 
-#include <QFont>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include "platform/TimesFont.h"
 
 namespace vemora {
 namespace {
 
 namespace fs = std::filesystem;
-
-TEST(TimesFont, IsTheSerifFaceAtTheSizeAndWeightAskedFor)
-{
-    const QFont bold = TimesFont(9.75, true);
-    EXPECT_EQ(bold.family(), QStringLiteral("Times New Roman"));
-    EXPECT_EQ(bold.styleHint(), QFont::Serif);
-    EXPECT_DOUBLE_EQ(bold.pointSizeF(), 9.75);
-    EXPECT_TRUE(bold.bold());
-
-    const QFont plain = TimesFont(10);
-    EXPECT_DOUBLE_EQ(plain.pointSizeF(), 10);
-    EXPECT_FALSE(plain.bold());
-    EXPECT_EQ(TimesNewRoman(), QStringLiteral("Times New Roman"));
-}
 
 // Comments may name the face; code reads it from the helper.
 TEST(TimesFont, NoOtherSourceFileNamesTheFaceInItsCode)
