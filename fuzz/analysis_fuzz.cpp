@@ -10,7 +10,6 @@
 
 #include "engine/AnalysisRun.h"
 #include "engine/ResultsStore.h"
-#include "project/ProfileNodes.h"
 #include "project/ProjectStore.h"
 #include "project/RecordCheck.h"
 #include "project/RecordCodec.h"
@@ -82,8 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // depend on what an earlier one left in it.
     static const auto results = std::make_unique<ResultsStore>();
     auto store = std::make_unique<ProjectStore>();
-    CopyRecordToStore(rec, *store);
-    store->NodeCount = ProfileNodeCount(*store);
+    StoreFromRecord(rec, *store);
     const AnalysisOutcome outcome = RunAnalysis(*store, *results, store->SupervisionFees);
     if (outcome.Status == AnalysisStatus::Completed) {
         ++reach.completed;

@@ -13,7 +13,6 @@
 #include <memory>
 #include <string>
 
-#include "project/ProfileNodes.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectStore.h"
 #include "project/RecordCheck.h"
@@ -96,8 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ++(status == FileStatus::Ok ? reach.opened : reach.refused);
     if (status == FileStatus::Ok) {
         auto store = std::make_unique<ProjectStore>();
-        CopyRecordToStore(read, *store);
-        store->NodeCount = ProfileNodeCount(*store);
+        StoreFromRecord(read, *store);
         if (store->NodeCount < 2 || store->NodeCount > MaxNodes) Fail("node count");
         saved = read;
         CopyStoreToRecord(*store, saved);

@@ -2,7 +2,6 @@
 
 #include "app/AppContext.h"
 #include "app/SaveChecks.h"
-#include "project/ProfileNodes.h"
 #include "project/RecordCodec.h"
 #include "project/RecordStore.h"
 
@@ -42,8 +41,7 @@ SaveImage TakeInputOnScreen(AppContext& ctx)
         filled.ProjectRec = ctx.store.ProjectRec; // the record stays the file's
         ctx.store = std::move(filled);
     } else {
-        CopyRecordToStore(ctx.store.ProjectRec, ctx.store);
-        ctx.store.NodeCount = ProfileNodeCount(ctx.store); // as the profile grid's fill sets it
+        StoreFromRecord(ctx.store.ProjectRec, ctx.store);
     }
     return image;
 }

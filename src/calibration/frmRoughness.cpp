@@ -42,14 +42,9 @@ const char* const ResultHeadings[] = {"Calculated between",     "Colebrook-White
 // What each measurement row holds, for the messages about its cells.
 const char* const RowQuantities[] = {"", "accumulated length", "elevation", "measured pressure"};
 
-QString Utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString ValueText(const std::optional<double>& value)
 {
-    return value ? Utf8(FormatGeneral(static_cast<float>(*value))) : QString();
+    return value ? QString::fromUtf8(FormatGeneral(static_cast<float>(*value))) : QString();
 }
 
 void SetHeading(FlexGrid* grid, int row, int col, const QString& text)
@@ -171,13 +166,14 @@ void frmRoughness::Form_Load()
     const ProfilePlotData plot = PrepareProfilePlotData(ctx.store);
     comAccLength->clear();
     for (int i = 1; i <= plot.NodeCount; ++i)
-        comAccLength->addItem(Utf8(FormatThreeDecimals(plot.PlotDistance[static_cast<size_t>(i)])));
+        comAccLength->addItem(
+            QString::fromUtf8(FormatThreeDecimals(plot.PlotDistance[static_cast<size_t>(i)])));
     comAccLength->setCurrentIndex(plot.NodeCount > 0 ? 0 : -1);
 
     for (const Unit& unit : FlowUnits)
         comFlowrateUnits->addItem(QString::fromUtf8(unit.Text));
     for (std::string_view text : CalibrationPressureUnitTexts())
-        comPressureUnits->addItem(Utf8(text));
+        comPressureUnits->addItem(QString::fromUtf8(text));
     comFlowrateUnits->setCurrentIndex(DefaultUnitCode);
     comPressureUnits->setCurrentIndex(DefaultUnitCode);
 
@@ -362,7 +358,9 @@ void frmRoughness::ShowResults()
         const auto texts = CalibrationGridTexts(section);
         for (int r = 1; r < 8; ++r)
             msgRoughnessResults->setTextMatrix(
-                r, j, section.measured ? Utf8(texts[static_cast<size_t>(r - 1)]) : QString());
+                r, j,
+                section.measured ? QString::fromUtf8(texts[static_cast<size_t>(r - 1)])
+                                 : QString());
     }
     msgRoughnessResults->setCol(1);
     msgRoughnessResults->setRow(1);

@@ -26,6 +26,7 @@
 #include "platform/ScrollBar.h"
 #include "platform/TimesFont.h"
 #include "platform/Twips.h"
+#include "project/ProjectYears.h"
 
 namespace vemora {
 
@@ -33,11 +34,6 @@ namespace {
 
 constexpr int SideLeft = 7500;
 constexpr int SideWidth = 2940;
-
-QString Utf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLabel* MakeImage(QWidget* parent, const QPixmap& picture, int left, int top)
 {
@@ -182,7 +178,8 @@ void frmViewRoughness::Form_Load()
     comBegin->clear();
     comEnd->clear();
     for (int i = 1; i <= plot.NodeCount; ++i) {
-        const QString text = Utf8(FormatThreeDecimals(plot.PlotDistance[static_cast<size_t>(i)]));
+        const QString text =
+            QString::fromUtf8(FormatThreeDecimals(plot.PlotDistance[static_cast<size_t>(i)]));
         comBegin->addItem(text);
         comEnd->addItem(text);
     }
@@ -192,7 +189,7 @@ void frmViewRoughness::Form_Load()
     hscYears->setMin(1);
     hscYears->setMax(std::max<int>(1, ctx.store.DesignLife));
     hscYears->setValue(1);
-    lblYear->setText(QString::number(ctx.store.SupplyStartYear));
+    lblYear->setText(QString::number(OperatingCalendarYear(ctx.store, 1)));
 
     for (int s = 0; s < CalibrationScenarioCount; ++s) {
         const ScenarioCalibration& result = ctx.calibration.results[static_cast<size_t>(s)];
@@ -200,7 +197,7 @@ void frmViewRoughness::Form_Load()
             std::any_of(result.sections.begin(), result.sections.end(),
                         [](const CalibrationSection& section) { return section.measured; });
         QString flow;
-        if (calculated && result.flow) flow = Utf8(FormatThreeDecimals(*result.flow));
+        if (calculated && result.flow) flow = QString::fromUtf8(FormatThreeDecimals(*result.flow));
         QCheckBox* box = chkScenario[static_cast<size_t>(s)];
         box->setText(calculated ? QStringLiteral("Scenario %1 (Q = %2 m³/s)").arg(s + 1).arg(flow)
                                 : QStringLiteral("Scenario %1 (Q =  m³/s)").arg(s + 1));
@@ -217,11 +214,11 @@ void frmViewRoughness::DrawRoughnessProfilePlot()
     solved_ = solution.Status == HydraulicsStatus::Ok;
     const int year =
         std::clamp<int>(ctx.view.SelectedYear, 1, std::max<int>(1, ctx.store.DesignLife));
-    lblKs->setText(Utf8(RoughnessCaption(ctx.store, ctx.results, year, solved_)));
+    lblKs->setText(QString::fromUtf8(RoughnessCaption(ctx.store, ctx.results, year, solved_)));
     hscYears->setMax(std::max<int>(1, ctx.store.DesignLife));
     if (!solved_)
-        ctx.ui.msgBox(Utf8(GradelineFailureText(solution)), MsgButtons::OK, MsgIcon::Exclamation,
-                      QStringLiteral("Vemora"), this);
+        ctx.ui.msgBox(QString::fromUtf8(GradelineFailureText(solution)), MsgButtons::OK,
+                      MsgIcon::Exclamation, QStringLiteral("Vemora"), this);
 
     ProfileView view;
     view.BeginNode = comBegin->currentIndex() + 1;
@@ -239,8 +236,8 @@ void frmViewRoughness::DrawRoughnessProfilePlot()
     drawnHeader_ = HeaderTextsOf(ctx.store);
     switch (drawn.Status) {
     case ProfileStatus::Drawn:
-        lblFlowrate->setText(Utf8(drawn.Captions.FlowRate));
-        lblPumping->setText(Utf8(drawn.Captions.PumpingHead));
+        lblFlowrate->setText(QString::fromUtf8(drawn.Captions.FlowRate));
+        lblPumping->setText(QString::fromUtf8(drawn.Captions.PumpingHead));
         break;
     case ProfileStatus::NoSection:
         ctx.ui.msgBox(QString::fromLatin1(SelectDistancesMessage), MsgButtons::OK,
@@ -264,7 +261,7 @@ void frmViewRoughness::chkHydraulic_Click()
 // The year changes at once; the drawing follows at the next redraw.
 void frmViewRoughness::hscYears_Change()
 {
-    lblYear->setText(QString::number(ctx.store.SupplyStartYear + hscYears->Value() - 1));
+    lblYear->setText(QString::number(OperatingCalendarYear(ctx.store, hscYears->Value())));
     ctx.view.SelectedYear = static_cast<int16_t>(hscYears->Value());
 }
 
@@ -317,8 +314,8 @@ void frmViewRoughness::sscHelp_Click()
 void frmViewRoughness::picGraph_MouseMove(int, int, double x, double y)
 {
     const ProfileReadOut at = ReadProfile(frame_, ctx.store, x, y);
-    lblX->setText(Utf8(at.Distance));
-    lblY->setText(Utf8(at.Elevation));
+    lblX->setText(QString::fromUtf8(at.Distance));
+    lblY->setText(QString::fromUtf8(at.Elevation));
 }
 
 void frmViewRoughness::picGraph_MouseDown(int button, int, double, double)

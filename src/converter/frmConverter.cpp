@@ -58,11 +58,6 @@ QComboBox* UnitList(QWidget* parent, const char* name, int top)
     return list;
 }
 
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // How many pixels the text field of `list` lacks for the widest unit text
 // of any group.
 int MissingUnitTextWidth(const QComboBox* list)
@@ -76,7 +71,8 @@ int MissingUnitTextWidth(const QComboBox* list)
     int widest = 0;
     for (std::size_t g = 0; g < UnitGroupNames().size(); ++g)
         for (const ConversionUnit& unit : GroupUnits(static_cast<UnitGroup>(g)))
-            widest = std::max(widest, list->fontMetrics().horizontalAdvance(FromUtf8(unit.text)));
+            widest = std::max(widest,
+                              list->fontMetrics().horizontalAdvance(QString::fromUtf8(unit.text)));
     // A few pixels for the text's own margin inside the field.
     return std::max(0, widest + 4 - field);
 }
@@ -162,7 +158,7 @@ void frmConverter::WidenForUnitTexts()
 void frmConverter::Form_Load()
 {
     for (std::string_view name : UnitGroupNames())
-        lstUnit->addItem(FromUtf8(name));
+        lstUnit->addItem(QString::fromUtf8(name));
     lstUnit->setCurrentRow(0);
 }
 
@@ -179,7 +175,7 @@ void frmConverter::lstUnit_Click()
         list->clear();
         if (!group) continue;
         for (const ConversionUnit& unit : GroupUnits(*group))
-            list->addItem(FromUtf8(unit.text));
+            list->addItem(QString::fromUtf8(unit.text));
     }
     for (QComboBox* list : comUnit)
         list->setCurrentIndex(list->count() > 0 ? 0 : -1);
@@ -210,8 +206,8 @@ void frmConverter::sscConvert_Click()
         comUnit[0]->currentText().toStdString(), comUnit[1]->currentText().toStdString(),
         txtConvert->text().toStdString(), line);
     if (status != ConversionStatus::Ok) {
-        ctx_.ui.msgBox(FromUtf8(ConversionErrorMessage), MsgButtons::OK, MsgIcon::Exclamation,
-                       QStringLiteral("Vemora"), this);
+        ctx_.ui.msgBox(QString::fromUtf8(ConversionErrorMessage), MsgButtons::OK,
+                       MsgIcon::Exclamation, QStringLiteral("Vemora"), this);
         return;
     }
     lblConvert->setText(QString::fromStdString(line));

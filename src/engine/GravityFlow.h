@@ -8,11 +8,6 @@
 
 namespace vemora {
 
-// The lowest pressure head a node may have, m (a 4-byte real, as the heads
-// are compared): a gravity flow that leaves a node at or below it is lowered,
-// and a pumping gradeline is raised until no node lies below it.
-constexpr float PressureHeadLimit = -1.0f;
-
 struct GravityFlow
 {
     double Flow = 0;          // m³/s

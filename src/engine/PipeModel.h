@@ -11,6 +11,11 @@
 
 namespace vemora {
 
+// The lowest pressure head a node may have, m (a 4-byte real, as the heads
+// are compared): a gravity flow that leaves a node at or below it is lowered,
+// and a pumping gradeline is raised until no node lies below it.
+constexpr float PressureHeadLimit = -1.0f;
+
 // Year-independent pipe data, index 1..n (n = NodeCount). Section j runs from
 // node j to node j + 1 with the data of node j; index n is the outlet of the
 // last node into the end reservoir, which has no length.

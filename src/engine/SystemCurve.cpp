@@ -8,11 +8,11 @@
 namespace vemora {
 namespace {
 
-// Lift that brings the lowest pressure head (a 4-byte real) up to -1 m.
+// Lift that brings the lowest pressure head (a 4-byte real) up to the limit.
 double MinimumPressureLift(double lowestHead)
 {
     const float m = ToFloat(lowestHead);
-    return m < -1.0f ? static_cast<double>(-1.0f - m) : 0.0;
+    return m < PressureHeadLimit ? static_cast<double>(PressureHeadLimit - m) : 0.0;
 }
 
 } // namespace
@@ -100,7 +100,7 @@ float SystemHeadByNodes(const PipeModel& m, const std::vector<double>& c, float 
     level[m.n] = endLevel;
     for (int k = m.n - 1; k >= 1; --k)
         level[k] = level[k + 1] + c[k] * x;
-    double lowest = -1.0;
+    double lowest = PressureHeadLimit;
     for (int k = 1; k <= m.n; ++k)
         lowest = std::min(lowest, level[k] - m.z[k]);
     return ToFloat(level[1] + MinimumPressureLift(lowest) - startLevel);

@@ -94,7 +94,7 @@ class SystemCurve
     float HeadFrom(double lowestHead, double x) const
     {
         const float lowest = static_cast<float>(lowestHead);
-        const double lift = KeptOrZero(lowest < -1.0f, -1.0f - lowest);
+        const double lift = KeptOrZero(lowest < PressureHeadLimit, PressureHeadLimit - lowest);
         return static_cast<float>(endLevel_ + slopeNode1_ * x + lift - startLevel_);
     }
 

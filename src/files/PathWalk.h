@@ -48,16 +48,16 @@ struct WalkedPath
 // (a file to be made); every folder before it must. False for a link that
 // is another user's in a shared folder (IsAnotherUsersInSharedFolder), which
 // may have been planted there to lead a save onto a file of the user's; for
-// more than 40 links; and for a folder that
-// cannot be looked at. Every failure sets `why`, the system's refusals worded
-// for `use`. Without `followName` a link at the file's name is the file
-// itself (still refused when planted).
+// more than 40 links; and for a folder that cannot be looked at. Every
+// failure sets `why`, the system's refusals worded for `use`. Without
+// `followName` a link at the file's name is the file itself (still refused
+// when planted).
 bool WalkPath(const std::string& path, WalkedPath& out, std::string& why, FileUse use,
               bool followName = true);
 
 // Removes the file `path` names; a link at its name (one of the user's own)
-// is removed itself, as unlink does. A missing file is named as the file, any other
-// refusal is the folder's.
+// is removed itself, as unlink does. A missing file is named as the file,
+// any other refusal is the folder's.
 bool DeleteFile(const std::string& path, std::string& why);
 
 } // namespace vemora

@@ -61,11 +61,6 @@ QLabel* Picture(QWidget* parent, const char* name, int left, int top, int side)
     return image;
 }
 
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 frmImport::frmImport(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
@@ -247,7 +242,7 @@ void frmImport::PasteClipboardText()
     clipboardText_ = ctx_.ui.clipboardText();
     lblPaste->hide();
     if (clipboardText_.isEmpty()) {
-        ctx_.ui.msgBox(FromUtf8(NothingToPasteMessage), MsgButtons::OK, MsgIcon::Question,
+        ctx_.ui.msgBox(QString::fromUtf8(NothingToPasteMessage), MsgButtons::OK, MsgIcon::Question,
                        QStringLiteral("Vemora: Error"), this);
         return;
     }
@@ -265,7 +260,7 @@ void frmImport::PasteClipboardText()
 bool frmImport::ParsePastedProfileTable()
 {
     if (lblPaste->isHidden()) {
-        ctx_.ui.msgBox(FromUtf8(NoPastedDataMessage), MsgButtons::OK, MsgIcon::Exclamation,
+        ctx_.ui.msgBox(QString::fromUtf8(NoPastedDataMessage), MsgButtons::OK, MsgIcon::Exclamation,
                        ErrorTitle, this);
         return false;
     }

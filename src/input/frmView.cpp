@@ -25,6 +25,7 @@
 #include "platform/ScrollBar.h"
 #include "platform/TimesFont.h"
 #include "platform/Twips.h"
+#include "project/ProjectYears.h"
 
 namespace vemora {
 
@@ -140,7 +141,7 @@ void frmView::ShowProfile()
         hscYears->setMax(DesignYears(ctx.store));
         hscYears->setValue(1);
     }
-    lblYear->setText(QString::number(ctx.store.SupplyStartYear));
+    lblYear->setText(QString::number(OperatingCalendarYear(ctx.store, 1)));
     DrawProfilePlot();
 }
 
@@ -204,7 +205,7 @@ void frmView::chkHydraulic_Click()
 // Chooses the year only; the plot waits for a View.
 void frmView::hscYears_Change()
 {
-    lblYear->setText(QString::number(hscYears->Value() + ctx.store.SupplyStartYear - 1));
+    lblYear->setText(QString::number(OperatingCalendarYear(ctx.store, hscYears->Value())));
     ctx.view.SelectedYear = static_cast<int16_t>(hscYears->Value());
 }
 

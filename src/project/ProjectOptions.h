@@ -26,6 +26,12 @@ constexpr int16_t Epoxy = 0;  // epoxy coated: no lining thickness
 constexpr int16_t Mortar = 1; // cement mortar or other
 } // namespace LiningOption
 
+// The named values are the codes every saved file holds: renumbered, they
+// would turn each project's options over.
+static_assert(DemandOption::Fixed == 0 && DemandOption::Varying == 1);
+static_assert(PumpingOption::OperatingFlowRate == 0 && PumpingOption::PumpCurve == 1);
+static_assert(LiningOption::Epoxy == 0 && LiningOption::Mortar == 1);
+
 template <typename Project> bool HasVaryingDemand(const Project& p)
 {
     return p.DemandMode == DemandOption::Varying;

@@ -1,6 +1,7 @@
 #include "project/RecordStore.h"
 
 #include "project/Currency.h"
+#include "project/ProfileNodes.h"
 #include "project/ProjectOptions.h"
 #include "project/SystemType.h"
 #include "project/TextCodec.h"
@@ -144,6 +145,12 @@ void CopyRecordToStore(const ProjectRecord& rec, ProjectStore& s)
         s.PumpType = StoreText(rec.PumpType);
         s.PumpDescription = StoreText(rec.PumpDescription);
     }
+}
+
+void StoreFromRecord(const ProjectRecord& rec, ProjectStore& store)
+{
+    CopyRecordToStore(rec, store);
+    store.NodeCount = ProfileNodeCount(store);
 }
 
 void CopyStoreToRecord(const ProjectStore& s, ProjectRecord& rec)

@@ -9,7 +9,6 @@
 #include "../project/test_files.h"
 #include "SeedProjects.h"
 #include "engine/AnalysisRun.h"
-#include "project/ProfileNodes.h"
 #include "project/ProjectFile.h"
 #include "project/RecordCodec.h"
 
@@ -35,8 +34,7 @@ TEST(FuzzSeeds, SavedProjectsOpenAndAnalyseAsTheyDidInMemory)
         ASSERT_EQ(WriteProjectFile(path, test::SavedRecord(*seed.store), number), FileStatus::Ok);
         auto loaded = std::make_unique<ProjectStore>();
         ASSERT_EQ(ReadProjectFile(path, loaded->ProjectRec, number), FileStatus::Ok);
-        CopyRecordToStore(loaded->ProjectRec, *loaded);
-        loaded->NodeCount = ProfileNodeCount(*loaded);
+        StoreFromRecord(loaded->ProjectRec, *loaded);
         EXPECT_EQ(loaded->NodeCount, seed.store->NodeCount);
         auto fromFile = std::make_unique<ResultsStore>();
         ASSERT_EQ(RunAnalysis(*loaded, *fromFile, loaded->SupervisionFees).Status,

@@ -24,7 +24,6 @@
 #include "ResultsDigest.h"
 #include "SeedProjects.h"
 #include "engine/AnalysisRun.h"
-#include "project/ProfileNodes.h"
 #include "project/ProjectFile.h"
 #include "project/RecordStore.h"
 
@@ -70,8 +69,7 @@ std::unique_ptr<ProjectStore> OpenExample(const std::string& fileName)
     if (ReadProjectFile((Examples / fileName).string(), store->ProjectRec, number) !=
         FileStatus::Ok)
         return nullptr;
-    CopyRecordToStore(store->ProjectRec, *store);
-    store->NodeCount = ProfileNodeCount(*store);
+    StoreFromRecord(store->ProjectRec, *store);
     return store;
 }
 

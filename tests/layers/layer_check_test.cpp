@@ -4,8 +4,9 @@
 // without a row fails too. The plain C++ folders include no Qt header, and
 // the engine names no window or control. The system-type, currency and
 // unit-system codes are read and written only through their helpers outside
-// the project folder. No file in
-// src/ is over 600 lines and no function over 80.
+// the project folder. Only TimesFont.h names the Times face in code. No file
+// in src/ is over 600 lines and no function over 80, and every file-local
+// helper is named in PascalCase.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -246,6 +247,18 @@ TEST(Layers, ProjectCodesAreReadAndWrittenThroughTheirHelpers)
                                << Lines(wrong);
 }
 
+// The face the windows, graphs and pages are laid out in; comments may name it.
+TEST(Layers, OnlyTimesFontNamesTheFaceInCode)
+{
+    const std::regex face("\"Times New Roman\"");
+    std::vector<std::string> wrong;
+    for (const fs::path& file : SourceFiles(SourceDir / "src"))
+        if (file.filename() != "TimesFont.h")
+            for (const std::string& w : Matches(file, face, OutsideComment))
+                wrong.push_back(w);
+    EXPECT_TRUE(wrong.empty()) << "the face named outside TimesFont.h:" << Lines(wrong);
+}
+
 // ---- Sizes ---------------------------------------------------------------------
 
 constexpr int MaxFileLines = 600;
@@ -393,6 +406,40 @@ TEST(Sizes, NoFunctionIsOver80Lines)
     EXPECT_TRUE(wrong.empty()) << "functions over " << MaxFunctionLines
                                << " lines (brace to brace); cut them into named steps:"
                                << Lines(wrong);
+}
+
+// ---- Names ---------------------------------------------------------------------
+
+// A line at column 0, where clang-format sets what a namespace declares, that
+// names a function after its return type: a helper's head inside an unnamed
+// namespace. A member is indented or follows "::", a lambda held in a
+// variable follows "=", a macro has no return type, and the arguments of a
+// variable made by a constructor start with a number or a quote.
+const std::regex HelperHead(R"(^[A-Za-z_][\w:<>,\s*&]*[\s*&]([A-Za-z_]\w*)\s*\((?![\d"'-]))");
+
+TEST(Names, FileLocalHelpersArePascalCase)
+{
+    const std::regex pascal("[A-Z][A-Za-z0-9]*");
+    std::vector<std::string> wrong;
+    int helpers = 0;
+    for (const fs::path& file : SourceFiles(SourceDir / "src")) {
+        const std::vector<std::string> lines = ReadLines(file);
+        bool unnamed = false;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            std::smatch m;
+            if (lines[i] == "namespace {" || lines[i] == "} // namespace") {
+                unnamed = lines[i] == "namespace {";
+            } else if (unnamed && std::regex_search(lines[i], m, HelperHead)) {
+                ++helpers;
+                if (!std::regex_match(m[1].str(), pascal))
+                    wrong.push_back(fs::relative(file, SourceDir).string() + ":" +
+                                    std::to_string(i + 1) + ": " + m[1].str());
+            }
+        }
+    }
+    // The sources hold a few hundred helpers: finding none means the scan is broken.
+    EXPECT_GE(helpers, 200);
+    EXPECT_TRUE(wrong.empty()) << "file-local helpers not named in PascalCase:" << Lines(wrong);
 }
 
 } // namespace

@@ -40,9 +40,3 @@ TEST(Colours, ColourNumbersAreBlueGreenRed)
     EXPECT_EQ(toVbColor(QColor(255, 255, 0)), 0xFFFFu);
     EXPECT_EQ(toVbColor(vbColor(0x123456)), 0x123456u);
 }
-
-TEST(Colours, SystemColoursComeFromThePalette)
-{
-    EXPECT_EQ(vbColor(vbcolor::WindowBackground), QPalette().color(QPalette::Base));
-    EXPECT_EQ(vbColor(vbcolor::ButtonFace), QPalette().color(QPalette::Button));
-}

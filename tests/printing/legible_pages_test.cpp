@@ -12,7 +12,6 @@
 #include <filesystem>
 
 #include "ReportsFixture.h"
-#include "project/ProfileNodes.h"
 #include "project/RecordStore.h"
 #include "results/AnalysedProjects.h"
 #include "support/GrabDir.h"
@@ -349,8 +348,7 @@ std::unique_ptr<ProjectStore> FromFile(const std::filesystem::path& file)
     auto s = std::make_unique<ProjectStore>();
     int64_t record = 0;
     EXPECT_EQ(ReadProjectFile(file.string(), s->ProjectRec, record), FileStatus::Ok) << file;
-    CopyRecordToStore(s->ProjectRec, *s);
-    s->NodeCount = ProfileNodeCount(*s);
+    StoreFromRecord(s->ProjectRec, *s);
     return s;
 }
 

@@ -45,16 +45,5 @@ TEST(ProjectOptions, EachReadingOwnsItsCodeOnTheStoreAndTheRecord)
     ExpectEachReadingOwnsItsCode<ProjectRecord>();
 }
 
-// The named values are the codes the file holds.
-TEST(ProjectOptions, NamedValuesAreTheFileCodes)
-{
-    EXPECT_EQ(DemandOption::Fixed, 0);
-    EXPECT_EQ(DemandOption::Varying, 1);
-    EXPECT_EQ(PumpingOption::OperatingFlowRate, 0);
-    EXPECT_EQ(PumpingOption::PumpCurve, 1);
-    EXPECT_EQ(LiningOption::Epoxy, 0);
-    EXPECT_EQ(LiningOption::Mortar, 1);
-}
-
 } // namespace
 } // namespace vemora

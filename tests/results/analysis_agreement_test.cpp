@@ -8,7 +8,6 @@
 #include "ResultsWindowFixture.h"
 #include "app/AnalyseProject.h"
 #include "engine/NumberFormat.h"
-#include "project/ProfileNodes.h"
 #include "project/UnitTables.h"
 #include "support/KpjToolJson.h"
 #include "support/ToolAnalysis.h"
@@ -25,7 +24,6 @@ class AnalysisAgreementTest : public ResultsWindowTest
     {
         const std::string json = SaveAndAnalyseWithTool(project, folder, ctx.store);
         EXPECT_NE(json.find("\"status\": \"ok\""), std::string::npos) << json;
-        ctx.store.NodeCount = ProfileNodeCount(ctx.store);
         ctx.store.ProjectOpen = true;
         AnalysisObserver progress;
         EXPECT_EQ(AnalyseProject(ctx, progress).Status, AnalysisStatus::Completed);

@@ -19,7 +19,6 @@
 #include "engine/NumberFormat.h"
 #include "graphs/ProfileGraph.h"
 #include "platform/RecordingPageDevice.h"
-#include "project/ProfileNodes.h"
 #include "project/RecordCodec.h"
 #include "project/RecordStore.h"
 #include "reports/PrintRun.h"
@@ -68,8 +67,7 @@ ShownFigures FiguresOfRecord(const ProjectRecord& rec, bool& completed)
 {
     auto store = std::make_unique<ProjectStore>();
     auto results = std::make_unique<ResultsStore>();
-    CopyRecordToStore(rec, *store);
-    store->NodeCount = ProfileNodeCount(*store);
+    StoreFromRecord(rec, *store);
     completed =
         RunAnalysis(*store, *results, store->SupervisionFees).Status == AnalysisStatus::Completed;
     const ResultLabels labels = MakeResultLabels(*store, *results);

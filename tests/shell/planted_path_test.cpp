@@ -13,7 +13,7 @@ class PlantedPathTest : public ProjectFilesTest
     void SetUp() override
     {
         ProjectFilesTest::SetUp();
-        if (const std::string why = CannotPlantLinks(); !why.empty()) GTEST_SKIP() << why;
+        if (const std::string why = CannotActAsOtherUser(); !why.empty()) GTEST_SKIP() << why;
         ASSERT_TRUE(PlantBoth(dir.path().toStdString(), "victim.kpj", paths));
         FillGravity();
         ASSERT_TRUE(SaveAs("victim.kpj"));

@@ -19,6 +19,13 @@ namespace vemora::test {
 // The user "nobody", who owns none of the test's files.
 constexpr uid_t OtherUser = 65534;
 
+// Why the test's user cannot act as another user (give a file or a link to
+// one, plant a link or check access as one); empty when it can: only root may.
+inline std::string CannotActAsOtherUser()
+{
+    return ::geteuid() == 0 ? std::string() : "only root may act as another user";
+}
+
 // Without root no change is needed: the permission bits refuse the test's
 // own user as well (its files are its own, and chmod took its rights). The
 // thread keeps root's groups, so a test gives the group what it gives
@@ -28,11 +35,11 @@ class AsOtherUser
   public:
     AsOtherUser()
     {
-        if (::geteuid() == 0) ::setfsuid(OtherUser);
+        if (CannotActAsOtherUser().empty()) ::setfsuid(OtherUser);
     }
     ~AsOtherUser()
     {
-        if (::geteuid() == 0) ::setfsuid(0);
+        if (CannotActAsOtherUser().empty()) ::setfsuid(0);
     }
     AsOtherUser(const AsOtherUser&) = delete;
     AsOtherUser& operator=(const AsOtherUser&) = delete;

@@ -16,12 +16,6 @@
 
 namespace vemora::test {
 
-// Why the test's user cannot plant a link as another user; empty when it can.
-inline std::string CannotPlantLinks()
-{
-    return ::geteuid() == 0 ? std::string() : "only root may act as another user";
-}
-
 // Makes `folder` sticky and world-writable, like /tmp.
 inline void MakeShared(const std::string& folder)
 {

@@ -29,7 +29,7 @@ inline std::string ToolAnalysisJson(const std::string& path, const TempFolder& f
 
 // Saves the project in `folder` (the nodes past its profile unused, as a
 // saved file holds them), has the tool analyse the file, and reads the same
-// file back into `store`. The tool's JSON.
+// file back into `store` as a file is analysed (StoreFromRecord). The tool's JSON.
 inline std::string SaveAndAnalyseWithTool(ProjectStore& project, const TempFolder& folder,
                                           ProjectStore& store)
 {
@@ -43,7 +43,7 @@ inline std::string SaveAndAnalyseWithTool(ProjectStore& project, const TempFolde
 
     ProjectRecord rec;
     EXPECT_EQ(ReadProjectFile(path, rec, record), FileStatus::Ok);
-    CopyRecordToStore(rec, store);
+    StoreFromRecord(rec, store);
     return json;
 }
 

@@ -57,7 +57,7 @@ bool EndsAsAWholePdf(const std::string& bytes)
 // keeps every byte.
 TEST(PlantedLinkTools, KpjToolAndPrintToolRefuseAPlantedLink)
 {
-    if (const std::string why = test::CannotPlantLinks(); !why.empty()) GTEST_SKIP() << why;
+    if (const std::string why = test::CannotActAsOtherUser(); !why.empty()) GTEST_SKIP() << why;
     test::TempFolder folder, logs;
     test::PlantedPaths kpj, pdf;
     ASSERT_TRUE(test::PlantBoth(folder.Path().string(), "victim.kpj", kpj));

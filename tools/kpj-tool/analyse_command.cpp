@@ -14,7 +14,6 @@
 #include "engine/ResultsStore.h"
 #include "file_messages.h"
 #include "json.h"
-#include "project/ProfileNodes.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectStore.h"
 #include "project/RecordStore.h"
@@ -154,8 +153,7 @@ int RunAnalyseCommand(const std::vector<std::string>& args)
     }
     auto store = std::make_unique<vemora::ProjectStore>();
     auto results = std::make_unique<vemora::ResultsStore>();
-    vemora::CopyRecordToStore(rec, *store);
-    store->NodeCount = vemora::ProfileNodeCount(*store);
+    vemora::StoreFromRecord(rec, *store);
     const float supervision = options.hasSupervision ? options.supervision : store->SupervisionFees;
 
     const vemora::AnalysisOutcome outcome = vemora::RunAnalysis(*store, *results, supervision);

@@ -9,31 +9,13 @@
 
 #include "files/FileStamp.h"
 #include "files/SafeReplace.h"
-#include "test_files.h"
+#include "project/test_files.h"
 
 namespace vemora {
 namespace {
 
 using test::TempFolder;
 using test::WriteBytes;
-
-TEST(FileStamp, TakesEachPartFromTheStat)
-{
-    struct stat info
-    {
-    };
-    info.st_dev = 7;
-    info.st_ino = 1234567;
-    info.st_size = 4096;
-    info.st_mtim.tv_sec = 1700000000;
-    info.st_mtim.tv_nsec = 250;
-    const FileStamp stamp = StampOf(info);
-    EXPECT_EQ(stamp.device, 7u);
-    EXPECT_EQ(stamp.inode, 1234567u);
-    EXPECT_EQ(stamp.size, 4096);
-    EXPECT_EQ(stamp.modifiedSeconds, 1700000000);
-    EXPECT_EQ(stamp.modifiedNanoseconds, 250);
-}
 
 TEST(FileStamp, IsTheStatOfTheFileAPathNames)
 {

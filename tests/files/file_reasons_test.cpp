@@ -14,8 +14,8 @@
 
 #include "project/ProjectFile.h"
 #include "project/RecordCodec.h"
+#include "project/test_files.h"
 #include "support/FileAccess.h"
-#include "test_files.h"
 
 namespace vemora {
 namespace {
@@ -146,7 +146,7 @@ TEST(FileReasons, SaveSaysWhenTheFileOrItsFolderIsReadOnly)
                                                     perms::others_read | perms::others_exec);
     {
         test::AsOtherUser other;
-        if (::geteuid() == 0) { // else the folder refuses first
+        if (test::CannotActAsOtherUser().empty()) { // else the folder refuses first
             EXPECT_EQ(SaveRefusal(theirs), "You may not write this file.");
         }
         EXPECT_EQ(SaveRefusal(folder.File("new.kpj")), "You may not write in this folder.");
@@ -201,7 +201,7 @@ bool LinkOwnedBy(const std::string& target, const std::string& link, uid_t owner
 
 TEST(PlantedLinks, ALinkOfAnotherUserInASharedFolderIsNotFollowed)
 {
-    if (::geteuid() != 0) GTEST_SKIP() << "only root may give a link to another user";
+    if (const std::string why = test::CannotActAsOtherUser(); !why.empty()) GTEST_SKIP() << why;
     TempFolder home;
     const std::string target = home.File("report.kpj");
     const std::string bytes = test::PatternBytes(33300, 7);
@@ -233,7 +233,7 @@ TEST(PlantedLinks, ALinkOfAnotherUserInASharedFolderIsNotFollowed)
 
 TEST(PlantedLinks, EveryOtherLinkIsFollowed)
 {
-    if (::geteuid() != 0) GTEST_SKIP() << "only root may give a link to another user";
+    if (const std::string why = test::CannotActAsOtherUser(); !why.empty()) GTEST_SKIP() << why;
     TempFolder home;
     const std::string target = home.File("report.kpj");
     int64_t number = 0;

@@ -15,8 +15,8 @@
 #include "files/SafeReplace.h"
 #include "project/ProjectFile.h"
 #include "project/RecordCodec.h"
+#include "project/test_files.h"
 #include "support/PlantedLink.h"
-#include "test_files.h"
 
 namespace vemora {
 namespace {
@@ -122,7 +122,7 @@ TEST(PathWalk, StopsAfterFortyLinks)
 // file it leads to keeps every byte.
 TEST(PathWalk, APlantedLinkAnywhereInThePathIsRefused)
 {
-    if (const std::string why = test::CannotPlantLinks(); !why.empty()) GTEST_SKIP() << why;
+    if (const std::string why = test::CannotActAsOtherUser(); !why.empty()) GTEST_SKIP() << why;
     TempFolder root;
     test::PlantedPaths paths;
     ASSERT_TRUE(test::PlantBoth(root.Path().string(), "victim.kpj", paths));
@@ -154,7 +154,7 @@ TEST(PathWalk, APlantedLinkAnywhereInThePathIsRefused)
 // followed at a folder of the path as at the name.
 TEST(PathWalk, OwnAndFolderOwnersLinksInASharedFolderAreFollowed)
 {
-    if (const std::string why = test::CannotPlantLinks(); !why.empty()) GTEST_SKIP() << why;
+    if (const std::string why = test::CannotActAsOtherUser(); !why.empty()) GTEST_SKIP() << why;
     TempFolder root;
     const std::string r = root.Path().string();
     test::MakeShared(r + "/mine");

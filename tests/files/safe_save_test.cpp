@@ -18,7 +18,7 @@
 #include "project/ProjectStore.h"
 #include "project/RecordCodec.h"
 #include "project/RecordStore.h"
-#include "test_files.h"
+#include "project/test_files.h"
 
 namespace vemora {
 namespace {
