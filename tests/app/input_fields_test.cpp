@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 #include <utility>
 
 #include "app/InputFields.h"
@@ -68,20 +67,6 @@ ProjectStore NumberedStore(int16_t systemType)
     s.PumpType = "KSB";
     s.PumpDescription = "Two in line";
     return s;
-}
-
-TEST(InputFieldsTest, EachBoxHasOneRowAndOneName)
-{
-    ASSERT_EQ(InputFields().size(), InputBoxCount);
-    std::set<std::string> names;
-    int boxes = 0;
-    for (const InputField& f : InputFields()) {
-        EXPECT_EQ(&FieldOf(f.box), &f) << f.name;
-        EXPECT_TRUE(names.insert(f.name).second) << f.name;
-        boxes += f.Count();
-    }
-    EXPECT_EQ(boxes, 49);
-    EXPECT_EQ(EveryBox().size(), 49u);
 }
 
 // The save reads the pump-curve boxes point by point, after the single boxes.
