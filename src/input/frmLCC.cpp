@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "app/AppContext.h"
-#include "app/InvalidateResults.h"
+#include "app/DiscardResults.h"
 #include "platform/FieldBehaviours.h"
 #include "platform/Screen.h"
 #include "platform/TabControl.h"
@@ -102,17 +102,12 @@ void frmLCC::Form_Load()
     for (const auto& [list, units] : lists) {
         FillList(list, *units);
         // A unit code is saved like any value: a pick discards the results.
-        connect(list, &QComboBox::currentIndexChanged, this, &frmLCC::Discard);
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { DiscardResults(ctx); });
     }
 
     // The mouse wheel changes a unit list, a scroll bar or the date only when
     // that control has the focus, never while the pointer merely passes over.
     fields_->GuardWheels(this);
-}
-
-void frmLCC::Discard()
-{
-    InvalidateResults(ctx);
 }
 
 void frmLCC::ShowHelpTopic(int topic)

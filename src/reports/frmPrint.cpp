@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
-#include "app/InvalidateResults.h"
+#include "app/DiscardResults.h"
 #include "app/PendingEdits.h"
 #include "app/PrintCopies.h"
 #include "app/WorkingViews.h"
@@ -182,7 +182,7 @@ void frmPrint::Form_Load()
 // looked at again while the window stays open.
 void frmPrint::tmrCheck_Timer()
 {
-    ResultsMatchInput(ctx_); // results of other input are no longer offered
+    DiscardStaleResults(ctx_); // results of other input are no longer offered
     for (const ReportItem& item : ReportItems())
         Box(item.box)->setEnabled(ReportAvailable(ctx_, item.box));
     tmrCheck->stop();

@@ -2,7 +2,7 @@
 // scroll bars, the refused range, the read-out, copy, help and the way back.
 #include <QLabel>
 
-#include "app/InvalidateResults.h"
+#include "app/DiscardResults.h"
 #include "app/WorkingViews.h"
 #include "platform/KeyCodes.h"
 #include "platform/Twips.h"
@@ -186,7 +186,7 @@ TEST_F(IrrViewTest, InvalidatingTheResultsClosesTheWindow)
 {
     open();
     ASSERT_TRUE(ctx.windows.irrView.Loaded());
-    InvalidateResults(ctx);
+    DiscardResults(ctx);
     EXPECT_FALSE(ctx.windows.irrView.Loaded());
     EXPECT_FALSE(ctx.windows.results.Loaded());
 }
