@@ -52,10 +52,10 @@ void PrintRates(const EnergyInputs& in, const QString& symbol, ReportPrinter& p)
 
 } // namespace
 
-void PrintEnergyData(AppContext& ctx, ReportPrinter& p)
+void PrintEnergyData(AppContext& ctx, PageRun& run, ReportPrinter& p)
 {
     const EnergyInputs in = ReadInputWindow(ctx).energy;
-    ReportPages pages(ctx, p);
+    ReportPages pages(ctx, run, p);
     pages.PrintPageHeader();
     p.setFontSize(13);
     p.Print();

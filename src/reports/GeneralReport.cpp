@@ -25,9 +25,9 @@ bool PageEndsAfterDemandRow(int row)
 class GeneralReport
 {
   public:
-    GeneralReport(AppContext& ctx, ReportPrinter& p)
+    GeneralReport(AppContext& ctx, PageRun& run, ReportPrinter& p)
         : ctx_(ctx), p_(p), in_(ReadInputWindow(ctx).general),
-          pages_(ctx, p, [this] { titleBlock(); })
+          pages_(ctx, run, p, [this] { titleBlock(); })
     {
     }
 
@@ -178,9 +178,9 @@ class GeneralReport
 
 } // namespace
 
-void PrintGeneralData(AppContext& ctx, ReportPrinter& printer)
+void PrintGeneralData(AppContext& ctx, PageRun& run, ReportPrinter& printer)
 {
-    GeneralReport(ctx, printer).Print();
+    GeneralReport(ctx, run, printer).Print();
 }
 
 } // namespace vemora

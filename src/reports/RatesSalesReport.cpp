@@ -86,12 +86,12 @@ void PrintRates(AppContext& ctx, const RatesInputs& in, const QString& symbol, R
 
 } // namespace
 
-void PrintRatesAndSales(AppContext& ctx, ReportPrinter& p)
+void PrintRatesAndSales(AppContext& ctx, PageRun& run, ReportPrinter& p)
 {
     const RatesInputs in = ReadInputWindow(ctx).rates;
     const QString symbol = CurrencyText(ctx);
     p.setFontBold(false);
-    ReportPages pages(ctx, p);
+    ReportPages pages(ctx, run, p);
     pages.PrintPageHeader();
     p.setFontSize(12);
     p.Print();
