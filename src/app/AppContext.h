@@ -36,7 +36,7 @@ struct AppContext
     ProjectStore store;
     ResultsStore results;
     // The working window to show again when a dialog closes.
-    WorkingView ViewCode = WorkingView::None;
+    WorkingView viewCode = WorkingView::None;
     ViewState view;              // year, switches and plot data of the profile views
     GraphPages graphPages;       // graph pages owned by the window folders
     CalibrationData calibration; // the roughness calibration's scenarios and results

@@ -179,7 +179,7 @@ TEST_F(IrrViewTest, OkWithoutValidResultsRestoresTheRecordedView)
     QTest::mouseClick(v->sscOK, Qt::LeftButton);
     EXPECT_FALSE(ctx.windows.irrView.Loaded());
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(ctx.ViewCode, WorkingView::InputAfterResults);
+    EXPECT_EQ(ctx.viewCode, WorkingView::InputAfterResults);
 }
 
 TEST_F(IrrViewTest, InvalidatingTheResultsClosesTheWindow)
