@@ -10,6 +10,7 @@
 #include "BenchApplication.h"
 
 #include "app/AppContext.h"
+#include "app/PageRun.h"
 #include "app/PrintFailure.h"
 #include "app/ProjectLoading.h"
 #include "input/InstallInputWindow.h"
@@ -51,7 +52,6 @@ struct PrintProject
         input->ShowSystemTypeView(false);
         input->ShowProject();
         s.ResultsValid = true;
-        ctx->PrintYear = 1;
 
         ResultsStore& r = ctx->results;
         r.DemandUnitFactor = 0.001f;
@@ -83,11 +83,11 @@ void BM_PrintRunAllItems500Nodes100Years(benchmark::State& state)
         PrinterPageDevice::setUpPdf(qprinter, dir.filePath("run.pdf"));
         PrinterPageDevice device(qprinter);
         ReportPrinter printer(device);
-        ctx.PageNumber = 0;
+        PageRun run{HeaderTextsOf(ctx.store), 0, 1};
         for (const ReportItem& item : ReportItems()) {
             printer.setOrientation(PageOrientation::Portrait);
             try {
-                item.print(ctx, printer);
+                item.print(ctx, run, printer);
             } catch (const PrintFailure&) {
                 // an item not available yet prints nothing
             }

@@ -76,7 +76,6 @@ struct Project
         AnalysisObserver progress;
         AnalyseProject(*ctx, progress);
         ctx->store.ResultsValid = true;
-        ctx->PrintYear = 1;
     }
 };
 
@@ -93,7 +92,7 @@ void BM_PrintRunToPdf500Nodes100Years(benchmark::State& state)
         QPrinter printer(QPrinter::HighResolution);
         PrinterPageDevice::setUpPdf(printer, pdf);
         PrinterPageDevice device(printer);
-        const auto failure = RunPrint(*project->ctx, device, 1, ticked);
+        const auto failure = RunPrint(*project->ctx, device, 1, ticked, 1);
         if (failure) state.SkipWithError(failure->toStdString().c_str());
     }
 }

@@ -1,7 +1,7 @@
 #include "app/AnalyseProject.h"
 
 #include "app/AppContext.h"
-#include "app/InvalidateResults.h"
+#include "app/DiscardResults.h"
 #include "app/PendingEdits.h"
 
 namespace vemora {

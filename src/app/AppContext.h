@@ -1,17 +1,16 @@
 // Everything the program holds for the whole run: the project data store,
-// the results store, the working-view code, the view state, the page number,
-// the window registry, the UI service, the application paths, the screen and
-// the main window. Built by main() or by a test and passed by reference to
-// every window; nothing else holds state of its own.
+// the results store, the working-view code, the view state, the window
+// registry, the UI service, the application paths, the screen and the main
+// window. Built by main() or by a test and passed by reference to every
+// window; nothing else holds state of its own. What lasts for one call only
+// (a print's page numbers, say) is passed to that call instead.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 
 #include "app/ForeignChange.h"
 #include "app/GraphPages.h"
 #include "app/MainWindow.h"
-#include "app/PageHeaderTexts.h"
 #include "app/PendingEdits.h"
 #include "app/ViewState.h"
 #include "app/WindowRegistry.h"
@@ -37,10 +36,8 @@ struct AppContext
     ProjectStore store;
     ResultsStore results;
     // The working window to show again when a dialog closes.
-    WorkingView ViewCode = WorkingView::None;
+    WorkingView viewCode = WorkingView::None;
     ViewState view;              // year, switches and plot data of the profile views
-    int16_t PageNumber = 0;      // running page number of the printed pages
-    int16_t PrintYear = 0;       // design-life year of the printed hydraulic table
     GraphPages graphPages;       // graph pages owned by the window folders
     CalibrationData calibration; // the roughness calibration's scenarios and results
     // What a save would have written from the input window right after the
@@ -48,9 +45,6 @@ struct AppContext
     SaveImage savedInput;
     std::optional<NotedProjectFile> projectFile; // as last opened or saved (ForeignChange)
     SaveImage analysedInput; // what a save made of the window when the results' run started
-    // While a view prints the picture it keeps: the header texts of the input
-    // it drew it from; otherwise the headers print the store's.
-    std::optional<PageHeaderTexts> keptPageHeader;
 
     WindowRegistry windows;
     Ui& ui;

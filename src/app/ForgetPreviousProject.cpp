@@ -1,7 +1,7 @@
 #include "app/ForgetPreviousProject.h"
 
 #include "app/AppContext.h"
-#include "app/InvalidateResults.h"
+#include "app/DiscardResults.h"
 
 namespace vemora {
 

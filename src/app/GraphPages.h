@@ -9,13 +9,14 @@
 
 namespace vemora {
 
+struct PageRun;
 class ReportPrinter;
 
 struct GraphPages
 {
     // The results window's hydraulic profile page (portrait), for the year
     // that window shows.
-    std::function<void(ReportPrinter&)> profilePlot;
+    std::function<void(PageRun&, ReportPrinter&)> profilePlot;
 };
 
 } // namespace vemora

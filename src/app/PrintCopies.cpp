@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "app/AppContext.h"
+#include "app/PageRun.h"
 #include "app/PendingEdits.h"
 #include "app/PrintFailure.h"
 #include "app/ProjectFiles.h"
@@ -13,17 +14,6 @@
 #include "platform/ReportPrinter.h"
 
 namespace vemora {
-
-namespace {
-
-// The kept header texts hold for one job only, however it ends.
-struct KeptHeaderScope
-{
-    AppContext& ctx;
-    ~KeptHeaderScope() { ctx.keptPageHeader.reset(); }
-};
-
-} // namespace
 
 QString ProjectPdfPath(const AppContext& ctx)
 {
@@ -60,15 +50,14 @@ PrintOutcome PrintCopies(AppContext& ctx, const PrintJob& job)
 PrintOutcome PrintCopiesOn(AppContext& ctx, PageDevice& device, int copies, const PrintJob& job)
 {
     if (!job.header) TakeInputOnScreen(ctx);
-    ctx.keptPageHeader = job.header;
-    const KeptHeaderScope kept{ctx};
+    PageRun run{job.header ? *job.header : HeaderTextsOf(ctx.store)};
     ReportPrinter printer(device);
     std::optional<QString> failure; // why a page could not go on
     try {
         for (int copy = 1; copy <= copies && printer.ok(); ++copy) {
             if (job.orientation) printer.setOrientation(*job.orientation);
-            ctx.PageNumber = 0;
-            if (job.page) job.page(printer);
+            run.pageNumber = 0;
+            if (job.page) job.page(run, printer);
         }
     } catch (const PrintFailure& stopped) {
         QString reason = QString::fromUtf8(stopped.what());
@@ -76,7 +65,6 @@ PrintOutcome PrintCopiesOn(AppContext& ctx, PageDevice& device, int copies, cons
         failure = reason + QStringLiteral(".");
     }
     printer.EndDoc();
-    ctx.PageNumber = 0;
 
     QWidget* parent = ctx.mainWindow().widget();
     if (!printer.ok() || failure) {

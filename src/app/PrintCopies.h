@@ -17,10 +17,12 @@ namespace vemora {
 
 struct AppContext;
 class PageDevice;
+struct PageRun;
 class ReportPrinter;
 
-// Prints one copy of a page (or of a set of pages) on the printer.
-using PrintPage = std::function<void(ReportPrinter&)>;
+// Prints one copy of a page (or of a set of pages) on the printer, its
+// headers counted and texted by the run.
+using PrintPage = std::function<void(PageRun&, ReportPrinter&)>;
 
 struct PrintJob
 {
@@ -49,10 +51,10 @@ std::unique_ptr<QPrinter> NewProjectPrinter(const AppContext& ctx);
 PrintOutcome PrintCopies(AppContext& ctx, const PrintJob& job);
 
 // The store takes the input on screen unless the job prints a view's kept
-// picture, whose header texts it prints instead. For each of `copies`
-// copies: the orientation, PageNumber 0 (the page
-// header counts from there, so each copy starts at page 1) and the page;
-// PageNumber is 0 again at the end. The first failure of the printer ends
+// picture, whose header texts the page run holds instead of the store's.
+// For each of `copies` copies: the orientation, the run's page number at 0
+// (the page header counts from there, so each copy starts at page 1) and
+// the page. The first failure of the printer ends
 // the loop (pages already sent stay printed) and shows "Print Error !"
 // naming what failed; so does a page that stops with a PrintFailure. A job
 // without a page prints nothing and says so.

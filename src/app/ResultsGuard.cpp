@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "app/AppContext.h"
-#include "app/InvalidateResults.h"
+#include "app/DiscardResults.h"
 #include "app/WorkingViews.h"
 
 namespace vemora {
@@ -39,7 +39,7 @@ class StaleResultsFilter : public QObject
         // handles its event: it goes right after.
         AppContext& ctx = ctx_;
         QTimer::singleShot(0, this, [&ctx] {
-            if (ResultsMatchInput(ctx) || !ctx.store.ProjectOpen) return;
+            if (DiscardStaleResults(ctx) || !ctx.store.ProjectOpen) return;
             ShowWorkingWindow(ctx, ctx.windows.input.Load());
         });
         return true;

@@ -21,6 +21,7 @@
 
 namespace vemora {
 
+struct PageRun;
 class ReportPrinter;
 struct ProjectStore;
 
@@ -110,7 +111,7 @@ class ResultsWindow : public WorkingWindow
     virtual void FillDistanceCombos() = 0;
     // The printed page of the hydraulic profile on view: the section chosen
     // and the year shown. A window without that view has no page.
-    virtual void PrintProfilePlot(ReportPrinter& /*printer*/)
+    virtual void PrintProfilePlot(PageRun& /*run*/, ReportPrinter& /*printer*/)
     {
         throw PrintFailure("the profile plot page is not available");
     }

@@ -25,11 +25,11 @@ void HideMainViews(AppContext& ctx)
     ResultsWindow* results = ctx.windows.results.Get();
     if (IsWorkingWindowShowing(ctx, input)) {
         HideWorkingWindow(ctx, input);
-        ctx.ViewCode = WorkingView::Input;
+        ctx.viewCode = WorkingView::Input;
     }
     if (IsWorkingWindowShowing(ctx, results)) {
         HideWorkingWindow(ctx, results);
-        ctx.ViewCode = WorkingView::InputAfterResults;
+        ctx.viewCode = WorkingView::InputAfterResults;
     }
 }
 
@@ -38,7 +38,7 @@ void RestoreCurrentView(AppContext& ctx)
     // A deleted project's input window does not come back.
     InputWindow* input = ctx.store.ProjectOpen ? ctx.windows.input.Get() : nullptr;
     ResultsWindow* results = ctx.windows.results.Get();
-    switch (ctx.ViewCode) {
+    switch (ctx.viewCode) {
     case WorkingView::Input:
         ShowWorkingWindow(ctx, input);
         HideWorkingWindow(ctx, results);

@@ -1,6 +1,6 @@
 // Which working window shows again when a dialog closes. Dialogs that cover
 // the working area hide the window that is showing and record it in the
-// context's ViewCode; closing the dialog shows one again by that code.
+// context's viewCode; closing the dialog shows one again by that code.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +10,7 @@ namespace vemora {
 struct AppContext;
 class WorkingWindow;
 
-// What ViewCode asks to show again.
+// What viewCode asks to show again.
 enum class WorkingView : int16_t {
     None = 0,              // nothing recorded yet
     Input = 1,             // show the input window, hide the results
@@ -32,7 +32,7 @@ bool IsWorkingWindowShowing(const AppContext& ctx, WorkingWindow* window);
 // showing. The code is left as it was when neither was showing.
 void HideMainViews(AppContext& ctx);
 
-// Shows a working window again according to ViewCode; None does nothing.
+// Shows a working window again according to viewCode; None does nothing.
 // The input window comes back only while a project is open.
 void RestoreCurrentView(AppContext& ctx);
 

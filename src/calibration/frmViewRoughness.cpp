@@ -286,17 +286,18 @@ void frmViewRoughness::sscPrintView_Click()
 PrintJob frmViewRoughness::PrintViewJob()
 {
     return {QStringLiteral("the calibration profile"), PageOrientation::Landscape,
-            [this](ReportPrinter& printer) { PrintPage(printer); }, drawnHeader_};
+            [this](PageRun& run, ReportPrinter& printer) { PrintPage(run, printer); },
+            drawnHeader_};
 }
 
-void frmViewRoughness::PrintPage(ReportPrinter& printer)
+void frmViewRoughness::PrintPage(PageRun& run, ReportPrinter& printer)
 {
     RoughnessProfilePage page;
     page.BeginDistance = comBegin->currentText();
     page.EndDistance = comEnd->currentText();
     page.Picture = picGraph->drawing(); // the picture as it stands on screen
     page.Solved = solved_;
-    PrintRoughnessProfilePlot(printer, ctx, page);
+    PrintRoughnessProfilePlot(printer, ctx, run, page);
 }
 
 void frmViewRoughness::sscOK_Click()

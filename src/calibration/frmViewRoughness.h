@@ -23,6 +23,7 @@ namespace vemora {
 struct AppContext;
 class PictureBox;
 class PictureButton;
+struct PageRun;
 class ReportPrinter;
 class ScrollBar;
 
@@ -83,7 +84,7 @@ class frmViewRoughness : public QWidget, public RoughnessViewWindow
     void BuildControls();
     void BuildSideControls();
     void Form_Load();
-    void PrintPage(ReportPrinter& printer);
+    void PrintPage(PageRun& run, ReportPrinter& printer);
 
     AppContext& ctx;
     PlotFrame frame_;

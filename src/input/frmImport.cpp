@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "app/AppContext.h"
-#include "app/InvalidateResults.h"
+#include "app/DiscardResults.h"
 #include "app/WorkingViews.h"
 #include "input/ImportWizardFrames.h"
 #include "platform/ControlBuilders.h"
@@ -324,7 +324,7 @@ bool frmImport::ApplyImportedProfile()
         ShowRefusal(outcome);
         return false;
     }
-    InvalidateResults(ctx_);
+    DiscardResults(ctx_);
     if (InputWindow* input = ctx_.windows.input.Get()) input->FillProfileGrid();
     return true;
 }

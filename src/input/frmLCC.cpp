@@ -10,8 +10,8 @@
 #include <QTimer>
 
 #include "app/AppContext.h"
+#include "app/DiscardResults.h"
 #include "app/InputFields.h"
-#include "app/InvalidateResults.h"
 #include "platform/FieldBehaviours.h"
 #include "platform/Screen.h"
 #include "platform/TabControl.h"
@@ -83,17 +83,13 @@ void frmLCC::Form_Load()
     for (std::size_t i = 0; i < lists.size(); ++i) {
         FillList(unitLists_[i], *lists[i].unit->entries);
         // A unit code is saved like any value: a pick discards the results.
-        connect(unitLists_[i], &QComboBox::currentIndexChanged, this, &frmLCC::Discard);
+        connect(unitLists_[i], &QComboBox::currentIndexChanged, this,
+                [this] { DiscardResults(ctx); });
     }
 
     // The mouse wheel changes a unit list, a scroll bar or the date only when
     // that control has the focus, never while the pointer merely passes over.
     fields_->GuardWheels(this);
-}
-
-void frmLCC::Discard()
-{
-    InvalidateResults(ctx);
 }
 
 void frmLCC::ShowHelpTopic(int topic)

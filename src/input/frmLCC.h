@@ -6,7 +6,7 @@
 // what the user types until the next save reads it back; only the six scroll
 // bars of the first and fourth page and the laying panel's save write the
 // store at once. An edit of anything a save would write discards the
-// analysis results (Discard).
+// analysis results (DiscardResults).
 #pragma once
 
 #include <QPoint>
@@ -387,7 +387,6 @@ class frmLCC : public QWidget, public InputWindow
     void BuildCellEditing();
     void ConnectGridHandlers();
 
-    void Discard();
     // The widget of a box (a pump-curve point's index kept within 0..5).
     QWidget* Box(InputBox box, int index) const;
     // Every box of the table: its widgets, by InputBox and index.

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 
 #include "app/AppContext.h"
+#include "app/DiscardResults.h"
 #include "input/frmLCC.h"
 #include "platform/FlexGrid.h"
 #include "platform/GridCellEditor.h"
@@ -31,7 +32,7 @@ constexpr int DescriptionColumn = 7;
 // description column opens the node-type list instead.
 void frmLCC::BuildCellEditing()
 {
-    const auto discard = [this] { Discard(); };
+    const auto discard = [this] { DiscardResults(ctx); };
 
     CellEditRules profile;
     profile.f2Columns = {1, 2, 5, 6};
@@ -134,7 +135,7 @@ void frmLCC::SetNodeTypeFromCombo()
 
 void frmLCC::comNode_Click()
 {
-    Discard();
+    DiscardResults(ctx);
     SetNodeTypeFromCombo();
 }
 
@@ -202,22 +203,22 @@ void frmLCC::msgProfile_KeyUp(int& keyCode, int)
 
 void frmLCC::msgProfile_DblClick()
 {
-    Discard();
+    DiscardResults(ctx);
 }
 
 void frmLCC::msgLaying_DblClick()
 {
-    Discard();
+    DiscardResults(ctx);
 }
 
 void frmLCC::msgOperational_DblClick()
 {
-    Discard();
+    DiscardResults(ctx);
 }
 
 void frmLCC::msgOtherOperational_DblClick()
 {
-    Discard();
+    DiscardResults(ctx);
 }
 
 } // namespace vemora

@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "app/AppContext.h"
+#include "app/DiscardResults.h"
 #include "app/InputFields.h"
 #include "input/frmLCC.h"
 #include "platform/DatePicker.h"
@@ -54,12 +55,13 @@ void frmLCC::FindBoxes()
 
 void frmLCC::ConnectBoxes()
 {
+    const auto discard = [this] { DiscardResults(ctx); };
     for (const FieldBox& b : EveryBox()) {
         QWidget* box = Box(b.field->box, b.index);
         if (auto* area = qobject_cast<QPlainTextEdit*>(box))
-            connect(area, &QPlainTextEdit::textChanged, this, &frmLCC::Discard);
+            connect(area, &QPlainTextEdit::textChanged, this, discard);
         else
-            connect(static_cast<QLineEdit*>(box), &QLineEdit::textChanged, this, &frmLCC::Discard);
+            connect(static_cast<QLineEdit*>(box), &QLineEdit::textChanged, this, discard);
     }
 }
 
@@ -67,7 +69,7 @@ void frmLCC::ConnectHandlers()
 {
     FindBoxes();
     ConnectBoxes();
-    connect(dtpDate, &DatePicker::Change, this, &frmLCC::Discard);
+    connect(dtpDate, &DatePicker::Change, this, [this] { DiscardResults(ctx); });
 
     connect(hscLife, &ScrollBar::Change, this, &frmLCC::hscLife_Change);
     connect(hscBaseYear, &ScrollBar::Change, this, &frmLCC::hscBaseYear_Change);
@@ -114,7 +116,7 @@ void frmLCC::ConnectHandlers()
 
 void frmLCC::hscLife_Change()
 {
-    Discard();
+    DiscardResults(ctx);
     lblLife->setText(QString::number(hscLife->Value()) + QStringLiteral(" years"));
     ctx.store.DesignLife = static_cast<int16_t>(hscLife->Value());
     RebuildDemandTable();
@@ -122,14 +124,14 @@ void frmLCC::hscLife_Change()
 
 void frmLCC::hscBaseYear_Change()
 {
-    Discard();
+    DiscardResults(ctx);
     lblBaseYear->setText(QString::number(hscBaseYear->Value()));
     ctx.store.BaseYear = static_cast<int16_t>(hscBaseYear->Value());
 }
 
 void frmLCC::hscSupplyStart_Change()
 {
-    Discard();
+    DiscardResults(ctx);
     lblSupplyStart->setText(QString::number(hscSupplyStart->Value()));
     ctx.store.SupplyStartYear = static_cast<int16_t>(hscSupplyStart->Value());
     RebuildDemandTable();
@@ -137,21 +139,21 @@ void frmLCC::hscSupplyStart_Change()
 
 void frmLCC::hscMPipeline_Change()
 {
-    Discard();
+    DiscardResults(ctx);
     lblMPipeline->setText(PercentText(hscMPipeline->Value()));
     ctx.store.MaintenancePipeline = static_cast<int16_t>(hscMPipeline->Value());
 }
 
 void frmLCC::hscMMechanical_Change()
 {
-    Discard();
+    DiscardResults(ctx);
     lblMMechanical->setText(PercentText(hscMMechanical->Value()));
     ctx.store.MaintenanceMechanical = static_cast<int16_t>(hscMMechanical->Value());
 }
 
 void frmLCC::hscMElectrical_Change()
 {
-    Discard();
+    DiscardResults(ctx);
     lblMElectrical->setText(PercentText(hscMElectrical->Value()));
     ctx.store.MaintenanceElectrical = static_cast<int16_t>(hscMElectrical->Value());
 }
@@ -159,13 +161,13 @@ void frmLCC::hscMElectrical_Change()
 // The two flat scroll bars discard and label; the save reads them.
 void frmLCC::fsbPumpingHours_Change()
 {
-    Discard();
+    DiscardResults(ctx);
     lblPumpingHours->setText(QString::number(fsbPumpingHours->Value()));
 }
 
 void frmLCC::fsbSummer_Change()
 {
-    Discard();
+    DiscardResults(ctx);
     lblSummer->setText(QString::number(fsbSummer->Value()));
 }
 
@@ -174,7 +176,7 @@ void frmLCC::fsbSummer_Change()
 
 void frmLCC::optGSpecifiedFlowrate_Click()
 {
-    Discard();
+    DiscardResults(ctx);
     for (QWidget* w :
          {static_cast<QWidget*>(fraGravityFlowrate), static_cast<QWidget*>(comGFlowrateUnits),
           static_cast<QWidget*>(txtGFlowrate), static_cast<QWidget*>(Label52)})
@@ -187,7 +189,7 @@ void frmLCC::optGSpecifiedFlowrate_Click()
 
 void frmLCC::optGCalculatedFlowrate_Click()
 {
-    Discard();
+    DiscardResults(ctx);
     for (QWidget* w :
          {static_cast<QWidget*>(fraGravityFlowrate), static_cast<QWidget*>(comGFlowrateUnits),
           static_cast<QWidget*>(txtGFlowrate), static_cast<QWidget*>(Label52)})
@@ -200,35 +202,35 @@ void frmLCC::optGCalculatedFlowrate_Click()
 
 void frmLCC::optPumpFixed_Click()
 {
-    Discard();
+    DiscardResults(ctx);
     FraPumpFixedDemand->show();
     fraPumpVaryingDemand->hide();
 }
 
 void frmLCC::optPumpVarying_Click()
 {
-    Discard();
+    DiscardResults(ctx);
     fraPumpVaryingDemand->show();
     FraPumpFixedDemand->hide();
 }
 
 void frmLCC::optFlowrate_Click()
 {
-    Discard();
+    DiscardResults(ctx);
     fraPumpingFlowrate->show();
     fraPumpcurve->hide();
 }
 
 void frmLCC::optPumpDetails_Click()
 {
-    Discard();
+    DiscardResults(ctx);
     fraPumpcurve->show();
     fraPumpingFlowrate->hide();
 }
 
 void frmLCC::optEpoxy_Click()
 {
-    Discard();
+    DiscardResults(ctx);
     txtLiningThickness->setEnabled(false);
     comLiningThicknessUnits->setEnabled(false);
     Label51->setEnabled(false);
@@ -236,7 +238,7 @@ void frmLCC::optEpoxy_Click()
 
 void frmLCC::optMortar_Click()
 {
-    Discard();
+    DiscardResults(ctx);
     txtLiningThickness->setEnabled(true);
     comLiningThicknessUnits->setEnabled(true);
     Label51->setEnabled(true);
@@ -355,7 +357,7 @@ void frmLCC::lblSummerHour_Click(int index)
     if (index < 0 || index >= 24) return;
     QLabel* label = lblSummerHour[static_cast<size_t>(index)];
     ctx.mainWindow().showHint(this, label->toolTip());
-    Discard();
+    DiscardResults(ctx);
     CycleHourColour(label);
 }
 
@@ -364,7 +366,7 @@ void frmLCC::lblWinterHour_Click(int index)
     if (index < 0 || index >= 24) return;
     QLabel* label = lblWinterHour[static_cast<size_t>(index)];
     ctx.mainWindow().showHint(this, label->toolTip());
-    Discard();
+    DiscardResults(ctx);
     CycleHourColour(label);
 }
 

@@ -7,7 +7,7 @@
 #include <array>
 
 #include "app/AppContext.h"
-#include "app/InvalidateResults.h"
+#include "app/DiscardResults.h"
 #include "app/PendingEdits.h"
 #include "app/ProjectFiles.h"
 #include "app/WorkingViews.h"
@@ -79,7 +79,7 @@ PumpCurveEntry ReadPumpCurveBoxes(const std::array<QLineEdit*, 6>& heads,
 // Viewing the curve counts as an edit: the results go first.
 void frmLCC::sscViewCurve_Click()
 {
-    InvalidateResults(ctx);
+    DiscardResults(ctx);
     const PumpCurveEntry entry = ReadPumpCurveBoxes(txtH, txtQ, txtEfficiency);
     if (!entry.refusal.isEmpty()) {
         ctx.ui.msgBox(entry.refusal, MsgButtons::OK, MsgIcon::Exclamation, entry.title, this);
@@ -131,7 +131,7 @@ void frmLCC::sscViewProfile_Click()
         outcome = SaveProject(ctx);
     }
     if (outcome != SaveOutcome::Saved) {
-        InvalidateResults(ctx);
+        DiscardResults(ctx);
         return;
     }
     ProfileViewWindow* view = ctx.windows.profileView.Load();
@@ -142,7 +142,7 @@ void frmLCC::sscViewProfile_Click()
         view->ShowProfile();
         ctx.mainWindow().setRoughnessMenuVisible(true);
     }
-    InvalidateResults(ctx);
+    DiscardResults(ctx);
 }
 
 } // namespace vemora

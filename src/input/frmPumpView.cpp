@@ -129,10 +129,11 @@ void frmPumpView::sscHelp_Click()
 
 void frmPumpView::sscPrintView_Click()
 {
-    PrintCopies(
-        ctx, {QStringLiteral("the pump curve"), PageOrientation::Portrait,
-              [this](ReportPrinter& printer) { PrintPumpCurve(ctx, printer, picGraph->drawing()); },
-              drawnHeader_});
+    PrintCopies(ctx, {QStringLiteral("the pump curve"), PageOrientation::Portrait,
+                      [this](PageRun& run, ReportPrinter& printer) {
+                          PrintPumpCurve(ctx, run, printer, picGraph->drawing());
+                      },
+                      drawnHeader_});
 }
 
 } // namespace vemora

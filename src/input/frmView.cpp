@@ -227,8 +227,8 @@ void frmView::sscPrintView_Click()
     const QString begin = comBegin->currentText();
     const QString end = comEnd->currentText();
     PrintCopies(ctx, {QStringLiteral("the pipeline profile"), PageOrientation::Landscape,
-                      [this, begin, end](ReportPrinter& printer) {
-                          PrintViewProfilePlot(ctx, printer, picGraph->drawing(), begin, end,
+                      [this, begin, end](PageRun& run, ReportPrinter& printer) {
+                          PrintViewProfilePlot(ctx, run, printer, picGraph->drawing(), begin, end,
                                                solved_);
                       },
                       drawnHeader_});

@@ -25,7 +25,7 @@ QString IrrText(const ResultsStore& results)
 
 } // namespace
 
-void PrintIrrGraphPage(AppContext& ctx, ReportPrinter& p, int begin, int end)
+void PrintIrrGraphPage(AppContext& ctx, PageRun& run, ReportPrinter& p, int begin, int end)
 {
     // Drawn at the size of its box, so its texts print at their own size.
     DrawingSurface surface(kGraphBox.width() * kTwipsPerMm, kGraphBox.height() * kTwipsPerMm);
@@ -34,7 +34,7 @@ void PrintIrrGraphPage(AppContext& ctx, ReportPrinter& p, int begin, int end)
         throw PrintFailure("the IRR graph cannot be drawn for this range");
     const QString irr = IrrText(ctx.results);
 
-    PrintGraphPageHeader(ctx, p);
+    PrintGraphPageHeader(ctx, run, p);
     PrintGraphPageTitle(p, QStringLiteral("IRR GRAPH:"));
     p.Print({{8, "Begin IRR:"}});
     p.Print({{8, QString::fromStdString(IrrRateText(begin)) + QStringLiteral(" %")}});

@@ -6,6 +6,7 @@
 namespace vemora {
 
 struct AppContext;
+struct PageRun;
 class ReportPrinter;
 
 // The full range of the IRR scan, 0 to 200 % in hundredths of a percent.
@@ -15,6 +16,6 @@ inline constexpr int IrrFullRangeEnd = 20000;
 // Draws the graph of scan steps `begin`..`end` afresh for the page (the IRR
 // window need not exist). A range the graph cannot be drawn for stops the
 // page with a PrintFailure before anything is printed.
-void PrintIrrGraphPage(AppContext& ctx, ReportPrinter& printer, int begin, int end);
+void PrintIrrGraphPage(AppContext& ctx, PageRun& run, ReportPrinter& printer, int begin, int end);
 
 } // namespace vemora

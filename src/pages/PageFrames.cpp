@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
+#include "app/PageRun.h"
 #include "app/ProjectFiles.h"
 #include "app/ReadProjectDate.h"
 #include "platform/ReportPrinter.h"
@@ -23,12 +24,6 @@ namespace {
 QString Trimmed(const std::string& text)
 {
     return SingleLineText(QString::fromStdString(TrimBlanks(text)).trimmed());
-}
-
-// The texts of the input the page's body reads.
-PageHeaderTexts HeaderTexts(const AppContext& ctx)
-{
-    return ctx.keptPageHeader ? *ctx.keptPageHeader : HeaderTextsOf(ctx.store);
 }
 
 // Where the frames of the two page forms differ.
@@ -174,9 +169,9 @@ QStringList DescriptionLines(const ReportPrinter& p, const QString& text, int co
     return {first, ElidedAtTheEnd(p, text.mid(first.size()).trimmed(), width)};
 }
 
-void PrintTitleLines(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
+void PrintTitleLines(const AppContext& ctx, PageRun& run, ReportPrinter& p, const FrameLayout& f)
 {
-    ++ctx.PageNumber;
+    ++run.pageNumber;
     p.setFontName(TimesNewRoman());
     p.setFontSize(12);
     p.Print();
@@ -193,23 +188,22 @@ void PrintTitleLines(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
     if (!logo.isNull()) p.PaintPicture(logo.toImage(), QRectF(15, 5, 20, 20));
     p.setFontSize(f.nameSize);
     p.Print();
-    p.Print(
-        {{7, ElidedAtTheEnd(p, Trimmed(HeaderTexts(ctx).ProjectName).toUpper(), RoomFrom(p, 7))}});
+    p.Print({{7, ElidedAtTheEnd(p, Trimmed(run.header.ProjectName).toUpper(), RoomFrom(p, 7))}});
     p.setFontUnderline(false);
 }
 
-void PrintDesigner(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
+void PrintDesigner(const PageRun& run, ReportPrinter& p, const FrameLayout& f)
 {
     p.Print({{7, QStringLiteral("Designer : ")},
              {f.valueColumn,
-              ElidedAtTheEnd(p, Trimmed(HeaderTexts(ctx).Designer), RoomFrom(p, f.valueColumn))}});
+              ElidedAtTheEnd(p, Trimmed(run.header.Designer), RoomFrom(p, f.valueColumn))}});
 }
 
-void PrintDateAndPage(AppContext& ctx, ReportPrinter& p, const FrameLayout& f)
+void PrintDateAndPage(const PageRun& run, ReportPrinter& p, const FrameLayout& f)
 {
     p.setFontSize(8);
     p.Print({{10, QStringLiteral("Printed: ") + PrintedDate(QDate::currentDate())},
-             {f.pageColumn, QStringLiteral("Page %1").arg(ctx.PageNumber)}});
+             {f.pageColumn, QStringLiteral("Page %1").arg(run.pageNumber)}});
     p.setForeColor(Qt::black);
     p.Rule();
 }
@@ -285,15 +279,16 @@ QString PrintedDate(const QDate& date)
     return QLocale::c().toString(date, QStringLiteral("d MMMM yyyy"));
 }
 
-QString PrintedProjectDate(const AppContext& ctx)
+QString PrintedProjectDate(const PageHeaderTexts& header)
 {
-    const std::string text = HeaderTexts(ctx).ProjectDate;
+    const std::string& text = header.ProjectDate;
     const QDate date = ReadProjectDate(text);
     return date.isValid() ? PrintedDate(date) : Trimmed(text);
 }
 
-ReportPages::ReportPages(AppContext& ctx, ReportPrinter& printer, std::function<void()> heading)
-    : ctx_(ctx), printer_(printer), heading_(std::move(heading))
+ReportPages::ReportPages(AppContext& ctx, PageRun& run, ReportPrinter& printer,
+                         std::function<void()> heading)
+    : ctx_(ctx), run_(run), printer_(printer), heading_(std::move(heading))
 {
 }
 
@@ -306,23 +301,22 @@ void ReportPages::PrintPageHeader()
 {
     ReportPrinter& p = printer_;
     const FrameLayout& f = kReportFrame;
-    PrintTitleLines(ctx_, p, f);
+    PrintTitleLines(ctx_, run_, p, f);
     p.setFontSize(13);
     p.Print();
     // The lines from the designer to the description stand a little higher,
     // so that the description's descenders keep clear of the "Printed:"
     // line while that line and the body below it stay where they are.
     p.setCurrentY(p.CurrentY() - kDescriptionClearance);
-    PrintDesigner(ctx_, p, f);
+    PrintDesigner(run_, p, f);
     PrintTwoLineValue(p, QStringLiteral("Filename :"),
                       PathLines(p, FileLabelText(ctx_), f.valueColumn), f.valueColumn);
-    p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx_)}});
-    PrintTwoLineValue(
-        p, QStringLiteral("Description : "),
-        DescriptionLines(p, Trimmed(HeaderTexts(ctx_).ProjectDescription), f.valueColumn),
-        f.valueColumn);
+    p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(run_.header)}});
+    PrintTwoLineValue(p, QStringLiteral("Description : "),
+                      DescriptionLines(p, Trimmed(run_.header.ProjectDescription), f.valueColumn),
+                      f.valueColumn);
     p.setCurrentY(p.CurrentY() + kDescriptionClearance);
-    PrintDateAndPage(ctx_, p, f);
+    PrintDateAndPage(run_, p, f);
     if (heading_) heading_();
     p.setBodyEnd(kReportBodyEnd, [this] { Turn(); });
 }
@@ -340,19 +334,19 @@ void ReportPages::PrintPageFooter(double footerTop)
     PrintFooter(printer_, DisclaimerLines(kPortraitLineEnds));
 }
 
-void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& p)
+void PrintGraphPageHeader(AppContext& ctx, PageRun& run, ReportPrinter& p)
 {
     const FrameLayout& f = kGraphFrame;
     p.setOrientation(PageOrientation::Landscape);
-    PrintTitleLines(ctx, p, f);
-    PrintDesigner(ctx, p, f);
-    p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(ctx)}});
+    PrintTitleLines(ctx, run, p, f);
+    PrintDesigner(run, p, f);
+    p.Print({{7, QStringLiteral("Date : ")}, {f.valueColumn, PrintedProjectDate(run.header)}});
     // One line, whatever the path's length, so the header never reaches
     // down into the page's title and graph.
     p.Print(
         {{7, QStringLiteral("Filename :")},
          {f.valueColumn, ElidedInTheMiddle(p, FileLabelText(ctx), RoomFrom(p, f.valueColumn))}});
-    PrintDateAndPage(ctx, p, f);
+    PrintDateAndPage(run, p, f);
 }
 
 void PrintGraphPageFooter(ReportPrinter& p)

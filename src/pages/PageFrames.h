@@ -1,9 +1,10 @@
 // The frames of every printed page. Portrait report pages are framed by a
 // ReportPages object (PrintPageHeader, PrintPageFooter); landscape graph
 // pages by the wider PrintGraphPageHeader and PrintGraphPageFooter. Each header
-// counts the page in ctx.PageNumber (set to 0 before every copy) and prints
-// the logo, the project's name, designer, file, date (and, on report pages,
-// description), the print date and the page number above a rule. Each
+// counts the page in its PageRun (at 0 before every copy) and prints the
+// logo, the project's name, designer, file, date (and, on report pages,
+// description), the texts as the run holds them, the print date and the
+// page number above a rule. Each
 // footer prints a rule, the disclaimer, the program line and a second rule
 // at the position the report has reached, then ends the page.
 #pragma once
@@ -16,6 +17,8 @@
 namespace vemora {
 
 struct AppContext;
+struct PageHeaderTexts;
+struct PageRun;
 class ReportPrinter;
 
 // The dark blue of titles and the program line: RGB(0, 0, 128).
@@ -46,7 +49,8 @@ constexpr double kReportLastFooter = 245;
 class ReportPages
 {
   public:
-    ReportPages(AppContext& ctx, ReportPrinter& printer, std::function<void()> heading = {});
+    ReportPages(AppContext& ctx, PageRun& run, ReportPrinter& printer,
+                std::function<void()> heading = {});
     ~ReportPages();
     ReportPages(const ReportPages&) = delete;
     ReportPages& operator=(const ReportPages&) = delete;
@@ -58,6 +62,7 @@ class ReportPages
 
   private:
     AppContext& ctx_;
+    PageRun& run_;
     ReportPrinter& printer_;
     std::function<void()> heading_;
 };
@@ -66,7 +71,7 @@ class ReportPages
 // report pages; the file line shows the input window's file label
 // (FileLabelText) on one line, shortened in the middle
 // ("/data/pro...ject.kpj") when it is wider than the line.
-void PrintGraphPageHeader(AppContext& ctx, ReportPrinter& printer);
+void PrintGraphPageHeader(AppContext& ctx, PageRun& run, ReportPrinter& printer);
 void PrintGraphPageFooter(ReportPrinter& printer);
 
 // A graph page's title below its header: a blank 12 pt line, then `title`
@@ -88,7 +93,7 @@ void PrintLegendCaption(ReportPrinter& printer, double top);
 
 // A date as "d mmmm yyyy": 16 May 2005.
 QString PrintedDate(const QDate& date);
-// The project date of the store as "d mmmm yyyy", or its text trimmed when
-// it is not a date.
-QString PrintedProjectDate(const AppContext& ctx);
+// The project date of the header texts as "d mmmm yyyy", or its text
+// trimmed when it is not a date.
+QString PrintedProjectDate(const PageHeaderTexts& header);
 } // namespace vemora

@@ -4,10 +4,10 @@
 
 namespace vemora {
 
-void PrintRoughnessProfilePlot(ReportPrinter& printer, AppContext& ctx,
+void PrintRoughnessProfilePlot(ReportPrinter& printer, AppContext& ctx, PageRun& run,
                                const RoughnessProfilePage& page)
 {
-    PrintViewProfilePlot(ctx, printer, page.Picture, page.BeginDistance, page.EndDistance,
+    PrintViewProfilePlot(ctx, run, printer, page.Picture, page.BeginDistance, page.EndDistance,
                          page.Solved);
 }
 

@@ -12,6 +12,7 @@
 namespace vemora {
 
 struct AppContext;
+struct PageRun;
 class ReportPrinter;
 
 struct RoughnessProfilePage
@@ -22,7 +23,7 @@ struct RoughnessProfilePage
     bool Solved = false; // the view's hydraulics were solved for the picture
 };
 
-void PrintRoughnessProfilePlot(ReportPrinter& printer, AppContext& ctx,
+void PrintRoughnessProfilePlot(ReportPrinter& printer, AppContext& ctx, PageRun& run,
                                const RoughnessProfilePage& page);
 
 } // namespace vemora

@@ -64,7 +64,8 @@ void PrintLegend(ReportPrinter& p)
 
 } // namespace
 
-void PrintProfilePlotPage(AppContext& ctx, ReportPrinter& p, const ProfilePlotSection& section)
+void PrintProfilePlotPage(AppContext& ctx, PageRun& run, ReportPrinter& p,
+                          const ProfilePlotSection& section)
 {
     const ProjectStore& s = ctx.store;
     const ProfilePlotData plot = PrepareProfilePlotData(s);
@@ -87,7 +88,7 @@ void PrintProfilePlotPage(AppContext& ctx, ReportPrinter& p, const ProfilePlotSe
     const QString yearText =
         QStringLiteral("Year ") + QString::number(OperatingCalendarYear(s, year));
 
-    ReportPages pages(ctx, p);
+    ReportPages pages(ctx, run, p);
     pages.PrintPageHeader();
     PrintPlotPageTitle(p, QStringLiteral("PROFILE PLOT:"));
     p.setFontSize(11);

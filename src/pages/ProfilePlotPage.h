@@ -6,6 +6,7 @@
 namespace vemora {
 
 struct AppContext;
+struct PageRun;
 class ReportPrinter;
 
 // What the page takes from the results window: the nodes chosen in its
@@ -22,7 +23,7 @@ struct ProfilePlotSection
 // Prints the page for that section and the year ctx.view shows. A list
 // without a selection, or a value that cannot be formed, stops it with a
 // PrintFailure before anything is printed.
-void PrintProfilePlotPage(AppContext& ctx, ReportPrinter& printer,
+void PrintProfilePlotPage(AppContext& ctx, PageRun& run, ReportPrinter& printer,
                           const ProfilePlotSection& section);
 
 } // namespace vemora

@@ -55,9 +55,9 @@ void StartTablePage(ReportPages& pages, ReportPrinter& p, const FlexGrid& duty)
 
 } // namespace
 
-void PrintPumpCurve(AppContext& ctx, ReportPrinter& p, const Drawing& graph)
+void PrintPumpCurve(AppContext& ctx, PageRun& run, ReportPrinter& p, const Drawing& graph)
 {
-    ReportPages pages(ctx, p);
+    ReportPages pages(ctx, run, p);
     pages.PrintPageHeader();
     PrintPlotPageTitle(p, QStringLiteral("PUMP CURVE:"));
     p.setFontSize(11);
@@ -67,10 +67,10 @@ void PrintPumpCurve(AppContext& ctx, ReportPrinter& p, const Drawing& graph)
     pages.PrintPageFooter(kReportBodyEnd);
 }
 
-void PrintPumpSystemCurve(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
+void PrintPumpSystemCurve(AppContext& ctx, PageRun& run, ReportPrinter& p, const Drawing& graph,
                           const QString& dutyYear, const FlexGrid& duty)
 {
-    ReportPages pages(ctx, p);
+    ReportPages pages(ctx, run, p);
     pages.PrintPageHeader();
     PrintPlotPageTitle(p, QStringLiteral("RESULTS: PUMP & SYSTEM CURVE"));
     p.setFontSize(11);

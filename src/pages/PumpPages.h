@@ -10,6 +10,7 @@
 namespace vemora {
 
 struct AppContext;
+struct PageRun;
 class Drawing;
 class FlexGrid;
 class ReportPrinter;
@@ -17,12 +18,12 @@ class ReportPrinter;
 // "PUMP CURVE:", the graph stretched to 170 x 90 mm at (16, 100) mm, and the
 // legend: the keys of the two curves at (15, 208) and (65, 208) mm, "- Pump
 // curve" and "- Efficiency curve".
-void PrintPumpCurve(AppContext& ctx, ReportPrinter& printer, const Drawing& graph);
+void PrintPumpCurve(AppContext& ctx, PageRun& run, ReportPrinter& printer, const Drawing& graph);
 
 // "RESULTS: PUMP & SYSTEM CURVE" with the duty year's caption, the graph and
 // the legend "- Pump curve", "- System curve"; then "RESULTS: DUTY POINTS"
 // pages with the grid's two heading rows and its year rows as they stand.
-void PrintPumpSystemCurve(AppContext& ctx, ReportPrinter& printer, const Drawing& graph,
-                          const QString& dutyYear, const FlexGrid& duty);
+void PrintPumpSystemCurve(AppContext& ctx, PageRun& run, ReportPrinter& printer,
+                          const Drawing& graph, const QString& dutyYear, const FlexGrid& duty);
 
 } // namespace vemora

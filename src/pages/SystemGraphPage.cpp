@@ -90,10 +90,10 @@ void PrintIncomeLegend(ReportPrinter& p, const QStringList& captions, bool pumpi
 
 } // namespace
 
-void PrintSystemAnalysisGraph(AppContext& ctx, ReportPrinter& p, SystemGraph which)
+void PrintSystemAnalysisGraph(AppContext& ctx, PageRun& run, ReportPrinter& p, SystemGraph which)
 {
     const SystemGraphPageContent page = DrawSystemGraph(ctx, which);
-    PrintGraphPageHeader(ctx, p);
+    PrintGraphPageHeader(ctx, run, p);
     // The graph's white ground reaches up into the title's line, so the
     // graph goes on the page first and the title over it.
     const Drawing graph = page.graph;

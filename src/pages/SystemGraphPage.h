@@ -7,6 +7,7 @@
 namespace vemora {
 
 struct AppContext;
+struct PageRun;
 class ReportPrinter;
 
 // Which graph of the results window's system page prints.
@@ -21,6 +22,7 @@ inline constexpr double kSystemGraphHeight = 4800;
 // One page from the graph page header to its footer: the title at column 7
 // in 13 pt underlined, the graph in the box 10, 57 mm, 220 x 98 mm, the
 // legend at 155 mm and the footer at 165 mm.
-void PrintSystemAnalysisGraph(AppContext& ctx, ReportPrinter& printer, SystemGraph graph);
+void PrintSystemAnalysisGraph(AppContext& ctx, PageRun& run, ReportPrinter& printer,
+                              SystemGraph graph);
 
 } // namespace vemora

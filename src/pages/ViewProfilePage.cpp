@@ -101,7 +101,7 @@ void PrintBesideProfileGraph(ReportPrinter& p, const QString& text)
     p.Print({{8, line}});
 }
 
-void PrintViewProfilePlot(AppContext& ctx, ReportPrinter& p, const Drawing& graph,
+void PrintViewProfilePlot(AppContext& ctx, PageRun& run, ReportPrinter& p, const Drawing& graph,
                           const QString& beginText, const QString& endText, bool solved)
 {
     const int year = std::clamp<int>(ctx.view.SelectedYear, 1, MaxYears);
@@ -113,7 +113,7 @@ void PrintViewProfilePlot(AppContext& ctx, ReportPrinter& p, const Drawing& grap
         flow = FlowText(ctx, year);
     }
 
-    PrintGraphPageHeader(ctx, p);
+    PrintGraphPageHeader(ctx, run, p);
     PrintGraphPageTitle(p, QStringLiteral("PROFILE PLOT:"));
     p.Print({{8, "Begin distance:"}});
     PrintBesideProfileGraph(p, DistanceText(ctx.store, beginText));

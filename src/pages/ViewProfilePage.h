@@ -14,6 +14,7 @@ namespace vemora {
 inline const QRectF kProfileViewGraphBox(50, 55, 215, 98);
 
 struct AppContext;
+struct PageRun;
 class Drawing;
 class ReportPrinter;
 
@@ -28,7 +29,8 @@ void PrintBesideProfileGraph(ReportPrinter& printer, const QString& text);
 // and the flow print blank and the legend has no gradeline. A value that
 // cannot be formed stops the page with a PrintFailure before anything is
 // printed.
-void PrintViewProfilePlot(AppContext& ctx, ReportPrinter& printer, const Drawing& graph,
-                          const QString& beginText, const QString& endText, bool solved);
+void PrintViewProfilePlot(AppContext& ctx, PageRun& run, ReportPrinter& printer,
+                          const Drawing& graph, const QString& beginText, const QString& endText,
+                          bool solved);
 
 } // namespace vemora

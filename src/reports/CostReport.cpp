@@ -21,14 +21,17 @@ QString Text(const std::string& s)
 class CostReport
 {
   public:
-    CostReport(AppContext& ctx, ReportPrinter& p) : ctx_(ctx), p_(p), symbol_(CurrencyText(ctx)) {}
+    CostReport(AppContext& ctx, PageRun& run, ReportPrinter& p)
+        : ctx_(ctx), run_(run), p_(p), symbol_(CurrencyText(ctx))
+    {
+    }
 
     void Print()
     {
         const ProjectStore& s = ctx_.store;
         const ResultsStore& r = ctx_.results;
         p_.setFontBold(false);
-        ReportPages pages(ctx_, p_);
+        ReportPages pages(ctx_, run_, p_);
         pages.PrintPageHeader();
         PrintReportTitle(p_, 40, QStringLiteral("COST ANALYSIS"));
         p_.setFontSize(12);
@@ -113,15 +116,16 @@ class CostReport
     }
 
     AppContext& ctx_;
+    PageRun& run_;
     ReportPrinter& p_;
     QString symbol_;
 };
 
 } // namespace
 
-void PrintCostAnalysis(AppContext& ctx, ReportPrinter& printer)
+void PrintCostAnalysis(AppContext& ctx, PageRun& run, ReportPrinter& printer)
 {
-    CostReport(ctx, printer).Print();
+    CostReport(ctx, run, printer).Print();
 }
 
 } // namespace vemora

@@ -86,7 +86,7 @@ TableHeading DemandHeading()
 
 } // namespace
 
-void PrintDemandYieldTable(AppContext& ctx, ReportPrinter& p)
+void PrintDemandYieldTable(AppContext& ctx, PageRun& run, ReportPrinter& p)
 {
     const int years = std::clamp<int>(ctx.store.DesignLife, 0, MaxYears);
     const QString unitLine = QStringLiteral("All units are: ") + DemandUnitText(ctx);
@@ -94,7 +94,7 @@ void PrintDemandYieldTable(AppContext& ctx, ReportPrinter& p)
     const bool pumping = IsPumping(ctx.store);
     const TableHeading heading = DemandHeading();
 
-    ReportPages pages(ctx, p);
+    ReportPages pages(ctx, run, p);
     PrintTableHeading(ctx, pages, p, heading);
     for (int i = 1; i <= years; ++i) {
         const DemandRow& row = rows[i - 1];

@@ -58,10 +58,10 @@ void PrintRates(const InputSnapshot& in, const QString& symbol, ReportPrinter& p
 
 } // namespace
 
-void PrintEnergyData(AppContext& ctx, ReportPrinter& p)
+void PrintEnergyData(AppContext& ctx, PageRun& run, ReportPrinter& p)
 {
     const InputSnapshot in = ReadInputWindow(ctx);
-    ReportPages pages(ctx, p);
+    ReportPages pages(ctx, run, p);
     pages.PrintPageHeader();
     p.setFontSize(13);
     p.Print();

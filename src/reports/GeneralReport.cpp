@@ -25,8 +25,8 @@ bool PageEndsAfterDemandRow(int row)
 class GeneralReport
 {
   public:
-    GeneralReport(AppContext& ctx, ReportPrinter& p)
-        : ctx_(ctx), p_(p), in_(ReadInputWindow(ctx)), pages_(ctx, p, [this] { titleBlock(); })
+    GeneralReport(AppContext& ctx, PageRun& run, ReportPrinter& p)
+        : ctx_(ctx), p_(p), in_(ReadInputWindow(ctx)), pages_(ctx, run, p, [this] { titleBlock(); })
     {
     }
 
@@ -185,9 +185,9 @@ class GeneralReport
 
 } // namespace
 
-void PrintGeneralData(AppContext& ctx, ReportPrinter& printer)
+void PrintGeneralData(AppContext& ctx, PageRun& run, ReportPrinter& printer)
 {
-    GeneralReport(ctx, printer).Print();
+    GeneralReport(ctx, run, printer).Print();
 }
 
 } // namespace vemora

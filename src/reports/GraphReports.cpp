@@ -5,14 +5,14 @@
 
 namespace vemora {
 
-void PrintDemandCapacityGraph(AppContext& ctx, ReportPrinter& printer)
+void PrintDemandCapacityGraph(AppContext& ctx, PageRun& run, ReportPrinter& printer)
 {
-    PrintSystemAnalysisGraph(ctx, printer, SystemGraph::DemandCapacity);
+    PrintSystemAnalysisGraph(ctx, run, printer, SystemGraph::DemandCapacity);
 }
 
-void PrintIncomeExpenditureGraph(AppContext& ctx, ReportPrinter& printer)
+void PrintIncomeExpenditureGraph(AppContext& ctx, PageRun& run, ReportPrinter& printer)
 {
-    PrintSystemAnalysisGraph(ctx, printer, SystemGraph::IncomeExpenditure);
+    PrintSystemAnalysisGraph(ctx, run, printer, SystemGraph::IncomeExpenditure);
 }
 
 } // namespace vemora

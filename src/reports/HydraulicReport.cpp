@@ -6,6 +6,7 @@
 
 #include "app/AppContext.h"
 #include "app/InputSnapshot.h"
+#include "app/PageRun.h"
 #include "app/PrintFailure.h"
 #include "engine/Hydraulics.h"
 #include "engine/NumberFormat.h"
@@ -37,15 +38,14 @@ QString ThreeDecimals(double value)
 class HydraulicReport
 {
   public:
-    HydraulicReport(AppContext& ctx, ReportPrinter& p)
-        : ctx_(ctx), p_(p), in_(ReadInputWindow(ctx)), pages_(ctx, p)
+    HydraulicReport(AppContext& ctx, PageRun& run, ReportPrinter& p)
+        : ctx_(ctx), p_(p), in_(ReadInputWindow(ctx)), pages_(ctx, run, p), year_(run.year)
     {
     }
 
     void Print()
     {
         const ProjectStore& s = ctx_.store;
-        year_ = ctx_.PrintYear;
         if (year_ < 1 || year_ > MaxYears) throw PrintFailure("no year chosen");
         formTexts();
         const int nodes = std::clamp<int>(s.NodeCount, 0, MaxNodes);
@@ -148,16 +148,16 @@ class HydraulicReport
     ReportPrinter& p_;
     const InputSnapshot in_;
     ReportPages pages_;
-    int year_ = 1;
+    const int year_;
     QString flowText_;
     QString headText_;
 };
 
 } // namespace
 
-void PrintHydraulicAnalysisTable(AppContext& ctx, ReportPrinter& printer)
+void PrintHydraulicAnalysisTable(AppContext& ctx, PageRun& run, ReportPrinter& printer)
 {
-    HydraulicReport(ctx, printer).Print();
+    HydraulicReport(ctx, run, printer).Print();
 }
 
 } // namespace vemora

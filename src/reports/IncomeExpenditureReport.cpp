@@ -79,7 +79,7 @@ TableHeading IncomeHeading()
 
 } // namespace
 
-void PrintIncomeExpenditureTable(AppContext& ctx, ReportPrinter& p)
+void PrintIncomeExpenditureTable(AppContext& ctx, PageRun& run, ReportPrinter& p)
 {
     const int c = ConstructionYears(ctx.store);
     const std::vector<CostRow> rows = CostRows(ctx, c); // every figure before any page
@@ -87,7 +87,7 @@ void PrintIncomeExpenditureTable(AppContext& ctx, ReportPrinter& p)
     const int n = static_cast<int>(rows.size());
     const TableHeading heading = IncomeHeading();
 
-    ReportPages pages(ctx, p);
+    ReportPages pages(ctx, run, p);
     PrintTableHeading(ctx, pages, p, heading);
     for (int i = 1; i <= n; ++i) {
         const CostRow& row = rows[i - 1];

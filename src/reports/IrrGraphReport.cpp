@@ -5,9 +5,9 @@
 
 namespace vemora {
 
-void PrintIRRGraph(AppContext& ctx, ReportPrinter& printer)
+void PrintIRRGraph(AppContext& ctx, PageRun& run, ReportPrinter& printer)
 {
-    PrintIrrGraphPage(ctx, printer, IrrFullRangeBegin, IrrFullRangeEnd);
+    PrintIrrGraphPage(ctx, run, printer, IrrFullRangeBegin, IrrFullRangeEnd);
 }
 
 } // namespace vemora

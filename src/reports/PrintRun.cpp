@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "app/AppContext.h"
+#include "app/PageRun.h"
 #include "app/PendingEdits.h"
 #include "app/PrintFailure.h"
 #include "files/FileReasons.h"
@@ -12,21 +13,22 @@
 namespace vemora {
 
 std::optional<QString> RunPrint(AppContext& ctx, PageDevice& device, int copies,
-                                const PrintSelection& ticked,
+                                const PrintSelection& ticked, int year,
                                 const std::array<ReportItem, kReportItemCount>& items)
 {
     TakeInputOnScreen(ctx); // every page and header prints the input on screen
+    PageRun run{HeaderTextsOf(ctx.store), 0, year};
     ReportPrinter printer(device);
     const char* failure = kPrintStartFailure;
     bool failed = false;
     try {
         for (int copy = 1; copy <= std::max(1, copies) && !failed; ++copy) {
             printer.setOrientation(PageOrientation::Portrait);
-            ctx.PageNumber = 0;
+            run.pageNumber = 0;
             for (const ReportItem& item : items) {
                 if (!ticked[static_cast<size_t>(item.step)]) continue;
                 failure = item.failure;
-                item.print(ctx, printer);
+                item.print(ctx, run, printer);
                 if (!printer.ok()) {
                     failed = true;
                     break;
@@ -40,7 +42,6 @@ std::optional<QString> RunPrint(AppContext& ctx, PageDevice& device, int copies,
     // Pages finished so far go to the printer; a printer in error after the
     // end fails the item that printed last.
     if (!printer.EndDoc()) failed = true;
-    ctx.PageNumber = 0;
     // A printer that could not even be opened failed before any item; a
     // file that could not be opened, a document that could not be finished,
     // or a file the system refused, is no fault of the item printed last:

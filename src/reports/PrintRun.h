@@ -22,10 +22,12 @@ class PageDevice;
 using PrintSelection = std::array<bool, kReportItemCount>;
 
 // The store takes the input on screen first (TakeInputOnScreen). Prints
-// `copies` copies (at least one) of the selection on the device.
-// Returns the failure message, or nothing when every page printed.
+// `copies` copies (at least one) of the selection on the device, the
+// hydraulic table for the design-life year `year` (0: none chosen, and the
+// table fails). Returns the failure message, or nothing when every page
+// printed.
 std::optional<QString>
 RunPrint(AppContext& ctx, PageDevice& device, int copies, const PrintSelection& ticked,
-         const std::array<ReportItem, kReportItemCount>& items = ReportItems());
+         int year = 0, const std::array<ReportItem, kReportItemCount>& items = ReportItems());
 
 } // namespace vemora

@@ -162,10 +162,10 @@ void PrintLaying(AppContext& ctx, ReportPrinter& p)
 
 } // namespace
 
-void PrintProfileData(AppContext& ctx, ReportPrinter& p)
+void PrintProfileData(AppContext& ctx, PageRun& run, ReportPrinter& p)
 {
     const InputSnapshot in = ReadInputWindow(ctx);
-    ReportPages pages(ctx, p);
+    ReportPages pages(ctx, run, p);
     StartPage(ctx, pages, p);
     PrintTableHeading(in, p);
     PrintNodeRows(ctx, pages, in, p);

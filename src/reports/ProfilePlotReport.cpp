@@ -6,10 +6,10 @@
 
 namespace vemora {
 
-void PrintProfilePlot(AppContext& ctx, ReportPrinter& printer)
+void PrintProfilePlot(AppContext& ctx, PageRun& run, ReportPrinter& printer)
 {
     if (!ctx.graphPages.profilePlot) throw PrintFailure("the profile plot page is not available");
-    ctx.graphPages.profilePlot(printer);
+    ctx.graphPages.profilePlot(run, printer);
 }
 
 } // namespace vemora

@@ -88,12 +88,12 @@ void PrintRates(AppContext& ctx, const InputSnapshot& in, const QString& symbol,
 
 } // namespace
 
-void PrintRatesAndSales(AppContext& ctx, ReportPrinter& p)
+void PrintRatesAndSales(AppContext& ctx, PageRun& run, ReportPrinter& p)
 {
     const InputSnapshot in = ReadInputWindow(ctx);
     const QString symbol = CurrencyText(ctx);
     p.setFontBold(false);
-    ReportPages pages(ctx, p);
+    ReportPages pages(ctx, run, p);
     pages.PrintPageHeader();
     p.setFontSize(12);
     p.Print();

@@ -11,9 +11,10 @@
 namespace vemora {
 
 struct AppContext;
+struct PageRun;
 class ReportPrinter;
 
-using ReportProcedure = void (*)(AppContext&, ReportPrinter&);
+using ReportProcedure = void (*)(AppContext&, PageRun&, ReportPrinter&);
 
 enum class ReportBox {
     General,       // chkGeneral

@@ -6,24 +6,25 @@
 namespace vemora {
 
 struct AppContext;
+struct PageRun;
 class ReportPrinter;
 
 // Input data.
-void PrintGeneralData(AppContext& ctx, ReportPrinter& printer);
-void PrintProfileData(AppContext& ctx, ReportPrinter& printer);
-void PrintEnergyData(AppContext& ctx, ReportPrinter& printer);
-void PrintRatesAndSales(AppContext& ctx, ReportPrinter& printer);
+void PrintGeneralData(AppContext& ctx, PageRun& run, ReportPrinter& printer);
+void PrintProfileData(AppContext& ctx, PageRun& run, ReportPrinter& printer);
+void PrintEnergyData(AppContext& ctx, PageRun& run, ReportPrinter& printer);
+void PrintRatesAndSales(AppContext& ctx, PageRun& run, ReportPrinter& printer);
 
-// Results. The hydraulic table prints the year ctx.PrintYear.
-void PrintHydraulicAnalysisTable(AppContext& ctx, ReportPrinter& printer);
-void PrintDemandYieldTable(AppContext& ctx, ReportPrinter& printer);
-void PrintIncomeExpenditureTable(AppContext& ctx, ReportPrinter& printer);
-void PrintCostAnalysis(AppContext& ctx, ReportPrinter& printer);
+// Results. The hydraulic table prints the run's year.
+void PrintHydraulicAnalysisTable(AppContext& ctx, PageRun& run, ReportPrinter& printer);
+void PrintDemandYieldTable(AppContext& ctx, PageRun& run, ReportPrinter& printer);
+void PrintIncomeExpenditureTable(AppContext& ctx, PageRun& run, ReportPrinter& printer);
+void PrintCostAnalysis(AppContext& ctx, PageRun& run, ReportPrinter& printer);
 
 // Graph pages, through ctx.graphPages; a page whose slot is empty fails.
-void PrintProfilePlot(AppContext& ctx, ReportPrinter& printer);
-void PrintDemandCapacityGraph(AppContext& ctx, ReportPrinter& printer);
-void PrintIncomeExpenditureGraph(AppContext& ctx, ReportPrinter& printer);
-void PrintIRRGraph(AppContext& ctx, ReportPrinter& printer);
+void PrintProfilePlot(AppContext& ctx, PageRun& run, ReportPrinter& printer);
+void PrintDemandCapacityGraph(AppContext& ctx, PageRun& run, ReportPrinter& printer);
+void PrintIncomeExpenditureGraph(AppContext& ctx, PageRun& run, ReportPrinter& printer);
+void PrintIRRGraph(AppContext& ctx, PageRun& run, ReportPrinter& printer);
 
 } // namespace vemora

@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
-#include "app/InvalidateResults.h"
+#include "app/DiscardResults.h"
 #include "app/PendingEdits.h"
 #include "app/PrintCopies.h"
 #include "app/WorkingViews.h"
@@ -182,7 +182,7 @@ void frmPrint::Form_Load()
 // looked at again while the window stays open.
 void frmPrint::tmrCheck_Timer()
 {
-    ResultsMatchInput(ctx_); // results of other input are no longer offered
+    DiscardStaleResults(ctx_); // results of other input are no longer offered
     for (const ReportItem& item : ReportItems())
         Box(item.box)->setEnabled(ReportAvailable(ctx_, item.box));
     tmrCheck->stop();
@@ -190,9 +190,9 @@ void frmPrint::tmrCheck_Timer()
 
 void frmPrint::chkTextHydraulic_Click()
 {
-    ctx_.PrintYear = 1;
+    hydraulicYear_ = 1;
     if (!chkTextHydraulic->isChecked()) return;
-    frmSelectYear year(ctx_, this);
+    frmSelectYear year(ctx_, hydraulicYear_, this);
     ctx_.ui.execDialog(&year);
 }
 
@@ -207,7 +207,6 @@ PrintSelection frmPrint::Ticked() const
 void frmPrint::sscPrint_Click()
 {
     setEnabled(false);
-    ctx_.PageNumber = 0;
     const PrintSelection ticked = Ticked();
     if (std::find(ticked.begin(), ticked.end(), true) == ticked.end()) {
         ctx_.ui.msgBox(QStringLiteral("Select what to print !"), MsgButtons::OK,
@@ -224,7 +223,7 @@ void frmPrint::sscPrint_Click()
     {
         HourglassScope hourglass(ctx_.ui);
         PrinterPageDevice device(*printer_);
-        failure = RunPrint(ctx_, device, copies, ticked);
+        failure = RunPrint(ctx_, device, copies, ticked, hydraulicYear_);
     }
     if (failure)
         ctx_.ui.msgBox(*failure, MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Vemora"),

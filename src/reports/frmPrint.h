@@ -55,6 +55,8 @@ class frmPrint : public QDialog
 
     // The check box of each item, by printing step.
     QCheckBox* Box(ReportBox box) const;
+    // The design-life year the hydraulic table prints.
+    int HydraulicYear() const { return hydraulicYear_; }
 
     void tmrCheck_Timer();
     void chkTextHydraulic_Click();
@@ -80,6 +82,9 @@ class frmPrint : public QDialog
 
     AppContext& ctx_;
     std::array<QCheckBox*, kReportItemCount> boxes_{};
+    // 1 again at every click on the hydraulic table's box, then the year
+    // the year window chose.
+    int hydraulicYear_ = 0;
     // The printer chosen in Printer Setup and the print dialog, kept for the
     // window's life.
     std::unique_ptr<QPrinter> printer_;

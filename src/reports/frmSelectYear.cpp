@@ -13,7 +13,8 @@
 
 namespace vemora {
 
-frmSelectYear::frmSelectYear(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx)
+frmSelectYear::frmSelectYear(AppContext& ctx, int& year, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), year_(year)
 {
     setObjectName(QStringLiteral("frmSelectYear"));
     setWindowTitle(QStringLiteral("Select year"));
@@ -46,8 +47,7 @@ frmSelectYear::frmSelectYear(AppContext& ctx, QWidget* parent) : QDialog(parent)
 
 void frmSelectYear::sscOK_Click()
 {
-    if (comYear->currentIndex() >= 0)
-        ctx_.PrintYear = static_cast<int16_t>(comYear->currentIndex() + 1);
+    if (comYear->currentIndex() >= 0) year_ = comYear->currentIndex() + 1;
     accept();
 }
 

@@ -1,6 +1,6 @@
 // Chooses the design-life year whose hydraulic table prints: one item per
-// year, "Year " and its calendar year. OK sets ctx.PrintYear to the chosen
-// year; closing the window otherwise leaves it as it was.
+// year, "Year " and its calendar year. OK sets the caller's `year` to the
+// chosen year; closing the window otherwise leaves it as it was.
 #pragma once
 
 #include <QDialog>
@@ -17,7 +17,7 @@ class frmSelectYear : public QDialog
 {
     Q_OBJECT
   public:
-    frmSelectYear(AppContext& ctx, QWidget* parent);
+    frmSelectYear(AppContext& ctx, int& year, QWidget* parent);
 
     QLabel* lblYear = nullptr;
     QComboBox* comYear = nullptr;
@@ -27,6 +27,7 @@ class frmSelectYear : public QDialog
 
   private:
     AppContext& ctx_;
+    int& year_;
 };
 
 } // namespace vemora

@@ -18,10 +18,10 @@ void InstallResultsWindow(AppContext& ctx)
         ctx.mainWindow().addWorkingWindow(window);
         return window;
     });
-    ctx.graphPages.profilePlot = [&ctx](ReportPrinter& printer) {
+    ctx.graphPages.profilePlot = [&ctx](PageRun& run, ReportPrinter& printer) {
         ResultsWindow* window = ctx.windows.results.Load();
         if (!window) throw PrintFailure("the results window is not available");
-        window->PrintProfilePlot(printer);
+        window->PrintProfilePlot(run, printer);
     };
     ctx.windows.irrView.Install([&ctx]() -> IrrViewWindow* {
         auto* window = new frmIRRView(ctx);

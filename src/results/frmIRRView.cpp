@@ -151,8 +151,8 @@ void frmIRRView::sscPrintView_Click()
     const int begin = hsbBegin->Value();
     const int end = hsbEnd->Value();
     PrintCopies(ctx, {QStringLiteral("the IRR graph"), PageOrientation::Landscape,
-                      [this, begin, end](ReportPrinter& printer) {
-                          PrintIrrGraphPage(ctx, printer, begin, end);
+                      [this, begin, end](PageRun& run, ReportPrinter& printer) {
+                          PrintIrrGraphPage(ctx, run, printer, begin, end);
                       }});
 }
 

@@ -61,7 +61,7 @@ class frmResults : public QWidget, public ResultsWindow, public ResultsDisplay
     void FillDistanceCombos() override;
     void DrawHydraulicProfile() override;
     void DrawDemandCapacityGraph() override;
-    void PrintProfilePlot(ReportPrinter& printer) override;
+    void PrintProfilePlot(PageRun& run, ReportPrinter& printer) override;
 
     // --- Drawings and the duty-point page ------------------------------------
     void DrawIncomeExpenditureGraph();

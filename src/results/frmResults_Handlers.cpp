@@ -201,8 +201,8 @@ void frmResults::sscInput_Click()
 void frmResults::sscPrintDutyYear_Click()
 {
     PrintCopies(ctx, {QStringLiteral("the duty point pages"), PageOrientation::Portrait,
-                      [this](ReportPrinter& printer) {
-                          PrintPumpSystemCurve(ctx, printer, picDuty->drawing(),
+                      [this](PageRun& run, ReportPrinter& printer) {
+                          PrintPumpSystemCurve(ctx, run, printer, picDuty->drawing(),
                                                lblDutyYear->text(), *msgDuty);
                       }});
 }
@@ -213,8 +213,8 @@ void frmResults::sscPrintSystem_Click()
     const SystemGraph graph = ssoDemandCapacity->isChecked() ? SystemGraph::DemandCapacity
                                                              : SystemGraph::IncomeExpenditure;
     PrintCopies(ctx, {QStringLiteral("the system analysis graph"), PageOrientation::Landscape,
-                      [this, graph](ReportPrinter& printer) {
-                          PrintSystemAnalysisGraph(ctx, printer, graph);
+                      [this, graph](PageRun& run, ReportPrinter& printer) {
+                          PrintSystemAnalysisGraph(ctx, run, printer, graph);
                       }});
 }
 
@@ -222,15 +222,16 @@ void frmResults::sscPrintSystem_Click()
 void frmResults::sscPrintView_Click()
 {
     if (!SelectedSection()) return;
-    PrintCopies(ctx, {QStringLiteral("the hydraulic profile"), PageOrientation::Portrait,
-                      [this](ReportPrinter& printer) { PrintProfilePlot(printer); }});
+    PrintCopies(ctx,
+                {QStringLiteral("the hydraulic profile"), PageOrientation::Portrait,
+                 [this](PageRun& run, ReportPrinter& printer) { PrintProfilePlot(run, printer); }});
 }
 
 // The section of the distance lists, drawn again at the picture's size.
-void frmResults::PrintProfilePlot(ReportPrinter& printer)
+void frmResults::PrintProfilePlot(PageRun& run, ReportPrinter& printer)
 {
     const DrawingSurface& picture = picHydraulic->surface();
-    PrintProfilePlotPage(ctx, printer,
+    PrintProfilePlotPage(ctx, run, printer,
                          {comBegin->currentIndex() + 1, comEnd->currentIndex() + 1,
                           picture.ScaleWidth(), picture.ScaleHeight()});
 }

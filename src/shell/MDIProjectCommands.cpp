@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "app/AppContext.h"
-#include "app/InvalidateResults.h"
+#include "app/DiscardResults.h"
 #include "app/WorkingViews.h"
 #include "platform/Screen.h"
 #include "platform/Ui.h"
@@ -77,7 +77,7 @@ void MDIProject::mnuGeneral_Click()
 
 void MDIProject::mnuResults_Click()
 {
-    if (!ResultsMatchInput(ctx)) {
+    if (!DiscardStaleResults(ctx)) {
         Message(QStringLiteral("Project has not been analysed."));
         // Back to the input window as View > Input Data goes: the profile and
         // pump-curve views go, so none is left behind it.
@@ -116,7 +116,7 @@ void MDIProject::mnuRoughness_Click()
 void MDIProject::mnuPreferences_Click()
 {
     ctx.windows.preferences.Exec();
-    ResultsMatchInput(ctx);
+    DiscardStaleResults(ctx);
 }
 
 void MDIProject::mnuContents_Click()

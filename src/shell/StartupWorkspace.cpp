@@ -19,7 +19,7 @@ void ShowStartupWorkspace(MDIProject& main)
     main.mnuStep->setVisible(true);
     main.mnuExit1->setVisible(false);
     main.sspProject->setVisible(true);
-    main.ctx.ViewCode = WorkingView::Input;
+    main.ctx.viewCode = WorkingView::Input;
     NewProject(main.ctx);
     RestoreCurrentView(main.ctx);
 }

@@ -8,7 +8,7 @@
 
 #include "app/AnalyseProject.h"
 #include "app/AppContext.h"
-#include "app/InvalidateResults.h"
+#include "app/DiscardResults.h"
 #include "app/PumpCurveMissed.h"
 #include "app/WorkingViews.h"
 #include "platform/ControlBuilders.h"
@@ -146,7 +146,7 @@ void frmAnalyse::paintEvent(QPaintEvent* e)
 // Continue only while the results still describe the input on screen.
 void frmAnalyse::sscAnalyse_Click()
 {
-    if (ResultsMatchInput(ctx_))
+    if (DiscardStaleResults(ctx_))
         ContinueToResults();
     else
         RunAnalysis();

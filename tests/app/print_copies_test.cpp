@@ -1,10 +1,11 @@
 // The print buttons' copy loop on a recording printer: every copy numbered
-// from page 1 in the orientation asked, the page counter back at 0, a
-// failure reported plainly and a cancel kept silent.
+// from page 1 in the orientation asked, a failure reported plainly and a
+// cancel kept silent.
 #include <QWidget>
 #include <gtest/gtest.h>
 
 #include "app/AppContext.h"
+#include "app/PageRun.h"
 #include "app/PrintCopies.h"
 #include "app/PrintFailure.h"
 #include "platform/RecordingPageDevice.h"
@@ -20,9 +21,10 @@ class PrintCopiesTest : public ::testing::Test
     // A page as a report prints it: the header counts the page.
     PrintJob Job(PageOrientation orientation)
     {
-        return {QStringLiteral("the hydraulic profile"), orientation, [this](ReportPrinter& p) {
-                    ++ctx.PageNumber;
-                    p.Print({{0, QStringLiteral("Page %1").arg(ctx.PageNumber)}});
+        return {QStringLiteral("the hydraulic profile"), orientation,
+                [](PageRun& run, ReportPrinter& p) {
+                    ++run.pageNumber;
+                    p.Print({{0, QStringLiteral("Page %1").arg(run.pageNumber)}});
                     p.EndPage();
                 }};
     }
@@ -34,7 +36,6 @@ class PrintCopiesTest : public ::testing::Test
 
 TEST_F(PrintCopiesTest, EveryCopyStartsAtPageOneInTheOrientationAsked)
 {
-    ctx.PageNumber = 4;
     EXPECT_EQ(PrintCopiesOn(ctx, device, 3, Job(PageOrientation::Landscape)),
               PrintOutcome::Printed);
     ASSERT_EQ(device.pages().size(), 3u);
@@ -44,17 +45,14 @@ TEST_F(PrintCopiesTest, EveryCopyStartsAtPageOneInTheOrientationAsked)
     }
     EXPECT_EQ(device.documentsOpened(), 1);
     EXPECT_EQ(device.documentsClosed(), 1);
-    EXPECT_EQ(ctx.PageNumber, 0);
     EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(PrintCopiesTest, AFailedPageEndsTheCopiesAndSaysWhatFailed)
 {
     device.failAtPage(2);
-    ctx.PageNumber = 0;
     EXPECT_EQ(PrintCopiesOn(ctx, device, 3, Job(PageOrientation::Portrait)), PrintOutcome::Failed);
     EXPECT_EQ(device.pages().size(), 1u); // the first copy stays printed
-    EXPECT_EQ(ctx.PageNumber, 0);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "Print Error !");
     EXPECT_EQ(ui.messages[0].icon, MsgIcon::Exclamation);
@@ -66,8 +64,7 @@ TEST_F(PrintCopiesTest, APageThatStopsEndsTheCopiesWithItsReason)
 {
     int calls = 0;
     const PrintJob job{QStringLiteral("the hydraulic profile"), PageOrientation::Portrait,
-                       [&](ReportPrinter& p) {
-                           ++ctx.PageNumber;
+                       [&](PageRun&, ReportPrinter& p) {
                            p.Print({{0, QStringLiteral("first")}});
                            p.EndPage();
                            if (++calls == 2)
@@ -77,7 +74,6 @@ TEST_F(PrintCopiesTest, APageThatStopsEndsTheCopiesWithItsReason)
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(device.pages().size(), 2u); // finished pages stay printed
     EXPECT_EQ(device.documentsClosed(), 1);
-    EXPECT_EQ(ctx.PageNumber, 0);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "Print Error !");
     EXPECT_EQ(ui.messages[0].text,
@@ -94,11 +90,9 @@ TEST_F(PrintCopiesTest, APrinterThatFailsAtTheEndIsReportedToo)
 
 TEST_F(PrintCopiesTest, ACancelledDialogPrintsNothingAndSaysNothing)
 {
-    ctx.PageNumber = 2;
     EXPECT_EQ(PrintCopies(ctx, Job(PageOrientation::Portrait)), PrintOutcome::Cancelled);
     EXPECT_EQ(ui.printDialogs, 1);
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(ctx.PageNumber, 2); // nothing ran
 }
 
 TEST_F(PrintCopiesTest, AJobWithoutItsPageOpensNoPrinter)

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppContext.h"
-#include "app/InvalidateResults.h"
+#include "app/DiscardResults.h"
 #include "platform/ScriptedUi.h"
 #include "support/CheckedUi.h"
 
@@ -101,17 +101,17 @@ TEST_F(RegistryTest, DialogSlotShowsTheInstalledDialog)
     EXPECT_EQ(shown, 2);
 }
 
-TEST_F(RegistryTest, InvalidateResultsClosesTheResultsWindowOnlyWhenResultsAreValid)
+TEST_F(RegistryTest, DiscardResultsClosesTheResultsWindowOnlyWhenResultsAreValid)
 {
     int closed = 0;
     InstallResults(ctx, closed);
     ctx.windows.results.Load();
     ProjectStore& store = ctx.store;
     store.ResultsValid = true;
-    InvalidateResults(ctx);
+    DiscardResults(ctx);
     EXPECT_EQ(closed, 1);
     EXPECT_FALSE(store.ResultsValid);
-    InvalidateResults(ctx);
+    DiscardResults(ctx);
     EXPECT_EQ(closed, 1);
 }
 
@@ -128,7 +128,7 @@ TEST_F(RegistryTest, TwoContextsKeepTheirOwnWindows)
     other.windows.results.Load();
     ctx.store.ResultsValid = true;
     other.store.ResultsValid = true;
-    InvalidateResults(ctx);
+    DiscardResults(ctx);
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(otherEnded, 0);
     EXPECT_TRUE(other.windows.results.Loaded());

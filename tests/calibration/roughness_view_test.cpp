@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include "app/PageRun.h"
 #include "app/PrintCopies.h"
 #include "engine/ConvertInputToSI.h"
 #include "engine/NumberFormat.h"
@@ -162,7 +163,6 @@ TEST_F(RoughnessViewTest, TwoCopiesPrintAsTwoLandscapePagesEachNumberedOne)
         EXPECT_TRUE(page.findText("Page 1"));
         EXPECT_FALSE(page.findText("Page 2"));
     }
-    EXPECT_EQ(ctx.PageNumber, 0);
 
     // A printer failure says what could not be printed.
     RecordingPageDevice broken;
@@ -238,12 +238,12 @@ TEST_F(RoughnessViewTest, ThePageIsTheProfileViewPageLineForLine)
         if (!gradeline) v->chkHydraulic->click();
         RecordingPageDevice calibration;
         ASSERT_EQ(PrintCopiesOn(ctx, calibration, 1, v->PrintViewJob()), PrintOutcome::Printed);
-        ctx.PageNumber = 0;
         RecordingPageDevice view;
         {
             ReportPrinter printer(view);
-            PrintViewProfilePlot(ctx, printer, v->picGraph->drawing(), v->comBegin->currentText(),
-                                 v->comEnd->currentText(), true);
+            PageRun run{HeaderTextsOf(ctx.store)};
+            PrintViewProfilePlot(ctx, run, printer, v->picGraph->drawing(),
+                                 v->comBegin->currentText(), v->comEnd->currentText(), true);
         }
         ASSERT_EQ(calibration.pages().size(), 1u);
         ASSERT_EQ(view.pages().size(), 1u);

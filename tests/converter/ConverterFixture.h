@@ -35,7 +35,7 @@ class ConverterTest : public ::testing::Test
         // As Help > Unit converter leaves things: the input window hidden by
         // the command, the view code of the start-up.
         input = ctx.windows.input.Load()->widget();
-        ctx.ViewCode = WorkingView::Input;
+        ctx.viewCode = WorkingView::Input;
         ctx.store.ProjectOpen = true; // the input window shows an open project
     }
 

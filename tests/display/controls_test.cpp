@@ -229,6 +229,7 @@ TEST_F(ControlsTest, DialogsRunTheirOkOnReturn)
     Run(preferences, [&] { ChooseMenuBarItem(main_->mnuPreferences); });
     EXPECT_EQ(ctx.store.UnitSystem, UnitSystems::US);
 
+    int chosenYear = 0;
     ModalScript year;
     year.then("the print window", Named("frmPrint"),
               [](QWidget* w) {
@@ -244,10 +245,13 @@ TEST_F(ControlsTest, DialogsRunTheirOkOnReturn)
                   dialog->comYear->setCurrentIndex(2);
                   PressOnFocus(Qt::Key_Return)(w);
               })
-        .then("the print window again", Named("frmPrint"),
-              [](QWidget* w) { Click(static_cast<frmPrint*>(w)->sscCancel); });
+        .then("the print window again", Named("frmPrint"), [&](QWidget* w) {
+            auto* print = static_cast<frmPrint*>(w);
+            chosenYear = print->HydraulicYear();
+            Click(print->sscCancel);
+        });
     Run(year, [&] { ChooseMenu(main_->mnuFile, main_->mnuPrint); });
-    EXPECT_EQ(ctx.PrintYear, 3);
+    EXPECT_EQ(chosenYear, 3);
 }
 
 TEST_F(ControlsTest, ANewProjectOpensOnGeneralData)

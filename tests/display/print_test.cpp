@@ -106,11 +106,13 @@ TEST_F(PrintTest, EveryItemOfThePrintWindowGoesIntoOnePdf)
     PrintDialogSeen seen;
     int yearDialogWidth = 0;
     int yearCaptionWidth = 0;
+    frmPrint* print = nullptr;
+    int chosenYear = 0;
     ModalScript script;
     script
         .then("the print window", Named("frmPrint"),
               [&](QWidget* w) {
-                  auto* print = static_cast<frmPrint*>(w);
+                  print = static_cast<frmPrint*>(w);
                   // The boxes are enabled shortly after the window opens.
                   EXPECT_TRUE(WaitFor([&] { return print->chkGeneral->isEnabled(); },
                                       QStringLiteral("the print boxes enabled")));
@@ -139,6 +141,7 @@ TEST_F(PrintTest, EveryItemOfThePrintWindowGoesIntoOnePdf)
                   yearCaptionWidth = QFontMetrics(bold).horizontalAdvance(year->windowTitle());
                   year->comYear->setCurrentIndex(1);
                   Click(year->sscOK);
+                  chosenYear = print->HydraulicYear();
               })
         .then("the print dialog", PrintDialog(), PrintToPdf(QString(), &seen));
     Run(script, [&] { ChooseMenu(main_->mnuFile, main_->mnuPrint); });
@@ -151,7 +154,7 @@ TEST_F(PrintTest, EveryItemOfThePrintWindowGoesIntoOnePdf)
     // The year dialog's title bar holds its whole caption beside the
     // frame's buttons.
     EXPECT_GE(yearDialogWidth, yearCaptionWidth + 120);
-    EXPECT_EQ(ctx.PrintYear, 2);
+    EXPECT_EQ(chosenYear, 2);
 
     const std::vector<PdfPage> pages = readPdfPages(expected);
     const std::vector<PdfPage> tool = ToolPages(project_, 2, ProjectsFolder() + "tool.pdf");

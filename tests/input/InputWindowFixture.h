@@ -27,7 +27,7 @@ class InputWindowTest : public ::testing::Test
     {
         InstallInputWindow(ctx);
         ctx.store.SystemType = PipelineSystem::Gravity;
-        ctx.ViewCode = WorkingView::Input;
+        ctx.viewCode = WorkingView::Input;
         NewProject(ctx);
         RestoreCurrentView(ctx);
         w = static_cast<frmLCC*>(ctx.windows.input.Get());

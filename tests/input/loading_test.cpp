@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "InputWindowFixture.h"
+#include "app/PageHeaderTexts.h"
 #include "app/ReadProjectDate.h"
 #include "pages/PageFrames.h"
 #include "platform/DatePicker.h"
@@ -71,7 +72,8 @@ TEST_F(InputWindowTest, TheDateFieldAndThePrintedHeaderShowTheSameDay)
         LoadRecord(ctx);
         EXPECT_EQ(w->dtpDate->Value(), day) << stored;
         EXPECT_EQ(ReadProjectDate(ctx.store.ProjectDate), day) << stored;
-        EXPECT_EQ(PrintedProjectDate(ctx), QStringLiteral("11 June 2001")) << stored;
+        EXPECT_EQ(PrintedProjectDate(HeaderTextsOf(ctx.store)), QStringLiteral("11 June 2001"))
+            << stored;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "app/AppContext.h"
+#include "app/PageRun.h"
 #include "app/PrintFailure.h"
 #include "pages/IrrGraphPage.h"
 #include "platform/RecordingPageDevice.h"
@@ -34,7 +35,8 @@ class IrrGraphPageTest : public ::testing::Test
         RecordingPageDevice device;
         {
             ReportPrinter printer(device);
-            PrintIrrGraphPage(ctx, printer, begin, end);
+            PageRun run{HeaderTextsOf(ctx.store)};
+            PrintIrrGraphPage(ctx, run, printer, begin, end);
         }
         return device.pages();
     }

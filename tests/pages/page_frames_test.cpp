@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppContext.h"
+#include "app/PageRun.h"
 #include "app/ProjectLoading.h"
 #include "pages/PageFrames.h"
 #include "platform/RecordingPageDevice.h"
@@ -26,16 +27,24 @@ class PageFramesTest : public ::testing::Test
         ctx.store.ProjectDescription = "Transfer to the town";
     }
 
+    // The pages' run, numbering on from page to page, with the store's
+    // header texts as they stand now.
+    PageRun& StoreRun()
+    {
+        run.header = HeaderTextsOf(ctx.store);
+        return run;
+    }
+
     // One framed page: header, a line of text and the footer at 240 mm.
     const RecordedPage& PrintPage(bool graph = false)
     {
         if (graph) {
-            PrintGraphPageHeader(ctx, printer);
+            PrintGraphPageHeader(ctx, StoreRun(), printer);
             printer.Print({{1, QStringLiteral("body")}});
             printer.setCurrentY(165);
             PrintGraphPageFooter(printer);
         } else {
-            ReportPages pages(ctx, printer);
+            ReportPages pages(ctx, StoreRun(), printer);
             pages.PrintPageHeader();
             printer.Print({{1, QStringLiteral("body")}});
             pages.PrintPageFooter(kReportBodyEnd);
@@ -48,6 +57,7 @@ class PageFramesTest : public ::testing::Test
     test::FakeMainWindow main{ctx};
     RecordingPageDevice device;
     ReportPrinter printer{device};
+    PageRun run;
 };
 
 TEST_F(PageFramesTest, TheReportHeaderAndFooterHoldTheProjectAndTheDisclaimer)
@@ -81,7 +91,7 @@ TEST_F(PageFramesTest, TheReportHeaderAndFooterHoldTheProjectAndTheDisclaimer)
     }
     // The footer begins where the report left the position.
     EXPECT_DOUBLE_EQ(page.lines[1].from.y(), 241);
-    EXPECT_EQ(ctx.PageNumber, 1);
+    EXPECT_EQ(run.pageNumber, 1);
 }
 
 // The disclaimer's lines as each footer prints them, at tab 10 in 8 pt bold
@@ -190,7 +200,7 @@ TEST_F(PageFramesTest, LongTextsKeepTheHeaderInItsLinesAndAtItsHeight)
 
 TEST_F(PageFramesTest, ALineThatWouldReachTheFooterTurnsThePage)
 {
-    ReportPages pages(ctx, printer, [this] {
+    ReportPages pages(ctx, StoreRun(), printer, [this] {
         printer.Print({{7, QStringLiteral("TITLE BLOCK")}});
     });
     pages.PrintPageHeader();
@@ -234,14 +244,14 @@ TEST_F(PageFramesTest, ALineThatWouldReachTheFooterTurnsThePage)
 TEST_F(PageFramesTest, AReportStoppedOnAnOpenPageLeavesThePrinterNoPageTurn)
 {
     {
-        ReportPages pages(ctx, printer);
+        ReportPages pages(ctx, StoreRun(), printer);
         pages.PrintPageHeader(); // and a PrintFailure ends the report before its footer
     }
     printer.setFontSize(12);
     for (int n = 1; n <= 60; ++n)
         printer.Print({{9, QStringLiteral("line %1").arg(n)}});
     // No footer and no second header: the lines ran on down the one page.
-    EXPECT_EQ(ctx.PageNumber, 1);
+    EXPECT_EQ(run.pageNumber, 1);
     EXPECT_TRUE(device.pages().empty() || device.pages().back().findText("Page 2") == nullptr);
 }
 
@@ -292,7 +302,7 @@ const PageText* TitleAndLineAfter(const RecordedPage& page, const char* text, do
 
 TEST_F(PageFramesTest, AGraphPageTitleFollowsABlankLineUnderlinedAndLeaves11Points)
 {
-    PrintGraphPageHeader(ctx, printer);
+    PrintGraphPageHeader(ctx, StoreRun(), printer);
     const double below = printer.CurrentY();
     printer.setFontSize(12);
     const double blank = printer.TextHeight();
@@ -310,7 +320,7 @@ TEST_F(PageFramesTest, AGraphPageTitleFollowsABlankLineUnderlinedAndLeaves11Poin
 
 TEST_F(PageFramesTest, APlotPageTitleStandsBetweenTwoBlank13PointLines)
 {
-    ReportPages pages(ctx, printer);
+    ReportPages pages(ctx, StoreRun(), printer);
     pages.PrintPageHeader();
     const double below = printer.CurrentY();
     printer.setFontSize(13);

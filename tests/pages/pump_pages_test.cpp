@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "app/AppContext.h"
+#include "app/PageRun.h"
 #include "pages/PumpPages.h"
 #include "platform/Drawing.h"
 #include "platform/FlexGrid.h"
@@ -40,7 +41,8 @@ class PumpPagesTest : public ::testing::Test
     {
         RecordingPageDevice device;
         ReportPrinter printer(device);
-        PrintPumpSystemCurve(ctx, printer, Drawing(), " Year 2001 ", duty);
+        PageRun run{HeaderTextsOf(ctx.store)};
+        PrintPumpSystemCurve(ctx, run, printer, Drawing(), " Year 2001 ", duty);
         printer.EndDoc();
         return device.pages();
     }
@@ -123,7 +125,8 @@ TEST_F(PumpPagesTest, PumpCurvePageNamesTheEfficiencyCurve)
     RecordingPageDevice device;
     {
         ReportPrinter printer(device);
-        PrintPumpCurve(ctx, printer, Drawing());
+        PageRun run{HeaderTextsOf(ctx.store)};
+        PrintPumpCurve(ctx, run, printer, Drawing());
     }
     ASSERT_EQ(device.pages().size(), 1u);
     const RecordedPage& page = device.pages()[0];

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "app/AppContext.h"
+#include "app/PageRun.h"
 #include "app/PrintFailure.h"
 #include "pages/ViewProfilePage.h"
 #include "platform/Drawing.h"
@@ -39,7 +40,8 @@ class ViewProfilePageTest : public ::testing::Test
         RecordingPageDevice device;
         {
             ReportPrinter printer(device);
-            PrintViewProfilePlot(ctx, printer, Drawing(), " 0 ", "1250.5", solved);
+            PageRun run{HeaderTextsOf(ctx.store)};
+            PrintViewProfilePlot(ctx, run, printer, Drawing(), " 0 ", "1250.5", solved);
         }
         EXPECT_EQ(device.pages().size(), 1u);
         return device.pages().empty() ? RecordedPage() : device.pages()[0];
@@ -155,7 +157,9 @@ TEST_F(ViewProfilePageTest, NonFiniteRoughnessStopsBeforeAnyPage)
     RecordingPageDevice device;
     {
         ReportPrinter printer(device);
-        EXPECT_THROW(PrintViewProfilePlot(ctx, printer, Drawing(), "0", "1", true), PrintFailure);
+        PageRun run{HeaderTextsOf(ctx.store)};
+        EXPECT_THROW(PrintViewProfilePlot(ctx, run, printer, Drawing(), "0", "1", true),
+                     PrintFailure);
     }
     EXPECT_TRUE(device.pages().empty());
 }

@@ -13,6 +13,7 @@
 
 #include "app/AnalyseProject.h"
 #include "app/AppContext.h"
+#include "app/PageRun.h"
 #include "app/ProjectLoading.h"
 #include "engine/EngineProjects.h"
 #include "input/InstallInputWindow.h"
@@ -72,7 +73,7 @@ class ReportsTest : public ::testing::Test
     // The pages of a run on the recording printer; the failure, if any.
     std::optional<QString> Record(std::initializer_list<ReportBox> boxes, int copies = 1)
     {
-        return RunPrint(ctx, device, copies, Only(boxes));
+        return RunPrint(ctx, device, copies, Only(boxes), printYear);
     }
 
     // A run into a PDF file; its path.
@@ -83,7 +84,7 @@ class ReportsTest : public ::testing::Test
         QPrinter printer(QPrinter::HighResolution);
         PrinterPageDevice::setUpPdf(printer, pdf);
         PrinterPageDevice pdfDevice(printer);
-        EXPECT_FALSE(RunPrint(ctx, pdfDevice, copies, Only(boxes)));
+        EXPECT_FALSE(RunPrint(ctx, pdfDevice, copies, Only(boxes), printYear));
         return pdf;
     }
 
@@ -95,6 +96,7 @@ class ReportsTest : public ::testing::Test
     RecordingPageDevice device;
     TempFolder folder;
     std::string path;
+    int printYear = 0; // the year the hydraulic table prints
 };
 
 // A pumping project of `nodes` nodes along a rising main, `years` years.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/AppContext.h"
+#include "app/PageRun.h"
 #include "app/PrintFailure.h"
 #include "app/ProjectLoading.h"
 #include "input/InstallInputWindow.h"
@@ -24,7 +25,7 @@
 
 namespace vemora::test {
 
-using Report = void (*)(AppContext&, ReportPrinter&);
+using Report = void (*)(AppContext&, PageRun&, ReportPrinter&);
 
 class TextReportTest : public ::testing::Test
 {
@@ -68,8 +69,8 @@ class TextReportTest : public ::testing::Test
     {
         RecordingPageDevice device;
         ReportPrinter printer(device);
-        ctx.PageNumber = 0;
-        report(ctx, printer);
+        PageRun run{HeaderTextsOf(ctx.store)};
+        report(ctx, run, printer);
         printer.EndDoc();
         return device.pages();
     }

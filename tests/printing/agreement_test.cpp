@@ -83,7 +83,7 @@ class AgreementTest : public ReportsTest
         const double levelFactor = *LengthUnits.Factor(s.ElevationUnit);
         auto three = [](double v) { return QString::fromStdString(FormatThreeDecimals(v)); };
         device = RecordingPageDevice();
-        ctx.PrintYear = static_cast<int16_t>(year);
+        printYear = year;
         ASSERT_FALSE(Record({ReportBox::TextHydraulic}));
         const RecordedPage& first = pages().front();
         EXPECT_NE(first.findTextStartingWith(

@@ -32,7 +32,8 @@ class CostReportTest : public ReportsTest
     const RecordedPage& Print()
     {
         ReportPrinter printer(device);
-        PrintCostAnalysis(ctx, printer);
+        PageRun run{HeaderTextsOf(ctx.store)};
+        PrintCostAnalysis(ctx, run, printer);
         printer.EndDoc();
         return pages().back();
     }

@@ -54,7 +54,7 @@ TEST_F(DutyHeadTest, TheTableTheCaptionAndThePrintedPagesShowOneHead)
         EXPECT_EQ(w->lblPumping->text(), "Pumping head: " + head + " m");
 
         const size_t first = pages().size();
-        ctx.PrintYear = static_cast<int16_t>(year);
+        printYear = year;
         ASSERT_FALSE(Record({ReportBox::TextHydraulic}));
         EXPECT_NE(pages()[first].findTextStartingWith("Pumping head: " + head + " m"), nullptr);
     }
@@ -62,7 +62,8 @@ TEST_F(DutyHeadTest, TheTableTheCaptionAndThePrintedPagesShowOneHead)
     // The duty pages print the table's rows as they stand.
     const size_t first = pages().size();
     ReportPrinter printer(device);
-    PrintPumpSystemCurve(ctx, printer, Drawing(), w->lblDutyYear->text(), *w->msgDuty);
+    PageRun run{HeaderTextsOf(ctx.store)};
+    PrintPumpSystemCurve(ctx, run, printer, Drawing(), w->lblDutyYear->text(), *w->msgDuty);
     printer.EndDoc();
     ASSERT_GE(pages().size(), first + 2);
     EXPECT_NE(pages()[first + 1].findText(w->msgDuty->TextMatrix(2, 2)), nullptr);

@@ -24,7 +24,8 @@ class GeneralReportTest : public ReportsTest
     void Print()
     {
         ReportPrinter printer(device);
-        PrintGeneralData(ctx, printer);
+        PageRun run{HeaderTextsOf(ctx.store)};
+        PrintGeneralData(ctx, run, printer);
         printer.EndDoc();
     }
 

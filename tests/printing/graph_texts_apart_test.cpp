@@ -36,35 +36,35 @@ class GraphTextsApartTest : public ReportsTest
         PrintSelection ticked{};
         for (const ReportItem& item : ReportItems())
             ticked[static_cast<size_t>(item.step)] = ReportAvailable(ctx, item.box);
-        ctx.PrintYear = 1;
-        EXPECT_FALSE(RunPrint(ctx, device, 1, ticked));
+        EXPECT_FALSE(RunPrint(ctx, device, 1, ticked, 1));
 
         ReportPrinter printer(device);
+        PageRun run{HeaderTextsOf(ctx.store)};
         auto* input = static_cast<frmLCC*>(ctx.windows.input.Get());
         ASSERT_NE(input, nullptr);
         QTest::mouseClick(input->sscViewProfile, Qt::LeftButton);
         auto* profile = static_cast<frmView*>(ctx.windows.profileView.Get());
         ASSERT_NE(profile, nullptr);
-        PrintViewProfilePlot(ctx, printer, profile->picGraph->drawing(),
+        PrintViewProfilePlot(ctx, run, printer, profile->picGraph->drawing(),
                              profile->comBegin->currentText(), profile->comEnd->currentText(),
                              true);
-        if (IsPumping(ctx.store) && ctx.store.PumpCurveGiven == 1) PrintPumpPages(printer);
+        if (IsPumping(ctx.store) && ctx.store.PumpCurveGiven == 1) PrintPumpPages(run, printer);
         printer.EndDoc();
     }
 
-    void PrintPumpPages(ReportPrinter& printer)
+    void PrintPumpPages(PageRun& run, ReportPrinter& printer)
     {
         auto* results = static_cast<frmResults*>(ctx.windows.results.Load());
         ASSERT_NE(results, nullptr);
         results->show();
         QTest::mouseClick(results->sscDutypoint, Qt::LeftButton);
-        PrintPumpSystemCurve(ctx, printer, results->picDuty->drawing(),
+        PrintPumpSystemCurve(ctx, run, printer, results->picDuty->drawing(),
                              results->lblDutyYear->text(), *results->msgDuty);
         auto* input = static_cast<frmLCC*>(ctx.windows.input.Get());
         QTest::mouseClick(input->sscViewCurve, Qt::LeftButton);
         auto* view = static_cast<frmPumpView*>(ctx.windows.pumpView.Get());
         ASSERT_NE(view, nullptr);
-        PrintPumpCurve(ctx, printer, view->picGraph->drawing());
+        PrintPumpCurve(ctx, run, printer, view->picGraph->drawing());
     }
 
     // Prints every graph of the project at each margin and checks the gaps

@@ -27,7 +27,7 @@ class HydraulicReportTest : public ReportsTest
 
     std::optional<QString> Print(int year = 1)
     {
-        ctx.PrintYear = static_cast<int16_t>(year);
+        printYear = year;
         return Record({ReportBox::TextHydraulic});
     }
 };

@@ -135,7 +135,7 @@ TEST_F(InputPagesTest, TheResultTablesNameTheUnitsOfTheirLists)
     for (const auto& [project, flowUnit, head, demandUnits] : projects) {
         Open(*project);
         Analyse();
-        ctx.PrintYear = 1;
+        printYear = 1;
         const std::vector<RecordedPage> printed =
             Printed({ReportBox::TextHydraulic, ReportBox::TextDemand});
         ASSERT_EQ(printed.size(), 2u);

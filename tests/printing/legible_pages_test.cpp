@@ -204,8 +204,7 @@ class LegiblePagesTest : public ReportsTest
             printer.setPageMargins(QMarginsF(*marginsMm, *marginsMm, *marginsMm, *marginsMm),
                                    QPageLayout::Millimeter);
         PrinterPageDevice pdfDevice(printer);
-        ctx.PrintYear = 1;
-        const std::optional<QString> failure = RunPrint(ctx, pdfDevice, 1, ticked);
+        const std::optional<QString> failure = RunPrint(ctx, pdfDevice, 1, ticked, 1);
         EXPECT_FALSE(failure) << failure.value_or(QString()).toStdString();
         if (qEnvironmentVariableIsSet("VEMORA_GRAB_DIR")) {
             const QString dir = GrabDir(QString());

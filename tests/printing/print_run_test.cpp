@@ -42,7 +42,6 @@ TEST_F(PrintRunTest, TwoCopiesOfAOnePageReportAreEachPageOne)
     }
     EXPECT_EQ(device.documentsOpened(), 1);
     EXPECT_EQ(device.documentsClosed(), 1);
-    EXPECT_EQ(ctx.PageNumber, 0);
 
     // In a real PDF too.
     const auto pdf = readPdfPages(PrintPdf({ReportBox::Cost}, 2));
@@ -65,7 +64,7 @@ TEST_F(PrintRunTest, CopiesBelowOnePrintOneCopy)
 
 TEST_F(PrintRunTest, ItemsPrintInTheFixedOrderAndGraphPagesAreLandscape)
 {
-    ctx.PrintYear = 1;
+    printYear = 1;
     EXPECT_FALSE(Record({ReportBox::Income, ReportBox::Cost, ReportBox::Demand, ReportBox::General,
                          ReportBox::TextHydraulic}));
     ASSERT_EQ(pages().size(), 5u); // general, hydraulic, cost, two graphs
@@ -90,19 +89,20 @@ TEST_F(PrintRunTest, ItemsPrintInTheFixedOrderAndGraphPagesAreLandscape)
 TEST_F(PrintRunTest, AFailureAtTheEnergyStepKeepsOnlyTheEarlierPages)
 {
     auto items = ReportItems();
-    items[2].print = [](AppContext&, ReportPrinter&) { throw PrintFailure("bad energy data"); };
+    items[2].print = [](AppContext&, PageRun&, ReportPrinter&) {
+        throw PrintFailure("bad energy data");
+    };
     PrintSelection ticked = Only({ReportBox::General, ReportBox::Energy, ReportBox::Cost});
-    EXPECT_EQ(RunPrint(ctx, device, 2, ticked, items),
+    EXPECT_EQ(RunPrint(ctx, device, 2, ticked, 0, items),
               QString("Could not print the Energy Data ! Check the input data."));
     EXPECT_EQ(pages().size(), 1u);
     EXPECT_EQ(device.documentsClosed(), 1);
-    EXPECT_EQ(ctx.PageNumber, 0);
 
     const QString pdf = QString::fromStdString(folder.File("energy.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     PrinterPageDevice::setUpPdf(printer, pdf);
     PrinterPageDevice pdfDevice(printer);
-    EXPECT_TRUE(RunPrint(ctx, pdfDevice, 1, ticked, items));
+    EXPECT_TRUE(RunPrint(ctx, pdfDevice, 1, ticked, 0, items));
     const auto read = readPdfPages(pdf);
     ASSERT_EQ(read.size(), 1u);
     EXPECT_TRUE(read[0].text.contains("GENERAL PROJECT DATA"));

@@ -142,12 +142,12 @@ TEST_F(PrintWindowTest, TheHydraulicBoxAsksForTheYear)
             select->sscOK->click();
         });
         w->chkTextHydraulic->click();
-        EXPECT_EQ(ctx.PrintYear, 10);
+        EXPECT_EQ(w->HydraulicYear(), 10);
         w->chkTextHydraulic->click(); // unticked: back to year 1, no question
-        EXPECT_EQ(ctx.PrintYear, 1);
+        EXPECT_EQ(w->HydraulicYear(), 1);
         ui.dialogHandlers.push_back([](QDialog* y) { y->reject(); });
         w->chkTextHydraulic->click(); // ticked, the year window closed otherwise
-        EXPECT_EQ(ctx.PrintYear, 1);
+        EXPECT_EQ(w->HydraulicYear(), 1);
         w->sscHelp->click();
         w->sscSetup->click();
         w->sscCancel->click();
@@ -206,7 +206,6 @@ TEST_F(PrintWindowTest, AFailedRunNamesItsStepAndClosesTheWindow)
               "Could not open the file \"/nonexistent-folder/run.pdf\".\nThe folder does not "
               "exist.");
     EXPECT_EQ(ui.messages[0].title, "Vemora");
-    EXPECT_EQ(ctx.PageNumber, 0);
     EXPECT_TRUE(InputShowing());
 }
 

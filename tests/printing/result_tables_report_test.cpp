@@ -120,7 +120,8 @@ TEST_F(DemandYieldTest, ZeroFactorOrNonFiniteValueStopsBeforeAnyPage)
     RecordingPageDevice device;
     {
         ReportPrinter printer(device);
-        EXPECT_THROW(PrintDemandYieldTable(ctx, printer), PrintFailure);
+        PageRun run{HeaderTextsOf(ctx.store)};
+        EXPECT_THROW(PrintDemandYieldTable(ctx, run, printer), PrintFailure);
     }
     EXPECT_TRUE(device.pages().empty());
 
@@ -194,7 +195,9 @@ TEST_F(IncomeExpenditureTest, PeriodOutsideTheTablesStopsBeforeAnyPage)
         RecordingPageDevice device;
         {
             ReportPrinter printer(device);
-            EXPECT_THROW(PrintIncomeExpenditureTable(ctx, printer), PrintFailure) << base << supply;
+            PageRun run{HeaderTextsOf(ctx.store)};
+            EXPECT_THROW(PrintIncomeExpenditureTable(ctx, run, printer), PrintFailure)
+                << base << supply;
         }
         EXPECT_TRUE(device.pages().empty());
     }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/AppContext.h"
+#include "app/PageRun.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
 #include "project/RecordStore.h"
@@ -22,7 +23,7 @@
 
 namespace vemora::test {
 
-using Report = void (*)(AppContext&, ReportPrinter&);
+using Report = void (*)(AppContext&, PageRun&, ReportPrinter&);
 
 class SnapshotReportTest : public ::testing::Test
 {
@@ -40,8 +41,8 @@ class SnapshotReportTest : public ::testing::Test
     {
         RecordingPageDevice device;
         ReportPrinter printer(device);
-        ctx.PageNumber = 0;
-        report(ctx, printer);
+        PageRun run{HeaderTextsOf(ctx.store), 0, printYear};
+        report(ctx, run, printer);
         printer.EndDoc();
         return device.pages();
     }
@@ -63,6 +64,7 @@ class SnapshotReportTest : public ::testing::Test
     CheckedContext ctx{scripted};
     std::unique_ptr<FakeMainWindow> main = std::make_unique<FakeMainWindow>(ctx);
     InputSnapshot snapshot;
+    int printYear = 0; // the year the hydraulic table prints
 };
 
 // Whether some line holds `text`; the lines as the failure message.

@@ -187,8 +187,9 @@ TEST(ReportsWithoutInputWindow, PrintTheirCaptionsWithoutValues)
     WriteNewProjectDefaults(ctx.store, "01/02/2024");
     RecordingPageDevice device;
     ReportPrinter printer(device);
+    PageRun run{HeaderTextsOf(ctx.store)};
     for (Report report : {PrintGeneralData, PrintProfileData, PrintRatesAndSales, PrintEnergyData})
-        EXPECT_NO_THROW(report(ctx, printer));
+        EXPECT_NO_THROW(report(ctx, run, printer));
     printer.EndDoc();
     QStringList lines;
     for (const RecordedPage& page : device.pages())

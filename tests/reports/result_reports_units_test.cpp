@@ -29,7 +29,7 @@ class ResultUnitsTest : public SnapshotReportTest
         ctx.store.DesignLife = 1;
         ctx.store.SupplyStartYear = 2025;
         ctx.store.NodeCount = 0;
-        ctx.PrintYear = 1;
+        printYear = 1;
     }
 
     // The flow and pumping-head line of the hydraulic table.

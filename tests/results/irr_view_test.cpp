@@ -2,7 +2,7 @@
 // scroll bars, the refused range, the read-out, copy, help and the way back.
 #include <QLabel>
 
-#include "app/InvalidateResults.h"
+#include "app/DiscardResults.h"
 #include "app/WorkingViews.h"
 #include "platform/KeyCodes.h"
 #include "platform/Twips.h"
@@ -179,14 +179,14 @@ TEST_F(IrrViewTest, OkWithoutValidResultsRestoresTheRecordedView)
     QTest::mouseClick(v->sscOK, Qt::LeftButton);
     EXPECT_FALSE(ctx.windows.irrView.Loaded());
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(ctx.ViewCode, WorkingView::InputAfterResults);
+    EXPECT_EQ(ctx.viewCode, WorkingView::InputAfterResults);
 }
 
 TEST_F(IrrViewTest, InvalidatingTheResultsClosesTheWindow)
 {
     open();
     ASSERT_TRUE(ctx.windows.irrView.Loaded());
-    InvalidateResults(ctx);
+    DiscardResults(ctx);
     EXPECT_FALSE(ctx.windows.irrView.Loaded());
     EXPECT_FALSE(ctx.windows.results.Loaded());
 }
@@ -197,5 +197,4 @@ TEST_F(IrrViewTest, PrintWithoutPageSaysNotAvailable)
     scripted.printAnswers.push_back(true);
     QTest::mouseClick(v->sscPrintView, Qt::LeftButton);
     EXPECT_FALSE(scripted.messages.empty());
-    EXPECT_EQ(ctx.PageNumber, 0);
 }

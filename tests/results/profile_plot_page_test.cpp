@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "ResultsWindowFixture.h"
+#include "app/PageRun.h"
 #include "app/PrintFailure.h"
 #include "platform/PrinterPageDevice.h"
 #include "platform/RecordingPageDevice.h"
@@ -22,8 +23,8 @@ class ProfilePlotPageTest : public ResultsWindowTest
     {
         RecordingPageDevice device;
         ReportPrinter printer(device);
-        ctx.PageNumber = 0;
-        ctx.graphPages.profilePlot(printer);
+        PageRun run{HeaderTextsOf(ctx.store)};
+        ctx.graphPages.profilePlot(run, printer);
         printer.EndDoc();
         return device.pages();
     }
@@ -95,7 +96,8 @@ TEST_F(ProfilePlotPageTest, ListWithoutSelectionStopsBeforeAnyPage)
     RecordingPageDevice device;
     {
         ReportPrinter printer(device);
-        EXPECT_THROW(ctx.graphPages.profilePlot(printer), PrintFailure);
+        PageRun run{HeaderTextsOf(ctx.store)};
+        EXPECT_THROW(ctx.graphPages.profilePlot(run, printer), PrintFailure);
     }
     EXPECT_TRUE(device.pages().empty());
 }
@@ -121,7 +123,8 @@ TEST_F(ProfilePlotPageTest, PageReadsBackFromAPdf)
         PrinterPageDevice::setUpPdf(qprinter, path);
         PrinterPageDevice device(qprinter);
         ReportPrinter printer(device);
-        ctx.graphPages.profilePlot(printer);
+        PageRun run{HeaderTextsOf(ctx.store)};
+        ctx.graphPages.profilePlot(run, printer);
         ASSERT_TRUE(printer.EndDoc());
     }
     const auto pages = readPdfPages(path);

@@ -4,7 +4,7 @@
 #include <QApplication>
 
 #include "ResultsWindowFixture.h"
-#include "app/InvalidateResults.h"
+#include "app/DiscardResults.h"
 #include "platform/Twips.h"
 #include "support/FramePlacement.h"
 #include "support/StandInInput.h"
@@ -198,7 +198,7 @@ TEST_F(ResultsWindowTest, InvalidatingTheResultsClosesTheWindow)
 {
     ctx.store.ResultsValid = true;
     ctx.mainWindow().showWorkingWindow(w);
-    InvalidateResults(ctx);
+    DiscardResults(ctx);
     EXPECT_FALSE(ctx.windows.results.Loaded());
     // A fresh window comes back in its load state.
     auto* again = static_cast<frmResults*>(ctx.windows.results.Load());

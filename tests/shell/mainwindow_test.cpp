@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, StartsWithABlankGravityProjectInTheInputWindow)
     MDIProject& m = makeMain();
     EXPECT_EQ(ctx.store.SystemType, 0);
     EXPECT_TRUE(ctx.store.ProjectOpen);
-    EXPECT_EQ(ctx.ViewCode, WorkingView::Input);
+    EXPECT_EQ(ctx.viewCode, WorkingView::Input);
     EXPECT_FALSE(input()->isHidden());
     m.show();
     ASSERT_TRUE(input()->isVisible());

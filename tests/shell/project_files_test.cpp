@@ -281,10 +281,10 @@ TEST_F(ProjectFilesTest, DeleteAsksAndOnlyYesDeletes)
     // bring the deleted project's window back.
     EXPECT_FALSE(DeleteProject(ctx));
     EXPECT_EQ(scripted.lastMessage(), "First open the project that you want to delete");
-    ctx.ViewCode = WorkingView::Input;
+    ctx.viewCode = WorkingView::Input;
     RestoreCurrentView(ctx);
     EXPECT_TRUE(w->isHidden());
-    ctx.ViewCode = WorkingView::InputAfterResults;
+    ctx.viewCode = WorkingView::InputAfterResults;
     RestoreCurrentView(ctx);
     EXPECT_TRUE(w->isHidden());
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "ProjectFilesFixture.h"
+#include "app/PageRun.h"
 #include "pages/PageFrames.h"
 #include "platform/RecordingPageDevice.h"
 #include "platform/ReportPrinter.h"
@@ -72,7 +73,8 @@ TEST_P(SideBySideTest, OpenSaveStampLabelAndDeleteTouchOnlyTheFileOpened)
     EXPECT_EQ(w->lblFileName->text(), Opened());
     RecordingPageDevice device;
     ReportPrinter printer(device);
-    ReportPages pages(ctx, printer);
+    PageRun run{HeaderTextsOf(ctx.store)};
+    ReportPages pages(ctx, run, printer);
     pages.PrintPageHeader();
     EXPECT_NE(device.pages().back().findText(Opened()), nullptr);
 

@@ -97,7 +97,7 @@ class TypedKeyTest : public ::testing::TestWithParam<std::tuple<Owner, int>>
         }
         InstallInputWindow(ctx);
         ctx.store.SystemType = PipelineSystem::Gravity;
-        ctx.ViewCode = WorkingView::Input;
+        ctx.viewCode = WorkingView::Input;
         NewProject(ctx);
         RestoreCurrentView(ctx);
         auto* w = static_cast<frmLCC*>(ctx.windows.input.Get());

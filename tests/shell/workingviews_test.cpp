@@ -38,26 +38,26 @@ class WorkingViewsTest : public ShellTest
 TEST_F(WorkingViewsTest, HideRecordsWhichWindowWasShowing)
 {
     showOnly(true, false);
-    ctx.ViewCode = WorkingView::None;
+    ctx.viewCode = WorkingView::None;
     HideMainViews(ctx);
-    EXPECT_EQ(ctx.ViewCode, WorkingView::Input);
+    EXPECT_EQ(ctx.viewCode, WorkingView::Input);
     EXPECT_FALSE(inputShown());
 
     showOnly(false, true);
     HideMainViews(ctx);
-    EXPECT_EQ(ctx.ViewCode, WorkingView::InputAfterResults);
+    EXPECT_EQ(ctx.viewCode, WorkingView::InputAfterResults);
     EXPECT_FALSE(resultsShown());
 
     showOnly(true, true); // both: the results window wins
-    ctx.ViewCode = WorkingView::Input;
+    ctx.viewCode = WorkingView::Input;
     HideMainViews(ctx);
-    EXPECT_EQ(ctx.ViewCode, WorkingView::InputAfterResults);
+    EXPECT_EQ(ctx.viewCode, WorkingView::InputAfterResults);
     EXPECT_FALSE(inputShown());
     EXPECT_FALSE(resultsShown());
 
     showOnly(false, false); // neither: the code stays
     HideMainViews(ctx);
-    EXPECT_EQ(ctx.ViewCode, WorkingView::InputAfterResults);
+    EXPECT_EQ(ctx.viewCode, WorkingView::InputAfterResults);
 }
 
 TEST_F(WorkingViewsTest, RestoreByEveryCode)
@@ -76,17 +76,17 @@ TEST_F(WorkingViewsTest, RestoreByEveryCode)
                           {WorkingView::Nothing, false, false}};
     for (const Case& c : cases) {
         showOnly(true, true);
-        ctx.ViewCode = c.code;
+        ctx.viewCode = c.code;
         RestoreCurrentView(ctx);
         EXPECT_EQ(inputShown(), c.inputAfter) << "code " << static_cast<int>(c.code);
         EXPECT_EQ(resultsShown(), c.resultsAfter) << "code " << static_cast<int>(c.code);
     }
     showOnly(false, false);
-    ctx.ViewCode = WorkingView::Input;
+    ctx.viewCode = WorkingView::Input;
     RestoreCurrentView(ctx);
     EXPECT_TRUE(inputShown());
     showOnly(false, false);
-    ctx.ViewCode = WorkingView::Results;
+    ctx.viewCode = WorkingView::Results;
     RestoreCurrentView(ctx);
     EXPECT_TRUE(resultsShown());
     EXPECT_FALSE(inputShown());
@@ -97,7 +97,7 @@ TEST_F(WorkingViewsTest, AfterResultsTheInputShowsAndRefreshesItsCurrencyLabels)
 {
     showOnly(false, true);
     HideMainViews(ctx);
-    ASSERT_EQ(ctx.ViewCode, WorkingView::InputAfterResults);
+    ASSERT_EQ(ctx.viewCode, WorkingView::InputAfterResults);
     RestoreCurrentView(ctx);
     EXPECT_TRUE(inputShown());
     EXPECT_FALSE(resultsShown()); // stays hidden, its results still valid
@@ -108,11 +108,11 @@ TEST_F(WorkingViewsTest, OtherCodesDoNothing)
 {
     for (int16_t code : {int16_t{0}, int16_t{6}, int16_t{-1}, int16_t{32767}}) {
         showOnly(true, false);
-        ctx.ViewCode = static_cast<WorkingView>(code);
+        ctx.viewCode = static_cast<WorkingView>(code);
         RestoreCurrentView(ctx);
         EXPECT_TRUE(inputShown()) << code;
         EXPECT_FALSE(resultsShown()) << code;
-        EXPECT_EQ(ctx.ViewCode, static_cast<WorkingView>(code));
+        EXPECT_EQ(ctx.viewCode, static_cast<WorkingView>(code));
     }
 }
 
@@ -122,11 +122,11 @@ TEST_F(WorkingViewsTest, WorksWithoutAResultsWindow)
     results = nullptr;
     showOnly(true, false);
     HideMainViews(ctx);
-    EXPECT_EQ(ctx.ViewCode, WorkingView::Input);
+    EXPECT_EQ(ctx.viewCode, WorkingView::Input);
     for (WorkingView code :
          {WorkingView::Input, WorkingView::InputAfterResults, WorkingView::Results,
           WorkingView::AnalysisDialog, WorkingView::Nothing}) {
-        ctx.ViewCode = code;
+        ctx.viewCode = code;
         RestoreCurrentView(ctx);
     }
     EXPECT_FALSE(inputShown()); // Nothing last
@@ -136,11 +136,11 @@ TEST_F(WorkingViewsTest, DialogAfterTheCommandPreludeBringsBackTheLastRecordedWi
 {
     // A command hides the results window itself; the dialog then finds
     // nothing showing and keeps Input from the start-up.
-    ASSERT_EQ(ctx.ViewCode, WorkingView::Input);
+    ASSERT_EQ(ctx.viewCode, WorkingView::Input);
     showOnly(false, true);
     results->hide();
     HideMainViews(ctx);
-    EXPECT_EQ(ctx.ViewCode, WorkingView::Input);
+    EXPECT_EQ(ctx.viewCode, WorkingView::Input);
     RestoreCurrentView(ctx);
     EXPECT_TRUE(inputShown());
     EXPECT_FALSE(resultsShown());
@@ -154,7 +154,7 @@ TEST_F(WorkingViewsTest, StartupWorkspaceShowsMenusToolbarAndTheInputWindow)
     m.mnuExit1->setVisible(true);
     m.sspProject->hide();
     input()->hide();
-    ctx.ViewCode = WorkingView::AnalysisDialog;
+    ctx.viewCode = WorkingView::AnalysisDialog;
     ctx.store.ProjectOpen = false;
     ShowStartupWorkspace(m);
     EXPECT_TRUE(m.mnuFile->menuAction()->isVisible());
@@ -164,7 +164,7 @@ TEST_F(WorkingViewsTest, StartupWorkspaceShowsMenusToolbarAndTheInputWindow)
     EXPECT_TRUE(m.mnuStep->isVisible());
     EXPECT_FALSE(m.mnuExit1->isVisible());
     EXPECT_FALSE(m.sspProject->isHidden());
-    EXPECT_EQ(ctx.ViewCode, WorkingView::Input);
+    EXPECT_EQ(ctx.viewCode, WorkingView::Input);
     EXPECT_TRUE(ctx.store.ProjectOpen);
     EXPECT_TRUE(inputShown());
 }

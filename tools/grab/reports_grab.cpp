@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "GrabFolder.h"
+#include "app/PageRun.h"
 #include "app/PrintFailure.h"
 #include "printing/ReportsFixture.h"
 #include "reports/ReportItems.h"
@@ -24,7 +25,7 @@ TEST_F(Reports, PumpingProjectPagesAndThePrintWindow)
     Analyse();
     QFile::remove(dir + "/pumping.kpj");
     QFile::copy(QString::fromStdString(path), dir + "/pumping.kpj");
-    ctx.PrintYear = 1;
+    printYear = 1;
     const QString pdf = PrintPdf({ReportBox::General, ReportBox::TextHydraulic, ReportBox::Cost,
                                   ReportBox::Demand, ReportBox::Income});
     QFile::remove(dir + "/pumping.pdf");
@@ -51,16 +52,15 @@ TEST_F(Reports, EveryItemOfAGravityAndAPumpingProject)
         const QString name = type == 0 ? "gravity" : "pumping";
         Open(*project);
         Analyse();
-        ctx.PrintYear = 1;
         QPrinter qprinter(QPrinter::HighResolution);
         PrinterPageDevice::setUpPdf(qprinter, dir + "/" + name + "-every-item.pdf");
         PrinterPageDevice pdfDevice(qprinter);
         ReportPrinter printer(pdfDevice);
-        ctx.PageNumber = 0;
+        PageRun run{HeaderTextsOf(ctx.store), 0, 1};
         for (const ReportItem& item : ReportItems()) {
             printer.setOrientation(PageOrientation::Portrait);
             try {
-                item.print(ctx, printer);
+                item.print(ctx, run, printer);
             } catch (const PrintFailure& failure) {
                 std::cerr << name.toStdString() << ", " << item.name << ": " << failure.what()
                           << "\n";

@@ -130,7 +130,6 @@ int main(int argc, char** argv)
         }
         ticked[static_cast<size_t>(item->step)] = true;
     }
-    ctx.PrintYear = static_cast<int16_t>(args.year);
 
     QPrinter printer(QPrinter::HighResolution);
     if (args.printer.isEmpty())
@@ -139,7 +138,7 @@ int main(int argc, char** argv)
         printer.setPrinterName(args.printer);
     PrinterPageDevice printerDevice(printer);
     KillAfterPage device(printerDevice);
-    const std::optional<QString> failure = RunPrint(ctx, device, args.copies, ticked);
+    const std::optional<QString> failure = RunPrint(ctx, device, args.copies, ticked, args.year);
     reportMessages(ui);
     if (failure) {
         std::cerr << "print-tool: " << failure->toStdString() << "\n";

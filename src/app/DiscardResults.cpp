@@ -1,4 +1,4 @@
-#include "app/InvalidateResults.h"
+#include "app/DiscardResults.h"
 
 #include "app/AppContext.h"
 #include "app/PendingEdits.h"
@@ -12,12 +12,7 @@ void DiscardResults(AppContext& ctx)
     ctx.store.ResultsValid = false;
 }
 
-void InvalidateResults(AppContext& ctx)
-{
-    DiscardResults(ctx);
-}
-
-bool ResultsMatchInput(AppContext& ctx)
+bool DiscardStaleResults(AppContext& ctx)
 {
     if (!ctx.store.ResultsValid) return false;
     if (BuildSaveImage(ctx) != ctx.analysedInput) DiscardResults(ctx);

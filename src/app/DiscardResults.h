@@ -12,13 +12,10 @@ struct AppContext;
 // project is marked as without results.
 void DiscardResults(AppContext& ctx);
 
-// The edited input no longer matches the results: DiscardResults.
-void InvalidateResults(AppContext& ctx);
-
 // Results describe the input they were computed from. When the record a
 // save would write now (BuildSaveImage) differs from the one the run
 // analysed, the results are discarded. Returns whether results stand.
-// Everything that shows, prints or reads results asks this first.
-bool ResultsMatchInput(AppContext& ctx);
+// Everything that shows, prints or reads results calls this first.
+bool DiscardStaleResults(AppContext& ctx);
 
 } // namespace vemora
