@@ -38,18 +38,15 @@ constexpr InputField NumberRow(InputBox box, const char* name, FieldUse use, flo
             .unit = unit};
 }
 
-// One row of the pump curve's six points: head, flow or efficiency.
+// One row of the pump curve's six points: head, flow or efficiency, which
+// the pages print from the store.
 constexpr InputField CurveRow(InputBox box, const char* name, int curveRow, const char* numberName,
                               const char* emptyMessage, UnitColumn unit)
 {
-    return {.box = box,
-            .name = name,
-            .use = PumpCurve,
-            .curveRow = curveRow,
-            .numberName = numberName,
-            .emptyMessage = emptyMessage,
-            .printed = PrintedAs::StoredValue,
-            .unit = unit};
+    InputField row = NumberRow(box, name, PumpCurve, nullptr, numberName, emptyMessage, unit);
+    row.curveRow = curveRow;
+    row.printed = PrintedAs::StoredValue;
+    return row;
 }
 
 constexpr InputField TextRow(InputBox box, const char* name, FieldKind kind, FieldUse use,
