@@ -2,7 +2,6 @@
 // load. Every code and range is guarded: a unit code outside its list shows
 // no unit, a scroll-bar value outside its range shows (and stores) the
 // nearest end of the range, an unknown tariff code leaves its hour colour.
-#include <QComboBox>
 #include <QDate>
 #include <QGroupBox>
 #include <QLabel>

@@ -13,7 +13,6 @@
 #include "app/WorkingViews.h"
 #include "platform/ControlBuilders.h"
 #include "platform/DefaultButton.h"
-#include "platform/NumberText.h"
 #include "platform/PictureButton.h"
 #include "platform/Screen.h"
 #include "platform/Twips.h"
